@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "raster/picture.h"
+
+namespace pixmint::document {
+
+// Largest side a BMP file may have for DecodeBmp's default; the snapshots and
+// exports of this program are far smaller.
+inline constexpr int kMaxBmpSide = 16384;
+
+// A standard uncompressed Windows BMP of 24 bits per pixel: 14-byte file
+// header, 40-byte information header, rows bottom-up in blue, green, red,
+// padded to 4 bytes. An empty picture gives an empty vector.
+[[nodiscard]] std::vector<std::uint8_t> EncodeBmp(const raster::Picture& picture);
+
+// Reads a 24-bit uncompressed BMP (information header of 40 bytes or longer,
+// bottom-up or top-down rows). Every size and offset is checked against the
+// data; anything else (other depths, compression, truncation, sides outside
+// 1..maxSide) gives nothing.
+[[nodiscard]] std::optional<raster::Picture> DecodeBmp(std::span<const std::uint8_t> data, int maxSide = kMaxBmpSide);
+
+// Encodes to memory, then writes with WriteFileAtomically.
+[[nodiscard]] bool SaveBmpFile(const std::filesystem::path& path, const raster::Picture& picture);
+[[nodiscard]] std::optional<raster::Picture> LoadBmpFile(const std::filesystem::path& path, int maxSide = kMaxBmpSide);
+
+}  // namespace pixmint::document

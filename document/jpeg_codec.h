@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "raster/picture.h"
+
+namespace pixmint::document {
+
+inline constexpr int kJpegQuality = 90;
+
+// A baseline (not progressive) colour JPEG of the picture, in memory.
+// Gives nothing for an empty picture or when the encoder fails.
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> EncodeJpeg(const raster::Picture& picture,
+                                                                  int quality = kJpegQuality);
+
+// Encodes to memory, then writes with WriteFileAtomically.
+[[nodiscard]] bool SaveJpegFile(const std::filesystem::path& path, const raster::Picture& picture,
+                                int quality = kJpegQuality);
+
+}  // namespace pixmint::document

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "raster/picture.h"
+
+namespace pixmint::document {
+
+// Largest side of a PNG-compressed icon entry; the clipboard and the command
+// line may pass a larger limit.
+inline constexpr std::uint32_t kMaxIconPngSide = 1024;
+
+// Byte order of the four channels of a 32-bit pixel.
+enum class ChannelOrder { kBgra, kRgba };
+
+// 32 bits per pixel, rows top-down, width * 4 bytes per row, no padding.
+struct Image32 {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> pixels;
+};
+
+// True when data begins with the 8-byte PNG signature.
+[[nodiscard]] bool HasPngSignature(std::span<const std::uint8_t> data);
+
+// Decodes any PNG (palette, grey, grey+alpha, RGB, RGBA, 1 to 16 bits per
+// sample, tRNS) to 8-bit channels with alpha, in the given order. Refuses
+// sides above maxSide before decoding, and limits chunk sizes and the memory
+// that ancillary chunks may take. On failure gives nothing and, when why is
+// given, a short English reason.
+[[nodiscard]] std::optional<Image32> DecodePng(std::span<const std::uint8_t> data, ChannelOrder order,
+                                               std::uint32_t maxSide = kMaxIconPngSide, std::string* why = nullptr);
+
+// Encodes 32-bit rows as an 8-bit RGBA PNG. pixels holds height rows of
+// width * 4 bytes in the given order; bottomUp says the first row in memory is
+// the bottom row (the layout of an icon's colour bits). Gives nothing when the
+// sizes do not match.
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> EncodePng32(int width, int height,
+                                                                   std::span<const std::uint8_t> pixels,
+                                                                   ChannelOrder order, bool bottomUp = false);
+
+// Encodes a 24-bit picture as an 8-bit RGBA PNG; pixels whose colour equals
+// transparent (compared on red, green and blue) get alpha 0, all others 255.
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> EncodePng(
+    const raster::Picture& picture, std::optional<raster::Colour> transparent = std::nullopt);
+
+// Encodes to memory, then writes with WriteFileAtomically.
+[[nodiscard]] bool SavePngFile(const std::filesystem::path& path, const raster::Picture& picture,
+                               std::optional<raster::Colour> transparent = std::nullopt);
+
+}  // namespace pixmint::document
