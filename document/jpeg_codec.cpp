@@ -1,0 +1,85 @@
+#include "document/jpeg_codec.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+// jpeglib.h needs FILE and size_t declared before it.
+#include <jpeglib.h>
+
+#include "document/file_io.h"
+
+namespace pixmint::document {
+
+namespace {
+
+// The library's default error handler ends the process; this one jumps back.
+struct ErrorManager {
+  jpeg_error_mgr base{};
+  std::jmp_buf jump{};
+};
+
+void OnError(j_common_ptr info) {
+  std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
+}
+
+void OnMessage(j_common_ptr) {}
+
+// Owns the compressor and the buffer that jpeg_mem_dest allocates.
+struct Compressor {
+  jpeg_compress_struct info{};
+  ErrorManager error{};
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  bool created = false;
+  Compressor() = default;
+  Compressor(const Compressor&) = delete;
+  Compressor& operator=(const Compressor&) = delete;
+  ~Compressor() {
+    if (created) jpeg_destroy_compress(&info);
+    std::free(buffer);
+  }
+};
+
+// Only trivially destructible locals between setjmp and the library calls.
+bool RunCompress(Compressor& c, const raster::Picture& picture, int quality) {
+  c.info.err = jpeg_std_error(&c.error.base);
+  c.error.base.error_exit = OnError;
+  c.error.base.output_message = OnMessage;
+  if (setjmp(c.error.jump)) return false;
+  jpeg_create_compress(&c.info);
+  c.created = true;
+  jpeg_mem_dest(&c.info, &c.buffer, &c.size);
+  c.info.image_width = static_cast<JDIMENSION>(picture.Width());
+  c.info.image_height = static_cast<JDIMENSION>(picture.Height());
+  c.info.input_components = 3;
+  c.info.in_color_space = JCS_EXT_BGR;  // the picture's own byte order
+  jpeg_set_defaults(&c.info);
+  jpeg_set_colorspace(&c.info, JCS_YCbCr);
+  jpeg_set_quality(&c.info, quality, TRUE);
+  jpeg_start_compress(&c.info, TRUE);
+  while (c.info.next_scanline < c.info.image_height) {
+    // The library reads the row only; its interface is not const-correct.
+    JSAMPROW row = const_cast<JSAMPROW>(picture.Row(static_cast<int>(c.info.next_scanline)));
+    jpeg_write_scanlines(&c.info, &row, 1);
+  }
+  jpeg_finish_compress(&c.info);
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> EncodeJpeg(const raster::Picture& picture, int quality) {
+  if (picture.Empty() || picture.Width() > JPEG_MAX_DIMENSION || picture.Height() > JPEG_MAX_DIMENSION) {
+    return std::nullopt;
+  }
+  Compressor compressor;
+  if (!RunCompress(compressor, picture, quality) || compressor.buffer == nullptr) return std::nullopt;
+  return std::vector<std::uint8_t>(compressor.buffer, compressor.buffer + compressor.size);
+}
+
+bool SaveJpegFile(const std::filesystem::path& path, const raster::Picture& picture, int quality) {
+  const auto bytes = EncodeJpeg(picture, quality);
+  return bytes && WriteFileAtomically(path, *bytes);
+}
+
+}  // namespace pixmint::document
