@@ -1,0 +1,101 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "document/ico_reader.h"
+#include "document/icon_image.h"
+#include "document/image_surface.h"
+#include "raster/colour.h"
+
+namespace pixmint::document {
+
+// The document: up to 32 images of one icon or cursor, each held as its raw
+// block (IR) and as live surfaces (XorBitmap, AndBitmap) where pixels are read
+// and written, plus one hot spot per position. Indexed accessors answer
+// nothing (empty span, nullptr, 0, (0, 0)) for i > 31 or a position without
+// an image; they do not otherwise check i against ImageCount.
+class TKvIcon {
+ public:
+  TKvIcon();
+  ~TKvIcon();
+  TKvIcon(const TKvIcon&) = delete;
+  TKvIcon& operator=(const TKvIcon&) = delete;
+
+  // Where the reader's messages go (LoadFromFile / LoadFromMemory).
+  void SetErrorCallback(ErrorCallback onError) { onError_ = std::move(onError); }
+
+  [[nodiscard]] std::uint32_t ImageCount() const { return count_; }
+  [[nodiscard]] const IconResource* IR() const { return resource_.get(); }
+
+  // The colour bits (bottom-up, colour row bytes per row) and the mask bits
+  // (bottom-up, 1 = transparent) of the live surfaces.
+  [[nodiscard]] std::span<std::uint8_t> XorDataPointer(std::uint32_t i);
+  [[nodiscard]] std::span<std::uint8_t> AndDataPointer(std::uint32_t i);
+  [[nodiscard]] std::uint32_t XorDataSize(std::uint32_t i) const;
+  [[nodiscard]] std::uint32_t AndDataSize(std::uint32_t i) const;
+  [[nodiscard]] ImageSurface* XorBitmap(std::uint32_t i);
+  [[nodiscard]] const ImageSurface* XorBitmap(std::uint32_t i) const;
+  [[nodiscard]] MaskSurface* AndBitmap(std::uint32_t i);
+  [[nodiscard]] const MaskSurface* AndBitmap(std::uint32_t i) const;
+  [[nodiscard]] const IconDrawing* IconHandle(std::uint32_t i) const;
+  [[nodiscard]] raster::Point GetHotSpot(std::uint32_t i) const;
+  void SetHotSpot(std::uint32_t i, raster::Point p);
+  // Bits per pixel of image i (0 when there is none).
+  [[nodiscard]] std::uint32_t Colors(std::uint32_t i) const;
+
+  // True for an icon, false for a cursor; decides the file type when saving.
+  [[nodiscard]] bool IsIcon() const { return isIcon_; }
+  void SetIcon(bool isIcon) { isIcon_ = isIcon; }
+
+  // A 32-bit image stored as PNG in the file (written back as PNG).
+  [[nodiscard]] bool IsPngCompressed(std::uint32_t i) const;
+  void SetPngCompressed(std::uint32_t i, bool png);
+
+  [[nodiscard]] bool AddImage(int width, int height, int bitCount);
+  [[nodiscard]] bool DeleteImage(std::uint32_t i);
+  [[nodiscard]] bool DuplicateImage(std::uint32_t i);
+  [[nodiscard]] bool ExchangeImages(std::uint32_t i, std::uint32_t j);
+  [[nodiscard]] bool ChangeFormat(std::uint32_t i, int width, int height, int bitCount);
+  // The image's colour table, or for 16, 24 and 32 bits the first 247
+  // entries of the default 8-bit table. Empty when there is no image i.
+  [[nodiscard]] std::vector<raster::Colour> ImagePalette(std::uint32_t i) const;
+
+  // Loading works only on an empty document. The file's own type field is
+  // kept in FileType(); a cursor file's hot spots go to the positions.
+  [[nodiscard]] bool LoadFromFile(const std::string& fileName);
+  [[nodiscard]] bool LoadFromMemory(std::span<const std::uint8_t> bytes, const std::string& name);
+  [[nodiscard]] std::uint16_t FileType() const { return fileType_; }
+
+  [[nodiscard]] bool SaveToFile(const std::string& fileName) const;
+  [[nodiscard]] std::optional<std::vector<std::uint8_t>> SaveToMemory() const;
+
+ private:
+  struct Slot {
+    std::unique_ptr<ImageSurface> colour;
+    std::unique_ptr<MaskSurface> mask;
+    std::unique_ptr<IconDrawing> handle;
+  };
+
+  [[nodiscard]] bool CreateImageObjects(std::uint32_t i);
+  void ReleaseImageObjects(std::uint32_t i);
+  void CopySurfacesToRecord(std::uint32_t i);
+  [[nodiscard]] bool Used(std::uint32_t i) const { return i < kMaxImages && slots_[i].colour != nullptr; }
+  [[nodiscard]] bool Adopt(std::unique_ptr<IconResource> resource, const IconFileInfo& info);
+  void RemoveLast();
+
+  std::unique_ptr<IconResource> resource_;
+  std::uint32_t count_ = 0;
+  bool isIcon_ = true;
+  std::uint16_t fileType_ = 0;
+  std::array<Slot, kMaxImages> slots_;
+  std::array<raster::Point, kMaxImages> hotSpots_{};
+  ErrorCallback onError_;
+};
+
+}  // namespace pixmint::document
