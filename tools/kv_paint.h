@@ -1,0 +1,123 @@
+#pragma once
+
+#include <cstdint>
+
+#include "raster/canvas.h"
+#include "raster/colour.h"
+#include "raster/picture.h"
+
+namespace pixmint::tools {
+
+// The held keys and buttons of a mouse event, one bit each (the same bits as
+// the editor's shift set).
+using ShiftState = std::uint32_t;
+inline constexpr ShiftState kShift = 1u << 0;
+inline constexpr ShiftState kAlt = 1u << 1;
+inline constexpr ShiftState kCtrl = 1u << 2;
+inline constexpr ShiftState kLeftButton = 1u << 3;
+inline constexpr ShiftState kRightButton = 1u << 4;
+inline constexpr ShiftState kMiddleButton = 1u << 5;
+inline constexpr ShiftState kDoubleClick = 1u << 6;
+
+// The lasso restarts its outline when SetValue brings this in P5.
+inline constexpr int kLassoResetCode = 0x1F872;
+
+// Handle codes of a press on the selection frame.
+inline constexpr int kHandleInside = 0;
+inline constexpr int kHandleOutside = 9;
+
+// Base of every canvas tool. A tool paints its preview into LayerBitmap,
+// composites it over BaseBitmap (the picture at the start of the stroke) and
+// shows it enlarged in the screen buffer; the release copies the composite
+// into the edited picture.
+//
+// A pointer move normally recomputes only the part of the layer that the move
+// can change and repaints only the matching part of the screen; the screen
+// area touched since the last TakeDirtyScreenRect() is collected so the window
+// can repaint just that. SetFullRepaint(true) makes every step recompute and
+// repaint everything instead: the reference the fast path is tested against.
+class TKvPaint {
+ public:
+  TKvPaint(raster::Picture& imageCanvas, raster::Picture& screenCanvas, int width, int height, int zoom, int opacity);
+  virtual ~TKvPaint() = default;
+  TKvPaint(const TKvPaint&) = delete;
+  TKvPaint& operator=(const TKvPaint&) = delete;
+
+  virtual void OnMouseMove(ShiftState shift, int x, int y) = 0;
+  virtual void OnMouseDown(ShiftState shift, int x, int y) = 0;
+  virtual void OnMouseUp(ShiftState shift, int x, int y) = 0;
+  // P2 is always 0 from the palette; the meaning of P3..P6 is per tool. The
+  // selection tools take their picture through SetTarget instead of P4.
+  virtual void SetValue(raster::Colour color, int p2, int p3, int p4, int p5, int p6) = 0;
+  // The floating selection picture of the marquee, lasso and move/scale tools.
+  virtual void SetTarget(raster::Picture* /*target*/) {}
+  // One burst of the spray; the host calls it every 110 ms while
+  // TimerActive() is true.
+  virtual void OnTimerTick() {}
+  [[nodiscard]] virtual bool TimerActive() const { return false; }
+
+  virtual void CheckShiftState(ShiftState shift, int x, int y);
+  virtual void BeginDrawState();
+  virtual void EndDrawState();
+
+  // The screen area changed since the last call (empty when nothing changed).
+  [[nodiscard]] raster::Rect TakeDirtyScreenRect();
+  void SetFullRepaint(bool full) { fullRepaint_ = full; }
+  [[nodiscard]] bool FullRepaint() const { return fullRepaint_; }
+
+  // Fields shared by the tools; the editor reads Origin and StateFlag after a
+  // release and clears StateFlag at the first click of a new lasso outline.
+  raster::Picture& ImageCanvas;
+  raster::Picture& ScreenCanvas;
+  int Width;
+  int Height;
+  int Zoom;
+  int Opacity;
+  raster::Picture ViewBitmap;
+  raster::Picture BaseBitmap;
+  raster::Picture LayerBitmap;
+  int PenWidth = 0;
+  int PenStyle = 0;
+  int BrushStyle = 0;
+  int BrushHatch = 0;
+  raster::Point CurPoint;
+  raster::Point StartPoint;
+  raster::Colour Color = 0;
+  raster::Point Origin;
+  int StateFlag = 0;
+
+ protected:
+  [[nodiscard]] raster::Rect ImageRect() const { return {0, 0, Width, Height}; }
+  [[nodiscard]] raster::Rect ScreenRectOf(raster::Rect imageRect) const;
+  [[nodiscard]] bool IsTrans(raster::Colour c) const;
+  // Sets the opacity to 100 when the colour is the transparent colour.
+  void ForceOpacityForTrans();
+
+  // Shows LayerBitmap inside the image rectangle r: enlarged onto the screen
+  // with the grid. The first call after BeginDrawState shows everything (the
+  // screen may still show what the window painted before the stroke).
+  void ShowLayer(raster::Rect r);
+  // Everything on the next ShowLayer, whatever rectangle it is given.
+  void InvalidateView() { viewStale_ = true; }
+  // The rectangle of the image to recompute now: r in the fast path, all of
+  // the image in the reference mode; clipped to the image.
+  [[nodiscard]] raster::Rect WorkRect(raster::Rect r) const;
+  void AddDirtyScreen(raster::Rect screenRect);
+  // Copies LayerBitmap onto ImageCanvas inside r.
+  void CommitLayer(raster::Rect r);
+  // Repaints the screen buffer inside the screen rectangle s from BaseBitmap
+  // enlarged, with the grid: what the selection tools show under their frame.
+  void ShowBase(raster::Rect s);
+
+ private:
+  raster::Rect dirtyScreen_;
+  bool fullRepaint_ = false;
+  bool viewStale_ = true;
+};
+
+[[nodiscard]] raster::Rect UnionRect(raster::Rect a, raster::Rect b);
+[[nodiscard]] raster::Rect IntersectRect(raster::Rect a, raster::Rect b);
+// The box of a segment grown by margin pixels on every side.
+[[nodiscard]] raster::Rect SegmentBox(raster::Point a, raster::Point b, int margin);
+
+}  // namespace pixmint::tools
