@@ -1,0 +1,226 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "document/bmp_codec.h"
+#include "document/file_io.h"
+#include "document/jpeg_codec.h"
+#include "document/png_codec.h"
+#include "support/pixel_grid.h"
+
+namespace pixmint::document {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+raster::Picture NoisePicture(int width, int height, unsigned seed) {
+  std::mt19937 rng(seed);
+  raster::Picture p(width, height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) p.SetPixel(x, y, rng() & 0xFFFFFF);
+  }
+  return p;
+}
+
+void Put32(Bytes& b, std::size_t at, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+Bytes ReadFile(const fs::path& path) {
+  auto bytes = ReadWholeFile(path);
+  return bytes ? *bytes : Bytes{};
+}
+
+TEST(BmpCodec, RoundTripsEveryRowPadding) {
+  for (int width : {1, 2, 3, 4, 5, 17}) {
+    const raster::Picture picture = NoisePicture(width, 3, width);
+    const Bytes bmp = EncodeBmp(picture);
+    ASSERT_EQ(bmp.size(), 54u + raster::PictureStride(width) * 3u) << width;
+    const auto back = DecodeBmp(bmp);
+    ASSERT_TRUE(back) << width;
+    EXPECT_TRUE(test::SamePicture(picture, *back));
+  }
+}
+
+TEST(BmpCodec, BottomRowComesFirstAndTopDownIsRead) {
+  const raster::Picture picture = test::FromAscii({"r", "b"});
+  Bytes bmp = EncodeBmp(picture);
+  EXPECT_EQ(bmp[54 + 0], 0xFF);  // bottom row blue first: blue byte set
+  EXPECT_EQ(bmp[54 + 4 + 2], 0xFF);
+  Put32(bmp, 22, static_cast<std::uint32_t>(-2));  // now claims top-down rows
+  const auto flipped = DecodeBmp(bmp);
+  ASSERT_TRUE(flipped);
+  EXPECT_TRUE(test::SamePicture(test::FromAscii({"b", "r"}), *flipped));
+}
+
+TEST(BmpCodec, RejectsEveryMalformedFile) {
+  const Bytes good = EncodeBmp(NoisePicture(4, 4, 1));
+  struct Case {
+    const char* what;
+    std::size_t at;
+    std::uint32_t value;
+  };
+  const Case cases[] = {
+      {"signature", 0, 0x4D41},
+      {"offset beyond file", 10, 0xFFFFFFF0u},
+      {"offset inside header", 10, 20},
+      {"info size below 40", 14, 12},
+      {"width 0", 18, 0},
+      {"huge width", 18, 0x7FFFFFFF},
+      {"height INT_MIN", 22, 0x80000000u},
+      {"height 0", 22, 0},
+      {"32 bits", 28, 0x200001},
+      {"RLE", 30, 1},
+  };
+  for (const Case& c : cases) {
+    Bytes bad = good;
+    if (c.at == 0) {
+      bad[0] = 'X';
+    } else {
+      Put32(bad, c.at, c.value);
+    }
+    EXPECT_FALSE(DecodeBmp(bad)) << c.what;
+  }
+  for (std::size_t cut : {std::size_t{0}, std::size_t{13}, std::size_t{53}, good.size() - 1}) {
+    EXPECT_FALSE(DecodeBmp(std::span(good).first(cut))) << "cut at " << cut;
+  }
+  EXPECT_FALSE(DecodeBmp(good, 3)) << "side above the limit";
+}
+
+TEST(PngCodec, DecodesEveryColourTypeToRgba) {
+  const fs::path dir = fs::path(PIXMINT_TEST_DATA_DIR) / "png";
+  int seen = 0;
+  for (const auto& entry : fs::directory_iterator(dir)) {
+    if (entry.path().extension() != ".png") continue;
+    ++seen;
+    const std::string name = entry.path().stem().string();
+    const Bytes expected = ReadFile(fs::path(entry.path()).replace_extension(".rgba"));
+    std::string why;
+    const auto image = DecodePng(ReadFile(entry.path()), ChannelOrder::kRgba, kMaxIconPngSide, &why);
+    ASSERT_TRUE(image) << name << ": " << why;
+    ASSERT_EQ(image->pixels.size(), expected.size()) << name;
+    // 16-bit samples may round either way.
+    const int tolerance = name.find("16") != std::string::npos ? 1 : 0;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+      ASSERT_LE(std::abs(image->pixels[i] - expected[i]), tolerance) << name << " byte " << i;
+    }
+  }
+  EXPECT_GE(seen, 7);
+}
+
+TEST(PngCodec, RoundTripsWithMarkerAndBottomUpRows) {
+  raster::Picture picture = NoisePicture(7, 5, 3);
+  const raster::Colour marker = raster::Rgb(234, 234, 234);
+  picture.SetPixel(2, 1, marker);
+  const auto png = EncodePng(picture, marker);
+  ASSERT_TRUE(png);
+  const auto image = DecodePng(*png, ChannelOrder::kBgra);
+  ASSERT_TRUE(image);
+  ASSERT_EQ(image->width, 7);
+  for (int y = 0; y < 5; ++y) {
+    for (int x = 0; x < 7; ++x) {
+      const std::uint8_t* p = &image->pixels[(y * 7 + x) * 4];
+      EXPECT_EQ(raster::Rgb(p[2], p[1], p[0]), picture.Pixel(x, y));
+      EXPECT_EQ(p[3], x == 2 && y == 1 ? 0 : 255);
+    }
+  }
+  const Bytes bottomUp = {1, 2, 3, 4, 5, 6, 7, 8};  // 1 x 2: bottom row first
+  const auto flipped = DecodePng(*EncodePng32(1, 2, bottomUp, ChannelOrder::kRgba, true), ChannelOrder::kRgba);
+  ASSERT_TRUE(flipped);
+  EXPECT_EQ(flipped->pixels, (Bytes{5, 6, 7, 8, 1, 2, 3, 4}));
+  EXPECT_FALSE(EncodePng32(2, 2, bottomUp, ChannelOrder::kRgba)) << "too few bytes";
+}
+
+TEST(PngCodec, RejectsDamagedAndOversizedPictures) {
+  const Bytes good = *EncodePng(NoisePicture(40, 30, 4));
+  std::string why;
+  EXPECT_FALSE(DecodePng(good, ChannelOrder::kRgba, 39, &why));
+  EXPECT_FALSE(why.empty());
+  for (std::size_t cut : {0u, 7u, 8u, 20u, 33u, 60u}) {
+    EXPECT_FALSE(DecodePng(std::span(good).first(cut), ChannelOrder::kRgba)) << cut;
+  }
+  Bytes crc = good;
+  crc[20] ^= 0x40;  // inside IHDR: the CRC no longer matches
+  EXPECT_FALSE(DecodePng(crc, ChannelOrder::kRgba));
+  Bytes truncatedData(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2));
+  EXPECT_FALSE(DecodePng(truncatedData, ChannelOrder::kRgba));
+}
+
+TEST(JpegCodec, WritesBaselineColourThatAnotherDecoderReads) {
+  raster::Picture picture(32, 16, raster::Rgb(200, 40, 90));
+  picture.FillRect({0, 8, 32, 16}, raster::Rgb(20, 180, 60));
+  const auto jpeg = EncodeJpeg(picture);
+  ASSERT_TRUE(jpeg);
+  const Bytes& j = *jpeg;
+  ASSERT_GE(j.size(), 4u);
+  EXPECT_EQ(j[0], 0xFF);
+  EXPECT_EQ(j[1], 0xD8);
+  bool baseline = false;
+  for (std::size_t i = 0; i + 9 < j.size(); ++i) {
+    if (j[i] == 0xFF && j[i + 1] == 0xC2) ADD_FAILURE() << "progressive frame";
+    if (j[i] == 0xFF && j[i + 1] == 0xC0) baseline = j[i + 9] == 3;  // three components: colour
+  }
+  EXPECT_TRUE(baseline);
+
+  if (std::system("/usr/bin/python3 -c 'import PIL' 2>/dev/null") != 0) GTEST_SKIP() << "no Pillow";
+  test::TempDir dir;
+  ASSERT_TRUE(WriteFileAtomically(dir / "a.jpg", j));
+  const std::string cmd =
+      "/usr/bin/python3 -c \"import sys; from PIL import Image; "
+      "sys.stdout.buffer.write(Image.open(sys.argv[1]).convert('RGB').tobytes())\" " +
+      (dir / "a.jpg").string() + " > " + (dir / "a.rgb").string();
+  ASSERT_EQ(std::system(cmd.c_str()), 0);
+  const Bytes rgb = ReadFile(dir / "a.rgb");
+  ASSERT_EQ(rgb.size(), 32u * 16 * 3);
+  for (int y : {2, 13}) {
+    const raster::Colour want = picture.Pixel(5, y);
+    const std::uint8_t* p = &rgb[(y * 32 + 5) * 3];
+    EXPECT_NEAR(p[0], raster::Red(want), 6);
+    EXPECT_NEAR(p[1], raster::Green(want), 6);
+    EXPECT_NEAR(p[2], raster::Blue(want), 6);
+  }
+}
+
+TEST(FileIo, ReplacesKeepingModeAndLeavesNoTemporaryFile) {
+  test::TempDir dir;
+  const fs::path target = dir / "icon.ico";
+  ASSERT_TRUE(WriteFileAtomically(target, Bytes{1, 2, 3}));
+  ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+  ASSERT_TRUE(WriteFileAtomically(target, Bytes{9}));
+  EXPECT_EQ(ReadFile(target), Bytes{9});
+  struct stat st {};
+  ASSERT_EQ(::stat(target.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+}
+
+TEST(FileIo, FailureLeavesTheOldFileAndReportsFalse) {
+  test::TempDir dir;
+  fs::create_directory(dir / "folder");
+  EXPECT_FALSE(WriteFileAtomically(dir / "folder", Bytes{1})) << "a folder is never replaced";
+  EXPECT_TRUE(fs::is_directory(dir / "folder"));
+  EXPECT_FALSE(WriteFileAtomically(dir / "missing" / "x.ico", Bytes{1}));
+  EXPECT_FALSE(ReadWholeFile(dir / "missing.ico"));
+  EXPECT_FALSE(ReadWholeFile(dir / "folder"));
+  ASSERT_TRUE(WriteFileAtomically(dir / "big", Bytes(10, 7)));
+  EXPECT_FALSE(ReadWholeFile(dir / "big", 9));
+  EXPECT_TRUE(ReadWholeFile(dir / "big", 10));
+
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
+  const fs::path locked = dir / "locked";
+  fs::create_directory(locked);
+  ASSERT_TRUE(WriteFileAtomically(locked / "old.ico", Bytes{5, 5}));
+  ::chmod(locked.c_str(), 0500);
+  EXPECT_FALSE(WriteFileAtomically(locked / "old.ico", Bytes{6}));
+  ::chmod(locked.c_str(), 0700);
+  EXPECT_EQ(ReadFile(locked / "old.ico"), (Bytes{5, 5}));
+}
+
+}  // namespace
+}  // namespace pixmint::document
