@@ -80,6 +80,10 @@ struct IconResource {
 // the record is left untouched and reason says why ("bit count 7", ...).
 [[nodiscard]] bool InitImageRecord(IconImage& record, std::string& reason);
 
+// The bytes a valid block's header, table, colour bits and mask take (what
+// a file's block must hold at least), or 0 with reason set.
+[[nodiscard]] std::uint64_t ImageBlockBytes(std::span<const std::uint8_t> block, std::string& reason);
+
 // 1064 zeroed bytes: a 40-byte header (planes 1, the given size and depth)
 // followed by the default table of that depth. Empty for an unknown depth.
 [[nodiscard]] std::vector<std::uint8_t> CreateImageHeader(int width, int height, int bitCount);

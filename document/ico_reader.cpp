@@ -1,0 +1,148 @@
+#include "document/ico_reader.h"
+
+#include <algorithm>
+
+#include "document/byte_io.h"
+#include "document/file_io.h"
+#include "document/png_codec.h"
+
+namespace pixmint::document {
+namespace {
+
+constexpr std::size_t kFileHeaderBytes = 6;
+constexpr std::size_t kEntryBytes = 16;
+
+std::string EntryMessage(std::string_view base, std::size_t index, const std::string& why) {
+  return std::string(base) + " (image " + std::to_string(index) + ": " + why + ")";
+}
+
+// A 32-bit image whose alpha bytes are not all 0 is shown by its alpha: the
+// mask is rewritten to match and fully transparent pixels are zeroed. With
+// every alpha 0 the mask alone decides and nothing changes.
+void ApplyAlphaRule(IconImage& record) {
+  if (record.Colors != 32) return;
+  auto colour = record.XorPart();
+  const std::size_t w = record.Width;
+  bool any = false;
+  for (std::size_t p = 0; p < colour.size() / 4 && !any; ++p) any = colour[4 * p + 3] != 0;
+  if (!any) return;
+  auto mask = record.AndPart();
+  const std::size_t maskStride = static_cast<std::size_t>(RowBytes(w));
+  for (std::size_t r = 0; r < record.Height; ++r) {
+    std::uint8_t* row = colour.data() + r * w * 4;
+    for (std::size_t x = 0; x < w; ++x) {
+      std::uint8_t* px = row + 4 * x;
+      const bool transparent = px[3] == 0;
+      if (transparent) std::fill(px, px + 4, 0);
+      std::uint8_t& bits = mask[r * maskStride + (x >> 3)];
+      const auto bit = static_cast<std::uint8_t>(0x80 >> (x & 7));
+      bits = static_cast<std::uint8_t>(transparent ? (bits | bit) : (bits & ~bit));
+    }
+  }
+}
+
+// A PNG entry becomes a 32-bit block: colour bytes blue, green, red, alpha
+// bottom-up, mask set (and colour zeroed) where alpha is 0.
+bool DecodePngRecord(std::span<const std::uint8_t> block, IconImage& record, std::string& why) {
+  std::optional<Image32> image = DecodePng(block, ChannelOrder::kBgra, kMaxIconPngSide, &why);
+  if (!image) {
+    if (why.empty()) why = "unreadable PNG";
+    why = "PNG: " + why;
+    return false;
+  }
+  const int w = image->width, h = image->height;
+  if (w < 1 || h < 1 || w > kMaxImageSide || h > kMaxImageSide) {
+    why = "PNG size " + std::to_string(w) + "x" + std::to_string(h);
+    return false;
+  }
+  if (!MakeBlankImage(w, h, 32, record)) {
+    why = "PNG size";
+    return false;
+  }
+  const std::size_t rowBytes = static_cast<std::size_t>(w) * 4;
+  auto colour = record.XorPart();
+  auto mask = record.AndPart();
+  const std::size_t maskStride = static_cast<std::size_t>(RowBytes(static_cast<std::uint64_t>(w)));
+  for (int y = 0; y < h; ++y) {
+    const std::size_t r = static_cast<std::size_t>(h - 1 - y);
+    std::copy_n(image->pixels.data() + static_cast<std::size_t>(y) * rowBytes, rowBytes, colour.data() + r * rowBytes);
+    for (int x = 0; x < w; ++x) {
+      std::uint8_t* px = colour.data() + r * rowBytes + 4 * static_cast<std::size_t>(x);
+      if (px[3] != 0) continue;
+      std::fill(px, px + 4, 0);
+      mask[r * maskStride + static_cast<std::size_t>(x >> 3)] |= static_cast<std::uint8_t>(0x80 >> (x & 7));
+    }
+  }
+  record.pngCompressed = true;
+  return true;
+}
+
+}  // namespace
+
+std::uint32_t ReadIconHeader(std::span<const std::uint8_t> file) {
+  if (file.size() < kFileHeaderBytes) return 0;
+  if (GetU16(file, 0) != 0) return 0;
+  const std::uint16_t type = GetU16(file, 2);
+  if (type != kTypeIcon && type != kTypeCursor) return 0;
+  return GetU16(file, 4);
+}
+
+std::uint16_t ReadIconType(std::span<const std::uint8_t> file) {
+  return ReadIconHeader(file) != 0 ? GetU16(file, 2) : 0;
+}
+
+std::unique_ptr<IconResource> ReadIconMemory(std::span<const std::uint8_t> file, const std::string& name,
+                                             const ErrorCallback& onError, IconFileInfo* info) {
+  auto fail = [&](const std::string& message) -> std::unique_ptr<IconResource> {
+    if (onError) onError(message, name);
+    return nullptr;
+  };
+  const std::uint32_t count = std::min(ReadIconHeader(file), kMaxImages);
+  if (count == 0) return nullptr;
+  if (kFileHeaderBytes + kEntryBytes * count > file.size()) return fail(std::string(kErrorReading));
+  IconFileInfo found;
+  found.type = GetU16(file, 2);
+  auto resource = std::make_unique<IconResource>();
+  resource->IcoFileName = name;
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const std::size_t entry = kFileHeaderBytes + kEntryBytes * i;
+    const std::uint64_t size = GetU32(file, entry + 8);
+    const std::uint64_t offset = GetU32(file, entry + 12);
+    if (offset > file.size()) return fail(EntryMessage(kErrorSeeking, i, "offset " + std::to_string(offset)));
+    if (offset + size > file.size()) {
+      return fail(EntryMessage(kErrorReading, i, std::to_string(size) + " bytes at offset " + std::to_string(offset)));
+    }
+    const auto block = file.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size));
+    IconImage& record = resource->Images[i];
+    std::string why;
+    if (HasPngSignature(block)) {
+      if (!DecodePngRecord(block, record, why)) return fail(EntryMessage(kErrorConverting, i, why));
+    } else {
+      // Only what the header describes is kept, so a lying entry size never
+      // costs more memory than a real image of that header.
+      const std::uint64_t needed = ImageBlockBytes(block, why);
+      if (needed == 0) return fail(EntryMessage(kErrorConverting, i, why));
+      record.Data.assign(block.begin(), block.begin() + static_cast<std::ptrdiff_t>(needed));
+      if (!InitImageRecord(record, why)) return fail(EntryMessage(kErrorConverting, i, why));
+      ApplyAlphaRule(record);
+    }
+    if (found.type == kTypeCursor) {
+      found.hotSpots[i] = raster::Point{GetU16(file, entry + 4), GetU16(file, entry + 6)};
+    }
+  }
+  resource->ImageCount = count;
+  if (info != nullptr) *info = found;
+  return resource;
+}
+
+std::unique_ptr<IconResource> ReadIconFile(const std::string& fileName, const ErrorCallback& onError,
+                                           IconFileInfo* info) {
+  const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(fileName);
+  if (!bytes) {
+    if (onError) onError(kErrorOpening, fileName);
+    return nullptr;
+  }
+  return ReadIconMemory(*bytes, fileName, onError, info);
+}
+
+}  // namespace pixmint::document

@@ -1,0 +1,89 @@
+#include "document/ico_writer.h"
+
+#include "document/byte_io.h"
+#include "document/file_io.h"
+#include "document/kv_icon.h"
+#include "document/png_codec.h"
+
+namespace pixmint::document {
+namespace {
+
+constexpr std::size_t kFileHeaderBytes = 6;
+constexpr std::size_t kEntryBytes = 16;
+
+// A PNG entry: alpha as the image shows it (all alpha 0 means the mask alone
+// decides, so visible pixels become opaque); masked pixels become (0,0,0,0).
+std::optional<std::vector<std::uint8_t>> EncodePngBlock(const ImageSurface& colour, const MaskSurface& mask) {
+  const bool alphaDecides = HasAlpha(colour);
+  const int w = colour.Width(), h = colour.Height();
+  std::vector<std::uint8_t> pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 4);
+  std::size_t at = 0;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x, at += 4) {
+      if (mask.Get(x, y)) continue;
+      const std::uint32_t v = colour.GetRaw(x, y);
+      for (int k = 0; k < 3; ++k) pixels[at + k] = static_cast<std::uint8_t>(v >> (8 * k));
+      pixels[at + 3] = alphaDecides ? static_cast<std::uint8_t>(v >> 24) : 255;
+    }
+  }
+  return EncodePng32(w, h, pixels, ChannelOrder::kBgra, false);
+}
+
+// Header (whole, as stored) and table from the record, pixels from the surfaces.
+std::vector<std::uint8_t> BitmapBlock(const IconImage& record, const ImageSurface& colour, const MaskSurface& mask) {
+  std::vector<std::uint8_t> block(record.Data.begin(),
+                                  record.Data.begin() + static_cast<std::ptrdiff_t>(record.xorOffset));
+  block.insert(block.end(), colour.Bits().begin(), colour.Bits().end());
+  block.insert(block.end(), mask.Bits().begin(), mask.Bits().end());
+  return block;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> WriteIconMemory(const TKvIcon& icon) {
+  const std::uint32_t count = icon.ImageCount();
+  if (count == 0 || icon.IR() == nullptr) return std::nullopt;
+  std::vector<std::vector<std::uint8_t>> blocks;
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const ImageSurface* colour = icon.XorBitmap(i);
+    const MaskSurface* mask = icon.AndBitmap(i);
+    if (colour == nullptr || mask == nullptr) return std::nullopt;
+    if (icon.IsPngCompressed(i)) {
+      auto png = EncodePngBlock(*colour, *mask);
+      if (!png) return std::nullopt;
+      blocks.push_back(std::move(*png));
+    } else {
+      blocks.push_back(BitmapBlock(icon.IR()->Images[i], *colour, *mask));
+    }
+  }
+  std::uint64_t total = kFileHeaderBytes + kEntryBytes * count;
+  for (const auto& b : blocks) total += b.size();
+  if (total > 0xFFFFFFFFull) return std::nullopt;
+
+  std::vector<std::uint8_t> file(kFileHeaderBytes + kEntryBytes * count, 0);
+  PutU16(file, 2, icon.IsIcon() ? kTypeIcon : kTypeCursor);
+  PutU16(file, 4, count);
+  std::uint32_t offset = static_cast<std::uint32_t>(file.size());
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const IconImage& record = icon.IR()->Images[i];
+    const std::size_t e = kFileHeaderBytes + kEntryBytes * i;
+    file[e] = static_cast<std::uint8_t>(record.Width);
+    file[e + 1] = static_cast<std::uint8_t>(record.Height);
+    const raster::Point hot = icon.GetHotSpot(i);
+    PutU16(file, e + 4, icon.IsIcon() ? 1u : static_cast<std::uint32_t>(hot.x));
+    PutU16(file, e + 6, icon.IsIcon() ? record.Colors : static_cast<std::uint32_t>(hot.y));
+    PutU32(file, e + 8, static_cast<std::uint32_t>(blocks[i].size()));
+    PutU32(file, e + 12, offset);
+    offset += static_cast<std::uint32_t>(blocks[i].size());
+  }
+  file.reserve(static_cast<std::size_t>(total));
+  for (const auto& b : blocks) file.insert(file.end(), b.begin(), b.end());
+  return file;
+}
+
+bool WriteIconFile(const TKvIcon& icon, const std::string& fileName) {
+  const auto bytes = WriteIconMemory(icon);
+  return bytes && WriteFileAtomically(fileName, *bytes);
+}
+
+}  // namespace pixmint::document
