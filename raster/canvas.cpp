@@ -1,36 +1,161 @@
 #include "raster/canvas.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "raster/painter.h"
+#include "raster/spans.h"
+
 namespace pixmint::raster {
+
+namespace {
+
+constexpr Rect kNoClip{-0x40000000, -0x40000000, 0x40000000, 0x40000000};
+
+int Narrow(std::int64_t v) {
+  return static_cast<int>(std::clamp<std::int64_t>(v, -0x40000000, 0x40000000));
+}
+
+// Bounds of the points grown by margin, as a Rect clamped to sane values.
+Rect PointBounds(std::span<const Point> points, int margin) {
+  std::int64_t l = INT64_MAX, t = INT64_MAX, r = INT64_MIN, b = INT64_MIN;
+  for (const Point p : points) {
+    l = std::min<std::int64_t>(l, p.x);
+    t = std::min<std::int64_t>(t, p.y);
+    r = std::max<std::int64_t>(r, p.x);
+    b = std::max<std::int64_t>(b, p.y);
+  }
+  if (points.empty()) return {};
+  return {Narrow(l - margin), Narrow(t - margin), Narrow(r + margin + 1), Narrow(b + margin + 1)};
+}
+
+// Whether the pixel at this step of a styled line is drawn: dotted and
+// alternate pens set every other pixel, starting with the first.
+bool StyleOn(PenStyle style, int step) {
+  return style == PenStyle::kSolid || (step & 1) == 0;
+}
+
+}  // namespace
 
 void Canvas::SetClip(Rect clip) {
   clip_ = clip;
 }
 void Canvas::ResetClip() {
-  clip_ = Rect{-0x40000000, -0x40000000, 0x40000000, 0x40000000};
+  clip_ = kNoClip;
 }
 Rect Canvas::Clip() const {
   return clip_;
 }
+
+Rect Canvas::DrawArea() const {
+  const Rect b = target_->Bounds();
+  return {std::max(clip_.left, b.left), std::max(clip_.top, b.top), std::min(clip_.right, b.right),
+          std::min(clip_.bottom, b.bottom)};
+}
+
+int Canvas::PenWidth() const {
+  return std::clamp(pen_.width, 1, kMaxPenWidth);
+}
+
+void Canvas::CosmeticLine(Painter& painter, Point a, Point b, bool includeEnd, int& step) {
+  const Rect area = DrawArea();
+  const int first = step;
+  int length = 0;
+  ForEachLinePixel(a, b, area, [&](int x, int y, int k) {
+    if (!includeEnd && Point{x, y} == b) return;
+    if (StyleOn(pen_.style, first + k)) painter.Pixel(Ink::kPen, x, y);
+  });
+  length = std::max(std::abs(b.x - a.x), std::abs(b.y - a.y));
+  step = first + length + (includeEnd ? 1 : 0);
+}
+
 void Canvas::LineTo(int x, int y) {
-  position_ = {x, y};
+  const Point a = position_;
+  const Point b{x, y};
+  position_ = b;
+  const Point ends[2] = {a, b};
+  const int width = PenWidth();
+  Painter painter(*target_, DrawArea(), PointBounds(ends, width), pen_.mode, pen_.colour, brush_.colour);
+  if (width <= 1) {
+    int step = pen_.style == PenStyle::kDot ? styleStep_ : 0;
+    CosmeticLine(painter, a, b, false, step);
+    styleStep_ = step;
+  } else {
+    PenSink sink{&painter};
+    EmitCapsule(a, b, width, DrawArea(), sink);
+  }
+  painter.Finish();
 }
-void Canvas::StrokePolyline(std::span<const Point>) {}
-void Canvas::StrokeSegments(std::span<const std::pair<Point, Point>>) {}
-void Canvas::Rectangle(int, int, int, int) {}
-void Canvas::RoundRect(int, int, int, int, int, int) {}
-void Canvas::Ellipse(int, int, int, int) {}
-void Canvas::Polygon(std::span<const Point>) {}
-void Canvas::PolyBezier(std::span<const Point>) {}
+
+void Canvas::Polyline(std::span<const Point> points) {
+  if (points.empty()) return;
+  const int width = PenWidth();
+  Painter painter(*target_, DrawArea(), PointBounds(points, width), pen_.mode, pen_.colour, brush_.colour);
+  int step = 0;
+  PenSink sink{&painter};
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    if (width <= 1) {
+      int lineStep = pen_.style == PenStyle::kAlternate ? 0 : step;
+      CosmeticLine(painter, points[i - 1], points[i], false, lineStep);
+      step = lineStep;
+    } else {
+      EmitCapsule(points[i - 1], points[i], width, DrawArea(), sink);
+    }
+  }
+  painter.Finish();
+  position_ = points.back();
+  styleStep_ = step;
+}
+
+void Canvas::StrokeSegmentList(std::span<const std::pair<Point, Point>> segments, Rect bounds) {
+  const int width = PenWidth();
+  Painter painter(*target_, DrawArea(), bounds, pen_.mode, pen_.colour, brush_.colour);
+  PenSink sink{&painter};
+  int step = 0;
+  for (const auto& [a, b] : segments) {
+    if (width <= 1) {
+      CosmeticLine(painter, a, b, true, step);
+    } else {
+      EmitCapsule(a, b, width, DrawArea(), sink);
+    }
+  }
+  painter.Finish();
+}
+
+void Canvas::StrokePolyline(std::span<const Point> points) {
+  if (points.empty()) return;
+  std::vector<std::pair<Point, Point>> segments;
+  segments.reserve(points.size());
+  if (points.size() == 1) segments.emplace_back(points[0], points[0]);
+  for (std::size_t i = 1; i < points.size(); ++i) segments.emplace_back(points[i - 1], points[i]);
+  StrokeSegmentList(segments, PointBounds(points, PenWidth()));
+}
+
+void Canvas::StrokeSegments(std::span<const std::pair<Point, Point>> segments) {
+  if (segments.empty()) return;
+  std::vector<Point> ends;
+  ends.reserve(segments.size() * 2);
+  for (const auto& [a, b] : segments) {
+    ends.push_back(a);
+    ends.push_back(b);
+  }
+  StrokeSegmentList(segments, PointBounds(ends, PenWidth()));
+}
+
 void Canvas::FillRect(Rect r, Colour c) {
-  target_->FillRect(r, c);
+  const Rect area = DrawArea();
+  target_->FillRect({std::max(r.left, area.left), std::max(r.top, area.top), std::min(r.right, area.right),
+                     std::min(r.bottom, area.bottom)},
+                    c);
 }
+
 Colour Canvas::Pixel(int x, int y) const {
   return target_->Pixel(x, y);
 }
+
 void Canvas::SetPixel(int x, int y, Colour c) {
-  target_->SetPixel(x, y, c);
+  if (DrawArea().Contains({x, y})) target_->SetPixel(x, y, c);
 }
-void AndBlit(Picture&, Rect, const Picture&, Point) {}
-void XorBlit(Picture&, Rect, const Picture&, Point) {}
 
 }  // namespace pixmint::raster

@@ -20,6 +20,10 @@ enum class PenMode {
   kNot,   // inverts the destination, whatever the pen colour
 };
 
+// Wider pens are drawn at this width: nothing the editor draws comes near it,
+// and it bounds the work of one primitive.
+inline constexpr int kMaxPenWidth = 256;
+
 struct Pen {
   int width = 1;
   PenStyle style = PenStyle::kSolid;
@@ -39,6 +43,8 @@ struct Brush {
 // drawings hit every pixel of one primitive exactly once, so drawing the same
 // thing twice restores the picture. Coordinates far outside the picture
 // (±1,000,000) are safe.
+class Painter;
+
 class Canvas {
  public:
   explicit Canvas(Picture& target) : target_(&target) {}
@@ -53,12 +59,20 @@ class Canvas {
   void ResetClip();
   [[nodiscard]] Rect Clip() const;
 
-  void MoveTo(int x, int y) { position_ = {x, y}; }
+  void MoveTo(int x, int y) {
+    position_ = {x, y};
+    styleStep_ = 0;
+  }
   [[nodiscard]] Point Position() const { return position_; }
   // Line from the current position to (x, y), the end point left out; the
   // position moves to (x, y). Width 1: a symmetric Bresenham line. Wider: the
   // geometric round pen of StrokePolyline over the one segment.
   void LineTo(int x, int y);
+
+  // Lines through the points as one primitive, each line's end point left out
+  // (so a closed outline hits its first point once); a dotted pen's pattern
+  // runs on from line to line. Moves the position to the last point.
+  void Polyline(std::span<const Point> points);
 
   // A connected polyline with the pen as a geometric pen: round caps, round
   // joins; covers the pixels whose centres lie within width / 2 of the path.
@@ -68,6 +82,11 @@ class Canvas {
   // The same for a set of separate segments drawn as one shape.
   void StrokeSegments(std::span<const std::pair<Point, Point>> segments);
 
+  // Outlines of any width lie inside the box: an outline of width w is the w
+  // outermost layers of the filled shape (a pixel whose four neighbours all
+  // belong to the shape lies one layer deeper), so a shape never grows beyond
+  // the box that was dragged and is as thick on straight sides as on curves.
+  // The box may be given with its corners in any order.
   void Rectangle(int left, int top, int right, int bottom);
   void RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
   void Ellipse(int left, int top, int right, int bottom);
@@ -81,10 +100,18 @@ class Canvas {
   void SetPixel(int x, int y, Colour c);
 
  private:
+  [[nodiscard]] Rect DrawArea() const;  // the clip within the picture
+  [[nodiscard]] int PenWidth() const;
+  void CosmeticLine(Painter& painter, Point a, Point b, bool includeEnd, int& step);
+  void StrokeSegmentList(std::span<const std::pair<Point, Point>> segments, Rect bounds);
+  template <typename MakeRows>
+  void RowShape(Rect box, MakeRows makeRows);
+
   Picture* target_;
   Pen pen_;
   Brush brush_;
   Point position_;
+  int styleStep_ = 0;  // where a dotted pen's pattern stands after the last LineTo
   Rect clip_{-0x40000000, -0x40000000, 0x40000000, 0x40000000};
 };
 
