@@ -10,6 +10,10 @@
 #include "raster/picture.h"
 #include "tools/settings.h"
 
+namespace pixmint::tools {
+class TKvPaint;
+}
+
 namespace pixmint::editor {
 
 struct WorkspaceParts;
@@ -42,6 +46,8 @@ class Workspace {
   [[nodiscard]] bool CloseQuery();
   // Deletes the undo files and writes the remembered folders; idempotent.
   void Shutdown();
+  // Size and depth of new images (the start-up step and New use them).
+  void SetImageDefaults(const ImageFormat& format);
   // The scrolling area's size (ScrollBox1); lays the canvas out again.
   void SetViewportSize(int width, int height);
 
@@ -132,6 +138,14 @@ class Workspace {
   [[nodiscard]] document::TKvIcon* Document() { return state_.Document.get(); }
 
  private:
+  void MoveScaleDown(tools::TKvPaint& tool, unsigned shift, int sx, int sy, raster::Point p);
+  void FloatFromTool(tools::TKvPaint& tool);
+  void DropperPick(unsigned shift, raster::Point p);
+  void ShowToolDrawing();
+  void AlphaMouseDown(raster::Point p);
+  void AlphaMouseMove(raster::Point p);
+  void AlphaMouseUp(raster::Point p);
+
   EditorHost& host_;
   Settings& settings_;
   EditorState state_;
