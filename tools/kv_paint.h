@@ -99,6 +99,8 @@ class TKvPaint {
   void ShowLayer(raster::Rect r);
   // Everything on the next ShowLayer, whatever rectangle it is given.
   void InvalidateView() { viewStale_ = true; }
+  [[nodiscard]] bool ViewStale() const { return viewStale_; }
+  void MarkViewFresh() { viewStale_ = false; }
   // The rectangle of the image to recompute now: r in the fast path, all of
   // the image in the reference mode; clipped to the image.
   [[nodiscard]] raster::Rect WorkRect(raster::Rect r) const;

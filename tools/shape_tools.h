@@ -23,9 +23,14 @@ class ShapeToolBase : public TKvPaint {
   // Image pixels the shape can touch (may lie partly outside the image).
   [[nodiscard]] virtual raster::Rect ShapeBounds() const = 0;
   void ResetShapeBounds() { lastBounds_ = {}; }
+  // The image rectangle the last repaint recomputed.
+  [[nodiscard]] raster::Rect LastWorkRect() const { return lastWork_; }
+
+  bool pressed_ = false;
 
  private:
   raster::Rect lastBounds_;
+  raster::Rect lastWork_;
 };
 
 class TKvLine : public ShapeToolBase {
@@ -59,6 +64,8 @@ class TKvCurve : public ShapeToolBase {
   [[nodiscard]] raster::Rect ShapeBounds() const override;
 
  private:
+  // The release step, which every move runs as well.
+  void Finish(ShiftState shift, int x, int y);
   bool haveSnapshot_ = false;
 };
 

@@ -44,6 +44,7 @@ class TKvSpray : public TKvPaint {
   int Stop = -1;
 
  private:
+  void Start(int x, int y);
   void Burst();
 
   SprayRandom& random_;
@@ -51,6 +52,8 @@ class TKvSpray : public TKvPaint {
   // The dots of this press, on white: composited over the snapshot at every
   // burst so that each dot's opacity is applied once.
   raster::Picture dots_;
+  // The image area the bursts since the last snapshot changed.
+  raster::Rect sequence_;
 };
 
 }  // namespace pixmint::tools

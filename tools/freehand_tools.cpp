@@ -1,0 +1,202 @@
+#include "tools/freehand_tools.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "raster/composite.h"
+
+namespace pixmint::tools {
+
+using raster::Canvas;
+using raster::Picture;
+using raster::Point;
+using raster::Rect;
+
+namespace {
+
+constexpr raster::Colour kCoverInk = raster::Rgb(0, 0, 0);
+
+std::vector<std::pair<Point, Point>> Segments(const std::vector<Point>& points, int count) {
+  std::vector<std::pair<Point, Point>> segments;
+  segments.reserve(static_cast<std::size_t>(count));
+  for (int k = 0; k < count; ++k) segments.emplace_back(points[k], points[k + 1]);
+  return segments;
+}
+
+// Paints `colour` into the layer wherever the cover holds ink, inside r.
+void PaintCover(Picture& layer, const Picture& cover, Rect r, raster::Colour colour) {
+  const auto b = static_cast<std::uint8_t>(raster::Blue(colour));
+  const auto g = static_cast<std::uint8_t>(raster::Green(colour));
+  const auto red = static_cast<std::uint8_t>(raster::Red(colour));
+  const raster::Colour white = raster::Markers().white;
+  for (int y = r.top; y < r.bottom; ++y) {
+    const std::uint8_t* in = cover.Row(y) + r.left * 3;
+    std::uint8_t* out = layer.Row(y) + r.left * 3;
+    for (int x = r.left; x < r.right; ++x, in += 3, out += 3) {
+      if (in[0] == raster::Blue(white) && in[1] == raster::Green(white) && in[2] == raster::Red(white)) continue;
+      out[0] = b;
+      out[1] = g;
+      out[2] = red;
+    }
+  }
+}
+
+}  // namespace
+
+void TKvPencil::SetValue(raster::Colour color, int /*p2*/, int p3, int p4, int p5, int p6) {
+  Color = color;
+  PenWidth = p4;
+  PenStyle = p5;
+  BrushStyle = p6;
+  BrushHatch = p3;
+  ForceOpacityForTrans();
+}
+
+void TKvEraser::SetValue(raster::Colour color, int p2, int p3, int p4, int p5, int p6) {
+  TKvPencil::SetValue(color, p2, p3, p4, p5, p6);
+  Opacity = 100;
+}
+
+void TKvBrush::SetValue(raster::Colour color, int p2, int p3, int p4, int p5, int p6) {
+  TKvPencil::SetValue(color, p2, p3, p4, p5, p6);
+  PenWidth = static_cast<int>(static_cast<std::uint32_t>(p4) >> 16);
+  Rings = static_cast<std::uint8_t>(p4 & 0xFF);
+}
+
+void TKvPencil::BeginDrawState() {
+  TKvPaint::BeginDrawState();
+  coversValid_ = false;
+}
+
+void TKvPencil::OnMouseDown(ShiftState /*shift*/, int x, int y) {
+  Points.assign(1, Point{x, y});
+  PointCount = 0;
+  StateFlag = -1;
+  BeginDrawState();
+}
+
+bool TKvPencil::AppendPoint(int x, int y) {
+  if (Points.empty() || PointCount + 1 >= kMaxStrokePoints) return false;
+  Points.push_back({x, y});
+  ++PointCount;
+  return true;
+}
+
+void TKvPencil::OnMouseMove(ShiftState /*shift*/, int x, int y) {
+  if (!AppendPoint(x, y)) return;
+  if (PointCount == 1 && Points[0] == Points[1]) {
+    PaintDot();
+    return;
+  }
+  PaintStroke();
+}
+
+void TKvPencil::OnMouseUp(ShiftState shift, int x, int y) {
+  if (Points.empty()) return;  // no press: nothing to finish
+  OnMouseMove(shift, x, y);
+  CommitLayer(ImageRect());
+}
+
+void TKvBrush::OnMouseMove(ShiftState /*shift*/, int x, int y) {
+  if (StateFlag == 0) return;  // a previous move is still being drawn
+  StateFlag = 0;
+  if (AppendPoint(x, y)) {
+    if (Opacity < 20) Opacity = 20;
+    PaintStroke();
+  }
+  StateFlag = -1;
+}
+
+std::vector<TKvPencil::Pass> TKvPencil::Passes() const {
+  return {Pass{PenWidth, false, 0}};
+}
+
+std::vector<TKvPencil::Pass> TKvBrush::Passes() const {
+  std::vector<Pass> passes;
+  for (int i = 0; i <= Rings; ++i) {
+    const int width = (Rings - i) * 2 + PenWidth;
+    if (IsTrans(Color)) {  // only the widest ring, at full strength
+      passes.push_back({width, true, 100});
+      break;
+    }
+    const int d = i == Rings ? 0 : 20;
+    passes.push_back({width, true, (Opacity - d) % 256});
+  }
+  return passes;
+}
+
+// A first move that stays on the press point sets the single pixel under it.
+void TKvPencil::PaintDot() {
+  const Point p = Points[1];
+  LayerBitmap.Fill(raster::Markers().white);
+  Canvas canvas(LayerBitmap);
+  canvas.pen() = raster::Pen{PenWidth, raster::PenStyle::kSolid, Color, raster::PenMode::kCopy};
+  canvas.MoveTo(p.x, p.y);
+  canvas.LineTo(p.x + 1, p.y + 1);
+  EndDrawState();
+  coversValid_ = false;
+}
+
+void TKvPencil::PaintStroke() {
+  const std::vector<Pass> passes = Passes();
+  if (FullRepaint()) {
+    PaintFull(passes);
+  } else {
+    PaintNewSegment(passes);
+  }
+}
+
+// As written: every pass strokes the whole polyline into the layer.
+void TKvPencil::PaintFull(const std::vector<Pass>& passes) {
+  LayerBitmap.Fill(raster::Markers().white);
+  Canvas canvas(LayerBitmap);
+  const auto segments = Segments(Points, PointCount);
+  for (const Pass& pass : passes) {
+    canvas.pen() = raster::Pen{pass.width, raster::PenStyle::kSolid, Color, raster::PenMode::kCopy};
+    canvas.StrokeSegments(segments);
+    if (pass.merge) raster::MergeLayer(LayerBitmap, BaseBitmap, Width, Height, pass.mergeOpacity);
+  }
+  EndDrawState();
+}
+
+// The stroke only grows, so a new segment changes nothing beyond the reach of
+// the widest pen around it: stroke the segment into each pass's coverage and
+// recompute the composite there.
+void TKvPencil::PaintNewSegment(const std::vector<Pass>& passes) {
+  int widest = 1;
+  for (const Pass& pass : passes) widest = std::max(widest, pass.width);
+  Rect r;
+  if (!coversValid_ || covers_.size() != passes.size()) {
+    covers_.assign(passes.size(), Picture(Width, Height, raster::Markers().white));
+    const auto segments = Segments(Points, PointCount);
+    for (std::size_t j = 0; j < passes.size(); ++j) {
+      Canvas canvas(covers_[j]);
+      canvas.pen() = raster::Pen{passes[j].width, raster::PenStyle::kSolid, kCoverInk, raster::PenMode::kCopy};
+      canvas.StrokeSegments(segments);
+    }
+    coversValid_ = true;
+    r = ImageRect();
+  } else {
+    const std::pair<Point, Point> segment{Points[PointCount - 1], Points[PointCount]};
+    for (std::size_t j = 0; j < passes.size(); ++j) {
+      Canvas canvas(covers_[j]);
+      canvas.pen() = raster::Pen{passes[j].width, raster::PenStyle::kSolid, kCoverInk, raster::PenMode::kCopy};
+      canvas.StrokeSegments(std::span(&segment, 1));
+    }
+    r = IntersectRect(SegmentBox(segment.first, segment.second, widest / 2 + 2), ImageRect());
+  }
+  Recompose(passes, r);
+}
+
+void TKvPencil::Recompose(const std::vector<Pass>& passes, Rect r) {
+  if (r.Empty()) return;
+  LayerBitmap.FillRect(r, raster::Markers().white);
+  for (std::size_t j = 0; j < passes.size(); ++j) {
+    PaintCover(LayerBitmap, covers_[j], r, Color);
+    if (passes[j].merge) raster::MergeLayer(LayerBitmap, BaseBitmap, r, passes[j].mergeOpacity);
+  }
+  raster::MergeLayer(LayerBitmap, BaseBitmap, r, Opacity);
+  ShowLayer(r);
+}
+
+}  // namespace pixmint::tools
