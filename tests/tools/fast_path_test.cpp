@@ -1,0 +1,232 @@
+// The fast path (recompute only what a move can change) must give the same
+// pixels as repainting everything on every step, for every tool and option.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+#include "support/pixel_grid.h"
+#include "tools/freehand_tools.h"
+#include "tools/selection_tools.h"
+#include "tools/shape_tools.h"
+#include "tools/spray.h"
+#include "tools/tool_rig.h"
+
+namespace pixmint::tools::test {
+namespace {
+
+using raster::Colour;
+using raster::Picture;
+using raster::Point;
+using raster::Rgb;
+
+constexpr int kW = 29;
+constexpr int kH = 23;
+constexpr int kZoom = 3;
+
+// A picture with white, transparent and coloured pixels, as tools meet them.
+Picture Scene(std::mt19937& rng) {
+  const Colour colours[] = {Rgb(255, 255, 255), raster::Markers().trans, Rgb(200, 10, 10), Rgb(0, 0, 0),
+                            Rgb(17, 99, 250)};
+  Picture p(kW, kH);
+  for (int y = 0; y < kH; ++y) {
+    for (int x = 0; x < kW; ++x) p.SetPixel(x, y, colours[(x / 4 + y / 3 + rng() % 2) % 5]);
+  }
+  return p;
+}
+
+std::vector<Point> Walk(std::mt19937& rng, int length) {
+  std::vector<Point> points{{static_cast<int>(rng() % kW), static_cast<int>(rng() % kH)}};
+  for (int i = 1; i < length; ++i) {
+    Point p = points.back();
+    const int jump = rng() % 8 == 0 ? 9 : 3;
+    p.x += static_cast<int>(rng() % (2 * jump + 1)) - jump;
+    p.y += static_cast<int>(rng() % (2 * jump + 1)) - jump;
+    p.x = std::clamp(p.x, -4, kW + 3);
+    p.y = std::clamp(p.y, -4, kH + 3);
+    if (rng() % 6 == 0) p = points.back();  // pauses repeat a point
+    points.push_back(p);
+  }
+  return points;
+}
+
+using Factory = std::function<std::unique_ptr<TKvPaint>(Rig&)>;
+
+// Runs the same events on a fast and a reference tool and compares the
+// picture, the layer and the screen after every step.
+class Twin {
+ public:
+  Twin(const Factory& make, unsigned seed) : rng_(seed) {
+    const Picture scene = Scene(rng_);
+    for (Rig* rig : {&fast_, &slow_}) {
+      rig->work = scene;
+      rig->screen.Fill(Rgb(1, 2, 3));
+    }
+    fastTool_ = make(fast_);
+    slowTool_ = make(slow_);
+    slowTool_->SetFullRepaint(true);
+  }
+  std::mt19937& Rng() { return rng_; }
+  template <typename Step>
+  void Do(const Step& step, const char* what) {
+    step(*fastTool_);
+    step(*slowTool_);
+    ASSERT_TRUE(pixmint::test::SamePicture(slow_.work, fast_.work)) << what << " (picture)";
+    ASSERT_TRUE(pixmint::test::SamePicture(slowTool_->LayerBitmap, fastTool_->LayerBitmap)) << what << " (layer)";
+    ASSERT_TRUE(pixmint::test::SamePicture(slow_.screen, fast_.screen)) << what << " (screen)";
+  }
+  void StrokeBoth(const std::vector<Point>& points, ShiftState shift) {
+    Do([&](TKvPaint& t) { t.OnMouseDown(shift, points[0].x, points[0].y); }, "press");
+    for (std::size_t i = 1; i < points.size(); ++i) {
+      Do([&](TKvPaint& t) { t.OnMouseMove(shift, points[i].x, points[i].y); }, "move");
+      if (HasFailure()) return;
+    }
+    Do([&](TKvPaint& t) { t.OnMouseUp(shift, points.back().x, points.back().y); }, "release");
+  }
+
+ private:
+  static bool HasFailure() { return ::testing::Test::HasFatalFailure(); }
+  std::mt19937 rng_;
+  Rig fast_{kW, kH, kZoom};
+  Rig slow_{kW, kH, kZoom};
+  std::unique_ptr<TKvPaint> fastTool_;
+  std::unique_ptr<TKvPaint> slowTool_;
+};
+
+const int kOpacities[] = {1, 10, 20, 21, 50, 99, 100};
+
+Colour Ink(bool trans) {
+  return trans ? raster::Markers().trans : Rgb(40, 160, 90);
+}
+
+TEST(FastPath, FreehandToolsMatchTheFullRepaint) {
+  for (int option = 0; option < 4; ++option) {
+    for (int opacity : kOpacities) {
+      for (bool trans : {false, true}) {
+        SCOPED_TRACE(testing::Message() << "option " << option << " opacity " << opacity << " trans " << trans);
+        const unsigned seed = static_cast<unsigned>(option * 100 + opacity + trans);
+        Twin pencil(
+            [&](Rig& r) {
+              auto t = r.Make<TKvPencil>(opacity);
+              t->SetValue(Ink(trans), 0, 0, option + 1, 65536, 0);
+              return t;
+            },
+            seed);
+        pencil.StrokeBoth(Walk(pencil.Rng(), 30), 0);
+        Twin brush(
+            [&](Rig& r) {
+              auto t = r.Make<TKvBrush>(opacity);
+              t->SetValue(Ink(trans), 0, 0, ((2 * option + 3) << 16) | (option + 2), 65536, 0);
+              return t;
+            },
+            seed);
+        brush.StrokeBoth(Walk(brush.Rng(), 30), 0);
+      }
+    }
+  }
+}
+
+TEST(FastPath, PencilStartingWithADotMatches) {
+  for (int width = 1; width <= 4; ++width) {
+    Twin pencil(
+        [&](Rig& r) {
+          auto t = r.Make<TKvPencil>(50);
+          t->SetValue(Ink(false), 0, 0, width, 65536, 0);
+          return t;
+        },
+        7u + width);
+    pencil.StrokeBoth({{5, 5}, {5, 5}, {5, 5}, {9, 7}, {9, 7}, {2, 12}}, 0);
+  }
+}
+
+TEST(FastPath, ShapeToolsMatchTheFullRepaint) {
+  using Maker = std::function<std::unique_ptr<TKvPaint>(Rig&, int)>;
+  const std::vector<std::pair<const char*, Maker>> shapes{
+      {"line", [](Rig& r, int op) { return std::unique_ptr<TKvPaint>(r.Make<TKvLine>(op)); }},
+      {"rect", [](Rig& r, int op) { return std::unique_ptr<TKvPaint>(r.Make<TKvRectangle>(op)); }},
+      {"rndrect", [](Rig& r, int op) { return std::unique_ptr<TKvPaint>(r.Make<TKvRoundRect>(op)); }},
+      {"ellipse", [](Rig& r, int op) { return std::unique_ptr<TKvPaint>(r.Make<TKvEllipse>(op)); }},
+  };
+  const ShiftState shifts[] = {0, kShift, kAlt, kShift | kAlt};
+  for (const auto& [name, maker] : shapes) {
+    for (int variant = 0; variant < 5; ++variant) {  // widths 1..4, then filled
+      for (int opacity : {1, 50, 100}) {
+        SCOPED_TRACE(testing::Message() << name << " variant " << variant << " opacity " << opacity);
+        const bool filled = variant == 4;
+        Twin twin(
+            [&](Rig& r) {
+              auto t = maker(r, opacity);
+              t->SetValue(Ink(opacity == 1), 0, 10, filled ? 1 : variant + 1, filled ? 1 : 0, 0);
+              return t;
+            },
+            static_cast<unsigned>(variant * 31 + opacity));
+        twin.StrokeBoth(Walk(twin.Rng(), 25), shifts[variant % 4]);
+      }
+    }
+  }
+}
+
+TEST(FastPath, CurveStagesMatchTheFullRepaint) {
+  for (int width = 1; width <= 4; ++width) {
+    for (int opacity : {1, 50, 100}) {
+      Twin twin(
+          [&](Rig& r) {
+            auto t = r.Make<TKvCurve>(opacity);
+            t->SetValue(Ink(false), 0, 0, width, 0, 0);
+            return t;
+          },
+          static_cast<unsigned>(width + opacity));
+      for (int stage = 0; stage < 6; ++stage) {
+        twin.Do([&](TKvPaint& t) { t.SetValue(Ink(false), 0, 0, width, stage % 3, 0); }, "stage");
+        twin.StrokeBoth(Walk(twin.Rng(), 12), 0);
+      }
+    }
+  }
+}
+
+TEST(FastPath, SprayMatchesTheFullRepaint) {
+  for (int option = 0; option < 3; ++option) {
+    for (int opacity : {1, 50, 99, 100}) {
+      SprayRandom fastRandom, slowRandom;
+      fastRandom.Pin(1234u + option);
+      slowRandom.Pin(1234u + option);
+      bool first = true;
+      Twin twin(
+          [&](Rig& r) {
+            auto t = r.Make<TKvSpray>(opacity, first ? fastRandom : slowRandom);
+            first = false;
+            t->SetValue(Ink(false), 0, 0, 2 * option + 7, 0, 0);
+            return t;
+          },
+          static_cast<unsigned>(option + opacity));
+      const auto points = Walk(twin.Rng(), 12);
+      twin.Do([&](TKvPaint& t) { t.OnMouseDown(0, points[0].x, points[0].y); }, "press");
+      for (std::size_t i = 1; i < points.size(); ++i) {
+        twin.Do([&](TKvPaint& t) { t.OnTimerTick(); }, "tick");
+        twin.Do([&](TKvPaint& t) { t.OnTimerTick(); }, "tick");
+        twin.Do([&](TKvPaint& t) { t.OnMouseMove(0, points[i].x, points[i].y); }, "move");
+      }
+      twin.Do([&](TKvPaint& t) { t.OnMouseUp(0, 0, 0); }, "release");
+    }
+  }
+}
+
+TEST(FastPath, MoveScaleMatchesTheFullRepaint) {
+  for (int handle = 0; handle <= 8; ++handle) {
+    SCOPED_TRACE(testing::Message() << "handle " << handle);
+    std::vector<Picture> floats(2, pixmint::test::FromAscii({"rgb.", "tt#y", "bbrr", "#.#t"}));
+    int next = 0;
+    Twin twin(
+        [&](Rig& r) {
+          auto t = r.Make<TKvMoveScale>(100);
+          t->SetTarget(&floats[next++]);
+          t->SetValue(0, 6, 5, 0, handle, 0);
+          return t;
+        },
+        static_cast<unsigned>(handle));
+    twin.StrokeBoth(Walk(twin.Rng(), 30), 0);
+  }
+}
+
+}  // namespace
+}  // namespace pixmint::tools::test

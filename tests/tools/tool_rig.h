@@ -1,0 +1,85 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "raster/picture.h"
+#include "tools/kv_paint.h"
+#include "tools/tool_palette.h"
+
+namespace pixmint::tools::test {
+
+// The pictures a tool works on: the edited picture and the screen buffer.
+struct Rig {
+  Rig(int w, int h, int zoom, raster::Colour fill = raster::Rgb(255, 255, 255))
+      : work(w, h, fill), screen(w * zoom, h * zoom), width(w), height(h), zoom(zoom) {}
+  raster::Picture work;
+  raster::Picture screen;
+  int width;
+  int height;
+  int zoom;
+
+  template <typename T, typename... Extra>
+  std::unique_ptr<T> Make(int opacity, Extra&... extra) {
+    return std::make_unique<T>(work, screen, width, height, zoom, opacity, extra...);
+  }
+};
+
+// Press, moves through the points, release at the last one.
+void Stroke(TKvPaint& tool, const std::vector<raster::Point>& points, ShiftState shift = 0);
+
+// Settings kept in memory; missing integers read as 100.
+class MemorySettings : public Settings {
+ public:
+  int RegReadInt(std::string_view name) override;
+  void RegWriteInt(std::string_view name, int value) override { ints[std::string(name)] = value; }
+  std::string ReadString(std::string_view name) override;
+  void WriteString(std::string_view name, std::string_view value) override {
+    strings[std::string(name)] = std::string(value);
+  }
+  bool Exists(std::string_view name) override;
+  std::string ReadSubkeyString(std::string_view subkey, std::string_view name) override;
+  void WriteSubkeyString(std::string_view subkey, std::string_view name, std::string_view value) override;
+
+  std::map<std::string, int, std::less<>> ints;
+  std::map<std::string, std::string, std::less<>> strings;
+};
+
+// A workspace stand-in that records what the palette asks of it.
+class FakeHost : public ToolHost {
+ public:
+  FakeHost(int w, int h, int zoom) : work(w, h, raster::Rgb(255, 255, 255)), screen(w * zoom, h * zoom), zoom(zoom) {}
+  raster::Picture& WorkPicture() override { return work; }
+  raster::Picture& ScreenPicture() override { return screen; }
+  raster::Picture& FloatPicture() override { return floatPicture; }
+  int Zoom() const override { return zoom; }
+  raster::Colour ForeColor() const override { return fore; }
+  raster::Point FloatOrigin() const override { return floatOrigin; }
+  bool AlphaMode() const override { return alphaMode; }
+  bool HasImage() const override { return hasImage; }
+  void SetCanvasCursor(ToolCursor c) override { cursor = c; }
+  void ClearToolStatus() override { ++statusClears; }
+  void PaletteChanged() override { ++paletteChanges; }
+  bool PlaceText() override {
+    ++textDialogs;
+    return textAnswer;
+  }
+
+  raster::Picture work;
+  raster::Picture screen;
+  raster::Picture floatPicture;
+  int zoom;
+  raster::Colour fore = raster::Rgb(10, 20, 30);
+  raster::Point floatOrigin;
+  bool alphaMode = false;
+  bool hasImage = true;
+  bool textAnswer = false;
+  ToolCursor cursor = ToolCursor::kArrow;
+  int statusClears = 0;
+  int paletteChanges = 0;
+  int textDialogs = 0;
+};
+
+}  // namespace pixmint::tools::test
