@@ -1,0 +1,137 @@
+#include <charconv>
+#include <optional>
+#include <vector>
+
+#include "cli/cli_command.h"
+#include "cli/cli_support.h"
+#include "document/file_io.h"
+#include "document/png_codec.h"
+
+namespace pixmint::cli {
+
+namespace {
+
+constexpr int kMinSide = 8;
+constexpr int kMaxSide = 256;
+// Pictures are decoded up to this size so that a too-large one gets a clear
+// message rather than the decoder's.
+constexpr std::uint32_t kDecodeLimit = 8192;
+
+struct PictureSpec {
+  std::string path;
+  int bitCount = 32;
+  std::optional<raster::Point> hotSpot;
+};
+
+std::optional<int> ParseNumber(std::string_view s) {
+  int value = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+  if (ec != std::errc() || end != s.data() + s.size() || s.empty() || value < 0) return std::nullopt;
+  return value;
+}
+
+// "PNG[:BPP][@X,Y]". A suffix that does not have the shape of a depth or a
+// hot spot stays part of the file name.
+std::optional<PictureSpec> ParseSpec(std::string_view arg) {
+  PictureSpec spec;
+  if (const auto at = arg.rfind('@'); at != std::string_view::npos) {
+    const std::string_view tail = arg.substr(at + 1);
+    const auto comma = tail.find(',');
+    if (comma != std::string_view::npos) {
+      const auto x = ParseNumber(tail.substr(0, comma));
+      const auto y = ParseNumber(tail.substr(comma + 1));
+      if (!x || !y) return std::nullopt;
+      spec.hotSpot = raster::Point{*x, *y};
+      arg = arg.substr(0, at);
+    }
+  }
+  if (const auto colon = arg.rfind(':'); colon != std::string_view::npos) {
+    if (const auto bits = ParseNumber(arg.substr(colon + 1))) {
+      if (!document::IsValidBitCount(static_cast<std::uint32_t>(*bits))) return std::nullopt;
+      spec.bitCount = *bits;
+      arg = arg.substr(0, colon);
+    }
+  }
+  if (arg.empty()) return std::nullopt;
+  spec.path = arg;
+  return spec;
+}
+
+// Stores the picture into image i in its depth. 32 bits keep the alpha
+// (alpha 0 sets the mask and clears the colour); other depths take alpha
+// below 128 as transparent (black colour, mask set).
+void FillImage(document::TKvIcon& icon, std::uint32_t i, const document::Image32& rgba) {
+  document::ImageSurface& colour = *icon.XorBitmap(i);
+  document::MaskSurface& mask = *icon.AndBitmap(i);
+  const bool keepAlpha = colour.BitCount() == 32;
+  const std::uint8_t* p = rgba.pixels.data();
+  for (int y = 0; y < rgba.height; ++y) {
+    for (int x = 0; x < rgba.width; ++x, p += 4) {
+      const bool transparent = keepAlpha ? p[3] == 0 : p[3] < 128;
+      mask.Set(x, y, transparent);
+      if (keepAlpha) {
+        const std::uint32_t argb =
+            (std::uint32_t{p[3]} << 24) | (std::uint32_t{p[0]} << 16) | (std::uint32_t{p[1]} << 8) | p[2];
+        colour.SetRaw(x, y, transparent ? 0 : argb);
+      } else {
+        colour.SetPixel(x, y, transparent ? raster::Rgb(0, 0, 0) : raster::Rgb(p[0], p[1], p[2]));
+      }
+    }
+  }
+}
+
+// Appends one picture to the document; answers an empty string or the reason.
+std::string AddPicture(document::TKvIcon& icon, const PictureSpec& spec) {
+  const auto bytes = document::ReadWholeFile(spec.path);
+  if (!bytes) return "cannot read " + spec.path;
+  std::string why;
+  const auto rgba = document::DecodePng(*bytes, document::ChannelOrder::kRgba, kDecodeLimit, &why);
+  if (!rgba) return spec.path + ": " + why;
+  if (rgba->width < kMinSide || rgba->width > kMaxSide || rgba->height < kMinSide || rgba->height > kMaxSide) {
+    return spec.path + ": " + std::to_string(rgba->width) + "x" + std::to_string(rgba->height) +
+           " is outside 8 to 256 pixels";
+  }
+  if (spec.hotSpot && (spec.hotSpot->x >= rgba->width || spec.hotSpot->y >= rgba->height)) {
+    return spec.path + ": hot spot outside the picture";
+  }
+  // 8 bits take a table of the picture's own colours, made from a 24-bit image.
+  const int buildDepth = spec.bitCount == 8 ? 24 : spec.bitCount;
+  if (!icon.AddImage(rgba->width, rgba->height, buildDepth)) return spec.path + ": cannot add the image";
+  const std::uint32_t i = icon.ImageCount() - 1;
+  FillImage(icon, i, *rgba);
+  if (spec.bitCount == 8 && !icon.ChangeFormat(i, rgba->width, rgba->height, 8)) {
+    return spec.path + ": cannot reduce the image to 8 bits";
+  }
+  if (spec.hotSpot) icon.SetHotSpot(i, *spec.hotSpot);
+  // Large 32-bit images go PNG-compressed; other depths stay bitmaps, which
+  // keep their depth when the file is read again.
+  if (spec.bitCount == 32 && (rgba->width == kMaxSide || rgba->height == kMaxSide)) icon.SetPngCompressed(i, true);
+  return {};
+}
+
+}  // namespace
+
+int RunCreate(std::span<const std::string> args) {
+  static constexpr std::string_view kUsage = "usage: pixmint-cli create OUT.ico|OUT.cur PNG[:BPP][@X,Y] ...";
+  if (args.size() < 2) return Fail(kExitUsage, kUsage);
+  const std::string& out = args[0];
+  const bool cursor = HasExtension(out, ".cur");
+  if (!cursor && !HasExtension(out, ".ico")) return Fail(kExitUsage, "the output must end in .ico or .cur");
+  if (args.size() - 1 > document::kMaxImages) return Fail(kExitUsage, "an icon holds at most 32 images");
+  std::vector<PictureSpec> specs;
+  for (const std::string& arg : args.subspan(1)) {
+    auto spec = ParseSpec(arg);
+    if (!spec) return Fail(kExitUsage, "bad picture argument '" + arg + "'; " + std::string(kUsage.substr(7)));
+    if (spec->hotSpot && !cursor) return Fail(kExitUsage, "hot spots belong to cursor images (.cur)");
+    specs.push_back(std::move(*spec));
+  }
+  document::TKvIcon icon;
+  icon.SetIcon(!cursor);
+  for (const PictureSpec& spec : specs) {
+    if (const std::string error = AddPicture(icon, spec); !error.empty()) return Fail(kExitFailure, error);
+  }
+  if (!icon.SaveToFile(out)) return Fail(kExitFailure, "cannot write " + out);
+  return kExitOk;
+}
+
+}  // namespace pixmint::cli

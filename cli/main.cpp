@@ -1,0 +1,38 @@
+// pixmint-cli: the icon document core without a window.
+#include <array>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_command.h"
+
+namespace {
+
+using pixmint::cli::CliCommand;
+
+// To add a command: write its Run function in a file of its own, declare it
+// in cli_command.h and add a line here.
+constexpr std::array kCommands = {
+    CliCommand{"info", "FILE", pixmint::cli::RunInfo},
+    CliCommand{"extract", "FILE OUTDIR", pixmint::cli::RunExtract},
+    CliCommand{"create", "OUT.ico|OUT.cur PNG[:BPP][@X,Y] ...", pixmint::cli::RunCreate},
+};
+
+int Usage() {
+  std::cerr << "usage:\n";
+  for (const CliCommand& c : kCommands) std::cerr << "  pixmint-cli " << c.name << ' ' << c.usage << '\n';
+  return pixmint::cli::kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Usage();
+  const std::string name = argv[1];
+  const std::vector<std::string> args(argv + 2, argv + argc);
+  for (const CliCommand& c : kCommands) {
+    if (c.name == name) return c.run(args);
+  }
+  std::cerr << "pixmint-cli: unknown command '" << name << "'\n";
+  return Usage();
+}

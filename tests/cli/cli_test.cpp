@@ -1,0 +1,184 @@
+// Runs the built pixmint-cli as a user would and reads what it writes with
+// our own reader and with other programs.
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "document/file_io.h"
+#include "document/png_codec.h"
+#include "support/pixel_grid.h"
+
+namespace pixmint {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+struct CliRun {
+  int code = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string Slurp(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+CliRun Cli(const test::TempDir& dir, const std::string& args) {
+  const std::string cmd = std::string("'") + PIXMINT_CLI + "' " + args + " >'" + (dir / "out.txt").string() + "' 2>'" +
+                          (dir / "err.txt").string() + "'";
+  const int status = std::system(cmd.c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(dir / "out.txt"), Slurp(dir / "err.txt")};
+}
+
+// A picture with colour ramps, fully transparent specks and a band of
+// partial alpha (visible at 32 bits, transparent at other depths).
+document::Image32 Pattern(int side) {
+  document::Image32 image{side, side, Bytes(static_cast<std::size_t>(side) * side * 4)};
+  for (int y = 0; y < side; ++y) {
+    for (int x = 0; x < side; ++x) {
+      std::uint8_t* p = &image.pixels[(y * side + x) * 4];
+      p[0] = static_cast<std::uint8_t>(x * 255 / (side - 1));
+      p[1] = static_cast<std::uint8_t>(y * 255 / (side - 1));
+      p[2] = static_cast<std::uint8_t>((x * 7) ^ (y * 3));
+      p[3] = (x + y) % 7 == 0 ? 0 : x < side / 4 ? 100 : 255;
+    }
+  }
+  return image;
+}
+
+std::optional<document::Image32> ReadPng(const fs::path& path) {
+  const auto bytes = document::ReadWholeFile(path);
+  if (!bytes) return std::nullopt;
+  return document::DecodePng(*bytes, document::ChannelOrder::kRgba, 4096);
+}
+
+TEST(Cli, ExitCodesAndMessages) {
+  test::TempDir dir;
+  EXPECT_EQ(Cli(dir, "").code, 2);
+  EXPECT_EQ(Cli(dir, "frobnicate x").code, 2);
+  EXPECT_EQ(Cli(dir, "info").code, 2);
+  EXPECT_EQ(Cli(dir, "extract a.ico").code, 2);
+  EXPECT_EQ(Cli(dir, "create out.ico").code, 2);
+  EXPECT_EQ(Cli(dir, "create out.png a.png").code, 2);
+  EXPECT_EQ(Cli(dir, "create out.ico a.png:7").code, 2);
+  EXPECT_EQ(Cli(dir, "create out.ico a.png@1,2").code, 2) << "hot spot in an icon";
+  EXPECT_EQ(Cli(dir, "create out.cur a.png@1,x").code, 2);
+
+  const CliRun missing = Cli(dir, "info '" + (dir / "none.ico").string() + "'");
+  EXPECT_EQ(missing.code, 1);
+  EXPECT_EQ(std::count(missing.err.begin(), missing.err.end(), '\n'), 1) << missing.err;
+  const fs::path bad = fs::path(PIXMINT_TEST_DATA_DIR) / "bad" / "bit-count-7.ico";
+  const CliRun rejected = Cli(dir, "info '" + bad.string() + "'");
+  EXPECT_EQ(rejected.code, 1);
+  EXPECT_NE(rejected.err.find("Error Converting to Internal Format"), std::string::npos) << rejected.err;
+
+  const document::Image32 tiny{4, 4, Bytes(64, 255)};
+  ASSERT_TRUE(document::WriteFileAtomically(dir / "tiny.png",
+                                            *document::EncodePng32(4, 4, tiny.pixels, document::ChannelOrder::kRgba)));
+  EXPECT_EQ(Cli(dir, "create '" + (dir / "t.ico").string() + "' '" + (dir / "tiny.png").string() + "'").code, 1);
+  EXPECT_FALSE(fs::exists(dir / "t.ico"));
+}
+
+// Every depth, as icon and as cursor, at 16, 32, 48 and 256 pixels: our
+// reader, the extract command and three other programs must agree.
+class CliCreate : public ::testing::TestWithParam<std::tuple<int, bool>> {};
+
+TEST_P(CliCreate, OtherReadersSeeWhatWeSee) {
+  const auto [depth, cursor] = GetParam();
+  static constexpr int kSides[] = {16, 32, 48, 256};
+  test::TempDir dir;
+  std::string args = "create '" + (dir / (cursor ? "f.cur" : "f.ico")).string() + "'";
+  for (int side : kSides) {
+    const document::Image32 pattern = Pattern(side);
+    const fs::path png = dir / ("in" + std::to_string(side) + ".png");
+    ASSERT_TRUE(document::WriteFileAtomically(
+        png, *document::EncodePng32(side, side, pattern.pixels, document::ChannelOrder::kRgba)));
+    args += " '" + png.string() + ":" + std::to_string(depth);
+    if (cursor) args += "@" + std::to_string(side / 2) + "," + std::to_string(side / 3);
+    args += "'";
+  }
+  const CliRun created = Cli(dir, args);
+  ASSERT_EQ(created.code, 0) << created.err;
+  const std::string file = (dir / (cursor ? "f.cur" : "f.ico")).string();
+
+  const CliRun info = Cli(dir, "info '" + file + "'");
+  ASSERT_EQ(info.code, 0) << info.err;
+  std::string expected = file + (cursor ? ": cursor, 4 images\n" : ": icon, 4 images\n");
+  for (int i = 0; i < 4; ++i) {
+    const int s = kSides[i];
+    expected += std::to_string(i) + ": " + std::to_string(s) + "x" + std::to_string(s) + " " + std::to_string(depth) +
+                "bpp " + (s == 256 && depth == 32 ? "png" : "bmp") + " hotspot " +
+                (cursor ? std::to_string(s / 2) + "," + std::to_string(s / 3) : "0,0") + "\n";
+  }
+  EXPECT_EQ(info.out, expected);
+
+  ASSERT_EQ(Cli(dir, "extract '" + file + "' '" + (dir / "ours").string() + "'").code, 0);
+  std::vector<document::Image32> ours;
+  for (int i = 0; i < 4; ++i) {
+    auto image = ReadPng(dir / "ours" / ("f-" + std::to_string(i) + ".png"));
+    ASSERT_TRUE(image) << i;
+    const document::Image32 pattern = Pattern(kSides[i]);
+    for (std::size_t p = 0; p < pattern.pixels.size(); p += 4) {
+      const bool clear = depth == 32 ? pattern.pixels[p + 3] == 0 : pattern.pixels[p + 3] < 128;
+      ASSERT_EQ(image->pixels[p + 3] == 0, clear) << "image " << i << " pixel " << p / 4;
+      if (depth >= 24 && !clear) {
+        ASSERT_TRUE(std::equal(&pattern.pixels[p], &pattern.pixels[p] + (depth == 32 ? 4 : 3), &image->pixels[p]));
+      }
+    }
+    ours.push_back(std::move(*image));
+  }
+
+  for (const std::string tool : {"pillow", "magick", "icotool"}) {
+    SCOPED_TRACE(tool);
+    // ImageMagick 6 and icoutils cannot read 16-bit entries at all.
+    if (depth == 16 && tool != "pillow") continue;
+    const fs::path out = dir / tool;
+    fs::create_directory(out);
+    const std::string cmd = std::string("/usr/bin/python3 '") + PIXMINT_CLI_TEST_DIR + "/read_with_tools.py' " + tool +
+                            " '" + file + "' '" + out.string() + "'";
+    const int status = std::system(cmd.c_str());
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 3) continue;  // tool not installed
+    ASSERT_EQ(status, 0);
+    std::istringstream lines(Slurp(out / (tool + ".txt")));
+    int i = 0, w = 0, h = 0, hx = 0, hy = 0, seen = 0;
+    while (lines >> i >> w >> h >> hx >> hy) {
+      ++seen;
+      const int s = kSides[i];
+      EXPECT_EQ(w, s);
+      EXPECT_EQ(h, s);
+      if (hx >= 0) {
+        EXPECT_EQ(hx, cursor ? s / 2 : 0);
+        EXPECT_EQ(hy, cursor ? s / 3 : 0);
+      }
+      const std::string theirs = Slurp(out / (tool + "-" + std::to_string(i) + ".rgba"));
+      ASSERT_EQ(theirs.size(), ours[i].pixels.size());
+      // 5-bit channels may be widened by shifting or by repeating bits.
+      const int tolerance = depth == 16 ? 7 : 0;
+      for (std::size_t p = 0; p < theirs.size(); p += 4) {
+        const auto* t = reinterpret_cast<const std::uint8_t*>(&theirs[p]);
+        const std::uint8_t* o = &ours[i].pixels[p];
+        ASSERT_EQ(t[3] == 0, o[3] == 0) << "image " << i << " pixel " << p / 4;
+        if (o[3] == 0) continue;
+        for (int c = 0; c < 4; ++c) ASSERT_NEAR(t[c], o[c], tolerance) << "image " << i << " pixel " << p / 4;
+      }
+    }
+    EXPECT_EQ(seen, 4);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllDepths, CliCreate,
+                         ::testing::Combine(::testing::Values(1, 4, 8, 16, 24, 32), ::testing::Bool()),
+                         [](const auto& info) {
+                           return std::to_string(std::get<0>(info.param)) +
+                                  (std::get<1>(info.param) ? "BitCursor" : "BitIcon");
+                         });
+
+}  // namespace
+}  // namespace pixmint
