@@ -1,0 +1,372 @@
+#include "editor/script_runner.h"
+
+#include <charconv>
+#include <istream>
+#include <map>
+#include <ostream>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+#include "document/file_io.h"
+#include "document/kv_icon.h"
+#include "document/png_codec.h"
+#include "editor/memory_settings.h"
+#include "editor/scripted_host.h"
+#include "editor/workspace.h"
+
+namespace pixmint::editor {
+namespace {
+
+struct ScriptError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+using Words = std::vector<std::string>;
+
+int ToInt(const std::string& word) {
+  int value = 0;
+  auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (ec != std::errc() || end != word.data() + word.size()) throw ScriptError("not a number: " + word);
+  return value;
+}
+
+void Need(const Words& w, std::size_t count) {
+  if (w.size() < count) throw ScriptError("missing arguments for " + w[0]);
+}
+
+const std::map<std::string, int>& ToolNames() {
+  static const std::map<std::string, int> names{
+      {"pencil", 100}, {"brush", 101},          {"line", 102},    {"curve", 103},          {"rect-filled", 104},
+      {"rect", 105},   {"rndrect-filled", 106}, {"rndrect", 107}, {"ellipse-filled", 108}, {"ellipse", 109},
+      {"eraser", 110}, {"fill", 111},           {"dropper", 112}, {"spray", 113},          {"text", 114},
+      {"move", 115},   {"marquee", 116},        {"lasso", 117}};
+  return names;
+}
+
+std::string ColourString(raster::Colour c) {
+  return std::to_string(raster::Red(c)) + "," + std::to_string(raster::Green(c)) + "," +
+         std::to_string(raster::Blue(c));
+}
+
+class Script {
+ public:
+  Script(std::ostream& out) : out_(out), workspace_(host_, settings_) {}
+  void Run(const Words& w);
+
+ private:
+  void Mouse(const Words& w);
+  [[nodiscard]] std::size_t Point(const Words& w, std::size_t at, int& x, int& y) const;
+  [[nodiscard]] unsigned Mods(const Words& w, std::size_t from, MouseButton& button) const;
+  void Dump(const Words& w);
+  void PrintState();
+  void Edit(const std::string& verb);
+  void Images(const Words& w);
+  void Colours(const Words& w);
+  void Answer(const Words& w);
+  void Clipboard(const Words& w);
+
+  std::ostream& out_;
+  ScriptedHost host_;
+  MemorySettings settings_;
+  Workspace workspace_;
+};
+
+std::size_t Script::Point(const Words& w, std::size_t at, int& x, int& y) const {
+  if (w.size() <= at) throw ScriptError("missing point");
+  const int zoom = workspace_.State().Zoom;
+  if (w[at].starts_with('@')) {
+    if (w.size() <= at + 1) throw ScriptError("missing point");
+    x = ToInt(w[at].substr(1));
+    y = ToInt(w[at + 1]);
+    return at + 2;
+  }
+  if (w.size() <= at + 1) throw ScriptError("missing point");
+  // The centre of the zoomed pixel.
+  x = ToInt(w[at]) * zoom + zoom / 2;
+  y = ToInt(w[at + 1]) * zoom + zoom / 2;
+  return at + 2;
+}
+
+unsigned Script::Mods(const Words& w, std::size_t from, MouseButton& button) const {
+  unsigned shift = 0;
+  button = MouseButton::kLeft;
+  for (std::size_t i = from; i < w.size(); ++i) {
+    if (w[i] == "shift") {
+      shift |= kShiftKey;
+    } else if (w[i] == "alt") {
+      shift |= kAltKey;
+    } else if (w[i] == "ctrl") {
+      shift |= kCtrlKey;
+    } else if (w[i] == "right") {
+      button = MouseButton::kRight;
+    } else {
+      throw ScriptError("unknown modifier: " + w[i]);
+    }
+  }
+  return shift;
+}
+
+void Script::Mouse(const Words& w) {
+  const std::string& verb = w[0];
+  int x = 0;
+  int y = 0;
+  MouseButton button = MouseButton::kLeft;
+  if (verb == "drag") {
+    int x2 = 0;
+    int y2 = 0;
+    const std::size_t next = Point(w, Point(w, 1, x, y), x2, y2);
+    const unsigned shift = Mods(w, next, button);
+    const unsigned held = shift | (button == MouseButton::kLeft ? kLeftButton : kRightButton);
+    workspace_.CanvasMouseDown(button, shift, x, y);
+    // One move per image pixel along the way.
+    const int zoom = std::max(1, workspace_.State().Zoom);
+    const int steps = std::max(std::abs(x2 - x), std::abs(y2 - y)) / zoom;
+    for (int i = 1; i <= steps; ++i) {
+      workspace_.CanvasMouseMove(held, x + (x2 - x) * i / steps, y + (y2 - y) * i / steps);
+    }
+    workspace_.CanvasMouseUp(button, shift, x2, y2);
+    return;
+  }
+  const unsigned shift = Mods(w, Point(w, 1, x, y), button);
+  if (verb == "press" || verb == "click") workspace_.CanvasMouseDown(button, shift, x, y);
+  if (verb == "move") workspace_.CanvasMouseMove(shift, x, y);
+  if (verb == "release" || verb == "click") workspace_.CanvasMouseUp(button, shift, x, y);
+}
+
+void Script::Dump(const Words& w) {
+  Need(w, 3);
+  const EditorState& s = workspace_.State();
+  const raster::Picture* picture = nullptr;
+  if (w[1] == "work") picture = &s.WorkBitmap;
+  if (w[1] == "alpha") picture = &s.AlphaBitmap;
+  if (w[1] == "float") picture = &s.FloatBitmap;
+  if (w[1] == "screen") picture = &workspace_.Screen();
+  if (picture == nullptr) throw ScriptError("unknown picture: " + w[1]);
+  if (picture->Empty()) throw ScriptError("the picture is empty: " + w[1]);
+  if (!document::SavePngFile(w[2], *picture)) throw ScriptError("cannot write " + w[2]);
+}
+
+void Script::PrintState() {
+  const EditorState& s = workspace_.State();
+  out_ << "tool=" << s.ToolId << "\nlast_tool=" << s.LastDrawTool << "\nzoom=" << s.Zoom << "\nopacity=" << s.Opacity
+       << "\nfore=" << ColourString(s.ForeColor) << "\nback=" << ColourString(s.BackColor)
+       << "\nimage=" << s.CurrentImage << "\nimages=" << s.ImageEntries << "\nfile=" << s.FileName
+       << "\nhas_float=" << s.HasFloat << "\nfloat=" << s.FloatLeft << "," << s.FloatTop << "," << s.FloatBitmap.Width()
+       << "," << s.FloatBitmap.Height() << "\nalpha_mode=" << s.AlphaMode << "\ndragging=" << s.IsDragging
+       << "\nlasso=" << s.LassoActive << "\ncurve_stage=" << s.CurveStage << "\noption=" << workspace_.ToolOption()
+       << "\n";
+  for (const char* name : {"tbtnSave", "tbtnUndo", "tbtnRedo", "tbtnCut", "tbtnCopy", "tbtnPaste", "tbtnClear",
+                           "pmuMerge", "mnuToolHotSpot", "btnBrush"}) {
+    out_ << "enabled." << name << "=" << workspace_.IsEnabled(name) << "\n";
+  }
+  for (const char* name : {"tbtnModeRGB", "tbtnModeAlpha"}) {
+    out_ << "checked." << name << "=" << workspace_.IsChecked(name) << "\n";
+  }
+}
+
+void Script::Images(const Words& w) {
+  const std::string& verb = w[0];
+  if (verb == "select") {
+    Need(w, 2);
+    workspace_.SelectImage(ToInt(w[1]));
+  } else if (verb == "add" || verb == "convert") {
+    Need(w, 4);
+    host_.Push(ImageFormat{ToInt(w[1]), ToInt(w[2]), ToInt(w[3])});
+    verb == "add" ? workspace_.AddImage() : workspace_.ChangeFormat();
+  } else if (verb == "delete-image") {
+    workspace_.DeleteImage();
+  } else if (verb == "duplicate") {
+    workspace_.DuplicateImage();
+  } else if (verb == "swap") {
+    Need(w, 3);
+    workspace_.ImageListMouseDown(ToInt(w[1]));
+    workspace_.ImageListMouseUp(ToInt(w[2]));
+  } else if (verb == "hotspot") {
+    Need(w, 3);
+    workspace_.SetHotSpot(ToInt(w[1]), ToInt(w[2]));
+  }
+}
+
+void Script::Colours(const Words& w) {
+  const std::string& verb = w[0];
+  if (verb == "colours") {
+    if (w.size() < 2 || w[1] != "default") throw ScriptError("expected: colours default");
+    return workspace_.DefaultColours();
+  }
+  if (verb == "palette-pick") {
+    Need(w, 3);
+    const bool alt = w.size() > 3 && w[3] == "alt";
+    workspace_.PaletteBoxMouseMove(ToInt(w[1]), ToInt(w[2]));
+    return workspace_.PaletteBoxMouseUp(ToInt(w[1]), ToInt(w[2]), alt ? kAltKey : 0u);
+  }
+  Need(w, 2);
+  if (verb == "fore" && w[1] == "trans") return workspace_.TransColour();
+  if (verb == "fore" && w[1] == "invert") return workspace_.InvertColour();
+  Need(w, 4);
+  auto byte = [](const std::string& word) { return static_cast<std::uint8_t>(std::clamp(ToInt(word), 0, 255)); };
+  host_.Push(raster::Rgb(byte(w[1]), byte(w[2]), byte(w[3])));
+  verb == "fore" ? workspace_.ChooseForeColour() : workspace_.ChooseBackColour();
+}
+
+void Script::Answer(const Words& w) {
+  Need(w, 2);
+  if (w[1] == "cancel") return host_.Push(CancelAnswer{});
+  if (w[1] == "paste") {
+    Need(w, 7);
+    return host_.Push(PasteAnswer{ToInt(w[2]), ToInt(w[3]), ToInt(w[4]), ToInt(w[5]), w[6] == "stretch"});
+  }
+  if (w[1] == "yes") return host_.Push(MessageAnswer::kYes);
+  if (w[1] == "no") return host_.Push(MessageAnswer::kNo);
+  throw ScriptError("unknown answer: " + w[1]);
+}
+
+void Script::Clipboard(const Words& w) {
+  Need(w, 2);
+  if (w[0] == "clipboard-save") {
+    if (!host_.Clipboard()) throw ScriptError("the clipboard holds no picture");
+    if (!document::SavePngFile(w[1], *host_.Clipboard())) throw ScriptError("cannot write " + w[1]);
+    return;
+  }
+  auto bytes = document::ReadWholeFile(w[1]);
+  if (!bytes) throw ScriptError("cannot read " + w[1]);
+  std::string why;
+  auto image = document::DecodePng(*bytes, document::ChannelOrder::kRgba, 4096, &why);
+  if (!image) throw ScriptError("not a PNG picture: " + w[1] + " (" + why + ")");
+  raster::Picture picture(image->width, image->height);
+  for (int y = 0; y < image->height; ++y) {
+    for (int x = 0; x < image->width; ++x) {
+      const std::uint8_t* p = &image->pixels[(static_cast<std::size_t>(y) * image->width + x) * 4];
+      picture.SetPixel(x, y, raster::Rgb(p[0], p[1], p[2]));
+    }
+  }
+  host_.SetClipboard(std::move(picture));
+}
+
+void Script::Edit(const std::string& verb) {
+  static const std::map<std::string, void (Workspace::*)()> commands{
+      {"undo", &Workspace::Undo},
+      {"redo", &Workspace::Redo},
+      {"cut", &Workspace::Cut},
+      {"copy", &Workspace::Copy},
+      {"paste", &Workspace::Paste},
+      {"delete-selection", &Workspace::DeleteSelection},
+      {"select-all", &Workspace::SelectAll},
+      {"merge", &Workspace::Merge},
+      {"flip-h", &Workspace::FlipHorizontal},
+      {"flip-v", &Workspace::FlipVertical},
+      {"rotate-right", &Workspace::RotateRight},
+      {"rotate-left", &Workspace::RotateLeft},
+      {"rotate-180", &Workspace::Rotate180},
+      {"alpha", &Workspace::ModeAlpha},
+      {"rgb", &Workspace::ModeRgb},
+  };
+  auto it = commands.find(verb);
+  if (it == commands.end()) throw ScriptError("unknown command: " + verb);
+  (workspace_.*(it->second))();
+}
+
+void Script::Run(const Words& w) {
+  const std::string& verb = w[0];
+  const std::size_t messagesBefore = host_.messages.size();
+  if (verb == "new") {
+    Need(w, 5);
+    workspace_.SetImageDefaults({ToInt(w[2]), ToInt(w[3]), ToInt(w[4])});
+    if (w[1] != "icon" && w[1] != "cursor") throw ScriptError("expected: new icon|cursor W H BPP");
+    workspace_.Start(w[1] == "icon" ? std::nullopt : std::optional<std::string>("无标题(指针)"));
+  } else if (verb == "open") {
+    Need(w, 2);
+    workspace_.Start(w[1]);
+  } else if (verb == "select" || verb == "add" || verb == "convert" || verb == "delete-image" || verb == "duplicate" ||
+             verb == "swap" || verb == "hotspot") {
+    Images(w);
+  } else if (verb == "zoom") {
+    Need(w, 2);
+    if (w[1] == "in") {
+      workspace_.ZoomIn();
+    } else if (w[1] == "out") {
+      workspace_.ZoomOut();
+    } else if (w[1] == "auto") {
+      workspace_.ZoomAuto();
+    } else {
+      workspace_.SetZoom(ToInt(w[1]));
+    }
+  } else if (verb == "tool") {
+    Need(w, 2);
+    auto it = ToolNames().find(w[1]);
+    if (it == ToolNames().end()) throw ScriptError("unknown tool: " + w[1]);
+    workspace_.ChooseTool(it->second);
+  } else if (verb == "option") {
+    Need(w, 2);
+    workspace_.ChooseOption(ToInt(w[1]));
+  } else if (verb == "opacity") {
+    Need(w, 2);
+    workspace_.SetOpacityText(w[1]);
+  } else if (verb == "fore" || verb == "back" || verb == "colours" || verb == "palette-pick") {
+    Colours(w);
+  } else if (verb == "press" || verb == "move" || verb == "release" || verb == "click" || verb == "drag") {
+    Mouse(w);
+  } else if (verb == "tick") {
+    const int n = w.size() > 1 ? ToInt(w[1]) : 1;
+    for (int i = 0; i < n && host_.Timer() > 0; ++i) workspace_.TimerTick();
+  } else if (verb == "rotate") {
+    Need(w, 2);
+    host_.Push(w[1]);
+    workspace_.RotateArbitrary();
+  } else if (verb == "answer") {
+    Answer(w);
+  } else if (verb == "clipboard-load" || verb == "clipboard-save") {
+    Clipboard(w);
+  } else if (verb == "save") {
+    if (w.size() > 1) host_.Push(w[1]);
+    workspace_.Save();
+  } else if (verb == "save-as") {
+    Need(w, 2);
+    host_.Push(w[1]);
+    workspace_.SaveAs();
+  } else if (verb == "dump") {
+    Dump(w);
+  } else if (verb == "print") {
+    Need(w, 2);
+    if (w[1] == "status") {
+      for (int panel = 0; panel < 4; ++panel) out_ << workspace_.StatusText(panel) << "\n";
+    } else if (w[1] == "state") {
+      PrintState();
+    } else {
+      throw ScriptError("unknown print: " + w[1]);
+    }
+  } else {
+    Edit(verb);
+  }
+  for (std::size_t i = messagesBefore; i < host_.messages.size(); ++i) {
+    out_ << "message: " << host_.messages[i].caption << ": " << host_.messages[i].text << "\n";
+  }
+}
+
+Words Split(const std::string& line) {
+  std::istringstream in(line.substr(0, line.find('#')));
+  Words words;
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
+}
+
+}  // namespace
+
+int RunScript(std::istream& in, std::ostream& out, std::ostream& err) {
+  Script script(out);
+  int number = 0;
+  for (std::string line; std::getline(in, line);) {
+    ++number;
+    const Words words = Split(line);
+    if (words.empty()) continue;
+    try {
+      script.Run(words);
+    } catch (const std::exception& e) {
+      err << "line " << number << ": " << e.what() << "\n";
+      return 1;
+    }
+  }
+  return 0;
+}
+
+}  // namespace pixmint::editor

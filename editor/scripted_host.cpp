@@ -1,0 +1,117 @@
+#include "editor/scripted_host.h"
+
+#include <stdlib.h>
+
+#include <system_error>
+
+#include "raster/stretch.h"
+
+namespace pixmint::editor {
+
+ScriptedHost::ScriptedHost() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "pixmint-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) != nullptr) tempFolder_ = pattern;
+}
+
+ScriptedHost::~ScriptedHost() {
+  if (tempFolder_.empty()) return;
+  std::error_code ec;
+  std::filesystem::remove_all(tempFolder_, ec);
+}
+
+template <typename T>
+std::optional<T> ScriptedHost::Take() {
+  if (answers_.empty()) return std::nullopt;
+  Answer answer = std::move(answers_.front());
+  answers_.pop_front();
+  if (T* value = std::get_if<T>(&answer)) return std::move(*value);
+  return std::nullopt;  // a cancel, or an answer meant for another dialog
+}
+
+MessageAnswer ScriptedHost::ShowMessage(const MessageBox& box) {
+  messages.push_back(box);
+  if (box.buttons == MessageButtons::kOk) return MessageAnswer::kOk;
+  return Take<MessageAnswer>().value_or(MessageAnswer::kCancel);
+}
+
+std::optional<std::string> ScriptedHost::AskFileName(const FileDialog& dialog) {
+  fileDialogs.push_back(dialog);
+  return Take<std::string>();
+}
+
+std::optional<ImageFormat> ScriptedHost::AskImageFormat(std::string_view caption) {
+  captions.emplace_back(caption);
+  return Take<ImageFormat>();
+}
+
+std::optional<raster::Picture> ScriptedHost::AskPastePart(const raster::Picture& clipboard, std::string_view caption,
+                                                          int imageWidth, int imageHeight) {
+  captions.emplace_back(caption);
+  auto part = Take<PasteAnswer>();
+  if (!part) return std::nullopt;
+  return FitPastePart(clipboard, *part, imageWidth, imageHeight);
+}
+
+std::optional<raster::Picture> ScriptedHost::AskTextPicture(raster::Colour, raster::Colour) {
+  return Take<raster::Picture>();
+}
+
+std::optional<raster::Colour> ScriptedHost::AskColour(raster::Colour) {
+  return Take<raster::Colour>();
+}
+
+std::optional<std::string> ScriptedHost::AskLine(std::string_view caption, std::string_view, std::string_view) {
+  captions.emplace_back(caption);
+  return Take<std::string>();
+}
+
+void ScriptedHost::SetStatusText(int panel, std::string_view text) {
+  status_[panel] = text;
+}
+
+std::string ScriptedHost::Status(int panel) const {
+  auto it = status_.find(panel);
+  return it == status_.end() ? std::string() : it->second;
+}
+
+void ScriptedHost::CanvasChanged(raster::Rect) {
+  ++canvasRepaints_;
+}
+
+raster::Picture FitPastePart(const raster::Picture& picture, const PasteAnswer& part, int iw, int ih) {
+  const int sw = std::max(1, part.width);
+  const int sh = std::max(1, part.height);
+  int ow = sw;
+  int oh = sh;
+  if (part.stretch) {
+    if (sw <= iw && sh > ih) {
+      oh = ih;
+      ow = static_cast<int>(static_cast<double>(ih) / sh * sw);
+    } else if (sw > iw && sh <= ih) {
+      ow = iw;
+      oh = static_cast<int>(static_cast<double>(iw) / sw * sh);
+    } else if (sw > iw && sh > ih) {
+      if (static_cast<double>(iw) / ih >= static_cast<double>(sw) / sh) {
+        oh = ih;
+        ow = static_cast<int>(static_cast<double>(ih) / sh * sw);
+      } else {
+        ow = iw;
+        oh = static_cast<int>(static_cast<double>(iw) / sw * sh);
+      }
+    }
+  } else {
+    ow = std::min(sw, iw);
+    oh = std::min(sh, ih);
+  }
+  raster::Picture result(ow, oh);
+  if (part.stretch) {
+    raster::Picture scratch(sw, sh);
+    scratch.CopyFrom(picture, {part.left, part.top, part.left + sw, part.top + sh}, {0, 0});
+    raster::StretchCopy(result, result.Bounds(), scratch, scratch.Bounds());
+  } else {
+    result.CopyFrom(picture, {part.left, part.top, part.left + ow, part.top + oh}, {0, 0});
+  }
+  return result;
+}
+
+}  // namespace pixmint::editor
