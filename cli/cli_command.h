@@ -22,5 +22,6 @@ struct CliCommand {
 int RunInfo(std::span<const std::string> args);
 int RunExtract(std::span<const std::string> args);
 int RunCreate(std::span<const std::string> args);
+int RunScript(std::span<const std::string> args);
 
 }  // namespace pixmint::cli

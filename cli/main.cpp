@@ -16,6 +16,7 @@ constexpr std::array kCommands = {
     CliCommand{"info", "FILE", pixmint::cli::RunInfo},
     CliCommand{"extract", "FILE OUTDIR", pixmint::cli::RunExtract},
     CliCommand{"create", "OUT.ico|OUT.cur PNG[:BPP][@X,Y] ...", pixmint::cli::RunCreate},
+    CliCommand{"script", "FILE", pixmint::cli::RunScript},
 };
 
 int Usage() {
