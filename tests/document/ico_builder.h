@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace pixmint::test {
+
+// Builds icon and cursor files byte by byte, so malformed files can be made
+// in code.
+struct BlockSpec {
+  std::uint32_t headerSize = 40;
+  std::int32_t width = 16;
+  std::int32_t height = 16;  // image height; the header gets twice this
+  std::uint16_t planes = 1;
+  std::uint16_t bitCount = 8;
+  std::uint32_t compression = 0;
+  std::uint32_t coloursUsed = 0;
+};
+
+// A bitmap block: header, table (coloursUsed or the full table of the
+// depth), colour bits and mask, with a recognisable byte pattern.
+std::vector<std::uint8_t> MakeBlock(const BlockSpec& spec);
+
+struct EntrySpec {
+  std::vector<std::uint8_t> block;
+  std::uint16_t field4 = 1;  // planes or hot spot x
+  std::uint16_t field6 = 0;  // bit count or hot spot y
+  // When set, these replace the honest size and offset.
+  std::int64_t sizeOverride = -1;
+  std::int64_t offsetOverride = -1;
+};
+
+std::vector<std::uint8_t> MakeIconFile(const std::vector<EntrySpec>& entries, std::uint16_t type = 1,
+                                       std::int32_t countOverride = -1);
+
+}  // namespace pixmint::test

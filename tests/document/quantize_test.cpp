@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "document/byte_io.h"
+#include "document/icon_image.h"
+
+namespace pixmint::document {
+namespace {
+
+// The popularity algorithm written out as literally as possible: full
+// quadratic exchange sort and a linear key search per pixel.
+void ReferenceQuantize(const raster::Picture& pic, std::vector<std::uint8_t>& table, std::vector<std::uint8_t>& bits) {
+  auto keyOf = [](const std::uint8_t* p) {
+    return ((p[0] & 0xF8u) << 7) + ((p[1] & 0xF8u) << 2) + ((p[2] & 0xF8u) >> 3);
+  };
+  std::vector<std::uint32_t> hist(32768, 0);
+  for (int y = 0; y < pic.Height(); ++y) {
+    for (int x = 0; x < pic.Width(); ++x) ++hist[keyOf(pic.Row(y) + 3 * x)];
+  }
+  std::vector<std::uint32_t> count, key;
+  for (std::uint32_t k = 0; k < 32768; ++k) {
+    if (hist[k] != 0) {
+      count.push_back(hist[k]);
+      key.push_back(k);
+    }
+  }
+  while (count.size() < 2) {
+    count.push_back(0);
+    key.push_back(0);
+  }
+  const std::size_t n = count.size();
+  for (std::size_t i = 0; i + 1 < n; ++i) {
+    for (std::size_t j = i + 1; j < n; ++j) {
+      if (count[j] > count[i]) {
+        std::swap(count[i], count[j]);
+        std::swap(key[i], key[j]);
+      }
+    }
+  }
+  table.assign(1024, 0);
+  std::vector<int> tr(256), tg(256), tb(256);
+  for (std::size_t p = 0; p < 256; ++p) {
+    const std::uint32_t k = p < n ? key[p] : 0;
+    tb[p] = static_cast<int>((k & 0x7C00) >> 7);
+    tg[p] = static_cast<int>((k & 0x03E0) >> 2);
+    tr[p] = static_cast<int>((k & 0x1F) * 8);
+    table[4 * p] = static_cast<std::uint8_t>(tb[p]);
+    table[4 * p + 1] = static_cast<std::uint8_t>(tg[p]);
+    table[4 * p + 2] = static_cast<std::uint8_t>(tr[p]);
+  }
+  std::vector<int> index(n);
+  for (std::size_t p = 0; p < n; ++p) {
+    if (p < 256) {
+      index[p] = static_cast<int>(p);
+      continue;
+    }
+    const int b = static_cast<int>((key[p] & 0x7C00) >> 7), g = static_cast<int>((key[p] & 0x03E0) >> 2),
+              r = static_cast<int>((key[p] & 0x1F) * 8);
+    int best = 1000000000;
+    for (int t = 0; t < 256; ++t) {
+      const int d = (tr[t] - r) * (tr[t] - r) + (tg[t] - g) * (tg[t] - g) + (tb[t] - b) * (tb[t] - b);
+      if (d < best) {
+        best = d;
+        index[p] = t;
+      }
+    }
+  }
+  const std::size_t stride = ((pic.Width() * 8 + 31) >> 5) << 2;
+  bits.assign(stride * pic.Height(), 0);
+  for (int y = 0; y < pic.Height(); ++y) {
+    for (int x = 0; x < pic.Width(); ++x) {
+      const std::uint32_t k = keyOf(pic.Row(y) + 3 * x);
+      std::size_t p = 0;
+      while (key[p] != k) ++p;
+      bits[(pic.Height() - 1 - y) * stride + x] = static_cast<std::uint8_t>(index[p]);
+    }
+  }
+}
+
+// Pictures drawn from a small set of colours so that many counts tie.
+raster::Picture RandomPicture(std::mt19937& rng, int w, int h, int colours) {
+  std::vector<raster::Colour> palette(static_cast<std::size_t>(colours));
+  for (auto& c : palette) c = rng() & 0xFFFFFF;
+  std::uniform_int_distribution<int> pick(0, colours - 1);
+  raster::Picture pic(w, h);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) pic.SetPixel(x, y, palette[static_cast<std::size_t>(pick(rng))]);
+  }
+  return pic;
+}
+
+TEST(QuantizeTo8Bit, MatchesTheLiteralAlgorithmOnRandomPictures) {
+  std::mt19937 rng(1234);
+  struct Case {
+    int w, h, colours;
+  };
+  for (const Case& c : {Case{1, 1, 1}, Case{7, 5, 3}, Case{16, 16, 40}, Case{40, 30, 300}, Case{33, 61, 900},
+                        Case{64, 64, 2000}, Case{64, 64, 5000}, Case{31, 17, 520}}) {
+    for (int round = 0; round < 3; ++round) {
+      const raster::Picture pic = RandomPicture(rng, c.w, c.h, c.colours);
+      std::vector<std::uint8_t> header, bits, refTable, refBits;
+      ASSERT_TRUE(QuantizeTo8Bit(pic, header, bits));
+      ReferenceQuantize(pic, refTable, refBits);
+      ASSERT_EQ(header.size(), kHeaderBlockBytes);
+      EXPECT_TRUE(std::equal(refTable.begin(), refTable.end(), header.begin() + 40))
+          << c.w << "x" << c.h << " colours " << c.colours;
+      EXPECT_EQ(bits, refBits) << c.w << "x" << c.h << " colours " << c.colours;
+      const BitmapHeader h = ParseHeader(header);
+      EXPECT_EQ(h.width, c.w);
+      EXPECT_EQ(h.height, c.h);
+      EXPECT_EQ(h.bitCount, 8);
+    }
+  }
+}
+
+TEST(QuantizeTo8Bit, AllCountsEqualKeepsKeyOrder) {
+  // 3072 distinct 15-bit colours, each twice: all counts tie.
+  raster::Picture pic(96, 64);
+  for (int y = 0; y < 64; ++y) {
+    for (int x = 0; x < 96; ++x) {
+      const int key = ((y % 32) * 96 + x) * 7 % 32768;
+      pic.SetPixel(x, y, raster::Rgb((key & 31) << 3, ((key >> 5) & 31) << 3, ((key >> 10) & 31) << 3));
+    }
+  }
+  std::vector<std::uint8_t> header, bits, refTable, refBits;
+  ASSERT_TRUE(QuantizeTo8Bit(pic, header, bits));
+  ReferenceQuantize(pic, refTable, refBits);
+  EXPECT_TRUE(std::equal(refTable.begin(), refTable.end(), header.begin() + 40));
+  EXPECT_EQ(bits, refBits);
+}
+
+TEST(QuantizeTo8Bit, OneColourGivesOneEntryAndIndexZero) {
+  raster::Picture pic(5, 3, raster::Rgb(77, 130, 201));
+  std::vector<std::uint8_t> header, bits;
+  ASSERT_TRUE(QuantizeTo8Bit(pic, header, bits));
+  EXPECT_EQ(header[40], 200);  // blue, low three bits cleared
+  EXPECT_EQ(header[41], 128);
+  EXPECT_EQ(header[42], 72);
+  EXPECT_TRUE(std::all_of(header.begin() + 44, header.end(), [](std::uint8_t b) { return b == 0; }));
+  EXPECT_EQ(bits.size(), 8u * 3u);
+  EXPECT_TRUE(std::all_of(bits.begin(), bits.end(), [](std::uint8_t b) { return b == 0; }));
+}
+
+TEST(QuantizeTo8Bit, EmptyPictureFails) {
+  std::vector<std::uint8_t> header, bits;
+  EXPECT_FALSE(QuantizeTo8Bit(raster::Picture(), header, bits));
+}
+
+}  // namespace
+}  // namespace pixmint::document
