@@ -1,0 +1,69 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "document/kv_icon.h"
+#include "editor/memory_settings.h"
+#include "editor/scripted_host.h"
+#include "editor/workspace.h"
+#include "support/pixel_grid.h"
+
+namespace pixmint::editor::test {
+
+using raster::Colour;
+using raster::Rgb;
+
+inline constexpr Colour kRed = Rgb(255, 0, 0);
+inline constexpr Colour kBlack = Rgb(0, 0, 0);
+inline constexpr Colour kWhite = Rgb(255, 255, 255);
+
+// A headless workspace with a scripted host and fresh settings.
+class EditorTest : public ::testing::Test {
+ protected:
+  EditorTest() { raster::SetMarkers({}); }
+
+  // Starts a document of one image (the new-image defaults) and chooses tool.
+  void StartIcon(int w, int h, int bpp, bool cursor = false) {
+    ws.SetImageDefaults({w, h, bpp});
+    ws.Start(cursor ? std::optional<std::string>("无标题(指针)") : std::nullopt);
+  }
+  [[nodiscard]] const EditorState& S() const { return ws.State(); }
+  [[nodiscard]] document::TKvIcon& Doc() { return *ws.Document(); }
+  // Screen point at the centre of an image pixel.
+  [[nodiscard]] int Sc(int v) const { return v * S().Zoom + S().Zoom / 2; }
+  void Press(int x, int y, unsigned shift = 0) { ws.CanvasMouseDown(MouseButton::kLeft, shift, Sc(x), Sc(y)); }
+  void Move(int x, int y, unsigned shift = 0) { ws.CanvasMouseMove(shift | kLeftButton, Sc(x), Sc(y)); }
+  void Release(int x, int y, unsigned shift = 0) { ws.CanvasMouseUp(MouseButton::kLeft, shift, Sc(x), Sc(y)); }
+  void Click(int x, int y, unsigned shift = 0) {
+    Press(x, y, shift);
+    Release(x, y, shift);
+  }
+  void Drag(int x1, int y1, int x2, int y2) {
+    Press(x1, y1);
+    Move(x2, y2);
+    Release(x2, y2);
+  }
+  // A single-pixel pencil in the given colour.
+  void Pencil(Colour c) {
+    host.Push(c);
+    ws.ChooseForeColour();
+    ws.ChooseTool(100);
+    ws.ChooseOption(0);
+  }
+  [[nodiscard]] Colour Work(int x, int y) const { return S().WorkBitmap.Pixel(x, y); }
+  [[nodiscard]] bool Mask(int x, int y) { return Doc().AndBitmap(S().CurrentImage)->Get(x, y); }
+  [[nodiscard]] Colour Stored(int x, int y) { return Doc().XorBitmap(S().CurrentImage)->GetPixel(x, y) & 0xFFFFFF; }
+  [[nodiscard]] std::uint32_t Raw(int x, int y) { return Doc().XorBitmap(S().CurrentImage)->GetRaw(x, y); }
+
+  ScriptedHost host;
+  MemorySettings settings;
+  Workspace ws{host, settings};
+  pixmint::test::TempDir dir;
+};
+
+}  // namespace pixmint::editor::test

@@ -1,0 +1,153 @@
+#include "editor/undo.h"
+
+#include <sys/stat.h>
+
+#include "editor_fixture.h"
+
+namespace pixmint::editor::test {
+namespace {
+
+TEST(KUnredoClassTest, CountersFollowDoUndoRedo) {
+  KUnredoClass c;
+  c.DoIt();
+  c.DoIt();
+  c.DoIt();
+  c.UndoIt();
+  c.UndoIt();
+  EXPECT_EQ(c.Pos(), 1);
+  EXPECT_TRUE(c.CanRedo());
+  c.DoIt();  // a change after undos drops the redo steps
+  EXPECT_EQ(c.Pos(), 2);
+  EXPECT_EQ(c.DoCount(), 4);
+  EXPECT_FALSE(c.CanRedo());
+  c.Reset();
+  EXPECT_FALSE(c.CanUndo());
+}
+
+class UndoTest : public EditorTest {
+ protected:
+  void SetUp() override {
+    StartIcon(16, 16, 24);
+    Pencil(kRed);
+  }
+  int FilesInHistory() {
+    int n = 0;
+    for (const auto& dirEntry : std::filesystem::recursive_directory_iterator(host.TempFolder())) {
+      n += dirEntry.is_regular_file() ? 1 : 0;
+    }
+    return n;
+  }
+  std::filesystem::path UndoFolder() {
+    for (const auto& e : std::filesystem::directory_iterator(host.TempFolder())) {
+      if (e.is_directory()) return e.path();
+    }
+    return {};
+  }
+};
+
+TEST_F(UndoTest, ThreeStrokesTwoUndosThenANewStroke) {
+  Click(0, 0);
+  Click(1, 0);
+  Click(2, 0);
+  EXPECT_EQ(FilesInHistory(), 4);  // files 0..3
+  ws.Undo();
+  ws.Undo();
+  EXPECT_EQ(Work(0, 0), kRed);
+  EXPECT_EQ(Work(1, 0), raster::Markers().trans);
+  EXPECT_EQ(Stored(1, 0), kBlack);
+  EXPECT_TRUE(Mask(1, 0));
+  EXPECT_TRUE(ws.IsEnabled("tbtnRedo"));
+  Click(5, 5);
+  EXPECT_FALSE(ws.IsEnabled("tbtnRedo"));
+  ws.Undo();
+  EXPECT_EQ(Work(5, 5), raster::Markers().trans);
+  EXPECT_EQ(Work(0, 0), kRed);
+}
+
+TEST_F(UndoTest, SingleStrokeUndoAndRedoToggleTheButtons) {
+  Click(3, 3);
+  ws.Undo();
+  EXPECT_FALSE(ws.IsEnabled("tbtnUndo"));
+  EXPECT_TRUE(Mask(3, 3));
+  ws.Redo();
+  EXPECT_FALSE(ws.IsEnabled("tbtnRedo"));
+  EXPECT_TRUE(ws.IsEnabled("tbtnUndo"));
+  EXPECT_FALSE(Mask(3, 3));
+  EXPECT_EQ(Stored(3, 3), kRed);
+}
+
+TEST_F(UndoTest, SnapshotsLiveInAPrivateFolderAndGoWithTheImage) {
+  Click(0, 0);
+  const std::filesystem::path folder = UndoFolder();
+  ASSERT_FALSE(folder.empty());
+  struct stat info {};
+  ASSERT_EQ(::stat(folder.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0700u);
+  ws.SelectImage(0);  // selecting an image drops its history
+  EXPECT_EQ(FilesInHistory(), 0);
+  EXPECT_FALSE(ws.IsEnabled("tbtnUndo"));
+}
+
+TEST_F(UndoTest, UnwritableSnapshotKeepsTheCounterAndSaysSo) {
+  Click(0, 0);
+  std::filesystem::remove_all(UndoFolder());  // the folder vanished
+  host.messages.clear();
+  Click(1, 1);
+  EXPECT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].caption, "错误");
+  // The counter stayed: one undo still goes back to the state before stroke 1.
+  ws.Undo();
+  EXPECT_EQ(host.messages.size(), 2u);  // and the vanished file is reported too
+  EXPECT_EQ(Work(0, 0), kRed);
+}
+
+TEST_F(UndoTest, UnreadableSnapshotLeavesCounterBuffersAndImage) {
+  Click(0, 0);
+  Click(1, 0);
+  const std::filesystem::path folder = UndoFolder();
+  for (const auto& e : std::filesystem::directory_iterator(folder)) {
+    if (e.path().filename().string().ends_with("K_K1.rgb")) std::filesystem::remove(e.path());
+  }
+  host.messages.clear();
+  ws.Undo();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(Work(1, 0), kRed);
+  EXPECT_FALSE(Mask(1, 0));
+  EXPECT_FALSE(ws.IsEnabled("tbtnRedo"));
+}
+
+TEST_F(UndoTest, AlphaAndRgbHistoriesAreSeparate) {
+  ws.SelectImage(0);
+  host.Push(ImageFormat{16, 16, 32});
+  ws.AddImage();
+  Pencil(kRed);
+  ws.ModeAlpha();
+  ASSERT_TRUE(S().AlphaMode);
+  ws.SetOpacityText("50");
+  Click(2, 2);
+  ws.ModeRgb();
+  ws.ChooseTool(100);
+  Click(2, 2);
+  ws.Undo();
+  EXPECT_TRUE(Mask(2, 2));   // the colour stroke is undone
+  EXPECT_EQ(Raw(2, 2), 0u);  // transparent: all four bytes 0
+  ws.ModeAlpha();
+  EXPECT_EQ(S().AlphaBitmap.Pixel(2, 2), kRed);  // transparent again in the alpha view
+}
+
+TEST_F(UndoTest, TwoHundredStepsOfA256Image) {
+  host.Push(ImageFormat{256, 256, 24});
+  ws.AddImage();
+  ws.SetZoom(1);
+  Pencil(kRed);
+  for (int i = 0; i < 200; ++i) Click(i % 256, i / 256);
+  for (int i = 0; i < 200; ++i) ws.Undo();
+  EXPECT_FALSE(ws.IsEnabled("tbtnUndo"));
+  EXPECT_EQ(Work(0, 0), raster::Markers().trans);
+  for (int i = 0; i < 200; ++i) ws.Redo();
+  EXPECT_EQ(Work(199, 0), kRed);
+  EXPECT_EQ(FilesInHistory(), 201);
+}
+
+}  // namespace
+}  // namespace pixmint::editor::test
