@@ -1,0 +1,239 @@
+#include "document/kv_icon.h"
+
+#include <gtest/gtest.h>
+
+#include "document/byte_io.h"
+#include "support/pixel_grid.h"
+
+namespace pixmint::document {
+namespace {
+
+using raster::Rgb;
+
+// Writes a distinct opaque colour into every pixel and a mask pattern.
+void Paint(TKvIcon& icon, std::uint32_t i, int seed) {
+  ImageSurface& s = *icon.XorBitmap(i);
+  MaskSurface& m = *icon.AndBitmap(i);
+  for (int y = 0; y < s.Height(); ++y) {
+    for (int x = 0; x < s.Width(); ++x) {
+      s.SetPixel(x, y, Rgb(static_cast<std::uint8_t>(x * 8 + seed), static_cast<std::uint8_t>(y * 8), 40));
+      m.Set(x, y, (x + y + seed) % 3 == 0);
+    }
+  }
+}
+
+std::vector<std::uint8_t> Bytes(std::span<const std::uint8_t> s) {
+  return {s.begin(), s.end()};
+}
+
+TEST(TKvIcon, NewImageIsTransparentBlack) {
+  for (int bits : {1, 4, 8, 16, 24, 32}) {
+    TKvIcon icon;
+    ASSERT_TRUE(icon.AddImage(24, 16, bits));
+    EXPECT_EQ(icon.Colors(0), static_cast<std::uint32_t>(bits));
+    EXPECT_EQ(icon.XorBitmap(0)->Width(), 24);
+    EXPECT_EQ(icon.XorDataSize(0), RowBytes(24u * bits) * 16);
+    EXPECT_EQ(icon.AndDataSize(0), 4u * 16);
+    auto colour = icon.XorDataPointer(0);
+    EXPECT_TRUE(std::all_of(colour.begin(), colour.end(), [](std::uint8_t b) { return b == 0; }));
+    auto mask = icon.AndDataPointer(0);
+    EXPECT_TRUE(std::all_of(mask.begin(), mask.end(), [](std::uint8_t b) { return b == 0xFF; }));
+  }
+}
+
+TEST(TKvIcon, AtMostThirtyTwoImages) {
+  TKvIcon icon;
+  for (int k = 0; k < 32; ++k) ASSERT_TRUE(icon.AddImage(8, 8, 4));
+  EXPECT_FALSE(icon.AddImage(8, 8, 4));
+  EXPECT_EQ(icon.ImageCount(), 32u);
+  EXPECT_EQ(icon.IR()->ImageCount, 32u);
+}
+
+TEST(TKvIcon, FailedAdditionLeavesNothingBehind) {
+  TKvIcon icon;
+  ASSERT_TRUE(icon.AddImage(8, 8, 4));
+  for (auto [w, h, b] : {std::tuple{0, 8, 4}, {8, 2000, 4}, {8, 8, 7}, {-3, 8, 8}}) {
+    EXPECT_FALSE(icon.AddImage(w, h, b));
+    EXPECT_FALSE(icon.ChangeFormat(0, w, h, b));
+  }
+  EXPECT_EQ(icon.ImageCount(), 1u);
+  EXPECT_EQ(icon.XorBitmap(1), nullptr);
+  EXPECT_EQ(icon.Colors(0), 4u);
+}
+
+TEST(TKvIcon, AccessorsAnswerNothingOutsideTheUsedPositions) {
+  TKvIcon icon;
+  ASSERT_TRUE(icon.AddImage(16, 16, 8));
+  for (std::uint32_t i : {1u, 31u, 32u, 40u, 0xFFFFFFFFu}) {
+    EXPECT_TRUE(icon.XorDataPointer(i).empty()) << i;
+    EXPECT_TRUE(icon.AndDataPointer(i).empty());
+    EXPECT_EQ(icon.XorDataSize(i), 0u);
+    EXPECT_EQ(icon.XorBitmap(i), nullptr);
+    EXPECT_EQ(icon.AndBitmap(i), nullptr);
+    EXPECT_EQ(icon.IconHandle(i), nullptr);
+    icon.SetHotSpot(i, {3, 4});
+    EXPECT_EQ(icon.GetHotSpot(i), raster::Point{});
+    EXPECT_TRUE(icon.ImagePalette(i).empty());
+  }
+  EXPECT_FALSE(icon.DeleteImage(1));
+  EXPECT_FALSE(icon.DuplicateImage(5));
+  EXPECT_FALSE(icon.ExchangeImages(0, 40));
+}
+
+TEST(TKvIcon, DeleteKeepsHotSpotsAtTheirPositions) {
+  TKvIcon icon;
+  icon.SetIcon(false);
+  for (int k = 0; k < 3; ++k) {
+    ASSERT_TRUE(icon.AddImage(8 + 8 * k, 8, 24));
+    Paint(icon, static_cast<std::uint32_t>(k), k);
+    icon.SetHotSpot(static_cast<std::uint32_t>(k), {k + 1, k + 1});
+  }
+  const auto third = Bytes(icon.XorDataPointer(2));
+  ASSERT_TRUE(icon.DeleteImage(1));
+  EXPECT_EQ(icon.ImageCount(), 2u);
+  EXPECT_EQ(icon.GetHotSpot(0), (raster::Point{1, 1}));
+  EXPECT_EQ(icon.GetHotSpot(1), (raster::Point{2, 2}));
+  EXPECT_EQ(icon.XorBitmap(1)->Width(), 24);
+  EXPECT_EQ(Bytes(icon.XorDataPointer(1)), third);
+  EXPECT_EQ(Bytes(icon.IR()->Images[1].XorPart()), third);
+}
+
+TEST(TKvIcon, ExchangeSwapsImagesNotHotSpots) {
+  TKvIcon icon;
+  for (int k = 0; k < 3; ++k) {
+    ASSERT_TRUE(icon.AddImage(8 * (k + 1), 8, k == 1 ? 8 : 32));
+    Paint(icon, static_cast<std::uint32_t>(k), k);
+    icon.SetHotSpot(static_cast<std::uint32_t>(k), {k, 10 * k});
+  }
+  const auto first = Bytes(icon.XorDataPointer(0)), last = Bytes(icon.XorDataPointer(2));
+  const auto firstMask = Bytes(icon.AndDataPointer(0));
+  ASSERT_TRUE(icon.ExchangeImages(0, 2));
+  EXPECT_EQ(Bytes(icon.XorDataPointer(0)), last);
+  EXPECT_EQ(Bytes(icon.XorDataPointer(2)), first);
+  EXPECT_EQ(Bytes(icon.AndDataPointer(2)), firstMask);
+  EXPECT_EQ(icon.IR()->Images[2].Width, 8u);
+  EXPECT_EQ(icon.IconHandle(2)->Width(), 8);
+  EXPECT_EQ(icon.GetHotSpot(0), (raster::Point{0, 0}));
+  EXPECT_EQ(icon.GetHotSpot(2), (raster::Point{2, 20}));
+}
+
+TEST(TKvIcon, DuplicateCopiesIndicesWithTheDefaultTable) {
+  TKvIcon icon;
+  ASSERT_TRUE(icon.AddImage(16, 16, 8));
+  ASSERT_TRUE(icon.ChangeFormat(0, 16, 16, 8));  // still default table
+  Paint(icon, 0, 3);
+  ASSERT_TRUE(icon.DuplicateImage(0));
+  EXPECT_EQ(Bytes(icon.XorDataPointer(1)), Bytes(icon.XorDataPointer(0)));
+  EXPECT_EQ(Bytes(icon.AndDataPointer(1)), Bytes(icon.AndDataPointer(0)));
+  EXPECT_EQ(Bytes(icon.IR()->Images[1].AndPart()), Bytes(icon.AndDataPointer(0)));
+  EXPECT_EQ(icon.ImagePalette(1), TableColours(DefaultColourTable(8)));
+}
+
+TEST(TKvIcon, TrueColourToEightBitsGetsItsOwnTable) {
+  TKvIcon icon;
+  ASSERT_TRUE(icon.AddImage(16, 16, 24));
+  ImageSurface& s = *icon.XorBitmap(0);
+  s.Fill(Rgb(10, 200, 30));
+  for (int x = 0; x < 16; ++x) s.SetPixel(x, 0, Rgb(250, 5, 5));
+  icon.SetHotSpot(0, {4, 5});
+  ASSERT_TRUE(icon.ChangeFormat(0, 16, 16, 8));
+  EXPECT_EQ(icon.ImageCount(), 1u);
+  EXPECT_EQ(icon.Colors(0), 8u);
+  const auto palette = icon.ImagePalette(0);
+  ASSERT_EQ(palette.size(), 256u);
+  EXPECT_EQ(palette[0], Rgb(8, 200, 24));
+  EXPECT_EQ(palette[1], Rgb(248, 0, 0));
+  EXPECT_EQ(icon.XorBitmap(0)->GetPixel(3, 0), Rgb(248, 0, 0));
+  EXPECT_EQ(icon.XorBitmap(0)->GetPixel(3, 9), Rgb(8, 200, 24));
+  EXPECT_EQ(icon.GetHotSpot(0), (raster::Point{4, 5}));
+  EXPECT_EQ(ParseHeader(icon.IR()->Images[0].Header()).height, 32);
+}
+
+TEST(TKvIcon, FourBitsToEightKeepsTheDefaultTable) {
+  TKvIcon icon;
+  ASSERT_TRUE(icon.AddImage(16, 16, 4));
+  icon.XorBitmap(0)->Fill(Rgb(255, 0, 0));
+  ASSERT_TRUE(icon.ChangeFormat(0, 16, 16, 8));
+  EXPECT_EQ(icon.ImagePalette(0), TableColours(DefaultColourTable(8)));
+  EXPECT_EQ(icon.XorBitmap(0)->GetPixel(0, 0), Rgb(255, 0, 0));
+}
+
+TEST(TKvIcon, ChangeFormatStretchesColourAndMask) {
+  TKvIcon icon;
+  ASSERT_TRUE(icon.AddImage(32, 32, 32));
+  ImageSurface& s = *icon.XorBitmap(0);
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 32; ++x) s.SetRaw(x, y, x < 16 ? 0x80FF0000u : 0xFF0000FFu);
+  }
+  icon.AndBitmap(0)->Fill(false);
+  for (int x = 0; x < 32; ++x) icon.AndBitmap(0)->Set(x, x < 16 ? 30 : 31, true);
+  ASSERT_TRUE(icon.ChangeFormat(0, 48, 48, 32));
+  const ImageSurface& t = *icon.XorBitmap(0);
+  ASSERT_EQ(t.Width(), 48);
+  EXPECT_EQ(t.GetRaw(23, 5), 0x80FF0000u);  // alpha travels between 32-bit images
+  EXPECT_EQ(t.GetRaw(24, 5), 0xFF0000FFu);
+  // Source row 30 covers target rows 45 and 46, row 31 covers 47.
+  const MaskSurface& m = *icon.AndBitmap(0);
+  for (int y : {45, 46}) EXPECT_TRUE(m.Get(23, y) && !m.Get(24, y)) << y;
+  EXPECT_TRUE(m.Get(24, 47) && !m.Get(23, 47));
+  EXPECT_FALSE(m.Get(23, 44));
+  EXPECT_EQ(icon.IR()->Images[0].DataSize, 9640u);
+}
+
+TEST(TKvIcon, PaletteOfTrueColourImages) {
+  TKvIcon icon;
+  ASSERT_TRUE(icon.AddImage(8, 8, 16));
+  const auto palette = icon.ImagePalette(0);
+  ASSERT_EQ(palette.size(), 247u);
+  EXPECT_EQ(palette[246], TableColours(DefaultColourTable(8))[246]);
+  ASSERT_TRUE(icon.AddImage(8, 8, 1));
+  EXPECT_EQ(icon.ImagePalette(1), (std::vector<raster::Colour>{Rgb(0, 0, 0), Rgb(255, 255, 255)}));
+}
+
+TEST(ImageSurface, StoresColoursInItsOwnDepth) {
+  struct Case {
+    int bits;
+    raster::Colour in, out;
+  };
+  for (const Case& c : {Case{1, Rgb(200, 180, 190), Rgb(255, 255, 255)}, Case{1, Rgb(60, 60, 60), Rgb(0, 0, 0)},
+                        Case{4, Rgb(250, 10, 0), Rgb(255, 0, 0)}, Case{4, Rgb(130, 128, 131), Rgb(132, 130, 132)},
+                        Case{8, Rgb(50, 100, 155), Rgb(51, 102, 153)}, Case{16, Rgb(255, 7, 9), Rgb(248, 0, 8)},
+                        Case{24, Rgb(1, 2, 3), Rgb(1, 2, 3)}, Case{32, Rgb(1, 2, 3), Rgb(1, 2, 3)}}) {
+    ImageSurface s(9, 3, c.bits, DefaultColourTable(c.bits));
+    s.Fill(Rgb(0, 0, 0));
+    s.SetPixel(8, 2, c.in);
+    EXPECT_EQ(s.GetPixel(8, 2), c.out) << c.bits;
+    EXPECT_EQ(s.GetPixel(7, 2), Rgb(0, 0, 0)) << c.bits;
+    EXPECT_EQ(s.GetPixel(8, 1), Rgb(0, 0, 0)) << c.bits;
+    EXPECT_EQ(s.GetPixel(9, 0), raster::kInvalidColour);
+    s.SetPixel(-1, 0, c.in);  // ignored
+  }
+  ImageSurface s16(2, 2, 16);
+  s16.SetPixel(0, 1, Rgb(255, 0, 0));
+  EXPECT_EQ(s16.Bits()[0], 0x00);  // bottom row first, 0x7C00 little-endian
+  EXPECT_EQ(s16.Bits()[1], 0x7C);
+}
+
+TEST(IconDrawing, MaskAndColourOverABackground) {
+  ImageSurface colour(3, 1, 24);
+  MaskSurface mask(3, 1);
+  colour.SetPixel(0, 0, Rgb(255, 0, 0));  // opaque red
+  mask.Set(1, 0, true);                   // transparent black
+  colour.SetPixel(2, 0, Rgb(255, 255, 255));
+  mask.Set(2, 0, true);  // inverts the screen
+  raster::Picture bg(3, 1, Rgb(10, 20, 30));
+  IconDrawing(colour, mask).Draw(bg, raster::Point{0, 0});
+  EXPECT_EQ(bg.Pixel(0, 0), Rgb(255, 0, 0));
+  EXPECT_EQ(bg.Pixel(1, 0), Rgb(10, 20, 30));
+  EXPECT_EQ(bg.Pixel(2, 0), Rgb(245, 235, 225));
+
+  ImageSurface argb(2, 1, 32);
+  argb.SetRaw(0, 0, 0x80FF0000u);
+  raster::Picture bg2(4, 2, Rgb(0, 0, 0));
+  IconDrawing(argb, MaskSurface(2, 1)).Draw(bg2, raster::Rect{0, 0, 4, 2}, true);
+  EXPECT_EQ(bg2.Pixel(1, 1), Rgb(128, 0, 0));
+  EXPECT_EQ(bg2.Pixel(3, 0), Rgb(0, 0, 0));
+}
+
+}  // namespace
+}  // namespace pixmint::document
