@@ -75,7 +75,7 @@ void EmitDifference(const RowSpans& shape, const RowSpans& hole, Sink& sink) {
 // visit(x, y, step) with step counted from a (0 at a). Only pixels inside
 // clip are visited, and only those are iterated over. The pixel set does not
 // depend on the direction: it is worked out from the end with the smaller
-// major coordinate, the minor coordinate rounded to nearest, halves upward.
+// major coordinate, the minor coordinate rounded to nearest, halves toward that end.
 template <typename Visit>
 void ForEachLinePixel(Point a, Point b, Rect clip, Visit visit) {
   const bool xMajor = std::abs(std::int64_t{b.x} - a.x) >= std::abs(std::int64_t{b.y} - a.y);
@@ -93,7 +93,9 @@ void ForEachLinePixel(Point a, Point b, Rect clip, Visit visit) {
   const std::int64_t k0 = std::max<std::int64_t>(0, clipLo - major(p));
   const std::int64_t k1 = std::min<std::int64_t>(n, clipHi - 1 - major(p));
   for (std::int64_t k = k0; k <= k1; ++k) {
-    const std::int64_t m = n == 0 ? minor(p) : minor(p) + FloorDiv(2 * k * dMinor + n, 2 * n);
+    // Halves round toward p: runs come out even on the pixels a LineTo draws.
+    const std::int64_t offset = n == 0 ? 0 : FloorDiv(2 * k * std::abs(dMinor) + n - 1, 2 * n);
+    const std::int64_t m = minor(p) + (dMinor < 0 ? -offset : offset);
     if (m < minorLo || m >= minorHi) continue;
     const int x = static_cast<int>(xMajor ? major(p) + k : m);
     const int y = static_cast<int>(xMajor ? m : major(p) + k);

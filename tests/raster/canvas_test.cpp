@@ -1,0 +1,272 @@
+#include "raster/canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <queue>
+#include <random>
+#include <set>
+#include <vector>
+
+#include "random_picture.h"
+#include "raster/transform.h"
+#include "support/pixel_grid.h"
+
+namespace pixmint::raster {
+namespace {
+
+using test::FromAscii;
+using test::SamePicture;
+using Draw = std::function<void(Canvas&)>;
+using PixelSet = std::set<std::pair<int, int>>;
+
+const Colour kWhite = Rgb(255, 255, 255);
+const Colour kBlack = Rgb(0, 0, 0);
+const Colour kRed = Rgb(255, 0, 0);
+
+Picture Drawn(int w, int h, const Draw& draw, Pen pen = {}, Brush brush = {true, kRed}) {
+  Picture p(w, h, kWhite);
+  Canvas canvas(p);
+  canvas.pen() = pen;
+  canvas.brush() = brush;
+  draw(canvas);
+  return p;
+}
+
+PixelSet Painted(const Picture& p, Colour c) {
+  PixelSet s;
+  for (int y = 0; y < p.Height(); ++y) {
+    for (int x = 0; x < p.Width(); ++x) {
+      if (p.Pixel(x, y) == c) s.insert({x, y});
+    }
+  }
+  return s;
+}
+
+TEST(CanvasLineTest, LeavesOutTheEndPointAndCoversTheSamePixelsBothWays) {
+  EXPECT_TRUE(SamePicture(FromAscii({"##...", "..##.", "....."}), Drawn(5, 3, [](Canvas& c) {
+                            c.MoveTo(0, 0);
+                            c.LineTo(4, 2);
+                          })));
+  std::mt19937 rng(1);
+  std::uniform_int_distribution<int> coord(0, 19);
+  for (int i = 0; i < 500; ++i) {
+    const Point a{coord(rng), coord(rng)}, b{coord(rng), coord(rng)};
+    const auto line = [](Point from, Point to) {
+      return Painted(Drawn(20, 20,
+                           [&](Canvas& c) {
+                             c.MoveTo(from.x, from.y);
+                             c.LineTo(to.x, to.y);
+                           }),
+                     kBlack);
+    };
+    PixelSet forward = line(a, b), backward = line(b, a);
+    ASSERT_EQ(forward.count({b.x, b.y}), 0u);
+    if (!(a == b)) {
+      forward.insert({b.x, b.y});
+      backward.insert({a.x, a.y});
+    }
+    ASSERT_EQ(forward, backward) << a.x << "," << a.y << " to " << b.x << "," << b.y;
+  }
+}
+
+TEST(CanvasShapeTest, SmallShapesPixelExact) {
+  const auto pen = [](int width) { return Pen{width, PenStyle::kSolid, kBlack, PenMode::kCopy}; };
+  EXPECT_TRUE(SamePicture(FromAscii({".###.", "#...#", "#...#", "#...#", ".###."}),
+                          Drawn(5, 5, [](Canvas& c) { c.Ellipse(0, 0, 5, 5); })));
+  EXPECT_TRUE(SamePicture(FromAscii({"######", "######", "##rr##", "######", "######"}),
+                          Drawn(6, 5, [](Canvas& c) { c.Rectangle(6, 5, 0, 0); }, pen(2), {false, kRed})));
+  EXPECT_TRUE(SamePicture(FromAscii({".######.", "#rrrrrr#", "#rrrrrr#", "#rrrrrr#", "#rrrrrr#", ".######."}),
+                          Drawn(8, 6, [](Canvas& c) { c.RoundRect(0, 0, 8, 6, 5, 5); }, pen(1), {false, kRed})));
+  EXPECT_TRUE(SamePicture(Picture(4, 4, kWhite), Drawn(4, 4, [](Canvas& c) { c.Rectangle(1, 1, 1, 3); })));
+}
+
+// Draws one of the box shapes into box (x, y, x + w, y + h).
+void BoxShape(Canvas& c, int kind, int x, int y, int w, int h) {
+  if (kind == 0) c.Rectangle(x, y, x + w, y + h);
+  if (kind == 1) c.RoundRect(x, y, x + w, y + h, 5, 5);
+  if (kind == 2) c.Ellipse(x, y, x + w, y + h);
+}
+
+TEST(CanvasShapeTest, BoxShapesAreSymmetricTouchTheirBoxAndFillEqualsOutlinePlusInside) {
+  for (int kind = 0; kind < 3; ++kind) {
+    for (int width = 1; width <= 4; ++width) {
+      for (int w = 1; w <= 15; ++w) {
+        for (int h = 1; h <= 15; ++h) {
+          const Pen pen{width, PenStyle::kSolid, kBlack, PenMode::kCopy};
+          const auto shape = [&](Canvas& c) { BoxShape(c, kind, 1, 1, w, h); };
+          const Picture filled = Drawn(w + 2, h + 2, shape, pen, {false, kRed});
+          Picture mirrored = filled;
+          FlipHorizontal(mirrored);
+          ASSERT_TRUE(SamePicture(filled, mirrored)) << kind << " " << w << "x" << h << " width " << width;
+          FlipVertical(mirrored);
+          FlipHorizontal(mirrored);
+          ASSERT_TRUE(SamePicture(filled, mirrored)) << kind << " " << w << "x" << h << " width " << width;
+          const PixelSet outline = Painted(Drawn(w + 2, h + 2, shape, pen), kBlack);
+          ASSERT_EQ(Painted(filled, kBlack), outline);
+          PixelSet all = outline, inside = Painted(filled, kRed);
+          all.insert(inside.begin(), inside.end());
+          const Pen solidPen{width, PenStyle::kSolid, kRed, PenMode::kCopy};
+          ASSERT_EQ(all, Painted(Drawn(w + 2, h + 2, shape, solidPen, {false, kRed}), kRed));
+          const auto [minX, minY] = *all.begin();
+          ASSERT_EQ(minX, 1);
+          ASSERT_EQ(all.rbegin()->first, w);
+          int top = h, bottom = 0;
+          for (const auto& [x, y] : all) top = std::min(top, y), bottom = std::max(bottom, y);
+          ASSERT_EQ(top, 1);
+          ASSERT_EQ(bottom, h);
+          (void)minY;
+        }
+      }
+    }
+  }
+}
+
+// Every primitive, for the mix-mode properties.
+std::vector<Draw> AllPrimitives() {
+  const std::vector<Point> crossing = {{2, 2}, {20, 15}, {20, 3}, {2, 16}, {12, -3}, {11, 22}};
+  const std::vector<Point> bezier = {{1, 18}, {30, -10}, {-5, -10}, {22, 18}, {0, 5}, {5, 9}, {23, 1}};
+  return {
+      [](Canvas& c) { c.MoveTo(-3, 4), c.LineTo(25, 17); },
+      [=](Canvas& c) { c.StrokePolyline(crossing); },
+      [=](Canvas& c) { c.Polyline(crossing); },
+      [=](Canvas& c) { c.Polygon(crossing); },
+      [=](Canvas& c) { c.PolyBezier(bezier); },
+      [](Canvas& c) { c.Rectangle(2, 3, 19, 15); },
+      [](Canvas& c) { c.RoundRect(-4, 2, 15, 19, 7, 9); },
+      [](Canvas& c) { c.Ellipse(3, 1, 21, 18); },
+      [](Canvas& c) { c.Ellipse(-1000000, -1000000, 1000000, 10); },
+      [](Canvas& c) { c.MoveTo(-1000000, 1000000), c.LineTo(1000000, -999990); },
+  };
+}
+
+TEST(CanvasMixModeTest, XorAndNotDrawingsUndoThemselvesAndHitEachPixelOnce) {
+  std::mt19937 rng(9);
+  const Picture background = test::RandomPicture(rng, 22, 20);
+  const std::vector<Draw> primitives = AllPrimitives();
+  for (std::size_t i = 0; i < primitives.size(); ++i) {
+    for (int width = 1; width <= 4; ++width) {
+      for (const PenStyle style : {PenStyle::kSolid, PenStyle::kDot, PenStyle::kAlternate}) {
+        for (const PenMode mode : {PenMode::kXor, PenMode::kNot}) {
+          Picture p = background;
+          Canvas canvas(p);
+          canvas.pen() = {width, style, Rgb(90, 200, 17), mode};
+          canvas.brush() = {false, Rgb(3, 60, 250)};
+          primitives[i](canvas);
+          if (mode == PenMode::kNot) {
+            // Each covered pixel inverted exactly once: the pixels that
+            // changed are the ones a copy-mode drawing covers.
+            Picture copy(22, 20, kWhite);
+            Canvas painter(copy);
+            painter.pen() = {width, style, kBlack, PenMode::kCopy};
+            painter.brush() = {false, kBlack};
+            primitives[i](painter);
+            for (int y = 0; y < 20; ++y) {
+              for (int x = 0; x < 22; ++x) {
+                const Colour was = background.Pixel(x, y);
+                const Colour expected = copy.Pixel(x, y) == kBlack ? (~was & 0xFFFFFF) : was;
+                ASSERT_EQ(p.Pixel(x, y), expected) << "primitive " << i << " at " << x << "," << y;
+              }
+            }
+          }
+          primitives[i](canvas);
+          ASSERT_TRUE(SamePicture(background, p)) << "primitive " << i << " width " << width;
+        }
+      }
+    }
+  }
+}
+
+// Exact reference for the round pen: 4 * distance^2 <= width^2.
+bool NearSegment(Point a, Point b, int x, int y, int width) {
+  const long long abx = b.x - a.x, aby = b.y - a.y, apx = x - a.x, apy = y - a.y;
+  const long long len2 = abx * abx + aby * aby, dot = apx * abx + apy * aby;
+  if (len2 == 0 || dot <= 0) return 4 * (apx * apx + apy * apy) <= 1LL * width * width;
+  if (dot >= len2) return 4 * ((x - b.x) * (x - b.x) + (y - b.y) * (y - b.y)) <= 1LL * width * width;
+  const long long cross = apx * aby - apy * abx;
+  return 4 * cross * cross <= 1LL * width * width * len2;
+}
+
+TEST(CanvasStrokeTest, RoundPenCoversExactlyThePixelsNearThePath) {
+  std::mt19937 rng(12);
+  std::uniform_int_distribution<int> coord(-4, 24);
+  for (int i = 0; i < 200; ++i) {
+    const int width = 2 + i % 9;
+    const std::vector<Point> path = {{coord(rng), coord(rng)}, {coord(rng), coord(rng)}, {coord(rng), coord(rng)}};
+    const Picture p = Drawn(20, 20, [&](Canvas& c) { c.StrokePolyline(path); }, {width, PenStyle::kSolid, kBlack});
+    for (int y = 0; y < 20; ++y) {
+      for (int x = 0; x < 20; ++x) {
+        const bool near = NearSegment(path[0], path[1], x, y, width) || NearSegment(path[1], path[2], x, y, width);
+        ASSERT_EQ(p.Pixel(x, y) == kBlack, near) << x << "," << y << " width " << width;
+      }
+    }
+  }
+}
+
+bool EightConnected(const PixelSet& pixels) {
+  if (pixels.empty()) return true;
+  PixelSet seen = {*pixels.begin()};
+  std::queue<std::pair<int, int>> queue;
+  queue.push(*pixels.begin());
+  while (!queue.empty()) {
+    const auto [x, y] = queue.front();
+    queue.pop();
+    for (int dy = -1; dy <= 1; ++dy) {
+      for (int dx = -1; dx <= 1; ++dx) {
+        const std::pair<int, int> n{x + dx, y + dy};
+        if (pixels.count(n) && seen.insert(n).second) queue.push(n);
+      }
+    }
+  }
+  return seen.size() == pixels.size();
+}
+
+TEST(CanvasStrokeTest, ThinStrokesAndCurvesAreConnectedAndKeepTheirPoints) {
+  std::mt19937 rng(13);
+  std::uniform_int_distribution<int> coord(0, 29);
+  for (int i = 0; i < 200; ++i) {
+    std::vector<Point> points(4);
+    for (Point& p : points) p = {coord(rng), coord(rng)};
+    const PixelSet stroke = Painted(Drawn(30, 30, [&](Canvas& c) { c.StrokePolyline(points); }), kBlack);
+    for (const Point p : points) ASSERT_EQ(stroke.count({p.x, p.y}), 1u);
+    ASSERT_TRUE(EightConnected(stroke));
+    const PixelSet curve = Painted(Drawn(30, 30, [&](Canvas& c) { c.PolyBezier(points); }), kBlack);
+    ASSERT_EQ(curve.count({points[0].x, points[0].y}), 1u);
+    ASSERT_EQ(curve.count({points[3].x, points[3].y}), 1u);
+    ASSERT_TRUE(EightConnected(curve)) << i;
+  }
+}
+
+TEST(CanvasPolygonTest, InsideFollowsTheAlternateRule) {
+  // A five-pointed star drawn in one line: its centre crosses the outline
+  // twice and stays empty.
+  const std::vector<Point> star = {{10, 0}, {16, 19}, {0, 7}, {20, 7}, {4, 19}};
+  const Picture p = Drawn(21, 20, [&](Canvas& c) { c.Polygon(star); }, {}, {false, kRed});
+  EXPECT_EQ(p.Pixel(10, 11), kWhite);  // the centre
+  EXPECT_EQ(p.Pixel(10, 4), kRed);     // the top point
+  EXPECT_EQ(p.Pixel(4, 8), kRed);      // the left point
+}
+
+TEST(CanvasClipTest, FarCoordinatesAndTheClipRectangle) {
+  const Picture p = Drawn(10, 6, [](Canvas& c) {
+    c.SetClip({2, 1, 8, 6});
+    c.Rectangle(-1000000, -1000000, 1000000, 5);
+    c.MoveTo(-1000000, 0);
+    c.LineTo(1000000, 0);  // outside the clip
+  });
+  EXPECT_TRUE(
+      SamePicture(FromAscii({"..........", "..........", "..........", "..........", "..######..", ".........."}), p));
+}
+
+TEST(BlitTest, AndAndXorEveryByteWithinBothPictures) {
+  const Picture src = FromAscii({"ry", "g#"});
+  Picture dst = FromAscii({"yyy", "yyy"});
+  AndBlit(dst, {1, 0, 5, 2}, src, {0, 0});
+  EXPECT_TRUE(SamePicture(FromAscii({"yry", "yg#"}), dst));
+  XorBlit(dst, {-1, 0, 1, 1}, src, {0, 0});  // only the source's second column reaches dst
+  EXPECT_EQ(dst.Pixel(0, 0), kBlack);
+  EXPECT_EQ(dst.Pixel(1, 0), kRed);
+}
+
+}  // namespace
+}  // namespace pixmint::raster
