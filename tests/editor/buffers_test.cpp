@@ -112,8 +112,8 @@ TEST_F(BuffersTest, AlphaModePaintsAlphaOnly) {
   ws.SetOpacityText("40");  // grey 102
   Click(0, 0);
   EXPECT_EQ(Raw(0, 0), 0x66000000u);  // alpha painted, colour black
-  EXPECT_TRUE(Mask(0, 0));             // mask untouched
-  EXPECT_EQ(Raw(4, 4), 0xFF112233u);   // the first commit writes 255 into alpha-0 pixels
+  EXPECT_TRUE(Mask(0, 0));            // mask untouched
+  EXPECT_EQ(Raw(4, 4), 0xFF112233u);  // the first commit writes 255 into alpha-0 pixels
   ws.SetOpacityText("10");
   Click(1, 0);
   EXPECT_EQ(Raw(1, 0), 0x19000000u);
@@ -126,7 +126,7 @@ TEST_F(BuffersTest, FloatMergesClippedSkippingTransparentAndBlended) {
   ASSERT_TRUE(S().HasFloat);
   ws.SetOpacityText("50");
   host.SetClipboard(pixmint::test::FromAscii({"rr", "rr"}));
-  ws.Paste();  // merges the first one
+  ws.Paste();                                      // merges the first one
   EXPECT_EQ(Work(1, 1), Rgb(244, 117, 117));       // half red over the transparent grey
   EXPECT_EQ(Work(2, 1), raster::Markers().trans);  // its own transparent pixel left the image alone
   EXPECT_EQ(Work(2, 2), Rgb(244, 244, 244));

@@ -1,0 +1,181 @@
+#include "editor_fixture.h"
+
+namespace pixmint::editor::test {
+namespace {
+
+class RoutingTest : public EditorTest {
+ protected:
+  void SetUp() override {
+    StartIcon(16, 16, 24);
+    Pencil(kRed);
+  }
+};
+
+// Every drawing tool paints on release, opens one undo step and marks the
+// document changed; a right-button press does nothing at all.
+TEST_F(RoutingTest, StrokeToolsPaintAndRecordOneStep) {
+  for (int tool : {100, 101, 102, 104, 105, 106, 107, 108, 109, 111, 113}) {
+    ws.SelectImage(0);
+    ws.ChooseTool(tool);
+    ws.CanvasMouseDown(MouseButton::kRight, 0, Sc(8), Sc(8));
+    ws.CanvasMouseUp(MouseButton::kRight, 0, Sc(8), Sc(8));
+    EXPECT_FALSE(ws.IsEnabled("tbtnUndo")) << tool;
+    EXPECT_EQ(Work(8, 8), raster::Markers().trans) << tool;
+    Press(4, 4);
+    EXPECT_TRUE(S().IsDragging);
+    Move(12, 12);
+    Release(12, 12);
+    host.SetTimer(0);
+    EXPECT_FALSE(S().IsDragging);
+    EXPECT_TRUE(ws.IsEnabled("tbtnUndo")) << tool;
+    EXPECT_TRUE(ws.IsEnabled("tbtnSave")) << tool;
+    ws.Undo();
+    EXPECT_FALSE(ws.IsEnabled("tbtnUndo")) << tool;
+  }
+}
+
+TEST_F(RoutingTest, EraserMakesPixelsTransparent) {
+  Click(2, 2);
+  ws.ChooseTool(110);
+  ws.ChooseOption(0);
+  Click(2, 2);
+  EXPECT_EQ(Work(2, 2), raster::Markers().trans);
+  EXPECT_TRUE(Mask(2, 2));
+}
+
+TEST_F(RoutingTest, CurveCountsItsClicksAndIsOneUndoStep) {
+  ws.ChooseTool(103);
+  const std::vector<int> stages{1, 2, 0};
+  Drag(1, 8, 14, 8);
+  EXPECT_EQ(S().CurveStage, stages[0]);
+  Click(4, 2);
+  EXPECT_EQ(S().CurveStage, stages[1]);
+  Click(10, 14);
+  EXPECT_EQ(S().CurveStage, stages[2]);
+  EXPECT_EQ(Work(1, 8), kRed);
+  ws.Undo();  // the whole curve goes at once
+  EXPECT_EQ(Work(1, 8), raster::Markers().trans);
+  EXPECT_FALSE(ws.IsEnabled("tbtnUndo"));
+}
+
+TEST_F(RoutingTest, DropperReadsPicksAndReturns) {
+  Pencil(Rgb(12, 34, 56));
+  Click(3, 3);
+  ws.ChooseTool(112);
+  Move(3, 3);
+  EXPECT_EQ(ws.StatusText(2), "R12 G34 B56");
+  EXPECT_EQ(ws.StatusText(1), "X3, Y3");
+  Move(9, 9);
+  EXPECT_EQ(ws.StatusText(2), "Transparent");
+  ws.DefaultColours();
+  Click(3, 3, kAltKey);
+  EXPECT_EQ(S().BackColor, Rgb(12, 34, 56));
+  EXPECT_EQ(S().ForeColor, kBlack);
+  EXPECT_EQ(S().ToolId, 100);  // back to the last drawing tool
+  ws.ChooseTool(112);
+  Click(9, 9);  // the transparent colour is nudged off the marker
+  EXPECT_EQ(S().ForeColor, Rgb(229, 229, 229));
+}
+
+TEST_F(RoutingTest, DropperOutsideTheImageTakesNothing) {
+  ws.ChooseTool(112);
+  ws.CanvasMouseMove(0, -20, 5);
+  EXPECT_EQ(ws.StatusText(2), "");
+  ws.CanvasMouseDown(MouseButton::kLeft, 0, 5, 5);
+  ws.CanvasMouseUp(MouseButton::kLeft, 0, 16 * S().Zoom + 30, 5);
+  EXPECT_EQ(S().ForeColor, kRed);
+  EXPECT_EQ(S().ToolId, 112);
+}
+
+TEST_F(RoutingTest, MousePositionsTruncateTowardZero) {
+  ws.ChooseTool(112);
+  for (auto [sx, text] : {std::pair{-3, "X0, Y1"}, {-8, "X-1, Y1"}, {127, "X15, Y1"}}) {
+    ws.CanvasMouseMove(0, sx, 10);
+    EXPECT_EQ(ws.StatusText(1), text);
+  }
+}
+
+TEST_F(RoutingTest, MarqueeMakesAFloatThatMoveScaleDragsAndMerges) {
+  Click(2, 2);
+  ws.ChooseTool(116);
+  Drag(1, 1, 5, 5);
+  ASSERT_TRUE(S().HasFloat);
+  EXPECT_EQ(S().ToolId, 115);
+  EXPECT_TRUE(ws.IsEnabled("tbtnCut"));
+  EXPECT_TRUE(ws.IsEnabled("pmuMerge"));
+  const raster::Rect r{S().FloatLeft * 8, S().FloatTop * 8, (S().FloatLeft + S().FloatBitmap.Width()) * 8,
+                       (S().FloatTop + S().FloatBitmap.Height()) * 8};
+  // Five screen pixels left of the frame still grabs it (away from handles).
+  ws.CanvasMouseMove(0, r.left - 5, r.top + 13);
+  EXPECT_EQ(host.Cursor(), CursorShape::kSizeAll);
+  ws.CanvasMouseDown(MouseButton::kLeft, 0, r.left - 5, r.top + 13);
+  ws.CanvasMouseMove(kLeftButton, r.left - 5 + 40, r.top + 13);
+  ws.CanvasMouseUp(MouseButton::kLeft, 0, r.left - 5 + 40, r.top + 13);
+  EXPECT_TRUE(S().HasFloat);
+  EXPECT_EQ(S().FloatLeft, 1 + 5);
+  ws.CanvasMouseDown(MouseButton::kLeft, 0, 1 * 8 - 6, r.top + 13);  // left of the moved frame by 6+: merge
+  EXPECT_FALSE(S().HasFloat);
+  EXPECT_FALSE(ws.IsEnabled("tbtnCut"));
+  EXPECT_EQ(S().ToolId, 100);
+  EXPECT_EQ(Work(2 + 5, 2), kRed);  // the merged copy
+  EXPECT_EQ(Work(2, 2), kRed);      // the marquee leaves the picture under it
+}
+
+TEST_F(RoutingTest, LassoOutlineSpansClicksUntilClosed) {
+  ws.ChooseTool(117);
+  Click(2, 2);
+  EXPECT_TRUE(S().LassoActive);
+  Click(10, 2);
+  Click(10, 10);
+  EXPECT_FALSE(S().HasFloat);
+  Click(2, 2);
+  EXPECT_FALSE(S().LassoActive);
+  EXPECT_TRUE(S().HasFloat);
+  EXPECT_EQ(S().ToolId, 115);
+}
+
+TEST_F(RoutingTest, TextToolFloatsTheRenderedText) {
+  host.Push(pixmint::test::FromAscii({"r.r", "rrr"}));
+  ws.ChooseTool(114);
+  ASSERT_TRUE(S().HasFloat);
+  EXPECT_EQ(S().FloatLeft, 6);
+  EXPECT_EQ(S().FloatTop, 7);
+  EXPECT_EQ(S().ToolId, 115);
+}
+
+TEST_F(RoutingTest, AlphaPencilClickPaintsOnePixelAndHoverReadsOpacity) {
+  host.Push(ImageFormat{8, 8, 32});
+  ws.AddImage();
+  ws.ModeAlpha();
+  ws.SetOpacityText("50");
+  Click(3, 3);
+  raster::Picture expected(8, 8, kRed);
+  expected.SetPixel(3, 3, Rgb(127, 127, 127));
+  EXPECT_TRUE(pixmint::test::SamePicture(expected, S().AlphaBitmap));
+  ws.CanvasMouseMove(0, Sc(3), Sc(3));
+  EXPECT_EQ(ws.StatusText(2), "Opacity49");
+  ws.CanvasMouseMove(0, Sc(4), Sc(3));
+  EXPECT_EQ(ws.StatusText(2), "Transparent");
+  ws.ChooseTool(102);  // the line in Alpha mode draws a straight line
+  ws.SetOpacityText("100");
+  Drag(0, 0, 4, 0);
+  EXPECT_EQ(S().AlphaBitmap.Pixel(2, 0), kWhite);
+  EXPECT_EQ(S().AlphaBitmap.Pixel(4, 0), kRed);  // end point left out
+}
+
+TEST_F(RoutingTest, SprayBurstsOnTimerTicks) {
+  ws.ChooseTool(113);
+  Press(8, 8);
+  EXPECT_EQ(host.Timer(), 110);
+  for (int i = 0; i < 5; ++i) ws.TimerTick();
+  Release(8, 8);
+  EXPECT_EQ(host.Timer(), 0);
+  int painted = 0;
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) painted += Work(x, y) == kRed;
+  }
+  EXPECT_GT(painted, 0);
+}
+
+}  // namespace
+}  // namespace pixmint::editor::test
