@@ -1,0 +1,284 @@
+#include "document/bmp_codec.h"
+#include "document/file_io.h"
+#include "document/png_codec.h"
+#include "editor_fixture.h"
+
+namespace pixmint::editor::test {
+namespace {
+
+class CommandsTest : public EditorTest {
+ protected:
+  void SetUp() override { StartIcon(32, 32, 24); }
+};
+
+TEST_F(CommandsTest, PastePlacesCentredOrAsksForAPart) {
+  struct Case {
+    int w, h;
+    bool dialog;
+    int left, top;
+  };
+  for (const Case& c : {Case{40, 40, false, -4, -4}, Case{16, 16, false, 8, 8}, Case{41, 40, true, 0, 0}}) {
+    host.captions.clear();
+    host.SetClipboard(raster::Picture(c.w, c.h, kRed));
+    if (c.dialog) host.Push(PasteAnswer{0, 0, 41, 40, true});
+    ws.Paste();
+    EXPECT_EQ(!host.captions.empty(), c.dialog) << c.w;
+    EXPECT_EQ(S().FloatLeft, c.left) << c.w;
+    EXPECT_EQ(S().FloatTop, c.top) << c.w;
+    EXPECT_EQ(S().ToolId, 115);
+    if (c.dialog) {
+      EXPECT_EQ(host.captions[0], "在剪切板选择图片的一部份");
+      EXPECT_EQ(S().FloatBitmap.Width(), 32);
+      EXPECT_EQ(S().FloatBitmap.Height(), 31);  // 40 * 32 / 41
+    }
+    ws.SelectImage(0);  // drops the float
+  }
+  host.SetClipboard(raster::Picture(60, 60, kRed));
+  host.Push(CancelAnswer{});
+  ws.Paste();
+  EXPECT_FALSE(S().HasFloat);
+}
+
+TEST_F(CommandsTest, SelectAllMovedAndMergedDuplicates) {
+  Pencil(kRed);
+  Click(0, 0);
+  ws.SelectAll();
+  EXPECT_TRUE(ws.IsEnabled("tbtnCopy"));
+  Drag(0, 0, 5, 0);
+  ws.Merge();
+  EXPECT_EQ(Work(0, 0), kRed);
+  EXPECT_EQ(Work(5, 0), kRed);
+}
+
+TEST_F(CommandsTest, CutOfAMovedSelectionAndItsUndo) {
+  Pencil(kRed);
+  Click(3, 3);
+  ws.SelectAll();
+  Drag(3, 3, 4, 3);  // the float now starts at (1, 0)
+  ws.Cut();
+  EXPECT_FALSE(S().HasFloat);
+  EXPECT_TRUE(ws.IsEnabled("tbtnPaste"));
+  ASSERT_TRUE(host.Clipboard().has_value());
+  EXPECT_EQ(host.Clipboard()->Pixel(3, 3), kRed);
+  EXPECT_EQ(Work(1, 0), raster::Markers().trans);  // under the new place
+  EXPECT_EQ(Work(3, 3), raster::Markers().trans);
+  ws.Undo();
+  EXPECT_EQ(Work(3, 3), kRed);
+  ws.Redo();
+  EXPECT_EQ(Work(3, 3), raster::Markers().trans);
+}
+
+TEST_F(CommandsTest, SelectionCommandsDoNothingWithoutAFloatOrInAlphaMode) {
+  ws.Copy();
+  ws.Cut();
+  ws.DeleteSelection();
+  EXPECT_FALSE(host.Clipboard().has_value());
+  EXPECT_FALSE(ws.IsEnabled("tbtnUndo"));
+  EXPECT_FALSE(ws.IsEnabled("pmuMerge"));
+  host.Push(ImageFormat{8, 8, 32});
+  ws.AddImage();
+  ws.SelectAll();
+  ws.ModeAlpha();  // merges the selection first
+  EXPECT_FALSE(S().HasFloat);
+  ws.SelectAll();
+  ws.FlipHorizontal();
+  EXPECT_FALSE(S().HasFloat);
+}
+
+TEST_F(CommandsTest, ShortcutsFollowTheLiveState) {
+  EXPECT_FALSE(ws.RunCommand("mnuEditUndo"));
+  Pencil(kRed);
+  Click(1, 1);
+  EXPECT_TRUE(ws.IsEnabled("mnuEditUndo"));  // no browsing of the menu needed
+  EXPECT_TRUE(ws.RunCommand("mnuEditUndo"));
+  EXPECT_EQ(Work(1, 1), raster::Markers().trans);
+  EXPECT_FALSE(ws.RunCommand("pmuCut"));
+  ws.SelectAll();
+  EXPECT_TRUE(ws.IsEnabled("pmuMerge"));
+  EXPECT_TRUE(ws.RunCommand("pmuCopy"));
+  EXPECT_TRUE(ws.RunCommand("btnPencil"));
+  EXPECT_EQ(S().ToolId, 100);
+}
+
+TEST_F(CommandsTest, EffectsTransformTheSelection) {
+  host.SetClipboard(pixmint::test::FromAscii({"r..", "..."}));
+  ws.Paste();
+  ws.RotateRight();
+  EXPECT_TRUE(pixmint::test::SamePicture(pixmint::test::FromAscii({".r", "..", ".."}), S().FloatBitmap));
+  ws.RotateLeft();
+  ws.FlipVertical();
+  EXPECT_TRUE(pixmint::test::SamePicture(pixmint::test::FromAscii({"...", "r.."}), S().FloatBitmap));
+  for (const char* text : {"abc", "0", "400"}) {
+    host.messages.clear();
+    host.Push(std::string(text));
+    ws.RotateArbitrary();
+    EXPECT_EQ(S().FloatBitmap.Width(), 3) << text;
+    EXPECT_EQ(host.messages.size(), std::string(text) == "abc" ? 1u : 0u) << text;
+  }
+  ws.SelectImage(0);
+  ws.Rotate180();  // no selection: the whole image is lifted first
+  EXPECT_TRUE(S().HasFloat);
+  EXPECT_EQ(S().FloatBitmap.Width(), 32);
+}
+
+TEST_F(CommandsTest, ImageCommandsChangeTheImageSet) {
+  for (int i = 0; i < 31; ++i) {
+    host.Push(ImageFormat{16, 16, 4});
+    ws.AddImage();
+  }
+  EXPECT_EQ(S().ImageEntries, 32);
+  EXPECT_EQ(S().CurrentImage, 31);
+  host.Push(ImageFormat{16, 16, 4});
+  ws.AddImage();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "添加新图像失败.");
+  EXPECT_EQ(Doc().ImageCount(), 32u);
+  ws.DeleteImage();
+  EXPECT_EQ(Doc().ImageCount(), 31u);
+  EXPECT_EQ(S().CurrentImage, 0);
+  ws.SelectImage(1);
+  host.Push(ImageFormat{48, 48, 8});
+  ws.ChangeFormat();
+  EXPECT_EQ(host.captions.back(), "改变图像的格式 (原始:          16x16 4位 )");
+  EXPECT_EQ(S().CurrentImage, 1);
+  EXPECT_EQ(S().WorkBitmap.Width(), 48);
+  ws.DuplicateImage();
+  EXPECT_EQ(S().CurrentImage, 31);
+  EXPECT_EQ(S().WorkBitmap.Width(), 48);
+}
+
+TEST_F(CommandsTest, DeleteNeedsTwoImagesAndAlphaModeBlocksEverything) {
+  ws.DeleteImage();
+  EXPECT_EQ(Doc().ImageCount(), 1u);
+  EXPECT_TRUE(host.messages.empty());
+  host.Push(ImageFormat{8, 8, 32});
+  ws.AddImage();
+  ws.ModeAlpha();
+  ws.DuplicateImage();
+  host.Push(ImageFormat{8, 8, 32});
+  ws.AddImage();
+  EXPECT_EQ(Doc().ImageCount(), 2u);
+  EXPECT_EQ(host.PendingAnswers(), 1u);
+}
+
+TEST_F(CommandsTest, DraggingOneEntryOntoAnotherExchanges) {
+  for (int w : {8, 16}) {
+    host.Push(ImageFormat{w, w, 24});
+    ws.AddImage();
+  }
+  ws.ImageListMouseDown(2);
+  ws.ImageListMouseUp(2);  // released where it began: nothing
+  EXPECT_FALSE(ws.IsEnabled("tbtnSave"));
+  ws.ImageListMouseDown(2);
+  ws.ImageListMouseUp(0);
+  EXPECT_EQ(Doc().XorBitmap(0)->Width(), 16);
+  EXPECT_EQ(Doc().XorBitmap(1)->Width(), 8);
+  EXPECT_EQ(Doc().XorBitmap(2)->Width(), 32);
+  EXPECT_EQ(S().CurrentImage, 0);
+  EXPECT_TRUE(ws.IsEnabled("tbtnSave"));
+}
+
+TEST_F(CommandsTest, SaveAsWritesFourFormatsAndPng) {
+  Pencil(kRed);
+  Click(1, 1);
+  struct Case {
+    const char* name;
+    std::string_view magic;
+  };
+  for (const Case& c : {Case{"a.ICO", std::string_view("\0\0\1\0", 4)}, Case{"a.cur", std::string_view("\0\0\2\0", 4)},
+                        Case{"a.bmp", "BM"}, Case{"a.jpg", "\xFF\xD8"}, Case{"a.png", "\x89PNG"}}) {
+    host.Push((dir / c.name).string());
+    ws.SaveAs();
+    auto bytes = document::ReadWholeFile(dir / c.name);
+    ASSERT_TRUE(bytes) << c.name;
+    EXPECT_EQ(std::string_view(reinterpret_cast<const char*>(bytes->data()), c.magic.size()), c.magic) << c.name;
+  }
+  EXPECT_TRUE(Doc().IsIcon());
+  EXPECT_EQ(S().FileName, "无标题(图标)");
+  EXPECT_TRUE(ws.IsEnabled("tbtnSave"));
+  auto png = document::DecodePng(*document::ReadWholeFile(dir / "a.png"), document::ChannelOrder::kRgba);
+  ASSERT_TRUE(png);
+  EXPECT_EQ(png->pixels[3], 0);                   // transparent pixel (0, 0)
+  EXPECT_EQ(png->pixels[(32 + 1) * 4 + 3], 255);  // the red one
+}
+
+TEST_F(CommandsTest, FailedSaveSaysSoAndChangesNothing) {
+  Pencil(kRed);
+  Click(1, 1);
+  for (bool saveAs : {false, true}) {
+    host.messages.clear();
+    host.Push((dir / "missing" / "x.ico").string());
+    saveAs ? ws.SaveAs() : ws.Save();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "保存文件失败.");
+    EXPECT_EQ(host.messages[0].caption, "错误");
+    EXPECT_EQ(S().FileName, "无标题(图标)");
+    EXPECT_TRUE(ws.IsEnabled("tbtnSave"));
+    EXPECT_EQ(ws.StatusText(3), "");
+  }
+}
+
+TEST_F(CommandsTest, SavingAnUntitledIconFixesTheName) {
+  for (auto [typed, saved] : {std::pair{"p.cur", "p.cur.ico"}, {"q", "q.ico"}, {"R.ICO", "R.ICO"}}) {
+    ScriptedHost h;
+    MemorySettings st;
+    Workspace w(h, st);
+    w.Start(std::nullopt);
+    h.Push((dir / typed).string());
+    w.Save();
+    EXPECT_EQ(w.State().FileName, (dir / saved).string());
+    EXPECT_TRUE(std::filesystem::exists(dir / saved));
+    EXPECT_EQ(w.StatusText(3), "保存文件成功.");
+    EXPECT_EQ(h.Caption(), "Kavoltrix Pixmint 3.0 - " + (dir / saved).string());
+    EXPECT_EQ(h.fileDialogs.back().filter, "图标文件(*.ico)|*.ico");
+  }
+}
+
+TEST_F(CommandsTest, StartUpChoosesTheDocumentKindByTheArgument) {
+  ASSERT_TRUE(Doc().SaveToFile((dir / "one.ico").string()));
+  struct Case {
+    std::string arg;
+    bool icon;
+    std::string name;
+  };
+  for (const Case& c : {Case{(dir / "one.ico").string(), true, (dir / "one.ico").string()},
+                        Case{"picture.bmp", false, "无标题(指针)"}, Case{"无标题(图标)", true, "无标题(图标)"}}) {
+    ScriptedHost h;
+    MemorySettings st;
+    Workspace w(h, st);
+    w.Start(c.arg);
+    EXPECT_EQ(w.Document()->IsIcon(), c.icon) << c.arg;
+    EXPECT_EQ(w.State().FileName, c.name);
+    EXPECT_EQ(w.IsEnabled("mnuToolHotSpot"), !c.icon);
+    EXPECT_TRUE(w.Layout().visible);
+  }
+  ScriptedHost h;
+  MemorySettings st;
+  Workspace w(h, st);
+  w.Start((dir / "absent.ICO").string());
+  ASSERT_FALSE(h.messages.empty());
+  EXPECT_EQ(h.messages.back().text, "从文件载入图标失败.");
+  EXPECT_FALSE(w.Layout().visible);
+}
+
+TEST_F(CommandsTest, NewOpenAndCloseQuestion) {
+  ws.NewIcon();
+  ws.NewCursor();
+  host.Push((dir / "z.ico").string());
+  ws.Open();
+  ASSERT_EQ(host.Started().size(), 3u);
+  EXPECT_TRUE(host.Started()[0].empty());
+  EXPECT_EQ(host.Started()[1], std::vector<std::string>{"无标题(指针)"});
+  EXPECT_EQ(host.Started()[2], std::vector<std::string>{(dir / "z.ico").string()});
+  EXPECT_TRUE(ws.CloseQuery());  // nothing changed
+  Pencil(kRed);
+  Click(0, 0);
+  host.Push(MessageAnswer::kCancel);
+  EXPECT_FALSE(ws.CloseQuery());
+  EXPECT_EQ(host.messages.back().text, "保存 无标题(图标) ?");
+  host.Push(MessageAnswer::kNo);
+  EXPECT_TRUE(ws.CloseQuery());
+}
+
+}  // namespace
+}  // namespace pixmint::editor::test
