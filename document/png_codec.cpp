@@ -1,6 +1,7 @@
 #include "document/png_codec.h"
 
 #include <png.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <array>
@@ -22,6 +23,8 @@ constexpr std::array<std::uint8_t, 8> kSignature = {0x89, 'P', 'N', 'G', '\r', '
 // Text, ICC and other ancillary chunks above this are refused or dropped.
 constexpr png_alloc_size_t kMaxChunkBytes = 8u * 1024 * 1024;
 constexpr png_uint_32 kMaxCachedChunks = 256;
+// A zlib check value and a chunk checksum: what a short entry may lack.
+constexpr std::size_t kMaxMissingBytes = 8;
 
 struct ErrorText {
   std::array<char, 160> text{};
@@ -40,6 +43,11 @@ void OnWarning(png_structp, png_const_charp) {}
 struct ReadCursor {
   std::span<const std::uint8_t> data;
   std::size_t pos = 0;
+  // Row reads that completed, and how many the picture needs (rows times
+  // interlace passes); kept here because a longjmp loses locals.
+  std::uint64_t rowsRead = 0;
+  std::uint64_t rowsNeeded = 0;
+  bool repaired = false;
 };
 
 void ReadFromMemory(png_structp png, png_bytep out, png_size_t count) {
@@ -88,8 +96,9 @@ class PngHandle {
   png_infop info_ = nullptr;
 };
 
-// Whatever the PNG holds becomes 8-bit channels with alpha.
-void SetReadTransformations(png_structp png, png_infop info, ChannelOrder order) {
+// Whatever the PNG holds becomes 8-bit channels with alpha. Answers the
+// number of interlace passes.
+int SetReadTransformations(png_structp png, png_infop info, ChannelOrder order) {
   const png_byte colourType = png_get_color_type(png, info);
   png_set_expand(png);  // palette to RGB, grey below 8 bits to 8, tRNS to alpha
   if (png_get_bit_depth(png, info) == 16) png_set_scale_16(png);
@@ -98,8 +107,9 @@ void SetReadTransformations(png_structp png, png_infop info, ChannelOrder order)
     png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
   }
   if (order == ChannelOrder::kBgra) png_set_bgr(png);
-  png_set_interlace_handling(png);
+  const int passes = png_set_interlace_handling(png);
   png_read_update_info(png, info);
+  return passes;
 }
 
 bool RunDecode(const PngHandle& h, ReadCursor& cursor, std::uint32_t maxSide, ChannelOrder order, Image32& out,
@@ -111,8 +121,11 @@ bool RunDecode(const PngHandle& h, ReadCursor& cursor, std::uint32_t maxSide, Ch
   png_set_chunk_cache_max(png, kMaxCachedChunks);
   png_set_chunk_malloc_max(png, kMaxChunkBytes);
   png_set_read_fn(png, &cursor, ReadFromMemory);
+  // A repaired entry has lost the zlib check value; the chunk checksums
+  // still guard its data.
+  if (cursor.repaired) png_set_option(png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
   png_read_info(png, info);
-  SetReadTransformations(png, info, order);
+  const int passes = SetReadTransformations(png, info, order);
   const png_uint_32 width = png_get_image_width(png, info);
   const png_uint_32 height = png_get_image_height(png, info);
   if (png_get_rowbytes(png, info) != static_cast<png_size_t>(width) * 4) png_error(png, "unexpected PNG row size");
@@ -121,7 +134,13 @@ bool RunDecode(const PngHandle& h, ReadCursor& cursor, std::uint32_t maxSide, Ch
   out.pixels.assign(static_cast<std::size_t>(width) * height * 4, 0);
   rows.resize(height);
   for (png_uint_32 y = 0; y < height; ++y) rows[y] = out.pixels.data() + static_cast<std::size_t>(y) * width * 4;
-  png_read_image(png, rows.data());
+  cursor.rowsNeeded = static_cast<std::uint64_t>(passes) * height;
+  for (int pass = 0; pass < passes; ++pass) {
+    for (png_uint_32 y = 0; y < height; ++y) {
+      png_read_row(png, rows[y], nullptr);
+      ++cursor.rowsRead;
+    }
+  }
   // The trailing chunks are not read: once the pixels are complete, a
   // missing IEND or a damaged comment after them costs the user nothing.
   return true;
@@ -142,6 +161,66 @@ bool RunEncode(const PngHandle& h, int width, int height, std::vector<std::uint8
   return true;
 }
 
+std::uint32_t Be32(const std::uint8_t* p) {
+  return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
+}
+
+void AppendChunk(std::vector<std::uint8_t>& out, const char* type, std::span<const std::uint8_t> body) {
+  const auto length = static_cast<std::uint32_t>(body.size());
+  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(length >> shift));
+  const std::size_t typeAt = out.size();
+  out.insert(out.end(), type, type + 4);
+  out.insert(out.end(), body.begin(), body.end());
+  uLong crc = crc32(0, out.data() + typeAt, static_cast<uInt>(4 + body.size()));
+  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(crc >> shift));
+}
+
+// When data ends at most kMaxMissingBytes short inside an IDAT chunk: the
+// same PNG with that chunk cut to what is there, a chunk of zeros standing in
+// for the lost check value, and IEND. Otherwise nothing.
+std::optional<std::vector<std::uint8_t>> RepairShortPng(std::span<const std::uint8_t> data) {
+  std::size_t pos = kSignature.size();
+  while (pos + 8 <= data.size()) {
+    const std::uint64_t length = Be32(&data[pos]);
+    const std::uint64_t end = pos + 12 + length;
+    if (end <= data.size()) {
+      pos = static_cast<std::size_t>(end);
+      continue;
+    }
+    if (std::memcmp(&data[pos + 4], "IDAT", 4) != 0 || end - data.size() > kMaxMissingBytes) return std::nullopt;
+    const std::size_t kept = std::min<std::size_t>(length, data.size() - pos - 8);
+    std::vector<std::uint8_t> out(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(pos));
+    AppendChunk(out, "IDAT", data.subspan(pos + 8, kept));
+    const std::array<std::uint8_t, 4> zeros{};
+    AppendChunk(out, "IDAT", zeros);
+    AppendChunk(out, "IEND", {});
+    return out;
+  }
+  return std::nullopt;
+}
+
+std::optional<Image32> DecodeOnce(std::span<const std::uint8_t> data, ChannelOrder order, std::uint32_t maxSide,
+                                  bool repaired, std::string& reason) {
+  ErrorText error;
+  PngHandle handle(true, &error);
+  if (!handle.Valid()) {
+    reason = "out of memory";
+    return std::nullopt;
+  }
+  ReadCursor cursor{data, 0};
+  cursor.repaired = repaired;
+  Image32 image;
+  std::vector<png_bytep> rows;
+  // A complaint after the last row (a missing IEND, a damaged trailing
+  // chunk) costs the picture nothing.
+  if (!RunDecode(handle, cursor, maxSide, order, image, rows) &&
+      (cursor.rowsNeeded == 0 || cursor.rowsRead != cursor.rowsNeeded)) {
+    reason = error.text[0] != '\0' ? error.text.data() : "damaged PNG picture";
+    return std::nullopt;
+  }
+  return image;
+}
+
 }  // namespace
 
 bool HasPngSignature(std::span<const std::uint8_t> data) {
@@ -150,22 +229,20 @@ bool HasPngSignature(std::span<const std::uint8_t> data) {
 
 std::optional<Image32> DecodePng(std::span<const std::uint8_t> data, ChannelOrder order, std::uint32_t maxSide,
                                  std::string* why) {
-  auto fail = [why](const char* reason) -> std::optional<Image32> {
+  auto fail = [why](const std::string& reason) -> std::optional<Image32> {
     if (why != nullptr) *why = reason;
     return std::nullopt;
   };
   if (!HasPngSignature(data)) return fail("not a PNG picture");
   if (maxSide == 0) return fail("PNG picture too large");
-  ErrorText error;
-  PngHandle handle(true, &error);
-  if (!handle.Valid()) return fail("out of memory");
-  ReadCursor cursor{data, 0};
-  Image32 image;
-  std::vector<png_bytep> rows;
-  if (!RunDecode(handle, cursor, maxSide, order, image, rows)) {
-    return fail(error.text[0] != '\0' ? error.text.data() : "damaged PNG picture");
+  std::string reason;
+  if (auto image = DecodeOnce(data, order, maxSide, false, reason)) return image;
+  // Some programs end an icon's PNG entry a few bytes early, inside the
+  // last image data chunk; the rows are all there, so the picture is kept.
+  if (const auto repaired = RepairShortPng(data)) {
+    if (auto image = DecodeOnce(*repaired, order, maxSide, true, reason)) return image;
   }
-  return image;
+  return fail(reason);
 }
 
 std::optional<std::vector<std::uint8_t>> EncodePng32(int width, int height, std::span<const std::uint8_t> pixels,

@@ -152,6 +152,16 @@ TEST(PngCodec, RejectsDamagedAndOversizedPictures) {
   EXPECT_FALSE(DecodePng(truncatedData, ChannelOrder::kRgba));
 }
 
+TEST(PngCodec, KeepsAPictureCutShortInsideItsLastChecksums) {
+  const raster::Picture picture = NoisePicture(9, 6, 5);
+  const Bytes png = *EncodePng(picture);
+  const std::size_t idatEnd = png.size() - 12;  // IEND follows the only IDAT
+  const auto cut = DecodePng(std::span(png).first(idatEnd - 7), ChannelOrder::kBgra);
+  ASSERT_TRUE(cut) << "3 bytes of the check value and the chunk CRC lost";
+  EXPECT_EQ(cut->pixels, DecodePng(png, ChannelOrder::kBgra)->pixels);
+  EXPECT_FALSE(DecodePng(std::span(png).first(idatEnd - 9), ChannelOrder::kBgra)) << "compressed data lost";
+}
+
 TEST(JpegCodec, WritesBaselineColourThatAnotherDecoderReads) {
   raster::Picture picture(32, 16, raster::Rgb(200, 40, 90));
   picture.FillRect({0, 8, 32, 16}, raster::Rgb(20, 180, 60));

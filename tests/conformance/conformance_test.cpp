@@ -1,0 +1,141 @@
+// Icons and cursors from another project's decoder tests, read in place from
+// the shared corpus (absent in a fresh clone: the tests skip). Each file either
+// loads with the pixels of its reference pictures or is rejected with one of
+// the reader's messages.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/image_rgba.h"
+#include "document/file_io.h"
+#include "document/kv_icon.h"
+#include "document/png_codec.h"
+#include "support/pixel_grid.h"
+
+namespace pixmint {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Expectation {
+  std::string file;
+  bool loads = false;
+  std::vector<std::string> references;  // "-" where an entry is not compared
+};
+
+std::vector<Expectation> ReadExpectations(const fs::path& tsv) {
+  std::vector<Expectation> out;
+  std::ifstream in(tsv);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    Expectation e;
+    std::string outcome, refs;
+    std::getline(fields, e.file, '\t');
+    std::getline(fields, outcome, '\t');
+    std::getline(fields, refs, '\t');
+    e.loads = outcome == "load";
+    std::istringstream list(refs);
+    for (std::string r; std::getline(list, r, ',');) e.references.push_back(r);
+    out.push_back(std::move(e));
+  }
+  return out;
+}
+
+// Same size; where the reference is visible, exactly its RGBA; where it is
+// transparent, transparent here too.
+::testing::AssertionResult SameAsReference(const document::Image32& ref, int width, int height,
+                                           const std::vector<std::uint8_t>& rgba) {
+  if (ref.width != width || ref.height != height) {
+    return ::testing::AssertionFailure() << "size " << width << "x" << height << ", reference " << ref.width << "x"
+                                         << ref.height;
+  }
+  for (std::size_t p = 0; p < rgba.size(); p += 4) {
+    const bool visible = ref.pixels[p + 3] > 0;
+    const bool same = visible ? std::equal(&rgba[p], &rgba[p] + 4, &ref.pixels[p]) : rgba[p + 3] == 0;
+    if (!same) {
+      const auto x = (p / 4) % static_cast<std::size_t>(width), y = (p / 4) / static_cast<std::size_t>(width);
+      return ::testing::AssertionFailure()
+             << "pixel " << x << "," << y << ": ours " << int{rgba[p]} << "," << int{rgba[p + 1]} << ","
+             << int{rgba[p + 2]} << "," << int{rgba[p + 3]} << " reference " << int{ref.pixels[p]} << ","
+             << int{ref.pixels[p + 1]} << "," << int{ref.pixels[p + 2]} << "," << int{ref.pixels[p + 3]};
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+TEST(Conformance, EveryCorpusFileLoadsAsExpectedOrIsRejectedWithAMessage) {
+  const fs::path corpus = PIXMINT_CORPUS_DIR;
+  if (!fs::exists(corpus / "expectations.tsv")) GTEST_SKIP() << "no corpus at " << corpus;
+  const std::vector<Expectation> all = ReadExpectations(corpus / "expectations.tsv");
+  ASSERT_GT(all.size(), 100u);
+  int compared = 0;
+  for (const Expectation& e : all) {
+    SCOPED_TRACE(e.file);
+    const fs::path path = corpus / e.file;
+    document::TKvIcon icon;
+    std::string message;
+    icon.SetErrorCallback([&message](std::string_view text, std::string_view) { message = text; });
+    const bool loaded = icon.LoadFromFile(path.string());
+    if (!e.loads) {
+      EXPECT_FALSE(loaded);
+      EXPECT_FALSE(message.empty()) << "rejected without a message";
+      continue;
+    }
+    ASSERT_TRUE(loaded) << message;
+    ASSERT_EQ(icon.ImageCount(), e.references.size());
+    for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
+      if (e.references[i] == "-") continue;
+      const auto bytes = document::ReadWholeFile(path.parent_path() / e.references[i]);
+      ASSERT_TRUE(bytes) << e.references[i];
+      const auto ref = document::DecodePng(*bytes, document::ChannelOrder::kRgba, 4096);
+      ASSERT_TRUE(ref) << e.references[i];
+      const document::ImageSurface& surface = *icon.XorBitmap(i);
+      EXPECT_TRUE(SameAsReference(*ref, surface.Width(), surface.Height(), cli::ImageRgba(icon, i))) << "entry " << i;
+      ++compared;
+    }
+  }
+  EXPECT_GT(compared, 100);
+}
+
+// Load, save to memory, load again: the same images, masks, tables and hot
+// spots, for every corpus file and every sample of our own.
+TEST(Conformance, SavingAndLoadingAgainChangesNothing) {
+  std::vector<fs::path> files;
+  for (const fs::path& root : {fs::path(PIXMINT_CORPUS_DIR) / "mozilla", fs::path(PIXMINT_TEST_DATA_DIR)}) {
+    if (!fs::exists(root)) continue;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+      const auto ext = entry.path().extension();
+      if ((ext == ".ico" || ext == ".cur") && entry.path().parent_path().filename() != "bad") {
+        files.push_back(entry.path());
+      }
+    }
+  }
+  ASSERT_FALSE(files.empty());
+  for (const fs::path& path : files) {
+    SCOPED_TRACE(path.string());
+    document::TKvIcon first;
+    if (!first.LoadFromFile(path.string())) continue;  // rejected files are checked above
+    first.SetIcon(first.FileType() != document::kTypeCursor);
+    const auto saved = first.SaveToMemory();
+    ASSERT_TRUE(saved);
+    document::TKvIcon second;
+    ASSERT_TRUE(second.LoadFromMemory(*saved, "saved"));
+    ASSERT_EQ(second.ImageCount(), first.ImageCount());
+    for (std::uint32_t i = 0; i < first.ImageCount(); ++i) {
+      const auto& a = *first.XorBitmap(i);
+      const auto& b = *second.XorBitmap(i);
+      EXPECT_EQ(a.BitCount(), b.BitCount()) << i;
+      EXPECT_TRUE(std::ranges::equal(a.Bits(), b.Bits())) << "colour bits of " << i;
+      EXPECT_TRUE(std::ranges::equal(a.Table(), b.Table())) << "table of " << i;
+      EXPECT_TRUE(std::ranges::equal(first.AndBitmap(i)->Bits(), second.AndBitmap(i)->Bits())) << "mask of " << i;
+      EXPECT_EQ(first.GetHotSpot(i), second.GetHotSpot(i)) << i;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace pixmint
