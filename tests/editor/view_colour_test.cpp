@@ -1,0 +1,112 @@
+#include "editor/colour_state.h"
+#include "editor_fixture.h"
+#include "raster/grid.h"
+
+namespace pixmint::editor::test {
+namespace {
+
+class ViewTest : public EditorTest {};
+
+TEST_F(ViewTest, ZoomStopsAtItsLimitsButAutoZoomDoesNot) {
+  ws.SetViewportSize(400, 353);
+  StartIcon(16, 16, 24);
+  for (int i = 0; i < 20; ++i) ws.ZoomIn();
+  EXPECT_EQ(S().Zoom, 16);
+  for (int i = 0; i < 20; ++i) ws.ZoomOut();
+  EXPECT_EQ(S().Zoom, 1);
+  ws.ZoomAuto();
+  EXPECT_EQ(S().Zoom, 20);
+  EXPECT_EQ(ws.Layout().canvasWidth, 320);
+  EXPECT_EQ(ws.Layout().panelLeft, (400 - 330) / 2);
+  ws.ZoomIn();
+  EXPECT_EQ(S().Zoom, 20);
+  host.Push(ImageFormat{64, 256, 24});
+  ws.AddImage();
+  ws.ZoomAuto();
+  EXPECT_EQ(S().Zoom, 1);
+  ws.SetViewportSize(400, 200);
+  ws.ZoomAuto();  // no area at all, and no division by it
+  EXPECT_EQ(S().Zoom, 0);
+  EXPECT_TRUE(ws.Screen().Empty());
+  ws.CanvasMouseDown(MouseButton::kLeft, 0, 1, 1);
+  ws.CanvasMouseMove(0, 1, 1);
+}
+
+TEST_F(ViewTest, ScreenShowsTheGridFromZoomThreeAndTheFloatWithItsFrame) {
+  StartIcon(2, 2, 24);
+  for (auto [zoom, grid] : {std::pair{2, false}, {3, true}}) {
+    ws.SetZoom(zoom);
+    EXPECT_EQ(ws.Screen().Width(), 2 * zoom);
+    EXPECT_EQ(ws.Screen().Pixel(0, 0) == raster::kGridColour, grid) << zoom;
+    EXPECT_EQ(ws.Screen().Pixel(1, 1), raster::Markers().trans) << zoom;
+  }
+  ws.SetZoom(8);
+  host.SetClipboard(raster::Picture(2, 2, kRed));
+  ws.Paste();
+  EXPECT_EQ(ws.Screen().Pixel(4, 4), kRed);
+  EXPECT_EQ(ws.Screen().Pixel(2, 5), kBlack);  // the left handle's outline
+}
+
+TEST_F(ViewTest, PaletteBoxCellsAndPicks) {
+  for (auto [bpp, cells] : {std::pair{1, 2}, {8, 256}, {24, 247}}) {
+    ScriptedHost h;
+    MemorySettings st;
+    Workspace w(h, st);
+    w.SetImageDefaults({8, 8, bpp});
+    w.Start(std::nullopt);
+    w.SetPaletteBoxSize(60, 500, Rgb(1, 2, 3));
+    const raster::Picture box = w.PaletteBox();
+    const int last = cells - 1;
+    EXPECT_NE(box.Pixel((last % 6) * 10 + 5, (last / 6) * 10 + 5), Rgb(1, 2, 3)) << bpp;
+    EXPECT_EQ(box.Pixel((cells % 6) * 10 + 5, (cells / 6) * 10 + 5), Rgb(1, 2, 3)) << bpp;
+  }
+  StartIcon(8, 8, 32);
+  EXPECT_EQ(S().ForeColor, kBlack);
+  EXPECT_EQ(S().BackColor, Rgb(8, 8, 8));
+  const raster::Colour fore = S().ForeColor;
+  ws.PaletteBoxMouseUp(15, 5, kAltKey);
+  EXPECT_EQ(S().ForeColor, fore);
+  EXPECT_EQ(S().BackColor, Rgb(8, 8, 8));  // entry 1
+  ws.PaletteBoxMouseMove(5, 5);
+  EXPECT_EQ(ws.StatusText(2), "R0 G0 B0");
+  ws.PaletteBoxMouseUp(500, 5, 0);  // released outside the box
+  EXPECT_EQ(S().ForeColor, fore);
+}
+
+TEST(NudgeTest, OnlyExactMarkerColoursAreNudged) {
+  const raster::MarkerColours m;
+  for (auto [in, out] : {std::pair{Rgb(255, 255, 255), Rgb(250, 250, 250)},
+                         {Rgb(234, 234, 233), Rgb(234, 234, 233)},
+                         {Rgb(234, 234, 234), Rgb(229, 229, 229)},
+                         {Rgb(218, 109, 109), Rgb(213, 104, 104)},
+                         {Rgb(3, 2, 1), Rgb(3, 2, 1)}}) {
+    EXPECT_EQ(NudgeForeColor(in, m), out);
+  }
+}
+
+TEST_F(ViewTest, ColourButtonsAndModes) {
+  StartIcon(8, 8, 8);
+  host.Push(kWhite);
+  ws.ChooseForeColour();
+  EXPECT_EQ(S().ForeColor, Rgb(250, 250, 250));
+  host.Push(CancelAnswer{});
+  ws.ChooseForeColour();
+  EXPECT_EQ(S().ForeColor, Rgb(250, 250, 250));
+  ws.InvertColour();
+  EXPECT_EQ(S().ForeColor, raster::Markers().invert);
+  ws.ModeAlpha();  // an 8-bit image has no alpha
+  EXPECT_FALSE(S().AlphaMode);
+  EXPECT_TRUE(ws.IsEnabled("btnBrush"));
+  host.Push(ImageFormat{8, 8, 32});
+  ws.AddImage();
+  ws.ModeAlpha();
+  EXPECT_TRUE(ws.IsChecked("mnuImageAlpha"));
+  EXPECT_FALSE(ws.IsEnabled("btnBrush"));
+  EXPECT_TRUE(ws.IsEnabled("btnLine"));
+  ws.ModeRgb();
+  EXPECT_TRUE(ws.IsChecked("tbtnModeRGB"));
+  EXPECT_TRUE(ws.IsEnabled("btnBrush"));
+}
+
+}  // namespace
+}  // namespace pixmint::editor::test
