@@ -1,0 +1,345 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "document/byte_io.h"
+#include "document/kv_icon.h"
+#include "document/png_codec.h"
+#include "ico_builder.h"
+#include "support/pixel_grid.h"
+
+namespace pixmint::document {
+namespace {
+
+using raster::Rgb;
+using test::BlockSpec;
+using test::EntrySpec;
+using test::MakeBlock;
+using test::MakeIconFile;
+
+struct Loaded {
+  std::unique_ptr<TKvIcon> icon = std::make_unique<TKvIcon>();
+  bool ok = false;
+  std::vector<std::string> messages;
+  std::vector<std::string> captions;
+};
+
+Loaded Load(std::span<const std::uint8_t> bytes, const std::string& name = "test.ico") {
+  Loaded l;
+  l.icon->SetErrorCallback([&l](std::string_view m, std::string_view c) {
+    l.messages.emplace_back(m);
+    l.captions.emplace_back(c);
+  });
+  l.ok = l.icon->LoadFromMemory(bytes, name);
+  return l;
+}
+
+std::vector<std::uint8_t> Bytes(std::span<const std::uint8_t> s) {
+  return {s.begin(), s.end()};
+}
+
+// Every image's pixels, mask, table and hot spot must match.
+void ExpectSameDocument(TKvIcon& a, TKvIcon& b) {
+  ASSERT_EQ(a.ImageCount(), b.ImageCount());
+  for (std::uint32_t i = 0; i < a.ImageCount(); ++i) {
+    EXPECT_EQ(a.Colors(i), b.Colors(i)) << i;
+    EXPECT_EQ(Bytes(a.XorDataPointer(i)), Bytes(b.XorDataPointer(i))) << i;
+    EXPECT_EQ(Bytes(a.AndDataPointer(i)), Bytes(b.AndDataPointer(i))) << i;
+    EXPECT_EQ(a.ImagePalette(i), b.ImagePalette(i)) << i;
+    EXPECT_EQ(a.GetHotSpot(i), b.GetHotSpot(i)) << i;
+    EXPECT_EQ(a.IsPngCompressed(i), b.IsPngCompressed(i)) << i;
+  }
+}
+
+// A pattern in every depth. 32-bit images are painted the way they load:
+// masked pixels all zero, visible ones with a non-zero alpha.
+void Paint(TKvIcon& icon, std::uint32_t i) {
+  ImageSurface& s = *icon.XorBitmap(i);
+  MaskSurface& m = *icon.AndBitmap(i);
+  for (int y = 0; y < s.Height(); ++y) {
+    for (int x = 0; x < s.Width(); ++x) {
+      const bool masked = (x * 3 + y) % 5 == 0;
+      s.SetPixel(x, y, Rgb(static_cast<std::uint8_t>(x * 9), static_cast<std::uint8_t>(y * 13), 99));
+      if (s.BitCount() == 32) {
+        s.SetRaw(x, y, masked ? 0 : s.GetRaw(x, y) | (static_cast<std::uint32_t>(1 + x * 17 % 255) << 24));
+      }
+      m.Set(x, y, masked);
+    }
+  }
+}
+
+TEST(IcoWriter, LayoutOfOneEightBitImage) {
+  TKvIcon icon;
+  ASSERT_TRUE(icon.AddImage(32, 32, 8));
+  auto file = icon.SaveToMemory();
+  ASSERT_TRUE(file);
+  ASSERT_EQ(file->size(), 2238u);
+  EXPECT_EQ(GetU16(*file, 2), 1);
+  EXPECT_EQ(GetU16(*file, 4), 1);
+  EXPECT_EQ((*file)[6], 32);
+  EXPECT_EQ((*file)[7], 32);
+  EXPECT_EQ((*file)[8], 0);
+  EXPECT_EQ(GetU16(*file, 10), 1);
+  EXPECT_EQ(GetU16(*file, 12), 8);
+  EXPECT_EQ(GetU32(*file, 14), 2216u);
+  EXPECT_EQ(GetU32(*file, 18), 22u);
+
+  icon.SetIcon(false);
+  icon.SetHotSpot(0, {5, 7});
+  auto cursor = icon.SaveToMemory();
+  ASSERT_TRUE(cursor);
+  EXPECT_EQ(GetU16(*cursor, 2), 2);
+  EXPECT_EQ(GetU16(*cursor, 10), 5);
+  EXPECT_EQ(GetU16(*cursor, 12), 7);
+  (*cursor)[2] = 1;
+  (*cursor)[10] = 1, (*cursor)[12] = 8;
+  EXPECT_EQ(*cursor, *file);
+}
+
+TEST(IcoWriter, EmptyDocumentIsNotSaved) {
+  TKvIcon icon;
+  EXPECT_FALSE(icon.SaveToMemory());
+  test::TempDir dir;
+  EXPECT_FALSE(icon.SaveToFile((dir / "empty.ico").string()));
+  EXPECT_FALSE(std::filesystem::exists(dir / "empty.ico"));
+}
+
+TEST(IcoRoundTrip, EveryDepthIconAndCursor) {
+  for (bool isIcon : {true, false}) {
+    TKvIcon icon;
+    icon.SetIcon(isIcon);
+    const int depths[] = {1, 4, 8, 16, 24, 32};
+    for (std::uint32_t k = 0; k < 6; ++k) {
+      ASSERT_TRUE(icon.AddImage(5 + 11 * static_cast<int>(k), 16, depths[k]));
+      Paint(icon, k);
+      icon.SetHotSpot(k, {static_cast<int>(k), 15 - static_cast<int>(k)});
+    }
+    ASSERT_TRUE(icon.AddImage(24, 24, 24));
+    Paint(icon, 6);
+    ASSERT_TRUE(icon.ChangeFormat(6, 20, 20, 8));  // an 8-bit image with a table of its own
+    auto first = icon.SaveToMemory();
+    ASSERT_TRUE(first);
+    Loaded again = Load(*first);
+    ASSERT_TRUE(again.ok);
+    EXPECT_EQ(again.icon->FileType(), isIcon ? 1 : 2);
+    if (!isIcon) {
+      ExpectSameDocument(icon, *again.icon);
+    } else {
+      // Icon files carry no hot spots.
+      for (std::uint32_t k = 0; k < 7; ++k) EXPECT_EQ(again.icon->GetHotSpot(k), raster::Point{});
+    }
+    again.icon->SetIcon(isIcon);
+    EXPECT_EQ(again.icon->SaveToMemory(), first);
+  }
+}
+
+TEST(IcoRoundTrip, ThroughFilesOnDisk) {
+  test::TempDir dir;
+  const std::string path = (dir / "a.cur").string();
+  TKvIcon icon;
+  icon.SetIcon(false);
+  ASSERT_TRUE(icon.AddImage(32, 32, 4));
+  Paint(icon, 0);
+  icon.SetHotSpot(0, {31, 2});
+  ASSERT_TRUE(icon.SaveToFile(path));
+  TKvIcon loaded;
+  std::vector<std::string> messages;
+  loaded.SetErrorCallback(
+      [&](std::string_view m, std::string_view c) { messages.push_back(std::string(m) + "|" + std::string(c)); });
+  ASSERT_TRUE(loaded.LoadFromFile(path));
+  ExpectSameDocument(icon, loaded);
+  EXPECT_EQ(loaded.IR()->IcoFileName, path);
+  EXPECT_FALSE(loaded.LoadFromFile(path));
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], "This IconResource has loaded icon!|Error");
+  EXPECT_EQ(loaded.ImageCount(), 1u);
+
+  TKvIcon missing;
+  missing.SetErrorCallback([&](std::string_view m, std::string_view) { messages.emplace_back(m); });
+  EXPECT_FALSE(missing.LoadFromFile((dir / "none.ico").string()));
+  EXPECT_EQ(messages.size(), 1u);
+
+  // A save that cannot complete leaves what was there.
+  std::filesystem::create_directory(dir / "taken.ico");
+  EXPECT_FALSE(icon.SaveToFile((dir / "taken.ico").string()));
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "taken.ico"));
+  EXPECT_FALSE(icon.SaveToFile((dir / "no" / "such" / "x.ico").string()));
+}
+
+TEST(IcoReader, CursorHotSpotsAreRead) {
+  const auto block = MakeBlock({.width = 8, .height = 8, .bitCount = 4});
+  std::vector<EntrySpec> entries = {{block, 3, 4}, {block, 7, 1}};
+  Loaded cursor = Load(MakeIconFile(entries, 2));
+  ASSERT_TRUE(cursor.ok);
+  EXPECT_EQ(cursor.icon->GetHotSpot(0), (raster::Point{3, 4}));
+  EXPECT_EQ(cursor.icon->GetHotSpot(1), (raster::Point{7, 1}));
+  Loaded icon = Load(MakeIconFile(entries, 1));
+  ASSERT_TRUE(icon.ok);
+  EXPECT_EQ(icon.icon->GetHotSpot(1), raster::Point{});
+}
+
+TEST(IcoReader, BlocksInAnyOrderWithGaps) {
+  const auto a = MakeBlock({.width = 8, .height = 8, .bitCount = 1});
+  const auto b = MakeBlock({.width = 16, .height = 4, .bitCount = 24});
+  std::vector<std::uint8_t> file(6 + 32 + 10, 0xEE);
+  PutU16(file, 0, 0), PutU16(file, 2, 1), PutU16(file, 4, 2);
+  const std::size_t bAt = file.size();
+  file.insert(file.end(), b.begin(), b.end());
+  file.insert(file.end(), 7, 0xAB);
+  const std::size_t aAt = file.size();
+  file.insert(file.end(), a.begin(), a.end());
+  PutU32(file, 6 + 8, static_cast<std::uint32_t>(a.size())), PutU32(file, 6 + 12, static_cast<std::uint32_t>(aAt));
+  PutU32(file, 22 + 8, static_cast<std::uint32_t>(b.size())), PutU32(file, 22 + 12, static_cast<std::uint32_t>(bAt));
+  Loaded l = Load(file);
+  ASSERT_TRUE(l.ok) << (l.messages.empty() ? "" : l.messages[0]);
+  EXPECT_EQ(l.icon->Colors(0), 1u);
+  EXPECT_EQ(l.icon->XorBitmap(1)->Width(), 16);
+  EXPECT_EQ(Bytes(l.icon->IR()->Images[1].Data), b);
+}
+
+TEST(IcoReader, FortyEntriesLoadTheFirstThirtyTwo) {
+  std::vector<EntrySpec> entries(40, EntrySpec{MakeBlock({.width = 4, .height = 4, .bitCount = 8})});
+  Loaded l = Load(MakeIconFile(entries));
+  ASSERT_TRUE(l.ok);
+  EXPECT_EQ(l.icon->ImageCount(), 32u);
+}
+
+TEST(IcoReader, LongHeaderIsWrittenWholeAndCounted) {
+  const auto block = MakeBlock({.headerSize = 124, .width = 8, .height = 8, .bitCount = 32});
+  Loaded l = Load(MakeIconFile({EntrySpec{block}}));
+  ASSERT_TRUE(l.ok);
+  auto saved = l.icon->SaveToMemory();
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(GetU32(*saved, 14), 124u + 256u + 32u);
+  EXPECT_EQ(GetU32(*saved, 22), 124u);
+  Loaded again = Load(*saved);
+  ASSERT_TRUE(again.ok);
+  ExpectSameDocument(*l.icon, *again.icon);
+}
+
+struct BadCase {
+  const char* name;
+  std::vector<std::uint8_t> file;
+  std::string message;  // empty: no message at all
+};
+
+std::vector<BadCase> BadCases() {
+  const BlockSpec good{.width = 16, .height = 16, .bitCount = 8};
+  auto with = [&](auto change) {
+    BlockSpec s = good;
+    change(s);
+    return MakeIconFile({EntrySpec{MakeBlock(s)}});
+  };
+  const auto goodBlock = MakeBlock(good);
+  auto truncated = goodBlock;
+  truncated.resize(truncated.size() - 1);
+  std::vector<BadCase> cases = {
+      {"truncated block", MakeIconFile({EntrySpec{truncated}}),
+       "Error Converting to Internal Format (image 0: block of 1383 bytes, needs 1384)"},
+      {"header size 39", with([](BlockSpec& s) { s.headerSize = 39; }), "(image 0: header size 39)"},
+      {"header beyond block",
+       MakeIconFile({EntrySpec{std::vector<std::uint8_t>(goodBlock.begin(), goodBlock.begin() + 40)}}),
+       "(image 0: block of 40 bytes, needs"},
+      {"width 0", with([](BlockSpec& s) { s.width = 0; }), "(image 0: width 0)"},
+      {"width 2000", with([](BlockSpec& s) { s.width = 2000; }), "(image 0: width 2000)"},
+      {"height 0", with([](BlockSpec& s) { s.height = 0; }), "(image 0: height 0)"},
+      {"bit count 7", with([](BlockSpec& s) { s.bitCount = 7; }), "(image 0: bit count 7)"},
+      {"planes 2", with([](BlockSpec& s) { s.planes = 2; }), "(image 0: planes 2)"},
+      {"compression 1", with([](BlockSpec& s) { s.compression = 1; }), "(image 0: compression 1)"},
+      {"colours used 300", with([](BlockSpec& s) { s.coloursUsed = 300; }), "(image 0: colours used 300)"},
+      {"offset near 2^32", MakeIconFile({EntrySpec{goodBlock, 1, 0, -1, 0xFFFFFFF0}}),
+       "Error Seeking in File (image 0"},
+      {"size near 2^32", MakeIconFile({EntrySpec{goodBlock, 1, 0, 0xFFFFFFF0, -1}}), "Error Reading File (image 0"},
+      {"count 40, two entries", MakeIconFile({EntrySpec{goodBlock}, EntrySpec{goodBlock}}, 1, 40), "(image 2"},
+      {"count 40, no directory", MakeIconFile({}, 1, 40), "Error Reading File"},
+      {"second entry bad", MakeIconFile({EntrySpec{goodBlock}, EntrySpec{MakeBlock({.bitCount = 3})}}),
+       "Error Converting to Internal Format (image 1: bit count 3)"},
+      {"empty block", MakeIconFile({EntrySpec{{}}}), "Error Converting to Internal Format (image 0"},
+      {"type 3", MakeIconFile({EntrySpec{goodBlock}}, 3), ""},
+      {"count 0", MakeIconFile({EntrySpec{goodBlock}}, 1, 0), ""},
+      {"three bytes", {0, 0, 1}, ""},
+      {"damaged png", MakeIconFile({EntrySpec{{0x89, 'P', 'N', 'G', 13, 10, 26, 10, 0, 0, 0, 13, 'I', 'H'}}}),
+       "Error Converting to Internal Format (image 0: PNG"},
+  };
+  auto reserved = MakeIconFile({EntrySpec{goodBlock}});
+  reserved[0] = 1;
+  cases.push_back({"reserved 1", reserved, ""});
+  return cases;
+}
+
+TEST(IcoReader, MalformedFilesLoadNothing) {
+  for (const BadCase& c : BadCases()) {
+    Loaded l = Load(c.file, "bad.ico");
+    EXPECT_FALSE(l.ok) << c.name;
+    EXPECT_EQ(l.icon->ImageCount(), 0u) << c.name;
+    EXPECT_EQ(l.icon->IR(), nullptr) << c.name;
+    EXPECT_EQ(l.icon->XorBitmap(0), nullptr) << c.name;
+    if (c.message.empty()) {
+      EXPECT_TRUE(l.messages.empty()) << c.name;
+      continue;
+    }
+    ASSERT_EQ(l.messages.size(), 1u) << c.name;
+    EXPECT_NE(l.messages[0].find(c.message), std::string::npos) << c.name << ": " << l.messages[0];
+    EXPECT_EQ(l.captions[0], "bad.ico");
+    // A failed load leaves the document free for another.
+    EXPECT_TRUE(l.icon->LoadFromMemory(MakeIconFile({EntrySpec{MakeBlock({})}}), "good.ico")) << c.name;
+  }
+}
+
+// One 32-bit 4x1 block: pixel colours, alpha and mask bits given.
+std::vector<std::uint8_t> ArgbFile(std::array<std::uint32_t, 4> argb, std::uint8_t mask) {
+  auto block = MakeBlock({.width = 4, .height = 1, .bitCount = 32});
+  for (std::size_t x = 0; x < 4; ++x) PutU32(block, 40 + 4 * x, argb[x]);
+  block[56] = mask;
+  return MakeIconFile({EntrySpec{block}});
+}
+
+TEST(IcoReader, AlphaDecidesWhenAnyAlphaIsSet) {
+  Loaded l = Load(ArgbFile({0x00112233, 0x80445566, 0xFF778899, 0x00000000}, 0x40));
+  ASSERT_TRUE(l.ok);
+  const ImageSurface& s = *l.icon->XorBitmap(0);
+  const MaskSurface& m = *l.icon->AndBitmap(0);
+  EXPECT_EQ(s.GetRaw(0, 0), 0u);
+  EXPECT_TRUE(m.Get(0, 0));
+  EXPECT_EQ(s.GetRaw(1, 0), 0x80445566u);
+  EXPECT_FALSE(m.Get(1, 0));
+  EXPECT_TRUE(m.Get(3, 0));
+
+  Loaded maskOnly = Load(ArgbFile({0x00112233, 0x00445566, 0x00FFFFFF, 0}, 0x30));
+  ASSERT_TRUE(maskOnly.ok);
+  EXPECT_EQ(maskOnly.icon->XorBitmap(0)->GetRaw(0, 0), 0x00112233u);
+  EXPECT_EQ(maskOnly.icon->AndDataPointer(0)[0], 0x30);
+}
+
+TEST(IcoReader, PngEntriesAreDecodedAndWrittenBackAsPng) {
+  // 3x2 RGBA, top row first; one fully transparent pixel with colour bytes.
+  std::vector<std::uint8_t> rgba = {255, 0, 0,   255, 0, 255, 0, 128, 9,  9,  9,  0,
+                                    0,   0, 255, 255, 1, 2,   3, 255, 40, 50, 60, 1};
+  auto png = EncodePng32(3, 2, rgba, ChannelOrder::kRgba);
+  ASSERT_TRUE(png);
+  Loaded l = Load(MakeIconFile({EntrySpec{*png}}));
+  ASSERT_TRUE(l.ok) << l.messages[0];
+  TKvIcon& icon = *l.icon;
+  EXPECT_EQ(icon.Colors(0), 32u);
+  EXPECT_TRUE(icon.IsPngCompressed(0));
+  const ImageSurface& s = *icon.XorBitmap(0);
+  EXPECT_EQ(s.GetRaw(0, 0), 0xFFFF0000u);
+  EXPECT_EQ(s.GetRaw(1, 0), 0x8000FF00u);
+  EXPECT_EQ(s.GetRaw(2, 0), 0u);
+  EXPECT_TRUE(icon.AndBitmap(0)->Get(2, 0));
+  EXPECT_FALSE(icon.AndBitmap(0)->Get(2, 1));
+  EXPECT_EQ(s.GetRaw(2, 1), 0x0128323Cu);
+
+  auto saved = icon.SaveToMemory();
+  ASSERT_TRUE(saved);
+  const auto block = std::span<const std::uint8_t>(*saved).subspan(GetU32(*saved, 18));
+  EXPECT_TRUE(HasPngSignature(block));
+  EXPECT_EQ(GetU32(*saved, 14), block.size());
+  Loaded again = Load(*saved);
+  ASSERT_TRUE(again.ok);
+  ExpectSameDocument(icon, *again.icon);
+}
+
+}  // namespace
+}  // namespace pixmint::document
