@@ -1,0 +1,32 @@
+#!/bin/sh
+# Runs every scenario script through "pixmint-cli script" in a fresh folder,
+# reads back every icon and cursor it saved with "pixmint-cli info", and
+# compares all of it with the scenario's .expected file.
+# Usage: run_scenarios.sh PIXMINT_CLI SCRIPTS_DIR   (UPDATE=1 rewrites .expected)
+set -u
+cli=$1
+dir=$(cd "$2" && pwd)
+failed=0
+for script in "$dir"/*.pmscript; do
+  name=$(basename "$script" .pmscript)
+  work=$(mktemp -d)
+  (
+    cd "$work" || exit 1
+    "$cli" script "$script" 2>&1
+    echo "exit $?"
+    for f in $(ls | grep -i -E '\.(ico|cur)$' | sort); do
+      echo "== $f"
+      "$cli" info "$f" 2>&1
+    done
+  ) > "$work/.actual"
+  if [ "${UPDATE:-0}" = 1 ]; then
+    cp "$work/.actual" "$dir/$name.expected"
+  elif ! diff -u "$dir/$name.expected" "$work/.actual"; then
+    echo "FAILED: $name"
+    failed=1
+  else
+    echo "ok: $name"
+  fi
+  rm -rf "$work"
+done
+exit $failed
