@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+
+#include "editor/editor_host.h"
+
+// The resources live in a static library; their registration has to be
+// pulled in by name, outside any namespace.
+void PixmintInitResources();
+
+namespace pixmint::app {
+
+// The program's own pictures under resources/art (tool bar, tool box, panel
+// buttons, option lists); an empty picture when the name is unknown.
+[[nodiscard]] QPixmap ArtPixmap(const QString& name);
+[[nodiscard]] QIcon ArtIcon(const QString& name);
+
+// The canvas cursor for a shape: the six tool cursors are our own pictures,
+// the rest the platform's.
+[[nodiscard]] QCursor CursorFor(editor::CursorShape shape);
+
+}  // namespace pixmint::app

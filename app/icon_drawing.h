@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+
+namespace pixmint::document {
+class TKvIcon;
+}
+
+namespace pixmint::app {
+
+// Image i of the document drawn the classic way over a plain background:
+// mask AND background, then XOR colour; at most maxWidth x maxHeight of its
+// top-left. Null when there is no image i.
+[[nodiscard]] QImage IconOverBackground(const document::TKvIcon& icon, int i, QColor background, int maxWidth,
+                                        int maxHeight);
+
+}  // namespace pixmint::app

@@ -1,0 +1,17 @@
+#include <QApplication>
+
+#include "app/tfrm_main.h"
+#include "app/ui_texts.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QString::fromUtf8(pixmint::app::texts::kAppTitle));
+  pixmint::app::StartOptions options;
+  options.programPath = QApplication::applicationFilePath();
+  const QStringList args = QApplication::arguments();
+  if (args.size() > 1) options.fileArgument = args.at(1);
+  pixmint::app::TfrmMain window(options);
+  if (window.EndRequested()) return 1;
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,208 @@
+#include "app/qt_host.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+
+#include "app/picture_image.h"
+#include "app/qt_settings.h"
+#include "app/tfrm_main.h"
+#include "app/tfrm_new.h"
+#include "app/ui_texts.h"
+#include "editor/workspace.h"
+
+namespace pixmint::app {
+namespace {
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QMessageBox::Icon IconOf(editor::MessageIcon icon) {
+  switch (icon) {
+    case editor::MessageIcon::kError:
+      return QMessageBox::Critical;
+    case editor::MessageIcon::kQuestion:
+      return QMessageBox::Question;
+    case editor::MessageIcon::kInformation:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
+  }
+}
+
+}  // namespace
+
+QtHost::QtHost(TfrmMain& window, QtSettings& settings) : window_(window), settings_(settings) {
+  QObject::connect(&timer_, &QTimer::timeout, [this] {
+    if (workspace_ != nullptr) workspace_->TimerTick();
+  });
+}
+
+editor::MessageAnswer QtHost::ShowMessage(const editor::MessageBox& box) {
+  QMessageBox message(IconOf(box.icon), Q(box.caption), Q(box.text), QMessageBox::NoButton, &window_);
+  if (box.buttons == editor::MessageButtons::kOk) {
+    message.addButton(QString::fromUtf8(texts::kOk), QMessageBox::AcceptRole);
+    message.exec();
+    return editor::MessageAnswer::kOk;
+  }
+  QPushButton* yes = message.addButton(QString::fromUtf8(texts::kYes), QMessageBox::YesRole);
+  QPushButton* no = message.addButton(QString::fromUtf8(texts::kNo), QMessageBox::NoRole);
+  QPushButton* cancel = message.addButton(QString::fromUtf8(texts::kCancel), QMessageBox::RejectRole);
+  message.setEscapeButton(cancel);
+  message.setDefaultButton(yes);
+  message.exec();
+  if (message.clickedButton() == yes) return editor::MessageAnswer::kYes;
+  if (message.clickedButton() == no) return editor::MessageAnswer::kNo;
+  return editor::MessageAnswer::kCancel;
+}
+
+QString QtHost::QtFilter(std::string_view filter) {
+  const QStringList parts = Q(filter).split(QLatin1Char('|'));
+  QStringList entries;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString patterns = parts.at(i + 1);
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    // Qt reads the patterns from the last parentheses of the description.
+    entries << parts.at(i) + QStringLiteral(" (") + patterns + QLatin1Char(')');
+  }
+  return entries.join(QStringLiteral(";;"));
+}
+
+std::optional<std::string> QtHost::AskFileName(const editor::FileDialog& dialog) {
+  QFileDialog chooser(&window_, QString(), Q(dialog.folder), QtFilter(dialog.filter));
+  chooser.setObjectName(QStringLiteral("FileDialog"));
+  chooser.setOption(QFileDialog::DontUseNativeDialog);
+  if (dialog.kind == editor::FileDialogKind::kSave) {
+    chooser.setAcceptMode(QFileDialog::AcceptSave);
+    chooser.setFileMode(QFileDialog::AnyFile);
+  } else {
+    chooser.setAcceptMode(QFileDialog::AcceptOpen);
+    chooser.setFileMode(QFileDialog::ExistingFile);
+  }
+  if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return std::nullopt;
+  return chooser.selectedFiles().constFirst().toStdString();
+}
+
+std::optional<editor::ImageFormat> QtHost::AskImageFormat(std::string_view caption) {
+  TfrmNew dialog(settings_, &window_);
+  dialog.setWindowTitle(Q(caption));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Format();
+}
+
+std::optional<raster::Picture> QtHost::AskPastePart(const raster::Picture& clipboard, std::string_view, int imageWidth,
+                                                    int imageHeight) {
+  // Without the placement dialog the picture's top-left part that fits is taken.
+  raster::Picture part(std::min(imageWidth, clipboard.Width()), std::min(imageHeight, clipboard.Height()));
+  part.CopyFrom(clipboard, part.Bounds(), {0, 0});
+  return part;
+}
+
+std::optional<raster::Picture> QtHost::AskTextPicture(raster::Colour colour, raster::Colour transparent) {
+  bool ok = false;
+  const QString text = QInputDialog::getText(&window_, QString::fromUtf8(texts::kTextCaption), QString(),
+                                             QLineEdit::Normal, QString(), &ok);
+  if (!ok || text.isEmpty()) return std::nullopt;
+  QFont font(QStringLiteral("宋体"));
+  font.setPixelSize(12);
+  font.setStyleStrategy(QFont::NoAntialias);
+  const QFontMetrics metrics(font);
+  const QSize size(std::max(1, metrics.horizontalAdvance(text)), std::max(1, metrics.height()));
+  QImage image(size, QImage::Format_BGR888);
+  image.fill(ToQColor(transparent));
+  {
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(ToQColor(colour));
+    painter.drawText(0, metrics.ascent(), text);
+  }
+  return ImageToPicture(image);
+}
+
+std::optional<raster::Colour> QtHost::AskColour(raster::Colour initial) {
+  const QColor chosen = QColorDialog::getColor(ToQColor(initial), &window_);
+  if (!chosen.isValid()) return std::nullopt;
+  return FromQColor(chosen);
+}
+
+std::optional<std::string> QtHost::AskLine(std::string_view caption, std::string_view prompt,
+                                           std::string_view initial) {
+  bool ok = false;
+  const QString answer = QInputDialog::getText(&window_, Q(caption), Q(prompt), QLineEdit::Normal, Q(initial), &ok);
+  if (!ok) return std::nullopt;
+  return answer.toStdString();
+}
+
+void QtHost::SetStatusText(int panel, std::string_view text) {
+  window_.SetStatusPanel(panel, Q(text));
+}
+
+void QtHost::SetCaption(std::string_view caption) {
+  window_.setWindowTitle(Q(caption));
+}
+
+void QtHost::CanvasChanged(raster::Rect dirty) {
+  window_.CanvasChanged(QRect(dirty.left, dirty.top, dirty.Width(), dirty.Height()));
+}
+
+void QtHost::PanelsChanged() {
+  window_.RefreshPanels();
+}
+
+void QtHost::SetEnabled(std::string_view control, bool enabled) {
+  window_.ControlEnabled(Q(control), enabled);
+}
+
+void QtHost::SetChecked(std::string_view control, bool checked) {
+  window_.ControlChecked(Q(control), checked);
+}
+
+void QtHost::SetCanvasCursor(editor::CursorShape shape) {
+  window_.SetCanvasCursor(shape);
+}
+
+std::optional<raster::Picture> QtHost::ClipboardPicture() {
+  const QImage image = QGuiApplication::clipboard()->image();
+  if (image.isNull() || static_cast<qint64>(image.width()) * image.height() > kMaxClipboardPixels) {
+    return std::nullopt;
+  }
+  return ImageToPicture(image);
+}
+
+void QtHost::PutClipboardPicture(const raster::Picture& picture) {
+  QGuiApplication::clipboard()->setImage(PictureToImage(picture));
+}
+
+void QtHost::StartProgram(const std::vector<std::string>& arguments) {
+  QStringList list;
+  for (const std::string& argument : arguments) list << Q(argument);
+  // The file given to the new instance is one the user just opened.
+  if (!list.isEmpty()) window_.RememberRecent(list.constFirst());
+  if (window_.Starter()) (void)window_.Starter()(window_.Options().programPath, list);
+}
+
+void QtHost::SetTimer(int intervalMs) {
+  if (intervalMs <= 0) {
+    timer_.stop();
+  } else {
+    timer_.start(intervalMs);
+  }
+}
+
+std::filesystem::path QtHost::PrivateTempFolder() {
+  // QTemporaryDir makes the folder with mode 0700 under a random name and
+  // removes it with everything inside when the window goes.
+  if (!tempDir_) tempDir_ = std::make_unique<QTemporaryDir>();
+  if (!tempDir_->isValid()) return {};
+  return std::filesystem::path(tempDir_->path().toStdString());
+}
+
+}  // namespace pixmint::app

@@ -1,0 +1,333 @@
+#include "app/tfrm_main.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/art.h"
+#include "app/canvas_widget.h"
+#include "app/desktop_entry.h"
+#include "app/dialogs/external_commands.h"
+#include "app/panels.h"
+#include "app/qt_host.h"
+#include "app/qt_settings.h"
+#include "app/ui_texts.h"
+#include "app/window_geometry.h"
+#include "editor/workspace.h"
+
+namespace pixmint::app {
+namespace {
+
+constexpr int kStatusWidths[4] = {250, 80, 100, 50};
+
+// The scrolling area reports its size to the workspace, which places the
+// canvas frame; the frame is then moved where the workspace says.
+class ScrollContent : public QWidget {
+ public:
+  using QWidget::QWidget;
+};
+
+}  // namespace
+
+TfrmMain::TfrmMain(const StartOptions& options, QWidget* parent) : QMainWindow(parent), options_(options) {
+  PixmintInitResources();
+  setObjectName(QStringLiteral("TfrmMain"));
+  QFont font(QStringLiteral("宋体"));
+  font.setPixelSize(12);
+  setFont(font);
+  if (QScreen* screen = QGuiApplication::primaryScreen(); screen != nullptr && screen->depth() < 16) {
+    QMessageBox box(
+        QMessageBox::NoIcon, QString::fromUtf8(texts::kAppTitle),
+        QString::fromUtf8(texts::kDepthLine1) + QStringLiteral("\r\n") + QString::fromUtf8(texts::kDepthLine2));
+    box.addButton(QString::fromUtf8(texts::kOk), QMessageBox::AcceptRole);
+    box.exec();
+    endRequested_ = true;
+  }
+  settings_ = options_.settingsFile.isEmpty() ? std::make_unique<QtSettings>()
+                                              : std::make_unique<QtSettings>(options_.settingsFile);
+  QString folder = QFileInfo(options_.programPath).absolutePath();
+  if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+  settings_->WriteString("AppPath", folder.toStdString());
+  // Failing to register is not worth a message: the editor works without it.
+  if (options_.registerAssociation) (void)RegisterFileAssociation(options_.programPath);
+  starter_ = DetachedStarter();
+  externals_ = std::make_unique<ExternalCommands>(folder, SystemDesktop());
+  host_ = std::make_unique<QtHost>(*this, *settings_);
+  workspace_ = std::make_unique<editor::Workspace>(*host_, *settings_);
+  host_->Attach(workspace_.get());
+  BuildLayout();
+  LoadRecentFiles(recentFiles_, *settings_);
+  ShowRecentFiles(recentFiles_, recentActions_);
+  ReadGeometry();
+  setWindowTitle(QString::fromUtf8(texts::kCaption));
+  clipboardTimer_ = new QTimer(this);
+  clipboardTimer_->setObjectName(QStringLiteral("Timer1"));
+  connect(clipboardTimer_, &QTimer::timeout, this, &TfrmMain::ClipboardWatch);
+  clipboardTimer_->start(1000);
+  qApp->installEventFilter(this);
+}
+
+TfrmMain::~TfrmMain() {
+  qApp->removeEventFilter(this);
+  if (workspace_) workspace_->Shutdown();
+  host_->Attach(nullptr);
+}
+
+void TfrmMain::ReadGeometry() {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  const QSize area = screen != nullptr ? screen->availableGeometry().size() : QSize(1024, 768);
+  const WindowBox stored{settings_->RegReadInt("FormLeft"), settings_->RegReadInt("FormTop"),
+                         settings_->RegReadInt("FormWidth"), settings_->RegReadInt("FormHeight")};
+  const WindowBox box = CorrectWindowBox(stored, area.width(), area.height());
+  resize(box.width, box.height);
+  move(box.left, box.top);
+}
+
+void TfrmMain::WriteShutdownValues() {
+  const QRect frame = frameGeometry();
+  settings_->RegWriteInt("FormWidth", width());
+  settings_->RegWriteInt("FormHeight", height());
+  settings_->RegWriteInt("FormLeft", frame.left());
+  settings_->RegWriteInt("FormTop", frame.top());
+  settings_->Sync();
+}
+
+void TfrmMain::StartDocument() {
+  if (started_) return;
+  started_ = true;
+  std::optional<std::string> argument;
+  if (options_.fileArgument) argument = options_.fileArgument->toStdString();
+  workspace_->SetViewportSize(scrollBox_->viewport()->width(), scrollBox_->viewport()->height());
+  workspace_->Start(argument);
+  RefreshPanels();
+  ApplyCanvasLayout();
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The document is set up on the first activation, once the window has
+  // its size, so that the canvas is laid out for the real viewport.
+  if (!started_) QTimer::singleShot(0, this, &TfrmMain::StartDocument);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  if (!workspace_->CloseQuery()) {
+    event->ignore();
+    return;
+  }
+  closing_ = true;
+  workspace_->Shutdown();
+  WriteShutdownValues();
+  event->accept();
+}
+
+void TfrmMain::Register(const QString& name, QObject* control) {
+  if (control->objectName().isEmpty()) control->setObjectName(name);
+  controls_[name].append(control);
+}
+
+QAction* TfrmMain::MakeAction(const char* name, const char* caption, const char* hint, const char* icon) {
+  auto* action = new QAction(QString::fromUtf8(caption), this);
+  action->setObjectName(QLatin1String(name));
+  if (hint != nullptr) action->setToolTip(QString::fromUtf8(hint));
+  if (icon != nullptr) action->setIcon(ArtIcon(QLatin1String(icon)));
+  Register(QLatin1String(name), action);
+  return action;
+}
+
+void TfrmMain::ControlEnabled(const QString& name, bool enabled) {
+  for (const QPointer<QObject>& control : controls_.value(name)) {
+    if (auto* action = qobject_cast<QAction*>(control.data())) action->setEnabled(enabled);
+    if (auto* widget = qobject_cast<QWidget*>(control.data())) widget->setEnabled(enabled);
+  }
+}
+
+void TfrmMain::ControlChecked(const QString& name, bool checked) {
+  for (const QPointer<QObject>& control : controls_.value(name)) {
+    if (auto* action = qobject_cast<QAction*>(control.data())) {
+      action->setCheckable(true);
+      action->setChecked(checked);
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control.data())) button->setChecked(checked);
+  }
+  if (name.startsWith(QLatin1String("btn"))) RefreshToolPalette();
+}
+
+void TfrmMain::SetStatusPanel(int panel, const QString& text) {
+  if (panel >= 0 && panel < statusPanels_.size()) statusPanels_[panel]->setText(text);
+}
+
+void TfrmMain::CanvasChanged(QRect dirty) {
+  ApplyCanvasLayout();
+  canvas_->update(dirty);
+}
+
+void TfrmMain::SetCanvasCursor(editor::CursorShape shape) {
+  canvas_->setCursor(CursorFor(shape));
+}
+
+void TfrmMain::RefreshPanels() {
+  RefreshToolPalette();
+  RefreshColourPanel();
+  RefreshImagePanel();
+  for (int i = 0; i < statusPanels_.size(); ++i) statusPanels_[i]->setText(QString::fromStdString(Ws().StatusText(i)));
+}
+
+void TfrmMain::ClipboardWatch() {
+  // Paste becomes available once the clipboard offers a picture; it is never
+  // taken back here (the command itself checks the clipboard).
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  if (data != nullptr && data->hasImage()) ControlEnabled(QStringLiteral("tbtnPaste"), true);
+}
+
+void TfrmMain::BuildLayout() {
+  BuildFileMenu();
+  BuildEditMenu();
+  BuildViewMenu();
+  BuildImageMenu();
+  BuildEffectsMenu();
+  BuildToolsMenu();
+  BuildHelpMenu();
+  BuildToolBar();
+  BuildStatusBar();
+  BuildCanvasMenu();
+  auto* centre = new QWidget(this);
+  auto* row = new QHBoxLayout(centre);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  row->addWidget(BuildToolPalette());
+  BuildCentre();
+  row->addWidget(scrollBox_, 1);
+  auto* right = new QWidget(centre);
+  right->setObjectName(QStringLiteral("Panel4"));
+  right->setFixedWidth(192);
+  auto* rightRow = new QHBoxLayout(right);
+  rightRow->setContentsMargins(0, 0, 0, 0);
+  rightRow->setSpacing(0);
+  rightRow->addWidget(BuildColourPanel());
+  rightRow->addWidget(BuildImagePanel());
+  row->addWidget(right);
+  setCentralWidget(centre);
+}
+
+void TfrmMain::BuildToolBar() {
+  auto* bar = new QToolBar(this);
+  bar->setObjectName(QStringLiteral("ToolBar1"));
+  bar->setMovable(false);
+  bar->setFixedHeight(29);
+  bar->setIconSize(QSize(16, 16));
+  const char* const order[] = {"tbtnNew",      "tbtnOpen",    "tbtnSave",      nullptr,        "tbtnUndo",
+                               "tbtnRedo",     nullptr,       "tbtnCut",       "tbtnCopy",     "tbtnPaste",
+                               "tbtnClear",    nullptr,       "tbtnRoomIn",    "tbtnRoomAuto", "tbtnRoomOut",
+                               nullptr,        "tbtnModeRGB", "tbtnModeAlpha", nullptr,        "tbtnExeDll",
+                               "tbtnPicToIco", "tbtnHelp",    "tbtnWebsite"};
+  for (const char* name : order) {
+    if (name == nullptr) {
+      bar->addSeparator();
+      continue;
+    }
+    const QList<QPointer<QObject>> found = controls_.value(QLatin1String(name));
+    auto* action = found.isEmpty() ? nullptr : qobject_cast<QAction*>(found.constFirst().data());
+    if (action == nullptr) continue;
+    bar->addAction(action);
+    QWidget* button = bar->widgetForAction(action);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(action->toolTip());
+  }
+  addToolBar(Qt::TopToolBarArea, bar);
+}
+
+void TfrmMain::BuildStatusBar() {
+  auto* bar = new QStatusBar(this);
+  bar->setObjectName(QStringLiteral("StatusBar1"));
+  bar->setFixedHeight(19);
+  bar->setSizeGripEnabled(true);
+  for (int i = 0; i < 4; ++i) {
+    auto* panel = new QLabel(bar);
+    panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+    panel->setFixedWidth(kStatusWidths[i]);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    bar->addWidget(panel);
+    statusPanels_.append(panel);
+  }
+  setStatusBar(bar);
+}
+
+void TfrmMain::BuildCentre() {
+  scrollBox_ = new QScrollArea(this);
+  scrollBox_->setObjectName(QStringLiteral("ScrollBox1"));
+  scrollBox_->setBackgroundRole(QPalette::Dark);
+  scrollBox_->setWidgetResizable(false);
+  auto* content = new ScrollContent(scrollBox_);
+  content->setBackgroundRole(QPalette::Dark);
+  content->setAutoFillBackground(true);
+  canvasFrame_ = new QFrame(content);
+  canvasFrame_->setObjectName(QStringLiteral("Panel1"));
+  canvasFrame_->setFrameShape(QFrame::Panel);
+  canvasFrame_->setFrameShadow(QFrame::Raised);
+  canvasFrame_->setAutoFillBackground(true);
+  canvasFrame_->hide();
+  canvasFrame_->setEnabled(false);
+  canvas_ = new CanvasWidget(*workspace_, canvasFrame_);
+  canvas_->move(5, 5);
+  canvas_->onContextMenu = [this](QPoint global) { ShowCanvasMenu(global); };
+  scrollBox_->setWidget(content);
+  scrollBox_->viewport()->installEventFilter(this);
+}
+
+void TfrmMain::ApplyCanvasLayout() {
+  const editor::CanvasLayout layout = Ws().Layout();
+  QWidget* content = scrollBox_->widget();
+  const QSize viewport = scrollBox_->viewport()->size();
+  content->resize(std::max(viewport.width(), layout.panelLeft + layout.panelWidth),
+                  std::max(viewport.height(), layout.panelTop + layout.panelHeight));
+  canvasFrame_->setGeometry(layout.panelLeft, layout.panelTop, layout.panelWidth, layout.panelHeight);
+  canvas_->setGeometry(5, 5, layout.canvasWidth, layout.canvasHeight);
+  canvasFrame_->setVisible(layout.visible);
+  canvasFrame_->setEnabled(layout.visible);
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == scrollBox_->viewport() && event->type() == QEvent::Resize && started_ && !closing_) {
+    Ws().SetViewportSize(scrollBox_->viewport()->width(), scrollBox_->viewport()->height());
+    ApplyCanvasLayout();
+    return false;
+  }
+  if (paletteBox_ != nullptr && watched == paletteBox_->parentWidget() && event->type() == QEvent::Resize) {
+    // The palette box fills the colour panel below its dividing line.
+    paletteBox_->resize(60, std::max(0, paletteBox_->parentWidget()->height() - 54));
+    return false;
+  }
+  if (event->type() == QEvent::KeyPress) {
+    // The window sees typed letters before the focused control, and only
+    // while no other window (a dialog) is active.
+    // Only the first delivery counts: an ignored key travels on to parents.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    QWidget* focus = QApplication::focusWidget();
+    const bool first = widget == focus || (focus == nullptr && widget == this);
+    if (first && widget->window() == this && QApplication::activeModalWidget() == nullptr) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0) {
+        HandleToolLetter(key->key());
+      }
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace pixmint::app

@@ -1,0 +1,161 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "app/dialogs/recent_files.h"
+#include "app/dialogs/recent_menu.h"
+#include "editor/editor_host.h"
+
+class QAction;
+class QButtonGroup;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QScrollArea;
+class QSpinBox;
+class QTimer;
+class QToolButton;
+class QFrame;
+
+namespace pixmint::editor {
+class Workspace;
+}
+
+namespace pixmint::app {
+
+class CanvasWidget;
+class ExternalCommands;
+class PaletteBox;
+class QtHost;
+class QtSettings;
+class Swatch;
+class ImageListBox;
+class PreviewBox;
+
+struct StartOptions {
+  // The program's absolute path: the association and new instances use it.
+  QString programPath;
+  // The file named on the command line.
+  std::optional<QString> fileArgument;
+  // Empty: the user's settings; otherwise an INI file (tests).
+  QString settingsFile;
+  bool registerAssociation = true;
+};
+
+// The main window. It owns the widgets and shows what the workspace decides;
+// it decides nothing itself. Split into topic files by menu.
+class TfrmMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TfrmMain(const StartOptions& options, QWidget* parent = nullptr);
+  ~TfrmMain() override;
+
+  // The display check failed: the program ends instead of showing the window.
+  [[nodiscard]] bool EndRequested() const { return endRequested_; }
+  [[nodiscard]] editor::Workspace& Ws() { return *workspace_; }
+  [[nodiscard]] QtSettings& AppSettings() { return *settings_; }
+  [[nodiscard]] const StartOptions& Options() const { return options_; }
+  // Runs the start-up step now if the window has not been shown yet
+  // (tests drive the window without showing it).
+  void StartDocument();
+
+  // Process starts (new instances, recent files); tests replace it.
+  void SetProgramStarter(ProgramStarter starter) { starter_ = std::move(starter); }
+  [[nodiscard]] const ProgramStarter& Starter() const { return starter_; }
+  // A file given to a new instance by the open command joins the recent list.
+  void RememberRecent(const QString& path);
+
+  // --- What the host asks of the window ---
+  void SetStatusPanel(int panel, const QString& text);
+  void ControlEnabled(const QString& name, bool enabled);
+  void ControlChecked(const QString& name, bool checked);
+  void CanvasChanged(QRect dirty);
+  void RefreshPanels();
+  void SetCanvasCursor(editor::CursorShape shape);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // tfrm_main.cpp
+  void ReadGeometry();
+  void WriteShutdownValues();
+  void BuildLayout();
+  void BuildToolBar();
+  void BuildStatusBar();
+  void BuildCentre();
+  void ApplyCanvasLayout();
+  void ClipboardWatch();
+  void Register(const QString& name, QObject* control);
+  QAction* MakeAction(const char* name, const char* caption, const char* hint, const char* icon);
+  // tfrm_main_file.cpp
+  void BuildFileMenu();
+  // tfrm_main_edit.cpp
+  void BuildEditMenu();
+  void BuildCanvasMenu();
+  void ShowCanvasMenu(QPoint global);
+  // tfrm_main_view.cpp
+  void BuildViewMenu();
+  // tfrm_main_image.cpp
+  void BuildImageMenu();
+  QWidget* BuildImagePanel();
+  void RefreshImagePanel();
+  // tfrm_main_effects.cpp
+  void BuildEffectsMenu();
+  // tfrm_main_tools.cpp
+  void BuildToolsMenu();
+  void BuildHelpMenu();
+  void RunSettingsDialog();
+  void RememberSavedFile();
+  QWidget* BuildToolPalette();
+  void RefreshToolPalette();
+  bool HandleToolLetter(int key);
+  // colour panel (tfrm_main_colours.cpp)
+  QWidget* BuildColourPanel();
+  void RefreshColourPanel();
+
+  StartOptions options_;
+  bool endRequested_ = false;
+  bool started_ = false;
+  bool closing_ = false;
+  std::unique_ptr<QtSettings> settings_;
+  std::unique_ptr<QtHost> host_;
+  std::unique_ptr<editor::Workspace> workspace_;
+
+  // Controls by object name; a command shared by menu and tool bar is one
+  // action under both names.
+  QHash<QString, QList<QPointer<QObject>>> controls_;
+  QMenu* canvasMenu_ = nullptr;
+  QMenu* imageMenu_ = nullptr;
+  QScrollArea* scrollBox_ = nullptr;
+  QFrame* canvasFrame_ = nullptr;
+  CanvasWidget* canvas_ = nullptr;
+  QList<QLabel*> statusPanels_;
+  QButtonGroup* toolGroup_ = nullptr;
+  QListWidget* toolOptions_ = nullptr;
+  QSpinBox* opacity_ = nullptr;
+  Swatch* foreSwatch_ = nullptr;
+  Swatch* backSwatch_ = nullptr;
+  PaletteBox* paletteBox_ = nullptr;
+  PreviewBox* preview_ = nullptr;
+  QLabel* imageCount_ = nullptr;
+  ImageListBox* imageList_ = nullptr;
+  QTimer* clipboardTimer_ = nullptr;
+  std::unique_ptr<ExternalCommands> externals_;
+  KRecentFile recentFiles_;
+  RecentActions recentActions_{};
+  ProgramStarter starter_;
+  int shownOptionTool_ = -1;
+  bool refreshingPalette_ = false;
+};
+
+}  // namespace pixmint::app

@@ -1,0 +1,86 @@
+// The colour panel: the two swatches, the three colour buttons and the
+// palette box.
+#include <QFrame>
+#include <QMouseEvent>
+#include <QToolButton>
+
+#include "app/art.h"
+#include "app/panels.h"
+#include "app/picture_image.h"
+#include "app/tfrm_main.h"
+#include "app/ui_texts.h"
+#include "editor/workspace.h"
+
+namespace pixmint::app {
+
+QWidget* TfrmMain::BuildColourPanel() {
+  auto* panel = new QFrame(this);
+  panel->setObjectName(QStringLiteral("Panel6"));
+  panel->setFixedWidth(64);
+  auto* foreFrame = new Swatch(QStringLiteral("panFrgrd"), QString::fromUtf8(texts::kHintFore), panel);
+  foreFrame->setGeometry(6, 4, 24, 24);
+  foreFrame->onClick = [this] { Ws().ChooseForeColour(); };
+  foreSwatch_ = new Swatch(QStringLiteral("PaintBox4"), QString::fromUtf8(texts::kHintFore), foreFrame);
+  foreSwatch_->setGeometry(1, 1, 22, 22);
+  foreSwatch_->onClick = [this] { Ws().ChooseForeColour(); };
+  backSwatch_ = new Swatch(QStringLiteral("panBkgrd"), QString::fromUtf8(texts::kHintBack), panel);
+  backSwatch_->setGeometry(34, 4, 24, 24);
+  backSwatch_->onClick = [this] { Ws().ChooseBackColour(); };
+
+  struct Button {
+    const char* name;
+    const char* hint;
+    const char* icon;
+    int left;
+    void (editor::Workspace::*run)();
+  };
+  const Button buttons[] = {
+      {"btnClrDefault", texts::kHintClrDefault, "clr_default", 5, &editor::Workspace::DefaultColours},
+      {"btnClrInvert", texts::kHintClrInvert, "clr_invert", 24, &editor::Workspace::InvertColour},
+      {"btnClrTrans", texts::kHintClrTrans, "clr_trans", 43, &editor::Workspace::TransColour},
+  };
+  for (const Button& spec : buttons) {
+    auto* button = new QToolButton(panel);
+    button->setObjectName(QLatin1String(spec.name));
+    button->setToolTip(QString::fromUtf8(spec.hint));
+    button->setIcon(ArtIcon(QLatin1String(spec.icon)));
+    button->setIconSize(QSize(14, 14));
+    button->setAutoRaise(true);
+    button->setGeometry(spec.left, 30, 16, 16);
+    Register(QLatin1String(spec.name), button);
+    connect(button, &QToolButton::clicked, this, [this, run = spec.run] { (Ws().*run)(); });
+  }
+  auto* line = new QFrame(panel);
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+  line->setGeometry(2, 49, 60, 2);
+
+  paletteBox_ = new PaletteBox(panel);
+  paletteBox_->setGeometry(2, 52, 60, 400);
+  paletteBox_->setCursor(CursorFor(editor::CursorShape::kDropper));
+  paletteBox_->onMove = [this](QPoint p) { Ws().PaletteBoxMouseMove(p.x(), p.y()); };
+  paletteBox_->onRelease = [this](QPoint p, Qt::KeyboardModifiers modifiers) {
+    Ws().PaletteBoxMouseUp(p.x(), p.y(), (modifiers & Qt::AltModifier) != 0 ? editor::kAltKey : 0u);
+  };
+  paletteBox_->onResize = [this](QSize size) {
+    Ws().SetPaletteBoxSize(size.width(), size.height(), FromQColor(palette().color(QPalette::Window)));
+    RefreshColourPanel();
+  };
+  panel->installEventFilter(this);
+  return panel;
+}
+
+void TfrmMain::RefreshColourPanel() {
+  if (foreSwatch_ == nullptr) return;
+  const editor::EditorState& state = Ws().State();
+  const raster::MarkerColours& markers = raster::Markers();
+  // The marker colours are shown by their buttons' pictures.
+  QPixmap glyph;
+  if (raster::SameRgb(state.ForeColor, markers.trans)) glyph = ArtPixmap(QStringLiteral("clr_trans"));
+  if (raster::SameRgb(state.ForeColor, markers.invert)) glyph = ArtPixmap(QStringLiteral("clr_invert"));
+  foreSwatch_->Show(ToQColor(state.ForeColor), glyph);
+  backSwatch_->Show(ToQColor(state.BackColor), {});
+  paletteBox_->Show(PictureToImage(Ws().PaletteBox()));
+}
+
+}  // namespace pixmint::app

@@ -1,0 +1,181 @@
+// The Image menu and the image panel: preview, count, the four buttons, the
+// owner-drawn list with its drag exchange and its pop-up menu.
+#include <QAction>
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/art.h"
+#include "app/icon_drawing.h"
+#include "app/panels.h"
+#include "app/tfrm_main.h"
+#include "app/ui_texts.h"
+#include "document/kv_icon.h"
+#include "editor/workspace.h"
+
+namespace pixmint::app {
+namespace {
+
+using Command = void (editor::Workspace::*)();
+
+struct ImageCommand {
+  const char* button;
+  const char* hint;
+  const char* popupCaption;
+  const char* icon;
+  Command run;
+};
+
+constexpr ImageCommand kImageCommands[] = {
+    {"btnImageAdd", texts::kHintImageAdd, texts::kPmuImageAdd, "image_add", &editor::Workspace::AddImage},
+    {"btnImageDel", texts::kHintImageDel, texts::kPmuImageDel, "image_del", &editor::Workspace::DeleteImage},
+    {"btnChangeFmt", texts::kHintChangeFmt, texts::kPmuImageConv, "image_conv", &editor::Workspace::ChangeFormat},
+    {"btnDuplicate", texts::kHintDuplicate, texts::kPmuImageDup, "image_dup", &editor::Workspace::DuplicateImage},
+};
+
+}  // namespace
+
+void TfrmMain::BuildImageMenu() {
+  QMenu* menu = menuBar()->addMenu(QString::fromUtf8(texts::kMenuImage));
+  menu->setObjectName(QStringLiteral("mnuImage"));
+  QAction* add = MakeAction("mnuImageNew", texts::kImageNew, nullptr, nullptr);
+  add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
+  connect(add, &QAction::triggered, this, [this] { Ws().AddImage(); });
+  QAction* del = MakeAction("mnuImageDel", texts::kImageDel, nullptr, nullptr);
+  del->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+  connect(del, &QAction::triggered, this, [this] { Ws().DeleteImage(); });
+  QAction* dup = MakeAction("mnuImageDup", texts::kImageDup, nullptr, nullptr);
+  connect(dup, &QAction::triggered, this, [this] { Ws().DuplicateImage(); });
+  QAction* conv = MakeAction("mnuImageConv", texts::kImageConv, nullptr, nullptr);
+  connect(conv, &QAction::triggered, this, [this] { Ws().ChangeFormat(); });
+  menu->addActions({add, del, dup, conv});
+  menu->addSeparator();
+
+  auto* modes = new QActionGroup(this);
+  QAction* alpha = MakeAction("mnuImageAlpha", texts::kImageAlpha, texts::kHintModeAlpha, "mode_alpha");
+  Register(QStringLiteral("tbtnModeAlpha"), alpha);
+  connect(alpha, &QAction::triggered, this, [this] { Ws().ModeAlpha(); });
+  QAction* rgb = MakeAction("mnuImageRGB", texts::kImageRgb, texts::kHintModeRgb, "mode_rgb");
+  Register(QStringLiteral("tbtnModeRGB"), rgb);
+  connect(rgb, &QAction::triggered, this, [this] { Ws().ModeRgb(); });
+  for (QAction* mode : {alpha, rgb}) {
+    mode->setCheckable(true);
+    mode->setEnabled(false);
+    modes->addAction(mode);
+  }
+  rgb->setChecked(true);
+  menu->addActions({alpha, rgb});
+}
+
+QWidget* TfrmMain::BuildImagePanel() {
+  auto* panel = new QWidget(this);
+  panel->setObjectName(QStringLiteral("Panel5"));
+  panel->setFixedWidth(128);
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(4, 2, 4, 4);
+  column->setSpacing(2);
+  auto* label = new QLabel(QString::fromUtf8(texts::kPreviewLabel), panel);
+  label->setObjectName(QStringLiteral("Label2"));
+  column->addWidget(label);
+  auto* bevel = new QFrame(panel);
+  bevel->setObjectName(QStringLiteral("Bevel2"));
+  bevel->setFrameShape(QFrame::Box);
+  bevel->setFrameShadow(QFrame::Sunken);
+  bevel->setFixedSize(116, 60);
+  preview_ = new PreviewBox(bevel);
+  preview_->setGeometry(2, 2, 112, 56);
+  preview_->painter = [this](QPainter& painter, QSize size) {
+    const document::TKvIcon* icon = Ws().Document();
+    const int i = Ws().State().CurrentImage;
+    const int half = size.width() / 2;
+    const QColor window = palette().color(QPalette::Window);
+    const QColor desktop(0x3A, 0x6E, 0xA5);
+    painter.fillRect(0, 0, half, size.height(), window);
+    painter.fillRect(half, 0, size.width() - half, size.height(), desktop);
+    if (icon == nullptr || i < 0) return;
+    const QImage overWindow = IconOverBackground(*icon, i, window, 56, 56);
+    const QImage overDesktop = IconOverBackground(*icon, i, desktop, 56, 56);
+    if (overWindow.isNull()) return;
+    const QPoint at((56 - overWindow.width()) / 2, (56 - overWindow.height()) / 2);
+    painter.drawImage(at, overWindow);
+    painter.drawImage(at + QPoint(56, 0), overDesktop);
+  };
+  column->addWidget(bevel);
+  imageCount_ = new QLabel(QString::fromUtf8(texts::kImageCountInitial), panel);
+  imageCount_->setObjectName(QStringLiteral("labImageCount"));
+  column->addWidget(imageCount_);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(1);
+  imageMenu_ = new QMenu(this);
+  imageMenu_->setObjectName(QStringLiteral("PopupMenu1"));
+  for (const ImageCommand& command : kImageCommands) {
+    auto* button = new QToolButton(panel);
+    button->setObjectName(QLatin1String(command.button));
+    button->setToolTip(QString::fromUtf8(command.hint));
+    button->setIcon(ArtIcon(QLatin1String(command.icon)));
+    button->setAutoRaise(true);
+    button->setFixedSize(23, 22);
+    button->setEnabled(false);
+    Register(QLatin1String(command.button), button);
+    connect(button, &QToolButton::clicked, this, [this, run = command.run] { (Ws().*run)(); });
+    buttons->addWidget(button);
+    QAction* item = imageMenu_->addAction(QString::fromUtf8(command.popupCaption));
+    connect(item, &QAction::triggered, this, [this, run = command.run] { (Ws().*run)(); });
+  }
+  buttons->addStretch();
+  column->addLayout(buttons);
+
+  imageList_ = new ImageListBox(panel);
+  auto source = [this](int row) -> std::optional<ImageEntry> {
+    const document::TKvIcon* icon = Ws().Document();
+    if (icon == nullptr || row < 0 || static_cast<std::uint32_t>(row) >= icon->ImageCount()) return std::nullopt;
+    const document::ImageSurface* colour = icon->XorBitmap(static_cast<std::uint32_t>(row));
+    if (colour == nullptr) return std::nullopt;
+    ImageEntry entry;
+    entry.width = colour->Width();
+    entry.height = colour->Height();
+    entry.colours = static_cast<int>(icon->Colors(static_cast<std::uint32_t>(row)));
+    entry.drawThumbnail = [icon, row](QPainter& painter, QPoint at, QColor under) {
+      painter.drawImage(at, IconOverBackground(*icon, row, under, 48, 48));
+    };
+    return entry;
+  };
+  imageList_->setItemDelegate(new ImageEntryDelegate(source, imageList_));
+  imageList_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(imageList_, &QWidget::customContextMenuRequested, this,
+          [this](QPoint at) { imageMenu_->popup(imageList_->viewport()->mapToGlobal(at)); });
+  connect(imageList_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (!refreshingPalette_ && row >= 0 && row != Ws().State().CurrentImage) Ws().SelectImage(row);
+  });
+  imageList_->onPress = [this](int entry) { Ws().ImageListMouseDown(entry); };
+  imageList_->onRelease = [this](int entry) { Ws().ImageListMouseUp(entry); };
+  column->addWidget(imageList_, 1);
+  return panel;
+}
+
+void TfrmMain::RefreshImagePanel() {
+  const editor::EditorState& state = Ws().State();
+  refreshingPalette_ = true;
+  if (imageList_->count() != state.ImageEntries) {
+    imageList_->clear();
+    for (int i = 0; i < state.ImageEntries; ++i) imageList_->addItem(QString::number(i));
+  }
+  if (state.CurrentImage >= 0 && state.CurrentImage < imageList_->count()) {
+    imageList_->setCurrentRow(state.CurrentImage);
+  }
+  // Sizes and depths may have changed without the count changing.
+  imageList_->doItemsLayout();
+  imageList_->viewport()->update();
+  refreshingPalette_ = false;
+  if (state.ImageEntries > 0) {
+    imageCount_->setText(QString::fromUtf8(texts::kImageCountPrefix) + QString::number(state.ImageEntries));
+  }
+  preview_->update();
+}
+
+}  // namespace pixmint::app

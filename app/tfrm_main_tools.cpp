@@ -1,0 +1,227 @@
+// The tool palette on the left, the tool letters, and the Tools menu.
+#include <QAction>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSpinBox>
+#include <QStyledItemDelegate>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/art.h"
+#include "app/dialogs/external_commands.h"
+#include "app/tfrm_cur_test.h"
+#include "app/tfrm_main.h"
+#include "app/ui_texts.h"
+#include "editor/workspace.h"
+#include "tools/tool_table.h"
+
+namespace pixmint::app {
+namespace {
+
+// The letters that choose tools; upper and lower case alike.
+struct ToolLetter {
+  int key;
+  int tool;
+};
+constexpr ToolLetter kToolLetters[] = {
+    {Qt::Key_A, tools::kToolSpray},     {Qt::Key_B, tools::kToolBrush},     {Qt::Key_C, tools::kToolCurve},
+    {Qt::Key_E, tools::kToolEraser},    {Qt::Key_I, tools::kToolDropper},   {Qt::Key_K, tools::kToolFill},
+    {Qt::Key_L, tools::kToolSelectAdv}, {Qt::Key_M, tools::kToolSelectBas}, {Qt::Key_N, tools::kToolLine},
+    {Qt::Key_R, tools::kToolRect},      {Qt::Key_T, tools::kToolText},      {Qt::Key_V, tools::kToolMoveScale},
+    {Qt::Key_Y, tools::kToolPencil},
+};
+
+QString PictureSet(tools::OptionPictures pictures) {
+  switch (pictures) {
+    case tools::OptionPictures::kPencil:
+      return QStringLiteral("opt_pencil");
+    case tools::OptionPictures::kBrush:
+      return QStringLiteral("opt_brush");
+    case tools::OptionPictures::kEraser:
+      return QStringLiteral("opt_eraser");
+    case tools::OptionPictures::kSpray:
+      return QStringLiteral("opt_spray");
+    default:
+      return {};
+  }
+}
+
+// Draws option n as picture n of the current tool's set, 5 pixels in.
+class OptionDelegate : public QStyledItemDelegate {
+ public:
+  OptionDelegate(std::function<QString()> pictureSet, QObject* parent)
+      : QStyledItemDelegate(parent), pictureSet_(std::move(pictureSet)) {}
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    const bool selected = (option.state & QStyle::State_Selected) != 0;
+    painter->fillRect(option.rect, option.palette.color(selected ? QPalette::Highlight : QPalette::Base));
+    const QString set = pictureSet_();
+    if (set.isEmpty()) return;
+    const QPixmap picture = ArtPixmap(set + QString::number(index.row()));
+    painter->drawPixmap(option.rect.left() + 5, option.rect.top(), picture);
+  }
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+    return {option.rect.width(), 16};
+  }
+
+ private:
+  std::function<QString()> pictureSet_;
+};
+
+// The opacity box takes digits only: every other typed character, Backspace
+// included, is discarded. Values above 100 are shown as 100.
+class OpacityBox : public QSpinBox {
+ public:
+  explicit OpacityBox(QWidget* parent) : QSpinBox(parent) {}
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const QString text = event->text();
+    if (!text.isEmpty() && text.at(0).isPrint() &&
+        !(text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9'))) {
+      return;
+    }
+    if (event->key() == Qt::Key_Backspace) return;
+    QSpinBox::keyPressEvent(event);
+  }
+  QValidator::State validate(QString& input, int&) const override {
+    for (const QChar c : input) {
+      if (!c.isDigit()) return QValidator::Invalid;
+    }
+    return input.isEmpty() ? QValidator::Intermediate : QValidator::Acceptable;
+  }
+  int valueFromText(const QString& text) const override {
+    bool ok = false;
+    const qlonglong value = text.toLongLong(&ok);
+    if (!ok) return 0;
+    return static_cast<int>(std::clamp<qlonglong>(value, 0, 100));
+  }
+};
+
+}  // namespace
+
+QWidget* TfrmMain::BuildToolPalette() {
+  auto* panel = new QWidget(this);
+  panel->setObjectName(QStringLiteral("Panel2"));
+  panel->setFixedWidth(57);
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(2, 2, 2, 2);
+  column->setSpacing(2);
+  auto* grid = new QGridLayout;
+  grid->setSpacing(1);
+  toolGroup_ = new QButtonGroup(panel);
+  toolGroup_->setExclusive(true);
+  int cell = 0;
+  for (const tools::ToolInfo& tool : tools::ToolTable()) {
+    auto* button = new QToolButton(panel);
+    const QString name = QString::fromUtf8(tool.button.data(), static_cast<qsizetype>(tool.button.size()));
+    button->setObjectName(name);
+    button->setToolTip(QString::fromUtf8(tool.hint.data(), static_cast<qsizetype>(tool.hint.size())));
+    button->setIcon(ArtIcon(QStringLiteral("tool_") + QString::number(tool.id)));
+    button->setCheckable(true);
+    button->setAutoRaise(true);
+    button->setFixedSize(25, 25);
+    toolGroup_->addButton(button, tool.id);
+    Register(name, button);
+    connect(button, &QToolButton::clicked, this, [this, id = tool.id] { Ws().ChooseTool(id); });
+    grid->addWidget(button, cell / 2, cell % 2);
+    ++cell;
+  }
+  column->addLayout(grid);
+
+  toolOptions_ = new QListWidget(panel);
+  toolOptions_->setObjectName(QStringLiteral("lbxToolOption"));
+  toolOptions_->setToolTip(QString::fromUtf8(texts::kHintToolOption));
+  toolOptions_->setFixedSize(46, 71);
+  toolOptions_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  toolOptions_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  toolOptions_->setItemDelegate(new OptionDelegate(
+      [this] {
+        const tools::ToolInfo* tool = tools::FindTool(Ws().State().ToolId);
+        return tool != nullptr ? PictureSet(tool->pictures) : QString();
+      },
+      toolOptions_));
+  connect(toolOptions_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { Ws().ChooseOption(toolOptions_->row(item)); });
+  column->addWidget(toolOptions_, 0, Qt::AlignHCenter);
+
+  auto* label = new QLabel(QString::fromUtf8(texts::kOpacityLabel), panel);
+  label->setObjectName(QStringLiteral("Label1"));
+  column->addWidget(label);
+  opacity_ = new OpacityBox(panel);
+  opacity_->setObjectName(QStringLiteral("updOpacity"));
+  opacity_->setToolTip(QString::fromUtf8(texts::kHintOpacity));
+  opacity_->setRange(0, 100);
+  opacity_->setSingleStep(10);
+  opacity_->setValue(100);
+  opacity_->setEnabled(false);
+  Register(QStringLiteral("updOpacity"), opacity_);
+  connect(opacity_, &QSpinBox::textChanged, this, [this](const QString& text) {
+    QString shown = text;
+    if (text.size() > 3 || text.toInt() > 100) {
+      shown = QStringLiteral("100");
+      const QSignalBlocker blocker(opacity_);
+      opacity_->findChild<QLineEdit*>()->setText(shown);
+    }
+    Ws().SetOpacityText(shown.toStdString());
+  });
+  column->addWidget(opacity_);
+  column->addStretch();
+  return panel;
+}
+
+void TfrmMain::RefreshToolPalette() {
+  if (toolGroup_ == nullptr || !workspace_) return;
+  const editor::EditorState& state = Ws().State();
+  const tools::ToolInfo* tool = tools::FindTool(state.ToolId);
+  const int count = tool != nullptr ? tool->optionCount : 0;
+  if (shownOptionTool_ != state.ToolId || toolOptions_->count() != count) {
+    shownOptionTool_ = state.ToolId;
+    toolOptions_->clear();
+    for (int i = 0; i < count; ++i) toolOptions_->addItem(QString::number(i + 1));
+  }
+  const int option = Ws().ToolOption();
+  if (option >= 0 && option < toolOptions_->count()) toolOptions_->setCurrentRow(option);
+  toolOptions_->viewport()->update();
+  const QString opacity = QString::fromStdString(Ws().OpacityText());
+  if (!opacity.isEmpty() && opacity_->findChild<QLineEdit*>()->text() != opacity) {
+    const QSignalBlocker blocker(opacity_);
+    opacity_->findChild<QLineEdit*>()->setText(opacity);
+    opacity_->interpretText();
+  }
+}
+
+bool TfrmMain::HandleToolLetter(int key) {
+  for (const ToolLetter& letter : kToolLetters) {
+    if (letter.key == key) {
+      Ws().ChooseTool(letter.tool);
+      return true;
+    }
+  }
+  return false;
+}
+
+void TfrmMain::BuildToolsMenu() {
+  QMenu* menu = menuBar()->addMenu(QString::fromUtf8(texts::kMenuTools));
+  menu->setObjectName(QStringLiteral("mnuTools"));
+  QAction* extract = MakeAction("mnuToolExtract", texts::kToolExtract, texts::kHintExeDll, "exe_dll");
+  Register(QStringLiteral("tbtnExeDll"), extract);
+  connect(extract, &QAction::triggered, this, [this] { externals_->StartExtractor(); });
+  QAction* convert = MakeAction("mnuToolPicToIco", texts::kToolPicToIco, texts::kHintPicToIco, "pic_to_ico");
+  Register(QStringLiteral("tbtnPicToIco"), convert);
+  connect(convert, &QAction::triggered, this, [this] { externals_->StartPicToIco(); });
+  menu->addActions({extract, convert});
+  menu->addSeparator();
+  QAction* hotSpot = MakeAction("mnuToolHotSpot", texts::kToolHotSpot, nullptr, nullptr);
+  hotSpot->setEnabled(false);
+  connect(hotSpot, &QAction::triggered, this, [this] { RunHotSpotDialog(*this, Ws()); });
+  menu->addAction(hotSpot);
+}
+
+}  // namespace pixmint::app
