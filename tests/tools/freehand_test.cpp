@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include "raster/composite.h"
+#include "support/pixel_grid.h"
+#include "tools/freehand_tools.h"
+#include "tools/spray.h"
+#include "tools/tool_rig.h"
+
+namespace pixmint::tools::test {
+namespace {
+
+using pixmint::test::FromAscii;
+using pixmint::test::SamePicture;
+using raster::Rgb;
+
+constexpr raster::Colour kBlack = Rgb(0, 0, 0);
+
+TEST(Pencil, ClickWithoutMoveSetsOnePixel) {
+  Rig rig(5, 4, 4);
+  auto pencil = rig.Make<TKvPencil>(100);
+  pencil->SetValue(kBlack, 0, 0, 1, 65536, 0);
+  Stroke(*pencil, {{2, 1}});
+  EXPECT_TRUE(SamePicture(FromAscii({".....", "..#..", ".....", "....."}), rig.work));
+  EXPECT_EQ(pencil->PointCount, 1);  // the press point stored twice
+}
+
+TEST(Pencil, DragPaintsBothEndsAndKeepsTheRest) {
+  Rig rig(6, 3, 1);
+  auto pencil = rig.Make<TKvPencil>(100);
+  pencil->SetValue(kBlack, 0, 0, 1, 65536, 0);
+  Stroke(*pencil, {{1, 1}, {3, 1}, {4, 1}});
+  EXPECT_TRUE(SamePicture(FromAscii({"......", ".####.", "......"}), rig.work));
+}
+
+TEST(Pencil, OpacityBlendsOverThePictureAndTransparencyIsNeverBlended) {
+  struct Case {
+    int opacity;
+    raster::Colour colour;
+    raster::Colour expected;
+  };
+  const raster::Colour trans = raster::Markers().trans;
+  const Case cases[] = {{1, kBlack, Rgb(252, 252, 252)},
+                        {50, kBlack, Rgb(127, 127, 127)},
+                        {99, kBlack, Rgb(2, 2, 2)},
+                        {100, kBlack, kBlack},
+                        {0, kBlack, kBlack},
+                        {50, trans, trans}};
+  for (const Case& c : cases) {
+    Rig rig(3, 3, 3);
+    auto pencil = rig.Make<TKvPencil>(c.opacity);
+    pencil->SetValue(c.colour, 0, 0, 1, 65536, 0);
+    Stroke(*pencil, {{1, 1}});
+    EXPECT_EQ(rig.work.Pixel(1, 1), c.expected) << "opacity " << c.opacity;
+    EXPECT_EQ(rig.work.Pixel(0, 0), Rgb(255, 255, 255));
+  }
+}
+
+TEST(Pencil, ShowsTheCompositeEnlargedWithTheGrid) {
+  Rig rig(2, 2, 3);
+  auto pencil = rig.Make<TKvPencil>(100);
+  pencil->SetValue(kBlack, 0, 0, 1, 65536, 0);
+  Stroke(*pencil, {{1, 0}});
+  const raster::Colour grid = Rgb(192, 192, 192);
+  EXPECT_EQ(rig.screen.Pixel(0, 0), grid);    // grid line start
+  EXPECT_EQ(rig.screen.Pixel(4, 1), kBlack);  // inside the painted block
+  EXPECT_EQ(rig.screen.Pixel(1, 4), Rgb(255, 255, 255));
+  EXPECT_EQ(pencil->TakeDirtyScreenRect(), (raster::Rect{0, 0, 6, 6}));
+  EXPECT_TRUE(pencil->TakeDirtyScreenRect().Empty());
+}
+
+TEST(Pencil, StrokeStopsGrowingAtThePointLimit) {
+  Rig rig(4, 4, 1);
+  auto pencil = rig.Make<TKvPencil>(100);
+  pencil->SetValue(kBlack, 0, 0, 1, 65536, 0);
+  pencil->OnMouseDown(0, 0, 0);
+  for (int i = 0; i < kMaxStrokePoints + 10; ++i) pencil->OnMouseMove(0, i % 2, 0);
+  EXPECT_EQ(pencil->PointCount, kMaxStrokePoints - 1);
+  pencil->OnMouseUp(0, 3, 3);
+  EXPECT_EQ(rig.work.Pixel(3, 3), Rgb(255, 255, 255));  // ignored like the moves before it
+  EXPECT_EQ(rig.work.Pixel(1, 0), kBlack);
+}
+
+TEST(Eraser, PaintsTransparencyAtFullStrengthWhateverTheOpacity) {
+  for (int opacity : {1, 50, 99}) {
+    Rig rig(3, 3, 3, Rgb(9, 9, 9));
+    auto eraser = rig.Make<TKvEraser>(opacity);
+    eraser->SetValue(raster::Markers().trans, 0, 0, 1, 65536, 0);
+    EXPECT_EQ(eraser->Opacity, 100);
+    Stroke(*eraser, {{0, 0}, {2, 0}});
+    EXPECT_TRUE(
+        SamePicture(FromAscii({"ttt", "???", "???"}, {{'t', raster::Markers().trans}, {'?', Rgb(9, 9, 9)}}), rig.work));
+  }
+}
+
+// The value of a pixel covered by the rings 0..lastRing (0 the widest) of a
+// brush of `rings` rings at opacity p: the outer rings fade toward the picture.
+int BrushValue(int paint, int under, int rings, int lastRing, int p) {
+  int v = under;
+  for (int i = 0; i <= rings; ++i) {
+    if (i <= lastRing) v = paint;
+    const int merge = p - (i == rings ? 0 : 20);
+    if (raster::Blends(merge)) v = raster::BlendByte(v, under, merge);
+  }
+  return raster::Blends(p) ? raster::BlendByte(v, under, p) : v;
+}
+
+TEST(Brush, RingsFadeOutwardAndTheOpacityHasAFloorOf20) {
+  for (int opacity : {10, 20, 21, 50, 100}) {
+    Rig rig(21, 9, 1);
+    auto brush = rig.Make<TKvBrush>(opacity);
+    brush->SetValue(kBlack, 0, 0, (3 << 16) | 2, 65536, 0);  // widths 7, 5, 3
+    EXPECT_EQ(brush->PenWidth, 3);
+    EXPECT_EQ(brush->Rings, 2);
+    Stroke(*brush, {{5, 4}, {15, 4}});
+    const int p = std::max(opacity, 20);
+    EXPECT_EQ(brush->Opacity, p);
+    SCOPED_TRACE(testing::Message() << "opacity " << opacity);
+    EXPECT_EQ(raster::Red(rig.work.Pixel(10, 4)), BrushValue(0, 255, 2, 2, p));  // on the path: every ring
+    EXPECT_EQ(raster::Red(rig.work.Pixel(10, 6)), BrushValue(0, 255, 2, 1, p));  // 2 away: the two widest
+    EXPECT_EQ(raster::Red(rig.work.Pixel(10, 7)), BrushValue(0, 255, 2, 0, p));  // 3 away: the widest only
+    EXPECT_EQ(raster::Red(rig.work.Pixel(10, 8)), 255);                          // beyond
+  }
+}
+
+TEST(Brush, TransparencyDrawsOnlyTheWidestRingAtFullStrength) {
+  Rig rig(21, 9, 1, kBlack);
+  auto brush = rig.Make<TKvBrush>(30);
+  brush->SetValue(raster::Markers().trans, 0, 0, (3 << 16) | 2, 65536, 0);
+  Stroke(*brush, {{5, 4}, {15, 4}});
+  EXPECT_EQ(rig.work.Pixel(10, 7), raster::Markers().trans);
+  EXPECT_EQ(rig.work.Pixel(10, 4), raster::Markers().trans);
+  EXPECT_EQ(rig.work.Pixel(10, 8), kBlack);
+}
+
+TEST(Spray, RandomNumbersFollowTheGenerator) {
+  SprayRandom random;
+  random.Pin(12345);
+  EXPECT_EQ(random.Random(4), 1u);
+  EXPECT_EQ(random.Random(3), 0u);
+  EXPECT_EQ(random.Random(359), 28u);
+  random.Pin(777);
+  const std::vector<raster::Point> expected{{20, 23}, {20, 20}, {17, 18}, {21, 21}, {16, 21}, {20, 20}};
+  for (raster::Point p : expected) EXPECT_EQ(SprayPoint(random, 20, 20, 5), p);
+}
+
+TEST(Spray, BurstsPaintWithinTheRadiusOncePerTick) {
+  for (int option = 0; option < 3; ++option) {
+    Rig rig(41, 41, 1);
+    SprayRandom random;
+    random.Pin(5u + option);
+    auto spray = rig.Make<TKvSpray>(100, random);
+    spray->SetValue(kBlack, 0, 0, 2 * option + 7, 0, 0);
+    const int r = (2 * option + 7) / 2;
+    spray->OnMouseDown(0, 20, 20);
+    const raster::Picture afterPress = rig.work;
+    EXPECT_TRUE(spray->TimerActive());
+    spray->OnTimerTick();
+    EXPECT_FALSE(afterPress == rig.work);  // each tick lands in the picture at once
+    int painted = 0;
+    for (int y = 0; y < 41; ++y) {
+      for (int x = 0; x < 41; ++x) {
+        if (rig.work.Pixel(x, y) != kBlack) continue;
+        ++painted;
+        EXPECT_LE((x - 20) * (x - 20) + (y - 20) * (y - 20), r * r) << x << "," << y;
+      }
+    }
+    EXPECT_GT(painted, 0);
+    EXPECT_LE(painted, 2 * r * 10);
+    spray->OnMouseUp(0, 20, 20);
+    EXPECT_FALSE(spray->TimerActive());
+    const raster::Picture afterRelease = rig.work;
+    spray->OnTimerTick();
+    EXPECT_TRUE(afterRelease == rig.work);
+  }
+}
+
+TEST(Spray, DotsOfOnePressAreBlendedOnceAndAMoveStartsAtTheNewPoint) {
+  Rig rig(40, 20, 1);
+  SprayRandom random;
+  random.Pin(42);
+  auto spray = rig.Make<TKvSpray>(50, random);
+  spray->SetValue(kBlack, 0, 0, 7, 0, 0);
+  spray->OnMouseDown(0, 8, 10);
+  for (int i = 0; i < 5; ++i) spray->OnTimerTick();
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 40; ++x) {
+      const raster::Colour c = rig.work.Pixel(x, y);
+      EXPECT_TRUE(c == Rgb(255, 255, 255) || c == Rgb(127, 127, 127)) << x << "," << y;
+    }
+  }
+  spray->OnMouseMove(0, 30, 10);  // over a snapshot that holds the first dots
+  for (int i = 0; i < 5; ++i) spray->OnTimerTick();
+  int farDots = 0;
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 20; x < 40; ++x) farDots += rig.work.Pixel(x, y) != Rgb(255, 255, 255);
+  }
+  EXPECT_GT(farDots, 0);
+}
+
+}  // namespace
+}  // namespace pixmint::tools::test
