@@ -101,6 +101,51 @@ TEST(Conformance, EveryCorpusFileLoadsAsExpectedOrIsRejectedWithAMessage) {
   EXPECT_GT(compared, 100);
 }
 
+// Our own samples: odd but valid layouts load as what they hold.
+TEST(Conformance, SamplesLoadWithTheirDepthsTablesAndHotSpots) {
+  struct Case {
+    const char* file;
+    std::vector<std::uint32_t> depths;
+    std::size_t tableOfFirst;
+    raster::Point hotSpotOfFirst;
+  };
+  const Case cases[] = {
+      {"depths.ico", {1, 4, 8, 16, 24, 32}, 2, {0, 0}}, {"png-entry.ico", {8, 32}, 256, {0, 0}},
+      {"cursor-hotspots.cur", {4, 32}, 16, {5, 7}},     {"colours-used-20.ico", {8}, 20, {0, 0}},
+      {"header-124-bytes.ico", {24}, 0, {0, 0}},        {"blocks-reversed-with-gap.ico", {4, 1}, 16, {0, 0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    document::TKvIcon icon;
+    std::string message;
+    icon.SetErrorCallback([&message](std::string_view text, std::string_view) { message = text; });
+    ASSERT_TRUE(icon.LoadFromFile((fs::path(PIXMINT_TEST_DATA_DIR) / c.file).string())) << message;
+    ASSERT_EQ(icon.ImageCount(), c.depths.size());
+    for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) EXPECT_EQ(icon.Colors(i), c.depths[i]) << i;
+    EXPECT_EQ(icon.XorBitmap(0)->Table().size(), c.tableOfFirst);
+    EXPECT_EQ(icon.GetHotSpot(0), c.hotSpotOfFirst);
+  }
+}
+
+// Every malformed file (hand-made or found by the fuzzer) is refused whole;
+// all but an unusable file header come with one of the reader's messages.
+TEST(Conformance, MalformedFilesAreRejected) {
+  int seen = 0;
+  for (const auto& entry : fs::directory_iterator(fs::path(PIXMINT_TEST_DATA_DIR) / "bad")) {
+    const std::string name = entry.path().filename().string();
+    SCOPED_TRACE(name);
+    ++seen;
+    document::TKvIcon icon;
+    std::string message;
+    icon.SetErrorCallback([&message](std::string_view text, std::string_view) { message = text; });
+    EXPECT_FALSE(icon.LoadFromFile(entry.path().string()));
+    EXPECT_EQ(icon.ImageCount(), 0u);
+    const bool unusableHeader = name.starts_with("file-header-") || name.starts_with("riff-");
+    EXPECT_EQ(message.empty(), unusableHeader) << message;
+  }
+  EXPECT_GE(seen, 20);
+}
+
 // Load, save to memory, load again: the same images, masks, tables and hot
 // spots, for every corpus file and every sample of our own.
 TEST(Conformance, SavingAndLoadingAgainChangesNothing) {

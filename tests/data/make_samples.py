@@ -142,8 +142,8 @@ def bad_samples():
         return bytes(b)
 
     yield "bit-count-7.ico", icon_file([patched(14, "<H", 7)])
-    yield "header-size-below-40.ico", icon_file([patched(0, "<I", 12)])
-    yield "header-size-beyond-block.ico", icon_file([patched(0, "<I", 5000)])
+    yield "bitmap-header-size-below-40.ico", icon_file([patched(0, "<I", 12)])
+    yield "bitmap-header-size-beyond-block.ico", icon_file([patched(0, "<I", 5000)])
     yield "width-zero.ico", icon_file([patched(4, "<i", 0)])
     yield "width-above-1024.ico", icon_file([patched(4, "<i", 2000)])
     yield "height-negative.ico", icon_file([patched(8, "<i", -32)])
@@ -157,9 +157,9 @@ def bad_samples():
     yield "second-entry-bad.ico", icon_file([good, patched(14, "<H", 3)])
     yield "png-truncated.ico", icon_file([png_entry(32, 32)[:60]])
     yield "png-above-1024.ico", icon_file([png_entry(1100, 1)])
-    yield "header-type-3.ico", struct.pack("<HHH", 0, 3, 1) + icon_file([good])[6:]
-    yield "header-reserved-nonzero.ico", struct.pack("<HHH", 1, 1, 1) + icon_file([good])[6:]
-    yield "header-count-zero.ico", struct.pack("<HHH", 0, 1, 0)
+    yield "file-header-type-3.ico", struct.pack("<HHH", 0, 3, 1) + icon_file([good])[6:]
+    yield "file-header-reserved-nonzero.ico", struct.pack("<HHH", 1, 1, 1) + icon_file([good])[6:]
+    yield "file-header-count-zero.ico", struct.pack("<HHH", 0, 1, 0)
     yield "riff-animated-cursor.cur", b"RIFF" + struct.pack("<I", 4) + b"ACON"
 
 
