@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include "support/pixel_grid.h"
+#include "tools/fill_dropper.h"
+#include "tools/selection_tools.h"
+#include "tools/tool_rig.h"
+
+namespace pixmint::tools::test {
+namespace {
+
+using pixmint::test::FromAscii;
+using pixmint::test::SamePicture;
+using raster::Picture;
+using raster::Point;
+using raster::Rgb;
+
+// A picture whose every pixel is different, to see exactly what was copied.
+Picture Numbered(int w, int h) {
+  Picture p(w, h);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) p.SetPixel(x, y, Rgb(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 7));
+  }
+  return p;
+}
+
+TEST(Fill, ActsAtTheReleasePointAndBlendsTwiceAt50) {
+  struct Case {
+    int opacity;
+    raster::Colour expected;
+  } const cases[] = {{100, Rgb(0, 0, 0)}, {50, Rgb(191, 191, 191)}, {1, Rgb(254, 254, 254)}};
+  for (const Case& c : cases) {
+    Rig rig(4, 3, 2);
+    rig.work = FromAscii({"..#r", "..#r", "..#r"});
+    auto fill = rig.Make<TKvFill>(c.opacity);
+    fill->SetValue(Rgb(0, 0, 0), 0, 0, 0, 0, 0);
+    fill->OnMouseDown(0, 3, 0);  // pressed on red, released on white
+    fill->OnMouseUp(0, 0, 2);
+    EXPECT_EQ(rig.work.Pixel(1, 1), c.expected) << c.opacity;
+    EXPECT_EQ(rig.work.Pixel(3, 1), Rgb(255, 0, 0));
+    EXPECT_EQ(rig.work.Pixel(2, 1), Rgb(0, 0, 0));
+  }
+}
+
+TEST(Marquee, CopiesTheDraggedRectangleWhicheverWayItWasDragged) {
+  Rig rig(12, 12, 4);
+  rig.work = Numbered(12, 12);
+  Picture target;
+  auto marquee = rig.Make<TKvSelectBas>(100);
+  marquee->SetTarget(&target);
+  Stroke(*marquee, {{10, 10}, {7, 5}, {4, 2}});
+  EXPECT_EQ(marquee->Origin, (Point{4, 2}));
+  ASSERT_EQ(target.Width(), 6);
+  ASSERT_EQ(target.Height(), 8);
+  EXPECT_EQ(target.Pixel(0, 0), rig.work.Pixel(4, 2));
+  EXPECT_EQ(target.Pixel(5, 7), rig.work.Pixel(9, 9));
+  EXPECT_TRUE(rig.work == Numbered(12, 12));  // the marquee copies, it does not cut
+}
+
+TEST(Marquee, ClickOrLineSelectsNothing) {
+  for (Point release : {Point{3, 3}, Point{3, 8}, Point{8, 3}}) {
+    Rig rig(10, 10, 2);
+    Picture target(5, 5);
+    auto marquee = rig.Make<TKvSelectBas>(100);
+    marquee->SetTarget(&target);
+    Stroke(*marquee, {{3, 3}, {6, 6}, release});
+    EXPECT_EQ(marquee->Origin, (Point{-1, -1}));
+    EXPECT_TRUE(SamePicture(FromAscii({"t"}), target));
+  }
+}
+
+TEST(Marquee, PartsBeyondThePictureAreTransparent) {
+  Rig rig(4, 4, 2, Rgb(0, 0, 0));
+  Picture target;
+  auto marquee = rig.Make<TKvSelectBas>(100);
+  marquee->SetTarget(&target);
+  Stroke(*marquee, {{-2, 2}, {2, 5}});
+  EXPECT_EQ(marquee->Origin, (Point{-2, 2}));
+  EXPECT_TRUE(SamePicture(FromAscii({"tt##", "tt##", "tttt"}), target));
+}
+
+// Clicks of one lasso outline: press and release at each point.
+void Click(TKvSelectAdv& lasso, Point p) {
+  lasso.OnMouseDown(0, p.x, p.y);
+  lasso.OnMouseMove(0, p.x, p.y);
+  lasso.OnMouseUp(0, p.x, p.y);
+}
+
+TEST(Lasso, ClosesWithinOnePixelOfTheFirstVertexButNotAtTwo) {
+  for (int offset : {0, 1, 2}) {
+    Rig rig(12, 12, 3, Rgb(0, 0, 255));
+    Picture target;
+    auto lasso = rig.Make<TKvSelectAdv>(100);
+    lasso->SetTarget(&target);
+    lasso->SetValue(0, 0, 0, 0, kLassoResetCode, 0);
+    for (Point p : {Point{1, 1}, Point{9, 1}, Point{1, 9}}) Click(*lasso, p);
+    EXPECT_EQ(lasso->StateFlag, 0);
+    Click(*lasso, {1 + offset, 1 - (offset > 0 ? 1 : 0)});
+    if (offset == 2) {
+      EXPECT_EQ(lasso->StateFlag, 0) << "still open";
+      EXPECT_EQ(lasso->Origin, (Point{-1, -1}));
+      continue;
+    }
+    EXPECT_NE(lasso->StateFlag, 0) << offset;
+    EXPECT_EQ(lasso->Origin, (Point{1, 1}));
+    ASSERT_EQ(target.Width(), 8);
+    ASSERT_EQ(target.Height(), 8);
+    EXPECT_EQ(target.Pixel(1, 1), Rgb(0, 0, 255));           // inside the triangle
+    EXPECT_EQ(target.Pixel(7, 7), raster::Markers().trans);  // outside it
+    lasso->OnMouseDown(0, 5, 5);                             // a closed outline ignores clicks
+    EXPECT_EQ(lasso->VertexCount, 3);
+  }
+}
+
+TEST(Lasso, ResetCodeStartsANewOutline) {
+  Rig rig(8, 8, 2);
+  auto lasso = rig.Make<TKvSelectAdv>(100);
+  Picture target;
+  lasso->SetTarget(&target);
+  lasso->SetValue(0, 0, 0, 0, kLassoResetCode, 0);
+  Click(*lasso, {1, 1});
+  Click(*lasso, {5, 1});
+  EXPECT_EQ(lasso->VertexCount, 1);
+  lasso->SetValue(0, 0, 0, 0, kLassoResetCode, 0);
+  Click(*lasso, {2, 2});
+  EXPECT_EQ(lasso->VertexCount, 0);
+  EXPECT_EQ(lasso->Vertices[0], (Point{2, 2}));
+}
+
+struct HandleCase {
+  int handle;
+  Point press;
+  Point move;
+  Point pos;  // expected position
+  int w, h;   // expected size
+};
+
+// The selection is 10 x 8 at (5, 4).
+TEST(MoveScale, EveryHandleMovesItsEdgesAndStopsThreePixelsShort) {
+  const HandleCase cases[] = {
+      {0, {8, 8}, {10, 5}, {7, 1}, 10, 8},   {1, {9, 4}, {9, 2}, {5, 2}, 10, 10},  {1, {9, 4}, {9, 10}, {5, 4}, 10, 8},
+      {1, {9, 4}, {9, 8}, {5, 8}, 10, 4},    {2, {5, 6}, {3, 6}, {3, 4}, 12, 8},   {2, {5, 6}, {13, 6}, {5, 4}, 10, 8},
+      {3, {15, 6}, {18, 6}, {5, 4}, 13, 8},  {3, {15, 6}, {8, 6}, {5, 4}, 3, 8},   {3, {15, 6}, {7, 6}, {5, 4}, 10, 8},
+      {4, {9, 12}, {9, 14}, {5, 4}, 10, 10}, {4, {9, 12}, {9, 6}, {5, 4}, 10, 8},  {5, {5, 4}, {3, 3}, {3, 3}, 12, 9},
+      {6, {5, 12}, {7, 14}, {7, 4}, 8, 10},  {7, {15, 4}, {17, 6}, {5, 6}, 12, 6}, {8, {15, 12}, {8, 7}, {5, 4}, 3, 3},
+      {8, {15, 12}, {7, 7}, {5, 4}, 10, 8},
+  };
+  for (const HandleCase& c : cases) {
+    Rig rig(24, 20, 2);
+    Picture target = Numbered(10, 8);
+    auto tool = rig.Make<TKvMoveScale>(50);
+    tool->SetTarget(&target);
+    tool->SetValue(0, 5, 4, 0, c.handle, 0);
+    EXPECT_EQ(tool->Opacity, 100);
+    Stroke(*tool, {c.press, c.move});
+    SCOPED_TRACE(testing::Message() << "handle " << c.handle << " to " << c.move.x << "," << c.move.y);
+    EXPECT_EQ(tool->Origin, c.pos);
+    EXPECT_EQ(target.Width(), c.w);
+    EXPECT_EQ(target.Height(), c.h);
+    EXPECT_TRUE(rig.work == Picture(24, 20, Rgb(255, 255, 255)));  // only a merge changes the picture
+  }
+}
+
+TEST(MoveScale, StretchesFromThePictureOfThePress) {
+  Rig rig(40, 30, 1);
+  Picture target = Numbered(10, 8);
+  auto tool = rig.Make<TKvMoveScale>(100);
+  tool->SetTarget(&target);
+  tool->SetValue(0, 2, 2, 0, 8, 0);
+  tool->OnMouseDown(0, 12, 10);
+  tool->OnMouseMove(0, 32, 10);  // 30 wide
+  EXPECT_EQ(target.Width(), 30);
+  EXPECT_EQ(target.Pixel(2, 0), Numbered(10, 8).Pixel(0, 0));
+  tool->OnMouseMove(0, 5, 4);  // refused: too close to the other edges
+  tool->OnMouseMove(0, 9, 7);  // 7 x 5
+  tool->OnMouseMove(0, 12, 10);
+  tool->OnMouseUp(0, 12, 10);
+  EXPECT_TRUE(SamePicture(Numbered(10, 8), target));
+  EXPECT_TRUE(tool->PressCopy.Empty());
+}
+
+TEST(MoveScale, ShowsTheSelectionOverThePictureWithItsTransparency) {
+  Rig rig(6, 6, 8, Rgb(0, 0, 255));
+  Picture target = FromAscii({"rt", "tr"});
+  auto tool = rig.Make<TKvMoveScale>(100);
+  tool->SetTarget(&target);
+  tool->SetValue(0, 1, 1, 0, 0, 0);
+  Stroke(*tool, {{1, 1}, {3, 3}});
+  EXPECT_EQ(rig.screen.Pixel(28, 30), Rgb(255, 0, 0));
+  EXPECT_EQ(rig.screen.Pixel(36, 30), Rgb(0, 0, 255));  // see-through
+  EXPECT_EQ(rig.screen.Pixel(21, 21), Rgb(0, 0, 0));    // the outline of a corner handle
+  EXPECT_EQ(tool->LayerBitmap.Pixel(1, 0), Rgb(0, 0, 255));
+}
+
+TEST(MoveScale, OutsideHandleDoesNothing) {
+  Rig rig(6, 6, 2);
+  Picture target = FromAscii({"rr", "rr"});
+  const Picture screen = rig.screen;
+  auto tool = rig.Make<TKvMoveScale>(100);
+  tool->SetTarget(&target);
+  tool->SetValue(0, 1, 1, 0, kHandleOutside, 0);
+  Stroke(*tool, {{1, 1}, {3, 3}});
+  EXPECT_TRUE(screen == rig.screen);
+  EXPECT_EQ(tool->Origin, (Point{-1, -1}));
+}
+
+}  // namespace
+}  // namespace pixmint::tools::test
