@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include "tools/freehand_tools.h"
+#include "tools/selection_tools.h"
+#include "tools/shape_tools.h"
+#include "tools/spray.h"
+#include "tools/tool_palette.h"
+#include "tools/tool_rig.h"
+
+namespace pixmint::tools::test {
+namespace {
+
+class PaletteTest : public ::testing::Test {
+ protected:
+  FakeHost host{16, 16, 4};
+  MemorySettings settings;
+  ToolPalette palette{host, settings};
+};
+
+TEST_F(PaletteTest, FirstUseStartsAtTheLastOptionAndFullOpacity) {
+  struct Case {
+    int tool;
+    int width;
+    int lastIndex;
+  } const cases[] = {{kToolPencil, 4, 3},  {kToolBrush, 9, 3},  {kToolLine, 4, 3},
+                     {kToolCurve, 4, 3},   {kToolRect, 4, 3},   {kToolRndRect, 4, 3},
+                     {kToolEllipse, 4, 3}, {kToolEraser, 4, 3}, {kToolSpray, 11, 2}};
+  for (const Case& c : cases) {
+    palette.ClickTool(c.tool);
+    EXPECT_EQ(palette.ToolWidth(), c.width) << c.tool;
+    EXPECT_EQ(palette.OptionIndex(), c.lastIndex) << c.tool;
+    EXPECT_EQ(static_cast<int>(palette.OptionItems().size()), c.lastIndex + 1);
+    EXPECT_EQ(palette.Opacity(), 100);
+  }
+  palette.ClickTool(kToolBrush);
+  EXPECT_EQ(palette.BrushRings(), 5);
+  auto* brush = dynamic_cast<TKvBrush*>(palette.CurTool());
+  ASSERT_NE(brush, nullptr);
+  EXPECT_EQ(brush->PenWidth, 9);
+  EXPECT_EQ(brush->Rings, 5);
+}
+
+TEST_F(PaletteTest, StoredValuesAreClampedAndWrittenBack) {
+  settings.ints["PenWidth"] = -3;
+  settings.ints["SprayWidth"] = 17;
+  settings.ints["PenOpacity"] = 250;
+  settings.ints["SprayOpacity"] = -20;
+  palette.ClickTool(kToolPencil);
+  EXPECT_EQ(palette.OptionIndex(), 0);
+  EXPECT_EQ(palette.ToolWidth(), 1);
+  EXPECT_EQ(palette.Opacity(), 100);
+  EXPECT_EQ(settings.ints["PenWidth"], 0);
+  EXPECT_EQ(settings.ints["PenOpacity"], 100);
+  palette.ClickTool(kToolSpray);
+  EXPECT_EQ(palette.OptionIndex(), 2);
+  EXPECT_EQ(palette.ToolWidth(), 11);
+  EXPECT_EQ(palette.Opacity(), 0);
+  EXPECT_EQ(settings.ints["SprayWidth"], 2);
+}
+
+TEST_F(PaletteTest, OptionClickSetsTheWidthSavesAndRebuilds) {
+  palette.ClickTool(kToolBrush);
+  const TKvPaint* before = palette.CurTool();
+  palette.OptionClick(1);
+  EXPECT_EQ(palette.ToolWidth(), 5);
+  EXPECT_EQ(palette.BrushRings(), 3);
+  EXPECT_EQ(settings.ints["BrushWidth"], 1);
+  EXPECT_NE(palette.CurTool(), before);
+  EXPECT_EQ(dynamic_cast<TKvBrush*>(palette.CurTool())->PenWidth, 5);
+  palette.ClickTool(kToolSpray);
+  palette.OptionClick(0);
+  EXPECT_EQ(palette.ToolWidth(), 7);
+}
+
+TEST_F(PaletteTest, OpacityBoxAcceptsDigitsAndClampsItsText) {
+  EXPECT_TRUE(ToolPalette::OpacityKeyAccepted('7'));
+  EXPECT_FALSE(ToolPalette::OpacityKeyAccepted('-'));
+  EXPECT_FALSE(ToolPalette::OpacityKeyAccepted('\b'));
+  palette.ClickTool(kToolLine);
+  palette.OpacityTextChanged("250");
+  EXPECT_EQ(palette.OpacityText(), "100");
+  EXPECT_EQ(palette.Opacity(), 100);
+  palette.OpacityTextChanged("40");
+  EXPECT_EQ(palette.Opacity(), 40);
+  EXPECT_EQ(palette.CurTool()->Opacity, 40);
+  EXPECT_EQ(settings.ints["LineOpacity"], 40);
+  palette.OpacityTextChanged("");
+  EXPECT_EQ(palette.Opacity(), 40);
+  palette.OpacityTextChanged("99999999999999999999999");
+  EXPECT_EQ(palette.OpacityText(), "100");
+}
+
+TEST_F(PaletteTest, EraserKeepsTheBoxButPaintsAtFullStrength) {
+  palette.ClickTool(kToolPencil);
+  palette.OpacityTextChanged("30");
+  palette.ClickTool(kToolEraser);
+  EXPECT_EQ(palette.OpacityText(), "30");
+  EXPECT_EQ(palette.CurTool()->Opacity, 100);
+  EXPECT_EQ(palette.CurTool()->Color, raster::Markers().trans);
+}
+
+TEST_F(PaletteTest, TransparentColourForcesFullOpacity) {
+  host.fore = raster::Markers().trans;
+  palette.ClickTool(kToolRect);
+  palette.OpacityTextChanged("50");
+  EXPECT_EQ(palette.CurTool()->Opacity, 100);
+}
+
+TEST_F(PaletteTest, ClickingTheChosenToolAgainKeepsTheOptionAndRebuilds) {
+  palette.ClickTool(kToolLine);
+  palette.OptionClick(2);
+  settings.ints.clear();
+  const TKvPaint* before = palette.CurTool();
+  palette.ClickTool(kToolLine);
+  EXPECT_EQ(palette.OptionIndex(), 2);
+  EXPECT_EQ(settings.ints["LineWidth"], 2);
+  EXPECT_EQ(settings.ints["LineOpacity"], 100);
+  EXPECT_NE(palette.CurTool(), before);
+}
+
+TEST_F(PaletteTest, CurveButtonRestartsTheStages) {
+  palette.ClickTool(kToolCurve);
+  palette.SetCurveStage(2);
+  palette.ReselectCurrentTool();
+  EXPECT_EQ(palette.CurveStage(), 0);
+}
+
+TEST_F(PaletteTest, DropperAndSelectionToolsLeaveTheLastDrawingTool) {
+  palette.ClickTool(kToolBrush);
+  for (int tool : {kToolDropper, kToolMoveScale, kToolSelectBas, kToolSelectAdv}) {
+    palette.ClickTool(tool);
+    EXPECT_EQ(palette.ToolId(), tool);
+    EXPECT_EQ(palette.LastDrawTool(), kToolBrush);
+    EXPECT_TRUE(palette.OptionItems().empty());
+  }
+  EXPECT_EQ(host.cursor, ToolCursor::kCross);
+  palette.ReturnToLastTool();
+  EXPECT_EQ(palette.ToolId(), kToolBrush);
+  EXPECT_EQ(host.cursor, ToolCursor::kBrush);
+  host.hasImage = false;
+  palette.ClickTool(kToolDropper);
+  palette.ReturnToLastTool();
+  EXPECT_EQ(palette.ToolId(), kToolDropper);
+}
+
+TEST_F(PaletteTest, SelectionToolsGetTheFloatingPicture) {
+  host.floatOrigin = {3, 4};
+  palette.ClickTool(kToolMoveScale);
+  auto* move = dynamic_cast<TKvMoveScale*>(palette.CurTool());
+  ASSERT_NE(move, nullptr);
+  EXPECT_EQ(move->Target, &host.floatPicture);
+  EXPECT_EQ(move->FloatPos, (raster::Point{3, 4}));
+  EXPECT_EQ(move->Handle, kHandleOutside);
+  palette.ClickTool(kToolSelectAdv);
+  EXPECT_EQ(dynamic_cast<TKvSelectAdv*>(palette.CurTool())->Target, &host.floatPicture);
+}
+
+TEST_F(PaletteTest, AlphaModeOnlyRemembersTheChoice) {
+  palette.ClickTool(kToolBrush);
+  const TKvPaint* before = palette.CurTool();
+  host.alphaMode = true;
+  palette.ClickTool(kToolLine);
+  EXPECT_EQ(palette.ToolId(), kToolBrush);
+  EXPECT_EQ(palette.LastDrawTool(), kToolLine);
+  EXPECT_EQ(palette.DownButton(), kToolLine);
+  EXPECT_EQ(palette.CurTool(), before);
+  EXPECT_EQ(host.statusClears, 1);
+  host.alphaMode = false;
+  palette.ReselectCurrentTool();
+  EXPECT_EQ(palette.ToolId(), kToolLine);
+}
+
+TEST_F(PaletteTest, TextToolSwitchesToMoveScaleOnlyWhenATextWasPlaced) {
+  palette.ClickTool(kToolText);
+  EXPECT_EQ(palette.ToolId(), kToolText);
+  EXPECT_EQ(palette.LastDrawTool(), kToolText);
+  EXPECT_EQ(host.textDialogs, 1);
+  host.textAnswer = true;
+  palette.ReselectCurrentTool();
+  EXPECT_EQ(host.textDialogs, 2);
+  EXPECT_EQ(palette.ToolId(), kToolMoveScale);
+  EXPECT_EQ(palette.LastDrawTool(), kToolText);
+}
+
+TEST_F(PaletteTest, PinnedSprayIsReproducible) {
+  palette.Random().Pin(9);
+  palette.ClickTool(kToolSpray);
+  Stroke(*palette.CurTool(), {{8, 8}});
+  const raster::Picture first = host.work;
+  host.work.Fill(raster::Rgb(255, 255, 255));
+  palette.Random().Pin(9);
+  palette.ReselectCurrentTool();
+  Stroke(*palette.CurTool(), {{8, 8}});
+  EXPECT_TRUE(first == host.work);
+}
+
+TEST(ToolTable, NamesAndOrder) {
+  ASSERT_EQ(ToolTable().size(), 18u);
+  for (std::size_t i = 0; i < ToolTable().size(); ++i) EXPECT_EQ(ToolTable()[i].id, 100 + static_cast<int>(i));
+  EXPECT_EQ(FindToolByButton("btnRndRectFilled")->id, kToolRndRectFilled);
+  EXPECT_EQ(FindTool(kToolSpray)->hint, "喷雾器 (A)");
+  EXPECT_EQ(FindTool(99), nullptr);
+  EXPECT_EQ(ButtonCreationOrder().front(), kToolSelectBas);
+}
+
+}  // namespace
+}  // namespace pixmint::tools::test
