@@ -1,0 +1,64 @@
+// Speed of the editor's per-stroke work: a whole pencil stroke through the
+// workspace (press, moves, release with its snapshot and commit), the commit
+// alone, and one undo step.
+#include <benchmark/benchmark.h>
+
+#include "editor/memory_settings.h"
+#include "editor/scripted_host.h"
+#include "editor/workspace.h"
+
+namespace {
+
+using pixmint::editor::MemorySettings;
+using pixmint::editor::MouseButton;
+using pixmint::editor::ScriptedHost;
+using pixmint::editor::Workspace;
+
+struct Editor {
+  explicit Editor(int side, int zoom) : ws(host, settings) {
+    ws.SetImageDefaults({side, side, 24});
+    ws.Start(std::nullopt);
+    ws.SetZoom(zoom);
+    ws.ChooseTool(100);
+    ws.ChooseOption(0);
+  }
+  void Stroke(int side) {
+    const int z = ws.State().Zoom;
+    ws.CanvasMouseDown(MouseButton::kLeft, 0, z / 2, z / 2);
+    for (int i = 1; i < side; i += 4) ws.CanvasMouseMove(pixmint::editor::kLeftButton, i * z, i * z);
+    ws.CanvasMouseUp(MouseButton::kLeft, 0, (side - 1) * z, (side - 1) * z);
+  }
+  ScriptedHost host;
+  MemorySettings settings;
+  Workspace ws;
+};
+
+void BM_Stroke(benchmark::State& state) {
+  const int side = static_cast<int>(state.range(0));
+  Editor editor(side, static_cast<int>(state.range(1)));
+  for (auto _ : state) editor.Stroke(side);
+}
+BENCHMARK(BM_Stroke)->Args({32, 8})->Args({48, 8})->Args({128, 4})->Args({256, 2})->Unit(benchmark::kMillisecond);
+
+void BM_SelectAllMerge(benchmark::State& state) {
+  const int side = static_cast<int>(state.range(0));
+  Editor editor(side, 1);
+  for (auto _ : state) {
+    editor.ws.SelectAll();
+    editor.ws.Merge();
+  }
+}
+BENCHMARK(BM_SelectAllMerge)->Arg(32)->Arg(256)->Unit(benchmark::kMillisecond);
+
+void BM_UndoRedo(benchmark::State& state) {
+  const int side = static_cast<int>(state.range(0));
+  Editor editor(side, 1);
+  editor.Stroke(side);
+  for (auto _ : state) {
+    editor.ws.Undo();
+    editor.ws.Redo();
+  }
+}
+BENCHMARK(BM_UndoRedo)->Arg(32)->Arg(256)->Unit(benchmark::kMillisecond);
+
+}  // namespace
