@@ -64,7 +64,11 @@ std::string RandomSuffix() {
 Fd CreateTemporary(const std::filesystem::path& target, std::filesystem::path& path) {
   for (int attempt = 0; attempt < 16; ++attempt) {
     path = target;
-    path += "." + RandomSuffix() + ".tmp";
+    // Appended piece by piece: "." + s + ".tmp" trips a false -Wrestrict in
+    // GCC 12 at -O3.
+    path += ".";
+    path += RandomSuffix();
+    path += ".tmp";
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd >= 0 || errno != EEXIST) return Fd(fd);
   }
