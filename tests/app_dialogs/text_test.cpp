@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <set>
+
+#include "app/dialogs/tfrm_text.h"
+
+namespace pixmint::app {
+namespace {
+
+using raster::Rgb;
+
+TEST(RenderText, EveryPixelIsTheTextColourOrTransparent) {
+  for (const int size : {12, 20, 33}) {
+    QFont font = DesignTextFont();
+    font.setPixelSize(size);
+    const TextFont textFont{font, Rgb(200, 30, 40)};
+    const raster::Picture picture = RenderText(QStringLiteral("Ag 汉字"), textFont);
+    ASSERT_FALSE(picture.Empty());
+    std::set<raster::Colour> colours;
+    for (int y = 0; y < picture.Height(); ++y) {
+      for (int x = 0; x < picture.Width(); ++x) colours.insert(picture.Pixel(x, y));
+    }
+    EXPECT_EQ(colours, (std::set<raster::Colour>{Rgb(200, 30, 40), raster::Markers().trans})) << size;
+  }
+  const raster::Picture empty = RenderText(QString(), {DesignTextFont(), 0});
+  EXPECT_EQ(empty.Width(), 0);
+}
+
+TEST(TfrmText, StartsFromTheDesignFontWithTheGivenColour) {
+  TfrmText dialog(nullptr, Rgb(255, 0, 0));
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("添加文字"));
+  std::optional<QFont> offered;
+  dialog.SetFontChooser([&](QWidget*, const QFont& initial) -> std::optional<QFont> {
+    offered = initial;
+    QFont bigger = initial;
+    bigger.setPixelSize(30);
+    return bigger;
+  });
+  QTest::mouseClick(dialog.findChild<QPushButton*>("btnFont"), Qt::LeftButton);
+  ASSERT_TRUE(offered.has_value());
+  EXPECT_EQ(offered->pixelSize(), 12);
+  EXPECT_FALSE(offered->bold());
+  EXPECT_EQ(dialog.ChosenFont().font.pixelSize(), 30);
+  EXPECT_EQ(dialog.ChosenFont().colour, Rgb(255, 0, 0));
+  // A new dialog starts again from the design font.
+  TfrmText next(nullptr, Rgb(0, 0, 255));
+  EXPECT_EQ(next.ChosenFont().font.pixelSize(), 12);
+  EXPECT_TRUE(QFontInfo(next.ChosenFont().font).exactMatch() || !next.ChosenFont().font.family().isEmpty());
+}
+
+TEST(TfrmText, PreviewStaysCentredAndEnterIsOk) {
+  TfrmText dialog(nullptr, Rgb(0, 0, 0));
+  dialog.show();
+  auto* edit = dialog.findChild<QLineEdit*>("Edit1");
+  auto* box = dialog.findChild<QWidget*>("PaintBox1");
+  ASSERT_NE(edit, nullptr);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->size(), QSize(287, 95));
+  for (const char* text : {"a", "Hello", "一行文字一行文字"}) {
+    edit->setText(QString::fromUtf8(text));
+    const QRect at = dialog.PreviewTextRect();
+    EXPECT_LE(std::abs(at.left() * 2 + at.width() - 287), 1) << text;
+    EXPECT_LE(std::abs(at.top() * 2 + at.height() - 95), 1) << text;
+  }
+  edit->setFocus();
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.Text(), QStringLiteral("一行文字一行文字"));
+
+  TfrmText onFontButton(nullptr, 0);
+  onFontButton.show();
+  onFontButton.SetFontChooser([](QWidget*, const QFont&) { return std::nullopt; });
+  auto* fontButton = onFontButton.findChild<QPushButton*>("btnFont");
+  fontButton->setFocus();
+  QTest::keyClick(fontButton, Qt::Key_Return);
+  EXPECT_EQ(onFontButton.result(), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace pixmint::app
