@@ -97,7 +97,15 @@ void TKvMoveScale::OnMouseMove(ShiftState, int x, int y) {
   if (Handle == kHandleOutside || !pressed_) return;
   int w = Target->Width();
   int h = Target->Height();
-  if (ApplyHandle(x, y, w, h) && (w != Target->Width() || h != Target->Height())) {
+  const Point pos = FloatPos;
+  const Point cur = CurPoint;
+  const bool accepted = ApplyHandle(x, y, w, h);
+  if (accepted && (w < 1 || h < 1)) {
+    // A press beside the edge (the frame grabs from 5 screen pixels away)
+    // could otherwise turn the selection inside out and lose it.
+    FloatPos = pos;
+    CurPoint = cur;
+  } else if (accepted && (w != Target->Width() || h != Target->Height())) {
     // Always from the picture of the press, so a drag never piles up loss.
     Target->Resize(w, h);
     raster::StretchCopy(*Target, Target->Bounds(), PressCopy, PressCopy.Bounds());

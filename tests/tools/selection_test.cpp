@@ -178,6 +178,19 @@ TEST(MoveScale, StretchesFromThePictureOfThePress) {
   EXPECT_TRUE(tool->PressCopy.Empty());
 }
 
+TEST(MoveScale, NeverCollapsesTheSelection) {
+  Rig rig(30, 20, 1);
+  Picture target = Numbered(10, 8);
+  auto tool = rig.Make<TKvMoveScale>(100);
+  tool->SetTarget(&target);
+  tool->SetValue(0, 5, 4, 0, 3, 0);  // right edge, grabbed 4 pixels beyond it
+  Stroke(*tool, {{19, 6}, {8, 6}});
+  EXPECT_EQ(target.Width(), 10);
+  tool->SetValue(0, 5, 4, 0, 3, 0);
+  Stroke(*tool, {{19, 6}, {12, 6}});  // what remains is still there
+  EXPECT_EQ(target.Width(), 3);
+}
+
 TEST(MoveScale, ShowsTheSelectionOverThePictureWithItsTransparency) {
   Rig rig(6, 6, 8, Rgb(0, 0, 255));
   Picture target = FromAscii({"rt", "tr"});
