@@ -193,7 +193,6 @@ bool Workspace::CloseQuery() {
 }
 
 void Workspace::Shutdown() {
-  if (!parts_) return;
   host_.SetTimer(0);
   parts_->undo.DeleteUndoFiles();
   settings_.WriteString("IcoOpenPath", state_.IcoOpenPath);

@@ -44,7 +44,8 @@ class Workspace {
   void Start(const std::optional<std::string>& argument);
   // The close question; true when the window may close.
   [[nodiscard]] bool CloseQuery();
-  // Deletes the undo files and writes the remembered folders; idempotent.
+  // Before the window closes: stops the timer, deletes the undo files and
+  // writes the remembered folders. The destructor only removes undo files.
   void Shutdown();
   // Size and depth of new images (the start-up step and New use them).
   void SetImageDefaults(const ImageFormat& format);

@@ -140,6 +140,8 @@ void WorkspaceParts::ShowError(const char* text) {
 void WorkspaceParts::SelectImage(int i) {
   if (!HasImage() || i < 0 || static_cast<std::uint32_t>(i) >= state.Document->ImageCount()) return;
   undo.Clear();
+  host.SetTimer(0);
+  state.AlphaDrawing = false;
   state.IsDragging = false;
   state.LassoActive = false;
   state.AlphaMode = false;
