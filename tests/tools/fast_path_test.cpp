@@ -150,13 +150,13 @@ TEST(FastPath, ShapeToolsMatchTheFullRepaint) {
   const ShiftState shifts[] = {0, kShift, kAlt, kShift | kAlt};
   for (const auto& [name, maker] : shapes) {
     for (int variant = 0; variant < 5; ++variant) {  // widths 1..4, then filled
-      for (int opacity : {1, 50, 100}) {
+      for (int opacity : {1, 50, 99, 100, 0}) {      // 0: the transparent colour at 50
         SCOPED_TRACE(testing::Message() << name << " variant " << variant << " opacity " << opacity);
         const bool filled = variant == 4;
         Twin twin(
             [&](Rig& r) {
-              auto t = maker(r, opacity);
-              t->SetValue(Ink(opacity == 1), 0, 10, filled ? 1 : variant + 1, filled ? 1 : 0, 0);
+              auto t = maker(r, opacity == 0 ? 50 : opacity);
+              t->SetValue(Ink(opacity == 0), 0, 10, filled ? 1 : variant + 1, filled ? 1 : 0, 0);
               return t;
             },
             static_cast<unsigned>(variant * 31 + opacity));

@@ -194,14 +194,5 @@ TEST_F(PaletteTest, PinnedSprayIsReproducible) {
   EXPECT_TRUE(first == host.work);
 }
 
-TEST(ToolTable, NamesAndOrder) {
-  ASSERT_EQ(ToolTable().size(), 18u);
-  for (std::size_t i = 0; i < ToolTable().size(); ++i) EXPECT_EQ(ToolTable()[i].id, 100 + static_cast<int>(i));
-  EXPECT_EQ(FindToolByButton("btnRndRectFilled")->id, kToolRndRectFilled);
-  EXPECT_EQ(FindTool(kToolSpray)->hint, "喷雾器 (A)");
-  EXPECT_EQ(FindTool(99), nullptr);
-  EXPECT_EQ(ButtonCreationOrder().front(), kToolSelectBas);
-}
-
 }  // namespace
 }  // namespace pixmint::tools::test

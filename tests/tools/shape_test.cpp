@@ -107,35 +107,6 @@ TEST(Rectangle, OpacityAndTransparency) {
   }
 }
 
-TEST(RoundRect, CornersAreHalfTheGivenSize) {
-  Rig rig(4, 4, 8);
-  auto round = rig.Make<TKvRoundRect>(100);
-  round->SetValue(kBlack, 0, 10, 1, 1, 0);
-  EXPECT_EQ(round->CornerWidth, 5);
-  EXPECT_EQ(round->CornerHeight, 5);
-  EXPECT_EQ(round->Filled, 1);
-}
-
-TEST(Ellipse, DrawsInsideItsBoxWithAltAroundThePress) {
-  Rig plain(12, 12, 1);
-  auto e1 = plain.Make<TKvEllipse>(100);
-  e1->SetValue(kBlack, 0, 0, 1, 1, 0);
-  Stroke(*e1, {{2, 2}, {10, 8}});
-  Rig centred(12, 12, 1);
-  auto e2 = centred.Make<TKvEllipse>(100);
-  e2->SetValue(kBlack, 0, 0, 1, 1, 0);
-  Stroke(*e2, {{6, 5}, {10, 8}}, kAlt);
-  EXPECT_TRUE(SamePicture(plain.work, centred.work));
-  for (int y = 0; y < 12; ++y) {
-    for (int x = 0; x < 12; ++x) {
-      if (x < 2 || x >= 10 || y < 2 || y >= 8) {
-        EXPECT_EQ(plain.work.Pixel(x, y), Rgb(255, 255, 255));
-      }
-    }
-  }
-  EXPECT_EQ(plain.work.Pixel(6, 5), kBlack);
-}
-
 // Three presses make one curve; the fourth starts again with a straight line.
 TEST(Curve, StagesReplaceThePreviewAndTheFourthPressStartsOver) {
   Rig rig(12, 12, 2);
