@@ -1,12 +1,16 @@
 // Feeds arbitrary bytes to the icon and cursor reader. Whatever loads is
 // saved to memory and read back; any difference in images, masks, tables,
-// depths or hot spots between the two documents stops the run.
+// depths or hot spots between the two documents stops the run. Inputs that
+// look like a BMP snapshot or a PNG picture also go through those decoders,
+// with the same write-and-read-back check.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 
+#include "document/bmp_codec.h"
 #include "document/kv_icon.h"
+#include "document/png_codec.h"
 
 namespace {
 
@@ -31,10 +35,31 @@ void ExpectSame(const TKvIcon& a, const TKvIcon& b) {
   }
 }
 
+void CheckBmp(std::span<const std::uint8_t> bytes) {
+  const auto picture = pixmint::document::DecodeBmp(bytes);
+  if (!picture) return;
+  const auto again = pixmint::document::DecodeBmp(pixmint::document::EncodeBmp(*picture));
+  if (!again || !(*again == *picture)) Mismatch();
+}
+
+void CheckPng(std::span<const std::uint8_t> bytes) {
+  using pixmint::document::ChannelOrder;
+  const auto image = pixmint::document::DecodePng(bytes, ChannelOrder::kRgba);
+  if (!image) return;
+  const auto png = pixmint::document::EncodePng32(image->width, image->height, image->pixels, ChannelOrder::kRgba);
+  if (!png) Mismatch();
+  const auto again = pixmint::document::DecodePng(*png, ChannelOrder::kRgba);
+  if (!again || again->width != image->width || again->height != image->height || again->pixels != image->pixels) {
+    Mismatch();
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> bytes(data, size);
+  if (size >= 2 && data[0] == 'B' && data[1] == 'M') CheckBmp(bytes);
+  if (pixmint::document::HasPngSignature(bytes)) CheckPng(bytes);
   TKvIcon first;
   first.SetErrorCallback([](std::string_view, std::string_view) {});
   if (!first.LoadFromMemory(bytes, "input")) return 0;

@@ -163,8 +163,17 @@ def bad_samples():
     yield "riff-animated-cursor.cur", b"RIFF" + struct.pack("<I", 4) + b"ACON"
 
 
+def snapshot_bmp(w, h):
+    """A 24-bit BMP as the undo history writes it."""
+    stride = row_bytes(24 * w)
+    rows = b"".join(pack_row(24, [pixel_value(24, x, h - 1 - r, 0) for x in range(w)]) for r in range(h))
+    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, stride * h, 0, 0, 0, 0)
+    return b"BM" + struct.pack("<IHHI", 54 + len(rows), 0, 0, 54) + info + rows
+
+
 def main():
     BAD.mkdir(exist_ok=True)
+    (HERE / "snapshot-5x3.bmp").write_bytes(snapshot_bmp(5, 3))
     for name, data in good_samples():
         (HERE / name).write_bytes(data)
     for name, data in bad_samples():

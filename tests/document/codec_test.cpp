@@ -59,6 +59,19 @@ TEST(BmpCodec, BottomRowComesFirstAndTopDownIsRead) {
   EXPECT_TRUE(test::SamePicture(test::FromAscii({"b", "r"}), *flipped));
 }
 
+TEST(BmpCodec, ReadsAFileWrittenElsewhere) {
+  const auto picture = LoadBmpFile(fs::path(PIXMINT_TEST_DATA_DIR) / "snapshot-5x3.bmp");
+  ASSERT_TRUE(picture);
+  ASSERT_EQ(picture->Width(), 5);
+  ASSERT_EQ(picture->Height(), 3);
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 5; ++x) {
+      EXPECT_EQ(picture->Pixel(x, y), raster::Rgb(static_cast<std::uint8_t>(x * 16), static_cast<std::uint8_t>(y * 16),
+                                                  static_cast<std::uint8_t>((x ^ y) * 8)));
+    }
+  }
+}
+
 TEST(BmpCodec, RejectsEveryMalformedFile) {
   const Bytes good = EncodeBmp(NoisePicture(4, 4, 1));
   struct Case {
