@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <random>
 #include <string>
 
@@ -45,10 +46,22 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   return true;
 }
 
-// The mode a newly created file gets from the process umask.
+// The mode a newly created file gets from the process umask. Read from
+// /proc rather than by setting the umask, which would race with other
+// threads creating files.
 mode_t DefaultMode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
+  mode_t mask = 022;
+  if (std::FILE* f = std::fopen("/proc/self/status", "re")) {
+    char line[256];
+    while (std::fgets(line, sizeof line, f) != nullptr) {
+      unsigned value = 0;
+      if (std::sscanf(line, "Umask: %o", &value) == 1) {
+        mask = static_cast<mode_t>(value);
+        break;
+      }
+    }
+    std::fclose(f);
+  }
   return static_cast<mode_t>(0666 & ~mask);
 }
 
@@ -83,7 +96,8 @@ bool SyncFolder(const std::filesystem::path& folder) {
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path, std::uint64_t maxBytes) {
-  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // O_NONBLOCK: opening a FIFO by mistake must not wait for a writer.
+  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (!fd.Valid()) return std::nullopt;
   struct stat st {};
   if (::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0 ||
@@ -101,17 +115,29 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::pa
   return bytes;
 }
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-  if (path.empty()) return false;
+bool WriteFileAtomically(const std::filesystem::path& requested, std::span<const std::uint8_t> bytes) {
+  if (requested.empty()) return false;
+  // Saving through a symbolic link replaces the file it points to, not the link.
+  std::filesystem::path path = requested;
+  std::error_code ec;
+  if (std::filesystem::is_symlink(requested, ec)) {
+    const auto resolved = std::filesystem::canonical(requested, ec);
+    if (!ec) path = resolved;
+  }
   struct stat old {};
   mode_t mode = DefaultMode();
-  if (::stat(path.c_str(), &old) == 0) {
+  const bool replacing = ::stat(path.c_str(), &old) == 0;
+  if (replacing) {
     if (!S_ISREG(old.st_mode)) return false;  // never replace a folder or a device
     mode = old.st_mode & 07777;
   }
   std::filesystem::path temporary;
   Fd fd = CreateTemporary(path, temporary);
   if (!fd.Valid()) return false;
+  if (replacing && ::fchown(fd.Get(), old.st_uid, old.st_gid) != 0) {
+    // Only root may give a file to its old owner; anyone else keeps the file
+    // as their own, which is what they had before.
+  }
   const bool written = ::fchmod(fd.Get(), mode) == 0 && WriteAll(fd.Get(), bytes) && ::fsync(fd.Get()) == 0;
   const bool closed = fd.Close();
   if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {

@@ -21,7 +21,8 @@ inline constexpr std::uint64_t kMaxReadBytes = 256ull * 1024 * 1024;
 // whole new one: a temporary file beside the target (created exclusively,
 // mode 0600, then given the old file's mode, or the umask's default for a new
 // file) is written, flushed to disk and renamed over the target, and the
-// folder is flushed. On any failure the temporary file is removed, the old
+// folder is flushed. A symbolic link is followed: the file it points to is
+// replaced and the link stays. On any failure the temporary file is removed, the old
 // file is untouched and the answer is false.
 [[nodiscard]] bool WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
