@@ -121,6 +121,37 @@ TEST_F(RoutingTest, MarqueeMakesAFloatThatMoveScaleDragsAndMerges) {
   EXPECT_EQ(Work(2, 2), kRed);      // the marquee leaves the picture under it
 }
 
+// Screen offsets around the floating selection's frame: inside the grown
+// rectangle the press grabs the selection, outside it merges it.
+TEST_F(RoutingTest, MoveScalePressGrabsWithinFivePixels) {
+  struct Case {
+    int dx;
+    bool grabs;
+  };
+  for (const Case& c : {Case{-6, false}, Case{-5, true}, Case{4, true}, Case{5, false}}) {
+    ws.SelectImage(0);
+    host.SetClipboard(raster::Picture(4, 4, kRed));
+    ws.Paste();  // at (6, 6): screen 48..80
+    const int x = c.dx < 0 ? 48 + c.dx : 80 + c.dx;
+    ws.CanvasMouseDown(MouseButton::kLeft, 0, x, 61);
+    EXPECT_EQ(S().HasFloat, c.grabs) << c.dx;
+    EXPECT_EQ(S().IsDragging, c.grabs) << c.dx;
+    ws.CanvasMouseUp(MouseButton::kLeft, 0, x, 61);
+    EXPECT_EQ(S().ToolId, c.grabs ? 115 : 100) << c.dx;
+  }
+}
+
+TEST_F(RoutingTest, TextAndNoToolOnlyCommit) {
+  host.Push(CancelAnswer{});
+  ws.ChooseTool(114);
+  Press(3, 3);
+  EXPECT_TRUE(S().IsDragging);
+  Release(3, 3);
+  EXPECT_FALSE(S().IsDragging);
+  EXPECT_FALSE(ws.IsEnabled("tbtnUndo"));
+  EXPECT_EQ(Work(3, 3), raster::Markers().trans);
+}
+
 TEST_F(RoutingTest, LassoOutlineSpansClicksUntilClosed) {
   ws.ChooseTool(117);
   Click(2, 2);
