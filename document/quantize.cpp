@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <vector>
 
 #include "document/byte_io.h"
@@ -89,89 +88,44 @@ struct TableChannels {
   std::array<int, kTableSize> r{}, g{}, b{};
 };
 
-// Nearest table entry by squared distance, the first of equals winning,
-// exactly as a scan of the whole table finds it. Table and query colours are
-// all on the 32-level grid of 15-bit keys, so distances are compared in
-// grid steps. The grid is cut into cells of 4 x 4 x 4 levels; a cell keeps
-// only the entries that can be nearest (or tie) for some point in it: those
-// whose least distance to the cell does not exceed the smallest greatest
-// distance of any entry. A cell's entries are sorted by that least distance.
-class NearestSearch {
- public:
-  explicit NearestSearch(const TableChannels& t) {
-    for (std::size_t p = 0; p < kTableSize; ++p) {
-      level_[p] = {t.r[p] >> 3, t.g[p] >> 3, t.b[p] >> 3};
-    }
+// For every 15-bit key, the index of the nearest table entry by squared
+// distance, the first of equals winning, exactly as a scan of the whole table
+// finds it. Table and keys lie on the same 32-level grid, so distances are
+// counted in grid steps and packed with the entry index as (distance << 8 |
+// index): the smallest packed value is the nearest entry with the lowest
+// index. The minimum over all entries is taken one axis at a time (red, then
+// green, then blue), which gives the same minimum as the direct search.
+std::vector<std::uint32_t> NearestEntryOfEveryKey(const TableChannels& t) {
+  constexpr std::uint32_t kNone = 1u << 30;
+  std::vector<std::uint32_t> a(kKeyCount, kNone);
+  for (std::uint32_t p = 0; p < kTableSize; ++p) {
+    const int r = t.r[p] >> 3, g = t.g[p] >> 3, b = t.b[p] >> 3;
+    std::uint32_t* line = a.data() + (b << 10) + (g << 5);
+    for (int x = 0; x < 32; ++x) line[x] = std::min(line[x], (static_cast<std::uint32_t>((x - r) * (x - r)) << 8) | p);
   }
-
-  // Cells are built on first use: most pictures touch few of them.
-  [[nodiscard]] std::uint8_t Find(std::uint32_t key) {
-    const Level q = {static_cast<int>(key & 31), static_cast<int>((key >> 5) & 31), static_cast<int>((key >> 10) & 31)};
-    const int cell = CellOf(q);
-    if (!built_[cell]) BuildCell(cell);
-    const auto& list = candidates_[cell];
-    int best = 1 << 30;
-    std::uint8_t bestIndex = 0;
-    for (const Candidate& c : list) {
-      if (c.least > best) break;
-      const int d = Distance(level_[c.index], q);
-      if (d < best || (d == best && c.index < bestIndex)) {
-        best = d;
-        bestIndex = c.index;
+  std::vector<std::uint32_t> out(kKeyCount, kNone);
+  // Along green: rows of 32 reds; then along blue: planes of 1024.
+  for (int b = 0; b < 32; ++b) {
+    for (int g = 0; g < 32; ++g) {
+      std::uint32_t* dst = out.data() + (b << 10) + (g << 5);
+      for (int from = 0; from < 32; ++from) {
+        const std::uint32_t* src = a.data() + (b << 10) + (from << 5);
+        const auto step = static_cast<std::uint32_t>((g - from) * (g - from)) << 8;
+        for (int x = 0; x < 32; ++x) dst[x] = std::min(dst[x], src[x] + step);
       }
     }
-    return bestIndex;
   }
-
- private:
-  static constexpr int kCellSide = 4;
-  static constexpr int kCells = 32 / kCellSide;
-  struct Level {
-    int r, g, b;
-  };
-  struct Candidate {
-    int least;  // least distance from the entry to any point of the cell
-    std::uint8_t index;
-  };
-
-  [[nodiscard]] static int Distance(const Level& a, const Level& b) {
-    return (a.r - b.r) * (a.r - b.r) + (a.g - b.g) * (a.g - b.g) + (a.b - b.b) * (a.b - b.b);
-  }
-  [[nodiscard]] static int CellOf(const Level& q) {
-    return ((q.r / kCellSide) * kCells + q.g / kCellSide) * kCells + q.b / kCellSide;
-  }
-  // Least and greatest squared distance along one axis to [lo, lo + side - 1].
-  [[nodiscard]] static int Least(int v, int lo) {
-    const int hi = lo + kCellSide - 1;
-    const int d = v < lo ? lo - v : (v > hi ? v - hi : 0);
-    return d * d;
-  }
-  [[nodiscard]] static int Greatest(int v, int lo) {
-    const int d = std::max(std::abs(v - lo), std::abs(v - (lo + kCellSide - 1)));
-    return d * d;
-  }
-
-  void BuildCell(int cell) {
-    built_[cell] = true;
-    const int r0 = cell / (kCells * kCells) * kCellSide;
-    const int g0 = cell / kCells % kCells * kCellSide;
-    const int b0 = cell % kCells * kCellSide;
-    int limit = 1 << 30;
-    for (const Level& e : level_) limit = std::min(limit, Greatest(e.r, r0) + Greatest(e.g, g0) + Greatest(e.b, b0));
-    for (std::size_t p = 0; p < kTableSize; ++p) {
-      const Level& e = level_[p];
-      const int least = Least(e.r, r0) + Least(e.g, g0) + Least(e.b, b0);
-      if (least <= limit) candidates_[cell].push_back({least, static_cast<std::uint8_t>(p)});
+  std::fill(a.begin(), a.end(), kNone);
+  for (int b = 0; b < 32; ++b) {
+    std::uint32_t* dst = a.data() + (b << 10);
+    for (int from = 0; from < 32; ++from) {
+      const std::uint32_t* src = out.data() + (from << 10);
+      const auto step = static_cast<std::uint32_t>((b - from) * (b - from)) << 8;
+      for (int x = 0; x < 1024; ++x) dst[x] = std::min(dst[x], src[x] + step);
     }
-    // Nearest first, so a search stops once no further entry can match.
-    std::stable_sort(candidates_[cell].begin(), candidates_[cell].end(),
-                     [](const Candidate& a, const Candidate& b) { return a.least < b.least; });
   }
-
-  std::array<Level, kTableSize> level_{};
-  std::array<std::vector<Candidate>, kCells * kCells * kCells> candidates_;
-  std::array<bool, kCells * kCells * kCells> built_{};
-};
+  return a;
+}
 
 }  // namespace
 
@@ -201,14 +155,15 @@ bool QuantizeTo8Bit(const raster::Picture& picture, std::vector<std::uint8_t>& h
   }
 
   // Each key's index is that of its first list entry.
-  NearestSearch nearest(table);
+  std::vector<std::uint32_t> nearest;
   std::vector<std::uint8_t> indexOfKey(kKeyCount, 0);
   std::vector<bool> known(kKeyCount, false);
   for (std::size_t p = 0; p < list.keys.size(); ++p) {
     const std::uint32_t key = list.keys[p];
     if (known[key]) continue;
     known[key] = true;
-    indexOfKey[key] = p < kTableSize ? static_cast<std::uint8_t>(p) : nearest.Find(key);
+    if (p >= kTableSize && nearest.empty()) nearest = NearestEntryOfEveryKey(table);
+    indexOfKey[key] = static_cast<std::uint8_t>(p < kTableSize ? p : nearest[key] & 0xFF);
   }
 
   const std::size_t stride = static_cast<std::size_t>(RowBytes(8ull * static_cast<std::uint64_t>(w)));
