@@ -126,10 +126,14 @@ std::uint8_t ImageSurface::Alpha(int x, int y) const {
 
 void ImageSurface::Fill(raster::Colour c) {
   if (width_ == 0 || height_ == 0) return;
+  // Fill the top row pixel by pixel, then copy it: every row is laid out alike.
   SetPixel(0, 0, c);
   const std::uint32_t v = GetRaw(0, 0);
-  for (int y = 0; y < height_; ++y) {
-    for (int x = 0; x < width_; ++x) SetRaw(x, y, v);
+  for (int x = 1; x < width_; ++x) SetRaw(x, 0, v);
+  const auto top = bits_.begin() + static_cast<std::ptrdiff_t>(RowOffset(0));
+  for (int y = 1; y < height_; ++y) {
+    std::copy(top, top + static_cast<std::ptrdiff_t>(stride_),
+              bits_.begin() + static_cast<std::ptrdiff_t>(RowOffset(y)));
   }
 }
 
