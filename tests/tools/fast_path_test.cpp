@@ -230,3 +230,41 @@ TEST(FastPath, MoveScaleMatchesTheFullRepaint) {
 
 }  // namespace
 }  // namespace pixmint::tools::test
+
+namespace pixmint::tools::test {
+namespace {
+
+// A screen buffer of the wrong size (the window not laid out yet), zoom 0 and
+// far-away points must never reach outside any picture.
+TEST(Robustness, OddScreensAndFarPointsStayInBounds) {
+  const std::vector<Point> far{{3, 3}, {-5000, 5}, {5000, 4000}, {2, -7}, {3, 3}};
+  for (int zoom : {0, 1, 5}) {
+    for (int screenSize : {0, 7}) {
+      Rig rig(12, 9, zoom);
+      rig.screen = Picture(screenSize, screenSize);
+      SprayRandom random;
+      Picture floating(3, 3, Rgb(1, 1, 1));
+      std::vector<std::unique_ptr<TKvPaint>> tools;
+      tools.push_back(rig.Make<TKvPencil>(50));
+      tools.push_back(rig.Make<TKvBrush>(50));
+      tools.push_back(rig.Make<TKvLine>(50));
+      tools.push_back(rig.Make<TKvCurve>(50));
+      tools.push_back(rig.Make<TKvEllipse>(50));
+      tools.push_back(rig.Make<TKvSpray>(50, random));
+      tools.push_back(rig.Make<TKvMoveScale>(50));
+      tools.push_back(rig.Make<TKvSelectBas>(50));
+      tools.push_back(rig.Make<TKvSelectAdv>(50));
+      for (auto& tool : tools) {
+        tool->SetTarget(&floating);
+        tool->SetValue(Rgb(5, 5, 5), 0, 10, tool == tools[1] ? (9 << 16) | 5 : 7, 5, 0);
+        Stroke(*tool, far);
+        tool->OnTimerTick();
+      }
+      tools[1]->SetValue(Rgb(5, 5, 5), 0, 10, 4, 0, 0);
+      Stroke(*tools[1], {{0, 0}});  // a brush of width 0 and no rings
+    }
+  }
+}
+
+}  // namespace
+}  // namespace pixmint::tools::test
