@@ -147,12 +147,10 @@ std::span<const std::uint8_t> IconImage::XorPart() const {
   return std::span<const std::uint8_t>(Data).subspan(xorOffset, andOffset - xorOffset);
 }
 std::span<std::uint8_t> IconImage::AndPart() {
-  const BitmapHeader h = ParseHeader(Data);
-  return std::span<std::uint8_t>(Data).subspan(andOffset, MaskRowBytes(h) * Height);
+  return std::span<std::uint8_t>(Data).subspan(andOffset, endOffset - andOffset);
 }
 std::span<const std::uint8_t> IconImage::AndPart() const {
-  const BitmapHeader h = ParseHeader(Data);
-  return std::span<const std::uint8_t>(Data).subspan(andOffset, MaskRowBytes(h) * Height);
+  return std::span<const std::uint8_t>(Data).subspan(andOffset, endOffset - andOffset);
 }
 
 std::uint64_t ImageBlockBytes(std::span<const std::uint8_t> block, std::string& reason) {
@@ -172,6 +170,7 @@ bool InitImageRecord(IconImage& record, std::string& reason) {
   record.DataSize = static_cast<std::uint32_t>(record.Data.size());
   record.xorOffset = static_cast<std::size_t>(FindColourBits(h));
   record.andOffset = record.xorOffset + static_cast<std::size_t>(ColourRowBytes(h) * record.Height);
+  record.endOffset = record.andOffset + static_cast<std::size_t>(MaskRowBytes(h) * record.Height);
   return true;
 }
 

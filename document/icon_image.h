@@ -55,6 +55,7 @@ struct IconImage {
   std::uint32_t DataSize = 0;
   std::size_t xorOffset = 0;
   std::size_t andOffset = 0;
+  std::size_t endOffset = 0;  // where the mask bits end
   // The block came from a PNG-compressed entry and is written back as PNG.
   bool pngCompressed = false;
 

@@ -75,6 +75,8 @@ TEST(TKvIcon, AccessorsAnswerNothingOutsideTheUsedPositions) {
     EXPECT_EQ(icon.GetHotSpot(i), raster::Point{});
     EXPECT_TRUE(icon.ImagePalette(i).empty());
   }
+  EXPECT_TRUE(icon.IR()->Images[5].AndPart().empty());
+  EXPECT_TRUE(icon.IR()->Images[5].ColourTable().empty());
   EXPECT_FALSE(icon.DeleteImage(1));
   EXPECT_FALSE(icon.DuplicateImage(5));
   EXPECT_FALSE(icon.ExchangeImages(0, 40));
