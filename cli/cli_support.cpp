@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <iostream>
 
 namespace pixmint::cli {
@@ -27,6 +28,8 @@ bool LoadDocument(const std::string& path, document::TKvIcon& icon, std::string&
   const bool loaded = icon.LoadFromFile(path);
   icon.SetErrorCallback({});
   if (loaded) return true;
+  std::error_code ec;
+  if (message.empty() && !std::filesystem::exists(path, ec)) message = "no such file";
   error = path + ": " + (message.empty() ? std::string("not an icon or cursor file") : message);
   return false;
 }
