@@ -179,25 +179,6 @@ TEST(IcoReader, CursorHotSpotsAreRead) {
   EXPECT_EQ(icon.icon->GetHotSpot(1), raster::Point{});
 }
 
-TEST(IcoReader, BlocksInAnyOrderWithGaps) {
-  const auto a = MakeBlock({.width = 8, .height = 8, .bitCount = 1});
-  const auto b = MakeBlock({.width = 16, .height = 4, .bitCount = 24});
-  std::vector<std::uint8_t> file(6 + 32 + 10, 0xEE);
-  PutU16(file, 0, 0), PutU16(file, 2, 1), PutU16(file, 4, 2);
-  const std::size_t bAt = file.size();
-  file.insert(file.end(), b.begin(), b.end());
-  file.insert(file.end(), 7, 0xAB);
-  const std::size_t aAt = file.size();
-  file.insert(file.end(), a.begin(), a.end());
-  PutU32(file, 6 + 8, static_cast<std::uint32_t>(a.size())), PutU32(file, 6 + 12, static_cast<std::uint32_t>(aAt));
-  PutU32(file, 22 + 8, static_cast<std::uint32_t>(b.size())), PutU32(file, 22 + 12, static_cast<std::uint32_t>(bAt));
-  Loaded l = Load(file);
-  ASSERT_TRUE(l.ok) << (l.messages.empty() ? "" : l.messages[0]);
-  EXPECT_EQ(l.icon->Colors(0), 1u);
-  EXPECT_EQ(l.icon->XorBitmap(1)->Width(), 16);
-  EXPECT_EQ(Bytes(l.icon->IR()->Images[1].Data), b);
-}
-
 TEST(IcoReader, FortyEntriesLoadTheFirstThirtyTwo) {
   std::vector<EntrySpec> entries(40, EntrySpec{MakeBlock({.width = 4, .height = 4, .bitCount = 8})});
   Loaded l = Load(MakeIconFile(entries));

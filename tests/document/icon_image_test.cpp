@@ -108,15 +108,6 @@ TEST(InitImageRecord, FillsPositions) {
   EXPECT_EQ(record.ColourTable().size(), 80u);
 }
 
-TEST(InitImageRecord, LongHeaderIsSkippedWhole) {
-  IconImage record;
-  record.Data = test::MakeBlock({.headerSize = 124, .width = 8, .height = 8, .bitCount = 32});
-  std::string why;
-  ASSERT_TRUE(InitImageRecord(record, why)) << why;
-  EXPECT_EQ(record.xorOffset, 124u);
-  EXPECT_EQ(record.XorPart().size(), 256u);
-}
-
 TEST(MakeBlankImage, SizesOfCreatedBlocks) {
   struct Case {
     int w, h, bits;
