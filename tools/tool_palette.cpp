@@ -92,62 +92,88 @@ void ToolPalette::SaveSettings(const ToolInfo& tool) {
   if (!tool.opacityKey.empty()) settings_.RegWriteInt(tool.opacityKey, opacity_);
 }
 
-void ToolPalette::BuildTool(const ToolInfo& tool) {
-  curTool_.reset();
+std::unique_ptr<TKvPaint> ToolPalette::CreateTool(int id) {
   raster::Picture& work = host_.WorkPicture();
   raster::Picture& screen = host_.ScreenPicture();
   const int w = work.Width();
   const int h = work.Height();
-  const int zoom = host_.Zoom();
-  const raster::Colour fore = host_.ForeColor();
-  const raster::Colour trans = raster::Markers().trans;
-  const int id = tool.id;
-  auto make = [&]<typename T>(int opacity) {
-    auto object = std::make_unique<T>(work, screen, w, h, zoom, opacity);
-    T* raw = object.get();
-    curTool_ = std::move(object);
-    return raw;
-  };
-  if (id == kToolPencil) {
-    make.operator()<TKvPencil>(opacity_)->SetValue(fore, 0, 0, toolWidth_, kFreehandPenStyle, 0);
-  } else if (id == kToolBrush) {
-    const int p4 = static_cast<int>(((static_cast<std::uint32_t>(toolWidth_) & 0xFFFFu) << 16) |
-                                    (static_cast<std::uint32_t>(brushRings_) & 0xFFFFu));
-    make.operator()<TKvBrush>(opacity_)->SetValue(fore, 0, 0, p4, kFreehandPenStyle, 0);
-  } else if (id == kToolEraser) {
-    make.operator()<TKvEraser>(100)->SetValue(trans, 0, 0, toolWidth_, kFreehandPenStyle, 0);
-  } else if (id == kToolLine) {
-    make.operator()<TKvLine>(opacity_)->SetValue(fore, 0, 0, toolWidth_, 0, 0);
-  } else if (id == kToolCurve) {
-    make.operator()<TKvCurve>(opacity_)->SetValue(fore, 0, 0, toolWidth_, 0, 0);
-  } else if (id == kToolRect || id == kToolRectFilled) {
-    const bool filled = id == kToolRectFilled;
-    make.operator()<TKvRectangle>(opacity_)->SetValue(fore, 0, 0, filled ? 1 : toolWidth_, filled ? 1 : 0, 0);
-  } else if (id == kToolRndRect || id == kToolRndRectFilled) {
-    const bool filled = id == kToolRndRectFilled;
-    make.operator()<TKvRoundRect>(opacity_)->SetValue(fore, 0, 10, filled ? 1 : toolWidth_, filled ? 1 : 0, 0);
-  } else if (id == kToolEllipse || id == kToolEllipseFilled) {
-    const bool filled = id == kToolEllipseFilled;
-    make.operator()<TKvEllipse>(opacity_)->SetValue(fore, 0, 0, filled ? 1 : toolWidth_, filled ? 1 : 0, 0);
-  } else if (id == kToolFill) {
-    make.operator()<TKvFill>(opacity_)->SetValue(fore, 0, 0, 0, 0, 0);
-  } else if (id == kToolDropper) {
-    make.operator()<TKvDropper>(opacity_)->SetValue(0, 0, 0, 0, 0, 0);
-  } else if (id == kToolSpray) {
-    curTool_ = std::make_unique<TKvSpray>(work, screen, w, h, zoom, opacity_, random_);
-    curTool_->SetValue(fore, 0, 0, toolWidth_, 0, 0);
-  } else if (id == kToolMoveScale) {
-    const raster::Point f = host_.FloatOrigin();
-    TKvPaint* t = make.operator()<TKvMoveScale>(opacity_);
-    t->SetTarget(&host_.FloatPicture());
-    t->SetValue(fore, f.x, f.y, 0, kHandleOutside, 0);
-  } else if (id == kToolSelectBas || id == kToolSelectAdv) {
-    TKvPaint* t = id == kToolSelectBas ? static_cast<TKvPaint*>(make.operator()<TKvSelectBas>(opacity_))
-                                       : make.operator()<TKvSelectAdv>(opacity_);
-    t->SetTarget(&host_.FloatPicture());
-    t->SetValue(0, 0, 0, 0, 0, 0);
+  const int z = host_.Zoom();
+  const int o = opacity_;
+  switch (id) {
+    case kToolPencil:
+      return std::make_unique<TKvPencil>(work, screen, w, h, z, o);
+    case kToolBrush:
+      return std::make_unique<TKvBrush>(work, screen, w, h, z, o);
+    case kToolEraser:
+      return std::make_unique<TKvEraser>(work, screen, w, h, z, 100);
+    case kToolLine:
+      return std::make_unique<TKvLine>(work, screen, w, h, z, o);
+    case kToolCurve:
+      return std::make_unique<TKvCurve>(work, screen, w, h, z, o);
+    case kToolRect:
+    case kToolRectFilled:
+      return std::make_unique<TKvRectangle>(work, screen, w, h, z, o);
+    case kToolRndRect:
+    case kToolRndRectFilled:
+      return std::make_unique<TKvRoundRect>(work, screen, w, h, z, o);
+    case kToolEllipse:
+    case kToolEllipseFilled:
+      return std::make_unique<TKvEllipse>(work, screen, w, h, z, o);
+    case kToolFill:
+      return std::make_unique<TKvFill>(work, screen, w, h, z, o);
+    case kToolDropper:
+      return std::make_unique<TKvDropper>(work, screen, w, h, z, o);
+    case kToolSpray:
+      return std::make_unique<TKvSpray>(work, screen, w, h, z, o, random_);
+    case kToolMoveScale:
+      return std::make_unique<TKvMoveScale>(work, screen, w, h, z, o);
+    case kToolSelectBas:
+      return std::make_unique<TKvSelectBas>(work, screen, w, h, z, o);
+    case kToolSelectAdv:
+      return std::make_unique<TKvSelectAdv>(work, screen, w, h, z, o);
+    default:
+      return nullptr;
   }
-  if (curTool_) curTool_->SetFullRepaint(fullRepaint_);
+}
+
+// The colour and parameters each tool is given right after it is made.
+ToolPalette::Values ToolPalette::ToolValues(int id) const {
+  const raster::Colour fore = host_.ForeColor();
+  const bool filled = id == kToolRectFilled || id == kToolRndRectFilled || id == kToolEllipseFilled;
+  const int corner = id == kToolRndRect || id == kToolRndRectFilled ? 10 : 0;
+  switch (id) {
+    case kToolPencil:
+      return {fore, 0, 0, toolWidth_, kFreehandPenStyle, 0};
+    case kToolBrush: {
+      const auto packed = ((static_cast<std::uint32_t>(toolWidth_) & 0xFFFFu) << 16) |
+                          (static_cast<std::uint32_t>(brushRings_) & 0xFFFFu);
+      return {fore, 0, 0, static_cast<int>(packed), kFreehandPenStyle, 0};
+    }
+    case kToolEraser:
+      return {raster::Markers().trans, 0, 0, toolWidth_, kFreehandPenStyle, 0};
+    case kToolMoveScale: {
+      const raster::Point f = host_.FloatOrigin();
+      return {fore, f.x, f.y, 0, kHandleOutside, 0};
+    }
+    case kToolDropper:
+    case kToolSelectBas:
+    case kToolSelectAdv:
+      return {};
+    case kToolFill:
+      return {fore, 0, 0, 0, 0, 0};
+    default:  // line, curve, spray and the rectangle family
+      return {fore, 0, corner, filled ? 1 : toolWidth_, filled ? 1 : 0, 0};
+  }
+}
+
+void ToolPalette::BuildTool(const ToolInfo& tool) {
+  curTool_.reset();
+  curTool_ = CreateTool(tool.id);
+  if (!curTool_) return;
+  curTool_->SetTarget(&host_.FloatPicture());
+  const Values v = ToolValues(tool.id);
+  curTool_->SetValue(v.colour, v.p2, v.p3, v.p4, v.p5, v.p6);
+  curTool_->SetFullRepaint(fullRepaint_);
 }
 
 void ToolPalette::ChooseText() {

@@ -99,6 +99,12 @@ class ToolPalette {
   void SetOpacityBox(int value);
   void SaveSettings(const ToolInfo& tool);
   void BuildTool(const ToolInfo& tool);
+  [[nodiscard]] std::unique_ptr<TKvPaint> CreateTool(int id);
+  struct Values {
+    raster::Colour colour = 0;
+    int p2 = 0, p3 = 0, p4 = 0, p5 = 0, p6 = 0;
+  };
+  [[nodiscard]] Values ToolValues(int id) const;
 
   ToolHost& host_;
   Settings& settings_;
