@@ -62,6 +62,7 @@ class Twin {
       rig->work = scene;
       rig->screen.Fill(Rgb(1, 2, 3));
     }
+    window_ = fast_.screen;
     fastTool_ = make(fast_);
     slowTool_ = make(slow_);
     slowTool_->SetFullRepaint(true);
@@ -74,6 +75,10 @@ class Twin {
     ASSERT_TRUE(pixmint::test::SamePicture(slow_.work, fast_.work)) << what << " (picture)";
     ASSERT_TRUE(pixmint::test::SamePicture(slowTool_->LayerBitmap, fastTool_->LayerBitmap)) << what << " (layer)";
     ASSERT_TRUE(pixmint::test::SamePicture(slow_.screen, fast_.screen)) << what << " (screen)";
+    // The window copies only the reported area: it must still match.
+    const raster::Rect dirty = fastTool_->TakeDirtyScreenRect();
+    window_.CopyFrom(fast_.screen, dirty, {dirty.left, dirty.top});
+    ASSERT_TRUE(pixmint::test::SamePicture(fast_.screen, window_)) << what << " (window)";
   }
   void StrokeBoth(const std::vector<Point>& points, ShiftState shift) {
     Do([&](TKvPaint& t) { t.OnMouseDown(shift, points[0].x, points[0].y); }, "press");
@@ -89,6 +94,7 @@ class Twin {
   std::mt19937 rng_;
   Rig fast_{kW, kH, kZoom};
   Rig slow_{kW, kH, kZoom};
+  Picture window_;
   std::unique_ptr<TKvPaint> fastTool_;
   std::unique_ptr<TKvPaint> slowTool_;
 };
@@ -226,6 +232,29 @@ TEST(FastPath, MoveScaleMatchesTheFullRepaint) {
         static_cast<unsigned>(handle));
     twin.StrokeBoth(Walk(twin.Rng(), 30), 0);
   }
+}
+
+TEST(FastPath, MarqueeAndLassoReportTheScreenTheyChange) {
+  std::vector<Picture> targets(2);
+  int next = 0;
+  Twin marquee(
+      [&](Rig& r) {
+        auto t = r.Make<TKvSelectBas>(100);
+        t->SetTarget(&targets[next++]);
+        return t;
+      },
+      5u);
+  marquee.StrokeBoth(Walk(marquee.Rng(), 20), 0);
+  next = 0;
+  Twin lasso(
+      [&](Rig& r) {
+        auto t = r.Make<TKvSelectAdv>(100);
+        t->SetTarget(&targets[next++]);
+        t->SetValue(0, 0, 0, 0, kLassoResetCode, 0);
+        return t;
+      },
+      6u);
+  for (Point p : std::vector<Point>{{2, 2}, {20, 3}, {15, 18}, {3, 2}}) lasso.StrokeBoth({p, {p.x + 1, p.y}, p}, 0);
 }
 
 }  // namespace
