@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include "app/dialogs/tfrm_paste.h"
 #include "app/picture_image.h"
 #include "app/qt_settings.h"
 #include "app/tfrm_main.h"
@@ -100,31 +101,14 @@ std::optional<editor::ImageFormat> QtHost::AskImageFormat(std::string_view capti
 
 std::optional<raster::Picture> QtHost::AskPastePart(const raster::Picture& clipboard, std::string_view, int imageWidth,
                                                     int imageHeight) {
-  // Without the placement dialog the picture's top-left part that fits is taken.
-  raster::Picture part(std::min(imageWidth, clipboard.Width()), std::min(imageHeight, clipboard.Height()));
-  part.CopyFrom(clipboard, part.Bounds(), {0, 0});
-  return part;
+  return RunPasteDialog(&window_, clipboard, imageWidth, imageHeight);
 }
 
-std::optional<raster::Picture> QtHost::AskTextPicture(raster::Colour colour, raster::Colour transparent) {
-  bool ok = false;
-  const QString text = QInputDialog::getText(&window_, QString::fromUtf8(texts::kTextCaption), QString(),
-                                             QLineEdit::Normal, QString(), &ok);
-  if (!ok || text.isEmpty()) return std::nullopt;
-  QFont font(QStringLiteral("宋体"));
-  font.setPixelSize(12);
-  font.setStyleStrategy(QFont::NoAntialias);
-  const QFontMetrics metrics(font);
-  const QSize size(std::max(1, metrics.horizontalAdvance(text)), std::max(1, metrics.height()));
-  QImage image(size, QImage::Format_BGR888);
-  image.fill(ToQColor(transparent));
-  {
-    QPainter painter(&image);
-    painter.setFont(font);
-    painter.setPen(ToQColor(colour));
-    painter.drawText(0, metrics.ascent(), text);
-  }
-  return ImageToPicture(image);
+std::optional<raster::Picture> QtHost::AskTextPicture(raster::Colour colour, raster::Colour) {
+  // The font and the text are remembered for the next use of the text tool.
+  textFont_.colour = colour;
+  if (!RunTextDialog(&window_, textFont_, textString_) || textString_.isEmpty()) return std::nullopt;
+  return RenderText(textString_, textFont_);
 }
 
 std::optional<raster::Colour> QtHost::AskColour(raster::Colour initial) {

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "app/dialogs/tfrm_text.h"
 #include "editor/editor_host.h"
 
 namespace pixmint::editor {
@@ -56,6 +57,8 @@ class QtHost final : public editor::EditorHost {
   editor::Workspace* workspace_ = nullptr;
   QTimer timer_;
   std::unique_ptr<QTemporaryDir> tempDir_;
+  TextFont textFont_{DesignTextFont(), 0};
+  QString textString_;
 };
 
 // Clipboard pictures larger than this many pixels are refused rather than

@@ -172,15 +172,18 @@ void TfrmMain::SetStatusPanel(int panel, const QString& text) {
 }
 
 void TfrmMain::CanvasChanged(QRect dirty) {
+  // The workspace may report before the widgets exist.
+  if (canvas_ == nullptr) return;
   ApplyCanvasLayout();
   canvas_->update(dirty);
 }
 
 void TfrmMain::SetCanvasCursor(editor::CursorShape shape) {
-  canvas_->setCursor(CursorFor(shape));
+  if (canvas_ != nullptr) canvas_->setCursor(CursorFor(shape));
 }
 
 void TfrmMain::RefreshPanels() {
+  if (imageList_ == nullptr || statusPanels_.isEmpty()) return;
   RefreshToolPalette();
   RefreshColourPanel();
   RefreshImagePanel();

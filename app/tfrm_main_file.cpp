@@ -1,5 +1,6 @@
 // The File menu: new, open, save, save as, the recent files and exit.
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -45,10 +46,7 @@ void TfrmMain::BuildFileMenu() {
 
   QAction* saveAs = MakeAction("mnuFileSaveAs", texts::kFileSaveAs, nullptr, nullptr);
   saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-  connect(saveAs, &QAction::triggered, this, [this] {
-    Ws().SaveAs();
-    RememberSavedFile();
-  });
+  connect(saveAs, &QAction::triggered, this, [this] { Ws().SaveAs(); });
   menu->addAction(saveAs);
   menu->addSeparator();
 
@@ -85,7 +83,8 @@ void TfrmMain::RememberSavedFile() {
   // A save that went through clears the unsaved-changes mark.
   const auto found = controls_.value(QStringLiteral("tbtnSave"));
   const auto* save = found.isEmpty() ? nullptr : qobject_cast<QAction*>(found.constFirst().data());
-  if (save != nullptr && !save->isEnabled()) RememberRecent(QString::fromStdString(Ws().State().FileName));
+  const QString name = QString::fromStdString(Ws().State().FileName);
+  if (save != nullptr && !save->isEnabled() && QDir::isAbsolutePath(name)) RememberRecent(name);
 }
 
 }  // namespace pixmint::app

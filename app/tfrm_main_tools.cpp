@@ -16,7 +16,8 @@
 
 #include "app/art.h"
 #include "app/dialogs/external_commands.h"
-#include "app/tfrm_cur_test.h"
+#include "app/dialogs/tfrm_cur_test.h"
+#include "app/qt_host.h"
 #include "app/tfrm_main.h"
 #include "app/ui_texts.h"
 #include "editor/workspace.h"
@@ -220,7 +221,11 @@ void TfrmMain::BuildToolsMenu() {
   menu->addSeparator();
   QAction* hotSpot = MakeAction("mnuToolHotSpot", texts::kToolHotSpot, nullptr, nullptr);
   hotSpot->setEnabled(false);
-  connect(hotSpot, &QAction::triggered, this, [this] { RunHotSpotDialog(*this, Ws()); });
+  connect(hotSpot, &QAction::triggered, this, [this] {
+    const editor::EditorState& state = Ws().State();
+    RunCurTestDialog(this, {Ws().Document(), state.CurrentImage, state.WorkBitmap.Width(), state.WorkBitmap.Height(),
+                            host_->PrivateTempFolder()});
+  });
   menu->addAction(hotSpot);
 }
 

@@ -96,9 +96,6 @@ inline constexpr const char* kPmuImageDel = "删除图像";
 inline constexpr const char* kPmuImageConv = "转换图像格式";
 inline constexpr const char* kPmuImageDup = "复制图像";
 
-// The text tool asks for its text under this caption.
-inline constexpr const char* kTextCaption = "文字";
-
 // The angle box of the free rotation.
 inline constexpr const char* kRotateCaption = "任意旋转";
 inline constexpr const char* kRotatePrompt = "度数 (0-360)";
@@ -125,12 +122,6 @@ inline constexpr const char* kHintImageDel = "删除图像";
 inline constexpr const char* kHintChangeFmt = "转换图像格式";
 inline constexpr const char* kHintDuplicate = "复制图像";
 inline constexpr const char* kDepthSuffix = " 位 ";
-
-// The hot-spot dialog.
-inline constexpr const char* kCurTestCaption = "测试指针热点";
-inline constexpr const char* kCurTestHotSpot = "指针热点:";
-inline constexpr const char* kCurTestTry = "测试(&T)";
-inline constexpr const char* kCurTestHint = "当拖曳或鼠标在画布上移动时点击 \"测试\".";
 
 // The new-image dialog.
 inline constexpr const char* kNewSizeGroup = "大小 ";

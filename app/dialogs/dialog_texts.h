@@ -2,7 +2,7 @@
 
 // Every text the dialogs show, in one place so that a translation can be added
 // without touching the dialogs' logic. Sources are UTF-8.
-namespace pixmint::app::texts {
+namespace pixmint::app::dialog_texts {
 
 inline constexpr const char* kAppTitle = "Kavoltrix Pixmint";
 inline constexpr const char* kOk = "确定";
@@ -58,4 +58,4 @@ inline constexpr const char* kAboutCaption = "关于 Kavoltrix Pixmint";
 inline constexpr const char* kAboutName = "Kavoltrix Pixmint";
 inline constexpr const char* kAboutVersion = "版本: 3.0";
 
-}  // namespace pixmint::app::texts
+}  // namespace pixmint::app::dialog_texts

@@ -160,33 +160,33 @@ void TfrmPaste::BuildControls() {
   column->setFixedWidth(kColumnWidth);
   auto* stack = new QVBoxLayout(column);
   stack->setContentsMargins(0, 0, 0, 0);
-  auto* group = new QGroupBox(QString::fromUtf8(texts::kPasteGroup), column);
+  auto* group = new QGroupBox(QString::fromUtf8(dialog_texts::kPasteGroup), column);
   group->setObjectName(QStringLiteral("GroupBox1"));
   auto* form = new QFormLayout(group);
   updLeft_ = AddBox("updLeft", selection_.LeftRange());
   updTop_ = AddBox("updTop", selection_.TopRange());
   updWidth_ = AddBox("updWidth", selection_.WidthRange());
   updHeight_ = AddBox("updHeight", selection_.HeightRange());
-  form->addRow(QString::fromUtf8(texts::kPasteLeft), updLeft_);
-  form->addRow(QString::fromUtf8(texts::kPasteTop), updTop_);
-  form->addRow(QString::fromUtf8(texts::kPasteWidth), updWidth_);
-  form->addRow(QString::fromUtf8(texts::kPasteHeight), updHeight_);
+  form->addRow(QString::fromUtf8(dialog_texts::kPasteLeft), updLeft_);
+  form->addRow(QString::fromUtf8(dialog_texts::kPasteTop), updTop_);
+  form->addRow(QString::fromUtf8(dialog_texts::kPasteWidth), updWidth_);
+  form->addRow(QString::fromUtf8(dialog_texts::kPasteHeight), updHeight_);
   stack->addWidget(group);
 
-  auto* selectAll = new QPushButton(QString::fromUtf8(texts::kPasteSelectAll), column);
+  auto* selectAll = new QPushButton(QString::fromUtf8(dialog_texts::kPasteSelectAll), column);
   selectAll->setObjectName(QStringLiteral("btnSelectAll"));
   connect(selectAll, &QPushButton::clicked, this, &TfrmPaste::btnSelectAllClick);
   stack->addWidget(selectAll);
-  checkBox1_ = new QCheckBox(QString::fromUtf8(texts::kPasteStretch), column);
+  checkBox1_ = new QCheckBox(QString::fromUtf8(dialog_texts::kPasteStretch), column);
   checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
   checkBox1_->setChecked(true);
   stack->addWidget(checkBox1_);
   stack->addStretch(1);
-  auto* ok = new QPushButton(QString::fromUtf8(texts::kPasteOk), column);
+  auto* ok = new QPushButton(QString::fromUtf8(dialog_texts::kPasteOk), column);
   ok->setObjectName(QStringLiteral("btnOk"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &TfrmPaste::btnOkClick);
-  auto* cancel = new QPushButton(QString::fromUtf8(texts::kPasteCancel), column);
+  auto* cancel = new QPushButton(QString::fromUtf8(dialog_texts::kPasteCancel), column);
   cancel->setObjectName(QStringLiteral("btnCancel"));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   stack->addWidget(ok);
@@ -266,7 +266,7 @@ void TfrmPaste::btnOkClick() {
 std::optional<raster::Picture> RunPasteDialog(QWidget* mainWindow, raster::Picture picture, int imageWidth,
                                               int imageHeight) {
   TfrmPaste dialog(mainWindow, std::move(picture), imageWidth, imageHeight);
-  dialog.setWindowTitle(QString::fromUtf8(texts::kPasteCaption));
+  dialog.setWindowTitle(QString::fromUtf8(dialog_texts::kPasteCaption));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Result();
 }

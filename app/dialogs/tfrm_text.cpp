@@ -51,7 +51,7 @@ W* Place(QWidget* parent, const char* name, QRect geometry, W* widget) {
 }  // namespace
 
 QFont DesignTextFont() {
-  const QString design = QString::fromUtf8(texts::kTextDesignFace);
+  const QString design = QString::fromUtf8(dialog_texts::kTextDesignFace);
   QString face = design;
   if (!QFontDatabase::hasFamily(design)) {
     const char* fallbacks[] = {"SimSun",         "Noto Sans CJK SC",   "Noto Serif CJK SC", "WenQuanYi Zen Hei",
@@ -100,19 +100,19 @@ raster::Picture RenderText(const QString& text, const TextFont& font) {
 
 TfrmText::TfrmText(QWidget* parent, raster::Colour colour) : QDialog(parent), font_(DesignTextFont()), colour_(colour) {
   setObjectName(QStringLiteral("TfrmText"));
-  setWindowTitle(QString::fromUtf8(texts::kTextCaption));
+  setWindowTitle(QString::fromUtf8(dialog_texts::kTextCaption));
   setFixedSize(305, 219);
-  auto* label1 = Place(this, "Label1", {9, 12, 40, 16}, new QLabel(QString::fromUtf8(texts::kTextLabel)));
+  auto* label1 = Place(this, "Label1", {9, 12, 40, 16}, new QLabel(QString::fromUtf8(dialog_texts::kTextLabel)));
   edit1_ = Place(this, "Edit1", {50, 8, 150, 22}, new QLineEdit);
   label1->setBuddy(edit1_);
-  auto* btnFont = Place(this, "btnFont", {208, 7, 88, 25}, new QPushButton(QString::fromUtf8(texts::kTextFont)));
-  Place(this, "Label2", {9, 38, 60, 16}, new QLabel(QString::fromUtf8(texts::kTextPreview)));
+  auto* btnFont = Place(this, "btnFont", {208, 7, 88, 25}, new QPushButton(QString::fromUtf8(dialog_texts::kTextFont)));
+  Place(this, "Label2", {9, 38, 60, 16}, new QLabel(QString::fromUtf8(dialog_texts::kTextPreview)));
   auto* panel = Place(this, "Panel1", {7, 56, kPreviewWidth + 4, kPreviewHeight + 4}, new QFrame);
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   paintBox1_ = new PreviewBox(*this, panel);
   paintBox1_->setGeometry(2, 2, kPreviewWidth, kPreviewHeight);
-  auto* ok = Place(this, "btnOk", {136, 186, 75, 25}, new QPushButton(QString::fromUtf8(texts::kTextOk)));
-  auto* cancel = Place(this, "btnCancel", {221, 186, 75, 25}, new QPushButton(QString::fromUtf8(texts::kTextCancel)));
+  auto* ok = Place(this, "btnOk", {136, 186, 75, 25}, new QPushButton(QString::fromUtf8(dialog_texts::kTextOk)));
+  auto* cancel = Place(this, "btnCancel", {221, 186, 75, 25}, new QPushButton(QString::fromUtf8(dialog_texts::kTextCancel)));
   // Enter on any control is OK: no other button may take it.
   for (auto* button : {btnFont, ok, cancel}) button->setAutoDefault(false);
   ok->setDefault(true);
