@@ -137,6 +137,21 @@ void BM_ToolMove(benchmark::State& state) {
                  " zoom " + std::to_string(setup.zoom) + ", " + std::to_string(length) + " points");
 }
 
+// A press and its first move: the one step that repaints the whole view.
+void BM_StrokeStart(benchmark::State& state) {
+  const auto kind = static_cast<Kind>(state.range(0));
+  const Setup setup = kSetups[state.range(1)];
+  Session session(kind, setup);
+  for (auto _ : state) session.Press(2);
+  state.SetLabel(std::string(kNames[kind]) + " " + std::to_string(setup.size) + "x" + std::to_string(setup.size) +
+                 " zoom " + std::to_string(setup.zoom));
+}
+
+BENCHMARK(BM_StrokeStart)
+    ->ArgsProduct({{kPencil1, kBrush3, kLine, kMoveScale}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond)
+    ->ArgNames({"tool", "setup"});
+
 void Arguments(benchmark::internal::Benchmark* b) {
   for (int kind = 0; kind < kKinds; ++kind) {
     for (int setup = 0; setup < 2; ++setup) {
