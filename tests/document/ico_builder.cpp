@@ -8,38 +8,38 @@ namespace pixmint::test {
 using document::PutU16;
 using document::PutU32;
 
-std::vector<std::uint8_t> MakeBlock(const BlockSpec& spec) {
-  std::vector<std::uint8_t> block(spec.headerSize, 0);
-  PutU32(block, 0, spec.headerSize);
-  PutU32(block, 4, static_cast<std::uint32_t>(spec.width));
-  PutU32(block, 8, static_cast<std::uint32_t>(spec.height * 2));
-  PutU16(block, 12, spec.planes);
-  PutU16(block, 14, spec.bitCount);
-  PutU32(block, 16, spec.compression);
-  PutU32(block, 32, spec.coloursUsed);
-  std::uint32_t colours = spec.coloursUsed;
-  if (colours == 0 && spec.bitCount <= 8) colours = 1u << spec.bitCount;
+std::vector<std::uint8_t> MakeBlock(const BlockLayout& layout) {
+  std::vector<std::uint8_t> block(layout.headerSize, 0);
+  PutU32(block, 0, layout.headerSize);
+  PutU32(block, 4, static_cast<std::uint32_t>(layout.width));
+  PutU32(block, 8, static_cast<std::uint32_t>(layout.height * 2));
+  PutU16(block, 12, layout.planes);
+  PutU16(block, 14, layout.bitCount);
+  PutU32(block, 16, layout.compression);
+  PutU32(block, 32, layout.coloursUsed);
+  std::uint32_t colours = layout.coloursUsed;
+  if (colours == 0 && layout.bitCount <= 8) colours = 1u << layout.bitCount;
   for (std::uint32_t i = 0; i < colours; ++i) {
     block.insert(block.end(), {static_cast<std::uint8_t>(i * 7), static_cast<std::uint8_t>(i * 3),
                                static_cast<std::uint8_t>(255 - i), 0});
   }
-  const std::uint64_t width = spec.width > 0 ? static_cast<std::uint64_t>(spec.width) : 0;
-  const std::uint64_t rows = spec.height > 0 ? static_cast<std::uint64_t>(spec.height) : 0;
-  const std::uint64_t colourBytes = document::RowBytes(width * spec.bitCount) * rows;
+  const std::uint64_t width = layout.width > 0 ? static_cast<std::uint64_t>(layout.width) : 0;
+  const std::uint64_t rows = layout.height > 0 ? static_cast<std::uint64_t>(layout.height) : 0;
+  const std::uint64_t colourBytes = document::RowBytes(width * layout.bitCount) * rows;
   for (std::uint64_t i = 0; i < colourBytes; ++i) block.push_back(static_cast<std::uint8_t>(i * 31 + 5));
   const std::uint64_t maskBytes = document::RowBytes(width) * rows;
   for (std::uint64_t i = 0; i < maskBytes; ++i) block.push_back(static_cast<std::uint8_t>(i % 3 == 0 ? 0xF0 : 0x0F));
   return block;
 }
 
-std::vector<std::uint8_t> MakeIconFile(const std::vector<EntrySpec>& entries, std::uint16_t type,
+std::vector<std::uint8_t> MakeIconFile(const std::vector<EntryLayout>& entries, std::uint16_t type,
                                        std::int32_t countOverride) {
   std::vector<std::uint8_t> file(6 + 16 * entries.size(), 0);
   PutU16(file, 2, type);
   PutU16(file, 4,
          countOverride >= 0 ? static_cast<std::uint32_t>(countOverride) : static_cast<std::uint32_t>(entries.size()));
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    const EntrySpec& e = entries[i];
+    const EntryLayout& e = entries[i];
     const std::size_t at = 6 + 16 * i;
     PutU16(file, at + 4, e.field4);
     PutU16(file, at + 6, e.field6);

@@ -7,7 +7,7 @@ namespace pixmint::test {
 
 // Builds icon and cursor files byte by byte, so malformed files can be made
 // in code.
-struct BlockSpec {
+struct BlockLayout {
   std::uint32_t headerSize = 40;
   std::int32_t width = 16;
   std::int32_t height = 16;  // image height; the header gets twice this
@@ -19,9 +19,9 @@ struct BlockSpec {
 
 // A bitmap block: header, table (coloursUsed or the full table of the
 // depth), colour bits and mask, with a recognisable byte pattern.
-std::vector<std::uint8_t> MakeBlock(const BlockSpec& spec);
+std::vector<std::uint8_t> MakeBlock(const BlockLayout& layout);
 
-struct EntrySpec {
+struct EntryLayout {
   std::vector<std::uint8_t> block;
   std::uint16_t field4 = 1;  // planes or hot spot x
   std::uint16_t field6 = 0;  // bit count or hot spot y
@@ -30,7 +30,7 @@ struct EntrySpec {
   std::int64_t offsetOverride = -1;
 };
 
-std::vector<std::uint8_t> MakeIconFile(const std::vector<EntrySpec>& entries, std::uint16_t type = 1,
+std::vector<std::uint8_t> MakeIconFile(const std::vector<EntryLayout>& entries, std::uint16_t type = 1,
                                        std::int32_t countOverride = -1);
 
 }  // namespace pixmint::test

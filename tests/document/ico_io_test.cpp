@@ -14,8 +14,8 @@ namespace pixmint::document {
 namespace {
 
 using raster::Rgb;
-using test::BlockSpec;
-using test::EntrySpec;
+using test::BlockLayout;
+using test::EntryLayout;
 using test::MakeBlock;
 using test::MakeIconFile;
 
@@ -170,7 +170,7 @@ TEST(IcoRoundTrip, ThroughFilesOnDisk) {
 
 TEST(IcoReader, CursorHotSpotsAreRead) {
   const auto block = MakeBlock({.width = 8, .height = 8, .bitCount = 4});
-  std::vector<EntrySpec> entries = {{block, 3, 4}, {block, 7, 1}};
+  std::vector<EntryLayout> entries = {{block, 3, 4}, {block, 7, 1}};
   Loaded cursor = Load(MakeIconFile(entries, 2));
   ASSERT_TRUE(cursor.ok);
   EXPECT_EQ(cursor.icon->GetHotSpot(0), (raster::Point{3, 4}));
@@ -181,7 +181,7 @@ TEST(IcoReader, CursorHotSpotsAreRead) {
 }
 
 TEST(IcoReader, FortyEntriesLoadTheFirstThirtyTwo) {
-  std::vector<EntrySpec> entries(40, EntrySpec{MakeBlock({.width = 4, .height = 4, .bitCount = 8})});
+  std::vector<EntryLayout> entries(40, EntryLayout{MakeBlock({.width = 4, .height = 4, .bitCount = 8})});
   Loaded l = Load(MakeIconFile(entries));
   ASSERT_TRUE(l.ok);
   EXPECT_EQ(l.icon->ImageCount(), 32u);
@@ -189,7 +189,7 @@ TEST(IcoReader, FortyEntriesLoadTheFirstThirtyTwo) {
 
 TEST(IcoReader, LongHeaderIsWrittenWholeAndCounted) {
   const auto block = MakeBlock({.headerSize = 124, .width = 8, .height = 8, .bitCount = 32});
-  Loaded l = Load(MakeIconFile({EntrySpec{block}}));
+  Loaded l = Load(MakeIconFile({EntryLayout{block}}));
   ASSERT_TRUE(l.ok);
   auto saved = l.icon->SaveToMemory();
   ASSERT_TRUE(saved);
@@ -207,44 +207,44 @@ struct BadCase {
 };
 
 std::vector<BadCase> BadCases() {
-  const BlockSpec good{.width = 16, .height = 16, .bitCount = 8};
+  const BlockLayout good{.width = 16, .height = 16, .bitCount = 8};
   auto with = [&](auto change) {
-    BlockSpec s = good;
+    BlockLayout s = good;
     change(s);
-    return MakeIconFile({EntrySpec{MakeBlock(s)}});
+    return MakeIconFile({EntryLayout{MakeBlock(s)}});
   };
   const auto goodBlock = MakeBlock(good);
   auto truncated = goodBlock;
   truncated.resize(truncated.size() - 1);
   std::vector<BadCase> cases = {
-      {"truncated block", MakeIconFile({EntrySpec{truncated}}),
+      {"truncated block", MakeIconFile({EntryLayout{truncated}}),
        "Error Converting to Internal Format (image 0: block of 1383 bytes, needs 1384)"},
-      {"header size 39", with([](BlockSpec& s) { s.headerSize = 39; }), "(image 0: header size 39)"},
+      {"header size 39", with([](BlockLayout& s) { s.headerSize = 39; }), "(image 0: header size 39)"},
       {"header beyond block",
-       MakeIconFile({EntrySpec{std::vector<std::uint8_t>(goodBlock.begin(), goodBlock.begin() + 40)}}),
+       MakeIconFile({EntryLayout{std::vector<std::uint8_t>(goodBlock.begin(), goodBlock.begin() + 40)}}),
        "(image 0: block of 40 bytes, needs"},
-      {"width 0", with([](BlockSpec& s) { s.width = 0; }), "(image 0: width 0)"},
-      {"width 2000", with([](BlockSpec& s) { s.width = 2000; }), "(image 0: width 2000)"},
-      {"height 0", with([](BlockSpec& s) { s.height = 0; }), "(image 0: height 0)"},
-      {"bit count 7", with([](BlockSpec& s) { s.bitCount = 7; }), "(image 0: bit count 7)"},
-      {"planes 2", with([](BlockSpec& s) { s.planes = 2; }), "(image 0: planes 2)"},
-      {"compression 1", with([](BlockSpec& s) { s.compression = 1; }), "(image 0: compression 1)"},
-      {"colours used 300", with([](BlockSpec& s) { s.coloursUsed = 300; }), "(image 0: colours used 300)"},
-      {"offset near 2^32", MakeIconFile({EntrySpec{goodBlock, 1, 0, -1, 0xFFFFFFF0}}),
+      {"width 0", with([](BlockLayout& s) { s.width = 0; }), "(image 0: width 0)"},
+      {"width 2000", with([](BlockLayout& s) { s.width = 2000; }), "(image 0: width 2000)"},
+      {"height 0", with([](BlockLayout& s) { s.height = 0; }), "(image 0: height 0)"},
+      {"bit count 7", with([](BlockLayout& s) { s.bitCount = 7; }), "(image 0: bit count 7)"},
+      {"planes 2", with([](BlockLayout& s) { s.planes = 2; }), "(image 0: planes 2)"},
+      {"compression 1", with([](BlockLayout& s) { s.compression = 1; }), "(image 0: compression 1)"},
+      {"colours used 300", with([](BlockLayout& s) { s.coloursUsed = 300; }), "(image 0: colours used 300)"},
+      {"offset near 2^32", MakeIconFile({EntryLayout{goodBlock, 1, 0, -1, 0xFFFFFFF0}}),
        "Error Seeking in File (image 0"},
-      {"size near 2^32", MakeIconFile({EntrySpec{goodBlock, 1, 0, 0xFFFFFFF0, -1}}), "Error Reading File (image 0"},
-      {"count 40, two entries", MakeIconFile({EntrySpec{goodBlock}, EntrySpec{goodBlock}}, 1, 40), "(image 2"},
+      {"size near 2^32", MakeIconFile({EntryLayout{goodBlock, 1, 0, 0xFFFFFFF0, -1}}), "Error Reading File (image 0"},
+      {"count 40, two entries", MakeIconFile({EntryLayout{goodBlock}, EntryLayout{goodBlock}}, 1, 40), "(image 2"},
       {"count 40, no directory", MakeIconFile({}, 1, 40), "Error Reading File"},
-      {"second entry bad", MakeIconFile({EntrySpec{goodBlock}, EntrySpec{MakeBlock({.bitCount = 3})}}),
+      {"second entry bad", MakeIconFile({EntryLayout{goodBlock}, EntryLayout{MakeBlock({.bitCount = 3})}}),
        "Error Converting to Internal Format (image 1: bit count 3)"},
-      {"empty block", MakeIconFile({EntrySpec{{}}}), "Error Converting to Internal Format (image 0"},
-      {"type 3", MakeIconFile({EntrySpec{goodBlock}}, 3), ""},
-      {"count 0", MakeIconFile({EntrySpec{goodBlock}}, 1, 0), ""},
+      {"empty block", MakeIconFile({EntryLayout{{}}}), "Error Converting to Internal Format (image 0"},
+      {"type 3", MakeIconFile({EntryLayout{goodBlock}}, 3), ""},
+      {"count 0", MakeIconFile({EntryLayout{goodBlock}}, 1, 0), ""},
       {"three bytes", {0, 0, 1}, ""},
-      {"damaged png", MakeIconFile({EntrySpec{{0x89, 'P', 'N', 'G', 13, 10, 26, 10, 0, 0, 0, 13, 'I', 'H'}}}),
+      {"damaged png", MakeIconFile({EntryLayout{{0x89, 'P', 'N', 'G', 13, 10, 26, 10, 0, 0, 0, 13, 'I', 'H'}}}),
        "Error Converting to Internal Format (image 0: PNG"},
   };
-  auto reserved = MakeIconFile({EntrySpec{goodBlock}});
+  auto reserved = MakeIconFile({EntryLayout{goodBlock}});
   reserved[0] = 1;
   cases.push_back({"reserved 1", reserved, ""});
   return cases;
@@ -265,7 +265,7 @@ TEST(IcoReader, MalformedFilesLoadNothing) {
     EXPECT_NE(l.messages[0].find(c.message), std::string::npos) << c.name << ": " << l.messages[0];
     EXPECT_EQ(l.captions[0], "bad.ico");
     // A failed load leaves the document free for another.
-    EXPECT_TRUE(l.icon->LoadFromMemory(MakeIconFile({EntrySpec{MakeBlock({})}}), "good.ico")) << c.name;
+    EXPECT_TRUE(l.icon->LoadFromMemory(MakeIconFile({EntryLayout{MakeBlock({})}}), "good.ico")) << c.name;
   }
 }
 
@@ -274,7 +274,7 @@ std::vector<std::uint8_t> ArgbFile(std::array<std::uint32_t, 4> argb, std::uint8
   auto block = MakeBlock({.width = 4, .height = 1, .bitCount = 32});
   for (std::size_t x = 0; x < 4; ++x) PutU32(block, 40 + 4 * x, argb[x]);
   block[56] = mask;
-  return MakeIconFile({EntrySpec{block}});
+  return MakeIconFile({EntryLayout{block}});
 }
 
 TEST(IcoReader, AlphaDecidesWhenAnyAlphaIsSet) {
@@ -300,7 +300,7 @@ TEST(IcoReader, PngEntriesAreDecodedAndWrittenBackAsPng) {
                                     0,   0, 255, 255, 1, 2,   3, 255, 40, 50, 60, 1};
   auto png = EncodePng32(3, 2, rgba, ChannelOrder::kRgba);
   ASSERT_TRUE(png);
-  Loaded l = Load(MakeIconFile({EntrySpec{*png}}));
+  Loaded l = Load(MakeIconFile({EntryLayout{*png}}));
   ASSERT_TRUE(l.ok) << l.messages[0];
   TKvIcon& icon = *l.icon;
   EXPECT_EQ(icon.Colors(0), 32u);
@@ -332,7 +332,7 @@ namespace {
 // Damaged variants of a valid file: each either loads, and then survives a
 // save and a reload unchanged, or is refused with one message.
 TEST(IcoReader, DamagedFilesLoadCleanlyOrNotAtAll) {
-  std::vector<EntrySpec> entries;
+  std::vector<EntryLayout> entries;
   for (std::uint16_t bits : {1, 4, 8, 16, 24, 32})
     entries.push_back({MakeBlock({.width = 5, .height = 3, .bitCount = bits})});
   entries.push_back({MakeBlock({.headerSize = 56, .width = 3, .height = 2, .bitCount = 8, .coloursUsed = 3})});
