@@ -1,7 +1,6 @@
 #include "editor/undo.h"
 
 #include <stdlib.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -34,7 +33,10 @@ const std::filesystem::path& UndoHistory::Folder() {
   if (!folder_.empty()) return folder_;
   // A folder of our own inside the host's private folder: mkdtemp makes it
   // with mode 0700 under a name nobody can predict, whatever the parent is.
-  std::string pattern = (host_.PrivateTempFolder() / "undo-XXXXXX").string();
+  std::filesystem::path parent = host_.PrivateTempFolder();
+  std::error_code ec;
+  if (parent.empty()) parent = std::filesystem::temp_directory_path(ec);
+  std::string pattern = (parent / "pixmint-undo-XXXXXX").string();
   if (::mkdtemp(pattern.data()) != nullptr) folder_ = pattern;
   return folder_;
 }
