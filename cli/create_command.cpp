@@ -13,10 +13,6 @@ namespace {
 
 constexpr int kMinSide = 8;
 constexpr int kMaxSide = 256;
-// Pictures are decoded up to this size so that a too-large one gets a clear
-// message rather than the decoder's.
-constexpr std::uint32_t kDecodeLimit = 8192;
-
 struct PictureSpec {
   std::string path;
   int bitCount = 32;
@@ -84,13 +80,16 @@ void FillImage(document::TKvIcon& icon, std::uint32_t i, const document::Image32
 std::string AddPicture(document::TKvIcon& icon, const PictureSpec& spec) {
   const auto bytes = document::ReadWholeFile(spec.path);
   if (!bytes) return "cannot read " + spec.path;
-  std::string why;
-  const auto rgba = document::DecodePng(*bytes, document::ChannelOrder::kRgba, kDecodeLimit, &why);
-  if (!rgba) return spec.path + ": " + why;
-  if (rgba->width < kMinSide || rgba->width > kMaxSide || rgba->height < kMinSide || rgba->height > kMaxSide) {
-    return spec.path + ": " + std::to_string(rgba->width) + "x" + std::to_string(rgba->height) +
-           " is outside 8 to 256 pixels";
+  // The size is checked before decoding, so a huge picture costs nothing.
+  const auto size = document::PngDimensions(*bytes);
+  if (!size) return spec.path + ": not a PNG picture";
+  const auto [width, height] = *size;
+  if (width < kMinSide || width > kMaxSide || height < kMinSide || height > kMaxSide) {
+    return spec.path + ": " + std::to_string(width) + "x" + std::to_string(height) + " is outside 8 to 256 pixels";
   }
+  std::string why;
+  const auto rgba = document::DecodePng(*bytes, document::ChannelOrder::kRgba, kMaxSide, &why);
+  if (!rgba) return spec.path + ": " + why;
   if (spec.hotSpot && (spec.hotSpot->x >= rgba->width || spec.hotSpot->y >= rgba->height)) {
     return spec.path + ": hot spot outside the picture";
   }

@@ -227,6 +227,12 @@ bool HasPngSignature(std::span<const std::uint8_t> data) {
   return data.size() >= kSignature.size() && std::equal(kSignature.begin(), kSignature.end(), data.begin());
 }
 
+std::optional<std::pair<std::uint32_t, std::uint32_t>> PngDimensions(std::span<const std::uint8_t> data) {
+  // Signature, then the IHDR chunk: length, "IHDR", width, height.
+  if (!HasPngSignature(data) || data.size() < 24 || std::memcmp(&data[12], "IHDR", 4) != 0) return std::nullopt;
+  return std::pair{Be32(&data[16]), Be32(&data[20])};
+}
+
 std::optional<Image32> DecodePng(std::span<const std::uint8_t> data, ChannelOrder order, std::uint32_t maxSide,
                                  std::string* why) {
   auto fail = [why](const std::string& reason) -> std::optional<Image32> {

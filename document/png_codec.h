@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "raster/picture.h"
@@ -27,6 +28,10 @@ struct Image32 {
 
 // True when data begins with the 8-byte PNG signature.
 [[nodiscard]] bool HasPngSignature(std::span<const std::uint8_t> data);
+
+// Width and height from the header of a PNG, without decoding it; nothing
+// when data does not start with a PNG signature and header.
+[[nodiscard]] std::optional<std::pair<std::uint32_t, std::uint32_t>> PngDimensions(std::span<const std::uint8_t> data);
 
 // Decodes any PNG (palette, grey, grey+alpha, RGB, RGBA, 1 to 16 bits per
 // sample, tRNS) to 8-bit channels with alpha, in the given order. Refuses

@@ -154,6 +154,8 @@ TEST(PngCodec, RoundTripsWithMarkerAndBottomUpRows) {
 
 TEST(PngCodec, RejectsDamagedAndOversizedPictures) {
   const Bytes good = *EncodePng(NoisePicture(40, 30, 4));
+  EXPECT_EQ(PngDimensions(good), (std::pair<std::uint32_t, std::uint32_t>{40, 30}));
+  EXPECT_FALSE(PngDimensions(std::span(good).first(23)));
   std::string why;
   EXPECT_FALSE(DecodePng(good, ChannelOrder::kRgba, 39, &why));
   EXPECT_FALSE(why.empty());
