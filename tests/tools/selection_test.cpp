@@ -126,6 +126,15 @@ TEST(Lasso, ResetCodeStartsANewOutline) {
   EXPECT_EQ(lasso->Vertices[0], (Point{2, 2}));
 }
 
+TEST(Lasso, StopsAddingVerticesAtTheLimit) {
+  Rig rig(4, 4, 1);
+  auto lasso = rig.Make<TKvSelectAdv>(100);
+  lasso->SetValue(0, 0, 0, 0, kLassoResetCode, 0);
+  for (int i = 0; i < kMaxLassoVertices + 5; ++i) lasso->OnMouseDown(0, 3, i % 3);
+  EXPECT_EQ(lasso->VertexCount, kMaxLassoVertices - 1);
+  EXPECT_EQ(lasso->Vertices.size(), static_cast<std::size_t>(kMaxLassoVertices));
+}
+
 struct HandleCase {
   int handle;
   Point press;
