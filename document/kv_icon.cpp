@@ -115,6 +115,7 @@ bool TKvIcon::AddImage(int width, int height, int bitCount) {
   }
   slots_[count_ - 1].colour->Fill(raster::Rgb(0, 0, 0));
   slots_[count_ - 1].mask->Fill(true);
+  CopySurfacesToRecord(count_ - 1);
   return true;
 }
 
@@ -151,6 +152,7 @@ bool TKvIcon::ExchangeImages(std::uint32_t i, std::uint32_t j) {
   if (i >= count_ || j >= count_ || !Used(i) || !Used(j)) return false;
   CopySurfacesToRecord(i);
   CopySurfacesToRecord(j);
+  if (i == j) return true;
   std::swap(resource_->Images[i], resource_->Images[j]);
   std::swap(slots_[i], slots_[j]);
   return true;

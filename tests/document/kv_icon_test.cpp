@@ -109,6 +109,9 @@ TEST(TKvIcon, ExchangeSwapsImagesNotHotSpots) {
   }
   const auto first = Bytes(icon.XorDataPointer(0)), last = Bytes(icon.XorDataPointer(2));
   const auto firstMask = Bytes(icon.AndDataPointer(0));
+  ASSERT_TRUE(icon.ExchangeImages(1, 1));
+  EXPECT_EQ(icon.IR()->Images[1].Width, 16u);
+  EXPECT_EQ(Bytes(icon.IR()->Images[1].XorPart()), Bytes(icon.XorDataPointer(1)));
   ASSERT_TRUE(icon.ExchangeImages(0, 2));
   EXPECT_EQ(Bytes(icon.XorDataPointer(0)), last);
   EXPECT_EQ(Bytes(icon.XorDataPointer(2)), first);
