@@ -188,7 +188,12 @@ bool Workspace::CloseQuery() {
   const MessageAnswer answer = host_.ShowMessage(
       {"保存 " + state_.FileName + " ?", "确认", MessageButtons::kYesNoCancel, MessageIcon::kQuestion});
   if (answer == MessageAnswer::kCancel) return false;
-  if (answer == MessageAnswer::kYes) Save();
+  if (answer == MessageAnswer::kYes) {
+    Save();
+    // The user asked for the work to be kept: when the save did not happen
+    // (dialog cancelled, write failed) the window stays open with it.
+    return !parts_->controls.IsEnabled("tbtnSave");
+  }
   return true;
 }
 

@@ -276,6 +276,14 @@ TEST_F(CommandsTest, NewOpenAndCloseQuestion) {
   host.Push(MessageAnswer::kCancel);
   EXPECT_FALSE(ws.CloseQuery());
   EXPECT_EQ(host.messages.back().text, "保存 无标题(图标) ?");
+  host.Push(MessageAnswer::kYes);
+  host.Push(CancelAnswer{});  // the save dialog: the work is not saved, so no close
+  EXPECT_FALSE(ws.CloseQuery());
+  host.Push(MessageAnswer::kYes);
+  host.Push((dir / "kept.ico").string());
+  EXPECT_TRUE(ws.CloseQuery());
+  EXPECT_TRUE(std::filesystem::exists(dir / "kept.ico"));
+  Click(1, 1);
   host.Push(MessageAnswer::kNo);
   EXPECT_TRUE(ws.CloseQuery());
 }
