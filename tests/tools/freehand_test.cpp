@@ -188,6 +188,10 @@ TEST(Spray, DotsOfOnePressAreBlendedOnceAndAMoveStartsAtTheNewPoint) {
       EXPECT_TRUE(c == Rgb(255, 255, 255) || c == Rgb(127, 127, 127)) << x << "," << y;
     }
   }
+  spray->SetValue(raster::Markers().trans, 0, 0, 7, 0, 0);
+  EXPECT_EQ(spray->Opacity, 100);  // transparency is never blended
+  spray->SetValue(kBlack, 0, 0, 7, 0, 0);
+  spray->Opacity = 50;
   spray->OnMouseMove(0, 30, 10);  // over a snapshot that holds the first dots
   for (int i = 0; i < 5; ++i) spray->OnTimerTick();
   int farDots = 0;

@@ -41,6 +41,15 @@ TEST(Fill, ActsAtTheReleasePointAndBlendsTwiceAt50) {
   }
 }
 
+TEST(Fill, TransparencyIsNeverBlended) {
+  Rig rig(3, 3, 2);
+  auto fill = rig.Make<TKvFill>(50);
+  fill->SetValue(raster::Markers().trans, 0, 0, 0, 0, 0);
+  fill->OnMouseDown(0, 1, 1);
+  fill->OnMouseUp(0, 1, 1);
+  EXPECT_TRUE(SamePicture(Picture(3, 3, raster::Markers().trans), rig.work));
+}
+
 TEST(Marquee, CopiesTheDraggedRectangleWhicheverWayItWasDragged) {
   Rig rig(12, 12, 4);
   rig.work = Numbered(12, 12);
