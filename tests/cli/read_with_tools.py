@@ -64,7 +64,10 @@ def with_magick(path, out):
 def with_icotool(path, out):
     if not shutil.which("icotool"):
         sys.exit(3)
-    from PIL import Image
+    try:
+        from PIL import Image  # decodes the PNG files that icotool extracts
+    except ImportError:
+        sys.exit(3)
     listing = subprocess.run(["icotool", "-l", path], check=True, capture_output=True, text=True).stdout
     pngs = out / "icotool-png"
     pngs.mkdir(exist_ok=True)
