@@ -72,6 +72,12 @@ void TKvLine::OnMouseUp(ShiftState shift, int x, int y) {
 
 // There and back again, so that both end points are painted.
 void TKvLine::PaintShape(Canvas& canvas) {
+  if (StartPoint == CurPoint && PenWidth <= 1) {
+    // A thin line of no length would leave nothing; a click makes its point,
+    // as wider pens already do.
+    if (canvas.Clip().Contains(StartPoint)) canvas.SetPixel(StartPoint.x, StartPoint.y, Color);
+    return;
+  }
   canvas.MoveTo(StartPoint.x, StartPoint.y);
   canvas.LineTo(CurPoint.x, CurPoint.y);
   canvas.LineTo(StartPoint.x, StartPoint.y);

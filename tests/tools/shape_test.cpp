@@ -24,6 +24,14 @@ TEST(Line, BothEndsArePaintedAndNoKeyChangesIt) {
   }
 }
 
+TEST(Line, ClickMakesAOnePointLine) {
+  Rig rig(3, 3, 2);
+  auto line = rig.Make<TKvLine>(100);
+  line->SetValue(kBlack, 0, 0, 1, 0, 0);
+  Stroke(*line, {{1, 1}});
+  EXPECT_TRUE(SamePicture(FromAscii({"...", ".#.", "..."}), rig.work));
+}
+
 TEST(Line, DragOutsideTheCanvasIsClipped) {
   Rig rig(4, 2, 1);
   auto line = rig.Make<TKvLine>(100);
