@@ -124,6 +124,9 @@ class Workspace {
   void CanvasMouseUp(MouseButton button, unsigned shift, int x, int y);
   // The host's periodic timer fired.
   void TimerTick();
+  // The once-a-second clipboard watch saw a picture: Paste becomes available
+  // (and stays so).
+  void ClipboardOffersPicture();
 
   // --- What the window shows ---
   [[nodiscard]] const EditorState& State() const { return state_; }
