@@ -73,7 +73,8 @@ TfrmConfig::TfrmConfig(QWidget* parent, const ConfigValues& values, Settings& se
     return raster::Rgb(chosen.red(), chosen.green(), chosen.blue());
   };
   message_ = [](QWidget* owner, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(dialog_texts::kAppTitle), text, QMessageBox::NoButton, owner);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(dialog_texts::kAppTitle), text, QMessageBox::NoButton,
+                    owner);
     box.addButton(QString::fromUtf8(dialog_texts::kOk), QMessageBox::AcceptRole);
     box.exec();
   };
@@ -93,7 +94,8 @@ void TfrmConfig::BuildColourRows() {
   Label(this, "Label3", dialog_texts::kConfigInvert, 16, 52);
   labInvertClr_ = Label(this, "labInvertClr", dialog_texts::kConfigSwatch, 84, 52);
   ShowColour(labInvertClr_, invert_);
-  auto* btnInvert = Place(this, "btnCfgInvert", 176, 48, new QPushButton(QString::fromUtf8(dialog_texts::kConfigCustom)));
+  auto* btnInvert =
+      Place(this, "btnCfgInvert", 176, 48, new QPushButton(QString::fromUtf8(dialog_texts::kConfigCustom)));
   connect(btnInvert, &QPushButton::clicked, this, [this] { ChooseColour(invert_, labInvertClr_); });
 }
 
@@ -113,7 +115,8 @@ void TfrmConfig::BuildDefaultsRows(const ConfigValues& values) {
 }
 
 void TfrmConfig::BuildButtons() {
-  auto* btnDefault = Place(this, "btnDefault", 8, 176, new QPushButton(QString::fromUtf8(dialog_texts::kConfigDefault)));
+  auto* btnDefault =
+      Place(this, "btnDefault", 8, 176, new QPushButton(QString::fromUtf8(dialog_texts::kConfigDefault)));
   auto* btnSave = Place(this, "btnSave", 240, 176, new QPushButton(QString::fromUtf8(dialog_texts::kConfigSave)));
   auto* btnCancel = Place(this, "btnCancel", 326, 176, new QPushButton(QString::fromUtf8(dialog_texts::kConfigCancel)));
   for (auto* button : {btnDefault, btnSave, btnCancel}) button->resize(75, 25);

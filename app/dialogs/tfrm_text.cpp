@@ -112,7 +112,8 @@ TfrmText::TfrmText(QWidget* parent, raster::Colour colour) : QDialog(parent), fo
   paintBox1_ = new PreviewBox(*this, panel);
   paintBox1_->setGeometry(2, 2, kPreviewWidth, kPreviewHeight);
   auto* ok = Place(this, "btnOk", {136, 186, 75, 25}, new QPushButton(QString::fromUtf8(dialog_texts::kTextOk)));
-  auto* cancel = Place(this, "btnCancel", {221, 186, 75, 25}, new QPushButton(QString::fromUtf8(dialog_texts::kTextCancel)));
+  auto* cancel =
+      Place(this, "btnCancel", {221, 186, 75, 25}, new QPushButton(QString::fromUtf8(dialog_texts::kTextCancel)));
   // Enter on any control is OK: no other button may take it.
   for (auto* button : {btnFont, ok, cancel}) button->setAutoDefault(false);
   ok->setDefault(true);

@@ -1,0 +1,58 @@
+#include "app/dialogs/cursor_image.h"
+
+#include <cstdlib>
+
+#include "document/kv_icon.h"
+
+namespace pixmint::app {
+
+int PickCursorImage(const document::TKvIcon& cursor, int preferredSize) {
+  int best = -1;
+  int bestDistance = 0;
+  std::uint32_t bestDepth = 0;
+  for (std::uint32_t i = 0; i < cursor.ImageCount(); ++i) {
+    const document::ImageSurface* colour = cursor.XorBitmap(i);
+    if (colour == nullptr) continue;
+    const int distance = std::abs(colour->Width() - preferredSize) + std::abs(colour->Height() - preferredSize);
+    const std::uint32_t depth = cursor.Colors(i);
+    if (best < 0 || distance < bestDistance || (distance == bestDistance && depth > bestDepth)) {
+      best = static_cast<int>(i);
+      bestDistance = distance;
+      bestDepth = depth;
+    }
+  }
+  return best;
+}
+
+std::optional<CursorImage> CursorImageOf(const document::TKvIcon& cursor, int position) {
+  if (position < 0) return std::nullopt;
+  const auto i = static_cast<std::uint32_t>(position);
+  const document::ImageSurface* colour = cursor.XorBitmap(i);
+  const document::MaskSurface* mask = cursor.AndBitmap(i);
+  if (colour == nullptr || mask == nullptr || colour->Width() <= 0 || colour->Height() <= 0) return std::nullopt;
+  const bool alpha = colour->BitCount() == 32 && document::HasAlpha(*colour);
+  QImage image(colour->Width(), colour->Height(), QImage::Format_ARGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      const raster::Colour c = colour->GetPixel(x, y);
+      int a = 255;
+      if (alpha) {
+        a = colour->Alpha(x, y);
+      } else if (mask->Get(x, y) && (c & 0xFFFFFF) == 0) {
+        a = 0;
+      }
+      line[x] = qRgba(raster::Red(c), raster::Green(c), raster::Blue(c), a);
+    }
+  }
+  return CursorImage{std::move(image), cursor.GetHotSpot(i)};
+}
+
+std::optional<CursorImage> ReadCursorFile(const std::filesystem::path& file) {
+  document::TKvIcon cursor;
+  cursor.SetErrorCallback([](std::string_view, std::string_view) {});
+  if (!cursor.LoadFromFile(file.string())) return std::nullopt;
+  return CursorImageOf(cursor, PickCursorImage(cursor));
+}
+
+}  // namespace pixmint::app
