@@ -140,6 +140,11 @@ void Workspace::ZoomAuto() {
   if (parts_->view.ZoomAuto()) AfterZoom(*parts_);
 }
 void Workspace::SetZoom(int zoom) {
+  // A zoom that would make the canvas larger than any screen is refused
+  // rather than allocated.
+  constexpr long long kMaxCanvasSide = 4096;
+  const long long side = std::max(state_.WorkBitmap.Width(), state_.WorkBitmap.Height());
+  if (side * zoom > kMaxCanvasSide) return;
   state_.Zoom = zoom;
   AfterZoom(*parts_);
 }
