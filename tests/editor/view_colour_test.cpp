@@ -20,6 +20,8 @@ TEST_F(ViewTest, ZoomStopsAtItsLimitsButAutoZoomDoesNot) {
   EXPECT_EQ(ws.Layout().panelLeft, (400 - 330) / 2);
   ws.ZoomIn();
   EXPECT_EQ(S().Zoom, 20);
+  ws.SetZoom(1000);  // a canvas of 16000 pixels a side is refused
+  EXPECT_EQ(S().Zoom, 20);
   host.Push(ImageFormat{64, 256, 24});
   ws.AddImage();
   ws.ZoomAuto();
