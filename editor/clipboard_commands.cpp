@@ -94,7 +94,9 @@ void Workspace::SelectAll() {
   parts_->ClickTool(tools::kToolMoveScale);
 }
 
-void Workspace::ClipboardOffersPicture() { parts_->controls.SetEnabled("tbtnPaste", true); }
+void Workspace::ClipboardOffersPicture() {
+  parts_->controls.SetEnabled("tbtnPaste", true);
+}
 
 void Workspace::Merge() {
   if (state_.HasFloat && !state_.AlphaMode) parts_->buffers.MergeFloat();
