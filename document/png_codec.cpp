@@ -199,8 +199,22 @@ std::optional<std::vector<std::uint8_t>> RepairShortPng(std::span<const std::uin
   return std::nullopt;
 }
 
+// The length of data up to the first chunk that claims more bytes than
+// follow it. libpng allocates a chunk's declared length before reading it,
+// so a lying length would cost memory far beyond the file's size.
+std::size_t WholeChunksLength(std::span<const std::uint8_t> data) {
+  std::size_t pos = kSignature.size();
+  while (pos + 12 <= data.size()) {
+    const std::uint64_t end = pos + std::uint64_t{12} + Be32(&data[pos]);
+    if (end > data.size()) break;
+    pos = static_cast<std::size_t>(end);
+  }
+  return pos;
+}
+
 std::optional<Image32> DecodeOnce(std::span<const std::uint8_t> data, ChannelOrder order, std::uint32_t maxSide,
                                   bool repaired, std::string& reason) {
+  data = data.first(WholeChunksLength(data));
   ErrorText error;
   PngHandle handle(true, &error);
   if (!handle.Valid()) {

@@ -157,6 +157,11 @@ def bad_samples():
     yield "second-entry-bad.ico", icon_file([good, patched(14, "<H", 3)])
     yield "png-truncated.ico", icon_file([png_entry(32, 32)[:60]])
     yield "png-above-1024.ico", icon_file([png_entry(1100, 1)])
+    # Found by the fuzzer: libpng allocated a text chunk's declared length
+    # (288 MB) before noticing that the data ends.
+    ihdr = png_entry(7, 7)[:33]
+    yield "png-chunk-length-beyond-data.ico", icon_file(
+        [ihdr + struct.pack(">I", 0x12000000) + b"zTXt" + b"\0" * 200])
     yield "file-header-type-3.ico", struct.pack("<HHH", 0, 3, 1) + icon_file([good])[6:]
     yield "file-header-reserved-nonzero.ico", struct.pack("<HHH", 1, 1, 1) + icon_file([good])[6:]
     yield "file-header-count-zero.ico", struct.pack("<HHH", 0, 1, 0)
