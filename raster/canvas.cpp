@@ -71,9 +71,9 @@ void Canvas::CosmeticLine(Painter& painter, Point a, Point b, bool includeEnd, i
 }
 
 void Canvas::LineTo(int x, int y) {
-  const Point a = position_;
-  const Point b{x, y};
-  position_ = b;
+  const Point a = Limited(position_);
+  const Point b = Limited({x, y});
+  position_ = {x, y};
   const Point ends[2] = {a, b};
   const int width = PenWidth();
   Painter painter(*target_, DrawArea(), PointBounds(ends, width), pen_.mode, pen_.colour, brush_.colour);
@@ -88,8 +88,9 @@ void Canvas::LineTo(int x, int y) {
   painter.Finish();
 }
 
-void Canvas::Polyline(std::span<const Point> points) {
-  if (points.empty()) return;
+void Canvas::Polyline(std::span<const Point> given) {
+  if (given.empty()) return;
+  const std::vector<Point> points = Limited(given);
   const int width = PenWidth();
   Painter painter(*target_, DrawArea(), PointBounds(points, width), pen_.mode, pen_.colour, brush_.colour);
   int step = 0;
@@ -104,7 +105,7 @@ void Canvas::Polyline(std::span<const Point> points) {
     }
   }
   painter.Finish();
-  position_ = points.back();
+  position_ = given.back();
   styleStep_ = step;
 }
 
@@ -123,8 +124,9 @@ void Canvas::StrokeSegmentList(std::span<const std::pair<Point, Point>> segments
   painter.Finish();
 }
 
-void Canvas::StrokePolyline(std::span<const Point> points) {
-  if (points.empty()) return;
+void Canvas::StrokePolyline(std::span<const Point> given) {
+  if (given.empty()) return;
+  const std::vector<Point> points = Limited(given);
   std::vector<std::pair<Point, Point>> segments;
   segments.reserve(points.size());
   if (points.size() == 1) segments.emplace_back(points[0], points[0]);
@@ -136,11 +138,14 @@ void Canvas::StrokeSegments(std::span<const std::pair<Point, Point>> segments) {
   if (segments.empty()) return;
   std::vector<Point> ends;
   ends.reserve(segments.size() * 2);
+  std::vector<std::pair<Point, Point>> limited;
+  limited.reserve(segments.size());
   for (const auto& [a, b] : segments) {
-    ends.push_back(a);
-    ends.push_back(b);
+    limited.emplace_back(Limited(a), Limited(b));
+    ends.push_back(limited.back().first);
+    ends.push_back(limited.back().second);
   }
-  StrokeSegmentList(segments, PointBounds(ends, PenWidth()));
+  StrokeSegmentList(limited, PointBounds(ends, PenWidth()));
 }
 
 void Canvas::FillRect(Rect r, Colour c) {

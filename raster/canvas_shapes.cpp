@@ -17,6 +17,8 @@ namespace {
 struct DottedSink {
   Painter* painter;
   void operator()(int y, int x0, int x1) const {
+    x0 = std::max(x0, painter->Area().left);  // a far-off span is walked only where visible
+    x1 = std::min(x1, painter->Area().right);
     for (int x = x0 + ((x0 + y) & 1); x < x1; x += 2) painter->Pixel(Ink::kPen, x, y);
   }
 };
@@ -103,22 +105,23 @@ void Canvas::RowShape(Rect box, MakeRows makeRows) {
 }
 
 void Canvas::Rectangle(int left, int top, int right, int bottom) {
-  const Rect box{std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
+  const Rect box = LimitedBox(left, top, right, bottom);
   RowShape(box, [&](int first, int last) { return RectRows(box, first, last); });
 }
 
 void Canvas::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
-  const Rect box{std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
+  const Rect box = LimitedBox(left, top, right, bottom);
   RowShape(box, [&](int first, int last) { return RoundRectRows(box, cornerWidth, cornerHeight, first, last); });
 }
 
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
-  const Rect box{std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
+  const Rect box = LimitedBox(left, top, right, bottom);
   RowShape(box, [&](int first, int last) { return EllipseRows(box, first, last); });
 }
 
-void Canvas::Polygon(std::span<const Point> points) {
-  if (points.size() < 2) return;
+void Canvas::Polygon(std::span<const Point> given) {
+  if (given.size() < 2) return;
+  const std::vector<Point> points = Limited(given);
   const int width = PenWidth();
   const Rect area = DrawArea();
   Painter painter(*target_, area, BoundsOf(points, width), pen_.mode, pen_.colour, brush_.colour);
@@ -140,10 +143,11 @@ void Canvas::Polygon(std::span<const Point> points) {
   painter.Finish();
 }
 
-void Canvas::PolyBezier(std::span<const Point> points) {
-  if (points.size() < 4 || (points.size() - 1) % 3 != 0) return;
+void Canvas::PolyBezier(std::span<const Point> given) {
+  if (given.size() < 4 || (given.size() - 1) % 3 != 0) return;
+  const std::vector<Point> points = Limited(given);
   std::vector<Point> flat;
-  for (std::size_t i = 0; i + 3 < points.size(); i += 3) FlattenBezier(points.subspan(i, 4), flat);
+  for (std::size_t i = 0; i + 3 < points.size(); i += 3) FlattenBezier(std::span(points).subspan(i, 4), flat);
   const int width = PenWidth();
   const Rect area = DrawArea();
   Painter painter(*target_, area, BoundsOf(flat, width), pen_.mode, pen_.colour, brush_.colour);

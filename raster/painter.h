@@ -22,6 +22,8 @@ class Painter {
   void Span(Ink ink, int y, int x0, int x1);
   void Pixel(Ink ink, int x, int y) { Span(ink, y, x, x + 1); }
   void Finish();
+  // Where this painter may write: spans beyond it are cut off.
+  [[nodiscard]] Rect Area() const { return area_; }
 
  private:
   void Apply(std::uint8_t* p, Ink ink) const;

@@ -66,6 +66,23 @@ void EmitDifference(const RowSpans& shape, const RowSpans& hole, Sink& sink) {
   }
 }
 
+// Coordinates are limited to +-2^28 before any arithmetic, so every product
+// the rasterisers form fits in 64 bits; nothing that far out is ever visible.
+inline constexpr int kCoordinateLimit = 1 << 28;
+[[nodiscard]] constexpr Point Limited(Point p) {
+  return {std::clamp(p.x, -kCoordinateLimit, kCoordinateLimit), std::clamp(p.y, -kCoordinateLimit, kCoordinateLimit)};
+}
+[[nodiscard]] inline std::vector<Point> Limited(std::span<const Point> points) {
+  std::vector<Point> out(points.begin(), points.end());
+  for (Point& p : out) p = Limited(p);
+  return out;
+}
+[[nodiscard]] constexpr Rect LimitedBox(int left, int top, int right, int bottom) {
+  const Point a = Limited({std::min(left, right), std::min(top, bottom)});
+  const Point b = Limited({std::max(left, right), std::max(top, bottom)});
+  return {a.x, a.y, b.x, b.y};
+}
+
 // Floor of a / b for b > 0.
 [[nodiscard]] constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
   return a >= 0 ? a / b : -((-a + b - 1) / b);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
 #include <queue>
 #include <random>
@@ -137,6 +138,14 @@ std::vector<Draw> AllPrimitives() {
       [](Canvas& c) { c.Ellipse(3, 1, 21, 18); },
       [](Canvas& c) { c.Ellipse(-1000000, -1000000, 1000000, 10); },
       [](Canvas& c) { c.MoveTo(-1000000, 1000000), c.LineTo(1000000, -999990); },
+      [](Canvas& c) { c.MoveTo(INT_MIN, INT_MIN), c.LineTo(INT_MAX, INT_MAX); },
+      [](Canvas& c) { c.Ellipse(INT_MIN, 3, INT_MAX, 15); },
+      [](Canvas& c) {
+        c.Polygon(std::vector<Point>{{INT_MIN, 5}, {INT_MAX, INT_MIN}, {7, INT_MAX}, {3, 4}});
+      },
+      [](Canvas& c) {
+        c.PolyBezier(std::vector<Point>{{INT_MIN, 5}, {INT_MAX, INT_MIN}, {7, INT_MAX}, {3, 4}});
+      },
   };
 }
 
