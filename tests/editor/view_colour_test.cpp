@@ -94,6 +94,9 @@ TEST_F(ViewTest, ColourButtonsAndModes) {
   host.Push(CancelAnswer{});
   ws.ChooseForeColour();
   EXPECT_EQ(S().ForeColor, Rgb(250, 250, 250));
+  host.Push(kWhite);
+  ws.ChooseBackColour();  // the background is never nudged
+  EXPECT_EQ(S().BackColor, kWhite);
   ws.InvertColour();
   EXPECT_EQ(S().ForeColor, raster::Markers().invert);
   ws.ModeAlpha();  // an 8-bit image has no alpha
