@@ -34,6 +34,24 @@ TEST_F(RoutingTest, StrokeToolsPaintAndRecordOneStep) {
   }
 }
 
+// During a drag the tool shows its preview on the screen only; after the
+// release the screen is what a full repaint of the pictures gives.
+TEST_F(RoutingTest, ScreenShowsThePreviewThenTheCommittedPicture) {
+  for (int tool : {102, 104, 105, 116}) {
+    ws.SelectImage(0);  // also takes the image's first colour, black
+    ws.ChooseTool(tool);
+    Press(2, 2);
+    Move(9, 9);
+    EXPECT_EQ(ws.Screen().Pixel(Sc(2), Sc(2)), tool == 116 ? raster::Markers().trans : kBlack) << tool;
+    EXPECT_EQ(Work(2, 2), raster::Markers().trans) << tool;
+    Release(9, 9);
+    const raster::Picture shown = ws.Screen();
+    ws.SetZoom(S().Zoom);  // lays out and repaints everything
+    EXPECT_TRUE(pixmint::test::SamePicture(ws.Screen(), shown)) << tool;
+    ws.Undo();
+  }
+}
+
 TEST_F(RoutingTest, EraserMakesPixelsTransparent) {
   Click(2, 2);
   ws.ChooseTool(110);
