@@ -115,6 +115,8 @@ void TfrmMain::StartDocument() {
   workspace_->Start(argument);
   RefreshPanels();
   ApplyCanvasLayout();
+  // Keys go to the menu shortcuts and the tool letters, not to the opacity box.
+  scrollBox_->setFocus();
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -138,6 +140,9 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 void TfrmMain::Register(const QString& name, QObject* control) {
   if (control->objectName().isEmpty()) control->setObjectName(name);
   controls_[name].append(control);
+  // The workspace may have reported this control's state before it existed.
+  if (pendingEnabled_.contains(name)) ControlEnabled(name, pendingEnabled_.value(name));
+  if (pendingChecked_.contains(name)) ControlChecked(name, pendingChecked_.value(name));
 }
 
 QAction* TfrmMain::MakeAction(const char* name, const char* caption, const char* hint, const char* icon) {
@@ -150,6 +155,7 @@ QAction* TfrmMain::MakeAction(const char* name, const char* caption, const char*
 }
 
 void TfrmMain::ControlEnabled(const QString& name, bool enabled) {
+  pendingEnabled_.insert(name, enabled);
   for (const QPointer<QObject>& control : controls_.value(name)) {
     if (auto* action = qobject_cast<QAction*>(control.data())) action->setEnabled(enabled);
     if (auto* widget = qobject_cast<QWidget*>(control.data())) widget->setEnabled(enabled);
@@ -157,6 +163,7 @@ void TfrmMain::ControlEnabled(const QString& name, bool enabled) {
 }
 
 void TfrmMain::ControlChecked(const QString& name, bool checked) {
+  pendingChecked_.insert(name, checked);
   for (const QPointer<QObject>& control : controls_.value(name)) {
     if (auto* action = qobject_cast<QAction*>(control.data())) {
       action->setCheckable(true);
@@ -179,6 +186,7 @@ void TfrmMain::CanvasChanged(QRect dirty) {
 }
 
 void TfrmMain::SetCanvasCursor(editor::CursorShape shape) {
+  cursorShape_ = shape;
   if (canvas_ != nullptr) canvas_->setCursor(CursorFor(shape));
 }
 
@@ -288,6 +296,7 @@ void TfrmMain::BuildCentre() {
   canvasFrame_->setEnabled(false);
   canvas_ = new CanvasWidget(*workspace_, canvasFrame_);
   canvas_->move(5, 5);
+  canvas_->setCursor(CursorFor(cursorShape_));
   canvas_->onContextMenu = [this](QPoint global) { ShowCanvasMenu(global); };
   scrollBox_->setWidget(content);
   scrollBox_->viewport()->installEventFilter(this);

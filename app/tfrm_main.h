@@ -155,6 +155,10 @@ class TfrmMain : public QMainWindow {
   RecentActions recentActions_{};
   ProgramStarter starter_;
   int shownOptionTool_ = -1;
+  // Reported states, kept for controls made later and for tests.
+  QHash<QString, bool> pendingEnabled_;
+  QHash<QString, bool> pendingChecked_;
+  editor::CursorShape cursorShape_ = editor::CursorShape::kArrow;
   bool refreshingPalette_ = false;
 };
 

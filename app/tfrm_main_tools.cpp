@@ -178,7 +178,7 @@ QWidget* TfrmMain::BuildToolPalette() {
 }
 
 void TfrmMain::RefreshToolPalette() {
-  if (toolGroup_ == nullptr || !workspace_) return;
+  if (toolGroup_ == nullptr || toolOptions_ == nullptr || opacity_ == nullptr || !workspace_) return;
   const editor::EditorState& state = Ws().State();
   const tools::ToolInfo* tool = tools::FindTool(state.ToolId);
   const int count = tool != nullptr ? tool->optionCount : 0;

@@ -1,0 +1,296 @@
+// The main window end to end: controls found by name, mouse on the canvas,
+// keys through the window, and the document checked afterwards.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/tfrm_main.h"
+#include "document/kv_icon.h"
+#include "editor/workspace.h"
+#include "gui_support.h"
+#include "support/pixel_grid.h"
+
+namespace pixmint::app {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  TfrmMain& Open(std::optional<std::string> file = std::nullopt) {
+    StartOptions options;
+    options.programPath = QStringLiteral("/usr/bin/pixmint");
+    options.settingsFile = SettingsPath();
+    options.registerAssociation = false;
+    if (file) options.fileArgument = QString::fromStdString(*file);
+    window_ = std::make_unique<TfrmMain>(options);
+    window_->SetProgramStarter([this](const QString& program, const QStringList& args) {
+      started_.append(program + QLatin1Char(' ') + args.join(QLatin1Char(' ')));
+      return true;
+    });
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    window_->StartDocument();
+    return *window_;
+  }
+  QString SettingsPath() const { return QString::fromStdString((dir_ / "settings.ini").string()); }
+  template <typename T = QObject>
+  T* Control(const char* name) {
+    T* found = window_->findChild<T*>(QLatin1String(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
+  bool Enabled(const char* name) { return Control<QWidget>(name)->isEnabled(); }
+  void Trigger(const char* action) { Control<QAction>(action)->trigger(); }
+  void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    // A closed dialog leaves no active window behind on the test platform.
+    QApplication::setActiveWindow(window_.get());
+    QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : window_.get();
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+  }
+  QWidget* Canvas() { return Control<QWidget>("PaintBox1"); }
+  QPoint At(int x, int y) {
+    const int zoom = window_->Ws().State().Zoom;
+    return {x * zoom + zoom / 2, y * zoom + zoom / 2};
+  }
+  void DrawPixel(int x, int y) { test::Drag(Canvas(), {At(x, y)}); }
+  const document::TKvIcon& Doc() { return *window_->Ws().Document(); }
+  bool Opaque(int x, int y, int image = 0) { return !Doc().AndBitmap(image)->Get(x, y); }
+  std::string MakeFile(const char* name, bool icon, int size, int bpp) {
+    document::TKvIcon doc;
+    doc.SetIcon(icon);
+    EXPECT_TRUE(doc.AddImage(size, size, bpp));
+    const std::string path = (dir_ / name).string();
+    EXPECT_TRUE(doc.SaveToFile(path));
+    return path;
+  }
+
+  ::pixmint::test::TempDir dir_;
+  std::unique_ptr<TfrmMain> window_;
+  QStringList started_;
+};
+
+TEST_F(MainWindowTest, StartsAsANewUserSeesIt) {
+  Open();
+  EXPECT_EQ(window_->windowTitle().toStdString(), "Kavoltrix Pixmint 3.0 - 无标题(图标)");
+  ASSERT_EQ(Doc().ImageCount(), 1u);
+  EXPECT_EQ(Doc().XorBitmap(0)->Width(), 48);
+  EXPECT_EQ(Doc().Colors(0), 8u);
+  EXPECT_TRUE(Control<QToolButton>("btnPencil")->isChecked());
+  EXPECT_EQ(Control<QListWidget>("lbxToolOption")->count(), 4);
+  EXPECT_FALSE(Enabled("tbtnSave"));
+  EXPECT_TRUE(Enabled("tbtnRoomIn"));
+  EXPECT_TRUE(Control<QWidget>("Panel1")->isVisible());
+  EXPECT_EQ(Control<QListWidget>("ListBox1")->count(), 1);
+  EXPECT_EQ(Control<QLabel>("labImageCount")->text().toStdString(), "分支图像的数量:  1");
+  EXPECT_EQ(Control<QToolButton>("tbtnClear")->toolTip().toStdString(), "删除选择区 (Del) ");
+  const int widths[] = {250, 80, 100, 50};
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(Control<QLabel>(("StatusPanel" + std::to_string(i)).c_str())->width(), widths[i]);
+  EXPECT_EQ(Canvas()->cursor().shape(), Qt::BitmapCursor);
+}
+
+TEST_F(MainWindowTest, FileMenuSavesTheDrawingAndStartsOtherInstances) {
+  const std::string file = MakeFile("a.ico", true, 32, 32);
+  Open(file);
+  DrawPixel(3, 4);
+  EXPECT_TRUE(Enabled("tbtnSave"));
+  Key(Qt::Key_S, Qt::ControlModifier);
+  EXPECT_FALSE(Enabled("tbtnSave"));
+  document::TKvIcon saved;
+  ASSERT_TRUE(saved.LoadFromFile(file));
+  EXPECT_FALSE(saved.AndBitmap(0)->Get(3, 4));
+  EXPECT_TRUE(saved.AndBitmap(0)->Get(20, 20));
+  EXPECT_TRUE(Control<QAction>("mnuRecent0")->isVisible());
+  EXPECT_EQ(Control<QAction>("mnuRecent0")->text().toStdString(), "a.ico");
+
+  Trigger("mnuFileNewCursor");
+  Trigger("mnuFileNewIcon");
+  ASSERT_EQ(started_.size(), 2);
+  EXPECT_EQ(started_.at(0).toStdString(), "/usr/bin/pixmint 无标题(指针)");
+  EXPECT_EQ(started_.at(1).toStdString(), "/usr/bin/pixmint ");
+}
+
+TEST_F(MainWindowTest, EditMenuUndoRedoSelectAllCopyAndForeignPaste) {
+  Open();
+  DrawPixel(5, 5);
+  ASSERT_TRUE(Opaque(5, 5));
+  Key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_FALSE(Opaque(5, 5));
+  Key(Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_TRUE(Opaque(5, 5));
+
+  Key(Qt::Key_A, Qt::ControlModifier);
+  EXPECT_TRUE(window_->Ws().State().HasFloat);
+  EXPECT_TRUE(Enabled("tbtnCopy"));
+  Key(Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(48, 48));
+
+  // A picture put there by another program: the watch offers Paste.
+  QImage red(4, 3, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  QGuiApplication::clipboard()->setImage(red);
+  QTest::qWait(1100);
+  EXPECT_TRUE(Enabled("tbtnPaste"));
+  Trigger("mnuEditPaste");
+  EXPECT_TRUE(window_->Ws().State().HasFloat);
+  EXPECT_EQ(window_->Ws().State().FloatBitmap.Width(), 4);
+  EXPECT_EQ(window_->Ws().State().FloatBitmap.Pixel(0, 0), raster::Rgb(255, 0, 0));
+}
+
+TEST_F(MainWindowTest, ViewKeysZoomAndLettersChooseTools) {
+  Open();
+  const int zoom = window_->Ws().State().Zoom;
+  Key(Qt::Key_Plus, Qt::KeypadModifier);
+  EXPECT_GT(window_->Ws().State().Zoom, zoom);
+  Key(Qt::Key_Minus, Qt::ControlModifier);
+  EXPECT_EQ(window_->Ws().State().Zoom, zoom);
+  EXPECT_EQ(Canvas()->width(), 48 * zoom);
+
+  const std::pair<int, const char*> letters[] = {{Qt::Key_K, "btnFill"},      {Qt::Key_M, "btnSelectBas"},
+                                                 {Qt::Key_N, "btnLine"},      {Qt::Key_A, "btnSpray"},
+                                                 {Qt::Key_V, "btnMoveScale"}, {Qt::Key_Y, "btnPencil"}};
+  for (const auto& [key, button] : letters) {
+    Key(key);
+    EXPECT_TRUE(Control<QToolButton>(button)->isChecked()) << button;
+  }
+  Key(Qt::Key_J);
+  EXPECT_TRUE(Control<QToolButton>("btnPencil")->isChecked());
+  EXPECT_EQ(window_->Ws().State().Zoom, zoom);
+}
+
+TEST_F(MainWindowTest, ImageMenuAddsThroughTheNewImageDialogAndDeletesWithCtrlDel) {
+  Open();
+  test::AnswerNextDialog([](QWidget* dialog) {
+    dialog->findChild<QRadioButton*>(QStringLiteral("rdoSiz16x16"))->click();
+    dialog->findChild<QRadioButton*>(QStringLiteral("rdoClr4bpp"))->click();
+    dialog->findChild<QPushButton*>(QStringLiteral("btnOk"))->click();
+  });
+  Key(Qt::Key_Insert, Qt::ControlModifier);
+  ASSERT_EQ(Doc().ImageCount(), 2u);
+  EXPECT_EQ(Doc().XorBitmap(1)->Width(), 16);
+  EXPECT_EQ(Doc().Colors(1), 4u);
+  EXPECT_EQ(Control<QListWidget>("ListBox1")->count(), 2);
+  EXPECT_EQ(Control<QListWidget>("ListBox1")->currentRow(), 1);
+  Key(Qt::Key_Delete);
+  EXPECT_EQ(Doc().ImageCount(), 2u);
+  Key(Qt::Key_Delete, Qt::ControlModifier);
+  EXPECT_EQ(Doc().ImageCount(), 1u);
+  EXPECT_EQ(Control<QListWidget>("ListBox1")->count(), 1);
+}
+
+TEST_F(MainWindowTest, EffectsMenuFlipsAndAsksForTheAngle) {
+  Open();
+  DrawPixel(0, 0);
+  Trigger("mnuEffectFilpHor");
+  Trigger("pmuMerge");
+  EXPECT_TRUE(Opaque(47, 0));
+  QString caption, prompt, initial;
+  test::AnswerNextDialog([&](QWidget* widget) {
+    auto* box = qobject_cast<QInputDialog*>(widget);
+    ASSERT_NE(box, nullptr);
+    caption = box->windowTitle();
+    prompt = box->labelText();
+    initial = box->textValue();
+    box->reject();
+  });
+  Trigger("mnuEffectRotateArb");
+  EXPECT_EQ(caption.toStdString(), "任意旋转");
+  EXPECT_EQ(prompt.toStdString(), "度数 (0-360)");
+  EXPECT_EQ(initial.toStdString(), "45");
+  EXPECT_TRUE(Opaque(47, 0));
+}
+
+TEST_F(MainWindowTest, ToolsMenuSetsTheHotSpotOfACursor) {
+  const std::string file = MakeFile("c.cur", false, 32, 4);
+  Open(file);
+  ASSERT_TRUE(Control<QAction>("mnuToolHotSpot")->isEnabled());
+  test::AnswerNextDialog([](QWidget* dialog) {
+    dialog->findChild<QSpinBox*>(QStringLiteral("updX"))->setValue(7);
+    dialog->findChild<QSpinBox*>(QStringLiteral("updY"))->setValue(40);
+    dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+  });
+  Trigger("mnuToolHotSpot");
+  EXPECT_EQ(Doc().GetHotSpot(0), (raster::Point{7, 31}));
+}
+
+TEST_F(MainWindowTest, CloseQuestionCancelKeepsTheWindowAndWritesNothing) {
+  Open();
+  DrawPixel(1, 1);
+  QString text;
+  test::AnswerNextDialog([&](QWidget* widget) {
+    auto* box = qobject_cast<QMessageBox*>(widget);
+    ASSERT_NE(box, nullptr);
+    text = box->text();
+    EXPECT_EQ(box->windowTitle().toStdString(), "确认");
+    EXPECT_EQ(box->buttons().size(), 3);
+    box->escapeButton()->click();
+  });
+  EXPECT_FALSE(window_->close());
+  EXPECT_EQ(text.toStdString(), "保存 无标题(图标) ?");
+  EXPECT_TRUE(window_->isVisible());
+  EXPECT_FALSE(QSettings(SettingsPath(), QSettings::IniFormat).contains(QStringLiteral("FormWidth")));
+
+  test::AnswerNextDialog([](QWidget* widget) {
+    auto* box = qobject_cast<QMessageBox*>(widget);
+    for (QAbstractButton* button : box->buttons()) {
+      if (button->text() == QStringLiteral("否(&N)")) button->click();
+    }
+  });
+  EXPECT_TRUE(window_->close());
+  EXPECT_TRUE(QSettings(SettingsPath(), QSettings::IniFormat).contains(QStringLiteral("FormWidth")));
+}
+
+TEST_F(MainWindowTest, DamagedSettingsStillGiveAUsableWindow) {
+  {
+    QFile file(SettingsPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "[General]\nFormWidth=wide\nFormHeight=99999\nFormLeft=-8000\nFormTop=@Variant(\\0)\n"
+        "DefaultIconSize=big\nDefaultIconBpp=999\nPenWidth=-3\nPenOpacity=x\n");
+  }
+  Open();
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_TRUE(screen.contains(window_->geometry().topLeft()));
+  EXPECT_LE(window_->width(), screen.width());
+  EXPECT_LE(window_->height(), screen.height());
+  ASSERT_EQ(Doc().ImageCount(), 1u);
+  EXPECT_EQ(Doc().XorBitmap(0)->Width(), 48);
+  EXPECT_EQ(Doc().Colors(0), 8u);
+  EXPECT_EQ(Control<QListWidget>("lbxToolOption")->currentRow(), 0);
+  DrawPixel(2, 2);
+  EXPECT_TRUE(Opaque(2, 2));
+}
+
+TEST_F(MainWindowTest, OpacityBoxTakesDigitsOnlyAndLettersStillChooseTools) {
+  Open();
+  Key(Qt::Key_N);
+  auto* box = Control<QSpinBox>("updOpacity");
+  box->setFocus();
+  box->selectAll();
+  QTest::keyClicks(box, QStringLiteral("4x"));
+  EXPECT_EQ(box->text().toStdString(), "4");
+  EXPECT_EQ(window_->Ws().State().Opacity, 4);
+  QTest::keyClick(box, Qt::Key_Backspace);
+  EXPECT_EQ(box->text().toStdString(), "4");
+  QTest::keyClicks(box, QStringLiteral("50"));
+  EXPECT_EQ(box->text().toStdString(), "100");
+  QTest::keyClick(box, Qt::Key_Y);
+  EXPECT_TRUE(Control<QToolButton>("btnPencil")->isChecked());
+  EXPECT_EQ(box->text().toStdString().find('y'), std::string::npos);
+}
+
+}  // namespace
+}  // namespace pixmint::app

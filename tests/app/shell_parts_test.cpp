@@ -1,0 +1,125 @@
+// The window's pure helpers: geometry corrections, settings types, the
+// desktop entry and the default-application list.
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "app/desktop_entry.h"
+#include "app/qt_settings.h"
+#include "app/window_geometry.h"
+#include "support/pixel_grid.h"
+
+namespace pixmint::app {
+namespace {
+
+struct GeometryCase {
+  WindowBox stored;
+  WindowBox expected;
+};
+
+TEST(WindowGeometry, CorrectionsOnA1280x800Screen) {
+  const GeometryCase cases[] = {
+      // First run: every value reads 100.
+      {{100, 100, 100, 100}, {30, 30, 1220, 740}},
+      {{99, 101, 800, 600}, {99, 101, 800, 600}},
+      {{100, 100, 800, 600}, {240, 100, 800, 600}},
+      {{10, 10, 150, 200}, {10, 10, 1220, 200}},
+      // Stored on a bigger display: kept reachable on this one.
+      {{3000, -400, 2000, 1500}, {0, 0, 1280, 800}},
+      {{-50, 700, 400, 300}, {0, 500, 400, 300}},
+  };
+  for (const GeometryCase& c : cases) {
+    EXPECT_EQ(CorrectWindowBox(c.stored, 1280, 800), c.expected)
+        << c.stored.left << "," << c.stored.top << " " << c.stored.width << "x" << c.stored.height;
+  }
+}
+
+TEST(QtSettings, IntegersOfWrongTypeOrRangeReadAsMissing) {
+  test::TempDir dir;
+  const QString path = QString::fromStdString((dir / "s.ini").string());
+  {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[General]\nGood=42\nNegative=-7\nWord=abc\nHuge=99999999999\nList=a, b\nEmpty=\n");
+  }
+  QtSettings settings(path);
+  EXPECT_EQ(settings.RegReadInt("Good"), 42);
+  EXPECT_EQ(settings.RegReadInt("Negative"), -7);
+  for (const char* name : {"Word", "Huge", "List", "Empty", "Missing"})
+    EXPECT_EQ(settings.RegReadInt(name), 100) << name;
+  EXPECT_EQ(settings.ReadString("List"), "");
+  EXPECT_TRUE(settings.Exists("Word"));
+  EXPECT_FALSE(settings.Exists("Missing"));
+}
+
+TEST(QtSettings, ValuesAndSubkeysRoundTrip) {
+  test::TempDir dir;
+  const QString path = QString::fromStdString((dir / "s.ini").string());
+  {
+    QtSettings settings(path);
+    settings.RegWriteInt("FormWidth", 640);
+    settings.WriteString("IcoOpenPath", "/home/u/图标/");
+    settings.WriteSubkeyString("RecentFiles", "0", "/tmp/a.ico");
+    settings.Sync();
+  }
+  QtSettings again(path);
+  EXPECT_EQ(again.RegReadInt("FormWidth"), 640);
+  EXPECT_EQ(again.ReadString("IcoOpenPath"), "/home/u/图标/");
+  EXPECT_EQ(again.ReadSubkeyString("RecentFiles", "0"), "/tmp/a.ico");
+  EXPECT_EQ(again.ReadSubkeyString("RecentFiles", "1"), "");
+}
+
+TEST(DesktopEntry, ExecQuotesEveryAwkwardCharacter) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"/opt/pixmint/pixmint", R"("/opt/pixmint/pixmint" %f)"},
+      {"/opt/my apps/pixmint", R"("/opt/my apps/pixmint" %f)"},
+      {R"(/a"b/p)", R"("/a\\"b/p" %f)"},
+      {"/a$b`c/p", R"("/a\\$b\\`c/p" %f)"},
+      {"/100%/p", R"("/100%%/p" %f)"},
+      {R"(/a\b/p)", R"("/a\\\\b/p" %f)"},
+  };
+  for (const auto& [path, exec] : cases) EXPECT_EQ(DesktopExecLine(QString::fromUtf8(path)).toStdString(), exec);
+}
+
+TEST(DesktopEntry, DefaultApplicationKeepsOtherLines) {
+  const QString key = QStringLiteral("image/vnd.microsoft.icon");
+  const QString value = QStringLiteral("pixmint.desktop");
+  const std::pair<const char*, const char*> cases[] = {
+      {"", "[Default Applications]\nimage/vnd.microsoft.icon=pixmint.desktop\n"},
+      {"[Added Associations]\ntext/plain=ed.desktop\n",
+       "[Added Associations]\ntext/plain=ed.desktop\n\n[Default "
+       "Applications]\nimage/vnd.microsoft.icon=pixmint.desktop\n"},
+      {"[Default Applications]\nimage/png=gimp.desktop\nimage/vnd.microsoft.icon=other.desktop\n[X]\ny=z\n",
+       "[Default Applications]\nimage/png=gimp.desktop\nimage/vnd.microsoft.icon=pixmint.desktop\n[X]\ny=z\n"},
+      {"[Default Applications]\nimage/png=gimp.desktop\n",
+       "[Default Applications]\nimage/vnd.microsoft.icon=pixmint.desktop\nimage/png=gimp.desktop\n"},
+  };
+  for (const auto& [before, after] : cases) {
+    EXPECT_EQ(WithDefaultApplication(QString::fromUtf8(before), key, value).toStdString(), after) << before;
+  }
+}
+
+TEST(DesktopEntry, RegistersUnderTheXdgFolders) {
+  test::TempDir dir;
+  const QByteArray data = QByteArray::fromStdString((dir / "data").string());
+  const QByteArray config = QByteArray::fromStdString((dir / "config").string());
+  const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+  const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+  qputenv("XDG_DATA_HOME", data);
+  qputenv("XDG_CONFIG_HOME", config);
+  const bool ok = RegisterFileAssociation(QStringLiteral("/opt/p x/pixmint"));
+  qputenv("XDG_DATA_HOME", oldData);
+  qputenv("XDG_CONFIG_HOME", oldConfig);
+  ASSERT_TRUE(ok);
+  QFile entry(QString::fromUtf8(data) + QStringLiteral("/applications/pixmint.desktop"));
+  ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(entry.readAll());
+  EXPECT_TRUE(text.contains(QStringLiteral("Exec=\"/opt/p x/pixmint\" %f\n")));
+  EXPECT_TRUE(text.contains(QStringLiteral("MimeType=image/vnd.microsoft.icon;")));
+  QFile list(QString::fromUtf8(config) + QStringLiteral("/mimeapps.list"));
+  ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(QString::fromUtf8(list.readAll()).contains(QStringLiteral("image/vnd.microsoft.icon=pixmint.desktop")));
+}
+
+}  // namespace
+}  // namespace pixmint::app
