@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDialog>
 #include <QFile>
 #include <QInputDialog>
 #include <QLabel>
@@ -189,6 +191,59 @@ TEST_F(MainWindowTest, ImageMenuAddsThroughTheNewImageDialogAndDeletesWithCtrlDe
   Key(Qt::Key_Delete, Qt::ControlModifier);
   EXPECT_EQ(Doc().ImageCount(), 1u);
   EXPECT_EQ(Control<QListWidget>("ListBox1")->count(), 1);
+}
+
+TEST_F(MainWindowTest, ImageListDragExchangesTwoImages) {
+  Open();
+  for (int size : {16, 32}) {
+    test::AnswerNextDialog([size](QWidget* dialog) {
+      const QString name = size == 16 ? QStringLiteral("rdoSiz16x16") : QStringLiteral("rdoSiz32x32");
+      dialog->findChild<QRadioButton*>(name)->click();
+      dialog->findChild<QPushButton*>(QStringLiteral("btnOk"))->click();
+    });
+    Trigger("mnuImageNew");
+  }
+  ASSERT_EQ(Doc().ImageCount(), 3u);
+  auto* list = Control<QListWidget>("ListBox1");
+  ASSERT_FALSE(Enabled("tbtnSave"));
+  const QPoint from = list->visualItemRect(list->item(2)).center();
+  const QPoint to = list->visualItemRect(list->item(0)).center();
+  test::SendMouse(list->viewport(), QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+  test::SendMouse(list->viewport(), QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+  test::SendMouse(list->viewport(), QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(Doc().XorBitmap(0)->Width(), 32);
+  EXPECT_EQ(Doc().XorBitmap(1)->Width(), 16);
+  EXPECT_EQ(Doc().XorBitmap(2)->Width(), 48);
+  EXPECT_EQ(list->currentRow(), 0);
+  EXPECT_TRUE(Enabled("tbtnSave"));
+  EXPECT_EQ(list->visualItemRect(list->item(1)).height(), 32);
+  EXPECT_EQ(list->visualItemRect(list->item(2)).height(), 56);
+}
+
+TEST_F(MainWindowTest, CanvasMenuOffersMergeOnlyWithASelection) {
+  Open();
+  auto openMenu = [this] {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, At(1, 1), Canvas()->mapToGlobal(At(1, 1)));
+    QApplication::sendEvent(Canvas(), &event);
+    const bool merge = Control<QAction>("pmuMerge")->isEnabled();
+    Control<QWidget>("PopupMenu2")->close();
+    return merge;
+  };
+  EXPECT_FALSE(openMenu());
+  Key(Qt::Key_A, Qt::ControlModifier);
+  EXPECT_TRUE(openMenu());
+  EXPECT_TRUE(Control<QAction>("pmuCopy")->isEnabled());
+}
+
+TEST_F(MainWindowTest, HelpMenuShowsTheAboutBox) {
+  Open();
+  bool shown = false;
+  test::AnswerNextDialog([&](QWidget* dialog) {
+    shown = true;
+    qobject_cast<QDialog*>(dialog)->reject();
+  });
+  Trigger("mnuHelpAbout");
+  EXPECT_TRUE(shown);
 }
 
 TEST_F(MainWindowTest, EffectsMenuFlipsAndAsksForTheAngle) {
