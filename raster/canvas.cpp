@@ -113,14 +113,16 @@ void Canvas::StrokeSegmentList(std::span<const std::pair<Point, Point>> segments
   const int width = PenWidth();
   Painter painter(*target_, DrawArea(), bounds, pen_.mode, pen_.colour, brush_.colour);
   PenSink sink{&painter};
+  RowMerger<PenSink> pieces(sink, painter.Area().top, painter.Area().bottom);
   int step = 0;
   for (const auto& [a, b] : segments) {
     if (width <= 1) {
       CosmeticLine(painter, a, b, true, step);
     } else {
-      EmitCapsule(a, b, width, DrawArea(), sink);
+      EmitCapsule(a, b, width, DrawArea(), pieces);
     }
   }
+  pieces.Flush();
   painter.Finish();
 }
 

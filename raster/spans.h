@@ -125,6 +125,47 @@ void ForEachLinePixel(Point a, Point b, Rect clip, Visit visit) {
 template <SpanSink Sink>
 void EmitCapsule(Point a, Point b, int width, Rect clip, Sink& sink);
 
+// Joins the overlapping spans that consecutive pieces of one stroke leave on
+// a row before passing them on, so a dense stroke writes its pixels about once
+// instead of once per capsule. Rows outside [top, bottom) pass straight on.
+template <SpanSink Sink>
+class RowMerger {
+ public:
+  RowMerger(Sink& sink, int top, int bottom)
+      : sink_(sink), top_(top), x0_(std::max(bottom - top, 0), 0), x1_(std::max(bottom - top, 0), 0) {}
+  RowMerger(const RowMerger&) = delete;
+  RowMerger& operator=(const RowMerger&) = delete;
+  ~RowMerger() { Flush(); }
+
+  void operator()(int y, int x0, int x1) {
+    const std::int64_t row = std::int64_t{y} - top_;
+    if (row < 0 || row >= static_cast<std::int64_t>(x0_.size())) return sink_(y, x0, x1);
+    int& a = x0_[row];
+    int& b = x1_[row];
+    if (a < b && x0 <= b && x1 >= a) {  // overlaps or touches what is pending: grow it
+      a = std::min(a, x0);
+      b = std::max(b, x1);
+      return;
+    }
+    if (a < b) sink_(y, a, b);
+    a = x0;
+    b = x1;
+  }
+
+  void Flush() {
+    for (std::size_t row = 0; row < x0_.size(); ++row) {
+      if (x0_[row] < x1_[row]) sink_(top_ + static_cast<int>(row), x0_[row], x1_[row]);
+      x0_[row] = x1_[row] = 0;
+    }
+  }
+
+ private:
+  Sink& sink_;
+  int top_;
+  std::vector<int> x0_;  // the pending span of each row; empty when x0 >= x1
+  std::vector<int> x1_;
+};
+
 // The inclusive x-range of row y covered by the capsule, if any.
 struct CapsuleRow {
   bool covered = false;
