@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "raster/spans.h"
 
@@ -124,12 +125,9 @@ bool WithinCapsule(Point a, Point b, std::int64_t w2, std::int64_t x, std::int64
   return 4 * Wide{cross} * cross <= Wide{w2} * len2;
 }
 
-}  // namespace
-
-CapsuleRow CapsuleRowSpan(Point a, Point b, int width, int y) {
-  // A close estimate in floating point (the hull of the two end discs and the
-  // band between them), then made exact with the integer test.
-  const double r = width / 2.0;
+// A close floating-point estimate [lo, hi] of the row's covered range: the
+// hull of the two end discs and the band between them (lo > hi: none).
+std::pair<double, double> EstimateCapsuleRow(Point a, Point b, double r, int y) {
   double lo = HUGE_VAL, hi = -HUGE_VAL;
   for (const Point p : {a, b}) {
     const double dy = static_cast<double>(y) - p.y;
@@ -165,6 +163,13 @@ CapsuleRow CapsuleRowSpan(Point a, Point b, int width, int y) {
     lo = std::min(lo, static_cast<double>(std::min(a.x, b.x)));
     hi = std::max(hi, static_cast<double>(std::max(a.x, b.x)));
   }
+  return {lo, hi};
+}
+
+}  // namespace
+
+CapsuleRow CapsuleRowSpan(Point a, Point b, int width, int y) {
+  const auto [lo, hi] = EstimateCapsuleRow(a, b, width / 2.0, y);
   if (!(lo <= hi)) return {};
   const std::int64_t w2 = std::int64_t{width} * width;
   std::int64_t x0 = static_cast<std::int64_t>(std::floor(lo));
@@ -173,7 +178,7 @@ CapsuleRow CapsuleRowSpan(Point a, Point b, int width, int y) {
   if (x0 > x1) return {};
   while (WithinCapsule(a, b, w2, x0 - 1, y)) --x0;
   while (!WithinCapsule(a, b, w2, x1, y)) --x1;
-  while (WithinCapsule(a, b, w2, x1 + 1, y)) ++x1;
+  while (WithinCapsule(a, b, w2, x1 + 1, y)) ++x1;  // the estimate is made exact
   return {true, static_cast<int>(x0), static_cast<int>(x1)};
 }
 
