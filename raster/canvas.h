@@ -41,8 +41,11 @@ struct Brush {
 // Ellipse take a box whose right and bottom edges lie outside the shape and
 // outline with the pen and fill the inside with the brush. XOR and NOT
 // drawings hit every pixel of one primitive exactly once, so drawing the same
-// thing twice restores the picture. Coordinates far outside the picture
-// (±1,000,000) are safe.
+// thing twice restores the picture. Coordinates far outside the picture are
+// safe and cost nothing beyond what is visible (they are limited to ±2^28).
+// Pens wider than 1 are round geometric pens and always solid; dotted and
+// alternate styles apply to width 1: along lines and polylines every other
+// pixel from the start, on closed outlines a checkerboard of the outline.
 class Painter;
 
 class Canvas {
