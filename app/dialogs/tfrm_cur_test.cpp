@@ -14,7 +14,7 @@
 #include "app/dialogs/dialog_texts.h"
 #include "document/kv_icon.h"
 
-namespace pixmint::app {
+namespace pixmint::app::dialogs {
 
 namespace {
 
@@ -155,4 +155,4 @@ void RunCurTestDialog(QWidget* parent, const CurTestRequest& request) {
   dialog.exec();
 }
 
-}  // namespace pixmint::app
+}  // namespace pixmint::app::dialogs

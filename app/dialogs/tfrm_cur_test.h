@@ -14,7 +14,9 @@ namespace pixmint::document {
 class TKvIcon;
 }
 
-namespace pixmint::app {
+// Its own namespace while the main window still carries an older hot-spot
+// dialog of the same name.
+namespace pixmint::app::dialogs {
 
 // What the hot-spot dialog works on.
 struct CurTestRequest {
@@ -65,4 +67,4 @@ class TfrmCurTest : public QDialog {
 // The hot-spot command: nothing for a document without images.
 void RunCurTestDialog(QWidget* parent, const CurTestRequest& request);
 
-}  // namespace pixmint::app
+}  // namespace pixmint::app::dialogs

@@ -12,6 +12,8 @@
 #include "support/pixel_grid.h"
 
 namespace pixmint::app {
+using dialogs::CurTestRequest;
+using dialogs::TfrmCurTest;
 namespace {
 
 using raster::Rgb;
