@@ -1,5 +1,6 @@
 #include "editor/script_runner.h"
 
+#include <algorithm>
 #include <charconv>
 #include <istream>
 #include <map>
@@ -58,7 +59,9 @@ class Script {
   void Mouse(const Words& w);
   [[nodiscard]] std::size_t Point(const Words& w, std::size_t at, int& x, int& y) const;
   [[nodiscard]] unsigned Mods(const Words& w, std::size_t from, MouseButton& button) const;
+  [[nodiscard]] const raster::Picture& NamedPicture(const std::string& name) const;
   void Dump(const Words& w);
+  void PrintPixels(const Words& w);
   void PrintState();
   void Edit(const std::string& verb);
   void Images(const Words& w);
@@ -134,17 +137,44 @@ void Script::Mouse(const Words& w) {
   if (verb == "release" || verb == "click") workspace_.CanvasMouseUp(button, shift, x, y);
 }
 
-void Script::Dump(const Words& w) {
-  Need(w, 3);
+const raster::Picture& Script::NamedPicture(const std::string& name) const {
   const EditorState& s = workspace_.State();
   const raster::Picture* picture = nullptr;
-  if (w[1] == "work") picture = &s.WorkBitmap;
-  if (w[1] == "alpha") picture = &s.AlphaBitmap;
-  if (w[1] == "float") picture = &s.FloatBitmap;
-  if (w[1] == "screen") picture = &workspace_.Screen();
-  if (picture == nullptr) throw ScriptError("unknown picture: " + w[1]);
-  if (picture->Empty()) throw ScriptError("the picture is empty: " + w[1]);
-  if (!document::SavePngFile(w[2], *picture)) throw ScriptError("cannot write " + w[2]);
+  if (name == "work") picture = &s.WorkBitmap;
+  if (name == "alpha") picture = &s.AlphaBitmap;
+  if (name == "float") picture = &s.FloatBitmap;
+  if (name == "screen") picture = &workspace_.Screen();
+  if (picture == nullptr) throw ScriptError("unknown picture: " + name);
+  if (picture->Empty()) throw ScriptError("the picture is empty: " + name);
+  return *picture;
+}
+
+void Script::Dump(const Words& w) {
+  Need(w, 3);
+  if (!document::SavePngFile(w[2], NamedPicture(w[1]))) throw ScriptError("cannot write " + w[2]);
+}
+
+// One character a pixel, so that expected output shows the picture: colours
+// get letters in order of first appearance, listed after the rows.
+void Script::PrintPixels(const Words& w) {
+  Need(w, 3);
+  const raster::Picture& picture = NamedPicture(w[2]);
+  static constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  std::vector<raster::Colour> seen;
+  for (int y = 0; y < picture.Height(); ++y) {
+    std::string row;
+    for (int x = 0; x < picture.Width(); ++x) {
+      const raster::Colour c = picture.Pixel(x, y);
+      auto it = std::find(seen.begin(), seen.end(), c);
+      if (it == seen.end()) it = seen.insert(seen.end(), c);
+      const auto index = static_cast<std::size_t>(it - seen.begin());
+      row += index < kLetters.size() ? kLetters[index] : '?';
+    }
+    out_ << row << "\n";
+  }
+  for (std::size_t i = 0; i < seen.size() && i < kLetters.size(); ++i) {
+    out_ << kLetters[i] << "=" << ColourString(seen[i]) << (i + 1 < seen.size() ? " " : "\n");
+  }
 }
 
 void Script::PrintState() {
@@ -215,6 +245,12 @@ void Script::Answer(const Words& w) {
   if (w[1] == "paste") {
     Need(w, 7);
     return host_.Push(PasteAnswer{ToInt(w[2]), ToInt(w[3]), ToInt(w[4]), ToInt(w[5]), w[6] == "stretch"});
+  }
+  if (w[1] == "text") {
+    // The rest of the line, words joined by single spaces.
+    std::string text;
+    for (std::size_t i = 2; i < w.size(); ++i) text += (i > 2 ? " " : "") + w[i];
+    return host_.Push(TextAnswer{text});
   }
   if (w[1] == "yes") return host_.Push(MessageAnswer::kYes);
   if (w[1] == "no") return host_.Push(MessageAnswer::kNo);
@@ -306,6 +342,9 @@ void Script::Run(const Words& w) {
     Colours(w);
   } else if (verb == "press" || verb == "move" || verb == "release" || verb == "click" || verb == "drag") {
     Mouse(w);
+  } else if (verb == "seed") {
+    Need(w, 2);
+    workspace_.PinSpraySeed(static_cast<std::uint32_t>(ToInt(w[1])));
   } else if (verb == "tick") {
     const int n = w.size() > 1 ? ToInt(w[1]) : 1;
     for (int i = 0; i < n && host_.Timer() > 0; ++i) workspace_.TimerTick();
@@ -332,6 +371,8 @@ void Script::Run(const Words& w) {
       for (int panel = 0; panel < 4; ++panel) out_ << workspace_.StatusText(panel) << "\n";
     } else if (w[1] == "state") {
       PrintState();
+    } else if (w[1] == "pixels") {
+      PrintPixels(w);
     } else {
       throw ScriptError("unknown print: " + w[1]);
     }

@@ -52,7 +52,15 @@ std::optional<raster::Picture> ScriptedHost::AskPastePart(const raster::Picture&
   return FitPastePart(clipboard, *part, imageWidth, imageHeight);
 }
 
-std::optional<raster::Picture> ScriptedHost::AskTextPicture(raster::Colour, raster::Colour) {
+std::optional<raster::Picture> ScriptedHost::AskTextPicture(raster::Colour colour, raster::Colour transparent) {
+  if (!answers_.empty()) {
+    if (const auto* text = std::get_if<TextAnswer>(&answers_.front())) {
+      raster::Picture picture = StandInText(text->text, colour, transparent);
+      answers_.pop_front();
+      if (picture.Empty()) return std::nullopt;  // an empty text is a cancel
+      return picture;
+    }
+  }
   return Take<raster::Picture>();
 }
 
@@ -76,6 +84,28 @@ std::string ScriptedHost::Status(int panel) const {
 
 void ScriptedHost::CanvasChanged(raster::Rect) {
   ++canvasRepaints_;
+}
+
+raster::Picture StandInText(std::string_view text, raster::Colour colour, raster::Colour background) {
+  constexpr int kCellWidth = 5;
+  constexpr int kCellHeight = 7;
+  if (text.empty()) return {};
+  const int width = static_cast<int>(text.size()) * (kCellWidth + 1) - 1;
+  raster::Picture picture(width, kCellHeight, background);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto code = static_cast<unsigned char>(text[i]);
+    if (code == ' ') continue;
+    const int left = static_cast<int>(i) * (kCellWidth + 1);
+    for (int y = 0; y < kCellHeight; ++y) {
+      for (int x = 0; x < kCellWidth; ++x) {
+        const bool frame = x == 0 || y == 0 || x == kCellWidth - 1 || y == kCellHeight - 1;
+        // Inside the frame, bit b of the code lights cell b in reading order.
+        const int bit = (y - 1) * (kCellWidth - 2) + (x - 1);
+        if (frame || (bit < 8 && ((code >> bit) & 1u) != 0)) picture.SetPixel(left + x, y, colour);
+      }
+    }
+  }
+  return picture;
 }
 
 raster::Picture FitPastePart(const raster::Picture& picture, const PasteAnswer& part, int iw, int ih) {

@@ -23,10 +23,14 @@ struct PasteAnswer {
   bool stretch = true;
 };
 struct CancelAnswer {};
+// The text dialog confirmed with this text; rendered by StandInText.
+struct TextAnswer {
+  std::string text;
+};
 
 // One prepared answer to the next dialog.
-using Answer =
-    std::variant<CancelAnswer, PasteAnswer, raster::Colour, ImageFormat, std::string, MessageAnswer, raster::Picture>;
+using Answer = std::variant<CancelAnswer, PasteAnswer, raster::Colour, ImageFormat, std::string, MessageAnswer,
+                            raster::Picture, TextAnswer>;
 
 // A host without a window: dialogs take prepared answers in order (a dialog
 // with no answer waiting is cancelled), and everything shown is recorded.
@@ -94,6 +98,12 @@ class ScriptedHost : public EditorHost {
   std::vector<std::vector<std::string>> started_;
   std::filesystem::path tempFolder_;
 };
+
+// A test stand-in for rendering text, since this host has no fonts: every
+// character is a 5 x 7 cell, one column apart. A space is blank; any other
+// character is a frame whose inside (3 x 5) shows the character code's bits,
+// so that different texts give different pictures. Empty for an empty text.
+[[nodiscard]] raster::Picture StandInText(std::string_view text, raster::Colour colour, raster::Colour background);
 
 // The paste dialog's fitting of a chosen part into a w x h image.
 [[nodiscard]] raster::Picture FitPastePart(const raster::Picture& picture, const PasteAnswer& part, int imageWidth,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -124,6 +125,8 @@ class Workspace {
   void CanvasMouseUp(MouseButton button, unsigned shift, int x, int y);
   // The host's periodic timer fired.
   void TimerTick();
+  // Makes the spray's scatter reproducible from this seed on.
+  void PinSpraySeed(std::uint32_t seed);
   // The once-a-second clipboard watch saw a picture: Paste becomes available
   // (and stays so).
   void ClipboardOffersPicture();

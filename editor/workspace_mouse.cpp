@@ -222,6 +222,10 @@ void Workspace::TimerTick() {
   ShowToolDrawing();
 }
 
+void Workspace::PinSpraySeed(std::uint32_t seed) {
+  parts_->palette.Random().Pin(seed);
+}
+
 void Workspace::AlphaMouseDown(raster::Point p) {
   if (!parts_->undo.SnapshotBefore()) return;
   state_.AlphaDrawing = true;

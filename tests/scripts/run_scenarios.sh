@@ -1,10 +1,11 @@
 #!/bin/sh
 # Runs every scenario script through "pixmint-cli script" in a fresh folder,
-# reads back every icon and cursor it saved with "pixmint-cli info", and
-# compares all of it with the scenario's .expected file.
+# reads back every icon and cursor it saved with "pixmint-cli info" and
+# "pixmint-cli extract" (a checksum of each image's pixels), and compares all
+# of it with the scenario's .expected file.
 # Usage: run_scenarios.sh PIXMINT_CLI SCRIPTS_DIR   (UPDATE=1 rewrites .expected)
 set -u
-cli=$1
+cli=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 dir=$(cd "$2" && pwd)
 failed=0
 for script in "$dir"/*.pmscript; do
@@ -17,6 +18,11 @@ for script in "$dir"/*.pmscript; do
     for f in $(ls | grep -i -E '\.(ico|cur)$' | sort); do
       echo "== $f"
       "$cli" info "$f" 2>&1
+      "$cli" extract "$f" .extracted 2>&1
+      for png in $(ls .extracted | sort); do
+        echo "$png $(md5sum < ".extracted/$png" | cut -c1-32)"
+      done
+      rm -rf .extracted
     done
   ) > "$work/.actual"
   if [ "${UPDATE:-0}" = 1 ]; then

@@ -1,0 +1,89 @@
+#include "editor/script_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "editor/scripted_host.h"
+#include "raster/colour.h"
+#include "support/pixel_grid.h"
+
+namespace pixmint::editor::test {
+namespace {
+
+using raster::Rgb;
+
+struct RunResult {
+  int status = 0;
+  std::string out;
+  std::string err;
+};
+
+RunResult RunText(const std::string& script) {
+  std::istringstream in(script);
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = RunScript(in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+constexpr const char* kSpray =
+    "new icon 16 16 32\ntool spray\noption 0\nfore 0 0 0\nseed 11\npress 8 8\ntick 3\nrelease 8 8\n"
+    "print pixels work\n";
+
+TEST(ScriptRunnerTest, PinnedSeedRepeatsTheSprayExactly) {
+  const RunResult first = RunText(kSpray);
+  const RunResult second = RunText(kSpray);
+  ASSERT_EQ(first.status, 0) << first.err;
+  EXPECT_EQ(first.out, second.out);
+  // The dots are there, and another seed scatters them differently.
+  EXPECT_NE(first.out.find("b=0,0,0"), std::string::npos) << first.out;
+  std::string other = kSpray;
+  other.replace(other.find("seed 11"), 7, "seed 12");
+  EXPECT_NE(RunText(other).out, first.out);
+}
+
+TEST(ScriptRunnerTest, TextAnswerBecomesTheCentredFloatingSelection) {
+  const RunResult r =
+      RunText("new icon 16 16 32\nfore 0 0 255\nanswer text A\ntool text\nprint pixels float\nprint state\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  // 'A' is 0x41: bits 0 and 6 light the inside cells (1,1) and (1,3).
+  EXPECT_NE(r.out.find("aaaaa\naabba\nabbba\naabba\nabbba\nabbba\naaaaa\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("has_float=1\nfloat=5,4,5,7\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("tool=115"), std::string::npos);
+}
+
+TEST(ScriptRunnerTest, EmptyTextAnswerMakesNoSelection) {
+  const RunResult r = RunText("new icon 16 16 32\nanswer text\ntool text\nprint state\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("has_float=0"), std::string::npos) << r.out;
+}
+
+TEST(ScriptRunnerTest, ErrorsNameTheLine) {
+  for (const char* bad : {"seed\n", "seed x\n", "print pixels nothing\n", "answer riddle\n"}) {
+    const RunResult r = RunText(std::string("new icon 8 8 32\n# comment\n") + bad);
+    EXPECT_EQ(r.status, 1) << bad;
+    EXPECT_EQ(r.err.rfind("line 3: ", 0), 0u) << r.err;
+  }
+}
+
+TEST(StandInTextTest, CellsSpacesAndCodeBits) {
+  const raster::Colour ink = Rgb(1, 2, 3);
+  const raster::Colour paper = Rgb(9, 9, 9);
+  EXPECT_TRUE(StandInText("", ink, paper).Empty());
+  const raster::Picture two = StandInText("A B", ink, paper);
+  ASSERT_EQ(two.Width(), 17);
+  ASSERT_EQ(two.Height(), 7);
+  // The gap column and the space's cell stay paper.
+  for (int y = 0; y < 7; ++y) {
+    EXPECT_EQ(two.Pixel(5, y), paper);
+    for (int x = 6; x < 11; ++x) EXPECT_EQ(two.Pixel(x, y), paper);
+    EXPECT_EQ(two.Pixel(12, y), ink);  // the frame of 'B'
+  }
+  // Different characters give different cells.
+  EXPECT_FALSE(pixmint::test::SamePicture(StandInText("A", ink, paper), StandInText("B", ink, paper)));
+}
+
+}  // namespace
+}  // namespace pixmint::editor::test
