@@ -2,7 +2,9 @@
 # Runs every scenario script through "pixmint-cli script" in a fresh folder,
 # reads back every icon and cursor it saved with "pixmint-cli info" and
 # "pixmint-cli extract" (a checksum of each image's pixels), and compares all
-# of it with the scenario's .expected file.
+# of it with the scenario's .expected file. A scenario with a line
+# "#! readback" also gets each saved file opened again and its first image
+# printed.
 # Usage: run_scenarios.sh PIXMINT_CLI SCRIPTS_DIR   (UPDATE=1 rewrites .expected)
 set -u
 cli=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
@@ -23,6 +25,12 @@ for script in "$dir"/*.pmscript; do
         echo "$png $(md5sum < ".extracted/$png" | cut -c1-32)"
       done
       rm -rf .extracted
+      # Scenarios marked "#! readback" also show the first image as the
+      # editor reads it back (this keeps what PNG cannot: inverting pixels).
+      if grep -q '^#! readback' "$script"; then
+        printf 'open %s\nprint pixels work\n' "$f" > .readback
+        "$cli" script .readback 2>&1
+      fi
     done
   ) > "$work/.actual"
   if [ "${UPDATE:-0}" = 1 ]; then
