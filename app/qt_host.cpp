@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -81,6 +82,8 @@ std::optional<std::string> QtHost::AskFileName(const editor::FileDialog& dialog)
   QFileDialog chooser(&window_, QString(), Q(dialog.folder), QtFilter(dialog.filter));
   chooser.setObjectName(QStringLiteral("FileDialog"));
   chooser.setOption(QFileDialog::DontUseNativeDialog);
+  // The descriptions already name their patterns; Qt's copy stays hidden.
+  chooser.setOption(QFileDialog::HideNameFilterDetails);
   if (dialog.kind == editor::FileDialogKind::kSave) {
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setFileMode(QFileDialog::AnyFile);
@@ -89,7 +92,15 @@ std::optional<std::string> QtHost::AskFileName(const editor::FileDialog& dialog)
     chooser.setFileMode(QFileDialog::ExistingFile);
   }
   if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return std::nullopt;
-  return chooser.selectedFiles().constFirst().toStdString();
+  QString path = chooser.selectedFiles().constFirst();
+  // A name typed without an extension takes the chosen type's, so that "a"
+  // saved as a cursor becomes "a.cur" rather than a picture of no type.
+  const QString filter = chooser.selectedNameFilter();
+  const qsizetype star = filter.lastIndexOf(QStringLiteral("*."));
+  if (dialog.kind == editor::FileDialogKind::kSave && QFileInfo(path).suffix().isEmpty() && star >= 0) {
+    path += QLatin1Char('.') + filter.mid(star + 2).section(QLatin1Char(')'), 0, 0).section(QLatin1Char(' '), 0, 0);
+  }
+  return path.toStdString();
 }
 
 std::optional<editor::ImageFormat> QtHost::AskImageFormat(std::string_view caption) {

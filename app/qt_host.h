@@ -11,7 +11,11 @@ namespace pixmint::editor {
 class Workspace;
 }
 
+namespace pixmint::app::dialogs {}
+
 namespace pixmint::app {
+
+using namespace dialogs;  // NOLINT(google-build-using-namespace)
 
 class TfrmMain;
 class QtSettings;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/dialogs/external_commands.h"
 #include "app/dialogs/recent_files.h"
 #include "app/dialogs/recent_menu.h"
 #include "editor/editor_host.h"
@@ -27,10 +28,15 @@ namespace pixmint::editor {
 class Workspace;
 }
 
+// The shared dialogs may live in their own namespace; the window uses them
+// by their plain names either way.
+namespace pixmint::app::dialogs {}
+
 namespace pixmint::app {
 
+using namespace dialogs;  // NOLINT(google-build-using-namespace)
+
 class CanvasWidget;
-class ExternalCommands;
 class PaletteBox;
 class QtHost;
 class QtSettings;

@@ -6,7 +6,9 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -123,6 +125,24 @@ TEST_F(MainWindowTest, FileMenuSavesTheDrawingAndStartsOtherInstances) {
   ASSERT_EQ(started_.size(), 2);
   EXPECT_EQ(started_.at(0).toStdString(), "/usr/bin/pixmint 无标题(指针)");
   EXPECT_EQ(started_.at(1).toStdString(), "/usr/bin/pixmint ");
+}
+
+TEST_F(MainWindowTest, SaveAsTakesTheChosenTypesExtension) {
+  Open();
+  DrawPixel(2, 3);
+  const QString base = QString::fromStdString((dir_ / "drawn").string());
+  test::AnswerNextDialog([base](QWidget* widget) {
+    auto* dialog = qobject_cast<QFileDialog*>(widget);
+    ASSERT_NE(dialog, nullptr);
+    dialog->selectNameFilter(dialog->nameFilters().at(1));
+    dialog->selectFile(base);
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  Key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  document::TKvIcon saved;
+  ASSERT_TRUE(saved.LoadFromFile((base + QStringLiteral(".cur")).toStdString()))
+      << QDir(QString::fromStdString(dir_.Path().string())).entryList().join(QLatin1Char(' ')).toStdString();
+  EXPECT_FALSE(saved.AndBitmap(0)->Get(2, 3));
 }
 
 TEST_F(MainWindowTest, EditMenuUndoRedoSelectAllCopyAndForeignPaste) {

@@ -1,0 +1,86 @@
+// Pictures between the core and Qt: canvas wrapping, clipboard copies, the
+// classic mask-and-colour drawing of list thumbnails, and the file filters.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "app/canvas_widget.h"
+#include "app/icon_drawing.h"
+#include "app/picture_image.h"
+#include "app/qt_host.h"
+#include "document/kv_icon.h"
+#include "editor/editor_state.h"
+
+namespace pixmint::app {
+namespace {
+
+TEST(PictureImage, WrapsRowsWithTheirPaddingAndKeepsChannelOrder) {
+  // Width 5 gives 15 bytes a row padded to 16: a wrong stride shears the picture.
+  for (int width : {1, 2, 3, 5, 7}) {
+    raster::Picture picture(width, 3, raster::Rgb(1, 2, 3));
+    picture.SetPixel(width - 1, 2, raster::Rgb(200, 100, 50));
+    const QImage image = WrapPicture(picture);
+    ASSERT_EQ(image.size(), QSize(width, 3));
+    EXPECT_EQ(image.pixelColor(width - 1, 2), QColor(200, 100, 50)) << width;
+    EXPECT_EQ(image.pixelColor(0, 1), QColor(1, 2, 3)) << width;
+    EXPECT_EQ(ImageToPicture(PictureToImage(picture)), picture) << width;
+  }
+}
+
+TEST(PictureImage, ForeignPicturesLoseAlphaOverWhite) {
+  QImage image(2, 1, QImage::Format_ARGB32);
+  image.setPixel(0, 0, qRgba(10, 20, 30, 255));
+  image.setPixel(1, 0, qRgba(0, 0, 0, 0));
+  const raster::Picture picture = ImageToPicture(image);
+  EXPECT_EQ(picture.Pixel(0, 0), raster::Rgb(10, 20, 30));
+  EXPECT_EQ(picture.Pixel(1, 0), raster::Rgb(255, 255, 255));
+  EXPECT_TRUE(ImageToPicture(QImage()).Empty());
+}
+
+TEST(IconDrawing, MaskAndThenXorOverTheBackground) {
+  document::TKvIcon icon;
+  ASSERT_TRUE(icon.AddImage(4, 1, 24));
+  document::ImageSurface& colour = *icon.XorBitmap(0);
+  document::MaskSurface& mask = *icon.AndBitmap(0);
+  // opaque red; transparent (black under mask); inverting (white under
+  // mask); opaque white.
+  const raster::Colour colours[] = {raster::Rgb(255, 0, 0), 0, raster::Rgb(255, 255, 255), raster::Rgb(255, 255, 255)};
+  const bool masked[] = {false, true, true, false};
+  for (int x = 0; x < 4; ++x) {
+    colour.SetPixel(x, 0, colours[x]);
+    mask.Set(x, 0, masked[x]);
+  }
+  const QImage drawn = IconOverBackground(icon, 0, QColor(0x30, 0x60, 0x90), 48, 48);
+  ASSERT_EQ(drawn.size(), QSize(4, 1));
+  EXPECT_EQ(drawn.pixelColor(0, 0), QColor(255, 0, 0));
+  EXPECT_EQ(drawn.pixelColor(1, 0), QColor(0x30, 0x60, 0x90));
+  EXPECT_EQ(drawn.pixelColor(2, 0), QColor(0xCF, 0x9F, 0x6F));
+  EXPECT_EQ(drawn.pixelColor(3, 0), QColor(255, 255, 255));
+  EXPECT_TRUE(IconOverBackground(icon, 1, Qt::white, 48, 48).isNull());
+  EXPECT_TRUE(IconOverBackground(icon, -1, Qt::white, 48, 48).isNull());
+}
+
+TEST(IconDrawing, ThumbnailsShowOnlyTheTopLeft48) {
+  document::TKvIcon icon;
+  ASSERT_TRUE(icon.AddImage(64, 20, 8));
+  EXPECT_EQ(IconOverBackground(icon, 0, Qt::white, 48, 48).size(), QSize(48, 20));
+}
+
+TEST(QtHost, FilterPairsBecomeQtFilters) {
+  EXPECT_EQ(QtHost::QtFilter("图标文件(*.ico)|*.ico").toStdString(), "图标文件(*.ico) (*.ico)");
+  EXPECT_EQ(QtHost::QtFilter("图标和指针文件(*.ico;*.cur)|*.ico;*.cur|位图(*.bmp)|*.bmp").toStdString(),
+            "图标和指针文件(*.ico;*.cur) (*.ico *.cur);;位图(*.bmp) (*.bmp)");
+  EXPECT_EQ(QtHost::QtFilter("").toStdString(), "");
+}
+
+TEST(CanvasWidget, ShiftSetFromModifiersAndButtons) {
+  EXPECT_EQ(ShiftFrom(Qt::NoModifier, Qt::NoButton), 0u);
+  EXPECT_EQ(ShiftFrom(Qt::ShiftModifier | Qt::AltModifier, Qt::LeftButton),
+            editor::kShiftKey | editor::kAltKey | editor::kLeftButton);
+  EXPECT_EQ(ShiftFrom(Qt::ControlModifier, Qt::RightButton | Qt::MiddleButton),
+            editor::kCtrlKey | editor::kRightButton | editor::kMiddleButton);
+}
+
+}  // namespace
+}  // namespace pixmint::app
