@@ -14,8 +14,7 @@ namespace pixmint::document {
 class TKvIcon;
 }
 
-// Its own namespace while the main window still carries an older hot-spot
-// dialog of the same name.
+// In a namespace of its own; the window brings it in with a using-directive.
 namespace pixmint::app::dialogs {
 
 // What the hot-spot dialog works on.
