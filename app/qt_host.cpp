@@ -180,7 +180,10 @@ void QtHost::StartProgram(const std::vector<std::string>& arguments) {
   QStringList list;
   for (const std::string& argument : arguments) list << Q(argument);
   // The file given to the new instance is one the user just opened.
-  if (!list.isEmpty()) window_.RememberRecent(list.constFirst());
+  // (New cursor passes the untitled name, which is no file.)
+  if (!list.isEmpty() && QFileInfo(list.constFirst()).isAbsolute() && QFileInfo(list.constFirst()).isFile()) {
+    window_.RememberRecent(list.constFirst());
+  }
   if (window_.Starter()) (void)window_.Starter()(window_.Options().programPath, list);
 }
 

@@ -77,6 +77,8 @@ void TfrmMain::RememberRecent(const QString& path) {
   if (path.isEmpty()) return;
   recentFiles_.AddNew(path.toStdString());
   if (SaveRecentFiles(recentFiles_, *settings_)) ShowRecentFiles(recentFiles_, recentActions_);
+  // Another instance started now reads the list at once.
+  settings_->Sync();
 }
 
 void TfrmMain::RememberSavedFile() {

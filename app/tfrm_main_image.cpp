@@ -97,8 +97,8 @@ QWidget* TfrmMain::BuildImagePanel() {
     painter.fillRect(0, 0, half, size.height(), window);
     painter.fillRect(half, 0, size.width() - half, size.height(), desktop);
     if (icon == nullptr || i < 0) return;
-    const QImage overWindow = IconOverBackground(*icon, i, window, 56, 56);
-    const QImage overDesktop = IconOverBackground(*icon, i, desktop, 56, 56);
+    const QImage overWindow = IconOverBackground(*icon, i, window, 48, 48);
+    const QImage overDesktop = IconOverBackground(*icon, i, desktop, 48, 48);
     if (overWindow.isNull()) return;
     const QPoint at((56 - overWindow.width()) / 2, (56 - overWindow.height()) / 2);
     painter.drawImage(at, overWindow);

@@ -125,6 +125,23 @@ TEST_F(MainWindowTest, FileMenuSavesTheDrawingAndStartsOtherInstances) {
   ASSERT_EQ(started_.size(), 2);
   EXPECT_EQ(started_.at(0).toStdString(), "/usr/bin/pixmint 无标题(指针)");
   EXPECT_EQ(started_.at(1).toStdString(), "/usr/bin/pixmint ");
+  // The untitled cursor's name is no file for the recent list.
+  EXPECT_FALSE(Control<QAction>("mnuRecent1")->isVisible());
+
+  const std::string other = MakeFile("b.ico", true, 16, 4);
+  test::AnswerNextDialog([other](QWidget* widget) {
+    auto* dialog = qobject_cast<QFileDialog*>(widget);
+    ASSERT_NE(dialog, nullptr);
+    dialog->selectFile(QString::fromStdString(other));
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  Key(Qt::Key_O, Qt::ControlModifier);
+  ASSERT_EQ(started_.size(), 3);
+  EXPECT_EQ(started_.at(2).toStdString(), "/usr/bin/pixmint " + other);
+  EXPECT_EQ(Control<QAction>("mnuRecent1")->text().toStdString(), "b.ico");
+  EXPECT_EQ(
+      QSettings(SettingsPath(), QSettings::IniFormat).value(QStringLiteral("RecentFiles/1")).toString().toStdString(),
+      other);
 }
 
 TEST_F(MainWindowTest, SaveAsTakesTheChosenTypesExtension) {
