@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <optional>
 
 #include "document/bmp_codec.h"
 #include "document/jpeg_codec.h"
@@ -29,6 +31,37 @@ std::string UpperExtension(const std::string& path) {
   return ext;
 }
 
+// A stored colour counts only when it is a whole number within 24 bits; a
+// value of another type or out of range keeps the default rather than
+// turning into an arbitrary colour.
+std::optional<raster::Colour> StoredColour(Settings& settings, std::string_view name) {
+  if (!settings.Exists(name)) return std::nullopt;
+  const std::string text = settings.ReadString(name);
+  long long value = -1;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (value < 0 || value > 0xFFFFFF) return std::nullopt;
+  return static_cast<raster::Colour>(value);
+}
+
+// The markers must stay apart from each other and from white, or painted,
+// unpainted and transparent pixels could no longer be told apart.
+raster::MarkerColours StoredMarkers(Settings& settings) {
+  const raster::MarkerColours defaults;
+  raster::MarkerColours markers;
+  markers.trans = StoredColour(settings, "ColorTrans").value_or(defaults.trans);
+  markers.invert = StoredColour(settings, "ColorInvert").value_or(defaults.invert);
+  if (raster::SameRgb(markers.trans, markers.white)) markers.trans = defaults.trans;
+  if (raster::SameRgb(markers.invert, markers.white) || raster::SameRgb(markers.invert, markers.trans)) {
+    markers.invert = raster::SameRgb(defaults.invert, markers.trans) ? defaults.trans : defaults.invert;
+  }
+  return markers;
+}
+
+bool IsImageDepth(int bpp) {
+  return bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32;
+}
+
 std::string FolderOf(const std::string& path) {
   const auto slash = path.find_last_of('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -38,14 +71,11 @@ std::string FolderOf(const std::string& path) {
 
 Workspace::Workspace(EditorHost& host, Settings& settings)
     : host_(host), settings_(settings), state_(), parts_(std::make_unique<WorkspaceParts>(state_, host, settings)) {
-  raster::MarkerColours markers;
-  if (settings.Exists("ColorTrans")) markers.trans = static_cast<raster::Colour>(settings.RegReadInt("ColorTrans"));
-  if (settings.Exists("ColorInvert")) markers.invert = static_cast<raster::Colour>(settings.RegReadInt("ColorInvert"));
-  raster::SetMarkers(markers);
+  raster::SetMarkers(StoredMarkers(settings));
   int size = settings.RegReadInt("DefaultIconSize");
-  if (size > 96) size = 48;
+  if (size > 96 || size < 1) size = 48;  // below 1 no image could be made at start
   int bpp = settings.RegReadInt("DefaultIconBpp");
-  if (bpp > 32) bpp = 8;
+  if (!IsImageDepth(bpp)) bpp = 8;
   state_.DefaultWidth = state_.DefaultHeight = size;
   state_.DefaultBitCount = bpp;
   state_.IcoOpenPath = settings.ReadString("IcoOpenPath");

@@ -234,6 +234,34 @@ TEST_F(CommandsTest, SavingAnUntitledIconFixesTheName) {
   }
 }
 
+TEST_F(CommandsTest, DamagedStoredSettingsFallBackToUsableDefaults) {
+  struct Case {
+    std::string trans, invert, size, bpp;
+    raster::Colour wantTrans, wantInvert;
+    int wantSize, wantBpp;
+  };
+  const raster::Colour grey = raster::Rgb(234, 234, 234), pink = raster::Rgb(218, 109, 109);
+  for (const Case& c : {Case{"grey", "@List(1)", "-3", "7", grey, pink, 48, 8},
+                        Case{"16777215", "99999999", "0", "33", grey, pink, 48, 8},
+                        Case{"255", "255", "20", "4", raster::Rgb(255, 0, 0), pink, 20, 4},
+                        Case{"7171546", "", "96", "32", pink, grey, 96, 32}}) {
+    ScriptedHost h;
+    MemorySettings st;
+    st.WriteString("ColorTrans", c.trans);
+    st.WriteString("ColorInvert", c.invert);
+    st.WriteString("DefaultIconSize", c.size);
+    st.WriteString("DefaultIconBpp", c.bpp);
+    Workspace w(h, st);
+    EXPECT_EQ(raster::Markers().trans, c.wantTrans) << c.trans;
+    EXPECT_EQ(raster::Markers().invert, c.wantInvert) << c.invert;
+    w.Start("");
+    ASSERT_EQ(w.Document()->ImageCount(), 1u) << c.size << " " << c.bpp;
+    EXPECT_EQ(w.Document()->XorBitmap(0)->Width(), c.wantSize);
+    EXPECT_EQ(w.Document()->Colors(0), static_cast<unsigned>(c.wantBpp));
+  }
+  raster::SetMarkers({});
+}
+
 TEST_F(CommandsTest, StartUpChoosesTheDocumentKindByTheArgument) {
   ASSERT_TRUE(Doc().SaveToFile((dir / "one.ico").string()));
   struct Case {
