@@ -9,6 +9,7 @@
 #include <set>
 #include <vector>
 
+#include "gallery_scene.h"
 #include "random_picture.h"
 #include "raster/transform.h"
 #include "support/pixel_grid.h"
@@ -71,22 +72,11 @@ TEST(CanvasLineTest, LeavesOutTheEndPointAndCoversTheSamePixelsBothWays) {
   }
 }
 
-TEST(CanvasShapeTest, SmallShapesPixelExact) {
-  const auto pen = [](int width) { return Pen{width, PenStyle::kSolid, kBlack, PenMode::kCopy}; };
-  EXPECT_TRUE(SamePicture(FromAscii({".###.", "#...#", "#...#", "#...#", ".###."}),
-                          Drawn(5, 5, [](Canvas& c) { c.Ellipse(0, 0, 5, 5); })));
-  EXPECT_TRUE(SamePicture(FromAscii({"######", "######", "##rr##", "######", "######"}),
-                          Drawn(6, 5, [](Canvas& c) { c.Rectangle(6, 5, 0, 0); }, pen(2), {false, kRed})));
-  EXPECT_TRUE(SamePicture(FromAscii({".######.", "#rrrrrr#", "#rrrrrr#", "#rrrrrr#", "#rrrrrr#", ".######."}),
-                          Drawn(8, 6, [](Canvas& c) { c.RoundRect(0, 0, 8, 6, 5, 5); }, pen(1), {false, kRed})));
+TEST(CanvasShapeTest, ReversedCornersAndEmptyBoxes) {
+  EXPECT_TRUE(SamePicture(
+      FromAscii({"######", "######", "##rr##", "######", "######"}),
+      Drawn(6, 5, [](Canvas& c) { c.Rectangle(6, 5, 0, 0); }, {2, PenStyle::kSolid, kBlack}, {false, kRed})));
   EXPECT_TRUE(SamePicture(Picture(4, 4, kWhite), Drawn(4, 4, [](Canvas& c) { c.Rectangle(1, 1, 1, 3); })));
-}
-
-// Draws one of the box shapes into box (x, y, x + w, y + h).
-void BoxShape(Canvas& c, int kind, int x, int y, int w, int h) {
-  if (kind == 0) c.Rectangle(x, y, x + w, y + h);
-  if (kind == 1) c.RoundRect(x, y, x + w, y + h, 5, 5);
-  if (kind == 2) c.Ellipse(x, y, x + w, y + h);
 }
 
 TEST(CanvasShapeTest, BoxShapesAreSymmetricTouchTheirBoxAndFillEqualsOutlinePlusInside) {
@@ -95,7 +85,7 @@ TEST(CanvasShapeTest, BoxShapesAreSymmetricTouchTheirBoxAndFillEqualsOutlinePlus
       for (int w = 1; w <= 15; ++w) {
         for (int h = 1; h <= 15; ++h) {
           const Pen pen{width, PenStyle::kSolid, kBlack, PenMode::kCopy};
-          const auto shape = [&](Canvas& c) { BoxShape(c, kind, 1, 1, w, h); };
+          const auto shape = [&](Canvas& c) { gallery::DrawBoxShape(c, kind, {1, 1, 1 + w, 1 + h}); };
           const Picture filled = Drawn(w + 2, h + 2, shape, pen, {false, kRed});
           Picture mirrored = filled;
           FlipHorizontal(mirrored);
@@ -160,11 +150,7 @@ TEST(CanvasMixModeTest, XorAndNotDrawingsUndoThemselvesAndHitEachPixelOnce) {
           if (mode == PenMode::kNot) {
             // Each covered pixel inverted exactly once: the pixels that
             // changed are the ones a copy-mode drawing covers.
-            Picture copy(22, 20, kWhite);
-            Canvas painter(copy);
-            painter.pen() = {width, style, kBlack, PenMode::kCopy};
-            painter.brush() = {false, kBlack};
-            primitives[i](painter);
+            const Picture copy = Drawn(22, 20, primitives[i], {width, style, kBlack}, {false, kBlack});
             for (int y = 0; y < 20; ++y) {
               for (int x = 0; x < 22; ++x) {
                 const Colour was = background.Pixel(x, y);

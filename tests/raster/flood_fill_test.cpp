@@ -12,7 +12,6 @@
 namespace pixmint::raster {
 namespace {
 
-using test::FromAscii;
 using test::SamePicture;
 
 // A plain breadth-first fill, one pixel at a time: the obvious reference.
@@ -42,20 +41,11 @@ TEST(FloodFillTest, EqualsBreadthFirstReferenceOnRandomPictures) {
     const int w = 1 + static_cast<int>(rng() % 40), h = 1 + static_cast<int>(rng() % 40);
     const Picture before = test::RandomPicture(rng, w, h, 2 + round % 3);
     const int x = static_cast<int>(rng() % (w + 2)) - 1, y = static_cast<int>(rng() % (h + 2)) - 1;
+    const Colour fill = Rgb(40, 100, 215);  // one of the picture's colours: some seeds hit it
     Picture work = before;
-    FloodFill(work, x, y, Rgb(1, 2, 3));
-    ASSERT_TRUE(SamePicture(ReferenceFill(before, x, y, Rgb(1, 2, 3)), work)) << x << "," << y;
+    FloodFill(work, x, y, fill);
+    ASSERT_TRUE(SamePicture(ReferenceFill(before, x, y, fill), work)) << x << "," << y << " round " << round;
   }
-}
-
-TEST(FloodFillTest, StaysInsideItsFourConnectedArea) {
-  Picture p = FromAscii({"..#..", ".#.#.", "#...#", "#.#.#"});
-  FloodFill(p, 2, 2, Rgb(255, 0, 0));
-  EXPECT_TRUE(SamePicture(FromAscii({"..#..", ".#r#.", "#rrr#", "#r#r#"}), p));
-  FloodFill(p, 2, 2, Rgb(255, 0, 0));  // the area's own colour: nothing changes
-  FloodFill(p, -1, 0, Rgb(0, 255, 0));
-  FloodFill(p, 5, 0, Rgb(0, 255, 0));
-  EXPECT_TRUE(SamePicture(FromAscii({"..#..", ".#r#.", "#rrr#", "#r#r#"}), p));
 }
 
 TEST(FloodFillTest, LargeSingleColourPictureDoesNotExhaustTheStack) {

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
-#include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,32 +10,20 @@
 namespace pixmint::raster {
 namespace {
 
-// Reads an 8-bit RGB PNG (as the gallery program writes it); empty on failure.
+// Reads a PNG as 8-bit RGB; empty on failure.
 Picture ReadPng(const std::string& path) {
-  std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!file) return {};
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png ? png_create_info_struct(png) : nullptr;
-  Picture picture;
-  if (!info || setjmp(png_jmpbuf(png))) {
-    png_destroy_read_struct(&png, &info, nullptr);
-    return {};
-  }
-  png_init_io(png, file.get());
-  png_read_info(png, info);
-  if (png_get_color_type(png, info) != PNG_COLOR_TYPE_RGB || png_get_bit_depth(png, info) != 8) {
-    png_destroy_read_struct(&png, &info, nullptr);
-    return {};
-  }
-  const int w = static_cast<int>(png_get_image_width(png, info));
-  const int h = static_cast<int>(png_get_image_height(png, info));
-  picture.Resize(w, h);
-  std::vector<png_byte> row(static_cast<std::size_t>(w) * 3);
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, path.c_str())) return {};
+  image.format = PNG_FORMAT_RGB;
+  std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) return {};
+  const int w = static_cast<int>(image.width), h = static_cast<int>(image.height);
+  Picture picture(w, h);
   for (int y = 0; y < h; ++y) {
-    png_read_row(png, row.data(), nullptr);
+    const png_byte* row = rgb.data() + static_cast<std::size_t>(y) * w * 3;
     for (int x = 0; x < w; ++x) picture.SetPixel(x, y, Rgb(row[x * 3], row[x * 3 + 1], row[x * 3 + 2]));
   }
-  png_destroy_read_struct(&png, &info, nullptr);
   return picture;
 }
 
