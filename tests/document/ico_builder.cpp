@@ -52,4 +52,23 @@ std::vector<std::uint8_t> MakeIconFile(const std::vector<EntryLayout>& entries, 
   return file;
 }
 
+std::vector<std::uint8_t> Bytes(std::span<const std::uint8_t> s) {
+  return {s.begin(), s.end()};
+}
+
+void Paint(document::TKvIcon& icon, std::uint32_t i) {
+  document::ImageSurface& s = *icon.XorBitmap(i);
+  document::MaskSurface& m = *icon.AndBitmap(i);
+  for (int y = 0; y < s.Height(); ++y) {
+    for (int x = 0; x < s.Width(); ++x) {
+      const bool masked = (x * 3 + y) % 5 == 0;
+      s.SetPixel(x, y, raster::Rgb(static_cast<std::uint8_t>(x * 9), static_cast<std::uint8_t>(y * 13), 99));
+      if (s.BitCount() == 32) {
+        s.SetRaw(x, y, masked ? 0 : s.GetRaw(x, y) | (static_cast<std::uint32_t>(1 + x * 17 % 255) << 24));
+      }
+      m.Set(x, y, masked);
+    }
+  }
+}
+
 }  // namespace pixmint::test

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
+
+#include "document/kv_icon.h"
 
 namespace pixmint::test {
 
@@ -32,5 +35,11 @@ struct EntryLayout {
 
 std::vector<std::uint8_t> MakeIconFile(const std::vector<EntryLayout>& entries, std::uint16_t type = 1,
                                        std::int32_t countOverride = -1);
+
+[[nodiscard]] std::vector<std::uint8_t> Bytes(std::span<const std::uint8_t> s);
+
+// A pattern in every depth. 32-bit images are painted the way they load:
+// masked pixels all zero, visible ones with a non-zero alpha.
+void Paint(document::TKvIcon& icon, std::uint32_t i);
 
 }  // namespace pixmint::test

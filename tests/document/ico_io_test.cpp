@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <tuple>
 
 #include "document/byte_io.h"
 #include "document/kv_icon.h"
@@ -15,9 +16,11 @@ namespace {
 
 using raster::Rgb;
 using test::BlockLayout;
+using test::Bytes;
 using test::EntryLayout;
 using test::MakeBlock;
 using test::MakeIconFile;
+using test::Paint;
 
 struct Loaded {
   std::unique_ptr<TKvIcon> icon = std::make_unique<TKvIcon>();
@@ -36,10 +39,6 @@ Loaded Load(std::span<const std::uint8_t> bytes, const std::string& name = "test
   return l;
 }
 
-std::vector<std::uint8_t> Bytes(std::span<const std::uint8_t> s) {
-  return {s.begin(), s.end()};
-}
-
 // Every image's pixels, mask, table and hot spot must match.
 void ExpectSameDocument(TKvIcon& a, TKvIcon& b) {
   ASSERT_EQ(a.ImageCount(), b.ImageCount());
@@ -53,57 +52,32 @@ void ExpectSameDocument(TKvIcon& a, TKvIcon& b) {
   }
 }
 
-// A pattern in every depth. 32-bit images are painted the way they load:
-// masked pixels all zero, visible ones with a non-zero alpha.
-void Paint(TKvIcon& icon, std::uint32_t i) {
-  ImageSurface& s = *icon.XorBitmap(i);
-  MaskSurface& m = *icon.AndBitmap(i);
-  for (int y = 0; y < s.Height(); ++y) {
-    for (int x = 0; x < s.Width(); ++x) {
-      const bool masked = (x * 3 + y) % 5 == 0;
-      s.SetPixel(x, y, Rgb(static_cast<std::uint8_t>(x * 9), static_cast<std::uint8_t>(y * 13), 99));
-      if (s.BitCount() == 32) {
-        s.SetRaw(x, y, masked ? 0 : s.GetRaw(x, y) | (static_cast<std::uint32_t>(1 + x * 17 % 255) << 24));
-      }
-      m.Set(x, y, masked);
-    }
-  }
-}
-
-TEST(IcoWriter, LayoutOfOneEightBitImage) {
+TEST(IcoWriter, LayoutOfOneEightBitImageAsIconAndCursor) {
   TKvIcon icon;
+  EXPECT_FALSE(icon.SaveToMemory()) << "an empty document is not saved";
   ASSERT_TRUE(icon.AddImage(32, 32, 8));
   auto file = icon.SaveToMemory();
   ASSERT_TRUE(file);
   ASSERT_EQ(file->size(), 2238u);
-  EXPECT_EQ(GetU16(*file, 2), 1);
-  EXPECT_EQ(GetU16(*file, 4), 1);
-  EXPECT_EQ((*file)[6], 32);
-  EXPECT_EQ((*file)[7], 32);
-  EXPECT_EQ((*file)[8], 0);
-  EXPECT_EQ(GetU16(*file, 10), 1);
-  EXPECT_EQ(GetU16(*file, 12), 8);
-  EXPECT_EQ(GetU32(*file, 14), 2216u);
-  EXPECT_EQ(GetU32(*file, 18), 22u);
-
+  // Type, count, width, height, colours, planes, bits, size, offset.
+  struct Field {
+    std::size_t at, bytes;
+    std::uint32_t value;
+  };
+  for (const Field& f : {Field{2, 2, 1}, Field{4, 2, 1}, Field{6, 1, 32}, Field{7, 1, 32}, Field{8, 1, 0},
+                         Field{10, 2, 1}, Field{12, 2, 8}, Field{14, 4, 2216}, Field{18, 4, 22}}) {
+    const std::uint32_t got = f.bytes == 1 ? (*file)[f.at] : f.bytes == 2 ? GetU16(*file, f.at) : GetU32(*file, f.at);
+    EXPECT_EQ(got, f.value) << "offset " << f.at;
+  }
+  // A cursor differs only in its type and the hot spot in place of planes and bits.
   icon.SetIcon(false);
   icon.SetHotSpot(0, {5, 7});
   auto cursor = icon.SaveToMemory();
   ASSERT_TRUE(cursor);
-  EXPECT_EQ(GetU16(*cursor, 2), 2);
-  EXPECT_EQ(GetU16(*cursor, 10), 5);
-  EXPECT_EQ(GetU16(*cursor, 12), 7);
+  EXPECT_EQ(std::tuple(GetU16(*cursor, 2), GetU16(*cursor, 10), GetU16(*cursor, 12)), std::tuple(2, 5, 7));
   (*cursor)[2] = 1;
   (*cursor)[10] = 1, (*cursor)[12] = 8;
   EXPECT_EQ(*cursor, *file);
-}
-
-TEST(IcoWriter, EmptyDocumentIsNotSaved) {
-  TKvIcon icon;
-  EXPECT_FALSE(icon.SaveToMemory());
-  test::TempDir dir;
-  EXPECT_FALSE(icon.SaveToFile((dir / "empty.ico").string()));
-  EXPECT_FALSE(std::filesystem::exists(dir / "empty.ico"));
 }
 
 TEST(IcoRoundTrip, EveryDepthIconAndCursor) {
@@ -139,45 +113,33 @@ TEST(IcoRoundTrip, ThroughFilesOnDisk) {
   test::TempDir dir;
   const std::string path = (dir / "a.cur").string();
   TKvIcon icon;
+  EXPECT_FALSE(icon.SaveToFile((dir / "empty.ico").string()));
+  EXPECT_FALSE(std::filesystem::exists(dir / "empty.ico")) << "an empty document writes no file";
   icon.SetIcon(false);
   ASSERT_TRUE(icon.AddImage(32, 32, 4));
   Paint(icon, 0);
   icon.SetHotSpot(0, {31, 2});
   ASSERT_TRUE(icon.SaveToFile(path));
-  TKvIcon loaded;
-  std::vector<std::string> messages;
-  loaded.SetErrorCallback(
-      [&](std::string_view m, std::string_view c) { messages.push_back(std::string(m) + "|" + std::string(c)); });
-  ASSERT_TRUE(loaded.LoadFromFile(path));
-  ExpectSameDocument(icon, loaded);
-  EXPECT_EQ(loaded.IR()->IcoFileName, path);
-  EXPECT_FALSE(loaded.LoadFromFile(path));
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0], "This IconResource has loaded icon!|Error");
-  EXPECT_EQ(loaded.ImageCount(), 1u);
-
-  TKvIcon missing;
-  missing.SetErrorCallback([&](std::string_view m, std::string_view) { messages.emplace_back(m); });
-  EXPECT_FALSE(missing.LoadFromFile((dir / "none.ico").string()));
-  EXPECT_EQ(messages.size(), 1u);
+  Loaded loaded;
+  loaded.icon->SetErrorCallback([&](std::string_view m, std::string_view c) {
+    loaded.messages.emplace_back(m);
+    loaded.captions.emplace_back(c);
+  });
+  EXPECT_FALSE(loaded.icon->LoadFromFile((dir / "none.ico").string()));
+  EXPECT_EQ(loaded.messages.size(), 0u) << "a missing file is not reported here";
+  ASSERT_TRUE(loaded.icon->LoadFromFile(path));
+  ExpectSameDocument(icon, *loaded.icon);
+  EXPECT_EQ(loaded.icon->IR()->IcoFileName, path);
+  EXPECT_FALSE(loaded.icon->LoadFromFile(path)) << "a second load into a loaded document";
+  EXPECT_EQ(loaded.messages, std::vector<std::string>{"This IconResource has loaded icon!"});
+  EXPECT_EQ(loaded.captions, std::vector<std::string>{"Error"});
+  EXPECT_EQ(loaded.icon->ImageCount(), 1u);
 
   // A save that cannot complete leaves what was there.
   std::filesystem::create_directory(dir / "taken.ico");
   EXPECT_FALSE(icon.SaveToFile((dir / "taken.ico").string()));
   EXPECT_TRUE(std::filesystem::is_directory(dir / "taken.ico"));
   EXPECT_FALSE(icon.SaveToFile((dir / "no" / "such" / "x.ico").string()));
-}
-
-TEST(IcoReader, CursorHotSpotsAreRead) {
-  const auto block = MakeBlock({.width = 8, .height = 8, .bitCount = 4});
-  std::vector<EntryLayout> entries = {{block, 3, 4}, {block, 7, 1}};
-  Loaded cursor = Load(MakeIconFile(entries, 2));
-  ASSERT_TRUE(cursor.ok);
-  EXPECT_EQ(cursor.icon->GetHotSpot(0), (raster::Point{3, 4}));
-  EXPECT_EQ(cursor.icon->GetHotSpot(1), (raster::Point{7, 1}));
-  Loaded icon = Load(MakeIconFile(entries, 1));
-  ASSERT_TRUE(icon.ok);
-  EXPECT_EQ(icon.icon->GetHotSpot(1), raster::Point{});
 }
 
 TEST(IcoReader, FortyEntriesLoadTheFirstThirtyTwo) {
@@ -306,12 +268,9 @@ TEST(IcoReader, PngEntriesAreDecodedAndWrittenBackAsPng) {
   EXPECT_EQ(icon.Colors(0), 32u);
   EXPECT_TRUE(icon.IsPngCompressed(0));
   const ImageSurface& s = *icon.XorBitmap(0);
-  EXPECT_EQ(s.GetRaw(0, 0), 0xFFFF0000u);
-  EXPECT_EQ(s.GetRaw(1, 0), 0x8000FF00u);
-  EXPECT_EQ(s.GetRaw(2, 0), 0u);
-  EXPECT_TRUE(icon.AndBitmap(0)->Get(2, 0));
-  EXPECT_FALSE(icon.AndBitmap(0)->Get(2, 1));
-  EXPECT_EQ(s.GetRaw(2, 1), 0x0128323Cu);
+  EXPECT_EQ(std::tuple(s.GetRaw(0, 0), s.GetRaw(1, 0), s.GetRaw(2, 0), s.GetRaw(2, 1)),
+            std::tuple(0xFFFF0000u, 0x8000FF00u, 0u, 0x0128323Cu));
+  EXPECT_TRUE(icon.AndBitmap(0)->Get(2, 0) && !icon.AndBitmap(0)->Get(2, 1)) << "alpha 0 masks, alpha 1 does not";
 
   auto saved = icon.SaveToMemory();
   ASSERT_TRUE(saved);
@@ -322,12 +281,6 @@ TEST(IcoReader, PngEntriesAreDecodedAndWrittenBackAsPng) {
   ASSERT_TRUE(again.ok);
   ExpectSameDocument(icon, *again.icon);
 }
-
-}  // namespace
-}  // namespace pixmint::document
-
-namespace pixmint::document {
-namespace {
 
 // Damaged variants of a valid file: each either loads, and then survives a
 // save and a reload unchanged, or is refused with one message.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "document/byte_io.h"
+#include "ico_builder.h"
 #include "support/pixel_grid.h"
 
 namespace pixmint::document {
@@ -10,54 +11,33 @@ namespace {
 
 using raster::Rgb;
 
-// Writes a distinct opaque colour into every pixel and a mask pattern.
-void Paint(TKvIcon& icon, std::uint32_t i, int seed) {
-  ImageSurface& s = *icon.XorBitmap(i);
-  MaskSurface& m = *icon.AndBitmap(i);
-  for (int y = 0; y < s.Height(); ++y) {
-    for (int x = 0; x < s.Width(); ++x) {
-      s.SetPixel(x, y, Rgb(static_cast<std::uint8_t>(x * 8 + seed), static_cast<std::uint8_t>(y * 8), 40));
-      m.Set(x, y, (x + y + seed) % 3 == 0);
-    }
-  }
-}
-
-std::vector<std::uint8_t> Bytes(std::span<const std::uint8_t> s) {
-  return {s.begin(), s.end()};
-}
+using test::Bytes;
+using test::Paint;
 
 TEST(TKvIcon, NewImageIsTransparentBlack) {
   for (int bits : {1, 4, 8, 16, 24, 32}) {
     TKvIcon icon;
     ASSERT_TRUE(icon.AddImage(24, 16, bits));
     EXPECT_EQ(icon.Colors(0), static_cast<std::uint32_t>(bits));
-    EXPECT_EQ(icon.XorBitmap(0)->Width(), 24);
-    EXPECT_EQ(icon.XorDataSize(0), RowBytes(24u * bits) * 16);
-    EXPECT_EQ(icon.AndDataSize(0), 4u * 16);
     auto colour = icon.XorDataPointer(0);
-    EXPECT_TRUE(std::all_of(colour.begin(), colour.end(), [](std::uint8_t b) { return b == 0; }));
+    EXPECT_TRUE(std::all_of(colour.begin(), colour.end(), [](std::uint8_t b) { return b == 0; })) << bits;
     auto mask = icon.AndDataPointer(0);
-    EXPECT_TRUE(std::all_of(mask.begin(), mask.end(), [](std::uint8_t b) { return b == 0xFF; }));
+    EXPECT_TRUE(std::all_of(mask.begin(), mask.end(), [](std::uint8_t b) { return b == 0xFF; })) << bits;
   }
 }
 
-TEST(TKvIcon, AtMostThirtyTwoImages) {
+TEST(TKvIcon, RefusedAdditionsAndChangesLeaveNothingBehind) {
   TKvIcon icon;
+  for (auto [w, h, b] : {std::tuple{0, 8, 4}, {8, 2000, 4}, {8, 8, 7}, {-3, 8, 8}}) {
+    EXPECT_FALSE(icon.AddImage(w, h, b)) << w << "x" << h << "x" << b;
+  }
   for (int k = 0; k < 32; ++k) ASSERT_TRUE(icon.AddImage(8, 8, 4));
-  EXPECT_FALSE(icon.AddImage(8, 8, 4));
+  EXPECT_FALSE(icon.AddImage(8, 8, 4)) << "a 33rd image";
+  for (auto [w, h, b] : {std::tuple{0, 8, 4}, {8, 2000, 4}, {8, 8, 7}, {-3, 8, 8}}) {
+    EXPECT_FALSE(icon.ChangeFormat(0, w, h, b)) << w << "x" << h << "x" << b;
+  }
   EXPECT_EQ(icon.ImageCount(), 32u);
   EXPECT_EQ(icon.IR()->ImageCount, 32u);
-}
-
-TEST(TKvIcon, FailedAdditionLeavesNothingBehind) {
-  TKvIcon icon;
-  ASSERT_TRUE(icon.AddImage(8, 8, 4));
-  for (auto [w, h, b] : {std::tuple{0, 8, 4}, {8, 2000, 4}, {8, 8, 7}, {-3, 8, 8}}) {
-    EXPECT_FALSE(icon.AddImage(w, h, b));
-    EXPECT_FALSE(icon.ChangeFormat(0, w, h, b));
-  }
-  EXPECT_EQ(icon.ImageCount(), 1u);
-  EXPECT_EQ(icon.XorBitmap(1), nullptr);
   EXPECT_EQ(icon.Colors(0), 4u);
 }
 
@@ -65,15 +45,11 @@ TEST(TKvIcon, AccessorsAnswerNothingOutsideTheUsedPositions) {
   TKvIcon icon;
   ASSERT_TRUE(icon.AddImage(16, 16, 8));
   for (std::uint32_t i : {1u, 31u, 32u, 40u, 0xFFFFFFFFu}) {
-    EXPECT_TRUE(icon.XorDataPointer(i).empty()) << i;
-    EXPECT_TRUE(icon.AndDataPointer(i).empty());
-    EXPECT_EQ(icon.XorDataSize(i), 0u);
-    EXPECT_EQ(icon.XorBitmap(i), nullptr);
-    EXPECT_EQ(icon.AndBitmap(i), nullptr);
-    EXPECT_EQ(icon.IconHandle(i), nullptr);
+    EXPECT_TRUE(icon.XorDataPointer(i).empty() && icon.AndDataPointer(i).empty() && icon.XorDataSize(i) == 0) << i;
+    EXPECT_TRUE(!icon.XorBitmap(i) && !icon.AndBitmap(i) && !icon.IconHandle(i)) << i;
     icon.SetHotSpot(i, {3, 4});
-    EXPECT_EQ(icon.GetHotSpot(i), raster::Point{});
-    EXPECT_TRUE(icon.ImagePalette(i).empty());
+    EXPECT_EQ(icon.GetHotSpot(i), raster::Point{}) << i;
+    EXPECT_TRUE(icon.ImagePalette(i).empty()) << i;
   }
   EXPECT_TRUE(icon.IR()->Images[5].AndPart().empty());
   EXPECT_TRUE(icon.IR()->Images[5].ColourTable().empty());
@@ -82,51 +58,43 @@ TEST(TKvIcon, AccessorsAnswerNothingOutsideTheUsedPositions) {
   EXPECT_FALSE(icon.ExchangeImages(0, 40));
 }
 
-TEST(TKvIcon, DeleteKeepsHotSpotsAtTheirPositions) {
+// Hot spots belong to positions: exchanging and deleting move images only.
+TEST(TKvIcon, ExchangeAndDeleteMoveImagesNotHotSpots) {
   TKvIcon icon;
   icon.SetIcon(false);
   for (int k = 0; k < 3; ++k) {
-    ASSERT_TRUE(icon.AddImage(8 + 8 * k, 8, 24));
-    Paint(icon, static_cast<std::uint32_t>(k), k);
-    icon.SetHotSpot(static_cast<std::uint32_t>(k), {k + 1, k + 1});
-  }
-  const auto third = Bytes(icon.XorDataPointer(2));
-  ASSERT_TRUE(icon.DeleteImage(1));
-  EXPECT_EQ(icon.ImageCount(), 2u);
-  EXPECT_EQ(icon.GetHotSpot(0), (raster::Point{1, 1}));
-  EXPECT_EQ(icon.GetHotSpot(1), (raster::Point{2, 2}));
-  EXPECT_EQ(icon.XorBitmap(1)->Width(), 24);
-  EXPECT_EQ(Bytes(icon.XorDataPointer(1)), third);
-  EXPECT_EQ(Bytes(icon.IR()->Images[1].XorPart()), third);
-}
-
-TEST(TKvIcon, ExchangeSwapsImagesNotHotSpots) {
-  TKvIcon icon;
-  for (int k = 0; k < 3; ++k) {
     ASSERT_TRUE(icon.AddImage(8 * (k + 1), 8, k == 1 ? 8 : 32));
-    Paint(icon, static_cast<std::uint32_t>(k), k);
-    icon.SetHotSpot(static_cast<std::uint32_t>(k), {k, 10 * k});
+    Paint(icon, static_cast<std::uint32_t>(k));
+    icon.SetHotSpot(static_cast<std::uint32_t>(k), {k + 1, 10 * k + 1});
   }
   const auto first = Bytes(icon.XorDataPointer(0)), last = Bytes(icon.XorDataPointer(2));
   const auto firstMask = Bytes(icon.AndDataPointer(0));
   ASSERT_TRUE(icon.ExchangeImages(1, 1));
-  EXPECT_EQ(icon.IR()->Images[1].Width, 16u);
-  EXPECT_EQ(Bytes(icon.IR()->Images[1].XorPart()), Bytes(icon.XorDataPointer(1)));
+  EXPECT_EQ(icon.IR()->Images[1].Width, 16u) << "exchange with itself";
+  EXPECT_EQ(Bytes(icon.IR()->Images[1].XorPart()), Bytes(icon.XorDataPointer(1))) << "exchange with itself";
   ASSERT_TRUE(icon.ExchangeImages(0, 2));
   EXPECT_EQ(Bytes(icon.XorDataPointer(0)), last);
   EXPECT_EQ(Bytes(icon.XorDataPointer(2)), first);
   EXPECT_EQ(Bytes(icon.AndDataPointer(2)), firstMask);
   EXPECT_EQ(icon.IR()->Images[2].Width, 8u);
   EXPECT_EQ(icon.IconHandle(2)->Width(), 8);
-  EXPECT_EQ(icon.GetHotSpot(0), (raster::Point{0, 0}));
-  EXPECT_EQ(icon.GetHotSpot(2), (raster::Point{2, 20}));
+  EXPECT_EQ(icon.GetHotSpot(0), (raster::Point{1, 1}));
+  EXPECT_EQ(icon.GetHotSpot(2), (raster::Point{3, 21}));
+
+  ASSERT_TRUE(icon.DeleteImage(1));
+  EXPECT_EQ(icon.ImageCount(), 2u);
+  EXPECT_EQ(icon.GetHotSpot(0), (raster::Point{1, 1})) << "after delete";
+  EXPECT_EQ(icon.GetHotSpot(1), (raster::Point{2, 11})) << "after delete";
+  EXPECT_EQ(icon.XorBitmap(1)->Width(), 8) << "after delete";
+  EXPECT_EQ(Bytes(icon.XorDataPointer(1)), first) << "after delete";
+  EXPECT_EQ(Bytes(icon.IR()->Images[1].XorPart()), first) << "after delete";
 }
 
 TEST(TKvIcon, DuplicateCopiesIndicesWithTheDefaultTable) {
   TKvIcon icon;
   ASSERT_TRUE(icon.AddImage(16, 16, 8));
   ASSERT_TRUE(icon.ChangeFormat(0, 16, 16, 8));  // still default table
-  Paint(icon, 0, 3);
+  Paint(icon, 0);
   ASSERT_TRUE(icon.DuplicateImage(0));
   EXPECT_EQ(Bytes(icon.XorDataPointer(1)), Bytes(icon.XorDataPointer(0)));
   EXPECT_EQ(Bytes(icon.AndDataPointer(1)), Bytes(icon.AndDataPointer(0)));
@@ -152,15 +120,13 @@ TEST(TKvIcon, TrueColourToEightBitsGetsItsOwnTable) {
   EXPECT_EQ(icon.XorBitmap(0)->GetPixel(3, 9), Rgb(8, 200, 24));
   EXPECT_EQ(icon.GetHotSpot(0), (raster::Point{4, 5}));
   EXPECT_EQ(ParseHeader(icon.IR()->Images[0].Header()).height, 32);
-}
 
-TEST(TKvIcon, FourBitsToEightKeepsTheDefaultTable) {
-  TKvIcon icon;
+  // Four bits to eight keeps the default table.
   ASSERT_TRUE(icon.AddImage(16, 16, 4));
-  icon.XorBitmap(0)->Fill(Rgb(255, 0, 0));
-  ASSERT_TRUE(icon.ChangeFormat(0, 16, 16, 8));
-  EXPECT_EQ(icon.ImagePalette(0), TableColours(DefaultColourTable(8)));
-  EXPECT_EQ(icon.XorBitmap(0)->GetPixel(0, 0), Rgb(255, 0, 0));
+  icon.XorBitmap(1)->Fill(Rgb(255, 0, 0));
+  ASSERT_TRUE(icon.ChangeFormat(1, 16, 16, 8));
+  EXPECT_EQ(icon.ImagePalette(1), TableColours(DefaultColourTable(8)));
+  EXPECT_EQ(icon.XorBitmap(1)->GetPixel(0, 0), Rgb(255, 0, 0));
 }
 
 TEST(TKvIcon, ChangeFormatStretchesColourAndMask) {
@@ -183,16 +149,6 @@ TEST(TKvIcon, ChangeFormatStretchesColourAndMask) {
   EXPECT_TRUE(m.Get(24, 47) && !m.Get(23, 47));
   EXPECT_FALSE(m.Get(23, 44));
   EXPECT_EQ(icon.IR()->Images[0].DataSize, 9640u);
-}
-
-TEST(TKvIcon, PaletteOfTrueColourImages) {
-  TKvIcon icon;
-  ASSERT_TRUE(icon.AddImage(8, 8, 16));
-  const auto palette = icon.ImagePalette(0);
-  ASSERT_EQ(palette.size(), 247u);
-  EXPECT_EQ(palette[246], TableColours(DefaultColourTable(8))[246]);
-  ASSERT_TRUE(icon.AddImage(8, 8, 1));
-  EXPECT_EQ(icon.ImagePalette(1), (std::vector<raster::Colour>{Rgb(0, 0, 0), Rgb(255, 255, 255)}));
 }
 
 TEST(ImageSurface, StoresColoursInItsOwnDepth) {
