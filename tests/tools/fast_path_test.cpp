@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <random>
+#include <type_traits>
 
 #include "support/pixel_grid.h"
 #include "tools/freehand_tools.h"
@@ -50,19 +51,43 @@ std::vector<Point> Walk(std::mt19937& rng, int length) {
   return points;
 }
 
-using Factory = std::function<std::unique_ptr<TKvPaint>(Rig&)>;
+// One side of the comparison: its pictures, selection and spray generator.
+struct Side {
+  Rig rig{kW, kH, kZoom};
+  Picture target;
+  SprayRandom random;
+};
+
+using Factory = std::function<std::unique_ptr<TKvPaint>(Side&)>;
+
+template <typename T>
+Factory Configured(int opacity, Colour colour, int p2, int p3, int p4, int p5) {
+  return [=](Side& side) -> std::unique_ptr<TKvPaint> {
+    std::unique_ptr<T> tool;
+    if constexpr (std::is_same_v<T, TKvSpray>) {
+      tool = side.rig.Make<T>(opacity, side.random);
+    } else {
+      tool = side.rig.Make<T>(opacity);
+    }
+    tool->SetTarget(&side.target);
+    tool->SetValue(colour, p2, p3, p4, p5, 0);
+    return tool;
+  };
+}
 
 // Runs the same events on a fast and a reference tool and compares the
 // picture, the layer and the screen after every step.
 class Twin {
  public:
-  Twin(const Factory& make, unsigned seed) : rng_(seed) {
+  Twin(const Factory& make, unsigned seed, const Picture& target = Picture()) : rng_(seed) {
     const Picture scene = Scene(rng_);
-    for (Rig* rig : {&fast_, &slow_}) {
-      rig->work = scene;
-      rig->screen.Fill(Rgb(1, 2, 3));
+    for (Side* side : {&fast_, &slow_}) {
+      side->rig.work = scene;
+      side->rig.screen.Fill(Rgb(1, 2, 3));
+      side->target = target;
+      side->random.Pin(seed);
     }
-    window_ = fast_.screen;
+    window_ = fast_.rig.screen;
     fastTool_ = make(fast_);
     slowTool_ = make(slow_);
     slowTool_->SetFullRepaint(true);
@@ -72,28 +97,27 @@ class Twin {
   void Do(const Step& step, const char* what) {
     step(*fastTool_);
     step(*slowTool_);
-    ASSERT_TRUE(pixmint::test::SamePicture(slow_.work, fast_.work)) << what << " (picture)";
+    ASSERT_TRUE(pixmint::test::SamePicture(slow_.rig.work, fast_.rig.work)) << what << " (picture)";
     ASSERT_TRUE(pixmint::test::SamePicture(slowTool_->LayerBitmap, fastTool_->LayerBitmap)) << what << " (layer)";
-    ASSERT_TRUE(pixmint::test::SamePicture(slow_.screen, fast_.screen)) << what << " (screen)";
+    ASSERT_TRUE(pixmint::test::SamePicture(slow_.rig.screen, fast_.rig.screen)) << what << " (screen)";
     // The window copies only the reported area: it must still match.
     const raster::Rect dirty = fastTool_->TakeDirtyScreenRect();
-    window_.CopyFrom(fast_.screen, dirty, {dirty.left, dirty.top});
-    ASSERT_TRUE(pixmint::test::SamePicture(fast_.screen, window_)) << what << " (window)";
+    window_.CopyFrom(fast_.rig.screen, dirty, {dirty.left, dirty.top});
+    ASSERT_TRUE(pixmint::test::SamePicture(fast_.rig.screen, window_)) << what << " (window)";
   }
-  void StrokeBoth(const std::vector<Point>& points, ShiftState shift) {
+  void StrokeBoth(const std::vector<Point>& points, ShiftState shift, bool ticks = false) {
     Do([&](TKvPaint& t) { t.OnMouseDown(shift, points[0].x, points[0].y); }, "press");
-    for (std::size_t i = 1; i < points.size(); ++i) {
+    for (std::size_t i = 1; i < points.size() && !::testing::Test::HasFatalFailure(); ++i) {
+      for (int tick = 0; ticks && tick < 2; ++tick) Do([](TKvPaint& t) { t.OnTimerTick(); }, "tick");
       Do([&](TKvPaint& t) { t.OnMouseMove(shift, points[i].x, points[i].y); }, "move");
-      if (HasFailure()) return;
     }
     Do([&](TKvPaint& t) { t.OnMouseUp(shift, points.back().x, points.back().y); }, "release");
   }
 
  private:
-  static bool HasFailure() { return ::testing::Test::HasFatalFailure(); }
   std::mt19937 rng_;
-  Rig fast_{kW, kH, kZoom};
-  Rig slow_{kW, kH, kZoom};
+  Side fast_;
+  Side slow_;
   Picture window_;
   std::unique_ptr<TKvPaint> fastTool_;
   std::unique_ptr<TKvPaint> slowTool_;
@@ -111,61 +135,34 @@ TEST(FastPath, FreehandToolsMatchTheFullRepaint) {
       for (bool trans : {false, true}) {
         SCOPED_TRACE(testing::Message() << "option " << option << " opacity " << opacity << " trans " << trans);
         const unsigned seed = static_cast<unsigned>(option * 100 + opacity + trans);
-        Twin pencil(
-            [&](Rig& r) {
-              auto t = r.Make<TKvPencil>(opacity);
-              t->SetValue(Ink(trans), 0, 0, option + 1, 65536, 0);
-              return t;
-            },
-            seed);
+        Twin pencil(Configured<TKvPencil>(opacity, Ink(trans), 0, 0, option + 1, 65536), seed);
         pencil.StrokeBoth(Walk(pencil.Rng(), 30), 0);
-        Twin brush(
-            [&](Rig& r) {
-              auto t = r.Make<TKvBrush>(opacity);
-              t->SetValue(Ink(trans), 0, 0, ((2 * option + 3) << 16) | (option + 2), 65536, 0);
-              return t;
-            },
-            seed);
+        const int brushWidths = ((2 * option + 3) << 16) | (option + 2);
+        Twin brush(Configured<TKvBrush>(opacity, Ink(trans), 0, 0, brushWidths, 65536), seed);
         brush.StrokeBoth(Walk(brush.Rng(), 30), 0);
       }
     }
   }
-}
-
-TEST(FastPath, PencilStartingWithADotMatches) {
-  for (int width = 1; width <= 4; ++width) {
-    Twin pencil(
-        [&](Rig& r) {
-          auto t = r.Make<TKvPencil>(50);
-          t->SetValue(Ink(false), 0, 0, width, 65536, 0);
-          return t;
-        },
-        7u + width);
+  for (int width = 1; width <= 4; ++width) {  // a stroke that starts with a dot
+    Twin pencil(Configured<TKvPencil>(50, Ink(false), 0, 0, width, 65536), 7u + width);
     pencil.StrokeBoth({{5, 5}, {5, 5}, {5, 5}, {9, 7}, {9, 7}, {2, 12}}, 0);
   }
 }
 
 TEST(FastPath, ShapeToolsMatchTheFullRepaint) {
-  using Maker = std::function<std::unique_ptr<TKvPaint>(Rig&, int)>;
-  const std::vector<std::pair<const char*, Maker>> shapes{
-      {"line", [](Rig& r, int op) { return std::unique_ptr<TKvPaint>(r.Make<TKvLine>(op)); }},
-      {"rect", [](Rig& r, int op) { return std::unique_ptr<TKvPaint>(r.Make<TKvRectangle>(op)); }},
-      {"rndrect", [](Rig& r, int op) { return std::unique_ptr<TKvPaint>(r.Make<TKvRoundRect>(op)); }},
-      {"ellipse", [](Rig& r, int op) { return std::unique_ptr<TKvPaint>(r.Make<TKvEllipse>(op)); }},
-  };
+  using Maker = Factory (*)(int, Colour, int, int, int, int);
+  const std::pair<const char*, Maker> shapes[] = {{"line", Configured<TKvLine>},
+                                                  {"rect", Configured<TKvRectangle>},
+                                                  {"rndrect", Configured<TKvRoundRect>},
+                                                  {"ellipse", Configured<TKvEllipse>}};
   const ShiftState shifts[] = {0, kShift, kAlt, kShift | kAlt};
   for (const auto& [name, maker] : shapes) {
     for (int variant = 0; variant < 5; ++variant) {  // widths 1..4, then filled
       for (int opacity : {1, 50, 99, 100, 0}) {      // 0: the transparent colour at 50
         SCOPED_TRACE(testing::Message() << name << " variant " << variant << " opacity " << opacity);
         const bool filled = variant == 4;
-        Twin twin(
-            [&](Rig& r) {
-              auto t = maker(r, opacity == 0 ? 50 : opacity);
-              t->SetValue(Ink(opacity == 0), 0, 10, filled ? 1 : variant + 1, filled ? 1 : 0, 0);
-              return t;
-            },
-            static_cast<unsigned>(variant * 31 + opacity));
+        Twin twin(maker(opacity == 0 ? 50 : opacity, Ink(opacity == 0), 0, 10, filled ? 1 : variant + 1, filled),
+                  static_cast<unsigned>(variant * 31 + opacity));
         twin.StrokeBoth(Walk(twin.Rng(), 25), shifts[variant % 4]);
       }
     }
@@ -175,13 +172,8 @@ TEST(FastPath, ShapeToolsMatchTheFullRepaint) {
 TEST(FastPath, CurveStagesMatchTheFullRepaint) {
   for (int width = 1; width <= 4; ++width) {
     for (int opacity : {1, 50, 100}) {
-      Twin twin(
-          [&](Rig& r) {
-            auto t = r.Make<TKvCurve>(opacity);
-            t->SetValue(Ink(false), 0, 0, width, 0, 0);
-            return t;
-          },
-          static_cast<unsigned>(width + opacity));
+      SCOPED_TRACE(testing::Message() << "width " << width << " opacity " << opacity);
+      Twin twin(Configured<TKvCurve>(opacity, Ink(false), 0, 0, width, 0), static_cast<unsigned>(width + opacity));
       for (int stage = 0; stage < 6; ++stage) {
         twin.Do([&](TKvPaint& t) { t.SetValue(Ink(false), 0, 0, width, stage % 3, 0); }, "stage");
         twin.StrokeBoth(Walk(twin.Rng(), 12), 0);
@@ -193,104 +185,53 @@ TEST(FastPath, CurveStagesMatchTheFullRepaint) {
 TEST(FastPath, SprayMatchesTheFullRepaint) {
   for (int option = 0; option < 3; ++option) {
     for (int opacity : {1, 50, 99, 100}) {
-      SprayRandom fastRandom, slowRandom;
-      fastRandom.Pin(1234u + option);
-      slowRandom.Pin(1234u + option);
-      bool first = true;
-      Twin twin(
-          [&](Rig& r) {
-            auto t = r.Make<TKvSpray>(opacity, first ? fastRandom : slowRandom);
-            first = false;
-            t->SetValue(Ink(false), 0, 0, 2 * option + 7, 0, 0);
-            return t;
-          },
-          static_cast<unsigned>(option + opacity));
-      const auto points = Walk(twin.Rng(), 12);
-      twin.Do([&](TKvPaint& t) { t.OnMouseDown(0, points[0].x, points[0].y); }, "press");
-      for (std::size_t i = 1; i < points.size(); ++i) {
-        twin.Do([&](TKvPaint& t) { t.OnTimerTick(); }, "tick");
-        twin.Do([&](TKvPaint& t) { t.OnTimerTick(); }, "tick");
-        twin.Do([&](TKvPaint& t) { t.OnMouseMove(0, points[i].x, points[i].y); }, "move");
-      }
-      twin.Do([&](TKvPaint& t) { t.OnMouseUp(0, 0, 0); }, "release");
+      SCOPED_TRACE(testing::Message() << "option " << option << " opacity " << opacity);
+      Twin twin(Configured<TKvSpray>(opacity, Ink(false), 0, 0, 2 * option + 7, 0),
+                static_cast<unsigned>(1234 + option + opacity));
+      twin.StrokeBoth(Walk(twin.Rng(), 12), 0, true);
     }
   }
 }
 
-TEST(FastPath, MoveScaleMatchesTheFullRepaint) {
+TEST(FastPath, SelectionToolsMatchTheFullRepaint) {
+  const Picture floating = pixmint::test::FromAscii({"rgb.", "tt#y", "bbrr", "#.#t"});
   for (int handle = 0; handle <= 8; ++handle) {
     SCOPED_TRACE(testing::Message() << "handle " << handle);
-    std::vector<Picture> floats(2, pixmint::test::FromAscii({"rgb.", "tt#y", "bbrr", "#.#t"}));
-    int next = 0;
-    Twin twin(
-        [&](Rig& r) {
-          auto t = r.Make<TKvMoveScale>(100);
-          t->SetTarget(&floats[next++]);
-          t->SetValue(0, 6, 5, 0, handle, 0);
-          return t;
-        },
-        static_cast<unsigned>(handle));
+    Twin twin(Configured<TKvMoveScale>(100, 0, 6, 5, 0, handle), static_cast<unsigned>(handle), floating);
     twin.StrokeBoth(Walk(twin.Rng(), 30), 0);
   }
-}
-
-TEST(FastPath, MarqueeAndLassoReportTheScreenTheyChange) {
-  std::vector<Picture> targets(2);
-  int next = 0;
-  Twin marquee(
-      [&](Rig& r) {
-        auto t = r.Make<TKvSelectBas>(100);
-        t->SetTarget(&targets[next++]);
-        return t;
-      },
-      5u);
+  Twin marquee(Configured<TKvSelectBas>(100, 0, 0, 0, 0, 0), 5u);
   marquee.StrokeBoth(Walk(marquee.Rng(), 20), 0);
-  next = 0;
-  Twin lasso(
-      [&](Rig& r) {
-        auto t = r.Make<TKvSelectAdv>(100);
-        t->SetTarget(&targets[next++]);
-        t->SetValue(0, 0, 0, 0, kLassoResetCode, 0);
-        return t;
-      },
-      6u);
+  Twin lasso(Configured<TKvSelectAdv>(100, 0, 0, 0, 0, kLassoResetCode), 6u);
   for (Point p : std::vector<Point>{{2, 2}, {20, 3}, {15, 18}, {3, 2}}) lasso.StrokeBoth({p, {p.x + 1, p.y}, p}, 0);
 }
 
-}  // namespace
-}  // namespace pixmint::tools::test
-
-namespace pixmint::tools::test {
-namespace {
-
+// A screen buffer of the wrong size (the window not laid out yet), zoom 0 and
+// far-away points must never reach outside any picture.
 // A screen buffer of the wrong size (the window not laid out yet), zoom 0 and
 // far-away points must never reach outside any picture.
 TEST(Robustness, OddScreensAndFarPointsStayInBounds) {
   const std::vector<Point> far{{3, 3}, {-5000, 5}, {5000, 4000}, {2, -7}, {3, 3}};
+  const Colour c = Rgb(5, 5, 5);
+  const Factory tools[] = {
+      Configured<TKvPencil>(50, c, 0, 10, 7, 5),    Configured<TKvBrush>(50, c, 0, 10, (9 << 16) | 5, 5),
+      Configured<TKvLine>(50, c, 0, 10, 7, 5),      Configured<TKvCurve>(50, c, 0, 10, 7, 5),
+      Configured<TKvEllipse>(50, c, 0, 10, 7, 5),   Configured<TKvSpray>(50, c, 0, 10, 7, 5),
+      Configured<TKvMoveScale>(50, c, 0, 10, 7, 5), Configured<TKvSelectBas>(50, c, 0, 10, 7, 5),
+      Configured<TKvSelectAdv>(50, c, 0, 10, 7, 5)};
   for (int zoom : {0, 1, 5}) {
     for (int screenSize : {0, 7}) {
-      Rig rig(12, 9, zoom);
-      rig.screen = Picture(screenSize, screenSize);
-      SprayRandom random;
-      Picture floating(3, 3, Rgb(1, 1, 1));
-      std::vector<std::unique_ptr<TKvPaint>> tools;
-      tools.push_back(rig.Make<TKvPencil>(50));
-      tools.push_back(rig.Make<TKvBrush>(50));
-      tools.push_back(rig.Make<TKvLine>(50));
-      tools.push_back(rig.Make<TKvCurve>(50));
-      tools.push_back(rig.Make<TKvEllipse>(50));
-      tools.push_back(rig.Make<TKvSpray>(50, random));
-      tools.push_back(rig.Make<TKvMoveScale>(50));
-      tools.push_back(rig.Make<TKvSelectBas>(50));
-      tools.push_back(rig.Make<TKvSelectAdv>(50));
-      for (auto& tool : tools) {
-        tool->SetTarget(&floating);
-        tool->SetValue(Rgb(5, 5, 5), 0, 10, tool == tools[1] ? (9 << 16) | 5 : 7, 5, 0);
+      Side side;
+      side.rig = Rig(12, 9, zoom);
+      side.rig.screen = Picture(screenSize, screenSize);
+      side.target = Picture(3, 3, Rgb(1, 1, 1));
+      for (const Factory& make : tools) {
+        auto tool = make(side);
         Stroke(*tool, far);
         tool->OnTimerTick();
       }
-      tools[1]->SetValue(Rgb(5, 5, 5), 0, 10, 4, 0, 0);
-      Stroke(*tools[1], {{0, 0}});  // a brush of width 0 and no rings
+      // A brush of width 0 and no rings.
+      Stroke(*Configured<TKvBrush>(50, c, 0, 10, 4, 0)(side), {{0, 0}});
     }
   }
 }

@@ -23,31 +23,28 @@ Picture Numbered(int w, int h) {
   return p;
 }
 
-TEST(Fill, ActsAtTheReleasePointAndBlendsTwiceAt50) {
-  struct Case {
+TEST(Fill, ActsAtTheReleasePointBlendsTwiceAt50AndNeverBlendsTransparency) {
+  const raster::Colour trans = raster::Markers().trans;
+  const struct {
     int opacity;
+    raster::Colour colour;
     raster::Colour expected;
-  } const cases[] = {{100, Rgb(0, 0, 0)}, {50, Rgb(191, 191, 191)}, {1, Rgb(254, 254, 254)}};
-  for (const Case& c : cases) {
+  } cases[] = {{100, Rgb(0, 0, 0), Rgb(0, 0, 0)},
+               {50, Rgb(0, 0, 0), Rgb(191, 191, 191)},
+               {1, Rgb(0, 0, 0), Rgb(254, 254, 254)},
+               {50, trans, trans}};
+  for (const auto& c : cases) {
     Rig rig(4, 3, 2);
     rig.work = FromAscii({"..#r", "..#r", "..#r"});
     auto fill = rig.Make<TKvFill>(c.opacity);
-    fill->SetValue(Rgb(0, 0, 0), 0, 0, 0, 0, 0);
+    fill->SetValue(c.colour, 0, 0, 0, 0, 0);
     fill->OnMouseDown(0, 3, 0);  // pressed on red, released on white
     fill->OnMouseUp(0, 0, 2);
     EXPECT_EQ(rig.work.Pixel(1, 1), c.expected) << c.opacity;
+    EXPECT_EQ(rig.work.Pixel(0, 0), c.expected) << c.opacity;
     EXPECT_EQ(rig.work.Pixel(3, 1), Rgb(255, 0, 0));
     EXPECT_EQ(rig.work.Pixel(2, 1), Rgb(0, 0, 0));
   }
-}
-
-TEST(Fill, TransparencyIsNeverBlended) {
-  Rig rig(3, 3, 2);
-  auto fill = rig.Make<TKvFill>(50);
-  fill->SetValue(raster::Markers().trans, 0, 0, 0, 0, 0);
-  fill->OnMouseDown(0, 1, 1);
-  fill->OnMouseUp(0, 1, 1);
-  EXPECT_TRUE(SamePicture(Picture(3, 3, raster::Markers().trans), rig.work));
 }
 
 TEST(Marquee, CopiesTheDraggedRectangleWhicheverWayItWasDragged) {
@@ -65,26 +62,24 @@ TEST(Marquee, CopiesTheDraggedRectangleWhicheverWayItWasDragged) {
   EXPECT_TRUE(rig.work == Numbered(12, 12));  // the marquee copies, it does not cut
 }
 
-TEST(Marquee, ClickOrLineSelectsNothing) {
-  for (Point release : {Point{3, 3}, Point{3, 8}, Point{8, 3}}) {
-    Rig rig(10, 10, 2);
+TEST(Marquee, ClickOrLineSelectsNothingAndPartsBeyondThePictureAreTransparent) {
+  const struct {
+    std::vector<Point> points;
+    Point origin;
+    std::vector<std::string> expected;
+  } cases[] = {{{{1, 1}, {3, 3}, {1, 1}}, {-1, -1}, {"t"}},
+               {{{1, 1}, {3, 3}, {1, 3}}, {-1, -1}, {"t"}},
+               {{{1, 1}, {3, 3}, {3, 1}}, {-1, -1}, {"t"}},
+               {{{-2, 2}, {2, 5}}, {-2, 2}, {"tt##", "tt##", "tttt"}}};
+  for (const auto& c : cases) {
+    Rig rig(4, 4, 2, Rgb(0, 0, 0));
     Picture target(5, 5);
     auto marquee = rig.Make<TKvSelectBas>(100);
     marquee->SetTarget(&target);
-    Stroke(*marquee, {{3, 3}, {6, 6}, release});
-    EXPECT_EQ(marquee->Origin, (Point{-1, -1}));
-    EXPECT_TRUE(SamePicture(FromAscii({"t"}), target));
+    Stroke(*marquee, c.points);
+    EXPECT_EQ(marquee->Origin, c.origin) << c.points.back().x << "," << c.points.back().y;
+    EXPECT_TRUE(SamePicture(FromAscii(c.expected), target)) << c.points.back().x << "," << c.points.back().y;
   }
-}
-
-TEST(Marquee, PartsBeyondThePictureAreTransparent) {
-  Rig rig(4, 4, 2, Rgb(0, 0, 0));
-  Picture target;
-  auto marquee = rig.Make<TKvSelectBas>(100);
-  marquee->SetTarget(&target);
-  Stroke(*marquee, {{-2, 2}, {2, 5}});
-  EXPECT_EQ(marquee->Origin, (Point{-2, 2}));
-  EXPECT_TRUE(SamePicture(FromAscii({"tt##", "tt##", "tttt"}), target));
 }
 
 // Clicks of one lasso outline: press and release at each point.
@@ -152,7 +147,8 @@ struct HandleCase {
   int w, h;   // expected size
 };
 
-// The selection is 10 x 8 at (5, 4).
+// The selection is 10 x 8 at (5, 4). The last two grab the right edge 4
+// pixels beyond it: the selection never collapses, and what remains stays.
 TEST(MoveScale, EveryHandleMovesItsEdgesAndStopsThreePixelsShort) {
   const HandleCase cases[] = {
       {0, {8, 8}, {10, 5}, {7, 1}, 10, 8},   {1, {9, 4}, {9, 2}, {5, 2}, 10, 10},  {1, {9, 4}, {9, 10}, {5, 4}, 10, 8},
@@ -160,7 +156,7 @@ TEST(MoveScale, EveryHandleMovesItsEdgesAndStopsThreePixelsShort) {
       {3, {15, 6}, {18, 6}, {5, 4}, 13, 8},  {3, {15, 6}, {8, 6}, {5, 4}, 3, 8},   {3, {15, 6}, {7, 6}, {5, 4}, 10, 8},
       {4, {9, 12}, {9, 14}, {5, 4}, 10, 10}, {4, {9, 12}, {9, 6}, {5, 4}, 10, 8},  {5, {5, 4}, {3, 3}, {3, 3}, 12, 9},
       {6, {5, 12}, {7, 14}, {7, 4}, 8, 10},  {7, {15, 4}, {17, 6}, {5, 6}, 12, 6}, {8, {15, 12}, {8, 7}, {5, 4}, 3, 3},
-      {8, {15, 12}, {7, 7}, {5, 4}, 10, 8},
+      {8, {15, 12}, {7, 7}, {5, 4}, 10, 8},  {3, {19, 6}, {8, 6}, {5, 4}, 10, 8},  {3, {19, 6}, {12, 6}, {5, 4}, 3, 8},
   };
   for (const HandleCase& c : cases) {
     Rig rig(24, 20, 2);
@@ -194,19 +190,6 @@ TEST(MoveScale, StretchesFromThePictureOfThePress) {
   tool->OnMouseUp(0, 12, 10);
   EXPECT_TRUE(SamePicture(Numbered(10, 8), target));
   EXPECT_TRUE(tool->PressCopy.Empty());
-}
-
-TEST(MoveScale, NeverCollapsesTheSelection) {
-  Rig rig(30, 20, 1);
-  Picture target = Numbered(10, 8);
-  auto tool = rig.Make<TKvMoveScale>(100);
-  tool->SetTarget(&target);
-  tool->SetValue(0, 5, 4, 0, 3, 0);  // right edge, grabbed 4 pixels beyond it
-  Stroke(*tool, {{19, 6}, {8, 6}});
-  EXPECT_EQ(target.Width(), 10);
-  tool->SetValue(0, 5, 4, 0, 3, 0);
-  Stroke(*tool, {{19, 6}, {12, 6}});  // what remains is still there
-  EXPECT_EQ(target.Width(), 3);
 }
 
 TEST(MoveScale, ShowsTheSelectionOverThePictureWithItsTransparency) {

@@ -28,20 +28,34 @@ struct Rig {
 };
 
 // Press, moves through the points, release at the last one.
-void Stroke(TKvPaint& tool, const std::vector<raster::Point>& points, ShiftState shift = 0);
+inline void Stroke(TKvPaint& tool, const std::vector<raster::Point>& points, ShiftState shift = 0) {
+  tool.OnMouseDown(shift, points.front().x, points.front().y);
+  for (std::size_t i = 1; i < points.size(); ++i) tool.OnMouseMove(shift, points[i].x, points[i].y);
+  tool.OnMouseUp(shift, points.back().x, points.back().y);
+}
 
 // Settings kept in memory; missing integers read as 100.
 class MemorySettings : public Settings {
  public:
-  int RegReadInt(std::string_view name) override;
+  int RegReadInt(std::string_view name) override {
+    auto it = ints.find(name);
+    return it == ints.end() ? 100 : it->second;
+  }
   void RegWriteInt(std::string_view name, int value) override { ints[std::string(name)] = value; }
-  std::string ReadString(std::string_view name) override;
+  std::string ReadString(std::string_view name) override {
+    auto it = strings.find(name);
+    return it == strings.end() ? std::string() : it->second;
+  }
   void WriteString(std::string_view name, std::string_view value) override {
     strings[std::string(name)] = std::string(value);
   }
-  bool Exists(std::string_view name) override;
-  std::string ReadSubkeyString(std::string_view subkey, std::string_view name) override;
-  void WriteSubkeyString(std::string_view subkey, std::string_view name, std::string_view value) override;
+  bool Exists(std::string_view name) override { return ints.contains(name) || strings.contains(name); }
+  std::string ReadSubkeyString(std::string_view subkey, std::string_view name) override {
+    return ReadString(std::string(subkey) + "\\" + std::string(name));
+  }
+  void WriteSubkeyString(std::string_view subkey, std::string_view name, std::string_view value) override {
+    WriteString(std::string(subkey) + "\\" + std::string(name), value);
+  }
 
   std::map<std::string, int, std::less<>> ints;
   std::map<std::string, std::string, std::less<>> strings;
