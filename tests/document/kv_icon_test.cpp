@@ -110,14 +110,13 @@ TEST(TKvIcon, TrueColourToEightBitsGetsItsOwnTable) {
   for (int x = 0; x < 16; ++x) s.SetPixel(x, 0, Rgb(250, 5, 5));
   icon.SetHotSpot(0, {4, 5});
   ASSERT_TRUE(icon.ChangeFormat(0, 16, 16, 8));
-  EXPECT_EQ(icon.ImageCount(), 1u);
-  EXPECT_EQ(icon.Colors(0), 8u);
+  EXPECT_EQ(std::pair(icon.ImageCount(), icon.Colors(0)), std::pair(1u, 8u));
   const auto palette = icon.ImagePalette(0);
   ASSERT_EQ(palette.size(), 256u);
-  EXPECT_EQ(palette[0], Rgb(8, 200, 24));
-  EXPECT_EQ(palette[1], Rgb(248, 0, 0));
-  EXPECT_EQ(icon.XorBitmap(0)->GetPixel(3, 0), Rgb(248, 0, 0));
-  EXPECT_EQ(icon.XorBitmap(0)->GetPixel(3, 9), Rgb(8, 200, 24));
+  // The most used colour comes first, both cut to five bits a channel.
+  EXPECT_EQ(std::pair(palette[0], palette[1]), std::pair(Rgb(8, 200, 24), Rgb(248, 0, 0)));
+  EXPECT_EQ(std::pair(icon.XorBitmap(0)->GetPixel(3, 0), icon.XorBitmap(0)->GetPixel(3, 9)),
+            std::pair(palette[1], palette[0]));
   EXPECT_EQ(icon.GetHotSpot(0), (raster::Point{4, 5}));
   EXPECT_EQ(ParseHeader(icon.IR()->Images[0].Header()).height, 32);
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 #include <string>
 #include <tuple>
@@ -40,16 +41,16 @@ void ReferenceQuantize(const raster::Picture& pic, std::vector<std::uint8_t>& ta
       }
     }
   }
+  // Table entries are blue, green, red: bits 10-14, 5-9 and 0-4 of the key.
+  auto bgrOf = [](std::uint32_t k) {
+    return std::array<int, 3>{static_cast<int>((k & 0x7C00) >> 7), static_cast<int>((k & 0x03E0) >> 2),
+                              static_cast<int>((k & 0x1F) * 8)};
+  };
   table.assign(1024, 0);
-  std::vector<int> tr(256), tg(256), tb(256);
+  std::vector<std::array<int, 3>> entry(256);
   for (std::size_t p = 0; p < 256; ++p) {
-    const std::uint32_t k = p < n ? key[p] : 0;
-    tb[p] = static_cast<int>((k & 0x7C00) >> 7);
-    tg[p] = static_cast<int>((k & 0x03E0) >> 2);
-    tr[p] = static_cast<int>((k & 0x1F) * 8);
-    table[4 * p] = static_cast<std::uint8_t>(tb[p]);
-    table[4 * p + 1] = static_cast<std::uint8_t>(tg[p]);
-    table[4 * p + 2] = static_cast<std::uint8_t>(tr[p]);
+    entry[p] = bgrOf(p < n ? key[p] : 0);
+    for (int c = 0; c < 3; ++c) table[4 * p + c] = static_cast<std::uint8_t>(entry[p][c]);
   }
   std::vector<int> index(n);
   for (std::size_t p = 0; p < n; ++p) {
@@ -57,11 +58,11 @@ void ReferenceQuantize(const raster::Picture& pic, std::vector<std::uint8_t>& ta
       index[p] = static_cast<int>(p);
       continue;
     }
-    const int b = static_cast<int>((key[p] & 0x7C00) >> 7), g = static_cast<int>((key[p] & 0x03E0) >> 2),
-              r = static_cast<int>((key[p] & 0x1F) * 8);
+    const auto want = bgrOf(key[p]);
     int best = 1000000000;
     for (int t = 0; t < 256; ++t) {
-      const int d = (tr[t] - r) * (tr[t] - r) + (tg[t] - g) * (tg[t] - g) + (tb[t] - b) * (tb[t] - b);
+      int d = 0;
+      for (int c = 0; c < 3; ++c) d += (entry[t][c] - want[c]) * (entry[t][c] - want[c]);
       if (d < best) {
         best = d;
         index[p] = t;
