@@ -71,12 +71,11 @@ inline void DrawPaths(raster::Canvas& canvas, int& row) {
     canvas.brush().hollow = true;
     const std::vector<Point> triangle = {{122, y + 3}, {137, y + 10}, {124, y + 17}};
     canvas.Polygon(triangle);
-    const std::vector<Point> curve = {{142, y + 16}, {142, y - 2}, {157, y + 22}, {157, y + 3}};
-    canvas.PolyBezier(curve);
-    const std::vector<Point> loop = {{164, y + 16}, {186, y + 1}, {158, y + 1}, {180, y + 16}};
-    canvas.PolyBezier(loop);
-    const std::vector<Point> arch = {{184, y + 16}, {184, y + 4}, {197, y + 4}, {197, y + 16}};
-    canvas.PolyBezier(arch);
+    const std::vector<std::vector<Point>> curves = {
+        {{142, y + 16}, {142, y - 2}, {157, y + 22}, {157, y + 3}},   // S-curve
+        {{164, y + 16}, {186, y + 1}, {158, y + 1}, {180, y + 16}},   // loop
+        {{184, y + 16}, {184, y + 4}, {197, y + 4}, {197, y + 16}}};  // arch
+    for (const std::vector<Point>& curve : curves) canvas.PolyBezier(curve);
     const std::vector<Point> dots = {{210, y + 10}};
     canvas.StrokePolyline(dots);
   }

@@ -17,17 +17,8 @@ TEST(DrawGridTest, AlternatePixelsOnTheFirstRowAndColumnOfEveryBlock) {
   DrawGrid(view, 2, 2, 2);  // below zoom 3: nothing
   EXPECT_TRUE(SamePicture(Picture(8, 7, Rgb(255, 255, 255)), view));
   DrawGrid(view, 2, 2, 3);
-  const Picture expected = FromAscii(
-      {
-          "g.ggg...",
-          "........",
-          "g..g....",
-          "g.g.g...",
-          "g..g....",
-          "........",
-          "........",
-      },
-      kGridLegend);
+  const Picture expected =
+      FromAscii({"g.ggg...", "........", "g..g....", "g.g.g...", "g..g....", "........", "........"}, kGridLegend);
   EXPECT_TRUE(SamePicture(expected, view, kGridLegend));
 }
 
