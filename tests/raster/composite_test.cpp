@@ -24,10 +24,6 @@ TEST(BlendTest, IntegerRuleEqualsTheFloatingPointFormEverywhere) {
   }
 }
 
-Picture OnePixel(Colour c) {
-  return Picture(1, 1, c);
-}
-
 TEST(MergeLayerTest, BlendsPaintAndTakesTheBaseWhereUnpainted) {
   struct Case {
     Colour layer, base;
@@ -44,9 +40,9 @@ TEST(MergeLayerTest, BlendsPaintAndTakesTheBaseWhereUnpainted) {
       {Rgb(9, 9, 9), Rgb(200, 0, 0), -5, Rgb(9, 9, 9)},
   };
   for (const Case& c : cases) {
-    Picture layer = OnePixel(c.layer);
-    MergeLayer(layer, OnePixel(c.base), 1, 1, c.opacity);
-    EXPECT_EQ(layer.Pixel(0, 0), c.expected) << c.opacity;
+    Picture layer(1, 1, c.layer);
+    MergeLayer(layer, Picture(1, 1, c.base), 1, 1, c.opacity);
+    EXPECT_EQ(layer.Pixel(0, 0), c.expected) << c.layer << " on " << c.base << " at " << c.opacity;
   }
 }
 
