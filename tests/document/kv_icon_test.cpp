@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "document/byte_io.h"
 #include "ico_builder.h"
-#include "support/pixel_grid.h"
 
 namespace pixmint::document {
 namespace {
 
 using raster::Rgb;
-
 using test::Bytes;
 using test::Paint;
 
@@ -28,14 +28,11 @@ TEST(TKvIcon, NewImageIsTransparentBlack) {
 
 TEST(TKvIcon, RefusedAdditionsAndChangesLeaveNothingBehind) {
   TKvIcon icon;
-  for (auto [w, h, b] : {std::tuple{0, 8, 4}, {8, 2000, 4}, {8, 8, 7}, {-3, 8, 8}}) {
-    EXPECT_FALSE(icon.AddImage(w, h, b)) << w << "x" << h << "x" << b;
-  }
+  const std::tuple<int, int, int> bad[] = {{0, 8, 4}, {8, 2000, 4}, {8, 8, 7}, {-3, 8, 8}};
+  for (auto [w, h, b] : bad) EXPECT_FALSE(icon.AddImage(w, h, b)) << w << "x" << h << "x" << b;
   for (int k = 0; k < 32; ++k) ASSERT_TRUE(icon.AddImage(8, 8, 4));
   EXPECT_FALSE(icon.AddImage(8, 8, 4)) << "a 33rd image";
-  for (auto [w, h, b] : {std::tuple{0, 8, 4}, {8, 2000, 4}, {8, 8, 7}, {-3, 8, 8}}) {
-    EXPECT_FALSE(icon.ChangeFormat(0, w, h, b)) << w << "x" << h << "x" << b;
-  }
+  for (auto [w, h, b] : bad) EXPECT_FALSE(icon.ChangeFormat(0, w, h, b)) << w << "x" << h << "x" << b;
   EXPECT_EQ(icon.ImageCount(), 32u);
   EXPECT_EQ(icon.IR()->ImageCount, 32u);
   EXPECT_EQ(icon.Colors(0), 4u);
