@@ -30,19 +30,18 @@ TEST(Pencil, PaintsThePointsOfTheStrokeOnly) {
 }
 
 TEST(Pencil, OpacityBlendsOverThePictureAndTransparencyIsNeverBlended) {
-  struct Case {
+  const raster::Colour trans = raster::Markers().trans;
+  const struct {
     int opacity;
     raster::Colour colour;
     raster::Colour expected;
-  };
-  const raster::Colour trans = raster::Markers().trans;
-  const Case cases[] = {{1, kBlack, Rgb(252, 252, 252)},
-                        {50, kBlack, Rgb(127, 127, 127)},
-                        {99, kBlack, Rgb(2, 2, 2)},
-                        {100, kBlack, kBlack},
-                        {0, kBlack, kBlack},
-                        {50, trans, trans}};
-  for (const Case& c : cases) {
+  } cases[] = {{1, kBlack, Rgb(252, 252, 252)},
+               {50, kBlack, Rgb(127, 127, 127)},
+               {99, kBlack, Rgb(2, 2, 2)},
+               {100, kBlack, kBlack},
+               {0, kBlack, kBlack},
+               {50, trans, trans}};
+  for (const auto& c : cases) {
     Rig rig(3, 3, 3);
     auto pencil = rig.Make<TKvPencil>(c.opacity);
     pencil->SetValue(c.colour, 0, 0, 1, 65536, 0);

@@ -64,7 +64,7 @@ TEST_F(PaletteTest, OptionClickSetsTheWidthSavesAndRebuilds) {
   EXPECT_EQ(palette.ToolWidth(), 7);
 }
 
-TEST_F(PaletteTest, OpacityBoxAcceptsDigitsAndClampsItsText) {
+TEST_F(PaletteTest, OpacityBoxClampsItsText) {
   palette.ClickTool(kToolLine);
   palette.OpacityTextChanged("250");
   EXPECT_EQ(palette.OpacityText(), "100");
@@ -106,13 +106,21 @@ TEST_F(PaletteTest, ClickingTheChosenToolAgainKeepsTheOptionAndRestartsACurve) {
 }
 
 TEST_F(PaletteTest, DropperAndSelectionToolsLeaveTheLastDrawingTool) {
+  host.floatOrigin = {3, 4};
   palette.ClickTool(kToolBrush);
   for (int tool : {kToolDropper, kToolMoveScale, kToolSelectBas, kToolSelectAdv}) {
     palette.ClickTool(tool);
     EXPECT_EQ(palette.ToolId(), tool);
     EXPECT_EQ(palette.LastDrawTool(), kToolBrush);
     EXPECT_TRUE(palette.OptionItems().empty());
+    if (tool == kToolMoveScale) {  // the selection tools work on the floating picture
+      const auto& move = dynamic_cast<TKvMoveScale&>(*palette.CurTool());
+      EXPECT_EQ(move.Target, &host.floatPicture);
+      EXPECT_EQ(move.FloatPos, (raster::Point{3, 4}));
+      EXPECT_EQ(move.Handle, kHandleOutside);
+    }
   }
+  EXPECT_EQ(dynamic_cast<TKvSelectAdv&>(*palette.CurTool()).Target, &host.floatPicture);
   EXPECT_EQ(host.cursor, ToolCursor::kCross);
   palette.ReturnToLastTool();
   EXPECT_EQ(palette.ToolId(), kToolBrush);
@@ -121,17 +129,6 @@ TEST_F(PaletteTest, DropperAndSelectionToolsLeaveTheLastDrawingTool) {
   palette.ClickTool(kToolDropper);
   palette.ReturnToLastTool();
   EXPECT_EQ(palette.ToolId(), kToolDropper);
-}
-
-TEST_F(PaletteTest, SelectionToolsGetTheFloatingPicture) {
-  host.floatOrigin = {3, 4};
-  palette.ClickTool(kToolMoveScale);
-  const auto& move = dynamic_cast<TKvMoveScale&>(*palette.CurTool());
-  EXPECT_EQ(move.Target, &host.floatPicture);
-  EXPECT_EQ(move.FloatPos, (raster::Point{3, 4}));
-  EXPECT_EQ(move.Handle, kHandleOutside);
-  palette.ClickTool(kToolSelectAdv);
-  EXPECT_EQ(dynamic_cast<TKvSelectAdv*>(palette.CurTool())->Target, &host.floatPicture);
 }
 
 TEST_F(PaletteTest, AlphaModeOnlyRemembersTheChoice) {

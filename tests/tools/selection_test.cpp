@@ -118,8 +118,6 @@ TEST(Lasso, ClosesWithinOnePixelOfTheFirstVertexButNotAtTwo) {
 TEST(Lasso, ResetCodeStartsANewOutline) {
   Rig rig(8, 8, 2);
   auto lasso = rig.Make<TKvSelectAdv>(100);
-  Picture target;
-  lasso->SetTarget(&target);
   lasso->SetValue(0, 0, 0, 0, kLassoResetCode, 0);
   Click(*lasso, {1, 1});
   Click(*lasso, {5, 1});
@@ -139,38 +137,42 @@ TEST(Lasso, StopsAddingVerticesAtTheLimit) {
   EXPECT_EQ(lasso->Vertices.size(), static_cast<std::size_t>(kMaxLassoVertices));
 }
 
-struct HandleCase {
-  int handle;
-  Point press;
-  Point move;
-  Point pos;  // expected position
-  int w, h;   // expected size
-};
-
 // The selection is 10 x 8 at (5, 4). The last two grab the right edge 4
 // pixels beyond it: the selection never collapses, and what remains stays.
 TEST(MoveScale, EveryHandleMovesItsEdgesAndStopsThreePixelsShort) {
-  const HandleCase cases[] = {
-      {0, {8, 8}, {10, 5}, {7, 1}, 10, 8},   {1, {9, 4}, {9, 2}, {5, 2}, 10, 10},  {1, {9, 4}, {9, 10}, {5, 4}, 10, 8},
-      {1, {9, 4}, {9, 8}, {5, 8}, 10, 4},    {2, {5, 6}, {3, 6}, {3, 4}, 12, 8},   {2, {5, 6}, {13, 6}, {5, 4}, 10, 8},
-      {3, {15, 6}, {18, 6}, {5, 4}, 13, 8},  {3, {15, 6}, {8, 6}, {5, 4}, 3, 8},   {3, {15, 6}, {7, 6}, {5, 4}, 10, 8},
-      {4, {9, 12}, {9, 14}, {5, 4}, 10, 10}, {4, {9, 12}, {9, 6}, {5, 4}, 10, 8},  {5, {5, 4}, {3, 3}, {3, 3}, 12, 9},
-      {6, {5, 12}, {7, 14}, {7, 4}, 8, 10},  {7, {15, 4}, {17, 6}, {5, 6}, 12, 6}, {8, {15, 12}, {8, 7}, {5, 4}, 3, 3},
-      {8, {15, 12}, {7, 7}, {5, 4}, 10, 8},  {3, {19, 6}, {8, 6}, {5, 4}, 10, 8},  {3, {19, 6}, {12, 6}, {5, 4}, 3, 8},
+  constexpr int kOut = kHandleOutside;
+  const struct {
+    int handle;
+    Point press;
+    Point move;
+    Point pos;  // expected position
+    int w, h;   // expected size
+  } cases[] = {
+      {0, {8, 8}, {10, 5}, {7, 1}, 10, 8},     {1, {9, 4}, {9, 2}, {5, 2}, 10, 10},
+      {1, {9, 4}, {9, 10}, {5, 4}, 10, 8},     {1, {9, 4}, {9, 8}, {5, 8}, 10, 4},
+      {2, {5, 6}, {3, 6}, {3, 4}, 12, 8},      {2, {5, 6}, {13, 6}, {5, 4}, 10, 8},
+      {3, {15, 6}, {18, 6}, {5, 4}, 13, 8},    {3, {15, 6}, {8, 6}, {5, 4}, 3, 8},
+      {3, {15, 6}, {7, 6}, {5, 4}, 10, 8},     {4, {9, 12}, {9, 14}, {5, 4}, 10, 10},
+      {4, {9, 12}, {9, 6}, {5, 4}, 10, 8},     {5, {5, 4}, {3, 3}, {3, 3}, 12, 9},
+      {6, {5, 12}, {7, 14}, {7, 4}, 8, 10},    {7, {15, 4}, {17, 6}, {5, 6}, 12, 6},
+      {8, {15, 12}, {8, 7}, {5, 4}, 3, 3},     {8, {15, 12}, {7, 7}, {5, 4}, 10, 8},
+      {3, {19, 6}, {8, 6}, {5, 4}, 10, 8},     {3, {19, 6}, {12, 6}, {5, 4}, 3, 8},
+      {kOut, {6, 5}, {9, 9}, {-1, -1}, 10, 8},
   };
-  for (const HandleCase& c : cases) {
+  for (const auto& c : cases) {
     Rig rig(24, 20, 2);
     Picture target = Numbered(10, 8);
     auto tool = rig.Make<TKvMoveScale>(50);
     tool->SetTarget(&target);
     tool->SetValue(0, 5, 4, 0, c.handle, 0);
-    EXPECT_EQ(tool->Opacity, 100);
+    const Picture screen = rig.screen;
     Stroke(*tool, {c.press, c.move});
     SCOPED_TRACE(testing::Message() << "handle " << c.handle << " to " << c.move.x << "," << c.move.y);
     EXPECT_EQ(tool->Origin, c.pos);
     EXPECT_EQ(target.Width(), c.w);
     EXPECT_EQ(target.Height(), c.h);
     EXPECT_TRUE(rig.work == Picture(24, 20, Rgb(255, 255, 255)));  // only a merge changes the picture
+    EXPECT_EQ(screen == rig.screen, c.handle == kHandleOutside);   // the outside handle does nothing
   }
 }
 
@@ -203,18 +205,6 @@ TEST(MoveScale, ShowsTheSelectionOverThePictureWithItsTransparency) {
   EXPECT_EQ(rig.screen.Pixel(36, 30), Rgb(0, 0, 255));  // see-through
   EXPECT_EQ(rig.screen.Pixel(21, 21), Rgb(0, 0, 0));    // the outline of a corner handle
   EXPECT_EQ(tool->LayerBitmap.Pixel(1, 0), Rgb(0, 0, 255));
-}
-
-TEST(MoveScale, OutsideHandleDoesNothing) {
-  Rig rig(6, 6, 2);
-  Picture target = FromAscii({"rr", "rr"});
-  const Picture screen = rig.screen;
-  auto tool = rig.Make<TKvMoveScale>(100);
-  tool->SetTarget(&target);
-  tool->SetValue(0, 1, 1, 0, kHandleOutside, 0);
-  Stroke(*tool, {{1, 1}, {3, 3}});
-  EXPECT_TRUE(screen == rig.screen);
-  EXPECT_EQ(tool->Origin, (Point{-1, -1}));
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ class FakeHost : public ToolHost {
   bool HasImage() const override { return hasImage; }
   void SetCanvasCursor(ToolCursor c) override { cursor = c; }
   void ClearToolStatus() override { ++statusClears; }
-  void PaletteChanged() override { ++paletteChanges; }
+  void PaletteChanged() override {}
   bool PlaceText() override {
     ++textDialogs;
     return textAnswer;
@@ -92,7 +92,6 @@ class FakeHost : public ToolHost {
   bool textAnswer = false;
   ToolCursor cursor = ToolCursor::kArrow;
   int statusClears = 0;
-  int paletteChanges = 0;
   int textDialogs = 0;
 };
 
