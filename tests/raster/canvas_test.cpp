@@ -149,7 +149,8 @@ TEST(CanvasMixModeTest, XorAndNotDrawingsUndoThemselvesAndHitEachPixelOnce) {
             }
           }
           primitives[i](canvas);
-          ASSERT_TRUE(SamePicture(background, p)) << "primitive " << i << " width " << width;
+          ASSERT_TRUE(SamePicture(background, p)) << "primitive " << i << " width " << width << " style "
+                                                  << static_cast<int>(style) << " mode " << static_cast<int>(mode);
         }
       }
     }
