@@ -29,25 +29,35 @@ TEST(Pencil, PaintsThePointsOfTheStrokeOnly) {
   }
 }
 
+// The eraser paints transparency at full strength whatever the opacity.
 TEST(Pencil, OpacityBlendsOverThePictureAndTransparencyIsNeverBlended) {
   const raster::Colour trans = raster::Markers().trans;
   const struct {
+    bool eraser;
     int opacity;
     raster::Colour colour;
     raster::Colour expected;
-  } cases[] = {{1, kBlack, Rgb(252, 252, 252)},
-               {50, kBlack, Rgb(127, 127, 127)},
-               {99, kBlack, Rgb(2, 2, 2)},
-               {100, kBlack, kBlack},
-               {0, kBlack, kBlack},
-               {50, trans, trans}};
+  } cases[] = {{false, 1, kBlack, Rgb(252, 252, 252)},
+               {false, 50, kBlack, Rgb(127, 127, 127)},
+               {false, 99, kBlack, Rgb(2, 2, 2)},
+               {false, 100, kBlack, kBlack},
+               {false, 0, kBlack, kBlack},
+               {false, 50, trans, trans},
+               {true, 1, trans, trans},
+               {true, 99, trans, trans}};
   for (const auto& c : cases) {
-    Rig rig(3, 3, 3);
-    auto pencil = rig.Make<TKvPencil>(c.opacity);
-    pencil->SetValue(c.colour, 0, 0, 1, 65536, 0);
-    Stroke(*pencil, {{1, 1}});
-    EXPECT_EQ(rig.work.Pixel(1, 1), c.expected) << "opacity " << c.opacity;
-    EXPECT_EQ(rig.work.Pixel(0, 0), Rgb(255, 255, 255));
+    Rig rig(4, 3, 3);
+    std::unique_ptr<TKvPaint> tool;
+    if (c.eraser) {
+      tool = rig.Make<TKvEraser>(c.opacity);
+    } else {
+      tool = rig.Make<TKvPencil>(c.opacity);
+    }
+    tool->SetValue(c.colour, 0, 0, 1, 65536, 0);
+    Stroke(*tool, {{1, 1}, {2, 1}});
+    SCOPED_TRACE(testing::Message() << (c.eraser ? "eraser" : "pencil") << " opacity " << c.opacity);
+    for (int x : {1, 2}) EXPECT_EQ(rig.work.Pixel(x, 1), c.expected);
+    for (int x : {0, 3}) EXPECT_EQ(rig.work.Pixel(x, 1), Rgb(255, 255, 255));
   }
 }
 
@@ -74,17 +84,6 @@ TEST(Pencil, StrokeStopsGrowingAtThePointLimit) {
   pencil->OnMouseUp(0, 3, 3);
   EXPECT_EQ(rig.work.Pixel(3, 3), Rgb(255, 255, 255));  // ignored like the moves before it
   EXPECT_EQ(rig.work.Pixel(1, 0), kBlack);
-}
-
-TEST(Eraser, PaintsTransparencyAtFullStrengthWhateverTheOpacity) {
-  for (int opacity : {1, 50, 99}) {
-    Rig rig(3, 3, 3, Rgb(9, 9, 9));
-    auto eraser = rig.Make<TKvEraser>(opacity);
-    eraser->SetValue(raster::Markers().trans, 0, 0, 1, 65536, 0);
-    Stroke(*eraser, {{0, 0}, {2, 0}});
-    EXPECT_TRUE(
-        SamePicture(FromAscii({"ttt", "???", "???"}, {{'t', raster::Markers().trans}, {'?', Rgb(9, 9, 9)}}), rig.work));
-  }
 }
 
 // The value of a pixel covered by the rings 0..lastRing (0 the widest) of a
