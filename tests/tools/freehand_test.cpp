@@ -22,8 +22,7 @@ TEST(Pencil, PaintsThePointsOfTheStrokeOnly) {
   } cases[] = {{{{2, 1}}, {"......", "..#...", "......"}}, {{{1, 1}, {3, 1}, {4, 1}}, {"......", ".####.", "......"}}};
   for (const auto& c : cases) {
     Rig rig(6, 3, 4);
-    auto pencil = rig.Make<TKvPencil>(100);
-    pencil->SetValue(kBlack, 0, 0, 1, 65536, 0);
+    auto pencil = rig.Tool<TKvPencil>(100, kBlack, 0, 0, 1, 65536);
     Stroke(*pencil, c.points);
     EXPECT_TRUE(SamePicture(FromAscii(c.expected), rig.work)) << c.points.size() << " points";
   }
@@ -47,13 +46,8 @@ TEST(Pencil, OpacityBlendsOverThePictureAndTransparencyIsNeverBlended) {
                {true, 99, trans, trans}};
   for (const auto& c : cases) {
     Rig rig(4, 3, 3);
-    std::unique_ptr<TKvPaint> tool;
-    if (c.eraser) {
-      tool = rig.Make<TKvEraser>(c.opacity);
-    } else {
-      tool = rig.Make<TKvPencil>(c.opacity);
-    }
-    tool->SetValue(c.colour, 0, 0, 1, 65536, 0);
+    const std::unique_ptr<TKvPencil> tool = c.eraser ? rig.Tool<TKvEraser>(c.opacity, c.colour, 0, 0, 1, 65536)
+                                                     : rig.Tool<TKvPencil>(c.opacity, c.colour, 0, 0, 1, 65536);
     Stroke(*tool, {{1, 1}, {2, 1}});
     SCOPED_TRACE(testing::Message() << (c.eraser ? "eraser" : "pencil") << " opacity " << c.opacity);
     for (int x : {1, 2}) EXPECT_EQ(rig.work.Pixel(x, 1), c.expected);
@@ -63,8 +57,7 @@ TEST(Pencil, OpacityBlendsOverThePictureAndTransparencyIsNeverBlended) {
 
 TEST(Pencil, ShowsTheCompositeEnlargedWithTheGrid) {
   Rig rig(2, 2, 3);
-  auto pencil = rig.Make<TKvPencil>(100);
-  pencil->SetValue(kBlack, 0, 0, 1, 65536, 0);
+  auto pencil = rig.Tool<TKvPencil>(100, kBlack, 0, 0, 1, 65536);
   Stroke(*pencil, {{1, 0}});
   const raster::Colour grid = Rgb(192, 192, 192);
   EXPECT_EQ(rig.screen.Pixel(0, 0), grid);    // grid line start
@@ -76,8 +69,7 @@ TEST(Pencil, ShowsTheCompositeEnlargedWithTheGrid) {
 
 TEST(Pencil, StrokeStopsGrowingAtThePointLimit) {
   Rig rig(4, 4, 1);
-  auto pencil = rig.Make<TKvPencil>(100);
-  pencil->SetValue(kBlack, 0, 0, 1, 65536, 0);
+  auto pencil = rig.Tool<TKvPencil>(100, kBlack, 0, 0, 1, 65536);
   pencil->OnMouseDown(0, 0, 0);
   for (int i = 0; i < kMaxStrokePoints + 10; ++i) pencil->OnMouseMove(0, i % 2, 0);
   EXPECT_EQ(pencil->PointCount, kMaxStrokePoints - 1);
@@ -101,8 +93,7 @@ int BrushValue(int paint, int under, int rings, int lastRing, int p) {
 TEST(Brush, RingsFadeOutwardAndTheOpacityHasAFloorOf20) {
   for (int opacity : {10, 20, 21, 50, 100}) {
     Rig rig(21, 9, 1);
-    auto brush = rig.Make<TKvBrush>(opacity);
-    brush->SetValue(kBlack, 0, 0, (3 << 16) | 2, 65536, 0);  // widths 7, 5, 3
+    auto brush = rig.Tool<TKvBrush>(opacity, kBlack, 0, 0, (3 << 16) | 2, 65536);  // widths 7, 5, 3
     Stroke(*brush, {{5, 4}, {15, 4}});
     const int p = std::max(opacity, 20);
     SCOPED_TRACE(testing::Message() << "opacity " << opacity);
@@ -112,8 +103,7 @@ TEST(Brush, RingsFadeOutwardAndTheOpacityHasAFloorOf20) {
     EXPECT_EQ(raster::Red(rig.work.Pixel(10, 8)), 255);                          // beyond
   }
   Rig rig(21, 9, 1, kBlack);  // transparency: only the widest ring, at full strength
-  auto brush = rig.Make<TKvBrush>(30);
-  brush->SetValue(raster::Markers().trans, 0, 0, (3 << 16) | 2, 65536, 0);
+  auto brush = rig.Tool<TKvBrush>(30, raster::Markers().trans, 0, 0, (3 << 16) | 2, 65536);
   Stroke(*brush, {{5, 4}, {15, 4}});
   for (int y : {4, 7}) EXPECT_EQ(rig.work.Pixel(10, y), raster::Markers().trans) << y;
   EXPECT_EQ(rig.work.Pixel(10, 8), kBlack);

@@ -2,8 +2,6 @@
 
 #include "tools/freehand_tools.h"
 #include "tools/selection_tools.h"
-#include "tools/shape_tools.h"
-#include "tools/spray.h"
 #include "tools/tool_palette.h"
 #include "tools/tool_rig.h"
 
@@ -163,6 +161,7 @@ TEST_F(PaletteTest, PinnedSprayIsReproducible) {
   palette.ClickTool(kToolSpray);
   Stroke(*palette.CurTool(), {{8, 8}});
   const raster::Picture first = host.work;
+  EXPECT_FALSE(first == raster::Picture(16, 16, raster::Rgb(255, 255, 255)));
   host.work.Fill(raster::Rgb(255, 255, 255));
   palette.Random().Pin(9);
   palette.ReselectCurrentTool();

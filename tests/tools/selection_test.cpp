@@ -36,8 +36,7 @@ TEST(Fill, ActsAtTheReleasePointBlendsTwiceAt50AndNeverBlendsTransparency) {
   for (const auto& c : cases) {
     Rig rig(4, 3, 2);
     rig.work = FromAscii({"..#r", "..#r", "..#r"});
-    auto fill = rig.Make<TKvFill>(c.opacity);
-    fill->SetValue(c.colour, 0, 0, 0, 0, 0);
+    auto fill = rig.Tool<TKvFill>(c.opacity, c.colour, 0, 0, 0, 0);
     fill->OnMouseDown(0, 3, 0);  // pressed on red, released on white
     fill->OnMouseUp(0, 0, 2);
     EXPECT_EQ(rig.work.Pixel(1, 1), c.expected) << c.opacity;
@@ -93,9 +92,7 @@ TEST(Lasso, ClosesWithinOnePixelOfTheFirstVertexButNotAtTwo) {
   for (int offset : {0, 1, 2}) {
     Rig rig(12, 12, 3, Rgb(0, 0, 255));
     Picture target;
-    auto lasso = rig.Make<TKvSelectAdv>(100);
-    lasso->SetTarget(&target);
-    lasso->SetValue(0, 0, 0, 0, kLassoResetCode, 0);
+    auto lasso = rig.Tool<TKvSelectAdv>(100, 0, 0, 0, 0, kLassoResetCode, &target);
     for (Point p : {Point{1, 1}, Point{9, 1}, Point{1, 9}}) Click(*lasso, p);
     EXPECT_EQ(lasso->StateFlag, 0);
     Click(*lasso, {1 + offset, 1 - (offset > 0 ? 1 : 0)});
@@ -117,8 +114,7 @@ TEST(Lasso, ClosesWithinOnePixelOfTheFirstVertexButNotAtTwo) {
 
 TEST(Lasso, ResetCodeStartsANewOutline) {
   Rig rig(8, 8, 2);
-  auto lasso = rig.Make<TKvSelectAdv>(100);
-  lasso->SetValue(0, 0, 0, 0, kLassoResetCode, 0);
+  auto lasso = rig.Tool<TKvSelectAdv>(100, 0, 0, 0, 0, kLassoResetCode);
   Click(*lasso, {1, 1});
   Click(*lasso, {5, 1});
   EXPECT_EQ(lasso->VertexCount, 1);
@@ -130,8 +126,7 @@ TEST(Lasso, ResetCodeStartsANewOutline) {
 
 TEST(Lasso, StopsAddingVerticesAtTheLimit) {
   Rig rig(4, 4, 1);
-  auto lasso = rig.Make<TKvSelectAdv>(100);
-  lasso->SetValue(0, 0, 0, 0, kLassoResetCode, 0);
+  auto lasso = rig.Tool<TKvSelectAdv>(100, 0, 0, 0, 0, kLassoResetCode);
   for (int i = 0; i < kMaxLassoVertices + 5; ++i) lasso->OnMouseDown(0, 3, i % 3);
   EXPECT_EQ(lasso->VertexCount, kMaxLassoVertices - 1);
   EXPECT_EQ(lasso->Vertices.size(), static_cast<std::size_t>(kMaxLassoVertices));
@@ -162,9 +157,7 @@ TEST(MoveScale, EveryHandleMovesItsEdgesAndStopsThreePixelsShort) {
   for (const auto& c : cases) {
     Rig rig(24, 20, 2);
     Picture target = Numbered(10, 8);
-    auto tool = rig.Make<TKvMoveScale>(50);
-    tool->SetTarget(&target);
-    tool->SetValue(0, 5, 4, 0, c.handle, 0);
+    auto tool = rig.Tool<TKvMoveScale>(50, 0, 5, 4, 0, c.handle, &target);
     const Picture screen = rig.screen;
     Stroke(*tool, {c.press, c.move});
     SCOPED_TRACE(testing::Message() << "handle " << c.handle << " to " << c.move.x << "," << c.move.y);
@@ -179,9 +172,7 @@ TEST(MoveScale, EveryHandleMovesItsEdgesAndStopsThreePixelsShort) {
 TEST(MoveScale, StretchesFromThePictureOfThePress) {
   Rig rig(40, 30, 1);
   Picture target = Numbered(10, 8);
-  auto tool = rig.Make<TKvMoveScale>(100);
-  tool->SetTarget(&target);
-  tool->SetValue(0, 2, 2, 0, 8, 0);
+  auto tool = rig.Tool<TKvMoveScale>(100, 0, 2, 2, 0, 8, &target);
   tool->OnMouseDown(0, 12, 10);
   tool->OnMouseMove(0, 32, 10);  // 30 wide
   EXPECT_EQ(target.Width(), 30);
@@ -197,9 +188,7 @@ TEST(MoveScale, StretchesFromThePictureOfThePress) {
 TEST(MoveScale, ShowsTheSelectionOverThePictureWithItsTransparency) {
   Rig rig(6, 6, 8, Rgb(0, 0, 255));
   Picture target = FromAscii({"rt", "tr"});
-  auto tool = rig.Make<TKvMoveScale>(100);
-  tool->SetTarget(&target);
-  tool->SetValue(0, 1, 1, 0, 0, 0);
+  auto tool = rig.Tool<TKvMoveScale>(100, 0, 1, 1, 0, 0, &target);
   Stroke(*tool, {{1, 1}, {3, 3}});
   EXPECT_EQ(rig.screen.Pixel(28, 30), Rgb(255, 0, 0));
   EXPECT_EQ(rig.screen.Pixel(36, 30), Rgb(0, 0, 255));  // see-through

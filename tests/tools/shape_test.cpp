@@ -31,8 +31,7 @@ TEST(Line, PaintsBothEndsClipsAndIgnoresKeys) {
   };
   for (const StrokeCase& c : cases) {
     Rig rig(6, 3, 2);
-    auto line = rig.Make<TKvLine>(100);
-    line->SetValue(kBlack, 0, 0, 1, 0, 0);
+    auto line = rig.Tool<TKvLine>(100, kBlack, 0, 0, 1, 0);
     Stroke(*line, c.points, c.shift);
     EXPECT_TRUE(SamePicture(FromAscii(c.expected), rig.work)) << c.name;
   }
@@ -51,8 +50,7 @@ TEST(Rectangle, ShiftMakesSquaresAndAltCentresOnThePress) {
   };
   for (const StrokeCase& c : cases) {
     Rig rig(8, 6, 1);
-    auto rect = rig.Make<TKvRectangle>(100);
-    rect->SetValue(kBlack, 0, 0, 1, 0, 0);
+    auto rect = rig.Tool<TKvRectangle>(100, kBlack, 0, 0, 1, 0);
     Stroke(*rect, c.points, c.shift);
     EXPECT_TRUE(SamePicture(FromAscii(c.expected), rig.work)) << c.name;
   }
@@ -60,8 +58,7 @@ TEST(Rectangle, ShiftMakesSquaresAndAltCentresOnThePress) {
 
 TEST(Rectangle, ShiftOnTheAnchorRowKeepsThePreviousSquare) {
   Rig rig(8, 8, 1);
-  auto rect = rig.Make<TKvRectangle>(100);
-  rect->SetValue(kBlack, 0, 0, 1, 0, 0);
+  auto rect = rig.Tool<TKvRectangle>(100, kBlack, 0, 0, 1, 0);
   rect->OnMouseDown(kShift, 2, 2);
   rect->OnMouseMove(kShift, 5, 4);
   EXPECT_EQ(rect->CurPoint, (Point{5, 5}));
@@ -72,8 +69,7 @@ TEST(Rectangle, ShiftOnTheAnchorRowKeepsThePreviousSquare) {
 TEST(Rectangle, OutlineKeepsThePictureInsideAndFilledPaintsIt) {
   for (int filled : {0, 1}) {
     Rig rig(5, 5, 1, Rgb(255, 0, 0));
-    auto rect = rig.Make<TKvRectangle>(100);
-    rect->SetValue(kBlack, 0, 0, 1, filled, 0);
+    auto rect = rig.Tool<TKvRectangle>(100, kBlack, 0, 0, 1, filled);
     Stroke(*rect, {{0, 0}, {5, 5}});
     const raster::Picture expected =
         filled ? raster::Picture(5, 5, kBlack) : FromAscii({"#####", "#rrr#", "#rrr#", "#rrr#", "#####"});

@@ -25,6 +25,15 @@ struct Rig {
   std::unique_ptr<T> Make(int opacity, Extra&... extra) {
     return std::make_unique<T>(work, screen, width, height, zoom, opacity, extra...);
   }
+  // A tool with its values (and selection picture) already given.
+  template <typename T>
+  std::unique_ptr<T> Tool(int opacity, raster::Colour c, int p2, int p3, int p4, int p5,
+                          raster::Picture* target = nullptr) {
+    auto tool = Make<T>(opacity);
+    if (target != nullptr) tool->SetTarget(target);
+    tool->SetValue(c, p2, p3, p4, p5, 0);
+    return tool;
+  }
 };
 
 // Press, moves through the points, release at the last one.
