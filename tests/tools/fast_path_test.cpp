@@ -41,10 +41,11 @@ std::vector<Point> Walk(std::mt19937& rng, int length) {
   for (int i = 1; i < length; ++i) {
     Point p = points.back();
     const int jump = rng() % 8 == 0 ? 9 : 3;
-    p.x += static_cast<int>(rng() % (2 * jump + 1)) - jump;
-    p.y += static_cast<int>(rng() % (2 * jump + 1)) - jump;
-    p.x = std::clamp(p.x, -4, kW + 3);
-    p.y = std::clamp(p.y, -4, kH + 3);
+    auto step = [&](int v, int size) {
+      return std::clamp(v + static_cast<int>(rng() % (2 * jump + 1)) - jump, -4, size + 3);
+    };
+    p.x = step(p.x, kW);
+    p.y = step(p.y, kH);
     if (rng() % 6 == 0) p = points.back();  // pauses repeat a point
     points.push_back(p);
   }

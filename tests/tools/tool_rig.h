@@ -46,14 +46,10 @@ inline void Stroke(TKvPaint& tool, const std::vector<raster::Point>& points, Shi
 // Settings kept in memory; missing integers read as 100.
 class MemorySettings : public Settings {
  public:
-  int RegReadInt(std::string_view name) override {
-    auto it = ints.find(name);
-    return it == ints.end() ? 100 : it->second;
-  }
+  int RegReadInt(std::string_view name) override { return ints.contains(name) ? ints.find(name)->second : 100; }
   void RegWriteInt(std::string_view name, int value) override { ints[std::string(name)] = value; }
   std::string ReadString(std::string_view name) override {
-    auto it = strings.find(name);
-    return it == strings.end() ? std::string() : it->second;
+    return strings.contains(name) ? strings.find(name)->second : std::string();
   }
   void WriteString(std::string_view name, std::string_view value) override {
     strings[std::string(name)] = std::string(value);
