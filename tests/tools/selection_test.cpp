@@ -25,14 +25,13 @@ Picture Numbered(int w, int h) {
 
 TEST(Fill, ActsAtTheReleasePointBlendsTwiceAt50AndNeverBlendsTransparency) {
   const raster::Colour trans = raster::Markers().trans;
+  const raster::Colour black = Rgb(0, 0, 0);
   const struct {
     int opacity;
     raster::Colour colour;
     raster::Colour expected;
-  } cases[] = {{100, Rgb(0, 0, 0), Rgb(0, 0, 0)},
-               {50, Rgb(0, 0, 0), Rgb(191, 191, 191)},
-               {1, Rgb(0, 0, 0), Rgb(254, 254, 254)},
-               {50, trans, trans}};
+  } cases[] = {
+      {100, black, black}, {50, black, Rgb(191, 191, 191)}, {1, black, Rgb(254, 254, 254)}, {50, trans, trans}};
   for (const auto& c : cases) {
     Rig rig(4, 3, 2);
     rig.work = FromAscii({"..#r", "..#r", "..#r"});
@@ -50,8 +49,7 @@ TEST(Marquee, CopiesTheDraggedRectangleWhicheverWayItWasDragged) {
   Rig rig(12, 12, 4);
   rig.work = Numbered(12, 12);
   Picture target;
-  auto marquee = rig.Make<TKvSelectBas>(100);
-  marquee->SetTarget(&target);
+  auto marquee = rig.Tool<TKvSelectBas>(100, 0, 0, 0, 0, 0, &target);
   Stroke(*marquee, {{10, 10}, {7, 5}, {4, 2}});
   EXPECT_EQ(marquee->Origin, (Point{4, 2}));
   ASSERT_EQ(target.Width(), 6);
@@ -73,8 +71,7 @@ TEST(Marquee, ClickOrLineSelectsNothingAndPartsBeyondThePictureAreTransparent) {
   for (const auto& c : cases) {
     Rig rig(4, 4, 2, Rgb(0, 0, 0));
     Picture target(5, 5);
-    auto marquee = rig.Make<TKvSelectBas>(100);
-    marquee->SetTarget(&target);
+    auto marquee = rig.Tool<TKvSelectBas>(100, 0, 0, 0, 0, 0, &target);
     Stroke(*marquee, c.points);
     EXPECT_EQ(marquee->Origin, c.origin) << c.points.back().x << "," << c.points.back().y;
     EXPECT_TRUE(SamePicture(FromAscii(c.expected), target)) << c.points.back().x << "," << c.points.back().y;
