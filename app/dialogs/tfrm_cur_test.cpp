@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "app/dialogs/dialog_texts.h"
+#include "app/dialogs/place_widget.h"
 #include "document/kv_icon.h"
 
 namespace pixmint::app::dialogs {
@@ -35,14 +36,6 @@ class ScribbleArea : public QWidget {
  private:
   TfrmCurTest& owner_;
 };
-
-template <typename W>
-W* Place(QWidget* parent, const char* name, QRect geometry, W* widget) {
-  widget->setParent(parent);
-  widget->setObjectName(QString::fromLatin1(name));
-  widget->setGeometry(geometry);
-  return widget;
-}
 
 QString U(const char* text) {
   return QString::fromUtf8(text);

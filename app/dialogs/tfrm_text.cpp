@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "app/dialogs/dialog_texts.h"
+#include "app/dialogs/place_widget.h"
 
 namespace pixmint::app {
 
@@ -39,14 +40,6 @@ class PreviewBox : public QWidget {
  private:
   TfrmText& owner_;
 };
-
-template <typename W>
-W* Place(QWidget* parent, const char* name, QRect geometry, W* widget) {
-  widget->setParent(parent);
-  widget->setObjectName(QString::fromLatin1(name));
-  widget->setGeometry(geometry);
-  return widget;
-}
 
 }  // namespace
 
