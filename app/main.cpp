@@ -1,11 +1,11 @@
 #include <QApplication>
 
+#include "app/dialogs/qt_texts.h"
 #include "app/tfrm_main.h"
-#include "app/ui_texts.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QString::fromUtf8(pixmint::app::texts::kAppTitle));
+  QApplication::setApplicationName(QString::fromUtf8(pixmint::texts::kAppTitle));
   pixmint::app::StartOptions options;
   options.programPath = QApplication::applicationFilePath();
   const QStringList args = QApplication::arguments();

@@ -12,12 +12,12 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include "app/dialogs/qt_texts.h"
 #include "app/dialogs/tfrm_paste.h"
 #include "app/picture_image.h"
 #include "app/qt_settings.h"
 #include "app/tfrm_main.h"
 #include "app/tfrm_new.h"
-#include "app/ui_texts.h"
 #include "editor/workspace.h"
 
 namespace pixmint::app {
@@ -51,13 +51,13 @@ QtHost::QtHost(TfrmMain& window, QtSettings& settings) : window_(window), settin
 editor::MessageAnswer QtHost::ShowMessage(const editor::MessageBox& box) {
   QMessageBox message(IconOf(box.icon), Q(box.caption), Q(box.text), QMessageBox::NoButton, &window_);
   if (box.buttons == editor::MessageButtons::kOk) {
-    message.addButton(QString::fromUtf8(texts::kOk), QMessageBox::AcceptRole);
+    message.addButton(T(texts::kOk), QMessageBox::AcceptRole);
     message.exec();
     return editor::MessageAnswer::kOk;
   }
-  QPushButton* yes = message.addButton(QString::fromUtf8(texts::kYes), QMessageBox::YesRole);
-  QPushButton* no = message.addButton(QString::fromUtf8(texts::kNo), QMessageBox::NoRole);
-  QPushButton* cancel = message.addButton(QString::fromUtf8(texts::kCancel), QMessageBox::RejectRole);
+  QPushButton* yes = message.addButton(T(texts::kYes), QMessageBox::YesRole);
+  QPushButton* no = message.addButton(T(texts::kNo), QMessageBox::NoRole);
+  QPushButton* cancel = message.addButton(T(texts::kCancel), QMessageBox::RejectRole);
   message.setEscapeButton(cancel);
   message.setDefaultButton(yes);
   message.exec();

@@ -22,10 +22,10 @@
 #include "app/canvas_widget.h"
 #include "app/desktop_entry.h"
 #include "app/dialogs/external_commands.h"
+#include "app/dialogs/qt_texts.h"
 #include "app/panels.h"
 #include "app/qt_host.h"
 #include "app/qt_settings.h"
-#include "app/ui_texts.h"
 #include "app/window_geometry.h"
 #include "editor/workspace.h"
 
@@ -50,10 +50,9 @@ TfrmMain::TfrmMain(const StartOptions& options, QWidget* parent) : QMainWindow(p
   font.setPixelSize(12);
   setFont(font);
   if (QScreen* screen = QGuiApplication::primaryScreen(); screen != nullptr && screen->depth() < 16) {
-    QMessageBox box(
-        QMessageBox::NoIcon, QString::fromUtf8(texts::kAppTitle),
-        QString::fromUtf8(texts::kDepthLine1) + QStringLiteral("\r\n") + QString::fromUtf8(texts::kDepthLine2));
-    box.addButton(QString::fromUtf8(texts::kOk), QMessageBox::AcceptRole);
+    QMessageBox box(QMessageBox::NoIcon, T(texts::kAppTitle),
+                    T(texts::kDepthLine1) + QStringLiteral("\r\n") + T(texts::kDepthLine2));
+    box.addButton(T(texts::kOk), QMessageBox::AcceptRole);
     box.exec();
     endRequested_ = true;
   }
@@ -73,7 +72,7 @@ TfrmMain::TfrmMain(const StartOptions& options, QWidget* parent) : QMainWindow(p
   LoadRecentFiles(recentFiles_, *settings_);
   ShowRecentFiles(recentFiles_, recentActions_);
   ReadGeometry();
-  setWindowTitle(QString::fromUtf8(texts::kCaption));
+  setWindowTitle(T(texts::kCaption));
   clipboardTimer_ = new QTimer(this);
   clipboardTimer_->setObjectName(QStringLiteral("Timer1"));
   connect(clipboardTimer_, &QTimer::timeout, this, &TfrmMain::ClipboardWatch);
@@ -146,9 +145,9 @@ void TfrmMain::Register(const QString& name, QObject* control) {
 }
 
 QAction* TfrmMain::MakeAction(const char* name, const char* caption, const char* hint, const char* icon) {
-  auto* action = new QAction(QString::fromUtf8(caption), this);
+  auto* action = new QAction(T(caption), this);
   action->setObjectName(QLatin1String(name));
-  if (hint != nullptr) action->setToolTip(QString::fromUtf8(hint));
+  if (hint != nullptr) action->setToolTip(T(hint));
   if (icon != nullptr) action->setIcon(ArtIcon(QLatin1String(icon)));
   Register(QLatin1String(name), action);
   return action;

@@ -5,10 +5,10 @@
 #include <QToolButton>
 
 #include "app/art.h"
+#include "app/dialogs/qt_texts.h"
 #include "app/panels.h"
 #include "app/picture_image.h"
 #include "app/tfrm_main.h"
-#include "app/ui_texts.h"
 #include "editor/workspace.h"
 
 namespace pixmint::app {
@@ -17,13 +17,13 @@ QWidget* TfrmMain::BuildColourPanel() {
   auto* panel = new QFrame(this);
   panel->setObjectName(QStringLiteral("Panel6"));
   panel->setFixedWidth(64);
-  auto* foreFrame = new Swatch(QStringLiteral("panFrgrd"), QString::fromUtf8(texts::kHintFore), panel);
+  auto* foreFrame = new Swatch(QStringLiteral("panFrgrd"), T(texts::kHintFore), panel);
   foreFrame->setGeometry(6, 4, 24, 24);
   foreFrame->onClick = [this] { Ws().ChooseForeColour(); };
-  foreSwatch_ = new Swatch(QStringLiteral("PaintBox4"), QString::fromUtf8(texts::kHintFore), foreFrame);
+  foreSwatch_ = new Swatch(QStringLiteral("PaintBox4"), T(texts::kHintFore), foreFrame);
   foreSwatch_->setGeometry(1, 1, 22, 22);
   foreSwatch_->onClick = [this] { Ws().ChooseForeColour(); };
-  backSwatch_ = new Swatch(QStringLiteral("panBkgrd"), QString::fromUtf8(texts::kHintBack), panel);
+  backSwatch_ = new Swatch(QStringLiteral("panBkgrd"), T(texts::kHintBack), panel);
   backSwatch_->setGeometry(34, 4, 24, 24);
   backSwatch_->onClick = [this] { Ws().ChooseBackColour(); };
 
@@ -42,7 +42,7 @@ QWidget* TfrmMain::BuildColourPanel() {
   for (const Button& spec : buttons) {
     auto* button = new QToolButton(panel);
     button->setObjectName(QLatin1String(spec.name));
-    button->setToolTip(QString::fromUtf8(spec.hint));
+    button->setToolTip(T(spec.hint));
     button->setIcon(ArtIcon(QLatin1String(spec.icon)));
     button->setIconSize(QSize(14, 14));
     button->setAutoRaise(true);

@@ -3,14 +3,14 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/dialogs/qt_texts.h"
 #include "app/tfrm_main.h"
-#include "app/ui_texts.h"
 #include "editor/workspace.h"
 
 namespace pixmint::app {
 
 void TfrmMain::BuildEditMenu() {
-  QMenu* menu = menuBar()->addMenu(QString::fromUtf8(texts::kMenuEdit));
+  QMenu* menu = menuBar()->addMenu(T(texts::kMenuEdit));
   menu->setObjectName(QStringLiteral("mnuEdit"));
   struct Item {
     const char* name;

@@ -3,14 +3,14 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/dialogs/qt_texts.h"
 #include "app/tfrm_main.h"
-#include "app/ui_texts.h"
 #include "editor/workspace.h"
 
 namespace pixmint::app {
 
 void TfrmMain::BuildEffectsMenu() {
-  QMenu* menu = menuBar()->addMenu(QString::fromUtf8(texts::kMenuEffects));
+  QMenu* menu = menuBar()->addMenu(T(texts::kMenuEffects));
   menu->setObjectName(QStringLiteral("mnuEffects"));
   struct Item {
     const char* name;

@@ -4,18 +4,18 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/dialogs/qt_texts.h"
 #include "app/dialogs/recent_menu.h"
 #include "app/qt_settings.h"
 #include "app/tfrm_main.h"
-#include "app/ui_texts.h"
 #include "editor/workspace.h"
 
 namespace pixmint::app {
 
 void TfrmMain::BuildFileMenu() {
-  QMenu* menu = menuBar()->addMenu(QString::fromUtf8(texts::kMenuFile));
+  QMenu* menu = menuBar()->addMenu(T(texts::kMenuFile));
   menu->setObjectName(QStringLiteral("mnuFile"));
-  QMenu* fresh = menu->addMenu(QString::fromUtf8(texts::kFileNew));
+  QMenu* fresh = menu->addMenu(T(texts::kFileNew));
   fresh->setObjectName(QStringLiteral("mnuFileNew"));
 
   QAction* newIcon = MakeAction("mnuFileNewIcon", texts::kFileNewIcon, texts::kHintNew, "new");

@@ -4,18 +4,18 @@
 #include <QMenuBar>
 
 #include "app/dialogs/external_commands.h"
+#include "app/dialogs/qt_texts.h"
 #include "app/dialogs/tfrm_about.h"
 #include "app/dialogs/tfrm_config.h"
 #include "app/qt_settings.h"
 #include "app/tfrm_main.h"
-#include "app/ui_texts.h"
 #include "editor/workspace.h"
 #include "raster/colour.h"
 
 namespace pixmint::app {
 
 void TfrmMain::BuildHelpMenu() {
-  QMenu* menu = menuBar()->addMenu(QString::fromUtf8(texts::kMenuHelp));
+  QMenu* menu = menuBar()->addMenu(T(texts::kMenuHelp));
   menu->setObjectName(QStringLiteral("mnuHelp"));
   QAction* contents = MakeAction("mnuHelpCont", texts::kHelpCont, texts::kHintHelp, "help");
   contents->setShortcut(QKeySequence(Qt::Key_F1));

@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 
 #include "app/art.h"
+#include "app/dialogs/qt_texts.h"
 #include "app/icon_drawing.h"
 #include "app/panels.h"
 #include "app/tfrm_main.h"
-#include "app/ui_texts.h"
 #include "document/kv_icon.h"
 #include "editor/workspace.h"
 
@@ -40,7 +40,7 @@ constexpr ImageCommand kImageCommands[] = {
 }  // namespace
 
 void TfrmMain::BuildImageMenu() {
-  QMenu* menu = menuBar()->addMenu(QString::fromUtf8(texts::kMenuImage));
+  QMenu* menu = menuBar()->addMenu(T(texts::kMenuImage));
   menu->setObjectName(QStringLiteral("mnuImage"));
   QAction* add = MakeAction("mnuImageNew", texts::kImageNew, nullptr, nullptr);
   add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
@@ -78,7 +78,7 @@ QWidget* TfrmMain::BuildImagePanel() {
   auto* column = new QVBoxLayout(panel);
   column->setContentsMargins(4, 2, 4, 4);
   column->setSpacing(2);
-  auto* label = new QLabel(QString::fromUtf8(texts::kPreviewLabel), panel);
+  auto* label = new QLabel(T(texts::kPreviewLabel), panel);
   label->setObjectName(QStringLiteral("Label2"));
   column->addWidget(label);
   auto* bevel = new QFrame(panel);
@@ -105,7 +105,7 @@ QWidget* TfrmMain::BuildImagePanel() {
     painter.drawImage(at + QPoint(56, 0), overDesktop);
   };
   column->addWidget(bevel);
-  imageCount_ = new QLabel(QString::fromUtf8(texts::kImageCountInitial), panel);
+  imageCount_ = new QLabel(T(texts::kImageCountInitial), panel);
   imageCount_->setObjectName(QStringLiteral("labImageCount"));
   column->addWidget(imageCount_);
 
@@ -116,7 +116,7 @@ QWidget* TfrmMain::BuildImagePanel() {
   for (const ImageCommand& command : kImageCommands) {
     auto* button = new QToolButton(panel);
     button->setObjectName(QLatin1String(command.button));
-    button->setToolTip(QString::fromUtf8(command.hint));
+    button->setToolTip(T(command.hint));
     button->setIcon(ArtIcon(QLatin1String(command.icon)));
     button->setAutoRaise(true);
     button->setFixedSize(23, 22);
@@ -124,7 +124,7 @@ QWidget* TfrmMain::BuildImagePanel() {
     Register(QLatin1String(command.button), button);
     connect(button, &QToolButton::clicked, this, [this, run = command.run] { (Ws().*run)(); });
     buttons->addWidget(button);
-    QAction* item = imageMenu_->addAction(QString::fromUtf8(command.popupCaption));
+    QAction* item = imageMenu_->addAction(T(command.popupCaption));
     connect(item, &QAction::triggered, this, [this, run = command.run] { (Ws().*run)(); });
   }
   buttons->addStretch();
@@ -173,7 +173,7 @@ void TfrmMain::RefreshImagePanel() {
   imageList_->viewport()->update();
   refreshingPalette_ = false;
   if (state.ImageEntries > 0) {
-    imageCount_->setText(QString::fromUtf8(texts::kImageCountPrefix) + QString::number(state.ImageEntries));
+    imageCount_->setText(T(texts::kImageCountPrefix) + QString::number(state.ImageEntries));
   }
   preview_->update();
 }

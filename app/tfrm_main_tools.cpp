@@ -16,10 +16,10 @@
 
 #include "app/art.h"
 #include "app/dialogs/external_commands.h"
+#include "app/dialogs/qt_texts.h"
 #include "app/dialogs/tfrm_cur_test.h"
 #include "app/qt_host.h"
 #include "app/tfrm_main.h"
-#include "app/ui_texts.h"
 #include "editor/workspace.h"
 #include "tools/tool_table.h"
 
@@ -138,7 +138,7 @@ QWidget* TfrmMain::BuildToolPalette() {
 
   toolOptions_ = new QListWidget(panel);
   toolOptions_->setObjectName(QStringLiteral("lbxToolOption"));
-  toolOptions_->setToolTip(QString::fromUtf8(texts::kHintToolOption));
+  toolOptions_->setToolTip(T(texts::kHintToolOption));
   toolOptions_->setFixedSize(46, 71);
   toolOptions_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   toolOptions_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -152,12 +152,12 @@ QWidget* TfrmMain::BuildToolPalette() {
           [this](QListWidgetItem* item) { Ws().ChooseOption(toolOptions_->row(item)); });
   column->addWidget(toolOptions_, 0, Qt::AlignHCenter);
 
-  auto* label = new QLabel(QString::fromUtf8(texts::kOpacityLabel), panel);
+  auto* label = new QLabel(T(texts::kOpacityLabel), panel);
   label->setObjectName(QStringLiteral("Label1"));
   column->addWidget(label);
   opacity_ = new OpacityBox(panel);
   opacity_->setObjectName(QStringLiteral("updOpacity"));
-  opacity_->setToolTip(QString::fromUtf8(texts::kHintOpacity));
+  opacity_->setToolTip(T(texts::kHintOpacity));
   opacity_->setRange(0, 100);
   opacity_->setSingleStep(10);
   opacity_->setValue(100);
@@ -209,7 +209,7 @@ bool TfrmMain::HandleToolLetter(int key) {
 }
 
 void TfrmMain::BuildToolsMenu() {
-  QMenu* menu = menuBar()->addMenu(QString::fromUtf8(texts::kMenuTools));
+  QMenu* menu = menuBar()->addMenu(T(texts::kMenuTools));
   menu->setObjectName(QStringLiteral("mnuTools"));
   QAction* extract = MakeAction("mnuToolExtract", texts::kToolExtract, texts::kHintExeDll, "exe_dll");
   Register(QStringLiteral("tbtnExeDll"), extract);

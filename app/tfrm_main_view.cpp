@@ -3,8 +3,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/dialogs/qt_texts.h"
 #include "app/tfrm_main.h"
-#include "app/ui_texts.h"
 #include "editor/workspace.h"
 
 namespace pixmint::app {
@@ -13,7 +13,7 @@ namespace pixmint::app {
 // say) and Ctrl with + or -; the plain letters K and M stay with the fill
 // and marquee tools.
 void TfrmMain::BuildViewMenu() {
-  QMenu* menu = menuBar()->addMenu(QString::fromUtf8(texts::kMenuView));
+  QMenu* menu = menuBar()->addMenu(T(texts::kMenuView));
   menu->setObjectName(QStringLiteral("mnuView"));
 
   QAction* in = MakeAction("mnuViewRoomIn", texts::kViewRoomIn, texts::kHintRoomIn, "zoom_in");

@@ -12,7 +12,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/ui_texts.h"
+#include "app/dialogs/qt_texts.h"
 #include "tools/settings.h"
 
 namespace pixmint::app {
@@ -26,10 +26,6 @@ constexpr const char* kDepthNames[6] = {"rdoClr1bpp",  "rdoClr4bpp",  "rdoClr8bp
                                         "rdoClr16bpp", "rdoClr24bpp", "rdoClr32bpp"};
 constexpr const char* kDepthTexts[6] = {texts::kClr1,  texts::kClr4,  texts::kClr8,
                                         texts::kClr16, texts::kClr24, texts::kClr32};
-
-QString U(const char* text) {
-  return QString::fromUtf8(text);
-}
 
 template <typename T>
 T* Named(T* widget, const char* name) {
@@ -49,9 +45,9 @@ TfrmNew::TfrmNew(Settings& settings, QWidget* parent) : QDialog(parent), setting
   groups->addWidget(findChild<QGroupBox*>(QStringLiteral("GroupBox1")));
   groups->addWidget(findChild<QGroupBox*>(QStringLiteral("GroupBox3")));
   auto* buttons = new QHBoxLayout;
-  auto* setDefault = Named(new QPushButton(U(texts::kSetDefault), this), "btnDefault");
-  auto* ok = Named(new QPushButton(U(texts::kNewOk), this), "btnOk");
-  auto* cancel = Named(new QPushButton(U(texts::kNewCancel), this), "btnCancel");
+  auto* setDefault = Named(new QPushButton(T(texts::kSetDefault), this), "btnDefault");
+  auto* ok = Named(new QPushButton(T(texts::kNewOk), this), "btnOk");
+  auto* cancel = Named(new QPushButton(T(texts::kNewCancel), this), "btnCancel");
   ok->setDefault(true);
   buttons->addWidget(setDefault);
   buttons->addStretch();
@@ -66,25 +62,25 @@ TfrmNew::TfrmNew(Settings& settings, QWidget* parent) : QDialog(parent), setting
 }
 
 void TfrmNew::BuildSizeGroup() {
-  auto* group = Named(new QGroupBox(U(texts::kNewSizeGroup), this), "GroupBox1");
+  auto* group = Named(new QGroupBox(T(texts::kNewSizeGroup), this), "GroupBox1");
   auto* column = new QVBoxLayout(group);
   auto* exclusive = new QButtonGroup(group);
   for (int i = 0; i < 4; ++i) {
-    sizes_[i] = Named(new QRadioButton(U(kSizeTexts[i]), group), kSizeNames[i]);
+    sizes_[i] = Named(new QRadioButton(T(kSizeTexts[i]), group), kSizeNames[i]);
     exclusive->addButton(sizes_[i]);
     column->addWidget(sizes_[i]);
     connect(sizes_[i], &QRadioButton::clicked, this, [this, i] {
       if (sizes_[i]->isChecked()) format_.width = format_.height = kSizes[i];
     });
   }
-  custom_ = Named(new QRadioButton(U(texts::kSizCustom), group), "rdoSizCustom");
+  custom_ = Named(new QRadioButton(T(texts::kSizCustom), group), "rdoSizCustom");
   exclusive->addButton(custom_);
   column->addWidget(custom_);
   connect(custom_, &QRadioButton::toggled, this, &TfrmNew::CustomToggled);
-  customGroup_ = Named(new QGroupBox(U(texts::kCustomGroup), group), "grpCustom");
+  customGroup_ = Named(new QGroupBox(T(texts::kCustomGroup), group), "grpCustom");
   auto* grid = new QGridLayout(customGroup_);
-  widthLabel_ = Named(new QLabel(U(texts::kWidth), customGroup_), "labWidth");
-  heightLabel_ = Named(new QLabel(U(texts::kHeight), customGroup_), "labHeight");
+  widthLabel_ = Named(new QLabel(T(texts::kWidth), customGroup_), "labWidth");
+  heightLabel_ = Named(new QLabel(T(texts::kHeight), customGroup_), "labHeight");
   width_ = Named(new QSpinBox(customGroup_), "updWidth");
   height_ = Named(new QSpinBox(customGroup_), "updHeight");
   for (QSpinBox* box : {width_, height_}) {
@@ -92,7 +88,7 @@ void TfrmNew::BuildSizeGroup() {
     box->setValue(32);
     box->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
   }
-  quadrate_ = Named(new QCheckBox(U(texts::kQuadrate), customGroup_), "ckbQuadrate");
+  quadrate_ = Named(new QCheckBox(T(texts::kQuadrate), customGroup_), "ckbQuadrate");
   quadrate_->setChecked(true);
   grid->addWidget(widthLabel_, 0, 0);
   grid->addWidget(width_, 0, 1);
@@ -106,11 +102,11 @@ void TfrmNew::BuildSizeGroup() {
 }
 
 void TfrmNew::BuildColourGroup() {
-  auto* group = Named(new QGroupBox(U(texts::kColourGroup), this), "GroupBox3");
+  auto* group = Named(new QGroupBox(T(texts::kColourGroup), this), "GroupBox3");
   auto* column = new QVBoxLayout(group);
   auto* exclusive = new QButtonGroup(group);
   for (int i = 0; i < 6; ++i) {
-    depths_[i] = Named(new QRadioButton(U(kDepthTexts[i]), group), kDepthNames[i]);
+    depths_[i] = Named(new QRadioButton(T(kDepthTexts[i]), group), kDepthNames[i]);
     exclusive->addButton(depths_[i]);
     column->addWidget(depths_[i]);
     connect(depths_[i], &QRadioButton::clicked, this, [this, i] {

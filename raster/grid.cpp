@@ -60,22 +60,49 @@ void DrawSelectionFrame(Canvas& canvas, Rect rect) {
   for (const Point c : handles) canvas.Rectangle(c.x - 3, c.y - 3, c.x + 3, c.y + 3);
 }
 
-int HitTestFrame(Rect rect, int x, int y) {
+HandleEdges EdgesOf(FrameHandle handle) {
+  using enum FrameHandle;
+  switch (handle) {
+    case kInside:
+      return {0, 0, true};
+    case kTop:
+      return {0, -1};
+    case kBottom:
+      return {0, 1};
+    case kLeft:
+      return {-1, 0};
+    case kRight:
+      return {1, 0};
+    case kTopLeft:
+      return {-1, -1};
+    case kBottomLeft:
+      return {-1, 1};
+    case kTopRight:
+      return {1, -1};
+    case kBottomRight:
+      return {1, 1};
+    case kOutside:
+      break;
+  }
+  return {};
+}
+
+FrameHandle HitTestFrame(Rect rect, int x, int y) {
   const auto near = [](long long a, long long b) { return std::llabs(a - b) < 5; };
   const long long l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
-  if (near(x, l) && near(y, t)) return 5;
-  if (near(x, l) && near(y, b)) return 6;
-  if (near(y, t) && near(x, r)) return 7;
-  if (near(y, b) && near(x, r)) return 8;
+  if (near(x, l) && near(y, t)) return FrameHandle::kTopLeft;
+  if (near(x, l) && near(y, b)) return FrameHandle::kBottomLeft;
+  if (near(y, t) && near(x, r)) return FrameHandle::kTopRight;
+  if (near(y, b) && near(x, r)) return FrameHandle::kBottomRight;
   // The middles are tested in floating point, so an odd extent's half is x.5.
   const bool midX = std::fabs(static_cast<double>(x - l) - static_cast<double>(r - l) / 2.0) < 5.0;
   const bool midY = std::fabs(static_cast<double>(y - t) - static_cast<double>(b - t) / 2.0) < 5.0;
-  if (midX && near(y, t)) return 1;
-  if (midX && near(y, b)) return 4;
-  if (midY && near(x, l)) return 2;
-  if (midY && near(x, r)) return 3;
-  if (x >= l - 5 && y >= t - 5 && x < r + 5 && y < b + 5) return 0;
-  return 9;
+  if (midX && near(y, t)) return FrameHandle::kTop;
+  if (midX && near(y, b)) return FrameHandle::kBottom;
+  if (midY && near(x, l)) return FrameHandle::kLeft;
+  if (midY && near(x, r)) return FrameHandle::kRight;
+  if (x >= l - 5 && y >= t - 5 && x < r + 5 && y < b + 5) return FrameHandle::kInside;
+  return FrameHandle::kOutside;
 }
 
 }  // namespace pixmint::raster

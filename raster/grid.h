@@ -23,10 +23,34 @@ void DrawGrid(Picture& view, int w, int h, int zoom, Rect clip);
 // of the sides. The canvas's pen style and brush are left solid/white.
 void DrawSelectionFrame(Canvas& canvas, Rect rect);
 
-// Which part of the frame around rect the screen point (x, y) grabs:
-// 5 top-left, 6 bottom-left, 7 top-right, 8 bottom-right, 1 top, 4 bottom,
-// 2 left, 3 right (tested in this order, tolerance below 5 pixels),
-// 0 inside (the rect grown by 5), 9 outside.
-[[nodiscard]] int HitTestFrame(Rect rect, int x, int y);
+// The parts of a selection frame a press can grab (the numbers are the codes
+// the move/scale tool has always used).
+enum class FrameHandle : int {
+  kInside = 0,
+  kTop = 1,
+  kLeft = 2,
+  kRight = 3,
+  kBottom = 4,
+  kTopLeft = 5,
+  kBottomLeft = 6,
+  kTopRight = 7,
+  kBottomRight = 8,
+  kOutside = 9,
+};
+
+// Which part of the frame around rect the screen point (x, y) grabs: the
+// corners (top-left, bottom-left, top-right, bottom-right), then the middles
+// of the sides (top, bottom, left, right), in this order with a tolerance
+// below 5 pixels; inside is the rect grown by 5; everything else outside.
+[[nodiscard]] FrameHandle HitTestFrame(Rect rect, int x, int y);
+
+// Which edges dragging a handle moves: -1 the left (top) edge, +1 the right
+// (bottom) edge, 0 neither; inside moves the whole frame.
+struct HandleEdges {
+  int x = 0;
+  int y = 0;
+  bool whole = false;
+};
+[[nodiscard]] HandleEdges EdgesOf(FrameHandle handle);
 
 }  // namespace pixmint::raster

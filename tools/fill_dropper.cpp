@@ -5,8 +5,8 @@
 
 namespace pixmint::tools {
 
-void TKvFill::SetValue(raster::Colour color, int, int, int, int, int) {
-  Color = color;
+void TKvFill::Configure(const ToolSettings& settings) {
+  Color = settings.colour;
   // Transparency is never blended into a colour.
   ForceOpacityForTrans();
 }

@@ -11,7 +11,7 @@ class TKvFill : public TKvPaint {
   void OnMouseMove(ShiftState shift, int x, int y) override;
   void OnMouseDown(ShiftState shift, int x, int y) override;
   void OnMouseUp(ShiftState shift, int x, int y) override;
-  void SetValue(raster::Colour color, int p2, int p3, int p4, int p5, int p6) override;
+  void Configure(const ToolSettings& settings) override;
 
  private:
   bool pressed_ = false;
@@ -24,7 +24,7 @@ class TKvDropper : public TKvPaint {
   void OnMouseMove(ShiftState, int, int) override {}
   void OnMouseDown(ShiftState, int, int) override {}
   void OnMouseUp(ShiftState, int, int) override {}
-  void SetValue(raster::Colour, int, int, int, int, int) override {}
+  void Configure(const ToolSettings&) override {}
 };
 
 }  // namespace pixmint::tools

@@ -43,24 +43,20 @@ void PaintCover(Picture& layer, const Picture& cover, Rect r, raster::Colour col
 
 }  // namespace
 
-void TKvPencil::SetValue(raster::Colour color, int /*p2*/, int p3, int p4, int p5, int p6) {
-  Color = color;
-  PenWidth = p4;
-  PenStyle = p5;
-  BrushStyle = p6;
-  BrushHatch = p3;
+void TKvPencil::Configure(const ToolSettings& settings) {
+  Color = settings.colour;
+  PenWidth = settings.width;
   ForceOpacityForTrans();
 }
 
-void TKvEraser::SetValue(raster::Colour color, int p2, int p3, int p4, int p5, int p6) {
-  TKvPencil::SetValue(color, p2, p3, p4, p5, p6);
+void TKvEraser::Configure(const ToolSettings& settings) {
+  TKvPencil::Configure(settings);
   Opacity = 100;
 }
 
-void TKvBrush::SetValue(raster::Colour color, int p2, int p3, int p4, int p5, int p6) {
-  TKvPencil::SetValue(color, p2, p3, p4, p5, p6);
-  PenWidth = static_cast<int>(static_cast<std::uint32_t>(p4) >> 16);
-  Rings = static_cast<std::uint8_t>(p4 & 0xFF);
+void TKvBrush::Configure(const ToolSettings& settings) {
+  TKvPencil::Configure(settings);
+  Rings = static_cast<std::uint8_t>(settings.rings & 0xFF);
 }
 
 void TKvPencil::BeginDrawState() {

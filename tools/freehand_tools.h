@@ -19,7 +19,7 @@ class TKvPencil : public TKvPaint {
   void OnMouseMove(ShiftState shift, int x, int y) override;
   void OnMouseDown(ShiftState shift, int x, int y) override;
   void OnMouseUp(ShiftState shift, int x, int y) override;
-  void SetValue(raster::Colour color, int p2, int p3, int p4, int p5, int p6) override;
+  void Configure(const ToolSettings& settings) override;
   void BeginDrawState() override;
 
   std::vector<raster::Point> Points;
@@ -58,7 +58,7 @@ class TKvBrush : public TKvPencil {
  public:
   using TKvPencil::TKvPencil;
   void OnMouseMove(ShiftState shift, int x, int y) override;
-  void SetValue(raster::Colour color, int p2, int p3, int p4, int p5, int p6) override;
+  void Configure(const ToolSettings& settings) override;
 
   std::uint8_t Rings = 0;
 
@@ -70,7 +70,7 @@ class TKvBrush : public TKvPencil {
 class TKvEraser : public TKvPencil {
  public:
   using TKvPencil::TKvPencil;
-  void SetValue(raster::Colour color, int p2, int p3, int p4, int p5, int p6) override;
+  void Configure(const ToolSettings& settings) override;
 };
 
 }  // namespace pixmint::tools

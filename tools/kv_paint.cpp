@@ -65,7 +65,7 @@ Rect TKvPaint::TakeDirtyScreenRect() {
 }
 
 void TKvPaint::CheckShiftState(ShiftState shift, int x, int y) {
-  if ((shift & kShift) == 0) {
+  if (!Has(shift, ShiftState::kShift)) {
     CurPoint = {x, y};
     return;
   }

@@ -5,26 +5,20 @@
 #include "raster/canvas.h"
 #include "raster/colour.h"
 #include "raster/picture.h"
+#include "tools/tool_ids.h"
 
 namespace pixmint::tools {
 
-// The held keys and buttons of a mouse event, one bit each (the same bits as
-// the editor's shift set).
-using ShiftState = std::uint32_t;
-inline constexpr ShiftState kShift = 1u << 0;
-inline constexpr ShiftState kAlt = 1u << 1;
-inline constexpr ShiftState kCtrl = 1u << 2;
-inline constexpr ShiftState kLeftButton = 1u << 3;
-inline constexpr ShiftState kRightButton = 1u << 4;
-inline constexpr ShiftState kMiddleButton = 1u << 5;
-inline constexpr ShiftState kDoubleClick = 1u << 6;
-
-// The lasso restarts its outline when SetValue brings this in P5.
-inline constexpr int kLassoResetCode = 0x1F872;
-
-// Handle codes of a press on the selection frame.
-inline constexpr int kHandleInside = 0;
-inline constexpr int kHandleOutside = 9;
+// What a tool is given when it is built: each tool takes the fields it uses.
+struct ToolSettings {
+  raster::Colour colour = 0;
+  int width = 1;         // pen width in image pixels
+  int rings = 0;         // the brush's soft rings
+  int cornerRadius = 0;  // round rectangles
+  bool filled = false;   // filled shapes
+  // The floating selection the marquee and lasso fill and move/scale changes.
+  raster::Picture* target = nullptr;
+};
 
 // Base of every canvas tool. A tool paints its preview into LayerBitmap,
 // composites it over BaseBitmap (the picture at the start of the stroke) and
@@ -46,11 +40,7 @@ class TKvPaint {
   virtual void OnMouseMove(ShiftState shift, int x, int y) = 0;
   virtual void OnMouseDown(ShiftState shift, int x, int y) = 0;
   virtual void OnMouseUp(ShiftState shift, int x, int y) = 0;
-  // P2 is always 0 from the palette; the meaning of P3..P6 is per tool. The
-  // selection tools take their picture through SetTarget instead of P4.
-  virtual void SetValue(raster::Colour color, int p2, int p3, int p4, int p5, int p6) = 0;
-  // The floating selection picture of the marquee, lasso and move/scale tools.
-  virtual void SetTarget(raster::Picture* /*target*/) {}
+  virtual void Configure(const ToolSettings& settings) = 0;
   // One burst of the spray; the host calls it every 110 ms while
   // TimerActive() is true.
   virtual void OnTimerTick() {}
@@ -77,9 +67,6 @@ class TKvPaint {
   raster::Picture BaseBitmap;
   raster::Picture LayerBitmap;
   int PenWidth = 0;
-  int PenStyle = 0;
-  int BrushStyle = 0;
-  int BrushHatch = 0;
   raster::Point CurPoint;
   raster::Point StartPoint;
   raster::Colour Color = 0;

@@ -23,15 +23,19 @@ Rect Grow(Rect r, int by) {
 
 }  // namespace
 
-void TKvMoveScale::SetValue(raster::Colour color, int p2, int p3, int, int p5, int) {
-  Color = color;
-  FloatPos = {p2, p3};
-  Handle = p5;
+void TKvMoveScale::Configure(const ToolSettings& settings) {
+  Color = settings.colour;
+  Target = settings.target;
   Opacity = 100;
 }
 
+void TKvMoveScale::Grab(Point floatOrigin, raster::FrameHandle handle) {
+  FloatPos = floatOrigin;
+  Handle = handle;
+}
+
 void TKvMoveScale::OnMouseDown(ShiftState, int x, int y) {
-  if (Handle == kHandleOutside || Target == nullptr) return;
+  if (Handle == raster::FrameHandle::kOutside || Target == nullptr) return;
   StartPoint = CurPoint = {x, y};
   BaseBitmap.Resize(Width, Height);
   BaseBitmap.CopyFrom(ImageCanvas, ImageRect(), {0, 0});
@@ -53,38 +57,38 @@ bool TKvMoveScale::ApplyHandle(int x, int y, int& w, int& h) {
   const bool right = x - 3 >= fx;
   const bool bottom = y - 3 >= fy;
   switch (Handle) {
-    case 0:
+    case raster::FrameHandle::kInside:
       fx += dx, fy += dy, CurPoint = {x, y};
       return true;
-    case 1:
+    case raster::FrameHandle::kTop:
       if (!top) return false;
       h -= dy, fy += dy, CurPoint.y = y;
       return true;
-    case 2:
+    case raster::FrameHandle::kLeft:
       if (!left) return false;
       w -= dx, fx += dx, CurPoint.x = x;
       return true;
-    case 3:
+    case raster::FrameHandle::kRight:
       if (!right) return false;
       w += dx, CurPoint.x = x;
       return true;
-    case 4:
+    case raster::FrameHandle::kBottom:
       if (!bottom) return false;
       h += dy, CurPoint.y = y;
       return true;
-    case 5:
+    case raster::FrameHandle::kTopLeft:
       if (!left || !top) return false;
       w -= dx, h -= dy, fx += dx, fy += dy, CurPoint = {x, y};
       return true;
-    case 6:
+    case raster::FrameHandle::kBottomLeft:
       if (!left || !bottom) return false;
       w -= dx, h += dy, fx += dx, CurPoint = {x, y};
       return true;
-    case 7:
+    case raster::FrameHandle::kTopRight:
       if (!right || !top) return false;
       w += dx, h -= dy, fy += dy, CurPoint = {x, y};
       return true;
-    case 8:
+    case raster::FrameHandle::kBottomRight:
       if (!right || !bottom) return false;
       w += dx, h += dy, CurPoint = {x, y};
       return true;
@@ -94,7 +98,7 @@ bool TKvMoveScale::ApplyHandle(int x, int y, int& w, int& h) {
 }
 
 void TKvMoveScale::OnMouseMove(ShiftState, int x, int y) {
-  if (Handle == kHandleOutside || !pressed_) return;
+  if (Handle == raster::FrameHandle::kOutside || !pressed_) return;
   int w = Target->Width();
   int h = Target->Height();
   const Point pos = FloatPos;
@@ -114,7 +118,7 @@ void TKvMoveScale::OnMouseMove(ShiftState, int x, int y) {
 }
 
 void TKvMoveScale::OnMouseUp(ShiftState shift, int x, int y) {
-  if (Handle == kHandleOutside || !pressed_) return;
+  if (Handle == raster::FrameHandle::kOutside || !pressed_) return;
   OnMouseMove(shift, x, y);
   PressCopy = raster::Picture();
   pressed_ = false;

@@ -31,7 +31,8 @@ void CopyOut(Picture& target, const Picture& source, Rect r) {
 
 // --- Marquee ---
 
-void TKvSelectBas::SetValue(raster::Colour, int, int, int, int, int) {
+void TKvSelectBas::Configure(const ToolSettings& settings) {
+  Target = settings.target;
   Opacity = 100;
 }
 
@@ -84,15 +85,20 @@ void TKvSelectBas::OnMouseUp(ShiftState, int x, int y) {
 
 // --- Lasso ---
 
-void TKvSelectAdv::SetValue(raster::Colour, int, int, int, int p5, int) {
-  ResetCode = p5;
+void TKvSelectAdv::Configure(const ToolSettings& settings) {
+  Target = settings.target;
   Opacity = 100;
+}
+
+void TKvSelectAdv::RestartOutline() {
+  StateFlag = 0;
+  restart_ = true;
 }
 
 void TKvSelectAdv::OnMouseDown(ShiftState, int x, int y) {
   if (StateFlag != 0) return;  // closed
-  if (ResetCode == kLassoResetCode) {
-    ResetCode = 0;
+  if (restart_) {
+    restart_ = false;
     VertexCount = 0;
     Vertices.clear();
   } else {

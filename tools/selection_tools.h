@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "raster/grid.h"
 #include "tools/kv_paint.h"
 
 namespace pixmint::tools {
@@ -18,8 +19,7 @@ class TKvSelectBas : public TKvPaint {
   void OnMouseMove(ShiftState shift, int x, int y) override;
   void OnMouseDown(ShiftState shift, int x, int y) override;
   void OnMouseUp(ShiftState shift, int x, int y) override;
-  void SetValue(raster::Colour color, int p2, int p3, int p4, int p5, int p6) override;
-  void SetTarget(raster::Picture* target) override { Target = target; }
+  void Configure(const ToolSettings& settings) override;
 
   raster::Picture* Target = nullptr;
 
@@ -37,15 +37,16 @@ class TKvSelectAdv : public TKvPaint {
   void OnMouseMove(ShiftState shift, int x, int y) override;
   void OnMouseDown(ShiftState shift, int x, int y) override;
   void OnMouseUp(ShiftState shift, int x, int y) override;
-  void SetValue(raster::Colour color, int p2, int p3, int p4, int p5, int p6) override;
-  void SetTarget(raster::Picture* target) override { Target = target; }
+  void Configure(const ToolSettings& settings) override;
+  // The next click starts a new outline.
+  void RestartOutline();
 
   raster::Picture* Target = nullptr;
   std::vector<raster::Point> Vertices;
   int VertexCount = -1;  // index of the last vertex
-  int ResetCode = 0;
 
  private:
+  bool restart_ = false;
   void DrawBand();
   void CloseOutline();
 };
@@ -58,13 +59,14 @@ class TKvMoveScale : public TKvPaint {
   void OnMouseMove(ShiftState shift, int x, int y) override;
   void OnMouseDown(ShiftState shift, int x, int y) override;
   void OnMouseUp(ShiftState shift, int x, int y) override;
-  void SetValue(raster::Colour color, int p2, int p3, int p4, int p5, int p6) override;
-  void SetTarget(raster::Picture* target) override { Target = target; }
+  void Configure(const ToolSettings& settings) override;
+  // Where the selection is and which part of its frame the next press grabs.
+  void Grab(raster::Point floatOrigin, raster::FrameHandle handle);
 
   raster::Picture* Target = nullptr;
   raster::Picture PressCopy;
   raster::Point FloatPos;
-  int Handle = kHandleOutside;
+  raster::FrameHandle Handle = raster::FrameHandle::kOutside;
 
  private:
   // Applies the move to the position and size; false when not accepted.

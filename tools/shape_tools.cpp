@@ -44,9 +44,9 @@ void ShapeToolBase::RepaintShape() {
 
 // --- Line ---
 
-void TKvLine::SetValue(raster::Colour color, int, int, int p4, int, int) {
-  Color = color;
-  PenWidth = p4;
+void TKvLine::Configure(const ToolSettings& settings) {
+  Color = settings.colour;
+  PenWidth = settings.width;
   ForceOpacityForTrans();
 }
 
@@ -89,11 +89,14 @@ Rect TKvLine::ShapeBounds() const {
 
 // --- Curve ---
 
-void TKvCurve::SetValue(raster::Colour color, int, int, int p4, int p5, int) {
-  Color = color;
-  PenWidth = p4;
-  Stage = static_cast<std::uint8_t>(p5 & 0xFF);
+void TKvCurve::Configure(const ToolSettings& settings) {
+  Color = settings.colour;
+  PenWidth = settings.width;
   ForceOpacityForTrans();
+}
+
+void TKvCurve::SetStage(int stage) {
+  Stage = static_cast<std::uint8_t>(stage & 0xFF);
 }
 
 void TKvCurve::OnMouseDown(ShiftState, int x, int y) {
@@ -164,16 +167,16 @@ Rect TKvCurve::ShapeBounds() const {
 
 // --- Rectangle family ---
 
-void TKvRectangle::SetValue(raster::Colour color, int, int, int p4, int p5, int) {
-  Color = color;
-  PenWidth = p4;
-  Filled = static_cast<std::uint8_t>(p5 & 0xFF);
+void TKvRectangle::Configure(const ToolSettings& settings) {
+  Color = settings.colour;
+  PenWidth = settings.filled ? 1 : settings.width;
+  Filled = settings.filled ? 1 : 0;
   ForceOpacityForTrans();
 }
 
-void TKvRoundRect::SetValue(raster::Colour color, int p2, int p3, int p4, int p5, int p6) {
-  TKvRectangle::SetValue(color, p2, p3, p4, p5, p6);
-  CornerWidth = CornerHeight = static_cast<std::uint8_t>(p3 / 2);
+void TKvRoundRect::Configure(const ToolSettings& settings) {
+  TKvRectangle::Configure(settings);
+  CornerWidth = CornerHeight = static_cast<std::uint8_t>(settings.cornerRadius & 0xFF);
 }
 
 void TKvRectangle::OnMouseDown(ShiftState, int x, int y) {
@@ -186,7 +189,7 @@ void TKvRectangle::OnMouseDown(ShiftState, int x, int y) {
 void TKvRectangle::OnMouseMove(ShiftState shift, int x, int y) {
   if (!pressed_) return;
   CheckShiftState(shift, x, y);
-  alt_ = (shift & kAlt) != 0;
+  alt_ = Has(shift, ShiftState::kAlt);
   RepaintShape();
 }
 

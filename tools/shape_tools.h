@@ -39,7 +39,7 @@ class TKvLine : public ShapeToolBase {
   void OnMouseMove(ShiftState shift, int x, int y) override;
   void OnMouseDown(ShiftState shift, int x, int y) override;
   void OnMouseUp(ShiftState shift, int x, int y) override;
-  void SetValue(raster::Colour color, int p2, int p3, int p4, int p5, int p6) override;
+  void Configure(const ToolSettings& settings) override;
 
  protected:
   void PaintShape(raster::Canvas& canvas) override;
@@ -54,7 +54,9 @@ class TKvCurve : public ShapeToolBase {
   void OnMouseMove(ShiftState shift, int x, int y) override;
   void OnMouseDown(ShiftState shift, int x, int y) override;
   void OnMouseUp(ShiftState shift, int x, int y) override;
-  void SetValue(raster::Colour color, int p2, int p3, int p4, int p5, int p6) override;
+  void Configure(const ToolSettings& settings) override;
+  // Which press comes next: 0 the ends, 1 both control points, 2 the second.
+  void SetStage(int stage);
 
   std::array<raster::Point, 4> CurvePoints{};
   std::uint8_t Stage = 0;
@@ -75,7 +77,7 @@ class TKvRectangle : public ShapeToolBase {
   void OnMouseMove(ShiftState shift, int x, int y) override;
   void OnMouseDown(ShiftState shift, int x, int y) override;
   void OnMouseUp(ShiftState shift, int x, int y) override;
-  void SetValue(raster::Colour color, int p2, int p3, int p4, int p5, int p6) override;
+  void Configure(const ToolSettings& settings) override;
 
   std::uint8_t Filled = 0;
 
@@ -94,7 +96,7 @@ class TKvRectangle : public ShapeToolBase {
 class TKvRoundRect : public TKvRectangle {
  public:
   using TKvRectangle::TKvRectangle;
-  void SetValue(raster::Colour color, int p2, int p3, int p4, int p5, int p6) override;
+  void Configure(const ToolSettings& settings) override;
 
   std::uint8_t CornerWidth = 0;
   std::uint8_t CornerHeight = 0;

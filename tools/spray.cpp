@@ -50,9 +50,9 @@ TKvSpray::TKvSpray(raster::Picture& imageCanvas, raster::Picture& screenCanvas, 
                    int opacity, SprayRandom& random)
     : TKvPaint(imageCanvas, screenCanvas, width, height, zoom, opacity), random_(random) {}
 
-void TKvSpray::SetValue(raster::Colour color, int, int, int p4, int, int) {
-  Color = color;
-  PenWidth = p4;
+void TKvSpray::Configure(const ToolSettings& settings) {
+  Color = settings.colour;
+  PenWidth = settings.width;
   // Transparency is never blended into a colour.
   ForceOpacityForTrans();
 }

@@ -37,7 +37,7 @@ class TKvSpray : public TKvPaint {
   void OnMouseMove(ShiftState shift, int x, int y) override;
   void OnMouseDown(ShiftState shift, int x, int y) override;
   void OnMouseUp(ShiftState shift, int x, int y) override;
-  void SetValue(raster::Colour color, int p2, int p3, int p4, int p5, int p6) override;
+  void Configure(const ToolSettings& settings) override;
   void OnTimerTick() override;
   [[nodiscard]] bool TimerActive() const override { return Stop == 0; }
 

@@ -19,10 +19,10 @@ OptionPictures ToolPalette::OptionPictureSet() const {
   return tool == nullptr ? OptionPictures::kNone : tool->pictures;
 }
 
-void ToolPalette::ClickTool(int toolId) {
+void ToolPalette::ClickTool(ToolId toolId) {
   const ToolInfo* tool = FindTool(toolId);
   if (tool == nullptr) return;
-  if (toolId == kToolText) {
+  if (toolId == ToolId::kText) {
     ChooseText();
   } else {
     ChooseDrawingTool(*tool);
@@ -31,7 +31,7 @@ void ToolPalette::ClickTool(int toolId) {
 }
 
 void ToolPalette::ChooseDrawingTool(const ToolInfo& tool) {
-  if (host_.AlphaMode() && tool.id != kToolDropper) {
+  if (host_.AlphaMode() && tool.id != ToolId::kDropper) {
     // The canvas paints alpha strokes itself: only remember the choice.
     downButton_ = tool.id;
     host_.ClearToolStatus();
@@ -41,7 +41,7 @@ void ToolPalette::ChooseDrawingTool(const ToolInfo& tool) {
   }
   if (toolId_ != tool.id) NewlyChosen(tool);
   SaveSettings(tool);
-  if (tool.id == kToolCurve) curveStage_ = 0;
+  if (tool.id == ToolId::kCurve) curveStage_ = 0;
   BuildTool(tool);
 }
 
@@ -92,7 +92,7 @@ void ToolPalette::SaveSettings(const ToolInfo& tool) {
   if (!tool.opacityKey.empty()) settings_.RegWriteInt(tool.opacityKey, opacity_);
 }
 
-std::unique_ptr<TKvPaint> ToolPalette::CreateTool(int id) {
+std::unique_ptr<TKvPaint> ToolPalette::CreateTool(ToolId id) {
   raster::Picture& work = host_.WorkPicture();
   raster::Picture& screen = host_.ScreenPicture();
   const int w = work.Width();
@@ -100,124 +100,87 @@ std::unique_ptr<TKvPaint> ToolPalette::CreateTool(int id) {
   const int z = host_.Zoom();
   const int o = opacity_;
   switch (id) {
-    case kToolPencil:
+    case ToolId::kPencil:
       return std::make_unique<TKvPencil>(work, screen, w, h, z, o);
-    case kToolBrush:
+    case ToolId::kBrush:
       return std::make_unique<TKvBrush>(work, screen, w, h, z, o);
-    case kToolEraser:
+    case ToolId::kEraser:
       return std::make_unique<TKvEraser>(work, screen, w, h, z, 100);
-    case kToolLine:
+    case ToolId::kLine:
       return std::make_unique<TKvLine>(work, screen, w, h, z, o);
-    case kToolCurve:
+    case ToolId::kCurve:
       return std::make_unique<TKvCurve>(work, screen, w, h, z, o);
-    case kToolRect:
-    case kToolRectFilled:
+    case ToolId::kRect:
+    case ToolId::kRectFilled:
       return std::make_unique<TKvRectangle>(work, screen, w, h, z, o);
-    case kToolRndRect:
-    case kToolRndRectFilled:
+    case ToolId::kRndRect:
+    case ToolId::kRndRectFilled:
       return std::make_unique<TKvRoundRect>(work, screen, w, h, z, o);
-    case kToolEllipse:
-    case kToolEllipseFilled:
+    case ToolId::kEllipse:
+    case ToolId::kEllipseFilled:
       return std::make_unique<TKvEllipse>(work, screen, w, h, z, o);
-    case kToolFill:
+    case ToolId::kFill:
       return std::make_unique<TKvFill>(work, screen, w, h, z, o);
-    case kToolDropper:
+    case ToolId::kDropper:
       return std::make_unique<TKvDropper>(work, screen, w, h, z, o);
-    case kToolSpray:
+    case ToolId::kSpray:
       return std::make_unique<TKvSpray>(work, screen, w, h, z, o, random_);
-    case kToolMoveScale:
+    case ToolId::kMoveScale:
       return std::make_unique<TKvMoveScale>(work, screen, w, h, z, o);
-    case kToolSelectBas:
+    case ToolId::kSelectBas:
       return std::make_unique<TKvSelectBas>(work, screen, w, h, z, o);
-    case kToolSelectAdv:
+    case ToolId::kSelectAdv:
       return std::make_unique<TKvSelectAdv>(work, screen, w, h, z, o);
     default:
       return nullptr;
   }
 }
 
-// The colour and parameters each tool is given right after it is made.
-ToolPalette::Values ToolPalette::ToolValues(int id) const {
-  const raster::Colour fore = host_.ForeColor();
-  const bool filled = id == kToolRectFilled || id == kToolRndRectFilled || id == kToolEllipseFilled;
-  const int corner = id == kToolRndRect || id == kToolRndRectFilled ? 10 : 0;
-  switch (id) {
-    case kToolPencil:
-      return {fore, 0, 0, toolWidth_, kFreehandPenStyle, 0};
-    case kToolBrush: {
-      const auto packed = ((static_cast<std::uint32_t>(toolWidth_) & 0xFFFFu) << 16) |
-                          (static_cast<std::uint32_t>(brushRings_) & 0xFFFFu);
-      return {fore, 0, 0, static_cast<int>(packed), kFreehandPenStyle, 0};
-    }
-    case kToolEraser:
-      return {raster::Markers().trans, 0, 0, toolWidth_, kFreehandPenStyle, 0};
-    case kToolMoveScale: {
-      const raster::Point f = host_.FloatOrigin();
-      return {fore, f.x, f.y, 0, kHandleOutside, 0};
-    }
-    case kToolDropper:
-    case kToolSelectBas:
-    case kToolSelectAdv:
-      return {};
-    case kToolFill:
-      return {fore, 0, 0, 0, 0, 0};
-    default:  // line, curve, spray and the rectangle family
-      return {fore, 0, corner, filled ? 1 : toolWidth_, filled ? 1 : 0, 0};
-  }
+// What each tool is given right after it is made.
+ToolSettings ToolPalette::SettingsFor(ToolId id) const {
+  ToolSettings settings;
+  settings.colour = id == ToolId::kEraser ? raster::Markers().trans : host_.ForeColor();
+  settings.width = toolWidth_;
+  settings.rings = brushRings_;
+  settings.filled = id == ToolId::kRectFilled || id == ToolId::kRndRectFilled || id == ToolId::kEllipseFilled;
+  // The round rectangles' corners are ellipses 10 pixels across.
+  settings.cornerRadius = id == ToolId::kRndRect || id == ToolId::kRndRectFilled ? 5 : 0;
+  settings.target = &host_.FloatPicture();
+  return settings;
 }
 
 void ToolPalette::BuildTool(const ToolInfo& tool) {
   curTool_.reset();
   curTool_ = CreateTool(tool.id);
   if (!curTool_) return;
-  curTool_->SetTarget(&host_.FloatPicture());
-  const Values v = ToolValues(tool.id);
-  curTool_->SetValue(v.colour, v.p2, v.p3, v.p4, v.p5, v.p6);
+  curTool_->Configure(SettingsFor(tool.id));
   curTool_->SetFullRepaint(fullRepaint_);
 }
 
 void ToolPalette::ChooseText() {
-  toolId_ = kToolText;
-  lastDrawTool_ = kToolText;
-  downButton_ = kToolText;
+  toolId_ = ToolId::kText;
+  lastDrawTool_ = ToolId::kText;
+  downButton_ = ToolId::kText;
   optionItems_.clear();
   optionIndex_ = -1;
   host_.SetCanvasCursor(ToolCursor::kArrow);
-  if (host_.PlaceText()) ClickTool(kToolMoveScale);
+  if (host_.PlaceText()) ClickTool(ToolId::kMoveScale);
 }
 
 void ToolPalette::ReselectCurrentTool() {
-  if (downButton_ != 0) ClickTool(downButton_);
+  if (downButton_ != ToolId::kNone) ClickTool(downButton_);
 }
 
 void ToolPalette::ReturnToLastTool() {
-  if (host_.HasImage() && lastDrawTool_ >= kToolPencil && lastDrawTool_ <= kToolText) ClickTool(lastDrawTool_);
+  if (host_.HasImage() && Number(lastDrawTool_) >= Number(ToolId::kPencil) &&
+      Number(lastDrawTool_) <= Number(ToolId::kText))
+    ClickTool(lastDrawTool_);
 }
 
 void ToolPalette::OptionClick(int index) {
   if (index < -1 || index >= static_cast<int>(optionItems_.size())) return;
   optionIndex_ = index;
-  const int i = std::max(index, 0);
-  switch (toolId_) {
-    case kToolPencil:
-    case kToolLine:
-    case kToolCurve:
-    case kToolRect:
-    case kToolRndRect:
-    case kToolEllipse:
-    case kToolEraser:
-      toolWidth_ = i + 1;
-      break;
-    case kToolBrush:
-      toolWidth_ = 2 * i + 3;
-      brushRings_ = i + 2;
-      break;
-    case kToolSpray:
-      toolWidth_ = 2 * i + 7;
-      break;
-    default:
-      break;
-  }
+  if (const ToolInfo* tool = FindTool(toolId_)) ComputeWidth(*tool);
   ReselectCurrentTool();
 }
 

@@ -25,8 +25,6 @@ class ToolHost {
   [[nodiscard]] virtual raster::Picture& FloatPicture() = 0;
   [[nodiscard]] virtual int Zoom() const = 0;
   [[nodiscard]] virtual raster::Colour ForeColor() const = 0;
-  // FloatLeft, FloatTop.
-  [[nodiscard]] virtual raster::Point FloatOrigin() const = 0;
   [[nodiscard]] virtual bool AlphaMode() const = 0;
   // The document has at least one image.
   [[nodiscard]] virtual bool HasImage() const = 0;
@@ -54,7 +52,7 @@ class ToolPalette {
 
   // A tool button's click handler (also the keyboard's and the canvas's way
   // of choosing a tool). Unknown numbers do nothing.
-  void ClickTool(int toolId);
+  void ClickTool(ToolId toolId);
   // Runs the click handler of the button that is down; nothing when none is.
   void ReselectCurrentTool();
   // Chooses LastDrawTool again when the document has images.
@@ -67,16 +65,15 @@ class ToolPalette {
   void OpacityTextChanged(std::string_view text);
 
   // --- State ---
-  [[nodiscard]] int ToolId() const { return toolId_; }
-  [[nodiscard]] int LastDrawTool() const { return lastDrawTool_; }
-  // The tool number of the button that is down (0: none).
-  [[nodiscard]] int DownButton() const { return downButton_; }
+  [[nodiscard]] ToolId CurrentTool() const { return toolId_; }
+  [[nodiscard]] ToolId LastDrawTool() const { return lastDrawTool_; }
+  // The tool of the button that is down (kNone: none).
+  [[nodiscard]] ToolId DownButton() const { return downButton_; }
   [[nodiscard]] int ToolWidth() const { return toolWidth_; }
   [[nodiscard]] int BrushRings() const { return brushRings_; }
   [[nodiscard]] int CurveStage() const { return curveStage_; }
   void SetCurveStage(int stage) { curveStage_ = stage; }
   [[nodiscard]] int Opacity() const { return opacity_; }
-  [[nodiscard]] int FreehandPenStyle() const { return kFreehandPenStyle; }
   [[nodiscard]] const std::vector<std::string>& OptionItems() const { return optionItems_; }
   // -1 when nothing is selected.
   [[nodiscard]] int OptionIndex() const { return optionIndex_; }
@@ -89,8 +86,6 @@ class ToolPalette {
   // Tools built from now on recompute everything on every step (reference).
   void SetFullRepaint(bool full) { fullRepaint_ = full; }
 
-  static constexpr int kFreehandPenStyle = 65536;
-
  private:
   void ChooseDrawingTool(const ToolInfo& tool);
   void ChooseText();
@@ -99,18 +94,14 @@ class ToolPalette {
   void SetOpacityBox(int value);
   void SaveSettings(const ToolInfo& tool);
   void BuildTool(const ToolInfo& tool);
-  [[nodiscard]] std::unique_ptr<TKvPaint> CreateTool(int id);
-  struct Values {
-    raster::Colour colour = 0;
-    int p2 = 0, p3 = 0, p4 = 0, p5 = 0, p6 = 0;
-  };
-  [[nodiscard]] Values ToolValues(int id) const;
+  [[nodiscard]] std::unique_ptr<TKvPaint> CreateTool(ToolId id);
+  [[nodiscard]] ToolSettings SettingsFor(ToolId id) const;
 
   ToolHost& host_;
   Settings& settings_;
-  int toolId_ = 0;
-  int lastDrawTool_ = kToolPencil;
-  int downButton_ = 0;
+  ToolId toolId_ = ToolId::kNone;
+  ToolId lastDrawTool_ = ToolId::kPencil;
+  ToolId downButton_ = ToolId::kNone;
   int toolWidth_ = 1;
   int brushRings_ = 4;
   int curveStage_ = 0;

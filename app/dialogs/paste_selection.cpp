@@ -12,23 +12,21 @@ PasteSelection::PasteSelection(int pw, int ph, int iw, int ih) : pw_(std::max(pw
 }
 
 void PasteSelection::Press(raster::Point p) {
-  code_ = raster::HitTestFrame(rect_.Frame(), p.x, p.y);
+  handle_ = raster::HitTestFrame(rect_.Frame(), p.x, p.y);
   dragging_ = true;
   last_ = p;
 }
 
 bool PasteSelection::Move(raster::Point p) {
-  if (!dragging_ || code_ == 9) return false;
+  if (!dragging_ || handle_ == raster::FrameHandle::kOutside) return false;
   const int dx = p.x - last_.x;
   const int dy = p.y - last_.y;
   PasteRect& r = rect_;
   // Which edges the grabbed part moves: -1 the near edge, +1 the far edge.
-  const bool moveAll = code_ == 0;
-  const int xEdge = moveAll ? 0 : (code_ == 2 || code_ == 5 || code_ == 6) ? -1 : (code_ == 3 || code_ >= 7) ? 1 : 0;
-  const int yEdge = moveAll                                    ? 0
-                    : (code_ == 1 || code_ == 5 || code_ == 7) ? -1
-                    : (code_ == 4 || code_ == 6 || code_ == 8) ? 1
-                                                               : 0;
+  const raster::HandleEdges edges = raster::EdgesOf(handle_);
+  const bool moveAll = edges.whole;
+  const int xEdge = edges.x;
+  const int yEdge = edges.y;
   // Keep a dragged edge at least 3 pixels from the opposite one; a refused
   // step leaves the last point, so the offset adds up until one is accepted.
   if ((xEdge < 0 && p.x + 3 > r.left + r.width) || (xEdge > 0 && p.x - 3 < r.left)) return false;

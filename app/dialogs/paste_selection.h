@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "raster/colour.h"
+#include "raster/grid.h"
 #include "raster/picture.h"
 
 namespace pixmint::app {
@@ -55,7 +56,7 @@ class PasteSelection {
   int ph_;
   PasteRect rect_;
   bool dragging_ = false;
-  int code_ = 9;
+  raster::FrameHandle handle_ = raster::FrameHandle::kOutside;
   raster::Point last_;
 };
 

@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "app/dialogs/dialog_texts.h"
 #include "app/dialogs/external_commands.h"
+#include "app/dialogs/qt_texts.h"
 
 namespace pixmint::app {
 
@@ -25,16 +25,16 @@ QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, int x
 
 TfrmAbout::TfrmAbout(QWidget* parent, std::function<void()> openWeb) : QDialog(parent), openWeb_(std::move(openWeb)) {
   setObjectName(QStringLiteral("TfrmAbout"));
-  setWindowTitle(QString::fromUtf8(dialog_texts::kAboutCaption));
+  setWindowTitle(T(texts::kAboutCaption));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(331, 181);
 
-  auto* name = PlaceLabel(this, "Label1", QString::fromUtf8(dialog_texts::kAboutName), 88, 12);
+  auto* name = PlaceLabel(this, "Label1", T(texts::kAboutName), 88, 12);
   QFont bold = name->font();
   bold.setBold(true);
   name->setFont(bold);
   name->adjustSize();
-  PlaceLabel(this, "Label2", QString::fromUtf8(dialog_texts::kAboutVersion), 88, 32);
+  PlaceLabel(this, "Label2", T(texts::kAboutVersion), 88, 32);
 
   const QString web = QString::fromUtf8(kWebAddress);
   auto* link =
@@ -48,7 +48,7 @@ TfrmAbout::TfrmAbout(QWidget* parent, std::function<void()> openWeb) : QDialog(p
     if (openWeb_) openWeb_();
   });
 
-  auto* ok = new QPushButton(QString::fromUtf8(dialog_texts::kOk), this);
+  auto* ok = new QPushButton(T(texts::kOk), this);
   ok->setObjectName(QStringLiteral("Button1"));
   ok->move(128, 144);
   ok->setDefault(true);

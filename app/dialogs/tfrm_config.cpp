@@ -9,7 +9,7 @@
 #include <QSpinBox>
 #include <array>
 
-#include "app/dialogs/dialog_texts.h"
+#include "app/dialogs/qt_texts.h"
 #include "tools/settings.h"
 
 namespace pixmint::app {
@@ -32,7 +32,7 @@ W* Place(QWidget* parent, const char* name, int x, int y, W* widget) {
 }
 
 QLabel* Label(QWidget* parent, const char* name, const char* text, int x, int y) {
-  auto* label = Place(parent, name, x, y, new QLabel(QString::fromUtf8(text)));
+  auto* label = Place(parent, name, x, y, new QLabel(T(text)));
   label->adjustSize();
   return label;
 }
@@ -61,7 +61,7 @@ int BppOfIndex(int index) {
 TfrmConfig::TfrmConfig(QWidget* parent, const ConfigValues& values, Settings& settings)
     : QDialog(parent), settings_(settings), trans_(values.trans), invert_(values.invert) {
   setObjectName(QStringLiteral("TfrmConfig"));
-  setWindowTitle(QString::fromUtf8(dialog_texts::kConfigCaption));
+  setWindowTitle(T(texts::kConfigCaption));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(409, 207);
   BuildColourRows();
@@ -73,9 +73,8 @@ TfrmConfig::TfrmConfig(QWidget* parent, const ConfigValues& values, Settings& se
     return raster::Rgb(chosen.red(), chosen.green(), chosen.blue());
   };
   message_ = [](QWidget* owner, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(dialog_texts::kAppTitle), text, QMessageBox::NoButton,
-                    owner);
-    box.addButton(QString::fromUtf8(dialog_texts::kOk), QMessageBox::AcceptRole);
+    QMessageBox box(QMessageBox::NoIcon, T(texts::kAppTitle), text, QMessageBox::NoButton, owner);
+    box.addButton(T(texts::kOk), QMessageBox::AcceptRole);
     box.exec();
   };
 }
@@ -85,17 +84,16 @@ void TfrmConfig::BuildColourRows() {
   bevel1->setFrameShape(QFrame::Box);
   bevel1->setFrameShadow(QFrame::Sunken);
   bevel1->resize(393, 73);
-  Label(this, "Label1", dialog_texts::kConfigTrans, 16, 20);
-  labTransClr_ = Label(this, "labTransClr", dialog_texts::kConfigSwatch, 85, 20);
+  Label(this, "Label1", texts::kConfigTrans, 16, 20);
+  labTransClr_ = Label(this, "labTransClr", texts::kConfigSwatch, 85, 20);
   ShowColour(labTransClr_, trans_);
-  auto* btnTrans = Place(this, "btnCfgTrans", 176, 16, new QPushButton(QString::fromUtf8(dialog_texts::kConfigCustom)));
+  auto* btnTrans = Place(this, "btnCfgTrans", 176, 16, new QPushButton(T(texts::kConfigCustom)));
   connect(btnTrans, &QPushButton::clicked, this, [this] { ChooseColour(trans_, labTransClr_); });
 
-  Label(this, "Label3", dialog_texts::kConfigInvert, 16, 52);
-  labInvertClr_ = Label(this, "labInvertClr", dialog_texts::kConfigSwatch, 84, 52);
+  Label(this, "Label3", texts::kConfigInvert, 16, 52);
+  labInvertClr_ = Label(this, "labInvertClr", texts::kConfigSwatch, 84, 52);
   ShowColour(labInvertClr_, invert_);
-  auto* btnInvert =
-      Place(this, "btnCfgInvert", 176, 48, new QPushButton(QString::fromUtf8(dialog_texts::kConfigCustom)));
+  auto* btnInvert = Place(this, "btnCfgInvert", 176, 48, new QPushButton(T(texts::kConfigCustom)));
   connect(btnInvert, &QPushButton::clicked, this, [this] { ChooseColour(invert_, labInvertClr_); });
 }
 
@@ -104,21 +102,20 @@ void TfrmConfig::BuildDefaultsRows(const ConfigValues& values) {
   bevel2->setFrameShape(QFrame::Box);
   bevel2->setFrameShadow(QFrame::Sunken);
   bevel2->resize(393, 81);
-  Label(this, "Label5", dialog_texts::kConfigSize, 16, 102);
+  Label(this, "Label5", texts::kConfigSize, 16, 102);
   updSize_ = Place(this, "updSize", 136, 100, new QSpinBox);
   updSize_->setRange(8, 96);
   updSize_->setValue(values.newImageSize);
-  Label(this, "Label6", dialog_texts::kConfigBpp, 16, 130);
+  Label(this, "Label6", texts::kConfigBpp, 16, 130);
   cmbBpp_ = Place(this, "cmbBpp", 136, 128, new QComboBox);
-  for (const char* item : dialog_texts::kConfigBppItems) cmbBpp_->addItem(QString::fromUtf8(item));
+  for (const char* item : texts::kConfigBppItems) cmbBpp_->addItem(T(item));
   cmbBpp_->setCurrentIndex(BppIndex(values.newImageBpp));
 }
 
 void TfrmConfig::BuildButtons() {
-  auto* btnDefault =
-      Place(this, "btnDefault", 8, 176, new QPushButton(QString::fromUtf8(dialog_texts::kConfigDefault)));
-  auto* btnSave = Place(this, "btnSave", 240, 176, new QPushButton(QString::fromUtf8(dialog_texts::kConfigSave)));
-  auto* btnCancel = Place(this, "btnCancel", 326, 176, new QPushButton(QString::fromUtf8(dialog_texts::kConfigCancel)));
+  auto* btnDefault = Place(this, "btnDefault", 8, 176, new QPushButton(T(texts::kConfigDefault)));
+  auto* btnSave = Place(this, "btnSave", 240, 176, new QPushButton(T(texts::kConfigSave)));
+  auto* btnCancel = Place(this, "btnCancel", 326, 176, new QPushButton(T(texts::kConfigCancel)));
   for (auto* button : {btnDefault, btnSave, btnCancel}) button->resize(75, 25);
   connect(btnDefault, &QPushButton::clicked, this, &TfrmConfig::btnDefaultClick);
   connect(btnSave, &QPushButton::clicked, this, &TfrmConfig::btnSaveClick);
@@ -140,7 +137,7 @@ void TfrmConfig::btnSaveClick() {
   settings_.RegWriteInt("ColorInvert", static_cast<int>(invert_ & 0xFFFFFF));
   settings_.RegWriteInt("DefaultIconSize", updSize_->value());
   settings_.RegWriteInt("DefaultIconBpp", BppOfIndex(cmbBpp_->currentIndex()));
-  if (message_) message_(this, QString::fromUtf8(dialog_texts::kConfigSaved));
+  if (message_) message_(this, T(texts::kConfigSaved));
   done(Saved);
 }
 
@@ -149,7 +146,7 @@ void TfrmConfig::btnDefaultClick() {
   settings_.RegWriteInt("ColorInvert", static_cast<int>(raster::Rgb(218, 109, 109)));
   settings_.RegWriteInt("DefaultIconSize", 48);
   settings_.RegWriteInt("DefaultIconBpp", 8);
-  if (message_) message_(this, QString::fromUtf8(dialog_texts::kConfigDefaulted));
+  if (message_) message_(this, T(texts::kConfigDefaulted));
   done(Defaulted);
 }
 

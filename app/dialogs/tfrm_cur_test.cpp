@@ -11,8 +11,8 @@
 #include <string>
 #include <system_error>
 
-#include "app/dialogs/dialog_texts.h"
 #include "app/dialogs/place_widget.h"
+#include "app/dialogs/qt_texts.h"
 #include "document/kv_icon.h"
 
 namespace pixmint::app::dialogs {
@@ -37,29 +37,25 @@ class ScribbleArea : public QWidget {
   TfrmCurTest& owner_;
 };
 
-QString U(const char* text) {
-  return QString::fromUtf8(text);
-}
-
 }  // namespace
 
 TfrmCurTest::TfrmCurTest(QWidget* parent, const CurTestRequest& request) : QDialog(parent), request_(request) {
   setObjectName(QStringLiteral("TfrmCurTest"));
-  setWindowTitle(U(dialog_texts::kCurTestCaption));
+  setWindowTitle(T(texts::kCurTestCaption));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(340, 200);
-  Place(this, "Label3", {8, 8, 110, 16}, new QLabel(U(dialog_texts::kCurTestHotSpot)));
-  Place(this, "Label1", {16, 34, 20, 16}, new QLabel(U(dialog_texts::kCurTestX)));
+  Place(this, "Label3", {8, 8, 110, 16}, new QLabel(T(texts::kCurTestHotSpot)));
+  Place(this, "Label1", {16, 34, 20, 16}, new QLabel(T(texts::kCurTestX)));
   updX_ = Place(this, "updX", {38, 30, 72, 22}, new QSpinBox);
-  Place(this, "Label2", {16, 62, 20, 16}, new QLabel(U(dialog_texts::kCurTestY)));
+  Place(this, "Label2", {16, 62, 20, 16}, new QLabel(T(texts::kCurTestY)));
   updY_ = Place(this, "updY", {38, 58, 72, 22}, new QSpinBox);
-  auto* button2 = Place(this, "Button2", {16, 96, 94, 25}, new QPushButton(U(dialog_texts::kCurTestTry)));
-  auto* button1 = Place(this, "Button1", {16, 128, 94, 25}, new QPushButton(U(dialog_texts::kCurTestClose)));
+  auto* button2 = Place(this, "Button2", {16, 96, 94, 25}, new QPushButton(T(texts::kCurTestTry)));
+  auto* button1 = Place(this, "Button1", {16, 128, 94, 25}, new QPushButton(T(texts::kCurTestClose)));
   auto* panel = Place(this, "Panel1", {124, 8, 204, 154}, new QFrame);
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   paintBox1_ = new ScribbleArea(*this, panel);
   paintBox1_->setGeometry(kAreaGeometry);
-  auto* hint = Place(this, "Label4", {8, 170, 324, 24}, new QLabel(U(dialog_texts::kCurTestHint)));
+  auto* hint = Place(this, "Label4", {8, 170, 324, 24}, new QLabel(T(texts::kCurTestHint)));
   hint->setWordWrap(true);
 
   // Limits first, then the current hot spot; the boxes write it back only

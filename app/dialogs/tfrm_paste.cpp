@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "app/dialogs/dialog_texts.h"
+#include "app/dialogs/qt_texts.h"
 #include "raster/grid.h"
 
 namespace pixmint::app {
@@ -44,25 +44,13 @@ class PictureBox : public QWidget {
   TfrmPaste& owner_;
 };
 
-Qt::CursorShape CursorForCode(int code) {
-  switch (code) {
-    case 5:
-    case 8:
-      return Qt::SizeFDiagCursor;
-    case 6:
-    case 7:
-      return Qt::SizeBDiagCursor;
-    case 1:
-    case 4:
-      return Qt::SizeVerCursor;
-    case 2:
-    case 3:
-      return Qt::SizeHorCursor;
-    case 0:
-      return Qt::SizeAllCursor;
-    default:
-      return Qt::ArrowCursor;
-  }
+Qt::CursorShape CursorForHandle(raster::FrameHandle handle) {
+  const raster::HandleEdges e = raster::EdgesOf(handle);
+  if (e.whole) return Qt::SizeAllCursor;
+  if (e.x != 0 && e.y != 0) return e.x == e.y ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor;
+  if (e.y != 0) return Qt::SizeVerCursor;
+  if (e.x != 0) return Qt::SizeHorCursor;
+  return Qt::ArrowCursor;
 }
 
 // The strips a frame and its handles cover, so that a drag repaints only them.
@@ -160,33 +148,33 @@ void TfrmPaste::BuildControls() {
   column->setFixedWidth(kColumnWidth);
   auto* stack = new QVBoxLayout(column);
   stack->setContentsMargins(0, 0, 0, 0);
-  auto* group = new QGroupBox(QString::fromUtf8(dialog_texts::kPasteGroup), column);
+  auto* group = new QGroupBox(T(texts::kPasteGroup), column);
   group->setObjectName(QStringLiteral("GroupBox1"));
   auto* form = new QFormLayout(group);
   updLeft_ = AddBox("updLeft", selection_.LeftRange());
   updTop_ = AddBox("updTop", selection_.TopRange());
   updWidth_ = AddBox("updWidth", selection_.WidthRange());
   updHeight_ = AddBox("updHeight", selection_.HeightRange());
-  form->addRow(QString::fromUtf8(dialog_texts::kPasteLeft), updLeft_);
-  form->addRow(QString::fromUtf8(dialog_texts::kPasteTop), updTop_);
-  form->addRow(QString::fromUtf8(dialog_texts::kPasteWidth), updWidth_);
-  form->addRow(QString::fromUtf8(dialog_texts::kPasteHeight), updHeight_);
+  form->addRow(T(texts::kPasteLeft), updLeft_);
+  form->addRow(T(texts::kPasteTop), updTop_);
+  form->addRow(T(texts::kPasteWidth), updWidth_);
+  form->addRow(T(texts::kPasteHeight), updHeight_);
   stack->addWidget(group);
 
-  auto* selectAll = new QPushButton(QString::fromUtf8(dialog_texts::kPasteSelectAll), column);
+  auto* selectAll = new QPushButton(T(texts::kPasteSelectAll), column);
   selectAll->setObjectName(QStringLiteral("btnSelectAll"));
   connect(selectAll, &QPushButton::clicked, this, &TfrmPaste::btnSelectAllClick);
   stack->addWidget(selectAll);
-  checkBox1_ = new QCheckBox(QString::fromUtf8(dialog_texts::kPasteStretch), column);
+  checkBox1_ = new QCheckBox(T(texts::kPasteStretch), column);
   checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
   checkBox1_->setChecked(true);
   stack->addWidget(checkBox1_);
   stack->addStretch(1);
-  auto* ok = new QPushButton(QString::fromUtf8(dialog_texts::kPasteOk), column);
+  auto* ok = new QPushButton(T(texts::kPasteOk), column);
   ok->setObjectName(QStringLiteral("btnOk"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &TfrmPaste::btnOkClick);
-  auto* cancel = new QPushButton(QString::fromUtf8(dialog_texts::kPasteCancel), column);
+  auto* cancel = new QPushButton(T(texts::kPasteCancel), column);
   cancel->setObjectName(QStringLiteral("btnCancel"));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   stack->addWidget(ok);
@@ -236,7 +224,7 @@ void TfrmPaste::PicturePress(QPoint p) {
 
 void TfrmPaste::PictureMove(QWidget& box, QPoint p) {
   if (!selection_.Dragging()) {
-    box.setCursor(CursorForCode(raster::HitTestFrame(selection_.Rect().Frame(), p.x(), p.y())));
+    box.setCursor(CursorForHandle(raster::HitTestFrame(selection_.Rect().Frame(), p.x(), p.y())));
     return;
   }
   const PasteRect before = selection_.Rect();
@@ -266,7 +254,7 @@ void TfrmPaste::btnOkClick() {
 std::optional<raster::Picture> RunPasteDialog(QWidget* mainWindow, raster::Picture picture, int imageWidth,
                                               int imageHeight) {
   TfrmPaste dialog(mainWindow, std::move(picture), imageWidth, imageHeight);
-  dialog.setWindowTitle(QString::fromUtf8(dialog_texts::kPasteCaption));
+  dialog.setWindowTitle(T(texts::kPasteCaption));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Result();
 }

@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "app/dialogs/dialog_texts.h"
 #include "app/dialogs/place_widget.h"
+#include "app/dialogs/qt_texts.h"
 
 namespace pixmint::app {
 
@@ -44,7 +44,7 @@ class PreviewBox : public QWidget {
 }  // namespace
 
 QFont DesignTextFont() {
-  const QString design = QString::fromUtf8(dialog_texts::kTextDesignFace);
+  const QString design = T(texts::kTextDesignFace);
   QString face = design;
   if (!QFontDatabase::hasFamily(design)) {
     const char* fallbacks[] = {"SimSun",         "Noto Sans CJK SC",   "Noto Serif CJK SC", "WenQuanYi Zen Hei",
@@ -93,20 +93,19 @@ raster::Picture RenderText(const QString& text, const TextFont& font) {
 
 TfrmText::TfrmText(QWidget* parent, raster::Colour colour) : QDialog(parent), font_(DesignTextFont()), colour_(colour) {
   setObjectName(QStringLiteral("TfrmText"));
-  setWindowTitle(QString::fromUtf8(dialog_texts::kTextCaption));
+  setWindowTitle(T(texts::kTextCaption));
   setFixedSize(305, 219);
-  auto* label1 = Place(this, "Label1", {9, 12, 40, 16}, new QLabel(QString::fromUtf8(dialog_texts::kTextLabel)));
+  auto* label1 = Place(this, "Label1", {9, 12, 40, 16}, new QLabel(T(texts::kTextLabel)));
   edit1_ = Place(this, "Edit1", {50, 8, 150, 22}, new QLineEdit);
   label1->setBuddy(edit1_);
-  auto* btnFont = Place(this, "btnFont", {208, 7, 88, 25}, new QPushButton(QString::fromUtf8(dialog_texts::kTextFont)));
-  Place(this, "Label2", {9, 38, 60, 16}, new QLabel(QString::fromUtf8(dialog_texts::kTextPreview)));
+  auto* btnFont = Place(this, "btnFont", {208, 7, 88, 25}, new QPushButton(T(texts::kTextFont)));
+  Place(this, "Label2", {9, 38, 60, 16}, new QLabel(T(texts::kTextPreview)));
   auto* panel = Place(this, "Panel1", {7, 56, kPreviewWidth + 4, kPreviewHeight + 4}, new QFrame);
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   paintBox1_ = new PreviewBox(*this, panel);
   paintBox1_->setGeometry(2, 2, kPreviewWidth, kPreviewHeight);
-  auto* ok = Place(this, "btnOk", {136, 186, 75, 25}, new QPushButton(QString::fromUtf8(dialog_texts::kTextOk)));
-  auto* cancel =
-      Place(this, "btnCancel", {221, 186, 75, 25}, new QPushButton(QString::fromUtf8(dialog_texts::kTextCancel)));
+  auto* ok = Place(this, "btnOk", {136, 186, 75, 25}, new QPushButton(T(texts::kTextOk)));
+  auto* cancel = Place(this, "btnCancel", {221, 186, 75, 25}, new QPushButton(T(texts::kTextCancel)));
   // Enter on any control is OK: no other button may take it.
   for (auto* button : {btnFont, ok, cancel}) button->setAutoDefault(false);
   ok->setDefault(true);

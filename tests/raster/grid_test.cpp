@@ -40,7 +40,7 @@ TEST(HitTestFrameTest, CodesFollowTheTestOrder) {
       {116, 100, 1}, {115, 100, 0}, {126, 104, 0}, {120, 180, 4}, {100, 140, 2}, {141, 136, 3}, {95, 120, 0},
       {94, 120, 9},  {145, 120, 0}, {146, 120, 9}, {120, 95, 0},  {120, 184, 4}, {120, 185, 9}, {120, 140, 0},
   };
-  for (const Case& c : cases) EXPECT_EQ(HitTestFrame(r, c.x, c.y), c.code) << c.x << "," << c.y;
+  for (const Case& c : cases) EXPECT_EQ(static_cast<int>(HitTestFrame(r, c.x, c.y)), c.code) << c.x << "," << c.y;
 }
 
 TEST(DrawSelectionFrameTest, DottedFrameInsideAndEightHandles) {

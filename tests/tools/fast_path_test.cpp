@@ -61,8 +61,11 @@ struct Side {
 
 using Factory = std::function<std::unique_ptr<TKvPaint>(Side&)>;
 
+// A tool built with settings; the selection tools work on the side's target,
+// and move/scale grabs it at grab.
 template <typename T>
-Factory Configured(int opacity, Colour colour, int p2, int p3, int p4, int p5) {
+Factory Configured(int opacity, ToolSettings settings, Point origin = {},
+                   raster::FrameHandle grab = raster::FrameHandle::kOutside) {
   return [=](Side& side) -> std::unique_ptr<TKvPaint> {
     std::unique_ptr<T> tool;
     if constexpr (std::is_same_v<T, TKvSpray>) {
@@ -70,8 +73,10 @@ Factory Configured(int opacity, Colour colour, int p2, int p3, int p4, int p5) {
     } else {
       tool = side.rig.Make<T>(opacity);
     }
-    tool->SetTarget(&side.target);
-    tool->SetValue(colour, p2, p3, p4, p5, 0);
+    ToolSettings withTarget = settings;
+    withTarget.target = &side.target;
+    tool->Configure(withTarget);
+    if constexpr (std::is_same_v<T, TKvMoveScale>) tool->Grab(origin, grab);
     return tool;
   };
 }
@@ -136,33 +141,36 @@ TEST(FastPath, FreehandToolsMatchTheFullRepaint) {
       for (bool trans : {false, true}) {
         SCOPED_TRACE(testing::Message() << "option " << option << " opacity " << opacity << " trans " << trans);
         const unsigned seed = static_cast<unsigned>(option * 100 + opacity + trans);
-        Twin pencil(Configured<TKvPencil>(opacity, Ink(trans), 0, 0, option + 1, 65536), seed);
-        pencil.StrokeBoth(Walk(pencil.Rng(), 30), 0);
-        const int brushWidths = ((2 * option + 3) << 16) | (option + 2);
-        Twin brush(Configured<TKvBrush>(opacity, Ink(trans), 0, 0, brushWidths, 65536), seed);
-        brush.StrokeBoth(Walk(brush.Rng(), 30), 0);
+        Twin pencil(Configured<TKvPencil>(opacity, Pen(Ink(trans), option + 1)), seed);
+        pencil.StrokeBoth(Walk(pencil.Rng(), 30), ShiftState::kNone);
+        Twin brush(Configured<TKvBrush>(opacity, Pen(Ink(trans), 2 * option + 3, option + 2)), seed);
+        brush.StrokeBoth(Walk(brush.Rng(), 30), ShiftState::kNone);
       }
     }
   }
   for (int width = 1; width <= 4; ++width) {  // a stroke that starts with a dot
-    Twin pencil(Configured<TKvPencil>(50, Ink(false), 0, 0, width, 65536), 7u + width);
-    pencil.StrokeBoth({{5, 5}, {5, 5}, {5, 5}, {9, 7}, {9, 7}, {2, 12}}, 0);
+    Twin pencil(Configured<TKvPencil>(50, Pen(Ink(false), width)), 7u + width);
+    pencil.StrokeBoth({{5, 5}, {5, 5}, {5, 5}, {9, 7}, {9, 7}, {2, 12}}, ShiftState::kNone);
   }
 }
 
 TEST(FastPath, ShapeToolsMatchTheFullRepaint) {
-  using Maker = Factory (*)(int, Colour, int, int, int, int);
+  using Maker = Factory (*)(int, ToolSettings, Point, raster::FrameHandle);
   const std::pair<const char*, Maker> shapes[] = {{"line", Configured<TKvLine>},
                                                   {"rect", Configured<TKvRectangle>},
                                                   {"rndrect", Configured<TKvRoundRect>},
                                                   {"ellipse", Configured<TKvEllipse>}};
-  const ShiftState shifts[] = {0, kShift, kAlt, kShift | kAlt};
+  const ShiftState shifts[] = {ShiftState::kNone, ShiftState::kShift, ShiftState::kAlt,
+                               ShiftState::kShift | ShiftState::kAlt};
   for (const auto& [name, maker] : shapes) {
     for (int variant = 0; variant < 5; ++variant) {  // widths 1..4, then filled
       for (int opacity : {1, 50, 99, 100, 0}) {      // 0: the transparent colour at 50
         SCOPED_TRACE(testing::Message() << name << " variant " << variant << " opacity " << opacity);
         const bool filled = variant == 4;
-        Twin twin(maker(opacity == 0 ? 50 : opacity, Ink(opacity == 0), 0, 10, filled ? 1 : variant + 1, filled),
+        ToolSettings settings = Pen(Ink(opacity == 0), filled ? 1 : variant + 1);
+        settings.filled = filled;
+        settings.cornerRadius = 5;
+        Twin twin(maker(opacity == 0 ? 50 : opacity, settings, {}, raster::FrameHandle::kOutside),
                   static_cast<unsigned>(variant * 31 + opacity));
         twin.StrokeBoth(Walk(twin.Rng(), 25), shifts[variant % 4]);
       }
@@ -174,10 +182,10 @@ TEST(FastPath, CurveStagesMatchTheFullRepaint) {
   for (int width = 1; width <= 4; ++width) {
     for (int opacity : {1, 50, 100}) {
       SCOPED_TRACE(testing::Message() << "width " << width << " opacity " << opacity);
-      Twin twin(Configured<TKvCurve>(opacity, Ink(false), 0, 0, width, 0), static_cast<unsigned>(width + opacity));
+      Twin twin(Configured<TKvCurve>(opacity, Pen(Ink(false), width)), static_cast<unsigned>(width + opacity));
       for (int stage = 0; stage < 6; ++stage) {
-        twin.Do([&](TKvPaint& t) { t.SetValue(Ink(false), 0, 0, width, stage % 3, 0); }, "stage");
-        twin.StrokeBoth(Walk(twin.Rng(), 12), 0);
+        twin.Do([&](TKvPaint& t) { static_cast<TKvCurve&>(t).SetStage(stage % 3); }, "stage");
+        twin.StrokeBoth(Walk(twin.Rng(), 12), ShiftState::kNone);
       }
     }
   }
@@ -187,9 +195,9 @@ TEST(FastPath, SprayMatchesTheFullRepaint) {
   for (int option = 0; option < 3; ++option) {
     for (int opacity : {1, 50, 99, 100}) {
       SCOPED_TRACE(testing::Message() << "option " << option << " opacity " << opacity);
-      Twin twin(Configured<TKvSpray>(opacity, Ink(false), 0, 0, 2 * option + 7, 0),
+      Twin twin(Configured<TKvSpray>(opacity, Pen(Ink(false), 2 * option + 7)),
                 static_cast<unsigned>(1234 + option + opacity));
-      twin.StrokeBoth(Walk(twin.Rng(), 12), 0, true);
+      twin.StrokeBoth(Walk(twin.Rng(), 12), ShiftState::kNone, true);
     }
   }
 }
@@ -198,13 +206,16 @@ TEST(FastPath, SelectionToolsMatchTheFullRepaint) {
   const Picture floating = pixmint::test::FromAscii({"rgb.", "tt#y", "bbrr", "#.#t"});
   for (int handle = 0; handle <= 8; ++handle) {
     SCOPED_TRACE(testing::Message() << "handle " << handle);
-    Twin twin(Configured<TKvMoveScale>(100, 0, 6, 5, 0, handle), static_cast<unsigned>(handle), floating);
-    twin.StrokeBoth(Walk(twin.Rng(), 30), 0);
+    Twin twin(Configured<TKvMoveScale>(100, {}, {6, 5}, static_cast<raster::FrameHandle>(handle)),
+              static_cast<unsigned>(handle), floating);
+    twin.StrokeBoth(Walk(twin.Rng(), 30), ShiftState::kNone);
   }
-  Twin marquee(Configured<TKvSelectBas>(100, 0, 0, 0, 0, 0), 5u);
-  marquee.StrokeBoth(Walk(marquee.Rng(), 20), 0);
-  Twin lasso(Configured<TKvSelectAdv>(100, 0, 0, 0, 0, kLassoResetCode), 6u);
-  for (Point p : std::vector<Point>{{2, 2}, {20, 3}, {15, 18}, {3, 2}}) lasso.StrokeBoth({p, {p.x + 1, p.y}, p}, 0);
+  Twin marquee(Configured<TKvSelectBas>(100, {}), 5u);
+  marquee.StrokeBoth(Walk(marquee.Rng(), 20), ShiftState::kNone);
+  Twin lasso(Configured<TKvSelectAdv>(100, {}), 6u);
+  lasso.Do([](TKvPaint& t) { static_cast<TKvSelectAdv&>(t).RestartOutline(); }, "restart");
+  for (Point p : std::vector<Point>{{2, 2}, {20, 3}, {15, 18}, {3, 2}})
+    lasso.StrokeBoth({p, {p.x + 1, p.y}, p}, ShiftState::kNone);
 }
 
 // A screen buffer of the wrong size (the window not laid out yet), zoom 0 and
@@ -214,12 +225,15 @@ TEST(FastPath, SelectionToolsMatchTheFullRepaint) {
 TEST(Robustness, OddScreensAndFarPointsStayInBounds) {
   const std::vector<Point> far{{3, 3}, {-5000, 5}, {5000, 4000}, {2, -7}, {3, 3}};
   const Colour c = Rgb(5, 5, 5);
-  const Factory tools[] = {
-      Configured<TKvPencil>(50, c, 0, 10, 7, 5),    Configured<TKvBrush>(50, c, 0, 10, (9 << 16) | 5, 5),
-      Configured<TKvLine>(50, c, 0, 10, 7, 5),      Configured<TKvCurve>(50, c, 0, 10, 7, 5),
-      Configured<TKvEllipse>(50, c, 0, 10, 7, 5),   Configured<TKvSpray>(50, c, 0, 10, 7, 5),
-      Configured<TKvMoveScale>(50, c, 0, 10, 7, 5), Configured<TKvSelectBas>(50, c, 0, 10, 7, 5),
-      Configured<TKvSelectAdv>(50, c, 0, 10, 7, 5)};
+  const Factory tools[] = {Configured<TKvPencil>(50, Pen(c, 7)),
+                           Configured<TKvBrush>(50, Pen(c, 9, 5)),
+                           Configured<TKvLine>(50, Pen(c, 7)),
+                           Configured<TKvCurve>(50, Pen(c, 7)),
+                           Configured<TKvEllipse>(50, Pen(c, 7)),
+                           Configured<TKvSpray>(50, Pen(c, 7)),
+                           Configured<TKvMoveScale>(50, Pen(c), {0, 10}, raster::FrameHandle::kTopLeft),
+                           Configured<TKvSelectBas>(50, {}),
+                           Configured<TKvSelectAdv>(50, {})};
   for (int zoom : {0, 1, 5}) {
     for (int screenSize : {0, 7}) {
       Side side;
@@ -232,7 +246,7 @@ TEST(Robustness, OddScreensAndFarPointsStayInBounds) {
         tool->OnTimerTick();
       }
       // A brush of width 0 and no rings.
-      Stroke(*Configured<TKvBrush>(50, c, 0, 10, 4, 0)(side), {{0, 0}});
+      Stroke(*Configured<TKvBrush>(50, Pen(c, 0, 0))(side), {{0, 0}});
     }
   }
 }

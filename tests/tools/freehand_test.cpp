@@ -22,7 +22,7 @@ TEST(Pencil, PaintsThePointsOfTheStrokeOnly) {
   } cases[] = {{{{2, 1}}, {"......", "..#...", "......"}}, {{{1, 1}, {3, 1}, {4, 1}}, {"......", ".####.", "......"}}};
   for (const auto& c : cases) {
     Rig rig(6, 3, 4);
-    auto pencil = rig.Tool<TKvPencil>(100, kBlack, 0, 0, 1, 65536);
+    auto pencil = rig.Tool<TKvPencil>(100, Pen(kBlack));
     Stroke(*pencil, c.points);
     EXPECT_TRUE(SamePicture(FromAscii(c.expected), rig.work)) << c.points.size() << " points";
   }
@@ -46,8 +46,8 @@ TEST(Pencil, OpacityBlendsOverThePictureAndTransparencyIsNeverBlended) {
                {true, 99, trans, trans}};
   for (const auto& c : cases) {
     Rig rig(4, 3, 3);
-    const std::unique_ptr<TKvPencil> tool = c.eraser ? rig.Tool<TKvEraser>(c.opacity, c.colour, 0, 0, 1, 65536)
-                                                     : rig.Tool<TKvPencil>(c.opacity, c.colour, 0, 0, 1, 65536);
+    const std::unique_ptr<TKvPencil> tool =
+        c.eraser ? rig.Tool<TKvEraser>(c.opacity, Pen(c.colour)) : rig.Tool<TKvPencil>(c.opacity, Pen(c.colour));
     Stroke(*tool, {{1, 1}, {2, 1}});
     SCOPED_TRACE(testing::Message() << (c.eraser ? "eraser" : "pencil") << " opacity " << c.opacity);
     for (int x : {1, 2}) EXPECT_EQ(rig.work.Pixel(x, 1), c.expected);
@@ -57,7 +57,7 @@ TEST(Pencil, OpacityBlendsOverThePictureAndTransparencyIsNeverBlended) {
 
 TEST(Pencil, ShowsTheCompositeEnlargedWithTheGrid) {
   Rig rig(2, 2, 3);
-  auto pencil = rig.Tool<TKvPencil>(100, kBlack, 0, 0, 1, 65536);
+  auto pencil = rig.Tool<TKvPencil>(100, Pen(kBlack));
   Stroke(*pencil, {{1, 0}});
   const raster::Colour grid = Rgb(192, 192, 192);
   EXPECT_EQ(rig.screen.Pixel(0, 0), grid);    // grid line start
@@ -69,11 +69,11 @@ TEST(Pencil, ShowsTheCompositeEnlargedWithTheGrid) {
 
 TEST(Pencil, StrokeStopsGrowingAtThePointLimit) {
   Rig rig(4, 4, 1);
-  auto pencil = rig.Tool<TKvPencil>(100, kBlack, 0, 0, 1, 65536);
-  pencil->OnMouseDown(0, 0, 0);
-  for (int i = 0; i < kMaxStrokePoints + 10; ++i) pencil->OnMouseMove(0, i % 2, 0);
+  auto pencil = rig.Tool<TKvPencil>(100, Pen(kBlack));
+  pencil->OnMouseDown(ShiftState::kNone, 0, 0);
+  for (int i = 0; i < kMaxStrokePoints + 10; ++i) pencil->OnMouseMove(ShiftState::kNone, i % 2, 0);
   EXPECT_EQ(pencil->PointCount, kMaxStrokePoints - 1);
-  pencil->OnMouseUp(0, 3, 3);
+  pencil->OnMouseUp(ShiftState::kNone, 3, 3);
   EXPECT_EQ(rig.work.Pixel(3, 3), Rgb(255, 255, 255));  // ignored like the moves before it
   EXPECT_EQ(rig.work.Pixel(1, 0), kBlack);
 }
@@ -93,7 +93,7 @@ int BrushValue(int paint, int under, int rings, int lastRing, int p) {
 TEST(Brush, RingsFadeOutwardAndTheOpacityHasAFloorOf20) {
   for (int opacity : {10, 20, 21, 50, 100}) {
     Rig rig(21, 9, 1);
-    auto brush = rig.Tool<TKvBrush>(opacity, kBlack, 0, 0, (3 << 16) | 2, 65536);  // widths 7, 5, 3
+    auto brush = rig.Tool<TKvBrush>(opacity, Pen(kBlack, 3, 2));  // widths 7, 5, 3
     Stroke(*brush, {{5, 4}, {15, 4}});
     const int p = std::max(opacity, 20);
     SCOPED_TRACE(testing::Message() << "opacity " << opacity);
@@ -103,7 +103,7 @@ TEST(Brush, RingsFadeOutwardAndTheOpacityHasAFloorOf20) {
     EXPECT_EQ(raster::Red(rig.work.Pixel(10, 8)), 255);                          // beyond
   }
   Rig rig(21, 9, 1, kBlack);  // transparency: only the widest ring, at full strength
-  auto brush = rig.Tool<TKvBrush>(30, raster::Markers().trans, 0, 0, (3 << 16) | 2, 65536);
+  auto brush = rig.Tool<TKvBrush>(30, Pen(raster::Markers().trans, 3, 2));
   Stroke(*brush, {{5, 4}, {15, 4}});
   for (int y : {4, 7}) EXPECT_EQ(rig.work.Pixel(10, y), raster::Markers().trans) << y;
   EXPECT_EQ(rig.work.Pixel(10, 8), kBlack);
@@ -128,9 +128,9 @@ TEST(Spray, BurstsPaintWithinTheRadiusOncePerTick) {
     SprayRandom random;
     random.Pin(5u + option);
     auto spray = rig.Make<TKvSpray>(50, random);
-    spray->SetValue(kBlack, 0, 0, 2 * option + 7, 0, 0);
+    spray->Configure(Pen(kBlack, 2 * option + 7));
     const int r = (2 * option + 7) / 2;
-    spray->OnMouseDown(0, 20, 20);
+    spray->OnMouseDown(ShiftState::kNone, 20, 20);
     EXPECT_TRUE(spray->TimerActive());
     int painted = 0;
     for (int tick = 1; tick <= 5; ++tick) {
@@ -148,14 +148,14 @@ TEST(Spray, BurstsPaintWithinTheRadiusOncePerTick) {
       EXPECT_GT(painted, 0) << "tick " << tick;
       EXPECT_LE(painted, 2 * r * 10 * tick);
     }
-    spray->OnMouseMove(0, 45, 20);
+    spray->OnMouseMove(ShiftState::kNone, 45, 20);
     for (int i = 0; i < 5; ++i) spray->OnTimerTick();
     int farDots = 0;
     for (int y = 0; y < 41; ++y) {
       for (int x = 35; x < 61; ++x) farDots += rig.work.Pixel(x, y) != Rgb(255, 255, 255);
     }
     EXPECT_GT(farDots, 0);
-    spray->OnMouseUp(0, 45, 20);
+    spray->OnMouseUp(ShiftState::kNone, 45, 20);
     EXPECT_FALSE(spray->TimerActive());
     const raster::Picture afterRelease = rig.work;
     spray->OnTimerTick();

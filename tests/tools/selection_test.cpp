@@ -23,6 +23,19 @@ Picture Numbered(int w, int h) {
   return p;
 }
 
+std::unique_ptr<TKvSelectAdv> LassoOn(Rig& rig, Picture* target) {
+  auto lasso = rig.Tool<TKvSelectAdv>(100, Selecting(target));
+  lasso->RestartOutline();
+  return lasso;
+}
+
+// Move/scale over a selection at origin, grabbed by handle (a frame code).
+std::unique_ptr<TKvMoveScale> MoverOn(Rig& rig, Picture* target, Point origin, int handle, int opacity = 100) {
+  auto mover = rig.Tool<TKvMoveScale>(opacity, Selecting(target));
+  mover->Grab(origin, static_cast<raster::FrameHandle>(handle));
+  return mover;
+}
+
 TEST(Fill, ActsAtTheReleasePointBlendsTwiceAt50AndNeverBlendsTransparency) {
   const raster::Colour trans = raster::Markers().trans;
   const raster::Colour black = Rgb(0, 0, 0);
@@ -35,9 +48,9 @@ TEST(Fill, ActsAtTheReleasePointBlendsTwiceAt50AndNeverBlendsTransparency) {
   for (const auto& c : cases) {
     Rig rig(4, 3, 2);
     rig.work = FromAscii({"..#r", "..#r", "..#r"});
-    auto fill = rig.Tool<TKvFill>(c.opacity, c.colour, 0, 0, 0, 0);
-    fill->OnMouseDown(0, 3, 0);  // pressed on red, released on white
-    fill->OnMouseUp(0, 0, 2);
+    auto fill = rig.Tool<TKvFill>(c.opacity, Pen(c.colour));
+    fill->OnMouseDown(ShiftState::kNone, 3, 0);  // pressed on red, released on white
+    fill->OnMouseUp(ShiftState::kNone, 0, 2);
     EXPECT_EQ(rig.work.Pixel(1, 1), c.expected) << c.opacity;
     EXPECT_EQ(rig.work.Pixel(0, 0), c.expected) << c.opacity;
     EXPECT_EQ(rig.work.Pixel(3, 1), Rgb(255, 0, 0));
@@ -49,7 +62,7 @@ TEST(Marquee, CopiesTheDraggedRectangleWhicheverWayItWasDragged) {
   Rig rig(12, 12, 4);
   rig.work = Numbered(12, 12);
   Picture target;
-  auto marquee = rig.Tool<TKvSelectBas>(100, 0, 0, 0, 0, 0, &target);
+  auto marquee = rig.Tool<TKvSelectBas>(100, Selecting(&target));
   Stroke(*marquee, {{10, 10}, {7, 5}, {4, 2}});
   EXPECT_EQ(marquee->Origin, (Point{4, 2}));
   ASSERT_EQ(target.Width(), 6);
@@ -71,7 +84,7 @@ TEST(Marquee, ClickOrLineSelectsNothingAndPartsBeyondThePictureAreTransparent) {
   for (const auto& c : cases) {
     Rig rig(4, 4, 2, Rgb(0, 0, 0));
     Picture target(5, 5);
-    auto marquee = rig.Tool<TKvSelectBas>(100, 0, 0, 0, 0, 0, &target);
+    auto marquee = rig.Tool<TKvSelectBas>(100, Selecting(&target));
     Stroke(*marquee, c.points);
     EXPECT_EQ(marquee->Origin, c.origin) << c.points.back().x << "," << c.points.back().y;
     EXPECT_TRUE(SamePicture(FromAscii(c.expected), target)) << c.points.back().x << "," << c.points.back().y;
@@ -80,16 +93,16 @@ TEST(Marquee, ClickOrLineSelectsNothingAndPartsBeyondThePictureAreTransparent) {
 
 // Clicks of one lasso outline: press and release at each point.
 void Click(TKvSelectAdv& lasso, Point p) {
-  lasso.OnMouseDown(0, p.x, p.y);
-  lasso.OnMouseMove(0, p.x, p.y);
-  lasso.OnMouseUp(0, p.x, p.y);
+  lasso.OnMouseDown(ShiftState::kNone, p.x, p.y);
+  lasso.OnMouseMove(ShiftState::kNone, p.x, p.y);
+  lasso.OnMouseUp(ShiftState::kNone, p.x, p.y);
 }
 
 TEST(Lasso, ClosesWithinOnePixelOfTheFirstVertexButNotAtTwo) {
   for (int offset : {0, 1, 2}) {
     Rig rig(12, 12, 3, Rgb(0, 0, 255));
     Picture target;
-    auto lasso = rig.Tool<TKvSelectAdv>(100, 0, 0, 0, 0, kLassoResetCode, &target);
+    auto lasso = LassoOn(rig, &target);
     for (Point p : {Point{1, 1}, Point{9, 1}, Point{1, 9}}) Click(*lasso, p);
     EXPECT_EQ(lasso->StateFlag, 0);
     Click(*lasso, {1 + offset, 1 - (offset > 0 ? 1 : 0)});
@@ -104,18 +117,18 @@ TEST(Lasso, ClosesWithinOnePixelOfTheFirstVertexButNotAtTwo) {
     ASSERT_EQ(target.Height(), 8);
     EXPECT_EQ(target.Pixel(1, 1), Rgb(0, 0, 255));           // inside the triangle
     EXPECT_EQ(target.Pixel(7, 7), raster::Markers().trans);  // outside it
-    lasso->OnMouseDown(0, 5, 5);                             // a closed outline ignores clicks
+    lasso->OnMouseDown(ShiftState::kNone, 5, 5);             // a closed outline ignores clicks
     EXPECT_EQ(lasso->VertexCount, 3);
   }
 }
 
-TEST(Lasso, ResetCodeStartsANewOutline) {
+TEST(Lasso, RestartStartsANewOutline) {
   Rig rig(8, 8, 2);
-  auto lasso = rig.Tool<TKvSelectAdv>(100, 0, 0, 0, 0, kLassoResetCode);
+  auto lasso = LassoOn(rig, nullptr);
   Click(*lasso, {1, 1});
   Click(*lasso, {5, 1});
   EXPECT_EQ(lasso->VertexCount, 1);
-  lasso->SetValue(0, 0, 0, 0, kLassoResetCode, 0);
+  lasso->RestartOutline();
   Click(*lasso, {2, 2});
   EXPECT_EQ(lasso->VertexCount, 0);
   EXPECT_EQ(lasso->Vertices[0], (Point{2, 2}));
@@ -123,8 +136,8 @@ TEST(Lasso, ResetCodeStartsANewOutline) {
 
 TEST(Lasso, StopsAddingVerticesAtTheLimit) {
   Rig rig(4, 4, 1);
-  auto lasso = rig.Tool<TKvSelectAdv>(100, 0, 0, 0, 0, kLassoResetCode);
-  for (int i = 0; i < kMaxLassoVertices + 5; ++i) lasso->OnMouseDown(0, 3, i % 3);
+  auto lasso = LassoOn(rig, nullptr);
+  for (int i = 0; i < kMaxLassoVertices + 5; ++i) lasso->OnMouseDown(ShiftState::kNone, 3, i % 3);
   EXPECT_EQ(lasso->VertexCount, kMaxLassoVertices - 1);
   EXPECT_EQ(lasso->Vertices.size(), static_cast<std::size_t>(kMaxLassoVertices));
 }
@@ -132,7 +145,7 @@ TEST(Lasso, StopsAddingVerticesAtTheLimit) {
 // The selection is 10 x 8 at (5, 4). The last two grab the right edge 4
 // pixels beyond it: the selection never collapses, and what remains stays.
 TEST(MoveScale, EveryHandleMovesItsEdgesAndStopsThreePixelsShort) {
-  constexpr int kOut = kHandleOutside;
+  constexpr int kOut = 9;
   const struct {
     int handle;
     Point press;
@@ -154,7 +167,7 @@ TEST(MoveScale, EveryHandleMovesItsEdgesAndStopsThreePixelsShort) {
   for (const auto& c : cases) {
     Rig rig(24, 20, 2);
     Picture target = Numbered(10, 8);
-    auto tool = rig.Tool<TKvMoveScale>(50, 0, 5, 4, 0, c.handle, &target);
+    auto tool = MoverOn(rig, &target, {5, 4}, c.handle, 50);
     const Picture screen = rig.screen;
     Stroke(*tool, {c.press, c.move});
     SCOPED_TRACE(testing::Message() << "handle " << c.handle << " to " << c.move.x << "," << c.move.y);
@@ -162,22 +175,22 @@ TEST(MoveScale, EveryHandleMovesItsEdgesAndStopsThreePixelsShort) {
     EXPECT_EQ(target.Width(), c.w);
     EXPECT_EQ(target.Height(), c.h);
     EXPECT_TRUE(rig.work == Picture(24, 20, Rgb(255, 255, 255)));  // only a merge changes the picture
-    EXPECT_EQ(screen == rig.screen, c.handle == kHandleOutside);   // the outside handle does nothing
+    EXPECT_EQ(screen == rig.screen, c.handle == kOut);             // the outside handle does nothing
   }
 }
 
 TEST(MoveScale, StretchesFromThePictureOfThePress) {
   Rig rig(40, 30, 1);
   Picture target = Numbered(10, 8);
-  auto tool = rig.Tool<TKvMoveScale>(100, 0, 2, 2, 0, 8, &target);
-  tool->OnMouseDown(0, 12, 10);
-  tool->OnMouseMove(0, 32, 10);  // 30 wide
+  auto tool = MoverOn(rig, &target, {2, 2}, 8);
+  tool->OnMouseDown(ShiftState::kNone, 12, 10);
+  tool->OnMouseMove(ShiftState::kNone, 32, 10);  // 30 wide
   EXPECT_EQ(target.Width(), 30);
   EXPECT_EQ(target.Pixel(2, 0), Numbered(10, 8).Pixel(0, 0));
-  tool->OnMouseMove(0, 5, 4);  // refused: too close to the other edges
-  tool->OnMouseMove(0, 9, 7);  // 7 x 5
-  tool->OnMouseMove(0, 12, 10);
-  tool->OnMouseUp(0, 12, 10);
+  tool->OnMouseMove(ShiftState::kNone, 5, 4);  // refused: too close to the other edges
+  tool->OnMouseMove(ShiftState::kNone, 9, 7);  // 7 x 5
+  tool->OnMouseMove(ShiftState::kNone, 12, 10);
+  tool->OnMouseUp(ShiftState::kNone, 12, 10);
   EXPECT_TRUE(SamePicture(Numbered(10, 8), target));
   EXPECT_TRUE(tool->PressCopy.Empty());
 }
@@ -185,7 +198,7 @@ TEST(MoveScale, StretchesFromThePictureOfThePress) {
 TEST(MoveScale, ShowsTheSelectionOverThePictureWithItsTransparency) {
   Rig rig(6, 6, 8, Rgb(0, 0, 255));
   Picture target = FromAscii({"rt", "tr"});
-  auto tool = rig.Tool<TKvMoveScale>(100, 0, 1, 1, 0, 0, &target);
+  auto tool = MoverOn(rig, &target, {1, 1}, 0);
   Stroke(*tool, {{1, 1}, {3, 3}});
   EXPECT_EQ(rig.screen.Pixel(28, 30), Rgb(255, 0, 0));
   EXPECT_EQ(rig.screen.Pixel(36, 30), Rgb(0, 0, 255));  // see-through

@@ -23,15 +23,15 @@ struct StrokeCase {
 
 TEST(Line, PaintsBothEndsClipsAndIgnoresKeys) {
   const StrokeCase cases[] = {
-      {"plain", 0, {{1, 1}, {3, 2}, {4, 1}}, {"......", ".####.", "......"}},
-      {"shift", kShift, {{1, 1}, {3, 2}, {4, 1}}, {"......", ".####.", "......"}},
-      {"alt", kAlt, {{1, 1}, {3, 2}, {4, 1}}, {"......", ".####.", "......"}},
-      {"click", 0, {{1, 1}}, {"......", ".#....", "......"}},
-      {"clipped", 0, {{1, 0}, {-50, 0}}, {"##....", "......", "......"}},
+      {"plain", ShiftState::kNone, {{1, 1}, {3, 2}, {4, 1}}, {"......", ".####.", "......"}},
+      {"shift", ShiftState::kShift, {{1, 1}, {3, 2}, {4, 1}}, {"......", ".####.", "......"}},
+      {"alt", ShiftState::kAlt, {{1, 1}, {3, 2}, {4, 1}}, {"......", ".####.", "......"}},
+      {"click", ShiftState::kNone, {{1, 1}}, {"......", ".#....", "......"}},
+      {"clipped", ShiftState::kNone, {{1, 0}, {-50, 0}}, {"##....", "......", "......"}},
   };
   for (const StrokeCase& c : cases) {
     Rig rig(6, 3, 2);
-    auto line = rig.Tool<TKvLine>(100, kBlack, 0, 0, 1, 0);
+    auto line = rig.Tool<TKvLine>(100, Pen(kBlack));
     Stroke(*line, c.points, c.shift);
     EXPECT_TRUE(SamePicture(FromAscii(c.expected), rig.work)) << c.name;
   }
@@ -39,18 +39,27 @@ TEST(Line, PaintsBothEndsClipsAndIgnoresKeys) {
 
 TEST(Rectangle, ShiftMakesSquaresAndAltCentresOnThePress) {
   const StrokeCase cases[] = {
-      {"plain", 0, {{1, 1}, {4, 4}}, {"........", ".###....", ".#.#....", ".###....", "........", "........"}},
+      {"plain",
+       ShiftState::kNone,
+       {{1, 1}, {4, 4}},
+       {"........", ".###....", ".#.#....", ".###....", "........", "........"}},
       // Shift toward the lower left: d = 3 to the left and 3 down.
-      {"shift", kShift, {{5, 1}, {2, 2}}, {"........", "..###...", "..#.#...", "..###...", "........", "........"}},
-      {"alt", kAlt, {{3, 2}, {5, 4}}, {".####...", ".#..#...", ".#..#...", ".####...", "........", "........"}},
+      {"shift",
+       ShiftState::kShift,
+       {{5, 1}, {2, 2}},
+       {"........", "..###...", "..#.#...", "..###...", "........", "........"}},
+      {"alt",
+       ShiftState::kAlt,
+       {{3, 2}, {5, 4}},
+       {".####...", ".#..#...", ".#..#...", ".####...", "........", "........"}},
       {"shift+alt",
-       kShift | kAlt,
+       ShiftState::kShift | ShiftState::kAlt,
        {{3, 3}, {5, 1}},
        {"........", ".####...", ".#..#...", ".#..#...", ".####...", "........"}},
   };
   for (const StrokeCase& c : cases) {
     Rig rig(8, 6, 1);
-    auto rect = rig.Tool<TKvRectangle>(100, kBlack, 0, 0, 1, 0);
+    auto rect = rig.Tool<TKvRectangle>(100, Pen(kBlack));
     Stroke(*rect, c.points, c.shift);
     EXPECT_TRUE(SamePicture(FromAscii(c.expected), rig.work)) << c.name;
   }
@@ -58,18 +67,18 @@ TEST(Rectangle, ShiftMakesSquaresAndAltCentresOnThePress) {
 
 TEST(Rectangle, ShiftOnTheAnchorRowKeepsThePreviousSquare) {
   Rig rig(8, 8, 1);
-  auto rect = rig.Tool<TKvRectangle>(100, kBlack, 0, 0, 1, 0);
-  rect->OnMouseDown(kShift, 2, 2);
-  rect->OnMouseMove(kShift, 5, 4);
+  auto rect = rig.Tool<TKvRectangle>(100, Pen(kBlack));
+  rect->OnMouseDown(ShiftState::kShift, 2, 2);
+  rect->OnMouseMove(ShiftState::kShift, 5, 4);
   EXPECT_EQ(rect->CurPoint, (Point{5, 5}));
-  rect->OnMouseMove(kShift, 7, 2);
+  rect->OnMouseMove(ShiftState::kShift, 7, 2);
   EXPECT_EQ(rect->CurPoint, (Point{5, 5}));
 }
 
 TEST(Rectangle, OutlineKeepsThePictureInsideAndFilledPaintsIt) {
   for (int filled : {0, 1}) {
     Rig rig(5, 5, 1, Rgb(255, 0, 0));
-    auto rect = rig.Tool<TKvRectangle>(100, kBlack, 0, 0, 1, filled);
+    auto rect = rig.Tool<TKvRectangle>(100, FilledShape(kBlack, filled != 0));
     Stroke(*rect, {{0, 0}, {5, 5}});
     const raster::Picture expected =
         filled ? raster::Picture(5, 5, kBlack) : FromAscii({"#####", "#rrr#", "#rrr#", "#rrr#", "#####"});
@@ -82,7 +91,8 @@ TEST(Curve, StagesReplaceThePreviewAndTheFourthPressStartsOver) {
   Rig rig(12, 12, 2);
   auto curve = rig.Make<TKvCurve>(100);
   auto press = [&](int stage, Point a, Point b) {
-    curve->SetValue(kBlack, 0, 0, 1, stage, 0);
+    curve->Configure(Pen(kBlack));
+    curve->SetStage(stage);
     Stroke(*curve, {a, b});
   };
   press(0, {1, 10}, {10, 10});

@@ -25,19 +25,36 @@ struct Rig {
   std::unique_ptr<T> Make(int opacity, Extra&... extra) {
     return std::make_unique<T>(work, screen, width, height, zoom, opacity, extra...);
   }
-  // A tool with its values (and selection picture) already given.
+  // A tool with its settings already given.
   template <typename T>
-  std::unique_ptr<T> Tool(int opacity, raster::Colour c, int p2, int p3, int p4, int p5,
-                          raster::Picture* target = nullptr) {
+  std::unique_ptr<T> Tool(int opacity, const ToolSettings& settings) {
     auto tool = Make<T>(opacity);
-    if (target != nullptr) tool->SetTarget(target);
-    tool->SetValue(c, p2, p3, p4, p5, 0);
+    tool->Configure(settings);
     return tool;
   }
 };
 
+// Settings of a pen in colour c: width, and for the brush its rings.
+inline ToolSettings Pen(raster::Colour c, int width = 1, int rings = 0) {
+  ToolSettings s;
+  s.colour = c;
+  s.width = width;
+  s.rings = rings;
+  return s;
+}
+inline ToolSettings FilledShape(raster::Colour c, bool filled = true) {
+  ToolSettings s = Pen(c);
+  s.filled = filled;
+  return s;
+}
+inline ToolSettings Selecting(raster::Picture* target) {
+  ToolSettings s;
+  s.target = target;
+  return s;
+}
+
 // Press, moves through the points, release at the last one.
-inline void Stroke(TKvPaint& tool, const std::vector<raster::Point>& points, ShiftState shift = 0) {
+inline void Stroke(TKvPaint& tool, const std::vector<raster::Point>& points, ShiftState shift = ShiftState::kNone) {
   tool.OnMouseDown(shift, points.front().x, points.front().y);
   for (std::size_t i = 1; i < points.size(); ++i) tool.OnMouseMove(shift, points[i].x, points[i].y);
   tool.OnMouseUp(shift, points.back().x, points.back().y);
@@ -75,7 +92,6 @@ class FakeHost : public ToolHost {
   raster::Picture& FloatPicture() override { return floatPicture; }
   int Zoom() const override { return zoom; }
   raster::Colour ForeColor() const override { return fore; }
-  raster::Point FloatOrigin() const override { return floatOrigin; }
   bool AlphaMode() const override { return alphaMode; }
   bool HasImage() const override { return hasImage; }
   void SetCanvasCursor(ToolCursor c) override { cursor = c; }
@@ -91,7 +107,6 @@ class FakeHost : public ToolHost {
   raster::Picture floatPicture;
   int zoom;
   raster::Colour fore = raster::Rgb(10, 20, 30);
-  raster::Point floatOrigin;
   bool alphaMode = false;
   bool hasImage = true;
   bool textAnswer = false;

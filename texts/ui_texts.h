@@ -1,0 +1,255 @@
+#pragma once
+
+#include "texts/texts.h"
+
+// Every text the user sees, in one place: the window, the dialogs and the
+// editor's messages. Each is the source text a translation is keyed by (show
+// it through Tr()); placeholders %1, %2 are filled in by Format().
+namespace pixmint::texts {
+
+inline constexpr const char* kAppTitle = "Kavoltrix Pixmint";
+inline constexpr const char* kCaption = "Kavoltrix Pixmint 3.0";
+inline constexpr const char* kUntitledIcon = QT_TRANSLATE_NOOP("pixmint", "无标题(图标)");
+inline constexpr const char* kDepthLine1 = QT_TRANSLATE_NOOP("pixmint", "Pixmint 必须工作在真彩色的显示模式下.");
+inline constexpr const char* kDepthLine2 =
+    QT_TRANSLATE_NOOP("pixmint", "请设置显示模式为 16 位真彩或更高并重启 Pixmint.");
+inline constexpr const char* kOk = QT_TRANSLATE_NOOP("pixmint", "确定");
+inline constexpr const char* kYes = QT_TRANSLATE_NOOP("pixmint", "是(&Y)");
+inline constexpr const char* kNo = QT_TRANSLATE_NOOP("pixmint", "否(&N)");
+inline constexpr const char* kCancel = QT_TRANSLATE_NOOP("pixmint", "取消");
+inline constexpr const char* kConfirm = QT_TRANSLATE_NOOP("pixmint", "确认");
+inline constexpr const char* kError = QT_TRANSLATE_NOOP("pixmint", "错误");
+
+// Tool bar hints (the trailing blank of the delete hint is intended).
+inline constexpr const char* kHintNew = QT_TRANSLATE_NOOP("pixmint", "新建图标 (Ctrl + N)");
+inline constexpr const char* kHintOpen = QT_TRANSLATE_NOOP("pixmint", "打开图标 (Ctrl + O)");
+inline constexpr const char* kHintSave = QT_TRANSLATE_NOOP("pixmint", "保存图标 (Ctrl + S)");
+inline constexpr const char* kHintUndo = QT_TRANSLATE_NOOP("pixmint", "撤销 (Ctrl + Z)");
+inline constexpr const char* kHintRedo = QT_TRANSLATE_NOOP("pixmint", "重做 (Ctrl + Y)");
+inline constexpr const char* kHintCut = QT_TRANSLATE_NOOP("pixmint", "剪切 (Ctrl + X)");
+inline constexpr const char* kHintCopy = QT_TRANSLATE_NOOP("pixmint", "复制 (Ctrl + C)");
+inline constexpr const char* kHintPaste = QT_TRANSLATE_NOOP("pixmint", "粘贴 (Ctrl + V)");
+inline constexpr const char* kHintClear = QT_TRANSLATE_NOOP("pixmint", "删除选择区 (Del) ");
+inline constexpr const char* kHintRoomIn = QT_TRANSLATE_NOOP("pixmint", "放大 (Num +)");
+inline constexpr const char* kHintRoomAuto = QT_TRANSLATE_NOOP("pixmint", "自动缩放 (Num *)");
+inline constexpr const char* kHintRoomOut = QT_TRANSLATE_NOOP("pixmint", "缩小 (Num -)");
+inline constexpr const char* kHintModeRgb = QT_TRANSLATE_NOOP("pixmint", "RGB 模式");
+inline constexpr const char* kHintModeAlpha = QT_TRANSLATE_NOOP("pixmint", "Alpha 模式 (适合 32 位图标)");
+inline constexpr const char* kHintExeDll = QT_TRANSLATE_NOOP("pixmint", "提取/替换 EXE 图标");
+inline constexpr const char* kHintPicToIco = QT_TRANSLATE_NOOP("pixmint", "转换图像为图标");
+inline constexpr const char* kHintHelp = QT_TRANSLATE_NOOP("pixmint", "帮助 (F1)");
+inline constexpr const char* kHintWebsite = QT_TRANSLATE_NOOP("pixmint", "Pixmint 在 Web");
+
+// Menus.
+inline constexpr const char* kMenuFile = QT_TRANSLATE_NOOP("pixmint", "文件(&F)");
+inline constexpr const char* kMenuEdit = QT_TRANSLATE_NOOP("pixmint", "编辑(&E)");
+inline constexpr const char* kMenuView = QT_TRANSLATE_NOOP("pixmint", "视图(&V)");
+inline constexpr const char* kMenuImage = QT_TRANSLATE_NOOP("pixmint", "图像(&I)");
+inline constexpr const char* kMenuEffects = QT_TRANSLATE_NOOP("pixmint", "特效(&C)");
+inline constexpr const char* kMenuTools = QT_TRANSLATE_NOOP("pixmint", "工具(&T)");
+inline constexpr const char* kMenuHelp = QT_TRANSLATE_NOOP("pixmint", "帮助(&H)");
+inline constexpr const char* kFileNew = QT_TRANSLATE_NOOP("pixmint", "新建...");
+inline constexpr const char* kFileNewIcon = QT_TRANSLATE_NOOP("pixmint", "图标");
+inline constexpr const char* kFileNewCursor = QT_TRANSLATE_NOOP("pixmint", "指针");
+inline constexpr const char* kFileOpen = QT_TRANSLATE_NOOP("pixmint", "打开");
+inline constexpr const char* kFileSave = QT_TRANSLATE_NOOP("pixmint", "保存");
+inline constexpr const char* kFileSaveAs = QT_TRANSLATE_NOOP("pixmint", "另存为...");
+inline constexpr const char* kSettings = QT_TRANSLATE_NOOP("pixmint", "设置...");
+inline constexpr const char* kFileExit = QT_TRANSLATE_NOOP("pixmint", "退出(&X)");
+inline constexpr const char* kEditUndo = QT_TRANSLATE_NOOP("pixmint", "撤销");
+inline constexpr const char* kEditRedo = QT_TRANSLATE_NOOP("pixmint", "重做");
+inline constexpr const char* kEditCopy = QT_TRANSLATE_NOOP("pixmint", "复制");
+inline constexpr const char* kEditCut = QT_TRANSLATE_NOOP("pixmint", "剪切");
+inline constexpr const char* kEditPaste = QT_TRANSLATE_NOOP("pixmint", "粘贴");
+inline constexpr const char* kEditDel = QT_TRANSLATE_NOOP("pixmint", "删除选择区");
+inline constexpr const char* kEditSelectAll = QT_TRANSLATE_NOOP("pixmint", "全选");
+inline constexpr const char* kViewRoomIn = QT_TRANSLATE_NOOP("pixmint", "放大");
+inline constexpr const char* kViewRoomOut = QT_TRANSLATE_NOOP("pixmint", "缩小");
+inline constexpr const char* kViewRoomAuto = QT_TRANSLATE_NOOP("pixmint", "自动缩放");
+inline constexpr const char* kImageNew = QT_TRANSLATE_NOOP("pixmint", "新的图像");
+inline constexpr const char* kImageDel = QT_TRANSLATE_NOOP("pixmint", "删除图像");
+inline constexpr const char* kImageDup = QT_TRANSLATE_NOOP("pixmint", "复制图像");
+inline constexpr const char* kImageConv = QT_TRANSLATE_NOOP("pixmint", "转换图像格式");
+inline constexpr const char* kImageAlpha = QT_TRANSLATE_NOOP("pixmint", "Alpha 模式 (针对 32 位)");
+inline constexpr const char* kImageRgb = QT_TRANSLATE_NOOP("pixmint", "RGB 模式");
+inline constexpr const char* kEffectFlipHor = QT_TRANSLATE_NOOP("pixmint", "水平翻转");
+inline constexpr const char* kEffectFlipVer = QT_TRANSLATE_NOOP("pixmint", "垂直翻转");
+inline constexpr const char* kEffectRotateArb = QT_TRANSLATE_NOOP("pixmint", "任意旋转");
+inline constexpr const char* kEffectRotate90 = QT_TRANSLATE_NOOP("pixmint", "向右旋转 90 度");
+inline constexpr const char* kEffectRotate270 = QT_TRANSLATE_NOOP("pixmint", "向左旋转 90 度");
+inline constexpr const char* kEffectRotate180 = QT_TRANSLATE_NOOP("pixmint", "旋转 180 度");
+inline constexpr const char* kToolExtract = QT_TRANSLATE_NOOP("pixmint", "提取/替换 EXE 图标");
+inline constexpr const char* kToolPicToIco = QT_TRANSLATE_NOOP("pixmint", "转换图片为图标");
+inline constexpr const char* kToolHotSpot = QT_TRANSLATE_NOOP("pixmint", "设置指针热点");
+inline constexpr const char* kHelpCont = QT_TRANSLATE_NOOP("pixmint", "内容");
+inline constexpr const char* kHelpWeb = QT_TRANSLATE_NOOP("pixmint", "Pixmint 在 Web");
+inline constexpr const char* kHelpEmail = QT_TRANSLATE_NOOP("pixmint", "写信给我们");
+inline constexpr const char* kHelpAbout = QT_TRANSLATE_NOOP("pixmint", "关于");
+
+// Canvas and image-list pop-up menus.
+inline constexpr const char* kPmuCut = QT_TRANSLATE_NOOP("pixmint", "剪切");
+inline constexpr const char* kPmuCopy = QT_TRANSLATE_NOOP("pixmint", "复制");
+inline constexpr const char* kPmuPaste = QT_TRANSLATE_NOOP("pixmint", "粘贴");
+inline constexpr const char* kPmuDelete = QT_TRANSLATE_NOOP("pixmint", "删除");
+inline constexpr const char* kPmuSelectAll = QT_TRANSLATE_NOOP("pixmint", "全选");
+inline constexpr const char* kPmuMerge = QT_TRANSLATE_NOOP("pixmint", "合并向下");
+inline constexpr const char* kPmuImageAdd = QT_TRANSLATE_NOOP("pixmint", "添加图像");
+inline constexpr const char* kPmuImageDel = QT_TRANSLATE_NOOP("pixmint", "删除图像");
+inline constexpr const char* kPmuImageConv = QT_TRANSLATE_NOOP("pixmint", "转换图像格式");
+inline constexpr const char* kPmuImageDup = QT_TRANSLATE_NOOP("pixmint", "复制图像");
+
+// The angle box of the free rotation.
+inline constexpr const char* kRotateCaption = QT_TRANSLATE_NOOP("pixmint", "任意旋转");
+inline constexpr const char* kRotatePrompt = QT_TRANSLATE_NOOP("pixmint", "度数 (0-360)");
+inline constexpr const char* kRotateInitial = "45";
+
+// Tool palette.
+inline constexpr const char* kHintToolOption = QT_TRANSLATE_NOOP("pixmint", "工具选项");
+inline constexpr const char* kHintOpacity = QT_TRANSLATE_NOOP("pixmint", "不透明");
+inline constexpr const char* kOpacityLabel = QT_TRANSLATE_NOOP("pixmint", "不透明:");
+
+// Colour panel.
+inline constexpr const char* kHintFore = QT_TRANSLATE_NOOP("pixmint", "前景颜色");
+inline constexpr const char* kHintBack = QT_TRANSLATE_NOOP("pixmint", "背景颜色");
+inline constexpr const char* kHintClrDefault = QT_TRANSLATE_NOOP("pixmint", "默认前景/背景颜色");
+inline constexpr const char* kHintClrInvert = QT_TRANSLATE_NOOP("pixmint", "反向颜色 (针对指针)");
+inline constexpr const char* kHintClrTrans = QT_TRANSLATE_NOOP("pixmint", "透明颜色");
+
+// Image panel.
+inline constexpr const char* kPreviewLabel = QT_TRANSLATE_NOOP("pixmint", "当前图像预览:");
+inline constexpr const char* kImageCountInitial = QT_TRANSLATE_NOOP("pixmint", "分支图像数量:");
+inline constexpr const char* kImageCountPrefix = QT_TRANSLATE_NOOP("pixmint", "分支图像的数量:  ");
+inline constexpr const char* kHintImageAdd = QT_TRANSLATE_NOOP("pixmint", "添加新的图像");
+inline constexpr const char* kHintImageDel = QT_TRANSLATE_NOOP("pixmint", "删除图像");
+inline constexpr const char* kHintChangeFmt = QT_TRANSLATE_NOOP("pixmint", "转换图像格式");
+inline constexpr const char* kHintDuplicate = QT_TRANSLATE_NOOP("pixmint", "复制图像");
+inline constexpr const char* kDepthSuffix = QT_TRANSLATE_NOOP("pixmint", " 位 ");
+
+// The new-image dialog.
+inline constexpr const char* kNewSizeGroup = QT_TRANSLATE_NOOP("pixmint", "大小 ");
+inline constexpr const char* kSiz16 = QT_TRANSLATE_NOOP("pixmint", "16 x 16 (小图标)");
+inline constexpr const char* kSiz24 = QT_TRANSLATE_NOOP("pixmint", "24 x 24 (小图标)");
+inline constexpr const char* kSiz32 = QT_TRANSLATE_NOOP("pixmint", "32 x 32 (标准图标)");
+inline constexpr const char* kSiz48 = QT_TRANSLATE_NOOP("pixmint", "48 x 48 (标准 XP 图标)");
+inline constexpr const char* kSizCustom = QT_TRANSLATE_NOOP("pixmint", "定制 ");
+inline constexpr const char* kCustomGroup = QT_TRANSLATE_NOOP("pixmint", "定制大小 ");
+inline constexpr const char* kWidth = QT_TRANSLATE_NOOP("pixmint", "宽");
+inline constexpr const char* kHeight = QT_TRANSLATE_NOOP("pixmint", "高");
+inline constexpr const char* kQuadrate = QT_TRANSLATE_NOOP("pixmint", "正方形");
+inline constexpr const char* kColourGroup = QT_TRANSLATE_NOOP("pixmint", "色彩 ");
+inline constexpr const char* kClr1 = QT_TRANSLATE_NOOP("pixmint", "单色 (2 色)");
+inline constexpr const char* kClr4 = QT_TRANSLATE_NOOP("pixmint", "4 位 (16 色)");
+inline constexpr const char* kClr8 = QT_TRANSLATE_NOOP("pixmint", "8 位 (256 色)");
+inline constexpr const char* kClr16 = QT_TRANSLATE_NOOP("pixmint", "16 位 (高彩色)");
+inline constexpr const char* kClr24 = QT_TRANSLATE_NOOP("pixmint", "24 位 (真彩色)");
+inline constexpr const char* kClr32 = QT_TRANSLATE_NOOP("pixmint", "32 位 (使用 Alpha 通道真彩色)");
+inline constexpr const char* kSetDefault = QT_TRANSLATE_NOOP("pixmint", "设为默认值(&S)");
+inline constexpr const char* kNewOk = QT_TRANSLATE_NOOP("pixmint", "确定(&O)");
+inline constexpr const char* kNewCancel = QT_TRANSLATE_NOOP("pixmint", "取消(&C)");
+
+// Dialogs.
+// Hot spot and cursor test.
+inline constexpr const char* kCurTestCaption = QT_TRANSLATE_NOOP("pixmint", "测试指针热点");
+inline constexpr const char* kCurTestHotSpot = QT_TRANSLATE_NOOP("pixmint", "指针热点:");
+inline constexpr const char* kCurTestX = "X:";
+inline constexpr const char* kCurTestY = "Y:";
+inline constexpr const char* kCurTestTry = QT_TRANSLATE_NOOP("pixmint", "测试(&T)");
+inline constexpr const char* kCurTestClose = QT_TRANSLATE_NOOP("pixmint", "确定(&O)");
+inline constexpr const char* kCurTestHint = QT_TRANSLATE_NOOP("pixmint", "当拖曳或鼠标在画布上移动时点击 \"测试\".");
+
+// Paste placement.
+inline constexpr const char* kPasteCaption = QT_TRANSLATE_NOOP("pixmint", "在剪切板选择图片的一部份");
+inline constexpr const char* kPasteGroup = QT_TRANSLATE_NOOP("pixmint", "选择区");
+inline constexpr const char* kPasteLeft = QT_TRANSLATE_NOOP("pixmint", "左:");
+inline constexpr const char* kPasteTop = QT_TRANSLATE_NOOP("pixmint", "上:");
+inline constexpr const char* kPasteWidth = QT_TRANSLATE_NOOP("pixmint", "宽:");
+inline constexpr const char* kPasteHeight = QT_TRANSLATE_NOOP("pixmint", "高:");
+inline constexpr const char* kPasteSelectAll = QT_TRANSLATE_NOOP("pixmint", "全选");
+inline constexpr const char* kPasteStretch = QT_TRANSLATE_NOOP("pixmint", "伸展");
+inline constexpr const char* kPasteOk = QT_TRANSLATE_NOOP("pixmint", "确定(&O)");
+inline constexpr const char* kPasteCancel = QT_TRANSLATE_NOOP("pixmint", "取消(&C)");
+
+// Text tool.
+inline constexpr const char* kTextCaption = QT_TRANSLATE_NOOP("pixmint", "添加文字");
+inline constexpr const char* kTextLabel = QT_TRANSLATE_NOOP("pixmint", "文字:");
+inline constexpr const char* kTextFont = QT_TRANSLATE_NOOP("pixmint", "字体(&F)...");
+inline constexpr const char* kTextPreview = QT_TRANSLATE_NOOP("pixmint", "预览:");
+inline constexpr const char* kTextOk = QT_TRANSLATE_NOOP("pixmint", "&OK");
+inline constexpr const char* kTextCancel = QT_TRANSLATE_NOOP("pixmint", "&Cancel");
+inline constexpr const char* kTextDesignFace = "宋体";
+
+// Settings.
+inline constexpr const char* kConfigCaption = QT_TRANSLATE_NOOP("pixmint", "设置");
+inline constexpr const char* kConfigTrans = QT_TRANSLATE_NOOP("pixmint", "背景颜色:");
+inline constexpr const char* kConfigInvert = QT_TRANSLATE_NOOP("pixmint", "反向颜色:");
+inline constexpr const char* kConfigCustom = QT_TRANSLATE_NOOP("pixmint", "定制...");
+inline constexpr const char* kConfigSize = QT_TRANSLATE_NOOP("pixmint", "默认新图标大小:");
+inline constexpr const char* kConfigBpp = QT_TRANSLATE_NOOP("pixmint", "默认新图标色度:");
+inline constexpr const char* kConfigDefault = QT_TRANSLATE_NOOP("pixmint", "默认(&D)");
+inline constexpr const char* kConfigSave = QT_TRANSLATE_NOOP("pixmint", "保存(&S)");
+inline constexpr const char* kConfigCancel = QT_TRANSLATE_NOOP("pixmint", "取消(&C)");
+inline constexpr const char* kConfigSwatch = "|            |";
+inline constexpr const char* kConfigSaved = QT_TRANSLATE_NOOP("pixmint", "所有设置将在下次启动时生效.");
+inline constexpr const char* kConfigDefaulted = QT_TRANSLATE_NOOP("pixmint", "所有设置在下次启动时生效.");
+inline constexpr const char* kConfigBppItems[] = {
+    QT_TRANSLATE_NOOP("pixmint", " 1 位 (2 色)"),   QT_TRANSLATE_NOOP("pixmint", " 4 位 (16 色)"),
+    QT_TRANSLATE_NOOP("pixmint", " 8 位 (256 色)"), QT_TRANSLATE_NOOP("pixmint", "16 位 (高彩色)"),
+    QT_TRANSLATE_NOOP("pixmint", "24 位 (真彩色)"), QT_TRANSLATE_NOOP("pixmint", "32 位 (真彩色)")};
+
+// About.
+inline constexpr const char* kAboutCaption = QT_TRANSLATE_NOOP("pixmint", "关于 Kavoltrix Pixmint");
+inline constexpr const char* kAboutName = "Kavoltrix Pixmint";
+inline constexpr const char* kAboutVersion = QT_TRANSLATE_NOOP("pixmint", "版本: 3.0");
+
+// Document commands.
+inline constexpr const char* kUntitledCursor = QT_TRANSLATE_NOOP("pixmint", "无标题(指针)");
+inline constexpr const char* kSaved = QT_TRANSLATE_NOOP("pixmint", "保存文件成功.");
+inline constexpr const char* kSaveFailed = QT_TRANSLATE_NOOP("pixmint", "保存文件失败.");
+inline constexpr const char* kLoadFailed = QT_TRANSLATE_NOOP("pixmint", "从文件载入图标失败.");
+inline constexpr const char* kCreateFailed = QT_TRANSLATE_NOOP("pixmint", "创建新的图标失败.");
+inline constexpr const char* kFilterOpen = QT_TRANSLATE_NOOP("pixmint", "图标和指针文件(*.ico;*.cur)|*.ico;*.cur");
+inline constexpr const char* kFilterSaveIcon = QT_TRANSLATE_NOOP("pixmint", "图标文件(*.ico)|*.ico");
+inline constexpr const char* kFilterSaveCursor = QT_TRANSLATE_NOOP("pixmint", "指针文件(*.cur)|*.cur");
+inline constexpr const char* kFilterSaveAs = QT_TRANSLATE_NOOP(
+    "pixmint", "图标文件(*.ico)|*.ico|指针文件(*.cur)|*.cur|位图文件(*.bmp)|*.bmp|Jpeg 文件(*.jpg)|*.jpg");
+// %1: the document's name.
+inline constexpr const char* kSaveQuestion = QT_TRANSLATE_NOOP("pixmint", "保存 %1 ?");
+
+// Image commands.
+inline constexpr const char* kAddImageCaption = QT_TRANSLATE_NOOP("pixmint", "添加新的图像");
+inline constexpr const char* kAddImageFailed = QT_TRANSLATE_NOOP("pixmint", "添加新图像失败.");
+inline constexpr const char* kDeleteImageFailed = QT_TRANSLATE_NOOP("pixmint", "删除当前图像失败.");
+// %1 x %2: the image's size, %3: its bits per pixel.
+inline constexpr const char* kChangeFormatCaption =
+    QT_TRANSLATE_NOOP("pixmint", "改变图像的格式 (原始:          %1x%2 %3位 )");
+inline constexpr const char* kChangeFormatFailed = QT_TRANSLATE_NOOP("pixmint", "改变图像的格式 失败.");
+inline constexpr const char* kDuplicateFailed = QT_TRANSLATE_NOOP("pixmint", "复制图像失败.");
+
+// Clipboard and effects.
+inline constexpr const char* kBadAngle = QT_TRANSLATE_NOOP("pixmint", "无效的度数.");
+
+// Undo.
+inline constexpr const char* kUndoWriteFailed = QT_TRANSLATE_NOOP("pixmint", "无法保存撤销记录, 这一步不能撤销.");
+inline constexpr const char* kUndoReadFailed = QT_TRANSLATE_NOOP("pixmint", "无法读取撤销记录.");
+
+// Tool hints, in tool-number order.
+inline constexpr const char* kHintPencil = QT_TRANSLATE_NOOP("pixmint", "画笔 (Y)");
+inline constexpr const char* kHintBrush = QT_TRANSLATE_NOOP("pixmint", "刷子 (B)");
+inline constexpr const char* kHintLine = QT_TRANSLATE_NOOP("pixmint", "直线 (N)");
+inline constexpr const char* kHintCurve = QT_TRANSLATE_NOOP("pixmint", "曲线 (C)");
+inline constexpr const char* kHintRectFilled = QT_TRANSLATE_NOOP("pixmint", "矩形填充");
+inline constexpr const char* kHintRect = QT_TRANSLATE_NOOP("pixmint", "矩形 (R)");
+inline constexpr const char* kHintRndRectFilled = QT_TRANSLATE_NOOP("pixmint", "圆角矩形填充");
+inline constexpr const char* kHintRndRect = QT_TRANSLATE_NOOP("pixmint", "圆角矩形");
+inline constexpr const char* kHintEllipseFilled = QT_TRANSLATE_NOOP("pixmint", "椭圆填充");
+inline constexpr const char* kHintEllipse = QT_TRANSLATE_NOOP("pixmint", "椭圆");
+inline constexpr const char* kHintEraser = QT_TRANSLATE_NOOP("pixmint", "橡皮擦 (E)");
+inline constexpr const char* kHintFill = QT_TRANSLATE_NOOP("pixmint", "填充器 (K)");
+inline constexpr const char* kHintDropper = QT_TRANSLATE_NOOP("pixmint", "吸管 (I)");
+inline constexpr const char* kHintSpray = QT_TRANSLATE_NOOP("pixmint", "喷雾器 (A)");
+inline constexpr const char* kHintText = QT_TRANSLATE_NOOP("pixmint", "文字 (T)");
+inline constexpr const char* kHintMoveScale = QT_TRANSLATE_NOOP("pixmint", "移动和刻度 (V)");
+inline constexpr const char* kHintSelectBas = QT_TRANSLATE_NOOP("pixmint", "选取框 (M)");
+inline constexpr const char* kHintSelectAdv = QT_TRANSLATE_NOOP("pixmint", "套索 (L)");
+
+}  // namespace pixmint::texts
