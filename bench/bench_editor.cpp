@@ -3,9 +3,9 @@
 // alone, and one undo step.
 #include <benchmark/benchmark.h>
 
-#include "editor/memory_settings.h"
-#include "editor/scripted_host.h"
 #include "editor/workspace.h"
+#include "script/memory_settings.h"
+#include "script/scripted_host.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "cli/cli_command.h"
-#include "editor/script_runner.h"
+#include "script/script_runner.h"
 
 namespace pixmint::cli {
 

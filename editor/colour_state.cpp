@@ -4,10 +4,12 @@
 #include <string>
 
 #include "document/kv_icon.h"
-#include "editor/workspace.h"
-#include "editor/workspace_parts.h"
+#include "editor/canvas_view.h"
+#include "editor/control_states.h"
+#include "editor/edit_buffers.h"
+#include "editor/tool_bridge.h"
 
-// Colours, colour modes, zoom and the tool box.
+// Colours, the palette box and the colour modes.
 
 namespace pixmint::editor {
 
@@ -34,139 +36,96 @@ std::string ColourText(raster::Colour c) {
          std::to_string(raster::Blue(c));
 }
 
-void Workspace::ChooseForeColour() {
+ColourState::ColourState(EditorState& state, EditorHost& host, ControlStates& controls, CanvasView& view,
+                         EditBuffers& buffers, ToolBridge& tools)
+    : state_(state), host_(host), controls_(controls), view_(view), buffers_(buffers), tools_(tools) {}
+
+void ColourState::ForeChanged() {
+  host_.PanelsChanged();
+  tools_.Reselect();
+}
+
+bool ColourState::ChooseFore() {
   auto colour = host_.AskColour(state_.ForeColor);
-  if (!colour) return;
+  if (!colour) return false;
   state_.ForeColor = NudgeForeColor(*colour & 0xFFFFFF, raster::Markers());
-  host_.PanelsChanged();
-  parts_->ReselectCurrentTool();
+  ForeChanged();
+  return true;
 }
 
-void Workspace::ChooseBackColour() {
+bool ColourState::ChooseBack() {
   auto colour = host_.AskColour(state_.BackColor);
-  if (!colour) return;
+  if (!colour) return false;
   state_.BackColor = *colour & 0xFFFFFF;
-  host_.PanelsChanged();
-  parts_->ReselectCurrentTool();
+  ForeChanged();
+  return true;
 }
 
-void Workspace::DefaultColours() {
+bool ColourState::Defaults() {
   state_.ForeColor = raster::Rgb(0, 0, 0);
   state_.BackColor = raster::Rgb(255, 255, 255);
-  host_.PanelsChanged();
-  parts_->ReselectCurrentTool();
+  ForeChanged();
+  return true;
 }
 
-void Workspace::InvertColour() {
+bool ColourState::Invert() {
   state_.ForeColor = raster::Markers().invert;
-  host_.PanelsChanged();
-  parts_->ReselectCurrentTool();
+  ForeChanged();
+  return true;
 }
 
-void Workspace::TransColour() {
+bool ColourState::Trans() {
   state_.ForeColor = raster::Markers().trans;
-  host_.PanelsChanged();
-  parts_->ReselectCurrentTool();
+  ForeChanged();
+  return true;
 }
 
-void Workspace::SetPaletteBoxSize(int width, int height, raster::Colour panel) {
-  parts_->paletteWidth = width;
-  parts_->paletteHeight = height;
-  parts_->paletteBack = panel;
-}
-
-raster::Picture Workspace::PaletteBox() const {
-  return PaintPaletteBox(state_.CurPalette, parts_->paletteWidth, parts_->paletteHeight, parts_->paletteBack);
-}
-
-void Workspace::PaletteBoxMouseMove(int x, int y) {
-  const raster::Colour c = PaletteBox().Pixel(x, y);
-  if (c != raster::kInvalidColour) parts_->controls.SetStatus(2, ColourText(c));
-}
-
-void Workspace::PaletteBoxMouseUp(int x, int y, unsigned shift) {
-  const raster::Colour c = PaletteBox().Pixel(x, y);
-  if (c == raster::kInvalidColour) return;  // released outside the box
-  if (shift & kAltKey) {
-    state_.BackColor = c;
-  } else {
-    state_.ForeColor = c;
-  }
+void ColourState::Pick(raster::Colour colour, bool alt) {
+  (alt ? state_.BackColor : state_.ForeColor) = colour;
   state_.ForeColor = NudgeForeColor(state_.ForeColor, raster::Markers());
   host_.PanelsChanged();
-  parts_->ReselectCurrentTool();
 }
 
-void Workspace::ModeRgb() {
-  parts_->ModeRgb();
+void ColourState::SetPaletteBoxSize(int width, int height, raster::Colour panel) {
+  paletteWidth_ = width;
+  paletteHeight_ = height;
+  paletteBack_ = panel;
 }
 
-void Workspace::ModeAlpha() {
-  const int current = parts_->Current();
-  if (current < 0 || state_.Document->Colors(current) != 32) return;
-  if (state_.HasFloat) parts_->buffers.MergeFloat();
+raster::Picture ColourState::PaletteBox() const {
+  return PaintPaletteBox(state_.CurPalette, paletteWidth_, paletteHeight_, paletteBack_);
+}
+
+void ColourState::PaletteBoxMouseMove(int x, int y) {
+  const raster::Colour c = PaletteBox().Pixel(x, y);
+  if (c != raster::kInvalidColour) controls_.SetStatus(2, ColourText(c));
+}
+
+void ColourState::PaletteBoxMouseUp(int x, int y, bool alt) {
+  const raster::Colour c = PaletteBox().Pixel(x, y);
+  if (c == raster::kInvalidColour) return;  // released outside the box
+  Pick(c, alt);
+  tools_.Reselect();
+}
+
+bool ColourState::ModeRgb() {
+  if (!state_.Document || state_.CurrentImage < 0) return false;
+  state_.AlphaMode = false;
+  // The tool object was left as it was while Alpha mode painted by itself:
+  // build it again for the current zoom and the button that is down.
+  tools_.Reselect();
+  view_.PaintBox1Paint();
+  return true;
+}
+
+bool ColourState::ModeAlpha() {
+  const int current = state_.CurrentImage;
+  if (current < 0 || state_.Document->Colors(current) != 32) return false;
   state_.AlphaMode = true;
-  parts_->controls.SetChecked("tbtnModeRGB", false);
-  parts_->controls.SetChecked("tbtnModeAlpha", true);
-  parts_->buffers.BuildAlphaView(current);
-  for (const tools::ToolInfo& tool : tools::ToolTable()) {
-    if (tool.id != tools::kToolPencil && tool.id != tools::kToolLine) parts_->controls.SetEnabled(tool.button, false);
-  }
-  parts_->ClickTool(tools::kToolPencil);
-  parts_->Repaint();
-}
-
-namespace {
-
-void AfterZoom(WorkspaceParts& parts) {
-  int position = parts.state.CurrentImage;
-  if (position < 0) {
-    if (!parts.HasImage()) return;
-    position = 0;
-  }
-  parts.view.LayoutCanvas(position);
-  parts.ReselectCurrentTool();
-}
-
-}  // namespace
-
-void Workspace::ZoomIn() {
-  if (parts_->view.ZoomIn()) AfterZoom(*parts_);
-}
-void Workspace::ZoomOut() {
-  if (parts_->view.ZoomOut()) AfterZoom(*parts_);
-}
-void Workspace::ZoomAuto() {
-  if (parts_->view.ZoomAuto()) AfterZoom(*parts_);
-}
-void Workspace::SetZoom(int zoom) {
-  // A zoom that would make the canvas larger than any screen is refused
-  // rather than allocated.
-  constexpr long long kMaxCanvasSide = 4096;
-  const long long side = std::max(state_.WorkBitmap.Width(), state_.WorkBitmap.Height());
-  if (side * zoom > kMaxCanvasSide) return;
-  state_.Zoom = zoom;
-  AfterZoom(*parts_);
-}
-
-void Workspace::ChooseTool(int toolId) {
-  // In Alpha mode the disabled buttons cannot be clicked; the keyboard may
-  // still choose them and then only changes the last drawing tool.
-  parts_->ClickTool(toolId);
-}
-
-void Workspace::ChooseOption(int index) {
-  parts_->palette.OptionClick(index);
-  parts_->SyncTools();
-}
-
-void Workspace::SetOpacityText(std::string_view text) {
-  std::string digits;
-  for (char c : text) {
-    if (tools::ToolPalette::OpacityKeyAccepted(c)) digits += c;
-  }
-  parts_->palette.OpacityTextChanged(digits);
-  parts_->SyncTools();
+  buffers_.BuildAlphaView(current);
+  tools_.Choose(tools::ToolId::kPencil);
+  view_.PaintBox1Paint();
+  return true;
 }
 
 }  // namespace pixmint::editor

@@ -10,16 +10,15 @@
 namespace pixmint::editor {
 
 // The enabled and checked state of every control the editor decides, kept
-// here and reported to the host. A tool-bar button is the single source for
-// the menu items and canvas-menu items that run the same command: setting the
-// button sets them at once, so a shortcut never acts on a stale state.
+// here and reported to the host when it changes (and the first time it is
+// set), plus the four status panels.
 class ControlStates {
  public:
   explicit ControlStates(EditorHost& host);
 
   void SetEnabled(std::string_view control, bool enabled);
   void SetChecked(std::string_view control, bool checked);
-  // Unknown controls are enabled and unchecked (their design state).
+  // Unknown controls are enabled and unchecked.
   [[nodiscard]] bool IsEnabled(std::string_view control) const;
   [[nodiscard]] bool IsChecked(std::string_view control) const;
 

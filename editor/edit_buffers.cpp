@@ -148,10 +148,39 @@ void EditBuffers::CommitAlpha(int i) {
   }
 }
 
+void EditBuffers::FloatPicked(raster::Point origin) {
+  state_.FloatLeft = origin.x;
+  state_.FloatTop = origin.y;
+  state_.HasFloat = true;
+  state_.FloatPicked = true;
+  state_.PickedBitmap = state_.FloatBitmap;
+  state_.PickedAt = origin;
+}
+
+void EditBuffers::LiftPicked() {
+  if (!state_.HasFloat || !state_.FloatPicked) return;
+  state_.FloatPicked = false;
+  const Colour trans = raster::Markers().trans;
+  const raster::Picture& picked = state_.PickedBitmap;
+  for (int y = 0; y < picked.Height(); ++y) {
+    for (int x = 0; x < picked.Width(); ++x) {
+      // The picked picture's own transparent pixels were never taken.
+      if (raster::SameRgb(picked.Pixel(x, y), trans)) continue;
+      const int wx = state_.PickedAt.x + x;
+      const int wy = state_.PickedAt.y + y;
+      if (state_.WorkBitmap.Contains(wx, wy)) state_.WorkBitmap.SetPixel(wx, wy, trans);
+    }
+  }
+  state_.PickedBitmap = raster::Picture();
+  CommitWorkImage();
+}
+
 void EditBuffers::MergeFloat() {
   if (!state_.HasFloat) return;
-  if (!undo_.SnapshotBefore()) return;
+  UndoStep step(undo_);
+  if (!step.Ok()) return;
   state_.HasFloat = false;
+  state_.FloatPicked = false;
   const Colour trans = raster::Markers().trans;
   raster::Picture layer(state_.WorkBitmap.Width(), state_.WorkBitmap.Height(), trans);
   layer.CopyFrom(state_.FloatBitmap, state_.FloatBitmap.Bounds(), {state_.FloatLeft, state_.FloatTop});
@@ -159,7 +188,6 @@ void EditBuffers::MergeFloat() {
   host_.SetCanvasCursor(CursorShape::kArrow);
   if (onCanvasChanged) onCanvasChanged();
   CommitWorkImage();
-  undo_.SnapshotAfter();
 }
 
 }  // namespace pixmint::editor

@@ -28,6 +28,12 @@ class EditBuffers {
   void CommitWorkImage();
   // Drops the floating selection into WorkBitmap as one undoable change.
   void MergeFloat();
+  // A floating selection made of what the marquee, lasso or select all
+  // picked at origin: its pixels stay in WorkBitmap until lifted.
+  void FloatPicked(raster::Point origin);
+  // Takes a picked selection's pixels out of WorkBitmap (they then live only
+  // in the floating selection); nothing for a pasted or already lifted one.
+  void LiftPicked();
 
  private:
   [[nodiscard]] bool HasCurrentImage() const;

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/commands.h"
 #include "raster/colour.h"
 #include "raster/picture.h"
 
@@ -113,6 +114,9 @@ class EditorHost {
   // This instance's private temporary folder (created with mode 0700 and
   // removed at exit by the host).
   virtual std::filesystem::path PrivateTempFolder() = 0;
+  // A command the window carries out itself (its dialogs, help, the sibling
+  // programs); answers whether it changed the document.
+  virtual bool RunShellCommand(CommandId id) = 0;
 };
 
 }  // namespace pixmint::editor

@@ -6,46 +6,13 @@
 
 #include "raster/colour.h"
 #include "raster/picture.h"
+#include "tools/tool_ids.h"
 
 namespace pixmint::document {
 class TKvIcon;
 }
 
 namespace pixmint::editor {
-
-// Tool numbers of the tool box; drawing tools are 100..114.
-enum ToolNumber : int {
-  kToolNone = 0,
-  kToolPencil = 100,
-  kToolBrush = 101,
-  kToolLine = 102,
-  kToolCurve = 103,
-  kToolRectFilled = 104,
-  kToolRect = 105,
-  kToolRndRectFilled = 106,
-  kToolRndRect = 107,
-  kToolEllipseFilled = 108,
-  kToolEllipse = 109,
-  kToolEraser = 110,
-  kToolFill = 111,
-  kToolDropper = 112,
-  kToolSpray = 113,
-  kToolText = 114,
-  kToolMoveScale = 115,
-  kToolSelectBas = 116,
-  kToolSelectAdv = 117,
-};
-
-// The shift set of a mouse event: held keys and buttons, one bit each.
-enum ShiftBits : unsigned {
-  kShiftKey = 1u << 0,
-  kAltKey = 1u << 1,
-  kCtrlKey = 1u << 2,
-  kLeftButton = 1u << 3,
-  kRightButton = 1u << 4,
-  kMiddleButton = 1u << 5,
-  kDoubleClick = 1u << 6,
-};
 
 enum class MouseButton { kLeft, kRight, kMiddle };
 
@@ -59,6 +26,12 @@ struct EditorState {
   bool HasFloat = false;
   int FloatLeft = 0;
   int FloatTop = 0;
+  // A selection picked from the picture leaves its pixels in WorkBitmap (a
+  // move leaves a copy behind); an effect takes them away from there first.
+  // FloatPicked holds what was picked and where, until then.
+  bool FloatPicked = false;
+  raster::Picture PickedBitmap;
+  raster::Point PickedAt;
   bool AlphaMode = false;
   bool IsDragging = false;
   bool LassoActive = false;
@@ -71,8 +44,8 @@ struct EditorState {
   raster::Colour BackColor = raster::Rgb(255, 255, 255);
   // The current image's colours (entry order of its table or the fixed list).
   std::vector<raster::Colour> CurPalette;
-  int ToolId = kToolNone;
-  int LastDrawTool = kToolPencil;
+  tools::ToolId ToolId = tools::ToolId::kNone;
+  tools::ToolId LastDrawTool = tools::ToolId::kPencil;
   int CurveStage = 0;
 
   // The image list: entry i shows image i; -1 when nothing is selected.
@@ -82,7 +55,11 @@ struct EditorState {
   bool ListDragging = false;
   int ListDragSource = -1;
 
-  // Document bookkeeping.
+  // Document bookkeeping. Modified is the unsaved-changes mark (a pending
+  // floating selection counts as a change as well).
+  bool Modified = false;
+  // The clipboard has offered a picture since the start.
+  bool ClipboardSeen = false;
   std::string FileName;
   bool IsIcon = true;
   bool DocumentOpen = false;

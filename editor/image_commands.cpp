@@ -1,98 +1,106 @@
-#include "document/kv_icon.h"
-#include "editor/workspace.h"
-#include "editor/workspace_parts.h"
+#include "editor/image_commands.h"
 
-// The commands that change the set of images, and the image list.
+#include <algorithm>
+
+#include "document/kv_icon.h"
+#include "texts/ui_texts.h"
 
 namespace pixmint::editor {
-namespace {
 
-// Common start of every image command: ignored in Alpha mode; a pending
-// selection is put down into the current image first.
-bool BeginImageCommand(WorkspaceParts& parts) {
-  if (!parts.HasImage() || parts.state.AlphaMode) return false;
-  if (parts.state.HasFloat) parts.buffers.MergeFloat();
+ImageCommands::ImageCommands(EditorState& state, EditorHost& host, UndoHistory& undo, EditBuffers& buffers,
+                             CanvasView& view, ToolBridge& tools, ColourState& colours)
+    : state_(state), host_(host), undo_(undo), buffers_(buffers), view_(view), tools_(tools), colours_(colours) {}
+
+bool ImageCommands::Fail(const char* text) {
+  host_.ShowMessage({texts::Tr(text), texts::Tr(texts::kError), MessageButtons::kOk, MessageIcon::kError});
+  return false;
+}
+
+void ImageCommands::Select(int i) {
+  if (!state_.Document || i < 0 || static_cast<std::uint32_t>(i) >= state_.Document->ImageCount()) return;
+  undo_.Clear();
+  host_.SetTimer(0);
+  state_.AlphaDrawing = false;
+  state_.IsDragging = false;
+  state_.LassoActive = false;
+  state_.AlphaMode = false;
+  state_.HasFloat = false;
+  state_.FloatPicked = false;
+  state_.CurrentImage = i;
+  state_.ImageEntries = static_cast<int>(state_.Document->ImageCount());
+  buffers_.LoadImageIntoEditor(i);
+  (void)colours_.ModeRgb();
+  view_.LayoutCanvas(i);
+  tools_.Reselect();
+  host_.PanelsChanged();
+}
+
+bool ImageCommands::Add() {
+  auto format = host_.AskImageFormat(texts::Tr(texts::kAddImageCaption));
+  if (!format) return false;
+  if (!state_.Document->AddImage(format->width, format->height, format->bitCount)) {
+    return Fail(texts::kAddImageFailed);
+  }
+  Select(static_cast<int>(state_.Document->ImageCount()) - 1);
   return true;
 }
 
-}  // namespace
-
-void Workspace::AddImage() {
-  if (!BeginImageCommand(*parts_)) return;
-  auto format = host_.AskImageFormat("添加新的图像");
-  if (!format) return;
-  if (!state_.Document->AddImage(format->width, format->height, format->bitCount)) {
-    return parts_->ShowError("添加新图像失败.");
-  }
-  state_.ImageEntries = static_cast<int>(state_.Document->ImageCount());
-  parts_->SelectImage(state_.ImageEntries - 1);
+bool ImageCommands::Delete() {
+  if (state_.Document->ImageCount() < 2) return false;
+  if (!state_.Document->DeleteImage(state_.CurrentImage)) return Fail(texts::kDeleteImageFailed);
+  Select(0);
+  return true;
 }
 
-void Workspace::DeleteImage() {
-  if (!BeginImageCommand(*parts_)) return;
-  const int current = parts_->Current();
-  if (state_.Document->ImageCount() < 2 || current < 0) return;
-  if (!state_.Document->DeleteImage(current)) return parts_->ShowError("删除当前图像失败.");
-  state_.ImageEntries = static_cast<int>(state_.Document->ImageCount());
-  parts_->SelectImage(0);
-}
-
-void Workspace::ChangeFormat() {
-  if (!BeginImageCommand(*parts_)) return;
-  const int current = parts_->Current();
-  if (current < 0) return;
+bool ImageCommands::ChangeFormat() {
+  const int current = state_.CurrentImage;
   const document::ImageSurface* surface = state_.Document->XorBitmap(current);
-  const std::string caption = "改变图像的格式 (原始:          " + std::to_string(surface->Width()) + "x" +
-                              std::to_string(surface->Height()) + " " +
-                              std::to_string(state_.Document->Colors(current)) + "位 )";
+  const std::string caption = texts::Format(texts::Tr(texts::kChangeFormatCaption),
+                                            {std::to_string(surface->Width()), std::to_string(surface->Height()),
+                                             std::to_string(state_.Document->Colors(current))});
   auto format = host_.AskImageFormat(caption);
-  if (!format) return;
+  if (!format) return false;
   if (!state_.Document->ChangeFormat(current, format->width, format->height, format->bitCount)) {
-    return parts_->ShowError("改变图像的格式 失败.");
+    return Fail(texts::kChangeFormatFailed);
   }
-  parts_->SelectImage(current);
+  Select(current);
+  return true;
 }
 
-void Workspace::DuplicateImage() {
-  if (!BeginImageCommand(*parts_)) return;
-  const int current = parts_->Current();
-  if (current < 0) return;
-  if (!state_.Document->DuplicateImage(current)) return parts_->ShowError("复制图像失败.");
-  state_.ImageEntries = static_cast<int>(state_.Document->ImageCount());
-  parts_->SelectImage(state_.ImageEntries - 1);
+bool ImageCommands::Duplicate() {
+  if (!state_.Document->DuplicateImage(state_.CurrentImage)) return Fail(texts::kDuplicateFailed);
+  Select(static_cast<int>(state_.Document->ImageCount()) - 1);
+  return true;
 }
 
-void Workspace::SelectImage(int entry) {
-  if (entry < 0 || entry >= state_.ImageEntries) return;
-  parts_->SelectImage(entry);
-}
-
-void Workspace::ImageListMouseDown(int entry) {
-  if (!parts_->HasImage()) return;
-  if (state_.AlphaMode) parts_->ModeRgb();
+void ImageCommands::ListMouseDown(int entry) {
+  if (state_.AlphaMode) (void)colours_.ModeRgb();
   if (entry < 0 || entry >= state_.ImageEntries) return;
   state_.ListDragging = true;
   state_.ListDragSource = entry;
 }
 
-void Workspace::ImageListMouseUp(int entry) {
-  if (!parts_->HasImage() || !state_.ListDragging) return;
+bool ImageCommands::ListMouseUp(int entry) {
+  if (!state_.ListDragging) return false;
   state_.ListDragging = false;
   const int source = state_.ListDragSource;
-  if (entry < 0 || entry >= state_.ImageEntries || entry == source) return;
-  if (!state_.Document->ExchangeImages(source, entry)) return;
+  if (entry < 0 || entry >= state_.ImageEntries || entry == source) return false;
+  if (!state_.Document->ExchangeImages(source, entry)) return false;
   // The list is rebuilt and entry 0 selected: the selection does not follow
   // the moved image.
-  parts_->SelectImage(0);
-  parts_->controls.SetEnabled("tbtnSave", true);
+  Select(0);
+  return true;
 }
 
-void Workspace::SetHotSpot(int x, int y) {
-  const int current = parts_->Current();
-  if (current < 0 || state_.Document->IsIcon()) return;
+bool ImageCommands::SetHotSpot(int x, int y) {
+  const int current = state_.CurrentImage;
+  if (current < 0 || state_.Document->IsIcon()) return false;
   const int maxX = std::max(0, state_.WorkBitmap.Width() - 1);
   const int maxY = std::max(0, state_.WorkBitmap.Height() - 1);
-  state_.Document->SetHotSpot(current, {std::clamp(x, 0, maxX), std::clamp(y, 0, maxY)});
+  const raster::Point spot{std::clamp(x, 0, maxX), std::clamp(y, 0, maxY)};
+  if (state_.Document->GetHotSpot(current) == spot) return false;
+  state_.Document->SetHotSpot(current, spot);
+  return true;
 }
 
 }  // namespace pixmint::editor

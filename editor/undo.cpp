@@ -8,18 +8,11 @@
 
 #include "document/bmp_codec.h"
 #include "document/file_io.h"
+#include "texts/ui_texts.h"
 
 namespace pixmint::editor {
-namespace {
 
-constexpr const char* kWriteFailed = "无法保存撤销记录, 这一步不能撤销.";
-constexpr const char* kReadFailed = "无法读取撤销记录.";
-constexpr const char* kErrorCaption = "错误";
-
-}  // namespace
-
-UndoHistory::UndoHistory(EditorState& state, EditorHost& host, ControlStates& controls)
-    : state_(state), host_(host), controls_(controls) {}
+UndoHistory::UndoHistory(EditorState& state, EditorHost& host) : state_(state), host_(host) {}
 
 UndoHistory::~UndoHistory() {
   DeleteUndoFiles();
@@ -55,7 +48,15 @@ bool UndoHistory::Write(std::int32_t pos) {
   std::ofstream out(FileName(state_.AlphaMode, pos), std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   out.close();
-  return static_cast<bool>(out);
+  if (!out) return false;
+  if (state_.AlphaMode) return true;
+  if (state_.HasFloat) {
+    floats_[pos] = {state_.FloatBitmap, state_.FloatLeft,    state_.FloatTop,
+                    state_.FloatPicked, state_.PickedBitmap, state_.PickedAt};
+  } else {
+    floats_.erase(pos);
+  }
+  return true;
 }
 
 bool UndoHistory::Read(std::int32_t pos) {
@@ -66,15 +67,28 @@ bool UndoHistory::Read(std::int32_t pos) {
   raster::Picture& buffer = Buffer();
   if (!picture || picture->Width() != buffer.Width() || picture->Height() != buffer.Height()) return false;
   buffer = std::move(*picture);
+  if (state_.AlphaMode) return true;
+  const auto found = floats_.find(pos);
+  state_.HasFloat = found != floats_.end();
+  state_.FloatPicked = false;
+  if (state_.HasFloat) {
+    const FloatSnapshot& f = found->second;
+    state_.FloatBitmap = f.picture;
+    state_.FloatLeft = f.left;
+    state_.FloatTop = f.top;
+    state_.FloatPicked = f.picked;
+    state_.PickedBitmap = f.pickedPicture;
+    state_.PickedAt = f.pickedAt;
+  }
   return true;
 }
 
 void UndoHistory::Complain(bool writing) {
-  host_.ShowMessage({writing ? kWriteFailed : kReadFailed, kErrorCaption, MessageButtons::kOk, MessageIcon::kError});
+  host_.ShowMessage({texts::Tr(writing ? texts::kUndoWriteFailed : texts::kUndoReadFailed), texts::Tr(texts::kError),
+                     MessageButtons::kOk, MessageIcon::kError});
 }
 
 bool UndoHistory::SnapshotBefore() {
-  controls_.SetEnabled("tbtnRedo", false);
   KUnredoClass& counter = Counter();
   if (counter.Pos() == 0 && !Write(0)) {
     Complain(true);
@@ -83,20 +97,40 @@ bool UndoHistory::SnapshotBefore() {
   before_ = counter;
   beforeAlpha_ = state_.AlphaMode;
   counter.DoIt();
+  open_ = true;
   return true;
 }
 
 void UndoHistory::SnapshotAfter() {
-  KUnredoClass& counter = Counter();
-  if (!Write(counter.Pos())) {
-    if (before_ && beforeAlpha_ == state_.AlphaMode) counter = *before_;
+  open_ = false;
+  KUnredoClass& counter = beforeAlpha_ ? alpha_ : rgb_;
+  const bool alpha = state_.AlphaMode;
+  // A step always closes in the mode it was opened in (the mode cannot change
+  // while it is open); writing in the other would mix the two histories.
+  state_.AlphaMode = beforeAlpha_;
+  const bool written = Write(counter.Pos());
+  state_.AlphaMode = alpha;
+  if (!written) {
+    counter = before_;
     Complain(true);
   }
-  controls_.SetEnabled("tbtnSave", true);
-  controls_.SetEnabled("tbtnUndo", counter.CanUndo());
+  state_.Modified = true;
+}
+
+void UndoHistory::Abandon() {
+  open_ = false;
+  (beforeAlpha_ ? alpha_ : rgb_) = before_;
+}
+
+bool UndoHistory::CanUndo() const {
+  return Counter().CanUndo();
+}
+bool UndoHistory::CanRedo() const {
+  return Counter().CanRedo();
 }
 
 void UndoHistory::Step(bool undo) {
+  if (open_) return;  // the workspace finishes what is pending first
   KUnredoClass& counter = Counter();
   if (undo ? !counter.CanUndo() : !counter.CanRedo()) return;
   const std::int32_t target = counter.Pos() + (undo ? -1 : 1);
@@ -106,16 +140,9 @@ void UndoHistory::Step(bool undo) {
     Complain(false);
     return;
   }
-  if (undo) {
-    counter.UndoIt();
-    controls_.SetEnabled("tbtnRedo", true);
-  } else {
-    counter.RedoIt();
-    controls_.SetEnabled("tbtnUndo", true);
-  }
+  undo ? counter.UndoIt() : counter.RedoIt();
+  state_.Modified = true;
   if (onRestored) onRestored();
-  if (undo && !counter.CanUndo()) controls_.SetEnabled("tbtnUndo", false);
-  if (!undo && !counter.CanRedo()) controls_.SetEnabled("tbtnRedo", false);
 }
 
 void UndoHistory::UndoStep() {
@@ -140,9 +167,32 @@ void UndoHistory::Clear() {
   DeleteUndoFiles();
   rgb_.Reset();
   alpha_.Reset();
-  before_.reset();
-  controls_.SetEnabled("tbtnUndo", false);
-  controls_.SetEnabled("tbtnRedo", false);
+  floats_.clear();
+  open_ = false;
+}
+
+UndoStep::UndoStep(UndoHistory& history) : history_(history) {
+  if (history_.StepOpen()) {
+    ok_ = true;  // part of the step that is already open
+    return;
+  }
+  owner_ = ok_ = history_.SnapshotBefore();
+}
+
+UndoStep::~UndoStep() {
+  Close();
+}
+
+void UndoStep::Close() {
+  if (!owner_) return;
+  owner_ = false;
+  if (history_.StepOpen()) history_.SnapshotAfter();
+}
+
+void UndoStep::Abandon() {
+  if (!owner_) return;
+  owner_ = false;
+  if (history_.StepOpen()) history_.Abandon();
 }
 
 }  // namespace pixmint::editor

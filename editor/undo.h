@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 
-#include "editor/control_states.h"
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
 
@@ -42,12 +42,16 @@ class KUnredoClass {
   std::int32_t FMark = 0;
 };
 
-// Undo and redo of the current image, one counter per mode, with the whole
-// working picture of each step saved as a 24-bit BMP file in a private
-// folder. Only the counters are held in memory.
+// Undo and redo of the current image, one counter per mode. Each step's
+// working picture is saved as a 24-bit BMP file in a private folder; the
+// floating selection of that moment (small, and only while one exists) is
+// kept beside it in memory, so that undo brings back exactly what was seen.
+//
+// A step is opened and closed only through UndoStep, so no path can open a
+// step and leave it open, and a step opened while another is open joins it.
 class UndoHistory {
  public:
-  UndoHistory(EditorState& state, EditorHost& host, ControlStates& controls);
+  UndoHistory(EditorState& state, EditorHost& host);
   ~UndoHistory();
   UndoHistory(const UndoHistory&) = delete;
   UndoHistory& operator=(const UndoHistory&) = delete;
@@ -55,19 +59,16 @@ class UndoHistory {
   // Commits the buffers into the document and repaints; set by the workspace.
   std::function<void()> onRestored;
 
-  // Opens a step before a change. False (and the user is told) when the
-  // first snapshot cannot be written: the change must not go ahead.
-  [[nodiscard]] bool SnapshotBefore();
-  // Closes the step after the change. When the snapshot cannot be written the
-  // user is told and the counter goes back to where it was before the step.
-  void SnapshotAfter();
   void UndoStep();
   void RedoStep();
   // Removes both counters' files; the counters stay.
   void DeleteUndoFiles();
-  // DeleteUndoFiles, both counters reset, Undo and Redo disabled.
+  // DeleteUndoFiles and both counters reset.
   void Clear();
 
+  [[nodiscard]] bool CanUndo() const;
+  [[nodiscard]] bool CanRedo() const;
+  [[nodiscard]] bool StepOpen() const { return open_; }
   [[nodiscard]] const KUnredoClass& RgbUndo() const { return rgb_; }
   [[nodiscard]] const KUnredoClass& AlphaUndo() const { return alpha_; }
   [[nodiscard]] std::filesystem::path FileName(bool alpha, std::int32_t pos) const;
@@ -75,7 +76,28 @@ class UndoHistory {
   [[nodiscard]] const std::filesystem::path& Folder();
 
  private:
+  friend class UndoStep;
+  struct FloatSnapshot {
+    raster::Picture picture;
+    int left = 0;
+    int top = 0;
+    bool picked = false;
+    raster::Picture pickedPicture;
+    raster::Point pickedAt;
+  };
+
+  // Opens a step before a change. False (and the user is told) when the
+  // first snapshot cannot be written: the change must not go ahead.
+  [[nodiscard]] bool SnapshotBefore();
+  // Closes the step after the change and marks the document changed. When
+  // the snapshot cannot be written the user is told and the counter goes
+  // back to where it was before the step.
+  void SnapshotAfter();
+  // Closes the step as if it had not been opened: nothing changed.
+  void Abandon();
+
   KUnredoClass& Counter() { return state_.AlphaMode ? alpha_ : rgb_; }
+  [[nodiscard]] const KUnredoClass& Counter() const { return state_.AlphaMode ? alpha_ : rgb_; }
   raster::Picture& Buffer() { return state_.AlphaMode ? state_.AlphaBitmap : state_.WorkBitmap; }
   [[nodiscard]] bool Write(std::int32_t pos);
   [[nodiscard]] bool Read(std::int32_t pos);
@@ -84,13 +106,36 @@ class UndoHistory {
 
   EditorState& state_;
   EditorHost& host_;
-  ControlStates& controls_;
   KUnredoClass rgb_;
   KUnredoClass alpha_;
+  std::map<std::int32_t, FloatSnapshot> floats_;
+  bool open_ = false;
   // The counter as it was before the open step, to go back to on failure.
-  std::optional<KUnredoClass> before_;
+  KUnredoClass before_;
   bool beforeAlpha_ = false;
   std::filesystem::path folder_;
+};
+
+// One undoable change: opened when made, closed when it goes out of scope
+// (or by Close). A step made while another is open is part of that one.
+class UndoStep {
+ public:
+  explicit UndoStep(UndoHistory& history);
+  ~UndoStep();
+  UndoStep(const UndoStep&) = delete;
+  UndoStep& operator=(const UndoStep&) = delete;
+
+  // False when the step could not be opened: the change must not go ahead.
+  [[nodiscard]] bool Ok() const { return ok_; }
+  // Records the change now.
+  void Close();
+  // Nothing changed after all: the history stays as it was.
+  void Abandon();
+
+ private:
+  UndoHistory& history_;
+  bool owner_ = false;
+  bool ok_ = false;
 };
 
 }  // namespace pixmint::editor

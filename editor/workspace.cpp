@@ -1,35 +1,24 @@
 #include "editor/workspace.h"
 
-#include <algorithm>
-#include <cctype>
 #include <charconv>
-#include <optional>
 
-#include "document/bmp_codec.h"
-#include "document/jpeg_codec.h"
 #include "document/kv_icon.h"
-#include "document/png_codec.h"
-#include "editor/workspace_parts.h"
-
-// Start-up, shutdown and the file commands.
+#include "editor/canvas_router.h"
+#include "editor/canvas_view.h"
+#include "editor/colour_state.h"
+#include "editor/control_states.h"
+#include "editor/document_commands.h"
+#include "editor/edit_buffers.h"
+#include "editor/effect_commands.h"
+#include "editor/image_commands.h"
+#include "editor/selection_commands.h"
+#include "editor/tool_bridge.h"
+#include "editor/undo.h"
+#include "editor/view_commands.h"
+#include "tools/tool_table.h"
 
 namespace pixmint::editor {
 namespace {
-
-constexpr const char* kUntitledIcon = "无标题(图标)";
-constexpr const char* kUntitledCursor = "无标题(指针)";
-constexpr const char* kAppCaption = "Kavoltrix Pixmint 3.0";
-constexpr const char* kSaved = "保存文件成功.";
-constexpr const char* kSaveFailed = "保存文件失败.";
-
-std::string UpperExtension(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  const auto dot = path.find_last_of('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-  std::string ext = path.substr(dot);
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::toupper(c); });
-  return ext;
-}
 
 // A stored colour counts only when it is a whole number within 24 bits; a
 // value of another type or out of range keeps the default rather than
@@ -62,15 +51,53 @@ bool IsImageDepth(int bpp) {
   return bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32;
 }
 
-std::string FolderOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 }  // namespace
 
+// What the workspace owns, in the order each needs the ones before it.
+struct Workspace::Parts {
+  Parts(EditorState& state, EditorHost& host, Settings& settings)
+      : controls(host),
+        undo(state, host),
+        buffers(state, host, undo),
+        view(state, host),
+        tools(state, host, settings, controls, view, buffers),
+        colours(state, host, controls, view, buffers, tools),
+        router(state, host, controls, undo, buffers, view, tools, colours),
+        selection(state, host, undo, buffers, view, tools),
+        effects(state, host, buffers, view, selection),
+        images(state, host, undo, buffers, view, tools, colours),
+        files(state, host, settings, controls, view, images),
+        zoom(state, view, tools) {}
+
+  ControlStates controls;
+  UndoHistory undo;
+  EditBuffers buffers;
+  CanvasView view;
+  ToolBridge tools;
+  ColourState colours;
+  CanvasRouter router;
+  SelectionCommands selection;
+  EffectCommands effects;
+  ImageCommands images;
+  DocumentCommands files;
+  ViewCommands zoom;
+};
+
+// Every public entry that can change something holds one of these: when it
+// ends, the controls show the state it left.
+class Workspace::Entry {
+ public:
+  explicit Entry(Workspace& ws) : ws_(ws) {}
+  ~Entry() { ws_.RefreshControls(); }
+  Entry(const Entry&) = delete;
+  Entry& operator=(const Entry&) = delete;
+
+ private:
+  Workspace& ws_;
+};
+
 Workspace::Workspace(EditorHost& host, Settings& settings)
-    : host_(host), settings_(settings), state_(), parts_(std::make_unique<WorkspaceParts>(state_, host, settings)) {
+    : host_(host), settings_(settings), state_(), parts_(std::make_unique<Parts>(state_, host, settings)) {
   raster::SetMarkers(StoredMarkers(settings));
   int size = settings.RegReadInt("DefaultIconSize");
   if (size > 96 || size < 1) size = 48;  // below 1 no image could be made at start
@@ -85,11 +112,36 @@ Workspace::Workspace(EditorHost& host, Settings& settings)
   state_.Document->SetErrorCallback([this](std::string_view message, std::string_view caption) {
     host_.ShowMessage({std::string(message), std::string(caption), MessageButtons::kOk, MessageIcon::kError});
   });
-  parts_->ClickTool(tools::kToolPencil);
+  parts_->buffers.onCanvasChanged = [this] { parts_->view.PaintBox1Paint(); };
+  parts_->undo.onRestored = [this] {
+    parts_->buffers.CommitWorkImage();
+    parts_->view.PaintBox1Paint();
+  };
+  Entry entry(*this);
+  parts_->tools.Choose(tools::ToolId::kPencil);
 }
 
 Workspace::~Workspace() {
   Shutdown();
+}
+
+DocumentCommands& Workspace::Files() {
+  return parts_->files;
+}
+SelectionCommands& Workspace::Edit() {
+  return parts_->selection;
+}
+EffectCommands& Workspace::Effects() {
+  return parts_->effects;
+}
+ImageCommands& Workspace::Images() {
+  return parts_->images;
+}
+ViewCommands& Workspace::Zoom() {
+  return parts_->zoom;
+}
+ColourState& Workspace::Colours() {
+  return parts_->colours;
 }
 
 void Workspace::SetImageDefaults(const ImageFormat& format) {
@@ -100,140 +152,233 @@ void Workspace::SetImageDefaults(const ImageFormat& format) {
 
 void Workspace::SetViewportSize(int width, int height) {
   parts_->view.SetViewport(width, height);
-  if (parts_->Current() >= 0) parts_->view.LayoutCanvas(parts_->Current());
+  if (state_.CurrentImage >= 0) parts_->view.LayoutCanvas(state_.CurrentImage);
 }
 
-void Workspace::Start(const std::optional<std::string>& argument) {
-  if (state_.DocumentOpen || state_.Document->ImageCount() > 0) return;
-  const std::string arg = argument.value_or("");
-  const std::string ext = UpperExtension(arg);
-  bool load = false;
-  if (arg.empty() || (ext != ".ICO" && ext != ".CUR" && arg == kUntitledIcon)) {
-    state_.FileName = kUntitledIcon;
-    state_.IsIcon = true;
-  } else if (ext == ".ICO" || ext == ".CUR") {
-    state_.FileName = arg;
-    state_.IsIcon = ext == ".ICO";
-    load = true;
-  } else {
-    state_.FileName = kUntitledCursor;
-    state_.IsIcon = false;
-  }
-  state_.Document->SetIcon(state_.IsIcon);
-  if (!state_.IsIcon) parts_->controls.SetEnabled("mnuToolHotSpot", true);
-  if (load) {
-    if (!state_.Document->LoadFromFile(arg)) return parts_->ShowError("从文件载入图标失败.");
-    // The file decides nothing about the document's kind: the name did.
-    state_.Document->SetIcon(state_.IsIcon);
-  } else if (!state_.Document->AddImage(state_.DefaultWidth, state_.DefaultHeight, state_.DefaultBitCount)) {
-    return parts_->ShowError("创建新的图标失败.");
-  }
-  state_.DocumentOpen = true;
-  host_.SetCaption(Caption());
-  state_.ImageEntries = static_cast<int>(state_.Document->ImageCount());
-  state_.CurrentImage = 0;
-  parts_->buffers.LoadImageIntoEditor(0);
-  parts_->ModeRgb();
-  parts_->view.LayoutCanvas(0);
-  for (const char* name : {"updOpacity", "tbtnRoomIn", "tbtnRoomAuto", "tbtnRoomOut", "tbtnModeRGB", "tbtnModeAlpha",
-                           "btnImageAdd", "btnImageDel", "btnChangeFmt", "btnDuplicate"}) {
-    parts_->controls.SetEnabled(name, true);
-  }
-  parts_->view.Show();
-  parts_->ReselectCurrentTool();
-  parts_->Repaint();
+void Workspace::Start(const StartRequest& request) {
+  Entry entry(*this);
+  parts_->files.Start(request);
   host_.PanelsChanged();
 }
 
-std::string Workspace::Caption() const {
-  if (!state_.DocumentOpen) return kAppCaption;
-  return std::string(kAppCaption) + " - " + state_.FileName;
-}
-
-void Workspace::NewIcon() {
-  host_.StartProgram({});
-}
-void Workspace::NewCursor() {
-  host_.StartProgram({kUntitledCursor});
-}
-
-void Workspace::Open() {
-  auto path = host_.AskFileName({FileDialogKind::kOpen, "图标和指针文件(*.ico;*.cur)|*.ico;*.cur", state_.IcoOpenPath});
-  if (!path) return;
-  state_.IcoOpenPath = FolderOf(*path);
-  host_.StartProgram({*path});
-}
-
-void Workspace::Save() {
-  if (!state_.DocumentOpen) return;
-  std::string target = state_.FileName;
-  const bool untitledIcon = target == kUntitledIcon;
-  const bool untitledCursor = target == kUntitledCursor;
-  if (untitledIcon || untitledCursor) {
-    const std::string& folder = untitledIcon ? state_.IcoSavePath : state_.CurSavePath;
-    auto path = host_.AskFileName(
-        {FileDialogKind::kSave, untitledIcon ? "图标文件(*.ico)|*.ico" : "指针文件(*.cur)|*.cur", folder});
-    if (!path) return;
-    target = *path;
-    const char* wanted = untitledIcon ? ".ICO" : ".CUR";
-    if (UpperExtension(target) != wanted) target += untitledIcon ? ".ico" : ".cur";
+bool Workspace::NeedsMet(Need needs) const {
+  const bool image = state_.Document && state_.CurrentImage >= 0 &&
+                     static_cast<std::uint32_t>(state_.CurrentImage) < state_.Document->ImageCount();
+  const std::uint32_t bits = image ? state_.Document->Colors(state_.CurrentImage) : 0;
+  const struct {
+    Need need;
+    bool met;
+  } checks[] = {
+      {Need::kDocument, state_.DocumentOpen},
+      {Need::kImage, image},
+      {Need::kRgbMode, !state_.AlphaMode},
+      {Need::kSelection, state_.HasFloat},
+      {Need::kCursor, !state_.IsIcon},
+      {Need::kUndo, parts_->undo.CanUndo()},
+      {Need::kRedo, parts_->undo.CanRedo()},
+      {Need::kChanges, state_.Modified || state_.HasFloat || parts_->undo.StepOpen()},
+      {Need::kClipboard, state_.ClipboardSeen},
+      {Need::kAlphaImage, bits == 32},
+      {Need::kInvertible, !state_.IsIcon && bits != 32},
+  };
+  for (const auto& check : checks) {
+    if (Has(needs, check.need) && !check.met) return false;
   }
-  if (!state_.Document->SaveToFile(target)) return parts_->ShowError(kSaveFailed);
-  if (untitledIcon || untitledCursor) {
-    (untitledIcon ? state_.IcoSavePath : state_.CurSavePath) = FolderOf(target);
-    state_.FileName = target;
-    host_.SetCaption(Caption());
-  }
-  parts_->controls.SetEnabled("tbtnSave", false);
-  parts_->controls.SetStatus(3, kSaved);
+  return true;
 }
 
-void Workspace::SaveAs() {
-  if (!state_.DocumentOpen) return;
-  auto path = host_.AskFileName(
-      {FileDialogKind::kSave,
-       "图标文件(*.ico)|*.ico|指针文件(*.cur)|*.cur|位图文件(*.bmp)|*.bmp|Jpeg 文件(*.jpg)|*.jpg", ""});
-  if (!path) return;
-  if (state_.HasFloat) parts_->buffers.MergeFloat();
-  const std::string ext = UpperExtension(*path);
-  bool ok = false;
-  if (ext == ".ICO" || ext == ".CUR") {
-    const bool wasIcon = state_.Document->IsIcon();
-    state_.Document->SetIcon(ext == ".ICO");
-    ok = state_.Document->SaveToFile(*path);
-    state_.Document->SetIcon(wasIcon);
-  } else if (ext == ".BMP") {
-    ok = document::SaveBmpFile(*path, state_.WorkBitmap);
-  } else if (ext == ".PNG") {
-    ok = document::SavePngFile(*path, state_.WorkBitmap, raster::Markers().trans);
-  } else {
-    ok = document::SaveJpegFile(*path, state_.WorkBitmap);
+bool Workspace::IsEnabled(CommandId id) const {
+  return NeedsMet(FindCommand(id).needs);
+}
+
+bool Workspace::IsEnabled(std::string_view control) const {
+  if (const CommandInfo* command = FindCommandByControl(control)) return IsEnabled(command->id);
+  return parts_->controls.IsEnabled(control);
+}
+
+bool Workspace::IsChecked(std::string_view control) const {
+  return parts_->controls.IsChecked(control);
+}
+
+bool Workspace::Run(CommandId id) {
+  Entry entry(*this);
+  const CommandInfo& command = FindCommand(id);
+  if (!NeedsMet(command.needs)) return false;
+  parts_->router.FinishPending();
+  if (Has(command.needs, Need::kFreeCanvas) && state_.HasFloat && !state_.AlphaMode) parts_->buffers.MergeFloat();
+  if (!NeedsMet(command.needs)) return false;  // the merge may have taken what it needed
+  std::optional<UndoStep> step;
+  if (Has(command.effects, Effect::kUndoStep)) {
+    step.emplace(parts_->undo);
+    if (!step->Ok()) return false;
   }
-  if (!ok) return parts_->ShowError(kSaveFailed);
-  parts_->controls.SetStatus(3, kSaved);
+  const bool ran = command.action != nullptr ? command.action(*this) : host_.RunShellCommand(id);
+  if (step && !ran) step->Abandon();
+  if (ran && Has(command.effects, Effect::kChangesDocument)) state_.Modified = true;
+  return ran;
+}
+
+bool Workspace::RunControl(std::string_view control) {
+  if (const CommandInfo* command = FindCommandByControl(control)) return Run(command->id);
+  if (const tools::ToolInfo* tool = tools::FindToolByButton(control)) {
+    if (!IsEnabled(control)) return false;
+    ChooseTool(tool->id);
+    return true;
+  }
+  return false;
+}
+
+void Workspace::RefreshControls() {
+  ControlStates& controls = parts_->controls;
+  for (const CommandInfo& command : Commands()) {
+    const bool enabled = NeedsMet(command.needs);
+    for (std::string_view name : {command.menuItem, command.button, command.popupItem, command.extra}) {
+      if (!name.empty()) controls.SetEnabled(name, enabled);
+    }
+  }
+  const bool alpha = state_.AlphaMode;
+  for (const CommandInfo* mode : {&FindCommand(CommandId::kModeRgb), &FindCommand(CommandId::kModeAlpha)}) {
+    const bool checked = state_.DocumentOpen && (mode->id == CommandId::kModeAlpha) == alpha;
+    controls.SetChecked(mode->button, checked);
+    controls.SetChecked(mode->menuItem, checked);
+  }
+  // In Alpha mode only the pencil and the line paint (in grey).
+  for (const tools::ToolInfo& tool : tools::ToolTable()) {
+    controls.SetEnabled(tool.button, !alpha || tool.id == tools::ToolId::kPencil || tool.id == tools::ToolId::kLine);
+  }
+  controls.SetEnabled("updOpacity", state_.DocumentOpen);
 }
 
 bool Workspace::CloseQuery() {
-  if (!parts_->controls.IsEnabled("tbtnSave")) return true;
-  const MessageAnswer answer = host_.ShowMessage(
-      {"保存 " + state_.FileName + " ?", "确认", MessageButtons::kYesNoCancel, MessageIcon::kQuestion});
+  Entry entry(*this);
+  parts_->router.FinishPending();
+  if (!state_.Modified && !state_.HasFloat) return true;
+  const MessageAnswer answer = parts_->files.AskToSave();
   if (answer == MessageAnswer::kCancel) return false;
-  if (answer == MessageAnswer::kYes) {
-    Save();
-    // The user asked for the work to be kept: when the save did not happen
-    // (dialog cancelled, write failed) the window stays open with it.
-    return !parts_->controls.IsEnabled("tbtnSave");
-  }
-  return true;
+  if (answer == MessageAnswer::kNo) return true;
+  Run(CommandId::kSave);
+  // The user asked for the work to be kept: when the save did not happen
+  // (dialog cancelled, write failed) the window stays open with it.
+  return !state_.Modified && !state_.HasFloat;
 }
 
 void Workspace::Shutdown() {
   host_.SetTimer(0);
   parts_->undo.DeleteUndoFiles();
-  settings_.WriteString("IcoOpenPath", state_.IcoOpenPath);
-  settings_.WriteString("IcoSavePath", state_.IcoSavePath);
-  settings_.WriteString("CurSavePath", state_.CurSavePath);
+  parts_->files.WriteFolders();
 }
+
+// --- Inputs that carry a value ---
+
+void Workspace::SelectImage(int entry) {
+  Entry refresh(*this);
+  if (entry < 0 || entry >= state_.ImageEntries) return;
+  parts_->router.FinishPending();
+  if (state_.HasFloat && !state_.AlphaMode) parts_->buffers.MergeFloat();
+  parts_->images.Select(entry);
+}
+
+void Workspace::ImageListMouseDown(int entry) {
+  Entry refresh(*this);
+  if (!state_.DocumentOpen) return;
+  parts_->router.FinishPending();
+  if (state_.HasFloat && !state_.AlphaMode) parts_->buffers.MergeFloat();
+  parts_->images.ListMouseDown(entry);
+}
+
+void Workspace::ImageListMouseUp(int entry) {
+  Entry refresh(*this);
+  if (!state_.DocumentOpen) return;
+  if (parts_->images.ListMouseUp(entry)) state_.Modified = true;
+}
+
+void Workspace::SetHotSpot(int x, int y) {
+  Entry refresh(*this);
+  if (!state_.DocumentOpen) return;
+  if (parts_->images.SetHotSpot(x, y)) state_.Modified = true;
+}
+
+void Workspace::DocumentChangedOutside() {
+  Entry refresh(*this);
+  state_.Modified = true;
+  host_.PanelsChanged();
+}
+
+void Workspace::SetZoom(int zoom) {
+  Entry refresh(*this);
+  parts_->router.FinishPending();
+  (void)parts_->zoom.SetZoom(zoom);
+}
+
+void Workspace::ChooseTool(tools::ToolId id) {
+  Entry refresh(*this);
+  parts_->router.FinishPending();
+  // In Alpha mode the disabled buttons cannot be clicked; the keyboard may
+  // still choose them and then only changes the last drawing tool.
+  parts_->tools.Choose(id);
+}
+
+void Workspace::ChooseOption(int index) {
+  Entry refresh(*this);
+  parts_->router.FinishPending();
+  parts_->tools.ChooseOption(index);
+}
+
+void Workspace::SetOpacityText(std::string_view text) {
+  Entry refresh(*this);
+  parts_->router.FinishPending();
+  std::string digits;
+  for (char c : text) {
+    if (tools::ToolPalette::OpacityKeyAccepted(c)) digits += c;
+  }
+  parts_->tools.OpacityTyped(digits);
+}
+
+void Workspace::SetPaletteBoxSize(int width, int height, raster::Colour panel) {
+  parts_->colours.SetPaletteBoxSize(width, height, panel);
+}
+
+void Workspace::PaletteBoxMouseMove(int x, int y) {
+  parts_->colours.PaletteBoxMouseMove(x, y);
+}
+
+void Workspace::PaletteBoxMouseUp(int x, int y, tools::ShiftState shift) {
+  Entry refresh(*this);
+  parts_->router.FinishPending();
+  parts_->colours.PaletteBoxMouseUp(x, y, tools::Has(shift, tools::ShiftState::kAlt));
+}
+
+// --- Canvas ---
+
+void Workspace::CanvasMouseDown(MouseButton button, tools::ShiftState shift, int x, int y) {
+  Entry refresh(*this);
+  parts_->router.MouseDown(button, shift, x, y);
+}
+
+void Workspace::CanvasMouseMove(tools::ShiftState shift, int x, int y) {
+  // Moves change no control's state; the release refreshes them.
+  parts_->router.MouseMove(shift, x, y);
+}
+
+void Workspace::CanvasMouseUp(MouseButton button, tools::ShiftState shift, int x, int y) {
+  Entry refresh(*this);
+  parts_->router.MouseUp(button, shift, x, y);
+}
+
+void Workspace::TimerTick() {
+  parts_->router.TimerTick();
+}
+
+void Workspace::PinSpraySeed(std::uint32_t seed) {
+  parts_->tools.Palette().Random().Pin(seed);
+}
+
+void Workspace::ClipboardOffersPicture() {
+  Entry refresh(*this);
+  state_.ClipboardSeen = true;
+}
+
+// --- What the window shows ---
 
 const raster::Picture& Workspace::Screen() const {
   return parts_->view.Screen();
@@ -245,17 +390,24 @@ CanvasLayout Workspace::Layout() const {
   return layout;
 }
 
+raster::Picture Workspace::PaletteBox() const {
+  return parts_->colours.PaletteBox();
+}
+
 std::string Workspace::StatusText(int panel) const {
   return parts_->controls.Status(panel);
 }
-bool Workspace::IsChecked(std::string_view control) const {
-  return parts_->controls.IsChecked(control);
+
+std::string Workspace::Caption() const {
+  return parts_->files.Caption();
 }
+
 int Workspace::ToolOption() const {
-  return parts_->palette.OptionIndex();
+  return parts_->tools.Palette().OptionIndex();
 }
+
 std::string Workspace::OpacityText() const {
-  return parts_->palette.OpacityText();
+  return parts_->tools.Palette().OpacityText();
 }
 
 }  // namespace pixmint::editor

@@ -6,18 +6,22 @@
 #include <string>
 #include <string_view>
 
+#include "editor/commands.h"
+#include "editor/document_commands.h"
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
 #include "raster/picture.h"
 #include "tools/settings.h"
-
-namespace pixmint::tools {
-class TKvPaint;
-}
+#include "tools/tool_ids.h"
 
 namespace pixmint::editor {
 
-struct WorkspaceParts;
+class ColourState;
+class DocumentCommands;
+class EffectCommands;
+class ImageCommands;
+class SelectionCommands;
+class ViewCommands;
 
 // Where the canvas frame (Panel1) sits in the scrolling area and how big the
 // canvas (PaintBox1, at (5, 5) inside the frame) is, in screen pixels.
@@ -33,6 +37,12 @@ struct CanvasLayout {
 
 // The editing workspace: the brain of the main window, without any window.
 // The window forwards its events here and shows what the accessors give.
+//
+// Every command passes Run: a disabled command does nothing, a pending tool
+// is settled, a floating selection is merged first where the command needs
+// the canvas free, and an undo step is opened where the command makes one.
+// After every entry the controls' enabled and checked states are brought up
+// to date from the command list.
 class Workspace {
  public:
   Workspace(EditorHost& host, Settings& settings);
@@ -41,9 +51,9 @@ class Workspace {
   Workspace& operator=(const Workspace&) = delete;
 
   // --- Start and end ---
-  // The start-up step: the first command-line argument, if any.
-  void Start(const std::optional<std::string>& argument);
-  // The close question; true when the window may close.
+  void Start(const StartRequest& request);
+  // The close question; true when the window may close. Yes saves first
+  // (what floats included); a save that did not happen keeps the window.
   [[nodiscard]] bool CloseQuery();
   // Before the window closes: stops the timer, deletes the undo files and
   // writes the remembered folders. The destructor only removes undo files.
@@ -53,41 +63,18 @@ class Workspace {
   // The scrolling area's size (ScrollBox1); lays the canvas out again.
   void SetViewportSize(int width, int height);
 
-  // --- Commands by control name ---
-  // Runs the command of a control or menu item ("tbtnSave", "mnuEditUndo",
-  // "btnPencil", ...) when it is enabled right now; shortcuts go through
-  // here so that they follow the live state. False when unknown or disabled.
-  bool RunCommand(std::string_view control);
+  // --- Commands ---
+  // Runs a command when it is enabled now; false when disabled or it did
+  // not run through.
+  bool Run(CommandId id);
+  // The command of a control ("tbtnSave", "mnuEditUndo", "pmuCut", a tool
+  // button "btnPencil", ...); false when unknown or disabled.
+  bool RunControl(std::string_view control);
+  [[nodiscard]] bool IsEnabled(CommandId id) const;
   [[nodiscard]] bool IsEnabled(std::string_view control) const;
   [[nodiscard]] bool IsChecked(std::string_view control) const;
 
-  // --- File ---
-  void NewIcon();
-  void NewCursor();
-  void Open();
-  void Save();
-  void SaveAs();
-  // --- Edit ---
-  void Undo();
-  void Redo();
-  void Cut();
-  void Copy();
-  void Paste();
-  void DeleteSelection();
-  void SelectAll();
-  void Merge();
-  // --- Effects ---
-  void FlipHorizontal();
-  void FlipVertical();
-  void RotateRight();
-  void RotateLeft();
-  void Rotate180();
-  void RotateArbitrary();  // asks for the angle
-  // --- Images ---
-  void AddImage();
-  void DeleteImage();
-  void ChangeFormat();
-  void DuplicateImage();
+  // --- Inputs that carry a value ---
   void SelectImage(int entry);
   // Press and release on the image list (-1: not on an entry): a drag from
   // one entry onto another exchanges the two images.
@@ -95,34 +82,22 @@ class Workspace {
   void ImageListMouseUp(int entry);
   // Sets the hot spot of the selected image (cursor documents).
   void SetHotSpot(int x, int y);
-  // --- View ---
-  void ZoomIn();
-  void ZoomOut();
-  void ZoomAuto();
   void SetZoom(int zoom);
-  // --- Colours and modes ---
-  void ChooseForeColour();  // colour dialog for the foreground
-  void ChooseBackColour();
-  void DefaultColours();
-  void InvertColour();  // ColorInvert as foreground
-  void TransColour();   // ColorTrans as foreground
-  void ModeRgb();
-  void ModeAlpha();
-  // The palette box's (PaintBox2) size and the panel colour around its cells.
-  void SetPaletteBoxSize(int width, int height, raster::Colour panel);
-  // Palette box events, in its pixels.
-  void PaletteBoxMouseMove(int x, int y);
-  void PaletteBoxMouseUp(int x, int y, unsigned shift);
-  // --- Tools ---
-  void ChooseTool(int toolId);
+  void ChooseTool(tools::ToolId id);
   void ChooseOption(int index);
   // The opacity box's text as typed.
   void SetOpacityText(std::string_view text);
+  // The palette box's (PaintBox2) size and the panel colour around its cells.
+  void SetPaletteBoxSize(int width, int height, raster::Colour panel);
+  void PaletteBoxMouseMove(int x, int y);
+  void PaletteBoxMouseUp(int x, int y, tools::ShiftState shift);
+  // The window's own command (a dialog of the shell) changed the document.
+  void DocumentChangedOutside();
 
   // --- Canvas (PaintBox1) events, in its screen pixels ---
-  void CanvasMouseDown(MouseButton button, unsigned shift, int x, int y);
-  void CanvasMouseMove(unsigned shift, int x, int y);
-  void CanvasMouseUp(MouseButton button, unsigned shift, int x, int y);
+  void CanvasMouseDown(MouseButton button, tools::ShiftState shift, int x, int y);
+  void CanvasMouseMove(tools::ShiftState shift, int x, int y);
+  void CanvasMouseUp(MouseButton button, tools::ShiftState shift, int x, int y);
   // The host's periodic timer fired.
   void TimerTick();
   // Makes the spray's scatter reproducible from this seed on.
@@ -144,19 +119,25 @@ class Workspace {
   [[nodiscard]] std::string OpacityText() const;
   [[nodiscard]] document::TKvIcon* Document() { return state_.Document.get(); }
 
+  // --- The command groups, for the command list's actions ---
+  [[nodiscard]] DocumentCommands& Files();
+  [[nodiscard]] SelectionCommands& Edit();
+  [[nodiscard]] EffectCommands& Effects();
+  [[nodiscard]] ImageCommands& Images();
+  [[nodiscard]] ViewCommands& Zoom();
+  [[nodiscard]] ColourState& Colours();
+
  private:
-  void MoveScaleDown(tools::TKvPaint& tool, unsigned shift, int sx, int sy, raster::Point p);
-  void FloatFromTool(tools::TKvPaint& tool);
-  void DropperPick(unsigned shift, raster::Point p);
-  void ShowToolDrawing();
-  void AlphaMouseDown(raster::Point p);
-  void AlphaMouseMove(raster::Point p);
-  void AlphaMouseUp(raster::Point p);
+  struct Parts;
+  class Entry;
+
+  [[nodiscard]] bool NeedsMet(Need needs) const;
+  void RefreshControls();
 
   EditorHost& host_;
   Settings& settings_;
   EditorState state_;
-  std::unique_ptr<WorkspaceParts> parts_;
+  std::unique_ptr<Parts> parts_;
 };
 
 }  // namespace pixmint::editor

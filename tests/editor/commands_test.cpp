@@ -19,13 +19,13 @@ TEST_F(CommandsTest, PastePlacesCentredOrAsksForAPart) {
   };
   for (const Case& c : {Case{40, 40, false, -4, -4}, Case{16, 16, false, 8, 8}, Case{41, 40, true, 0, 0}}) {
     host.captions.clear();
-    host.SetClipboard(raster::Picture(c.w, c.h, kRed));
+    Clip(raster::Picture(c.w, c.h, kRed));
     if (c.dialog) host.Push(PasteAnswer{0, 0, 41, 40, true});
-    ws.Paste();
+    ws.Run(CommandId::kPaste);
     EXPECT_EQ(!host.captions.empty(), c.dialog) << c.w;
     EXPECT_EQ(S().FloatLeft, c.left) << c.w;
     EXPECT_EQ(S().FloatTop, c.top) << c.w;
-    EXPECT_EQ(S().ToolId, 115);
+    EXPECT_EQ(tools::Number(S().ToolId), 115);
     if (c.dialog) {
       EXPECT_EQ(host.captions[0], "在剪切板选择图片的一部份");
       EXPECT_EQ(S().FloatBitmap.Width(), 32);
@@ -33,19 +33,19 @@ TEST_F(CommandsTest, PastePlacesCentredOrAsksForAPart) {
     }
     ws.SelectImage(0);  // drops the float
   }
-  host.SetClipboard(raster::Picture(60, 60, kRed));
+  Clip(raster::Picture(60, 60, kRed));
   host.Push(CancelAnswer{});
-  ws.Paste();
+  ws.Run(CommandId::kPaste);
   EXPECT_FALSE(S().HasFloat);
 }
 
 TEST_F(CommandsTest, SelectAllMovedAndMergedDuplicates) {
   Pencil(kRed);
   Click(0, 0);
-  ws.SelectAll();
+  ws.Run(CommandId::kSelectAll);
   EXPECT_TRUE(ws.IsEnabled("tbtnCopy"));
   Drag(0, 0, 5, 0);
-  ws.Merge();
+  ws.Run(CommandId::kMerge);
   EXPECT_EQ(Work(0, 0), kRed);
   EXPECT_EQ(Work(5, 0), kRed);
 }
@@ -53,70 +53,70 @@ TEST_F(CommandsTest, SelectAllMovedAndMergedDuplicates) {
 TEST_F(CommandsTest, CutOfAMovedSelectionAndItsUndo) {
   Pencil(kRed);
   Click(3, 3);
-  ws.SelectAll();
+  ws.Run(CommandId::kSelectAll);
   Drag(3, 3, 4, 3);  // the float now starts at (1, 0)
-  ws.Cut();
+  ws.Run(CommandId::kCut);
   EXPECT_FALSE(S().HasFloat);
   EXPECT_TRUE(ws.IsEnabled("tbtnPaste"));
   ASSERT_TRUE(host.Clipboard().has_value());
   EXPECT_EQ(host.Clipboard()->Pixel(3, 3), kRed);
   EXPECT_EQ(Work(1, 0), raster::Markers().trans);  // under the new place
   EXPECT_EQ(Work(3, 3), raster::Markers().trans);
-  ws.Undo();
+  ws.Run(CommandId::kUndo);
   EXPECT_EQ(Work(3, 3), kRed);
-  ws.Redo();
+  ws.Run(CommandId::kRedo);
   EXPECT_EQ(Work(3, 3), raster::Markers().trans);
 }
 
 TEST_F(CommandsTest, SelectionCommandsDoNothingWithoutAFloatOrInAlphaMode) {
-  ws.Copy();
-  ws.Cut();
-  ws.DeleteSelection();
+  ws.Run(CommandId::kCopy);
+  ws.Run(CommandId::kCut);
+  ws.Run(CommandId::kDelete);
   EXPECT_FALSE(host.Clipboard().has_value());
   EXPECT_FALSE(ws.IsEnabled("tbtnUndo"));
   EXPECT_FALSE(ws.IsEnabled("pmuMerge"));
   host.Push(ImageFormat{8, 8, 32});
-  ws.AddImage();
-  ws.SelectAll();
-  ws.ModeAlpha();  // merges the selection first
+  ws.Run(CommandId::kAddImage);
+  ws.Run(CommandId::kSelectAll);
+  ws.Run(CommandId::kModeAlpha);  // merges the selection first
   EXPECT_FALSE(S().HasFloat);
-  ws.SelectAll();
-  ws.FlipHorizontal();
+  ws.Run(CommandId::kSelectAll);
+  ws.Run(CommandId::kFlipHorizontal);
   EXPECT_FALSE(S().HasFloat);
 }
 
 TEST_F(CommandsTest, ShortcutsFollowTheLiveState) {
-  EXPECT_FALSE(ws.RunCommand("mnuEditUndo"));
+  EXPECT_FALSE(ws.RunControl("mnuEditUndo"));
   Pencil(kRed);
   Click(1, 1);
   EXPECT_TRUE(ws.IsEnabled("mnuEditUndo"));  // no browsing of the menu needed
-  EXPECT_TRUE(ws.RunCommand("mnuEditUndo"));
+  EXPECT_TRUE(ws.RunControl("mnuEditUndo"));
   EXPECT_EQ(Work(1, 1), raster::Markers().trans);
-  EXPECT_FALSE(ws.RunCommand("pmuCut"));
-  ws.SelectAll();
+  EXPECT_FALSE(ws.RunControl("pmuCut"));
+  ws.Run(CommandId::kSelectAll);
   EXPECT_TRUE(ws.IsEnabled("pmuMerge"));
-  EXPECT_TRUE(ws.RunCommand("pmuCopy"));
-  EXPECT_TRUE(ws.RunCommand("btnPencil"));
-  EXPECT_EQ(S().ToolId, 100);
+  EXPECT_TRUE(ws.RunControl("pmuCopy"));
+  EXPECT_TRUE(ws.RunControl("btnPencil"));
+  EXPECT_EQ(tools::Number(S().ToolId), 100);
 }
 
 TEST_F(CommandsTest, EffectsTransformTheSelection) {
-  host.SetClipboard(pixmint::test::FromAscii({"r..", "..."}));
-  ws.Paste();
-  ws.RotateRight();
+  Clip(pixmint::test::FromAscii({"r..", "..."}));
+  ws.Run(CommandId::kPaste);
+  ws.Run(CommandId::kRotateRight);
   EXPECT_TRUE(pixmint::test::SamePicture(pixmint::test::FromAscii({".r", "..", ".."}), S().FloatBitmap));
-  ws.RotateLeft();
-  ws.FlipVertical();
+  ws.Run(CommandId::kRotateLeft);
+  ws.Run(CommandId::kFlipVertical);
   EXPECT_TRUE(pixmint::test::SamePicture(pixmint::test::FromAscii({"...", "r.."}), S().FloatBitmap));
   for (const char* text : {"abc", "0", "400"}) {
     host.messages.clear();
     host.Push(std::string(text));
-    ws.RotateArbitrary();
+    ws.Run(CommandId::kRotateArbitrary);
     EXPECT_EQ(S().FloatBitmap.Width(), 3) << text;
     EXPECT_EQ(host.messages.size(), std::string(text) == "abc" ? 1u : 0u) << text;
   }
   ws.SelectImage(0);
-  ws.Rotate180();  // no selection: the whole image is lifted first
+  ws.Run(CommandId::kRotate180);  // no selection: the whole image is lifted first
   EXPECT_TRUE(S().HasFloat);
   EXPECT_EQ(S().FloatBitmap.Width(), 32);
 }
@@ -124,39 +124,39 @@ TEST_F(CommandsTest, EffectsTransformTheSelection) {
 TEST_F(CommandsTest, ImageCommandsChangeTheImageSet) {
   for (int i = 0; i < 31; ++i) {
     host.Push(ImageFormat{16, 16, 4});
-    ws.AddImage();
+    ws.Run(CommandId::kAddImage);
   }
   EXPECT_EQ(S().ImageEntries, 32);
   EXPECT_EQ(S().CurrentImage, 31);
   host.Push(ImageFormat{16, 16, 4});
-  ws.AddImage();
+  ws.Run(CommandId::kAddImage);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].text, "添加新图像失败.");
   EXPECT_EQ(Doc().ImageCount(), 32u);
-  ws.DeleteImage();
+  ws.Run(CommandId::kDeleteImage);
   EXPECT_EQ(Doc().ImageCount(), 31u);
   EXPECT_EQ(S().CurrentImage, 0);
   ws.SelectImage(1);
   host.Push(ImageFormat{48, 48, 8});
-  ws.ChangeFormat();
+  ws.Run(CommandId::kChangeFormat);
   EXPECT_EQ(host.captions.back(), "改变图像的格式 (原始:          16x16 4位 )");
   EXPECT_EQ(S().CurrentImage, 1);
   EXPECT_EQ(S().WorkBitmap.Width(), 48);
-  ws.DuplicateImage();
+  ws.Run(CommandId::kDuplicateImage);
   EXPECT_EQ(S().CurrentImage, 31);
   EXPECT_EQ(S().WorkBitmap.Width(), 48);
 }
 
 TEST_F(CommandsTest, DeleteNeedsTwoImagesAndAlphaModeBlocksEverything) {
-  ws.DeleteImage();
+  ws.Run(CommandId::kDeleteImage);
   EXPECT_EQ(Doc().ImageCount(), 1u);
   EXPECT_TRUE(host.messages.empty());
   host.Push(ImageFormat{8, 8, 32});
-  ws.AddImage();
-  ws.ModeAlpha();
-  ws.DuplicateImage();
+  ws.Run(CommandId::kAddImage);
+  ws.Run(CommandId::kModeAlpha);
+  ws.Run(CommandId::kDuplicateImage);
   host.Push(ImageFormat{8, 8, 32});
-  ws.AddImage();
+  ws.Run(CommandId::kAddImage);
   EXPECT_EQ(Doc().ImageCount(), 2u);
   EXPECT_EQ(host.PendingAnswers(), 1u);
 }
@@ -164,11 +164,12 @@ TEST_F(CommandsTest, DeleteNeedsTwoImagesAndAlphaModeBlocksEverything) {
 TEST_F(CommandsTest, DraggingOneEntryOntoAnotherExchanges) {
   for (int w : {8, 16}) {
     host.Push(ImageFormat{w, w, 24});
-    ws.AddImage();
+    ws.Run(CommandId::kAddImage);
   }
+  EXPECT_TRUE(ws.IsEnabled("tbtnSave"));  // new images are changes to save
   ws.ImageListMouseDown(2);
   ws.ImageListMouseUp(2);  // released where it began: nothing
-  EXPECT_FALSE(ws.IsEnabled("tbtnSave"));
+  EXPECT_EQ(Doc().XorBitmap(2)->Width(), 16);
   ws.ImageListMouseDown(2);
   ws.ImageListMouseUp(0);
   EXPECT_EQ(Doc().XorBitmap(0)->Width(), 16);
@@ -188,13 +189,13 @@ TEST_F(CommandsTest, SaveAsWritesFourFormatsAndPng) {
   for (const Case& c : {Case{"a.ICO", std::string_view("\0\0\1\0", 4)}, Case{"a.cur", std::string_view("\0\0\2\0", 4)},
                         Case{"a.bmp", "BM"}, Case{"a.jpg", "\xFF\xD8"}, Case{"a.png", "\x89PNG"}}) {
     host.Push((dir / c.name).string());
-    ws.SaveAs();
+    ws.Run(CommandId::kSaveAs);
     auto bytes = document::ReadWholeFile(dir / c.name);
     ASSERT_TRUE(bytes) << c.name;
     EXPECT_EQ(std::string_view(reinterpret_cast<const char*>(bytes->data()), c.magic.size()), c.magic) << c.name;
   }
   EXPECT_TRUE(Doc().IsIcon());
-  EXPECT_EQ(S().FileName, "无标题(图标)");
+  EXPECT_EQ(DocumentName(S()), "无标题(图标)");
   EXPECT_TRUE(ws.IsEnabled("tbtnSave"));
   auto png = document::DecodePng(*document::ReadWholeFile(dir / "a.png"), document::ChannelOrder::kRgba);
   ASSERT_TRUE(png);
@@ -208,11 +209,11 @@ TEST_F(CommandsTest, FailedSaveSaysSoAndChangesNothing) {
   for (bool saveAs : {false, true}) {
     host.messages.clear();
     host.Push((dir / "missing" / "x.ico").string());
-    saveAs ? ws.SaveAs() : ws.Save();
+    saveAs ? ws.Run(CommandId::kSaveAs) : ws.Run(CommandId::kSave);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, "保存文件失败.");
     EXPECT_EQ(host.messages[0].caption, "错误");
-    EXPECT_EQ(S().FileName, "无标题(图标)");
+    EXPECT_EQ(DocumentName(S()), "无标题(图标)");
     EXPECT_TRUE(ws.IsEnabled("tbtnSave"));
     EXPECT_EQ(ws.StatusText(3), "");
   }
@@ -223,9 +224,10 @@ TEST_F(CommandsTest, SavingAnUntitledIconFixesTheName) {
     ScriptedHost h;
     MemorySettings st;
     Workspace w(h, st);
-    w.Start(std::nullopt);
+    w.Start({});
+    w.Run(CommandId::kSelectAll);  // a floating selection is a change to save
     h.Push((dir / typed).string());
-    w.Save();
+    w.Run(CommandId::kSave);
     EXPECT_EQ(w.State().FileName, (dir / saved).string());
     EXPECT_TRUE(std::filesystem::exists(dir / saved));
     EXPECT_EQ(w.StatusText(3), "保存文件成功.");
@@ -254,7 +256,7 @@ TEST_F(CommandsTest, DamagedStoredSettingsFallBackToUsableDefaults) {
     Workspace w(h, st);
     EXPECT_EQ(raster::Markers().trans, c.wantTrans) << c.trans;
     EXPECT_EQ(raster::Markers().invert, c.wantInvert) << c.invert;
-    w.Start("");
+    w.Start(ParseStartArgument(""));
     ASSERT_EQ(w.Document()->ImageCount(), 1u) << c.size << " " << c.bpp;
     EXPECT_EQ(w.Document()->XorBitmap(0)->Width(), c.wantSize);
     EXPECT_EQ(w.Document()->Colors(0), static_cast<unsigned>(c.wantBpp));
@@ -274,26 +276,26 @@ TEST_F(CommandsTest, StartUpChoosesTheDocumentKindByTheArgument) {
     ScriptedHost h;
     MemorySettings st;
     Workspace w(h, st);
-    w.Start(c.arg);
+    w.Start(ParseStartArgument(c.arg));
     EXPECT_EQ(w.Document()->IsIcon(), c.icon) << c.arg;
-    EXPECT_EQ(w.State().FileName, c.name);
+    EXPECT_EQ(DocumentName(w.State()), c.name);
     EXPECT_EQ(w.IsEnabled("mnuToolHotSpot"), !c.icon);
     EXPECT_TRUE(w.Layout().visible);
   }
   ScriptedHost h;
   MemorySettings st;
   Workspace w(h, st);
-  w.Start((dir / "absent.ICO").string());
+  w.Start(ParseStartArgument((dir / "absent.ICO").string()));
   ASSERT_FALSE(h.messages.empty());
   EXPECT_EQ(h.messages.back().text, "从文件载入图标失败.");
   EXPECT_FALSE(w.Layout().visible);
 }
 
 TEST_F(CommandsTest, NewOpenAndCloseQuestion) {
-  ws.NewIcon();
-  ws.NewCursor();
+  ws.Run(CommandId::kNewIcon);
+  ws.Run(CommandId::kNewCursor);
   host.Push((dir / "z.ico").string());
-  ws.Open();
+  ws.Run(CommandId::kOpen);
   ASSERT_EQ(host.Started().size(), 3u);
   EXPECT_TRUE(host.Started()[0].empty());
   EXPECT_EQ(host.Started()[1], std::vector<std::string>{"无标题(指针)"});

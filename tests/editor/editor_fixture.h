@@ -8,9 +8,9 @@
 #include <string>
 
 #include "document/kv_icon.h"
-#include "editor/memory_settings.h"
-#include "editor/scripted_host.h"
 #include "editor/workspace.h"
+#include "script/memory_settings.h"
+#include "script/scripted_host.h"
 #include "support/pixel_grid.h"
 
 namespace pixmint::editor::test {
@@ -30,16 +30,16 @@ class EditorTest : public ::testing::Test {
   // Starts a document of one image (the new-image defaults) and chooses tool.
   void StartIcon(int w, int h, int bpp, bool cursor = false) {
     ws.SetImageDefaults({w, h, bpp});
-    ws.Start(cursor ? std::optional<std::string>("无标题(指针)") : std::nullopt);
+    ws.Start({cursor ? StartRequest::Kind::kNewCursor : StartRequest::Kind::kNewIcon, {}});
   }
   [[nodiscard]] const EditorState& S() const { return ws.State(); }
   [[nodiscard]] document::TKvIcon& Doc() { return *ws.Document(); }
   // Screen point at the centre of an image pixel.
   [[nodiscard]] int Sc(int v) const { return v * S().Zoom + S().Zoom / 2; }
-  void Press(int x, int y, unsigned shift = 0) { ws.CanvasMouseDown(MouseButton::kLeft, shift, Sc(x), Sc(y)); }
-  void Move(int x, int y, unsigned shift = 0) { ws.CanvasMouseMove(shift | kLeftButton, Sc(x), Sc(y)); }
-  void Release(int x, int y, unsigned shift = 0) { ws.CanvasMouseUp(MouseButton::kLeft, shift, Sc(x), Sc(y)); }
-  void Click(int x, int y, unsigned shift = 0) {
+  void Press(int x, int y, tools::ShiftState shift = tools::ShiftState::kNone) { ws.CanvasMouseDown(MouseButton::kLeft, shift, Sc(x), Sc(y)); }
+  void Move(int x, int y, tools::ShiftState shift = tools::ShiftState::kNone) { ws.CanvasMouseMove(shift | tools::ShiftState::kLeftButton, Sc(x), Sc(y)); }
+  void Release(int x, int y, tools::ShiftState shift = tools::ShiftState::kNone) { ws.CanvasMouseUp(MouseButton::kLeft, shift, Sc(x), Sc(y)); }
+  void Click(int x, int y, tools::ShiftState shift = tools::ShiftState::kNone) {
     Press(x, y, shift);
     Release(x, y, shift);
   }
@@ -51,9 +51,14 @@ class EditorTest : public ::testing::Test {
   // A single-pixel pencil in the given colour.
   void Pencil(Colour c) {
     host.Push(c);
-    ws.ChooseForeColour();
-    ws.ChooseTool(100);
+    ws.Run(CommandId::kForeColour);
+    ws.ChooseTool(tools::ToolId::kPencil);
     ws.ChooseOption(0);
+  }
+  // A picture on the clipboard, seen by the clipboard watch.
+  void Clip(std::optional<raster::Picture> picture) {
+    host.SetClipboard(std::move(picture));
+    ws.ClipboardOffersPicture();
   }
   [[nodiscard]] Colour Work(int x, int y) const { return S().WorkBitmap.Pixel(x, y); }
   [[nodiscard]] bool Mask(int x, int y) { return Doc().AndBitmap(S().CurrentImage)->Get(x, y); }

@@ -16,9 +16,9 @@ class RoutingTest : public EditorTest {
 TEST_F(RoutingTest, StrokeToolsPaintAndRecordOneStep) {
   for (int tool : {100, 101, 102, 104, 105, 106, 107, 108, 109, 111, 113}) {
     ws.SelectImage(0);
-    ws.ChooseTool(tool);
-    ws.CanvasMouseDown(MouseButton::kRight, 0, Sc(8), Sc(8));
-    ws.CanvasMouseUp(MouseButton::kRight, 0, Sc(8), Sc(8));
+    ws.ChooseTool(static_cast<tools::ToolId>(tool));
+    ws.CanvasMouseDown(MouseButton::kRight, tools::ShiftState::kNone, Sc(8), Sc(8));
+    ws.CanvasMouseUp(MouseButton::kRight, tools::ShiftState::kNone, Sc(8), Sc(8));
     EXPECT_FALSE(ws.IsEnabled("tbtnUndo")) << tool;
     EXPECT_EQ(Work(8, 8), raster::Markers().trans) << tool;
     Press(4, 4);
@@ -29,7 +29,7 @@ TEST_F(RoutingTest, StrokeToolsPaintAndRecordOneStep) {
     EXPECT_FALSE(S().IsDragging);
     EXPECT_TRUE(ws.IsEnabled("tbtnUndo")) << tool;
     EXPECT_TRUE(ws.IsEnabled("tbtnSave")) << tool;
-    ws.Undo();
+    ws.Run(CommandId::kUndo);
     EXPECT_FALSE(ws.IsEnabled("tbtnUndo")) << tool;
   }
 }
@@ -39,7 +39,7 @@ TEST_F(RoutingTest, StrokeToolsPaintAndRecordOneStep) {
 TEST_F(RoutingTest, ScreenShowsThePreviewThenTheCommittedPicture) {
   for (int tool : {102, 104, 105, 116}) {
     ws.SelectImage(0);  // also takes the image's first colour, black
-    ws.ChooseTool(tool);
+    ws.ChooseTool(static_cast<tools::ToolId>(tool));
     Press(2, 2);
     Move(9, 9);
     EXPECT_EQ(ws.Screen().Pixel(Sc(2), Sc(2)), tool == 116 ? raster::Markers().trans : kBlack) << tool;
@@ -48,13 +48,13 @@ TEST_F(RoutingTest, ScreenShowsThePreviewThenTheCommittedPicture) {
     const raster::Picture shown = ws.Screen();
     ws.SetZoom(S().Zoom);  // lays out and repaints everything
     EXPECT_TRUE(pixmint::test::SamePicture(ws.Screen(), shown)) << tool;
-    ws.Undo();
+    ws.Run(CommandId::kUndo);
   }
 }
 
 TEST_F(RoutingTest, EraserMakesPixelsTransparent) {
   Click(2, 2);
-  ws.ChooseTool(110);
+  ws.ChooseTool(tools::ToolId::kEraser);
   ws.ChooseOption(0);
   Click(2, 2);
   EXPECT_EQ(Work(2, 2), raster::Markers().trans);
@@ -62,7 +62,7 @@ TEST_F(RoutingTest, EraserMakesPixelsTransparent) {
 }
 
 TEST_F(RoutingTest, CurveCountsItsClicksAndIsOneUndoStep) {
-  ws.ChooseTool(103);
+  ws.ChooseTool(tools::ToolId::kCurve);
   const std::vector<int> stages{1, 2, 0};
   Drag(1, 8, 14, 8);
   EXPECT_EQ(S().CurveStage, stages[0]);
@@ -71,7 +71,7 @@ TEST_F(RoutingTest, CurveCountsItsClicksAndIsOneUndoStep) {
   Click(10, 14);
   EXPECT_EQ(S().CurveStage, stages[2]);
   EXPECT_EQ(Work(1, 8), kRed);
-  ws.Undo();  // the whole curve goes at once
+  ws.Run(CommandId::kUndo);  // the whole curve goes at once
   EXPECT_EQ(Work(1, 8), raster::Markers().trans);
   EXPECT_FALSE(ws.IsEnabled("tbtnUndo"));
 }
@@ -79,62 +79,62 @@ TEST_F(RoutingTest, CurveCountsItsClicksAndIsOneUndoStep) {
 TEST_F(RoutingTest, DropperReadsPicksAndReturns) {
   Pencil(Rgb(12, 34, 56));
   Click(3, 3);
-  ws.ChooseTool(112);
+  ws.ChooseTool(tools::ToolId::kDropper);
   Move(3, 3);
   EXPECT_EQ(ws.StatusText(2), "R12 G34 B56");
   EXPECT_EQ(ws.StatusText(1), "X3, Y3");
   Move(9, 9);
   EXPECT_EQ(ws.StatusText(2), "Transparent");
-  ws.DefaultColours();
-  Click(3, 3, kAltKey);
+  ws.Run(CommandId::kDefaultColours);
+  Click(3, 3, tools::ShiftState::kAlt);
   EXPECT_EQ(S().BackColor, Rgb(12, 34, 56));
   EXPECT_EQ(S().ForeColor, kBlack);
-  EXPECT_EQ(S().ToolId, 100);  // back to the last drawing tool
-  ws.ChooseTool(112);
+  EXPECT_EQ(tools::Number(S().ToolId), 100);  // back to the last drawing tool
+  ws.ChooseTool(tools::ToolId::kDropper);
   Click(9, 9);  // the transparent colour is nudged off the marker
   EXPECT_EQ(S().ForeColor, Rgb(229, 229, 229));
 }
 
 TEST_F(RoutingTest, DropperOutsideTheImageTakesNothing) {
-  ws.ChooseTool(112);
-  ws.CanvasMouseMove(0, -20, 5);
+  ws.ChooseTool(tools::ToolId::kDropper);
+  ws.CanvasMouseMove(tools::ShiftState::kNone, -20, 5);
   EXPECT_EQ(ws.StatusText(2), "");
-  ws.CanvasMouseDown(MouseButton::kLeft, 0, 5, 5);
-  ws.CanvasMouseUp(MouseButton::kLeft, 0, 16 * S().Zoom + 30, 5);
+  ws.CanvasMouseDown(MouseButton::kLeft, tools::ShiftState::kNone, 5, 5);
+  ws.CanvasMouseUp(MouseButton::kLeft, tools::ShiftState::kNone, 16 * S().Zoom + 30, 5);
   EXPECT_EQ(S().ForeColor, kRed);
-  EXPECT_EQ(S().ToolId, 112);
+  EXPECT_EQ(tools::Number(S().ToolId), 112);
 }
 
 TEST_F(RoutingTest, MousePositionsTruncateTowardZero) {
-  ws.ChooseTool(112);
+  ws.ChooseTool(tools::ToolId::kDropper);
   for (auto [sx, text] : {std::pair{-3, "X0, Y1"}, {-8, "X-1, Y1"}, {127, "X15, Y1"}}) {
-    ws.CanvasMouseMove(0, sx, 10);
+    ws.CanvasMouseMove(tools::ShiftState::kNone, sx, 10);
     EXPECT_EQ(ws.StatusText(1), text);
   }
 }
 
 TEST_F(RoutingTest, MarqueeMakesAFloatThatMoveScaleDragsAndMerges) {
   Click(2, 2);
-  ws.ChooseTool(116);
+  ws.ChooseTool(tools::ToolId::kSelectBas);
   Drag(1, 1, 5, 5);
   ASSERT_TRUE(S().HasFloat);
-  EXPECT_EQ(S().ToolId, 115);
+  EXPECT_EQ(tools::Number(S().ToolId), 115);
   EXPECT_TRUE(ws.IsEnabled("tbtnCut"));
   EXPECT_TRUE(ws.IsEnabled("pmuMerge"));
   const raster::Rect r{S().FloatLeft * 8, S().FloatTop * 8, (S().FloatLeft + S().FloatBitmap.Width()) * 8,
                        (S().FloatTop + S().FloatBitmap.Height()) * 8};
   // Five screen pixels left of the frame still grabs it (away from handles).
-  ws.CanvasMouseMove(0, r.left - 5, r.top + 13);
+  ws.CanvasMouseMove(tools::ShiftState::kNone, r.left - 5, r.top + 13);
   EXPECT_EQ(host.Cursor(), CursorShape::kSizeAll);
-  ws.CanvasMouseDown(MouseButton::kLeft, 0, r.left - 5, r.top + 13);
-  ws.CanvasMouseMove(kLeftButton, r.left - 5 + 40, r.top + 13);
-  ws.CanvasMouseUp(MouseButton::kLeft, 0, r.left - 5 + 40, r.top + 13);
+  ws.CanvasMouseDown(MouseButton::kLeft, tools::ShiftState::kNone, r.left - 5, r.top + 13);
+  ws.CanvasMouseMove(tools::ShiftState::kLeftButton, r.left - 5 + 40, r.top + 13);
+  ws.CanvasMouseUp(MouseButton::kLeft, tools::ShiftState::kNone, r.left - 5 + 40, r.top + 13);
   EXPECT_TRUE(S().HasFloat);
   EXPECT_EQ(S().FloatLeft, 1 + 5);
-  ws.CanvasMouseDown(MouseButton::kLeft, 0, 1 * 8 - 6, r.top + 13);  // left of the moved frame by 6+: merge
+  ws.CanvasMouseDown(MouseButton::kLeft, tools::ShiftState::kNone, 1 * 8 - 6, r.top + 13);  // left of the moved frame by 6+: merge
   EXPECT_FALSE(S().HasFloat);
   EXPECT_FALSE(ws.IsEnabled("tbtnCut"));
-  EXPECT_EQ(S().ToolId, 100);
+  EXPECT_EQ(tools::Number(S().ToolId), 100);
   EXPECT_EQ(Work(2 + 5, 2), kRed);  // the merged copy
   EXPECT_EQ(Work(2, 2), kRed);      // the marquee leaves the picture under it
 }
@@ -148,20 +148,20 @@ TEST_F(RoutingTest, MoveScalePressGrabsWithinFivePixels) {
   };
   for (const Case& c : {Case{-6, false}, Case{-5, true}, Case{4, true}, Case{5, false}}) {
     ws.SelectImage(0);
-    host.SetClipboard(raster::Picture(4, 4, kRed));
-    ws.Paste();  // at (6, 6): screen 48..80
+    Clip(raster::Picture(4, 4, kRed));
+    ws.Run(CommandId::kPaste);  // at (6, 6): screen 48..80
     const int x = c.dx < 0 ? 48 + c.dx : 80 + c.dx;
-    ws.CanvasMouseDown(MouseButton::kLeft, 0, x, 61);
+    ws.CanvasMouseDown(MouseButton::kLeft, tools::ShiftState::kNone, x, 61);
     EXPECT_EQ(S().HasFloat, c.grabs) << c.dx;
     EXPECT_EQ(S().IsDragging, c.grabs) << c.dx;
-    ws.CanvasMouseUp(MouseButton::kLeft, 0, x, 61);
-    EXPECT_EQ(S().ToolId, c.grabs ? 115 : 100) << c.dx;
+    ws.CanvasMouseUp(MouseButton::kLeft, tools::ShiftState::kNone, x, 61);
+    EXPECT_EQ(tools::Number(S().ToolId), c.grabs ? 115 : 100) << c.dx;
   }
 }
 
 TEST_F(RoutingTest, TextAndNoToolOnlyCommit) {
   host.Push(CancelAnswer{});
-  ws.ChooseTool(114);
+  ws.ChooseTool(tools::ToolId::kText);
   Press(3, 3);
   EXPECT_TRUE(S().IsDragging);
   Release(3, 3);
@@ -171,7 +171,7 @@ TEST_F(RoutingTest, TextAndNoToolOnlyCommit) {
 }
 
 TEST_F(RoutingTest, LassoOutlineSpansClicksUntilClosed) {
-  ws.ChooseTool(117);
+  ws.ChooseTool(tools::ToolId::kSelectAdv);
   Click(2, 2);
   EXPECT_TRUE(S().LassoActive);
   Click(10, 2);
@@ -180,32 +180,32 @@ TEST_F(RoutingTest, LassoOutlineSpansClicksUntilClosed) {
   Click(2, 2);
   EXPECT_FALSE(S().LassoActive);
   EXPECT_TRUE(S().HasFloat);
-  EXPECT_EQ(S().ToolId, 115);
+  EXPECT_EQ(tools::Number(S().ToolId), 115);
 }
 
 TEST_F(RoutingTest, TextToolFloatsTheRenderedText) {
   host.Push(pixmint::test::FromAscii({"r.r", "rrr"}));
-  ws.ChooseTool(114);
+  ws.ChooseTool(tools::ToolId::kText);
   ASSERT_TRUE(S().HasFloat);
   EXPECT_EQ(S().FloatLeft, 6);
   EXPECT_EQ(S().FloatTop, 7);
-  EXPECT_EQ(S().ToolId, 115);
+  EXPECT_EQ(tools::Number(S().ToolId), 115);
 }
 
 TEST_F(RoutingTest, AlphaPencilClickPaintsOnePixelAndHoverReadsOpacity) {
   host.Push(ImageFormat{8, 8, 32});
-  ws.AddImage();
-  ws.ModeAlpha();
+  ws.Run(CommandId::kAddImage);
+  ws.Run(CommandId::kModeAlpha);
   ws.SetOpacityText("50");
   Click(3, 3);
   raster::Picture expected(8, 8, kRed);
   expected.SetPixel(3, 3, Rgb(127, 127, 127));
   EXPECT_TRUE(pixmint::test::SamePicture(expected, S().AlphaBitmap));
-  ws.CanvasMouseMove(0, Sc(3), Sc(3));
+  ws.CanvasMouseMove(tools::ShiftState::kNone, Sc(3), Sc(3));
   EXPECT_EQ(ws.StatusText(2), "Opacity49");
-  ws.CanvasMouseMove(0, Sc(4), Sc(3));
+  ws.CanvasMouseMove(tools::ShiftState::kNone, Sc(4), Sc(3));
   EXPECT_EQ(ws.StatusText(2), "Transparent");
-  ws.ChooseTool(102);  // the line in Alpha mode draws a straight line
+  ws.ChooseTool(tools::ToolId::kLine);  // the line in Alpha mode draws a straight line
   ws.SetOpacityText("100");
   Drag(0, 0, 4, 0);
   EXPECT_EQ(S().AlphaBitmap.Pixel(2, 0), kWhite);
@@ -213,7 +213,7 @@ TEST_F(RoutingTest, AlphaPencilClickPaintsOnePixelAndHoverReadsOpacity) {
 }
 
 TEST_F(RoutingTest, SprayBurstsOnTimerTicks) {
-  ws.ChooseTool(113);
+  ws.ChooseTool(tools::ToolId::kSpray);
   Press(8, 8);
   EXPECT_EQ(host.Timer(), 110);
   for (int i = 0; i < 5; ++i) ws.TimerTick();

@@ -1,12 +1,12 @@
-#include "editor/script_runner.h"
+#include "script/script_runner.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
-#include "editor/scripted_host.h"
 #include "raster/colour.h"
+#include "script/scripted_host.h"
 #include "support/pixel_grid.h"
 
 namespace pixmint::editor::test {

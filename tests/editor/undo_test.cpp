@@ -50,8 +50,8 @@ TEST_F(UndoTest, ThreeStrokesTwoUndosThenANewStroke) {
   Click(1, 0);
   Click(2, 0);
   EXPECT_EQ(FilesInHistory(), 4);  // files 0..3
-  ws.Undo();
-  ws.Undo();
+  ws.Run(CommandId::kUndo);
+  ws.Run(CommandId::kUndo);
   EXPECT_EQ(Work(0, 0), kRed);
   EXPECT_EQ(Work(1, 0), raster::Markers().trans);
   EXPECT_EQ(Stored(1, 0), kBlack);
@@ -59,17 +59,17 @@ TEST_F(UndoTest, ThreeStrokesTwoUndosThenANewStroke) {
   EXPECT_TRUE(ws.IsEnabled("tbtnRedo"));
   Click(5, 5);
   EXPECT_FALSE(ws.IsEnabled("tbtnRedo"));
-  ws.Undo();
+  ws.Run(CommandId::kUndo);
   EXPECT_EQ(Work(5, 5), raster::Markers().trans);
   EXPECT_EQ(Work(0, 0), kRed);
 }
 
 TEST_F(UndoTest, SingleStrokeUndoAndRedoToggleTheButtons) {
   Click(3, 3);
-  ws.Undo();
+  ws.Run(CommandId::kUndo);
   EXPECT_FALSE(ws.IsEnabled("tbtnUndo"));
   EXPECT_TRUE(Mask(3, 3));
-  ws.Redo();
+  ws.Run(CommandId::kRedo);
   EXPECT_FALSE(ws.IsEnabled("tbtnRedo"));
   EXPECT_TRUE(ws.IsEnabled("tbtnUndo"));
   EXPECT_FALSE(Mask(3, 3));
@@ -96,7 +96,7 @@ TEST_F(UndoTest, UnwritableSnapshotKeepsTheCounterAndSaysSo) {
   EXPECT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].caption, "错误");
   // The counter stayed: one undo still goes back to the state before stroke 1.
-  ws.Undo();
+  ws.Run(CommandId::kUndo);
   EXPECT_EQ(host.messages.size(), 2u);  // and the vanished file is reported too
   EXPECT_EQ(Work(0, 0), kRed);
 }
@@ -109,7 +109,7 @@ TEST_F(UndoTest, UnreadableSnapshotLeavesCounterBuffersAndImage) {
     if (e.path().filename().string().ends_with("K_K1.rgb")) std::filesystem::remove(e.path());
   }
   host.messages.clear();
-  ws.Undo();
+  ws.Run(CommandId::kUndo);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(Work(1, 0), kRed);
   EXPECT_FALSE(Mask(1, 0));
@@ -119,32 +119,32 @@ TEST_F(UndoTest, UnreadableSnapshotLeavesCounterBuffersAndImage) {
 TEST_F(UndoTest, AlphaAndRgbHistoriesAreSeparate) {
   ws.SelectImage(0);
   host.Push(ImageFormat{16, 16, 32});
-  ws.AddImage();
+  ws.Run(CommandId::kAddImage);
   Pencil(kRed);
-  ws.ModeAlpha();
+  ws.Run(CommandId::kModeAlpha);
   ASSERT_TRUE(S().AlphaMode);
   ws.SetOpacityText("50");
   Click(2, 2);
-  ws.ModeRgb();
-  ws.ChooseTool(100);
+  ws.Run(CommandId::kModeRgb);
+  ws.ChooseTool(tools::ToolId::kPencil);
   Click(2, 2);
-  ws.Undo();
+  ws.Run(CommandId::kUndo);
   EXPECT_TRUE(Mask(2, 2));   // the colour stroke is undone
   EXPECT_EQ(Raw(2, 2), 0u);  // transparent: all four bytes 0
-  ws.ModeAlpha();
+  ws.Run(CommandId::kModeAlpha);
   EXPECT_EQ(S().AlphaBitmap.Pixel(2, 2), kRed);  // transparent again in the alpha view
 }
 
 TEST_F(UndoTest, TwoHundredStepsOfA256Image) {
   host.Push(ImageFormat{256, 256, 24});
-  ws.AddImage();
+  ws.Run(CommandId::kAddImage);
   ws.SetZoom(1);
   Pencil(kRed);
   for (int i = 0; i < 200; ++i) Click(i % 256, i / 256);
-  for (int i = 0; i < 200; ++i) ws.Undo();
+  for (int i = 0; i < 200; ++i) ws.Run(CommandId::kUndo);
   EXPECT_FALSE(ws.IsEnabled("tbtnUndo"));
   EXPECT_EQ(Work(0, 0), raster::Markers().trans);
-  for (int i = 0; i < 200; ++i) ws.Redo();
+  for (int i = 0; i < 200; ++i) ws.Run(CommandId::kRedo);
   EXPECT_EQ(Work(199, 0), kRed);
   EXPECT_EQ(FilesInHistory(), 201);
 }

@@ -10,28 +10,28 @@ class ViewTest : public EditorTest {};
 TEST_F(ViewTest, ZoomStopsAtItsLimitsButAutoZoomDoesNot) {
   ws.SetViewportSize(400, 353);
   StartIcon(16, 16, 24);
-  for (int i = 0; i < 20; ++i) ws.ZoomIn();
+  for (int i = 0; i < 20; ++i) ws.Run(CommandId::kZoomIn);
   EXPECT_EQ(S().Zoom, 16);
-  for (int i = 0; i < 20; ++i) ws.ZoomOut();
+  for (int i = 0; i < 20; ++i) ws.Run(CommandId::kZoomOut);
   EXPECT_EQ(S().Zoom, 1);
-  ws.ZoomAuto();
+  ws.Run(CommandId::kZoomAuto);
   EXPECT_EQ(S().Zoom, 20);
   EXPECT_EQ(ws.Layout().canvasWidth, 320);
   EXPECT_EQ(ws.Layout().panelLeft, (400 - 330) / 2);
-  ws.ZoomIn();
+  ws.Run(CommandId::kZoomIn);
   EXPECT_EQ(S().Zoom, 20);
   ws.SetZoom(1000);  // a canvas of 16000 pixels a side is refused
   EXPECT_EQ(S().Zoom, 20);
   host.Push(ImageFormat{64, 256, 24});
-  ws.AddImage();
-  ws.ZoomAuto();
+  ws.Run(CommandId::kAddImage);
+  ws.Run(CommandId::kZoomAuto);
   EXPECT_EQ(S().Zoom, 1);
   ws.SetViewportSize(400, 200);
-  ws.ZoomAuto();  // no area at all, and no division by it
+  ws.Run(CommandId::kZoomAuto);  // no area at all, and no division by it
   EXPECT_EQ(S().Zoom, 0);
   EXPECT_TRUE(ws.Screen().Empty());
-  ws.CanvasMouseDown(MouseButton::kLeft, 0, 1, 1);
-  ws.CanvasMouseMove(0, 1, 1);
+  ws.CanvasMouseDown(MouseButton::kLeft, tools::ShiftState::kNone, 1, 1);
+  ws.CanvasMouseMove(tools::ShiftState::kNone, 1, 1);
 }
 
 TEST_F(ViewTest, ScreenShowsTheGridFromZoomThreeAndTheFloatWithItsFrame) {
@@ -43,8 +43,8 @@ TEST_F(ViewTest, ScreenShowsTheGridFromZoomThreeAndTheFloatWithItsFrame) {
     EXPECT_EQ(ws.Screen().Pixel(1, 1), raster::Markers().trans) << zoom;
   }
   ws.SetZoom(8);
-  host.SetClipboard(raster::Picture(2, 2, kRed));
-  ws.Paste();
+  Clip(raster::Picture(2, 2, kRed));
+  ws.Run(CommandId::kPaste);
   EXPECT_EQ(ws.Screen().Pixel(4, 4), kRed);
   EXPECT_EQ(ws.Screen().Pixel(2, 5), kBlack);  // the left handle's outline
 }
@@ -55,7 +55,7 @@ TEST_F(ViewTest, PaletteBoxCellsAndPicks) {
     MemorySettings st;
     Workspace w(h, st);
     w.SetImageDefaults({8, 8, bpp});
-    w.Start(std::nullopt);
+    w.Start({});
     w.SetPaletteBoxSize(60, 500, Rgb(1, 2, 3));
     const raster::Picture box = w.PaletteBox();
     const int last = cells - 1;
@@ -66,12 +66,12 @@ TEST_F(ViewTest, PaletteBoxCellsAndPicks) {
   EXPECT_EQ(S().ForeColor, kBlack);
   EXPECT_EQ(S().BackColor, Rgb(8, 8, 8));
   const raster::Colour fore = S().ForeColor;
-  ws.PaletteBoxMouseUp(15, 5, kAltKey);
+  ws.PaletteBoxMouseUp(15, 5, tools::ShiftState::kAlt);
   EXPECT_EQ(S().ForeColor, fore);
   EXPECT_EQ(S().BackColor, Rgb(8, 8, 8));  // entry 1
   ws.PaletteBoxMouseMove(5, 5);
   EXPECT_EQ(ws.StatusText(2), "R0 G0 B0");
-  ws.PaletteBoxMouseUp(500, 5, 0);  // released outside the box
+  ws.PaletteBoxMouseUp(500, 5, tools::ShiftState::kNone);  // released outside the box
   EXPECT_EQ(S().ForeColor, fore);
 }
 
@@ -89,26 +89,27 @@ TEST(NudgeTest, OnlyExactMarkerColoursAreNudged) {
 TEST_F(ViewTest, ColourButtonsAndModes) {
   StartIcon(8, 8, 8);
   host.Push(kWhite);
-  ws.ChooseForeColour();
+  ws.Run(CommandId::kForeColour);
   EXPECT_EQ(S().ForeColor, Rgb(250, 250, 250));
   host.Push(CancelAnswer{});
-  ws.ChooseForeColour();
+  ws.Run(CommandId::kForeColour);
   EXPECT_EQ(S().ForeColor, Rgb(250, 250, 250));
   host.Push(kWhite);
-  ws.ChooseBackColour();  // the background is never nudged
+  ws.Run(CommandId::kBackColour);  // the background is never nudged
   EXPECT_EQ(S().BackColor, kWhite);
-  ws.InvertColour();
-  EXPECT_EQ(S().ForeColor, raster::Markers().invert);
-  ws.ModeAlpha();  // an 8-bit image has no alpha
+  EXPECT_FALSE(ws.Run(CommandId::kInvertColour));  // an icon cannot hold it
+  EXPECT_NE(S().ForeColor, raster::Markers().invert);
+  EXPECT_FALSE(ws.IsEnabled("tbtnModeAlpha"));
+  ws.Run(CommandId::kModeAlpha);  // an 8-bit image has no alpha
   EXPECT_FALSE(S().AlphaMode);
   EXPECT_TRUE(ws.IsEnabled("btnBrush"));
   host.Push(ImageFormat{8, 8, 32});
-  ws.AddImage();
-  ws.ModeAlpha();
+  ws.Run(CommandId::kAddImage);
+  ws.Run(CommandId::kModeAlpha);
   EXPECT_TRUE(ws.IsChecked("mnuImageAlpha"));
   EXPECT_FALSE(ws.IsEnabled("btnBrush"));
   EXPECT_TRUE(ws.IsEnabled("btnLine"));
-  ws.ModeRgb();
+  ws.Run(CommandId::kModeRgb);
   EXPECT_TRUE(ws.IsChecked("tbtnModeRGB"));
   EXPECT_TRUE(ws.IsEnabled("btnBrush"));
 }

@@ -1,4 +1,4 @@
-#include "editor/script_runner.h"
+#include "script/script_runner.h"
 
 #include <algorithm>
 #include <charconv>
@@ -12,9 +12,9 @@
 #include "document/file_io.h"
 #include "document/kv_icon.h"
 #include "document/png_codec.h"
-#include "editor/memory_settings.h"
-#include "editor/scripted_host.h"
 #include "editor/workspace.h"
+#include "script/memory_settings.h"
+#include "script/scripted_host.h"
 
 namespace pixmint::editor {
 namespace {
@@ -36,12 +36,26 @@ void Need(const Words& w, std::size_t count) {
   if (w.size() < count) throw ScriptError("missing arguments for " + w[0]);
 }
 
-const std::map<std::string, int>& ToolNames() {
-  static const std::map<std::string, int> names{
-      {"pencil", 100}, {"brush", 101},          {"line", 102},    {"curve", 103},          {"rect-filled", 104},
-      {"rect", 105},   {"rndrect-filled", 106}, {"rndrect", 107}, {"ellipse-filled", 108}, {"ellipse", 109},
-      {"eraser", 110}, {"fill", 111},           {"dropper", 112}, {"spray", 113},          {"text", 114},
-      {"move", 115},   {"marquee", 116},        {"lasso", 117}};
+const std::map<std::string, tools::ToolId>& ToolNames() {
+  using enum tools::ToolId;
+  static const std::map<std::string, tools::ToolId> names{{"pencil", kPencil},
+                                                          {"brush", kBrush},
+                                                          {"line", kLine},
+                                                          {"curve", kCurve},
+                                                          {"rect-filled", kRectFilled},
+                                                          {"rect", kRect},
+                                                          {"rndrect-filled", kRndRectFilled},
+                                                          {"rndrect", kRndRect},
+                                                          {"ellipse-filled", kEllipseFilled},
+                                                          {"ellipse", kEllipse},
+                                                          {"eraser", kEraser},
+                                                          {"fill", kFill},
+                                                          {"dropper", kDropper},
+                                                          {"spray", kSpray},
+                                                          {"text", kText},
+                                                          {"move", kMoveScale},
+                                                          {"marquee", kSelectBas},
+                                                          {"lasso", kSelectAdv}};
   return names;
 }
 
@@ -58,7 +72,7 @@ class Script {
  private:
   void Mouse(const Words& w);
   [[nodiscard]] std::size_t Point(const Words& w, std::size_t at, int& x, int& y) const;
-  [[nodiscard]] unsigned Mods(const Words& w, std::size_t from, MouseButton& button) const;
+  [[nodiscard]] tools::ShiftState Mods(const Words& w, std::size_t from, MouseButton& button) const;
   [[nodiscard]] const raster::Picture& NamedPicture(const std::string& name) const;
   void Dump(const Words& w);
   void PrintPixels(const Words& w);
@@ -91,16 +105,17 @@ std::size_t Script::Point(const Words& w, std::size_t at, int& x, int& y) const 
   return at + 2;
 }
 
-unsigned Script::Mods(const Words& w, std::size_t from, MouseButton& button) const {
-  unsigned shift = 0;
+tools::ShiftState Script::Mods(const Words& w, std::size_t from, MouseButton& button) const {
+  using tools::ShiftState;
+  ShiftState shift = ShiftState::kNone;
   button = MouseButton::kLeft;
   for (std::size_t i = from; i < w.size(); ++i) {
     if (w[i] == "shift") {
-      shift |= kShiftKey;
+      shift |= ShiftState::kShift;
     } else if (w[i] == "alt") {
-      shift |= kAltKey;
+      shift |= ShiftState::kAlt;
     } else if (w[i] == "ctrl") {
-      shift |= kCtrlKey;
+      shift |= ShiftState::kCtrl;
     } else if (w[i] == "right") {
       button = MouseButton::kRight;
     } else {
@@ -119,8 +134,9 @@ void Script::Mouse(const Words& w) {
     int x2 = 0;
     int y2 = 0;
     const std::size_t next = Point(w, Point(w, 1, x, y), x2, y2);
-    const unsigned shift = Mods(w, next, button);
-    const unsigned held = shift | (button == MouseButton::kLeft ? kLeftButton : kRightButton);
+    const tools::ShiftState shift = Mods(w, next, button);
+    const tools::ShiftState held =
+        shift | (button == MouseButton::kLeft ? tools::ShiftState::kLeftButton : tools::ShiftState::kRightButton);
     workspace_.CanvasMouseDown(button, shift, x, y);
     // One move per image pixel along the way.
     const int zoom = std::max(1, workspace_.State().Zoom);
@@ -131,7 +147,7 @@ void Script::Mouse(const Words& w) {
     workspace_.CanvasMouseUp(button, shift, x2, y2);
     return;
   }
-  const unsigned shift = Mods(w, Point(w, 1, x, y), button);
+  const tools::ShiftState shift = Mods(w, Point(w, 1, x, y), button);
   if (verb == "press" || verb == "click") workspace_.CanvasMouseDown(button, shift, x, y);
   if (verb == "move") workspace_.CanvasMouseMove(shift, x, y);
   if (verb == "release" || verb == "click") workspace_.CanvasMouseUp(button, shift, x, y);
@@ -179,9 +195,9 @@ void Script::PrintPixels(const Words& w) {
 
 void Script::PrintState() {
   const EditorState& s = workspace_.State();
-  out_ << "tool=" << s.ToolId << "\nlast_tool=" << s.LastDrawTool << "\nzoom=" << s.Zoom << "\nopacity=" << s.Opacity
-       << "\nfore=" << ColourString(s.ForeColor) << "\nback=" << ColourString(s.BackColor)
-       << "\nimage=" << s.CurrentImage << "\nimages=" << s.ImageEntries << "\nfile=" << s.FileName
+  out_ << "tool=" << tools::Number(s.ToolId) << "\nlast_tool=" << tools::Number(s.LastDrawTool) << "\nzoom=" << s.Zoom
+       << "\nopacity=" << s.Opacity << "\nfore=" << ColourString(s.ForeColor) << "\nback=" << ColourString(s.BackColor)
+       << "\nimage=" << s.CurrentImage << "\nimages=" << s.ImageEntries << "\nfile=" << DocumentName(s)
        << "\nhas_float=" << s.HasFloat << "\nfloat=" << s.FloatLeft << "," << s.FloatTop << "," << s.FloatBitmap.Width()
        << "," << s.FloatBitmap.Height() << "\nalpha_mode=" << s.AlphaMode << "\ndragging=" << s.IsDragging
        << "\nlasso=" << s.LassoActive << "\ncurve_stage=" << s.CurveStage << "\noption=" << workspace_.ToolOption()
@@ -203,11 +219,7 @@ void Script::Images(const Words& w) {
   } else if (verb == "add" || verb == "convert") {
     Need(w, 4);
     host_.Push(ImageFormat{ToInt(w[1]), ToInt(w[2]), ToInt(w[3])});
-    verb == "add" ? workspace_.AddImage() : workspace_.ChangeFormat();
-  } else if (verb == "delete-image") {
-    workspace_.DeleteImage();
-  } else if (verb == "duplicate") {
-    workspace_.DuplicateImage();
+    workspace_.Run(verb == "add" ? CommandId::kAddImage : CommandId::kChangeFormat);
   } else if (verb == "swap") {
     Need(w, 3);
     workspace_.ImageListMouseDown(ToInt(w[1]));
@@ -222,21 +234,25 @@ void Script::Colours(const Words& w) {
   const std::string& verb = w[0];
   if (verb == "colours") {
     if (w.size() < 2 || w[1] != "default") throw ScriptError("expected: colours default");
-    return workspace_.DefaultColours();
+    workspace_.Run(CommandId::kDefaultColours);
+    return;
   }
   if (verb == "palette-pick") {
     Need(w, 3);
     const bool alt = w.size() > 3 && w[3] == "alt";
     workspace_.PaletteBoxMouseMove(ToInt(w[1]), ToInt(w[2]));
-    return workspace_.PaletteBoxMouseUp(ToInt(w[1]), ToInt(w[2]), alt ? kAltKey : 0u);
+    return workspace_.PaletteBoxMouseUp(ToInt(w[1]), ToInt(w[2]),
+                                        alt ? tools::ShiftState::kAlt : tools::ShiftState::kNone);
   }
   Need(w, 2);
-  if (verb == "fore" && w[1] == "trans") return workspace_.TransColour();
-  if (verb == "fore" && w[1] == "invert") return workspace_.InvertColour();
+  if (verb == "fore" && (w[1] == "trans" || w[1] == "invert")) {
+    workspace_.Run(w[1] == "trans" ? CommandId::kTransColour : CommandId::kInvertColour);
+    return;
+  }
   Need(w, 4);
   auto byte = [](const std::string& word) { return static_cast<std::uint8_t>(std::clamp(ToInt(word), 0, 255)); };
   host_.Push(raster::Rgb(byte(w[1]), byte(w[2]), byte(w[3])));
-  verb == "fore" ? workspace_.ChooseForeColour() : workspace_.ChooseBackColour();
+  workspace_.Run(verb == "fore" ? CommandId::kForeColour : CommandId::kBackColour);
 }
 
 void Script::Answer(const Words& w) {
@@ -277,29 +293,14 @@ void Script::Clipboard(const Words& w) {
     }
   }
   host_.SetClipboard(std::move(picture));
+  workspace_.ClipboardOffersPicture();  // as the window's clipboard watch would
 }
 
+// Commands without arguments take their verbs from the command list.
 void Script::Edit(const std::string& verb) {
-  static const std::map<std::string, void (Workspace::*)()> commands{
-      {"undo", &Workspace::Undo},
-      {"redo", &Workspace::Redo},
-      {"cut", &Workspace::Cut},
-      {"copy", &Workspace::Copy},
-      {"paste", &Workspace::Paste},
-      {"delete-selection", &Workspace::DeleteSelection},
-      {"select-all", &Workspace::SelectAll},
-      {"merge", &Workspace::Merge},
-      {"flip-h", &Workspace::FlipHorizontal},
-      {"flip-v", &Workspace::FlipVertical},
-      {"rotate-right", &Workspace::RotateRight},
-      {"rotate-left", &Workspace::RotateLeft},
-      {"rotate-180", &Workspace::Rotate180},
-      {"alpha", &Workspace::ModeAlpha},
-      {"rgb", &Workspace::ModeRgb},
-  };
-  auto it = commands.find(verb);
-  if (it == commands.end()) throw ScriptError("unknown command: " + verb);
-  (workspace_.*(it->second))();
+  const CommandInfo* command = FindCommandByVerb(verb);
+  if (command == nullptr) throw ScriptError("unknown command: " + verb);
+  workspace_.Run(command->id);
 }
 
 void Script::Run(const Words& w) {
@@ -309,21 +310,20 @@ void Script::Run(const Words& w) {
     Need(w, 5);
     workspace_.SetImageDefaults({ToInt(w[2]), ToInt(w[3]), ToInt(w[4])});
     if (w[1] != "icon" && w[1] != "cursor") throw ScriptError("expected: new icon|cursor W H BPP");
-    workspace_.Start(w[1] == "icon" ? std::nullopt : std::optional<std::string>("无标题(指针)"));
+    workspace_.Start({w[1] == "icon" ? StartRequest::Kind::kNewIcon : StartRequest::Kind::kNewCursor, {}});
   } else if (verb == "open") {
     Need(w, 2);
-    workspace_.Start(w[1]);
-  } else if (verb == "select" || verb == "add" || verb == "convert" || verb == "delete-image" || verb == "duplicate" ||
-             verb == "swap" || verb == "hotspot") {
+    workspace_.Start(ParseStartArgument(w[1]));
+  } else if (verb == "select" || verb == "add" || verb == "convert" || verb == "swap" || verb == "hotspot") {
     Images(w);
   } else if (verb == "zoom") {
     Need(w, 2);
     if (w[1] == "in") {
-      workspace_.ZoomIn();
+      workspace_.Run(CommandId::kZoomIn);
     } else if (w[1] == "out") {
-      workspace_.ZoomOut();
+      workspace_.Run(CommandId::kZoomOut);
     } else if (w[1] == "auto") {
-      workspace_.ZoomAuto();
+      workspace_.Run(CommandId::kZoomAuto);
     } else {
       workspace_.SetZoom(ToInt(w[1]));
     }
@@ -351,18 +351,18 @@ void Script::Run(const Words& w) {
   } else if (verb == "rotate") {
     Need(w, 2);
     host_.Push(w[1]);
-    workspace_.RotateArbitrary();
+    workspace_.Run(CommandId::kRotateArbitrary);
   } else if (verb == "answer") {
     Answer(w);
   } else if (verb == "clipboard-load" || verb == "clipboard-save") {
     Clipboard(w);
   } else if (verb == "save") {
     if (w.size() > 1) host_.Push(w[1]);
-    workspace_.Save();
+    workspace_.Run(CommandId::kSave);
   } else if (verb == "save-as") {
     Need(w, 2);
     host_.Push(w[1]);
-    workspace_.SaveAs();
+    workspace_.Run(CommandId::kSaveAs);
   } else if (verb == "dump") {
     Dump(w);
   } else if (verb == "print") {

@@ -1,4 +1,4 @@
-#include "editor/scripted_host.h"
+#include "script/scripted_host.h"
 
 #include <stdlib.h>
 

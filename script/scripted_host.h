@@ -63,11 +63,16 @@ class ScriptedHost : public EditorHost {
   void StartProgram(const std::vector<std::string>& arguments) override { started_.push_back(arguments); }
   void SetTimer(int intervalMs) override { timer_ = intervalMs; }
   std::filesystem::path PrivateTempFolder() override { return tempFolder_; }
+  bool RunShellCommand(CommandId id) override {
+    shellCommands.push_back(id);
+    return false;
+  }
 
   // What was shown.
   std::vector<MessageBox> messages;
   std::vector<FileDialog> fileDialogs;
   std::vector<std::string> captions;  // of the new-image and paste dialogs
+  std::vector<CommandId> shellCommands;
 
   [[nodiscard]] const std::optional<raster::Picture>& Clipboard() const { return clipboard_; }
   void SetClipboard(std::optional<raster::Picture> picture) { clipboard_ = std::move(picture); }

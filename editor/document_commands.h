@@ -1,0 +1,67 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "editor/canvas_view.h"
+#include "editor/colour_state.h"
+#include "editor/edit_buffers.h"
+#include "editor/editor_host.h"
+#include "editor/editor_state.h"
+#include "editor/image_commands.h"
+#include "editor/tool_bridge.h"
+#include "editor/undo.h"
+#include "tools/settings.h"
+
+namespace pixmint::editor {
+
+// How a program run begins: a new icon, a new cursor, or a file.
+struct StartRequest {
+  enum class Kind { kNewIcon, kNewCursor, kOpenFile };
+  Kind kind = Kind::kNewIcon;
+  std::string path;  // kOpenFile
+};
+
+// The word New passes to a new instance for a cursor (kept as it always was,
+// so that instances of any version understand each other).
+inline constexpr const char* kNewCursorArgument = "无标题(指针)";
+
+// The command line's one argument as a start request: none (or the untitled
+// icon's name) a new icon, the cursor word a new cursor, a name ending in
+// .ico or .cur that file, anything else a new cursor.
+[[nodiscard]] StartRequest ParseStartArgument(const std::optional<std::string>& argument);
+
+// The document's name as the user sees it: its file, or the untitled name.
+[[nodiscard]] std::string DocumentName(const EditorState& state);
+
+// Start-up, shutdown and the file commands.
+class DocumentCommands {
+ public:
+  DocumentCommands(EditorState& state, EditorHost& host, Settings& settings, ControlStates& controls, CanvasView& view,
+                   ImageCommands& images);
+
+  void Start(const StartRequest& request);
+  // Commands: each answers whether it ran through.
+  bool NewIcon();
+  bool NewCursor();
+  bool Open();
+  bool Save();
+  bool SaveAs();
+  // The close question: save the changes?
+  [[nodiscard]] MessageAnswer AskToSave();
+  // Writes the remembered folders.
+  void WriteFolders();
+  [[nodiscard]] std::string Caption() const;
+
+ private:
+  void ShowError(const char* text);
+
+  EditorState& state_;
+  EditorHost& host_;
+  Settings& settings_;
+  ControlStates& controls_;
+  CanvasView& view_;
+  ImageCommands& images_;
+};
+
+}  // namespace pixmint::editor

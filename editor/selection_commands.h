@@ -1,0 +1,37 @@
+#pragma once
+
+#include "editor/canvas_view.h"
+#include "editor/edit_buffers.h"
+#include "editor/editor_host.h"
+#include "editor/editor_state.h"
+#include "editor/tool_bridge.h"
+#include "editor/undo.h"
+
+namespace pixmint::editor {
+
+// Undo and redo, the clipboard and the floating selection's commands. Each
+// answers whether it ran through.
+class SelectionCommands {
+ public:
+  SelectionCommands(EditorState& state, EditorHost& host, UndoHistory& undo, EditBuffers& buffers, CanvasView& view,
+                    ToolBridge& tools);
+
+  bool Undo();
+  bool Redo();
+  bool Copy();
+  bool Cut();
+  bool Paste();
+  bool Delete();
+  bool SelectAll();
+  bool Merge();
+
+ private:
+  EditorState& state_;
+  EditorHost& host_;
+  UndoHistory& undo_;
+  EditBuffers& buffers_;
+  CanvasView& view_;
+  ToolBridge& tools_;
+};
+
+}  // namespace pixmint::editor
