@@ -25,14 +25,15 @@ std::optional<editor::MouseButton> ButtonOf(Qt::MouseButton button) {
 
 }  // namespace
 
-unsigned ShiftFrom(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
-  unsigned shift = 0;
-  if (modifiers & Qt::ShiftModifier) shift |= editor::kShiftKey;
-  if (modifiers & Qt::AltModifier) shift |= editor::kAltKey;
-  if (modifiers & Qt::ControlModifier) shift |= editor::kCtrlKey;
-  if (buttons & Qt::LeftButton) shift |= editor::kLeftButton;
-  if (buttons & Qt::RightButton) shift |= editor::kRightButton;
-  if (buttons & Qt::MiddleButton) shift |= editor::kMiddleButton;
+tools::ShiftState ShiftFrom(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
+  using tools::ShiftState;
+  ShiftState shift = ShiftState::kNone;
+  if (modifiers & Qt::ShiftModifier) shift |= ShiftState::kShift;
+  if (modifiers & Qt::AltModifier) shift |= ShiftState::kAlt;
+  if (modifiers & Qt::ControlModifier) shift |= ShiftState::kCtrl;
+  if (buttons & Qt::LeftButton) shift |= ShiftState::kLeftButton;
+  if (buttons & Qt::RightButton) shift |= ShiftState::kRightButton;
+  if (buttons & Qt::MiddleButton) shift |= ShiftState::kMiddleButton;
   return shift;
 }
 
@@ -62,8 +63,8 @@ void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
   const auto button = ButtonOf(event->button());
   if (!button) return;
   const QPoint p = event->position().toPoint();
-  workspace_.CanvasMouseDown(*button, ShiftFrom(event->modifiers(), event->buttons()) | editor::kDoubleClick, p.x(),
-                             p.y());
+  workspace_.CanvasMouseDown(*button, ShiftFrom(event->modifiers(), event->buttons()) | tools::ShiftState::kDoubleClick,
+                             p.x(), p.y());
 }
 
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {

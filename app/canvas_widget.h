@@ -12,7 +12,7 @@ class Workspace;
 namespace pixmint::app {
 
 // The shift set of the workspace from Qt's modifiers and buttons.
-[[nodiscard]] unsigned ShiftFrom(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
+[[nodiscard]] tools::ShiftState ShiftFrom(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
 
 // PaintBox1: shows the workspace's screen buffer 1:1 and forwards the mouse.
 class CanvasWidget : public QWidget {

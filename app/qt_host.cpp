@@ -204,3 +204,16 @@ std::filesystem::path QtHost::PrivateTempFolder() {
 }
 
 }  // namespace pixmint::app
+
+namespace pixmint::app {
+
+bool QtHost::RunShellCommand(editor::CommandId id) {
+  return window_.RunShellCommand(id);
+}
+
+void QtHost::DocumentSaved(const std::string& path, bool firstSave) {
+  // A file the user named is remembered; saving it again changes nothing.
+  if (firstSave) window_.RememberRecent(Q(path));
+}
+
+}  // namespace pixmint::app

@@ -11,11 +11,7 @@ namespace pixmint::editor {
 class Workspace;
 }
 
-namespace pixmint::app::dialogs {}
-
 namespace pixmint::app {
-
-using namespace dialogs;  // NOLINT(google-build-using-namespace)
 
 class TfrmMain;
 class QtSettings;
@@ -51,6 +47,8 @@ class QtHost final : public editor::EditorHost {
   void StartProgram(const std::vector<std::string>& arguments) override;
   void SetTimer(int intervalMs) override;
   std::filesystem::path PrivateTempFolder() override;
+  bool RunShellCommand(editor::CommandId id) override;
+  void DocumentSaved(const std::string& path, bool firstSave) override;
 
   // Qt's filter string ("a (*.x);;b (*.y)") from "a|*.x|b|*.y".
   [[nodiscard]] static QString QtFilter(std::string_view filter);

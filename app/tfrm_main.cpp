@@ -111,7 +111,7 @@ void TfrmMain::StartDocument() {
   std::optional<std::string> argument;
   if (options_.fileArgument) argument = options_.fileArgument->toStdString();
   workspace_->SetViewportSize(scrollBox_->viewport()->width(), scrollBox_->viewport()->height());
-  workspace_->Start(argument);
+  workspace_->Start(editor::ParseStartArgument(argument));
   RefreshPanels();
   ApplyCanvasLayout();
   // Keys go to the menu shortcuts and the tool letters, not to the opacity box.
@@ -142,15 +142,6 @@ void TfrmMain::Register(const QString& name, QObject* control) {
   // The workspace may have reported this control's state before it existed.
   if (pendingEnabled_.contains(name)) ControlEnabled(name, pendingEnabled_.value(name));
   if (pendingChecked_.contains(name)) ControlChecked(name, pendingChecked_.value(name));
-}
-
-QAction* TfrmMain::MakeAction(const char* name, const char* caption, const char* hint, const char* icon) {
-  auto* action = new QAction(T(caption), this);
-  action->setObjectName(QLatin1String(name));
-  if (hint != nullptr) action->setToolTip(T(hint));
-  if (icon != nullptr) action->setIcon(ArtIcon(QLatin1String(icon)));
-  Register(QLatin1String(name), action);
-  return action;
 }
 
 void TfrmMain::ControlEnabled(const QString& name, bool enabled) {
@@ -205,16 +196,9 @@ void TfrmMain::ClipboardWatch() {
 }
 
 void TfrmMain::BuildLayout() {
-  BuildFileMenu();
-  BuildEditMenu();
-  BuildViewMenu();
-  BuildImageMenu();
-  BuildEffectsMenu();
-  BuildToolsMenu();
-  BuildHelpMenu();
+  BuildCommands();
   BuildToolBar();
   BuildStatusBar();
-  BuildCanvasMenu();
   auto* centre = new QWidget(this);
   auto* row = new QHBoxLayout(centre);
   row->setContentsMargins(0, 0, 0, 0);
@@ -232,33 +216,6 @@ void TfrmMain::BuildLayout() {
   rightRow->addWidget(BuildImagePanel());
   row->addWidget(right);
   setCentralWidget(centre);
-}
-
-void TfrmMain::BuildToolBar() {
-  auto* bar = new QToolBar(this);
-  bar->setObjectName(QStringLiteral("ToolBar1"));
-  bar->setMovable(false);
-  bar->setFixedHeight(29);
-  bar->setIconSize(QSize(16, 16));
-  const char* const order[] = {"tbtnNew",      "tbtnOpen",    "tbtnSave",      nullptr,        "tbtnUndo",
-                               "tbtnRedo",     nullptr,       "tbtnCut",       "tbtnCopy",     "tbtnPaste",
-                               "tbtnClear",    nullptr,       "tbtnRoomIn",    "tbtnRoomAuto", "tbtnRoomOut",
-                               nullptr,        "tbtnModeRGB", "tbtnModeAlpha", nullptr,        "tbtnExeDll",
-                               "tbtnPicToIco", "tbtnHelp",    "tbtnWebsite"};
-  for (const char* name : order) {
-    if (name == nullptr) {
-      bar->addSeparator();
-      continue;
-    }
-    const QList<QPointer<QObject>> found = controls_.value(QLatin1String(name));
-    auto* action = found.isEmpty() ? nullptr : qobject_cast<QAction*>(found.constFirst().data());
-    if (action == nullptr) continue;
-    bar->addAction(action);
-    QWidget* button = bar->widgetForAction(action);
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(action->toolTip());
-  }
-  addToolBar(Qt::TopToolBarArea, bar);
 }
 
 void TfrmMain::BuildStatusBar() {
@@ -326,11 +283,12 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   }
   if (event->type() == QEvent::KeyPress) {
     // The window sees typed letters before the focused control, and only
-    // while no other window (a dialog) is active.
-    // Only the first delivery counts: an ignored key travels on to parents.
+    // while no other window (a dialog) is active. A key with no widget in
+    // focus is delivered to the window's platform window (not a widget) and
+    // then to the window itself; only one of the deliveries counts.
     auto* widget = qobject_cast<QWidget*>(watched);
     QWidget* focus = QApplication::focusWidget();
-    const bool first = widget == focus || (focus == nullptr && widget == this);
+    const bool first = widget != nullptr && (widget == focus || (focus == nullptr && widget == this));
     if (first && widget->window() == this && QApplication::activeModalWidget() == nullptr) {
       const auto* key = static_cast<QKeyEvent*>(event);
       if ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0) {

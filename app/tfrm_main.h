@@ -11,7 +11,9 @@
 #include "app/dialogs/external_commands.h"
 #include "app/dialogs/recent_files.h"
 #include "app/dialogs/recent_menu.h"
+#include "editor/commands.h"
 #include "editor/editor_host.h"
+#include "tools/tool_ids.h"
 
 class QAction;
 class QButtonGroup;
@@ -28,13 +30,7 @@ namespace pixmint::editor {
 class Workspace;
 }
 
-// The shared dialogs may live in their own namespace; the window uses them
-// by their plain names either way.
-namespace pixmint::app::dialogs {}
-
 namespace pixmint::app {
-
-using namespace dialogs;  // NOLINT(google-build-using-namespace)
 
 class CanvasWidget;
 class PaletteBox;
@@ -77,6 +73,9 @@ class TfrmMain : public QMainWindow {
   [[nodiscard]] const ProgramStarter& Starter() const { return starter_; }
   // A file given to a new instance by the open command joins the recent list.
   void RememberRecent(const QString& path);
+  // The window's own commands (dialogs, help, the sibling programs); true
+  // when the document changed.
+  bool RunShellCommand(editor::CommandId id);
 
   // --- What the host asks of the window ---
   void SetStatusPanel(int panel, const QString& text);
@@ -102,26 +101,19 @@ class TfrmMain : public QMainWindow {
   void ApplyCanvasLayout();
   void ClipboardWatch();
   void Register(const QString& name, QObject* control);
-  QAction* MakeAction(const char* name, const char* caption, const char* hint, const char* icon);
-  // tfrm_main_file.cpp
-  void BuildFileMenu();
-  // tfrm_main_edit.cpp
-  void BuildEditMenu();
-  void BuildCanvasMenu();
+  // tfrm_main_commands.cpp: menus, tool bar and pop-up menus from the
+  // command list; the window's own commands.
+  void BuildCommands();
+  QMenu* BuildPopup(editor::PopupId popup, const char* name);
+  [[nodiscard]] QAction* ActionFor(editor::CommandId id) const;
+  // A panel button that runs a command of the list.
+  QToolButton* CommandButton(editor::CommandId id, QWidget* parent);
   void ShowCanvasMenu(QPoint global);
-  // tfrm_main_view.cpp
-  void BuildViewMenu();
+  void RunSettingsDialog();
   // tfrm_main_image.cpp
-  void BuildImageMenu();
   QWidget* BuildImagePanel();
   void RefreshImagePanel();
-  // tfrm_main_effects.cpp
-  void BuildEffectsMenu();
   // tfrm_main_tools.cpp
-  void BuildToolsMenu();
-  void BuildHelpMenu();
-  void RunSettingsDialog();
-  void RememberSavedFile();
   QWidget* BuildToolPalette();
   void RefreshToolPalette();
   bool HandleToolLetter(int key);
@@ -140,6 +132,7 @@ class TfrmMain : public QMainWindow {
   // Controls by object name; a command shared by menu and tool bar is one
   // action under both names.
   QHash<QString, QList<QPointer<QObject>>> controls_;
+  QHash<int, QAction*> actions_;
   QMenu* canvasMenu_ = nullptr;
   QMenu* imageMenu_ = nullptr;
   QScrollArea* scrollBox_ = nullptr;
@@ -160,7 +153,7 @@ class TfrmMain : public QMainWindow {
   KRecentFile recentFiles_;
   RecentActions recentActions_{};
   ProgramStarter starter_;
-  int shownOptionTool_ = -1;
+  std::optional<tools::ToolId> shownOptionTool_;
   // Reported states, kept for controls made later and for tests.
   QHash<QString, bool> pendingEnabled_;
   QHash<QString, bool> pendingChecked_;

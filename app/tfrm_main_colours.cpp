@@ -19,36 +19,21 @@ QWidget* TfrmMain::BuildColourPanel() {
   panel->setFixedWidth(64);
   auto* foreFrame = new Swatch(QStringLiteral("panFrgrd"), T(texts::kHintFore), panel);
   foreFrame->setGeometry(6, 4, 24, 24);
-  foreFrame->onClick = [this] { Ws().ChooseForeColour(); };
+  foreFrame->onClick = [this] { Ws().Run(editor::CommandId::kForeColour); };
   foreSwatch_ = new Swatch(QStringLiteral("PaintBox4"), T(texts::kHintFore), foreFrame);
   foreSwatch_->setGeometry(1, 1, 22, 22);
-  foreSwatch_->onClick = [this] { Ws().ChooseForeColour(); };
+  foreSwatch_->onClick = [this] { Ws().Run(editor::CommandId::kForeColour); };
   backSwatch_ = new Swatch(QStringLiteral("panBkgrd"), T(texts::kHintBack), panel);
   backSwatch_->setGeometry(34, 4, 24, 24);
-  backSwatch_->onClick = [this] { Ws().ChooseBackColour(); };
+  backSwatch_->onClick = [this] { Ws().Run(editor::CommandId::kBackColour); };
 
-  struct Button {
-    const char* name;
-    const char* hint;
-    const char* icon;
-    int left;
-    void (editor::Workspace::*run)();
-  };
-  const Button buttons[] = {
-      {"btnClrDefault", texts::kHintClrDefault, "clr_default", 5, &editor::Workspace::DefaultColours},
-      {"btnClrInvert", texts::kHintClrInvert, "clr_invert", 24, &editor::Workspace::InvertColour},
-      {"btnClrTrans", texts::kHintClrTrans, "clr_trans", 43, &editor::Workspace::TransColour},
-  };
-  for (const Button& spec : buttons) {
-    auto* button = new QToolButton(panel);
-    button->setObjectName(QLatin1String(spec.name));
-    button->setToolTip(T(spec.hint));
-    button->setIcon(ArtIcon(QLatin1String(spec.icon)));
+  const std::pair<editor::CommandId, int> buttons[] = {{editor::CommandId::kDefaultColours, 5},
+                                                       {editor::CommandId::kInvertColour, 24},
+                                                       {editor::CommandId::kTransColour, 43}};
+  for (const auto& [id, left] : buttons) {
+    QToolButton* button = CommandButton(id, panel);
     button->setIconSize(QSize(14, 14));
-    button->setAutoRaise(true);
-    button->setGeometry(spec.left, 30, 16, 16);
-    Register(QLatin1String(spec.name), button);
-    connect(button, &QToolButton::clicked, this, [this, run = spec.run] { (Ws().*run)(); });
+    button->setGeometry(left, 30, 16, 16);
   }
   auto* line = new QFrame(panel);
   line->setFrameShape(QFrame::HLine);
@@ -60,7 +45,8 @@ QWidget* TfrmMain::BuildColourPanel() {
   paletteBox_->setCursor(CursorFor(editor::CursorShape::kDropper));
   paletteBox_->onMove = [this](QPoint p) { Ws().PaletteBoxMouseMove(p.x(), p.y()); };
   paletteBox_->onRelease = [this](QPoint p, Qt::KeyboardModifiers modifiers) {
-    Ws().PaletteBoxMouseUp(p.x(), p.y(), (modifiers & Qt::AltModifier) != 0 ? editor::kAltKey : 0u);
+    Ws().PaletteBoxMouseUp(p.x(), p.y(),
+                           (modifiers & Qt::AltModifier) != 0 ? tools::ShiftState::kAlt : tools::ShiftState::kNone);
   };
   paletteBox_->onResize = [this](QSize size) {
     Ws().SetPaletteBoxSize(size.width(), size.height(), FromQColor(palette().color(QPalette::Window)));

@@ -20,56 +20,11 @@
 namespace pixmint::app {
 namespace {
 
-using Command = void (editor::Workspace::*)();
-
-struct ImageCommand {
-  const char* button;
-  const char* hint;
-  const char* popupCaption;
-  const char* icon;
-  Command run;
-};
-
-constexpr ImageCommand kImageCommands[] = {
-    {"btnImageAdd", texts::kHintImageAdd, texts::kPmuImageAdd, "image_add", &editor::Workspace::AddImage},
-    {"btnImageDel", texts::kHintImageDel, texts::kPmuImageDel, "image_del", &editor::Workspace::DeleteImage},
-    {"btnChangeFmt", texts::kHintChangeFmt, texts::kPmuImageConv, "image_conv", &editor::Workspace::ChangeFormat},
-    {"btnDuplicate", texts::kHintDuplicate, texts::kPmuImageDup, "image_dup", &editor::Workspace::DuplicateImage},
-};
+// The four buttons under the preview, in order.
+constexpr editor::CommandId kImageButtons[] = {editor::CommandId::kAddImage, editor::CommandId::kDeleteImage,
+                                               editor::CommandId::kChangeFormat, editor::CommandId::kDuplicateImage};
 
 }  // namespace
-
-void TfrmMain::BuildImageMenu() {
-  QMenu* menu = menuBar()->addMenu(T(texts::kMenuImage));
-  menu->setObjectName(QStringLiteral("mnuImage"));
-  QAction* add = MakeAction("mnuImageNew", texts::kImageNew, nullptr, nullptr);
-  add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
-  connect(add, &QAction::triggered, this, [this] { Ws().AddImage(); });
-  QAction* del = MakeAction("mnuImageDel", texts::kImageDel, nullptr, nullptr);
-  del->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
-  connect(del, &QAction::triggered, this, [this] { Ws().DeleteImage(); });
-  QAction* dup = MakeAction("mnuImageDup", texts::kImageDup, nullptr, nullptr);
-  connect(dup, &QAction::triggered, this, [this] { Ws().DuplicateImage(); });
-  QAction* conv = MakeAction("mnuImageConv", texts::kImageConv, nullptr, nullptr);
-  connect(conv, &QAction::triggered, this, [this] { Ws().ChangeFormat(); });
-  menu->addActions({add, del, dup, conv});
-  menu->addSeparator();
-
-  auto* modes = new QActionGroup(this);
-  QAction* alpha = MakeAction("mnuImageAlpha", texts::kImageAlpha, texts::kHintModeAlpha, "mode_alpha");
-  Register(QStringLiteral("tbtnModeAlpha"), alpha);
-  connect(alpha, &QAction::triggered, this, [this] { Ws().ModeAlpha(); });
-  QAction* rgb = MakeAction("mnuImageRGB", texts::kImageRgb, texts::kHintModeRgb, "mode_rgb");
-  Register(QStringLiteral("tbtnModeRGB"), rgb);
-  connect(rgb, &QAction::triggered, this, [this] { Ws().ModeRgb(); });
-  for (QAction* mode : {alpha, rgb}) {
-    mode->setCheckable(true);
-    mode->setEnabled(false);
-    modes->addAction(mode);
-  }
-  rgb->setChecked(true);
-  menu->addActions({alpha, rgb});
-}
 
 QWidget* TfrmMain::BuildImagePanel() {
   auto* panel = new QWidget(this);
@@ -111,21 +66,10 @@ QWidget* TfrmMain::BuildImagePanel() {
 
   auto* buttons = new QHBoxLayout;
   buttons->setSpacing(1);
-  imageMenu_ = new QMenu(this);
-  imageMenu_->setObjectName(QStringLiteral("PopupMenu1"));
-  for (const ImageCommand& command : kImageCommands) {
-    auto* button = new QToolButton(panel);
-    button->setObjectName(QLatin1String(command.button));
-    button->setToolTip(T(command.hint));
-    button->setIcon(ArtIcon(QLatin1String(command.icon)));
-    button->setAutoRaise(true);
+  for (const editor::CommandId id : kImageButtons) {
+    QToolButton* button = CommandButton(id, panel);
     button->setFixedSize(23, 22);
-    button->setEnabled(false);
-    Register(QLatin1String(command.button), button);
-    connect(button, &QToolButton::clicked, this, [this, run = command.run] { (Ws().*run)(); });
     buttons->addWidget(button);
-    QAction* item = imageMenu_->addAction(T(command.popupCaption));
-    connect(item, &QAction::triggered, this, [this, run = command.run] { (Ws().*run)(); });
   }
   buttons->addStretch();
   column->addLayout(buttons);

@@ -29,14 +29,16 @@ namespace {
 // The letters that choose tools; upper and lower case alike.
 struct ToolLetter {
   int key;
-  int tool;
+  tools::ToolId tool;
 };
 constexpr ToolLetter kToolLetters[] = {
-    {Qt::Key_A, tools::kToolSpray},     {Qt::Key_B, tools::kToolBrush},     {Qt::Key_C, tools::kToolCurve},
-    {Qt::Key_E, tools::kToolEraser},    {Qt::Key_I, tools::kToolDropper},   {Qt::Key_K, tools::kToolFill},
-    {Qt::Key_L, tools::kToolSelectAdv}, {Qt::Key_M, tools::kToolSelectBas}, {Qt::Key_N, tools::kToolLine},
-    {Qt::Key_R, tools::kToolRect},      {Qt::Key_T, tools::kToolText},      {Qt::Key_V, tools::kToolMoveScale},
-    {Qt::Key_Y, tools::kToolPencil},
+    {Qt::Key_A, tools::ToolId::kSpray},     {Qt::Key_B, tools::ToolId::kBrush},
+    {Qt::Key_C, tools::ToolId::kCurve},     {Qt::Key_E, tools::ToolId::kEraser},
+    {Qt::Key_I, tools::ToolId::kDropper},   {Qt::Key_K, tools::ToolId::kFill},
+    {Qt::Key_L, tools::ToolId::kSelectAdv}, {Qt::Key_M, tools::ToolId::kSelectBas},
+    {Qt::Key_N, tools::ToolId::kLine},      {Qt::Key_R, tools::ToolId::kRect},
+    {Qt::Key_T, tools::ToolId::kText},      {Qt::Key_V, tools::ToolId::kMoveScale},
+    {Qt::Key_Y, tools::ToolId::kPencil},
 };
 
 QString PictureSet(tools::OptionPictures pictures) {
@@ -123,12 +125,12 @@ QWidget* TfrmMain::BuildToolPalette() {
     auto* button = new QToolButton(panel);
     const QString name = QString::fromUtf8(tool.button.data(), static_cast<qsizetype>(tool.button.size()));
     button->setObjectName(name);
-    button->setToolTip(QString::fromUtf8(tool.hint.data(), static_cast<qsizetype>(tool.hint.size())));
-    button->setIcon(ArtIcon(QStringLiteral("tool_") + QString::number(tool.id)));
+    button->setToolTip(T(tool.hint));
+    button->setIcon(ArtIcon(QStringLiteral("tool_") + QString::number(tools::Number(tool.id))));
     button->setCheckable(true);
     button->setAutoRaise(true);
     button->setFixedSize(25, 25);
-    toolGroup_->addButton(button, tool.id);
+    toolGroup_->addButton(button, tools::Number(tool.id));
     Register(name, button);
     connect(button, &QToolButton::clicked, this, [this, id = tool.id] { Ws().ChooseTool(id); });
     grid->addWidget(button, cell / 2, cell % 2);
@@ -206,27 +208,6 @@ bool TfrmMain::HandleToolLetter(int key) {
     }
   }
   return false;
-}
-
-void TfrmMain::BuildToolsMenu() {
-  QMenu* menu = menuBar()->addMenu(T(texts::kMenuTools));
-  menu->setObjectName(QStringLiteral("mnuTools"));
-  QAction* extract = MakeAction("mnuToolExtract", texts::kToolExtract, texts::kHintExeDll, "exe_dll");
-  Register(QStringLiteral("tbtnExeDll"), extract);
-  connect(extract, &QAction::triggered, this, [this] { externals_->StartExtractor(); });
-  QAction* convert = MakeAction("mnuToolPicToIco", texts::kToolPicToIco, texts::kHintPicToIco, "pic_to_ico");
-  Register(QStringLiteral("tbtnPicToIco"), convert);
-  connect(convert, &QAction::triggered, this, [this] { externals_->StartPicToIco(); });
-  menu->addActions({extract, convert});
-  menu->addSeparator();
-  QAction* hotSpot = MakeAction("mnuToolHotSpot", texts::kToolHotSpot, nullptr, nullptr);
-  hotSpot->setEnabled(false);
-  connect(hotSpot, &QAction::triggered, this, [this] {
-    const editor::EditorState& state = Ws().State();
-    RunCurTestDialog(this, {Ws().Document(), state.CurrentImage, state.WorkBitmap.Width(), state.WorkBitmap.Height(),
-                            host_->PrivateTempFolder()});
-  });
-  menu->addAction(hotSpot);
 }
 
 }  // namespace pixmint::app

@@ -9,24 +9,26 @@
 
 namespace {
 
+using pixmint::editor::CommandId;
 using pixmint::editor::MemorySettings;
 using pixmint::editor::MouseButton;
 using pixmint::editor::ScriptedHost;
 using pixmint::editor::Workspace;
+namespace tools = pixmint::tools;
 
 struct Editor {
   explicit Editor(int side, int zoom) : ws(host, settings) {
     ws.SetImageDefaults({side, side, 24});
-    ws.Start(std::nullopt);
+    ws.Start({});
     ws.SetZoom(zoom);
-    ws.ChooseTool(100);
+    ws.ChooseTool(tools::ToolId::kPencil);
     ws.ChooseOption(0);
   }
   void Stroke(int side) {
     const int z = ws.State().Zoom;
-    ws.CanvasMouseDown(MouseButton::kLeft, 0, z / 2, z / 2);
-    for (int i = 1; i < side; i += 4) ws.CanvasMouseMove(pixmint::editor::kLeftButton, i * z, i * z);
-    ws.CanvasMouseUp(MouseButton::kLeft, 0, (side - 1) * z, (side - 1) * z);
+    ws.CanvasMouseDown(MouseButton::kLeft, tools::ShiftState::kNone, z / 2, z / 2);
+    for (int i = 1; i < side; i += 4) ws.CanvasMouseMove(tools::ShiftState::kLeftButton, i * z, i * z);
+    ws.CanvasMouseUp(MouseButton::kLeft, tools::ShiftState::kNone, (side - 1) * z, (side - 1) * z);
   }
   ScriptedHost host;
   MemorySettings settings;
@@ -44,8 +46,8 @@ void BM_SelectAllMerge(benchmark::State& state) {
   const int side = static_cast<int>(state.range(0));
   Editor editor(side, 1);
   for (auto _ : state) {
-    editor.ws.SelectAll();
-    editor.ws.Merge();
+    editor.ws.Run(CommandId::kSelectAll);
+    editor.ws.Run(CommandId::kMerge);
   }
 }
 BENCHMARK(BM_SelectAllMerge)->Arg(32)->Arg(256)->Unit(benchmark::kMillisecond);
@@ -55,8 +57,8 @@ void BM_UndoRedo(benchmark::State& state) {
   Editor editor(side, 1);
   editor.Stroke(side);
   for (auto _ : state) {
-    editor.ws.Undo();
-    editor.ws.Redo();
+    editor.ws.Run(CommandId::kUndo);
+    editor.ws.Run(CommandId::kRedo);
   }
 }
 BENCHMARK(BM_UndoRedo)->Arg(32)->Arg(256)->Unit(benchmark::kMillisecond);

@@ -22,6 +22,14 @@ enum Kind { kPencil1, kPencil4, kBrush0, kBrush1, kBrush2, kBrush3, kLine, kElli
 const char* const kNames[] = {"pencil1", "pencil4", "brush0",  "brush1", "brush2",
                               "brush3",  "line",    "ellipse", "spray",  "movescale"};
 
+tools::ToolSettings Pen(raster::Colour colour, int width, int rings = 0) {
+  tools::ToolSettings settings;
+  settings.colour = colour;
+  settings.width = width;
+  settings.rings = rings;
+  return settings;
+}
+
 struct Setup {
   int size;
   int zoom;
@@ -43,29 +51,33 @@ class Session {
       case kPencil1:
       case kPencil4:
         tool_ = std::make_unique<tools::TKvPencil>(work_, screen_, w, w, z, 50);
-        tool_->SetValue(ink, 0, 0, kind == kPencil1 ? 1 : 4, 65536, 0);
+        tool_->Configure(Pen(ink, kind == kPencil1 ? 1 : 4));
         break;
       case kLine:
         tool_ = std::make_unique<tools::TKvLine>(work_, screen_, w, w, z, 50);
-        tool_->SetValue(ink, 0, 0, 2, 0, 0);
+        tool_->Configure(Pen(ink, 2));
         break;
       case kEllipse:
         tool_ = std::make_unique<tools::TKvEllipse>(work_, screen_, w, w, z, 50);
-        tool_->SetValue(ink, 0, 0, 2, 0, 0);
+        tool_->Configure(Pen(ink, 2));
         break;
       case kSpray:
         tool_ = std::make_unique<tools::TKvSpray>(work_, screen_, w, w, z, 50, random_);
-        tool_->SetValue(ink, 0, 0, 11, 0, 0);
+        tool_->Configure(Pen(ink, 11));
         break;
-      case kMoveScale:
-        tool_ = std::make_unique<tools::TKvMoveScale>(work_, screen_, w, w, z, 100);
-        tool_->SetTarget(&floating_);
-        tool_->SetValue(ink, 20, 20, 0, 0, 0);
+      case kMoveScale: {
+        auto mover = std::make_unique<tools::TKvMoveScale>(work_, screen_, w, w, z, 100);
+        tools::ToolSettings settings = Pen(ink, 1);
+        settings.target = &floating_;
+        mover->Configure(settings);
+        mover->Grab({20, 20}, raster::FrameHandle::kInside);
+        tool_ = std::move(mover);
         break;
+      }
       default: {
         const int option = kind - kBrush0;
         tool_ = std::make_unique<tools::TKvBrush>(work_, screen_, w, w, z, 50);
-        tool_->SetValue(ink, 0, 0, ((2 * option + 3) << 16) | (option + 2), 65536, 0);
+        tool_->Configure(Pen(ink, 2 * option + 3, option + 2));
       }
     }
   }
@@ -88,12 +100,12 @@ class Session {
 
   void Press(int length) {
     p_ = kind_ == kMoveScale ? Point{40, 30} : Point{size_ / 2, size_ / 2};
-    tool_->OnMouseDown(0, p_.x, p_.y);
+    tool_->OnMouseDown(tools::ShiftState::kNone, p_.x, p_.y);
     for (int i = 1; i < length; ++i) Move();
   }
   void Move() {
     const Point p = Next();
-    tool_->OnMouseMove(0, p.x, p.y);
+    tool_->OnMouseMove(tools::ShiftState::kNone, p.x, p.y);
     benchmark::DoNotOptimize(tool_->TakeDirtyScreenRect());
   }
   void Tick() { tool_->OnTimerTick(); }

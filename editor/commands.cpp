@@ -30,9 +30,6 @@ constexpr MenuId kInEffects = MenuId::kEffects;
 constexpr MenuId kInTools = MenuId::kTools;
 constexpr MenuId kInHelp = MenuId::kHelp;
 constexpr MenuId kNoMenu = MenuId::kNone;
-constexpr PopupId kOnCanvas = PopupId::kCanvas;
-constexpr PopupId kOnImageList = PopupId::kImageList;
-constexpr PopupId kNoPopup = PopupId::kNone;
 
 constexpr Need kDoc = Need::kDocument;
 constexpr Need kImg = Need::kDocument | Need::kImage;
@@ -52,117 +49,111 @@ bool ApplyEffect(Workspace& ws) {
 // Shorter lines in the table below.
 constexpr CommandInfo Cmd(CommandId id, std::string_view menuItem, std::string_view button, std::string_view popupItem,
                           std::string_view verb, const char* caption, const char* popupCaption, const char* hint,
-                          std::string_view icon, std::string_view keys, MenuId menu, PopupId popup, bool gap,
-                          Need needs, Effect effects, CommandAction action) {
-  return {id,   menuItem, button, popupItem, {},  verb,  caption, popupCaption, hint,
-          icon, keys,     menu,   popup,     gap, needs, effects, action};
+                          std::string_view icon, std::string_view keys, MenuId menu, bool gap, Need needs,
+                          Effect effects, CommandAction action) {
+  return {id,   menuItem, button, popupItem, {},  verb,  caption, popupCaption,
+          hint, icon,     keys,   menu,      gap, needs, effects, action};
 }
 
 constexpr std::array kCommands{
     // File
-    Cmd(kNewIcon, "mnuFileNewIcon", "tbtnNew", "", "", t::kFileNewIcon, nullptr, t::kHintNew, "new", "Ctrl+N", kInFileNew,
-        kNoPopup, false, Need::kNone, kNoEffect, [](Workspace& ws) { return ws.Files().NewIcon(); }),
-    Cmd(kNewCursor, "mnuFileNewCursor", "", "", "", t::kFileNewCursor, nullptr, nullptr, "", "", kInFileNew,
-        kNoPopup, false, Need::kNone, kNoEffect, [](Workspace& ws) { return ws.Files().NewCursor(); }),
-    Cmd(kOpen, "mnuFileOpen", "tbtnOpen", "", "", t::kFileOpen, nullptr, t::kHintOpen, "open", "Ctrl+O", kInFile,
-        kNoPopup, false, Need::kNone, kNoEffect, [](Workspace& ws) { return ws.Files().Open(); }),
-    Cmd(kSave, "mnuFileSave", "tbtnSave", "", "", t::kFileSave, nullptr, t::kHintSave, "save", "Ctrl+S", kInFile,
-        kNoPopup, false, kDoc | Need::kChanges | kFree, kNoEffect,
-        [](Workspace& ws) { return ws.Files().Save(); }),
-    Cmd(kSaveAs, "mnuFileSaveAs", "", "", "", t::kFileSaveAs, nullptr, nullptr, "", "Ctrl+Shift+S", kInFile,
-        kNoPopup, true, kDoc | kFree, kNoEffect, [](Workspace& ws) { return ws.Files().SaveAs(); }),
-    Cmd(kSettings, "mnuSettings", "", "", "", t::kSettings, nullptr, nullptr, "", "", kInFile, kNoPopup, true,
-        Need::kNone, kNoEffect, nullptr),
-    Cmd(kExit, "mnuFileExit", "", "", "", t::kFileExit, nullptr, nullptr, "", "Alt+F4", kInFile, kNoPopup, false,
-        Need::kNone, kNoEffect, nullptr),
+    Cmd(kNewIcon, "mnuFileNewIcon", "tbtnNew", "", "", t::kFileNewIcon, nullptr, t::kHintNew, "new", "Ctrl+N",
+        kInFileNew, false, Need::kNone, kNoEffect, [](Workspace& ws) { return ws.Files().NewIcon(); }),
+    Cmd(kNewCursor, "mnuFileNewCursor", "", "", "", t::kFileNewCursor, nullptr, nullptr, "", "", kInFileNew, false,
+        Need::kNone, kNoEffect, [](Workspace& ws) { return ws.Files().NewCursor(); }),
+    Cmd(kOpen, "mnuFileOpen", "tbtnOpen", "", "", t::kFileOpen, nullptr, t::kHintOpen, "open", "Ctrl+O", kInFile, false,
+        Need::kNone, kNoEffect, [](Workspace& ws) { return ws.Files().Open(); }),
+    Cmd(kSave, "mnuFileSave", "tbtnSave", "", "", t::kFileSave, nullptr, t::kHintSave, "save", "Ctrl+S", kInFile, false,
+        kDoc | Need::kChanges | kFree, kNoEffect, [](Workspace& ws) { return ws.Files().Save(); }),
+    Cmd(kSaveAs, "mnuFileSaveAs", "", "", "", t::kFileSaveAs, nullptr, nullptr, "", "Ctrl+Shift+S", kInFile, true,
+        kDoc | kFree, kNoEffect, [](Workspace& ws) { return ws.Files().SaveAs(); }),
+    Cmd(kSettings, "mnuSettings", "", "", "", t::kSettings, nullptr, nullptr, "", "", kInFile, true, Need::kNone,
+        kNoEffect, nullptr),
+    Cmd(kExit, "mnuFileExit", "", "", "", t::kFileExit, nullptr, nullptr, "", "Alt+F4", kInFile, false, Need::kNone,
+        kNoEffect, nullptr),
     // Edit
     Cmd(kUndo, "mnuEditUndo", "tbtnUndo", "", "undo", t::kEditUndo, nullptr, t::kHintUndo, "undo", "Ctrl+Z", kInEdit,
-        kNoPopup, false, kImg | Need::kUndo, kNoEffect, [](Workspace& ws) { return ws.Edit().Undo(); }),
+        false, kImg | Need::kUndo, kNoEffect, [](Workspace& ws) { return ws.Edit().Undo(); }),
     Cmd(kRedo, "mnuEditRedo", "tbtnRedo", "", "redo", t::kEditRedo, nullptr, t::kHintRedo, "redo", "Ctrl+Y", kInEdit,
-        kNoPopup, true, kImg | Need::kRedo, kNoEffect, [](Workspace& ws) { return ws.Edit().Redo(); }),
+        true, kImg | Need::kRedo, kNoEffect, [](Workspace& ws) { return ws.Edit().Redo(); }),
     Cmd(kCopy, "mnuEditCopy", "tbtnCopy", "pmuCopy", "copy", t::kEditCopy, t::kPmuCopy, t::kHintCopy, "copy", "Ctrl+C",
-        kInEdit, kOnCanvas, false, kSel, kNoEffect, [](Workspace& ws) { return ws.Edit().Copy(); }),
+        kInEdit, false, kSel, kNoEffect, [](Workspace& ws) { return ws.Edit().Copy(); }),
     Cmd(kCut, "mnuEditCut", "tbtnCut", "pmuCut", "cut", t::kEditCut, t::kPmuCut, t::kHintCut, "cut", "Ctrl+X", kInEdit,
-        kOnCanvas, false, kSel, kStep, [](Workspace& ws) { return ws.Edit().Cut(); }),
+        false, kSel, kStep, [](Workspace& ws) { return ws.Edit().Cut(); }),
     Cmd(kPaste, "mnuEditPaste", "tbtnPaste", "pmuPaste", "paste", t::kEditPaste, t::kPmuPaste, t::kHintPaste, "paste",
-        "Ctrl+V", kInEdit, kOnCanvas, false, kRgbImg | Need::kClipboard | kFree, kNoEffect,
+        "Ctrl+V", kInEdit, false, kRgbImg | Need::kClipboard | kFree, kNoEffect,
         [](Workspace& ws) { return ws.Edit().Paste(); }),
     Cmd(kDelete, "mnuEditDel", "tbtnClear", "pmuDelete", "delete-selection", t::kEditDel, t::kPmuDelete, t::kHintClear,
-        "clear", "Del", kInEdit, kOnCanvas, true, kSel, kStep, [](Workspace& ws) { return ws.Edit().Delete(); }),
+        "clear", "Del", kInEdit, true, kSel, kStep, [](Workspace& ws) { return ws.Edit().Delete(); }),
     Cmd(kSelectAll, "mnuEditSelectAll", "", "pmuSelectAll", "select-all", t::kEditSelectAll, t::kPmuSelectAll, nullptr,
-        "", "Ctrl+A", kInEdit, kOnCanvas, false, kRgbImg | kFree, kNoEffect,
-        [](Workspace& ws) { return ws.Edit().SelectAll(); }),
-    Cmd(kMerge, "", "", "pmuMerge", "merge", nullptr, t::kPmuMerge, nullptr, "", "", kNoMenu, kOnCanvas, false,
-        kSel, kNoEffect, [](Workspace& ws) { return ws.Edit().Merge(); }),
+        "", "Ctrl+A", kInEdit, false, kRgbImg | kFree, kNoEffect, [](Workspace& ws) { return ws.Edit().SelectAll(); }),
+    Cmd(kMerge, "", "", "pmuMerge", "merge", nullptr, t::kPmuMerge, nullptr, "", "", kNoMenu, false, kSel, kNoEffect,
+        [](Workspace& ws) { return ws.Edit().Merge(); }),
     // View
     Cmd(kZoomIn, "mnuViewRoomIn", "tbtnRoomIn", "", "", t::kViewRoomIn, nullptr, t::kHintRoomIn, "zoom_in",
-        "Num++;Ctrl++;Ctrl+=", kInView, kNoPopup, false, kDoc, kNoEffect,
-        [](Workspace& ws) { return ws.Zoom().ZoomIn(); }),
+        "Num++;Ctrl++;Ctrl+=", kInView, false, kDoc, kNoEffect, [](Workspace& ws) { return ws.Zoom().ZoomIn(); }),
     Cmd(kZoomOut, "mnuViewRoomOut", "tbtnRoomOut", "", "", t::kViewRoomOut, nullptr, t::kHintRoomOut, "zoom_out",
-        "Num+-;Ctrl+-", kInView, kNoPopup, true, kDoc, kNoEffect,
-        [](Workspace& ws) { return ws.Zoom().ZoomOut(); }),
+        "Num+-;Ctrl+-", kInView, true, kDoc, kNoEffect, [](Workspace& ws) { return ws.Zoom().ZoomOut(); }),
     Cmd(kZoomAuto, "mnuViewRoomAuto", "tbtnRoomAuto", "", "", t::kViewRoomAuto, nullptr, t::kHintRoomAuto, "zoom_auto",
-        "Num+*", kInView, kNoPopup, false, kDoc, kNoEffect, [](Workspace& ws) { return ws.Zoom().ZoomAuto(); }),
+        "Num+*", kInView, false, kDoc, kNoEffect, [](Workspace& ws) { return ws.Zoom().ZoomAuto(); }),
     // Image
     Cmd(kAddImage, "mnuImageNew", "btnImageAdd", "pmuImgAdd", "", t::kImageNew, t::kPmuImageAdd, t::kHintImageAdd,
-        "image_add", "Ctrl+Ins", kInImage, kOnImageList, false, kDoc | Need::kRgbMode | kFree, kChanges,
+        "image_add", "Ctrl+Ins", kInImage, false, kDoc | Need::kRgbMode | kFree, kChanges,
         [](Workspace& ws) { return ws.Images().Add(); }),
     Cmd(kDeleteImage, "mnuImageDel", "btnImageDel", "pmuImgDel", "delete-image", t::kImageDel, t::kPmuImageDel,
-        t::kHintImageDel, "image_del", "Ctrl+Del", kInImage, kOnImageList, false, kRgbImg | kFree, kChanges,
+        t::kHintImageDel, "image_del", "Ctrl+Del", kInImage, false, kRgbImg | kFree, kChanges,
         [](Workspace& ws) { return ws.Images().Delete(); }),
     Cmd(kDuplicateImage, "mnuImageDup", "btnDuplicate", "pmuImgDup", "duplicate", t::kImageDup, t::kPmuImageDup,
-        t::kHintDuplicate, "image_dup", "", kInImage, kOnImageList, false, kRgbImg | kFree, kChanges,
+        t::kHintDuplicate, "image_dup", "", kInImage, false, kRgbImg | kFree, kChanges,
         [](Workspace& ws) { return ws.Images().Duplicate(); }),
     Cmd(kChangeFormat, "mnuImageConv", "btnChangeFmt", "pmuImgConv", "", t::kImageConv, t::kPmuImageConv,
-        t::kHintChangeFmt, "image_conv", "", kInImage, kOnImageList, true, kRgbImg | kFree, kChanges,
+        t::kHintChangeFmt, "image_conv", "", kInImage, true, kRgbImg | kFree, kChanges,
         [](Workspace& ws) { return ws.Images().ChangeFormat(); }),
     Cmd(kModeAlpha, "mnuImageAlpha", "tbtnModeAlpha", "", "alpha", t::kImageAlpha, nullptr, t::kHintModeAlpha,
-        "mode_alpha", "", kInImage, kNoPopup, false, kImg | Need::kAlphaImage | kFree, kNoEffect,
+        "mode_alpha", "", kInImage, false, kImg | Need::kAlphaImage | kFree, kNoEffect,
         [](Workspace& ws) { return ws.Colours().ModeAlpha(); }),
     Cmd(kModeRgb, "mnuImageRGB", "tbtnModeRGB", "", "rgb", t::kImageRgb, nullptr, t::kHintModeRgb, "mode_rgb", "",
-        kInImage, kNoPopup, false, kDoc, kNoEffect, [](Workspace& ws) { return ws.Colours().ModeRgb(); }),
+        kInImage, false, kDoc, kNoEffect, [](Workspace& ws) { return ws.Colours().ModeRgb(); }),
     // Effects
     Cmd(kFlipHorizontal, "mnuEffectFilpHor", "", "", "flip-h", t::kEffectFlipHor, nullptr, nullptr, "", "", kInEffects,
-        kNoPopup, false, kRgbImg, kStep, ApplyEffect<raster::FlipHorizontal>),
+        false, kRgbImg, kStep, ApplyEffect<raster::FlipHorizontal>),
     Cmd(kFlipVertical, "mnuEffectFilpVer", "", "", "flip-v", t::kEffectFlipVer, nullptr, nullptr, "", "", kInEffects,
-        kNoPopup, true, kRgbImg, kStep, ApplyEffect<raster::FlipVertical>),
+        true, kRgbImg, kStep, ApplyEffect<raster::FlipVertical>),
     Cmd(kRotateArbitrary, "mnuEffectRotateArb", "", "", "", t::kEffectRotateArb, nullptr, nullptr, "", "", kInEffects,
-        kNoPopup, false, kRgbImg, kStep, [](Workspace& ws) { return ws.Effects().RotateArbitrary(); }),
+        false, kRgbImg, kStep, [](Workspace& ws) { return ws.Effects().RotateArbitrary(); }),
     Cmd(kRotateRight, "mnuEffectRotate90", "", "", "rotate-right", t::kEffectRotate90, nullptr, nullptr, "", "",
-        kInEffects, kNoPopup, false, kRgbImg, kStep, ApplyEffect<raster::Rotate90>),
+        kInEffects, false, kRgbImg, kStep, ApplyEffect<raster::Rotate90>),
     Cmd(kRotateLeft, "mnuEffectRotate270", "", "", "rotate-left", t::kEffectRotate270, nullptr, nullptr, "", "",
-        kInEffects, kNoPopup, false, kRgbImg, kStep, ApplyEffect<raster::Rotate270>),
-    Cmd(kRotate180, "mnuEffectRotate180", "", "", "rotate-180", t::kEffectRotate180, nullptr, nullptr, "", "", kInEffects,
-        kNoPopup, false, kRgbImg, kStep, ApplyEffect<raster::Rotate180>),
+        kInEffects, false, kRgbImg, kStep, ApplyEffect<raster::Rotate270>),
+    Cmd(kRotate180, "mnuEffectRotate180", "", "", "rotate-180", t::kEffectRotate180, nullptr, nullptr, "", "",
+        kInEffects, false, kRgbImg, kStep, ApplyEffect<raster::Rotate180>),
     // Tools (the window's own dialogs and programs)
     Cmd(kExtract, "mnuToolExtract", "tbtnExeDll", "", "", t::kToolExtract, nullptr, t::kHintExeDll, "exe_dll", "",
-        kInTools, kNoPopup, false, Need::kNone, kNoEffect, nullptr),
+        kInTools, false, Need::kNone, kNoEffect, nullptr),
     Cmd(kPicToIco, "mnuToolPicToIco", "tbtnPicToIco", "", "", t::kToolPicToIco, nullptr, t::kHintPicToIco, "pic_to_ico",
-        "", kInTools, kNoPopup, true, Need::kNone, kNoEffect, nullptr),
-    Cmd(kHotSpot, "mnuToolHotSpot", "", "", "", t::kToolHotSpot, nullptr, nullptr, "", "", kInTools, kNoPopup,
-        false, kImg | Need::kCursor | kFree, kChanges, nullptr),
+        "", kInTools, true, Need::kNone, kNoEffect, nullptr),
+    Cmd(kHotSpot, "mnuToolHotSpot", "", "", "", t::kToolHotSpot, nullptr, nullptr, "", "", kInTools, false,
+        kImg | Need::kCursor | kFree, kChanges, nullptr),
     // Help
-    Cmd(kHelp, "mnuHelpCont", "tbtnHelp", "", "", t::kHelpCont, nullptr, t::kHintHelp, "help", "F1", kInHelp,
-        kNoPopup, true, Need::kNone, kNoEffect, nullptr),
+    Cmd(kHelp, "mnuHelpCont", "tbtnHelp", "", "", t::kHelpCont, nullptr, t::kHintHelp, "help", "F1", kInHelp, true,
+        Need::kNone, kNoEffect, nullptr),
     Cmd(kWebsite, "mnuHelpWeb", "tbtnWebsite", "", "", t::kHelpWeb, nullptr, t::kHintWebsite, "website", "", kInHelp,
-        kNoPopup, false, Need::kNone, kNoEffect, nullptr),
-    Cmd(kMail, "mnuHelpEmail", "", "", "", t::kHelpEmail, nullptr, nullptr, "", "", kInHelp, kNoPopup, true,
-        Need::kNone, kNoEffect, nullptr),
-    Cmd(kAbout, "mnuHelpAbout", "", "", "", t::kHelpAbout, nullptr, nullptr, "", "", kInHelp, kNoPopup, false,
-        Need::kNone, kNoEffect, nullptr),
+        false, Need::kNone, kNoEffect, nullptr),
+    Cmd(kMail, "mnuHelpEmail", "", "", "", t::kHelpEmail, nullptr, nullptr, "", "", kInHelp, true, Need::kNone,
+        kNoEffect, nullptr),
+    Cmd(kAbout, "mnuHelpAbout", "", "", "", t::kHelpAbout, nullptr, nullptr, "", "", kInHelp, false, Need::kNone,
+        kNoEffect, nullptr),
     // Colour panel
     CommandInfo{kForeColour, "", "panFrgrd", "", "PaintBox4", "", nullptr, nullptr, t::kHintFore, "", "", MenuId::kNone,
-                PopupId::kNone, false, Need::kNone, kNoEffect, [](Workspace& ws) { return ws.Colours().ChooseFore(); }},
-    Cmd(kBackColour, "", "panBkgrd", "", "", nullptr, nullptr, t::kHintBack, "", "", kNoMenu, kNoPopup,
-        false, Need::kNone, kNoEffect, [](Workspace& ws) { return ws.Colours().ChooseBack(); }),
-    Cmd(kDefaultColours, "", "btnClrDefault", "", "", nullptr, nullptr, t::kHintClrDefault, "clr_default", "",
-        kNoMenu, kNoPopup, false, Need::kNone, kNoEffect,
-        [](Workspace& ws) { return ws.Colours().Defaults(); }),
-    Cmd(kInvertColour, "", "btnClrInvert", "", "", nullptr, nullptr, t::kHintClrInvert, "clr_invert", "", MenuId::kNone,
-        PopupId::kNone, false, kImg | Need::kInvertible, kNoEffect,
-        [](Workspace& ws) { return ws.Colours().Invert(); }),
-    Cmd(kTransColour, "", "btnClrTrans", "", "", nullptr, nullptr, t::kHintClrTrans, "clr_trans", "", MenuId::kNone,
-        PopupId::kNone, false, Need::kNone, kNoEffect, [](Workspace& ws) { return ws.Colours().Trans(); }),
+                false, Need::kNone, kNoEffect, [](Workspace& ws) { return ws.Colours().ChooseFore(); }},
+    Cmd(kBackColour, "", "panBkgrd", "", "", nullptr, nullptr, t::kHintBack, "", "", kNoMenu, false, Need::kNone,
+        kNoEffect, [](Workspace& ws) { return ws.Colours().ChooseBack(); }),
+    Cmd(kDefaultColours, "", "btnClrDefault", "", "", nullptr, nullptr, t::kHintClrDefault, "clr_default", "", kNoMenu,
+        false, Need::kNone, kNoEffect, [](Workspace& ws) { return ws.Colours().Defaults(); }),
+    Cmd(kInvertColour, "", "btnClrInvert", "", "", nullptr, nullptr, t::kHintClrInvert, "clr_invert", "", kNoMenu,
+        false, kImg | Need::kInvertible, kNoEffect, [](Workspace& ws) { return ws.Colours().Invert(); }),
+    Cmd(kTransColour, "", "btnClrTrans", "", "", nullptr, nullptr, t::kHintClrTrans, "clr_trans", "", kNoMenu, false,
+        Need::kNone, kNoEffect, [](Workspace& ws) { return ws.Colours().Trans(); }),
 };
 
 constexpr std::array<std::optional<CommandId>, 23> kToolBar{
@@ -202,6 +193,16 @@ const CommandInfo* FindCommandByVerb(std::string_view verb) {
 
 std::span<const std::optional<CommandId>> ToolBarLayout() {
   return kToolBar;
+}
+
+std::span<const std::optional<CommandId>> PopupLayout(PopupId popup) {
+  static constexpr std::array<std::optional<CommandId>, 8> kCanvasMenu{kCut,         kCopy,      kPaste,       kDelete,
+                                                                       std::nullopt, kSelectAll, std::nullopt, kMerge};
+  static constexpr std::array<std::optional<CommandId>, 4> kImageListMenu{kAddImage, kDeleteImage, kChangeFormat,
+                                                                          kDuplicateImage};
+  if (popup == PopupId::kCanvas) return kCanvasMenu;
+  if (popup == PopupId::kImageList) return kImageListMenu;
+  return {};
 }
 
 }  // namespace pixmint::editor

@@ -119,7 +119,6 @@ struct CommandInfo {
   std::string_view icon;       // picture of the button and the menu item
   std::string_view shortcuts;  // "Ctrl+Z", several separated by ';' ("Num++" is the keypad's +)
   MenuId menu;
-  PopupId popup;
   bool separatorAfter;  // in its menu
   Need needs;
   Effect effects;
@@ -134,5 +133,7 @@ struct CommandInfo {
 [[nodiscard]] const CommandInfo* FindCommandByVerb(std::string_view verb);
 // The tool bar's buttons in order; an empty slot is a gap between groups.
 [[nodiscard]] std::span<const std::optional<CommandId>> ToolBarLayout();
+// A pop-up menu's items in order; an empty slot is a separator.
+[[nodiscard]] std::span<const std::optional<CommandId>> PopupLayout(PopupId popup);
 
 }  // namespace pixmint::editor

@@ -118,6 +118,7 @@ bool DocumentCommands::Save() {
   }
   state_.Modified = false;
   controls_.SetStatus(3, texts::Tr(texts::kSaved));
+  host_.DocumentSaved(target, untitled);
   return true;
 }
 

@@ -117,6 +117,8 @@ class EditorHost {
   // A command the window carries out itself (its dialogs, help, the sibling
   // programs); answers whether it changed the document.
   virtual bool RunShellCommand(CommandId id) = 0;
+  // The document was written to path; firstSave: it had no file before.
+  virtual void DocumentSaved(const std::string& path, bool firstSave) = 0;
 };
 
 }  // namespace pixmint::editor

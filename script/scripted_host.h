@@ -63,6 +63,7 @@ class ScriptedHost : public EditorHost {
   void StartProgram(const std::vector<std::string>& arguments) override { started_.push_back(arguments); }
   void SetTimer(int intervalMs) override { timer_ = intervalMs; }
   std::filesystem::path PrivateTempFolder() override { return tempFolder_; }
+  void DocumentSaved(const std::string& path, bool firstSave) override { saved.emplace_back(path, firstSave); }
   bool RunShellCommand(CommandId id) override {
     shellCommands.push_back(id);
     return false;
@@ -73,6 +74,7 @@ class ScriptedHost : public EditorHost {
   std::vector<FileDialog> fileDialogs;
   std::vector<std::string> captions;  // of the new-image and paste dialogs
   std::vector<CommandId> shellCommands;
+  std::vector<std::pair<std::string, bool>> saved;
 
   [[nodiscard]] const std::optional<raster::Picture>& Clipboard() const { return clipboard_; }
   void SetClipboard(std::optional<raster::Picture> picture) { clipboard_ = std::move(picture); }

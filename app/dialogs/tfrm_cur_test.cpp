@@ -15,7 +15,7 @@
 #include "app/dialogs/qt_texts.h"
 #include "document/kv_icon.h"
 
-namespace pixmint::app::dialogs {
+namespace pixmint::app {
 
 namespace {
 
@@ -138,10 +138,13 @@ void TfrmCurTest::RemoveTestFile() {
   std::filesystem::remove(testFile_, error);
 }
 
-void RunCurTestDialog(QWidget* parent, const CurTestRequest& request) {
-  if (request.document == nullptr || request.document->ImageCount() == 0) return;
+bool RunCurTestDialog(QWidget* parent, const CurTestRequest& request) {
+  if (request.document == nullptr || request.document->ImageCount() == 0 || request.image < 0) return false;
+  const auto image = static_cast<std::uint32_t>(request.image);
+  const raster::Point before = request.document->GetHotSpot(image);
   TfrmCurTest dialog(parent, request);
   dialog.exec();
+  return request.document->GetHotSpot(image) != before;
 }
 
-}  // namespace pixmint::app::dialogs
+}  // namespace pixmint::app

@@ -14,8 +14,7 @@ namespace pixmint::document {
 class TKvIcon;
 }
 
-// In a namespace of its own; the window brings it in with a using-directive.
-namespace pixmint::app::dialogs {
+namespace pixmint::app {
 
 // What the hot-spot dialog works on.
 struct CurTestRequest {
@@ -64,6 +63,7 @@ class TfrmCurTest : public QDialog {
 };
 
 // The hot-spot command: nothing for a document without images.
-void RunCurTestDialog(QWidget* parent, const CurTestRequest& request);
+// True when the hot spot changed: a change the document must be saved with.
+[[nodiscard]] bool RunCurTestDialog(QWidget* parent, const CurTestRequest& request);
 
-}  // namespace pixmint::app::dialogs
+}  // namespace pixmint::app

@@ -75,11 +75,11 @@ TEST(QtHost, FilterPairsBecomeQtFilters) {
 }
 
 TEST(CanvasWidget, ShiftSetFromModifiersAndButtons) {
-  EXPECT_EQ(ShiftFrom(Qt::NoModifier, Qt::NoButton), 0u);
+  EXPECT_EQ(ShiftFrom(Qt::NoModifier, Qt::NoButton), tools::ShiftState::kNone);
   EXPECT_EQ(ShiftFrom(Qt::ShiftModifier | Qt::AltModifier, Qt::LeftButton),
-            editor::kShiftKey | editor::kAltKey | editor::kLeftButton);
+            tools::ShiftState::kShift | tools::ShiftState::kAlt | tools::ShiftState::kLeftButton);
   EXPECT_EQ(ShiftFrom(Qt::ControlModifier, Qt::RightButton | Qt::MiddleButton),
-            editor::kCtrlKey | editor::kRightButton | editor::kMiddleButton);
+            tools::ShiftState::kCtrl | tools::ShiftState::kRightButton | tools::ShiftState::kMiddleButton);
 }
 
 }  // namespace

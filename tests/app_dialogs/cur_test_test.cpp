@@ -12,8 +12,6 @@
 #include "support/pixel_grid.h"
 
 namespace pixmint::app {
-using dialogs::CurTestRequest;
-using dialogs::TfrmCurTest;
 namespace {
 
 using raster::Rgb;
