@@ -3,6 +3,7 @@
 #include "document/byte_io.h"
 #include "document/file_io.h"
 #include "document/kv_icon.h"
+#include "document/pixel_look.h"
 #include "document/png_codec.h"
 
 namespace pixmint::document {
@@ -11,19 +12,21 @@ namespace {
 constexpr std::size_t kFileHeaderBytes = 6;
 constexpr std::size_t kEntryBytes = 16;
 
-// A PNG entry: alpha as the image shows it (all alpha 0 means the mask alone
-// decides, so visible pixels become opaque); masked pixels become (0,0,0,0).
+// A PNG entry: each pixel as the image shows it; what only a screen can show
+// (masked pixels) becomes (0,0,0,0).
 std::optional<std::vector<std::uint8_t>> EncodePngBlock(const ImageSurface& colour, const MaskSurface& mask) {
-  const bool alphaDecides = HasAlpha(colour);
+  const PixelRule rule(colour, mask);
   const int w = colour.Width(), h = colour.Height();
   std::vector<std::uint8_t> pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 4);
   std::size_t at = 0;
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x, at += 4) {
-      if (mask.Get(x, y)) continue;
-      const std::uint32_t v = colour.GetRaw(x, y);
-      for (int k = 0; k < 3; ++k) pixels[at + k] = static_cast<std::uint8_t>(v >> (8 * k));
-      pixels[at + 3] = alphaDecides ? static_cast<std::uint8_t>(v >> 24) : 255;
+      const PixelLook look = rule.At(x, y);
+      if (look.kind != PixelKind::kColour) continue;
+      pixels[at] = static_cast<std::uint8_t>(raster::Blue(look.colour));
+      pixels[at + 1] = static_cast<std::uint8_t>(raster::Green(look.colour));
+      pixels[at + 2] = static_cast<std::uint8_t>(raster::Red(look.colour));
+      pixels[at + 3] = look.alpha;
     }
   }
   return EncodePng32(w, h, pixels, ChannelOrder::kBgra, false);

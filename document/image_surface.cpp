@@ -4,6 +4,7 @@
 #include <array>
 
 #include "document/icon_image.h"
+#include "document/pixel_look.h"
 #include "raster/canvas.h"
 
 namespace pixmint::document {
@@ -229,7 +230,7 @@ bool HasAlpha(const ImageSurface& surface) {
 
 void IconDrawing::Draw(raster::Picture& background, raster::Rect target, bool useAlpha) const {
   if (target.Empty() || Width() == 0 || Height() == 0) return;
-  const bool blend = useAlpha && HasAlpha(*colour_);
+  const PixelRule rule(*colour_, *mask_);
   const int top = std::max(target.top, 0), bottom = std::min(target.bottom, background.Height());
   const int left = std::max(target.left, 0), right = std::min(target.right, background.Width());
   for (int y = top; y < bottom; ++y) {
@@ -237,14 +238,15 @@ void IconDrawing::Draw(raster::Picture& background, raster::Rect target, bool us
     for (int x = left; x < right; ++x) {
       const int sx = Scale(x - target.left, target.Width(), Width());
       const raster::Colour under = background.Pixel(x, y);
-      const raster::Colour c = colour_->GetPixel(sx, sy);
-      if (!blend) {
-        const raster::Colour anded = mask_->Get(sx, sy) ? under : raster::Rgb(0, 0, 0);
-        background.SetPixel(x, y, (anded ^ c) & 0xFFFFFF);
+      const PixelLook look = rule.At(sx, sy);
+      if (look.kind == PixelKind::kTransparent) continue;
+      if (look.kind != PixelKind::kColour) {  // the screen XORed with the colour
+        background.SetPixel(x, y, (under ^ look.colour) & 0xFFFFFF);
         continue;
       }
-      const int a = colour_->Alpha(sx, sy);
+      const int a = useAlpha ? look.alpha : 255;
       auto mix = [a](int fg, int bg) { return static_cast<std::uint8_t>((fg * a + bg * (255 - a)) / 255); };
+      const raster::Colour c = look.colour;
       background.SetPixel(
           x, y,
           raster::Rgb(mix(raster::Red(c), raster::Red(under)), mix(raster::Green(c), raster::Green(under)),

@@ -1,6 +1,7 @@
 #include "editor/edit_buffers.h"
 
 #include "document/kv_icon.h"
+#include "document/pixel_look.h"
 #include "editor/undo.h"
 
 namespace pixmint::editor {
@@ -51,17 +52,19 @@ void EditBuffers::LoadImageIntoEditor(int i) {
   const raster::MarkerColours& markers = raster::Markers();
   state_.WorkBitmap = raster::Picture(w, h, markers.trans);
   if (colour->BitCount() == 32) state_.AlphaBitmap = raster::Picture(w, h, kPureRed);
-  // A transparent pixel over white is a screen-inverting pixel in a cursor;
-  // every other transparent pixel is plain transparency. Mapping them to the
-  // two markers (rather than mixing the marker with the colour) lets an
-  // unchanged image commit back to the same mask and colours.
-  const bool cursor = !doc.IsIcon();
+  // A screen-inverting pixel arrives as the inverting marker in a cursor
+  // image that can hold one (its mask decides: 1 to 24 bits); everything else
+  // that only changes the screen is plain transparency. Mapping them to the
+  // two markers lets an unchanged image commit back to the same mask and
+  // colours, and a 32-bit image never shows a pixel it could not save.
+  const bool inverts = !doc.IsIcon() && colour->BitCount() != 32;
+  const document::PixelRule rule(*colour, *mask);
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      const Colour c = colour->GetPixel(x, y) & 0xFFFFFF;
-      if (!mask->Get(x, y)) {
-        state_.WorkBitmap.SetPixel(x, y, c);
-      } else if (cursor && c == kWhite) {
+      const document::PixelLook look = rule.At(x, y);
+      if (look.kind == document::PixelKind::kColour) {
+        state_.WorkBitmap.SetPixel(x, y, look.colour);
+      } else if (inverts && look.kind == document::PixelKind::kInverting) {
         state_.WorkBitmap.SetPixel(x, y, markers.invert);
       }
     }
@@ -109,14 +112,14 @@ void EditBuffers::CommitRgb(int i) {
   std::fill(colour.Bits().begin(), colour.Bits().end(), std::uint8_t{0});
   mask.Fill(true);
   const raster::MarkerColours& markers = raster::Markers();
-  const bool cursor = !doc.IsIcon();
+  const bool inverts = !doc.IsIcon() && !is32;
   const int w = std::min(colour.Width(), state_.WorkBitmap.Width());
   const int h = std::min(colour.Height(), state_.WorkBitmap.Height());
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
       const Colour c = state_.WorkBitmap.Pixel(x, y);
       if (raster::SameRgb(c, markers.trans)) continue;
-      if (cursor && raster::SameRgb(c, markers.invert)) {
+      if (inverts && raster::SameRgb(c, markers.invert)) {
         colour.SetPixel(x, y, kWhite);
         continue;  // mask stays 1: white under a set mask bit inverts
       }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "document/kv_icon.h"
+#include "document/pixel_look.h"
 
 namespace pixmint::app {
 
@@ -30,19 +31,17 @@ std::optional<CursorImage> CursorImageOf(const document::TKvIcon& cursor, int po
   const document::ImageSurface* colour = cursor.XorBitmap(i);
   const document::MaskSurface* mask = cursor.AndBitmap(i);
   if (colour == nullptr || mask == nullptr || colour->Width() <= 0 || colour->Height() <= 0) return std::nullopt;
-  const bool alpha = colour->BitCount() == 32 && document::HasAlpha(*colour);
+  const document::PixelRule rule(*colour, *mask);
   QImage image(colour->Width(), colour->Height(), QImage::Format_ARGB32);
   for (int y = 0; y < image.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < image.width(); ++x) {
-      const raster::Colour c = colour->GetPixel(x, y);
-      int a = 255;
-      if (alpha) {
-        a = colour->Alpha(x, y);
-      } else if (mask->Get(x, y) && (c & 0xFFFFFF) == 0) {
-        a = 0;
-      }
-      line[x] = qRgba(raster::Red(c), raster::Green(c), raster::Blue(c), a);
+      // A Qt cursor cannot change the screen: such pixels show their colour.
+      const document::PixelLook look = rule.At(x, y);
+      const int a = look.kind == document::PixelKind::kColour        ? look.alpha
+                    : look.kind == document::PixelKind::kTransparent ? 0
+                                                                     : 255;
+      line[x] = qRgba(raster::Red(look.colour), raster::Green(look.colour), raster::Blue(look.colour), a);
     }
   }
   return CursorImage{std::move(image), cursor.GetHotSpot(i)};
