@@ -70,9 +70,7 @@ struct IconImage {
 };
 
 struct IconResource {
-  std::uint32_t HasChanged = 0;
   std::string IcoFileName;
-  std::string DllFileName;
   std::uint32_t ImageCount = 0;
   std::array<IconImage, kMaxImages> Images;
 };

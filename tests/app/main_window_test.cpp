@@ -23,6 +23,7 @@
 
 #include "app/tfrm_main.h"
 #include "document/kv_icon.h"
+#include "editor/commands.h"
 #include "editor/workspace.h"
 #include "gui_support.h"
 #include "support/pixel_grid.h"
@@ -104,6 +105,29 @@ TEST_F(MainWindowTest, StartsAsANewUserSeesIt) {
   for (int i = 0; i < 4; ++i)
     EXPECT_EQ(Control<QLabel>(("StatusPanel" + std::to_string(i)).c_str())->width(), widths[i]);
   EXPECT_EQ(Canvas()->cursor().shape(), Qt::BitmapCursor);
+}
+
+// Every control the command list names exists under its name, and every
+// shortcut it gives reached its action.
+TEST_F(MainWindowTest, EveryCommandOfTheListHasItsControls) {
+  Open();
+  for (const editor::CommandInfo& c : editor::Commands()) {
+    for (std::string_view name : {c.menuItem, c.button, c.popupItem, c.extra}) {
+      if (name.empty()) continue;
+      EXPECT_NE(window_->findChild<QObject*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))),
+                nullptr)
+          << name;
+    }
+    if (c.shortcuts.empty()) continue;
+    auto* action =
+        window_->findChild<QAction*>(QString::fromUtf8(c.menuItem.data(), static_cast<qsizetype>(c.menuItem.size())));
+    ASSERT_NE(action, nullptr) << c.menuItem;
+    const auto count = std::count(c.shortcuts.begin(), c.shortcuts.end(), ';') + 1;
+    EXPECT_EQ(action->shortcuts().size(), count) << c.menuItem;
+    for (const QKeySequence& key : action->shortcuts()) EXPECT_FALSE(key.isEmpty()) << c.menuItem;
+  }
+  const auto keys = Control<QAction>("mnuViewRoomIn")->shortcuts();
+  EXPECT_EQ(keys.at(0), QKeySequence(Qt::KeypadModifier | Qt::Key_Plus));
 }
 
 TEST_F(MainWindowTest, FileMenuSavesTheDrawingAndStartsOtherInstances) {
