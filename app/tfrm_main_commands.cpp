@@ -87,8 +87,8 @@ void TfrmMain::BuildCommands() {
     Register(name, action);
     // A tool-bar button shows this action; panel buttons are widgets of their own.
     if (command.button.starts_with("tbtn")) Register(Name(command.button), action);
-    connect(action, &QAction::triggered, this, [this, id = command.id] { Ws().Run(id); });
-    actions_.insert(static_cast<int>(command.id), action);
+    connect(action, &QAction::triggered, this, [this, entry = &command] { Ws().Run(*entry); });
+    if (command.id != CommandId::kUnnamed) actions_.insert(static_cast<int>(command.id), action);
     if (QMenu* menu = menus.value(static_cast<int>(command.menu))) {
       menu->addAction(action);
       if (command.separatorAfter) menu->addSeparator();
@@ -121,7 +121,7 @@ QMenu* TfrmMain::BuildPopup(editor::PopupId popup, const char* name) {
     QAction* item = menu->addAction(T(command.popupCaption));
     item->setObjectName(Name(command.popupItem));
     Register(Name(command.popupItem), item);
-    connect(item, &QAction::triggered, this, [this, id = command.id] { Ws().Run(id); });
+    connect(item, &QAction::triggered, this, [this, entry = &command] { Ws().Run(*entry); });
   }
   return menu;
 }

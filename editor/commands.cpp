@@ -115,17 +115,17 @@ constexpr std::array kCommands{
     Cmd(kModeRgb, "mnuImageRGB", "tbtnModeRGB", "", "rgb", t::kImageRgb, nullptr, t::kHintModeRgb, "mode_rgb", "",
         kInImage, false, kDoc, kNoEffect, [](Workspace& ws) { return ws.Colours().ModeRgb(); }),
     // Effects
-    Cmd(kFlipHorizontal, "mnuEffectFilpHor", "", "", "flip-h", t::kEffectFlipHor, nullptr, nullptr, "", "", kInEffects,
+    Cmd(kUnnamed, "mnuEffectFilpHor", "", "", "flip-h", t::kEffectFlipHor, nullptr, nullptr, "", "", kInEffects,
         false, kRgbImg, kStep, ApplyEffect<raster::FlipHorizontal>),
-    Cmd(kFlipVertical, "mnuEffectFilpVer", "", "", "flip-v", t::kEffectFlipVer, nullptr, nullptr, "", "", kInEffects,
+    Cmd(kUnnamed, "mnuEffectFilpVer", "", "", "flip-v", t::kEffectFlipVer, nullptr, nullptr, "", "", kInEffects,
         true, kRgbImg, kStep, ApplyEffect<raster::FlipVertical>),
-    Cmd(kRotateArbitrary, "mnuEffectRotateArb", "", "", "", t::kEffectRotateArb, nullptr, nullptr, "", "", kInEffects,
+    Cmd(kUnnamed, "mnuEffectRotateArb", "", "", "", t::kEffectRotateArb, nullptr, nullptr, "", "", kInEffects,
         false, kRgbImg, kStep, [](Workspace& ws) { return ws.Effects().RotateArbitrary(); }),
-    Cmd(kRotateRight, "mnuEffectRotate90", "", "", "rotate-right", t::kEffectRotate90, nullptr, nullptr, "", "",
+    Cmd(kUnnamed, "mnuEffectRotate90", "", "", "rotate-right", t::kEffectRotate90, nullptr, nullptr, "", "",
         kInEffects, false, kRgbImg, kStep, ApplyEffect<raster::Rotate90>),
-    Cmd(kRotateLeft, "mnuEffectRotate270", "", "", "rotate-left", t::kEffectRotate270, nullptr, nullptr, "", "",
+    Cmd(kUnnamed, "mnuEffectRotate270", "", "", "rotate-left", t::kEffectRotate270, nullptr, nullptr, "", "",
         kInEffects, false, kRgbImg, kStep, ApplyEffect<raster::Rotate270>),
-    Cmd(kRotate180, "mnuEffectRotate180", "", "", "rotate-180", t::kEffectRotate180, nullptr, nullptr, "", "",
+    Cmd(kUnnamed, "mnuEffectRotate180", "", "", "rotate-180", t::kEffectRotate180, nullptr, nullptr, "", "",
         kInEffects, false, kRgbImg, kStep, ApplyEffect<raster::Rotate180>),
     // Tools (the window's own dialogs and programs)
     Cmd(kExtract, "mnuToolExtract", "tbtnExeDll", "", "", t::kToolExtract, nullptr, t::kHintExeDll, "exe_dll", "",
@@ -172,7 +172,7 @@ const CommandInfo& FindCommand(CommandId id) {
   for (const CommandInfo& c : kCommands) {
     if (c.id == id) return c;
   }
-  return kCommands.front();  // every id has an entry; the table test checks it
+  return kCommands.front();  // every named id has an entry; the table test checks it
 }
 
 const CommandInfo* FindCommandByControl(std::string_view control) {

@@ -9,8 +9,11 @@ namespace pixmint::editor {
 
 class Workspace;
 
-// Every command of the window, once.
+// The commands that code refers to by name. An entry of the command list
+// that nothing names (the effects, say) needs no id: it is kUnnamed and is
+// reached through its controls and its verb.
 enum class CommandId {
+  kUnnamed = -1,
   kNewIcon,
   kNewCursor,
   kOpen,
@@ -35,12 +38,6 @@ enum class CommandId {
   kChangeFormat,
   kModeAlpha,
   kModeRgb,
-  kFlipHorizontal,
-  kFlipVertical,
-  kRotateArbitrary,
-  kRotateRight,
-  kRotateLeft,
-  kRotate180,
   kExtract,
   kPicToIco,
   kHotSpot,
@@ -127,6 +124,7 @@ struct CommandInfo {
 
 // All commands, in menu order.
 [[nodiscard]] std::span<const CommandInfo> Commands();
+// The entry of a named command.
 [[nodiscard]] const CommandInfo& FindCommand(CommandId id);
 // The command a control runs (menu item, button, pop-up item); nullptr when none.
 [[nodiscard]] const CommandInfo* FindCommandByControl(std::string_view control);

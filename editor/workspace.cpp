@@ -188,11 +188,15 @@ bool Workspace::NeedsMet(Need needs) const {
 }
 
 bool Workspace::IsEnabled(CommandId id) const {
-  return NeedsMet(FindCommand(id).needs);
+  return IsEnabled(FindCommand(id));
+}
+
+bool Workspace::IsEnabled(const CommandInfo& command) const {
+  return NeedsMet(command.needs);
 }
 
 bool Workspace::IsEnabled(std::string_view control) const {
-  if (const CommandInfo* command = FindCommandByControl(control)) return IsEnabled(command->id);
+  if (const CommandInfo* command = FindCommandByControl(control)) return IsEnabled(*command);
   return parts_->controls.IsEnabled(control);
 }
 
@@ -201,8 +205,11 @@ bool Workspace::IsChecked(std::string_view control) const {
 }
 
 bool Workspace::Run(CommandId id) {
+  return Run(FindCommand(id));
+}
+
+bool Workspace::Run(const CommandInfo& command) {
   Entry entry(*this);
-  const CommandInfo& command = FindCommand(id);
   if (!NeedsMet(command.needs)) return false;
   parts_->router.FinishPending();
   if (Has(command.needs, Need::kFreeCanvas) && state_.HasFloat && !state_.AlphaMode) parts_->buffers.MergeFloat();
@@ -212,14 +219,14 @@ bool Workspace::Run(CommandId id) {
     step.emplace(parts_->undo);
     if (!step->Ok()) return false;
   }
-  const bool ran = command.action != nullptr ? command.action(*this) : host_.RunShellCommand(id);
+  const bool ran = command.action != nullptr ? command.action(*this) : host_.RunShellCommand(command.id);
   if (step && !ran) step->Abandon();
   if (ran && Has(command.effects, Effect::kChangesDocument)) state_.Modified = true;
   return ran;
 }
 
 bool Workspace::RunControl(std::string_view control) {
-  if (const CommandInfo* command = FindCommandByControl(control)) return Run(command->id);
+  if (const CommandInfo* command = FindCommandByControl(control)) return Run(*command);
   if (const tools::ToolInfo* tool = tools::FindToolByButton(control)) {
     if (!IsEnabled(control)) return false;
     ChooseTool(tool->id);

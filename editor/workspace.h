@@ -67,10 +67,12 @@ class Workspace {
   // Runs a command when it is enabled now; false when disabled or it did
   // not run through.
   bool Run(CommandId id);
+  bool Run(const CommandInfo& command);
   // The command of a control ("tbtnSave", "mnuEditUndo", "pmuCut", a tool
   // button "btnPencil", ...); false when unknown or disabled.
   bool RunControl(std::string_view control);
   [[nodiscard]] bool IsEnabled(CommandId id) const;
+  [[nodiscard]] bool IsEnabled(const CommandInfo& command) const;
   [[nodiscard]] bool IsEnabled(std::string_view control) const;
   [[nodiscard]] bool IsChecked(std::string_view control) const;
 

@@ -300,7 +300,7 @@ void Script::Clipboard(const Words& w) {
 void Script::Edit(const std::string& verb) {
   const CommandInfo* command = FindCommandByVerb(verb);
   if (command == nullptr) throw ScriptError("unknown command: " + verb);
-  workspace_.Run(command->id);
+  workspace_.Run(*command);
 }
 
 void Script::Run(const Words& w) {
@@ -351,7 +351,7 @@ void Script::Run(const Words& w) {
   } else if (verb == "rotate") {
     Need(w, 2);
     host_.Push(w[1]);
-    workspace_.Run(CommandId::kRotateArbitrary);
+    workspace_.RunControl("mnuEffectRotateArb");
   } else if (verb == "answer") {
     Answer(w);
   } else if (verb == "clipboard-load" || verb == "clipboard-save") {

@@ -81,7 +81,7 @@ TEST_F(CommandsTest, SelectionCommandsDoNothingWithoutAFloatOrInAlphaMode) {
   ws.Run(CommandId::kModeAlpha);  // merges the selection first
   EXPECT_FALSE(S().HasFloat);
   ws.Run(CommandId::kSelectAll);
-  ws.Run(CommandId::kFlipHorizontal);
+  ws.RunControl("mnuEffectFilpHor");
   EXPECT_FALSE(S().HasFloat);
 }
 
@@ -103,20 +103,20 @@ TEST_F(CommandsTest, ShortcutsFollowTheLiveState) {
 TEST_F(CommandsTest, EffectsTransformTheSelection) {
   Clip(pixmint::test::FromAscii({"r..", "..."}));
   ws.Run(CommandId::kPaste);
-  ws.Run(CommandId::kRotateRight);
+  ws.RunControl("mnuEffectRotate90");
   EXPECT_TRUE(pixmint::test::SamePicture(pixmint::test::FromAscii({".r", "..", ".."}), S().FloatBitmap));
-  ws.Run(CommandId::kRotateLeft);
-  ws.Run(CommandId::kFlipVertical);
+  ws.RunControl("mnuEffectRotate270");
+  ws.RunControl("mnuEffectFilpVer");
   EXPECT_TRUE(pixmint::test::SamePicture(pixmint::test::FromAscii({"...", "r.."}), S().FloatBitmap));
   for (const char* text : {"abc", "0", "400"}) {
     host.messages.clear();
     host.Push(std::string(text));
-    ws.Run(CommandId::kRotateArbitrary);
+    ws.RunControl("mnuEffectRotateArb");
     EXPECT_EQ(S().FloatBitmap.Width(), 3) << text;
     EXPECT_EQ(host.messages.size(), std::string(text) == "abc" ? 1u : 0u) << text;
   }
   ws.SelectImage(0);
-  ws.Run(CommandId::kRotate180);  // no selection: the whole image is lifted first
+  ws.RunControl("mnuEffectRotate180");  // no selection: the whole image is lifted first
   EXPECT_TRUE(S().HasFloat);
   EXPECT_EQ(S().FloatBitmap.Width(), 32);
 }
