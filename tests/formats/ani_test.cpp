@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <sstream>
 #include <string>
 
+#include "cli/image_rgba.h"
 #include "document/byte_io.h"
 #include "document/file_io.h"
 #include "format_samples.h"
@@ -99,6 +102,43 @@ INSTANTIATE_TEST_SUITE_P(
                           "RatesWithoutSequence", {{{24, 8, {}}}, {{24, 8, {}}}}, {{0, 3}, {1, 30}}, "Odd title", ""},
                       RoundTripCase{"OneFrameShownTwice", {{{32, 4, {}}}}, {{0, 2}, {0, 2}}, "", "Someone"}),
     [](const auto& info) { return info.param.name; });
+
+// Another program plays what we write: the GDK pixbuf loader's frames and
+// delays follow our sequence and rates.
+TEST(AniWriter, GdkPixbufPlaysTheStepsAtTheirRates) {
+  AnimatedCursor cursor;
+  cursor.frames.push_back(MakeCursor({{32, 32, {1, 1}}}, 0));
+  cursor.frames.push_back(MakeCursor({{32, 8, {2, 2}}}, 1));
+  cursor.frames.push_back(MakeCursor({{32, 1, {3, 3}}}, 2));
+  cursor.steps = {{0, 3}, {2, 6}, {1, 9}, {2, 12}};
+  test::TempDir dir;
+  ASSERT_TRUE(WriteAniFile(cursor, (dir / "a.ani").string()));
+  const std::string cmd = "/usr/bin/python3 '" + std::string(PIXMINT_FORMATS_TEST_DIR) + "/read_ani_gdk.py' '" +
+                          (dir / "a.ani").string() + "' 4 '" + dir.Path().string() + "'";
+  const int status = std::system(cmd.c_str());
+  if (WIFEXITED(status) && (WEXITSTATUS(status) == 3 || WEXITSTATUS(status) == 127)) {
+    GTEST_SKIP() << "no GDK pixbuf library";
+  }
+  ASSERT_EQ(status, 0);
+  const auto steps = document::ReadWholeFile(dir / "steps.txt");
+  ASSERT_TRUE(steps);
+  std::istringstream lines(std::string(steps->begin(), steps->end()));
+  for (std::size_t k = 0; k < 4; ++k) {
+    int w = 0, h = 0, delay = 0;
+    ASSERT_TRUE(lines >> w >> h >> delay);
+    EXPECT_EQ(delay, static_cast<int>(cursor.steps[k].jiffies * 1000 / 60)) << k;
+    const auto theirs = document::ReadWholeFile(dir / ("step-" + std::to_string(k) + ".rgba"));
+    const auto ours = cli::ImageRgba(*cursor.frames[cursor.steps[k].frame], 0);
+    ASSERT_TRUE(theirs);
+    ASSERT_EQ(theirs->size(), ours.size());
+    for (std::size_t p = 0; p < ours.size(); p += 4) {
+      ASSERT_EQ((*theirs)[p + 3], ours[p + 3]) << "step " << k << " pixel " << p / 4;
+      if (ours[p + 3] != 0) {
+        ASSERT_TRUE(std::equal(&ours[p], &ours[p] + 3, &(*theirs)[p])) << "step " << k << " pixel " << p / 4;
+      }
+    }
+  }
+}
 
 TEST(AniReader, ReadsLayoutsOtherWritersMake) {
   const ByteVector a = FrameBytes({{32, 32, {1, 2}}}, 1);
