@@ -30,7 +30,8 @@ struct ArgbConversion {
 // the screen, so inverting pixels (mask set over white where the mask
 // decides) become opaque black, and the transparent pixels around them
 // white: the same picture over a white background, and still visible over
-// a dark one. Nothing when there is no image i.
+// a dark one. A hot spot outside the image (left by a change of size) is
+// moved to the nearest edge. Nothing when there is no image i.
 [[nodiscard]] std::optional<ArgbConversion> ToPremultipliedArgb(const document::TKvIcon& icon, std::uint32_t i);
 
 // Appends image to icon as a 32-bit image with alpha (colour taken back from

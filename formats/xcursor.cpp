@@ -146,7 +146,9 @@ std::vector<SizeGroup> KeepFullSizes(std::vector<SizeGroup> groups, std::vector<
 }  // namespace
 
 std::uint32_t JiffiesToMs(std::uint32_t jiffies) {
-  return static_cast<std::uint32_t>(std::uint64_t{jiffies} * 1000 / kJiffiesPerSecond);
+  // Held at the largest delay a file can say rather than wrapped to a short one.
+  return static_cast<std::uint32_t>(
+      std::min<std::uint64_t>(std::uint64_t{jiffies} * 1000 / kJiffiesPerSecond, 0xFFFFFFFFu));
 }
 
 std::uint32_t MsToJiffies(std::uint32_t ms) {

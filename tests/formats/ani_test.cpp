@@ -10,6 +10,7 @@
 #include "document/file_io.h"
 #include "format_samples.h"
 #include "formats/ani_file.h"
+#include "formats/cursor_file.h"
 #include "ico_builder.h"
 #include "support/pixel_grid.h"
 
@@ -291,6 +292,27 @@ TEST(AniWriter, RefusesCursorsThatCannotBeWritten) {
   test::TempDir dir;
   EXPECT_FALSE(WriteAniFile(cursor, (dir / "x.ani").string(), &why));
   EXPECT_FALSE(std::filesystem::exists(dir / "x.ani"));
+}
+
+// The samples and the files the fuzzer seeds from: good ones load, bad ones
+// are refused by their own reader with one message.
+TEST(CursorFiles, SamplesLoadAndMalformedFilesAreRefused) {
+  const std::filesystem::path data = PIXMINT_TEST_DATA_DIR;
+  for (const char* good : {"animated-sequence.ani", "xcursor-two-sizes.xcur", "cursor-hotspots.cur"}) {
+    EXPECT_TRUE(ReadAnyCursorFile((data / good).string(), {})) << good;
+  }
+  int seen = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(data / "bad")) {
+    const std::string name = entry.path().filename().string();
+    if (!name.starts_with("riff-ani-") && !name.starts_with("xcursor-")) continue;
+    SCOPED_TRACE(name);
+    ++seen;
+    std::vector<std::string> messages;
+    EXPECT_FALSE(ReadAnyCursorFile(entry.path().string(),
+                                   [&](std::string_view m, std::string_view) { messages.emplace_back(m); }));
+    EXPECT_EQ(messages.size(), 1u);
+  }
+  EXPECT_GE(seen, 10);
 }
 
 }  // namespace

@@ -52,6 +52,8 @@ TEST(Premultiply, DelaysRoundTripThroughJiffies) {
   EXPECT_EQ(JiffiesToMs(3), 50u);
   EXPECT_EQ(MsToJiffies(0), 1u) << "a step always shows";
   EXPECT_EQ(MsToJiffies(30), 2u);
+  EXPECT_EQ(JiffiesToMs(0xFFFFFFFFu), 0xFFFFFFFFu) << "held, not wrapped";
+  EXPECT_EQ(MsToJiffies(JiffiesToMs(MsToJiffies(0xFFFFFFFFu))), MsToJiffies(0xFFFFFFFFu));
 }
 
 TEST(XcursorExport, LibXcursorReadsEveryImageHotSpotAndDelay) {
