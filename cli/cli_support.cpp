@@ -2,10 +2,34 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 
+#include "formats/ani_file.h"
+#include "formats/cursor_file.h"
+
 namespace pixmint::cli {
+namespace {
+
+// Collects the first message a reader reports.
+struct FirstMessage {
+  std::string text;
+  [[nodiscard]] document::ErrorCallback Callback() {
+    return [this](std::string_view message, std::string_view) {
+      if (text.empty()) text = message;
+    };
+  }
+};
+
+std::string LoadError(const std::string& path, std::string message) {
+  std::error_code ec;
+  if (message.empty() && !std::filesystem::exists(path, ec)) message = "no such file";
+  return path + ": " + (message.empty() ? std::string("not an icon or cursor file") : message);
+}
+
+}  // namespace
 
 int Fail(int code, std::string_view text) {
   std::cerr << "pixmint-cli: " << text << '\n';
@@ -20,18 +44,57 @@ bool HasExtension(std::string_view path, std::string_view ext) {
 }
 
 bool LoadDocument(const std::string& path, document::TKvIcon& icon, std::string& error) {
-  std::string message;
+  FirstMessage message;
   icon.SetIcon(!HasExtension(path, ".cur"));
-  icon.SetErrorCallback([&message](std::string_view text, std::string_view) {
-    if (message.empty()) message = text;
-  });
+  icon.SetErrorCallback(message.Callback());
   const bool loaded = icon.LoadFromFile(path);
   icon.SetErrorCallback({});
   if (loaded) return true;
-  std::error_code ec;
-  if (message.empty() && !std::filesystem::exists(path, ec)) message = "no such file";
-  error = path + ": " + (message.empty() ? std::string("not an icon or cursor file") : message);
+  error = LoadError(path, message.text);
   return false;
+}
+
+InputKind KindOf(const std::string& path) {
+  if (HasExtension(path, ".ico") || HasExtension(path, ".cur")) return InputKind::kIconOrCursor;
+  if (HasExtension(path, ".ani")) return InputKind::kAnimatedCursor;
+  std::uint8_t head[12] = {};
+  std::ifstream in(path, std::ios::binary);
+  in.read(reinterpret_cast<char*>(head), sizeof head);
+  switch (formats::SniffCursorFile(std::span(head, static_cast<std::size_t>(in.gcount())))) {
+    case formats::CursorFileKind::kAnimatedCursor:
+      return InputKind::kAnimatedCursor;
+    case formats::CursorFileKind::kXcursor:
+      return InputKind::kXcursor;
+    case formats::CursorFileKind::kIconOrCursor:
+      break;
+  }
+  return InputKind::kIconOrCursor;
+}
+
+std::optional<formats::AnimatedCursor> LoadAnimated(const std::string& path, std::string& error) {
+  FirstMessage message;
+  auto cursor = formats::ReadAniFile(path, message.Callback());
+  if (!cursor) error = LoadError(path, message.text);
+  return cursor;
+}
+
+std::optional<formats::AnimatedCursor> LoadAnyCursor(const std::string& path, std::vector<std::string>& notes,
+                                                     std::string& error) {
+  FirstMessage message;
+  auto cursor = formats::ReadAnyCursorFile(path, message.Callback(), &notes);
+  if (!cursor) error = LoadError(path, message.text);
+  return cursor;
+}
+
+void PrintNotes(const std::vector<std::string>& notes) {
+  for (const std::string& note : notes) std::cerr << "pixmint-cli: note: " << note << '\n';
+}
+
+std::optional<int> ParseNumber(std::string_view s) {
+  int value = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+  if (ec != std::errc() || end != s.data() + s.size() || s.empty() || value < 0) return std::nullopt;
+  return value;
 }
 
 }  // namespace pixmint::cli

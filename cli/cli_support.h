@@ -1,9 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "document/kv_icon.h"
+#include "formats/animated_cursor.h"
 
 namespace pixmint::cli {
 
@@ -17,5 +20,26 @@ int Fail(int code, std::string_view text);
 
 // True when path ends in ext, compared without case (ext includes the dot).
 [[nodiscard]] bool HasExtension(std::string_view path, std::string_view ext);
+
+// What a file given on the command line holds. Names ending in .ico or .cur
+// are icon or cursor files, as the editor opens them; .ani names are
+// animated cursors; other files are animated cursors or Xcursor files when
+// they start like one, else icon or cursor files.
+enum class InputKind { kIconOrCursor, kAnimatedCursor, kXcursor };
+[[nodiscard]] InputKind KindOf(const std::string& path);
+
+// Loads an animated cursor; on failure error holds one line as LoadDocument's.
+[[nodiscard]] std::optional<formats::AnimatedCursor> LoadAnimated(const std::string& path, std::string& error);
+
+// Loads any cursor file (icon, cursor, animated cursor, Xcursor) as an
+// animation; notes receives what the Xcursor import left out.
+[[nodiscard]] std::optional<formats::AnimatedCursor> LoadAnyCursor(const std::string& path,
+                                                                   std::vector<std::string>& notes, std::string& error);
+
+// Prints "pixmint-cli: note: text" on stderr for each note.
+void PrintNotes(const std::vector<std::string>& notes);
+
+// Parses a whole decimal number of 0 or more; nothing for anything else.
+[[nodiscard]] std::optional<int> ParseNumber(std::string_view s);
 
 }  // namespace pixmint::cli

@@ -1,4 +1,4 @@
-#include <charconv>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -6,6 +6,7 @@
 #include "cli/cli_support.h"
 #include "document/file_io.h"
 #include "document/png_codec.h"
+#include "formats/ani_file.h"
 
 namespace pixmint::cli {
 
@@ -18,13 +19,6 @@ struct PictureSpec {
   int bitCount = 32;
   std::optional<raster::Point> hotSpot;
 };
-
-std::optional<int> ParseNumber(std::string_view s) {
-  int value = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-  if (ec != std::errc() || end != s.data() + s.size() || s.empty() || value < 0) return std::nullopt;
-  return value;
-}
 
 // "PNG[:BPP][@X,Y]". A suffix that does not have the shape of a depth or a
 // hot spot stays part of the file name.
@@ -108,26 +102,71 @@ std::string AddPicture(document::TKvIcon& icon, const PictureSpec& spec) {
   return {};
 }
 
+// The arguments without "--rate N"; rate receives N (1 or more).
+std::optional<std::vector<std::string>> TakeRate(std::span<const std::string> args, std::optional<int>& rate,
+                                                 std::string& error) {
+  std::vector<std::string> rest;
+  for (std::size_t k = 0; k < args.size(); ++k) {
+    if (args[k] != "--rate") {
+      rest.push_back(args[k]);
+      continue;
+    }
+    rate = k + 1 < args.size() ? ParseNumber(args[k + 1]) : std::nullopt;
+    if (!rate || *rate == 0) {
+      error = "--rate needs a whole number of jiffies (1/60 s), 1 or more";
+      return std::nullopt;
+    }
+    ++k;
+  }
+  return rest;
+}
+
+// Each picture becomes a frame of one image, every step showing for rate jiffies.
+int CreateAnimated(const std::string& out, const std::vector<PictureSpec>& specs, int rate) {
+  formats::AnimatedCursor cursor;
+  for (const PictureSpec& spec : specs) {
+    auto frame = std::make_unique<document::TKvIcon>();
+    frame->SetIcon(false);
+    if (const std::string error = AddPicture(*frame, spec); !error.empty()) return Fail(kExitFailure, error);
+    cursor.frames.push_back(std::move(frame));
+  }
+  cursor.PlayFramesInOrder(static_cast<std::uint32_t>(rate));
+  std::string why;
+  if (!formats::WriteAniFile(cursor, out, &why)) return Fail(kExitFailure, "cannot write " + out + ": " + why);
+  return kExitOk;
+}
+
 }  // namespace
 
-int RunCreate(std::span<const std::string> args) {
-  static constexpr std::string_view kUsage = "usage: pixmint-cli create OUT.ico|OUT.cur PNG[:BPP][@X,Y] ...";
-  if (args.size() < 2) return Fail(kExitUsage, kUsage);
-  const std::string& out = args[0];
-  const bool cursor = HasExtension(out, ".cur");
-  if (!cursor && !HasExtension(out, ".ico")) return Fail(kExitUsage, "the output must end in .ico or .cur");
-  if (args.size() - 1 > document::kMaxImages) return Fail(kExitUsage, "an icon holds at most 32 images");
+int RunCreate(std::span<const std::string> all) {
+  static constexpr std::string_view kUsage =
+      "usage: pixmint-cli create OUT.ico|OUT.cur|OUT.ani PNG[:BPP][@X,Y] ... [--rate N]";
+  std::optional<int> rate;
+  std::string error;
+  const auto args = TakeRate(all, rate, error);
+  if (!args) return Fail(kExitUsage, error);
+  if (args->size() < 2) return Fail(kExitUsage, kUsage);
+  const std::string& out = (*args)[0];
+  const bool animated = HasExtension(out, ".ani");
+  const bool cursor = animated || HasExtension(out, ".cur");
+  if (!cursor && !HasExtension(out, ".ico")) return Fail(kExitUsage, "the output must end in .ico, .cur or .ani");
+  if (rate && !animated) return Fail(kExitUsage, "--rate belongs to animated cursors (.ani)");
+  if (!animated && args->size() - 1 > document::kMaxImages) return Fail(kExitUsage, "an icon holds at most 32 images");
+  if (animated && args->size() - 1 > formats::kMaxFrames) {
+    return Fail(kExitUsage, "an animated cursor holds at most " + std::to_string(formats::kMaxFrames) + " frames");
+  }
   std::vector<PictureSpec> specs;
-  for (const std::string& arg : args.subspan(1)) {
+  for (const std::string& arg : std::span(*args).subspan(1)) {
     auto spec = ParseSpec(arg);
     if (!spec) return Fail(kExitUsage, "bad picture argument '" + arg + "'; " + std::string(kUsage.substr(7)));
-    if (spec->hotSpot && !cursor) return Fail(kExitUsage, "hot spots belong to cursor images (.cur)");
+    if (spec->hotSpot && !cursor) return Fail(kExitUsage, "hot spots belong to cursor images (.cur, .ani)");
     specs.push_back(std::move(*spec));
   }
+  if (animated) return CreateAnimated(out, specs, rate.value_or(static_cast<int>(formats::kDefaultJiffies)));
   document::TKvIcon icon;
   icon.SetIcon(!cursor);
   for (const PictureSpec& spec : specs) {
-    if (const std::string error = AddPicture(icon, spec); !error.empty()) return Fail(kExitFailure, error);
+    if (const std::string failure = AddPicture(icon, spec); !failure.empty()) return Fail(kExitFailure, failure);
   }
   if (!icon.SaveToFile(out)) return Fail(kExitFailure, "cannot write " + out);
   return kExitOk;

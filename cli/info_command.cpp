@@ -1,27 +1,94 @@
+#include <algorithm>
 #include <iostream>
 
 #include "cli/cli_command.h"
 #include "cli/cli_support.h"
+#include "document/file_io.h"
+#include "formats/xcursor_codec.h"
 
 namespace pixmint::cli {
+namespace {
 
-int RunInfo(std::span<const std::string> args) {
-  if (args.size() != 1) return Fail(kExitUsage, "usage: pixmint-cli info FILE");
-  const std::string& path = args[0];
+void PrintImages(const document::TKvIcon& icon, std::string_view indent) {
+  for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
+    const document::ImageSurface& surface = *icon.XorBitmap(i);
+    const raster::Point hot = icon.GetHotSpot(i);
+    std::cout << indent << i << ": " << surface.Width() << 'x' << surface.Height() << ' ' << icon.Colors(i) << "bpp "
+              << (icon.IsPngCompressed(i) ? "png" : "bmp") << " hotspot " << hot.x << ',' << hot.y << '\n';
+  }
+}
+
+int InfoIcon(const std::string& path) {
   document::TKvIcon icon;
   std::string error;
   if (!LoadDocument(path, icon, error)) return Fail(kExitFailure, error);
   const std::uint32_t count = icon.ImageCount();
-  std::cout << path << ": " << (icon.FileType() == document::kTypeCursor ? "cursor" : "icon") << ", " << count
-
-            << " images" << '\n';
   for (std::uint32_t i = 0; i < count; ++i) {
-    const document::ImageSurface* surface = icon.XorBitmap(i);
-    if (surface == nullptr) return Fail(kExitFailure, path + ": image " + std::to_string(i) + " is missing");
-    const raster::Point hot = icon.GetHotSpot(i);
-    std::cout << i << ": " << surface->Width() << 'x' << surface->Height() << ' ' << icon.Colors(i) << "bpp "
-              << (icon.IsPngCompressed(i) ? "png" : "bmp") << " hotspot " << hot.x << ',' << hot.y << '\n';
+    if (icon.XorBitmap(i) == nullptr) return Fail(kExitFailure, path + ": image " + std::to_string(i) + " is missing");
   }
+  std::cout << path << ": " << (icon.FileType() == document::kTypeCursor ? "cursor" : "icon") << ", " << count
+            << " images" << '\n';
+  PrintImages(icon, "");
+  return kExitOk;
+}
+
+int InfoAnimated(const std::string& path) {
+  std::string error;
+  const auto cursor = LoadAnimated(path, error);
+  if (!cursor) return Fail(kExitFailure, error);
+  std::cout << path << ": animated cursor, " << cursor->frames.size() << " frames, " << cursor->steps.size()
+            << " steps\n";
+  if (!cursor->title.empty()) std::cout << "title: " << cursor->title << '\n';
+  if (!cursor->author.empty()) std::cout << "author: " << cursor->author << '\n';
+  for (std::size_t f = 0; f < cursor->frames.size(); ++f) {
+    std::cout << "frame " << f << ": " << cursor->frames[f]->ImageCount() << " images\n";
+    PrintImages(*cursor->frames[f], "  ");
+  }
+  std::cout << "sequence:";
+  for (const formats::AnimationStep& s : cursor->steps) std::cout << ' ' << s.frame;
+  std::cout << "\nrates:";
+  for (const formats::AnimationStep& s : cursor->steps) std::cout << ' ' << s.jiffies;
+  std::cout << " (jiffies)\n";
+  return kExitOk;
+}
+
+int InfoXcursor(const std::string& path) {
+  const auto bytes = document::ReadWholeFile(path);
+  if (!bytes) return Fail(kExitFailure, path + ": cannot read the file");
+  std::string why;
+  const auto images = formats::DecodeXcursor(*bytes, why);
+  if (!images) return Fail(kExitFailure, path + ": " + why);
+  std::vector<std::uint32_t> sizes;
+  for (const formats::XcursorImage& x : *images) {
+    if (std::find(sizes.begin(), sizes.end(), x.nominalSize) == sizes.end()) sizes.push_back(x.nominalSize);
+  }
+  std::cout << path << ": xcursor, " << images->size() << " images, " << sizes.size() << " sizes\n";
+  for (std::size_t i = 0; i < images->size(); ++i) {
+    const formats::XcursorImage& x = (*images)[i];
+    std::cout << i << ": size " << x.nominalSize << ' ' << x.image.width << 'x' << x.image.height << " hotspot "
+              << x.image.hotSpot.x << ',' << x.image.hotSpot.y << " delay " << x.delayMs << "ms\n";
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+int RunInfo(std::span<const std::string> args) {
+  if (args.size() != 1) return Fail(kExitUsage, "usage: pixmint-cli info FILE");
+  const std::string& path = args[0];
+  int code = kExitOk;
+  switch (KindOf(path)) {
+    case InputKind::kIconOrCursor:
+      code = InfoIcon(path);
+      break;
+    case InputKind::kAnimatedCursor:
+      code = InfoAnimated(path);
+      break;
+    case InputKind::kXcursor:
+      code = InfoXcursor(path);
+      break;
+  }
+  if (code != kExitOk) return code;
   return std::cout.flush() ? kExitOk : Fail(kExitFailure, "cannot write the output");
 }
 

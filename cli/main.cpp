@@ -15,7 +15,9 @@ using pixmint::cli::CliCommand;
 constexpr std::array kCommands = {
     CliCommand{"info", "FILE", pixmint::cli::RunInfo},
     CliCommand{"extract", "FILE OUTDIR", pixmint::cli::RunExtract},
-    CliCommand{"create", "OUT.ico|OUT.cur PNG[:BPP][@X,Y] ...", pixmint::cli::RunCreate},
+    CliCommand{"create", "OUT.ico|OUT.cur|OUT.ani PNG[:BPP][@X,Y] ... [--rate N]", pixmint::cli::RunCreate},
+    CliCommand{"xcursor", "IN OUT", pixmint::cli::RunXcursor},
+    CliCommand{"xcursor-theme", "SRC_DIR OUT_DIR [--name NAME]", pixmint::cli::RunXcursorTheme},
     CliCommand{"script", "FILE", pixmint::cli::RunScript},
 };
 

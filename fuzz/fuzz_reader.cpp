@@ -1,8 +1,9 @@
 // Feeds arbitrary bytes to the icon and cursor reader. Whatever loads is
 // saved to memory and read back; any difference in images, masks, tables,
 // depths or hot spots between the two documents stops the run. Inputs that
-// look like a BMP snapshot or a PNG picture also go through those decoders,
-// with the same write-and-read-back check.
+// look like a BMP snapshot, a PNG picture, an animated cursor or an Xcursor
+// file also go through those readers, with the same write-and-read-back
+// check (for Xcursor files: the second export equals the first).
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -11,10 +12,15 @@
 #include "document/bmp_codec.h"
 #include "document/kv_icon.h"
 #include "document/png_codec.h"
+#include "formats/ani_file.h"
+#include "formats/xcursor.h"
 
 namespace {
 
 using pixmint::document::TKvIcon;
+namespace formats = pixmint::formats;
+
+void Silent(std::string_view, std::string_view) {}
 
 [[noreturn]] void Mismatch() {
   __builtin_trap();
@@ -54,21 +60,67 @@ void CheckPng(std::span<const std::uint8_t> bytes) {
   }
 }
 
+// Exporting whatever loaded must work or say why; it is not compared.
+void ExportXcursor(const formats::AnimatedCursor& cursor) {
+  std::vector<std::string> notes;
+  std::string why;
+  const auto images = formats::XcursorImagesOf(cursor, notes, why);
+  if (images && !formats::EncodeXcursor(*images)) Mismatch();
+}
+
+void CheckAni(std::span<const std::uint8_t> bytes) {
+  const auto first = formats::ReadAniMemory(bytes, "input", Silent);
+  if (!first) return;
+  const auto saved = formats::WriteAniMemory(*first);
+  if (!saved) Mismatch();
+  const auto second = formats::ReadAniMemory(*saved, "saved", Silent);
+  if (!second || second->frames.size() != first->frames.size() || second->steps != first->steps ||
+      second->title != first->title || second->author != first->author) {
+    Mismatch();
+  }
+  for (std::size_t f = 0; f < first->frames.size(); ++f) ExpectSame(*first->frames[f], *second->frames[f]);
+  ExportXcursor(*first);
+}
+
+bool SameImages(const std::vector<formats::XcursorImage>& a, const std::vector<formats::XcursorImage>& b) {
+  return std::ranges::equal(a, b, [](const formats::XcursorImage& x, const formats::XcursorImage& y) {
+    return x.nominalSize == y.nominalSize && x.delayMs == y.delayMs && x.image.width == y.image.width &&
+           x.image.height == y.image.height && x.image.hotSpot == y.image.hotSpot && x.image.pixels == y.image.pixels;
+  });
+}
+
+void CheckXcursor(std::span<const std::uint8_t> bytes) {
+  const auto first = formats::ReadXcursorMemory(bytes, "input", Silent);
+  if (!first) return;
+  std::vector<std::string> notes;
+  std::string why;
+  const auto images = formats::XcursorImagesOf(*first, notes, why);
+  if (!images) return;
+  const auto file = formats::EncodeXcursor(*images);
+  if (!file) Mismatch();
+  const auto second = formats::ReadXcursorMemory(*file, "saved", Silent);
+  if (!second) Mismatch();
+  const auto again = formats::XcursorImagesOf(*second, notes, why);
+  if (!again || !SameImages(*images, *again)) Mismatch();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> bytes(data, size);
   if (size >= 2 && data[0] == 'B' && data[1] == 'M') CheckBmp(bytes);
   if (pixmint::document::HasPngSignature(bytes)) CheckPng(bytes);
+  if (formats::LooksLikeAni(bytes)) CheckAni(bytes);
+  if (formats::LooksLikeXcursor(bytes)) CheckXcursor(bytes);
   TKvIcon first;
-  first.SetErrorCallback([](std::string_view, std::string_view) {});
+  first.SetErrorCallback(Silent);
   if (!first.LoadFromMemory(bytes, "input")) return 0;
   // Saved as what it was read as, so that a cursor keeps its hot spots.
   first.SetIcon(first.FileType() != pixmint::document::kTypeCursor);
   const auto saved = first.SaveToMemory();
   if (!saved) Mismatch();
   TKvIcon second;
-  second.SetErrorCallback([](std::string_view, std::string_view) {});
+  second.SetErrorCallback(Silent);
   if (!second.LoadFromMemory(*saved, "saved")) Mismatch();
   ExpectSame(first, second);
   return 0;

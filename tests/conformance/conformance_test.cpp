@@ -140,7 +140,9 @@ TEST(Conformance, MalformedFilesAreRejected) {
     icon.SetErrorCallback([&message](std::string_view text, std::string_view) { message = text; });
     EXPECT_FALSE(icon.LoadFromFile(entry.path().string()));
     EXPECT_EQ(icon.ImageCount(), 0u);
-    const bool unusableHeader = name.starts_with("file-header-") || name.starts_with("riff-");
+    // Animated cursors and Xcursor files are no icon files at all.
+    const bool unusableHeader =
+        name.starts_with("file-header-") || name.starts_with("riff-") || name.starts_with("xcursor-");
     EXPECT_EQ(message.empty(), unusableHeader) << message;
   }
   EXPECT_GE(seen, 20);

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Writes the sample icons and cursors of tests/data (every depth, PNG entries,
-a cursor with hot spots, odd but valid layouts) and the malformed files of
-tests/data/bad, each named after what is wrong with it. They seed the fuzzer
-and the reader's regression tests. Plain Python, no imaging library."""
+a cursor with hot spots, odd but valid layouts, an animated cursor, an
+Xcursor file) and the malformed files of tests/data/bad, each named after
+what is wrong with it. They seed the fuzzer and the readers' regression
+tests. Plain Python, no imaging library."""
 import struct
 import zlib
 from pathlib import Path
@@ -168,6 +169,78 @@ def bad_samples():
     yield "riff-animated-cursor.cur", b"RIFF" + struct.pack("<I", 4) + b"ACON"
 
 
+def chunk(kind, data):
+    """A RIFF chunk, padded to an even length."""
+    return kind + struct.pack("<I", len(data)) + data + (b"\0" if len(data) % 2 else b"")
+
+
+def riff_list(kind, *chunks):
+    return chunk(b"LIST", kind + b"".join(chunks))
+
+
+def anih(frames, steps, jiffies, flags=1):
+    return chunk(b"anih", struct.pack("<9I", 36, frames, steps, 0, 0, 0, 0, jiffies, flags))
+
+
+def ani_file(*chunks):
+    body = b"ACON" + b"".join(chunks)
+    return b"RIFF" + struct.pack("<I", len(body)) + body
+
+
+def ani_frames():
+    cursor = lambda bpp, hot: icon_file([bmp_entry(16, 16, bpp)], kind=2, hotspots=[hot])
+    return [cursor(4, (1, 2)), cursor(32, (3, 4))]
+
+
+def xcursor_file(images, positions=None):
+    """images: (nominal size, width, height, xhot, yhot, delay); pixels are a
+    premultiplied ramp."""
+    header = struct.pack("<4sIII", b"Xcur", 16, 0x10000, len(images))
+    offset = 16 + 12 * len(images)
+    toc, chunks = b"", b""
+    for k, (size, w, h, xhot, yhot, delay) in enumerate(images):
+        pos = positions[k] if positions else offset
+        toc += struct.pack("<III", 0xFFFD0002, size, pos)
+        pixels = b"".join(struct.pack("<I", (a << 24) | (a // 2 << 16) | (a // 3 << 8) | a // 4)
+                          for a in ((x * 9 + y * 5) % 256 for y in range(h) for x in range(w)))
+        body = struct.pack("<9I", 36, 0xFFFD0002, size, 1, w, h, xhot, yhot, delay) + pixels
+        chunks += body
+        offset += len(body)
+    return header + toc + chunks
+
+
+def cursor_container_samples():
+    frames = ani_frames()
+    info = riff_list(b"INFO", chunk(b"INAM", b"Spin\0"), chunk(b"IART", b"Pixmint tests\0"))
+    yield "animated-sequence.ani", ani_file(
+        info, anih(2, 3, 6, 3), chunk(b"rate", struct.pack("<3I", 6, 12, 6)), chunk(b"seq ", struct.pack("<3I", 0, 1, 0)),
+        riff_list(b"fram", *(chunk(b"icon", f) for f in frames)))
+    yield "xcursor-two-sizes.xcur", xcursor_file([(16, 16, 16, 3, 4, 50), (16, 16, 16, 3, 4, 100),
+                                                 (24, 24, 24, 5, 6, 50), (24, 24, 24, 5, 6, 100)])
+
+
+def bad_cursor_container_samples():
+    frames = ani_frames()
+    fram = riff_list(b"fram", *(chunk(b"icon", f) for f in frames))
+    good = anih(2, 2, 6)
+    yield "riff-ani-anih-shorter-than-36.ani", ani_file(chunk(b"anih", b"\0" * 20), fram)
+    yield "riff-ani-chunk-size-beyond-file.ani", ani_file(good, fram)[:-40]
+    yield "riff-ani-frame-count-beyond-icons.ani", ani_file(anih(3, 3, 6), fram)
+    yield "riff-ani-frame-count-4g.ani", ani_file(anih(0xFFFFFFFF, 1, 6), fram)
+    yield "riff-ani-sequence-beyond-frames.ani", ani_file(anih(2, 2, 6, 3), chunk(b"seq ", struct.pack("<2I", 0, 9)), fram)
+    yield "riff-ani-rate-shorter-than-steps.ani", ani_file(anih(2, 2, 6), chunk(b"rate", struct.pack("<I", 6)), fram)
+    bad_frame = icon_file([bmp_entry(16, 16, 8)[:30]], kind=2)
+    yield "riff-ani-second-frame-bad.ani", ani_file(
+        good, riff_list(b"fram", chunk(b"icon", frames[0]), chunk(b"icon", bad_frame)))
+    image = (16, 16, 16, 3, 4, 50)
+    yield "xcursor-toc-count-huge", xcursor_file([image])[:12] + struct.pack("<I", 0x40000000) + \
+        xcursor_file([image])[16:]
+    yield "xcursor-pixels-beyond-file", xcursor_file([image])[:-4]
+    yield "xcursor-chunks-overlap", xcursor_file([image, image], positions=[40, 40])
+    yield "xcursor-hotspot-outside", xcursor_file([(16, 16, 16, 17, 4, 50)])
+    yield "xcursor-width-zero", xcursor_file([(16, 0, 16, 0, 0, 50)])
+
+
 def snapshot_bmp(w, h):
     """A 24-bit BMP as the undo history writes it."""
     stride = row_bytes(24 * w)
@@ -181,7 +254,11 @@ def main():
     (HERE / "snapshot-5x3.bmp").write_bytes(snapshot_bmp(5, 3))
     for name, data in good_samples():
         (HERE / name).write_bytes(data)
+    for name, data in cursor_container_samples():
+        (HERE / name).write_bytes(data)
     for name, data in bad_samples():
+        (BAD / name).write_bytes(data)
+    for name, data in bad_cursor_container_samples():
         (BAD / name).write_bytes(data)
 
 

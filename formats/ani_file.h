@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "document/ico_reader.h"
+#include "formats/animated_cursor.h"
+
+namespace pixmint::formats {
+
+// All frames of one animated cursor together may hold at most this many
+// pixels, so that small files of tiny compressed frames cannot claim
+// gigabytes.
+inline constexpr std::uint64_t kMaxAniPixels = 32ull * 1024 * 1024;
+
+// True when bytes start like a RIFF "ACON" file.
+[[nodiscard]] bool LooksLikeAni(std::span<const std::uint8_t> bytes);
+
+// Reads a RIFF "ACON" animated cursor: the header ("anih"), the optional
+// step times ("rate") and order ("seq "), every frame ("icon" chunks of the
+// "fram" list, each an icon or cursor file read by the document's reader,
+// hot spots kept) and the title and author of the "INFO" list. All or
+// nothing; messages go to onError (may be empty) with name as caption.
+[[nodiscard]] std::optional<AnimatedCursor> ReadAniMemory(std::span<const std::uint8_t> bytes, const std::string& name,
+                                                          const document::ErrorCallback& onError);
+[[nodiscard]] std::optional<AnimatedCursor> ReadAniFile(const std::string& fileName,
+                                                        const document::ErrorCallback& onError);
+
+// The cursor as a RIFF "ACON" file: "rate" only when the steps' times
+// differ, "seq " only when the steps do not play the frames in order, the
+// "INFO" list only when there is a title or author. Each frame is written as
+// its document would be saved. Nothing, with why set, when the cursor is not
+// writable (AnimatedCursor::Problem) or a frame cannot be saved.
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> WriteAniMemory(const AnimatedCursor& cursor,
+                                                                      std::string* why = nullptr);
+// Writes through a temporary file that replaces fileName only when complete.
+[[nodiscard]] bool WriteAniFile(const AnimatedCursor& cursor, const std::string& fileName, std::string* why = nullptr);
+
+}  // namespace pixmint::formats

@@ -1,0 +1,231 @@
+#include "formats/xcursor.h"
+
+#include <algorithm>
+#include <map>
+
+#include "document/file_io.h"
+
+namespace pixmint::formats {
+namespace {
+
+// Frames and steps without owning the frames, so that a plain document can
+// be written like an animation of one frame.
+struct FramesView {
+  std::vector<const document::TKvIcon*> frames;
+  std::vector<AnimationStep> steps;
+};
+
+using SizeMap = std::map<std::uint32_t, std::uint32_t>;  // nominal size -> image index
+
+std::uint32_t NominalSize(const document::TKvIcon& icon, std::uint32_t i) {
+  const auto* s = icon.XorBitmap(i);
+  return s == nullptr ? 0 : static_cast<std::uint32_t>(std::max(s->Width(), s->Height()));
+}
+
+std::string ImageName(const document::TKvIcon& icon, std::uint32_t i) {
+  const auto* s = icon.XorBitmap(i);
+  return std::to_string(s->Width()) + "x" + std::to_string(s->Height()) + " " + std::to_string(icon.Colors(i)) +
+         "-bit image";
+}
+
+// One image per nominal size: the deepest, the first of equals.
+SizeMap ChooseImages(const document::TKvIcon& icon, const std::string& prefix, std::vector<std::string>& notes) {
+  SizeMap chosen;
+  for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
+    const std::uint32_t size = NominalSize(icon, i);
+    auto [it, added] = chosen.try_emplace(size, i);
+    if (added) continue;
+    std::uint32_t left = i;
+    if (icon.Colors(i) > icon.Colors(it->second)) std::swap(left, it->second);
+    notes.push_back(prefix + "the " + ImageName(icon, left) + " is left out; the " + ImageName(icon, it->second) +
+                    " is written");
+  }
+  return chosen;
+}
+
+std::vector<std::uint32_t> CommonSizes(const std::vector<SizeMap>& perFrame, std::vector<std::string>& notes) {
+  std::map<std::uint32_t, std::size_t> frameCount;
+  for (const SizeMap& m : perFrame) {
+    for (const auto& [size, image] : m) ++frameCount[size];
+  }
+  std::vector<std::uint32_t> sizes;
+  for (const auto& [size, count] : frameCount) {
+    if (count == perFrame.size()) {
+      sizes.push_back(size);
+    } else {
+      notes.push_back("size " + std::to_string(size) + " is left out: only " + std::to_string(count) + " of " +
+                      std::to_string(perFrame.size()) + " frames have it");
+    }
+  }
+  return sizes;
+}
+
+std::optional<std::vector<XcursorImage>> ImagesOf(const FramesView& view, std::vector<std::string>& notes,
+                                                  std::string& why) {
+  const bool animated = view.frames.size() > 1;
+  auto prefix = [animated](std::size_t f) { return animated ? "frame " + std::to_string(f) + ": " : std::string(); };
+  std::vector<SizeMap> perFrame;
+  for (std::size_t f = 0; f < view.frames.size(); ++f)
+    perFrame.push_back(ChooseImages(*view.frames[f], prefix(f), notes));
+  const std::vector<std::uint32_t> sizes = CommonSizes(perFrame, notes);
+  if (sizes.empty()) {
+    why = "the frames have no image size in common";
+    return std::nullopt;
+  }
+  std::uint64_t bytes = 0;
+  for (std::uint32_t size : sizes) bytes += std::uint64_t{size} * size * 4 * view.steps.size();
+  if (bytes > document::kMaxReadBytes) {
+    why = "the Xcursor file would exceed " + std::to_string(document::kMaxReadBytes >> 20) + " MB";
+    return std::nullopt;
+  }
+  std::map<std::pair<std::size_t, std::uint32_t>, ArgbImage> converted;
+  std::vector<XcursorImage> images;
+  for (std::uint32_t size : sizes) {
+    for (const AnimationStep& step : view.steps) {
+      const document::TKvIcon& frame = *view.frames[step.frame];
+      const std::uint32_t i = perFrame[step.frame].at(size);
+      auto [it, added] = converted.try_emplace({step.frame, i});
+      if (added) {
+        auto argb = ToPremultipliedArgb(frame, i);
+        if (!argb) {
+          why = prefix(step.frame) + "image " + std::to_string(i) + " cannot be read";
+          return std::nullopt;
+        }
+        if (argb->invertingPixels != 0) {
+          notes.push_back(prefix(step.frame) + ImageName(frame, i) + ": " + std::to_string(argb->invertingPixels) +
+                          " screen-inverting pixels drawn black with a white outline");
+        }
+        it->second = std::move(argb->image);
+      }
+      images.push_back({size, JiffiesToMs(step.jiffies), it->second});
+    }
+  }
+  return images;
+}
+
+std::string Converting(const std::string& why) {
+  return std::string(document::kErrorConverting) + " (" + why + ")";
+}
+
+// Images of one nominal size, in table order.
+struct SizeGroup {
+  std::uint32_t size = 0;
+  std::vector<const XcursorImage*> images;
+};
+
+std::vector<SizeGroup> GroupBySize(const std::vector<XcursorImage>& images) {
+  std::vector<SizeGroup> groups;
+  for (const XcursorImage& x : images) {
+    auto it = std::find_if(groups.begin(), groups.end(), [&](const SizeGroup& g) { return g.size == x.nominalSize; });
+    if (it == groups.end()) it = groups.insert(groups.end(), SizeGroup{x.nominalSize, {}});
+    it->images.push_back(&x);
+  }
+  return groups;
+}
+
+// Keeps the sizes that have the most images (the whole animation), at most
+// one frame's worth of them.
+std::vector<SizeGroup> KeepFullSizes(std::vector<SizeGroup> groups, std::vector<std::string>& notes) {
+  std::size_t frames = 0;
+  for (const SizeGroup& g : groups) frames = std::max(frames, g.images.size());
+  std::vector<SizeGroup> kept;
+  for (SizeGroup& g : groups) {
+    if (g.images.size() != frames) {
+      notes.push_back("size " + std::to_string(g.size) + " is left out: it has " + std::to_string(g.images.size()) +
+                      " images, the animation " + std::to_string(frames));
+    } else if (kept.size() == document::kMaxImages) {
+      notes.push_back("size " + std::to_string(g.size) + " is left out: a frame holds at most " +
+                      std::to_string(document::kMaxImages) + " images");
+    } else {
+      kept.push_back(std::move(g));
+    }
+  }
+  return kept;
+}
+
+}  // namespace
+
+std::uint32_t JiffiesToMs(std::uint32_t jiffies) {
+  // Held at the largest delay a file can say rather than wrapped to a short one.
+  return static_cast<std::uint32_t>(
+      std::min<std::uint64_t>(std::uint64_t{jiffies} * 1000 / kJiffiesPerSecond, 0xFFFFFFFFu));
+}
+
+std::uint32_t MsToJiffies(std::uint32_t ms) {
+  return static_cast<std::uint32_t>(std::max<std::uint64_t>(1, (std::uint64_t{ms} * kJiffiesPerSecond + 500) / 1000));
+}
+
+std::optional<std::vector<XcursorImage>> XcursorImagesOf(const AnimatedCursor& cursor, std::vector<std::string>& notes,
+                                                         std::string& why) {
+  why = cursor.Problem();
+  if (!why.empty()) return std::nullopt;
+  FramesView view;
+  for (const auto& f : cursor.frames) view.frames.push_back(f.get());
+  view.steps = cursor.steps;
+  return ImagesOf(view, notes, why);
+}
+
+std::optional<std::vector<XcursorImage>> XcursorImagesOf(const document::TKvIcon& icon, std::vector<std::string>& notes,
+                                                         std::string& why) {
+  if (icon.ImageCount() == 0) {
+    why = "no images";
+    return std::nullopt;
+  }
+  return ImagesOf(FramesView{{&icon}, {AnimationStep{0, 0}}}, notes, why);
+}
+
+bool WriteXcursorFile(std::span<const XcursorImage> images, const std::string& fileName, std::string& why) {
+  const auto bytes = EncodeXcursor(images);
+  if (!bytes) {
+    why = "the images do not fit an Xcursor file";
+    return false;
+  }
+  if (document::WriteFileAtomically(fileName, *bytes)) return true;
+  why = "cannot write " + fileName;
+  return false;
+}
+
+std::optional<AnimatedCursor> ReadXcursorMemory(std::span<const std::uint8_t> bytes, const std::string& name,
+                                                const document::ErrorCallback& onError,
+                                                std::vector<std::string>* notes) {
+  auto fail = [&](const std::string& message) -> std::optional<AnimatedCursor> {
+    if (onError) onError(message, name);
+    return std::nullopt;
+  };
+  std::string why;
+  const auto images = DecodeXcursor(bytes, why);
+  if (!images) return fail(Converting(why));
+  if (images->empty()) return fail(Converting("no images"));
+  std::vector<std::string> ignored;
+  const std::vector<SizeGroup> groups = KeepFullSizes(GroupBySize(*images), notes != nullptr ? *notes : ignored);
+  const std::size_t frames = groups.front().images.size();
+  if (frames > kMaxFrames) return fail(Converting(std::to_string(frames) + " frames"));
+  AnimatedCursor cursor;
+  for (std::size_t f = 0; f < frames; ++f) {
+    auto frame = std::make_unique<document::TKvIcon>();
+    frame->SetIcon(false);
+    for (const SizeGroup& g : groups) {
+      const ArgbImage& image = g.images[f]->image;
+      if (!AddPremultipliedArgb(*frame, image)) {
+        return fail(Converting("size " + std::to_string(g.size) + ", frame " + std::to_string(f) + ": a " +
+                               std::to_string(image.width) + "x" + std::to_string(image.height) +
+                               " image is larger than a document image may be"));
+      }
+    }
+    cursor.frames.push_back(std::move(frame));
+    cursor.steps.push_back({static_cast<std::uint32_t>(f), MsToJiffies(groups.front().images[f]->delayMs)});
+  }
+  return cursor;
+}
+
+std::optional<AnimatedCursor> ReadXcursorFile(const std::string& fileName, const document::ErrorCallback& onError,
+                                              std::vector<std::string>* notes) {
+  const auto bytes = document::ReadWholeFile(fileName);
+  if (!bytes) {
+    if (onError) onError(document::kErrorOpening, fileName);
+    return std::nullopt;
+  }
+  return ReadXcursorMemory(*bytes, fileName, onError, notes);
+}
+
+}  // namespace pixmint::formats

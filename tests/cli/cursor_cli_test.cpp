@@ -1,0 +1,196 @@
+// pixmint-cli on animated cursors, Xcursor files and cursor themes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cli_run.h"
+#include "document/file_io.h"
+#include "document/kv_icon.h"
+#include "document/png_codec.h"
+
+namespace pixmint {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+using test::Cli;
+using test::CliRun;
+using test::Slurp;
+
+std::string Q(const fs::path& p) {
+  return "'" + p.string() + "'";
+}
+
+// Soft alpha, a transparent corner and a ramp that differs per seed.
+void WritePattern(const fs::path& path, int side, int seed) {
+  Bytes pixels(static_cast<std::size_t>(side * side * 4));
+  for (int y = 0; y < side; ++y) {
+    for (int x = 0; x < side; ++x) {
+      std::uint8_t* p = &pixels[static_cast<std::size_t>((y * side + x) * 4)];
+      p[0] = static_cast<std::uint8_t>(x * 8 + seed * 50);
+      p[1] = static_cast<std::uint8_t>(y * 8);
+      p[2] = static_cast<std::uint8_t>(seed * 70);
+      p[3] = x + y < 5 ? 0 : (x > side / 2 ? 255 : 160);
+    }
+  }
+  ASSERT_TRUE(
+      document::WriteFileAtomically(path, *document::EncodePng32(side, side, pixels, document::ChannelOrder::kRgba)));
+}
+
+document::Image32 ReadPng(const fs::path& path) {
+  const auto bytes = document::ReadWholeFile(path);
+  EXPECT_TRUE(bytes) << path;
+  auto image = bytes ? document::DecodePng(*bytes, document::ChannelOrder::kRgba) : std::nullopt;
+  EXPECT_TRUE(image) << path;
+  return image ? *image : document::Image32{};
+}
+
+// Colours may move by the rounding of premultiplied alpha; transparency may not.
+void ExpectSamePicture(const document::Image32& a, const document::Image32& b) {
+  ASSERT_EQ(a.pixels.size(), b.pixels.size());
+  for (std::size_t p = 0; p < a.pixels.size(); p += 4) {
+    ASSERT_EQ(a.pixels[p + 3], b.pixels[p + 3]) << "pixel " << p / 4;
+    const int tolerance = a.pixels[p + 3] == 255 ? 0 : 2;
+    for (int c = 0; c < 3 && a.pixels[p + 3] != 0; ++c)
+      ASSERT_NEAR(a.pixels[p + c], b.pixels[p + c], tolerance) << p / 4;
+  }
+}
+
+// A 1-bit I-beam whose stem inverts the screen.
+void WriteIBeam(const fs::path& path) {
+  document::TKvIcon icon;
+  icon.SetIcon(false);
+  ASSERT_TRUE(icon.AddImage(32, 32, 1));
+  icon.AndBitmap(0)->Fill(true);
+  for (int y = 4; y < 28; ++y) icon.XorBitmap(0)->SetPixel(15, y, raster::Rgb(255, 255, 255));
+  icon.SetHotSpot(0, {15, 16});
+  ASSERT_TRUE(icon.SaveToFile(path.string()));
+}
+
+TEST(CursorCli, AnimatedCursorsAndXcursorFilesBothWays) {
+  test::TempDir dir;
+  for (int f = 0; f < 3; ++f) WritePattern(dir / ("f" + std::to_string(f) + ".png"), 32, f);
+  const fs::path ani = dir / "anim.ani";
+  CliRun run = Cli(dir, "create " + Q(ani) + " " + Q(dir / "f0.png@1,2") + " --rate 7 " + Q(dir / "f1.png:8@3,4") +
+                            " " + Q(dir / "f2.png:1"));
+  ASSERT_EQ(run.code, 0) << run.err;
+  run = Cli(dir, "info " + Q(ani));
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.out, ani.string() +
+                         ": animated cursor, 3 frames, 3 steps\n"
+                         "frame 0: 1 images\n  0: 32x32 32bpp bmp hotspot 1,2\n"
+                         "frame 1: 1 images\n  0: 32x32 8bpp bmp hotspot 3,4\n"
+                         "frame 2: 1 images\n  0: 32x32 1bpp bmp hotspot 0,0\n"
+                         "sequence: 0 1 2\nrates: 7 7 7 (jiffies)\n");
+  ASSERT_EQ(Cli(dir, "extract " + Q(ani) + " " + Q(dir / "ours")).code, 0);
+  for (int f = 0; f < 3; ++f) EXPECT_TRUE(fs::exists(dir / "ours" / ("anim-" + std::to_string(f) + ".png"))) << f;
+  ExpectSamePicture(ReadPng(dir / "ours" / "anim-0.png"), ReadPng(dir / "f0.png"));
+
+  const fs::path xcur = dir / "anim.xcur";
+  run = Cli(dir, "xcursor " + Q(ani) + " " + Q(xcur));
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  run = Cli(dir, "info " + Q(xcur));
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.out, xcur.string() +
+                         ": xcursor, 3 images, 1 sizes\n"
+                         "0: size 32 32x32 hotspot 1,2 delay 116ms\n"
+                         "1: size 32 32x32 hotspot 3,4 delay 116ms\n"
+                         "2: size 32 32x32 hotspot 0,0 delay 116ms\n");
+  ASSERT_EQ(Cli(dir, "extract " + Q(xcur) + " " + Q(dir / "theirs")).code, 0);
+  for (int f = 0; f < 3; ++f) {
+    const std::string png = "anim-" + std::to_string(f) + ".png";
+    ExpectSamePicture(ReadPng(dir / "theirs" / png), ReadPng(dir / "ours" / png));
+  }
+
+  // Back from Xcursor: the same steps and hot spots, and the same Xcursor again.
+  ASSERT_EQ(Cli(dir, "xcursor " + Q(xcur) + " " + Q(dir / "back.ani")).code, 0);
+  run = Cli(dir, "info " + Q(dir / "back.ani"));
+  EXPECT_NE(run.out.find("frame 1: 1 images\n  0: 32x32 32bpp bmp hotspot 3,4\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("sequence: 0 1 2\nrates: 7 7 7 (jiffies)\n"), std::string::npos) << run.out;
+  ASSERT_EQ(Cli(dir, "xcursor " + Q(dir / "back.ani") + " " + Q(dir / "again")).code, 0);
+  EXPECT_EQ(Slurp(dir / "again"), Slurp(xcur));
+  run = Cli(dir, "xcursor " + Q(xcur) + " " + Q(dir / "one.cur"));
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(run.err, "pixmint-cli: the cursor has 3 frames; write it as .ani or Xcursor\n");
+
+  WriteIBeam(dir / "beam.cur");
+  run = Cli(dir, "xcursor " + Q(dir / "beam.cur") + " " + Q(dir / "beam"));
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.err,
+            "pixmint-cli: note: 32x32 1-bit image: 24 screen-inverting pixels drawn black with a white outline\n");
+  ASSERT_EQ(Cli(dir, "xcursor " + Q(dir / "beam") + " " + Q(dir / "beam2.cur")).code, 0);
+  EXPECT_EQ(Cli(dir, "info " + Q(dir / "beam2.cur")).out,
+            (dir / "beam2.cur").string() + ": cursor, 1 images\n0: 32x32 32bpp bmp hotspot 15,16\n");
+}
+
+TEST(CursorCli, BuildsAThemeFromAFolderOfWindowsCursors) {
+  test::TempDir dir;
+  const fs::path src = dir / "src";
+  fs::create_directory(src);
+  WritePattern(dir / "a32.png", 32, 0);
+  WritePattern(dir / "a48.png", 48, 1);
+  ASSERT_EQ(
+      Cli(dir, "create " + Q(src / "Arrow.cur") + " " + Q(dir / "a32.png@1,2") + " " + Q(dir / "a48.png@2,3")).code, 0);
+  ASSERT_EQ(Cli(dir, "create " + Q(src / "Busy.ani") + " " + Q(dir / "a32.png") + " " + Q(dir / "a32.png:4")).code, 0);
+  WriteIBeam(src / "IBeam.cur");
+  const fs::path out = dir / "themes" / "Mine";
+  CliRun run = Cli(dir, "xcursor-theme " + Q(src) + " " + Q(out) + " --name 'My Theme'");
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "Arrow (Arrow.cur) -> left_ptr, size 32, 48, 1 frames, 4 links\n"
+            "Wait (Busy.ani) -> wait, size 32, 2 frames, 1 links\n"
+            "IBeam (IBeam.cur) -> text, size 32, 1 frames, 2 links\n"
+            "theme \"My Theme\" in " +
+                out.string() + "\n");
+  EXPECT_EQ(run.err,
+            "pixmint-cli: note: IBeam (IBeam.cur): 32x32 1-bit image: 24 screen-inverting pixels drawn black with a "
+            "white outline\n");
+  EXPECT_NE(Slurp(out / "index.theme").find("Name=My Theme\n"), std::string::npos);
+  EXPECT_EQ(fs::read_symlink(out / "cursors" / "watch"), "wait");
+  run = Cli(dir, "info " + Q(out / "cursors" / "watch"));
+  EXPECT_NE(run.out.find(": xcursor, 2 images, 1 sizes\n"), std::string::npos) << run.out << run.err;
+
+  // Without --name the theme is named after its folder.
+  ASSERT_EQ(Cli(dir, "xcursor-theme " + Q(src) + " " + Q(out) + "/").code, 0);
+  EXPECT_NE(Slurp(out / "index.theme").find("Name=Mine\n"), std::string::npos);
+}
+
+TEST(CursorCli, ExitCodesAndMessages) {
+  test::TempDir dir;
+  WritePattern(dir / "a.png", 32, 0);
+  const std::string png = Q(dir / "a.png");
+  const std::pair<std::string, int> runs[] = {
+      {"create " + Q(dir / "x.ani") + " " + png + " --rate 0", 2},
+      {"create " + Q(dir / "x.ani") + " " + png + " --rate x", 2},
+      {"create " + Q(dir / "x.ani") + " " + png + " --rate", 2},
+      {"create " + Q(dir / "x.ico") + " " + png + " --rate 5", 2},
+      {"xcursor " + png, 2},
+      {"xcursor-theme " + Q(dir.Path()), 2},
+      {"xcursor-theme " + Q(dir.Path()) + " " + Q(dir / "t") + " --name", 2},
+      {"xcursor-theme " + Q(dir.Path()) + " " + Q(dir / "t") + " " + Q(dir / "u"), 2},
+      {"info " + Q(dir / "missing.ani"), 1},
+      {"xcursor " + png + " " + Q(dir / "x"), 1},
+      {"xcursor-theme " + Q(dir / "missing") + " " + Q(dir / "t"), 1},
+      {"xcursor-theme " + Q(dir.Path()) + " " + Q(dir / "t"), 1},
+      {"extract " + png + " " + Q(dir / "never"), 1},
+  };
+  for (const auto& [args, code] : runs) {
+    const CliRun run = Cli(dir, args);
+    EXPECT_EQ(run.code, code) << args << "\n" << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << args << "\n" << run.err;
+  }
+  EXPECT_FALSE(fs::exists(dir / "x.ani"));
+  EXPECT_FALSE(fs::exists(dir / "t"));
+  EXPECT_FALSE(fs::exists(dir / "never")) << "a file that cannot be read makes no folder";
+  // RIFF data named .cur is still no cursor file.
+  const fs::path riff = fs::path(PIXMINT_TEST_DATA_DIR) / "bad" / "riff-animated-cursor.cur";
+  const CliRun run = Cli(dir, "info " + Q(riff));
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(run.err, "pixmint-cli: " + riff.string() + ": not an icon or cursor file\n");
+}
+
+}  // namespace
+}  // namespace pixmint

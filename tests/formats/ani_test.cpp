@@ -1,0 +1,303 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "cli/image_rgba.h"
+#include "document/byte_io.h"
+#include "document/file_io.h"
+#include "format_samples.h"
+#include "formats/ani_file.h"
+#include "formats/cursor_file.h"
+#include "ico_builder.h"
+#include "support/pixel_grid.h"
+
+namespace pixmint::formats {
+namespace {
+
+using test::Anih;
+using test::ByteVector;
+using test::Chunk;
+using test::ImageSpec;
+using test::List;
+using test::MakeCursor;
+using test::Riff;
+using test::U32s;
+using test::operator+;
+
+struct Read {
+  std::optional<AnimatedCursor> cursor;
+  std::vector<std::string> messages;
+  std::vector<std::string> captions;
+};
+
+Read ReadAni(const ByteVector& bytes, const std::string& name = "t.ani") {
+  Read r;
+  r.cursor = ReadAniMemory(bytes, name, [&r](std::string_view m, std::string_view c) {
+    r.messages.emplace_back(m);
+    r.captions.emplace_back(c);
+  });
+  return r;
+}
+
+bool Contains(const ByteVector& bytes, std::string_view text) {
+  return std::search(bytes.begin(), bytes.end(), text.begin(), text.end()) != bytes.end();
+}
+
+ByteVector FrameBytes(const std::vector<ImageSpec>& images, int seed = 0) {
+  return *MakeCursor(images, seed)->SaveToMemory();
+}
+
+struct RoundTripCase {
+  std::string name;
+  std::vector<std::vector<ImageSpec>> frames;
+  std::vector<AnimationStep> steps;
+  std::string title;
+  std::string author;
+};
+
+class AniRoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(AniRoundTrip, ReadsBackWhatItWroteAndWritesTheSameBytes) {
+  const RoundTripCase& c = GetParam();
+  AnimatedCursor cursor;
+  for (std::size_t f = 0; f < c.frames.size(); ++f)
+    cursor.frames.push_back(MakeCursor(c.frames[f], static_cast<int>(f)));
+  cursor.steps = c.steps;
+  cursor.title = c.title;
+  cursor.author = c.author;
+  std::string why;
+  const auto bytes = WriteAniMemory(cursor, &why);
+  ASSERT_TRUE(bytes) << why;
+  EXPECT_EQ(document::GetU32(*bytes, 4), bytes->size() - 8) << "RIFF size";
+  EXPECT_EQ(Contains(*bytes, "seq "), !cursor.StepsInFrameOrder());
+  const bool rates =
+      std::any_of(c.steps.begin(), c.steps.end(), [&](const auto& s) { return s.jiffies != c.steps[0].jiffies; });
+  EXPECT_EQ(Contains(*bytes, "rate"), rates);
+  EXPECT_EQ(Contains(*bytes, "INFO"), !c.title.empty() || !c.author.empty());
+
+  const Read again = ReadAni(*bytes);
+  ASSERT_TRUE(again.cursor) << (again.messages.empty() ? "" : again.messages[0]);
+  EXPECT_TRUE(test::SameCursor(cursor, *again.cursor));
+  EXPECT_EQ(WriteAniMemory(*again.cursor), bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, AniRoundTrip,
+    ::testing::Values(RoundTripCase{"OneFrame", {{{32, 32, {3, 4}}}}, {{0, 10}}, "", ""},
+                      RoundTripCase{"SizesAndDepths",
+                                    {{{16, 4, {1, 1}}, {32, 8, {2, 2}}, {48, 32, {47, 0}}},
+                                     {{16, 1, {0, 15}}, {32, 24, {5, 6}}, {48, 16, {7, 8}}}},
+                                    {{0, 6}, {1, 6}},
+                                    "",
+                                    ""},
+                      // Odd text lengths make the INFO entries padded.
+                      RoundTripCase{"SequenceRatesAndInfo",
+                                    {{{32, 32, {}}}, {{32, 32, {9, 9}}}, {{32, 32, {31, 31}}}},
+                                    {{0, 5}, {1, 6}, {2, 7}, {1, 8}, {0, 9}},
+                                    "Busy",
+                                    "Ann"},
+                      RoundTripCase{
+                          "RatesWithoutSequence", {{{24, 8, {}}}, {{24, 8, {}}}}, {{0, 3}, {1, 30}}, "Odd title", ""},
+                      RoundTripCase{"OneFrameShownTwice", {{{32, 4, {}}}}, {{0, 2}, {0, 2}}, "", "Someone"}),
+    [](const auto& info) { return info.param.name; });
+
+// Another program plays what we write: the GDK pixbuf loader's frames and
+// delays follow our sequence and rates.
+TEST(AniWriter, GdkPixbufPlaysTheStepsAtTheirRates) {
+  AnimatedCursor cursor;
+  cursor.frames.push_back(MakeCursor({{32, 32, {1, 1}}}, 0));
+  cursor.frames.push_back(MakeCursor({{32, 8, {2, 2}}}, 1));
+  cursor.frames.push_back(MakeCursor({{32, 1, {3, 3}}}, 2));
+  cursor.steps = {{0, 3}, {2, 6}, {1, 9}, {2, 12}};
+  test::TempDir dir;
+  ASSERT_TRUE(WriteAniFile(cursor, (dir / "a.ani").string()));
+  const std::string cmd = "/usr/bin/python3 '" + std::string(PIXMINT_FORMATS_TEST_DIR) + "/read_ani_gdk.py' '" +
+                          (dir / "a.ani").string() + "' 4 '" + dir.Path().string() + "'";
+  const int status = std::system(cmd.c_str());
+  if (WIFEXITED(status) && (WEXITSTATUS(status) == 3 || WEXITSTATUS(status) == 127)) {
+    GTEST_SKIP() << "no GDK pixbuf library";
+  }
+  ASSERT_EQ(status, 0);
+  const auto steps = document::ReadWholeFile(dir / "steps.txt");
+  ASSERT_TRUE(steps);
+  std::istringstream lines(std::string(steps->begin(), steps->end()));
+  for (std::size_t k = 0; k < 4; ++k) {
+    int w = 0, h = 0, delay = 0;
+    ASSERT_TRUE(lines >> w >> h >> delay);
+    EXPECT_EQ(delay, static_cast<int>(cursor.steps[k].jiffies * 1000 / 60)) << k;
+    const auto theirs = document::ReadWholeFile(dir / ("step-" + std::to_string(k) + ".rgba"));
+    const auto ours = cli::ImageRgba(*cursor.frames[cursor.steps[k].frame], 0);
+    ASSERT_TRUE(theirs);
+    ASSERT_EQ(theirs->size(), ours.size());
+    for (std::size_t p = 0; p < ours.size(); p += 4) {
+      ASSERT_EQ((*theirs)[p + 3], ours[p + 3]) << "step " << k << " pixel " << p / 4;
+      if (ours[p + 3] != 0) {
+        ASSERT_TRUE(std::equal(&ours[p], &ours[p] + 3, &(*theirs)[p])) << "step " << k << " pixel " << p / 4;
+      }
+    }
+  }
+}
+
+TEST(AniReader, ReadsLayoutsOtherWritersMake) {
+  const ByteVector a = FrameBytes({{32, 32, {1, 2}}}, 1);
+  const ByteVector b = FrameBytes({{32, 32, {3, 4}}}, 2);
+  const ByteVector icon = [] {
+    auto doc = MakeCursor({{16, 8, {}}});
+    doc->SetIcon(true);
+    return *doc->SaveToMemory();
+  }();
+  struct Case {
+    std::string name;
+    ByteVector file;
+    std::vector<AnimationStep> steps;
+    std::string title;
+  };
+  const ByteVector info = List("INFO", {Chunk("INAM", {'W', 'a', 'i', 't', 0}), Chunk("IART", {'M', 'e', 0, 0})});
+  // A last chunk of odd length whose pad byte the writer left off.
+  ByteVector unpaddedEnd = Riff("ACON", {Chunk("anih", Anih(2, 2, 4, 1)),
+                                         List("fram", {Chunk("icon", a), Chunk("icon", b)}), Chunk("junk", {1, 2, 3})});
+  unpaddedEnd.pop_back();
+  document::PutU32(unpaddedEnd, 4, static_cast<std::uint32_t>(unpaddedEnd.size() - 8));
+  const Case cases[] = {
+      {"ChunksInAnyOrderWithInfoAndUnknownChunks",
+       Riff("ACON",
+            {List("fram", {Chunk("icon", a), Chunk("note", {7}), Chunk("icon", b)}), Chunk("seq ", U32s({1, 0, 1})),
+             Chunk("xyz1", {1, 2, 3}), Chunk("rate", U32s({2, 3, 4})), info, Chunk("anih", Anih(2, 3, 9, 3))}),
+       {{1, 2}, {0, 3}, {1, 4}},
+       "Wait"},
+      {"OddChunkWithoutPadAtTheEnd", unpaddedEnd, {{0, 4}, {1, 4}}, ""},
+      {"ZeroStepsMeansOnePerFrame",
+       Riff("ACON", {Chunk("anih", Anih(2, 0, 5, 1)), List("fram", {Chunk("icon", a), Chunk("icon", b)})}),
+       {{0, 5}, {1, 5}},
+       ""},
+      {"MoreStepsThanFramesCycle",
+       Riff("ACON", {Chunk("anih", Anih(2, 3, 5, 1)), List("fram", {Chunk("icon", a), Chunk("icon", b)})}),
+       {{0, 5}, {1, 5}, {0, 5}},
+       ""},
+      {"SequenceWithoutItsFlag",
+       Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), Chunk("seq ", U32s({1, 1})),
+                     List("fram", {Chunk("icon", a), Chunk("icon", b)})}),
+       {{1, 5}, {1, 5}},
+       ""},
+      {"SurplusIconChunksIgnored",
+       Riff("ACON",
+            {Chunk("anih", Anih(1, 1, 5, 1)), List("fram", {Chunk("icon", a), Chunk("icon", ByteVector{1, 2, 3})})}),
+       {{0, 5}},
+       ""},
+      {"IconFrame", Riff("ACON", {Chunk("anih", Anih(1, 1, 5, 1)), List("fram", {Chunk("icon", icon)})}), {{0, 5}}, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Read r = ReadAni(c.file);
+    ASSERT_TRUE(r.cursor) << (r.messages.empty() ? "" : r.messages[0]);
+    EXPECT_EQ(r.cursor->steps, c.steps);
+    EXPECT_EQ(r.cursor->title, c.title);
+    EXPECT_EQ(r.cursor->frames[0]->IsIcon(), c.name == "IconFrame");
+    if (c.name != "IconFrame") {
+      EXPECT_EQ(r.cursor->frames[0]->GetHotSpot(0), (raster::Point{1, 2}));
+    }
+  }
+}
+
+TEST(AniReader, RefusesHostileFilesWithOneMessageNamingTheFault) {
+  const ByteVector a = FrameBytes({{16, 8, {}}});
+  const ByteVector fram = List("fram", {Chunk("icon", a), Chunk("icon", a)});
+  test::BlockLayout badDepth;
+  badDepth.bitCount = 7;
+  const ByteVector badFrame = test::MakeIconFile({{test::MakeBlock(badDepth)}}, 2);
+  ByteVector chunkPastEnd = Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), fram});
+  document::PutU32(chunkPastEnd, 16, 100000);
+  ByteVector listPastEnd = Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), fram});
+  document::PutU32(listPastEnd, 12 + 8 + 36 + 12 + 4, 0x7FFFFFF0);  // the first icon chunk's size
+  const auto riffCur = document::ReadWholeFile(std::string(PIXMINT_TEST_DATA_DIR) + "/bad/riff-animated-cursor.cur");
+  ASSERT_TRUE(riffCur);
+  struct Case {
+    std::string name;
+    ByteVector file;
+    std::string expected;
+    std::string alsoExpected = {};
+  };
+  const Case cases[] = {
+      {"NotRiff", ByteVector{'R', 'I', 'F', 'X', 4, 0, 0, 0, 'A', 'C', 'O', 'N'}, "Not an animated cursor"},
+      {"EmptyAcon", *riffCur, "no 'anih' chunk"},
+      {"ChunkPastEnd", chunkPastEnd, "chunk 'anih' at offset 12 claims 100000 bytes"},
+      {"IconChunkPastList", listPastEnd, "Error Reading File (chunk 'icon'"},
+      {"ShortAnih", Riff("ACON", {Chunk("anih", U32s({36, 2, 2, 0, 0})), fram}), "holds 20 bytes"},
+      {"NoFrames", Riff("ACON", {Chunk("anih", Anih(0, 0, 5, 1)), fram}), "declares 0 frames"},
+      {"TooManyFrames", Riff("ACON", {Chunk("anih", Anih(5000, 1, 5, 1)), fram}), "declares 5000 frames"},
+      {"TooManySteps", Riff("ACON", {Chunk("anih", Anih(2, 100000, 5, 1)), fram}), "declares 100000 steps"},
+      {"FewerIconsThanFrames", Riff("ACON", {Chunk("anih", Anih(3, 3, 5, 1)), fram}),
+       "declares 3 frames, the 'fram' list holds 2"},
+      {"NoFramList", Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1))}), "no 'fram' list"},
+      {"ShortSequence", Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 3)), Chunk("seq ", U32s({0})), fram}),
+       "'seq ' holds 1 entries, 2 steps are declared"},
+      {"SequenceBeyondFrames", Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 3)), Chunk("seq ", U32s({0, 7})), fram}),
+       "step 1 shows frame 7 of 2"},
+      {"ShortRates", Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), Chunk("rate", ByteVector{1, 0, 0, 0, 2}), fram}),
+       "'rate' holds 1 entries"},
+      {"BadSecondFrame",
+       Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), List("fram", {Chunk("icon", a), Chunk("icon", badFrame)})}),
+       "Frame 1 (offset", "Error Converting to Internal Format (image 0: bit count 7)"},
+      {"FrameNotAnIcon",
+       Riff("ACON", {Chunk("anih", Anih(1, 1, 5, 1)), List("fram", {Chunk("icon", ByteVector(40, 9))})}),
+       "Frame 0 (offset"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Read r = ReadAni(c.file, "bad.ani");
+    EXPECT_FALSE(r.cursor);
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_NE(r.messages[0].find(c.expected), std::string::npos) << r.messages[0];
+    EXPECT_NE(r.messages[0].find(c.alsoExpected), std::string::npos) << r.messages[0];
+    EXPECT_EQ(r.captions[0], "bad.ani");
+  }
+  // The icon reader keeps refusing RIFF data.
+  document::TKvIcon icon;
+  EXPECT_FALSE(icon.LoadFromMemory(*riffCur, "riff.cur"));
+}
+
+TEST(AniWriter, RefusesCursorsThatCannotBeWritten) {
+  AnimatedCursor cursor;
+  std::string why;
+  EXPECT_FALSE(WriteAniMemory(cursor, &why));
+  EXPECT_EQ(why, "no frames");
+  cursor.frames.push_back(MakeCursor({{16, 8, {}}}));
+  EXPECT_FALSE(WriteAniMemory(cursor, &why));
+  EXPECT_EQ(why, "no steps");
+  cursor.steps = {{1, 5}};
+  EXPECT_FALSE(WriteAniMemory(cursor, &why));
+  EXPECT_EQ(why, "step 0 shows frame 1, which does not exist");
+  cursor.frames.push_back(std::make_unique<document::TKvIcon>());
+  EXPECT_FALSE(WriteAniMemory(cursor, &why));
+  EXPECT_EQ(why, "frame 1 has no image");
+  test::TempDir dir;
+  EXPECT_FALSE(WriteAniFile(cursor, (dir / "x.ani").string(), &why));
+  EXPECT_FALSE(std::filesystem::exists(dir / "x.ani"));
+}
+
+// The samples and the files the fuzzer seeds from: good ones load, bad ones
+// are refused by their own reader with one message.
+TEST(CursorFiles, SamplesLoadAndMalformedFilesAreRefused) {
+  const std::filesystem::path data = PIXMINT_TEST_DATA_DIR;
+  for (const char* good : {"animated-sequence.ani", "xcursor-two-sizes.xcur", "cursor-hotspots.cur"}) {
+    EXPECT_TRUE(ReadAnyCursorFile((data / good).string(), {})) << good;
+  }
+  int seen = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(data / "bad")) {
+    const std::string name = entry.path().filename().string();
+    if (!name.starts_with("riff-ani-") && !name.starts_with("xcursor-")) continue;
+    SCOPED_TRACE(name);
+    ++seen;
+    std::vector<std::string> messages;
+    EXPECT_FALSE(ReadAnyCursorFile(entry.path().string(),
+                                   [&](std::string_view m, std::string_view) { messages.emplace_back(m); }));
+    EXPECT_EQ(messages.size(), 1u);
+  }
+  EXPECT_GE(seen, 10);
+}
+
+}  // namespace
+}  // namespace pixmint::formats

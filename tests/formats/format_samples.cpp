@@ -1,0 +1,97 @@
+#include "format_samples.h"
+
+#include "ico_builder.h"
+
+namespace pixmint::test {
+
+std::unique_ptr<document::TKvIcon> MakeCursor(const std::vector<ImageSpec>& images, int seed) {
+  auto icon = std::make_unique<document::TKvIcon>();
+  icon->SetIcon(false);
+  for (const ImageSpec& spec : images) {
+    EXPECT_TRUE(icon->AddImage(spec.side, spec.side, spec.bitCount));
+    const std::uint32_t i = icon->ImageCount() - 1;
+    Paint(*icon, i);
+    // The seed shifts a diagonal band so that frames differ.
+    document::ImageSurface& s = *icon->XorBitmap(i);
+    for (int x = 0; x < spec.side; ++x) {
+      const int y = (x + seed * 3) % spec.side;
+      s.SetPixel(x, y, raster::Rgb(static_cast<std::uint8_t>(seed * 40), 200, 10));
+      if (s.BitCount() == 32) s.SetRaw(x, y, s.GetRaw(x, y) | 0xFF000000u);
+      icon->AndBitmap(i)->Set(x, y, false);
+    }
+    icon->SetHotSpot(i, spec.hotSpot);
+  }
+  return icon;
+}
+
+::testing::AssertionResult SameIcon(const document::TKvIcon& a, const document::TKvIcon& b) {
+  if (a.ImageCount() != b.ImageCount() || a.IsIcon() != b.IsIcon()) {
+    return ::testing::AssertionFailure() << "counts " << a.ImageCount() << " and " << b.ImageCount() << ", icon flags "
+                                         << a.IsIcon() << " and " << b.IsIcon();
+  }
+  for (std::uint32_t i = 0; i < a.ImageCount(); ++i) {
+    const auto *ca = a.XorBitmap(i), *cb = b.XorBitmap(i);
+    const auto *ma = a.AndBitmap(i), *mb = b.AndBitmap(i);
+    if (ca->Width() != cb->Width() || ca->Height() != cb->Height() || a.Colors(i) != b.Colors(i)) {
+      return ::testing::AssertionFailure() << "image " << i << " differs in size or depth";
+    }
+    if (!std::ranges::equal(ca->Bits(), cb->Bits()) || !std::ranges::equal(ma->Bits(), mb->Bits()) ||
+        !std::ranges::equal(ca->Table(), cb->Table())) {
+      return ::testing::AssertionFailure() << "image " << i << " differs in its pixels, mask or table";
+    }
+    if (a.GetHotSpot(i) != b.GetHotSpot(i) || a.IsPngCompressed(i) != b.IsPngCompressed(i)) {
+      return ::testing::AssertionFailure() << "image " << i << " differs in its hot spot or PNG flag";
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult SameCursor(const formats::AnimatedCursor& a, const formats::AnimatedCursor& b) {
+  if (a.frames.size() != b.frames.size()) return ::testing::AssertionFailure() << "frame counts differ";
+  if (a.steps != b.steps) return ::testing::AssertionFailure() << "steps differ";
+  if (a.title != b.title || a.author != b.author) return ::testing::AssertionFailure() << "title or author differ";
+  for (std::size_t f = 0; f < a.frames.size(); ++f) {
+    if (auto same = SameIcon(*a.frames[f], *b.frames[f]); !same) return same << " (frame " << f << ")";
+  }
+  return ::testing::AssertionSuccess();
+}
+
+ByteVector Chunk(std::string_view id, const ByteVector& data, bool pad) {
+  ByteVector out(id.begin(), id.end());
+  out.resize(8);
+  for (int k = 0; k < 4; ++k) out[4 + k] = static_cast<std::uint8_t>(data.size() >> (8 * k));
+  out.insert(out.end(), data.begin(), data.end());
+  if (pad && data.size() % 2 == 1) out.push_back(0);
+  return out;
+}
+
+ByteVector List(std::string_view type, std::initializer_list<ByteVector> chunks) {
+  ByteVector body(type.begin(), type.end());
+  for (const ByteVector& c : chunks) body.insert(body.end(), c.begin(), c.end());
+  return Chunk("LIST", body);
+}
+
+ByteVector Riff(std::string_view form, std::initializer_list<ByteVector> chunks) {
+  ByteVector body(form.begin(), form.end());
+  for (const ByteVector& c : chunks) body.insert(body.end(), c.begin(), c.end());
+  return Chunk("RIFF", body);
+}
+
+ByteVector U32s(std::initializer_list<std::uint32_t> values) {
+  ByteVector out;
+  for (std::uint32_t v : values) {
+    for (int k = 0; k < 4; ++k) out.push_back(static_cast<std::uint8_t>(v >> (8 * k)));
+  }
+  return out;
+}
+
+ByteVector Anih(std::uint32_t frames, std::uint32_t steps, std::uint32_t jiffies, std::uint32_t flags) {
+  return U32s({36, frames, steps, 0, 0, 0, 0, jiffies, flags});
+}
+
+ByteVector operator+(ByteVector a, const ByteVector& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+}  // namespace pixmint::test

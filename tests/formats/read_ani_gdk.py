@@ -1,0 +1,70 @@
+#!/usr/bin/python3
+"""Plays an animated cursor with the GDK pixbuf loader (through ctypes, so no
+development package is needed) and writes, for each of the first STEPS
+steps, OUTDIR/step-K.rgba (8-bit RGBA, rows top-down) and one line
+"width height delay_ms" of OUTDIR/steps.txt.
+
+usage: read_ani_gdk.py FILE STEPS OUTDIR     Exit 3 when the library is missing."""
+import ctypes
+import sys
+from pathlib import Path
+
+
+class TimeVal(ctypes.Structure):
+    _fields_ = [("sec", ctypes.c_long), ("usec", ctypes.c_long)]
+
+
+def library():
+    try:
+        lib = ctypes.CDLL("libgdk_pixbuf-2.0.so.0")
+    except OSError:
+        sys.exit(3)
+    p = ctypes.c_void_p
+    signatures = {
+        "gdk_pixbuf_animation_new_from_file": (p, [ctypes.c_char_p, p]),
+        "gdk_pixbuf_animation_get_iter": (p, [p, p]),
+        "gdk_pixbuf_animation_iter_get_pixbuf": (p, [p]),
+        "gdk_pixbuf_animation_iter_get_delay_time": (ctypes.c_int, [p]),
+        "gdk_pixbuf_animation_iter_advance": (ctypes.c_int, [p, p]),
+        "gdk_pixbuf_get_width": (ctypes.c_int, [p]),
+        "gdk_pixbuf_get_height": (ctypes.c_int, [p]),
+        "gdk_pixbuf_get_rowstride": (ctypes.c_int, [p]),
+        "gdk_pixbuf_get_n_channels": (ctypes.c_int, [p]),
+        "gdk_pixbuf_get_pixels": (p, [p]),
+    }
+    for name, (result, args) in signatures.items():
+        getattr(lib, name).restype = result
+        getattr(lib, name).argtypes = args
+    return lib
+
+
+def main():
+    path, steps, out = sys.argv[1], int(sys.argv[2]), Path(sys.argv[3])
+    gdk = library()
+    animation = gdk.gdk_pixbuf_animation_new_from_file(path.encode(), None)
+    if not animation:
+        sys.exit(1)
+    now = 0
+    iterator = gdk.gdk_pixbuf_animation_get_iter(animation, ctypes.byref(TimeVal(0, 0)))
+    lines = []
+    for k in range(steps):
+        pixbuf = gdk.gdk_pixbuf_animation_iter_get_pixbuf(iterator)
+        w, h = gdk.gdk_pixbuf_get_width(pixbuf), gdk.gdk_pixbuf_get_height(pixbuf)
+        stride, channels = gdk.gdk_pixbuf_get_rowstride(pixbuf), gdk.gdk_pixbuf_get_n_channels(pixbuf)
+        raw = ctypes.string_at(gdk.gdk_pixbuf_get_pixels(pixbuf), stride * (h - 1) + w * channels)
+        rgba = bytearray()
+        for y in range(h):
+            row = raw[y * stride:y * stride + w * channels]
+            for x in range(w):
+                px = row[x * channels:(x + 1) * channels]
+                rgba += px if channels == 4 else px + b"\xff"
+        (out / f"step-{k}.rgba").write_bytes(bytes(rgba))
+        delay = gdk.gdk_pixbuf_animation_iter_get_delay_time(iterator)
+        lines.append(f"{w} {h} {delay}")
+        now += delay
+        gdk.gdk_pixbuf_animation_iter_advance(iterator, ctypes.byref(TimeVal(now // 1000, now % 1000 * 1000)))
+    (out / "steps.txt").write_text("".join(line + "\n" for line in lines))
+
+
+if __name__ == "__main__":
+    main()

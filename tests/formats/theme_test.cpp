@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <set>
+
+#include "document/file_io.h"
+#include "format_samples.h"
+#include "formats/ani_file.h"
+#include "formats/cursor_theme.h"
+#include "formats/install_inf.h"
+#include "reference_xcursor.h"
+#include "support/pixel_grid.h"
+
+namespace pixmint::formats {
+namespace {
+
+namespace fs = std::filesystem;
+using test::MakeCursor;
+
+TEST(CursorRoles, NamesAreUniqueAndFileNamesFindTheirRole) {
+  std::set<std::string_view> seen;
+  for (const CursorRole& role : CursorRoles()) {
+    EXPECT_EQ(RoleByName(role.windowsName), &role);
+    for (std::string_view name : role.xNames) EXPECT_TRUE(seen.insert(name).second) << name << " is used twice";
+  }
+  const std::pair<std::string_view, std::string_view> names[] = {
+      {"Normal Select", "Arrow"},
+      {"busy", "Wait"},
+      {"Working In Background", "AppStarting"},
+      {"Diagonal_Resize-2", "SizeNESW"},
+      {"Location Select", "Pin"},
+      {"Handwriting", "NWPen"},
+      {"Text", "IBeam"},
+      {"Unavailable", "No"},
+      {"Alternate", "UpArrow"},
+      {"Link", "Hand"},
+      {"Move", "SizeAll"},
+      {"Precision", "Crosshair"},
+  };
+  for (const auto& [file, role] : names) {
+    ASSERT_NE(RoleByName(file), nullptr) << file;
+    EXPECT_EQ(RoleByName(file)->windowsName, role) << file;
+  }
+  EXPECT_EQ(RoleByName("readme"), nullptr);
+}
+
+std::vector<std::uint8_t> Text(std::string_view s) {
+  return {s.begin(), s.end()};
+}
+
+std::vector<std::uint8_t> Utf16(std::string_view s) {
+  std::vector<std::uint8_t> out = {0xFF, 0xFE};
+  for (char c : s) out.insert(out.end(), {static_cast<std::uint8_t>(c), 0});
+  return out;
+}
+
+constexpr std::string_view kSchemeInf = R"([Version]
+signature="$CHICAGO$"
+
+[DefaultInstall]
+CopyFiles = Scheme.Cur
+AddReg    = Scheme.Reg
+
+[Scheme.Reg]
+; the list runs Arrow, Help, AppStarting, Wait, ...
+HKCU,"Control Panel\Cursors\Schemes","%SCHEME_NAME%",,"%10%\%CUR_DIR%\%pointer%,%10%\%CUR_DIR%\%help%,%10%\%CUR_DIR%\%work%,%10%\%CUR_DIR%\%busy%"
+
+[Strings]
+CUR_DIR     = "Cursors\Blue ""Sky"""
+SCHEME_NAME = "Blue Sky"
+pointer     = "Pointer.cur"   ; a comment
+help        = "help.cur"
+work        = "Working.ani"
+busy        = "busy.ani"
+)";
+
+constexpr std::string_view kPerRoleInf = R"([DefaultInstall]
+AddReg = Wreg
+
+[Wreg]
+HKCU,"Control Panel\Cursors",,0x00020000,"%NAME%"
+HKCU,"Control Panel\Cursors",IBeam,0x00020000,"%10%\Cursors\beam.cur"
+HKCU,"Control Panel\Cursors",arrow,0x00020000,"%10%\Cursors\%ARROW%"
+HKCU,"Control Panel\Cursors",Frobnicate,0x00020000,"%10%\Cursors\x.cur"
+
+[Strings]
+NAME = Plain
+ARROW = a.cur
+)";
+
+TEST(InstallInf, ReadsSchemeListsAndPerRoleValues) {
+  struct Case {
+    std::string name;
+    std::vector<std::uint8_t> bytes;
+    std::string scheme;
+    std::vector<std::pair<std::string_view, std::string>> files;
+  };
+  const std::vector<std::pair<std::string_view, std::string>> scheme = {
+      {"Arrow", "Pointer.cur"}, {"Help", "help.cur"}, {"AppStarting", "Working.ani"}, {"Wait", "busy.ani"}};
+  const Case cases[] = {
+      {"SchemeList", Text(kSchemeInf), "Blue Sky", scheme},
+      {"SchemeListUtf16", Utf16(kSchemeInf), "Blue Sky", scheme},
+      {"SchemeListUtf8Bom", Text("\xEF\xBB\xBF" + std::string(kSchemeInf)), "Blue Sky", scheme},
+      {"PerRoleValues", Text(kPerRoleInf), "Plain", {{"IBeam", "beam.cur"}, {"Arrow", "a.cur"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string why;
+    const auto parsed = ParseInstallInf(c.bytes, why);
+    ASSERT_TRUE(parsed) << why;
+    EXPECT_EQ(parsed->name, c.scheme);
+    std::vector<std::pair<std::string_view, std::string>> files;
+    for (const auto& [role, file] : parsed->files) files.emplace_back(role->windowsName, file);
+    EXPECT_EQ(files, c.files);
+  }
+  std::string why;
+  EXPECT_FALSE(ParseInstallInf(Text("[Strings]\na = b\n"), why));
+  EXPECT_EQ(why, "names no cursor for any pointer role");
+}
+
+// A 1-bit I-beam whose stem inverts the screen.
+std::unique_ptr<document::TKvIcon> IBeam() {
+  auto icon = std::make_unique<document::TKvIcon>();
+  icon->SetIcon(false);
+  EXPECT_TRUE(icon->AddImage(32, 32, 1));
+  icon->AndBitmap(0)->Fill(true);
+  for (int y = 4; y < 28; ++y) icon->XorBitmap(0)->SetPixel(15, y, raster::Rgb(255, 255, 255));
+  icon->SetHotSpot(0, {15, 16});
+  return icon;
+}
+
+void Save(const document::TKvIcon& icon, const fs::path& path) {
+  ASSERT_TRUE(icon.SaveToFile(path.string()));
+}
+
+TEST(CursorTheme, BuildsAnInstallableExampleTheme) {
+  test::TempDir dir;
+  const fs::path src = dir / "src";
+  fs::create_directory(src);
+  Save(*MakeCursor({{32, 32, {1, 1}}, {48, 32, {2, 2}}}), src / "Arrow.cur");
+  Save(*MakeCursor({{32, 8, {3, 3}}}, 1), src / "Normal.cur");  // a second Arrow
+  Save(*IBeam(), src / "Text Select.cur");
+  Save(*MakeCursor({{32, 24, {9, 1}}}, 2), src / "hand.CUR");
+  Save(*MakeCursor({{32, 24, {}}}, 3), src / "Extra.cur");
+  AnimatedCursor busy;
+  for (int f = 0; f < 2; ++f) busy.frames.push_back(MakeCursor({{32, 32, {16, 16}}}, f));
+  busy.PlayFramesInOrder(6);
+  ASSERT_TRUE(WriteAniFile(busy, (src / "Busy.ani").string()));
+  std::ofstream(src / "readme.txt") << "not a cursor";
+
+  std::string why;
+  const auto sources = FindThemeSources(src, why);
+  ASSERT_TRUE(sources) << why;
+  EXPECT_EQ(sources->roles.size(), 4u);
+  EXPECT_EQ(sources->notes, (std::vector<std::string>{"Extra.cur: no pointer role has this name; left out",
+                                                      "Normal.cur: Arrow is already Arrow.cur; left out"}));
+  const fs::path out = dir / "Example";
+  for (int build = 0; build < 2; ++build) {
+    ThemeReport report;
+    ASSERT_TRUE(BuildCursorTheme(*sources, out, "Example", report, why)) << why;
+    ASSERT_EQ(report.lines.size(), 4u);
+    EXPECT_EQ(report.lines[0], "Arrow (Arrow.cur) -> left_ptr, size 32, 48, 1 frames, 4 links");
+    ASSERT_EQ(report.notes.size(), 1u);
+    EXPECT_NE(report.notes[0].find("IBeam (Text Select.cur): 32x32 1-bit image: 24 screen-inverting"),
+              std::string::npos);
+    // A stale file where a link belongs is replaced on the next build.
+    fs::remove(out / "cursors" / "xterm");
+    std::ofstream(out / "cursors" / "xterm") << "stale";
+  }
+  ThemeReport report;
+  ASSERT_TRUE(BuildCursorTheme(*sources, out, "Example", report, why)) << why;
+  const auto index = document::ReadWholeFile(out / "index.theme");
+  ASSERT_TRUE(index);
+  EXPECT_EQ(std::string(index->begin(), index->end()),
+            "[Icon Theme]\nName=Example\nComment=Cursor theme made by Pixmint from Windows cursors\n");
+  for (const CursorRole& role : CursorRoles()) {
+    const bool present = role.windowsName == "Arrow" || role.windowsName == "IBeam" || role.windowsName == "Wait" ||
+                         role.windowsName == "Hand";
+    const fs::path file = out / "cursors" / std::string(role.xNames[0]);
+    EXPECT_EQ(fs::is_regular_file(fs::symlink_status(file)), present) << file;
+    for (std::size_t k = 1; present && k < role.xNames.size(); ++k) {
+      const fs::path link = out / "cursors" / std::string(role.xNames[k]);
+      ASSERT_TRUE(fs::is_symlink(link)) << link;
+      EXPECT_EQ(fs::read_symlink(link), fs::path(role.xNames[0])) << "links are relative";
+    }
+  }
+  // The desktop's own loader finds the cursors through the theme.
+  ASSERT_EQ(setenv("XCURSOR_PATH", dir.Path().c_str(), 1), 0);
+  const struct {
+    const char* name;
+    int images;
+    std::uint32_t width;
+  } lookups[] = {{"xterm", 1, 32}, {"watch", 2, 32}, {"left_ptr", 1, 48}, {"pointer", 1, 32}};
+  for (const auto& l : lookups) {
+    SCOPED_TRACE(l.name);
+    const auto images = test::ReferenceThemeLoad(l.name, "Example", 44);
+    ASSERT_TRUE(images);
+    ASSERT_EQ(images->size(), static_cast<std::size_t>(l.images));
+    EXPECT_EQ(images->front().image.width, static_cast<int>(l.width));
+  }
+}
+
+TEST(CursorTheme, InstallInfDecidesAndABadSourceWritesNothing) {
+  test::TempDir dir;
+  const fs::path src = dir / "src";
+  fs::create_directory(src);
+  std::ofstream(src / "Install.INF") << kPerRoleInf;
+  Save(*IBeam(), src / "BEAM.cur");
+  Save(*MakeCursor({{32, 32, {}}}), src / "arrow.cur");  // named by role, but the .inf decides
+  std::string why;
+  auto sources = FindThemeSources(src, why);
+  ASSERT_TRUE(sources) << why;
+  EXPECT_EQ(sources->schemeName, "Plain");
+  ASSERT_EQ(sources->roles.size(), 1u);
+  EXPECT_EQ(sources->roles[0].role->windowsName, "IBeam");
+  EXPECT_EQ(sources->notes, (std::vector<std::string>{"Arrow: a.cur, named by Install.INF, is not in the folder"}));
+
+  std::ofstream(src / "a.cur") << "garbage";
+  sources = FindThemeSources(src, why);
+  ASSERT_TRUE(sources) << why;
+  ThemeReport report;
+  EXPECT_FALSE(BuildCursorTheme(*sources, dir / "out", "Plain", report, why));
+  EXPECT_EQ(why, "Arrow (a.cur): Not an icon, cursor, animated cursor or Xcursor file");
+  EXPECT_FALSE(fs::exists(dir / "out"));
+
+  fs::remove(src / "Install.INF");
+  fs::remove(src / "a.cur");
+  fs::remove(src / "BEAM.cur");
+  fs::remove(src / "arrow.cur");
+  EXPECT_FALSE(FindThemeSources(src, why));
+  EXPECT_NE(why.find("no cursor in"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace pixmint::formats

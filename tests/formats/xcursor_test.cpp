@@ -1,0 +1,274 @@
+#include "formats/xcursor.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+
+#include "document/byte_io.h"
+#include "document/file_io.h"
+#include "document/png_codec.h"
+#include "format_samples.h"
+#include "reference_xcursor.h"
+#include "support/pixel_grid.h"
+
+namespace pixmint::formats {
+namespace {
+
+using test::ByteVector;
+using test::MakeCursor;
+using test::ReferenceRead;
+
+::testing::AssertionResult SameImages(const std::vector<XcursorImage>& a, const std::vector<XcursorImage>& b) {
+  if (a.size() != b.size()) return ::testing::AssertionFailure() << a.size() << " and " << b.size() << " images";
+  for (std::size_t k = 0; k < a.size(); ++k) {
+    const XcursorImage &x = a[k], &y = b[k];
+    if (x.nominalSize != y.nominalSize || x.delayMs != y.delayMs || x.image.width != y.image.width ||
+        x.image.height != y.image.height || x.image.hotSpot != y.image.hotSpot) {
+      return ::testing::AssertionFailure()
+             << "image " << k << ": size " << x.nominalSize << "/" << y.nominalSize << ", delay " << x.delayMs << "/"
+             << y.delayMs << ", hot spot " << x.image.hotSpot.x << "," << x.image.hotSpot.y << "/" << y.image.hotSpot.x
+             << "," << y.image.hotSpot.y;
+    }
+    if (x.image.pixels != y.image.pixels) return ::testing::AssertionFailure() << "image " << k << ": pixels differ";
+  }
+  return ::testing::AssertionSuccess();
+}
+
+TEST(Premultiply, EveryPremultipliedPixelSurvivesTheRoundTrip) {
+  for (std::uint32_t a = 0; a < 256; ++a) {
+    for (std::uint32_t c = 0; c <= a; ++c) {
+      const std::uint32_t p = (a << 24) | (c << 16) | ((a - c) << 8) | (c / 2);
+      ASSERT_EQ(Premultiply(Unpremultiply(p)), a == 0 ? 0 : p) << a << " " << c;
+    }
+  }
+  EXPECT_EQ(Premultiply(0x80FF4020u), 0x80802010u);
+  EXPECT_EQ(Unpremultiply(0x40800000u), 0x40FF0000u) << "colours above alpha are held at 255";
+}
+
+TEST(Premultiply, DelaysRoundTripThroughJiffies) {
+  for (std::uint32_t j = 1; j < 2000; ++j) ASSERT_EQ(MsToJiffies(JiffiesToMs(j)), j);
+  EXPECT_EQ(JiffiesToMs(3), 50u);
+  EXPECT_EQ(MsToJiffies(0), 1u) << "a step always shows";
+  EXPECT_EQ(MsToJiffies(30), 2u);
+  EXPECT_EQ(JiffiesToMs(0xFFFFFFFFu), 0xFFFFFFFFu) << "held, not wrapped";
+  EXPECT_EQ(MsToJiffies(JiffiesToMs(MsToJiffies(0xFFFFFFFFu))), MsToJiffies(0xFFFFFFFFu));
+}
+
+TEST(XcursorExport, LibXcursorReadsEveryImageHotSpotAndDelay) {
+  AnimatedCursor cursor;
+  for (int f = 0; f < 3; ++f) {
+    cursor.frames.push_back(MakeCursor({{24, 32, {f, 23 - f}}, {32, 8, {31, 0}}, {48, 32, {20, 20 + f}}}, f));
+  }
+  cursor.steps = {{0, 3}, {1, 6}, {2, 9}, {1, 12}};
+  std::vector<std::string> notes;
+  std::string why;
+  const auto images = XcursorImagesOf(cursor, notes, why);
+  ASSERT_TRUE(images) << why;
+  EXPECT_TRUE(notes.empty());
+  ASSERT_EQ(images->size(), 12u);
+  constexpr std::uint32_t kSizes[] = {24, 32, 48};
+  for (std::size_t k = 0; k < 12; ++k) {
+    const XcursorImage& x = (*images)[k];
+    const AnimationStep& step = cursor.steps[k % 4];
+    EXPECT_EQ(x.nominalSize, kSizes[k / 4]);
+    EXPECT_EQ(x.delayMs, step.jiffies * 1000 / 60);
+    EXPECT_EQ(x.image.hotSpot, cursor.frames[step.frame]->GetHotSpot(static_cast<std::uint32_t>(k / 4)));
+  }
+  // The 8-bit image: opaque pixels show their table colour, masked ones nothing.
+  const document::TKvIcon& frame = *cursor.frames[1];
+  const XcursorImage& eight = (*images)[5];
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 32; ++x) {
+      const raster::Colour c = frame.XorBitmap(1)->GetPixel(x, y);
+      const std::uint32_t expected = frame.AndBitmap(1)->Get(x, y) ? 0
+                                                                   : 0xFF000000u | (raster::Red(c) << 16) |
+                                                                         (raster::Green(c) << 8) | raster::Blue(c);
+      ASSERT_EQ(eight.image.pixels[static_cast<std::size_t>(y * 32 + x)], expected) << x << "," << y;
+    }
+  }
+  test::TempDir dir;
+  ASSERT_TRUE(WriteXcursorFile(*images, (dir / "anim").string(), why)) << why;
+  EXPECT_TRUE(SameImages(ReferenceRead(dir / "anim"), *images));
+  // Asked for size 30 the library plays the four frames of size 32.
+  const std::vector<XcursorImage> nearest(images->begin() + 4, images->begin() + 8);
+  EXPECT_TRUE(SameImages(ReferenceRead(dir / "anim", 30), nearest));
+}
+
+TEST(XcursorExport, InvertingPixelsBecomeBlackWithAWhiteOutline) {
+  document::TKvIcon icon;
+  icon.SetIcon(false);
+  ASSERT_TRUE(icon.AddImage(8, 6, 1));
+  const char* rows[] = {"........", "...I....", "...I..#.", "...I....", "........", "........"};
+  for (int y = 0; y < 6; ++y) {
+    for (int x = 0; x < 8; ++x) {
+      const char c = rows[y][x];
+      icon.AndBitmap(0)->Set(x, y, c != '#');
+      icon.XorBitmap(0)->SetPixel(x, y, c == 'I' ? raster::Rgb(255, 255, 255) : raster::Rgb(0, 0, 0));
+    }
+  }
+  const auto argb = ToPremultipliedArgb(icon, 0);
+  ASSERT_TRUE(argb);
+  EXPECT_EQ(argb->invertingPixels, 3u);
+  const char* expected[] = {"..www...", "..wBw...", "..wBw.B.", "..wBw...", "..www...", "........"};
+  for (int y = 0; y < 6; ++y) {
+    std::string row;
+    for (int x = 0; x < 8; ++x) {
+      const std::uint32_t p = argb->image.pixels[static_cast<std::size_t>(y * 8 + x)];
+      row += p == 0 ? '.' : p == 0xFFFFFFFFu ? 'w' : p == 0xFF000000u ? 'B' : '?';
+    }
+    EXPECT_EQ(row, expected[y]) << "row " << y;
+  }
+  std::vector<std::string> notes;
+  std::string why;
+  ASSERT_TRUE(XcursorImagesOf(icon, notes, why));
+  ASSERT_EQ(notes.size(), 1u);
+  EXPECT_EQ(notes[0], "8x6 1-bit image: 3 screen-inverting pixels drawn black with a white outline");
+}
+
+TEST(XcursorExport, OneImagePerSizeAndOnlySizesEveryFrameHas) {
+  AnimatedCursor cursor;
+  cursor.frames.push_back(MakeCursor({{32, 4, {}}, {32, 32, {}}, {16, 8, {}}}));
+  cursor.frames.push_back(MakeCursor({{32, 32, {}}, {48, 8, {}}}, 1));
+  cursor.PlayFramesInOrder(6);
+  std::vector<std::string> notes;
+  std::string why;
+  const auto images = XcursorImagesOf(cursor, notes, why);
+  ASSERT_TRUE(images) << why;
+  ASSERT_EQ(images->size(), 2u);
+  const auto deep = ToPremultipliedArgb(*cursor.frames[0], 1);
+  EXPECT_EQ((*images)[0].image.pixels, deep->image.pixels) << "the 32-bit image of size 32 is written";
+  EXPECT_EQ(notes, (std::vector<std::string>{
+                       "frame 0: the 32x32 4-bit image is left out; the 32x32 32-bit image is written",
+                       "size 16 is left out: only 1 of 2 frames have it",
+                       "size 48 is left out: only 1 of 2 frames have it",
+                   }));
+  cursor.frames[1] = MakeCursor({{48, 8, {}}});
+  EXPECT_FALSE(XcursorImagesOf(cursor, notes, why));
+  EXPECT_EQ(why, "the frames have no image size in common");
+}
+
+// A picture with soft alpha, fully transparent corners and colour ramps.
+document::Image32 Pattern(int side, int seed) {
+  document::Image32 image{side, side, ByteVector(static_cast<std::size_t>(side * side * 4))};
+  for (int y = 0; y < side; ++y) {
+    for (int x = 0; x < side; ++x) {
+      std::uint8_t* p = &image.pixels[static_cast<std::size_t>((y * side + x) * 4)];
+      p[0] = static_cast<std::uint8_t>(x * 255 / side);
+      p[1] = static_cast<std::uint8_t>(y * 255 / side + seed * 30);
+      p[2] = static_cast<std::uint8_t>(seed * 90);
+      p[3] = x + y < 4 ? 0 : static_cast<std::uint8_t>(std::min(255, (x * 37 + y * 11 + seed) % 300));
+    }
+  }
+  return image;
+}
+
+TEST(XcursorImport, FilesFromXcursorgenReadBackIdentically) {
+  if (std::system("command -v xcursorgen >/dev/null 2>&1") != 0) GTEST_SKIP() << "xcursorgen is not installed";
+  test::TempDir dir;
+  std::ofstream config(dir / "cursor.cfg");
+  for (int side : {24, 32}) {
+    for (int f = 0; f < 3; ++f) {
+      const std::string png = "p" + std::to_string(side) + "-" + std::to_string(f) + ".png";
+      const document::Image32 image = Pattern(side, f);
+      ASSERT_TRUE(document::WriteFileAtomically(
+          dir / png, *document::EncodePng32(side, side, image.pixels, document::ChannelOrder::kRgba)));
+      config << side << ' ' << side / 4 + f << ' ' << side / 3 << ' ' << png << ' ' << (f + 1) * 50 << '\n';
+    }
+  }
+  config.close();
+  const std::string cmd = "cd '" + dir.Path().string() + "' && xcursorgen cursor.cfg made";
+  ASSERT_EQ(std::system(cmd.c_str()), 0);
+  const std::vector<XcursorImage> reference = ReferenceRead(dir / "made");
+  ASSERT_EQ(reference.size(), 6u);
+  const auto bytes = document::ReadWholeFile(dir / "made");
+  std::string why;
+  const auto decoded = DecodeXcursor(*bytes, why);
+  ASSERT_TRUE(decoded) << why;
+  EXPECT_TRUE(SameImages(*decoded, reference));
+
+  std::vector<std::string> notes;
+  const auto cursor = ReadXcursorMemory(*bytes, "made", {}, &notes);
+  ASSERT_TRUE(cursor);
+  EXPECT_TRUE(notes.empty());
+  ASSERT_EQ(cursor->frames.size(), 3u);
+  EXPECT_EQ(cursor->steps, (std::vector<AnimationStep>{{0, 3}, {1, 6}, {2, 9}}));
+  EXPECT_EQ(cursor->frames[2]->GetHotSpot(1), (raster::Point{10, 10}));
+  const auto again = XcursorImagesOf(*cursor, notes, why);
+  ASSERT_TRUE(again) << why;
+  ASSERT_TRUE(WriteXcursorFile(*again, (dir / "again").string(), why));
+  EXPECT_TRUE(SameImages(ReferenceRead(dir / "again"), reference));
+}
+
+TEST(XcursorImport, SizesWithoutTheWholeAnimationAreLeftOut) {
+  std::vector<XcursorImage> images;
+  auto image = [](std::uint32_t size, std::uint32_t delay) {
+    return XcursorImage{
+        size,
+        delay,
+        {static_cast<int>(size), static_cast<int>(size), {1, 1}, std::vector<std::uint32_t>(size * size, 0x80402010u)}};
+  };
+  images.push_back(image(24, 0));
+  for (std::uint32_t d : {0u, 70u, 1000u}) images.push_back(image(32, d));
+  const auto bytes = EncodeXcursor(images);
+  std::vector<std::string> notes;
+  const auto cursor = ReadXcursorMemory(*bytes, "x", {}, &notes);
+  ASSERT_TRUE(cursor);
+  EXPECT_EQ(notes, (std::vector<std::string>{"size 24 is left out: it has 1 images, the animation 3"}));
+  EXPECT_EQ(cursor->steps, (std::vector<AnimationStep>{{0, 1}, {1, 4}, {2, 60}}));
+  EXPECT_EQ(cursor->frames[0]->ImageCount(), 1u);
+  EXPECT_EQ(cursor->frames[0]->XorBitmap(0)->GetRaw(0, 0), 0x80804020u) << "colour taken back from premultiplied";
+}
+
+TEST(XcursorReader, RefusesHostileFiles) {
+  const XcursorImage one{16, 0, {16, 16, {15, 0}, std::vector<std::uint32_t>(256, 0xFF000000u)}};
+  const ByteVector good = *EncodeXcursor(std::vector<XcursorImage>{one, one});
+  auto patched = [&good](std::size_t at, std::uint32_t value) {
+    ByteVector b = good;
+    document::PutU32(b, at, value);
+    return b;
+  };
+  // Layout: header 16, two table entries of 12 (type, size, position), then
+  // the chunks at 40 and 40 + 36 + 1024.
+  struct Case {
+    std::string name;
+    ByteVector file;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"NotXcursor", ByteVector{'X', 'c', 'u', 'x'}, "not an Xcursor file"},
+      {"ShortHeader", ByteVector(good.begin(), good.begin() + 12), "not an Xcursor file"},
+      {"TableTooLong", patched(12, 0x40000000), "the table of contents (1073741824 entries) does not fit"},
+      {"HeaderSizeBeyondFile", patched(4, 0xFFFFFFF0), "does not fit the file"},
+      {"ChunkBeyondFile", patched(24, 0xFFFFFF00), "image 0 at offset 4294967040: the chunk header lies outside"},
+      {"SubtypeDisagrees", patched(20, 17), "image 0 at offset 40: the chunk does not match its table entry"},
+      {"ChunkHeaderTooSmall", patched(40, 8), "does not match its table entry"},
+      {"ZeroWidth", patched(40 + 16, 0), "image 0 at offset 40: size 0x16"},
+      {"TooWide", patched(40 + 16, 0x8000), "size 32768x16"},
+      {"PixelsPastEnd", patched(40 + 1060 + 20, 17), "16x17 pixels run past the end of the file"},
+      {"HotSpotOutside", patched(40 + 24, 17), "hot spot 17,0 outside the image"},
+      {"OverlappingChunks", patched(36, 40), "the image chunks at offsets 40 and 40 overlap"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string why;
+    EXPECT_FALSE(DecodeXcursor(c.file, why));
+    EXPECT_NE(why.find(c.expected), std::string::npos) << why;
+  }
+  std::string why;
+  ASSERT_TRUE(DecodeXcursor(good, why));
+  for (std::size_t n = 0; n < good.size(); ++n) {
+    EXPECT_FALSE(DecodeXcursor(std::span(good).first(n), why)) << n;
+  }
+  // Larger than a document image may be: refused on import with a message.
+  const XcursorImage wide{1100, 0, {1100, 1, {0, 0}, std::vector<std::uint32_t>(1100, 0)}};
+  std::vector<std::string> messages;
+  EXPECT_FALSE(ReadXcursorMemory(*EncodeXcursor(std::vector<XcursorImage>{wide}), "wide",
+                                 [&](std::string_view m, std::string_view) { messages.emplace_back(m); }));
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("a 1100x1 image is larger than a document image may be"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace pixmint::formats
