@@ -23,5 +23,7 @@ int RunInfo(std::span<const std::string> args);
 int RunExtract(std::span<const std::string> args);
 int RunCreate(std::span<const std::string> args);
 int RunScript(std::span<const std::string> args);
+int RunConvert(std::span<const std::string> args);
+int RunReplace(std::span<const std::string> args);
 
 }  // namespace pixmint::cli

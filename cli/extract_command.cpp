@@ -5,6 +5,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_support.h"
 #include "cli/image_rgba.h"
+#include "cli/program_support.h"
 #include "document/file_io.h"
 #include "document/png_codec.h"
 
@@ -13,6 +14,7 @@ namespace pixmint::cli {
 int RunExtract(std::span<const std::string> args) {
   if (args.size() != 2) return Fail(kExitUsage, "usage: pixmint-cli extract FILE OUTDIR");
   const std::string& path = args[0];
+  if (IsProgramFile(path)) return ExtractProgram(path, args[1]);
   const std::filesystem::path outDir = args[1];
   document::TKvIcon icon;
   std::string error;

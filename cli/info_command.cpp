@@ -2,12 +2,14 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_support.h"
+#include "cli/program_support.h"
 
 namespace pixmint::cli {
 
 int RunInfo(std::span<const std::string> args) {
   if (args.size() != 1) return Fail(kExitUsage, "usage: pixmint-cli info FILE");
   const std::string& path = args[0];
+  if (IsProgramFile(path)) return InfoProgram(path);
   document::TKvIcon icon;
   std::string error;
   if (!LoadDocument(path, icon, error)) return Fail(kExitFailure, error);
@@ -16,12 +18,9 @@ int RunInfo(std::span<const std::string> args) {
 
             << " images" << '\n';
   for (std::uint32_t i = 0; i < count; ++i) {
-    const document::ImageSurface* surface = icon.XorBitmap(i);
-    if (surface == nullptr) return Fail(kExitFailure, path + ": image " + std::to_string(i) + " is missing");
-    const raster::Point hot = icon.GetHotSpot(i);
-    std::cout << i << ": " << surface->Width() << 'x' << surface->Height() << ' ' << icon.Colors(i) << "bpp "
-              << (icon.IsPngCompressed(i) ? "png" : "bmp") << " hotspot " << hot.x << ',' << hot.y << '\n';
+    if (icon.XorBitmap(i) == nullptr) return Fail(kExitFailure, path + ": image " + std::to_string(i) + " is missing");
   }
+  PrintImages(std::cout, icon, "");
   return std::cout.flush() ? kExitOk : Fail(kExitFailure, "cannot write the output");
 }
 

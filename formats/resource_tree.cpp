@@ -59,7 +59,8 @@ class TreeWalker {
       if (!ReadId(GetU32(file_, e), id, why)) return false;
       const std::uint32_t target = GetU32(file_, e + 4);
       ResourceEntry next = path;
-      (level == 0 ? next.type : next.name) = id;
+      if (level == 0) next.type = id;
+      if (level == 1) next.name = id;
       if (level < kLevels - 1) {
         if ((target & kHighBit) == 0) return Fail(why, "resource data where a directory belongs");
         if (!Walk(target & ~kHighBit, level + 1, next, out, why)) return false;
