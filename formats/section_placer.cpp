@@ -31,6 +31,20 @@ bool IsLast(const PeImage& image, const PeSection& s) {
   });
 }
 
+// Another section sharing addresses or file bytes with the new section
+// would make either of them wrong.
+bool Overlaps(const PeImage& image, const PeSection& s, std::uint64_t virtualSize, std::uint64_t rawSize) {
+  const auto cross = [](std::uint64_t a, std::uint64_t aSize, std::uint64_t b, std::uint64_t bSize) {
+    return aSize != 0 && bSize != 0 && a < b + bSize && b < a + aSize;
+  };
+  return std::any_of(image.sections.begin(), image.sections.end(), [&](const PeSection& t) {
+    if (&t == &s) return false;
+    return cross(t.virtualAddress, std::max(t.virtualSize, t.rawSize), s.virtualAddress,
+                 std::max(virtualSize, rawSize)) ||
+           cross(t.rawPointer, t.rawSize, s.rawPointer, rawSize);
+  });
+}
+
 // Room in the address space before the next section, if one follows.
 std::optional<std::uint64_t> VirtualRoom(const PeImage& image, const PeSection& s) {
   std::optional<std::uint64_t> room;
@@ -87,6 +101,10 @@ std::optional<std::vector<std::uint8_t>> PlaceResourceSection(const ProgramFile&
       last ? AlignUp(newSection.size(), Usable(image.fileAlignment, kDefaultFileAlignment)) : s->rawSize;
   if (rawSize > 0xFFFFFFFFull || std::uint64_t{s->rawPointer} + rawSize > 0xFFFFFFFFull) {
     why = "the new resource section is too large";
+    return std::nullopt;
+  }
+  if (Overlaps(image, *s, newSection.size(), rawSize)) {
+    why = "the sections of the program overlap; nothing was written";
     return std::nullopt;
   }
   const auto delta = static_cast<std::int64_t>(rawSize) - static_cast<std::int64_t>(s->rawSize);

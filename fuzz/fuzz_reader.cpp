@@ -2,7 +2,9 @@
 // saved to memory and read back; any difference in images, masks, tables,
 // depths or hot spots between the two documents stops the run. Inputs that
 // look like a BMP snapshot or a PNG picture also go through those decoders,
-// with the same write-and-read-back check.
+// with the same write-and-read-back check. Inputs that look like a Windows
+// program have every icon and cursor group rebuilt and read, and the first
+// icon group replaced: the new file must read again and hold the new icon.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +13,7 @@
 #include "document/bmp_codec.h"
 #include "document/kv_icon.h"
 #include "document/png_codec.h"
+#include "formats/pe_writer.h"
 
 namespace {
 
@@ -54,12 +57,45 @@ void CheckPng(std::span<const std::uint8_t> bytes) {
   }
 }
 
+void CheckProgram(std::span<const std::uint8_t> bytes) {
+  using namespace pixmint::formats;
+  std::string why;
+  const auto program = ProgramFile::Read({bytes.begin(), bytes.end()}, why);
+  if (!program) return;
+  const IconGroup* firstIcon = nullptr;
+  for (const IconGroup& group : program->Groups()) {
+    if (group.kind == GroupKind::kIcon && firstIcon == nullptr) firstIcon = &group;
+    if (const auto file = program->GroupFile(group, why)) {
+      TKvIcon icon;
+      icon.SetErrorCallback([](std::string_view, std::string_view) {});
+      (void)icon.LoadFromMemory(*file, "group");
+    }
+  }
+  if (firstIcon == nullptr) return;
+  TKvIcon replacement;
+  if (!replacement.AddImage(16, 16, 4)) Mismatch();
+  const auto icon = replacement.SaveToMemory();
+  if (!icon) Mismatch();
+  const auto written = ReplaceGroup(*program, firstIcon->name, *icon, why);
+  if (!written) return;
+  const auto again = ProgramFile::Read(*written, why);
+  if (!again) Mismatch();
+  for (const IconGroup& group : again->Groups()) {
+    if (group.kind != GroupKind::kIcon || !SameResource(group.name, firstIcon->name)) continue;
+    if (again->GroupFile(group, why) != *icon) Mismatch();
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> bytes(data, size);
   if (size >= 2 && data[0] == 'B' && data[1] == 'M') CheckBmp(bytes);
   if (pixmint::document::HasPngSignature(bytes)) CheckPng(bytes);
+  if (pixmint::formats::LooksLikePe(bytes)) {
+    CheckProgram(bytes);
+    return 0;
+  }
   TKvIcon first;
   first.SetErrorCallback([](std::string_view, std::string_view) {});
   if (!first.LoadFromMemory(bytes, "input")) return 0;

@@ -29,40 +29,6 @@ const std::vector<ExpectedGroup> kExpected = {
     {GroupKind::kIcon, "1", 1033, "multi.ico"},
 };
 
-// What wrestool extracts for one group, or nothing when it is not installed.
-std::optional<std::vector<std::uint8_t>> Wrestool(const std::string& sample, const ExpectedGroup& g,
-                                                  const test::TempDir& dir) {
-  if (std::system("command -v wrestool >/dev/null") != 0) return std::nullopt;
-  const auto out = dir / "wrestool.out";
-  const std::string cmd = "wrestool -x --type=" + std::string(g.kind == GroupKind::kIcon ? "14" : "12") +
-                          " --name=" + g.label + " --language=" + std::to_string(g.language) + " -o '" +
-                          out.string() + "' '" + SamplePath(sample).string() + "' 2>/dev/null";
-  EXPECT_EQ(std::system(cmd.c_str()), 0) << cmd;
-  return document::ReadWholeFile(out).value_or(std::vector<std::uint8_t>{});
-}
-
-// Entries alike in their first eight bytes (size, colours, planes or hot
-// spot, depth) and each block alike byte for byte. wrestool counts a cursor
-// image's hot spot in the entry's size and pads its file, so sizes and the
-// file length are not compared.
-::testing::AssertionResult SameImages(std::span<const std::uint8_t> ours, std::span<const std::uint8_t> theirs) {
-  if (theirs.size() < 6 || GetU16(ours, 4) != GetU16(theirs, 4) || GetU16(ours, 2) != GetU16(theirs, 2)) {
-    return ::testing::AssertionFailure() << "headers differ";
-  }
-  for (std::size_t i = 0; i < GetU16(ours, 4); ++i) {
-    const std::size_t e = 6 + 16 * i;
-    if (!std::equal(ours.begin() + e, ours.begin() + e + 8, theirs.begin() + e)) {
-      return ::testing::AssertionFailure() << "entry " << i << " differs";
-    }
-    const std::size_t size = GetU32(ours, e + 8), at = GetU32(ours, e + 12), theirAt = GetU32(theirs, e + 12);
-    if (theirAt + size > theirs.size() || !std::equal(ours.begin() + at, ours.begin() + at + size,
-                                                      theirs.begin() + theirAt)) {
-      return ::testing::AssertionFailure() << "block " << i << " differs";
-    }
-  }
-  return ::testing::AssertionSuccess();
-}
-
 class ProgramSample : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ProgramSample, EveryGroupComesBackAsTheFileItWasMadeFrom) {
@@ -84,8 +50,8 @@ TEST_P(ProgramSample, EveryGroupComesBackAsTheFileItWasMadeFrom) {
     ASSERT_TRUE(file) << why;
     // Written by our writer, carried by windres, rebuilt by us: the same bytes.
     EXPECT_EQ(*file, SampleBytes(want.source));
-    if (const auto theirs = Wrestool(GetParam(), want, dir)) {
-      EXPECT_TRUE(SameImages(*file, *theirs));
+    if (const auto theirs = test::Wrestool(SamplePath(GetParam()), want.kind, want.label, want.language, dir)) {
+      EXPECT_TRUE(test::SameImages(*file, *theirs));
     }
   }
 }
