@@ -54,10 +54,7 @@ class QtSvgPicture : public convert::SvgPicture {
 
 }  // namespace
 
-QtSvgLoader::QtSvgLoader() = default;
-QtSvgLoader::~QtSvgLoader() = default;
-
-void QtSvgLoader::EnsureApplication() const {
+void QtSvgLoader::EnsureApplication() {
   if (QCoreApplication::instance() != nullptr) return;
   // Qt keeps argc and argv for the life of the application.
   static int argc = 3;
@@ -68,7 +65,9 @@ void QtSvgLoader::EnsureApplication() const {
   // Notes of the platform plug-in (no runtime folder and the like) are not
   // for the user of a command-line program.
   qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-  app_ = std::make_unique<QGuiApplication>(argc, argv);
+  // Qt cannot make a second application after the first has gone, so this
+  // one stays until the process ends.
+  static const std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
 }
 
 std::unique_ptr<convert::SvgPicture> QtSvgLoader::Load(std::span<const std::uint8_t> bytes, std::string& why) const {
