@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
 #include "document/file_io.h"
 #include "document/png_codec.h"
 #include "support/pixel_grid.h"
@@ -16,26 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
-
-struct CliRun {
-  int code = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-CliRun Cli(const test::TempDir& dir, const std::string& args) {
-  const std::string cmd = std::string("'") + PIXMINT_CLI + "' " + args + " >'" + (dir / "out.txt").string() + "' 2>'" +
-                          (dir / "err.txt").string() + "'";
-  const int status = std::system(cmd.c_str());
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(dir / "out.txt"), Slurp(dir / "err.txt")};
-}
 
 // A picture with colour ramps, fully transparent specks and a band of
 // partial alpha (visible at 32 bits, transparent at other depths).
