@@ -58,7 +58,8 @@ QImage PreviewStrip(const document::TKvIcon& icon, std::vector<QImage>* images) 
   for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
     const auto* colour = icon.XorBitmap(i);
     if (colour == nullptr) continue;
-    enlarged.push_back(PreviewImage(icon, static_cast<int>(i), PreviewZoom(std::max(colour->Width(), colour->Height()))));
+    enlarged.push_back(
+        PreviewImage(icon, static_cast<int>(i), PreviewZoom(std::max(colour->Width(), colour->Height()))));
     width += std::max(enlarged.back().width(), kPreviewSide) + kGap;
     height = std::max(height, enlarged.back().height());
   }

@@ -41,9 +41,10 @@ QString Extension(const formats::IconGroup& group) {
 QPixmap Thumbnail(const document::TKvIcon& icon) {
   const QImage image = PreviewImage(icon, LargestImage(icon), 1);
   if (image.isNull()) return {};
-  const QImage fitted = image.width() > kThumbnailSide || image.height() > kThumbnailSide
-                            ? image.scaled(kThumbnailSide, kThumbnailSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                            : image;
+  const QImage fitted =
+      image.width() > kThumbnailSide || image.height() > kThumbnailSide
+          ? image.scaled(kThumbnailSide, kThumbnailSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+          : image;
   return QPixmap::fromImage(fitted);
 }
 
@@ -51,8 +52,9 @@ QPixmap Thumbnail(const document::TKvIcon& icon) {
 
 GroupOpener TemporaryFileOpener(QString editorProgram, ProgramStarter starter) {
   return [editorProgram, starter](const std::vector<std::uint8_t>& file, bool cursor, const QString& name) {
-    QTemporaryFile temp(QDir(QDir::tempPath()).filePath(name + QStringLiteral("-XXXXXX") +
-                                                        (cursor ? QStringLiteral(".cur") : QStringLiteral(".ico"))));
+    QTemporaryFile temp(
+        QDir(QDir::tempPath())
+            .filePath(name + QStringLiteral("-XXXXXX") + (cursor ? QStringLiteral(".cur") : QStringLiteral(".ico"))));
     // The new instance owns the file from here on.
     temp.setAutoRemove(false);
     if (!temp.open() || temp.write(reinterpret_cast<const char*>(file.data()), static_cast<qint64>(file.size())) !=
@@ -149,8 +151,8 @@ void TfrmExtract::FillGroups() {
     const auto file = program_->GroupFile(group, why);
     auto* item = new QListWidgetItem;
     if (file && icon.LoadFromMemory(*file, label.toStdString())) {
-      const char* format = group.kind == formats::GroupKind::kIcon ? dialog_texts::kExtractIconGroup
-                                                                   : dialog_texts::kExtractCursorGroup;
+      const char* format =
+          group.kind == formats::GroupKind::kIcon ? dialog_texts::kExtractIconGroup : dialog_texts::kExtractCursorGroup;
       item->setText(U(format).arg(label).arg(group.language).arg(icon.ImageCount()));
       item->setIcon(Thumbnail(icon));
     } else {
@@ -214,9 +216,9 @@ bool TfrmExtract::ReplaceGroup() {
   const auto bytes = request_.document->SaveToMemory();
   if (!bytes) return false;
   const QFileInfo source(file_);
-  const QString target = saveChooser_(source.dir().filePath(source.completeBaseName() + QStringLiteral("-new.") +
-                                                            source.suffix()),
-                                      QStringLiteral("*.") + source.suffix());
+  const QString target =
+      saveChooser_(source.dir().filePath(source.completeBaseName() + QStringLiteral("-new.") + source.suffix()),
+                   QStringLiteral("*.") + source.suffix());
   if (target.isEmpty()) return false;
   if (QFileInfo(target).absoluteFilePath() == file_ ||
       (QFileInfo::exists(target) && QFileInfo(target).canonicalFilePath() == source.canonicalFilePath())) {

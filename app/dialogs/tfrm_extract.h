@@ -26,7 +26,7 @@ using GroupOpener = std::function<bool(const std::vector<std::uint8_t>& file, bo
 
 // What the extractor needs from the program that starts it.
 struct ExtractRequest {
-  QString editorProgram;  // for the default opener
+  QString editorProgram;   // for the default opener
   ProgramStarter starter;  // empty: QProcess::startDetached
   // The document "replace" puts into the program (its saved bytes); null
   // disables replacing. Merge a floating selection before handing it over.

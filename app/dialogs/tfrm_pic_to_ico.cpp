@@ -219,8 +219,8 @@ convert::ConvertOptions TfrmPicToIco::Options() const {
   for (const auto& [size, check] : sizeBoxes_) {
     if (check->isChecked()) options.sizes.push_back(size);
   }
-  for (const QString& word : edtMoreSizes_->text().split(QRegularExpression(QStringLiteral("[,\\s]+")),
-                                                        Qt::SkipEmptyParts)) {
+  for (const QString& word :
+       edtMoreSizes_->text().split(QRegularExpression(QStringLiteral("[,\\s]+")), Qt::SkipEmptyParts)) {
     const int size = word.toInt();
     if (std::find(options.sizes.begin(), options.sizes.end(), size) == options.sizes.end()) {
       options.sizes.push_back(size);

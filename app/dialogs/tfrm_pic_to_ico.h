@@ -22,7 +22,7 @@ namespace pixmint::app::dialogs {
 
 // What the converter needs from the program that starts it.
 struct PicToIcoRequest {
-  QString editorProgram;  // started with the written file by "open in the editor"
+  QString editorProgram;   // started with the written file by "open in the editor"
   ProgramStarter starter;  // empty: QProcess::startDetached
   // Empty: Qt's SVG module when the program has it, else no SVG pictures.
   const convert::SvgLoader* svg = nullptr;

@@ -63,11 +63,12 @@ struct ConverterFixture {
 
 TEST(TfrmPicToIco, EveryControlHasItsName) {
   ConverterFixture f;
-  for (const char* name : {"lbxMasters", "btnAddMaster", "btnRemoveMaster", "rdoIcon", "rdoCursor", "chkSize16",
-                           "chkSize20", "chkSize24", "chkSize32", "chkSize40", "chkSize48", "chkSize64", "chkSize256",
-                           "edtMoreSizes", "chkDepth32", "chkDepth8", "chkDepth4", "updThreshold", "chkDither",
-                           "updHotX", "updHotY", "scrPreview", "lblPreview", "lblStatus", "btnSave", "btnOpenInEditor",
-                           "btnClose"}) {
+  for (const char* name :
+       {"lbxMasters", "btnAddMaster",    "btnRemoveMaster", "rdoIcon",    "rdoCursor",  "chkSize16",
+        "chkSize20",  "chkSize24",       "chkSize32",       "chkSize40",  "chkSize48",  "chkSize64",
+        "chkSize256", "edtMoreSizes",    "chkDepth32",      "chkDepth8",  "chkDepth4",  "updThreshold",
+        "chkDither",  "updHotX",         "updHotY",         "scrPreview", "lblPreview", "lblStatus",
+        "btnSave",    "btnOpenInEditor", "btnClose"}) {
     EXPECT_NE(f.dialog.findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
   }
   EXPECT_FALSE(f.Find<QPushButton>("btnSave")->isEnabled());
