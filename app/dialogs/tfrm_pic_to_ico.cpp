@@ -66,7 +66,7 @@ TfrmPicToIco::TfrmPicToIco(QWidget* parent, PicToIcoRequest request) : QDialog(p
     return QFileDialog::getSaveFileName(this, U(dialog_texts::kPicToIcoCaption), suggested,
                                         cursor ? QStringLiteral("*.cur") : QStringLiteral("*.ico"));
   };
-  resize(760, 560);
+  resize(860, 640);
   UpdateEnabled();
 }
 
@@ -162,7 +162,7 @@ QWidget* TfrmPicToIco::BuildPreview() {
   lblPreview_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   scroll->setWidget(lblPreview_);
   scroll->setWidgetResizable(true);
-  scroll->setMinimumHeight(180);
+  scroll->setMinimumHeight(300);
   return scroll;
 }
 
