@@ -25,5 +25,7 @@ int RunCreate(std::span<const std::string> args);
 int RunScript(std::span<const std::string> args);
 int RunXcursor(std::span<const std::string> args);
 int RunXcursorTheme(std::span<const std::string> args);
+int RunConvert(std::span<const std::string> args);
+int RunReplace(std::span<const std::string> args);
 
 }  // namespace pixmint::cli

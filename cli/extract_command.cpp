@@ -5,6 +5,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_support.h"
 #include "cli/image_rgba.h"
+#include "cli/program_support.h"
 #include "document/file_io.h"
 #include "document/png_codec.h"
 #include "formats/cursor_argb.h"
@@ -96,6 +97,7 @@ int ExtractXcursor(const std::string& path, const fs::path& outDir, const std::s
 int RunExtract(std::span<const std::string> args) {
   if (args.size() != 2) return Fail(kExitUsage, "usage: pixmint-cli extract FILE OUTDIR");
   const std::string& path = args[0];
+  if (IsProgramFile(path)) return ExtractProgram(path, args[1]);
   const fs::path outDir = args[1];
   const std::string stem = fs::path(path).stem().string();
   switch (KindOf(path)) {

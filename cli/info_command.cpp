@@ -3,20 +3,12 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_support.h"
+#include "cli/program_support.h"
 #include "document/file_io.h"
 #include "formats/xcursor_codec.h"
 
 namespace pixmint::cli {
 namespace {
-
-void PrintImages(const document::TKvIcon& icon, std::string_view indent) {
-  for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
-    const document::ImageSurface& surface = *icon.XorBitmap(i);
-    const raster::Point hot = icon.GetHotSpot(i);
-    std::cout << indent << i << ": " << surface.Width() << 'x' << surface.Height() << ' ' << icon.Colors(i) << "bpp "
-              << (icon.IsPngCompressed(i) ? "png" : "bmp") << " hotspot " << hot.x << ',' << hot.y << '\n';
-  }
-}
 
 int InfoIcon(const std::string& path) {
   document::TKvIcon icon;
@@ -28,7 +20,7 @@ int InfoIcon(const std::string& path) {
   }
   std::cout << path << ": " << (icon.FileType() == document::kTypeCursor ? "cursor" : "icon") << ", " << count
             << " images" << '\n';
-  PrintImages(icon, "");
+  PrintImages(std::cout, icon, "");
   return kExitOk;
 }
 
@@ -42,7 +34,7 @@ int InfoAnimated(const std::string& path) {
   if (!cursor->author.empty()) std::cout << "author: " << cursor->author << '\n';
   for (std::size_t f = 0; f < cursor->frames.size(); ++f) {
     std::cout << "frame " << f << ": " << cursor->frames[f]->ImageCount() << " images\n";
-    PrintImages(*cursor->frames[f], "  ");
+    PrintImages(std::cout, *cursor->frames[f], "  ");
   }
   std::cout << "sequence:";
   for (const formats::AnimationStep& s : cursor->steps) std::cout << ' ' << s.frame;
@@ -76,6 +68,7 @@ int InfoXcursor(const std::string& path) {
 int RunInfo(std::span<const std::string> args) {
   if (args.size() != 1) return Fail(kExitUsage, "usage: pixmint-cli info FILE");
   const std::string& path = args[0];
+  if (IsProgramFile(path)) return InfoProgram(path);
   int code = kExitOk;
   switch (KindOf(path)) {
     case InputKind::kIconOrCursor:

@@ -13,9 +13,14 @@ using pixmint::cli::CliCommand;
 // To add a command: write its Run function in a file of its own, declare it
 // in cli_command.h and add a line here.
 constexpr std::array kCommands = {
-    CliCommand{"info", "FILE", pixmint::cli::RunInfo},
-    CliCommand{"extract", "FILE OUTDIR", pixmint::cli::RunExtract},
+    CliCommand{"info", "FILE|PROGRAM.exe", pixmint::cli::RunInfo},
+    CliCommand{"extract", "FILE|PROGRAM.exe OUTDIR", pixmint::cli::RunExtract},
     CliCommand{"create", "OUT.ico|OUT.cur|OUT.ani PNG[:BPP][@X,Y] ... [--rate N]", pixmint::cli::RunCreate},
+    CliCommand{"convert",
+               "OUT.ico|OUT.cur MASTER... [--sizes 16,24,...] [--depths 32,8,4] [--hotspot X,Y] [--threshold N] "
+               "[--dither]",
+               pixmint::cli::RunConvert},
+    CliCommand{"replace", "PROGRAM.exe GROUP NEW.ico -o OUT.exe", pixmint::cli::RunReplace},
     CliCommand{"xcursor", "IN OUT", pixmint::cli::RunXcursor},
     CliCommand{"xcursor-theme", "SRC_DIR OUT_DIR [--name NAME]", pixmint::cli::RunXcursorTheme},
     CliCommand{"script", "FILE", pixmint::cli::RunScript},

@@ -66,6 +66,50 @@ bool RunCompress(Compressor& c, const raster::Picture& picture, int quality) {
   return true;
 }
 
+// Owns the decompressor.
+struct Decompressor {
+  jpeg_decompress_struct info{};
+  ErrorManager error{};
+  bool created = false;
+  Decompressor() = default;
+  Decompressor(const Decompressor&) = delete;
+  Decompressor& operator=(const Decompressor&) = delete;
+  ~Decompressor() {
+    if (created) jpeg_destroy_decompress(&info);
+  }
+};
+
+// The size is checked against maxSide after the header and before any pixel
+// memory is taken. Only trivially destructible locals between setjmp and the
+// library calls; the picture is allocated outside.
+bool ReadJpegHeader(Decompressor& d, std::span<const std::uint8_t> data) {
+  d.info.err = jpeg_std_error(&d.error.base);
+  d.error.base.error_exit = OnError;
+  d.error.base.output_message = OnMessage;
+  if (setjmp(d.error.jump)) return false;
+  jpeg_create_decompress(&d.info);
+  d.created = true;
+  jpeg_mem_src(&d.info, data.data(), static_cast<unsigned long>(data.size()));
+  if (jpeg_read_header(&d.info, TRUE) != JPEG_HEADER_OK) return false;
+  d.info.out_color_space = JCS_EXT_BGR;  // the picture's own byte order
+  return true;
+}
+
+bool ReadJpegRows(Decompressor& d, raster::Picture& picture) {
+  if (setjmp(d.error.jump)) return false;
+  jpeg_start_decompress(&d.info);
+  if (static_cast<int>(d.info.output_width) != picture.Width() ||
+      static_cast<int>(d.info.output_height) != picture.Height() || d.info.output_components != 3) {
+    return false;
+  }
+  while (d.info.output_scanline < d.info.output_height) {
+    JSAMPROW row = picture.Row(static_cast<int>(d.info.output_scanline));
+    jpeg_read_scanlines(&d.info, &row, 1);
+  }
+  jpeg_finish_decompress(&d.info);
+  return true;
+}
+
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> EncodeJpeg(const raster::Picture& picture, int quality) {
@@ -75,6 +119,18 @@ std::optional<std::vector<std::uint8_t>> EncodeJpeg(const raster::Picture& pictu
   Compressor compressor;
   if (!RunCompress(compressor, picture, quality) || compressor.buffer == nullptr) return std::nullopt;
   return std::vector<std::uint8_t>(compressor.buffer, compressor.buffer + compressor.size);
+}
+
+std::optional<raster::Picture> DecodeJpeg(std::span<const std::uint8_t> data, int maxSide) {
+  if (data.size() < 3 || data[0] != 0xFF || data[1] != 0xD8 || data[2] != 0xFF) return std::nullopt;
+  Decompressor decompressor;
+  if (!ReadJpegHeader(decompressor, data)) return std::nullopt;
+  const auto width = static_cast<std::int64_t>(decompressor.info.image_width);
+  const auto height = static_cast<std::int64_t>(decompressor.info.image_height);
+  if (width < 1 || height < 1 || width > maxSide || height > maxSide) return std::nullopt;
+  raster::Picture picture(static_cast<int>(width), static_cast<int>(height));
+  if (!ReadJpegRows(decompressor, picture)) return std::nullopt;
+  return picture;
 }
 
 bool SaveJpegFile(const std::filesystem::path& path, const raster::Picture& picture, int quality) {

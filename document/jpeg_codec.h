@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "raster/picture.h"
@@ -15,6 +16,11 @@ inline constexpr int kJpegQuality = 90;
 // Gives nothing for an empty picture or when the encoder fails.
 [[nodiscard]] std::optional<std::vector<std::uint8_t>> EncodeJpeg(const raster::Picture& picture,
                                                                   int quality = kJpegQuality);
+
+// Decodes a baseline or progressive JPEG (grey or colour) to a 24-bit
+// picture. Sides outside 1..maxSide are refused after reading the header and
+// before the pixels are decoded; damaged data gives nothing.
+[[nodiscard]] std::optional<raster::Picture> DecodeJpeg(std::span<const std::uint8_t> data, int maxSide);
 
 // Encodes to memory, then writes with WriteFileAtomically.
 [[nodiscard]] bool SaveJpegFile(const std::filesystem::path& path, const raster::Picture& picture,

@@ -192,6 +192,24 @@ bool TKvIcon::ChangeFormat(std::uint32_t i, int width, int height, int bitCount)
   return ExchangeImages(i, n) && DeleteImage(n);
 }
 
+bool TKvIcon::SetColourTable(std::uint32_t i, std::span<const raster::Colour> table) {
+  if (i >= count_ || !Used(i)) return false;
+  IconImage& record = resource_->Images[i];
+  const std::size_t entries = record.ColourTable().size() / 4;
+  if (record.Colors > 8 || table.size() > entries) return false;
+  CopySurfacesToRecord(i);
+  std::uint8_t* at = record.Data.data() + record.HeaderSize();
+  for (std::size_t k = 0; k < entries; ++k, at += 4) {
+    const raster::Colour c = k < table.size() ? table[k] : raster::Rgb(0, 0, 0);
+    at[0] = raster::Blue(c);
+    at[1] = raster::Green(c);
+    at[2] = raster::Red(c);
+    at[3] = 0;
+  }
+  ReleaseImageObjects(i);
+  return CreateImageObjects(i);
+}
+
 std::vector<raster::Colour> TKvIcon::ImagePalette(std::uint32_t i) const {
   if (!Used(i)) return {};
   const IconImage& record = resource_->Images[i];

@@ -62,6 +62,9 @@ class TKvIcon {
   [[nodiscard]] bool DuplicateImage(std::uint32_t i);
   [[nodiscard]] bool ExchangeImages(std::uint32_t i, std::uint32_t j);
   [[nodiscard]] bool ChangeFormat(std::uint32_t i, int width, int height, int bitCount);
+  // Gives an image of 1, 4 or 8 bits the table (at most 2^bits colours; the
+  // rest of the table becomes black). The stored indices stay as they are.
+  [[nodiscard]] bool SetColourTable(std::uint32_t i, std::span<const raster::Colour> table);
   // The image's colour table, or for 16, 24 and 32 bits the first 247
   // entries of the default 8-bit table. Empty when there is no image i.
   [[nodiscard]] std::vector<raster::Colour> ImagePalette(std::uint32_t i) const;

@@ -3,7 +3,10 @@
 // depths or hot spots between the two documents stops the run. Inputs that
 // look like a BMP snapshot, a PNG picture, an animated cursor or an Xcursor
 // file also go through those readers, with the same write-and-read-back
-// check (for Xcursor files: the second export equals the first).
+// check (for Xcursor files: the second export equals the first). Inputs that
+// look like a Windows program have every icon and cursor group rebuilt and
+// read, and the first icon group replaced: the new file must read again and
+// hold the new icon.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +16,7 @@
 #include "document/kv_icon.h"
 #include "document/png_codec.h"
 #include "formats/ani_file.h"
+#include "formats/pe_writer.h"
 #include "formats/xcursor.h"
 
 namespace {
@@ -104,6 +108,35 @@ void CheckXcursor(std::span<const std::uint8_t> bytes) {
   if (!again || !SameImages(*images, *again)) Mismatch();
 }
 
+void CheckProgram(std::span<const std::uint8_t> bytes) {
+  using namespace pixmint::formats;
+  std::string why;
+  const auto program = ProgramFile::Read({bytes.begin(), bytes.end()}, why);
+  if (!program) return;
+  const IconGroup* firstIcon = nullptr;
+  for (const IconGroup& group : program->Groups()) {
+    if (group.kind == GroupKind::kIcon && firstIcon == nullptr) firstIcon = &group;
+    if (const auto file = program->GroupFile(group, why)) {
+      TKvIcon icon;
+      icon.SetErrorCallback([](std::string_view, std::string_view) {});
+      (void)icon.LoadFromMemory(*file, "group");
+    }
+  }
+  if (firstIcon == nullptr) return;
+  TKvIcon replacement;
+  if (!replacement.AddImage(16, 16, 4)) Mismatch();
+  const auto icon = replacement.SaveToMemory();
+  if (!icon) Mismatch();
+  const auto written = ReplaceGroup(*program, firstIcon->name, *icon, why);
+  if (!written) return;
+  const auto again = ProgramFile::Read(*written, why);
+  if (!again) Mismatch();
+  for (const IconGroup& group : again->Groups()) {
+    if (group.kind != GroupKind::kIcon || !SameResource(group.name, firstIcon->name)) continue;
+    if (again->GroupFile(group, why) != *icon) Mismatch();
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -112,6 +145,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (pixmint::document::HasPngSignature(bytes)) CheckPng(bytes);
   if (formats::LooksLikeAni(bytes)) CheckAni(bytes);
   if (formats::LooksLikeXcursor(bytes)) CheckXcursor(bytes);
+  if (pixmint::formats::LooksLikePe(bytes)) {
+    CheckProgram(bytes);
+    return 0;
+  }
   TKvIcon first;
   first.SetErrorCallback(Silent);
   if (!first.LoadFromMemory(bytes, "input")) return 0;

@@ -252,4 +252,49 @@ inline constexpr const char* kHintMoveScale = QT_TRANSLATE_NOOP("pixmint", "移�
 inline constexpr const char* kHintSelectBas = QT_TRANSLATE_NOOP("pixmint", "选取框 (M)");
 inline constexpr const char* kHintSelectAdv = QT_TRANSLATE_NOOP("pixmint", "套索 (L)");
 
+// Picture to icon converter.
+inline constexpr const char* kPicToIcoCaption = QT_TRANSLATE_NOOP("pixmint", "转换图片为图标");
+inline constexpr const char* kPicToIcoMasters = QT_TRANSLATE_NOOP("pixmint", "图片:");
+inline constexpr const char* kPicToIcoAdd = QT_TRANSLATE_NOOP("pixmint", "添加(&A)...");
+inline constexpr const char* kPicToIcoRemove = QT_TRANSLATE_NOOP("pixmint", "移除(&R)");
+inline constexpr const char* kPicToIcoIcon = QT_TRANSLATE_NOOP("pixmint", "图标");
+inline constexpr const char* kPicToIcoCursor = QT_TRANSLATE_NOOP("pixmint", "指针");
+inline constexpr const char* kPicToIcoSizes = QT_TRANSLATE_NOOP("pixmint", "大小:");
+inline constexpr const char* kPicToIcoMoreSizes = QT_TRANSLATE_NOOP("pixmint", "其他大小:");
+inline constexpr const char* kPicToIcoDepths = QT_TRANSLATE_NOOP("pixmint", "色度:");
+inline constexpr const char* kPicToIcoDepth32 = QT_TRANSLATE_NOOP("pixmint", "32 位 (真彩色)");
+inline constexpr const char* kPicToIcoDepth8 = QT_TRANSLATE_NOOP("pixmint", "8 位 (256 色)");
+inline constexpr const char* kPicToIcoDepth4 = QT_TRANSLATE_NOOP("pixmint", "4 位 (16 色)");
+inline constexpr const char* kPicToIcoThreshold = QT_TRANSLATE_NOOP("pixmint", "透明阈值:");
+inline constexpr const char* kPicToIcoDither = QT_TRANSLATE_NOOP("pixmint", "抖动");
+inline constexpr const char* kPicToIcoHotSpot = QT_TRANSLATE_NOOP("pixmint", "指针热点 (第一张图片):");
+inline constexpr const char* kPicToIcoSave = QT_TRANSLATE_NOOP("pixmint", "保存(&S)...");
+inline constexpr const char* kPicToIcoOpen = QT_TRANSLATE_NOOP("pixmint", "在编辑器中打开(&E)");
+inline constexpr const char* kPicToIcoClose = QT_TRANSLATE_NOOP("pixmint", "关闭(&C)");
+inline constexpr const char* kPicToIcoFilter =
+    QT_TRANSLATE_NOOP("pixmint", "图片 (*.png *.jpg *.jpeg *.bmp *.svg *.svgz)");
+inline constexpr const char* kPicToIcoEnlarged = QT_TRANSLATE_NOOP("pixmint", "%1 x %1 由 %2 放大.");
+inline constexpr const char* kBitsUnit = QT_TRANSLATE_NOOP("pixmint", "位");
+inline constexpr const char* kPicToIcoSaved = QT_TRANSLATE_NOOP("pixmint", "已保存: %1");
+inline constexpr const char* kPicToIcoSaveFailed = QT_TRANSLATE_NOOP("pixmint", "无法保存 %1");
+
+// Icon extractor and replacer.
+inline constexpr const char* kExtractCaption = QT_TRANSLATE_NOOP("pixmint", "提取/替换 EXE 图标");
+inline constexpr const char* kExtractOpen = QT_TRANSLATE_NOOP("pixmint", "打开程序(&O)...");
+inline constexpr const char* kExtractProgram = QT_TRANSLATE_NOOP("pixmint", "程序:");
+inline constexpr const char* kExtractGroups = QT_TRANSLATE_NOOP("pixmint", "图标和指针:");
+inline constexpr const char* kExtractSave = QT_TRANSLATE_NOOP("pixmint", "保存(&S)...");
+inline constexpr const char* kExtractOpenGroup = QT_TRANSLATE_NOOP("pixmint", "在编辑器中打开(&E)");
+inline constexpr const char* kExtractReplace = QT_TRANSLATE_NOOP("pixmint", "替换(&R)...");
+inline constexpr const char* kExtractClose = QT_TRANSLATE_NOOP("pixmint", "关闭(&C)");
+inline constexpr const char* kExtractFilter =
+    QT_TRANSLATE_NOOP("pixmint", "程序文件 (*.exe *.dll *.cpl *.ocx *.scr *.mun);;所有文件 (*)");
+inline constexpr const char* kExtractIconGroup = QT_TRANSLATE_NOOP("pixmint", "图标 %1 (语言 %2), %3 个图像");
+inline constexpr const char* kExtractCursorGroup = QT_TRANSLATE_NOOP("pixmint", "指针 %1 (语言 %2), %3 个图像");
+inline constexpr const char* kExtractUnreadable = QT_TRANSLATE_NOOP("pixmint", "%1 (无法读取: %2)");
+inline constexpr const char* kExtractNoGroups = QT_TRANSLATE_NOOP("pixmint", "此程序没有图标或指针.");
+inline constexpr const char* kExtractSameFile = QT_TRANSLATE_NOOP("pixmint", "原程序不会被修改, 请选择另一个文件名.");
+inline constexpr const char* kExtractWritten = QT_TRANSLATE_NOOP("pixmint", "已写入新程序: %1");
+inline constexpr const char* kExtractKindMismatch = QT_TRANSLATE_NOOP("pixmint", "当前文档与所选组的类型不同.");
+
 }  // namespace pixmint::texts

@@ -34,4 +34,9 @@ inline CliRun Cli(const TempDir& dir, const std::string& args) {
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(dir / "out.txt"), Slurp(dir / "err.txt")};
 }
 
+// A path as one shell word.
+inline std::string Quote(const std::filesystem::path& path) {
+  return "'" + path.string() + "'";
+}
+
 }  // namespace pixmint::test

@@ -1,0 +1,137 @@
+#include "cli/program_support.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <set>
+
+#include "cli/cli_command.h"
+#include "cli/cli_support.h"
+#include "document/file_io.h"
+
+namespace pixmint::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The group's file read back as a document, or the reason it cannot be.
+bool ReadGroup(const formats::ProgramFile& program, const formats::IconGroup& group, document::TKvIcon& icon,
+               std::vector<std::uint8_t>& bytes, std::string& why) {
+  auto file = program.GroupFile(group, why);
+  if (!file) return false;
+  icon.SetIcon(group.kind == formats::GroupKind::kIcon);
+  icon.SetErrorCallback([&why](std::string_view text, std::string_view) {
+    if (why.empty()) why = text;
+  });
+  const bool loaded = icon.LoadFromMemory(*file, GroupTitle(group));
+  icon.SetErrorCallback({});
+  if (!loaded && why.empty()) why = "unreadable images";
+  bytes = std::move(*file);
+  return loaded;
+}
+
+// A file name part from a group name: no folders, no control characters.
+std::string SafeName(const std::string& label) {
+  std::string out;
+  for (const char c : label) {
+    const auto u = static_cast<unsigned char>(c);
+    out.push_back(u < 0x20 || c == '/' || c == '\\' || u == 0x7F ? '_' : c);
+  }
+  if (out.empty() || out == "." || out == "..") out = "_" + out;
+  return out;
+}
+
+}  // namespace
+
+bool IsProgramFile(const std::string& path) {
+  // The PE header sits near the start in every real program file.
+  constexpr std::size_t kHeadBytes = 64 * 1024;
+  std::ifstream in(path, std::ios::binary);
+  std::vector<std::uint8_t> head(kHeadBytes);
+  in.read(reinterpret_cast<char*>(head.data()), static_cast<std::streamsize>(head.size()));
+  head.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+  return formats::LooksLikePe(head);
+}
+
+std::optional<formats::ProgramFile> LoadProgram(const std::string& path, std::string& error) {
+  auto bytes = document::ReadWholeFile(path, formats::kMaxProgramBytes);
+  if (!bytes) {
+    std::error_code ec;
+    error = path + ": " + (fs::exists(path, ec) ? "cannot read the file" : "no such file");
+    return std::nullopt;
+  }
+  std::string why;
+  auto program = formats::ProgramFile::Read(std::move(*bytes), why);
+  if (!program) error = path + ": " + why;
+  return program;
+}
+
+void PrintImages(std::ostream& out, const document::TKvIcon& icon, std::string_view indent) {
+  for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
+    const document::ImageSurface* surface = icon.XorBitmap(i);
+    if (surface == nullptr) continue;
+    const raster::Point hot = icon.GetHotSpot(i);
+    out << indent << i << ": " << surface->Width() << 'x' << surface->Height() << ' ' << icon.Colors(i) << "bpp "
+        << (icon.IsPngCompressed(i) ? "png" : "bmp") << " hotspot " << hot.x << ',' << hot.y << '\n';
+  }
+}
+
+std::string GroupTitle(const formats::IconGroup& group) {
+  return std::string(group.kind == formats::GroupKind::kIcon ? "icon" : "cursor") + " group " +
+         formats::GroupLabel(group) + ", language " + std::to_string(group.language);
+}
+
+int InfoProgram(const std::string& path) {
+  std::string error;
+  const auto program = LoadProgram(path, error);
+  if (!program) return Fail(kExitFailure, error);
+  std::cout << path << ": program, " << program->Groups().size() << " groups\n";
+  for (const formats::IconGroup& group : program->Groups()) {
+    document::TKvIcon icon;
+    std::vector<std::uint8_t> bytes;
+    std::string why;
+    if (!ReadGroup(*program, group, icon, bytes, why)) {
+      std::cout << GroupTitle(group) << ": unreadable (" << why << ")\n";
+      continue;
+    }
+    std::cout << GroupTitle(group) << ": " << icon.ImageCount() << " images\n";
+    PrintImages(std::cout, icon, "  ");
+  }
+  return std::cout.flush() ? kExitOk : Fail(kExitFailure, "cannot write the output");
+}
+
+int ExtractProgram(const std::string& path, const std::string& outDir) {
+  std::string error;
+  const auto program = LoadProgram(path, error);
+  if (!program) return Fail(kExitFailure, error);
+  std::error_code ec;
+  fs::create_directories(outDir, ec);
+  if (!fs::is_directory(outDir)) return Fail(kExitFailure, "cannot create folder " + outDir);
+  // A name that occurs in several languages carries the language too.
+  std::map<std::pair<formats::GroupKind, std::string>, int> uses;
+  for (const auto& g : program->Groups()) ++uses[{g.kind, formats::GroupLabel(g)}];
+  const std::string stem = fs::path(path).stem().string();
+  std::set<std::string> taken;
+  int code = kExitOk;
+  for (const formats::IconGroup& group : program->Groups()) {
+    document::TKvIcon icon;
+    std::vector<std::uint8_t> bytes;
+    std::string why;
+    if (!ReadGroup(*program, group, icon, bytes, why)) {
+      code = Fail(kExitFailure, path + ": " + GroupTitle(group) + ": " + why);
+      continue;
+    }
+    const std::string label = formats::GroupLabel(group);
+    std::string base = stem + "-" + SafeName(label);
+    if (uses[{group.kind, label}] > 1) base += "-" + std::to_string(group.language);
+    const std::string ext = group.kind == formats::GroupKind::kIcon ? ".ico" : ".cur";
+    std::string name = base + ext;
+    for (int n = 2; !taken.insert(name).second; ++n) name = base + "-" + std::to_string(n) + ext;
+    const fs::path out = fs::path(outDir) / name;
+    if (!document::WriteFileAtomically(out, bytes)) code = Fail(kExitFailure, "cannot write " + out.string());
+  }
+  return code;
+}
+
+}  // namespace pixmint::cli

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "document/kv_icon.h"
+#include "formats/program_file.h"
+
+namespace pixmint::cli {
+
+// True when the file starts like a Windows program file.
+[[nodiscard]] bool IsProgramFile(const std::string& path);
+
+// Reads a program file; on failure error holds one line for the user.
+[[nodiscard]] std::optional<formats::ProgramFile> LoadProgram(const std::string& path, std::string& error);
+
+// The lines "i: WxH Nbpp png|bmp hotspot X,Y" of info, each after indent.
+void PrintImages(std::ostream& out, const document::TKvIcon& icon, std::string_view indent);
+
+// "icon group 1, language 1033"
+[[nodiscard]] std::string GroupTitle(const formats::IconGroup& group);
+
+// The info and extract commands for program files.
+int InfoProgram(const std::string& path);
+int ExtractProgram(const std::string& path, const std::string& outDir);
+
+}  // namespace pixmint::cli

@@ -1,0 +1,173 @@
+#include "formats/program_file.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "document/byte_io.h"
+
+namespace pixmint::formats {
+namespace {
+
+using document::GetU16;
+using document::GetU32;
+using document::PutU16;
+using document::PutU32;
+
+constexpr std::size_t kGroupHeaderBytes = 6;
+constexpr std::size_t kGroupEntryBytes = 14;
+constexpr std::size_t kFileHeaderBytes = 6;
+constexpr std::size_t kFileEntryBytes = 16;
+constexpr std::size_t kHotSpotBytes = 4;
+
+std::uint16_t ImageType(GroupKind kind) {
+  return kind == GroupKind::kIcon ? kRtIcon : kRtCursor;
+}
+
+// The directory entry of one image in the rebuilt file. Icon groups carry
+// the file's fields as they are; a cursor group stores width and twice the
+// height as words, and its image starts with the hot spot.
+void WriteFileEntry(std::span<std::uint8_t> out, std::size_t at, GroupKind kind, std::span<const std::uint8_t> entry,
+                    std::span<const std::uint8_t> image, std::uint32_t offset) {
+  if (kind == GroupKind::kIcon) {
+    std::copy_n(entry.begin(), 8, out.begin() + static_cast<std::ptrdiff_t>(at));
+    PutU32(out, at + 8, static_cast<std::uint32_t>(image.size()));
+  } else {
+    out[at] = static_cast<std::uint8_t>(GetU16(entry, 0));
+    out[at + 1] = static_cast<std::uint8_t>(GetU16(entry, 2) / 2);
+    PutU16(out, at + 4, GetU16(image, 0));
+    PutU16(out, at + 6, GetU16(image, 2));
+    PutU32(out, at + 8, static_cast<std::uint32_t>(image.size() - kHotSpotBytes));
+  }
+  PutU32(out, at + 12, offset);
+}
+
+}  // namespace
+
+std::optional<ProgramFile> ProgramFile::Read(std::vector<std::uint8_t> bytes, std::string& why) {
+  if (bytes.size() > kMaxProgramBytes) {
+    why = "file too large";
+    return std::nullopt;
+  }
+  ProgramFile program;
+  program.bytes_ = std::move(bytes);
+  auto image = ParsePeImage(program.bytes_, why);
+  if (!image) return std::nullopt;
+  program.image_ = std::move(*image);
+  auto tree = ReadResourceTree(program.bytes_, program.image_, why);
+  if (!tree) return std::nullopt;
+  program.tree_ = std::move(*tree);
+  for (const GroupKind kind : {GroupKind::kCursor, GroupKind::kIcon}) {
+    const std::uint16_t type = kind == GroupKind::kIcon ? kRtGroupIcon : kRtGroupCursor;
+    for (std::size_t i = 0; i < program.tree_.entries.size(); ++i) {
+      const ResourceEntry& e = program.tree_.entries[i];
+      if (!e.type.named && e.type.id == type) program.groups_.push_back({kind, e.name, e.language, i});
+    }
+  }
+  return program;
+}
+
+const ResourceEntry* ProgramFile::FindImage(GroupKind kind, std::uint16_t id, std::uint16_t language) const {
+  const ResourceEntry* neutral = nullptr;
+  const ResourceEntry* any = nullptr;
+  for (const ResourceEntry& e : tree_.entries) {
+    if (e.type.named || e.type.id != ImageType(kind) || e.name.named || e.name.id != id) continue;
+    if (e.language == language) return &e;
+    if (e.language == 0 && neutral == nullptr) neutral = &e;
+    if (any == nullptr) any = &e;
+  }
+  return neutral != nullptr ? neutral : any;
+}
+
+std::optional<std::vector<std::uint8_t>> ProgramFile::GroupFile(const IconGroup& group, std::string& why) const {
+  const auto data = Data(tree_.entries.at(group.entry));
+  if (data.size() < kGroupHeaderBytes || GetU16(data, 0) != 0) {
+    why = "damaged group directory";
+    return std::nullopt;
+  }
+  const std::size_t count = GetU16(data, 4);
+  if (count == 0 || kGroupHeaderBytes + kGroupEntryBytes * count > data.size()) {
+    why = count == 0 ? "empty group" : "group directory shorter than its count";
+    return std::nullopt;
+  }
+  // Images first, so that the sizes are known (and bounded) before anything
+  // is allocated: a damaged group may name one huge image many times.
+  std::vector<std::span<const std::uint8_t>> images;
+  std::uint64_t total = kFileHeaderBytes + kFileEntryBytes * count;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::uint16_t id = GetU16(data, kGroupHeaderBytes + kGroupEntryBytes * i + 12);
+    const ResourceEntry* image = FindImage(group.kind, id, group.language);
+    if (image == nullptr) {
+      why = "image " + std::to_string(id) + " is missing";
+      return std::nullopt;
+    }
+    const auto bytes = Data(*image);
+    if (group.kind == GroupKind::kCursor && bytes.size() < kHotSpotBytes) {
+      why = "cursor image " + std::to_string(id) + " has no hot spot";
+      return std::nullopt;
+    }
+    images.push_back(bytes);
+    total += bytes.size();
+  }
+  if (total > kMaxProgramBytes) {
+    why = "group too large";
+    return std::nullopt;
+  }
+  std::vector<std::uint8_t> file(kFileHeaderBytes + kFileEntryBytes * count, 0);
+  PutU16(file, 2, group.kind == GroupKind::kIcon ? 1 : 2);
+  PutU16(file, 4, static_cast<std::uint32_t>(count));
+  file.reserve(static_cast<std::size_t>(total));
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto entry = data.subspan(kGroupHeaderBytes + kGroupEntryBytes * i, kGroupEntryBytes);
+    const auto block = group.kind == GroupKind::kCursor ? images[i].subspan(kHotSpotBytes) : images[i];
+    WriteFileEntry(file, kFileHeaderBytes + kFileEntryBytes * i, group.kind, entry, images[i],
+                   static_cast<std::uint32_t>(file.size()));
+    file.insert(file.end(), block.begin(), block.end());
+  }
+  return file;
+}
+
+std::string GroupLabel(const IconGroup& group) {
+  return group.name.Text();
+}
+
+ResourceId ParseGroupName(std::string_view text) {
+  std::string_view digits = text;
+  if (!digits.empty() && digits.front() == '#') digits.remove_prefix(1);
+  unsigned value = 0;
+  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (!digits.empty() && ec == std::errc() && end == digits.data() + digits.size() && value <= 0xFFFF) {
+    return ResourceId::Number(static_cast<std::uint16_t>(value));
+  }
+  // Names come as UTF-8 from the command line and are stored as UTF-16.
+  std::u16string name;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    std::size_t extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+    std::uint32_t cp = extra == 0 ? c : c & (0x3Fu >> extra);
+    if (i + extra >= text.size()) {
+      extra = 0;
+      cp = 0xFFFD;
+    }
+    for (std::size_t k = 1; k <= extra; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
+    i += extra + 1;
+    if (cp >= 0x10000) {
+      name.push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
+      name.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
+    } else {
+      name.push_back(static_cast<char16_t>(cp));
+    }
+  }
+  return ResourceId::Name(std::move(name));
+}
+
+std::vector<std::uint16_t> GroupMemberIds(std::span<const std::uint8_t> groupData) {
+  std::vector<std::uint16_t> ids;
+  if (groupData.size() < kGroupHeaderBytes) return ids;
+  const std::size_t count = GetU16(groupData, 4);
+  if (kGroupHeaderBytes + kGroupEntryBytes * count > groupData.size()) return ids;
+  for (std::size_t i = 0; i < count; ++i)
+    ids.push_back(GetU16(groupData, kGroupHeaderBytes + kGroupEntryBytes * i + 12));
+  return ids;
+}
+
+}  // namespace pixmint::formats

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "formats/pe_image.h"
+#include "formats/resource_tree.h"
+
+namespace pixmint::formats {
+
+enum class GroupKind { kIcon, kCursor };
+
+// One icon group (RT_GROUP_ICON) or cursor group (RT_GROUP_CURSOR) of one
+// language.
+struct IconGroup {
+  GroupKind kind = GroupKind::kIcon;
+  ResourceId name;
+  std::uint16_t language = 0;
+  std::size_t entry = 0;  // the group's leaf in the resource tree
+};
+
+// Largest file a program may be for reading or rewriting.
+inline constexpr std::uint64_t kMaxProgramBytes = 256ull * 1024 * 1024;
+
+// A Windows program file (.exe, .dll, .cpl, .ocx, .scr, .mun) in memory, with
+// its headers, resource tree and icon and cursor groups.
+class ProgramFile {
+ public:
+  // Nothing, with a short English reason, when the bytes are not a program
+  // file or its resource tree is damaged.
+  [[nodiscard]] static std::optional<ProgramFile> Read(std::vector<std::uint8_t> bytes, std::string& why);
+
+  [[nodiscard]] std::span<const std::uint8_t> Bytes() const { return bytes_; }
+  [[nodiscard]] const PeImage& Image() const { return image_; }
+  [[nodiscard]] const ResourceTree& Tree() const { return tree_; }
+  // Cursor groups, then icon groups, each in directory order.
+  [[nodiscard]] const std::vector<IconGroup>& Groups() const { return groups_; }
+  [[nodiscard]] std::span<const std::uint8_t> Data(const ResourceEntry& entry) const {
+    return std::span<const std::uint8_t>(bytes_).subspan(entry.offset, entry.size);
+  }
+
+  // The group as the .ico or .cur file that holds its images in its order,
+  // PNG images as PNG, cursors with their hot spots. Nothing, with the
+  // reason, when the group or one of its images is missing or damaged.
+  [[nodiscard]] std::optional<std::vector<std::uint8_t>> GroupFile(const IconGroup& group, std::string& why) const;
+
+  // The image resource that a group's member id stands for: the same
+  // language first, then the neutral one, then any.
+  [[nodiscard]] const ResourceEntry* FindImage(GroupKind kind, std::uint16_t id, std::uint16_t language) const;
+
+ private:
+  std::vector<std::uint8_t> bytes_;
+  PeImage image_;
+  ResourceTree tree_;
+  std::vector<IconGroup> groups_;
+};
+
+// "1" for a numbered group, the name for a named one.
+[[nodiscard]] std::string GroupLabel(const IconGroup& group);
+
+// A group named on the command line: digits or "#digits" name a number,
+// anything else a name.
+[[nodiscard]] ResourceId ParseGroupName(std::string_view text);
+
+// The ids of the images a group's directory lists (empty for a damaged one).
+[[nodiscard]] std::vector<std::uint16_t> GroupMemberIds(std::span<const std::uint8_t> groupData);
+
+}  // namespace pixmint::formats

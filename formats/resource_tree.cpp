@@ -1,0 +1,171 @@
+#include "formats/resource_tree.h"
+
+#include <algorithm>
+#include <set>
+
+#include "document/byte_io.h"
+
+namespace pixmint::formats {
+namespace {
+
+using document::GetU16;
+using document::GetU32;
+
+constexpr std::size_t kDirBytes = 16;
+constexpr std::size_t kDirEntryBytes = 8;
+constexpr std::size_t kDataEntryBytes = 16;
+constexpr std::uint32_t kHighBit = 0x80000000u;
+constexpr int kLevels = 3;
+
+void AppendUtf8(std::string& out, std::uint32_t cp) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
+char16_t FoldAscii(char16_t c) {
+  return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+}
+
+// Reads one tree; offsets are relative to the root, bounded by limit.
+class TreeWalker {
+ public:
+  TreeWalker(std::span<const std::uint8_t> file, const PeImage& image, std::size_t base, std::size_t limit)
+      : file_(file), image_(image), base_(base), limit_(limit) {}
+
+  bool Walk(std::uint32_t dir, int level, ResourceEntry path, std::vector<ResourceEntry>& out, std::string& why) {
+    if (!Inside(dir, kDirBytes)) return Fail(why, "resource directory outside the section");
+    if (!visited_.insert(dir).second) return Fail(why, "loop in the resource tree");
+    const std::size_t at = base_ + dir;
+    const std::uint64_t count = std::uint64_t{GetU16(file_, at + 12)} + GetU16(file_, at + 14);
+    if (!Inside(std::uint64_t{dir} + kDirBytes, count * kDirEntryBytes)) {
+      return Fail(why, "resource directory entries outside the section");
+    }
+    for (std::uint64_t i = 0; i < count; ++i) {
+      const std::size_t e = at + kDirBytes + kDirEntryBytes * i;
+      ResourceId id;
+      if (!ReadId(GetU32(file_, e), id, why)) return false;
+      const std::uint32_t target = GetU32(file_, e + 4);
+      ResourceEntry next = path;
+      if (level == 0) next.type = id;
+      if (level == 1) next.name = id;
+      if (level < kLevels - 1) {
+        if ((target & kHighBit) == 0) return Fail(why, "resource data where a directory belongs");
+        if (!Walk(target & ~kHighBit, level + 1, next, out, why)) return false;
+      } else {
+        if ((target & kHighBit) != 0 || id.named) return Fail(why, "resource directory where data belongs");
+        next.language = id.id;
+        if (!ReadData(target, next, why)) return false;
+        out.push_back(std::move(next));
+      }
+    }
+    return true;
+  }
+
+ private:
+  bool Inside(std::uint64_t offset, std::uint64_t size) const { return offset <= limit_ && size <= limit_ - offset; }
+  static bool Fail(std::string& why, const char* text) {
+    why = text;
+    return false;
+  }
+
+  bool ReadId(std::uint32_t field, ResourceId& id, std::string& why) const {
+    if ((field & kHighBit) == 0) {
+      id = ResourceId::Number(static_cast<std::uint16_t>(field));
+      return true;
+    }
+    const std::uint32_t s = field & ~kHighBit;
+    if (!Inside(s, 2)) return Fail(why, "resource name outside the section");
+    const std::uint32_t length = GetU16(file_, base_ + s);
+    if (!Inside(std::uint64_t{s} + 2, std::uint64_t{length} * 2)) return Fail(why, "resource name outside the section");
+    std::u16string name(length, u'\0');
+    for (std::uint32_t k = 0; k < length; ++k) name[k] = static_cast<char16_t>(GetU16(file_, base_ + s + 2 + 2 * k));
+    id = ResourceId::Name(std::move(name));
+    return true;
+  }
+
+  bool ReadData(std::uint32_t entry, ResourceEntry& leaf, std::string& why) const {
+    if (!Inside(entry, kDataEntryBytes)) return Fail(why, "resource data entry outside the section");
+    const std::size_t at = base_ + entry;
+    const std::uint32_t rva = GetU32(file_, at);
+    leaf.size = GetU32(file_, at + 4);
+    leaf.codePage = GetU32(file_, at + 8);
+    const auto offset = RvaToOffset(image_, file_, rva, leaf.size);
+    if (!offset) return Fail(why, "resource data outside the file");
+    leaf.offset = *offset;
+    return true;
+  }
+
+  std::span<const std::uint8_t> file_;
+  const PeImage& image_;
+  std::size_t base_;
+  std::size_t limit_;
+  std::set<std::uint32_t> visited_;
+};
+
+}  // namespace
+
+std::string ResourceId::Text() const {
+  if (!named) return std::to_string(id);
+  std::string out;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    std::uint32_t cp = name[i];
+    if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < name.size() && name[i + 1] >= 0xDC00 && name[i + 1] < 0xE000) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (name[i + 1] - 0xDC00u);
+      ++i;
+    } else if (cp >= 0xD800 && cp < 0xE000) {
+      cp = 0xFFFD;
+    }
+    AppendUtf8(out, cp);
+  }
+  return out;
+}
+
+bool SameResource(const ResourceId& a, const ResourceId& b) {
+  if (a.named != b.named) return false;
+  if (!a.named) return a.id == b.id;
+  return std::ranges::equal(a.name, b.name, [](char16_t x, char16_t y) { return FoldAscii(x) == FoldAscii(y); });
+}
+
+bool ResourceIdLess(const ResourceId& a, const ResourceId& b) {
+  if (a.named != b.named) return a.named;
+  return a.named ? a.name < b.name : a.id < b.id;
+}
+
+std::optional<ResourceTree> ReadResourceTree(std::span<const std::uint8_t> file, const PeImage& image,
+                                             std::string& why) {
+  ResourceTree tree;
+  const auto [rva, size] = DataDirectory(image, file, kDirResource);
+  if (rva == 0) return tree;
+  const PeSection* section = SectionOfRva(image, rva);
+  const auto base = RvaToOffset(image, file, rva, kDirBytes);
+  if (section == nullptr || !base) {
+    why = "resource directory outside the file";
+    return std::nullopt;
+  }
+  // Everything of the tree lies between the root and the end of the
+  // section's data in the file.
+  const std::uint64_t sectionEnd =
+      std::uint64_t{section->rawPointer} +
+      (section->virtualSize != 0 ? std::min(section->virtualSize, section->rawSize) : section->rawSize);
+  const std::size_t limit = static_cast<std::size_t>(std::min<std::uint64_t>(sectionEnd, file.size()) - *base);
+  tree.rva = rva;
+  tree.root = {GetU32(file, *base), GetU32(file, *base + 4), GetU16(file, *base + 8), GetU16(file, *base + 10)};
+  TreeWalker walker(file, image, *base, limit);
+  if (!walker.Walk(0, 0, {}, tree.entries, why)) return std::nullopt;
+  return tree;
+}
+
+}  // namespace pixmint::formats

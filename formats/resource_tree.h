@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "formats/pe_image.h"
+
+namespace pixmint::formats {
+
+// A resource type or name: a number, or a UTF-16 string.
+struct ResourceId {
+  bool named = false;
+  std::uint16_t id = 0;
+  std::u16string name;
+
+  [[nodiscard]] static ResourceId Number(std::uint16_t n) { return {false, n, {}}; }
+  [[nodiscard]] static ResourceId Name(std::u16string s) { return {true, 0, std::move(s)}; }
+  // The number in decimal, or the name in UTF-8.
+  [[nodiscard]] std::string Text() const;
+  friend bool operator==(const ResourceId&, const ResourceId&) = default;
+};
+
+// Names compare without ASCII case, as the resource functions of Windows do.
+[[nodiscard]] bool SameResource(const ResourceId& a, const ResourceId& b);
+// The order of a resource directory: names first (by UTF-16 code units),
+// then numbers ascending.
+[[nodiscard]] bool ResourceIdLess(const ResourceId& a, const ResourceId& b);
+
+inline constexpr std::uint16_t kRtCursor = 1;
+inline constexpr std::uint16_t kRtIcon = 3;
+inline constexpr std::uint16_t kRtGroupCursor = 12;
+inline constexpr std::uint16_t kRtGroupIcon = 14;
+
+// One leaf of the three-level tree (type, name, language) and where its data
+// lies in the file.
+struct ResourceEntry {
+  ResourceId type;
+  ResourceId name;
+  std::uint16_t language = 0;
+  std::uint32_t codePage = 0;
+  std::size_t offset = 0;
+  std::uint32_t size = 0;
+};
+
+// What the root directory says about itself, kept when the tree is written anew.
+struct ResourceRootInfo {
+  std::uint32_t characteristics = 0;
+  std::uint32_t timeStamp = 0;
+  std::uint16_t majorVersion = 0;
+  std::uint16_t minorVersion = 0;
+};
+
+struct ResourceTree {
+  std::uint32_t rva = 0;  // of the root directory; 0 when the file has no resources
+  ResourceRootInfo root;
+  std::vector<ResourceEntry> entries;
+};
+
+// Walks the resource directory: every directory, string and data entry lies
+// inside the resource section and the file, each directory is visited once
+// (a loop or a shared directory is refused), and leaves sit at the third
+// level. A file without resources gives an empty tree.
+[[nodiscard]] std::optional<ResourceTree> ReadResourceTree(std::span<const std::uint8_t> file, const PeImage& image,
+                                                           std::string& why);
+
+// A leaf with its own copy of the data, for writing.
+struct OwnedResource {
+  ResourceId type;
+  ResourceId name;
+  std::uint16_t language = 0;
+  std::uint32_t codePage = 0;
+  std::vector<std::uint8_t> data;
+};
+
+// The bytes of a resource section placed at sectionRva: directories in
+// directory order, data entries, name strings, then the data, each item
+// aligned to 8 bytes. Equal (type, name, language) triples must not occur.
+[[nodiscard]] std::vector<std::uint8_t> BuildResourceSection(std::vector<OwnedResource> resources,
+                                                             const ResourceRootInfo& root, std::uint32_t sectionRva);
+
+}  // namespace pixmint::formats

@@ -1,0 +1,224 @@
+// Building icons and cursors from masters: which master makes which size,
+// hot spots, depths, masks, tables and the options that are refused.
+#include "convert/icon_builder.h"
+
+#include <gtest/gtest.h>
+
+#include "document/bmp_codec.h"
+#include "document/jpeg_codec.h"
+#include "pictures.h"
+
+namespace pixmint::convert {
+namespace {
+
+using test::At;
+
+// A vector picture for the planning tests: a disk drawn at whatever size.
+class DiskSvg : public SvgPicture {
+ public:
+  explicit DiskSvg(int side) : side_(side) {}
+  int Width() const override { return side_; }
+  int Height() const override { return side_; }
+  std::optional<Rgba> Render(int w, int h) const override { return test::HardDisk(std::min(w, h), 9, 9, 9); }
+
+ private:
+  int side_;
+};
+
+Master Bitmap(int w, int h, std::uint8_t tag = 0) {
+  Rgba p = test::Blank(w, h);
+  for (std::size_t i = 0; i < p.pixels.size(); i += 4) p.pixels[i] = tag, p.pixels[i + 3] = 255;
+  return {"bitmap" + std::to_string(w), p};
+}
+
+Master Svg(int side) {
+  return {"svg" + std::to_string(side), std::make_shared<DiskSvg>(side)};
+}
+
+TEST(PlanSizes, ExactBitmapsThenTheSmallestLargeEnoughThenTheLargest) {
+  std::vector<Master> masters;
+  masters.push_back(Bitmap(256, 256));
+  masters.push_back(Bitmap(16, 16));
+  masters.push_back(Svg(48));
+  masters.push_back(Bitmap(40, 20));
+  const struct {
+    int size;
+    std::size_t master;
+    bool unscaled, enlarged;
+  } cases[] = {
+      {16, 1, true, false},   // drawn by hand at this size: used as it is
+      {20, 3, false, false},  // the 40 x 20 master is the smallest as large
+      {40, 3, true, false},   // its longer side fits exactly: not scaled
+      {48, 2, false, false},  // the SVG declares 48 and is drawn anew
+      {64, 0, false, false},  // only the 256 master is as large
+      {256, 0, true, false},
+  };
+  std::vector<int> sizes;
+  for (const auto& c : cases) sizes.push_back(c.size);
+  const auto plans = PlanSizes(masters, sizes);
+  ASSERT_EQ(plans.size(), sizes.size());
+  for (std::size_t k = 0; k < plans.size(); ++k) {
+    EXPECT_EQ(plans[k].master, cases[k].master) << cases[k].size;
+    EXPECT_EQ(plans[k].unscaled, cases[k].unscaled) << cases[k].size;
+    EXPECT_EQ(plans[k].enlarged, cases[k].enlarged) << cases[k].size;
+  }
+  std::vector<Master> small;
+  small.push_back(Bitmap(32, 32));
+  small.push_back(Bitmap(24, 24));
+  const auto up = PlanSizes(small, {256});
+  EXPECT_EQ(up[0].master, 0u);
+  EXPECT_TRUE(up[0].enlarged);
+}
+
+TEST(ScaleHotSpot, LandsOnTheSamePlaceAtEverySize) {
+  const struct {
+    raster::Point spot;
+    int w, h, side;
+    raster::Point want;
+  } cases[] = {
+      {{0, 0}, 1024, 1024, 16, {0, 0}}, {{512, 512}, 1024, 1024, 16, {8, 8}}, {{1023, 1023}, 1024, 1024, 16, {15, 15}},
+      {{10, 5}, 32, 32, 32, {10, 5}},   {{0, 0}, 64, 32, 32, {0, 8}},         {{63, 31}, 64, 32, 32, {31, 23}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ScaleHotSpot(c.spot, c.w, c.h, c.side), c.want) << c.spot.x << "," << c.spot.y << " -> " << c.side;
+  }
+}
+
+TEST(CheckOptions, RefusesWhatCannotBeMade) {
+  const auto with = [](auto change) {
+    ConvertOptions o;
+    change(o);
+    return CheckOptions(o, 1);
+  };
+  EXPECT_EQ(with([](ConvertOptions&) {}), "");
+  EXPECT_EQ(CheckOptions({}, 0), "no picture given");
+  EXPECT_EQ(with([](ConvertOptions& o) { o.sizes = {0}; }), "size 0 is outside 1 to 256");
+  EXPECT_EQ(with([](ConvertOptions& o) { o.sizes = {257}; }), "size 257 is outside 1 to 256");
+  EXPECT_EQ(with([](ConvertOptions& o) { o.sizes = {16, 16}; }), "size 16 is given twice");
+  EXPECT_EQ(with([](ConvertOptions& o) { o.depths = {24}; }), "depth 24 is not one of 32, 8 and 4");
+  EXPECT_EQ(with([](ConvertOptions& o) { o.depths = {}; }), "no depth given");
+  EXPECT_EQ(with([](ConvertOptions& o) {
+              o.sizes = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+              o.depths = {32, 8, 4};
+            }),
+            "an icon holds at most 32 images, not 33");
+  EXPECT_EQ(with([](ConvertOptions& o) { o.threshold = 256; }), "the threshold is outside 0 to 255");
+  EXPECT_EQ(with([](ConvertOptions& o) { o.hotSpot = raster::Point{1, 1}; }), "hot spots belong to cursors (.cur)");
+}
+
+TEST(BuildIcon, EveryDepthOfEverySizeWithPngOnlyAt256) {
+  std::vector<Master> masters;
+  masters.push_back(Master("icon", test::IconLike(300)));
+  ConvertOptions options;
+  options.depths = {32, 8, 4};
+  document::TKvIcon icon;
+  std::string why;
+  ASSERT_TRUE(BuildIcon(masters, options, icon, why)) << why;
+  ASSERT_EQ(icon.ImageCount(), 24u);
+  for (std::uint32_t i = 0; i < 24; ++i) {
+    const int side = kDefaultSizes[i % 8], depth = options.depths[i / 8];
+    EXPECT_EQ(icon.XorBitmap(i)->Width(), side);
+    EXPECT_EQ(static_cast<int>(icon.Colors(i)), depth);
+    EXPECT_EQ(icon.IsPngCompressed(i), side == 256 && depth == 32) << i;
+  }
+  // The file reads back the same way.
+  document::TKvIcon again;
+  ASSERT_TRUE(again.LoadFromMemory(*icon.SaveToMemory(), "again"));
+  EXPECT_EQ(again.ImageCount(), 24u);
+  EXPECT_TRUE(again.IsPngCompressed(7));
+  EXPECT_FALSE(BuildIcon(masters, options, again, why));
+  EXPECT_EQ(why, "the document is not empty");
+}
+
+// A 16 x 16 drawn by hand arrives pixel for pixel; other sizes come from the
+// large master.
+TEST(BuildIcon, HandDrawnSizeStaysExactlyAsDrawn) {
+  Rgba hand = test::IconLike(16);
+  At(hand, 3, 4)[3] = 0;
+  std::vector<Master> masters;
+  masters.push_back(Master("big", test::HardDisk(200, 0, 200, 0)));
+  masters.push_back(Master("hand", hand));
+  ConvertOptions options;
+  options.sizes = {16, 32};
+  document::TKvIcon icon;
+  std::string why;
+  ASSERT_TRUE(BuildIcon(masters, options, icon, why)) << why;
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      const std::uint8_t* p = At(hand, x, y);
+      const std::uint32_t want =
+          p[3] == 0 ? 0 : (std::uint32_t{p[3]} << 24) | (std::uint32_t{p[0]} << 16) | (std::uint32_t{p[1]} << 8) | p[2];
+      ASSERT_EQ(icon.XorBitmap(0)->GetRaw(x, y), want) << x << "," << y;
+      ASSERT_EQ(icon.AndBitmap(0)->Get(x, y), p[3] == 0);
+    }
+  }
+  EXPECT_EQ(icon.XorBitmap(1)->GetPixel(16, 16), raster::Rgb(0, 200, 0));
+}
+
+// Indexed images: alpha below the threshold is masked over black index 0;
+// what shows keeps its colour when the table has room for it.
+TEST(BuildIcon, IndexedImagesMaskByThresholdOverBlack) {
+  Rgba picture = test::Blank(16, 16);
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      std::uint8_t* p = At(picture, x, y);
+      p[0] = static_cast<std::uint8_t>(x < 8 ? 250 : 10), p[1] = 120, p[2] = static_cast<std::uint8_t>(y * 16);
+      p[3] = static_cast<std::uint8_t>(x * 17);
+    }
+  }
+  std::vector<Master> masters;
+  masters.push_back(Master("p", picture));
+  for (const int threshold : {0, 100, 255}) {
+    ConvertOptions options;
+    options.sizes = {16};
+    options.depths = {8, 4};
+    options.threshold = threshold;
+    options.cursor = true;
+    options.hotSpot = raster::Point{15, 0};
+    document::TKvIcon icon;
+    std::string why;
+    ASSERT_TRUE(BuildIcon(masters, options, icon, why)) << why;
+    for (std::uint32_t i = 0; i < 2; ++i) {
+      const auto& colour = *icon.XorBitmap(i);
+      EXPECT_EQ(icon.GetHotSpot(i), (raster::Point{15, 0}));
+      for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+          const bool clear = x * 17 < threshold;
+          ASSERT_EQ(icon.AndBitmap(i)->Get(x, y), clear) << threshold << " " << x;
+          if (clear) {
+            ASSERT_EQ(colour.GetRaw(x, y), 0u);
+            ASSERT_EQ(colour.Table()[0], raster::Rgb(0, 0, 0));
+          } else if (i == 0) {
+            // 32 colours fit into 8 bits exactly.
+            ASSERT_EQ(colour.GetPixel(x, y), raster::Rgb(At(picture, x, y)[0], 120, y * 16));
+          }
+        }
+      }
+    }
+  }
+}
+
+TEST(Master, PicturesAreKnownByTheirSignature) {
+  raster::Picture picture(6, 4, raster::Rgb(10, 20, 30));
+  const auto png = document::EncodePng32(1, 1, std::vector<std::uint8_t>{1, 2, 3, 4}, document::ChannelOrder::kRgba);
+  const auto jpeg = document::EncodeJpeg(picture);
+  const auto bmp = document::EncodeBmp(picture);
+  std::string why;
+  for (const auto& [bytes, kind, width] :
+       {std::tuple{*png, PictureKind::kPng, 1}, {*jpeg, PictureKind::kJpeg, 6}, {bmp, PictureKind::kBmp, 6}}) {
+    EXPECT_EQ(DetectPicture(bytes, "x"), kind);
+    const auto master = MasterFromBytes(bytes, "x", nullptr, why);
+    ASSERT_TRUE(master) << why;
+    EXPECT_EQ(master->Width(), width);
+  }
+  const std::string svg = "<?xml version='1.0'?><svg xmlns='http://www.w3.org/2000/svg'/>";
+  const std::span<const std::uint8_t> svgBytes(reinterpret_cast<const std::uint8_t*>(svg.data()), svg.size());
+  EXPECT_EQ(DetectPicture(svgBytes, "a.svg"), PictureKind::kSvg);
+  EXPECT_FALSE(MasterFromBytes(svgBytes, "a.svg", nullptr, why));
+  EXPECT_EQ(why, "SVG pictures need the Qt SVG module, which this build lacks");
+  EXPECT_FALSE(MasterFromBytes(std::vector<std::uint8_t>{'G', 'I', 'F', '8'}, "a.gif", nullptr, why));
+  EXPECT_EQ(why, "not a PNG, JPEG, BMP or SVG picture");
+}
+
+}  // namespace
+}  // namespace pixmint::convert

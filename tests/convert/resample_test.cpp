@@ -1,0 +1,114 @@
+// The resampler: exact where nothing is to be done, no dark edges around
+// transparency, and close to ImageMagick's Lanczos resize.
+#include "convert/resample.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <iostream>
+
+#include "document/file_io.h"
+#include "pictures.h"
+#include "support/pixel_grid.h"
+
+namespace pixmint::convert {
+namespace {
+
+using test::At;
+
+TEST(Resampler, SameSizeIsTheSourceAndFlatColourStaysFlat) {
+  const Rgba icon = test::IconLike(37);
+  const Resampler same(icon);
+  EXPECT_EQ(same.Resize(37, 37).pixels, icon.pixels);
+
+  Rgba flat = test::Blank(50, 30);
+  for (std::size_t i = 0; i < flat.pixels.size(); i += 4) {
+    flat.pixels[i] = 12, flat.pixels[i + 1] = 200, flat.pixels[i + 2] = 77, flat.pixels[i + 3] = 255;
+  }
+  const Resampler resampler(flat);
+  for (const auto& [w, h] : {std::pair{1, 1}, {7, 3}, {16, 16}, {49, 31}, {256, 120}}) {
+    const Rgba out = resampler.Resize(w, h);
+    ASSERT_EQ(out.pixels.size(), static_cast<std::size_t>(w) * h * 4);
+    for (std::size_t i = 0; i < out.pixels.size(); i += 4) {
+      ASSERT_EQ((std::vector<int>{out.pixels[i], out.pixels[i + 1], out.pixels[i + 2], out.pixels[i + 3]}),
+                (std::vector<int>{12, 200, 77, 255}))
+          << w << "x" << h;
+    }
+  }
+  // Nothing visible stays nothing, colour included.
+  const Rgba none = Resampler(test::Blank(64, 64)).Resize(16, 16);
+  EXPECT_TRUE(std::all_of(none.pixels.begin(), none.pixels.end(), [](std::uint8_t v) { return v == 0; }));
+}
+
+TEST(Resampler, FitSquareCentresOnTransparencyAndKeepsTheAspect) {
+  Rgba wide = test::Blank(40, 20);
+  for (std::size_t i = 3; i < wide.pixels.size(); i += 4) wide.pixels[i] = 255;
+  const Rgba square = FitSquare(Resampler(wide), 20);
+  ASSERT_EQ(square.width, 20);
+  for (int y = 0; y < 20; ++y) EXPECT_EQ(At(square, 10, y)[3], y >= 5 && y < 15 ? 255 : 0) << y;
+  EXPECT_EQ(FitPlacement(40, 20, 16).height, 8);
+  EXPECT_EQ(FitPlacement(3, 300, 16).width, 1);
+}
+
+// The colour of visible edge pixels of a red disk: 255 when no darkness
+// bleeds in from the transparent pixels around it.
+int DarkestEdgeRed(const Rgba& p) {
+  int darkest = 255;
+  for (std::size_t i = 0; i < p.pixels.size(); i += 4) {
+    if (p.pixels[i + 3] >= 8) darkest = std::min<int>(darkest, p.pixels[i]);
+  }
+  return darkest;
+}
+
+// Mean and largest difference per channel of premultiplied values (0..255),
+// which compares what shows rather than the colour of invisible pixels.
+std::pair<double, int> Difference(const Rgba& a, const Rgba& b) {
+  double sum = 0;
+  int largest = 0;
+  for (std::size_t i = 0; i < a.pixels.size(); i += 4) {
+    for (int c = 0; c < 4; ++c) {
+      const int pa = c == 3 ? a.pixels[i + 3] : a.pixels[i + c] * a.pixels[i + 3] / 255;
+      const int pb = c == 3 ? b.pixels[i + 3] : b.pixels[i + c] * b.pixels[i + 3] / 255;
+      sum += std::abs(pa - pb);
+      largest = std::max(largest, std::abs(pa - pb));
+    }
+  }
+  return {sum / static_cast<double>(a.pixels.size()), largest};
+}
+
+std::optional<Rgba> MagickLanczos(const Rgba& source, int side, const test::TempDir& dir) {
+  const auto png = document::EncodePng32(source.width, source.height, source.pixels, document::ChannelOrder::kRgba);
+  if (!png || !document::WriteFileAtomically(dir / "in.png", *png)) return std::nullopt;
+  const std::string cmd = "convert '" + (dir / "in.png").string() + "' -filter Lanczos -resize " +
+                          std::to_string(side) + "x" + std::to_string(side) + "! 'PNG32:" + (dir / "out.png").string() +
+                          "'";
+  if (std::system(cmd.c_str()) != 0) return std::nullopt;
+  const auto bytes = document::ReadWholeFile(dir / "out.png");
+  if (!bytes) return std::nullopt;
+  return document::DecodePng(*bytes, document::ChannelOrder::kRgba, 4096);
+}
+
+TEST(Resampler, AgreesWithImageMagickLanczosAndLeavesNoDarkFringe) {
+  if (std::system("convert -version >/dev/null 2>&1") != 0) GTEST_SKIP() << "no ImageMagick";
+  test::TempDir dir;
+  const Rgba icon = test::IconLike(512);
+  const Rgba disk = test::HardDisk(512, 255, 0, 0);
+  const Resampler iconSampler(icon), diskSampler(disk);
+  for (const int side : {16, 24, 32, 48, 64, 256}) {
+    const auto theirIcon = MagickLanczos(icon, side, dir);
+    const auto theirDisk = MagickLanczos(disk, side, dir);
+    ASSERT_TRUE(theirIcon && theirDisk);
+    const auto [mean, largest] = Difference(iconSampler.Resize(side, side), *theirIcon);
+    const auto [diskMean, diskLargest] = Difference(diskSampler.Resize(side, side), *theirDisk);
+    const int ourEdge = DarkestEdgeRed(diskSampler.Resize(side, side)), theirEdge = DarkestEdgeRed(*theirDisk);
+    std::cout << "[ measure  ] " << side << "x" << side << ": mean error " << mean << " (largest " << largest
+              << "), hard disk " << diskMean << " (largest " << diskLargest << "); darkest edge red: ours " << ourEdge
+              << ", ImageMagick " << theirEdge << "\n";
+    EXPECT_LT(mean, 1.0) << side;
+    EXPECT_LT(diskMean, 1.0) << side;
+    EXPECT_EQ(ourEdge, 255) << side;
+  }
+}
+
+}  // namespace
+}  // namespace pixmint::convert

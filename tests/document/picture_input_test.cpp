@@ -1,0 +1,107 @@
+// What the converter takes from the document: JPEG decoding, the median-cut
+// quantiser with its table mapping, and colour tables set on an image.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+
+#include "document/jpeg_codec.h"
+#include "document/kv_icon.h"
+#include "document/palette_quantize.h"
+#include "support/pixel_grid.h"
+
+namespace pixmint::document {
+namespace {
+
+using raster::Colour;
+using raster::Rgb;
+
+TEST(JpegCodec, DecodesWhatItWritesAndRefusesWhatItMustNot) {
+  raster::Picture picture(40, 24, Rgb(200, 40, 90));
+  picture.FillRect({0, 12, 40, 24}, Rgb(20, 180, 60));
+  const auto jpeg = EncodeJpeg(picture);
+  ASSERT_TRUE(jpeg);
+  const auto back = DecodeJpeg(*jpeg, 64);
+  ASSERT_TRUE(back);
+  ASSERT_EQ(back->Width(), 40);
+  ASSERT_EQ(back->Height(), 24);
+  for (const raster::Point p : {raster::Point{3, 3}, raster::Point{30, 20}}) {
+    const Colour want = picture.Pixel(p.x, p.y), got = back->Pixel(p.x, p.y);
+    EXPECT_LE(
+        std::max({std::abs(raster::Red(want) - raster::Red(got)), std::abs(raster::Green(want) - raster::Green(got)),
+                  std::abs(raster::Blue(want) - raster::Blue(got))}),
+        6);
+  }
+  EXPECT_FALSE(DecodeJpeg(*jpeg, 39)) << "wider than the limit";
+  std::vector<std::uint8_t> cut(jpeg->begin(), jpeg->begin() + 20);
+  EXPECT_FALSE(DecodeJpeg(cut, 64));
+  EXPECT_FALSE(DecodeJpeg(std::vector<std::uint8_t>{0xFF, 0xD8, 0xFF, 0xE0, 0, 2}, 64));
+  EXPECT_FALSE(DecodeJpeg(std::vector<std::uint8_t>{'B', 'M'}, 64));
+}
+
+// Up to as many colours as entries: exactly those; more: no more entries
+// than asked, every colour near its entry.
+TEST(MedianCut, ExactForFewColoursAndBoundedForMany) {
+  for (const std::size_t distinct : {1u, 2u, 15u, 16u, 200u}) {
+    std::vector<Colour> pixels;
+    std::set<Colour> colours;
+    for (std::size_t i = 0; i < distinct; ++i) {
+      const Colour c = Rgb(static_cast<int>(i * 37 % 256), static_cast<int>(i * 91 % 256), static_cast<int>(i));
+      colours.insert(c);
+      for (std::size_t k = 0; k <= i % 5; ++k) pixels.push_back(c);
+    }
+    const auto table16 = MedianCutTable(pixels, 16);
+    EXPECT_LE(table16.size(), 16u);
+    if (colours.size() <= 16) {
+      EXPECT_EQ(std::set<Colour>(table16.begin(), table16.end()), colours) << distinct;
+    }
+    const auto table256 = MedianCutTable(pixels, 256);
+    EXPECT_EQ(std::set<Colour>(table256.begin(), table256.end()), colours) << distinct;
+  }
+  EXPECT_TRUE(MedianCutTable({}, 16).empty());
+}
+
+TEST(MedianCut, MapsToTheNearestEntryAndSkipsMaskedPixels) {
+  const std::vector<Colour> table = {Rgb(0, 0, 0), Rgb(250, 0, 0), Rgb(0, 0, 250)};
+  const std::vector<Colour> pixels = {Rgb(240, 10, 10), Rgb(5, 5, 200), Rgb(250, 0, 0), Rgb(1, 1, 1)};
+  const std::vector<std::uint8_t> skip = {0, 0, 1, 0};
+  EXPECT_EQ(MapToTable(pixels, 2, 2, table, skip, 0, false), (std::vector<std::uint8_t>{1, 2, 0, 0}));
+}
+
+// Dithering keeps the average colour of an area where plain mapping cannot.
+TEST(MedianCut, DitheringKeepsTheAverage) {
+  const int w = 32, h = 32;
+  const std::vector<Colour> pixels(w * h, Rgb(100, 100, 100));
+  const std::vector<Colour> table = {Rgb(0, 0, 0), Rgb(255, 255, 255)};
+  const std::vector<std::uint8_t> skip(w * h, 0);
+  const auto average = [&](bool dither) {
+    const auto indices = MapToTable(pixels, w, h, table, skip, 0, dither);
+    double sum = 0;
+    for (const auto i : indices) sum += raster::Red(table[i]);
+    return sum / indices.size();
+  };
+  EXPECT_EQ(average(false), 0.0);
+  EXPECT_NEAR(average(true), 100.0, 4.0);
+}
+
+TEST(TKvIcon, SetColourTableKeepsIndicesAndRefusesWhatDoesNotFit) {
+  TKvIcon icon;
+  ASSERT_TRUE(icon.AddImage(8, 8, 4));
+  icon.XorBitmap(0)->SetRaw(2, 3, 5);
+  const std::vector<Colour> table = {Rgb(1, 2, 3), Rgb(9, 8, 7), Rgb(0, 0, 0),
+                                     Rgb(5, 5, 5), Rgb(6, 6, 6), Rgb(200, 100, 50)};
+  ASSERT_TRUE(icon.SetColourTable(0, table));
+  EXPECT_EQ(icon.XorBitmap(0)->GetRaw(2, 3), 5u);
+  EXPECT_EQ(icon.XorBitmap(0)->GetPixel(2, 3), Rgb(200, 100, 50));
+  EXPECT_EQ(icon.XorBitmap(0)->Table()[15], Rgb(0, 0, 0));
+  TKvIcon again;
+  ASSERT_TRUE(again.LoadFromMemory(*icon.SaveToMemory(), "x"));
+  EXPECT_EQ(again.XorBitmap(0)->GetPixel(2, 3), Rgb(200, 100, 50));
+  EXPECT_FALSE(icon.SetColourTable(0, std::vector<Colour>(17)));
+  ASSERT_TRUE(icon.AddImage(8, 8, 24));
+  EXPECT_FALSE(icon.SetColourTable(1, table));
+  EXPECT_FALSE(icon.SetColourTable(2, table));
+}
+
+}  // namespace
+}  // namespace pixmint::document

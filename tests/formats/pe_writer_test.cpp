@@ -1,0 +1,208 @@
+// Replacing a group in program files made by MinGW: the new group reads back
+// exactly (by us and by wrestool), every other resource keeps its bytes, the
+// headers stay sound for objdump, and a section that may not grow is refused.
+#include "formats/pe_writer.h"
+
+#include <cstdlib>
+
+#include "document/byte_io.h"
+#include "formats/pe_image.h"
+#include "pe_samples.h"
+
+namespace pixmint::formats {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using document::GetU32;
+
+// An icon or cursor of the given images, each filled with its own colour.
+Bytes MakeIcon(bool isIcon, std::initializer_list<std::pair<int, int>> images) {
+  document::TKvIcon icon;
+  icon.SetIcon(isIcon);
+  int k = 0;
+  for (const auto& [side, depth] : images) {
+    EXPECT_TRUE(icon.AddImage(side, side, depth));
+    const std::uint32_t i = icon.ImageCount() - 1;
+    ++k;
+    icon.XorBitmap(i)->Fill(raster::Rgb(40 * k, 200, 255 - 30 * k));
+    icon.AndBitmap(i)->Fill(false);
+    icon.AndBitmap(i)->Set(0, 0, true);
+    if (side == 256) icon.SetPngCompressed(i, true);
+    if (!isIcon) icon.SetHotSpot(i, {side / 3, side / 5});
+  }
+  return icon.SaveToMemory().value_or(Bytes{});
+}
+
+// objdump reads the headers without a word of complaint.
+void ExpectObjdumpHappy(const Bytes& bytes, const test::TempDir& dir) {
+  if (std::system("command -v x86_64-w64-mingw32-objdump >/dev/null") != 0) return;
+  const auto file = dir / "out.exe";
+  ASSERT_TRUE(document::WriteFileAtomically(file, bytes));
+  const std::string cmd = "x86_64-w64-mingw32-objdump -p '" + file.string() + "' >'" + (dir / "dump").string() +
+                          "' 2>'" + (dir / "complaints").string() + "'";
+  EXPECT_EQ(std::system(cmd.c_str()), 0);
+  EXPECT_EQ(std::filesystem::file_size(dir / "complaints"), 0u);
+}
+
+bool IsImageOrGroup(const ResourceEntry& e) {
+  return !e.type.named &&
+         (e.type.id == kRtIcon || e.type.id == kRtCursor || e.type.id == kRtGroupIcon || e.type.id == kRtGroupCursor);
+}
+
+// Every resource that is not an icon or cursor keeps its bytes, and every
+// group other than the replaced one reads back as before.
+void ExpectOthersKept(const ProgramFile& before, const ProgramFile& after, const std::string& replaced) {
+  for (const ResourceEntry& e : before.Tree().entries) {
+    if (IsImageOrGroup(e)) continue;
+    const auto same = std::find_if(after.Tree().entries.begin(), after.Tree().entries.end(), [&](const auto& n) {
+      return n.type == e.type && n.name == e.name && n.language == e.language;
+    });
+    ASSERT_NE(same, after.Tree().entries.end()) << e.type.Text() << "/" << e.name.Text();
+    EXPECT_TRUE(std::ranges::equal(before.Data(e), after.Data(*same))) << e.type.Text() << "/" << e.name.Text();
+  }
+  for (const IconGroup& g : before.Groups()) {
+    if (GroupLabel(g) == replaced) continue;
+    const IconGroup* now = test::FindGroup(after, g.kind, GroupLabel(g), g.language);
+    ASSERT_NE(now, nullptr) << GroupLabel(g);
+    std::string why;
+    EXPECT_EQ(before.GroupFile(g, why), after.GroupFile(*now, why)) << GroupLabel(g);
+  }
+}
+
+// The headers describe the new file: checksum, image size, resource entry.
+void ExpectHeadersSound(const ProgramFile& after) {
+  const auto bytes = after.Bytes();
+  const PeImage& image = after.Image();
+  EXPECT_EQ(PeChecksum(bytes, image.ChecksumOffset()), GetU32(bytes, image.ChecksumOffset()));
+  std::uint64_t end = 0;
+  for (const PeSection& s : image.sections) {
+    end = std::max<std::uint64_t>(end, s.virtualAddress + std::max(s.virtualSize, s.rawSize));
+    EXPECT_LE(std::uint64_t{s.rawPointer} + s.rawSize, bytes.size()) << s.name;
+  }
+  EXPECT_EQ(GetU32(bytes, image.SizeOfImageOffset()),
+            (end + image.sectionAlignment - 1) / image.sectionAlignment * image.sectionAlignment);
+  const PeSection* rsrc = SectionOfRva(image, after.Tree().rva);
+  ASSERT_NE(rsrc, nullptr);
+  EXPECT_EQ(DataDirectory(image, bytes, kDirResource).second, rsrc->virtualSize);
+}
+
+// The group `label` of every language now holds exactly `icon`.
+void ExpectGroupHolds(const ProgramFile& after, GroupKind kind, const std::string& label, const Bytes& icon,
+                      const test::TempDir& dir) {
+  document::TKvIcon expected;
+  ASSERT_TRUE(test::LoadIcon(icon, expected));
+  int found = 0;
+  ASSERT_TRUE(document::WriteFileAtomically(dir / "after.bin", after.Bytes()));
+  for (const IconGroup& g : after.Groups()) {
+    if (g.kind != kind || GroupLabel(g) != label) continue;
+    ++found;
+    std::string why;
+    const auto file = after.GroupFile(g, why);
+    ASSERT_TRUE(file) << why;
+    document::TKvIcon got;
+    ASSERT_TRUE(test::LoadIcon(*file, got));
+    EXPECT_TRUE(test::SameDocument(expected, got)) << label << " " << g.language;
+    if (const auto theirs = test::Wrestool(dir / "after.bin", kind, label, g.language, dir)) {
+      EXPECT_TRUE(test::SameImages(*file, *theirs));
+    }
+  }
+  EXPECT_GT(found, 0);
+}
+
+class ReplaceInDll : public ::testing::TestWithParam<std::string> {};
+class ReplaceInExe : public ::testing::TestWithParam<std::string> {};
+
+// In the DLLs the resources are the last section, so they may grow.
+TEST_P(ReplaceInDll, LastSectionGrowsAndEverythingElseStays) {
+  PIXMINT_NEED_SAMPLES();
+  const auto before = test::ReadProgram(test::SampleBytes(GetParam()));
+  ASSERT_TRUE(before);
+  const Bytes icon = MakeIcon(true, {{64, 32}, {48, 8}, {256, 32}, {20, 4}});
+  std::string why;
+  // Names match without case; both languages of MAINICON change.
+  const auto written = ReplaceGroup(*before, ParseGroupName("mainicon"), icon, why);
+  ASSERT_TRUE(written) << why;
+  EXPECT_GT(written->size(), before->Bytes().size());
+  const auto after = test::ReadProgram(*written);
+  ASSERT_TRUE(after);
+  test::TempDir dir;
+  ExpectGroupHolds(*after, GroupKind::kIcon, "MAINICON", icon, dir);
+  ExpectOthersKept(*before, *after, "MAINICON");
+  ExpectHeadersSound(*after);
+  ExpectObjdumpHappy(*written, dir);
+
+  // A cursor group keeps the new hot spots.
+  const Bytes cursor = MakeIcon(false, {{32, 32}, {48, 1}});
+  const auto again = ReplaceGroup(*after, ResourceId::Number(7), cursor, why);
+  ASSERT_TRUE(again) << why;
+  const auto last = test::ReadProgram(*again);
+  ASSERT_TRUE(last);
+  ExpectGroupHolds(*last, GroupKind::kCursor, "7", cursor, dir);
+  ExpectOthersKept(*after, *last, "7");
+}
+
+// In the EXEs relocations follow the resources: a smaller group fits in
+// place, a larger one is refused.
+TEST_P(ReplaceInExe, SectionBeforeAnotherMayNotGrow) {
+  PIXMINT_NEED_SAMPLES();
+  const auto before = test::ReadProgram(test::SampleBytes(GetParam()));
+  ASSERT_TRUE(before);
+  std::string why;
+  const Bytes big = MakeIcon(true, {{128, 32}, {96, 32}, {64, 24}});
+  EXPECT_FALSE(ReplaceGroup(*before, ResourceId::Number(1), big, why));
+  EXPECT_NE(why.find("not the last section"), std::string::npos) << why;
+
+  const Bytes small = MakeIcon(true, {{16, 4}});
+  const auto written = ReplaceGroup(*before, ResourceId::Number(1), small, why);
+  ASSERT_TRUE(written) << why;
+  EXPECT_EQ(written->size(), before->Bytes().size());
+  const auto after = test::ReadProgram(*written);
+  ASSERT_TRUE(after);
+  for (std::size_t s = 0; s < before->Image().sections.size(); ++s) {
+    const PeSection& was = before->Image().sections[s];
+    const PeSection& now = after->Image().sections[s];
+    EXPECT_EQ(was.rawPointer, now.rawPointer);
+    EXPECT_EQ(was.virtualAddress, now.virtualAddress);
+    if (was.name != ".rsrc") {
+      EXPECT_TRUE(std::equal(before->Bytes().begin() + was.rawPointer,
+                             before->Bytes().begin() + was.rawPointer + was.rawSize, written->begin() + now.rawPointer))
+          << was.name;
+    }
+  }
+  test::TempDir dir;
+  ExpectGroupHolds(*after, GroupKind::kIcon, "1", small, dir);
+  ExpectOthersKept(*before, *after, "1");
+  ExpectHeadersSound(*after);
+  ExpectObjdumpHappy(*written, dir);
+}
+
+std::string SampleName(const ::testing::TestParamInfo<std::string>& info) {
+  return info.param.substr(0, info.param.find('.'));
+}
+INSTANTIATE_TEST_SUITE_P(MinGW, ReplaceInDll, ::testing::Values("res32.dll", "res64.dll"), SampleName);
+INSTANTIATE_TEST_SUITE_P(MinGW, ReplaceInExe, ::testing::Values("app32.exe", "app64.exe"), SampleName);
+
+TEST(ReplaceGroup, WrongKindUnknownGroupAndBadIconAreRefused) {
+  PIXMINT_NEED_SAMPLES();
+  const auto program = test::ReadProgram(test::SampleBytes("res64.dll"));
+  ASSERT_TRUE(program);
+  const struct {
+    ResourceId group;
+    Bytes icon;
+    const char* reason;
+  } cases[] = {
+      {ResourceId::Name(u"ARROW"), MakeIcon(true, {{16, 4}}), "is a cursor group; the new file is an icon"},
+      {ResourceId::Number(1), MakeIcon(false, {{16, 4}}), "is an icon group; the new file is a cursor"},
+      {ResourceId::Name(u"NOPE"), MakeIcon(true, {{16, 4}}), "no icon group NOPE"},
+      {ResourceId::Number(1), Bytes{0, 0, 1, 0, 1, 0, 9, 9}, "Error Reading File"},
+      {ResourceId::Number(1), Bytes{'G', 'I', 'F'}, "not an icon or cursor file"},
+  };
+  for (const auto& c : cases) {
+    std::string why;
+    EXPECT_FALSE(ReplaceGroup(*program, c.group, c.icon, why));
+    EXPECT_NE(why.find(c.reason), std::string::npos) << why;
+  }
+}
+
+}  // namespace
+}  // namespace pixmint::formats
