@@ -1,6 +1,7 @@
 #include "document/kv_icon.h"
 
 #include <algorithm>
+#include <utility>
 #include <filesystem>
 
 #include "document/ico_writer.h"
@@ -116,6 +117,8 @@ bool TKvIcon::AddImage(int width, int height, int bitCount) {
   slots_[count_ - 1].colour->Fill(raster::Rgb(0, 0, 0));
   slots_[count_ - 1].mask->Fill(true);
   CopySurfacesToRecord(count_ - 1);
+  // A position freed by a deleted image may still hold its hot spot.
+  hotSpots_[count_ - 1] = {0, 0};
   return true;
 }
 
@@ -132,19 +135,19 @@ bool TKvIcon::DeleteImage(std::uint32_t i) {
 }
 
 bool TKvIcon::DuplicateImage(std::uint32_t i) {
-  if (i >= count_ || !Used(i)) return false;
-  const IconImage& source = resource_->Images[i];
-  if (!AddImage(static_cast<int>(source.Width), static_cast<int>(source.Height), static_cast<int>(source.Colors))) {
+  if (i >= count_ || !Used(i) || count_ >= kMaxImages) return false;
+  // The whole block travels, colour table included, so the copy looks
+  // exactly like its source.
+  CopySurfacesToRecord(i);
+  const std::uint32_t n = count_;
+  resource_->Images[n] = resource_->Images[i];
+  ++count_;
+  resource_->ImageCount = count_;
+  if (!CreateImageObjects(n)) {
+    RemoveLast();
     return false;
   }
-  // Only the pixel values travel: the copy keeps the default table of its depth.
-  const std::uint32_t n = count_ - 1;
-  const auto colour = slots_[i].colour->Bits();
-  const auto mask = slots_[i].mask->Bits();
-  std::copy(colour.begin(), colour.end(), slots_[n].colour->Bits().begin());
-  std::copy(mask.begin(), mask.end(), slots_[n].mask->Bits().begin());
-  CopySurfacesToRecord(n);
-  resource_->Images[n].pngCompressed = resource_->Images[i].pngCompressed;
+  hotSpots_[n] = hotSpots_[i];
   return true;
 }
 
@@ -160,36 +163,47 @@ bool TKvIcon::ExchangeImages(std::uint32_t i, std::uint32_t j) {
 
 bool TKvIcon::ChangeFormat(std::uint32_t i, int width, int height, int bitCount) {
   if (i >= count_ || !Used(i)) return false;
-  if (!AddImage(width, height, bitCount)) return false;
-  const std::uint32_t n = count_ - 1;
-  IconImage& target = resource_->Images[n];
+  IconImage record;
+  if (!MakeBlankImage(width, height, bitCount, record)) return false;
+  CopySurfacesToRecord(i);
+  const IconImage& old = resource_->Images[i];
   const ImageSurface& source = *slots_[i].colour;
-  if (bitCount != 8 || source.BitCount() <= 8) {
-    StretchCopy(source, *slots_[n].colour);
-  } else {
-    // True colour to 8 bits: the image gets a table of its own most
-    // frequent colours.
+  bool quantised = false;
+  if (bitCount <= 8 && static_cast<int>(old.Colors) == bitCount) {
+    // The same depth keeps its own table, so every index keeps its colour.
+    const auto table = old.ColourTable();
+    const std::size_t room = record.xorOffset - record.HeaderSize();
+    std::copy_n(table.begin(), std::min(table.size(), room), record.Data.begin() + record.HeaderSize());
+  } else if (bitCount == 8 && old.Colors > 8) {
+    // True colour to 8 bits: a table of the picture's own colours.
     raster::Picture scratch(width, height);
     StretchCopy(source, scratch);
     std::vector<std::uint8_t> header;
     std::vector<std::uint8_t> bits;
-    if (!QuantizeTo8Bit(scratch, header, bits) || header.size() != target.xorOffset ||
-        bits.size() != target.XorPart().size()) {
-      RemoveLast();
+    if (!QuantizeTo8Bit(scratch, header, bits) || header.size() != record.xorOffset ||
+        bits.size() != record.XorPart().size()) {
       return false;
     }
-    std::copy(header.begin() + kInfoHeaderBytes, header.end(), target.Data.begin() + kInfoHeaderBytes);
-    std::copy(bits.begin(), bits.end(), target.XorPart().begin());
-    ReleaseImageObjects(n);
-    if (!CreateImageObjects(n)) {
-      RemoveLast();
-      return false;
-    }
+    std::copy(header.begin() + kInfoHeaderBytes, header.end(), record.Data.begin() + kInfoHeaderBytes);
+    std::copy(bits.begin(), bits.end(), record.XorPart().begin());
+    quantised = true;
   }
-  StretchCopy(*slots_[i].mask, *slots_[n].mask);
-  CopySurfacesToRecord(n);
-  target.pngCompressed = bitCount == 32 && resource_->Images[i].pngCompressed;
-  return ExchangeImages(i, n) && DeleteImage(n);
+  // The new image takes the old one's place; the old one is kept until the
+  // new one is complete, so a failure leaves the document as it was.
+  record.pngCompressed = bitCount == 32 && old.pngCompressed;
+  IconImage previous = std::exchange(resource_->Images[i], std::move(record));
+  Slot previousSlot = std::move(slots_[i]);
+  if (!CreateImageObjects(i)) {
+    resource_->Images[i] = std::move(previous);
+    slots_[i] = std::move(previousSlot);
+    return false;
+  }
+  if (!quantised) StretchCopy(*previousSlot.colour, *slots_[i].colour);
+  StretchCopy(*previousSlot.mask, *slots_[i].mask);
+  CopySurfacesToRecord(i);
+  // A hot spot stays inside the new size.
+  hotSpots_[i] = {std::clamp(hotSpots_[i].x, 0, width - 1), std::clamp(hotSpots_[i].y, 0, height - 1)};
+  return true;
 }
 
 bool TKvIcon::SetColourTable(std::uint32_t i, std::span<const raster::Colour> table) {

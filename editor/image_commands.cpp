@@ -36,6 +36,7 @@ void ImageCommands::Select(int i) {
 }
 
 bool ImageCommands::Add() {
+  if (state_.Document->ImageCount() >= document::kMaxImages) return Fail(texts::kDocumentFull);
   auto format = host_.AskImageFormat(texts::Tr(texts::kAddImageCaption));
   if (!format) return false;
   if (!state_.Document->AddImage(format->width, format->height, format->bitCount)) {
@@ -68,6 +69,7 @@ bool ImageCommands::ChangeFormat() {
 }
 
 bool ImageCommands::Duplicate() {
+  if (state_.Document->ImageCount() >= document::kMaxImages) return Fail(texts::kDocumentFull);
   if (!state_.Document->DuplicateImage(state_.CurrentImage)) return Fail(texts::kDuplicateFailed);
   Select(static_cast<int>(state_.Document->ImageCount()) - 1);
   return true;

@@ -224,6 +224,7 @@ inline constexpr const char* kChangeFormatCaption =
     QT_TRANSLATE_NOOP("pixmint", "改变图像的格式 (原始:          %1x%2 %3位 )");
 inline constexpr const char* kChangeFormatFailed = QT_TRANSLATE_NOOP("pixmint", "改变图像的格式 失败.");
 inline constexpr const char* kDuplicateFailed = QT_TRANSLATE_NOOP("pixmint", "复制图像失败.");
+inline constexpr const char* kDocumentFull = QT_TRANSLATE_NOOP("pixmint", "一个文件最多只能有 32 个图像.");
 
 // Clipboard and effects.
 inline constexpr const char* kBadAngle = QT_TRANSLATE_NOOP("pixmint", "无效的度数.");

@@ -125,6 +125,36 @@ TEST(TKvIcon, TrueColourToEightBitsGetsItsOwnTable) {
   EXPECT_EQ(icon.XorBitmap(1)->GetPixel(0, 0), Rgb(255, 0, 0));
 }
 
+// Copies and same-depth conversions take the colour table along, so a
+// quantised image never shows its indices through the default table; hot
+// spots stay inside their images; a full document changes format in place.
+TEST(TKvIcon, ImageCommandsKeepTablesHotSpotsAndTheLimit) {
+  TKvIcon icon;
+  icon.SetIcon(false);
+  ASSERT_TRUE(icon.AddImage(16, 16, 24));
+  icon.XorBitmap(0)->Fill(Rgb(10, 200, 30));
+  icon.XorBitmap(0)->SetPixel(2, 2, Rgb(250, 5, 5));
+  ASSERT_TRUE(icon.ChangeFormat(0, 16, 16, 8));  // a table of its own colours
+  const auto own = icon.ImagePalette(0);
+  ASSERT_NE(own, TableColours(DefaultColourTable(8)));
+  icon.SetHotSpot(0, {15, 14});
+  ASSERT_TRUE(icon.DuplicateImage(0));
+  ASSERT_TRUE(icon.ChangeFormat(1, 8, 8, 8));  // smaller, same depth
+  for (std::uint32_t i : {0u, 1u}) EXPECT_EQ(icon.ImagePalette(i), own) << i;
+  EXPECT_EQ(icon.XorBitmap(1)->GetPixel(1, 1), icon.XorBitmap(0)->GetPixel(2, 2));
+  EXPECT_EQ(icon.GetHotSpot(1), (raster::Point{7, 7}));
+  ASSERT_TRUE(icon.DeleteImage(1));
+  icon.SetHotSpot(1, {0, 0});  // nothing there: ignored
+  ASSERT_TRUE(icon.AddImage(4, 4, 4));
+  EXPECT_EQ(icon.GetHotSpot(1), (raster::Point{0, 0}));
+  while (icon.ImageCount() < kMaxImages) ASSERT_TRUE(icon.AddImage(8, 8, 4));
+  EXPECT_FALSE(icon.DuplicateImage(0));
+  ASSERT_TRUE(icon.ChangeFormat(0, 32, 32, 32));
+  EXPECT_EQ(icon.ImageCount(), kMaxImages);
+  EXPECT_EQ(icon.XorBitmap(0)->Width(), 32);
+  EXPECT_EQ(icon.XorBitmap(0)->GetPixel(20, 20) & 0xFFFFFF, own[0] & 0xFFFFFF);
+}
+
 TEST(TKvIcon, ChangeFormatStretchesColourAndMask) {
   TKvIcon icon;
   ASSERT_TRUE(icon.AddImage(32, 32, 32));
