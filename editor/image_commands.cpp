@@ -29,6 +29,7 @@ void ImageCommands::Select(int i) {
   state_.CurrentImage = i;
   state_.ImageEntries = static_cast<int>(state_.Document->ImageCount());
   buffers_.LoadImageIntoEditor(i);
+  undo_.Begin();
   (void)colours_.ModeRgb();
   view_.LayoutCanvas(i);
   tools_.Reselect();

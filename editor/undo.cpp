@@ -40,8 +40,17 @@ std::filesystem::path UndoHistory::FileName(bool alpha, std::int32_t pos) const 
 }
 
 bool UndoHistory::Write(std::int32_t pos) {
+  std::optional<FloatSnapshot> floating;
+  if (!state_.AlphaMode && state_.HasFloat) floating = CurrentFloat();
+  if (!WriteState(pos, Buffer(), floating)) return false;
+  if (!state_.AlphaMode) RememberSnapshot();
+  return true;
+}
+
+bool UndoHistory::WriteState(std::int32_t pos, const raster::Picture& picture,
+                             const std::optional<FloatSnapshot>& floating) {
   if (Folder().empty()) return false;
-  std::vector<std::uint8_t> bytes = document::EncodeBmp(Buffer());
+  std::vector<std::uint8_t> bytes = document::EncodeBmp(picture);
   if (bytes.empty()) return false;
   // The snapshots are scratch files of this run: a plain write is enough,
   // as long as a short write is noticed.
@@ -50,13 +59,34 @@ bool UndoHistory::Write(std::int32_t pos) {
   out.close();
   if (!out) return false;
   if (state_.AlphaMode) return true;
-  if (state_.HasFloat) {
-    floats_[pos] = {state_.FloatBitmap, state_.FloatLeft,    state_.FloatTop,
-                    state_.FloatPicked, state_.PickedBitmap, state_.PickedAt};
+  if (floating) {
+    floats_[pos] = *floating;
   } else {
     floats_.erase(pos);
   }
   return true;
+}
+
+void UndoHistory::Begin() {
+  if (!state_.AlphaMode) RememberSnapshot();
+}
+
+UndoHistory::FloatSnapshot UndoHistory::CurrentFloat() const {
+  return {state_.FloatBitmap, state_.FloatLeft,    state_.FloatTop,
+          state_.FloatPicked, state_.PickedBitmap, state_.PickedAt};
+}
+
+void UndoHistory::RememberSnapshot() {
+  lastWork_ = state_.WorkBitmap;
+  lastFloat_.reset();
+  if (state_.HasFloat) lastFloat_ = CurrentFloat();
+  haveLast_ = true;
+}
+
+bool UndoHistory::ChangedSinceSnapshot() const {
+  if (!haveLast_) return false;
+  if (!(lastWork_ == state_.WorkBitmap) || lastFloat_.has_value() != state_.HasFloat) return true;
+  return state_.HasFloat && !(*lastFloat_ == CurrentFloat());
 }
 
 bool UndoHistory::Read(std::int32_t pos) {
@@ -80,6 +110,7 @@ bool UndoHistory::Read(std::int32_t pos) {
     state_.PickedBitmap = f.pickedPicture;
     state_.PickedAt = f.pickedAt;
   }
+  RememberSnapshot();
   return true;
 }
 
@@ -90,9 +121,25 @@ void UndoHistory::Complain(bool writing) {
 
 bool UndoHistory::SnapshotBefore() {
   KUnredoClass& counter = Counter();
-  if (counter.Pos() == 0 && !Write(0)) {
-    Complain(true);
-    return false;
+  // The history starts with the picture as it was when the image was shown
+  // (what changed since then without a step follows as a step of its own).
+  if (counter.Pos() == 0) {
+    const bool written = state_.AlphaMode || !haveLast_ ? Write(0) : WriteState(0, lastWork_, lastFloat_);
+    if (!written) {
+      Complain(true);
+      return false;
+    }
+  }
+  if (!state_.AlphaMode && ChangedSinceSnapshot()) {
+    // What changed without a step of its own (a selection made, moved or
+    // pasted) becomes one, so that undoing the coming change returns to it.
+    const KUnredoClass previous = counter;
+    counter.DoIt();
+    if (!Write(counter.Pos())) {
+      counter = previous;
+      Complain(true);
+      return false;
+    }
   }
   before_ = counter;
   beforeAlpha_ = state_.AlphaMode;
@@ -169,6 +216,7 @@ void UndoHistory::Clear() {
   alpha_.Reset();
   floats_.clear();
   open_ = false;
+  haveLast_ = false;
 }
 
 UndoStep::UndoStep(UndoHistory& history) : history_(history) {

@@ -65,6 +65,8 @@ class UndoHistory {
   void DeleteUndoFiles();
   // DeleteUndoFiles and both counters reset.
   void Clear();
+  // The image is shown: its picture now is where its history starts.
+  void Begin();
 
   [[nodiscard]] bool CanUndo() const;
   [[nodiscard]] bool CanRedo() const;
@@ -84,6 +86,7 @@ class UndoHistory {
     bool picked = false;
     raster::Picture pickedPicture;
     raster::Point pickedAt;
+    friend bool operator==(const FloatSnapshot&, const FloatSnapshot&) = default;
   };
 
   // Opens a step before a change. False (and the user is told) when the
@@ -100,7 +103,14 @@ class UndoHistory {
   [[nodiscard]] const KUnredoClass& Counter() const { return state_.AlphaMode ? alpha_ : rgb_; }
   raster::Picture& Buffer() { return state_.AlphaMode ? state_.AlphaBitmap : state_.WorkBitmap; }
   [[nodiscard]] bool Write(std::int32_t pos);
+  [[nodiscard]] bool WriteState(std::int32_t pos, const raster::Picture& picture,
+                                const std::optional<FloatSnapshot>& floating);
   [[nodiscard]] bool Read(std::int32_t pos);
+  [[nodiscard]] FloatSnapshot CurrentFloat() const;
+  // What the working picture and the floating selection were at the last
+  // snapshot written or read: anything else is a change without a step.
+  [[nodiscard]] bool ChangedSinceSnapshot() const;
+  void RememberSnapshot();
   void Complain(bool writing);
   void Step(bool undo);
 
@@ -109,6 +119,9 @@ class UndoHistory {
   KUnredoClass rgb_;
   KUnredoClass alpha_;
   std::map<std::int32_t, FloatSnapshot> floats_;
+  raster::Picture lastWork_;
+  std::optional<FloatSnapshot> lastFloat_;
+  bool haveLast_ = false;
   bool open_ = false;
   // The counter as it was before the open step, to go back to on failure.
   KUnredoClass before_;

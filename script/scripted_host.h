@@ -66,7 +66,7 @@ class ScriptedHost : public EditorHost {
   void DocumentSaved(const std::string& path, bool firstSave) override { saved.emplace_back(path, firstSave); }
   bool RunShellCommand(CommandId id) override {
     shellCommands.push_back(id);
-    return false;
+    return shellChanges;
   }
 
   // What was shown.
@@ -74,6 +74,7 @@ class ScriptedHost : public EditorHost {
   std::vector<FileDialog> fileDialogs;
   std::vector<std::string> captions;  // of the new-image and paste dialogs
   std::vector<CommandId> shellCommands;
+  bool shellChanges = false;  // what the window's own commands answer
   std::vector<std::pair<std::string, bool>> saved;
 
   [[nodiscard]] const std::optional<raster::Picture>& Clipboard() const { return clipboard_; }

@@ -128,10 +128,11 @@ TEST_F(CommandsTest, ImageCommandsChangeTheImageSet) {
   }
   EXPECT_EQ(S().ImageEntries, 32);
   EXPECT_EQ(S().CurrentImage, 31);
-  host.Push(ImageFormat{16, 16, 4});
-  ws.Run(CommandId::kAddImage);
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, "添加新图像失败.");
+  ws.Run(CommandId::kAddImage);  // says so before asking for a size
+  ws.Run(CommandId::kDuplicateImage);
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(host.messages[0].text, "一个文件最多只能有 32 个图像.");
+  EXPECT_EQ(host.messages[1].text, host.messages[0].text);
   EXPECT_EQ(Doc().ImageCount(), 32u);
   ws.Run(CommandId::kDeleteImage);
   EXPECT_EQ(Doc().ImageCount(), 31u);

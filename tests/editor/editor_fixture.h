@@ -27,6 +27,13 @@ class EditorTest : public ::testing::Test {
  protected:
   EditorTest() { raster::SetMarkers({}); }
 
+  // A fresh window: the workspace and its host made anew.
+  void Restart() {
+    ws.~Workspace();
+    host.~ScriptedHost();
+    new (&host) ScriptedHost();
+    new (&ws) Workspace(host, settings);
+  }
   // Starts a document of one image (the new-image defaults) and chooses tool.
   void StartIcon(int w, int h, int bpp, bool cursor = false) {
     ws.SetImageDefaults({w, h, bpp});
@@ -36,9 +43,15 @@ class EditorTest : public ::testing::Test {
   [[nodiscard]] document::TKvIcon& Doc() { return *ws.Document(); }
   // Screen point at the centre of an image pixel.
   [[nodiscard]] int Sc(int v) const { return v * S().Zoom + S().Zoom / 2; }
-  void Press(int x, int y, tools::ShiftState shift = tools::ShiftState::kNone) { ws.CanvasMouseDown(MouseButton::kLeft, shift, Sc(x), Sc(y)); }
-  void Move(int x, int y, tools::ShiftState shift = tools::ShiftState::kNone) { ws.CanvasMouseMove(shift | tools::ShiftState::kLeftButton, Sc(x), Sc(y)); }
-  void Release(int x, int y, tools::ShiftState shift = tools::ShiftState::kNone) { ws.CanvasMouseUp(MouseButton::kLeft, shift, Sc(x), Sc(y)); }
+  void Press(int x, int y, tools::ShiftState shift = tools::ShiftState::kNone) {
+    ws.CanvasMouseDown(MouseButton::kLeft, shift, Sc(x), Sc(y));
+  }
+  void Move(int x, int y, tools::ShiftState shift = tools::ShiftState::kNone) {
+    ws.CanvasMouseMove(shift | tools::ShiftState::kLeftButton, Sc(x), Sc(y));
+  }
+  void Release(int x, int y, tools::ShiftState shift = tools::ShiftState::kNone) {
+    ws.CanvasMouseUp(MouseButton::kLeft, shift, Sc(x), Sc(y));
+  }
   void Click(int x, int y, tools::ShiftState shift = tools::ShiftState::kNone) {
     Press(x, y, shift);
     Release(x, y, shift);

@@ -1,0 +1,258 @@
+// Nothing the user does is lost: every change can be saved and makes the close
+// question ask, a floating selection is merged rather than dropped, and undo
+// and redo only ever land on states the user has seen.
+#include <functional>
+#include <random>
+
+#include "document/kv_icon.h"
+#include "editor/edit_buffers.h"
+#include "editor_fixture.h"
+#include "tools/tool_table.h"
+
+namespace pixmint::editor::test {
+namespace {
+
+using tools::ToolId;
+
+// What the user sees of the current image: the picture with what floats over it.
+struct Seen {
+  raster::Picture shown;
+  friend bool operator==(const Seen&, const Seen&) = default;
+};
+
+class TrustTest : public EditorTest {
+ protected:
+  [[nodiscard]] Seen Now() const {
+    const EditorState& s = S();
+    if (!s.HasFloat) return {s.WorkBitmap};
+    raster::Picture shown = s.WorkBitmap;
+    raster::Picture layer(shown.Width(), shown.Height(), raster::Markers().trans);
+    layer.CopyFrom(s.FloatBitmap, s.FloatBitmap.Bounds(), {s.FloatLeft, s.FloatTop});
+    PasteOver(layer, shown, 100, raster::Markers().trans);
+    return {shown};
+  }
+  void Tool(ToolId id, int option = 0) {
+    ws.ChooseTool(id);
+    ws.ChooseOption(option);
+  }
+  // The close question is asked (and cancelled): the window stays open.
+  [[nodiscard]] bool CloseAsks() {
+    const std::size_t before = host.messages.size();
+    host.Push(MessageAnswer::kCancel);
+    const bool mayClose = ws.CloseQuery();
+    return !mayClose && host.messages.size() == before + 1;
+  }
+};
+
+// Each change leaves Save enabled and makes the close question ask, and a
+// Save then writes what the screen showed.
+TEST_F(TrustTest, EveryChangeCanBeSavedAndTheCloseQuestionAsks) {
+  const std::pair<const char*, std::function<void()>> changes[] = {
+      {"stroke", [this] { Pencil(kRed), Click(2, 2); }},
+      {"add image",
+       [this] {
+         host.Push(ImageFormat{8, 8, 4}), ws.Run(CommandId::kAddImage);
+       }},
+      {"duplicate", [this] { ws.Run(CommandId::kDuplicateImage); }},
+      {"convert",
+       [this] {
+         host.Push(ImageFormat{8, 8, 24}), ws.Run(CommandId::kChangeFormat);
+       }},
+      {"swap",
+       [this] {
+         ws.Run(CommandId::kDuplicateImage);
+         ws.Run(CommandId::kSave);  // saved: only the exchange is new
+         ws.ImageListMouseDown(1);
+         ws.ImageListMouseUp(0);
+       }},
+      {"hot spot", [this] { ws.SetHotSpot(3, 4); }},
+      {"hot-spot dialog", [this] { host.shellChanges = true, ws.Run(CommandId::kHotSpot); }},
+      {"paste", [this] { Clip(raster::Picture(2, 2, kRed)), ws.Run(CommandId::kPaste); }},
+      {"text", [this] { host.Push(TextAnswer{"A"}), ws.ChooseTool(ToolId::kText); }},
+      {"curve between clicks", [this] { Pencil(kRed), ws.ChooseTool(ToolId::kCurve), Click(1, 1); }},
+  };
+  int n = 0;
+  for (const auto& [name, change] : changes) {
+    SCOPED_TRACE(name);
+    Restart();
+    StartIcon(16, 16, 8, /*cursor=*/true);
+    host.Push((dir / ("saved" + std::to_string(n) + ".cur")).string());
+    ws.Run(CommandId::kSelectAll);
+    ASSERT_TRUE(ws.Run(CommandId::kSave));  // a named, saved, unchanged document
+    ASSERT_FALSE(ws.IsEnabled("tbtnSave"));
+    ASSERT_TRUE(ws.CloseQuery());
+    change();
+    EXPECT_TRUE(ws.IsEnabled("tbtnSave"));
+    EXPECT_TRUE(CloseAsks());
+    const Seen shown = Now();
+    EXPECT_TRUE(ws.Run(CommandId::kSave));
+    EXPECT_FALSE(S().HasFloat) << "what floated is in the file";
+    EXPECT_TRUE(Now() == shown);
+    document::TKvIcon saved;
+    ASSERT_TRUE(saved.LoadFromFile(S().FileName));
+    EXPECT_EQ(saved.ImageCount(), Doc().ImageCount());
+    EXPECT_TRUE(ws.CloseQuery());
+    ++n;
+  }
+}
+
+// A floating selection is merged, never thrown away or drawn under, by
+// everything that needs the canvas free.
+TEST_F(TrustTest, FloatingSelectionIsMergedByWhatComesNext) {
+  const std::pair<const char*, std::function<void()>> next[] = {
+      {"marquee", [this] { ws.ChooseTool(ToolId::kSelectBas); }},
+      {"lasso", [this] { ws.ChooseTool(ToolId::kSelectAdv); }},
+      {"pencil stroke", [this] { Tool(ToolId::kPencil), Click(0, 0); }},
+      {"fill", [this] { Tool(ToolId::kFill), Click(0, 15); }},
+      {"select all", [this] { ws.Run(CommandId::kSelectAll); }},
+      {"another image",
+       [this] {
+         host.Push(ImageFormat{8, 8, 24}), ws.Run(CommandId::kAddImage);
+       }},
+  };
+  for (const auto& [name, action] : next) {
+    SCOPED_TRACE(name);
+    StartIcon(16, 16, 24);
+    Clip(raster::Picture(2, 2, kRed));
+    ASSERT_TRUE(ws.Run(CommandId::kPaste));  // at (7, 7)
+    action();
+    EXPECT_EQ(Doc().XorBitmap(0)->GetPixel(7, 7) & 0xFFFFFF, kRed);
+    EXPECT_FALSE(Doc().AndBitmap(0)->Get(8, 8));
+    Restart();
+  }
+}
+
+// An effect gives the transformed picture alone, on the whole image and on a
+// picked selection, and undo right after it takes it back.
+TEST_F(TrustTest, EffectsReplaceWhatTheyTransformAndUndoAtOnce) {
+  StartIcon(8, 4, 24);
+  Pencil(kRed);
+  Click(0, 0);
+  const Seen before = Now();
+  ws.RunControl("mnuEffectFilpHor");
+  ws.Run(CommandId::kMerge);
+  EXPECT_EQ(Work(7, 0), kRed);
+  EXPECT_EQ(Work(0, 0), raster::Markers().trans) << "no copy of the original beneath";
+  ws.Run(CommandId::kUndo);
+  ws.Run(CommandId::kUndo);
+  EXPECT_TRUE(Now() == before);
+
+  Tool(ToolId::kSelectBas);
+  Drag(0, 0, 2, 2);  // picks (0, 0)..(1, 1)
+  ASSERT_TRUE(S().HasFloat);
+  ws.RunControl("mnuEffectFilpVer");
+  EXPECT_EQ(Work(0, 0), raster::Markers().trans) << "the picked pixels left the picture";
+  EXPECT_EQ(S().FloatBitmap.Pixel(0, 1), kRed);
+  ws.Run(CommandId::kUndo);
+  EXPECT_EQ(Work(0, 0), kRed);
+  EXPECT_EQ(S().FloatBitmap.Pixel(0, 0), kRed) << "the selection as picked";
+}
+
+TEST_F(TrustTest, TextDialogOpensOncePerClickAndAlphaRoundTripRebuildsTheTool) {
+  StartIcon(16, 16, 32);
+  host.Push(TextAnswer{"A"});
+  ws.ChooseTool(ToolId::kText);
+  EXPECT_TRUE(S().HasFloat);
+  EXPECT_EQ(host.PendingAnswers(), 0u);
+  Click(0, 0);  // outside the text: merged, and no new dialog
+  ws.Run(CommandId::kZoomIn);
+  ws.Run(CommandId::kForeColour);  // cancelled colour dialog
+  EXPECT_FALSE(S().HasFloat);
+  EXPECT_EQ(tools::Number(S().ToolId), tools::Number(ToolId::kText));
+  host.Push(TextAnswer{"B"});
+  Click(3, 3);  // a click with the text tool asks again
+  EXPECT_TRUE(S().HasFloat);
+  EXPECT_EQ(host.PendingAnswers(), 0u);
+
+  ws.Run(CommandId::kMerge);
+  Tool(ToolId::kLine);
+  ws.Run(CommandId::kModeAlpha);
+  ws.SetZoom(4);
+  ws.Run(CommandId::kModeRgb);
+  Pencil(kRed);
+  Drag(1, 15, 15, 15);
+  EXPECT_EQ(Work(15, 15), kRed) << "drawn at the new zoom";
+}
+
+// Random work on one image, with undo and redo in between: every undo or
+// redo lands on a picture the user saw after some action, undo all gives the
+// first, redo all the last.
+TEST_F(TrustTest, UndoAndRedoLandOnlyOnStatesTheUserSaw) {
+  std::mt19937 rng(20261207);
+  for (int round = 0; round < 12; ++round) {
+    SCOPED_TRACE(round);
+    Restart();
+    StartIcon(12, 12, round % 2 == 0 ? 24 : 8);
+    Clip(raster::Picture(3, 2, kRed));
+    std::vector<Seen> seen{Now()};
+    std::string log;
+    auto at = [&] { return static_cast<int>(rng() % 12); };
+    for (int step = 0; step < 40; ++step) {
+      const int what = static_cast<int>(rng() % 12);
+      const ToolId drawing[] = {ToolId::kPencil,  ToolId::kBrush,     ToolId::kLine,      ToolId::kRect,
+                                ToolId::kEllipse, ToolId::kEraser,    ToolId::kFill,      ToolId::kSpray,
+                                ToolId::kCurve,   ToolId::kSelectBas, ToolId::kSelectAdv, ToolId::kMoveScale};
+      if (what < 6) {
+        host.Push(raster::Rgb(static_cast<std::uint8_t>(rng()), 40, 90));
+        ws.Run(CommandId::kForeColour);
+        const ToolId tool = drawing[rng() % std::size(drawing)];
+        ws.ChooseTool(tool);
+        log += "tool" + std::to_string(tools::Number(tool)) + " ";
+        Press(at(), at());
+        Move(at(), at());
+        Release(at(), at());
+        host.SetTimer(0);
+      } else if (what == 6) {
+        log += "paste/all ";
+        ws.Run(rng() % 2 ? CommandId::kPaste : CommandId::kSelectAll);
+      } else if (what == 7) {
+        log += "effect ";
+        ws.RunControl(rng() % 2 ? "mnuEffectFilpHor" : "mnuEffectRotate90");
+      } else if (what == 8) {
+        log += "merge/del ";
+        ws.Run(rng() % 2 ? CommandId::kMerge : CommandId::kDelete);
+      } else {
+        const bool undo = what != 11;
+        const bool could = ws.IsEnabled(undo ? "tbtnUndo" : "tbtnRedo");
+        log += undo ? "UNDO " : "REDO ";
+        ws.Run(undo ? CommandId::kUndo : CommandId::kRedo);
+        if (could) {
+          const Seen now = Now();
+          EXPECT_NE(std::find(seen.begin(), seen.end(), now), seen.end()) << "step " << step << ": " << log;
+        }
+      }
+      seen.push_back(Now());
+    }
+    if (S().HasFloat) ws.Run(CommandId::kMerge);
+    ws.Run(CommandId::kSelectAll);  // settles a pending curve as well
+    ws.Run(CommandId::kMerge);
+    const Seen last = Now();
+    while (ws.IsEnabled("tbtnUndo")) ws.Run(CommandId::kUndo);
+    EXPECT_TRUE(Now() == seen.front()) << "undo all";
+    while (ws.IsEnabled("tbtnRedo")) ws.Run(CommandId::kRedo);
+    EXPECT_TRUE(Now() == last) << "redo all";
+  }
+}
+
+// Undo between the clicks of a curve settles the curve first: the blank
+// picture and the earlier strokes keep their places in the history.
+TEST_F(TrustTest, UndoBetweenCurveClicksKeepsTheHistory) {
+  StartIcon(12, 12, 24);
+  Pencil(kRed);
+  Click(0, 0);
+  const Seen afterDot = Now();
+  ws.ChooseTool(ToolId::kCurve);
+  Drag(1, 10, 10, 10);  // first click: a line
+  ws.Run(CommandId::kUndo);
+  EXPECT_TRUE(Now() == afterDot);
+  Click(5, 1);  // starts a new curve
+  ws.Run(CommandId::kUndo);
+  EXPECT_TRUE(Now() == afterDot);
+  ws.Run(CommandId::kUndo);
+  EXPECT_EQ(Work(0, 0), raster::Markers().trans);
+  ws.Run(CommandId::kRedo);
+  EXPECT_TRUE(Now() == afterDot);
+}
+
+}  // namespace
+}  // namespace pixmint::editor::test
