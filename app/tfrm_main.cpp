@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
@@ -115,6 +117,13 @@ void TfrmMain::StartDocument() {
   RefreshPanels();
   ApplyCanvasLayout();
   // Keys go to the menu shortcuts and the tool letters, not to the opacity box.
+  // The window asks for the keyboard itself: without a window manager (or
+  // with one that leaves new windows unfocused) nothing else would give it,
+  // and the shortcuts would not act.
+  if (isVisible()) {
+    raise();
+    activateWindow();
+  }
   scrollBox_->setFocus();
 }
 
@@ -270,6 +279,23 @@ void TfrmMain::ApplyCanvasLayout() {
   canvasFrame_->setEnabled(layout.visible);
 }
 
+bool TfrmMain::HandleKeypadZoom(const QKeyEvent& key) {
+  // The keypad's +, - and * zoom. Qt's shortcut matching does not always see
+  // the keypad flag these keys come with under X11, so they are taken here;
+  // the X key symbols identify them even when the flag is missing.
+  constexpr quint32 kKeypadMultiply = 0xffaa, kKeypadAdd = 0xffab, kKeypadSubtract = 0xffad;
+  const bool keypad = (key.modifiers() & Qt::KeypadModifier) != 0;
+  const quint32 sym = key.nativeVirtualKey();
+  if ((keypad && key.key() == Qt::Key_Plus) || sym == kKeypadAdd) return Ws().Run(editor::CommandId::kZoomIn), true;
+  if ((keypad && key.key() == Qt::Key_Minus) || sym == kKeypadSubtract) {
+    return Ws().Run(editor::CommandId::kZoomOut), true;
+  }
+  if ((keypad && key.key() == Qt::Key_Asterisk) || sym == kKeypadMultiply) {
+    return Ws().Run(editor::CommandId::kZoomAuto), true;
+  }
+  return false;
+}
+
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   if (watched == scrollBox_->viewport() && event->type() == QEvent::Resize && started_ && !closing_) {
     Ws().SetViewportSize(scrollBox_->viewport()->width(), scrollBox_->viewport()->height());
@@ -280,6 +306,19 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     // The palette box fills the colour panel below its dividing line.
     paletteBox_->resize(60, std::max(0, paletteBox_->parentWidget()->height() - 54));
     return false;
+  }
+  if (event->type() == QEvent::Hide && watched->isWidgetType() && !closing_) {
+    auto* gone = static_cast<QWidget*>(watched);
+    if (gone->isWindow() && gone != this && (qobject_cast<QDialog*>(gone) || qobject_cast<QMenu*>(gone))) {
+      // A dialog or menu closed: the keyboard comes back to the window. A
+      // window manager would do this; without one nothing else does.
+      QTimer::singleShot(0, this, [this] {
+        if (isVisible() && QApplication::activeModalWidget() == nullptr &&
+            QApplication::activePopupWidget() == nullptr) {
+          activateWindow();
+        }
+      });
+    }
   }
   if (event->type() == QEvent::KeyPress) {
     // The window sees typed letters before the focused control, and only
@@ -292,6 +331,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (first && widget->window() == this && QApplication::activeModalWidget() == nullptr) {
       const auto* key = static_cast<QKeyEvent*>(event);
       if ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0) {
+        if (HandleKeypadZoom(*key)) return true;
         HandleToolLetter(key->key());
       }
     }

@@ -16,6 +16,7 @@
 #include "tools/tool_ids.h"
 
 class QAction;
+class QKeyEvent;
 class QButtonGroup;
 class QLabel;
 class QListWidget;
@@ -117,6 +118,7 @@ class TfrmMain : public QMainWindow {
   QWidget* BuildToolPalette();
   void RefreshToolPalette();
   bool HandleToolLetter(int key);
+  bool HandleKeypadZoom(const QKeyEvent& key);
   // colour panel (tfrm_main_colours.cpp)
   QWidget* BuildColourPanel();
   void RefreshColourPanel();

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QSpinBox>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -203,7 +204,9 @@ void TfrmMain::RefreshToolPalette() {
 bool TfrmMain::HandleToolLetter(int key) {
   for (const ToolLetter& letter : kToolLetters) {
     if (letter.key == key) {
-      Ws().ChooseTool(letter.tool);
+      // Chosen once the key has been handled: the text tool's dialog then
+      // opens outside the key's delivery and gets every key that follows.
+      QTimer::singleShot(0, this, [this, tool = letter.tool] { Ws().ChooseTool(tool); });
       return true;
     }
   }

@@ -1,0 +1,207 @@
+"""The real editor on a real X server: Xvfb started here, no window manager,
+keys and mouse through the XTEST extension (xdotool), files checked with
+pixmint-cli. Nothing puts the focus back by hand: what a user's keys reach is
+what these keys reach."""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+from io import BytesIO
+
+from PIL import Image, ImageChops
+
+TRANSPARENT = (234, 234, 234)  # how a transparent pixel shows on the canvas
+MAIN_TITLE = "Kavoltrix Pixmint 3.0"
+
+
+class Display:
+    """An Xvfb of its own for one test class."""
+
+    def __init__(self):
+        self.number = None
+        self.server = None
+
+    def start(self):
+        for number in range(60, 120):
+            if os.path.exists(f"/tmp/.X11-unix/X{number}") or os.path.exists(f"/tmp/.X{number}-lock"):
+                continue
+            server = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            for _ in range(100):
+                if os.path.exists(f"/tmp/.X11-unix/X{number}"):
+                    self.number, self.server = number, server
+                    return f":{number}"
+                if server.poll() is not None:
+                    break
+                time.sleep(0.05)
+            server.kill()
+        raise RuntimeError("no X display could be started")
+
+    def stop(self):
+        if self.server:
+            self.server.terminate()
+            self.server.wait(10)
+
+
+class Session:
+    """One run of the editor with a home of its own."""
+
+    def __init__(self, pixmint, cli, display, argument=None):
+        self.cli = cli
+        self.display = display
+        self.home = tempfile.mkdtemp(prefix="pixmint-x11-")
+        env = dict(os.environ)
+        env.update({"DISPLAY": display, "HOME": self.home, "XDG_CONFIG_HOME": os.path.join(self.home, "config"),
+                    "XDG_DATA_HOME": os.path.join(self.home, "data"), "XDG_RUNTIME_DIR": self.home,
+                    "ASAN_OPTIONS": "detect_leaks=0:abort_on_error=1"})
+        env.pop("QT_QPA_PLATFORM", None)
+        self.env = env
+        args = [pixmint] + ([argument] if argument else [])
+        self.process = subprocess.Popen(args, env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        self.window = self.wait_window(MAIN_TITLE)
+        time.sleep(0.5)  # the document is set up just after the first show
+
+    # --- X ---
+    def xdotool(self, *args, check=True):
+        result = subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True, timeout=30)
+        if check and result.returncode != 0:
+            raise RuntimeError(f"xdotool {args}: {result.stderr}")
+        return result.stdout
+
+    def windows(self, title):
+        out = self.xdotool("search", "--onlyvisible", "--name", title, check=False)
+        return [w for w in out.split() if w]
+
+    def wait_window(self, title, timeout=30.0, focus=True):
+        """A window with this title (a regular expression), once it is shown
+        and, unless told otherwise, has the keyboard."""
+        end = time.time() + timeout
+        while time.time() < end:
+            self.assert_alive()
+            found = self.windows(title)
+            if found:
+                if focus:
+                    self.wait_focus(found[0])
+                return found[0]
+            time.sleep(0.1)
+        raise AssertionError(f"no window titled {title!r}")
+
+    def geometry(self, window):
+        """(x, y, width, height) of a window on the screen."""
+        values = dict(line.split("=", 1) for line in
+                      self.xdotool("getwindowgeometry", "--shell", window).split() if "=" in line)
+        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def click_in(self, window, dx, dy, button=1):
+        x, y, _, _ = self.geometry(window)
+        self.click(x + dx, y + dy, button)
+
+    def wait_focus(self, window, timeout=10.0):
+        """Waits until the keyboard is on window, as a user would before typing."""
+        end = time.time() + timeout
+        while time.time() < end:
+            if self.xdotool("getwindowfocus", "-f", check=False).strip() == window:
+                time.sleep(0.3)  # the toolkit learns of it a moment later
+                return
+            time.sleep(0.1)
+        raise AssertionError(f"the keyboard never came to window {window}")
+
+    def wait_gone(self, title, timeout=15.0):
+        end = time.time() + timeout
+        while time.time() < end and self.windows(title):
+            time.sleep(0.1)
+        if self.windows(title):
+            raise AssertionError(f"window {title!r} still open")
+
+    def key(self, *keys):
+        for k in keys:
+            self.xdotool("key", "--delay", "30", k)
+            time.sleep(0.15)
+        self.assert_alive()
+
+    def menu(self, letter, *keys):
+        """Opens a menu by its letter, waits as a user would for it to show,
+        then presses the keys that pick an item."""
+        self.key(f"alt+{letter}")
+        time.sleep(0.8)
+        self.key(*keys)
+
+    def type(self, text):
+        self.xdotool("type", "--delay", "20", text)
+        time.sleep(0.2)
+
+    def click(self, x, y, button=1):
+        self.xdotool("mousemove", "--sync", str(x), str(y), "click", str(button))
+        time.sleep(0.2)
+
+    def drag(self, points):
+        x, y = points[0]
+        self.xdotool("mousemove", "--sync", str(x), str(y), "mousedown", "1")
+        for x, y in points[1:]:
+            self.xdotool("mousemove", "--sync", str(x), str(y))
+            time.sleep(0.05)
+        self.xdotool("mouseup", "1")
+        time.sleep(0.3)
+
+    def screenshot(self):
+        png = subprocess.run(["import", "-display", self.display, "-window", "root", "png:-"], env=self.env,
+                             capture_output=True, timeout=30, check=True).stdout
+        return Image.open(BytesIO(png)).convert("RGB")
+
+    def canvas(self, image_width):
+        """The canvas on the screen, (left, top, zoom), from the pixels that
+        show transparency (the grid takes each zoomed pixel's first row and
+        column, so the picture starts one pixel before them)."""
+        # Only the scrolling area in the middle of the window: the panels
+        # around it have light pixels of their own.
+        wx, wy, ww, wh = self.geometry(self.window)
+        area = (wx + 60, wy + 55, wx + ww - 200, wy + wh - 25)
+        r, g, b = self.screenshot().crop(area).split()
+        masks = [Image.eval(band, lambda v, want=want: 255 if v == want else 0) for band, want in
+                 zip((r, g, b), TRANSPARENT)]
+        box = ImageChops.multiply(ImageChops.multiply(masks[0], masks[1]), masks[2]).getbbox()
+        if box is None:
+            raise AssertionError("no canvas on the screen")
+        left, top, right, _ = box
+        left, top, right = left + area[0], top + area[1], right + area[0]
+        zoom = round((right - left + 1) / image_width)
+        return left - 1, top - 1, zoom
+
+    def pixel_point(self, canvas, x, y):
+        left, top, zoom = canvas
+        return left + x * zoom + zoom // 2, top + y * zoom + zoom // 2
+
+    # --- the process ---
+    def alive(self):
+        return self.process.poll() is None
+
+    def assert_alive(self):
+        if not self.alive():
+            out = self.process.stdout.read().decode(errors="replace") if self.process.stdout else ""
+            raise AssertionError(f"the editor ended (exit {self.process.returncode}):\n{out[-3000:]}")
+
+    def wait_exit(self, timeout=20.0):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError("the editor did not end")
+
+    def close(self):
+        if self.alive():
+            self.process.kill()
+            self.process.wait(10)
+        shutil.rmtree(self.home, ignore_errors=True)
+
+    # --- files ---
+    def pixels(self, path):
+        """Image 0 of an icon or cursor file as our own reader sees it."""
+        out = tempfile.mkdtemp(dir=self.home)
+        subprocess.run([self.cli, "extract", path, out], check=True, capture_output=True, timeout=60)
+        stem = os.path.splitext(os.path.basename(path))[0]
+        return Image.open(os.path.join(out, f"{stem}-0.png")).convert("RGBA")
+
+    def info(self, path):
+        return subprocess.run([self.cli, "info", path], check=True, capture_output=True, text=True,
+                              timeout=60).stdout

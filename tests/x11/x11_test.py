@@ -1,0 +1,142 @@
+"""The editor driven the way a user drives it, on a real X server.
+
+Usage: PIXMINT=... PIXMINT_CLI=... python3 x11_test.py"""
+
+import os
+import sys
+import tempfile
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from x11_session import MAIN_TITLE, Display, Session  # noqa: E402
+
+PIXMINT = os.environ["PIXMINT"]
+CLI = os.environ["PIXMINT_CLI"]
+# Keys that must never end the program, wherever the keyboard focus is.
+HARMLESS = ["y", "b", "KP_Add", "KP_Subtract", "Escape", "Delete", "ctrl+z", "F2", "x"]
+
+
+class X11Test(unittest.TestCase):
+    display = None
+    screen = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.display = Display()
+        cls.screen = cls.display.start()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.display.stop()
+
+    def setUp(self):
+        self.sessions = []
+        self.files = tempfile.mkdtemp(prefix="pixmint-x11-files-")
+
+    def tearDown(self):
+        for session in self.sessions:
+            session.close()
+
+    def start(self, argument=None):
+        session = Session(PIXMINT, CLI, self.screen, argument)
+        self.sessions.append(session)
+        return session
+
+    def dialog_roundtrip(self, s, open_dialog, title):
+        """Opens a dialog, closes it with Escape, then presses keys."""
+        open_dialog()
+        s.wait_window(title)
+        s.key("Escape")
+        s.wait_gone(title)
+        s.key(*HARMLESS)
+        self.assertTrue(s.alive())
+
+    def test_keys_survive_the_start_and_every_dialog(self):
+        s = self.start()
+        s.key(*HARMLESS)
+        left, top, zoom = s.canvas(48)
+        for name, opener, title in [
+            ("new image", lambda: s.key("ctrl+Insert"), "添加新的图像"),
+            ("text", lambda: s.key("t"), "添加文字"),
+            ("about", lambda: s.menu("h", "Up", "Return"), "关于 Kavoltrix Pixmint"),
+            ("settings", lambda: s.menu("f", "Up", "Up", "Return"), "^设置$"),
+            ("colour", lambda: s.click_in(s.window, 1045, 67), "Select Colo|颜色"),
+        ]:
+            with self.subTest(name):
+                self.dialog_roundtrip(s, opener, title)
+        # The canvas's own menu, opened and closed.
+        s.click(left + 4 * zoom, top + 4 * zoom, button=3)
+        s.key("Escape")
+        s.key(*HARMLESS)
+
+    def test_keys_survive_the_hot_spot_and_paste_dialogs(self):
+        cursor = self.start("无标题(指针)")
+        self.dialog_roundtrip(cursor, lambda: cursor.menu("t", "Up", "Return"), "测试指针热点")
+        cursor.close()
+        # A 48-pixel picture copied, pasted into a 16-pixel image: too large,
+        # so the paste dialog asks for a part.
+        s = self.start()
+        s.key("ctrl+a", "ctrl+c", "ctrl+Insert")
+        dialog = s.wait_window("添加新的图像")
+        s.click_in(dialog, 30, 52)  # 16 x 16
+        s.key("Return")
+        s.wait_gone("添加新的图像")
+        self.dialog_roundtrip(s, lambda: s.key("ctrl+v"), "在剪切板选择图片的一部份")
+
+    def test_draw_save_undo_and_save_as_through_the_real_dialogs(self):
+        s = self.start()
+        canvas = s.canvas(48)
+        s.key("y")  # the pencil
+        s.drag([s.pixel_point(canvas, 5, 5), s.pixel_point(canvas, 10, 5)])
+        first = os.path.join(self.files, "drawn.ico")
+        s.key("ctrl+s")
+        s.wait_window("保存|Save")
+        s.type(first)
+        s.key("Return")
+        s.wait_gone("保存|Save")
+        self.assertTrue(os.path.exists(first))
+        self.assertEqual(s.pixels(first).getpixel((7, 5))[3], 255)
+        self.assertEqual(s.pixels(first).getpixel((7, 30))[3], 0)
+        s.drag([s.pixel_point(canvas, 5, 30), s.pixel_point(canvas, 10, 30)])
+        s.key("ctrl+z", "ctrl+s")  # the undone stroke is not saved
+        time.sleep(0.5)
+        self.assertEqual(s.pixels(first).getpixel((7, 30))[3], 0)
+        self.assertEqual(s.pixels(first).getpixel((7, 5))[3], 255)
+        second = os.path.join(self.files, "copy.cur")
+        s.key("ctrl+shift+s")
+        s.wait_window("保存|Save")
+        s.type(second)
+        s.key("Return")
+        s.wait_gone("保存|Save")
+        self.assertIn("cursor", s.info(second))
+
+    def test_keypad_plus_minus_and_star_zoom(self):
+        s = self.start()
+        zoom = s.canvas(48)[2]
+        s.key("KP_Add")
+        self.assertEqual(s.canvas(48)[2], zoom + 1)
+        s.key("KP_Subtract", "KP_Subtract")
+        self.assertEqual(s.canvas(48)[2], zoom - 1)
+        s.key("KP_Multiply")
+        self.assertNotEqual(s.canvas(48)[2], zoom - 1)
+
+    def test_closing_with_changes_asks_and_cancel_keeps_the_work(self):
+        s = self.start()
+        canvas = s.canvas(48)
+        s.drag([s.pixel_point(canvas, 3, 3), s.pixel_point(canvas, 6, 6)])
+        s.key("alt+F4")
+        s.wait_window("确认")
+        s.key("Escape")
+        s.wait_gone("确认")
+        s.key(*HARMLESS)
+        self.assertTrue(s.alive())
+        s.key("alt+F4")
+        s.wait_window("确认")
+        s.xdotool("key", "alt+n")  # No: close without saving
+        self.assertEqual(s.wait_exit(), 0)
+        self.assertNotIn(MAIN_TITLE, " ".join(s.windows(MAIN_TITLE)))
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
