@@ -64,6 +64,7 @@ class MainWindowTest : public ::testing::Test {
     QApplication::setActiveWindow(window_.get());
     QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : window_.get();
     QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    QCoreApplication::processEvents();  // a tool letter acts once its key is handled
   }
   QWidget* Canvas() { return Control<QWidget>("PaintBox1"); }
   QPoint At(int x, int y) {
@@ -404,6 +405,7 @@ TEST_F(MainWindowTest, OpacityBoxTakesDigitsOnlyAndLettersStillChooseTools) {
   QTest::keyClicks(box, QStringLiteral("50"));
   EXPECT_EQ(box->text().toStdString(), "100");
   QTest::keyClick(box, Qt::Key_Y);
+  QCoreApplication::processEvents();
   EXPECT_TRUE(Control<QToolButton>("btnPencil")->isChecked());
   EXPECT_EQ(box->text().toStdString().find('y'), std::string::npos);
 }
