@@ -129,7 +129,8 @@ int RunCreate(std::span<const std::string> args) {
   for (const PictureSpec& spec : specs) {
     if (const std::string error = AddPicture(icon, spec); !error.empty()) return Fail(kExitFailure, error);
   }
-  if (!icon.SaveToFile(out)) return Fail(kExitFailure, "cannot write " + out);
+  if (const auto saved = icon.SaveToFile(out); !saved)
+    return Fail(kExitFailure, "cannot write " + out + ": " + saved.Reason());
   return kExitOk;
 }
 

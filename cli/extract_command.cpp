@@ -19,7 +19,10 @@ int RunExtract(std::span<const std::string> args) {
   if (!LoadDocument(path, icon, error)) return Fail(kExitFailure, error);
   std::error_code ec;
   std::filesystem::create_directories(outDir, ec);
-  if (!std::filesystem::is_directory(outDir)) return Fail(kExitFailure, "cannot create folder " + outDir.string());
+  if (!std::filesystem::is_directory(outDir)) {
+    const std::string why = ec ? document::ErrorReason(ec.value()) : std::string("not a folder");
+    return Fail(kExitFailure, "cannot create folder " + outDir.string() + ": " + why);
+  }
   const std::string stem = std::filesystem::path(path).stem().string();
   for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
     if (icon.XorBitmap(i) == nullptr || icon.AndBitmap(i) == nullptr) {
@@ -29,7 +32,15 @@ int RunExtract(std::span<const std::string> args) {
     const auto png =
         document::EncodePng32(colour.Width(), colour.Height(), ImageRgba(icon, i), document::ChannelOrder::kRgba);
     const std::filesystem::path out = outDir / (stem + "-" + std::to_string(i) + ".png");
-    if (!png || !document::WriteFileAtomically(out, *png)) return Fail(kExitFailure, "cannot write " + out.string());
+    if (!png) return Fail(kExitFailure, "cannot encode " + out.string());
+    // Each picture still appears whole or not at all; the folder is flushed
+    // once for all of them.
+    if (const auto written = document::WriteFileAtomically(out, *png, {.flush = false}); !written) {
+      return Fail(kExitFailure, "cannot write " + out.string() + ": " + written.Reason());
+    }
+  }
+  if (const auto synced = document::SyncFolder(outDir); !synced) {
+    return Fail(kExitFailure, "cannot flush " + outDir.string() + ": " + synced.Reason());
   }
   return kExitOk;
 }

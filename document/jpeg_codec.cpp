@@ -1,5 +1,6 @@
 #include "document/jpeg_codec.h"
 
+#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -77,9 +78,10 @@ std::optional<std::vector<std::uint8_t>> EncodeJpeg(const raster::Picture& pictu
   return std::vector<std::uint8_t>(compressor.buffer, compressor.buffer + compressor.size);
 }
 
-bool SaveJpegFile(const std::filesystem::path& path, const raster::Picture& picture, int quality) {
+FileResult SaveJpegFile(const std::filesystem::path& path, const raster::Picture& picture, int quality) {
   const auto bytes = EncodeJpeg(picture, quality);
-  return bytes && WriteFileAtomically(path, *bytes);
+  if (!bytes) return FileResult::Failure(EINVAL, "cannot encode the picture");
+  return WriteFileAtomically(path, *bytes);
 }
 
 }  // namespace pixmint::document

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "document/file_io.h"
 #include "raster/picture.h"
 
 namespace pixmint::document {
@@ -17,7 +18,6 @@ inline constexpr int kJpegQuality = 90;
                                                                   int quality = kJpegQuality);
 
 // Encodes to memory, then writes with WriteFileAtomically.
-[[nodiscard]] bool SaveJpegFile(const std::filesystem::path& path, const raster::Picture& picture,
-                                int quality = kJpegQuality);
+FileResult SaveJpegFile(const std::filesystem::path& path, const raster::Picture& picture, int quality = kJpegQuality);
 
 }  // namespace pixmint::document

@@ -240,7 +240,7 @@ bool TKvIcon::Adopt(std::unique_ptr<IconResource> resource, const IconFileInfo& 
   return true;
 }
 
-bool TKvIcon::SaveToFile(const std::string& fileName) const {
+FileResult TKvIcon::SaveToFile(const std::string& fileName) const {
   return WriteIconFile(*this, fileName);
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <csetjmp>
 #include <cstring>
 
@@ -302,10 +303,11 @@ std::optional<std::vector<std::uint8_t>> EncodePng(const raster::Picture& pictur
   return EncodePng32(picture.Width(), picture.Height(), bgra, ChannelOrder::kBgra);
 }
 
-bool SavePngFile(const std::filesystem::path& path, const raster::Picture& picture,
-                 std::optional<raster::Colour> transparent) {
+FileResult SavePngFile(const std::filesystem::path& path, const raster::Picture& picture,
+                       std::optional<raster::Colour> transparent) {
   const auto bytes = EncodePng(picture, transparent);
-  return bytes && WriteFileAtomically(path, *bytes);
+  if (!bytes) return FileResult::Failure(EINVAL, "cannot encode the picture");
+  return WriteFileAtomically(path, *bytes);
 }
 
 }  // namespace pixmint::document

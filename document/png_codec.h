@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "document/file_io.h"
 #include "raster/picture.h"
 
 namespace pixmint::document {
@@ -55,7 +56,7 @@ struct Image32 {
     const raster::Picture& picture, std::optional<raster::Colour> transparent = std::nullopt);
 
 // Encodes to memory, then writes with WriteFileAtomically.
-[[nodiscard]] bool SavePngFile(const std::filesystem::path& path, const raster::Picture& picture,
-                               std::optional<raster::Colour> transparent = std::nullopt);
+FileResult SavePngFile(const std::filesystem::path& path, const raster::Picture& picture,
+                       std::optional<raster::Colour> transparent = std::nullopt);
 
 }  // namespace pixmint::document

@@ -20,7 +20,7 @@ constexpr const char* kUntitledIcon = "无标题(图标)";
 constexpr const char* kUntitledCursor = "无标题(指针)";
 constexpr const char* kAppCaption = "Kavoltrix Pixmint 3.0";
 constexpr const char* kSaved = "保存文件成功.";
-constexpr const char* kSaveFailed = "保存文件失败.";
+constexpr const char* kSaveFailed = "保存文件失败";
 
 std::string UpperExtension(const std::string& path) {
   const auto slash = path.find_last_of('/');
@@ -56,6 +56,11 @@ raster::MarkerColours StoredMarkers(Settings& settings) {
     markers.invert = raster::SameRgb(defaults.invert, markers.trans) ? defaults.trans : defaults.invert;
   }
   return markers;
+}
+
+// The failure message names the reason, so the user knows what to change.
+std::string SaveFailedText(const document::FileResult& result) {
+  return std::string(kSaveFailed) + ": " + result.Reason() + ".";
 }
 
 bool IsImageDepth(int bpp) {
@@ -178,7 +183,7 @@ void Workspace::Save() {
     const char* wanted = untitledIcon ? ".ICO" : ".CUR";
     if (UpperExtension(target) != wanted) target += untitledIcon ? ".ico" : ".cur";
   }
-  if (!state_.Document->SaveToFile(target)) return parts_->ShowError(kSaveFailed);
+  if (const auto saved = state_.Document->SaveToFile(target); !saved) return parts_->ShowError(SaveFailedText(saved).c_str());
   if (untitledIcon || untitledCursor) {
     (untitledIcon ? state_.IcoSavePath : state_.CurSavePath) = FolderOf(target);
     state_.FileName = target;
@@ -196,7 +201,7 @@ void Workspace::SaveAs() {
   if (!path) return;
   if (state_.HasFloat) parts_->buffers.MergeFloat();
   const std::string ext = UpperExtension(*path);
-  bool ok = false;
+  document::FileResult ok;
   if (ext == ".ICO" || ext == ".CUR") {
     const bool wasIcon = state_.Document->IsIcon();
     state_.Document->SetIcon(ext == ".ICO");
@@ -209,7 +214,7 @@ void Workspace::SaveAs() {
   } else {
     ok = document::SaveJpegFile(*path, state_.WorkBitmap);
   }
-  if (!ok) return parts_->ShowError(kSaveFailed);
+  if (!ok) return parts_->ShowError(SaveFailedText(ok).c_str());
   parts_->controls.SetStatus(3, kSaved);
 }
 

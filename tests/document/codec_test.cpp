@@ -254,7 +254,7 @@ TEST(FileIo, FailureLeavesTheOldFileAndReportsFalse) {
   rlimit small = saved;
   small.rlim_cur = 4;
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool written = WriteFileAtomically(old, Bytes(100, 6));
+  const bool written = static_cast<bool>(WriteFileAtomically(old, Bytes(100, 6)));
   ::setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previousHandler);
   EXPECT_FALSE(written);

@@ -210,7 +210,7 @@ TEST_F(CommandsTest, FailedSaveSaysSoAndChangesNothing) {
     host.Push((dir / "missing" / "x.ico").string());
     saveAs ? ws.SaveAs() : ws.Save();
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "保存文件失败.");
+    EXPECT_EQ(host.messages[0].text, "保存文件失败: no such file or folder.") << "the message names the reason";
     EXPECT_EQ(host.messages[0].caption, "错误");
     EXPECT_EQ(S().FileName, "无标题(图标)");
     EXPECT_TRUE(ws.IsEnabled("tbtnSave"));
