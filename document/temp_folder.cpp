@@ -18,9 +18,16 @@ namespace {
 
 constexpr std::string_view kPrefix = "pixmint-";
 
+// An absolute folder without "." or ".." parts and without a trailing slash.
+std::filesystem::path Normal(const char* candidate) {
+  std::filesystem::path path = std::filesystem::path(candidate).lexically_normal();
+  if (!path.has_filename() && path != path.root_path()) path = path.parent_path();
+  return path;
+}
+
 bool UsableFolder(const char* candidate) {
   if (candidate == nullptr || candidate[0] != '/') return false;
-  const std::filesystem::path path = std::filesystem::path(candidate).lexically_normal();
+  const std::filesystem::path path = Normal(candidate);
   if (path == path.root_path()) return false;
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && ::access(path.c_str(), W_OK | X_OK) == 0;
@@ -71,7 +78,7 @@ std::optional<std::pair<long, std::uint64_t>> OwnerOf(std::string_view name) {
 
 std::filesystem::path TemporaryRoot() {
   for (const char* candidate : {static_cast<const char*>(std::getenv("TMPDIR")), "/tmp", "/var/tmp"}) {
-    if (UsableFolder(candidate)) return std::filesystem::path(candidate).lexically_normal();
+    if (UsableFolder(candidate)) return Normal(candidate);
   }
   // Nothing usable: /tmp still is the one sound place to try and fail in.
   return "/tmp";
