@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <iostream>
 
+#include "document/file_io.h"
+
 namespace pixmint::cli {
 
 int Fail(int code, std::string_view text) {
@@ -19,13 +21,17 @@ bool HasExtension(std::string_view path, std::string_view ext) {
   });
 }
 
-bool LoadDocument(const std::string& path, document::TKvIcon& icon, std::string& error) {
+bool LoadDocument(const std::string& path, document::TKvIcon& icon, std::string& error,
+                  std::vector<std::uint8_t>* fileBytes) {
   std::string message;
   icon.SetIcon(!HasExtension(path, ".cur"));
   icon.SetErrorCallback([&message](std::string_view text, std::string_view) {
     if (message.empty()) message = text;
   });
-  const bool loaded = icon.LoadFromFile(path);
+  std::optional<std::vector<std::uint8_t>> bytes;
+  if (fileBytes != nullptr) bytes = document::ReadWholeFile(path);
+  const bool loaded = bytes ? icon.LoadFromMemory(*bytes, path) : icon.LoadFromFile(path);
+  if (loaded && bytes) *fileBytes = std::move(*bytes);
   icon.SetErrorCallback({});
   if (loaded) return true;
   std::error_code ec;

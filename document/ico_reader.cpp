@@ -110,6 +110,16 @@ std::uint32_t ReadIconHeader(std::span<const std::uint8_t> file) {
   return GetU16(file, 4);
 }
 
+std::optional<std::span<const std::uint8_t>> IconEntryBlock(std::span<const std::uint8_t> file, std::uint32_t i) {
+  if (i >= ReadIconHeader(file)) return std::nullopt;
+  const std::size_t entry = kFileHeaderBytes + kEntryBytes * i;
+  if (entry + kEntryBytes > file.size()) return std::nullopt;
+  const std::uint64_t size = GetU32(file, entry + 8);
+  const std::uint64_t offset = GetU32(file, entry + 12);
+  if (offset + size > file.size()) return std::nullopt;
+  return file.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size));
+}
+
 std::uint16_t ReadIconType(std::span<const std::uint8_t> file) {
   return ReadIconHeader(file) != 0 ? GetU16(file, 2) : 0;
 }

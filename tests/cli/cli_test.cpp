@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "document/file_io.h"
+#include "document/ico_reader.h"
 #include "document/png_codec.h"
 #include "support/pixel_grid.h"
 
@@ -117,6 +118,21 @@ TEST(Cli, WriteFailuresNameTheReason) {
   const CliRun notFolder = Cli(dir, "extract '" + locked.string() + "' '" + png.string() + "'");
   EXPECT_EQ(notFolder.code, 1);
   EXPECT_NE(notFolder.err.find("cannot create folder " + png.string() + ": "), std::string::npos) << notFolder.err;
+}
+
+TEST(Cli, ExtractCopiesAPngEntryThatNeedsNoNewEncoding) {
+  test::TempDir dir;
+  const document::Image32 pattern = Pattern(256);
+  ASSERT_TRUE(document::WriteFileAtomically(
+      dir / "p.png", *document::EncodePng32(256, 256, pattern.pixels, document::ChannelOrder::kRgba)));
+  const fs::path icon = dir / "p.ico";
+  ASSERT_EQ(Cli(dir, "create '" + icon.string() + "' '" + (dir / "p.png").string() + "'").code, 0);
+  ASSERT_EQ(Cli(dir, "extract '" + icon.string() + "' '" + dir.Path().string() + "'").code, 0);
+  const auto file = document::ReadWholeFile(icon);
+  ASSERT_TRUE(file);
+  const auto entry = document::IconEntryBlock(*file, 0);
+  ASSERT_TRUE(entry);
+  EXPECT_EQ(document::ReadWholeFile(dir / "p-0.png"), Bytes(entry->begin(), entry->end()));
 }
 
 TEST(Cli, ScriptRunsWhateverTmpdirSays) {
