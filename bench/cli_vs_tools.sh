@@ -30,9 +30,11 @@ convert l1.png l2.png -compose Over -composite \
      -draw 'polygon 50,200 110,90 170,200' \) -compose Over -composite -depth 8 PNG32:p256.png
 for s in 16 24 32 48 64; do convert p256.png -resize ${s}x${s} -depth 8 PNG32:p$s.png; done
 
-# The icon to read: six 32-bit images, the 256-pixel one as PNG, made by a
-# third program so that nobody reads only its own output.
-icotool -c -o six.ico p16.png p24.png p32.png p48.png p64.png -r p256.png
+# The icons to read: six 32-bit images made by a third program, so that
+# nobody reads only its own output: all as bitmaps (what icotool -c makes),
+# and with the 256-pixel one as PNG (what most icon makers write).
+icotool -c -o six.ico p16.png p24.png p32.png p48.png p64.png p256.png
+icotool -c -o six-png.ico p16.png p24.png p32.png p48.png p64.png -r p256.png
 mkdir -p out-ours out-icotool out-magick
 
 bench() {
@@ -43,6 +45,9 @@ bench() {
 bench extract -n pixmint-cli "$cli extract six.ico out-ours" \
   -n icotool "icotool -x -o out-icotool six.ico" \
   -n imagemagick "convert six.ico out-magick/six-%d.png"
+bench extract-png -n pixmint-cli "$cli extract six-png.ico out-ours" \
+  -n icotool "icotool -x -o out-icotool six-png.ico" \
+  -n imagemagick "convert six-png.ico out-magick/six-png-%d.png"
 bench create -n pixmint-cli "$cli create ours.ico p16.png p32.png p48.png p256.png" \
   -n icotool "icotool -c -o icotool.ico p16.png p32.png p48.png p256.png" \
   -n imagemagick "convert p16.png p32.png p48.png p256.png magick.ico"
@@ -50,13 +55,13 @@ bench info -n pixmint-cli "$cli info six.ico" -n icotool "icotool -l six.ico" -n
 
 python3 - <<'EOF'
 import json, os
-for name in ("extract", "create", "info"):
+for name in ("extract", "extract-png", "create", "info"):
     results = {r["command"]: r for r in json.load(open(name + ".json"))["results"]}
     # Wall-clock medians, and processor time (user + system), which other
     # programs running at the same time disturb less.
     cpu = {k: r["user"] + r["system"] for k, r in results.items()}
     ours = results["pixmint-cli"]["median"]
-    line = f"{name:8} pixmint-cli {ours * 1000:6.2f} ms (cpu {cpu['pixmint-cli'] * 1000:5.2f})"
+    line = f"{name:11} pixmint-cli {ours * 1000:6.2f} ms (cpu {cpu['pixmint-cli'] * 1000:5.2f})"
     for other in ("icotool", "imagemagick"):
         theirs = results[other]["median"]
         line += (f" | {other} {theirs * 1000:6.2f} ms (cpu {cpu[other] * 1000:5.2f})"
