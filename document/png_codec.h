@@ -48,8 +48,8 @@ struct Image32 {
 // colours, or carry text). Nothing when data is anything else: another pixel
 // format, interlaced, a chunk cut short or with a wrong check value, an
 // unknown critical chunk, or image data that does not inflate to exactly the
-// rows the header describes. Copying such an entry is far cheaper than
-// decoding and encoding it again.
+// rows the header describes, or sides above kMaxIconPngSide. Copying such an
+// entry is far cheaper than decoding and encoding it again.
 [[nodiscard]] std::optional<std::vector<std::uint8_t>> PlainRgbaPng(std::span<const std::uint8_t> data,
                                                                     std::uint32_t width, std::uint32_t height);
 

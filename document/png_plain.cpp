@@ -90,6 +90,7 @@ std::optional<std::vector<std::uint8_t>> PlainRgbaPng(std::span<const std::uint8
                                                       std::uint32_t height) {
   const auto size = PngDimensions(data);
   if (!size || *size != std::pair{width, height} || width == 0 || height == 0) return std::nullopt;
+  if (width > kMaxIconPngSide || height > kMaxIconPngSide) return std::nullopt;
   const auto header = ChunkAt(data, kSignatureBytes);
   // 13 bytes: bit depth 8, colour type 6 (RGBA), compression, filter and
   // interlace method 0.

@@ -2,7 +2,8 @@
 // saved to memory and read back; any difference in images, masks, tables,
 // depths or hot spots between the two documents stops the run. Inputs that
 // look like a BMP snapshot or a PNG picture also go through those decoders,
-// with the same write-and-read-back check.
+// with the same write-and-read-back check; a PNG that may be copied without
+// a new encoding must decode to the same pixels as the copy.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -42,8 +43,21 @@ void CheckBmp(std::span<const std::uint8_t> bytes) {
   if (!again || !(*again == *picture)) Mismatch();
 }
 
+// A PNG that may be copied as it stands must show exactly what it showed.
+void CheckPlainCopy(std::span<const std::uint8_t> bytes) {
+  using pixmint::document::ChannelOrder;
+  const auto size = pixmint::document::PngDimensions(bytes);
+  if (!size) return;
+  const auto plain = pixmint::document::PlainRgbaPng(bytes, size->first, size->second);
+  if (!plain) return;
+  const auto original = pixmint::document::DecodePng(bytes, ChannelOrder::kRgba);
+  const auto copy = pixmint::document::DecodePng(*plain, ChannelOrder::kRgba);
+  if (!original || !copy || copy->pixels != original->pixels) Mismatch();
+}
+
 void CheckPng(std::span<const std::uint8_t> bytes) {
   using pixmint::document::ChannelOrder;
+  CheckPlainCopy(bytes);
   const auto image = pixmint::document::DecodePng(bytes, ChannelOrder::kRgba);
   if (!image) return;
   const auto png = pixmint::document::EncodePng32(image->width, image->height, image->pixels, ChannelOrder::kRgba);
