@@ -19,10 +19,9 @@ QString XdgFolder(const char* variable, const char* fallbackUnderHome) {
   return QDir::homePath() + QLatin1Char('/') + QLatin1String(fallbackUnderHome);
 }
 
-bool WriteWhole(const QString& path, const QString& text) {
+bool WriteWhole(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
-  const QByteArray bytes = text.toUtf8();
   if (file.write(bytes) != bytes.size()) {
     file.cancelWriting();
     return false;
@@ -61,44 +60,56 @@ QString DesktopEntryText(const QString& programPath) {
   return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-QString WithDefaultApplication(const QString& mimeAppsText, const QString& key, const QString& value) {
-  QStringList lines = mimeAppsText.split(QLatin1Char('\n'));
-  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-  const QString entry = key + QLatin1Char('=') + value;
-  qsizetype group = lines.indexOf(QLatin1String(kDefaultGroup));
-  if (group < 0) {
-    if (!lines.isEmpty() && !lines.last().trimmed().isEmpty()) lines.append(QString());
-    lines.append(QLatin1String(kDefaultGroup));
-    lines.append(entry);
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+QByteArray WithDefaultApplication(const QByteArray& mimeAppsText, const QByteArray& key, const QByteArray& value) {
+  // Lines with their own line ends, so every byte of the others stays.
+  QList<QByteArray> lines;
+  for (qsizetype at = 0; at < mimeAppsText.size();) {
+    const qsizetype end = mimeAppsText.indexOf('\n', at);
+    const qsizetype next = end < 0 ? mimeAppsText.size() : end + 1;
+    lines.append(mimeAppsText.mid(at, next - at));
+    at = next;
   }
-  qsizetype end = group + 1;
-  while (end < lines.size() && !lines.at(end).startsWith(QLatin1Char('['))) ++end;
-  for (qsizetype i = group + 1; i < end; ++i) {
-    if (lines.at(i).section(QLatin1Char('='), 0, 0).trimmed() == key) {
-      lines[i] = entry;
-      return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-    }
+  auto content = [](const QByteArray& line) { return line.trimmed(); };
+  auto lineEnd = [](const QByteArray& line) { return line.endsWith("\r\n") ? QByteArray("\r\n") : QByteArray("\n"); };
+  const QByteArray entry = key + '=' + value;
+  qsizetype group = 0;
+  while (group < lines.size() && content(lines.at(group)) != kDefaultGroup) ++group;
+  if (group == lines.size()) {
+    QByteArray text = mimeAppsText;
+    if (!text.isEmpty() && !text.endsWith('\n')) text += '\n';
+    if (!lines.isEmpty() && !content(lines.last()).isEmpty()) text += '\n';
+    return text + kDefaultGroup + '\n' + entry + '\n';
   }
-  lines.insert(group + 1, entry);
-  return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+  for (qsizetype i = group + 1; i < lines.size() && !content(lines.at(i)).startsWith('['); ++i) {
+    const QByteArray& line = lines.at(i);
+    const qsizetype equals = line.indexOf('=');
+    if ((equals < 0 ? line : line.left(equals)).trimmed() != key) continue;
+    lines[i] = entry + (line.endsWith('\n') ? lineEnd(line) : QByteArray());
+    return lines.join();
+  }
+  QByteArray& header = lines[group];
+  const QByteArray end = lineEnd(header);
+  if (!header.endsWith('\n')) header += end;
+  lines.insert(group + 1, entry + end);
+  return lines.join();
 }
 
 bool RegisterFileAssociation(const QString& programPath) {
   const QString applications = XdgFolder("XDG_DATA_HOME", ".local/share") + QStringLiteral("/applications");
   const QString config = XdgFolder("XDG_CONFIG_HOME", ".config");
   if (!QDir().mkpath(applications) || !QDir().mkpath(config)) return false;
-  if (!WriteWhole(applications + QLatin1Char('/') + QLatin1String(kDesktopFileName), DesktopEntryText(programPath))) {
+  if (!WriteWhole(applications + QLatin1Char('/') + QLatin1String(kDesktopFileName),
+                  DesktopEntryText(programPath).toUtf8())) {
     return false;
   }
   const QString listPath = config + QStringLiteral("/mimeapps.list");
-  QString text;
+  QByteArray text;
   QFile existing(listPath);
   if (existing.exists()) {
     if (!existing.open(QIODevice::ReadOnly)) return false;
-    text = QString::fromUtf8(existing.readAll());
+    text = existing.readAll();
   }
-  const QString updated = WithDefaultApplication(text, QLatin1String(kIconMime), QLatin1String(kDesktopFileName));
+  const QByteArray updated = WithDefaultApplication(text, kIconMime, kDesktopFileName);
   return updated == text || WriteWhole(listPath, updated);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace pixmint::app {
@@ -21,7 +22,9 @@ inline constexpr const char* kDesktopFileName = "pixmint.desktop";
 [[nodiscard]] bool RegisterFileAssociation(const QString& programPath);
 
 // Sets KEY=VALUE in the [Default Applications] group of a mimeapps.list
-// text, adding the group when missing; other lines stay as they are.
-[[nodiscard]] QString WithDefaultApplication(const QString& mimeAppsText, const QString& key, const QString& value);
+// text, adding the group when missing. It works on bytes, so every byte of
+// the other lines stays as it was, whatever their encoding and line ends.
+[[nodiscard]] QByteArray WithDefaultApplication(const QByteArray& mimeAppsText, const QByteArray& key,
+                                                const QByteArray& value);
 
 }  // namespace pixmint::app

@@ -2,9 +2,12 @@
 
 #include "app/dialogs/qt_texts.h"
 #include "app/tfrm_main.h"
+#include "document/temp_folder.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  // Instances that were killed left their private folders behind.
+  pixmint::document::RemoveDeadPrivateFolders();
   QApplication::setApplicationName(QString::fromUtf8(pixmint::texts::kAppTitle));
   pixmint::app::StartOptions options;
   options.programPath = QApplication::applicationFilePath();

@@ -196,11 +196,11 @@ void QtHost::SetTimer(int intervalMs) {
 }
 
 std::filesystem::path QtHost::PrivateTempFolder() {
-  // QTemporaryDir makes the folder with mode 0700 under a random name and
-  // removes it with everything inside when the window goes.
-  if (!tempDir_) tempDir_ = std::make_unique<QTemporaryDir>();
-  if (!tempDir_->isValid()) return {};
-  return std::filesystem::path(tempDir_->path().toStdString());
+  // Mode 0700 under a name nobody can predict, in a sound temporary folder
+  // whatever TMPDIR says; removed with everything inside when the window goes,
+  // and by the next start when this instance is killed.
+  if (!tempDir_) tempDir_ = std::make_unique<document::PrivateFolder>();
+  return tempDir_->Path();
 }
 
 }  // namespace pixmint::app

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
 #include "app/dialogs/tfrm_text.h"
+#include "document/temp_folder.h"
 #include "editor/editor_host.h"
 
 namespace pixmint::editor {
@@ -58,7 +58,7 @@ class QtHost final : public editor::EditorHost {
   QtSettings& settings_;
   editor::Workspace* workspace_ = nullptr;
   QTimer timer_;
-  std::unique_ptr<QTemporaryDir> tempDir_;
+  std::unique_ptr<document::PrivateFolder> tempDir_;
   TextFont textFont_{DesignTextFont(), 0};
   QString textString_;
 };

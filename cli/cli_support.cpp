@@ -9,6 +9,7 @@
 
 #include "formats/ani_file.h"
 #include "formats/cursor_file.h"
+#include "document/file_io.h"
 
 namespace pixmint::cli {
 namespace {
@@ -43,11 +44,15 @@ bool HasExtension(std::string_view path, std::string_view ext) {
   });
 }
 
-bool LoadDocument(const std::string& path, document::TKvIcon& icon, std::string& error) {
+bool LoadDocument(const std::string& path, document::TKvIcon& icon, std::string& error,
+                  std::vector<std::uint8_t>* fileBytes) {
   FirstMessage message;
   icon.SetIcon(!HasExtension(path, ".cur"));
   icon.SetErrorCallback(message.Callback());
-  const bool loaded = icon.LoadFromFile(path);
+  std::optional<std::vector<std::uint8_t>> bytes;
+  if (fileBytes != nullptr) bytes = document::ReadWholeFile(path);
+  const bool loaded = bytes ? icon.LoadFromMemory(*bytes, path) : icon.LoadFromFile(path);
+  if (loaded && bytes) *fileBytes = std::move(*bytes);
   icon.SetErrorCallback({});
   if (loaded) return true;
   error = LoadError(path, message.text);

@@ -56,13 +56,14 @@ void FillImage(document::TKvIcon& icon, std::uint32_t i, const document::Image32
   const bool keepAlpha = colour.BitCount() == 32;
   const std::uint8_t* p = rgba.pixels.data();
   for (int y = 0; y < rgba.height; ++y) {
+    // 32-bit rows are written directly: blue, green, red, alpha, bottom-up.
+    std::uint8_t* row = keepAlpha ? colour.Bits().data() + (rgba.height - 1 - y) * colour.Stride() : nullptr;
     for (int x = 0; x < rgba.width; ++x, p += 4) {
       const bool transparent = keepAlpha ? p[3] == 0 : p[3] < 128;
       mask.Set(x, y, transparent);
       if (keepAlpha) {
-        const std::uint32_t argb =
-            (std::uint32_t{p[3]} << 24) | (std::uint32_t{p[0]} << 16) | (std::uint32_t{p[1]} << 8) | p[2];
-        colour.SetRaw(x, y, transparent ? 0 : argb);
+        const std::uint8_t bgra[4] = {p[2], p[1], p[0], p[3]};
+        for (int k = 0; k < 4; ++k) row[4 * x + k] = transparent ? 0 : bgra[k];
       } else {
         colour.SetPixel(x, y, transparent ? raster::Rgb(0, 0, 0) : raster::Rgb(p[0], p[1], p[2]));
       }
@@ -168,7 +169,8 @@ int RunCreate(std::span<const std::string> all) {
   for (const PictureSpec& spec : specs) {
     if (const std::string failure = AddPicture(icon, spec); !failure.empty()) return Fail(kExitFailure, failure);
   }
-  if (!icon.SaveToFile(out)) return Fail(kExitFailure, "cannot write " + out);
+  if (const auto saved = icon.SaveToFile(out); !saved)
+    return Fail(kExitFailure, "cannot write " + out + ": " + saved.Reason());
   return kExitOk;
 }
 

@@ -1,4 +1,6 @@
 #include <filesystem>
+#include <optional>
+#include <span>
 #include <system_error>
 #include <vector>
 
@@ -7,6 +9,7 @@
 #include "cli/image_rgba.h"
 #include "cli/program_support.h"
 #include "document/file_io.h"
+#include "document/ico_reader.h"
 #include "document/png_codec.h"
 #include "formats/cursor_argb.h"
 #include "formats/xcursor_codec.h"
@@ -16,37 +19,69 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Made only once the input has been read, so a bad input leaves no folder.
-bool MakeFolder(const fs::path& outDir) {
+// Made only once the input has been read, so a bad input leaves no folder;
+// answers the reason it could not be made, or nothing.
+std::string MakeFolder(const fs::path& outDir) {
   std::error_code ec;
   fs::create_directories(outDir, ec);
-  return fs::is_directory(outDir);
+  if (fs::is_directory(outDir)) return {};
+  return ec ? document::ErrorReason(ec.value()) : std::string("not a folder");
 }
 
-int NoFolder(const fs::path& outDir) {
-  return Fail(kExitFailure, "cannot create folder " + outDir.string());
+int NoFolder(const fs::path& outDir, const std::string& why) {
+  return Fail(kExitFailure, "cannot create folder " + outDir.string() + ": " + why);
+}
+
+// Each picture appears whole or not at all; the folder is flushed once for
+// all of them at the end.
+std::string WritePicture(const std::optional<std::vector<std::uint8_t>>& png, const fs::path& out) {
+  if (!png) return "cannot encode " + out.string();
+  if (const auto written = document::WriteFileAtomically(out, *png, {.flush = false}); !written) {
+    return "cannot write " + out.string() + ": " + written.Reason();
+  }
+  return {};
+}
+
+int Flushed(const fs::path& outDir) {
+  if (const auto synced = document::SyncFolder(outDir); !synced) {
+    return Fail(kExitFailure, "cannot flush " + outDir.string() + ": " + synced.Reason());
+  }
+  return kExitOk;
+}
+
+// Image i as an RGBA PNG. A PNG entry that every decoder already shows as
+// we do is copied (without the chunks that would make a viewer change its
+// colours), which is much faster than encoding it again. file may be empty.
+std::optional<std::vector<std::uint8_t>> PictureOf(const document::TKvIcon& icon, std::uint32_t i,
+                                                   std::span<const std::uint8_t> file) {
+  const document::ImageSurface& colour = *icon.XorBitmap(i);
+  const auto w = static_cast<std::uint32_t>(colour.Width()), h = static_cast<std::uint32_t>(colour.Height());
+  if (icon.IsPngCompressed(i) && !file.empty()) {
+    if (const auto block = document::IconEntryBlock(file, i)) {
+      if (auto plain = document::PlainRgbaPng(*block, w, h)) return plain;
+    }
+  }
+  return document::EncodePng32(colour.Width(), colour.Height(), ImageRgba(icon, i), document::ChannelOrder::kRgba);
 }
 
 // Writes image i of icon as out; answers an empty string or the reason.
-std::string WriteImage(const document::TKvIcon& icon, std::uint32_t i, const fs::path& out) {
-  const document::ImageSurface* colour = icon.XorBitmap(i);
-  if (colour == nullptr || icon.AndBitmap(i) == nullptr) return "image " + std::to_string(i) + " is missing";
-  const auto png =
-      document::EncodePng32(colour->Width(), colour->Height(), ImageRgba(icon, i), document::ChannelOrder::kRgba);
-  if (!png || !document::WriteFileAtomically(out, *png)) return "cannot write " + out.string();
-  return {};
+std::string WriteImage(const document::TKvIcon& icon, std::uint32_t i, const fs::path& out,
+                       std::span<const std::uint8_t> file = {}) {
+  if (icon.XorBitmap(i) == nullptr || icon.AndBitmap(i) == nullptr) return "image " + std::to_string(i) + " is missing";
+  return WritePicture(PictureOf(icon, i, file), out);
 }
 
 int ExtractIcon(const std::string& path, const fs::path& outDir, const std::string& stem) {
   document::TKvIcon icon;
   std::string error;
-  if (!LoadDocument(path, icon, error)) return Fail(kExitFailure, error);
-  if (!MakeFolder(outDir)) return NoFolder(outDir);
+  std::vector<std::uint8_t> file;
+  if (!LoadDocument(path, icon, error, &file)) return Fail(kExitFailure, error);
+  if (const std::string why = MakeFolder(outDir); !why.empty()) return NoFolder(outDir, why);
   for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
-    const std::string why = WriteImage(icon, i, outDir / (stem + "-" + std::to_string(i) + ".png"));
+    const std::string why = WriteImage(icon, i, outDir / (stem + "-" + std::to_string(i) + ".png"), file);
     if (!why.empty()) return Fail(kExitFailure, icon.XorBitmap(i) == nullptr ? path + ": " + why : why);
   }
-  return kExitOk;
+  return Flushed(outDir);
 }
 
 // STEM-F.png per frame; STEM-F-I.png per image when a frame has several.
@@ -54,7 +89,7 @@ int ExtractAnimated(const std::string& path, const fs::path& outDir, const std::
   std::string error;
   const auto cursor = LoadAnimated(path, error);
   if (!cursor) return Fail(kExitFailure, error);
-  if (!MakeFolder(outDir)) return NoFolder(outDir);
+  if (const std::string why = MakeFolder(outDir); !why.empty()) return NoFolder(outDir, why);
   bool single = true;
   for (const auto& frame : cursor->frames) single = single && frame->ImageCount() == 1;
   for (std::size_t f = 0; f < cursor->frames.size(); ++f) {
@@ -66,7 +101,7 @@ int ExtractAnimated(const std::string& path, const fs::path& outDir, const std::
       if (!why.empty()) return Fail(kExitFailure, why);
     }
   }
-  return kExitOk;
+  return Flushed(outDir);
 }
 
 // STEM-I.png per image, in the file's order.
@@ -76,7 +111,7 @@ int ExtractXcursor(const std::string& path, const fs::path& outDir, const std::s
   std::string why;
   const auto images = formats::DecodeXcursor(*bytes, why);
   if (!images) return Fail(kExitFailure, path + ": " + why);
-  if (!MakeFolder(outDir)) return NoFolder(outDir);
+  if (const std::string why = MakeFolder(outDir); !why.empty()) return NoFolder(outDir, why);
   for (std::size_t i = 0; i < images->size(); ++i) {
     const formats::ArgbImage& image = (*images)[i].image;
     std::vector<std::uint8_t> rgba;
@@ -86,10 +121,11 @@ int ExtractXcursor(const std::string& path, const fs::path& outDir, const std::s
       for (int shift : {16, 8, 0, 24}) rgba.push_back(static_cast<std::uint8_t>(argb >> shift));
     }
     const fs::path out = outDir / (stem + "-" + std::to_string(i) + ".png");
-    const auto png = document::EncodePng32(image.width, image.height, rgba, document::ChannelOrder::kRgba);
-    if (!png || !document::WriteFileAtomically(out, *png)) return Fail(kExitFailure, "cannot write " + out.string());
+    const std::string why =
+        WritePicture(document::EncodePng32(image.width, image.height, rgba, document::ChannelOrder::kRgba), out);
+    if (!why.empty()) return Fail(kExitFailure, why);
   }
-  return kExitOk;
+  return Flushed(outDir);
 }
 
 }  // namespace

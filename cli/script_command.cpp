@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/cli_command.h"
+#include "document/temp_folder.h"
 #include "script/script_runner.h"
 
 namespace pixmint::cli {
@@ -17,6 +18,8 @@ int RunScript(std::span<const std::string> args) {
     std::cerr << "pixmint-cli: cannot open " << args[0] << "\n";
     return kExitFailure;
   }
+  // Runs that were killed left their private folders behind.
+  document::RemoveDeadPrivateFolders();
   return editor::RunScript(in, std::cout, std::cerr);
 }
 

@@ -1,5 +1,6 @@
 #include "document/bmp_codec.h"
 
+#include <cerrno>
 #include <cstring>
 
 #include "document/file_io.h"
@@ -82,9 +83,10 @@ std::optional<raster::Picture> DecodeBmp(std::span<const std::uint8_t> data, int
   return picture;
 }
 
-bool SaveBmpFile(const std::filesystem::path& path, const raster::Picture& picture) {
+FileResult SaveBmpFile(const std::filesystem::path& path, const raster::Picture& picture) {
   const std::vector<std::uint8_t> bytes = EncodeBmp(picture);
-  return !bytes.empty() && WriteFileAtomically(path, bytes);
+  if (bytes.empty()) return FileResult::Failure(EINVAL, "cannot encode the picture");
+  return WriteFileAtomically(path, bytes);
 }
 
 std::optional<raster::Picture> LoadBmpFile(const std::filesystem::path& path, int maxSide) {

@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "document/file_io.h"
 #include "raster/picture.h"
 
 namespace pixmint::document {
@@ -26,7 +27,7 @@ inline constexpr int kMaxBmpSide = 16384;
 [[nodiscard]] std::optional<raster::Picture> DecodeBmp(std::span<const std::uint8_t> data, int maxSide = kMaxBmpSide);
 
 // Encodes to memory, then writes with WriteFileAtomically.
-[[nodiscard]] bool SaveBmpFile(const std::filesystem::path& path, const raster::Picture& picture);
+FileResult SaveBmpFile(const std::filesystem::path& path, const raster::Picture& picture);
 [[nodiscard]] std::optional<raster::Picture> LoadBmpFile(const std::filesystem::path& path, int maxSide = kMaxBmpSide);
 
 }  // namespace pixmint::document

@@ -6,44 +6,46 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <random>
-#include <string>
+#include <system_error>
+
+#include "document/save_target.h"
 
 namespace pixmint::document {
 
+using detail::Fd;
+
 namespace {
 
-// Owns a POSIX file descriptor.
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  ~Fd() { Close(); }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  [[nodiscard]] int Get() const { return fd_; }
-  [[nodiscard]] bool Valid() const { return fd_ >= 0; }
-  // Reports whether close succeeded: on some file systems a late write error
-  // shows up only here.
-  bool Close() {
-    if (fd_ < 0) return true;
-    const int rc = ::close(fd_);
-    fd_ = -1;
-    return rc == 0;
-  }
-
- private:
-  int fd_;
-};
-
-bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+// Writes all of bytes at offset (or at the file position when offset is
+// negative); answers 0 or the errno value.
+int WriteAll(int fd, std::span<const std::uint8_t> bytes, off_t offset = -1) {
   std::size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    const std::size_t left = bytes.size() - done;
+    const ssize_t n = offset < 0 ? ::write(fd, bytes.data() + done, left)
+                                 : ::pwrite(fd, bytes.data() + done, left, offset + static_cast<off_t>(done));
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
+    if (n < 0) return errno;
+    if (n == 0) return EIO;
     done += static_cast<std::size_t>(n);
   }
-  return true;
+  return 0;
+}
+
+// Copies the whole content of from over the start of to and cuts to to the
+// same length; answers 0 or the errno value.
+int CopyContent(int from, int to) {
+  std::vector<std::uint8_t> chunk(64 * 1024);
+  off_t at = 0;
+  for (;;) {
+    const ssize_t n = ::pread(from, chunk.data(), chunk.size(), at);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    if (n == 0) break;
+    if (const int e = WriteAll(to, std::span(chunk).first(static_cast<std::size_t>(n)), at)) return e;
+    at += n;
+  }
+  return ::ftruncate(to, at) == 0 ? 0 : errno;
 }
 
 // The mode a newly created file gets from the process umask. Read from
@@ -65,35 +67,123 @@ mode_t DefaultMode() {
   return static_cast<mode_t>(0666 & ~mask);
 }
 
-std::string RandomSuffix() {
-  static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-  thread_local std::mt19937_64 engine{std::random_device{}()};
-  std::string s;
-  for (int i = 0; i < 12; ++i) s += kDigits[engine() % (sizeof(kDigits) - 1)];
-  return s;
-}
-
-// Creates the temporary file beside target; on success path receives its name.
-Fd CreateTemporary(const std::filesystem::path& target, std::filesystem::path& path) {
-  for (int attempt = 0; attempt < 16; ++attempt) {
-    path = target;
-    // Appended piece by piece: "." + s + ".tmp" trips a false -Wrestrict in
-    // GCC 12 at -O3.
-    path += ".";
-    path += RandomSuffix();
-    path += ".tmp";
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd >= 0 || errno != EEXIST) return Fd(fd);
+// Removes a temporary file when the save that made it gives up.
+class TemporaryGuard {
+ public:
+  explicit TemporaryGuard(std::filesystem::path path) : path_(std::move(path)) {}
+  ~TemporaryGuard() {
+    if (!path_.empty()) ::unlink(path_.c_str());
   }
-  return Fd(-1);
+  TemporaryGuard(const TemporaryGuard&) = delete;
+  TemporaryGuard& operator=(const TemporaryGuard&) = delete;
+  void Keep() { path_.clear(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// For a file with other names (hard links) or an owner the new file could
+// not have: the new content goes into the file itself, so that every name
+// and the owner stay. A flushed copy of the old content waits beside it until
+// the new content is flushed: after a crash the old content is there, and a
+// failed write puts it back.
+FileResult WriteInPlace(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
+                        const struct stat& old) {
+  Fd file(::open(target.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC));
+  struct stat now {};
+  if (!file.Valid() || ::fstat(file.Get(), &now) != 0) return FileResult::Failure(errno);
+  if (now.st_dev != old.st_dev || now.st_ino != old.st_ino) {
+    return FileResult::Failure(EAGAIN, "the file was replaced while it was saved");
+  }
+  std::filesystem::path backupPath;
+  int error = 0;
+  Fd backup = detail::CreateTemporary(target, backupPath, error);
+  if (!backup.Valid()) return FileResult::Failure(error);
+  TemporaryGuard guard(backupPath);
+  if (const int e = CopyContent(file.Get(), backup.Get())) return FileResult::Failure(e);
+  if (::fsync(backup.Get()) != 0) return FileResult::Failure(errno);
+  (void)SyncFolder(target.parent_path());
+
+  error = WriteAll(file.Get(), bytes, 0);
+  if (error == 0 && ::ftruncate(file.Get(), static_cast<off_t>(bytes.size())) != 0) error = errno;
+  if (error == 0 && ::fsync(file.Get()) != 0) error = errno;
+  if (error == 0) return {};
+  if (CopyContent(backup.Get(), file.Get()) == 0 && ::fsync(file.Get()) == 0) return FileResult::Failure(error);
+  guard.Keep();
+  return FileResult::Failure(error, ErrorReason(error) + "; the old content is kept in " + backupPath.string());
 }
 
-bool SyncFolder(const std::filesystem::path& folder) {
-  Fd dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  return dir.Valid() && ::fsync(dir.Get()) == 0;
+// The usual way: a temporary file beside the target, renamed over it when
+// complete. old is the file being replaced, or null for a new file.
+FileResult ReplaceByRename(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
+                           const struct stat* old, bool flush) {
+  std::filesystem::path temporary;
+  int error = 0;
+  Fd fd = detail::CreateTemporary(target, temporary, error);
+  if (!fd.Valid()) return FileResult::Failure(error);
+  TemporaryGuard guard(temporary);
+  if (old != nullptr && ::fchown(fd.Get(), old->st_uid, old->st_gid) != 0) {
+    // Only root can give a file away: a file of another owner or group that
+    // the user may write keeps them by being rewritten instead.
+    fd.Close();
+    ::unlink(temporary.c_str());
+    guard.Keep();
+    return WriteInPlace(target, bytes, *old);
+  }
+  const mode_t mode = old != nullptr ? (old->st_mode & 07777) : DefaultMode();
+  if (::fchmod(fd.Get(), mode) != 0) return FileResult::Failure(errno);
+  if (const int e = WriteAll(fd.Get(), bytes)) return FileResult::Failure(e);
+  if (flush && ::fsync(fd.Get()) != 0) return FileResult::Failure(errno);
+  // A second descriptor keeps the lock (against other saves' clean-up) until
+  // the rename, while the first one is closed to catch late write errors.
+  const Fd lock(::dup(fd.Get()));
+  if (!fd.Close()) return FileResult::Failure(errno);
+  if (::rename(temporary.c_str(), target.c_str()) != 0) return FileResult::Failure(errno);
+  guard.Keep();
+  // The data is in place once renamed; a folder that cannot be flushed does
+  // not make the save a failure the user could act on.
+  if (flush) (void)SyncFolder(target.parent_path());
+  return {};
 }
 
 }  // namespace
+
+FileResult FileResult::Failure(int error, std::string reason) {
+  FileResult result;
+  result.error_ = error != 0 ? error : EIO;
+  result.reason_ = reason.empty() ? ErrorReason(result.error_) : std::move(reason);
+  return result;
+}
+
+std::string ErrorReason(int error) {
+  switch (error) {
+    case EACCES:
+    case EPERM:
+      return "permission denied";
+    case ENOSPC:
+    case EDQUOT:
+      return "no space left";
+    case EROFS:
+      return "read-only file system";
+    case ENAMETOOLONG:
+      return "name too long";
+    case ENOENT:
+      return "no such file or folder";
+    case ENOTDIR:
+      return "a part of the path is not a folder";
+    case EISDIR:
+      return "is a folder";
+    case ELOOP:
+      return "too many levels of symbolic links";
+    case EFBIG:
+      return "file too large";
+    default: {
+      std::string text = std::generic_category().message(error);
+      if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
+      return text;
+    }
+  }
+}
 
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path, std::uint64_t maxBytes) {
   // O_NONBLOCK: opening a FIFO by mistake must not wait for a writer.
@@ -115,39 +205,34 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::pa
   return bytes;
 }
 
-bool WriteFileAtomically(const std::filesystem::path& requested, std::span<const std::uint8_t> bytes) {
-  if (requested.empty()) return false;
-  // Saving through a symbolic link replaces the file it points to, not the link.
-  std::filesystem::path path = requested;
-  std::error_code ec;
-  if (std::filesystem::is_symlink(requested, ec)) {
-    const auto resolved = std::filesystem::canonical(requested, ec);
-    if (!ec) path = resolved;
-  }
+FileResult WriteFileAtomically(const std::filesystem::path& requested, std::span<const std::uint8_t> bytes,
+                               WriteOptions options) {
+  if (requested.empty()) return FileResult::Failure(ENOENT);
+  std::filesystem::path target;
+  if (FileResult resolved = detail::ResolveWriteTarget(requested, target); !resolved) return resolved;
   struct stat old {};
-  mode_t mode = DefaultMode();
-  const bool replacing = ::stat(path.c_str(), &old) == 0;
-  if (replacing) {
-    if (!S_ISREG(old.st_mode)) return false;  // never replace a folder or a device
-    mode = old.st_mode & 07777;
+  if (::lstat(target.c_str(), &old) != 0) {
+    if (errno != ENOENT) return FileResult::Failure(errno);
+    FileResult result = ReplaceByRename(target, bytes, nullptr, options.flush);
+    if (result) detail::RemoveLeftovers(target);
+    return result;
   }
-  std::filesystem::path temporary;
-  Fd fd = CreateTemporary(path, temporary);
-  if (!fd.Valid()) return false;
-  if (replacing && ::fchown(fd.Get(), old.st_uid, old.st_gid) != 0) {
-    // Only root may give a file to its old owner; anyone else keeps the file
-    // as their own, which is what they had before.
-  }
-  const bool written = ::fchmod(fd.Get(), mode) == 0 && WriteAll(fd.Get(), bytes) && ::fsync(fd.Get()) == 0;
-  const bool closed = fd.Close();
-  if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  // The data is in place once renamed; a folder that cannot be flushed does
-  // not make the save a failure the user could act on.
-  SyncFolder(path.parent_path());
-  return true;
+  if (S_ISDIR(old.st_mode)) return FileResult::Failure(EISDIR);
+  if (!S_ISREG(old.st_mode)) return FileResult::Failure(EINVAL, "not a regular file");
+  // What a plain write would be refused is refused here too: replacing the
+  // file through its folder must not get round its own permissions.
+  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return FileResult::Failure(errno);
+  FileResult result =
+      old.st_nlink > 1 ? WriteInPlace(target, bytes, old) : ReplaceByRename(target, bytes, &old, options.flush);
+  if (result) detail::RemoveLeftovers(target);
+  return result;
+}
+
+FileResult SyncFolder(const std::filesystem::path& folder) {
+  Fd dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!dir.Valid()) return FileResult::Failure(errno);
+  if (::fsync(dir.Get()) != 0) return FileResult::Failure(errno);
+  return {};
 }
 
 }  // namespace pixmint::document

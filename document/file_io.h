@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace pixmint::document {
@@ -12,18 +13,61 @@ namespace pixmint::document {
 // program reads (icons, cursors, snapshots, pictures) comes near it.
 inline constexpr std::uint64_t kMaxReadBytes = 256ull * 1024 * 1024;
 
+// The outcome of writing a file: success, or the system's error number with a
+// short text for the user that names the reason ("permission denied").
+// Tests as a bool, so a caller that only needs to know keeps its if (!...).
+class [[nodiscard]] FileResult {
+ public:
+  FileResult() = default;
+  // reason defaults to ErrorReason(error).
+  [[nodiscard]] static FileResult Failure(int error, std::string reason = {});
+
+  explicit operator bool() const { return error_ == 0; }
+  [[nodiscard]] int Error() const { return error_; }
+  [[nodiscard]] const std::string& Reason() const { return reason_; }
+
+ private:
+  int error_ = 0;
+  std::string reason_;
+};
+
+// A short lower-case text for an errno value: "permission denied", "no space
+// left", "read-only file system", "name too long", ...
+[[nodiscard]] std::string ErrorReason(int error);
+
 // The whole content of a regular file, or nothing when it cannot be opened,
 // is not a regular file, is larger than maxBytes or cannot be read in full.
 [[nodiscard]] std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path,
                                                                      std::uint64_t maxBytes = kMaxReadBytes);
 
-// Replaces path with bytes so that a reader sees either the old file or the
-// whole new one: a temporary file beside the target (created exclusively,
-// mode 0600, then given the old file's mode, or the umask's default for a new
-// file) is written, flushed to disk and renamed over the target, and the
-// folder is flushed. A symbolic link is followed: the file it points to is
-// replaced and the link stays. On any failure the temporary file is removed, the old
-// file is untouched and the answer is false.
-[[nodiscard]] bool WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+struct WriteOptions {
+  // Flush the file before it is renamed into place and the folder after. A
+  // caller writing many files into one folder may leave this off and call
+  // SyncFolder once at the end: each file still appears whole or not at all.
+  bool flush = true;
+};
+
+// Replaces path with bytes the way a plain write would be allowed to, but so
+// that a reader sees either the old file or the whole new one:
+// - a file the user may not write (mode, read-only file system) is refused;
+// - a symbolic link is followed (a dangling one gets its target created) and
+//   stays, except a link that the kernel's link protection would refuse: one
+//   in a sticky, world-writable folder owned by neither the user nor the
+//   folder's owner;
+// - normally a temporary file beside the target (mode 0600 while written,
+//   then the old file's mode and owner, or the umask's default for a new
+//   file) is written, flushed and renamed over the target;
+// - a file with more than one name (hard links) or whose owner or group the
+//   new file could not keep is rewritten in place, with a copy of the old
+//   content beside it until the new content is flushed, so the other names
+//   and the owner stay;
+// - temporary files that earlier, killed saves left beside the target are
+//   removed after a successful save.
+// On failure the old file is untouched and the result gives the reason.
+FileResult WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                               WriteOptions options = {});
+
+// Flushes a folder's entries (file names created or renamed in it).
+FileResult SyncFolder(const std::filesystem::path& folder);
 
 }  // namespace pixmint::document

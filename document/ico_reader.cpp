@@ -77,6 +77,29 @@ bool DecodePngRecord(std::span<const std::uint8_t> block, IconImage& record, std
   return true;
 }
 
+// A bitmap entry: rest is the file from the block's offset on, size the
+// entry's byte count. Only what the header describes is kept, so a lying
+// entry size never costs more memory than a real image of that header. Two
+// shapes that other programs write and read are taken as well: a 32-bit
+// block that ends right after its colour bits (no mask; alpha decides), and
+// an entry size smaller than the block while the file holds the whole block.
+bool ReadBitmapRecord(std::span<const std::uint8_t> rest, std::uint64_t size, IconImage& record, std::string& why) {
+  const std::optional<BlockExtent> extent = MeasureImageBlock(rest, why);
+  if (!extent) return false;
+  const bool noMask = extent->end > size && extent->bitCount == 32 && size == extent->colourEnd;
+  const std::uint64_t take = noMask ? extent->colourEnd : extent->end;
+  if (take > rest.size()) {
+    why = ShortBlockReason(rest.size(), extent->end);
+    return false;
+  }
+  record.Data.assign(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(take));
+  // The missing mask reads as all opaque; the alpha rule then rewrites it.
+  record.Data.resize(static_cast<std::size_t>(extent->end), 0);
+  if (!InitImageRecord(record, why)) return false;
+  ApplyAlphaRule(record);
+  return true;
+}
+
 }  // namespace
 
 std::uint32_t ReadIconHeader(std::span<const std::uint8_t> file) {
@@ -85,6 +108,16 @@ std::uint32_t ReadIconHeader(std::span<const std::uint8_t> file) {
   const std::uint16_t type = GetU16(file, 2);
   if (type != kTypeIcon && type != kTypeCursor) return 0;
   return GetU16(file, 4);
+}
+
+std::optional<std::span<const std::uint8_t>> IconEntryBlock(std::span<const std::uint8_t> file, std::uint32_t i) {
+  if (i >= ReadIconHeader(file)) return std::nullopt;
+  const std::size_t entry = kFileHeaderBytes + kEntryBytes * i;
+  if (entry + kEntryBytes > file.size()) return std::nullopt;
+  const std::uint64_t size = GetU32(file, entry + 8);
+  const std::uint64_t offset = GetU32(file, entry + 12);
+  if (offset + size > file.size()) return std::nullopt;
+  return file.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size));
 }
 
 std::uint16_t ReadIconType(std::span<const std::uint8_t> file) {
@@ -117,14 +150,8 @@ std::unique_ptr<IconResource> ReadIconMemory(std::span<const std::uint8_t> file,
     std::string why;
     if (HasPngSignature(block)) {
       if (!DecodePngRecord(block, record, why)) return fail(EntryMessage(kErrorConverting, i, why));
-    } else {
-      // Only what the header describes is kept, so a lying entry size never
-      // costs more memory than a real image of that header.
-      const std::uint64_t needed = ImageBlockBytes(block, why);
-      if (needed == 0) return fail(EntryMessage(kErrorConverting, i, why));
-      record.Data.assign(block.begin(), block.begin() + static_cast<std::ptrdiff_t>(needed));
-      if (!InitImageRecord(record, why)) return fail(EntryMessage(kErrorConverting, i, why));
-      ApplyAlphaRule(record);
+    } else if (!ReadBitmapRecord(file.subspan(static_cast<std::size_t>(offset)), size, record, why)) {
+      return fail(EntryMessage(kErrorConverting, i, why));
     }
     if (found.type == kTypeCursor) {
       found.hotSpots[i] = raster::Point{GetU16(file, entry + 4), GetU16(file, entry + 6)};

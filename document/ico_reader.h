@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,6 +37,11 @@ struct IconFileInfo {
 [[nodiscard]] std::uint32_t ReadIconHeader(std::span<const std::uint8_t> file);
 // The header's type field (0 when the header is unusable).
 [[nodiscard]] std::uint16_t ReadIconType(std::span<const std::uint8_t> file);
+
+// The block that directory entry i of a file points at, or nothing when the
+// entry does not exist or lies outside the file.
+[[nodiscard]] std::optional<std::span<const std::uint8_t>> IconEntryBlock(std::span<const std::uint8_t> file,
+                                                                          std::uint32_t i);
 
 // Reads a whole icon or cursor file: every record validated, 32-bit alpha and
 // PNG entries normalised. All or nothing; failures are reported through

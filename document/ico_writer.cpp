@@ -1,5 +1,7 @@
 #include "document/ico_writer.h"
 
+#include <cerrno>
+
 #include "document/byte_io.h"
 #include "document/file_io.h"
 #include "document/kv_icon.h"
@@ -84,9 +86,11 @@ std::optional<std::vector<std::uint8_t>> WriteIconMemory(const TKvIcon& icon) {
   return file;
 }
 
-bool WriteIconFile(const TKvIcon& icon, const std::string& fileName) {
+FileResult WriteIconFile(const TKvIcon& icon, const std::string& fileName) {
   const auto bytes = WriteIconMemory(icon);
-  return bytes && WriteFileAtomically(fileName, *bytes);
+  if (!bytes)
+    return FileResult::Failure(EINVAL, icon.ImageCount() == 0 ? "no image to save" : "cannot encode an image");
+  return WriteFileAtomically(fileName, *bytes);
 }
 
 }  // namespace pixmint::document

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "document/file_io.h"
+
 namespace pixmint::document {
 
 class TKvIcon;
@@ -14,6 +16,6 @@ class TKvIcon;
 // anew. Nothing for an empty document.
 [[nodiscard]] std::optional<std::vector<std::uint8_t>> WriteIconMemory(const TKvIcon& icon);
 // Writes through a temporary file that replaces fileName only when complete.
-[[nodiscard]] bool WriteIconFile(const TKvIcon& icon, const std::string& fileName);
+FileResult WriteIconFile(const TKvIcon& icon, const std::string& fileName);
 
 }  // namespace pixmint::document

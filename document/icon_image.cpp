@@ -62,9 +62,9 @@ std::string Num(std::int64_t v) {
   return std::to_string(v);
 }
 
-// The first problem of a block's header, or an empty text; needed receives
-// the bytes that header, table, colour bits and mask take.
-std::string CheckHeader(std::span<const std::uint8_t> block, std::uint64_t& needed) {
+// The first problem of a block's header, or an empty text; extent receives
+// where its colour bits and its mask end. Only the header must lie in block.
+std::string MeasureHeader(std::span<const std::uint8_t> block, BlockExtent& extent) {
   if (block.size() < kInfoHeaderBytes) return "block of " + Num(block.size()) + " bytes is shorter than a header";
   const BitmapHeader h = ParseHeader(block);
   if (h.size < kInfoHeaderBytes || h.size > block.size()) return "header size " + Num(h.size);
@@ -76,9 +76,18 @@ std::string CheckHeader(std::span<const std::uint8_t> block, std::uint64_t& need
   const std::uint32_t maxColours = h.bitCount <= 8 ? (1u << h.bitCount) : 256u;
   if (h.coloursUsed > maxColours) return "colours used " + Num(h.coloursUsed);
   const std::uint64_t rows = static_cast<std::uint64_t>(h.height / 2);
-  const std::uint64_t need = FindColourBits(h) + (ColourRowBytes(h) + MaskRowBytes(h)) * rows;
-  if (need > block.size()) return "block of " + Num(block.size()) + " bytes, needs " + Num(need);
-  needed = need;
+  extent.colourEnd = FindColourBits(h) + ColourRowBytes(h) * rows;
+  extent.end = extent.colourEnd + MaskRowBytes(h) * rows;
+  extent.bitCount = h.bitCount;
+  return {};
+}
+
+// As MeasureHeader, and the whole block must lie in block.
+std::string CheckHeader(std::span<const std::uint8_t> block, std::uint64_t& needed) {
+  BlockExtent extent;
+  if (std::string problem = MeasureHeader(block, extent); !problem.empty()) return problem;
+  if (extent.end > block.size()) return ShortBlockReason(block.size(), extent.end);
+  needed = extent.end;
   return {};
 }
 
@@ -153,10 +162,15 @@ std::span<const std::uint8_t> IconImage::AndPart() const {
   return std::span<const std::uint8_t>(Data).subspan(andOffset, endOffset - andOffset);
 }
 
-std::uint64_t ImageBlockBytes(std::span<const std::uint8_t> block, std::string& reason) {
-  std::uint64_t needed = 0;
-  reason = CheckHeader(block, needed);
-  return reason.empty() ? needed : 0;
+std::optional<BlockExtent> MeasureImageBlock(std::span<const std::uint8_t> block, std::string& reason) {
+  BlockExtent extent;
+  reason = MeasureHeader(block, extent);
+  if (!reason.empty()) return std::nullopt;
+  return extent;
+}
+
+std::string ShortBlockReason(std::uint64_t have, std::uint64_t needed) {
+  return "block of " + Num(static_cast<std::int64_t>(have)) + " bytes, needs " + Num(static_cast<std::int64_t>(needed));
 }
 
 bool InitImageRecord(IconImage& record, std::string& reason) {

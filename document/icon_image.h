@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -79,9 +80,21 @@ struct IconResource {
 // the record is left untouched and reason says why ("bit count 7", ...).
 [[nodiscard]] bool InitImageRecord(IconImage& record, std::string& reason);
 
-// The bytes a valid block's header, table, colour bits and mask take (what
-// a file's block must hold at least), or 0 with reason set.
-[[nodiscard]] std::uint64_t ImageBlockBytes(std::span<const std::uint8_t> block, std::string& reason);
+// Where the parts of a block end by its header: colourEnd after header,
+// table and colour bits, end after the mask.
+struct BlockExtent {
+  std::uint64_t colourEnd = 0;
+  std::uint64_t end = 0;
+  std::uint32_t bitCount = 0;
+};
+
+// Checks the header at the start of block (which must hold the header, not
+// yet the rest) and measures the block it describes; nothing with reason set
+// when the header is not one we read.
+[[nodiscard]] std::optional<BlockExtent> MeasureImageBlock(std::span<const std::uint8_t> block, std::string& reason);
+
+// "block of 1383 bytes, needs 1384".
+[[nodiscard]] std::string ShortBlockReason(std::uint64_t have, std::uint64_t needed);
 
 // 1064 zeroed bytes: a 40-byte header (planes 1, the given size and depth)
 // followed by the default table of that depth. Empty for an unknown depth.
@@ -99,9 +112,10 @@ void SetMaskBit(std::span<std::uint8_t> bits, int width, int height, int x, int 
 
 // Reduces a picture to 8 bits with a table of its most frequent 15-bit
 // colours. header receives 1064 bytes (header and table), colourBits the
-// bottom-up index rows.
+// bottom-up index rows. reserveBlack (for an image with transparent pixels,
+// which store black) makes sure the table holds black.
 [[nodiscard]] bool QuantizeTo8Bit(const raster::Picture& picture, std::vector<std::uint8_t>& header,
-                                  std::vector<std::uint8_t>& colourBits);
+                                  std::vector<std::uint8_t>& colourBits, bool reserveBlack = false);
 
 // A complete blank block (header with doubled height, default table, zeroed
 // colour bits and mask) and its record. Fails for a depth or size outside the

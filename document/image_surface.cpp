@@ -18,6 +18,13 @@ namespace {
                      static_cast<std::uint8_t>(v));
 }
 
+// A 5-bit channel (the low five bits of v) as eight bits: the top bits repeat
+// in the low ones, so 31 is full intensity 255 and 0 stays 0.
+[[nodiscard]] std::uint8_t Expand5(std::uint32_t v) {
+  const std::uint32_t five = v & 31;
+  return static_cast<std::uint8_t>((five << 3) | (five >> 2));
+}
+
 // Source coordinate of a nearest-pixel stretch; 64-bit so sizes never overflow.
 [[nodiscard]] int Scale(int d, int dstSize, int srcSize) {
   return static_cast<int>(static_cast<std::int64_t>(d) * srcSize / dstSize);
@@ -95,8 +102,7 @@ raster::Colour ImageSurface::GetPixel(int x, int y) const {
     case 8:
       return v < table_.size() ? table_[v] : raster::Rgb(0, 0, 0);
     case 16:
-      return raster::Rgb(static_cast<std::uint8_t>(((v >> 10) & 31) << 3),
-                         static_cast<std::uint8_t>(((v >> 5) & 31) << 3), static_cast<std::uint8_t>((v & 31) << 3));
+      return raster::Rgb(Expand5(v >> 10), Expand5(v >> 5), Expand5(v));
     default:
       return FromRgbWord(v);
   }

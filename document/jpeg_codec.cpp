@@ -1,5 +1,6 @@
 #include "document/jpeg_codec.h"
 
+#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -133,9 +134,10 @@ std::optional<raster::Picture> DecodeJpeg(std::span<const std::uint8_t> data, in
   return picture;
 }
 
-bool SaveJpegFile(const std::filesystem::path& path, const raster::Picture& picture, int quality) {
+FileResult SaveJpegFile(const std::filesystem::path& path, const raster::Picture& picture, int quality) {
   const auto bytes = EncodeJpeg(picture, quality);
-  return bytes && WriteFileAtomically(path, *bytes);
+  if (!bytes) return FileResult::Failure(EINVAL, "cannot encode the picture");
+  return WriteFileAtomically(path, *bytes);
 }
 
 }  // namespace pixmint::document

@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "document/file_io.h"
 #include "raster/picture.h"
 
 namespace pixmint::document {
@@ -23,7 +24,6 @@ inline constexpr int kJpegQuality = 90;
 [[nodiscard]] std::optional<raster::Picture> DecodeJpeg(std::span<const std::uint8_t> data, int maxSide);
 
 // Encodes to memory, then writes with WriteFileAtomically.
-[[nodiscard]] bool SaveJpegFile(const std::filesystem::path& path, const raster::Picture& picture,
-                                int quality = kJpegQuality);
+FileResult SaveJpegFile(const std::filesystem::path& path, const raster::Picture& picture, int quality = kJpegQuality);
 
 }  // namespace pixmint::document

@@ -13,6 +13,15 @@ namespace {
 // their own: the grey steps and the first part of the colour cube.
 constexpr std::size_t kTrueColourPaletteEntries = 247;
 
+bool AnyTransparent(const MaskSurface& mask) {
+  for (int y = 0; y < mask.Height(); ++y) {
+    for (int x = 0; x < mask.Width(); ++x) {
+      if (mask.Get(x, y)) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 TKvIcon::TKvIcon() = default;
@@ -180,7 +189,9 @@ bool TKvIcon::ChangeFormat(std::uint32_t i, int width, int height, int bitCount)
     StretchCopy(source, scratch);
     std::vector<std::uint8_t> header;
     std::vector<std::uint8_t> bits;
-    if (!QuantizeTo8Bit(scratch, header, bits) || header.size() != record.xorOffset ||
+    MaskSurface mask(width, height);
+    StretchCopy(*slots_[i].mask, mask);
+    if (!QuantizeTo8Bit(scratch, header, bits, AnyTransparent(mask)) || header.size() != record.xorOffset ||
         bits.size() != record.XorPart().size()) {
       return false;
     }
@@ -272,7 +283,7 @@ bool TKvIcon::Adopt(std::unique_ptr<IconResource> resource, const IconFileInfo& 
   return true;
 }
 
-bool TKvIcon::SaveToFile(const std::string& fileName) const {
+FileResult TKvIcon::SaveToFile(const std::string& fileName) const {
   return WriteIconFile(*this, fileName);
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "document/file_io.h"
 #include "document/ico_reader.h"
 #include "document/icon_image.h"
 #include "document/image_surface.h"
@@ -75,7 +76,8 @@ class TKvIcon {
   [[nodiscard]] bool LoadFromMemory(std::span<const std::uint8_t> bytes, const std::string& name);
   [[nodiscard]] std::uint16_t FileType() const { return fileType_; }
 
-  [[nodiscard]] bool SaveToFile(const std::string& fileName) const;
+  // Success, or the reason the file could not be written.
+  FileResult SaveToFile(const std::string& fileName) const;
   [[nodiscard]] std::optional<std::vector<std::uint8_t>> SaveToMemory() const;
 
  private:

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <csetjmp>
 #include <cstring>
 
@@ -152,6 +153,11 @@ bool RunEncode(const PngHandle& h, int width, int height, std::vector<std::uint8
   png_infop info = h.Info();
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_write_fn(png, &out, WriteToMemory, FlushNothing);
+  // Paeth-filtered rows compressed as runs only: on icon pictures about five
+  // times as fast as zlib's default search over every filter, for files
+  // that are some 9% larger on average (bench/cli_vs_tools.sh, bench_codec).
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_PAETH);
+  png_set_compression_strategy(png, Z_RLE);
   png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
                PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
@@ -302,10 +308,11 @@ std::optional<std::vector<std::uint8_t>> EncodePng(const raster::Picture& pictur
   return EncodePng32(picture.Width(), picture.Height(), bgra, ChannelOrder::kBgra);
 }
 
-bool SavePngFile(const std::filesystem::path& path, const raster::Picture& picture,
-                 std::optional<raster::Colour> transparent) {
+FileResult SavePngFile(const std::filesystem::path& path, const raster::Picture& picture,
+                       std::optional<raster::Colour> transparent) {
   const auto bytes = EncodePng(picture, transparent);
-  return bytes && WriteFileAtomically(path, *bytes);
+  if (!bytes) return FileResult::Failure(EINVAL, "cannot encode the picture");
+  return WriteFileAtomically(path, *bytes);
 }
 
 }  // namespace pixmint::document

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "document/file_io.h"
 #include "raster/picture.h"
 
 namespace pixmint::document {
@@ -41,6 +42,17 @@ struct Image32 {
 [[nodiscard]] std::optional<Image32> DecodePng(std::span<const std::uint8_t> data, ChannelOrder order,
                                                std::uint32_t maxSide = kMaxIconPngSide, std::string* why = nullptr);
 
+// An intact 8-bit RGBA PNG of width x height, reduced to its header, image
+// data and end chunks: every decoder shows it pixel for pixel as DecodePng
+// does (the dropped chunks only tell colour-managed viewers to change
+// colours, or carry text). Nothing when data is anything else: another pixel
+// format, interlaced, a chunk cut short or with a wrong check value, an
+// unknown critical chunk, or image data that does not inflate to exactly the
+// rows the header describes, or sides above kMaxIconPngSide. Copying such an
+// entry is far cheaper than decoding and encoding it again.
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> PlainRgbaPng(std::span<const std::uint8_t> data,
+                                                                    std::uint32_t width, std::uint32_t height);
+
 // Encodes 32-bit rows as an 8-bit RGBA PNG. pixels holds height rows of
 // width * 4 bytes in the given order; bottomUp says the first row in memory is
 // the bottom row (the layout of an icon's colour bits). Gives nothing when the
@@ -55,7 +67,7 @@ struct Image32 {
     const raster::Picture& picture, std::optional<raster::Colour> transparent = std::nullopt);
 
 // Encodes to memory, then writes with WriteFileAtomically.
-[[nodiscard]] bool SavePngFile(const std::filesystem::path& path, const raster::Picture& picture,
-                               std::optional<raster::Colour> transparent = std::nullopt);
+FileResult SavePngFile(const std::filesystem::path& path, const raster::Picture& picture,
+                       std::optional<raster::Colour> transparent = std::nullopt);
 
 }  // namespace pixmint::document

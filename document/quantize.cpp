@@ -84,6 +84,27 @@ void SortFirstPlaces(PopularityList& list) {
   }
 }
 
+// Transparent pixels store black (the screen under them is kept by AND with
+// the mask and XOR with black), so a table for an image that has them must
+// hold black: when the most popular colours leave it out, it takes the last
+// place and the colour that stood there goes to its nearest entry.
+void ReserveBlack(PopularityList& list) {
+  const auto at = static_cast<std::size_t>(std::find(list.keys.begin(), list.keys.end(), 0u) - list.keys.begin());
+  if (at < kTableSize) return;
+  if (list.keys.size() < kTableSize) {
+    list.keys.push_back(0);
+    list.counts.push_back(0);
+    return;
+  }
+  constexpr std::size_t kLast = kTableSize - 1;
+  if (at == list.keys.size()) {
+    list.keys.push_back(0);
+    list.counts.push_back(0);
+  }
+  std::swap(list.keys[kLast], list.keys[at]);
+  std::swap(list.counts[kLast], list.counts[at]);
+}
+
 struct TableChannels {
   std::array<int, kTableSize> r{}, g{}, b{};
 };
@@ -130,12 +151,13 @@ std::vector<std::uint32_t> NearestEntryOfEveryKey(const TableChannels& t) {
 }  // namespace
 
 bool QuantizeTo8Bit(const raster::Picture& picture, std::vector<std::uint8_t>& header,
-                    std::vector<std::uint8_t>& colourBits) {
+                    std::vector<std::uint8_t>& colourBits, bool reserveBlack) {
   const int w = picture.Width();
   const int h = picture.Height();
   if (w <= 0 || h <= 0) return false;
   PopularityList list = Histogram(picture);
   SortFirstPlaces(list);
+  if (reserveBlack) ReserveBlack(list);
 
   std::vector<std::uint8_t> block(kHeaderBlockBytes, 0);
   PutU32(block, 0, kInfoHeaderBytes);

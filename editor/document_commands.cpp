@@ -52,6 +52,12 @@ void DocumentCommands::ShowError(const char* text) {
   host_.ShowMessage({texts::Tr(text), texts::Tr(texts::kError), MessageButtons::kOk, MessageIcon::kError});
 }
 
+void DocumentCommands::ShowSaveFailure(const document::FileResult& result) {
+  // The reason tells the user what to change (another folder, more space).
+  host_.ShowMessage({texts::Format(texts::Tr(texts::kSaveFailedBecause), {texts::Tr(result.Reason().c_str())}),
+                     texts::Tr(texts::kError), MessageButtons::kOk, MessageIcon::kError});
+}
+
 void DocumentCommands::Start(const StartRequest& request) {
   if (state_.DocumentOpen || state_.Document->ImageCount() > 0) return;
   const bool load = request.kind == StartRequest::Kind::kOpenFile;
@@ -107,8 +113,8 @@ bool DocumentCommands::Save() {
     const char* wanted = state_.IsIcon ? ".ICO" : ".CUR";
     if (UpperExtension(target) != wanted) target += state_.IsIcon ? ".ico" : ".cur";
   }
-  if (!state_.Document->SaveToFile(target)) {
-    ShowError(texts::kSaveFailed);
+  if (const auto saved = state_.Document->SaveToFile(target); !saved) {
+    ShowSaveFailure(saved);
     return false;
   }
   if (untitled) {
@@ -126,7 +132,7 @@ bool DocumentCommands::SaveAs() {
   auto path = host_.AskFileName({FileDialogKind::kSave, texts::Tr(texts::kFilterSaveAs), ""});
   if (!path) return false;
   const std::string ext = UpperExtension(*path);
-  bool ok = false;
+  document::FileResult ok;
   if (ext == ".ICO" || ext == ".CUR") {
     const bool wasIcon = state_.Document->IsIcon();
     state_.Document->SetIcon(ext == ".ICO");
@@ -140,7 +146,7 @@ bool DocumentCommands::SaveAs() {
     ok = document::SaveJpegFile(*path, state_.WorkBitmap);
   }
   if (!ok) {
-    ShowError(texts::kSaveFailed);
+    ShowSaveFailure(ok);
     return false;
   }
   controls_.SetStatus(3, texts::Tr(texts::kSaved));

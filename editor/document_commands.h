@@ -11,6 +11,7 @@
 #include "editor/image_commands.h"
 #include "editor/tool_bridge.h"
 #include "editor/undo.h"
+#include "document/file_io.h"
 #include "tools/settings.h"
 
 namespace pixmint::editor {
@@ -55,6 +56,7 @@ class DocumentCommands {
 
  private:
   void ShowError(const char* text);
+  void ShowSaveFailure(const document::FileResult& result);
 
   EditorState& state_;
   EditorHost& host_;

@@ -8,6 +8,7 @@
 
 #include "document/bmp_codec.h"
 #include "document/file_io.h"
+#include "document/temp_folder.h"
 #include "texts/ui_texts.h"
 
 namespace pixmint::editor {
@@ -24,13 +25,9 @@ UndoHistory::~UndoHistory() {
 
 const std::filesystem::path& UndoHistory::Folder() {
   if (!folder_.empty()) return folder_;
-  // A folder of our own inside the host's private folder: mkdtemp makes it
-  // with mode 0700 under a name nobody can predict, whatever the parent is.
-  std::filesystem::path parent = host_.PrivateTempFolder();
-  std::error_code ec;
-  if (parent.empty()) parent = std::filesystem::temp_directory_path(ec);
-  std::string pattern = (parent / "pixmint-undo-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) != nullptr) folder_ = pattern;
+  // A folder of our own (mode 0700, a name nobody can predict) inside the
+  // host's private folder, or in the sound temporary folder when it has none.
+  folder_ = document::MakePrivateFolder(host_.PrivateTempFolder());
   return folder_;
 }
 

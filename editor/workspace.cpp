@@ -33,17 +33,20 @@ std::optional<raster::Colour> StoredColour(Settings& settings, std::string_view 
   return static_cast<raster::Colour>(value);
 }
 
-// The markers must stay apart from each other and from white, or painted,
-// unpainted and transparent pixels could no longer be told apart.
+// The markers must stay apart from each other, from white and from black,
+// or painted, unpainted and transparent pixels could no longer be told apart
+// (black is also the default pen: as a marker it would paint nothing).
 raster::MarkerColours StoredMarkers(Settings& settings) {
   const raster::MarkerColours defaults;
   raster::MarkerColours markers;
-  markers.trans = StoredColour(settings, "ColorTrans").value_or(defaults.trans);
-  markers.invert = StoredColour(settings, "ColorInvert").value_or(defaults.invert);
-  if (raster::SameRgb(markers.trans, markers.white)) markers.trans = defaults.trans;
-  if (raster::SameRgb(markers.invert, markers.white) || raster::SameRgb(markers.invert, markers.trans)) {
-    markers.invert = raster::SameRgb(defaults.invert, markers.trans) ? defaults.trans : defaults.invert;
-  }
+  auto usable = [&markers](std::optional<raster::Colour> c) {
+    return c && !raster::SameRgb(*c, markers.white) && !raster::SameRgb(*c, raster::Rgb(0, 0, 0));
+  };
+  const auto invert = StoredColour(settings, "ColorInvert");
+  markers.invert = usable(invert) ? *invert : defaults.invert;
+  const auto trans = StoredColour(settings, "ColorTrans");
+  markers.trans = usable(trans) && !raster::SameRgb(*trans, markers.invert) ? *trans : defaults.trans;
+  if (raster::SameRgb(markers.invert, markers.trans)) markers.invert = defaults.invert;
   return markers;
 }
 

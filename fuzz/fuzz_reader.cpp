@@ -3,7 +3,9 @@
 // depths or hot spots between the two documents stops the run. Inputs that
 // look like a BMP snapshot, a PNG picture, an animated cursor or an Xcursor
 // file also go through those readers, with the same write-and-read-back
-// check (for Xcursor files: the second export equals the first). Inputs that
+// check (for Xcursor files: the second export equals the first); a PNG that
+// may be copied without a new encoding must decode to the same pixels as the
+// copy. Inputs that
 // look like a Windows program have every icon and cursor group rebuilt and
 // read, and the first icon group replaced: the new file must read again and
 // hold the new icon.
@@ -52,8 +54,21 @@ void CheckBmp(std::span<const std::uint8_t> bytes) {
   if (!again || !(*again == *picture)) Mismatch();
 }
 
+// A PNG that may be copied as it stands must show exactly what it showed.
+void CheckPlainCopy(std::span<const std::uint8_t> bytes) {
+  using pixmint::document::ChannelOrder;
+  const auto size = pixmint::document::PngDimensions(bytes);
+  if (!size) return;
+  const auto plain = pixmint::document::PlainRgbaPng(bytes, size->first, size->second);
+  if (!plain) return;
+  const auto original = pixmint::document::DecodePng(bytes, ChannelOrder::kRgba);
+  const auto copy = pixmint::document::DecodePng(*plain, ChannelOrder::kRgba);
+  if (!original || !copy || copy->pixels != original->pixels) Mismatch();
+}
+
 void CheckPng(std::span<const std::uint8_t> bytes) {
   using pixmint::document::ChannelOrder;
+  CheckPlainCopy(bytes);
   const auto image = pixmint::document::DecodePng(bytes, ChannelOrder::kRgba);
   if (!image) return;
   const auto png = pixmint::document::EncodePng32(image->width, image->height, image->pixels, ChannelOrder::kRgba);

@@ -4,13 +4,13 @@
 
 #include <system_error>
 
+#include "document/temp_folder.h"
 #include "raster/stretch.h"
 
 namespace pixmint::editor {
 
 ScriptedHost::ScriptedHost() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "pixmint-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) != nullptr) tempFolder_ = pattern;
+  tempFolder_ = document::MakePrivateFolder();
 }
 
 ScriptedHost::~ScriptedHost() {

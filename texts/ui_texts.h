@@ -205,6 +205,8 @@ inline constexpr const char* kAboutVersion = QT_TRANSLATE_NOOP("pixmint", "版�
 inline constexpr const char* kUntitledCursor = QT_TRANSLATE_NOOP("pixmint", "无标题(指针)");
 inline constexpr const char* kSaved = QT_TRANSLATE_NOOP("pixmint", "保存文件成功.");
 inline constexpr const char* kSaveFailed = QT_TRANSLATE_NOOP("pixmint", "保存文件失败.");
+// %1: why (permission denied, no space left, ...).
+inline constexpr const char* kSaveFailedBecause = QT_TRANSLATE_NOOP("pixmint", "保存文件失败: %1.");
 inline constexpr const char* kLoadFailed = QT_TRANSLATE_NOOP("pixmint", "从文件载入图标失败.");
 inline constexpr const char* kCreateFailed = QT_TRANSLATE_NOOP("pixmint", "创建新的图标失败.");
 inline constexpr const char* kFilterOpen = QT_TRANSLATE_NOOP("pixmint", "图标和指针文件(*.ico;*.cur)|*.ico;*.cur");

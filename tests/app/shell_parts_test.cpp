@@ -81,9 +81,9 @@ TEST(DesktopEntry, ExecQuotesEveryAwkwardCharacter) {
   for (const auto& [path, exec] : cases) EXPECT_EQ(DesktopExecLine(QString::fromUtf8(path)).toStdString(), exec);
 }
 
-TEST(DesktopEntry, DefaultApplicationKeepsOtherLines) {
-  const QString key = QStringLiteral("image/vnd.microsoft.icon");
-  const QString value = QStringLiteral("pixmint.desktop");
+TEST(DesktopEntry, DefaultApplicationKeepsEveryByteOfOtherLines) {
+  const QByteArray key = "image/vnd.microsoft.icon";
+  const QByteArray value = "pixmint.desktop";
   const std::pair<const char*, const char*> cases[] = {
       {"", "[Default Applications]\nimage/vnd.microsoft.icon=pixmint.desktop\n"},
       {"[Added Associations]\ntext/plain=ed.desktop\n",
@@ -93,9 +93,16 @@ TEST(DesktopEntry, DefaultApplicationKeepsOtherLines) {
        "[Default Applications]\nimage/png=gimp.desktop\nimage/vnd.microsoft.icon=pixmint.desktop\n[X]\ny=z\n"},
       {"[Default Applications]\nimage/png=gimp.desktop\n",
        "[Default Applications]\nimage/vnd.microsoft.icon=pixmint.desktop\nimage/png=gimp.desktop\n"},
+      // Latin-1 bytes (not UTF-8), line ends of another system, no final line end.
+      {"[Added Associations]\r\nx=caf\xe9.desktop\r\n\r\n[Default Applications]\r\nimage/png=\xff.desktop",
+       "[Added Associations]\r\nx=caf\xe9.desktop\r\n\r\n[Default Applications]\r\n"
+       "image/vnd.microsoft.icon=pixmint.desktop\r\nimage/png=\xff.desktop"},
+      {"[Default Applications]\nimage/vnd.microsoft.icon=old\xe9",
+       "[Default Applications]\nimage/vnd.microsoft.icon=pixmint.desktop"},
+      {"# \xe9t\xe9", "# \xe9t\xe9\n\n[Default Applications]\nimage/vnd.microsoft.icon=pixmint.desktop\n"},
   };
   for (const auto& [before, after] : cases) {
-    EXPECT_EQ(WithDefaultApplication(QString::fromUtf8(before), key, value).toStdString(), after) << before;
+    EXPECT_EQ(WithDefaultApplication(before, key, value).toStdString(), after) << before;
   }
 }
 

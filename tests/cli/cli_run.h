@@ -26,9 +26,10 @@ inline std::string Slurp(const std::filesystem::path& path) {
   return s.str();
 }
 
-// Runs pixmint-cli with args (already quoted for the shell) inside dir's files.
-inline CliRun Cli(const TempDir& dir, const std::string& args) {
-  const std::string cmd = std::string("'") + PIXMINT_CLI + "' " + args + " >'" + (dir / "out.txt").string() + "' 2>'" +
+// Runs pixmint-cli with args (already quoted for the shell) inside dir's
+// files; prefix goes before the program: variables, or a command to run it with.
+inline CliRun Cli(const TempDir& dir, const std::string& args, const std::string& prefix = "") {
+  const std::string cmd = prefix + " '" + PIXMINT_CLI + "' " + args + " >'" + (dir / "out.txt").string() + "' 2>'" +
                           (dir / "err.txt").string() + "'";
   const int status = std::system(cmd.c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(dir / "out.txt"), Slurp(dir / "err.txt")};

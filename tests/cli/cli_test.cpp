@@ -1,5 +1,8 @@
 // Runs the built pixmint-cli as a user would and reads what it writes with
 // our own reader and with other programs.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +12,7 @@
 
 #include "cli_run.h"
 #include "document/file_io.h"
+#include "document/ico_reader.h"
 #include "document/png_codec.h"
 #include "support/pixel_grid.h"
 
@@ -68,6 +72,68 @@ TEST(Cli, ExitCodesAndMessages) {
                                             *document::EncodePng32(4, 4, tiny.pixels, document::ChannelOrder::kRgba)));
   EXPECT_EQ(Cli(dir, "create '" + (dir / "t.ico").string() + "' '" + (dir / "tiny.png").string() + "'").code, 1);
   EXPECT_FALSE(fs::exists(dir / "t.ico"));
+}
+
+TEST(Cli, WriteFailuresNameTheReason) {
+  test::TempDir dir;
+  ::chmod(dir.Path().c_str(), 0777);
+  const document::Image32 tiny{16, 16, Bytes(16 * 16 * 4, 255)};
+  const fs::path png = dir / "tiny.png";
+  ASSERT_TRUE(
+      document::WriteFileAtomically(png, *document::EncodePng32(16, 16, tiny.pixels, document::ChannelOrder::kRgba)));
+  ::chmod(png.c_str(), 0644);
+  const fs::path missing = dir / "missing" / "t.ico";
+  const CliRun noFolder = Cli(dir, "create '" + missing.string() + "' '" + png.string() + "'");
+  EXPECT_EQ(noFolder.code, 1);
+  EXPECT_EQ(noFolder.err, "pixmint-cli: cannot write " + missing.string() + ": no such file or folder\n");
+
+  // A read-only icon, written by an ordinary user (root may write anything).
+  const fs::path locked = dir / "locked.ico";
+  ASSERT_EQ(Cli(dir, "create '" + locked.string() + "' '" + png.string() + "'").code, 0);
+  ::chmod(locked.c_str(), 0444);
+  const auto before = document::ReadWholeFile(locked);
+  const std::string asUser = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups" : "";
+  const CliRun denied = Cli(dir, "create '" + locked.string() + "' '" + png.string() + ":4'", asUser);
+  EXPECT_EQ(denied.code, 1);
+  EXPECT_EQ(denied.err, "pixmint-cli: cannot write " + locked.string() + ": permission denied\n");
+  EXPECT_EQ(document::ReadWholeFile(locked), before);
+
+  const CliRun notFolder = Cli(dir, "extract '" + locked.string() + "' '" + png.string() + "'");
+  EXPECT_EQ(notFolder.code, 1);
+  EXPECT_NE(notFolder.err.find("cannot create folder " + png.string() + ": "), std::string::npos) << notFolder.err;
+}
+
+TEST(Cli, ExtractCopiesAPngEntryThatNeedsNoNewEncoding) {
+  test::TempDir dir;
+  const document::Image32 pattern = Pattern(256);
+  ASSERT_TRUE(document::WriteFileAtomically(
+      dir / "p.png", *document::EncodePng32(256, 256, pattern.pixels, document::ChannelOrder::kRgba)));
+  const fs::path icon = dir / "p.ico";
+  ASSERT_EQ(Cli(dir, "create '" + icon.string() + "' '" + (dir / "p.png").string() + "'").code, 0);
+  ASSERT_EQ(Cli(dir, "extract '" + icon.string() + "' '" + dir.Path().string() + "'").code, 0);
+  const auto file = document::ReadWholeFile(icon);
+  ASSERT_TRUE(file);
+  const auto entry = document::IconEntryBlock(*file, 0);
+  ASSERT_TRUE(entry);
+  EXPECT_EQ(document::ReadWholeFile(dir / "p-0.png"), Bytes(entry->begin(), entry->end()));
+}
+
+TEST(Cli, ScriptRunsWhateverTmpdirSays) {
+  test::TempDir dir;
+  {
+    std::ofstream script((dir / "s.pmscript").c_str());
+    script << "new icon 16 16 4\ntool pencil\nclick 1 1\nclick 2 2\nundo\nprint state\n";
+    std::ofstream((dir / "file").c_str()) << "x";
+  }
+  const std::string args = "script '" + (dir / "s.pmscript").string() + "'";
+  const CliRun normal = Cli(dir, args);
+  ASSERT_EQ(normal.code, 0) << normal.err;
+  for (const std::string& tmpdir : {(dir / "missing").string(), (dir / "file").string(), std::string("relative")}) {
+    const CliRun run = Cli(dir, args, "TMPDIR='" + tmpdir + "'");
+    EXPECT_EQ(run.code, 0) << tmpdir << ": " << run.err;
+    EXPECT_EQ(run.out, normal.out) << tmpdir;
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 4) << "nothing made here";
 }
 
 // Every depth, as icon and as cursor, at 16, 32, 48 and 256 pixels: our

@@ -1,9 +1,7 @@
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -208,59 +206,6 @@ TEST(JpegCodec, WritesBaselineColourThatAnotherDecoderReads) {
                         std::abs(p[2] - raster::Blue(want))}),
               6)
         << "row " << y;
-  }
-}
-
-TEST(FileIo, ReplacesKeepingModeAndLeavesNoTemporaryFile) {
-  test::TempDir dir;
-  const fs::path target = dir / "icon.ico";
-  const mode_t mask = ::umask(027);
-  ASSERT_TRUE(WriteFileAtomically(target, Bytes{1, 2, 3}));
-  ::umask(mask);
-  struct stat st {};
-  ASSERT_EQ(::stat(target.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 07777, 0640u) << "a new file follows the umask";
-  ASSERT_EQ(::chmod(target.c_str(), 0604), 0);
-  ASSERT_TRUE(WriteFileAtomically(target, Bytes{9}));
-  EXPECT_EQ(ReadFile(target), Bytes{9});
-  ASSERT_EQ(::stat(target.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 07777, 0604u) << "a replaced file keeps its mode";
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
-
-  fs::create_symlink(target, dir / "link.ico");
-  ASSERT_TRUE(WriteFileAtomically(dir / "link.ico", Bytes{4, 2}));
-  EXPECT_TRUE(fs::is_symlink(dir / "link.ico"));
-  EXPECT_EQ(ReadFile(target), (Bytes{4, 2}));
-}
-
-TEST(FileIo, FailureLeavesTheOldFileAndReportsFalse) {
-  test::TempDir dir;
-  fs::create_directory(dir / "folder");
-  EXPECT_FALSE(WriteFileAtomically(dir / "folder", Bytes{1})) << "a folder is never replaced";
-  EXPECT_TRUE(fs::is_directory(dir / "folder"));
-  EXPECT_FALSE(WriteFileAtomically(dir / "missing" / "x.ico", Bytes{1}));
-  EXPECT_FALSE(ReadWholeFile(dir / "missing.ico"));
-  EXPECT_FALSE(ReadWholeFile(dir / "folder"));
-  ASSERT_TRUE(WriteFileAtomically(dir / "big", Bytes(10, 7)));
-  EXPECT_FALSE(ReadWholeFile(dir / "big", 9));
-  EXPECT_TRUE(ReadWholeFile(dir / "big", 10));
-
-  // A write that fails half-way (file size limit) removes its temporary file.
-  const fs::path old = dir / "old.ico";
-  ASSERT_TRUE(WriteFileAtomically(old, Bytes{5, 5}));
-  rlimit saved{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 4;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool written = WriteFileAtomically(old, Bytes(100, 6));
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previousHandler);
-  EXPECT_FALSE(written);
-  EXPECT_EQ(ReadFile(old), (Bytes{5, 5}));
-  for (const auto& entry : fs::directory_iterator(dir.Path())) {
-    EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
   }
 }
 

@@ -250,6 +250,69 @@ TEST(IcoReader, AlphaDecidesWhenAnyAlphaIsSet) {
   EXPECT_EQ(maskOnly.icon->AndDataPointer(0)[0], 0x30);
 }
 
+TEST(IcoReader, TakesA32BitBlockWithoutMaskAndASizeFieldShortOfTheBlock) {
+  // 4x2 at 32 bits: header and colour bits only, as one imaging library writes.
+  auto noMask = MakeBlock({.width = 4, .height = 2, .bitCount = 32});
+  noMask.resize(40 + 32);
+  const std::uint32_t pixels[] = {0x00112233, 0x80445566, 0xFF778899, 0x00FFFFFF, 0xFF000000, 0x10ABCDEF, 0, 0};
+  for (std::size_t p = 0; p < 8; ++p) PutU32(noMask, 40 + 4 * p, pixels[p]);
+  auto allZeroAlpha = noMask;
+  for (std::size_t p = 0; p < 8; ++p) allZeroAlpha[40 + 4 * p + 3] = 0;
+  const auto full = MakeBlock({.width = 5, .height = 3, .bitCount = 8});
+  const auto cursorLike = MakeBlock({.width = 6, .height = 2, .bitCount = 4});
+  // Each file ends with a full block, so a too-small size field never runs
+  // out of the file here.
+  const std::vector<EntryLayout> files[] = {
+      {EntryLayout{noMask}, EntryLayout{full}},
+      {EntryLayout{allZeroAlpha}, EntryLayout{full}},
+      {EntryLayout{full, 1, 8, 40}, EntryLayout{cursorLike, 1, 4, 0}},
+  };
+  for (const auto& entries : files) {
+    Loaded l = Load(MakeIconFile(entries));
+    ASSERT_TRUE(l.ok) << l.messages.at(0);
+    ASSERT_EQ(l.icon->ImageCount(), 2u);
+    const auto again = l.icon->SaveToMemory();
+    ASSERT_TRUE(again);
+    // Written back whole, with honest sizes, and read the same again.
+    Loaded reloaded = Load(*again);
+    ASSERT_TRUE(reloaded.ok);
+    ExpectSameDocument(*l.icon, *reloaded.icon);
+    for (std::uint32_t i = 0; i < 2; ++i) EXPECT_EQ(GetU32(*again, 6 + 16 * i + 8), l.icon->IR()->Images[i].DataSize);
+  }
+  Loaded withAlpha = Load(MakeIconFile(files[0]));
+  const ImageSurface& s = *withAlpha.icon->XorBitmap(0);
+  const MaskSurface& m = *withAlpha.icon->AndBitmap(0);
+  // Bottom row first in the block: pixels 0-3 are row 1, 4-7 row 0.
+  EXPECT_EQ(std::tuple(m.Get(0, 1), m.Get(1, 1), m.Get(3, 1), m.Get(0, 0), m.Get(2, 0)),
+            std::tuple(true, false, true, false, true))
+      << "alpha decides";
+  EXPECT_EQ(s.GetRaw(1, 0), 0x10ABCDEFu);
+  Loaded opaque = Load(MakeIconFile(files[1]));
+  const MaskSurface& all = *opaque.icon->AndBitmap(0);
+  for (int y = 0; y < 2; ++y) {
+    for (int x = 0; x < 4; ++x) EXPECT_FALSE(all.Get(x, y)) << "no mask and no alpha: all opaque";
+  }
+  Loaded sized = Load(MakeIconFile(files[2]));
+  EXPECT_EQ(Bytes(sized.icon->XorDataPointer(1)), Bytes(std::span(cursorLike).subspan(40 + 64, 4 * 2)))
+      << "read what the header describes";
+
+  // Still refused: a 24-bit block without mask, a 32-bit one cut inside its
+  // mask, a short size field with the file ending before the block does.
+  auto noMask24 = MakeBlock({.width = 4, .height = 2, .bitCount = 24});
+  noMask24.resize(40 + 24);
+  auto cutMask = MakeBlock({.width = 4, .height = 2, .bitCount = 32});
+  cutMask.resize(40 + 32 + 4);
+  auto shortFile = MakeIconFile({EntryLayout{full, 1, 8, 100}});
+  shortFile.pop_back();
+  for (const auto& file : {MakeIconFile({EntryLayout{noMask24}}), MakeIconFile({EntryLayout{cutMask}}), shortFile}) {
+    Loaded refused = Load(file);
+    EXPECT_FALSE(refused.ok);
+    ASSERT_EQ(refused.messages.size(), 1u);
+    EXPECT_NE(refused.messages[0].find("Error Converting to Internal Format (image 0: block of"), std::string::npos)
+        << refused.messages[0];
+  }
+}
+
 TEST(IcoReader, PngEntriesAreDecodedAndWrittenBackAsPng) {
   // 3x2 RGBA, top row first; one fully transparent pixel with colour bytes.
   std::vector<std::uint8_t> rgba = {255, 0, 0,   255, 0, 255, 0, 128, 9,  9,  9,  0,

@@ -155,6 +155,31 @@ TEST(TKvIcon, ImageCommandsKeepTablesHotSpotsAndTheLimit) {
   EXPECT_EQ(icon.XorBitmap(0)->GetPixel(20, 20) & 0xFFFFFF, own[0] & 0xFFFFFF);
 }
 
+TEST(TKvIcon, TransparentPixelsOfAReducedImageStoreBlack) {
+  // 32 x 32 with 1024 different colours, none black; the top row transparent.
+  for (const bool anyTransparent : {true, false}) {
+    TKvIcon icon;
+    ASSERT_TRUE(icon.AddImage(32, 32, 24));
+    ImageSurface& s = *icon.XorBitmap(0);
+    MaskSurface& m = *icon.AndBitmap(0);
+    m.Fill(false);
+    for (int y = 0; y < 32; ++y) {
+      for (int x = 0; x < 32; ++x) s.SetPixel(x, y, Rgb(8 * x + 7, 8 * y + 7, 8 * ((x + y) % 31) + 8));
+    }
+    for (int x = 0; x < 32 && anyTransparent; ++x) {
+      m.Set(x, 0, true);
+      s.SetPixel(x, 0, Rgb(0, 0, 0));
+    }
+    ASSERT_TRUE(icon.ChangeFormat(0, 32, 32, 8));
+    const auto palette = icon.ImagePalette(0);
+    const bool hasBlack = std::find(palette.begin(), palette.end(), Rgb(0, 0, 0)) != palette.end();
+    EXPECT_EQ(hasBlack, anyTransparent);
+    if (anyTransparent) {
+      EXPECT_EQ(palette[icon.XorBitmap(0)->GetRaw(5, 0)], Rgb(0, 0, 0)) << "a transparent pixel's entry";
+    }
+  }
+}
+
 TEST(TKvIcon, ChangeFormatStretchesColourAndMask) {
   TKvIcon icon;
   ASSERT_TRUE(icon.AddImage(32, 32, 32));
@@ -184,7 +209,8 @@ TEST(ImageSurface, StoresColoursInItsOwnDepth) {
   };
   for (const Case& c : {Case{1, Rgb(200, 180, 190), Rgb(255, 255, 255)}, Case{1, Rgb(60, 60, 60), Rgb(0, 0, 0)},
                         Case{4, Rgb(250, 10, 0), Rgb(255, 0, 0)}, Case{4, Rgb(130, 128, 131), Rgb(132, 130, 132)},
-                        Case{8, Rgb(50, 100, 155), Rgb(51, 102, 153)}, Case{16, Rgb(255, 7, 9), Rgb(248, 0, 8)},
+                        Case{8, Rgb(50, 100, 155), Rgb(51, 102, 153)}, Case{16, Rgb(255, 7, 9), Rgb(255, 0, 8)},
+                        Case{16, Rgb(255, 255, 255), Rgb(255, 255, 255)}, Case{16, Rgb(128, 64, 8), Rgb(132, 66, 8)},
                         Case{24, Rgb(1, 2, 3), Rgb(1, 2, 3)}, Case{32, Rgb(1, 2, 3), Rgb(1, 2, 3)}}) {
     ImageSurface s(9, 3, c.bits, DefaultColourTable(c.bits));
     s.Fill(Rgb(0, 0, 0));

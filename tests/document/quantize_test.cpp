@@ -7,9 +7,12 @@
 
 #include "document/byte_io.h"
 #include "document/icon_image.h"
+#include "raster/canvas.h"
 
 namespace pixmint::document {
 namespace {
+
+using raster::Rgb;
 
 // The popularity algorithm written out as literally as possible: full
 // quadratic exchange sort and a linear key search per pixel.
@@ -130,6 +133,46 @@ TEST(QuantizeTo8Bit, MatchesTheLiteralAlgorithm) {
   }
   std::vector<std::uint8_t> header, bits;
   EXPECT_FALSE(QuantizeTo8Bit(raster::Picture(), header, bits)) << "empty picture";
+}
+
+// A table without black leaves transparent pixels (which store black) with
+// a colour the screen gets XORed with.
+TEST(QuantizeTo8Bit, KeepsBlackInTheTableWhenAskedTo) {
+  std::mt19937 rng(7);
+  struct Case {
+    const char* what;
+    raster::Picture picture;
+    bool blackWasMissing;
+  };
+  raster::Picture withBlack = RandomPicture(rng, 40, 40, 600);
+  withBlack.FillRect({0, 0, 40, 10}, Rgb(0, 0, 0));
+  raster::Picture few(8, 8, Rgb(200, 10, 10));
+  std::vector<Case> cases = {{"many colours, none black", RandomPicture(rng, 40, 40, 600), true},
+                             {"black among the most popular", withBlack, false},
+                             {"few colours", few, false}};
+  for (const Case& c : cases) {
+    std::vector<std::uint8_t> plain, plainBits, kept, keptBits;
+    ASSERT_TRUE(QuantizeTo8Bit(c.picture, plain, plainBits));
+    ASSERT_TRUE(QuantizeTo8Bit(c.picture, kept, keptBits, true));
+    const auto table = TableColours(std::span(kept).subspan(40));
+    const auto black = std::find(table.begin(), table.end(), Rgb(0, 0, 0));
+    ASSERT_NE(black, table.end()) << c.what;
+    EXPECT_EQ(plain != kept, c.blackWasMissing) << c.what;
+    if (!c.blackWasMissing) continue;
+    EXPECT_EQ(black - table.begin(), 255) << c.what << ": black takes the least popular place";
+    EXPECT_TRUE(std::equal(plain.begin(), plain.begin() + 40 + 4 * 255, kept.begin())) << c.what;
+    // Every pixel still gets the nearest entry of the table it has.
+    for (int y = 0; y < 40; y += 3) {
+      for (int x = 0; x < 40; x += 3) {
+        const raster::Colour got = table[keptBits[(39 - y) * 40 + x]];
+        const raster::Colour want =
+            table[raster::NearestColourIndex(Rgb(c.picture.Pixel(x, y) & 0xF8, (c.picture.Pixel(x, y) >> 8) & 0xF8,
+                                                 (c.picture.Pixel(x, y) >> 16) & 0xF8),
+                                             table)];
+        EXPECT_EQ(got, want) << c.what << " at " << x << "," << y;
+      }
+    }
+  }
 }
 
 }  // namespace

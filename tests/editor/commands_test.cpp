@@ -212,7 +212,7 @@ TEST_F(CommandsTest, FailedSaveSaysSoAndChangesNothing) {
     host.Push((dir / "missing" / "x.ico").string());
     saveAs ? ws.Run(CommandId::kSaveAs) : ws.Run(CommandId::kSave);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "保存文件失败.");
+    EXPECT_EQ(host.messages[0].text, "保存文件失败: no such file or folder.") << "the message names the reason";
     EXPECT_EQ(host.messages[0].caption, "错误");
     EXPECT_EQ(DocumentName(S()), "无标题(图标)");
     EXPECT_TRUE(ws.IsEnabled("tbtnSave"));
@@ -244,10 +244,13 @@ TEST_F(CommandsTest, DamagedStoredSettingsFallBackToUsableDefaults) {
     int wantSize, wantBpp;
   };
   const raster::Colour grey = raster::Rgb(234, 234, 234), pink = raster::Rgb(218, 109, 109);
-  for (const Case& c : {Case{"grey", "@List(1)", "-3", "7", grey, pink, 48, 8},
-                        Case{"16777215", "99999999", "0", "33", grey, pink, 48, 8},
-                        Case{"255", "255", "20", "4", raster::Rgb(255, 0, 0), pink, 20, 4},
-                        Case{"7171546", "", "96", "32", pink, grey, 96, 32}}) {
+  for (const Case& c :
+       {Case{"grey", "@List(1)", "-3", "7", grey, pink, 48, 8},
+        Case{"16777215", "99999999", "0", "33", grey, pink, 48, 8},
+        Case{"255", "255", "20", "4", grey, raster::Rgb(255, 0, 0), 20, 4},
+        Case{"7171546", "", "96", "32", grey, pink, 96, 32}, Case{"0", "0", "16", "8", grey, pink, 16, 8},
+        Case{"0", "15395562", "16", "8", grey, pink, 16, 8},
+        Case{"65280", "0", "16", "8", raster::Rgb(0, 255, 0), pink, 16, 8}}) {
     ScriptedHost h;
     MemorySettings st;
     st.WriteString("ColorTrans", c.trans);

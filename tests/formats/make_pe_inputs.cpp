@@ -43,7 +43,7 @@ bool Write(const std::filesystem::path& dir, const char* name, bool isIcon,
     if (side == 256) icon.SetPngCompressed(i, true);
     if (!isIcon) icon.SetHotSpot(i, {side / 2, side / 4 + seed});
   }
-  return icon.SaveToFile((dir / name).string());
+  return static_cast<bool>(icon.SaveToFile((dir / name).string()));
 }
 
 }  // namespace

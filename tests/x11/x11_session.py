@@ -16,6 +16,20 @@ TRANSPARENT = (234, 234, 234)  # how a transparent pixel shows on the canvas
 MAIN_TITLE = "Kavoltrix Pixmint 3.0"
 
 
+def eventually(check, timeout=15.0):
+    """Polls check until it answers true (the editor reacts in its own time)."""
+    end = time.time() + timeout
+    while True:
+        try:
+            if check():
+                return
+        except (OSError, subprocess.CalledProcessError):
+            pass
+        if time.time() > end:
+            raise AssertionError(f"{check.__doc__ or 'condition'} did not come true")
+        time.sleep(0.2)
+
+
 class Display:
     """An Xvfb of its own for one test class."""
 
@@ -168,6 +182,11 @@ class Session:
         left, top, right = left + area[0], top + area[1], right + area[0]
         zoom = round((right - left + 1) / image_width)
         return left - 1, top - 1, zoom
+
+    def pixels_now(self, canvas, x, y):
+        """The colour image pixel (x, y) shows on the screen now."""
+        px, py = self.pixel_point(canvas, x, y)
+        return self.screenshot().getpixel((px, py))
 
     def pixel_point(self, canvas, x, y):
         left, top, zoom = canvas

@@ -1,0 +1,70 @@
+#pragma once
+
+// Helpers of WriteFileAtomically: where a save really writes, the names of
+// its temporary files, and the removal of those that killed saves left.
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string_view>
+
+#include "document/file_io.h"
+
+namespace pixmint::document::detail {
+
+// Owns a POSIX file descriptor.
+class Fd {
+ public:
+  explicit Fd(int fd = -1) : fd_(fd) {}
+  ~Fd() { Close(); }
+  Fd(Fd&& other) noexcept : fd_(other.Release()) {}
+  Fd& operator=(Fd&& other) noexcept {
+    if (this != &other) {
+      Close();
+      fd_ = other.Release();
+    }
+    return *this;
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  [[nodiscard]] int Get() const { return fd_; }
+  [[nodiscard]] bool Valid() const { return fd_ >= 0; }
+  int Release() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
+  // Reports whether close succeeded: on some file systems a late write error
+  // shows up only here.
+  bool Close() {
+    if (fd_ < 0) return true;
+    const int rc = ::close(fd_);
+    fd_ = -1;
+    return rc == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+// The file a save of requested writes: symbolic links at the end of the path
+// are followed the way open() follows them (a dangling link names the file to
+// create), and a link that the kernel's protection of sticky, world-writable
+// folders would refuse to follow is refused with "permission denied".
+FileResult ResolveWriteTarget(const std::filesystem::path& requested, std::filesystem::path& resolved);
+
+// The temporary name beside target for the given random part: hidden, marked
+// as ours, and cut from the target's name so that it fits the folder's name
+// limit whatever the target's length.
+[[nodiscard]] std::filesystem::path TemporaryName(const std::filesystem::path& target, std::string_view random);
+
+// Creates a new temporary file beside target (exclusively, mode 0600) and
+// locks it, so that RemoveLeftovers of another process leaves it alone while
+// it is written. error receives errno on failure.
+Fd CreateTemporary(const std::filesystem::path& target, std::filesystem::path& created, int& error);
+
+// Removes temporary files of ours beside target that nobody holds any more:
+// what a killed save of target left behind.
+void RemoveLeftovers(const std::filesystem::path& target);
+
+}  // namespace pixmint::document::detail

@@ -1,0 +1,321 @@
+// Saving obeys the file system as a plain write would, yet replaces files
+// whole. Cases that need a second user run as root (as CI does) and drop to
+// nobody in a child process; as an ordinary user they run directly or skip.
+#include "document/file_io.h"
+
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <functional>
+
+#include "document/save_target.h"
+#include "support/pixel_grid.h"
+
+namespace pixmint::document {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr uid_t kNobody = 65534;
+
+Bytes ReadFile(const fs::path& path) {
+  auto bytes = ReadWholeFile(path);
+  return bytes ? *bytes : Bytes{};
+}
+
+struct stat Stat(const fs::path& path) {
+  struct stat st {};
+  EXPECT_EQ(::lstat(path.c_str(), &st), 0) << path;
+  return st;
+}
+
+std::vector<std::string> Names(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+::testing::AssertionResult NoTemporaries(const fs::path& folder) {
+  for (const std::string& name : Names(folder)) {
+    if (name.find(".pixmint-") != std::string::npos) return ::testing::AssertionFailure() << "left behind: " << name;
+  }
+  return ::testing::AssertionSuccess();
+}
+
+// Runs body as an ordinary user and answers its result (an errno value, 0
+// for success): here when the tests do not run as root, else in a child that
+// has dropped to nobody, since root may write anything.
+int AsPlainUser(const std::function<int()>& body) {
+  if (::geteuid() != 0) return body();
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(250);
+    ::_exit(body());
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 251;
+}
+
+// A folder every user may write, for the cases run as nobody.
+struct SharedDir {
+  test::TempDir dir;
+  SharedDir() { ::chmod(dir.Path().c_str(), 0777); }
+  fs::path operator/(std::string_view name) const { return dir / name; }
+};
+
+// Runs body with writes limited to limit bytes, so a write fails half-way.
+template <typename Body>
+auto WithFileSizeLimit(rlim_t limit, Body body) {
+  rlimit saved{};
+  EXPECT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = limit;
+  EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  auto result = body();
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+  return result;
+}
+
+TEST(FileIo, NewFilesFollowTheUmaskAndReplacedOnesKeepModeAndOwner) {
+  test::TempDir dir;
+  const fs::path target = dir / "icon.ico";
+  const mode_t mask = ::umask(027);
+  ASSERT_TRUE(WriteFileAtomically(target, Bytes{1, 2, 3}));
+  ::umask(mask);
+  EXPECT_EQ(Stat(target).st_mode & 07777, 0640u);
+  ASSERT_EQ(::chmod(target.c_str(), 0604), 0);
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown(target.c_str(), kNobody, kNobody), 0);
+  }
+  const uid_t owner = Stat(target).st_uid;
+  const ino_t inode = Stat(target).st_ino;
+  ASSERT_TRUE(WriteFileAtomically(target, Bytes{9}));
+  EXPECT_EQ(ReadFile(target), Bytes{9});
+  EXPECT_EQ(Stat(target).st_mode & 07777, 0604u);
+  EXPECT_EQ(Stat(target).st_uid, owner);
+  EXPECT_NE(Stat(target).st_ino, inode) << "a file with one name is replaced whole";
+  EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"icon.ico"});
+}
+
+TEST(FileIo, RefusesWhatAPlainWriteWouldRefuse) {
+  SharedDir shared;
+  fs::create_directory(shared / "closed");
+  ::chmod((shared / "closed").c_str(), 0555);
+  struct Case {
+    const char* name;
+    fs::path path;
+    mode_t mode;  // of an existing file (made by us); 0: no file
+    bool needsRoot;
+  };
+  const Case cases[] = {
+      {"read-only file", shared / "read-only.ico", 0444, false},
+      {"another user's file in a folder the user can write", shared / "theirs.ico", 0644, true},
+      {"new file in a folder without write access", shared / "closed" / "new.ico", 0, false},
+  };
+  for (const Case& c : cases) {
+    if (c.needsRoot && ::geteuid() != 0) continue;
+    if (c.mode != 0) {
+      ASSERT_TRUE(WriteFileAtomically(c.path, Bytes{1}));
+      ASSERT_EQ(::chmod(c.path.c_str(), c.mode), 0);
+    }
+    const int error = AsPlainUser([&] { return WriteFileAtomically(c.path, Bytes{2, 2}).Error(); });
+    EXPECT_EQ(error, EACCES) << c.name;
+    EXPECT_EQ(ReadFile(c.path), c.mode != 0 ? Bytes{1} : Bytes{}) << c.name;
+    if (c.mode != 0) {
+      EXPECT_EQ(Stat(c.path).st_uid, ::geteuid()) << c.name;
+    }
+  }
+  EXPECT_TRUE(NoTemporaries(shared.dir.Path()));
+  EXPECT_EQ(FileResult::Failure(EACCES).Reason(), "permission denied") << "what the dialog and the command line show";
+}
+
+TEST(FileIo, AFileOfAnotherOwnerThatTheUserMayWriteIsRewrittenAndKeepsItsOwner) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs a file of another user";
+  SharedDir shared;
+  const fs::path target = shared / "group-work.ico";
+  ASSERT_TRUE(WriteFileAtomically(target, Bytes{1, 1, 1}));
+  ASSERT_EQ(::chmod(target.c_str(), 0666), 0);
+  const ino_t inode = Stat(target).st_ino;
+  EXPECT_EQ(AsPlainUser([&] { return WriteFileAtomically(target, Bytes{7}).Error(); }), 0);
+  EXPECT_EQ(ReadFile(target), Bytes{7});
+  EXPECT_EQ(Stat(target).st_uid, 0u);
+  EXPECT_EQ(Stat(target).st_ino, inode);
+  EXPECT_TRUE(NoTemporaries(shared.dir.Path()));
+}
+
+TEST(FileIo, HardLinksStayOneFile) {
+  test::TempDir dir;
+  const fs::path a = dir / "a.ico", b = dir / "b.ico";
+  ASSERT_TRUE(WriteFileAtomically(a, Bytes{1, 2}));
+  ASSERT_EQ(::chmod(a.c_str(), 0640), 0);
+  fs::create_hard_link(a, b);
+  ASSERT_TRUE(WriteFileAtomically(a, Bytes{3, 4, 5}));
+  EXPECT_EQ(ReadFile(b), (Bytes{3, 4, 5})) << "the other name sees the new content";
+  ASSERT_TRUE(WriteFileAtomically(b, Bytes{6}));
+  EXPECT_EQ(ReadFile(a), Bytes{6}) << "shorter content cuts the file";
+  EXPECT_EQ(Stat(a).st_ino, Stat(b).st_ino);
+  EXPECT_EQ(Stat(a).st_nlink, 2u);
+  EXPECT_EQ(Stat(a).st_mode & 07777, 0640u);
+  EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"a.ico", "b.ico"}));
+
+  // A rewrite that fails half-way puts the old content back.
+  const FileResult failed = WithFileSizeLimit(4, [&] { return WriteFileAtomically(a, Bytes(100, 9)); });
+  EXPECT_EQ(failed.Error(), EFBIG);
+  EXPECT_EQ(ReadFile(b), Bytes{6});
+  EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"a.ico", "b.ico"}));
+}
+
+TEST(FileIo, FailureLeavesTheOldFileAndGivesTheReason) {
+  test::TempDir dir;
+  fs::create_directory(dir / "folder");
+  EXPECT_EQ(WriteFileAtomically(dir / "folder", Bytes{1}).Reason(), "is a folder");
+  EXPECT_TRUE(fs::is_directory(dir / "folder"));
+  EXPECT_EQ(WriteFileAtomically(dir / "missing" / "x.ico", Bytes{1}).Reason(), "no such file or folder");
+  EXPECT_EQ(WriteFileAtomically(dir / std::string(256, 'n'), Bytes{1}).Reason(), "name too long");
+  EXPECT_EQ(WriteFileAtomically("/dev/null", Bytes{1}).Reason(), "not a regular file");
+  EXPECT_FALSE(ReadWholeFile(dir / "missing.ico"));
+  EXPECT_FALSE(ReadWholeFile(dir / "folder"));
+  ASSERT_TRUE(WriteFileAtomically(dir / "big", Bytes(10, 7)));
+  EXPECT_FALSE(ReadWholeFile(dir / "big", 9));
+  EXPECT_TRUE(ReadWholeFile(dir / "big", 10));
+
+  // A write that fails half-way (file size limit) removes its temporary file.
+  const fs::path old = dir / "old.ico";
+  ASSERT_TRUE(WriteFileAtomically(old, Bytes{5, 5}));
+  const FileResult failed = WithFileSizeLimit(4, [&] { return WriteFileAtomically(old, Bytes(100, 6)); });
+  EXPECT_EQ(failed.Reason(), "file too large");
+  EXPECT_EQ(ReadFile(old), (Bytes{5, 5}));
+  EXPECT_TRUE(NoTemporaries(dir.Path()));
+  for (const auto& [error, text] : {std::pair{ENOSPC, "no space left"},
+                                    {EDQUOT, "no space left"},
+                                    {EROFS, "read-only file system"},
+                                    {EIO, "input/output error"}}) {
+    EXPECT_EQ(ErrorReason(error), text);
+  }
+}
+
+TEST(FileIo, FollowsLinksAndKeepsThemEvenWhenDangling) {
+  test::TempDir dir;
+  fs::create_directory(dir / "sub");
+  ASSERT_TRUE(WriteFileAtomically(dir / "sub" / "real.ico", Bytes{1}));
+  fs::create_symlink("sub/real.ico", dir / "link.ico");
+  fs::create_symlink("link.ico", dir / "chain.ico");
+  fs::create_symlink("sub/new.ico", dir / "dangling.ico");
+  ASSERT_TRUE(WriteFileAtomically(dir / "chain.ico", Bytes{4, 2}));
+  EXPECT_EQ(ReadFile(dir / "sub" / "real.ico"), (Bytes{4, 2}));
+  ASSERT_TRUE(WriteFileAtomically(dir / "dangling.ico", Bytes{8}));
+  EXPECT_EQ(ReadFile(dir / "sub" / "new.ico"), Bytes{8}) << "the link's target is created";
+  for (const char* link : {"link.ico", "chain.ico", "dangling.ico"}) EXPECT_TRUE(fs::is_symlink(dir / link)) << link;
+  fs::create_symlink("loop.ico", dir / "loop.ico");
+  EXPECT_EQ(WriteFileAtomically(dir / "loop.ico", Bytes{1}).Error(), ELOOP);
+  EXPECT_TRUE(NoTemporaries(dir.Path()));
+  EXPECT_TRUE(NoTemporaries(dir / "sub"));
+}
+
+TEST(FileIo, RefusesLinksThatTheKernelWouldNotFollowInASharedFolder) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs links of another user";
+  test::TempDir dir;
+  const fs::path victim = dir / "victim.ico";
+  ASSERT_TRUE(WriteFileAtomically(victim, Bytes{1}));
+  fs::create_directory(dir / "shared");
+  ASSERT_EQ(::chmod((dir / "shared").c_str(), 01777), 0);
+  struct Case {
+    const char* name;
+    uid_t linkOwner;
+    uid_t folderOwner;
+    mode_t folderMode;
+    bool followed;
+  };
+  const Case cases[] = {
+      {"another user's link in a sticky shared folder", kNobody, 0, 01777, false},
+      {"the user's own link", 0, 0, 01777, true},
+      {"the folder owner's link", kNobody, kNobody, 01777, true},
+      {"another user's link in a folder that is not sticky", kNobody, 0, 0777, true},
+      {"another user's link in a sticky folder only its owner writes", kNobody, 0, 01755, true},
+  };
+  for (const Case& c : cases) {
+    const fs::path link = dir / "shared" / "planted.ico";
+    fs::remove(link);
+    fs::create_symlink(victim, link);
+    ASSERT_EQ(::lchown(link.c_str(), c.linkOwner, c.linkOwner), 0);
+    ASSERT_EQ(::chown((dir / "shared").c_str(), c.folderOwner, c.folderOwner), 0);
+    ASSERT_EQ(::chmod((dir / "shared").c_str(), c.folderMode), 0);
+    ASSERT_TRUE(WriteFileAtomically(victim, Bytes{1}));
+    const FileResult result = WriteFileAtomically(link, Bytes{6, 6});
+    EXPECT_EQ(static_cast<bool>(result), c.followed) << c.name;
+    EXPECT_EQ(ReadFile(victim), c.followed ? (Bytes{6, 6}) : Bytes{1}) << c.name;
+    EXPECT_TRUE(fs::is_symlink(link)) << c.name;
+    if (!c.followed) {
+      EXPECT_EQ(result.Reason().rfind("permission denied", 0), 0u) << result.Reason();
+    }
+  }
+}
+
+TEST(FileIo, EveryNameTheFolderTakesSaves) {
+  test::TempDir dir;
+  std::string wide;
+  while (wide.size() + 3 <= 255) wide += "图";  // 255 bytes of three-byte characters
+  for (const std::string& name : {std::string("a"), std::string(200, 'b'), std::string(238, 'c'), std::string(239, 'd'),
+                                  std::string(250, 'e'), std::string(255, 'f'), wide, "x" + wide.substr(0, 252)}) {
+    const fs::path target = dir / name;
+    // A leftover of a killed save of this very name goes at the next save.
+    const fs::path leftover = detail::TemporaryName(target, "abcdefghijkl");
+    ASSERT_LE(leftover.filename().string().size(), 255u);
+    ASSERT_TRUE(WriteFileAtomically(leftover, Bytes{0})) << leftover;
+    const FileResult saved = WriteFileAtomically(target, Bytes{static_cast<std::uint8_t>(name.size() & 0xFF)});
+    EXPECT_TRUE(saved) << name.size() << " bytes: " << saved.Reason();
+    EXPECT_EQ(ReadFile(target).size(), 1u) << name.size();
+    EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{name}) << name.size();
+    fs::remove(target);
+  }
+}
+
+TEST(FileIo, RemovesOnlyLeftoversOfItsOwnThatNobodyHolds) {
+  test::TempDir dir;
+  const fs::path target = dir / "a.ico";
+  const fs::path dead = detail::TemporaryName(target, "0123456789ab");
+  const fs::path held = detail::TemporaryName(target, "zzzzzzzzzzzz");
+  const fs::path folder = detail::TemporaryName(target, "folder000000");
+  const fs::path otherTarget = detail::TemporaryName(dir / "b.ico", "0123456789ab");
+  const fs::path users = dir / "a.ico.0123456789ab.tmp";
+  const fs::path shortRandom = detail::TemporaryName(target, "0123");
+  for (const fs::path& p : {dead, held, otherTarget, users, shortRandom}) ASSERT_TRUE(WriteFileAtomically(p, Bytes{1}));
+  fs::create_directory(folder);
+  // A running save holds its temporary file locked.
+  const int holder = ::open(held.c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(holder, 0);
+  ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+  ASSERT_TRUE(WriteFileAtomically(target, Bytes{2}));
+  ::close(holder);
+  EXPECT_FALSE(fs::exists(dead));
+  for (const fs::path& p : {held, folder, otherTarget, users, shortRandom}) EXPECT_TRUE(fs::exists(p)) << p;
+}
+
+TEST(FileIo, ManyFilesWithoutFlushingEachAppearWhole) {
+  test::TempDir dir;
+  for (int i = 0; i < 5; ++i) {
+    ASSERT_TRUE(WriteFileAtomically(dir / (std::to_string(i) + ".png"), Bytes(100, static_cast<std::uint8_t>(i)),
+                                    {.flush = false}));
+  }
+  EXPECT_TRUE(SyncFolder(dir.Path()));
+  EXPECT_EQ(ReadFile(dir / "3.png"), Bytes(100, 3));
+  EXPECT_EQ(Names(dir.Path()).size(), 5u);
+  EXPECT_EQ(SyncFolder(dir / "none").Error(), ENOENT);
+}
+
+}  // namespace
+}  // namespace pixmint::document

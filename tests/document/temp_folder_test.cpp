@@ -1,0 +1,115 @@
+#include "document/temp_folder.h"
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "support/pixel_grid.h"
+
+namespace pixmint::document {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Sets TMPDIR (or unsets it for nullopt) for one scope.
+class TmpDirVariable {
+ public:
+  explicit TmpDirVariable(const std::optional<std::string>& value) {
+    if (const char* old = std::getenv("TMPDIR")) old_ = old;
+    value ? ::setenv("TMPDIR", value->c_str(), 1) : ::unsetenv("TMPDIR");
+  }
+  ~TmpDirVariable() { old_ ? ::setenv("TMPDIR", old_->c_str(), 1) : ::unsetenv("TMPDIR"); }
+  TmpDirVariable(const TmpDirVariable&) = delete;
+  TmpDirVariable& operator=(const TmpDirVariable&) = delete;
+
+ private:
+  std::optional<std::string> old_;
+};
+
+TEST(TemporaryRoot, FallsBackToASoundAbsoluteFolder) {
+  test::TempDir dir;
+  std::ofstream((dir / "file").c_str()) << "x";
+  const std::string good = dir.Path().string();
+  const struct {
+    std::optional<std::string> tmpdir;
+    std::string expected;
+  } cases[] = {
+      {good, good},
+      {good + "/", good},
+      {std::nullopt, "/tmp"},
+      {"", "/tmp"},
+      {good + "/missing", "/tmp"},
+      {good + "/file", "/tmp"},
+      {"relative/folder", "/tmp"},
+      {".", "/tmp"},
+      {"/", "/tmp"},
+      {"//", "/tmp"},
+  };
+  for (const auto& c : cases) {
+    TmpDirVariable variable(c.tmpdir);
+    EXPECT_EQ(TemporaryRoot(), fs::path(c.expected)) << c.tmpdir.value_or("(unset)");
+  }
+  TmpDirVariable missing(good + "/missing");
+  const PrivateFolder folder;
+  ASSERT_FALSE(folder.Path().empty());
+  EXPECT_EQ(folder.Path().parent_path(), fs::path("/tmp"));
+}
+
+TEST(PrivateFolders, AreClosedToOthersAndRemovedWithTheirOwner) {
+  test::TempDir dir;
+  fs::path made;
+  {
+    TmpDirVariable variable(dir.Path().string());
+    const PrivateFolder folder;
+    made = folder.Path();
+    ASSERT_EQ(made.parent_path(), dir.Path());
+    struct stat st {};
+    ASSERT_EQ(::stat(made.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0700u);
+    std::ofstream((made / "snapshot").c_str()) << "x";
+  }
+  EXPECT_FALSE(fs::exists(made));
+  const fs::path inside = MakePrivateFolder(dir.Path());
+  EXPECT_EQ(inside.parent_path(), dir.Path());
+}
+
+TEST(PrivateFolders, ThoseOfEndedProcessesAreRemovedAtTheNextStart) {
+  test::TempDir dir;
+  // A process that made its folder and was killed before it could remove it.
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(MakePrivateFolder(dir.Path()).empty() ? 1 : 0);
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_EQ(WEXITSTATUS(status), 0);
+  const fs::path alive = MakePrivateFolder(dir.Path());
+  const std::string self = std::to_string(::getpid());
+  const fs::path reusedId = dir / ("pixmint-" + self + "-1-abcdef");  // our id, another start time
+  const fs::path unrelated = dir / "pixmint-notes";
+  const fs::path plainFile = dir / "pixmint-1-2-abcdef";
+  const fs::path link = dir / "pixmint-1-3-abcdef";
+  fs::create_directory(reusedId);
+  fs::create_directory(unrelated);
+  std::ofstream(plainFile.c_str()) << "x";
+  fs::create_directory_symlink(alive, link);
+  std::size_t before = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.Path())) ++before;
+  ASSERT_EQ(before, 6u);
+
+  RemoveDeadPrivateFolders(dir.Path());
+  std::vector<std::string> left;
+  for (const auto& e : fs::directory_iterator(dir.Path())) left.push_back(e.path().filename().string());
+  std::sort(left.begin(), left.end());
+  std::vector<std::string> expected{alive.filename().string(), "pixmint-1-2-abcdef", "pixmint-1-3-abcdef",
+                                    "pixmint-notes"};
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(left, expected);
+  EXPECT_TRUE(fs::is_directory(alive)) << "the link was not followed";
+}
+
+}  // namespace
+}  // namespace pixmint::document
