@@ -24,7 +24,9 @@ UndoHistory::~UndoHistory() {
 }
 
 const std::filesystem::path& UndoHistory::Folder() {
-  if (!folder_.empty()) return folder_;
+  std::error_code ec;
+  // A folder removed under us is made anew, so a new history can be kept.
+  if (!folder_.empty() && std::filesystem::is_directory(folder_, ec)) return folder_;
   // A folder of our own (mode 0700, a name nobody can predict) inside the
   // host's private folder, or in the sound temporary folder when it has none.
   folder_ = document::MakePrivateFolder(host_.PrivateTempFolder());
@@ -181,7 +183,12 @@ void UndoHistory::Step(bool undo) {
   // Read first: a snapshot that cannot be read leaves counter, buffers and
   // image exactly as they were.
   if (!Read(target)) {
+    // The snapshots are gone (the folder removed, the disk failing): the
+    // history cannot be used any more, so it is dropped rather than left to
+    // fail on every press.
     Complain(false);
+    Clear();
+    Begin();
     return;
   }
   undo ? counter.UndoIt() : counter.RedoIt();

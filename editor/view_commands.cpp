@@ -34,7 +34,7 @@ bool ViewCommands::ZoomAuto() {
 bool ViewCommands::SetZoom(int zoom) {
   constexpr long long kMaxCanvasSide = 4096;
   const long long side = std::max(state_.WorkBitmap.Width(), state_.WorkBitmap.Height());
-  if (side * zoom > kMaxCanvasSide) return false;
+  if (zoom < 1 || side * zoom > kMaxCanvasSide) return false;
   state_.Zoom = zoom;
   return Changed(true);
 }

@@ -7,6 +7,8 @@
 #include <ostream>
 #include <sstream>
 #include <stdexcept>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "document/file_io.h"
@@ -31,6 +33,19 @@ int ToInt(const std::string& word) {
   if (ec != std::errc() || end != word.data() + word.size()) throw ScriptError("not a number: " + word);
   return value;
 }
+
+// A number that must lie within [low, high]: coordinates, counts, sizes.
+int ToInt(const std::string& word, int low, int high) {
+  const int value = ToInt(word);
+  if (value < low || value > high) {
+    throw ScriptError("out of range: " + word + " (" + std::to_string(low) + " to " + std::to_string(high) + ")");
+  }
+  return value;
+}
+
+// Image pixels and canvas points lie far inside this; anything beyond would
+// only overflow on the way to the screen.
+constexpr int kMaxCoordinate = 1 << 20;
 
 void Need(const Words& w, std::size_t count) {
   if (w.size() < count) throw ScriptError("missing arguments for " + w[0]);
@@ -94,14 +109,14 @@ std::size_t Script::Point(const Words& w, std::size_t at, int& x, int& y) const 
   const int zoom = workspace_.State().Zoom;
   if (w[at].starts_with('@')) {
     if (w.size() <= at + 1) throw ScriptError("missing point");
-    x = ToInt(w[at].substr(1));
-    y = ToInt(w[at + 1]);
+    x = ToInt(w[at].substr(1), -kMaxCoordinate, kMaxCoordinate);
+    y = ToInt(w[at + 1], -kMaxCoordinate, kMaxCoordinate);
     return at + 2;
   }
   if (w.size() <= at + 1) throw ScriptError("missing point");
   // The centre of the zoomed pixel.
-  x = ToInt(w[at]) * zoom + zoom / 2;
-  y = ToInt(w[at + 1]) * zoom + zoom / 2;
+  x = ToInt(w[at], -kMaxCoordinate / 64, kMaxCoordinate / 64) * zoom + zoom / 2;
+  y = ToInt(w[at + 1], -kMaxCoordinate / 64, kMaxCoordinate / 64) * zoom + zoom / 2;
   return at + 2;
 }
 
@@ -177,13 +192,14 @@ void Script::PrintPixels(const Words& w) {
   const raster::Picture& picture = NamedPicture(w[2]);
   static constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
   std::vector<raster::Colour> seen;
+  std::unordered_map<raster::Colour, std::size_t> letterOf;  // linear in the picture's size
   for (int y = 0; y < picture.Height(); ++y) {
     std::string row;
     for (int x = 0; x < picture.Width(); ++x) {
       const raster::Colour c = picture.Pixel(x, y);
-      auto it = std::find(seen.begin(), seen.end(), c);
-      if (it == seen.end()) it = seen.insert(seen.end(), c);
-      const auto index = static_cast<std::size_t>(it - seen.begin());
+      const auto [it, added] = letterOf.try_emplace(c, seen.size());
+      if (added) seen.push_back(c);
+      const std::size_t index = it->second;
       row += index < kLetters.size() ? kLetters[index] : '?';
     }
     out_ << row << "\n";
@@ -325,7 +341,7 @@ void Script::Run(const Words& w) {
     } else if (w[1] == "auto") {
       workspace_.Run(CommandId::kZoomAuto);
     } else {
-      workspace_.SetZoom(ToInt(w[1]));
+      workspace_.SetZoom(ToInt(w[1], 1, 64));
     }
   } else if (verb == "tool") {
     Need(w, 2);
@@ -346,7 +362,7 @@ void Script::Run(const Words& w) {
     Need(w, 2);
     workspace_.PinSpraySeed(static_cast<std::uint32_t>(ToInt(w[1])));
   } else if (verb == "tick") {
-    const int n = w.size() > 1 ? ToInt(w[1]) : 1;
+    const int n = w.size() > 1 ? ToInt(w[1], 0, 100000) : 1;
     for (int i = 0; i < n && host_.Timer() > 0; ++i) workspace_.TimerTick();
   } else if (verb == "rotate") {
     Need(w, 2);
@@ -382,12 +398,47 @@ void Script::Run(const Words& w) {
   for (std::size_t i = messagesBefore; i < host_.messages.size(); ++i) {
     out_ << "message: " << host_.messages[i].caption << ": " << host_.messages[i].text << "\n";
   }
+  // An answer is for the dialog of the command that follows it (or of the
+  // command it was given with): one that no dialog took would otherwise
+  // answer some later dialog it was never meant for.
+  if (verb != "answer" && host_.PendingAnswers() > 0) {
+    host_.DropAnswers();
+    throw ScriptError("no dialog took the answer: " + verb + " opened none");
+  }
 }
 
+// Words separated by blanks; "double quotes" make one word of what they hold
+// (blanks and # included), with \" and \\ inside them; # outside quotes
+// starts a comment.
 Words Split(const std::string& line) {
-  std::istringstream in(line.substr(0, line.find('#')));
   Words words;
-  for (std::string word; in >> word;) words.push_back(word);
+  std::string word;
+  bool inWord = false;
+  bool quoted = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (quoted) {
+      if (c == '\\' && i + 1 < line.size() && (line[i + 1] == '"' || line[i + 1] == '\\')) {
+        word += line[++i];
+      } else if (c == '"') {
+        quoted = false;
+      } else {
+        word += c;
+      }
+    } else if (c == '"') {
+      quoted = inWord = true;
+    } else if (c == '#') {
+      break;
+    } else if (c == ' ' || c == '\t' || c == '\r') {
+      if (inWord) words.push_back(std::exchange(word, {}));
+      inWord = false;
+    } else {
+      word += c;
+      inWord = true;
+    }
+  }
+  if (quoted) throw ScriptError("a quote is not closed");
+  if (inWord) words.push_back(word);
   return words;
 }
 
@@ -398,9 +449,9 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err) {
   int number = 0;
   for (std::string line; std::getline(in, line);) {
     ++number;
-    const Words words = Split(line);
-    if (words.empty()) continue;
     try {
+      const Words words = Split(line);
+      if (words.empty()) continue;
       script.Run(words);
     } catch (const std::exception& e) {
       err << "line " << number << ": " << e.what() << "\n";

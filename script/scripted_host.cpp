@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <system_error>
 
 #include "document/temp_folder.h"
@@ -108,9 +109,13 @@ raster::Picture StandInText(std::string_view text, raster::Colour colour, raster
   return picture;
 }
 
-raster::Picture FitPastePart(const raster::Picture& picture, const PasteAnswer& part, int iw, int ih) {
-  const int sw = std::max(1, part.width);
-  const int sh = std::max(1, part.height);
+raster::Picture FitPastePart(const raster::Picture& picture, const PasteAnswer& answer, int iw, int ih) {
+  // Held inside the picture, as the dialog's boxes hold their values.
+  PasteAnswer part = answer;
+  part.left = std::clamp(part.left, 0, std::max(0, picture.Width() - 1));
+  part.top = std::clamp(part.top, 0, std::max(0, picture.Height() - 1));
+  const int sw = std::clamp(part.width, 1, std::max(1, picture.Width() - part.left));
+  const int sh = std::clamp(part.height, 1, std::max(1, picture.Height() - part.top));
   int ow = sw;
   int oh = sh;
   if (part.stretch) {

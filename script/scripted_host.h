@@ -41,6 +41,7 @@ class ScriptedHost : public EditorHost {
   ~ScriptedHost() override;
 
   void Push(Answer answer) { answers_.push_back(std::move(answer)); }
+  void DropAnswers() { answers_.clear(); }
 
   MessageAnswer ShowMessage(const MessageBox& box) override;
   std::optional<std::string> AskFileName(const FileDialog& dialog) override;

@@ -112,7 +112,7 @@ inline constexpr const char* kOpacityLabel = QT_TRANSLATE_NOOP("pixmint", "不�
 inline constexpr const char* kHintFore = QT_TRANSLATE_NOOP("pixmint", "前景颜色");
 inline constexpr const char* kHintBack = QT_TRANSLATE_NOOP("pixmint", "背景颜色");
 inline constexpr const char* kHintClrDefault = QT_TRANSLATE_NOOP("pixmint", "默认前景/背景颜色");
-inline constexpr const char* kHintClrInvert = QT_TRANSLATE_NOOP("pixmint", "反向颜色 (针对指针)");
+inline constexpr const char* kHintClrInvert = QT_TRANSLATE_NOOP("pixmint", "反向颜色 (针对 1 至 24 位的指针图像)");
 inline constexpr const char* kHintClrTrans = QT_TRANSLATE_NOOP("pixmint", "透明颜色");
 
 // Image panel.

@@ -60,12 +60,31 @@ TEST(ScriptRunnerTest, EmptyTextAnswerMakesNoSelection) {
   EXPECT_NE(r.out.find("has_float=0"), std::string::npos) << r.out;
 }
 
+// Every bad line stops the run with its number, never with a crash, an
+// overflow or a hang; an answer no dialog took is such a line.
 TEST(ScriptRunnerTest, ErrorsNameTheLine) {
-  for (const char* bad : {"seed\n", "seed x\n", "print pixels nothing\n", "answer riddle\n"}) {
+  for (const char* bad : {"seed\n", "seed x\n", "print pixels nothing\n", "answer riddle\n", "zoom -2147483648\n",
+                          "zoom 2147483647\n", "click 2147483647 1\n", "click @2147483647 1\n", "tick 2147483647\n",
+                          "save-as \"unclosed\n", "save b.ico\n", "answer yes\nzoom in\n"}) {
     const RunResult r = RunText(std::string("new icon 8 8 32\n# comment\n") + bad);
     EXPECT_EQ(r.status, 1) << bad;
-    EXPECT_EQ(r.err.rfind("line 3: ", 0), 0u) << r.err;
+    const std::string line = std::string(bad).find("answer yes") == 0 ? "line 4: " : "line 3: ";
+    EXPECT_EQ(r.err.rfind(line, 0), 0u) << r.err;
   }
+}
+
+// A huge paste answer is held inside the clipboard picture; quoted paths may
+// hold blanks and #.
+TEST(ScriptRunnerTest, HugeAnswersAreHeldAndQuotedPathsKeepEverything) {
+  pixmint::test::TempDir dir;
+  const std::string path = (dir / "a b#c.ico").string();
+  const RunResult r = RunText(
+      "new icon 16 16 24\ntool pencil\nclick 1 1\nselect-all\ncopy\nconvert 4 4 24\n"
+      "answer paste 2147483647 2147483647 2147483647 2147483647 stretch\npaste\n"
+      "save \"" +
+      path + "\" # named\nprint state\n");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(std::filesystem::exists(path)) << r.out;
 }
 
 TEST(StandInTextTest, CellsSpacesAndCodeBits) {
