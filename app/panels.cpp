@@ -89,22 +89,29 @@ void ImageEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   const int left = option.rect.left();
   const int top = option.rect.top();
   const int w = std::min(48, entry->width);
-  if (entry->drawThumbnail) entry->drawThumbnail(*painter, QPoint(left + (56 - w) / 2, top + 4), background);
+  if (entry->drawThumbnail)
+    entry->drawThumbnail(*painter, QPoint(left + (kImageEntryThumbColumn - w) / 2, top + 4), background);
   const int lineHeight = option.fontMetrics.height() + option.fontMetrics.leading();
-  const int e = ImageEntryHeight(entry->height);
+  const int e = option.rect.height();
   painter->setPen(colours.color(selected ? QPalette::HighlightedText : QPalette::Text));
   const int textTop = top + (e - 2 * lineHeight) / 2;
   const QString size = QString::number(entry->width) + QStringLiteral(" x ") + QString::number(entry->height);
   const QString depth = QString::number(entry->colours) + T(texts::kDepthSuffix);
-  painter->drawText(QRect(left + 56, textTop, option.rect.width() - 56, lineHeight), Qt::AlignLeft, size);
-  painter->drawText(QRect(left + 56, textTop + lineHeight, option.rect.width() - 56, lineHeight), Qt::AlignLeft, depth);
+  painter->drawText(
+      QRect(left + kImageEntryThumbColumn, textTop, option.rect.width() - kImageEntryThumbColumn, lineHeight),
+      Qt::AlignLeft, size);
+  painter->drawText(QRect(left + kImageEntryThumbColumn, textTop + lineHeight,
+                          option.rect.width() - kImageEntryThumbColumn, lineHeight),
+                    Qt::AlignLeft, depth);
   painter->restore();
 }
 
 QSize ImageEntryDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
   const std::optional<ImageEntry> entry = source_(index.row());
   if (!entry) return {option.rect.width(), 16};
-  return {option.rect.width(), ImageEntryHeight(entry->height)};
+  // Tall enough for the thumbnail and for both lines of text in this font.
+  const int lines = 2 * (option.fontMetrics.height() + option.fontMetrics.leading()) + 4;
+  return {option.rect.width(), std::max(ImageEntryHeight(entry->height), lines)};
 }
 
 ImageListBox::ImageListBox(QWidget* parent) : QListWidget(parent) {

@@ -88,6 +88,8 @@ class ImageEntryDelegate : public QStyledItemDelegate {
 
 // The entry height: max(24, min(48, H)) + 8.
 [[nodiscard]] int ImageEntryHeight(int imageHeight);
+// The thumbnail column of an entry; the texts follow it.
+inline constexpr int kImageEntryThumbColumn = 56;
 
 // ListBox1: presses and releases of any button report the entry under the
 // mouse (-1 for none), for the drag exchange.

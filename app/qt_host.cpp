@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 
 #include "app/dialogs/qt_texts.h"
 #include "app/dialogs/tfrm_paste.h"
@@ -79,7 +81,14 @@ QString QtHost::QtFilter(std::string_view filter) {
 }
 
 std::optional<std::string> QtHost::AskFileName(const editor::FileDialog& dialog) {
-  QFileDialog chooser(&window_, QString(), Q(dialog.folder), QtFilter(dialog.filter));
+  // Without a remembered folder the dialog starts where a Linux user keeps
+  // pictures (or at home), not in the program's or the shell's folder.
+  QString folder = Q(dialog.folder);
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    folder = QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+  }
+  QFileDialog chooser(&window_, QString(), folder, QtFilter(dialog.filter));
   chooser.setObjectName(QStringLiteral("FileDialog"));
   chooser.setOption(QFileDialog::DontUseNativeDialog);
   // The descriptions already name their patterns; Qt's copy stays hidden.

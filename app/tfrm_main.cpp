@@ -217,7 +217,7 @@ void TfrmMain::BuildLayout() {
   row->addWidget(scrollBox_, 1);
   auto* right = new QWidget(centre);
   right->setObjectName(QStringLiteral("Panel4"));
-  right->setFixedWidth(192);
+  right->setFixedWidth(64 + ImagePanelWidth());
   auto* rightRow = new QHBoxLayout(right);
   rightRow->setContentsMargins(0, 0, 0, 0);
   rightRow->setSpacing(0);
@@ -235,7 +235,8 @@ void TfrmMain::BuildStatusBar() {
   for (int i = 0; i < 4; ++i) {
     auto* panel = new QLabel(bar);
     panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-    panel->setFixedWidth(kStatusWidths[i]);
+    // The design's widths, grown when a text needs more ("保存文件成功.").
+    panel->setMinimumWidth(kStatusWidths[i]);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
     bar->addWidget(panel);

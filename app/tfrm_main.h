@@ -113,6 +113,7 @@ class TfrmMain : public QMainWindow {
   void RunSettingsDialog();
   // tfrm_main_image.cpp
   QWidget* BuildImagePanel();
+  [[nodiscard]] int ImagePanelWidth() const;
   void RefreshImagePanel();
   // tfrm_main_tools.cpp
   QWidget* BuildToolPalette();

@@ -47,9 +47,9 @@ struct MenuSpec {
 };
 
 constexpr MenuSpec kMenus[] = {
-    {MenuId::kFile, "mnuFile", texts::kMenuFile},          {MenuId::kEdit, "mnuEdit", texts::kMenuEdit},
-    {MenuId::kView, "mnuView", texts::kMenuView},          {MenuId::kImage, "mnuImage", texts::kMenuImage},
-    {MenuId::kEffects, "mnuEffects", texts::kMenuEffects}, {MenuId::kTools, "mnuTools", texts::kMenuTools},
+    {MenuId::kFile, "mnuFile", texts::kMenuFile},         {MenuId::kEdit, "mnuEdit", texts::kMenuEdit},
+    {MenuId::kView, "mnuView", texts::kMenuView},         {MenuId::kImage, "mnuImage", texts::kMenuImage},
+    {MenuId::kEffects, "mnuEffect", texts::kMenuEffects}, {MenuId::kTools, "mnuTools", texts::kMenuTools},
     {MenuId::kHelp, "mnuHelp", texts::kMenuHelp},
 };
 

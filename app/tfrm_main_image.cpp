@@ -26,10 +26,21 @@ constexpr editor::CommandId kImageButtons[] = {editor::CommandId::kAddImage, edi
 
 }  // namespace
 
+// The design's 128 pixels, or more when an entry's texts (the largest size
+// and depth) would not fit beside the thumbnail and the scroll bar.
+int TfrmMain::ImagePanelWidth() const {
+  const QFontMetrics metrics(font());
+  const int text = std::max(metrics.horizontalAdvance(QStringLiteral("1024 x 1024")),
+                            metrics.horizontalAdvance(QStringLiteral("32") + T(texts::kDepthSuffix)));
+  const int needed =
+      4 + 2 + kImageEntryThumbColumn + text + 4 + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 + 4;
+  return std::max(128, needed);
+}
+
 QWidget* TfrmMain::BuildImagePanel() {
   auto* panel = new QWidget(this);
   panel->setObjectName(QStringLiteral("Panel5"));
-  panel->setFixedWidth(128);
+  panel->setFixedWidth(ImagePanelWidth());
   auto* column = new QVBoxLayout(panel);
   column->setContentsMargins(4, 2, 4, 4);
   column->setSpacing(2);

@@ -17,6 +17,7 @@
 
 #include "app/art.h"
 #include "app/dialogs/external_commands.h"
+#include "app/dialogs/number_box.h"
 #include "app/dialogs/qt_texts.h"
 #include "app/dialogs/tfrm_cur_test.h"
 #include "app/qt_host.h"
@@ -78,36 +79,6 @@ class OptionDelegate : public QStyledItemDelegate {
   std::function<QString()> pictureSet_;
 };
 
-// The opacity box takes digits only: every other typed character, Backspace
-// included, is discarded. Values above 100 are shown as 100.
-class OpacityBox : public QSpinBox {
- public:
-  explicit OpacityBox(QWidget* parent) : QSpinBox(parent) {}
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override {
-    const QString text = event->text();
-    if (!text.isEmpty() && text.at(0).isPrint() &&
-        !(text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9'))) {
-      return;
-    }
-    if (event->key() == Qt::Key_Backspace) return;
-    QSpinBox::keyPressEvent(event);
-  }
-  QValidator::State validate(QString& input, int&) const override {
-    for (const QChar c : input) {
-      if (!c.isDigit()) return QValidator::Invalid;
-    }
-    return input.isEmpty() ? QValidator::Intermediate : QValidator::Acceptable;
-  }
-  int valueFromText(const QString& text) const override {
-    bool ok = false;
-    const qlonglong value = text.toLongLong(&ok);
-    if (!ok) return 0;
-    return static_cast<int>(std::clamp<qlonglong>(value, 0, 100));
-  }
-};
-
 }  // namespace
 
 QWidget* TfrmMain::BuildToolPalette() {
@@ -158,7 +129,8 @@ QWidget* TfrmMain::BuildToolPalette() {
   auto* label = new QLabel(T(texts::kOpacityLabel), panel);
   label->setObjectName(QStringLiteral("Label1"));
   column->addWidget(label);
-  opacity_ = new OpacityBox(panel);
+  // Digits only, the editing keys as usual, values above 100 shown as 100.
+  opacity_ = new NumberBox(panel);
   opacity_->setObjectName(QStringLiteral("updOpacity"));
   opacity_->setToolTip(T(texts::kHintOpacity));
   opacity_->setRange(0, 100);

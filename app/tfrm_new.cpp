@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "app/dialogs/number_box.h"
 #include "app/dialogs/qt_texts.h"
 #include "tools/settings.h"
 
@@ -81,8 +82,8 @@ void TfrmNew::BuildSizeGroup() {
   auto* grid = new QGridLayout(customGroup_);
   widthLabel_ = Named(new QLabel(T(texts::kWidth), customGroup_), "labWidth");
   heightLabel_ = Named(new QLabel(T(texts::kHeight), customGroup_), "labHeight");
-  width_ = Named(new QSpinBox(customGroup_), "updWidth");
-  height_ = Named(new QSpinBox(customGroup_), "updHeight");
+  width_ = Named(new NumberBox(customGroup_), "updWidth");
+  height_ = Named(new NumberBox(customGroup_), "updHeight");
   for (QSpinBox* box : {width_, height_}) {
     box->setRange(8, 128);
     box->setValue(32);

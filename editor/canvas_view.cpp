@@ -1,5 +1,7 @@
 #include "editor/canvas_view.h"
 
+#include <algorithm>
+
 #include "document/kv_icon.h"
 #include "editor/workspace.h"
 #include "raster/canvas.h"
@@ -22,8 +24,10 @@ void CanvasView::LayoutCanvas(int i) {
   const int zoom = state_.Zoom;
   panelWidth_ = surface->Width() * zoom + 10;
   panelHeight_ = surface->Height() * zoom + 10;
-  panelLeft_ = (viewportWidth_ - panelWidth_) / 2;
-  panelTop_ = (viewportHeight_ - panelHeight_) / 2;
+  // Centred while it fits; from the corner when larger, so that scrolling
+  // reaches every pixel (a negative place would hide the first ones).
+  panelLeft_ = std::max(0, (viewportWidth_ - panelWidth_) / 2);
+  panelTop_ = std::max(0, (viewportHeight_ - panelHeight_) / 2);
   // With a zoom of 0 or less the canvas has no area until the user zooms in.
   screen_.Resize(std::max(0, panelWidth_ - 10), std::max(0, panelHeight_ - 10));
   PaintBox1Paint();

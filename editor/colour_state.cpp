@@ -62,8 +62,11 @@ bool ColourState::ChooseBack() {
 }
 
 bool ColourState::Defaults() {
-  state_.ForeColor = raster::Rgb(0, 0, 0);
-  state_.BackColor = raster::Rgb(255, 255, 255);
+  // The image's first two palette entries: its own table's, or for images
+  // without one the fixed list's black and RGB(8, 8, 8).
+  const bool palette = state_.CurPalette.size() >= 2;
+  state_.ForeColor = palette ? state_.CurPalette[0] & 0xFFFFFF : raster::Rgb(0, 0, 0);
+  state_.BackColor = palette ? state_.CurPalette[1] & 0xFFFFFF : raster::Rgb(8, 8, 8);
   ForeChanged();
   return true;
 }
@@ -110,6 +113,8 @@ void ColourState::PaletteBoxMouseUp(int x, int y, bool alt) {
 
 bool ColourState::ModeRgb() {
   if (!state_.Document || state_.CurrentImage < 0) return false;
+  // A read-out of the other mode (or the other image) would be stale.
+  controls_.SetStatus(2, "");
   state_.AlphaMode = false;
   // The tool object was left as it was while Alpha mode painted by itself:
   // build it again for the current zoom and the button that is down.
@@ -122,6 +127,7 @@ bool ColourState::ModeAlpha() {
   const int current = state_.CurrentImage;
   if (current < 0 || state_.Document->Colors(current) != 32) return false;
   state_.AlphaMode = true;
+  controls_.SetStatus(2, "");
   buffers_.BuildAlphaView(current);
   tools_.Choose(tools::ToolId::kPencil);
   view_.PaintBox1Paint();

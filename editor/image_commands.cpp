@@ -11,6 +11,13 @@ ImageCommands::ImageCommands(EditorState& state, EditorHost& host, UndoHistory& 
                              CanvasView& view, ToolBridge& tools, ColourState& colours)
     : state_(state), host_(host), undo_(undo), buffers_(buffers), view_(view), tools_(tools), colours_(colours) {}
 
+void ImageCommands::RememberFormat(const ImageFormat& format) {
+  // The new-image dialog's choice is the size and depth of the next new image.
+  state_.DefaultWidth = format.width;
+  state_.DefaultHeight = format.height;
+  state_.DefaultBitCount = format.bitCount;
+}
+
 bool ImageCommands::Fail(const char* text) {
   host_.ShowMessage({texts::Tr(text), texts::Tr(texts::kError), MessageButtons::kOk, MessageIcon::kError});
   return false;
@@ -40,6 +47,7 @@ bool ImageCommands::Add() {
   if (state_.Document->ImageCount() >= document::kMaxImages) return Fail(texts::kDocumentFull);
   auto format = host_.AskImageFormat(texts::Tr(texts::kAddImageCaption));
   if (!format) return false;
+  RememberFormat(*format);
   if (!state_.Document->AddImage(format->width, format->height, format->bitCount)) {
     return Fail(texts::kAddImageFailed);
   }
@@ -62,6 +70,7 @@ bool ImageCommands::ChangeFormat() {
                                              std::to_string(state_.Document->Colors(current))});
   auto format = host_.AskImageFormat(caption);
   if (!format) return false;
+  RememberFormat(*format);
   if (!state_.Document->ChangeFormat(current, format->width, format->height, format->bitCount)) {
     return Fail(texts::kChangeFormatFailed);
   }

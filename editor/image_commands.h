@@ -35,6 +35,7 @@ class ImageCommands {
 
  private:
   [[nodiscard]] bool Fail(const char* text);
+  void RememberFormat(const ImageFormat& format);
 
   EditorState& state_;
   EditorHost& host_;

@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <array>
 
+#include "app/dialogs/number_box.h"
 #include "app/dialogs/qt_texts.h"
 #include "tools/settings.h"
 
@@ -103,7 +104,7 @@ void TfrmConfig::BuildDefaultsRows(const ConfigValues& values) {
   bevel2->setFrameShadow(QFrame::Sunken);
   bevel2->resize(393, 81);
   Label(this, "Label5", texts::kConfigSize, 16, 102);
-  updSize_ = Place(this, "updSize", 136, 100, new QSpinBox);
+  updSize_ = Place(this, "updSize", 136, 100, new NumberBox);
   updSize_->setRange(8, 96);
   updSize_->setValue(values.newImageSize);
   Label(this, "Label6", texts::kConfigBpp, 16, 130);

@@ -11,6 +11,7 @@
 #include <string>
 #include <system_error>
 
+#include "app/dialogs/number_box.h"
 #include "app/dialogs/place_widget.h"
 #include "app/dialogs/qt_texts.h"
 #include "document/kv_icon.h"
@@ -46,9 +47,9 @@ TfrmCurTest::TfrmCurTest(QWidget* parent, const CurTestRequest& request) : QDial
   setFixedSize(340, 200);
   Place(this, "Label3", {8, 8, 110, 16}, new QLabel(T(texts::kCurTestHotSpot)));
   Place(this, "Label1", {16, 34, 20, 16}, new QLabel(T(texts::kCurTestX)));
-  updX_ = Place(this, "updX", {38, 30, 72, 22}, new QSpinBox);
+  updX_ = Place(this, "updX", {38, 30, 72, 22}, new NumberBox);
   Place(this, "Label2", {16, 62, 20, 16}, new QLabel(T(texts::kCurTestY)));
-  updY_ = Place(this, "updY", {38, 58, 72, 22}, new QSpinBox);
+  updY_ = Place(this, "updY", {38, 58, 72, 22}, new NumberBox);
   auto* button2 = Place(this, "Button2", {16, 96, 94, 25}, new QPushButton(T(texts::kCurTestTry)));
   auto* button1 = Place(this, "Button1", {16, 128, 94, 25}, new QPushButton(T(texts::kCurTestClose)));
   auto* panel = Place(this, "Panel1", {124, 8, 204, 154}, new QFrame);

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "app/dialogs/number_box.h"
 #include "app/dialogs/qt_texts.h"
 #include "raster/grid.h"
 
@@ -136,7 +137,7 @@ void TfrmPaste::BuildPictureArea() {
 }
 
 QSpinBox* TfrmPaste::AddBox(const char* name, Range range) {
-  auto* box = new QSpinBox;
+  auto* box = new NumberBox;
   box->setObjectName(QString::fromLatin1(name));
   box->setRange(range.minimum, range.maximum);
   connect(box, &QSpinBox::valueChanged, this, &TfrmPaste::BoxChanged);

@@ -12,12 +12,14 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTest>
 #include <QToolButton>
 
@@ -129,6 +131,33 @@ TEST_F(MainWindowTest, EveryCommandOfTheListHasItsControls) {
   }
   const auto keys = Control<QAction>("mnuViewRoomIn")->shortcuts();
   EXPECT_EQ(keys.at(0), QKeySequence(Qt::KeypadModifier | Qt::Key_Plus));
+}
+
+// The parts of the window fit what they show: a status text, the largest
+// image's entry; the menus carry their design names; file dialogs start in
+// the user's pictures or home folder.
+TEST_F(MainWindowTest, WindowPartsFitTheirTexts) {
+  Open();
+  EXPECT_NE(window_->findChild<QMenu*>(QStringLiteral("mnuEffect")), nullptr);
+  DrawPixel(1, 1);
+  const std::string path = (dir_ / "fit.ico").string();
+  test::AnswerNextDialog([path](QWidget* widget) {
+    auto* dialog = qobject_cast<QFileDialog*>(widget);
+    ASSERT_NE(dialog, nullptr);
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString start = QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+    EXPECT_EQ(QFileInfo(dialog->directory().absolutePath()).canonicalFilePath(), QFileInfo(start).canonicalFilePath());
+    dialog->selectFile(QString::fromStdString(path));
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  Key(Qt::Key_S, Qt::ControlModifier);
+  auto* panel = Control<QLabel>("StatusPanel3");
+  EXPECT_EQ(panel->text().toStdString(), "保存文件成功.");
+  EXPECT_GE(panel->width(), panel->fontMetrics().horizontalAdvance(panel->text()));
+  auto* list = Control<QListWidget>("ListBox1");
+  const int text = list->fontMetrics().horizontalAdvance(QStringLiteral("128 x 128"));
+  EXPECT_GE(list->viewport()->width() - 56, text);
+  EXPECT_GE(list->visualItemRect(list->item(0)).height(), 2 * list->fontMetrics().height());
 }
 
 TEST_F(MainWindowTest, FileMenuSavesTheDrawingAndStartsOtherInstances) {
@@ -400,9 +429,9 @@ TEST_F(MainWindowTest, OpacityBoxTakesDigitsOnlyAndLettersStillChooseTools) {
   QTest::keyClicks(box, QStringLiteral("4x"));
   EXPECT_EQ(box->text().toStdString(), "4");
   EXPECT_EQ(window_->Ws().State().Opacity, 4);
-  QTest::keyClick(box, Qt::Key_Backspace);
-  EXPECT_EQ(box->text().toStdString(), "4");
-  QTest::keyClicks(box, QStringLiteral("50"));
+  QTest::keyClick(box, Qt::Key_Backspace);  // a typed digit can be erased
+  EXPECT_EQ(box->text().toStdString(), "");
+  QTest::keyClicks(box, QStringLiteral("450"));
   EXPECT_EQ(box->text().toStdString(), "100");
   QTest::keyClick(box, Qt::Key_Y);
   QCoreApplication::processEvents();

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
 
 #include "gui_support.h"
 
@@ -61,7 +62,8 @@ TEST(TfrmNew, CustomSizeFollowsTheSquareBoxAndClamps) {
   width->setValue(100);
   EXPECT_EQ(height->value(), 100);
   Find<QCheckBox>(dialog, "ckbQuadrate")->setChecked(false);
-  width->setValue(200);
+  width->selectAll();
+  QTest::keyClicks(width, QStringLiteral("200"));  // typed: held at the largest
   EXPECT_EQ(width->value(), 128);
   EXPECT_EQ(height->value(), 100);
   height->setValue(3);

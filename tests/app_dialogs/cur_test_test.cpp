@@ -51,7 +51,8 @@ TEST(TfrmCurTest, BoxesHoldTheirLimitsAndWriteTheHotSpotAtOnce) {
   EXPECT_EQ(x->value(), 4);
   EXPECT_EQ(y->value(), 5);
   EXPECT_EQ(x->maximum(), 31);
-  x->setValue(40);
+  x->selectAll();
+  QTest::keyClicks(x, QStringLiteral("40"));  // typed: held at the largest
   y->setValue(3);
   EXPECT_EQ(f.cursor.GetHotSpot(1), (raster::Point{31, 3}));
   x->setValue(7);

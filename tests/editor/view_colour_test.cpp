@@ -26,6 +26,11 @@ TEST_F(ViewTest, ZoomStopsAtItsLimitsButAutoZoomDoesNot) {
   ws.Run(CommandId::kAddImage);
   ws.Run(CommandId::kZoomAuto);
   EXPECT_EQ(S().Zoom, 1);
+  // Larger than the view: the canvas starts at the corner, so scrolling
+  // reaches every pixel.
+  ws.SetZoom(8);
+  EXPECT_EQ(ws.Layout().panelLeft, 0);
+  EXPECT_EQ(ws.Layout().panelTop, 0);
   ws.SetViewportSize(400, 200);
   ws.Run(CommandId::kZoomAuto);  // no area at all, and no division by it
   EXPECT_EQ(S().Zoom, 0);
@@ -47,6 +52,28 @@ TEST_F(ViewTest, ScreenShowsTheGridFromZoomThreeAndTheFloatWithItsFrame) {
   ws.Run(CommandId::kPaste);
   EXPECT_EQ(ws.Screen().Pixel(4, 4), kRed);
   EXPECT_EQ(ws.Screen().Pixel(2, 5), kBlack);  // the left handle's outline
+}
+
+// The default colours are the image's first two palette entries; the alpha
+// read-out goes with Alpha mode; the new-image dialog's answer is the next
+// new image's size and depth.
+TEST_F(ViewTest, DefaultsFollowThePaletteReadOutsFollowTheMode) {
+  StartIcon(8, 8, 32);
+  ws.Run(CommandId::kDefaultColours);
+  EXPECT_EQ(std::pair(S().ForeColor, S().BackColor), std::pair(kBlack, Rgb(8, 8, 8)));
+  ws.Run(CommandId::kModeAlpha);
+  Move(1, 1);
+  EXPECT_EQ(ws.StatusText(2), "Transparent");
+  ws.Run(CommandId::kModeRgb);
+  EXPECT_EQ(ws.StatusText(2), "");
+  host.Push(ImageFormat{16, 24, 4});
+  ws.Run(CommandId::kAddImage);
+  EXPECT_EQ((ImageFormat{S().DefaultWidth, S().DefaultHeight, S().DefaultBitCount}), (ImageFormat{16, 24, 4}));
+  Doc().XorBitmap(1)->SetPixel(0, 0, Rgb(0, 0, 0));
+  ASSERT_TRUE(Doc().SetColourTable(1, std::vector<raster::Colour>{Rgb(9, 8, 7), Rgb(1, 2, 3)}));
+  ws.SelectImage(1);
+  ws.Run(CommandId::kDefaultColours);
+  EXPECT_EQ(std::pair(S().ForeColor, S().BackColor), std::pair(Rgb(9, 8, 7), Rgb(1, 2, 3)));
 }
 
 TEST_F(ViewTest, PaletteBoxCellsAndPicks) {
