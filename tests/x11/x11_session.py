@@ -38,20 +38,19 @@ class Display:
         self.server = None
 
     def start(self):
-        for number in range(60, 120):
-            if os.path.exists(f"/tmp/.X11-unix/X{number}") or os.path.exists(f"/tmp/.X{number}-lock"):
-                continue
-            server = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
-                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            for _ in range(100):
-                if os.path.exists(f"/tmp/.X11-unix/X{number}"):
-                    self.number, self.server = number, server
-                    return f":{number}"
-                if server.poll() is not None:
-                    break
-                time.sleep(0.05)
+        # Xvfb picks a free display itself and tells which (-displayfd), so
+        # runs side by side never share one.
+        read, write = os.pipe()
+        server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten",
+                                   "tcp"], pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as answer:
+            number = answer.readline().strip()
+        if not number:
             server.kill()
-        raise RuntimeError("no X display could be started")
+            raise RuntimeError("no X display could be started")
+        self.number, self.server = int(number), server
+        return f":{number}"
 
     def stop(self):
         if self.server:
