@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 
 #include "app/dialogs/qt_texts.h"
+#include "app/dialogs/tfrm_extract.h"
 #include "app/dialogs/tfrm_paste.h"
 #include "app/picture_image.h"
 #include "app/qt_settings.h"
@@ -215,6 +216,22 @@ std::filesystem::path QtHost::PrivateTempFolder() {
 }  // namespace pixmint::app
 
 namespace pixmint::app {
+
+std::optional<editor::ProgramGroup> QtHost::ChooseProgramGroup(const std::string& programFile) {
+  // The extractor dialog on the program, with "open in the editor" choosing.
+  std::optional<editor::ProgramGroup> chosen;
+  ExtractRequest request{window_.Options().programPath, window_.Starter(), nullptr, {}, Q(programFile)};
+  TfrmExtract* shown = nullptr;
+  request.opener = [&chosen, &shown](const std::vector<std::uint8_t>& file, bool cursor, const QString&) {
+    chosen = editor::ProgramGroup{file, cursor};
+    if (shown != nullptr) shown->accept();
+    return true;
+  };
+  TfrmExtract dialog(&window_, std::move(request));
+  shown = &dialog;
+  dialog.exec();
+  return chosen;
+}
 
 bool QtHost::RunShellCommand(editor::CommandId id) {
   return window_.RunShellCommand(id);

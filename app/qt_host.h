@@ -48,6 +48,7 @@ class QtHost final : public editor::EditorHost {
   void SetTimer(int intervalMs) override;
   std::filesystem::path PrivateTempFolder() override;
   bool RunShellCommand(editor::CommandId id) override;
+  std::optional<editor::ProgramGroup> ChooseProgramGroup(const std::string& programFile) override;
   void DocumentSaved(const std::string& path, bool firstSave) override;
 
   // Qt's filter string ("a (*.x);;b (*.y)") from "a|*.x|b|*.y".

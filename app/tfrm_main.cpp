@@ -113,7 +113,11 @@ void TfrmMain::StartDocument() {
   std::optional<std::string> argument;
   if (options_.fileArgument) argument = options_.fileArgument->toStdString();
   workspace_->SetViewportSize(scrollBox_->viewport()->width(), scrollBox_->viewport()->height());
-  workspace_->Start(editor::ParseStartArgument(argument));
+  if (options_.handedOver) {
+    workspace_->Start({editor::StartRequest::Kind::kOpenUntitled, options_.handedOver->toStdString()});
+  } else {
+    workspace_->Start(editor::ParseStartArgument(argument));
+  }
   RefreshPanels();
   ApplyCanvasLayout();
   // Keys go to the menu shortcuts and the tool letters, not to the opacity box.

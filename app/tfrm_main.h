@@ -46,6 +46,8 @@ struct StartOptions {
   QString programPath;
   // The file named on the command line.
   std::optional<QString> fileArgument;
+  // A file handed over by another instance, opened as an untitled document.
+  std::optional<QString> handedOver;
   // Empty: the user's settings; otherwise an INI file (tests).
   QString settingsFile;
   bool registerAssociation = true;

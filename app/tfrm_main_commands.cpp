@@ -16,6 +16,8 @@
 #include "app/dialogs/tfrm_about.h"
 #include "app/dialogs/tfrm_config.h"
 #include "app/dialogs/tfrm_cur_test.h"
+#include "app/dialogs/tfrm_extract.h"
+#include "app/dialogs/tfrm_pic_to_ico.h"
 #include "app/qt_host.h"
 #include "app/qt_settings.h"
 #include "app/tfrm_main.h"
@@ -171,12 +173,22 @@ bool TfrmMain::RunShellCommand(CommandId id) {
     case CommandId::kExit:
       close();
       return false;
-    case CommandId::kExtract:
-      externals_->StartExtractor();
+    case CommandId::kExtract: {
+      // "Replace" puts the current document (what floated is merged first)
+      // into a program; "open in the editor" opens a group untitled.
+      ExtractRequest request{options_.programPath, starter_, Ws().Document(), {}, {}};
+      request.opener = [this](const std::vector<std::uint8_t>& file, bool cursor, const QString&) {
+        return editor::HandOverGroup(*host_, {file, cursor});
+      };
+      TfrmExtract dialog(this, std::move(request));
+      dialog.exec();
       return false;
-    case CommandId::kPicToIco:
-      externals_->StartPicToIco();
+    }
+    case CommandId::kPicToIco: {
+      TfrmPicToIco dialog(this, {options_.programPath, starter_, nullptr});
+      dialog.exec();
       return false;
+    }
     case CommandId::kHotSpot:
       return RunCurTestDialog(this, {Ws().Document(), state.CurrentImage, state.WorkBitmap.Width(),
                                      state.WorkBitmap.Height(), host_->PrivateTempFolder()});

@@ -76,6 +76,14 @@ std::optional<std::pair<long, std::uint64_t>> OwnerOf(std::string_view name) {
 
 }  // namespace
 
+bool IsPrivateFolder(const std::filesystem::path& folder) {
+  if (!OwnerOf(folder.filename().string())) return false;
+  struct stat info {};
+  // A folder of this user that nobody else may enter, as MakePrivateFolder makes.
+  return ::lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid() &&
+         (info.st_mode & 0077) == 0;
+}
+
 std::filesystem::path TemporaryRoot() {
   for (const char* candidate : {static_cast<const char*>(std::getenv("TMPDIR")), "/tmp", "/var/tmp"}) {
     if (UsableFolder(candidate)) return Normal(candidate);

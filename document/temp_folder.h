@@ -15,6 +15,9 @@ namespace pixmint::document {
 // the process that made it is gone. Empty when it cannot be made.
 [[nodiscard]] std::filesystem::path MakePrivateFolder(const std::filesystem::path& parent = {});
 
+// True for a folder MakePrivateFolder made (its name, this user's, mode 0700).
+[[nodiscard]] bool IsPrivateFolder(const std::filesystem::path& folder);
+
 // Removes the folders MakePrivateFolder made in folder (TemporaryRoot() when
 // empty) for processes that have ended: what killed instances left behind.
 // Only folders of this user are touched; never a link.

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
 
 #include "document/bmp_codec.h"
 #include "document/jpeg_codec.h"
 #include "document/kv_icon.h"
 #include "document/png_codec.h"
+#include "document/temp_folder.h"
+#include "formats/pe_image.h"
 #include "texts/ui_texts.h"
 
 namespace pixmint::editor {
@@ -23,6 +26,14 @@ std::string UpperExtension(const std::string& path) {
   return ext;
 }
 
+bool IsProgramFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<std::uint8_t> head(4096);
+  in.read(reinterpret_cast<char*>(head.data()), static_cast<std::streamsize>(head.size()));
+  head.resize(static_cast<std::size_t>(in.gcount()));
+  return formats::LooksLikePe(head);
+}
+
 std::string FolderOf(const std::string& path) {
   const auto slash = path.find_last_of('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -30,12 +41,39 @@ std::string FolderOf(const std::string& path) {
 
 }  // namespace
 
+bool HandOverGroup(EditorHost& host, const ProgramGroup& group) {
+  // A private folder of its own: the new instance reads the file, then
+  // removes it with the folder; a folder left by a crash is cleaned up at a
+  // later start as any dead instance's.
+  const std::filesystem::path folder = document::MakePrivateFolder();
+  if (folder.empty()) return false;
+  const std::filesystem::path file = folder / (group.cursor ? "group.cur" : "group.ico");
+  if (!document::WriteFileAtomically(file, group.file)) return false;
+  host.StartProgram({kUntitledArgument, file.string()});
+  return true;
+}
+
+void RemoveHandOver(const std::string& path) {
+  // Only a file in a private folder of ours in the temporary folder: a path
+  // given by hand to a real file is never removed.
+  const std::filesystem::path file(path);
+  const std::filesystem::path folder = file.parent_path();
+  if (folder.parent_path() != document::TemporaryRoot() || !document::IsPrivateFolder(folder) ||
+      (file.filename() != "group.ico" && file.filename() != "group.cur")) {
+    return;
+  }
+  std::error_code ec;
+  std::filesystem::remove(file, ec);
+  std::filesystem::remove(folder, ec);
+}
+
 StartRequest ParseStartArgument(const std::optional<std::string>& argument) {
   const std::string arg = argument.value_or("");
   const std::string ext = UpperExtension(arg);
   if (ext == ".ICO" || ext == ".CUR") return {StartRequest::Kind::kOpenFile, arg};
   // The untitled icon's name has always meant a new icon; any other word a cursor.
   if (arg.empty() || arg == texts::kUntitledIcon) return {StartRequest::Kind::kNewIcon, {}};
+  if (arg == kUntitledArgument) return {StartRequest::Kind::kNewIcon, {}};  // its file follows
   return {StartRequest::Kind::kNewCursor, {}};
 }
 
@@ -60,12 +98,16 @@ void DocumentCommands::ShowSaveFailure(const document::FileResult& result) {
 
 void DocumentCommands::Start(const StartRequest& request) {
   if (state_.DocumentOpen || state_.Document->ImageCount() > 0) return;
-  const bool load = request.kind == StartRequest::Kind::kOpenFile;
-  state_.FileName = load ? request.path : std::string();
-  state_.IsIcon = load ? UpperExtension(request.path) == ".ICO" : request.kind == StartRequest::Kind::kNewIcon;
+  using Kind = StartRequest::Kind;
+  const bool handedOver = request.kind == Kind::kOpenUntitled;
+  const bool load = request.kind == Kind::kOpenFile || handedOver;
+  state_.FileName = request.kind == Kind::kOpenFile ? request.path : std::string();
+  state_.IsIcon = load ? UpperExtension(request.path) == ".ICO" : request.kind == Kind::kNewIcon;
   state_.Document->SetIcon(state_.IsIcon);
   if (load) {
-    if (!state_.Document->LoadFromFile(request.path)) return ShowError(texts::kLoadFailed);
+    const bool loaded = state_.Document->LoadFromFile(request.path);
+    if (handedOver) RemoveHandOver(request.path);
+    if (!loaded) return ShowError(texts::kLoadFailed);
     // The file decides nothing about the document's kind: the name did.
     state_.Document->SetIcon(state_.IsIcon);
   } else if (!state_.Document->AddImage(state_.DefaultWidth, state_.DefaultHeight, state_.DefaultBitCount)) {
@@ -97,6 +139,11 @@ bool DocumentCommands::Open() {
   auto path = host_.AskFileName({FileDialogKind::kOpen, texts::Tr(texts::kFilterOpen), state_.IcoOpenPath});
   if (!path) return false;
   state_.IcoOpenPath = FolderOf(*path);
+  // A Windows program holds icon groups: one is chosen and opens untitled.
+  if (IsProgramFile(*path)) {
+    const auto group = host_.ChooseProgramGroup(*path);
+    return group && HandOverGroup(host_, *group);
+  }
   host_.StartProgram({*path});
   return true;
 }

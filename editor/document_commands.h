@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "document/file_io.h"
 #include "editor/canvas_view.h"
 #include "editor/colour_state.h"
 #include "editor/edit_buffers.h"
@@ -11,17 +12,22 @@
 #include "editor/image_commands.h"
 #include "editor/tool_bridge.h"
 #include "editor/undo.h"
-#include "document/file_io.h"
 #include "tools/settings.h"
 
 namespace pixmint::editor {
 
 // How a program run begins: a new icon, a new cursor, or a file.
 struct StartRequest {
-  enum class Kind { kNewIcon, kNewCursor, kOpenFile };
+  // kOpenUntitled: a file handed over by another instance (an icon group out
+  // of a program): it becomes an untitled document, and the hand-over file
+  // is removed once read.
+  enum class Kind { kNewIcon, kNewCursor, kOpenFile, kOpenUntitled };
   Kind kind = Kind::kNewIcon;
-  std::string path;  // kOpenFile
+  std::string path;  // kOpenFile, kOpenUntitled
 };
+
+// The command-line word before a hand-over file.
+inline constexpr const char* kUntitledArgument = "--untitled";
 
 // The word New passes to a new instance for a cursor (kept as it always was,
 // so that instances of any version understand each other).
@@ -31,6 +37,13 @@ inline constexpr const char* kNewCursorArgument = "无标题(指针)";
 // icon's name) a new icon, the cursor word a new cursor, a name ending in
 // .ico or .cur that file, anything else a new cursor.
 [[nodiscard]] StartRequest ParseStartArgument(const std::optional<std::string>& argument);
+
+// Starts a new instance on a group taken out of a program (an untitled
+// document of the group's kind); false when it could not be handed over.
+[[nodiscard]] bool HandOverGroup(EditorHost& host, const ProgramGroup& group);
+// Removes a hand-over file (and its private folder) once read; any other
+// path is left alone.
+void RemoveHandOver(const std::string& path);
 
 // The document's name as the user sees it: its file, or the untitled name.
 [[nodiscard]] std::string DocumentName(const EditorState& state);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -26,6 +27,12 @@ struct MessageBox {
   std::string caption;
   MessageButtons buttons = MessageButtons::kOk;
   MessageIcon icon = MessageIcon::kNone;
+};
+
+// An icon or cursor group chosen out of a Windows program: its file bytes.
+struct ProgramGroup {
+  std::vector<std::uint8_t> file;
+  bool cursor = false;
 };
 
 // Size and depth for a new or converted image.
@@ -81,6 +88,9 @@ class EditorHost {
   // The text dialog: the rendered text in the given colour on a background of
   // transparent (the marker colour), or nothing when cancelled.
   virtual std::optional<raster::Picture> AskTextPicture(raster::Colour colour, raster::Colour transparent) = 0;
+  // The group chooser for a Windows program file (every icon and cursor
+  // group with its largest image), or nothing when cancelled.
+  virtual std::optional<ProgramGroup> ChooseProgramGroup(const std::string& programFile) = 0;
   // The colour chooser, starting at the given colour.
   virtual std::optional<raster::Colour> AskColour(raster::Colour initial) = 0;
   // The one-line input box.

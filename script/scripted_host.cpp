@@ -65,6 +65,11 @@ std::optional<raster::Picture> ScriptedHost::AskTextPicture(raster::Colour colou
   return Take<raster::Picture>();
 }
 
+std::optional<ProgramGroup> ScriptedHost::ChooseProgramGroup(const std::string& programFile) {
+  chosenPrograms.push_back(programFile);
+  return Take<ProgramGroup>();
+}
+
 std::optional<raster::Colour> ScriptedHost::AskColour(raster::Colour) {
   return Take<raster::Colour>();
 }

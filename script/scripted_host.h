@@ -30,7 +30,7 @@ struct TextAnswer {
 
 // One prepared answer to the next dialog.
 using Answer = std::variant<CancelAnswer, PasteAnswer, raster::Colour, ImageFormat, std::string, MessageAnswer,
-                            raster::Picture, TextAnswer>;
+                            raster::Picture, TextAnswer, ProgramGroup>;
 
 // A host without a window: dialogs take prepared answers in order (a dialog
 // with no answer waiting is cancelled), and everything shown is recorded.
@@ -50,6 +50,7 @@ class ScriptedHost : public EditorHost {
                                               int imageWidth, int imageHeight) override;
   std::optional<raster::Picture> AskTextPicture(raster::Colour colour, raster::Colour transparent) override;
   std::optional<raster::Colour> AskColour(raster::Colour initial) override;
+  std::optional<ProgramGroup> ChooseProgramGroup(const std::string& programFile) override;
   std::optional<std::string> AskLine(std::string_view caption, std::string_view prompt,
                                      std::string_view initial) override;
   void SetStatusText(int panel, std::string_view text) override;
@@ -75,6 +76,7 @@ class ScriptedHost : public EditorHost {
   std::vector<FileDialog> fileDialogs;
   std::vector<std::string> captions;  // of the new-image and paste dialogs
   std::vector<CommandId> shellCommands;
+  std::vector<std::string> chosenPrograms;
   bool shellChanges = false;  // what the window's own commands answer
   std::vector<std::pair<std::string, bool>> saved;
 

@@ -209,7 +209,10 @@ inline constexpr const char* kSaveFailed = QT_TRANSLATE_NOOP("pixmint", "保存�
 inline constexpr const char* kSaveFailedBecause = QT_TRANSLATE_NOOP("pixmint", "保存文件失败: %1.");
 inline constexpr const char* kLoadFailed = QT_TRANSLATE_NOOP("pixmint", "从文件载入图标失败.");
 inline constexpr const char* kCreateFailed = QT_TRANSLATE_NOOP("pixmint", "创建新的图标失败.");
-inline constexpr const char* kFilterOpen = QT_TRANSLATE_NOOP("pixmint", "图标和指针文件(*.ico;*.cur)|*.ico;*.cur");
+inline constexpr const char* kFilterOpen =
+    QT_TRANSLATE_NOOP("pixmint",
+                      "图标和指针文件(*.ico;*.cur)|*.ico;*.cur|程序文件(*.exe;*.dll;*.cpl;*.ocx;*.scr;*.mun)|*.exe;*."
+                      "dll;*.cpl;*.ocx;*.scr;*.mun");
 inline constexpr const char* kFilterSaveIcon = QT_TRANSLATE_NOOP("pixmint", "图标文件(*.ico)|*.ico");
 inline constexpr const char* kFilterSaveCursor = QT_TRANSLATE_NOOP("pixmint", "指针文件(*.cur)|*.cur");
 inline constexpr const char* kFilterSaveAs = QT_TRANSLATE_NOOP(

@@ -326,6 +326,20 @@ TEST_F(MainWindowTest, CanvasMenuOffersMergeOnlyWithASelection) {
   EXPECT_TRUE(Control<QAction>("pmuCopy")->isEnabled());
 }
 
+// The tool bar's two sibling programs are built in: each opens its dialog.
+TEST_F(MainWindowTest, SiblingProgramsOpenTheirDialogs) {
+  Open();
+  for (const char* action : {"mnuToolPicToIco", "mnuToolExtract"}) {
+    QString shown;
+    test::AnswerNextDialog([&shown](QWidget* dialog) {
+      shown = dialog->objectName();
+      qobject_cast<QDialog*>(dialog)->reject();
+    });
+    Trigger(action);
+    EXPECT_EQ(shown.toStdString(), std::string(action) == "mnuToolPicToIco" ? "TfrmPicToIco" : "TfrmExtract");
+  }
+}
+
 TEST_F(MainWindowTest, HelpMenuShowsTheAboutBox) {
   Open();
   bool shown = false;

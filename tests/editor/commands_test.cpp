@@ -324,3 +324,45 @@ TEST_F(CommandsTest, NewOpenAndCloseQuestion) {
 
 }  // namespace
 }  // namespace pixmint::editor::test
+
+namespace pixmint::editor::test {
+namespace {
+
+// Open takes a group out of a Windows program: the chosen group goes to a new
+// instance as an untitled document of its kind, and the hand-over file is
+// removed once read; a real file named by hand is never removed.
+TEST_F(CommandsTest, OpenChoosesAGroupOfAProgramThatOpensUntitled) {
+  const std::filesystem::path program = std::filesystem::path(PIXMINT_PE_SAMPLES) / "res64.dll";
+  if (!std::filesystem::exists(program)) GTEST_SKIP() << "no MinGW samples";
+  auto cursor = document::ReadWholeFile(std::filesystem::path(PIXMINT_PE_SAMPLES) / "arrow.cur");
+  ASSERT_TRUE(cursor);
+  host.Push(program.string());
+  host.Push(ProgramGroup{*cursor, true});
+  ASSERT_TRUE(ws.Run(CommandId::kOpen));
+  ASSERT_EQ(host.chosenPrograms.size(), 1u);
+  ASSERT_EQ(host.Started().size(), 1u);
+  const std::vector<std::string> args = host.Started()[0];
+  ASSERT_EQ(args.size(), 2u);
+  EXPECT_EQ(args[0], kUntitledArgument);
+  ASSERT_TRUE(std::filesystem::exists(args[1]));
+
+  ScriptedHost h;
+  MemorySettings st;
+  Workspace other(h, st);
+  other.Start(ParseStartArgument(args[0]).kind == StartRequest::Kind::kNewIcon
+                  ? StartRequest{StartRequest::Kind::kOpenUntitled, args[1]}
+                  : StartRequest{});
+  EXPECT_TRUE(other.State().DocumentOpen);
+  EXPECT_FALSE(other.Document()->IsIcon());
+  EXPECT_EQ(DocumentName(other.State()), "无标题(指针)");
+  EXPECT_FALSE(std::filesystem::exists(args[1]));
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(args[1]).parent_path()));
+
+  const std::string mine = (dir / "group.cur").string();
+  ASSERT_TRUE(document::WriteFileAtomically(mine, *cursor));
+  RemoveHandOver(mine);
+  EXPECT_TRUE(std::filesystem::exists(mine));
+}
+
+}  // namespace
+}  // namespace pixmint::editor::test
