@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 
 #include "app/dialogs/qt_texts.h"
+#include "app/dialogs/tfrm_animation.h"
 #include "app/dialogs/tfrm_extract.h"
 #include "app/dialogs/tfrm_paste.h"
 #include "app/picture_image.h"
@@ -231,6 +232,11 @@ std::optional<editor::ProgramGroup> QtHost::ChooseProgramGroup(const std::string
   shown = &dialog;
   dialog.exec();
   return chosen;
+}
+
+std::optional<std::vector<formats::AnimationStep>> QtHost::AskAnimationSteps(
+    const std::vector<formats::AnimationStep>& steps, const document::TKvIcon& frames) {
+  return RunAnimationDialog(&window_, steps, frames);
 }
 
 bool QtHost::RunShellCommand(editor::CommandId id) {

@@ -1,8 +1,8 @@
 #include "document/kv_icon.h"
 
 #include <algorithm>
-#include <utility>
 #include <filesystem>
+#include <utility>
 
 #include "document/ico_writer.h"
 
@@ -157,6 +157,28 @@ bool TKvIcon::DuplicateImage(std::uint32_t i) {
     return false;
   }
   hotSpots_[n] = hotSpots_[i];
+  return true;
+}
+
+bool TKvIcon::AppendImage(const TKvIcon& source, std::uint32_t i) {
+  if (count_ >= kMaxImages || !source.Used(i)) return false;
+  // The source's record with the pixels of its live surfaces.
+  IconImage record = source.resource_->Images[i];
+  const auto colour = source.slots_[i].colour->Bits();
+  const auto mask = source.slots_[i].mask->Bits();
+  if (colour.size() != record.XorPart().size() || mask.size() != record.AndPart().size()) return false;
+  std::copy(colour.begin(), colour.end(), record.XorPart().begin());
+  std::copy(mask.begin(), mask.end(), record.AndPart().begin());
+  if (count_ == 0) resource_ = std::make_unique<IconResource>();
+  const std::uint32_t n = count_;
+  resource_->Images[n] = std::move(record);
+  ++count_;
+  resource_->ImageCount = count_;
+  if (!CreateImageObjects(n)) {
+    RemoveLast();
+    return false;
+  }
+  hotSpots_[n] = source.hotSpots_[i];
   return true;
 }
 

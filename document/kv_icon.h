@@ -61,6 +61,9 @@ class TKvIcon {
   [[nodiscard]] bool AddImage(int width, int height, int bitCount);
   [[nodiscard]] bool DeleteImage(std::uint32_t i);
   [[nodiscard]] bool DuplicateImage(std::uint32_t i);
+  // Appends a copy of image i of another document: its block, table, PNG
+  // flag and hot spot. False when the document is full or there is no image i.
+  [[nodiscard]] bool AppendImage(const TKvIcon& source, std::uint32_t i);
   [[nodiscard]] bool ExchangeImages(std::uint32_t i, std::uint32_t j);
   [[nodiscard]] bool ChangeFormat(std::uint32_t i, int width, int height, int bitCount);
   // Gives an image of 1, 4 or 8 bits the table (at most 2^bits colours; the

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <fstream>
 
 #include "document/bmp_codec.h"
@@ -9,7 +10,11 @@
 #include "document/kv_icon.h"
 #include "document/png_codec.h"
 #include "document/temp_folder.h"
+#include "editor/animation.h"
+#include "formats/ani_file.h"
+#include "formats/cursor_file.h"
 #include "formats/pe_image.h"
+#include "formats/xcursor.h"
 #include "texts/ui_texts.h"
 
 namespace pixmint::editor {
@@ -26,12 +31,22 @@ std::string UpperExtension(const std::string& path) {
   return ext;
 }
 
-bool IsProgramFile(const std::string& path) {
+std::vector<std::uint8_t> Head(const std::string& path, std::size_t bytes) {
   std::ifstream in(path, std::ios::binary);
-  std::vector<std::uint8_t> head(4096);
+  std::vector<std::uint8_t> head(bytes);
   in.read(reinterpret_cast<char*>(head.data()), static_cast<std::streamsize>(head.size()));
-  head.resize(static_cast<std::size_t>(in.gcount()));
-  return formats::LooksLikePe(head);
+  head.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+  return head;
+}
+
+formats::CursorFileKind KindOfFile(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return formats::CursorFileKind::kIconOrCursor;
+  return formats::SniffCursorFile(Head(path, 16));
+}
+
+bool IsProgramFile(const std::string& path) {
+  return formats::LooksLikePe(Head(path, 4096));
 }
 
 std::string FolderOf(const std::string& path) {
@@ -70,7 +85,11 @@ void RemoveHandOver(const std::string& path) {
 StartRequest ParseStartArgument(const std::optional<std::string>& argument) {
   const std::string arg = argument.value_or("");
   const std::string ext = UpperExtension(arg);
-  if (ext == ".ICO" || ext == ".CUR") return {StartRequest::Kind::kOpenFile, arg};
+  if (ext == ".ICO" || ext == ".CUR" || ext == ".ANI") return {StartRequest::Kind::kOpenFile, arg};
+  // Xcursor files have no extension of their own: their content tells.
+  if (!arg.empty() && KindOfFile(arg) != formats::CursorFileKind::kIconOrCursor) {
+    return {StartRequest::Kind::kOpenFile, arg};
+  }
   // The untitled icon's name has always meant a new icon; any other word a cursor.
   if (arg.empty() || arg == texts::kUntitledIcon) return {StartRequest::Kind::kNewIcon, {}};
   if (arg == kUntitledArgument) return {StartRequest::Kind::kNewIcon, {}};  // its file follows
@@ -104,7 +123,10 @@ void DocumentCommands::Start(const StartRequest& request) {
   state_.FileName = request.kind == Kind::kOpenFile ? request.path : std::string();
   state_.IsIcon = load ? UpperExtension(request.path) == ".ICO" : request.kind == Kind::kNewIcon;
   state_.Document->SetIcon(state_.IsIcon);
-  if (load) {
+  const formats::CursorFileKind kind = load ? KindOfFile(request.path) : formats::CursorFileKind::kIconOrCursor;
+  if (load && kind != formats::CursorFileKind::kIconOrCursor) {
+    if (!LoadAnimation(request.path, kind)) return ShowError(texts::kLoadFailed);
+  } else if (load) {
     const bool loaded = state_.Document->LoadFromFile(request.path);
     if (handedOver) RemoveHandOver(request.path);
     if (!loaded) return ShowError(texts::kLoadFailed);
@@ -116,8 +138,44 @@ void DocumentCommands::Start(const StartRequest& request) {
   state_.DocumentOpen = true;
   host_.SetCaption(Caption());
   images_.Select(0);
+  // Pictures read from elsewhere (a program's group, an Xcursor file) are in
+  // no file of ours yet: they count as unsaved, so Save is there and closing asks.
+  if (load && state_.FileName.empty()) state_.Modified = true;
   view_.Show();
   view_.PaintBox1Paint();
+}
+
+bool DocumentCommands::LoadAnimation(const std::string& path, formats::CursorFileKind kind) {
+  const document::ErrorCallback show = [this](std::string_view message, std::string_view caption) {
+    host_.ShowMessage({std::string(message), std::string(caption), MessageButtons::kOk, MessageIcon::kError});
+  };
+  std::vector<std::string> notes;
+  auto animation = kind == formats::CursorFileKind::kXcursor ? formats::ReadXcursorFile(path, show, &notes)
+                                                             : formats::ReadAniFile(path, show);
+  if (!animation) return false;
+  state_.IsIcon = false;
+  state_.Document->SetIcon(false);
+  if (animation->frames.size() > document::kMaxImages) {
+    host_.ShowMessage(
+        {texts::Tr(texts::kTooManyFrames), texts::Tr(texts::kError), MessageButtons::kOk, MessageIcon::kError});
+    return false;
+  }
+  if (animation->frames.size() == 1 && kind == formats::CursorFileKind::kXcursor) {
+    // One frame of several sizes: a plain cursor of those sizes.
+    const document::TKvIcon& frame = *animation->frames.front();
+    for (std::uint32_t i = 0; i < frame.ImageCount(); ++i) {
+      if (!state_.Document->AppendImage(frame, i)) return false;
+    }
+  } else {
+    if (!ShowFrames(*animation, *state_.Document)) return false;
+    state_.Animation = std::make_unique<formats::AnimatedCursor>(std::move(*animation));
+  }
+  // An Xcursor file is not written back: its document starts untitled.
+  if (kind == formats::CursorFileKind::kXcursor) state_.FileName.clear();
+  for (const std::string& note : notes) {
+    host_.ShowMessage({note, texts::Tr(texts::kNote), MessageButtons::kOk, MessageIcon::kInformation});
+  }
+  return true;
 }
 
 std::string DocumentCommands::Caption() const {
@@ -149,18 +207,22 @@ bool DocumentCommands::Open() {
 }
 
 bool DocumentCommands::Save() {
+  const bool animated = state_.Animation != nullptr;
   std::string target = state_.FileName;
-  const bool untitled = target.empty();
+  // An animation goes into an .ani file: a document named otherwise asks.
+  const bool untitled = target.empty() || (animated && UpperExtension(target) != ".ANI");
   if (untitled) {
     const std::string& folder = state_.IsIcon ? state_.IcoSavePath : state_.CurSavePath;
-    auto path = host_.AskFileName(
-        {FileDialogKind::kSave, texts::Tr(state_.IsIcon ? texts::kFilterSaveIcon : texts::kFilterSaveCursor), folder});
+    const char* filter = animated        ? texts::kFilterSaveAni
+                         : state_.IsIcon ? texts::kFilterSaveIcon
+                                         : texts::kFilterSaveCursor;
+    auto path = host_.AskFileName({FileDialogKind::kSave, texts::Tr(filter), folder});
     if (!path) return false;
     target = *path;
-    const char* wanted = state_.IsIcon ? ".ICO" : ".CUR";
-    if (UpperExtension(target) != wanted) target += state_.IsIcon ? ".ico" : ".cur";
+    const char* wanted = animated ? ".ANI" : state_.IsIcon ? ".ICO" : ".CUR";
+    if (UpperExtension(target) != wanted) target += animated ? ".ani" : state_.IsIcon ? ".ico" : ".cur";
   }
-  if (const auto saved = state_.Document->SaveToFile(target); !saved) {
+  if (const auto saved = animated ? WriteAnimation(target) : state_.Document->SaveToFile(target); !saved) {
     ShowSaveFailure(saved);
     return false;
   }
@@ -180,7 +242,9 @@ bool DocumentCommands::SaveAs() {
   if (!path) return false;
   const std::string ext = UpperExtension(*path);
   document::FileResult ok;
-  if (ext == ".ICO" || ext == ".CUR") {
+  if (ext == ".ANI") {
+    ok = WriteAnimation(*path);
+  } else if (ext == ".ICO" || ext == ".CUR") {
     const bool wasIcon = state_.Document->IsIcon();
     state_.Document->SetIcon(ext == ".ICO");
     ok = state_.Document->SaveToFile(*path);
@@ -197,6 +261,61 @@ bool DocumentCommands::SaveAs() {
     return false;
   }
   controls_.SetStatus(3, texts::Tr(texts::kSaved));
+  return true;
+}
+
+document::FileResult DocumentCommands::WriteAnimation(const std::string& path) {
+  // A plain cursor saved as .ani is one frame of all its sizes.
+  std::unique_ptr<formats::AnimatedCursor> animation =
+      state_.Animation
+          ? ComposeAnimation(*state_.Document, *state_.Animation)
+          : std::make_unique<formats::AnimatedCursor>(formats::FromSingleFrame(formats::CloneIcon(*state_.Document)));
+  std::string why;
+  if (!animation || !animation->Problem().empty()) {
+    return document::FileResult::Failure(EINVAL, animation ? animation->Problem() : texts::Tr(texts::kComposeFailed));
+  }
+  for (const auto& frame : animation->frames) frame->SetIcon(false);
+  if (!formats::WriteAniFile(*animation, path, &why)) return document::FileResult::Failure(EIO, why);
+  return {};
+}
+
+bool DocumentCommands::ExportXcursor() {
+  auto path = host_.AskFileName({FileDialogKind::kSave, texts::Tr(texts::kFilterXcursor), state_.CurSavePath});
+  if (!path) return false;
+  std::vector<std::string> notes;
+  std::string why;
+  std::optional<std::vector<formats::XcursorImage>> images;
+  if (state_.Animation) {
+    const auto composed = ComposeAnimation(*state_.Document, *state_.Animation);
+    if (composed) images = formats::XcursorImagesOf(*composed, notes, why);
+  } else {
+    images = formats::XcursorImagesOf(*state_.Document, notes, why);
+  }
+  if (!images || !formats::WriteXcursorFile(*images, *path, why)) {
+    ShowSaveFailure(document::FileResult::Failure(EIO, why.empty() ? texts::Tr(texts::kXcursorFailed) : why));
+    return false;
+  }
+  // The export says what it had to change (inverting pixels, sizes).
+  for (const std::string& note : notes) {
+    host_.ShowMessage({note, texts::Tr(texts::kNote), MessageButtons::kOk, MessageIcon::kInformation});
+  }
+  controls_.SetStatus(3, texts::Tr(texts::kSaved));
+  return true;
+}
+
+bool DocumentCommands::EditAnimation() {
+  // A plain cursor is offered as an animation of its images, each a frame;
+  // it becomes one only when the steps are confirmed.
+  std::unique_ptr<formats::AnimatedCursor> made;
+  if (!state_.Animation) {
+    made = FramesOf(*state_.Document, formats::kDefaultJiffies);
+    if (!made) return false;
+  }
+  formats::AnimatedCursor& animation = state_.Animation ? *state_.Animation : *made;
+  auto steps = host_.AskAnimationSteps(animation.steps, *state_.Document);
+  if (!steps || (*steps == animation.steps && !made)) return false;
+  animation.steps = std::move(*steps);
+  if (made) state_.Animation = std::move(made);
   return true;
 }
 

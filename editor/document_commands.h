@@ -12,6 +12,7 @@
 #include "editor/image_commands.h"
 #include "editor/tool_bridge.h"
 #include "editor/undo.h"
+#include "formats/cursor_file.h"
 #include "tools/settings.h"
 
 namespace pixmint::editor {
@@ -61,6 +62,11 @@ class DocumentCommands {
   bool Open();
   bool Save();
   bool SaveAs();
+  // Writes the cursor (animated or not) as an Xcursor file.
+  bool ExportXcursor();
+  // The steps' order and times; a cursor of several images becomes an
+  // animation of them.
+  bool EditAnimation();
   // The close question: save the changes?
   [[nodiscard]] MessageAnswer AskToSave();
   // Writes the remembered folders.
@@ -70,6 +76,8 @@ class DocumentCommands {
  private:
   void ShowError(const char* text);
   void ShowSaveFailure(const document::FileResult& result);
+  [[nodiscard]] bool LoadAnimation(const std::string& path, formats::CursorFileKind kind);
+  [[nodiscard]] document::FileResult WriteAnimation(const std::string& path);
 
   EditorState& state_;
   EditorHost& host_;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editor/commands.h"
+#include "formats/animated_cursor.h"
 #include "raster/colour.h"
 #include "raster/picture.h"
 
@@ -91,6 +92,11 @@ class EditorHost {
   // The group chooser for a Windows program file (every icon and cursor
   // group with its largest image), or nothing when cancelled.
   virtual std::optional<ProgramGroup> ChooseProgramGroup(const std::string& programFile) = 0;
+  // The animation's steps (which frame, for how many sixtieths of a second),
+  // edited with a preview playing the document's images as frames; nothing
+  // when cancelled.
+  virtual std::optional<std::vector<formats::AnimationStep>> AskAnimationSteps(
+      const std::vector<formats::AnimationStep>& steps, const document::TKvIcon& frames) = 0;
   // The colour chooser, starting at the given colour.
   virtual std::optional<raster::Colour> AskColour(raster::Colour initial) = 0;
   // The one-line input box.

@@ -11,6 +11,9 @@
 namespace pixmint::document {
 class TKvIcon;
 }
+namespace pixmint::formats {
+struct AnimatedCursor;
+}
 
 namespace pixmint::editor {
 
@@ -18,7 +21,15 @@ enum class MouseButton { kLeft, kRight, kMiddle };
 
 // The main window's editor state, shared by the small classes of the editor.
 struct EditorState {
+  EditorState();
+  ~EditorState();
+  EditorState(EditorState&&) noexcept;
+  EditorState& operator=(EditorState&&) noexcept;
+
   std::unique_ptr<document::TKvIcon> Document;
+  // An animated cursor's steps and frames (see editor/animation.h); null for
+  // a plain icon or cursor.
+  std::unique_ptr<formats::AnimatedCursor> Animation;
   raster::Picture WorkBitmap;
   raster::Picture AlphaBitmap;
   raster::Picture FloatBitmap;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/kv_icon.h"
+#include "editor/animation.h"
 #include "texts/ui_texts.h"
 
 namespace pixmint::editor {
@@ -51,6 +52,8 @@ bool ImageCommands::Add() {
   if (!state_.Document->AddImage(format->width, format->height, format->bitCount)) {
     return Fail(texts::kAddImageFailed);
   }
+  // In an animated cursor every image is a frame.
+  if (state_.Animation) (void)FrameAppended(*state_.Animation, *state_.Document);
   Select(static_cast<int>(state_.Document->ImageCount()) - 1);
   return true;
 }
@@ -58,6 +61,7 @@ bool ImageCommands::Add() {
 bool ImageCommands::Delete() {
   if (state_.Document->ImageCount() < 2) return false;
   if (!state_.Document->DeleteImage(state_.CurrentImage)) return Fail(texts::kDeleteImageFailed);
+  if (state_.Animation) (void)FrameDeleted(*state_.Animation, static_cast<std::size_t>(state_.CurrentImage));
   Select(0);
   return true;
 }
@@ -81,6 +85,7 @@ bool ImageCommands::ChangeFormat() {
 bool ImageCommands::Duplicate() {
   if (state_.Document->ImageCount() >= document::kMaxImages) return Fail(texts::kDocumentFull);
   if (!state_.Document->DuplicateImage(state_.CurrentImage)) return Fail(texts::kDuplicateFailed);
+  if (state_.Animation) (void)FrameDuplicated(*state_.Animation, static_cast<std::size_t>(state_.CurrentImage));
   Select(static_cast<int>(state_.Document->ImageCount()) - 1);
   return true;
 }
@@ -98,6 +103,9 @@ bool ImageCommands::ListMouseUp(int entry) {
   const int source = state_.ListDragSource;
   if (entry < 0 || entry >= state_.ImageEntries || entry == source) return false;
   if (!state_.Document->ExchangeImages(source, entry)) return false;
+  if (state_.Animation) {
+    (void)FramesExchanged(*state_.Animation, static_cast<std::size_t>(source), static_cast<std::size_t>(entry));
+  }
   // The list is rebuilt and entry 0 selected: the selection does not follow
   // the moved image.
   Select(0);

@@ -15,6 +15,7 @@
 #include "document/kv_icon.h"
 #include "document/png_codec.h"
 #include "editor/workspace.h"
+#include "formats/animated_cursor.h"
 #include "script/memory_settings.h"
 #include "script/scripted_host.h"
 
@@ -92,6 +93,7 @@ class Script {
   void Dump(const Words& w);
   void PrintPixels(const Words& w);
   void PrintState();
+  void PrintAnimation();
   void Edit(const std::string& verb);
   void Images(const Words& w);
   void Colours(const Words& w);
@@ -227,6 +229,21 @@ void Script::PrintState() {
   }
 }
 
+// "animation=none" for a plain document; otherwise the frames and the steps
+// as FRAME:JIFFIES.
+void Script::PrintAnimation() {
+  const EditorState& s = workspace_.State();
+  if (!s.Animation) {
+    out_ << "animation=none\n";
+    return;
+  }
+  out_ << "frames=" << s.Animation->frames.size() << "\nsteps=";
+  for (std::size_t i = 0; i < s.Animation->steps.size(); ++i) {
+    out_ << (i > 0 ? " " : "") << s.Animation->steps[i].frame << ":" << s.Animation->steps[i].jiffies;
+  }
+  out_ << "\n";
+}
+
 void Script::Images(const Words& w) {
   const std::string& verb = w[0];
   if (verb == "select") {
@@ -283,6 +300,17 @@ void Script::Answer(const Words& w) {
     std::string text;
     for (std::size_t i = 2; i < w.size(); ++i) text += (i > 2 ? " " : "") + w[i];
     return host_.Push(TextAnswer{text});
+  }
+  if (w[1] == "steps") {
+    // FRAME:JIFFIES for each step, frames counted from 0 as images are.
+    std::vector<formats::AnimationStep> steps;
+    for (std::size_t i = 2; i < w.size(); ++i) {
+      const std::size_t colon = w[i].find(':');
+      if (colon == std::string::npos) throw ScriptError("expected FRAME:JIFFIES, not " + w[i]);
+      steps.push_back({static_cast<std::uint32_t>(ToInt(w[i].substr(0, colon), 0, document::kMaxImages - 1)),
+                       static_cast<std::uint32_t>(ToInt(w[i].substr(colon + 1), 1, 65535))});
+    }
+    return host_.Push(std::move(steps));
   }
   if (w[1] == "yes") return host_.Push(MessageAnswer::kYes);
   if (w[1] == "no") return host_.Push(MessageAnswer::kNo);
@@ -375,10 +403,10 @@ void Script::Run(const Words& w) {
   } else if (verb == "save") {
     if (w.size() > 1) host_.Push(w[1]);
     workspace_.Run(CommandId::kSave);
-  } else if (verb == "save-as") {
+  } else if (verb == "save-as" || verb == "export-xcursor") {
     Need(w, 2);
     host_.Push(w[1]);
-    workspace_.Run(CommandId::kSaveAs);
+    workspace_.Run(verb == "save-as" ? CommandId::kSaveAs : CommandId::kExportXcursor);
   } else if (verb == "dump") {
     Dump(w);
   } else if (verb == "print") {
@@ -389,6 +417,8 @@ void Script::Run(const Words& w) {
       PrintState();
     } else if (w[1] == "pixels") {
       PrintPixels(w);
+    } else if (w[1] == "animation") {
+      PrintAnimation();
     } else {
       throw ScriptError("unknown print: " + w[1]);
     }

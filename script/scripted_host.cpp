@@ -65,6 +65,11 @@ std::optional<raster::Picture> ScriptedHost::AskTextPicture(raster::Colour colou
   return Take<raster::Picture>();
 }
 
+std::optional<std::vector<formats::AnimationStep>> ScriptedHost::AskAnimationSteps(
+    const std::vector<formats::AnimationStep>& /*steps*/, const document::TKvIcon& /*frames*/) {
+  return Take<std::vector<formats::AnimationStep>>();
+}
+
 std::optional<ProgramGroup> ScriptedHost::ChooseProgramGroup(const std::string& programFile) {
   chosenPrograms.push_back(programFile);
   return Take<ProgramGroup>();

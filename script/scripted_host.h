@@ -30,7 +30,7 @@ struct TextAnswer {
 
 // One prepared answer to the next dialog.
 using Answer = std::variant<CancelAnswer, PasteAnswer, raster::Colour, ImageFormat, std::string, MessageAnswer,
-                            raster::Picture, TextAnswer, ProgramGroup>;
+                            raster::Picture, TextAnswer, ProgramGroup, std::vector<formats::AnimationStep>>;
 
 // A host without a window: dialogs take prepared answers in order (a dialog
 // with no answer waiting is cancelled), and everything shown is recorded.
@@ -51,6 +51,8 @@ class ScriptedHost : public EditorHost {
   std::optional<raster::Picture> AskTextPicture(raster::Colour colour, raster::Colour transparent) override;
   std::optional<raster::Colour> AskColour(raster::Colour initial) override;
   std::optional<ProgramGroup> ChooseProgramGroup(const std::string& programFile) override;
+  std::optional<std::vector<formats::AnimationStep>> AskAnimationSteps(const std::vector<formats::AnimationStep>& steps,
+                                                                       const document::TKvIcon& frames) override;
   std::optional<std::string> AskLine(std::string_view caption, std::string_view prompt,
                                      std::string_view initial) override;
   void SetStatusText(int panel, std::string_view text) override;

@@ -81,6 +81,8 @@ inline constexpr const char* kEffectRotate180 = QT_TRANSLATE_NOOP("pixmint", "�
 inline constexpr const char* kToolExtract = QT_TRANSLATE_NOOP("pixmint", "提取/替换 EXE 图标");
 inline constexpr const char* kToolPicToIco = QT_TRANSLATE_NOOP("pixmint", "转换图片为图标");
 inline constexpr const char* kToolHotSpot = QT_TRANSLATE_NOOP("pixmint", "设置指针热点");
+inline constexpr const char* kToolAnimation = QT_TRANSLATE_NOOP("pixmint", "动画...");
+inline constexpr const char* kFileExportXcursor = QT_TRANSLATE_NOOP("pixmint", "导出为 Xcursor...");
 inline constexpr const char* kHelpCont = QT_TRANSLATE_NOOP("pixmint", "内容");
 inline constexpr const char* kHelpWeb = QT_TRANSLATE_NOOP("pixmint", "Pixmint 在 Web");
 inline constexpr const char* kHelpEmail = QT_TRANSLATE_NOOP("pixmint", "写信给我们");
@@ -157,6 +159,23 @@ inline constexpr const char* kCurTestTry = QT_TRANSLATE_NOOP("pixmint", "测试(
 inline constexpr const char* kCurTestClose = QT_TRANSLATE_NOOP("pixmint", "确定(&O)");
 inline constexpr const char* kCurTestHint = QT_TRANSLATE_NOOP("pixmint", "当拖曳或鼠标在画布上移动时点击 \"测试\".");
 
+// Animation steps.
+inline constexpr const char* kAniCaption = QT_TRANSLATE_NOOP("pixmint", "动画");
+inline constexpr const char* kAniSteps = QT_TRANSLATE_NOOP("pixmint", "播放顺序:");
+// %1: the step's number, %2: its frame's number, %3: its time in jiffies, %4: in milliseconds.
+inline constexpr const char* kAniStepEntry = QT_TRANSLATE_NOOP("pixmint", "%1. 帧 %2 - %3/60 秒 (%4 毫秒)");
+inline constexpr const char* kAniFrame = QT_TRANSLATE_NOOP("pixmint", "帧:");
+inline constexpr const char* kAniJiffies = QT_TRANSLATE_NOOP("pixmint", "时间 (1/60 秒):");
+inline constexpr const char* kAniUp = QT_TRANSLATE_NOOP("pixmint", "上移(&U)");
+inline constexpr const char* kAniDown = QT_TRANSLATE_NOOP("pixmint", "下移(&D)");
+inline constexpr const char* kAniAdd = QT_TRANSLATE_NOOP("pixmint", "添加(&A)");
+inline constexpr const char* kAniRemove = QT_TRANSLATE_NOOP("pixmint", "删除(&R)");
+inline constexpr const char* kAniAllRates = QT_TRANSLATE_NOOP("pixmint", "全部使用此时间(&L)");
+inline constexpr const char* kAniInOrder = QT_TRANSLATE_NOOP("pixmint", "按帧顺序(&F)");
+inline constexpr const char* kAniPreview = QT_TRANSLATE_NOOP("pixmint", "预览");
+inline constexpr const char* kAniOk = QT_TRANSLATE_NOOP("pixmint", "确定(&O)");
+inline constexpr const char* kAniCancel = QT_TRANSLATE_NOOP("pixmint", "取消(&C)");
+
 // Paste placement.
 inline constexpr const char* kPasteCaption = QT_TRANSLATE_NOOP("pixmint", "在剪切板选择图片的一部份");
 inline constexpr const char* kPasteGroup = QT_TRANSLATE_NOOP("pixmint", "选择区");
@@ -211,12 +230,21 @@ inline constexpr const char* kLoadFailed = QT_TRANSLATE_NOOP("pixmint", "从文�
 inline constexpr const char* kCreateFailed = QT_TRANSLATE_NOOP("pixmint", "创建新的图标失败.");
 inline constexpr const char* kFilterOpen =
     QT_TRANSLATE_NOOP("pixmint",
-                      "图标和指针文件(*.ico;*.cur)|*.ico;*.cur|程序文件(*.exe;*.dll;*.cpl;*.ocx;*.scr;*.mun)|*.exe;*."
-                      "dll;*.cpl;*.ocx;*.scr;*.mun");
+                      "图标和指针文件(*.ico;*.cur;*.ani)|*.ico;*.cur;*.ani|程序文件(*.exe;*.dll;*.cpl;*.ocx;*.scr;*."
+                      "mun)|*.exe;*.dll;*.cpl;*.ocx;*.scr;*.mun|所有文件(*)|*");
 inline constexpr const char* kFilterSaveIcon = QT_TRANSLATE_NOOP("pixmint", "图标文件(*.ico)|*.ico");
 inline constexpr const char* kFilterSaveCursor = QT_TRANSLATE_NOOP("pixmint", "指针文件(*.cur)|*.cur");
-inline constexpr const char* kFilterSaveAs = QT_TRANSLATE_NOOP(
-    "pixmint", "图标文件(*.ico)|*.ico|指针文件(*.cur)|*.cur|位图文件(*.bmp)|*.bmp|Jpeg 文件(*.jpg)|*.jpg");
+inline constexpr const char* kFilterSaveAs =
+    QT_TRANSLATE_NOOP("pixmint",
+                      "图标文件(*.ico)|*.ico|指针文件(*.cur)|*.cur|动画指针文件(*.ani)|*.ani|位图文件(*.bmp)|*.bmp|"
+                      "Jpeg 文件(*.jpg)|*.jpg");
+inline constexpr const char* kFilterSaveAni = QT_TRANSLATE_NOOP("pixmint", "动画指针文件(*.ani)|*.ani");
+inline constexpr const char* kFilterXcursor = QT_TRANSLATE_NOOP("pixmint", "Xcursor 文件(*)|*");
+inline constexpr const char* kNote = QT_TRANSLATE_NOOP("pixmint", "提示");
+inline constexpr const char* kTooManyFrames =
+    QT_TRANSLATE_NOOP("pixmint", "这个动画指针的帧超过 32 个, 不能作为一个文件编辑.");
+inline constexpr const char* kComposeFailed = QT_TRANSLATE_NOOP("pixmint", "无法组成动画的帧");
+inline constexpr const char* kXcursorFailed = QT_TRANSLATE_NOOP("pixmint", "无法转换为 Xcursor");
 // %1: the document's name.
 inline constexpr const char* kSaveQuestion = QT_TRANSLATE_NOOP("pixmint", "保存 %1 ?");
 
