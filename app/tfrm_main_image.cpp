@@ -117,7 +117,7 @@ void TfrmMain::RefreshImagePanel() {
   imageList_->viewport()->update();
   refreshingPalette_ = false;
   if (state.ImageEntries > 0) {
-    imageCount_->setText(T(texts::kImageCountPrefix) + QString::number(state.ImageEntries));
+    imageCount_->setText(T(texts::kImageCount).arg(state.ImageEntries));
   }
   preview_->update();
 }
