@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>背景颜色:</source>
-        <translation>Background:</translation>
+        <translation>Backdrop:</translation>
     </message>
     <message>
         <source>反向颜色:</source>
