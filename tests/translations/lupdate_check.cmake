@@ -6,8 +6,7 @@ file(MAKE_DIRECTORY "${WORK}")
 get_filename_component(name "${TS}" NAME)
 set(copy "${WORK}/${name}")
 file(COPY_FILE "${TS}" "${copy}")
-execute_process(COMMAND "${LUPDATE}" -no-obsolete -locations none -source-language zh_CN -target-language en
-                        "${TEXTS}" -ts "${copy}"
+execute_process(COMMAND "${LUPDATE}" -no-obsolete -locations none "${TEXTS}" -ts "${copy}"
                 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "lupdate failed:\n${output}")
