@@ -96,7 +96,7 @@ void ImageEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   painter->setPen(colours.color(selected ? QPalette::HighlightedText : QPalette::Text));
   const int textTop = top + (e - 2 * lineHeight) / 2;
   const QString size = QString::number(entry->width) + QStringLiteral(" x ") + QString::number(entry->height);
-  const QString depth = QString::number(entry->colours) + T(texts::kDepthSuffix);
+  const QString depth = T(texts::kImageDepth).arg(entry->colours);
   painter->drawText(
       QRect(left + kImageEntryThumbColumn, textTop, option.rect.width() - kImageEntryThumbColumn, lineHeight),
       Qt::AlignLeft, size);

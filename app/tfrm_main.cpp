@@ -28,8 +28,10 @@
 #include "app/panels.h"
 #include "app/qt_host.h"
 #include "app/qt_settings.h"
+#include "app/start_arguments.h"
 #include "app/window_geometry.h"
 #include "editor/workspace.h"
+#include "translations/translations.h"
 
 namespace pixmint::app {
 namespace {
@@ -48,6 +50,11 @@ class ScrollContent : public QWidget {
 TfrmMain::TfrmMain(const StartOptions& options, QWidget* parent) : QMainWindow(parent), options_(options) {
   PixmintInitResources();
   setObjectName(QStringLiteral("TfrmMain"));
+  settings_ = options_.settingsFile.isEmpty() ? std::make_unique<QtSettings>()
+                                              : std::make_unique<QtSettings>(options_.settingsFile);
+  // Before the first text is shown.
+  language_ = std::make_unique<translations::AppLanguage>(StartLanguage(options_.language, *settings_));
+  if (options_.language) settings_->Sync();  // for instances this one starts
   QFont font(QStringLiteral("宋体"));
   font.setPixelSize(12);
   setFont(font);
@@ -58,8 +65,6 @@ TfrmMain::TfrmMain(const StartOptions& options, QWidget* parent) : QMainWindow(p
     box.exec();
     endRequested_ = true;
   }
-  settings_ = options_.settingsFile.isEmpty() ? std::make_unique<QtSettings>()
-                                              : std::make_unique<QtSettings>(options_.settingsFile);
   QString folder = QFileInfo(options_.programPath).absolutePath();
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
   settings_->WriteString("AppPath", folder.toStdString());
@@ -86,6 +91,10 @@ TfrmMain::~TfrmMain() {
   qApp->removeEventFilter(this);
   if (workspace_) workspace_->Shutdown();
   host_->Attach(nullptr);
+}
+
+texts::Language TfrmMain::Language() const {
+  return language_->Language();
 }
 
 void TfrmMain::ReadGeometry() {

@@ -13,6 +13,7 @@
 #include "app/dialogs/recent_menu.h"
 #include "editor/commands.h"
 #include "editor/editor_host.h"
+#include "texts/language.h"
 #include "tools/tool_ids.h"
 
 class QAction;
@@ -29,6 +30,9 @@ class QFrame;
 
 namespace pixmint::editor {
 class Workspace;
+}
+namespace pixmint::translations {
+class AppLanguage;
 }
 
 namespace pixmint::app {
@@ -51,6 +55,8 @@ struct StartOptions {
   // Empty: the user's settings; otherwise an INI file (tests).
   QString settingsFile;
   bool registerAssociation = true;
+  // --lang: the language chosen on the command line, remembered from then on.
+  std::optional<texts::Language> language;
 };
 
 // The main window. It owns the widgets and shows what the workspace decides;
@@ -67,6 +73,8 @@ class TfrmMain : public QMainWindow {
   [[nodiscard]] editor::Workspace& Ws() { return *workspace_; }
   [[nodiscard]] QtSettings& AppSettings() { return *settings_; }
   [[nodiscard]] const StartOptions& Options() const { return options_; }
+  // The language the window shows (and the core speaks) in this run.
+  [[nodiscard]] texts::Language Language() const;
   // Runs the start-up step now if the window has not been shown yet
   // (tests drive the window without showing it).
   void StartDocument();
@@ -131,6 +139,8 @@ class TfrmMain : public QMainWindow {
   bool started_ = false;
   bool closing_ = false;
   std::unique_ptr<QtSettings> settings_;
+  // Outlives the workspace, whose last messages are still translated.
+  std::unique_ptr<translations::AppLanguage> language_;
   std::unique_ptr<QtHost> host_;
   std::unique_ptr<editor::Workspace> workspace_;
 

@@ -216,6 +216,7 @@ void TfrmMain::RunSettingsDialog() {
   values.invert = markers.invert;
   values.newImageSize = Ws().State().DefaultWidth;
   values.newImageBpp = Ws().State().DefaultBitCount;
+  values.language = Language();
   (void)RunConfigDialog(this, values, *settings_);
 }
 

@@ -31,7 +31,7 @@ constexpr editor::CommandId kImageButtons[] = {editor::CommandId::kAddImage, edi
 int TfrmMain::ImagePanelWidth() const {
   const QFontMetrics metrics(font());
   const int text = std::max(metrics.horizontalAdvance(QStringLiteral("1024 x 1024")),
-                            metrics.horizontalAdvance(QStringLiteral("32") + T(texts::kDepthSuffix)));
+                            metrics.horizontalAdvance(T(texts::kImageDepth).arg(32)));
   const int needed =
       4 + 2 + kImageEntryThumbColumn + text + 4 + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 + 4;
   return std::max(128, needed);
@@ -128,7 +128,7 @@ void TfrmMain::RefreshImagePanel() {
   imageList_->viewport()->update();
   refreshingPalette_ = false;
   if (state.ImageEntries > 0) {
-    imageCount_->setText(T(texts::kImageCountPrefix) + QString::number(state.ImageEntries));
+    imageCount_->setText(T(texts::kImageCount).arg(state.ImageEntries));
   }
   preview_->update();
 }

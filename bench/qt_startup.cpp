@@ -10,6 +10,7 @@
 
 #include "app/tfrm_main.h"
 #include "document/kv_icon.h"
+#include "translations/translations.h"
 
 namespace {
 
@@ -49,6 +50,20 @@ void BM_StartupWith32Images(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_StartupWith32Images)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The language's share of the start: the program's translation (English) or
+// Qt's own (Chinese) loaded and installed, then removed.
+void BM_LanguageInstall(benchmark::State& state) {
+  const auto language = static_cast<pixmint::texts::Language>(state.range(0));
+  for (auto _ : state) {
+    pixmint::translations::AppLanguage installed(language);
+    benchmark::DoNotOptimize(installed.QtTranslated());
+  }
+}
+BENCHMARK(BM_LanguageInstall)
+    ->Arg(static_cast<int>(pixmint::texts::Language::kChinese))
+    ->Arg(static_cast<int>(pixmint::texts::Language::kEnglish))
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -23,7 +23,7 @@ constexpr std::array kCommands = {
     CliCommand{"replace", "PROGRAM.exe GROUP NEW.ico -o OUT.exe", pixmint::cli::RunReplace},
     CliCommand{"xcursor", "IN OUT", pixmint::cli::RunXcursor},
     CliCommand{"xcursor-theme", "SRC_DIR OUT_DIR [--name NAME]", pixmint::cli::RunXcursorTheme},
-    CliCommand{"script", "FILE", pixmint::cli::RunScript},
+    CliCommand{"script", "[--lang en|zh] FILE", pixmint::cli::RunScript},
 };
 
 int Usage() {

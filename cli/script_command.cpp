@@ -1,16 +1,50 @@
-// pixmint-cli script FILE: runs an editing script on a headless editor.
+// pixmint-cli script [--lang en|zh] FILE: runs an editing script on a
+// headless editor.
 #include <fstream>
 #include <iostream>
 
 #include "cli/cli_command.h"
 #include "document/temp_folder.h"
 #include "script/script_runner.h"
+#include "texts/language.h"
+#ifdef PIXMINT_CLI_TRANSLATIONS
+#include "translations/translations.h"
+#endif
 
 namespace pixmint::cli {
+namespace {
+
+constexpr const char* kUsage = "usage: pixmint-cli script [--lang en|zh] FILE\n";
+
+// The editor's messages that a script prints (message boxes, the status
+// panels, captions) in the chosen language; Chinese, as written, by default.
+bool UseLanguage(const std::string& word) {
+  const auto language = texts::ParseLanguage(word);
+  if (!language) {
+    std::cerr << "pixmint-cli: unknown language '" << word << "' (en or zh)\n";
+    return false;
+  }
+#ifdef PIXMINT_CLI_TRANSLATIONS
+  if (translations::UseLanguageInCore(*language)) return true;
+#endif
+  if (*language == texts::kDefaultLanguage) return true;
+  std::cerr << "pixmint-cli: this build has no " << texts::LanguageName(*language) << " translation\n";
+  return false;
+}
+
+}  // namespace
 
 int RunScript(std::span<const std::string> args) {
-  if (args.size() != 1) {
-    std::cerr << "usage: pixmint-cli script FILE\n";
+  // --lang en or --lang=en before the file, as the editor takes it.
+  if (!args.empty() && args[0].starts_with("--lang=")) {
+    if (!UseLanguage(args[0].substr(7))) return kExitUsage;
+    args = args.subspan(1);
+  } else if (args.size() >= 2 && args[0] == "--lang") {
+    if (!UseLanguage(args[1])) return kExitUsage;
+    args = args.subspan(2);
+  }
+  if (args.size() != 1 || args[0].starts_with("--")) {
+    std::cerr << kUsage;
     return kExitUsage;
   }
   std::ifstream in(args[0]);

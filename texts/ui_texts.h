@@ -120,12 +120,14 @@ inline constexpr const char* kHintClrTrans = QT_TRANSLATE_NOOP("pixmint", "透�
 // Image panel.
 inline constexpr const char* kPreviewLabel = QT_TRANSLATE_NOOP("pixmint", "当前图像预览:");
 inline constexpr const char* kImageCountInitial = QT_TRANSLATE_NOOP("pixmint", "分支图像数量:");
-inline constexpr const char* kImageCountPrefix = QT_TRANSLATE_NOOP("pixmint", "分支图像的数量:  ");
+// %1: how many images the document has.
+inline constexpr const char* kImageCount = QT_TRANSLATE_NOOP("pixmint", "分支图像的数量:  %1");
 inline constexpr const char* kHintImageAdd = QT_TRANSLATE_NOOP("pixmint", "添加新的图像");
 inline constexpr const char* kHintImageDel = QT_TRANSLATE_NOOP("pixmint", "删除图像");
 inline constexpr const char* kHintChangeFmt = QT_TRANSLATE_NOOP("pixmint", "转换图像格式");
 inline constexpr const char* kHintDuplicate = QT_TRANSLATE_NOOP("pixmint", "复制图像");
-inline constexpr const char* kDepthSuffix = QT_TRANSLATE_NOOP("pixmint", " 位 ");
+// An image list entry's second line; %1: the image's bits per pixel.
+inline constexpr const char* kImageDepth = QT_TRANSLATE_NOOP("pixmint", "%1 位 ");
 
 // The new-image dialog.
 inline constexpr const char* kNewSizeGroup = QT_TRANSLATE_NOOP("pixmint", "大小 ");
@@ -207,6 +209,7 @@ inline constexpr const char* kConfigBpp = QT_TRANSLATE_NOOP("pixmint", "默认�
 inline constexpr const char* kConfigDefault = QT_TRANSLATE_NOOP("pixmint", "默认(&D)");
 inline constexpr const char* kConfigSave = QT_TRANSLATE_NOOP("pixmint", "保存(&S)");
 inline constexpr const char* kConfigCancel = QT_TRANSLATE_NOOP("pixmint", "取消(&C)");
+inline constexpr const char* kConfigLanguage = QT_TRANSLATE_NOOP("pixmint", "语言:");
 inline constexpr const char* kConfigSwatch = "|            |";
 inline constexpr const char* kConfigSaved = QT_TRANSLATE_NOOP("pixmint", "所有设置将在下次启动时生效.");
 inline constexpr const char* kConfigDefaulted = QT_TRANSLATE_NOOP("pixmint", "所有设置在下次启动时生效.");
@@ -308,7 +311,8 @@ inline constexpr const char* kPicToIcoClose = QT_TRANSLATE_NOOP("pixmint", "关�
 inline constexpr const char* kPicToIcoFilter =
     QT_TRANSLATE_NOOP("pixmint", "图片 (*.png *.jpg *.jpeg *.bmp *.svg *.svgz)");
 inline constexpr const char* kPicToIcoEnlarged = QT_TRANSLATE_NOOP("pixmint", "%1 x %1 由 %2 放大.");
-inline constexpr const char* kBitsUnit = QT_TRANSLATE_NOOP("pixmint", "位");
+// A preview's caption; %1 x %2: the image's size, %3: its bits per pixel.
+inline constexpr const char* kPreviewCaption = QT_TRANSLATE_NOOP("pixmint", "%1 x %2, %3 位");
 inline constexpr const char* kPicToIcoSaved = QT_TRANSLATE_NOOP("pixmint", "已保存: %1");
 inline constexpr const char* kPicToIcoSaveFailed = QT_TRANSLATE_NOOP("pixmint", "无法保存 %1");
 

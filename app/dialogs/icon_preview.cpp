@@ -45,11 +45,10 @@ QImage PreviewImage(const document::TKvIcon& icon, int i, int zoom) {
 QString ImageCaption(const document::TKvIcon& icon, int i) {
   const auto* colour = icon.XorBitmap(static_cast<std::uint32_t>(i));
   if (colour == nullptr) return {};
-  return QStringLiteral("%1 x %2, %3 ")
-             .arg(colour->Width())
-             .arg(colour->Height())
-             .arg(icon.Colors(static_cast<std::uint32_t>(i))) +
-         T(texts::kBitsUnit);
+  return T(texts::kPreviewCaption)
+      .arg(colour->Width())
+      .arg(colour->Height())
+      .arg(icon.Colors(static_cast<std::uint32_t>(i)));
 }
 
 QImage PreviewStrip(const document::TKvIcon& icon, std::vector<QImage>* images) {

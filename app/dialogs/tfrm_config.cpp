@@ -64,9 +64,11 @@ TfrmConfig::TfrmConfig(QWidget* parent, const ConfigValues& values, Settings& se
   setObjectName(QStringLiteral("TfrmConfig"));
   setWindowTitle(T(texts::kConfigCaption));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  setFixedSize(409, 207);
+  // A row for the language under the four values, the buttons below it.
+  setFixedSize(409, 247);
   BuildColourRows();
   BuildDefaultsRows(values);
+  BuildLanguageRow(values.language);
   BuildButtons();
   chooser_ = [this](raster::Colour initial) -> std::optional<raster::Colour> {
     const QColor chosen = QColorDialog::getColor(ToQColor(initial), this);
@@ -113,10 +115,25 @@ void TfrmConfig::BuildDefaultsRows(const ConfigValues& values) {
   cmbBpp_->setCurrentIndex(BppIndex(values.newImageBpp));
 }
 
+void TfrmConfig::BuildLanguageRow(texts::Language language) {
+  auto* bevel3 = Place(this, "Bevel3", 8, 176, new QFrame);
+  bevel3->setFrameShape(QFrame::Box);
+  bevel3->setFrameShadow(QFrame::Sunken);
+  bevel3->resize(393, 33);
+  Label(this, "Label7", texts::kConfigLanguage, 16, 186);
+  cmbLanguage_ = Place(this, "cmbLanguage", 136, 182, new QComboBox);
+  // Each language under its own name, so that a reader of either finds it.
+  for (const texts::Language item : texts::kLanguages) {
+    cmbLanguage_->addItem(QString::fromUtf8(texts::LanguageName(item)), static_cast<int>(item));
+    if (item == language) cmbLanguage_->setCurrentIndex(cmbLanguage_->count() - 1);
+  }
+  cmbLanguage_->adjustSize();
+}
+
 void TfrmConfig::BuildButtons() {
-  auto* btnDefault = Place(this, "btnDefault", 8, 176, new QPushButton(T(texts::kConfigDefault)));
-  auto* btnSave = Place(this, "btnSave", 240, 176, new QPushButton(T(texts::kConfigSave)));
-  auto* btnCancel = Place(this, "btnCancel", 326, 176, new QPushButton(T(texts::kConfigCancel)));
+  auto* btnDefault = Place(this, "btnDefault", 8, 216, new QPushButton(T(texts::kConfigDefault)));
+  auto* btnSave = Place(this, "btnSave", 240, 216, new QPushButton(T(texts::kConfigSave)));
+  auto* btnCancel = Place(this, "btnCancel", 326, 216, new QPushButton(T(texts::kConfigCancel)));
   for (auto* button : {btnDefault, btnSave, btnCancel}) button->resize(75, 25);
   connect(btnDefault, &QPushButton::clicked, this, &TfrmConfig::btnDefaultClick);
   connect(btnSave, &QPushButton::clicked, this, &TfrmConfig::btnSaveClick);
@@ -138,10 +155,14 @@ void TfrmConfig::btnSaveClick() {
   settings_.RegWriteInt("ColorInvert", static_cast<int>(invert_ & 0xFFFFFF));
   settings_.RegWriteInt("DefaultIconSize", updSize_->value());
   settings_.RegWriteInt("DefaultIconBpp", BppOfIndex(cmbBpp_->currentIndex()));
+  const auto language = static_cast<texts::Language>(cmbLanguage_->currentData().toInt());
+  settings_.WriteString(texts::kLanguageSetting, texts::LanguageCode(language));
   if (message_) message_(this, T(texts::kConfigSaved));
   done(Saved);
 }
 
+// The language stays as chosen: going back to the factory colours should not
+// switch a reader of English back to Chinese.
 void TfrmConfig::btnDefaultClick() {
   settings_.RegWriteInt("ColorTrans", static_cast<int>(raster::Rgb(234, 234, 234)));
   settings_.RegWriteInt("ColorInvert", static_cast<int>(raster::Rgb(218, 109, 109)));

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "raster/colour.h"
+#include "texts/language.h"
 
 class QComboBox;
 class QLabel;
@@ -22,10 +23,11 @@ struct ConfigValues {
   raster::Colour invert = raster::Rgb(218, 109, 109);
   int newImageSize = 48;
   int newImageBpp = 8;
+  texts::Language language = texts::kDefaultLanguage;
 };
 
-// The settings dialog. It writes the four values to the settings only; the
-// running program keeps what it read at start-up.
+// The settings dialog. It writes the four values and the language to the
+// settings only; the running program keeps what it read at start-up.
 class TfrmConfig : public QDialog {
   Q_OBJECT
 
@@ -48,6 +50,7 @@ class TfrmConfig : public QDialog {
  private:
   void BuildColourRows();
   void BuildDefaultsRows(const ConfigValues& values);
+  void BuildLanguageRow(texts::Language language);
   void BuildButtons();
   void ChooseColour(raster::Colour& colour, QLabel* swatch);
   void btnSaveClick();
@@ -61,6 +64,7 @@ class TfrmConfig : public QDialog {
   QLabel* labInvertClr_ = nullptr;
   QSpinBox* updSize_ = nullptr;
   QComboBox* cmbBpp_ = nullptr;
+  QComboBox* cmbLanguage_ = nullptr;
   ColourChooser chooser_;
   MessageBox message_;
 };

@@ -149,7 +149,8 @@ void TfrmExtract::FillGroups() {
     if (file && icon.LoadFromMemory(*file, label.toStdString())) {
       const char* format =
           group.kind == formats::GroupKind::kIcon ? texts::kExtractIconGroup : texts::kExtractCursorGroup;
-      item->setText(T(format).arg(label).arg(group.language).arg(icon.ImageCount()));
+      // One multi-argument arg(): a group's name from the file may itself hold "%2".
+      item->setText(T(format).arg(label, QString::number(group.language), QString::number(icon.ImageCount())));
       item->setIcon(Thumbnail(icon));
     } else {
       item->setText(T(texts::kExtractUnreadable).arg(label, QString::fromStdString(why)));

@@ -82,6 +82,31 @@ TEST(TfrmConfig, DefaultWritesFactoryValuesAndCancelWritesNothing) {
   EXPECT_EQ(cancelled.dialog.result(), TfrmConfig::Cancelled);
 }
 
+TEST(TfrmConfig, OffersEachLanguageUnderItsOwnNameAndSavesTheChoice) {
+  ConfigFixture f({Rgb(1, 2, 3), Rgb(4, 5, 6), 32, 8, texts::Language::kEnglish});
+  auto* languages = f.dialog.findChild<QComboBox*>("cmbLanguage");
+  ASSERT_NE(languages, nullptr);
+  ASSERT_EQ(languages->count(), 2);
+  EXPECT_EQ(languages->itemText(0), QStringLiteral("简体中文"));
+  EXPECT_EQ(languages->itemText(1), QStringLiteral("English"));
+  EXPECT_EQ(languages->currentIndex(), 1);  // the running language
+  EXPECT_EQ(f.dialog.findChild<QLabel*>("Label7")->text(), QStringLiteral("语言:"));
+  // The row sits between the defaults and the buttons, inside the dialog.
+  const QRect row = languages->geometry();
+  EXPECT_GE(row.top(), 88 + 81);
+  EXPECT_LE(row.bottom(), f.dialog.findChild<QPushButton*>("btnSave")->geometry().top());
+  EXPECT_LE(f.dialog.findChild<QPushButton*>("btnSave")->geometry().bottom(), f.dialog.height());
+
+  languages->setCurrentIndex(0);
+  f.Click("btnSave");
+  EXPECT_EQ(f.settings.strings["Language"], "zh");
+
+  // Default writes the factory values but leaves the language as chosen.
+  ConfigFixture defaulted({Rgb(1, 2, 3), Rgb(4, 5, 6), 32, 8, texts::Language::kEnglish});
+  defaulted.Click("btnDefault");
+  EXPECT_EQ(defaulted.settings.strings.count("Language"), 0u);
+}
+
 TEST(TfrmConfig, SizeBoxHoldsItsLimits) {
   ConfigFixture f({Rgb(0, 0, 0), Rgb(0, 0, 0), 200, 8});
   auto* size = f.dialog.findChild<QSpinBox*>("updSize");

@@ -91,10 +91,10 @@ class X11Test(unittest.TestCase):
         s.drag([s.pixel_point(canvas, 5, 5), s.pixel_point(canvas, 10, 5)])
         first = os.path.join(self.files, "drawn.ico")
         s.key("ctrl+s")
-        s.wait_window("保存|Save")
+        s.wait_window("另存为|Save")
         s.type(first)
         s.key("Return")
-        s.wait_gone("保存|Save")
+        s.wait_gone("另存为|Save")
         eventually(lambda: os.path.exists(first))
         saved_at = os.path.getmtime(first)
         time.sleep(1.1)  # a later save shows in the file's time
@@ -109,10 +109,10 @@ class X11Test(unittest.TestCase):
         self.assertEqual(s.pixels(first).getpixel((7, 5))[3], 255)
         second = os.path.join(self.files, "copy.cur")
         s.key("ctrl+shift+s")
-        s.wait_window("保存|Save")
+        s.wait_window("另存为|Save")
         s.type(second)
         s.key("Return")
-        s.wait_gone("保存|Save")
+        s.wait_gone("另存为|Save")
         eventually(lambda: "cursor" in s.info(second))
 
     def test_keypad_plus_minus_and_star_zoom(self):

@@ -1,0 +1,176 @@
+// The window's language: Chinese as written by default, English with
+// --lang en and from then on, Qt's own dialogs in the same language.
+#include <gtest/gtest.h>
+
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/start_arguments.h"
+#include "app/tfrm_main.h"
+#include "gui_support.h"
+#include "support/pixel_grid.h"
+
+namespace pixmint::app {
+namespace {
+
+using texts::Language;
+
+class LanguageTest : public ::testing::Test {
+ protected:
+  TfrmMain& Open(std::optional<Language> language) {
+    window_.reset();  // one window's translations at a time, as in the program
+    StartOptions options;
+    options.programPath = QStringLiteral("/usr/bin/pixmint");
+    options.settingsFile = QString::fromStdString((dir_ / "settings.ini").string());
+    options.registerAssociation = false;
+    options.language = language;
+    window_ = std::make_unique<TfrmMain>(options);
+    window_->StartDocument();
+    return *window_;
+  }
+  QStringList MenuCaptions() const {
+    QStringList captions;
+    for (const QAction* menu : window_->menuBar()->actions()) captions << menu->text();
+    return captions;
+  }
+  QString Stored() const {
+    return QSettings(QString::fromStdString((dir_ / "settings.ini").string()), QSettings::IniFormat)
+        .value(QStringLiteral("Language"))
+        .toString();
+  }
+  template <typename T>
+  QString Text(const char* name) const {
+    T* found = window_->findChild<T*>(QLatin1String(name));
+    return found != nullptr ? found->text() : QStringLiteral("(no %1)").arg(QLatin1String(name));
+  }
+  // The angle box's caption and its OK button, as the window asks.
+  std::pair<QString, QString> AngleBox() {
+    std::pair<QString, QString> seen;
+    test::AnswerNextDialog([&seen](QWidget* widget) {
+      auto* box = qobject_cast<QInputDialog*>(widget);
+      ASSERT_NE(box, nullptr);
+      seen.first = box->windowTitle();
+      seen.second = box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
+      box->reject();
+    });
+    window_->findChild<QAction*>(QStringLiteral("mnuEffectRotateArb"))->trigger();
+    return seen;
+  }
+
+  ::pixmint::test::TempDir dir_;
+  std::unique_ptr<TfrmMain> window_;
+};
+
+TEST_F(LanguageTest, ChineseByDefaultAndQtsOwnDialogsToo) {
+  TfrmMain& window = Open(std::nullopt);
+  EXPECT_EQ(window.Language(), Language::kChinese);
+  EXPECT_EQ(MenuCaptions().join(QLatin1Char(' ')).toStdString(),
+            "文件(&F) 编辑(&E) 视图(&V) 图像(&I) 特效(&C) 工具(&T) 帮助(&H)");
+  EXPECT_EQ(window.windowTitle().toStdString(), "Kavoltrix Pixmint 3.0 - 无标题(图标)");
+  EXPECT_TRUE(Stored().isEmpty());  // nothing chosen, nothing remembered
+
+  // Qt's own texts come from Qt's Chinese translation.
+  EXPECT_EQ(AngleBox(), std::make_pair(QStringLiteral("任意旋转"), QStringLiteral("确定")));
+  QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Ok | QMessageBox::Cancel);
+  EXPECT_EQ(box.button(QMessageBox::Cancel)->text().toStdString(), "取消");
+  QFileDialog files;
+  files.setOption(QFileDialog::DontUseNativeDialog);
+  EXPECT_EQ(files.labelText(QFileDialog::LookIn).toStdString(), "查找范围：");
+  QColorDialog colours;
+  EXPECT_EQ(colours.windowTitle().toStdString(), "选择颜色");
+}
+
+TEST_F(LanguageTest, LangEnIsEnglishEverywhereAndRemembered) {
+  TfrmMain& window = Open(Language::kEnglish);
+  EXPECT_EQ(window.Language(), Language::kEnglish);
+  EXPECT_EQ(MenuCaptions().join(QLatin1Char(' ')).toStdString(), "&File &Edit &View &Image Effe&cts &Tools &Help");
+  // The core's texts follow: the untitled document's name comes from it.
+  EXPECT_EQ(window.windowTitle().toStdString(), "Kavoltrix Pixmint 3.0 - Untitled (icon)");
+  EXPECT_EQ(Text<QLabel>("labImageCount").toStdString(), "Images:  1");
+  EXPECT_EQ(window.findChild<QToolButton*>(QStringLiteral("tbtnClear"))->toolTip().toStdString(),
+            "Delete Selection (Del) ");
+  EXPECT_EQ(AngleBox(), std::make_pair(QStringLiteral("Rotate by Angle"), QStringLiteral("OK")));
+  EXPECT_EQ(Stored().toStdString(), "en");
+
+  // The next start without the option stays English; --lang zh goes back.
+  EXPECT_EQ(Open(std::nullopt).Language(), Language::kEnglish);
+  EXPECT_EQ(MenuCaptions().constFirst().toStdString(), "&File");
+  EXPECT_EQ(Open(Language::kChinese).Language(), Language::kChinese);
+  EXPECT_EQ(MenuCaptions().constFirst().toStdString(), "文件(&F)");
+  EXPECT_EQ(window_->windowTitle().toStdString(), "Kavoltrix Pixmint 3.0 - 无标题(图标)");
+  EXPECT_EQ(Stored().toStdString(), "zh");
+}
+
+TEST_F(LanguageTest, SettingsDialogOffersTheLanguagesWithTheRunningOneChosen) {
+  Open(Language::kEnglish);
+  QStringList items;
+  QString current, label, title;
+  test::AnswerNextDialog([&](QWidget* dialog) {
+    title = dialog->windowTitle();
+    auto* languages = dialog->findChild<QComboBox*>(QStringLiteral("cmbLanguage"));
+    ASSERT_NE(languages, nullptr);
+    for (int i = 0; i < languages->count(); ++i) items << languages->itemText(i);
+    current = languages->currentText();
+    label = dialog->findChild<QLabel*>(QStringLiteral("Label7"))->text();
+    qobject_cast<QDialog*>(dialog)->reject();
+  });
+  window_->findChild<QAction*>(QStringLiteral("mnuSettings"))->trigger();
+  EXPECT_EQ(title.toStdString(), "Settings");
+  EXPECT_EQ(label.toStdString(), "Language:");
+  EXPECT_EQ(items, (QStringList{QStringLiteral("简体中文"), QStringLiteral("English")}));
+  EXPECT_EQ(current.toStdString(), "English");
+}
+
+TEST_F(LanguageTest, AStoredLanguageTheProgramLacksStartsChinese) {
+  QSettings(QString::fromStdString((dir_ / "settings.ini").string()), QSettings::IniFormat)
+      .setValue(QStringLiteral("Language"), QStringLiteral("klingon"));
+  EXPECT_EQ(Open(std::nullopt).Language(), Language::kChinese);
+}
+
+TEST(StartArguments, LangAndTheFileInAnyOrder) {
+  struct Case {
+    QStringList arguments;
+    std::optional<QString> file;
+    std::optional<Language> language;
+    bool ok = true;
+  };
+  const Case cases[] = {
+      {{}, std::nullopt, std::nullopt},
+      {{QStringLiteral("a.ico")}, QStringLiteral("a.ico"), std::nullopt},
+      {{QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("a.ico")},
+       QStringLiteral("a.ico"),
+       Language::kEnglish},
+      {{QStringLiteral("a.ico"), QStringLiteral("--lang=zh")}, QStringLiteral("a.ico"), Language::kChinese},
+      {{QStringLiteral("--lang"), QStringLiteral("EN_gb")}, std::nullopt, Language::kEnglish},
+      // The new-cursor instance's argument and a file that looks like an option.
+      {{QStringLiteral("无标题(指针)")}, QStringLiteral("无标题(指针)"), std::nullopt},
+      {{QStringLiteral("--"), QStringLiteral("--lang")}, QStringLiteral("--lang"), std::nullopt},
+      {{QStringLiteral("-x.ico"), QStringLiteral("b.ico")}, QStringLiteral("-x.ico"), std::nullopt},
+      {{QStringLiteral("--lang")}, std::nullopt, std::nullopt, false},
+      {{QStringLiteral("--lang"), QStringLiteral("fr"), QStringLiteral("a.ico")}, std::nullopt, std::nullopt, false},
+      {{QStringLiteral("--lang=")}, std::nullopt, std::nullopt, false},
+  };
+  for (const Case& c : cases) {
+    QString error;
+    const auto parsed = ParseStartArguments(c.arguments, error);
+    const std::string where = c.arguments.join(QLatin1Char(' ')).toStdString();
+    ASSERT_EQ(parsed.has_value(), c.ok) << where;
+    EXPECT_EQ(error.isEmpty(), c.ok) << where;
+    if (!parsed) continue;
+    EXPECT_EQ(parsed->file, c.file) << where;
+    EXPECT_EQ(parsed->language, c.language) << where;
+  }
+}
+
+}  // namespace
+}  // namespace pixmint::app

@@ -1,0 +1,150 @@
+// The English translation against the texts it translates: complete, built
+// into the program, and true to each text's placeholders, accelerators,
+// blanks and file patterns.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <map>
+#include <set>
+
+#include "texts/language.h"
+#include "texts/texts.h"
+#include "texts/ui_texts.h"
+#include "translations/translations.h"
+
+namespace pixmint::translations {
+namespace {
+
+QString ReadFile(const char* path) {
+  QFile file(QString::fromUtf8(path));
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path;
+  return QString::fromUtf8(file.readAll());
+}
+
+// Every source text the header marks for translation, C escapes undone.
+std::set<QString> HeaderSources() {
+  const QString header = ReadFile(PIXMINT_UI_TEXTS);
+  static const QRegularExpression marker(
+      QStringLiteral(R"re(QT_TRANSLATE_NOOP\(\s*"pixmint"\s*,\s*"((?:[^"\\]|\\.)*)"\s*\))re"));
+  std::set<QString> sources;
+  for (const auto& match : marker.globalMatch(header)) {
+    QString text = match.captured(1);
+    text.replace(QStringLiteral("\\\""), QStringLiteral("\"")).replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
+    sources.insert(text);
+  }
+  return sources;
+}
+
+struct Message {
+  QString translation;
+  QString type;  // "unfinished", "vanished", "obsolete" or empty when done
+};
+
+// The .ts file's messages of the program's context by source text.
+std::map<QString, Message> TsMessages() {
+  QXmlStreamReader xml(ReadFile(PIXMINT_TS_FILE));
+  std::map<QString, Message> messages;
+  QString context, source;
+  while (xml.readNext() != QXmlStreamReader::EndDocument && !xml.hasError()) {
+    if (!xml.isStartElement()) continue;
+    if (xml.name() == QLatin1String("name")) {
+      context = xml.readElementText();
+    } else if (xml.name() == QLatin1String("source")) {
+      source = xml.readElementText();
+    } else if (xml.name() == QLatin1String("translation") && context == QLatin1String(texts::kContext)) {
+      const QString type = xml.attributes().value(QLatin1String("type")).toString();
+      messages[source] = {xml.readElementText(), type};
+    }
+  }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  return messages;
+}
+
+std::multiset<QString> All(const QString& text, const char* pattern) {
+  std::multiset<QString> found;
+  for (const auto& match : QRegularExpression(QString::fromLatin1(pattern)).globalMatch(text)) {
+    found.insert(match.captured(0));
+  }
+  return found;
+}
+
+// Blanks at either end are part of the layout of what shows the text.
+std::pair<qsizetype, qsizetype> EndBlanks(const QString& text) {
+  qsizetype front = 0, back = 0;
+  while (front < text.size() && text.at(front).isSpace()) ++front;
+  while (back < text.size() - front && text.at(text.size() - 1 - back).isSpace()) ++back;
+  return {front, back};
+}
+
+TEST(Translation, EveryTextHasAFinishedEnglishTranslationAndNoOtherIsKept) {
+  const std::set<QString> sources = HeaderSources();
+  const std::map<QString, Message> messages = TsMessages();
+  ASSERT_GT(sources.size(), 150u);  // the header was read
+  for (const QString& source : sources) {
+    const auto found = messages.find(source);
+    ASSERT_NE(found, messages.end()) << "not in the .ts: " << source.toStdString();
+    EXPECT_TRUE(found->second.type.isEmpty()) << found->second.type.toStdString() << ": " << source.toStdString();
+    EXPECT_FALSE(found->second.translation.isEmpty()) << source.toStdString();
+  }
+  for (const auto& [source, message] : messages) {
+    EXPECT_TRUE(sources.count(source)) << "no longer a text: " << source.toStdString();
+  }
+}
+
+// What the code fills in or reads out of a text must survive its translation.
+TEST(Translation, KeepsPlaceholdersAcceleratorsBlanksAndFilePatterns) {
+  for (const auto& [source, message] : TsMessages()) {
+    const QString& english = message.translation;
+    const std::string where = source.toStdString() + " -> " + english.toStdString();
+    EXPECT_EQ(All(source, "%[1-9]"), All(english, "%[1-9]")) << where;
+    EXPECT_EQ(All(source, "&[^&]").size(), All(english, "&[^&]").size()) << where;
+    EXPECT_EQ(EndBlanks(source), EndBlanks(english)) << where;
+    EXPECT_EQ(All(source, "\\*(\\.[a-z]+)?"), All(english, "\\*(\\.[a-z]+)?")) << where;
+    EXPECT_EQ(source.count(QLatin1Char('|')), english.count(QLatin1Char('|'))) << where;
+    EXPECT_EQ(source.count(QStringLiteral(";;")), english.count(QStringLiteral(";;"))) << where;
+    EXPECT_FALSE(english.contains(QRegularExpression(QStringLiteral("[\\x{3000}-\\x{9fff}]")))) << where;
+  }
+}
+
+// The built-in translation is the .ts file, text for text.
+TEST(Translation, TheBuiltTranslationIsTheTsFile) {
+  QTranslator built;
+  ASSERT_TRUE(built.load(ProgramTranslationFile(texts::Language::kEnglish)));
+  for (const auto& [source, message] : TsMessages()) {
+    EXPECT_EQ(built.translate(texts::kContext, source.toUtf8().constData()), message.translation)
+        << source.toStdString();
+  }
+  EXPECT_TRUE(ProgramTranslationFile(texts::Language::kChinese).isEmpty());
+}
+
+TEST(Translation, TheCoreSpeaksTheChosenLanguage) {
+  ASSERT_TRUE(UseLanguageInCore(texts::Language::kEnglish));
+  EXPECT_EQ(texts::Tr(texts::kSaved), "File saved.");
+  EXPECT_EQ(texts::Format(texts::Tr(texts::kSaveQuestion), {"a.ico"}), "Save a.ico?");
+  EXPECT_EQ(texts::Tr("not a text of the program"), "not a text of the program");
+  ASSERT_TRUE(UseLanguageInCore(texts::Language::kChinese));
+  EXPECT_EQ(texts::Tr(texts::kSaved), "保存文件成功.");
+}
+
+TEST(Language, WordsNameTheLanguagesWhateverTheirCaseAndRegion) {
+  struct Case {
+    const char* word;
+    std::optional<texts::Language> language;
+  };
+  for (const Case& c : {Case{"en", texts::Language::kEnglish}, Case{"EN", texts::Language::kEnglish},
+                        Case{"en_GB", texts::Language::kEnglish}, Case{"en-US", texts::Language::kEnglish},
+                        Case{"zh", texts::Language::kChinese}, Case{"zh_CN", texts::Language::kChinese},
+                        Case{"Zh-Hans", texts::Language::kChinese}, Case{"de", std::nullopt}, Case{"", std::nullopt},
+                        Case{"eng", std::nullopt}, Case{"_en", std::nullopt}}) {
+    EXPECT_EQ(texts::ParseLanguage(c.word), c.language) << c.word;
+  }
+  for (const texts::Language language : texts::kLanguages) {
+    EXPECT_EQ(texts::ParseLanguage(texts::LanguageCode(language)), language);
+  }
+}
+
+}  // namespace
+}  // namespace pixmint::translations

@@ -1,0 +1,831 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>pixmint</name>
+    <message>
+        <source>无标题(图标)</source>
+        <translation>Untitled (icon)</translation>
+    </message>
+    <message>
+        <source>Pixmint 必须工作在真彩色的显示模式下.</source>
+        <translation>Pixmint needs a true-colour display mode.</translation>
+    </message>
+    <message>
+        <source>请设置显示模式为 16 位真彩或更高并重启 Pixmint.</source>
+        <translation>Please set the display to 16-bit colour or more and start Pixmint again.</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>是(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>否(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>确认</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>新建图标 (Ctrl + N)</source>
+        <translation>New Icon (Ctrl + N)</translation>
+    </message>
+    <message>
+        <source>打开图标 (Ctrl + O)</source>
+        <translation>Open Icon (Ctrl + O)</translation>
+    </message>
+    <message>
+        <source>保存图标 (Ctrl + S)</source>
+        <translation>Save Icon (Ctrl + S)</translation>
+    </message>
+    <message>
+        <source>撤销 (Ctrl + Z)</source>
+        <translation>Undo (Ctrl + Z)</translation>
+    </message>
+    <message>
+        <source>重做 (Ctrl + Y)</source>
+        <translation>Redo (Ctrl + Y)</translation>
+    </message>
+    <message>
+        <source>剪切 (Ctrl + X)</source>
+        <translation>Cut (Ctrl + X)</translation>
+    </message>
+    <message>
+        <source>复制 (Ctrl + C)</source>
+        <translation>Copy (Ctrl + C)</translation>
+    </message>
+    <message>
+        <source>粘贴 (Ctrl + V)</source>
+        <translation>Paste (Ctrl + V)</translation>
+    </message>
+    <message>
+        <source>删除选择区 (Del) </source>
+        <translation>Delete Selection (Del) </translation>
+    </message>
+    <message>
+        <source>放大 (Num +)</source>
+        <translation>Zoom In (Num +)</translation>
+    </message>
+    <message>
+        <source>自动缩放 (Num *)</source>
+        <translation>Zoom to Fit (Num *)</translation>
+    </message>
+    <message>
+        <source>缩小 (Num -)</source>
+        <translation>Zoom Out (Num -)</translation>
+    </message>
+    <message>
+        <source>RGB 模式</source>
+        <translation>RGB Mode</translation>
+    </message>
+    <message>
+        <source>Alpha 模式 (适合 32 位图标)</source>
+        <translation>Alpha Mode (for 32-bit icons)</translation>
+    </message>
+    <message>
+        <source>提取/替换 EXE 图标</source>
+        <translation>Extract/Replace EXE Icons</translation>
+    </message>
+    <message>
+        <source>转换图像为图标</source>
+        <translation>Convert Pictures to Icons</translation>
+    </message>
+    <message>
+        <source>帮助 (F1)</source>
+        <translation>Help (F1)</translation>
+    </message>
+    <message>
+        <source>Pixmint 在 Web</source>
+        <translation>Pixmint on the Web</translation>
+    </message>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>编辑(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>视图(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>图像(&amp;I)</source>
+        <translation>&amp;Image</translation>
+    </message>
+    <message>
+        <source>特效(&amp;C)</source>
+        <translation>Effe&amp;cts</translation>
+    </message>
+    <message>
+        <source>工具(&amp;T)</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>新建...</source>
+        <translation>New...</translation>
+    </message>
+    <message>
+        <source>图标</source>
+        <translation>Icon</translation>
+    </message>
+    <message>
+        <source>指针</source>
+        <translation>Cursor</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>另存为...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>设置...</source>
+        <translation>Settings...</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>删除选择区</source>
+        <translation>Delete Selection</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>放大</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>缩小</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>自动缩放</source>
+        <translation>Zoom to Fit</translation>
+    </message>
+    <message>
+        <source>新的图像</source>
+        <translation>New Image</translation>
+    </message>
+    <message>
+        <source>删除图像</source>
+        <translation>Delete Image</translation>
+    </message>
+    <message>
+        <source>复制图像</source>
+        <translation>Duplicate Image</translation>
+    </message>
+    <message>
+        <source>转换图像格式</source>
+        <translation>Convert Image Format</translation>
+    </message>
+    <message>
+        <source>Alpha 模式 (针对 32 位)</source>
+        <translation>Alpha Mode (for 32 bits)</translation>
+    </message>
+    <message>
+        <source>水平翻转</source>
+        <translation>Flip Horizontally</translation>
+    </message>
+    <message>
+        <source>垂直翻转</source>
+        <translation>Flip Vertically</translation>
+    </message>
+    <message>
+        <source>任意旋转</source>
+        <translation>Rotate by Angle</translation>
+    </message>
+    <message>
+        <source>向右旋转 90 度</source>
+        <translation>Rotate 90 Degrees Right</translation>
+    </message>
+    <message>
+        <source>向左旋转 90 度</source>
+        <translation>Rotate 90 Degrees Left</translation>
+    </message>
+    <message>
+        <source>旋转 180 度</source>
+        <translation>Rotate 180 Degrees</translation>
+    </message>
+    <message>
+        <source>转换图片为图标</source>
+        <translation>Convert Pictures to Icons</translation>
+    </message>
+    <message>
+        <source>设置指针热点</source>
+        <translation>Set Cursor Hot Spot</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>写信给我们</source>
+        <translation>Write to Us</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>合并向下</source>
+        <translation>Merge Down</translation>
+    </message>
+    <message>
+        <source>添加图像</source>
+        <translation>Add Image</translation>
+    </message>
+    <message>
+        <source>度数 (0-360)</source>
+        <translation>Degrees (0-360)</translation>
+    </message>
+    <message>
+        <source>工具选项</source>
+        <translation>Tool Options</translation>
+    </message>
+    <message>
+        <source>不透明</source>
+        <translation>Opacity</translation>
+    </message>
+    <message>
+        <source>不透明:</source>
+        <translation>Opacity:</translation>
+    </message>
+    <message>
+        <source>前景颜色</source>
+        <translation>Foreground Colour</translation>
+    </message>
+    <message>
+        <source>背景颜色</source>
+        <translation>Background Colour</translation>
+    </message>
+    <message>
+        <source>默认前景/背景颜色</source>
+        <translation>Default Foreground/Background Colours</translation>
+    </message>
+    <message>
+        <source>反向颜色 (针对 1 至 24 位的指针图像)</source>
+        <translation>Inverting Colour (for 1- to 24-bit cursor images)</translation>
+    </message>
+    <message>
+        <source>透明颜色</source>
+        <translation>Transparent Colour</translation>
+    </message>
+    <message>
+        <source>当前图像预览:</source>
+        <translation>Preview:</translation>
+    </message>
+    <message>
+        <source>分支图像数量:</source>
+        <translation>Images:</translation>
+    </message>
+    <message>
+        <source>分支图像的数量:  %1</source>
+        <translation>Images:  %1</translation>
+    </message>
+    <message>
+        <source>添加新的图像</source>
+        <translation>Add New Image</translation>
+    </message>
+    <message>
+        <source>%1 位 </source>
+        <translation>%1 bits </translation>
+    </message>
+    <message>
+        <source>大小 </source>
+        <translation>Size </translation>
+    </message>
+    <message>
+        <source>16 x 16 (小图标)</source>
+        <translation>16 x 16 (small icon)</translation>
+    </message>
+    <message>
+        <source>24 x 24 (小图标)</source>
+        <translation>24 x 24 (small icon)</translation>
+    </message>
+    <message>
+        <source>32 x 32 (标准图标)</source>
+        <translation>32 x 32 (standard icon)</translation>
+    </message>
+    <message>
+        <source>48 x 48 (标准 XP 图标)</source>
+        <translation>48 x 48 (standard XP icon)</translation>
+    </message>
+    <message>
+        <source>定制 </source>
+        <translation>Custom </translation>
+    </message>
+    <message>
+        <source>定制大小 </source>
+        <translation>Custom Size </translation>
+    </message>
+    <message>
+        <source>宽</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>正方形</source>
+        <translation>Square</translation>
+    </message>
+    <message>
+        <source>色彩 </source>
+        <translation>Colours </translation>
+    </message>
+    <message>
+        <source>单色 (2 色)</source>
+        <translation>Monochrome (2 colours)</translation>
+    </message>
+    <message>
+        <source>4 位 (16 色)</source>
+        <translation>4 bits (16 colours)</translation>
+    </message>
+    <message>
+        <source>8 位 (256 色)</source>
+        <translation>8 bits (256 colours)</translation>
+    </message>
+    <message>
+        <source>16 位 (高彩色)</source>
+        <translation>16 bits (high colour)</translation>
+    </message>
+    <message>
+        <source>24 位 (真彩色)</source>
+        <translation>24 bits (true colour)</translation>
+    </message>
+    <message>
+        <source>32 位 (使用 Alpha 通道真彩色)</source>
+        <translation>32 bits (true colour with alpha)</translation>
+    </message>
+    <message>
+        <source>设为默认值(&amp;S)</source>
+        <translation>&amp;Set as Default</translation>
+    </message>
+    <message>
+        <source>确定(&amp;O)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>测试指针热点</source>
+        <translation>Test Cursor Hot Spot</translation>
+    </message>
+    <message>
+        <source>指针热点:</source>
+        <translation>Hot spot:</translation>
+    </message>
+    <message>
+        <source>测试(&amp;T)</source>
+        <translation>&amp;Test</translation>
+    </message>
+    <message>
+        <source>当拖曳或鼠标在画布上移动时点击 &quot;测试&quot;.</source>
+        <translation>Click &quot;Test&quot; while dragging or moving the mouse over the canvas.</translation>
+    </message>
+    <message>
+        <source>在剪切板选择图片的一部份</source>
+        <translation>Choose a Part of the Clipboard Picture</translation>
+    </message>
+    <message>
+        <source>选择区</source>
+        <translation>Selection</translation>
+    </message>
+    <message>
+        <source>左:</source>
+        <translation>Left:</translation>
+    </message>
+    <message>
+        <source>上:</source>
+        <translation>Top:</translation>
+    </message>
+    <message>
+        <source>宽:</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>高:</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>伸展</source>
+        <translation>Stretch</translation>
+    </message>
+    <message>
+        <source>添加文字</source>
+        <translation>Add Text</translation>
+    </message>
+    <message>
+        <source>文字:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>字体(&amp;F)...</source>
+        <translation>&amp;Font...</translation>
+    </message>
+    <message>
+        <source>预览:</source>
+        <translation>Preview:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>背景颜色:</source>
+        <translation>Backdrop:</translation>
+    </message>
+    <message>
+        <source>反向颜色:</source>
+        <translation>Inverting:</translation>
+    </message>
+    <message>
+        <source>定制...</source>
+        <translation>Custom...</translation>
+    </message>
+    <message>
+        <source>默认新图标大小:</source>
+        <translation>New image size:</translation>
+    </message>
+    <message>
+        <source>默认新图标色度:</source>
+        <translation>New image depth:</translation>
+    </message>
+    <message>
+        <source>默认(&amp;D)</source>
+        <translation>&amp;Default</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>语言:</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>所有设置将在下次启动时生效.</source>
+        <translation>All settings take effect at the next start.</translation>
+    </message>
+    <message>
+        <source>所有设置在下次启动时生效.</source>
+        <translation>All settings take effect at the next start.</translation>
+    </message>
+    <message>
+        <source> 1 位 (2 色)</source>
+        <translation> 1 bit (2 colours)</translation>
+    </message>
+    <message>
+        <source> 4 位 (16 色)</source>
+        <translation> 4 bits (16 colours)</translation>
+    </message>
+    <message>
+        <source> 8 位 (256 色)</source>
+        <translation> 8 bits (256 colours)</translation>
+    </message>
+    <message>
+        <source>32 位 (真彩色)</source>
+        <translation>32 bits (true colour)</translation>
+    </message>
+    <message>
+        <source>关于 Kavoltrix Pixmint</source>
+        <translation>About Kavoltrix Pixmint</translation>
+    </message>
+    <message>
+        <source>版本: 3.0</source>
+        <translation>Version: 3.0</translation>
+    </message>
+    <message>
+        <source>无标题(指针)</source>
+        <translation>Untitled (cursor)</translation>
+    </message>
+    <message>
+        <source>保存文件成功.</source>
+        <translation>File saved.</translation>
+    </message>
+    <message>
+        <source>保存文件失败.</source>
+        <translation>Saving the file failed.</translation>
+    </message>
+    <message>
+        <source>保存文件失败: %1.</source>
+        <translation>Saving the file failed: %1.</translation>
+    </message>
+    <message>
+        <source>从文件载入图标失败.</source>
+        <translation>Loading the icon from the file failed.</translation>
+    </message>
+    <message>
+        <source>创建新的图标失败.</source>
+        <translation>Creating a new icon failed.</translation>
+    </message>
+    <message>
+        <source>图标和指针文件(*.ico;*.cur)|*.ico;*.cur</source>
+        <translation>Icon and cursor files (*.ico;*.cur)|*.ico;*.cur</translation>
+    </message>
+    <message>
+        <source>图标文件(*.ico)|*.ico</source>
+        <translation>Icon files (*.ico)|*.ico</translation>
+    </message>
+    <message>
+        <source>指针文件(*.cur)|*.cur</source>
+        <translation>Cursor files (*.cur)|*.cur</translation>
+    </message>
+    <message>
+        <source>图标文件(*.ico)|*.ico|指针文件(*.cur)|*.cur|位图文件(*.bmp)|*.bmp|Jpeg 文件(*.jpg)|*.jpg</source>
+        <translation>Icon files (*.ico)|*.ico|Cursor files (*.cur)|*.cur|Bitmap files (*.bmp)|*.bmp|JPEG files (*.jpg)|*.jpg</translation>
+    </message>
+    <message>
+        <source>保存 %1 ?</source>
+        <translation>Save %1?</translation>
+    </message>
+    <message>
+        <source>添加新图像失败.</source>
+        <translation>Adding a new image failed.</translation>
+    </message>
+    <message>
+        <source>删除当前图像失败.</source>
+        <translation>Deleting the current image failed.</translation>
+    </message>
+    <message>
+        <source>改变图像的格式 (原始:          %1x%2 %3位 )</source>
+        <translation>Change Image Format (original: %1x%2, %3 bits)</translation>
+    </message>
+    <message>
+        <source>改变图像的格式 失败.</source>
+        <translation>Changing the image format failed.</translation>
+    </message>
+    <message>
+        <source>复制图像失败.</source>
+        <translation>Duplicating the image failed.</translation>
+    </message>
+    <message>
+        <source>一个文件最多只能有 32 个图像.</source>
+        <translation>A file can hold at most 32 images.</translation>
+    </message>
+    <message>
+        <source>无效的度数.</source>
+        <translation>Invalid angle.</translation>
+    </message>
+    <message>
+        <source>无法保存撤销记录, 这一步不能撤销.</source>
+        <translation>The undo record cannot be saved; this step cannot be undone.</translation>
+    </message>
+    <message>
+        <source>无法读取撤销记录.</source>
+        <translation>The undo record cannot be read.</translation>
+    </message>
+    <message>
+        <source>画笔 (Y)</source>
+        <translation>Pencil (Y)</translation>
+    </message>
+    <message>
+        <source>刷子 (B)</source>
+        <translation>Brush (B)</translation>
+    </message>
+    <message>
+        <source>直线 (N)</source>
+        <translation>Line (N)</translation>
+    </message>
+    <message>
+        <source>曲线 (C)</source>
+        <translation>Curve (C)</translation>
+    </message>
+    <message>
+        <source>矩形填充</source>
+        <translation>Filled Rectangle</translation>
+    </message>
+    <message>
+        <source>矩形 (R)</source>
+        <translation>Rectangle (R)</translation>
+    </message>
+    <message>
+        <source>圆角矩形填充</source>
+        <translation>Filled Rounded Rectangle</translation>
+    </message>
+    <message>
+        <source>圆角矩形</source>
+        <translation>Rounded Rectangle</translation>
+    </message>
+    <message>
+        <source>椭圆填充</source>
+        <translation>Filled Ellipse</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>橡皮擦 (E)</source>
+        <translation>Eraser (E)</translation>
+    </message>
+    <message>
+        <source>填充器 (K)</source>
+        <translation>Fill (K)</translation>
+    </message>
+    <message>
+        <source>吸管 (I)</source>
+        <translation>Colour Picker (I)</translation>
+    </message>
+    <message>
+        <source>喷雾器 (A)</source>
+        <translation>Airbrush (A)</translation>
+    </message>
+    <message>
+        <source>文字 (T)</source>
+        <translation>Text (T)</translation>
+    </message>
+    <message>
+        <source>移动和刻度 (V)</source>
+        <translation>Move and Scale (V)</translation>
+    </message>
+    <message>
+        <source>选取框 (M)</source>
+        <translation>Marquee (M)</translation>
+    </message>
+    <message>
+        <source>套索 (L)</source>
+        <translation>Lasso (L)</translation>
+    </message>
+    <message>
+        <source>图片:</source>
+        <translation>Pictures:</translation>
+    </message>
+    <message>
+        <source>添加(&amp;A)...</source>
+        <translation>&amp;Add...</translation>
+    </message>
+    <message>
+        <source>移除(&amp;R)</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message>
+        <source>大小:</source>
+        <translation>Sizes:</translation>
+    </message>
+    <message>
+        <source>其他大小:</source>
+        <translation>Other sizes:</translation>
+    </message>
+    <message>
+        <source>色度:</source>
+        <translation>Depths:</translation>
+    </message>
+    <message>
+        <source>透明阈值:</source>
+        <translation>Transparency threshold:</translation>
+    </message>
+    <message>
+        <source>抖动</source>
+        <translation>Dither</translation>
+    </message>
+    <message>
+        <source>指针热点 (第一张图片):</source>
+        <translation>Hot spot (first picture):</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)...</source>
+        <translation>&amp;Save...</translation>
+    </message>
+    <message>
+        <source>在编辑器中打开(&amp;E)</source>
+        <translation>Open in &amp;Editor</translation>
+    </message>
+    <message>
+        <source>关闭(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>图片 (*.png *.jpg *.jpeg *.bmp *.svg *.svgz)</source>
+        <translation>Pictures (*.png *.jpg *.jpeg *.bmp *.svg *.svgz)</translation>
+    </message>
+    <message>
+        <source>%1 x %1 由 %2 放大.</source>
+        <translation>%1 x %1 enlarged from %2.</translation>
+    </message>
+    <message>
+        <source>%1 x %2, %3 位</source>
+        <translation>%1 x %2, %3 bits</translation>
+    </message>
+    <message>
+        <source>已保存: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>无法保存 %1</source>
+        <translation>Cannot save %1</translation>
+    </message>
+    <message>
+        <source>打开程序(&amp;O)...</source>
+        <translation>&amp;Open Program...</translation>
+    </message>
+    <message>
+        <source>程序:</source>
+        <translation>Program:</translation>
+    </message>
+    <message>
+        <source>图标和指针:</source>
+        <translation>Icons and cursors:</translation>
+    </message>
+    <message>
+        <source>替换(&amp;R)...</source>
+        <translation>&amp;Replace...</translation>
+    </message>
+    <message>
+        <source>程序文件 (*.exe *.dll *.cpl *.ocx *.scr *.mun);;所有文件 (*)</source>
+        <translation>Programs (*.exe *.dll *.cpl *.ocx *.scr *.mun);;All files (*)</translation>
+    </message>
+    <message>
+        <source>图标 %1 (语言 %2), %3 个图像</source>
+        <translation>Icon %1 (language %2), %3 image(s)</translation>
+    </message>
+    <message>
+        <source>指针 %1 (语言 %2), %3 个图像</source>
+        <translation>Cursor %1 (language %2), %3 image(s)</translation>
+    </message>
+    <message>
+        <source>%1 (无法读取: %2)</source>
+        <translation>%1 (unreadable: %2)</translation>
+    </message>
+    <message>
+        <source>此程序没有图标或指针.</source>
+        <translation>This program has no icons or cursors.</translation>
+    </message>
+    <message>
+        <source>原程序不会被修改, 请选择另一个文件名.</source>
+        <translation>The original program is never changed: please choose another file name.</translation>
+    </message>
+    <message>
+        <source>已写入新程序: %1</source>
+        <translation>New program written: %1</translation>
+    </message>
+    <message>
+        <source>当前文档与所选组的类型不同.</source>
+        <translation>The current document and the chosen group are of different kinds.</translation>
+    </message>
+</context>
+</TS>
