@@ -584,20 +584,12 @@
         <translation>Creating a new icon failed.</translation>
     </message>
     <message>
-        <source>图标和指针文件(*.ico;*.cur)|*.ico;*.cur</source>
-        <translation>Icon and cursor files (*.ico;*.cur)|*.ico;*.cur</translation>
-    </message>
-    <message>
         <source>图标文件(*.ico)|*.ico</source>
         <translation>Icon files (*.ico)|*.ico</translation>
     </message>
     <message>
         <source>指针文件(*.cur)|*.cur</source>
         <translation>Cursor files (*.cur)|*.cur</translation>
-    </message>
-    <message>
-        <source>图标文件(*.ico)|*.ico|指针文件(*.cur)|*.cur|位图文件(*.bmp)|*.bmp|Jpeg 文件(*.jpg)|*.jpg</source>
-        <translation>Icon files (*.ico)|*.ico|Cursor files (*.cur)|*.cur|Bitmap files (*.bmp)|*.bmp|JPEG files (*.jpg)|*.jpg</translation>
     </message>
     <message>
         <source>保存 %1 ?</source>
@@ -826,6 +818,94 @@
     <message>
         <source>当前文档与所选组的类型不同.</source>
         <translation>The current document and the chosen group are of different kinds.</translation>
+    </message>
+    <message>
+        <source>动画...</source>
+        <translation>Animation...</translation>
+    </message>
+    <message>
+        <source>导出为 Xcursor...</source>
+        <translation>Export as Xcursor...</translation>
+    </message>
+    <message>
+        <source>动画</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>播放顺序:</source>
+        <translation>Steps:</translation>
+    </message>
+    <message>
+        <source>%1. 帧 %2 - %3/60 秒 (%4 毫秒)</source>
+        <translation>%1. Frame %2 - %3/60 s (%4 ms)</translation>
+    </message>
+    <message>
+        <source>帧:</source>
+        <translation>Frame:</translation>
+    </message>
+    <message>
+        <source>时间 (1/60 秒):</source>
+        <translation>Time (1/60 s):</translation>
+    </message>
+    <message>
+        <source>上移(&amp;U)</source>
+        <translation>Move &amp;up</translation>
+    </message>
+    <message>
+        <source>下移(&amp;D)</source>
+        <translation>Move &amp;down</translation>
+    </message>
+    <message>
+        <source>添加(&amp;A)</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>删除(&amp;R)</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message>
+        <source>全部使用此时间(&amp;L)</source>
+        <translation>This time for al&amp;l</translation>
+    </message>
+    <message>
+        <source>按帧顺序(&amp;F)</source>
+        <translation>In &amp;frame order</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>图标和指针文件(*.ico;*.cur;*.ani)|*.ico;*.cur;*.ani|程序文件(*.exe;*.dll;*.cpl;*.ocx;*.scr;*.mun)|*.exe;*.dll;*.cpl;*.ocx;*.scr;*.mun|所有文件(*)|*</source>
+        <translation>Icon and cursor files (*.ico;*.cur;*.ani)|*.ico;*.cur;*.ani|Program files (*.exe;*.dll;*.cpl;*.ocx;*.scr;*.mun)|*.exe;*.dll;*.cpl;*.ocx;*.scr;*.mun|All files (*)|*</translation>
+    </message>
+    <message>
+        <source>图标文件(*.ico)|*.ico|指针文件(*.cur)|*.cur|动画指针文件(*.ani)|*.ani|位图文件(*.bmp)|*.bmp|Jpeg 文件(*.jpg)|*.jpg</source>
+        <translation>Icon files (*.ico)|*.ico|Cursor files (*.cur)|*.cur|Animated cursor files (*.ani)|*.ani|Bitmap files (*.bmp)|*.bmp|JPEG files (*.jpg)|*.jpg</translation>
+    </message>
+    <message>
+        <source>动画指针文件(*.ani)|*.ani</source>
+        <translation>Animated cursor files (*.ani)|*.ani</translation>
+    </message>
+    <message>
+        <source>Xcursor 文件(*)|*</source>
+        <translation>Xcursor files (*)|*</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>这个动画指针的帧超过 32 个, 不能作为一个文件编辑.</source>
+        <translation>This animated cursor has more than 32 frames and cannot be edited as one file.</translation>
+    </message>
+    <message>
+        <source>无法组成动画的帧</source>
+        <translation>cannot put the frames together</translation>
+    </message>
+    <message>
+        <source>无法转换为 Xcursor</source>
+        <translation>cannot convert to Xcursor</translation>
     </message>
 </context>
 </TS>
