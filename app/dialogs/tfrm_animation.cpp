@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/dialogs/dialog_buttons.h"
 #include "app/dialogs/icon_preview.h"
 #include "app/dialogs/number_box.h"
 #include "app/dialogs/qt_texts.h"
@@ -70,7 +71,6 @@ TfrmAnimation::TfrmAnimation(QWidget* parent, std::vector<formats::AnimationStep
   auto* buttons = new QDialogButtonBox;
   auto* ok = buttons->addButton(T(texts::kAniOk), QDialogButtonBox::AcceptRole);
   ok->setObjectName(QStringLiteral("btnOK"));
-  ok->setDefault(true);
   buttons->addButton(T(texts::kAniCancel), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("btnCancel"));
 
   auto* boxes = new QFormLayout;
@@ -97,6 +97,7 @@ TfrmAnimation::TfrmAnimation(QWidget* parent, std::vector<formats::AnimationStep
   auto* all = new QVBoxLayout(this);
   all->addLayout(columns, 1);
   all->addWidget(buttons);
+  SetMainButton(this, ok);
 
   connect(list_, &QListWidget::currentRowChanged, this, &TfrmAnimation::StepChosen);
   connect(frame_, &QSpinBox::valueChanged, this, &TfrmAnimation::FrameChanged);

@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <array>
 
+#include "app/dialogs/dialog_buttons.h"
 #include "app/dialogs/number_box.h"
 #include "app/dialogs/qt_texts.h"
 #include "tools/settings.h"
@@ -138,6 +139,7 @@ void TfrmConfig::BuildButtons() {
   connect(btnDefault, &QPushButton::clicked, this, &TfrmConfig::btnDefaultClick);
   connect(btnSave, &QPushButton::clicked, this, &TfrmConfig::btnSaveClick);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  SetMainButton(this, btnSave);
 }
 
 void TfrmConfig::ChooseColour(raster::Colour& colour, QLabel* swatch) {

@@ -12,6 +12,7 @@
 #include <QTemporaryFile>
 #include <QVBoxLayout>
 
+#include "app/dialogs/dialog_buttons.h"
 #include "app/dialogs/icon_preview.h"
 #include "app/dialogs/qt_texts.h"
 #include "document/file_io.h"
@@ -93,6 +94,7 @@ TfrmExtract::TfrmExtract(QWidget* parent, ExtractRequest request) : QDialog(pare
   buttons->addStretch();
   buttons->addWidget(close);
   layout->addLayout(buttons);
+  SetMainButton(this, nullptr);
 
   connect(open, &QPushButton::clicked, this, [this] {
     if (openChooser_) {

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/dialogs/dialog_buttons.h"
 #include "app/dialogs/icon_preview.h"
 #include "app/dialogs/qt_texts.h"
 #include "document/ico_writer.h"
@@ -55,6 +56,7 @@ TfrmPicToIco::TfrmPicToIco(QWidget* parent, PicToIcoRequest request) : QDialog(p
   layout->addLayout(top);
   layout->addWidget(BuildPreview(), 1);
   layout->addWidget(BuildButtons());
+  SetMainButton(this, btnSave_);
   openChooser_ = [this] {
     return QFileDialog::getOpenFileNames(this, T(texts::kPicToIcoCaption), {}, T(texts::kPicToIcoFilter));
   };

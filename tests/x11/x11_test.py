@@ -3,10 +3,13 @@
 Usage: PIXMINT=... PIXMINT_CLI=... python3 x11_test.py"""
 
 import os
+import subprocess
 import sys
 import tempfile
 import time
 import unittest
+
+from PIL import Image
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from x11_session import MAIN_TITLE, Display, Session, eventually  # noqa: E402
@@ -72,7 +75,7 @@ class X11Test(unittest.TestCase):
 
     def test_keys_survive_the_hot_spot_and_paste_dialogs(self):
         cursor = self.start("无标题(指针)")
-        self.dialog_roundtrip(cursor, lambda: cursor.menu("t", "Up", "Return"), "测试指针热点")
+        self.dialog_roundtrip(cursor, lambda: cursor.menu("t", "Up", "Up", "Return"), "测试指针热点")
         cursor.close()
         # A 48-pixel picture copied, pasted into a 16-pixel image: too large,
         # so the paste dialog asks for a part.
@@ -114,6 +117,27 @@ class X11Test(unittest.TestCase):
         s.key("Return")
         s.wait_gone("另存为|Save")
         eventually(lambda: "cursor" in s.info(second))
+
+    def test_animation_steps_set_with_the_keyboard_are_saved(self):
+        frames = []
+        for i, colour in enumerate(["red", "blue"]):
+            frames.append(os.path.join(self.files, f"frame{i}.png"))
+            Image.new("RGBA", (32, 32), colour).save(frames[-1])
+        ani = os.path.join(self.files, "spin.ani")
+        subprocess.run([CLI, "create", ani, frames[0] + "@3,4", frames[1] + "@3,4", "--rate", "6"], check=True,
+                       capture_output=True, timeout=60)
+        s = self.start(ani)
+        self.dialog_roundtrip(s, lambda: s.menu("t", "Up", "Return"), "^动画$")
+        s.menu("t", "Up", "Return")
+        s.wait_window("^动画$")
+        # The step list has the focus; the second box is the time of step 1.
+        s.key("Tab", "Tab", "ctrl+a")
+        s.type("30")
+        s.key("Return")
+        s.wait_gone("^动画$")
+        s.key("ctrl+s")
+        eventually(lambda: "rates: 30 6" in s.info(ani))
+        self.assertEqual(s.info(ani).count("hotspot 3,4"), 2)
 
     def test_keypad_plus_minus_and_star_zoom(self):
         s = self.start()
