@@ -47,6 +47,8 @@ class ScrollContent : public QWidget {
 
 TfrmMain::TfrmMain(const StartOptions& options, QWidget* parent) : QMainWindow(parent), options_(options) {
   PixmintInitResources();
+  // The program's own icon, for this window and every dialog (the About box draws it).
+  QGuiApplication::setWindowIcon(ProgramIcon());
   setObjectName(QStringLiteral("TfrmMain"));
   QFont font(QStringLiteral("宋体"));
   font.setPixelSize(12);
