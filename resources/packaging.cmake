@@ -6,10 +6,11 @@ set(CPACK_PACKAGE_CONTACT "Pixmint <pixmint@example.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://pixmint.example.org/")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for Windows icon and cursor files")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Pixmint creates and edits Windows icon (.ico) and cursor (.cur) files: every image of a file at its own size
-and colour depth, with drawing tools, selections, undo, and the transparency mask and alpha channel. The
-command-line pixmint-cli reads, writes, converts and extracts icons and cursors without a window, and draws
-the thumbnails file managers show for them.")
+    "Pixmint creates and edits Windows icon (.ico) and cursor (.cur) files:
+every image of a file at its own size and colour depth, with drawing tools,
+selections, undo, the transparency mask and the alpha channel. Its
+command-line tool pixmint-cli reads, writes, converts and extracts icons and
+cursors without a window, and draws the thumbnails file managers show.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 # The entries name the programs by absolute paths written while installing;
 # installing through DESTDIR keeps those paths the package's own (/usr/...)

@@ -35,7 +35,9 @@ TEST(ProgramIcon, HasEveryUsualSizeAndShowsInTheWindowAndTheAboutBox) {
     ASSERT_EQ(picture.size(), size);
     // A tile: opaque inside, its corner rounded off at every size but the smallest.
     EXPECT_EQ(qAlpha(picture.pixel(size.width() / 2, size.height() / 2)), 255) << size.width();
-    if (size.width() > 16) EXPECT_LT(qAlpha(picture.pixel(0, 0)), 128) << size.width();
+    if (size.width() > 16) {
+      EXPECT_LT(qAlpha(picture.pixel(0, 0)), 128) << size.width();
+    }
   }
 
   test::TempDir dir;
@@ -121,7 +123,9 @@ TEST_F(Registration, AnInstalledEntryTheDesktopFindsIsTheOneNamed) {
     SCOPED_TRACE(c.what);
     fs::remove_all(dir_ / "home");
     fs::remove_all(dir_ / "usr");
-    if (c.ownEntryWrittenBefore) ASSERT_TRUE(RegisterFileAssociation(Q(dir_ / "build" / "pixmint"), folders_));
+    if (c.ownEntryWrittenBefore) {
+      ASSERT_TRUE(RegisterFileAssociation(Q(dir_ / "build" / "pixmint"), folders_));
+    }
     const QString installed = Install(dir_ / "usr");
     ASSERT_TRUE(RegisterFileAssociation(c.runFromBuild ? Q(dir_ / "build" / "pixmint") : installed, folders_));
     EXPECT_FALSE(fs::exists(UserEntry())) << "the installed entry stays visible";
