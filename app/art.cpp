@@ -51,6 +51,12 @@ QIcon ArtIcon(const QString& name) {
   return picture.isNull() ? QIcon() : QIcon(picture);
 }
 
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const int size : kProgramIconSizes) icon.addPixmap(ArtPixmap(QStringLiteral("pixmint_%1").arg(size)));
+  return icon;
+}
+
 QCursor CursorFor(editor::CursorShape shape) {
   using editor::CursorShape;
   const ToolCursor tool = CursorPicture(shape);

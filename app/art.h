@@ -17,6 +17,11 @@ namespace pixmint::app {
 [[nodiscard]] QPixmap ArtPixmap(const QString& name);
 [[nodiscard]] QIcon ArtIcon(const QString& name);
 
+// The sizes Pixmint's own icon is drawn at, each its own picture.
+inline constexpr int kProgramIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+// Pixmint's own icon with every size.
+[[nodiscard]] QIcon ProgramIcon();
+
 // The canvas cursor for a shape: the six tool cursors are our own pictures,
 // the rest the platform's.
 [[nodiscard]] QCursor CursorFor(editor::CursorShape shape);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
 
@@ -9,8 +10,15 @@ namespace pixmint::app {
 namespace {
 
 constexpr const char* kIconMime = "image/vnd.microsoft.icon";
-constexpr const char* kMimeTypes = "image/vnd.microsoft.icon;image/x-icon;image/x-win-bitmap;";
+constexpr const char* kMimeTypes =
+    "image/vnd.microsoft.icon;image/x-icon;image/x-win-bitmap;application/x-navi-animation;";
 constexpr const char* kDefaultGroup = "[Default Applications]";
+// Set in the entries the program writes itself, never in the installed one.
+constexpr const char* kWrittenMark = "X-Pixmint-Written=true";
+
+#ifndef PIXMINT_BIN_TO_DATA
+#define PIXMINT_BIN_TO_DATA "../share"
+#endif
 
 QString XdgFolder(const char* variable, const char* fallbackUnderHome) {
   const QString value = qEnvironmentVariable(variable);
@@ -27,6 +35,67 @@ bool WriteWhole(const QString& path, const QByteArray& bytes) {
     return false;
   }
   return file.commit();
+}
+
+QString EntryIn(const QString& dataFolder) {
+  return dataFolder + QStringLiteral("/applications/") + QLatin1String(kDesktopFileName);
+}
+
+bool WrittenByUs(const QString& entryPath) {
+  QFile file(entryPath);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  return file.readAll().contains(kWrittenMark);
+}
+
+bool SameFolder(const QString& a, const QString& b) {
+  const QString left = QFileInfo(a).canonicalFilePath();
+  return !left.isEmpty() && left == QFileInfo(b).canonicalFilePath();
+}
+
+// An installed entry (not one we wrote) in a folder the desktop reads.
+bool DesktopFindsInstalledEntry(const DesktopFolders& folders) {
+  QStringList searched = folders.dataDirs;
+  searched.prepend(folders.dataHome);
+  for (const QString& folder : searched) {
+    const QString entry = EntryIn(folder);
+    if (QFileInfo(entry).isFile() && !WrittenByUs(entry)) return true;
+  }
+  return false;
+}
+
+bool Searched(const QString& dataFolder, const DesktopFolders& folders) {
+  if (SameFolder(dataFolder, folders.dataHome)) return true;
+  for (const QString& folder : folders.dataDirs) {
+    if (SameFolder(dataFolder, folder)) return true;
+  }
+  return false;
+}
+
+// The picture the entry of a program the desktop does not know shows: the
+// installed icon, else the picture in the source tree it was built from.
+QString IconForOwnEntry(const QString& installedData) {
+  if (!installedData.isEmpty()) {
+    const QString installed = installedData + QStringLiteral("/icons/hicolor/256x256/apps/") +
+                              QLatin1String(kIconName) + QStringLiteral(".png");
+    if (QFileInfo(installed).isFile()) return installed;
+  }
+#ifdef PIXMINT_SOURCE_ICON
+  if (QFileInfo(QStringLiteral(PIXMINT_SOURCE_ICON)).isFile()) return QStringLiteral(PIXMINT_SOURCE_ICON);
+#endif
+  return QLatin1String(kIconName);
+}
+
+bool SetDefaultApplication(const QString& configHome) {
+  if (!QDir().mkpath(configHome)) return false;
+  const QString listPath = configHome + QStringLiteral("/mimeapps.list");
+  QByteArray text;
+  QFile existing(listPath);
+  if (existing.exists()) {
+    if (!existing.open(QIODevice::ReadOnly)) return false;
+    text = existing.readAll();
+  }
+  const QByteArray updated = WithDefaultApplication(text, kIconMime, kDesktopFileName);
+  return updated == text || WriteWhole(listPath, updated);
 }
 
 }  // namespace
@@ -47,16 +116,17 @@ QString DesktopExecLine(const QString& programPath) {
   return QLatin1Char('"') + quoted + QStringLiteral("\" %f");
 }
 
-QString DesktopEntryText(const QString& programPath) {
+QString DesktopEntryText(const QString& programPath, const QString& icon) {
   QStringList lines{QStringLiteral("[Desktop Entry]"),
                     QStringLiteral("Type=Application"),
                     QStringLiteral("Name=Kavoltrix Pixmint"),
                     QStringLiteral("Comment=Icon and cursor editor"),
                     QStringLiteral("Exec=") + DesktopExecLine(programPath),
-                    QStringLiteral("Icon=image-x-generic"),
+                    QStringLiteral("Icon=") + icon,
                     QStringLiteral("Terminal=false"),
                     QStringLiteral("Categories=Graphics;2DGraphics;RasterGraphics;"),
-                    QStringLiteral("MimeType=") + QLatin1String(kMimeTypes)};
+                    QStringLiteral("MimeType=") + QLatin1String(kMimeTypes),
+                    QLatin1String(kWrittenMark)};
   return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
@@ -94,23 +164,41 @@ QByteArray WithDefaultApplication(const QByteArray& mimeAppsText, const QByteArr
   return lines.join();
 }
 
+DesktopFolders UserDesktopFolders() {
+  DesktopFolders folders;
+  folders.dataHome = XdgFolder("XDG_DATA_HOME", ".local/share");
+  folders.configHome = XdgFolder("XDG_CONFIG_HOME", ".config");
+  for (const QString& dir : qEnvironmentVariable("XDG_DATA_DIRS").split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+    if (QDir::isAbsolutePath(dir)) folders.dataDirs << dir;
+  }
+  if (folders.dataDirs.isEmpty()) folders.dataDirs = {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")};
+  return folders;
+}
+
+QString InstalledDataFolder(const QString& programPath) {
+  const QString data = QDir::cleanPath(QFileInfo(programPath).absolutePath() + QStringLiteral("/" PIXMINT_BIN_TO_DATA));
+  return QFileInfo(EntryIn(data)).isFile() ? data : QString();
+}
+
+bool RegisterFileAssociation(const QString& programPath, const DesktopFolders& folders) {
+  const QString ownEntry = EntryIn(folders.dataHome);
+  const QString installedData = InstalledDataFolder(programPath);
+  // The installed entry, which the desktop finds, points at the installed
+  // program: this one, or the one installed beside the build we run from.
+  const bool useInstalled =
+      installedData.isEmpty() ? DesktopFindsInstalledEntry(folders) : Searched(installedData, folders);
+  if (useInstalled) {
+    if (WrittenByUs(ownEntry) && !QFile::remove(ownEntry)) return false;
+  } else {
+    if (!QDir().mkpath(folders.dataHome + QStringLiteral("/applications"))) return false;
+    const QString text = DesktopEntryText(programPath, IconForOwnEntry(installedData));
+    if (!WriteWhole(ownEntry, text.toUtf8())) return false;
+  }
+  return SetDefaultApplication(folders.configHome);
+}
+
 bool RegisterFileAssociation(const QString& programPath) {
-  const QString applications = XdgFolder("XDG_DATA_HOME", ".local/share") + QStringLiteral("/applications");
-  const QString config = XdgFolder("XDG_CONFIG_HOME", ".config");
-  if (!QDir().mkpath(applications) || !QDir().mkpath(config)) return false;
-  if (!WriteWhole(applications + QLatin1Char('/') + QLatin1String(kDesktopFileName),
-                  DesktopEntryText(programPath).toUtf8())) {
-    return false;
-  }
-  const QString listPath = config + QStringLiteral("/mimeapps.list");
-  QByteArray text;
-  QFile existing(listPath);
-  if (existing.exists()) {
-    if (!existing.open(QIODevice::ReadOnly)) return false;
-    text = existing.readAll();
-  }
-  const QByteArray updated = WithDefaultApplication(text, kIconMime, kDesktopFileName);
-  return updated == text || WriteWhole(listPath, updated);
+  return RegisterFileAssociation(programPath, UserDesktopFolders());
 }
 
 }  // namespace pixmint::app

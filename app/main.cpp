@@ -17,6 +17,8 @@ int main(int argc, char* argv[]) {
   // Instances that were killed left their private folders behind.
   pixmint::document::RemoveDeadPrivateFolders();
   QApplication::setApplicationName(QString::fromUtf8(pixmint::texts::kAppTitle));
+  // Ties the window to the installed desktop entry (and so to its icon).
+  QGuiApplication::setDesktopFileName(QStringLiteral("pixmint"));
   pixmint::app::StartOptions options;
   options.programPath = QApplication::applicationFilePath();
   options.fileArgument = arguments->file;

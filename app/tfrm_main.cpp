@@ -49,6 +49,8 @@ class ScrollContent : public QWidget {
 
 TfrmMain::TfrmMain(const StartOptions& options, QWidget* parent) : QMainWindow(parent), options_(options) {
   PixmintInitResources();
+  // The program's own icon, for this window and every dialog (the About box draws it).
+  QGuiApplication::setWindowIcon(ProgramIcon());
   setObjectName(QStringLiteral("TfrmMain"));
   settings_ = options_.settingsFile.isEmpty() ? std::make_unique<QtSettings>()
                                               : std::make_unique<QtSettings>(options_.settingsFile);

@@ -3,7 +3,7 @@
 # instead: icoutils' icotool and ImageMagick. All of them run on the same
 # files in one go; the machine may be noisy, so read the ratios, not the
 # milliseconds. Goals: extract at most 0.5x icotool, create at most 1x,
-# info a few milliseconds.
+# info a few milliseconds, thumbnail at most 1x gdk-pixbuf's thumbnailer.
 #
 # Usage: bench/cli_vs_tools.sh PIXMINT_CLI [RUNS]
 # with a Release build of the command-line tool, for example:
@@ -52,17 +52,24 @@ bench create -n pixmint-cli "$cli create ours.ico p16.png p32.png p48.png p256.p
   -n icotool "icotool -c -o icotool.ico p16.png p32.png p48.png p256.png" \
   -n imagemagick "convert p16.png p32.png p48.png p256.png magick.ico"
 bench info -n pixmint-cli "$cli info six.ico" -n icotool "icotool -l six.ico" -n imagemagick "identify six.ico"
+# A file manager's thumbnail at 128 pixels, from the 256-pixel PNG image;
+# gdk-pixbuf's thumbnailer is the one desktops use for icons without ours.
+thumbnailers=(-n imagemagick "convert six-png.ico[5] -resize 128x128 magick-thumb.png")
+if command -v gdk-pixbuf-thumbnailer >/dev/null; then
+  thumbnailers+=(-n gdk-pixbuf "gdk-pixbuf-thumbnailer -s 128 six-png.ico gdk-thumb.png")
+fi
+bench thumbnail -n pixmint-cli "$cli thumbnail six-png.ico ours-thumb.png 128" "${thumbnailers[@]}"
 
 python3 - <<'EOF'
 import json, os
-for name in ("extract", "extract-png", "create", "info"):
+for name in ("extract", "extract-png", "create", "info", "thumbnail"):
     results = {r["command"]: r for r in json.load(open(name + ".json"))["results"]}
     # Wall-clock medians, and processor time (user + system), which other
     # programs running at the same time disturb less.
     cpu = {k: r["user"] + r["system"] for k, r in results.items()}
     ours = results["pixmint-cli"]["median"]
     line = f"{name:11} pixmint-cli {ours * 1000:6.2f} ms (cpu {cpu['pixmint-cli'] * 1000:5.2f})"
-    for other in ("icotool", "imagemagick"):
+    for other in (k for k in results if k != "pixmint-cli"):
         theirs = results[other]["median"]
         line += (f" | {other} {theirs * 1000:6.2f} ms (cpu {cpu[other] * 1000:5.2f})"
                  f" ratio {ours / theirs:4.2f}x (cpu {cpu['pixmint-cli'] / cpu[other]:4.2f}x)")

@@ -27,5 +27,6 @@ int RunXcursor(std::span<const std::string> args);
 int RunXcursorTheme(std::span<const std::string> args);
 int RunConvert(std::span<const std::string> args);
 int RunReplace(std::span<const std::string> args);
+int RunThumbnail(std::span<const std::string> args);
 
 }  // namespace pixmint::cli

@@ -26,7 +26,8 @@ void Rgba32(const document::ImageSurface& colour, const document::MaskSurface& m
 
 }  // namespace
 
-std::vector<std::uint8_t> ImageRgba(const document::TKvIcon& icon, std::uint32_t i) {
+std::vector<std::uint8_t> ImageRgba(const document::TKvIcon& icon, std::uint32_t i,
+                                    std::optional<raster::Colour> inverting) {
   const document::ImageSurface* colour = icon.XorBitmap(i);
   const document::MaskSurface* mask = icon.AndBitmap(i);
   if (colour == nullptr || mask == nullptr) return {};
@@ -36,11 +37,17 @@ std::vector<std::uint8_t> ImageRgba(const document::TKvIcon& icon, std::uint32_t
     Rgba32(*colour, *mask, rule.AlphaDecides(), out.data());
     return out;
   }
+  // Only a cursor's inverting pixels are marked, as in the editor.
+  const bool markInverting = inverting && !icon.IsIcon();
   std::uint8_t* p = out.data();
   for (int y = 0; y < colour->Height(); ++y) {
     for (int x = 0; x < colour->Width(); ++x, p += 4) {
-      // A picture cannot change the screen under it: such pixels stay clear.
-      const document::PixelLook look = rule.At(x, y);
+      // A picture cannot change the screen under it: such pixels stay clear
+      // unless they are to be marked.
+      document::PixelLook look = rule.At(x, y);
+      if (markInverting && look.kind == document::PixelKind::kInverting) {
+        look = {document::PixelKind::kColour, *inverting, 255};
+      }
       if (look.kind != document::PixelKind::kColour) continue;
       p[0] = raster::Red(look.colour);
       p[1] = raster::Green(look.colour);

@@ -24,6 +24,7 @@ constexpr std::array kCommands = {
     CliCommand{"xcursor", "IN OUT", pixmint::cli::RunXcursor},
     CliCommand{"xcursor-theme", "SRC_DIR OUT_DIR [--name NAME]", pixmint::cli::RunXcursorTheme},
     CliCommand{"script", "[--lang en|zh] FILE", pixmint::cli::RunScript},
+    CliCommand{"thumbnail", "IN OUT.png SIZE", pixmint::cli::RunThumbnail},
 };
 
 int Usage() {

@@ -15,7 +15,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The group's file read back as a document, or the reason it cannot be.
+// A file name part from a group name: no folders, no control characters.
+std::string SafeName(const std::string& label) {
+  std::string out;
+  for (const char c : label) {
+    const auto u = static_cast<unsigned char>(c);
+    out.push_back(u < 0x20 || c == '/' || c == '\\' || u == 0x7F ? '_' : c);
+  }
+  if (out.empty() || out == "." || out == "..") out = "_" + out;
+  return out;
+}
+
+}  // namespace
+
 bool ReadGroup(const formats::ProgramFile& program, const formats::IconGroup& group, document::TKvIcon& icon,
                std::vector<std::uint8_t>& bytes, std::string& why) {
   auto file = program.GroupFile(group, why);
@@ -30,19 +42,6 @@ bool ReadGroup(const formats::ProgramFile& program, const formats::IconGroup& gr
   bytes = std::move(*file);
   return loaded;
 }
-
-// A file name part from a group name: no folders, no control characters.
-std::string SafeName(const std::string& label) {
-  std::string out;
-  for (const char c : label) {
-    const auto u = static_cast<unsigned char>(c);
-    out.push_back(u < 0x20 || c == '/' || c == '\\' || u == 0x7F ? '_' : c);
-  }
-  if (out.empty() || out == "." || out == "..") out = "_" + out;
-  return out;
-}
-
-}  // namespace
 
 bool IsProgramFile(const std::string& path) {
   // The PE header sits near the start in every real program file.

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "document/kv_icon.h"
 #include "formats/program_file.h"
@@ -15,6 +16,11 @@ namespace pixmint::cli {
 
 // Reads a program file; on failure error holds one line for the user.
 [[nodiscard]] std::optional<formats::ProgramFile> LoadProgram(const std::string& path, std::string& error);
+
+// The group's file read back as a document (an icon or a cursor as the
+// group says); false with the reason when it cannot be. bytes receives the file.
+[[nodiscard]] bool ReadGroup(const formats::ProgramFile& program, const formats::IconGroup& group,
+                             document::TKvIcon& icon, std::vector<std::uint8_t>& bytes, std::string& why);
 
 // The lines "i: WxH Nbpp png|bmp hotspot X,Y" of info, each after indent.
 void PrintImages(std::ostream& out, const document::TKvIcon& icon, std::string_view indent);

@@ -10,6 +10,8 @@ import struct
 import sys
 import zlib
 
+import app_icon
+
 
 class Image:
     """Just enough of an RGBA picture for this script, saved as PNG."""
@@ -884,6 +886,7 @@ def main():
                        (113, 'spray')):
         cursor_from('cursor_' + name, ART['tool_%d' % tool])
     option_pictures()
+    ART_IMAGES.update(app_icon.draw(Image))
     for name, image in sorted(ART_IMAGES.items()):
         image.save(os.path.join(out, name + '.png'))
     qrc = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'pixmint.qrc')

@@ -6,6 +6,10 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#ifndef PIXMINT_BIN_TO_DOC
+#define PIXMINT_BIN_TO_DOC "../share/doc/pixmint"
+#endif
+
 namespace pixmint::app {
 
 DesktopServices SystemDesktop() {
@@ -36,11 +40,29 @@ bool ExternalCommands::StartSibling(const char* name) const {
   return desktop_.startProgram(path, {});
 }
 
+QString InstalledManualFolder(const QString& programFolder) {
+  return QDir::cleanPath(programFolder + QStringLiteral("/" PIXMINT_BIN_TO_DOC));
+}
+
+bool InBuildFolder(const QString& programFolder) {
+#ifdef PIXMINT_BUILD_DIR
+  const QString build = QFileInfo(QStringLiteral(PIXMINT_BUILD_DIR)).canonicalFilePath();
+  const QString folder = QFileInfo(programFolder).canonicalFilePath();
+  return !build.isEmpty() && !folder.isEmpty() && (folder == build || folder.startsWith(build + QLatin1Char('/')));
+#else
+  (void)programFolder;
+  return false;
+#endif
+}
+
 QString ExternalCommands::ManualPath() const {
   const QDir dir(folder_);
-  QStringList candidates{dir.filePath(QStringLiteral("docs/") + kManualFile), dir.filePath(kManualFile)};
+  QStringList candidates{dir.filePath(QStringLiteral("docs/") + kManualFile), dir.filePath(kManualFile),
+                         QDir(InstalledManualFolder(folder_)).filePath(kManualFile)};
 #ifdef PIXMINT_DOCS_DIR
-  candidates << QDir(QStringLiteral(PIXMINT_DOCS_DIR)).filePath(kManualFile);
+  // Never for an installed program: the source tree may still be there, but
+  // it is not the manual of what was installed.
+  if (InBuildFolder(folder_)) candidates << QDir(QStringLiteral(PIXMINT_DOCS_DIR)).filePath(kManualFile);
 #endif
   for (const QString& candidate : candidates) {
     if (QFileInfo(candidate).isFile()) return QFileInfo(candidate).absoluteFilePath();

@@ -41,8 +41,10 @@ class ExternalCommands {
   bool OpenWebPage() const;
   bool OpenMail() const;
 
-  // Where the manual is: docs/manual.html beside the program, or the copy in
-  // the source tree for a program run from its build folder. Empty when none.
+  // Where the manual is: beside the program (manual.html or docs/manual.html,
+  // a portable copy), where the installation put it (the documentation folder
+  // of the program's prefix), or, for a program run from its build folder
+  // only, the copy in the source tree it was built from. Empty when none.
   [[nodiscard]] QString ManualPath() const;
   // The sibling's path, also accepted without its ".exe". Empty when missing.
   [[nodiscard]] QString SiblingPath(const QString& name) const;
@@ -56,5 +58,13 @@ class ExternalCommands {
 
 // The program's folder of the running program.
 [[nodiscard]] QString ProgramFolder();
+
+// The folder the installation puts the manual in, for a program installed
+// in programFolder (<prefix>/share/doc/pixmint for <prefix>/bin).
+[[nodiscard]] QString InstalledManualFolder(const QString& programFolder);
+
+// True when programFolder lies inside the build folder this program was
+// built in: only then does the source tree's manual belong to it.
+[[nodiscard]] bool InBuildFolder(const QString& programFolder);
 
 }  // namespace pixmint::app

@@ -112,11 +112,15 @@ TEST(DesktopEntry, RegistersUnderTheXdgFolders) {
   const QByteArray config = QByteArray::fromStdString((dir / "config").string());
   const QByteArray oldData = qgetenv("XDG_DATA_HOME");
   const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+  const QByteArray oldDirs = qgetenv("XDG_DATA_DIRS");
   qputenv("XDG_DATA_HOME", data);
   qputenv("XDG_CONFIG_HOME", config);
+  // No installed entry to defer to.
+  qputenv("XDG_DATA_DIRS", QByteArray::fromStdString((dir / "system").string()));
   const bool ok = RegisterFileAssociation(QStringLiteral("/opt/p x/pixmint"));
   qputenv("XDG_DATA_HOME", oldData);
   qputenv("XDG_CONFIG_HOME", oldConfig);
+  qputenv("XDG_DATA_DIRS", oldDirs);
   ASSERT_TRUE(ok);
   QFile entry(QString::fromUtf8(data) + QStringLiteral("/applications/pixmint.desktop"));
   ASSERT_TRUE(entry.open(QIODevice::ReadOnly));

@@ -24,14 +24,17 @@ QString ReadFile(const char* path) {
   return QString::fromUtf8(file.readAll());
 }
 
-// Every source text the header marks for translation, C escapes undone.
+// Every source text the header marks for translation, C escapes undone and
+// adjacent literals joined (long texts are split over lines).
 std::set<QString> HeaderSources() {
   const QString header = ReadFile(PIXMINT_UI_TEXTS);
   static const QRegularExpression marker(
-      QStringLiteral(R"re(QT_TRANSLATE_NOOP\(\s*"pixmint"\s*,\s*"((?:[^"\\]|\\.)*)"\s*\))re"));
+      QStringLiteral(R"re(QT_TRANSLATE_NOOP\(\s*"pixmint"\s*,\s*((?:"(?:[^"\\]|\\.)*"\s*)+)\))re"));
+  static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
   std::set<QString> sources;
   for (const auto& match : marker.globalMatch(header)) {
-    QString text = match.captured(1);
+    QString text;
+    for (const auto& piece : literal.globalMatch(match.captured(1))) text += piece.captured(1);
     text.replace(QStringLiteral("\\\""), QStringLiteral("\"")).replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
     sources.insert(text);
   }
