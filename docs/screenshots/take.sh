@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots under Xvfb: a 32-bit icon at zoom 8 in RGB
-# and in Alpha mode, and a cursor. Usage: take.sh [PROGRAM]
+# and in Alpha mode, and a cursor (dialogs.py takes the manual's dialogs).
+# Usage: take.sh [PROGRAM]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 program=${1:-$here/../../build/release/app/pixmint}
