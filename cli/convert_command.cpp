@@ -7,11 +7,9 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_support.h"
+#include "cli/qt_module.h"
 #include "convert/icon_builder.h"
 #include "convert/master.h"
-#ifdef PIXMINT_HAVE_SVG
-#include "app/svg/qt_svg_loader.h"
-#endif
 
 namespace pixmint::cli {
 namespace {
@@ -86,15 +84,11 @@ int RunConvert(std::span<const std::string> args) {
   if (const std::string bad = Parse(args, request); !bad.empty()) {
     return Fail(kExitUsage, bad + "\n" + std::string(kUsage));
   }
-  const convert::SvgLoader* svg = nullptr;
-#ifdef PIXMINT_HAVE_SVG
-  const svg::QtSvgLoader qtSvg;
-  svg = &qtSvg;
-#endif
+  const ModuleSvgLoader svg;
   std::vector<convert::Master> masters;
   for (const std::string& path : request.masters) {
     std::string why;
-    auto master = convert::LoadMaster(path, svg, why);
+    auto master = convert::LoadMaster(path, &svg, why);
     if (!master) return Fail(kExitFailure, path + ": " + why);
     masters.push_back(std::move(*master));
   }

@@ -4,12 +4,11 @@
 #include <iostream>
 
 #include "cli/cli_command.h"
+#include "cli/qt_module.h"
 #include "document/temp_folder.h"
 #include "script/script_runner.h"
 #include "texts/language.h"
-#ifdef PIXMINT_CLI_TRANSLATIONS
-#include "translations/translations.h"
-#endif
+#include "texts/texts.h"
 
 namespace pixmint::cli {
 namespace {
@@ -24,12 +23,19 @@ bool UseLanguage(const std::string& word) {
     std::cerr << "pixmint-cli: unknown language '" << word << "' (en or zh)\n";
     return false;
   }
-#ifdef PIXMINT_CLI_TRANSLATIONS
-  if (translations::UseLanguageInCore(*language)) return true;
-#endif
+  // The texts are written in it: nothing to load.
   if (*language == texts::kDefaultLanguage) return true;
-  std::cerr << "pixmint-cli: this build has no " << texts::LanguageName(*language) << " translation\n";
-  return false;
+  std::string why;
+  void* entry = QtModuleEntry(kCoreTranslationEntry, why);
+  const CoreTranslation translation =
+      entry ? reinterpret_cast<CoreTranslationEntry>(entry)(static_cast<int>(*language)) : nullptr;
+  if (!translation) {
+    std::cerr << "pixmint-cli: this build has no " << texts::LanguageName(*language) << " translation"
+              << (why.empty() ? "" : " (" + why + ")") << "\n";
+    return false;
+  }
+  texts::SetTranslator(translation);
+  return true;
 }
 
 }  // namespace

@@ -56,20 +56,23 @@ AppLanguage::~AppLanguage() {
   if (--LiveLanguages() == 0) texts::SetTranslator({});
 }
 
-bool UseLanguageInCore(texts::Language language) {
+CoreTranslation LoadCoreTranslation(texts::Language language) {
   const QString file = ProgramTranslationFile(language);
-  if (file.isEmpty()) {
-    texts::SetTranslator({});
-    return true;
-  }
+  if (file.isEmpty()) return [](const char* source) { return std::string(source); };
   // Kept for the rest of the run: the core asks it for every text.
   static std::unique_ptr<QTranslator> translator;
   translator = Load(file);
-  if (!translator) return false;
-  texts::SetTranslator([](const char* source) {
+  if (!translator) return nullptr;
+  return [](const char* source) {
     const QString text = translator->translate(texts::kContext, source);
     return text.isEmpty() ? std::string(source) : text.toStdString();
-  });
+  };
+}
+
+bool UseLanguageInCore(texts::Language language) {
+  const CoreTranslation translation = LoadCoreTranslation(language);
+  if (!translation) return false;
+  texts::SetTranslator(translation);
   return true;
 }
 

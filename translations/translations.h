@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTranslator>
 #include <memory>
+#include <string>
 
 #include "texts/language.h"
 
@@ -41,8 +42,15 @@ class AppLanguage {
   bool qtTranslated_ = true;
 };
 
-// For a program without a QCoreApplication (pixmint-cli): the core's texts
-// follow the language from now on. False when its translation is missing.
+// For a program without a QCoreApplication: the core's text for a source in
+// the language, its translation loaded once and kept for the rest of the
+// run; nullptr when the translation is missing. A plain function, so that a
+// program that loads this code as a module can install it in its own core.
+using CoreTranslation = std::string (*)(const char* source);
+[[nodiscard]] CoreTranslation LoadCoreTranslation(texts::Language language);
+
+// The same, installed: the core's texts follow the language from now on.
+// False when its translation is missing.
 bool UseLanguageInCore(texts::Language language);
 
 }  // namespace pixmint::translations

@@ -206,5 +206,38 @@ TEST(CliProgram, ReplaceWritesANewProgramAndNeverTheOldOne) {
   EXPECT_EQ(Slurp(Sample("app64.exe")), before);
 }
 
+
+// SVG pictures and English scripts come through the Qt module beside the
+// program; a program without it still does everything else and says what is
+// missing instead of failing at start.
+TEST(CliQtModule, FoundBesideTheProgramAndMissedWithAReason) {
+  test::TempDir dir;
+  std::ofstream((dir / "dot.svg").c_str())
+      << R"(<svg xmlns="http://www.w3.org/2000/svg" width="64" height="64"><circle cx="32" cy="32" r="30"/></svg>)";
+  std::ofstream((dir / "s.pmscript").c_str()) << "new icon 16 16 8\nrotate abc\n";
+  const std::string convert = "convert " + Quote(dir / "o.ico") + " " + Quote(dir / "dot.svg") + " --sizes 16,48";
+  const std::string script = "script --lang en " + Quote(dir / "s.pmscript");
+  ASSERT_EQ(Cli(dir, convert).code, 0);
+  EXPECT_NE(Cli(dir, "info " + Quote(dir / "o.ico")).out.find(": icon, 2 images"), std::string::npos);
+  EXPECT_NE(Cli(dir, script).out.find("Invalid angle"), std::string::npos);
+
+  fs::create_directory(dir / "alone");
+  fs::copy_file(PIXMINT_CLI, dir / "alone" / "pixmint-cli");
+  const std::string alone = Quote(dir / "alone" / "pixmint-cli");
+  const auto run = [&](const std::string& args) {
+    const int status = std::system((alone + " " + args + " >/dev/null 2>" + Quote(dir / "err.txt")).c_str());
+    return std::pair{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(dir / "err.txt")};
+  };
+  EXPECT_EQ(run("info " + Quote(dir / "o.ico")).first, 0);
+  const auto [svgCode, svgWhy] = run(convert);
+  EXPECT_EQ(svgCode, 1);
+  EXPECT_NE(svgWhy.find("SVG pictures need Qt's SVG module: this installation lacks pixmint-cli-qt.so"),
+            std::string::npos)
+      << svgWhy;
+  const auto [langCode, langWhy] = run(script);
+  EXPECT_EQ(langCode, 2);
+  EXPECT_NE(langWhy.find("no English translation"), std::string::npos) << langWhy;
+}
+
 }  // namespace
 }  // namespace pixmint

@@ -21,7 +21,8 @@ struct ImageSpec {
   raster::Point hotSpot;
 };
 
-// A cursor document with one painted image per spec; seed varies the pixels.
+// A cursor document with one painted image per size and depth given; seed
+// varies the pixels.
 [[nodiscard]] std::unique_ptr<document::TKvIcon> MakeCursor(const std::vector<ImageSpec>& images, int seed = 0);
 
 // Same images (pixels, masks, tables, depths, PNG flags), hot spots and icon flag.

@@ -79,8 +79,10 @@ def png_size(path):
     return struct.unpack('>II', head[16:24])
 
 
-def expected_files(source, with_editor):
+def expected_files(source, with_editor, qt_module):
     files = {'bin/pixmint-cli', 'share/thumbnailers/pixmint.thumbnailer', 'share/pixmint/pixmint.ico'}
+    if qt_module:
+        files.add(qt_module)
     if with_editor:
         files |= {'bin/pixmint', 'share/applications/pixmint.desktop'}
     files |= {'share/icons/hicolor/%dx%d/apps/pixmint.png' % (s, s) for s in ICON_SIZES}
@@ -98,7 +100,7 @@ def check_files(prefix, args):
     for folder, _, names in os.walk(prefix):
         for name in names:
             found.add(os.path.relpath(os.path.join(folder, name), prefix))
-    expected = expected_files(args.source, args.with_editor)
+    expected = expected_files(args.source, args.with_editor, args.qt_module)
     check(found == expected, 'installed files differ: missing %s, unexpected %s' %
           (sorted(expected - found), sorted(found - expected)))
     # Help looks for the manual where the programs' folder says.
@@ -125,6 +127,24 @@ def check_icons(prefix):
     for s in ICON_SIZES:
         check(any('--width=%d --height=%d --bit-depth=32' % (s, s) in line for line in lines),
               'pixmint.ico has no 32-bit %dx%d image' % (s, s))
+
+
+def check_qt_module(prefix, work):
+    """The installed command line finds its Qt module: an SVG master converts
+    and scripts speak English."""
+    cli = os.path.join(prefix, 'bin/pixmint-cli')
+    svg = os.path.join(work, 'dot.svg')
+    with open(svg, 'w') as f:
+        f.write('<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32"><circle cx="16" cy="16" r="12"/></svg>')
+    result = subprocess.run([cli, 'convert', os.path.join(work, 'dot.ico'), svg, '--sizes', '16'], capture_output=True,
+                            text=True)
+    check(result.returncode == 0, 'the installed pixmint-cli converts no SVG: ' + result.stderr)
+    script = os.path.join(work, 'hello.script')
+    with open(script, 'w') as f:
+        f.write('new icon 16 16 8\nrotate abc\n')
+    result = subprocess.run([cli, 'script', '--lang', 'en', script], capture_output=True, text=True)
+    check(result.returncode == 0 and 'Invalid angle' in result.stdout,
+          'the installed pixmint-cli has no English: ' + result.stdout + result.stderr)
 
 
 def check_desktop_entry(prefix):
@@ -193,6 +213,7 @@ def main():
     parser.add_argument('--source', required=True)
     parser.add_argument('--bin-to-doc', required=True)
     parser.add_argument('--with-editor', type=int, default=1)
+    parser.add_argument('--qt-module', default='', help='where pixmint-cli\'s Qt module installs, under the prefix')
     args = parser.parse_args()
     with tempfile.TemporaryDirectory() as work:
         # Any prefix, also one with a blank in it.
@@ -203,6 +224,8 @@ def main():
             return 1
         check_files(prefix, args)
         check_icons(prefix)
+        if args.qt_module:
+            check_qt_module(prefix, work)
         if args.with_editor:
             check_desktop_entry(prefix)
         check_mime_database()
