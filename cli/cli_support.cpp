@@ -7,9 +7,9 @@
 #include <fstream>
 #include <iostream>
 
+#include "document/file_io.h"
 #include "formats/ani_file.h"
 #include "formats/cursor_file.h"
-#include "document/file_io.h"
 
 namespace pixmint::cli {
 namespace {

@@ -185,8 +185,8 @@ void StretchCopy(const ImageSurface& src, ImageSurface& dst) {
   if (src.Width() == 0 || src.Height() == 0) return;
   // Equal layouts copy the stored values: every index keeps its colour and
   // every alpha byte stays.
-  const bool rawCopy = src.BitCount() == dst.BitCount() &&
-                       (src.BitCount() > 8 || std::ranges::equal(src.Table(), dst.Table()));
+  const bool rawCopy =
+      src.BitCount() == dst.BitCount() && (src.BitCount() > 8 || std::ranges::equal(src.Table(), dst.Table()));
   for (int y = 0; y < dst.Height(); ++y) {
     const int sy = Scale(y, dst.Height(), src.Height());
     for (int x = 0; x < dst.Width(); ++x) {

@@ -206,7 +206,6 @@ TEST(CliProgram, ReplaceWritesANewProgramAndNeverTheOldOne) {
   EXPECT_EQ(Slurp(Sample("app64.exe")), before);
 }
 
-
 // SVG pictures and English scripts come through the Qt module beside the
 // program; a program without it still does everything else and says what is
 // missing instead of failing at start.

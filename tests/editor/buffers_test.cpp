@@ -128,7 +128,7 @@ TEST_F(BuffersTest, FloatMergesClippedSkippingTransparentAndBlended) {
   ASSERT_TRUE(S().HasFloat);
   ws.SetOpacityText("50");
   Clip(pixmint::test::FromAscii({"rr", "rr"}));
-  ws.Run(CommandId::kPaste);                                      // merges the first one
+  ws.Run(CommandId::kPaste);                       // merges the first one
   EXPECT_EQ(Work(1, 1), Rgb(244, 117, 117));       // half red over the transparent grey
   EXPECT_EQ(Work(2, 1), raster::Markers().trans);  // its own transparent pixel left the image alone
   EXPECT_EQ(Work(2, 2), Rgb(244, 244, 244));

@@ -131,7 +131,8 @@ TEST_F(RoutingTest, MarqueeMakesAFloatThatMoveScaleDragsAndMerges) {
   ws.CanvasMouseUp(MouseButton::kLeft, tools::ShiftState::kNone, r.left - 5 + 40, r.top + 13);
   EXPECT_TRUE(S().HasFloat);
   EXPECT_EQ(S().FloatLeft, 1 + 5);
-  ws.CanvasMouseDown(MouseButton::kLeft, tools::ShiftState::kNone, 1 * 8 - 6, r.top + 13);  // left of the moved frame by 6+: merge
+  ws.CanvasMouseDown(MouseButton::kLeft, tools::ShiftState::kNone, 1 * 8 - 6,
+                     r.top + 13);  // left of the moved frame by 6+: merge
   EXPECT_FALSE(S().HasFloat);
   EXPECT_FALSE(ws.IsEnabled("tbtnCut"));
   EXPECT_EQ(tools::Number(S().ToolId), 100);
