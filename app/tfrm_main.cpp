@@ -326,13 +326,14 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Hide && watched->isWidgetType() && !closing_) {
     auto* gone = static_cast<QWidget*>(watched);
     if (gone->isWindow() && gone != this && (qobject_cast<QDialog*>(gone) || qobject_cast<QMenu*>(gone))) {
-      // A dialog or menu closed: the keyboard comes back to the window. A
-      // window manager would do this; without one nothing else does.
+      // A dialog or menu closed: the keyboard comes back to the dialog it
+      // was opened from (a file chooser of the converter), or else to the
+      // window. A window manager would do this; without one nothing else does.
       QTimer::singleShot(0, this, [this] {
-        if (isVisible() && QApplication::activeModalWidget() == nullptr &&
-            QApplication::activePopupWidget() == nullptr) {
-          activateWindow();
-        }
+        if (QApplication::activePopupWidget() != nullptr) return;
+        QWidget* next = QApplication::activeModalWidget();
+        if (next == nullptr) next = this;
+        if (next->isVisible()) next->activateWindow();
       });
     }
   }

@@ -188,8 +188,10 @@ bool TfrmExtract::SaveGroup() {
   const auto bytes = SelectedGroupFile();
   if (group == nullptr || !bytes || !saveChooser_) return false;
   const QString suggested = QFileInfo(file_).dir().filePath(SuggestedName(*group) + Extension(*group));
-  const QString target = saveChooser_(suggested, QLatin1Char('*') + Extension(*group));
+  QString target = saveChooser_(suggested, QLatin1Char('*') + Extension(*group));
   if (target.isEmpty()) return false;
+  // A bare name gets the group's type, as the window's save dialogs give it.
+  if (QFileInfo(target).suffix().isEmpty()) target += Extension(*group);
   if (!document::WriteFileAtomically(target.toStdString(), *bytes)) {
     lblStatus_->setText(T(texts::kPicToIcoSaveFailed).arg(target));
     return false;

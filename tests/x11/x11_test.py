@@ -139,6 +139,52 @@ class X11Test(unittest.TestCase):
         eventually(lambda: "rates: 30 6" in s.info(ani))
         self.assertEqual(s.info(ani).count("hotspot 3,4"), 2)
 
+    def through_file_dialog(self, s, title, keys, path):
+        """Opens the file chooser a dialog's button opens (it shares the
+        dialog's title), types a path into it and confirms."""
+        s.key(keys)
+        eventually(lambda: len(s.windows(title)) == 2)
+        time.sleep(0.5)
+        s.key("ctrl+a")
+        s.type(path)
+        s.key("Return")
+        eventually(lambda: len(s.windows(title)) == 1)
+
+    def test_converter_and_extractor_through_their_file_choosers(self):
+        s = self.start()
+        master = os.path.join(self.files, "master.png")
+        Image.new("RGBA", (64, 64), (200, 30, 30, 255)).save(master)
+        # The converter: the cursor-only items below it are off for an icon.
+        s.menu("t", "Up", "Return")
+        title = "^转换图片为图标$"
+        s.wait_window(title)
+        self.through_file_dialog(s, title, "alt+a", master)
+        made = os.path.join(self.files, "made.ico")
+        self.through_file_dialog(s, title, "alt+s", made)
+        eventually(lambda: os.path.exists(made))
+        self.assertIn("icon, 8 images", s.info(made))
+        s.key("Escape")
+        s.wait_gone(title)
+        s.key(*HARMLESS)
+
+        program = os.path.join(os.environ.get("PIXMINT_PE_SAMPLES", ""), "app64.exe")
+        if not os.path.exists(program):
+            self.skipTest("no program files (MinGW) to take icons from")
+        s.menu("t", "Up", "Up", "Return")
+        title = "^提取/替换 EXE 图标$"
+        s.wait_window(title)
+        self.through_file_dialog(s, title, "alt+o", program)
+        taken = os.path.join(self.files, "taken")
+        self.through_file_dialog(s, title, "alt+s", taken)  # the first group is chosen
+        # A bare name gets the group's extension.
+        eventually(lambda: any(os.path.exists(taken + e) for e in (".ico", ".cur")))
+        taken += ".ico" if os.path.exists(taken + ".ico") else ".cur"
+        self.assertRegex(s.info(taken), r": (icon|cursor), [1-9]\d* images")
+        s.key("Escape")
+        s.wait_gone(title)
+        s.key(*HARMLESS)
+        self.assertTrue(s.alive())
+
     def test_keypad_plus_minus_and_star_zoom(self):
         s = self.start()
         zoom = s.canvas(48)[2]
