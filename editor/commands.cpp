@@ -3,6 +3,7 @@
 #include <array>
 
 #include "editor/colour_state.h"
+#include "editor/document_history.h"
 #include "editor/effect_commands.h"
 #include "editor/image_commands.h"
 #include "editor/selection_commands.h"
@@ -39,6 +40,7 @@ constexpr Need kFree = Need::kFreeCanvas;
 constexpr Effect kNoEffect = Effect::kNone;
 constexpr Effect kChanges = Effect::kChangesDocument;
 constexpr Effect kStep = Effect::kUndoStep;
+constexpr Effect kDocStep = Effect::kChangesDocument | Effect::kDocumentStep;
 
 // An effect on the selection, or on the whole image when nothing is selected.
 template <void (*Transform)(raster::Picture&)>
@@ -76,9 +78,17 @@ constexpr std::array kCommands{
         kNoEffect, nullptr),
     // Edit
     Cmd(kUndo, "mnuEditUndo", "tbtnUndo", "", "undo", t::kEditUndo, nullptr, t::kHintUndo, "undo", "Ctrl+Z", kInEdit,
-        false, kImg | Need::kUndo, kNoEffect, [](Workspace& ws) { return ws.Edit().Undo(); }),
+        false, kImg | Need::kUndo, kNoEffect,
+        [](Workspace& ws) {
+          ws.History().Undo();
+          return true;
+        }),
     Cmd(kRedo, "mnuEditRedo", "tbtnRedo", "", "redo", t::kEditRedo, nullptr, t::kHintRedo, "redo", "Ctrl+Y", kInEdit,
-        true, kImg | Need::kRedo, kNoEffect, [](Workspace& ws) { return ws.Edit().Redo(); }),
+        true, kImg | Need::kRedo, kNoEffect,
+        [](Workspace& ws) {
+          ws.History().Redo();
+          return true;
+        }),
     Cmd(kCopy, "mnuEditCopy", "tbtnCopy", "pmuCopy", "copy", t::kEditCopy, t::kPmuCopy, t::kHintCopy, "copy", "Ctrl+C",
         kInEdit, false, kSel, kNoEffect, [](Workspace& ws) { return ws.Edit().Copy(); }),
     Cmd(kCut, "mnuEditCut", "tbtnCut", "pmuCut", "cut", t::kEditCut, t::kPmuCut, t::kHintCut, "cut", "Ctrl+X", kInEdit,
@@ -101,16 +111,16 @@ constexpr std::array kCommands{
         "Num+*", kInView, false, kDoc, kNoEffect, [](Workspace& ws) { return ws.Zoom().ZoomAuto(); }),
     // Image
     Cmd(kAddImage, "mnuImageNew", "btnImageAdd", "pmuImgAdd", "", t::kImageNew, t::kPmuImageAdd, t::kHintImageAdd,
-        "image_add", "Ctrl+Ins", kInImage, false, kDoc | Need::kRgbMode | kFree, kChanges,
+        "image_add", "Ctrl+Ins", kInImage, false, kDoc | Need::kRgbMode | kFree, kDocStep,
         [](Workspace& ws) { return ws.Images().Add(); }),
     Cmd(kDeleteImage, "mnuImageDel", "btnImageDel", "pmuImgDel", "delete-image", t::kImageDel, t::kPmuImageDel,
-        t::kHintImageDel, "image_del", "Ctrl+Del", kInImage, false, kRgbImg | kFree, kChanges,
+        t::kHintImageDel, "image_del", "Ctrl+Del", kInImage, false, kRgbImg | kFree, kDocStep,
         [](Workspace& ws) { return ws.Images().Delete(); }),
     Cmd(kDuplicateImage, "mnuImageDup", "btnDuplicate", "pmuImgDup", "duplicate", t::kImageDup, t::kPmuImageDup,
-        t::kHintDuplicate, "image_dup", "", kInImage, false, kRgbImg | kFree, kChanges,
+        t::kHintDuplicate, "image_dup", "", kInImage, false, kRgbImg | kFree, kDocStep,
         [](Workspace& ws) { return ws.Images().Duplicate(); }),
     Cmd(kChangeFormat, "mnuImageConv", "btnChangeFmt", "pmuImgConv", "", t::kImageConv, t::kPmuImageConv,
-        t::kHintChangeFmt, "image_conv", "", kInImage, true, kRgbImg | kFree, kChanges,
+        t::kHintChangeFmt, "image_conv", "", kInImage, true, kRgbImg | kFree, kDocStep,
         [](Workspace& ws) { return ws.Images().ChangeFormat(); }),
     Cmd(kModeAlpha, "mnuImageAlpha", "tbtnModeAlpha", "", "alpha", t::kImageAlpha, nullptr, t::kHintModeAlpha,
         "mode_alpha", "", kInImage, false, kImg | Need::kAlphaImage | kFree, kNoEffect,
@@ -136,9 +146,9 @@ constexpr std::array kCommands{
     Cmd(kPicToIco, "mnuToolPicToIco", "tbtnPicToIco", "", "", t::kToolPicToIco, nullptr, t::kHintPicToIco, "pic_to_ico",
         "", kInTools, true, Need::kNone, kNoEffect, nullptr),
     Cmd(kHotSpot, "mnuToolHotSpot", "", "", "", t::kToolHotSpot, nullptr, nullptr, "", "", kInTools, false,
-        kImg | Need::kCursor | kFree, kChanges, nullptr),
+        kImg | Need::kCursor | kFree, kDocStep, nullptr),
     Cmd(kAnimation, "mnuToolAnimation", "", "", "animation", t::kToolAnimation, nullptr, nullptr, "", "", kInTools,
-        false, kImg | Need::kCursor | kFree, kChanges, [](Workspace& ws) { return ws.Files().EditAnimation(); }),
+        false, kImg | Need::kCursor | kFree, kDocStep, [](Workspace& ws) { return ws.Files().EditAnimation(); }),
     // Help
     Cmd(kHelp, "mnuHelpCont", "tbtnHelp", "", "", t::kHelpCont, nullptr, t::kHintHelp, "help", "F1", kInHelp, true,
         Need::kNone, kNoEffect, nullptr),

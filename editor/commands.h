@@ -81,6 +81,9 @@ enum class Effect : std::uint32_t {
   kNone = 0,
   kChangesDocument = 1u << 0,  // when it runs through, the document has unsaved changes
   kUndoStep = 1u << 1,         // it runs inside one undo step of its own
+  // It changes the document beyond the image's pixels (its images, hot
+  // spots, animation): one step of the document's history.
+  kDocumentStep = 1u << 2,
 };
 
 [[nodiscard]] constexpr Need operator|(Need a, Need b) {

@@ -26,6 +26,7 @@ bool ImageCommands::Fail(const char* text) {
 
 void ImageCommands::Select(int i) {
   if (!state_.Document || i < 0 || static_cast<std::uint32_t>(i) >= state_.Document->ImageCount()) return;
+  if (onLeaving) onLeaving();
   undo_.Clear();
   host_.SetTimer(0);
   state_.AlphaDrawing = false;
@@ -42,6 +43,7 @@ void ImageCommands::Select(int i) {
   view_.LayoutCanvas(i);
   tools_.Reselect();
   host_.PanelsChanged();
+  if (onShown) onShown();
 }
 
 bool ImageCommands::Add() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "editor/canvas_view.h"
 #include "editor/colour_state.h"
 #include "editor/edit_buffers.h"
@@ -32,6 +34,10 @@ class ImageCommands {
   // laid out, tool rebuilt. A floating selection is dropped: callers that
   // keep the user's work merge it first.
   void Select(int i);
+  // Told when an image is about to be left and when one has been shown
+  // (the document's history keeps what was drawn); set by the workspace.
+  std::function<void()> onLeaving;
+  std::function<void()> onShown;
 
  private:
   [[nodiscard]] bool Fail(const char* text);

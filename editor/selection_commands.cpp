@@ -8,16 +8,6 @@ SelectionCommands::SelectionCommands(EditorState& state, EditorHost& host, UndoH
                                      CanvasView& view, ToolBridge& tools)
     : state_(state), host_(host), undo_(undo), buffers_(buffers), view_(view), tools_(tools) {}
 
-bool SelectionCommands::Undo() {
-  undo_.UndoStep();
-  return true;
-}
-
-bool SelectionCommands::Redo() {
-  undo_.RedoStep();
-  return true;
-}
-
 bool SelectionCommands::Copy() {
   host_.PutClipboardPicture(state_.FloatBitmap);
   state_.ClipboardSeen = true;

@@ -9,15 +9,13 @@
 
 namespace pixmint::editor {
 
-// Undo and redo, the clipboard and the floating selection's commands. Each
-// answers whether it ran through.
+// The clipboard and the floating selection's commands. Each answers whether
+// it ran through.
 class SelectionCommands {
  public:
   SelectionCommands(EditorState& state, EditorHost& host, UndoHistory& undo, EditBuffers& buffers, CanvasView& view,
                     ToolBridge& tools);
 
-  bool Undo();
-  bool Redo();
   bool Copy();
   bool Cut();
   bool Paste();

@@ -161,6 +161,7 @@ void UndoHistory::SnapshotAfter() {
     Complain(true);
   }
   state_.Modified = true;
+  if (onStepMade) onStepMade();
 }
 
 void UndoHistory::Abandon() {

@@ -58,6 +58,8 @@ class UndoHistory {
 
   // Commits the buffers into the document and repaints; set by the workspace.
   std::function<void()> onRestored;
+  // A step was made (what could be redone is gone); set by the workspace.
+  std::function<void()> onStepMade;
 
   void UndoStep();
   void RedoStep();

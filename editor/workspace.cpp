@@ -8,6 +8,7 @@
 #include "editor/colour_state.h"
 #include "editor/control_states.h"
 #include "editor/document_commands.h"
+#include "editor/document_history.h"
 #include "editor/edit_buffers.h"
 #include "editor/effect_commands.h"
 #include "editor/image_commands.h"
@@ -61,6 +62,7 @@ struct Workspace::Parts {
   Parts(EditorState& state, EditorHost& host, Settings& settings)
       : controls(host),
         undo(state, host),
+        history(state, undo),
         buffers(state, host, undo),
         view(state, host),
         tools(state, host, settings, controls, view, buffers),
@@ -74,6 +76,7 @@ struct Workspace::Parts {
 
   ControlStates controls;
   UndoHistory undo;
+  DocumentHistory history;
   EditBuffers buffers;
   CanvasView view;
   ToolBridge tools;
@@ -111,15 +114,23 @@ Workspace::Workspace(EditorHost& host, Settings& settings)
   state_.IcoOpenPath = settings.ReadString("IcoOpenPath");
   state_.IcoSavePath = settings.ReadString("IcoSavePath");
   state_.CurSavePath = settings.ReadString("CurSavePath");
-  state_.Document = std::make_unique<document::TKvIcon>();
-  state_.Document->SetErrorCallback([this](std::string_view message, std::string_view caption) {
-    host_.ShowMessage({std::string(message), std::string(caption), MessageButtons::kOk, MessageIcon::kError});
-  });
+  parts_->history.newDocument = [this] {
+    auto document = std::make_unique<document::TKvIcon>();
+    document->SetErrorCallback([this](std::string_view message, std::string_view caption) {
+      host_.ShowMessage({std::string(message), std::string(caption), MessageButtons::kOk, MessageIcon::kError});
+    });
+    return document;
+  };
+  state_.Document = parts_->history.newDocument();
   parts_->buffers.onCanvasChanged = [this] { parts_->view.PaintBox1Paint(); };
   parts_->undo.onRestored = [this] {
     parts_->buffers.CommitWorkImage();
     parts_->view.PaintBox1Paint();
   };
+  parts_->undo.onStepMade = [this] { parts_->history.ImageStepMade(); };
+  parts_->images.onLeaving = [this] { parts_->history.Leaving(); };
+  parts_->images.onShown = [this] { parts_->history.Shown(); };
+  parts_->history.showImage = [this](int image) { parts_->images.Select(image); };
   Entry entry(*this);
   parts_->tools.Choose(tools::ToolId::kPencil);
 }
@@ -139,6 +150,9 @@ EffectCommands& Workspace::Effects() {
 }
 ImageCommands& Workspace::Images() {
   return parts_->images;
+}
+DocumentHistory& Workspace::History() {
+  return parts_->history;
 }
 ViewCommands& Workspace::Zoom() {
   return parts_->zoom;
@@ -177,8 +191,8 @@ bool Workspace::NeedsMet(Need needs) const {
       {Need::kRgbMode, !state_.AlphaMode},
       {Need::kSelection, state_.HasFloat},
       {Need::kCursor, !state_.IsIcon},
-      {Need::kUndo, parts_->undo.CanUndo()},
-      {Need::kRedo, parts_->undo.CanRedo()},
+      {Need::kUndo, parts_->history.CanUndo()},
+      {Need::kRedo, parts_->history.CanRedo()},
       {Need::kChanges, state_.Modified || state_.HasFloat || parts_->undo.StepOpen()},
       {Need::kClipboard, state_.ClipboardSeen},
       {Need::kAlphaImage, bits == 32},
@@ -217,15 +231,36 @@ bool Workspace::Run(const CommandInfo& command) {
   parts_->router.FinishPending();
   if (Has(command.needs, Need::kFreeCanvas) && state_.HasFloat && !state_.AlphaMode) parts_->buffers.MergeFloat();
   if (!NeedsMet(command.needs)) return false;  // the merge may have taken what it needed
-  std::optional<UndoStep> step;
-  if (Has(command.effects, Effect::kUndoStep)) {
-    step.emplace(parts_->undo);
-    if (!step->Ok()) return false;
+  const auto action = [&] {
+    return command.action != nullptr ? command.action(*this) : host_.RunShellCommand(command.id);
+  };
+  bool ran = false;
+  if (Has(command.effects, Effect::kDocumentStep)) {
+    ran = AsDocumentStep(action);
+  } else if (Has(command.effects, Effect::kUndoStep)) {
+    UndoStep step(parts_->undo);
+    if (!step.Ok()) return false;
+    ran = action();
+    if (!ran) step.Abandon();
+  } else {
+    ran = action();
   }
-  const bool ran = command.action != nullptr ? command.action(*this) : host_.RunShellCommand(command.id);
-  if (step && !ran) step->Abandon();
   if (ran && Has(command.effects, Effect::kChangesDocument)) state_.Modified = true;
   return ran;
+}
+
+bool Workspace::AsDocumentStep(const std::function<bool()>& change) {
+  DocumentHistory& history = parts_->history;
+  const auto before = history.Before();
+  const int shown = history.ShownCount();
+  if (!change()) return false;
+  // What was drawn on the image goes before this change in the history:
+  // showing the image afresh makes it a step of its own.
+  if (history.ShownCount() == shown && history.ImageChanged()) parts_->images.Select(state_.CurrentImage);
+  history.After(before, true);
+  // The image's next changes start from the document as it is now.
+  if (history.ShownCount() == shown) history.Shown();
+  return true;
 }
 
 bool Workspace::RunControl(std::string_view control) {
@@ -299,13 +334,19 @@ void Workspace::ImageListMouseDown(int entry) {
 void Workspace::ImageListMouseUp(int entry) {
   Entry refresh(*this);
   if (!state_.DocumentOpen) return;
-  if (parts_->images.ListMouseUp(entry)) state_.Modified = true;
+  // Only a drag onto another entry exchanges images (and is worth keeping
+  // the document for).
+  if (!state_.ListDragging || entry < 0 || entry >= state_.ImageEntries || entry == state_.ListDragSource) {
+    (void)parts_->images.ListMouseUp(entry);
+    return;
+  }
+  if (AsDocumentStep([this, entry] { return parts_->images.ListMouseUp(entry); })) state_.Modified = true;
 }
 
 void Workspace::SetHotSpot(int x, int y) {
   Entry refresh(*this);
   if (!state_.DocumentOpen) return;
-  if (parts_->images.SetHotSpot(x, y)) state_.Modified = true;
+  if (AsDocumentStep([this, x, y] { return parts_->images.SetHotSpot(x, y); })) state_.Modified = true;
 }
 
 void Workspace::DocumentChangedOutside() {

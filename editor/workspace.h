@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,6 +19,7 @@ namespace pixmint::editor {
 
 class ColourState;
 class DocumentCommands;
+class DocumentHistory;
 class EffectCommands;
 class ImageCommands;
 class SelectionCommands;
@@ -128,10 +130,15 @@ class Workspace {
   [[nodiscard]] ImageCommands& Images();
   [[nodiscard]] ViewCommands& Zoom();
   [[nodiscard]] ColourState& Colours();
+  [[nodiscard]] DocumentHistory& History();
 
  private:
   struct Parts;
   class Entry;
+
+  // Runs change as one step of the document's history (when it changes
+  // something): what was drawn before it stays a step of its own.
+  bool AsDocumentStep(const std::function<bool()>& change);
 
   [[nodiscard]] bool NeedsMet(Need needs) const;
   void RefreshControls();

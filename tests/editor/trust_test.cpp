@@ -1,10 +1,13 @@
 // Nothing the user does is lost: every change can be saved and makes the close
 // question ask, a floating selection is merged rather than dropped, and undo
 // and redo only ever land on states the user has seen.
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <random>
 
 #include "document/kv_icon.h"
+#include "document/pixel_look.h"
 #include "editor/edit_buffers.h"
 #include "editor_fixture.h"
 #include "tools/tool_table.h"
@@ -231,6 +234,108 @@ TEST_F(TrustTest, UndoAndRedoLandOnlyOnStatesTheUserSaw) {
     EXPECT_TRUE(Now() == seen.front()) << "undo all";
     while (ws.IsEnabled("tbtnRedo")) ws.Run(CommandId::kRedo);
     EXPECT_TRUE(Now() == last) << "redo all";
+  }
+}
+
+// What the user sees of the whole document, as a file would show it: every
+// image's size, depth, hot spot and pixels (by the drawing rule, so that two
+// palettes with the same colours look alike), and which image is shown.
+struct DocumentSeen {
+  std::vector<std::uint32_t> values;
+  int shown = 0;
+  friend bool operator==(const DocumentSeen&, const DocumentSeen&) = default;
+};
+
+// Image commands, hot spots and drawing on several images, mixed with undo
+// and redo: each lands on a document the user had, undo all gives the first
+// and redo all the last (image commands are steps of the document's
+// history, what was drawn on an image one step once another is shown).
+TEST_F(TrustTest, UndoAndRedoCoverImageCommandsInTheOrderTheyWereMade) {
+  std::mt19937 rng(7);
+  const auto now = [this] {
+    DocumentSeen seen{{}, S().CurrentImage};
+    document::TKvIcon file;
+    EXPECT_TRUE(file.LoadFromMemory(*Doc().SaveToMemory(), "seen"));
+    for (std::uint32_t i = 0; i < file.ImageCount(); ++i) {
+      const document::ImageSurface& colour = *file.XorBitmap(i);
+      const document::PixelRule rule(colour, *file.AndBitmap(i));
+      const raster::Point spot = file.GetHotSpot(i);
+      seen.values.insert(seen.values.end(),
+                         {static_cast<std::uint32_t>(colour.Width()), static_cast<std::uint32_t>(colour.Height()),
+                          file.Colors(i), static_cast<std::uint32_t>(spot.x), static_cast<std::uint32_t>(spot.y)});
+      for (int y = 0; y < colour.Height(); ++y) {
+        for (int x = 0; x < colour.Width(); ++x) {
+          const document::PixelLook look = rule.At(x, y);
+          seen.values.push_back(static_cast<std::uint32_t>(look.kind) << 24 | look.alpha);
+          if (look.kind != document::PixelKind::kTransparent) seen.values.push_back(look.colour);
+        }
+      }
+    }
+    return seen;
+  };
+  for (int round = 0; round < 8; ++round) {
+    SCOPED_TRACE(round);
+    Restart();
+    StartIcon(8, 8, round % 2 ? 24 : 8, /*cursor=*/round % 4 < 2);
+    std::vector<DocumentSeen> seen{now()};
+    std::string log;
+    const auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(std::max(n, 1))); };
+    for (int step = 0; step < 40; ++step) {
+      const int images = static_cast<int>(Doc().ImageCount());
+      const ImageFormat format{4 + 4 * pick(3), 4 + 4 * pick(3), std::array{4, 8, 24, 32}[pick(4)]};
+      switch (pick(10)) {
+        case 0:
+        case 1:
+          log += "draw ";
+          Pencil(raster::Rgb(static_cast<std::uint8_t>(rng()), 0, 200));
+          Click(pick(4), pick(4));
+          break;
+        case 2:
+          log += "add ";
+          host.Push(format);
+          ws.Run(CommandId::kAddImage);
+          break;
+        case 3:
+          log += "delete ";
+          ws.Run(CommandId::kDeleteImage);
+          break;
+        case 4:
+          log += "duplicate ";
+          ws.Run(CommandId::kDuplicateImage);
+          break;
+        case 5:
+          log += "format ";
+          host.Push(format);
+          ws.Run(CommandId::kChangeFormat);
+          break;
+        case 6:
+          log += "exchange ";
+          ws.ImageListMouseDown(pick(images));
+          ws.ImageListMouseUp(pick(images));
+          break;
+        case 7:
+          log += "select/hotspot ";
+          rng() % 2 ? ws.SelectImage(pick(images)) : ws.SetHotSpot(pick(4), pick(4));
+          break;
+        default: {
+          const bool undo = rng() % 3 != 0;
+          const bool could = ws.IsEnabled(undo ? "tbtnUndo" : "tbtnRedo");
+          log += undo ? "UNDO " : "REDO ";
+          ws.Run(undo ? CommandId::kUndo : CommandId::kRedo);
+          if (could) {
+            EXPECT_NE(std::find(seen.begin(), seen.end(), now()), seen.end()) << "step " << step << ": " << log;
+          }
+        }
+      }
+      seen.push_back(now());
+    }
+    Pencil(raster::Rgb(1, 2, 3));
+    Click(0, 0);  // a new change: nothing is left to redo
+    const DocumentSeen last = now();
+    while (ws.IsEnabled("tbtnUndo")) ws.Run(CommandId::kUndo);
+    EXPECT_TRUE(now() == seen.front()) << "undo all: " << log;
+    while (ws.IsEnabled("tbtnRedo")) ws.Run(CommandId::kRedo);
+    EXPECT_TRUE(now() == last) << "redo all: " << log;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include "editor/document_history.h"
 #include "editor_fixture.h"
 
 namespace pixmint::editor::test {
@@ -83,8 +84,10 @@ TEST_F(UndoTest, SnapshotsLiveInAPrivateFolderAndGoWithTheImage) {
   struct stat info {};
   ASSERT_EQ(::stat(folder.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0700u);
-  ws.SelectImage(0);  // selecting an image drops its history
+  ws.SelectImage(0);  // selecting an image drops its snapshots...
   EXPECT_EQ(FilesInHistory(), 0);
+  ws.Run(CommandId::kUndo);  // ...and what was drawn is one step of the document's
+  EXPECT_TRUE(Mask(0, 0));
   EXPECT_FALSE(ws.IsEnabled("tbtnUndo"));
 }
 
@@ -144,6 +147,49 @@ TEST_F(UndoTest, AlphaAndRgbHistoriesAreSeparate) {
   EXPECT_EQ(S().AlphaBitmap.Pixel(2, 2), kRed);  // transparent again in the alpha view
 }
 
+// What was drawn on an image, in colour and in its alpha channel, is one
+// step of the document's history once another image is shown; adding an
+// image is one too. Undo takes them back in the order they were made, Redo
+// gives them again, and a new change ends what could be redone.
+TEST_F(UndoTest, ImageCommandsAndOtherImagesDrawingAreDocumentSteps) {
+  ws.SelectImage(0);
+  host.Push(ImageFormat{16, 16, 32});
+  ws.Run(CommandId::kAddImage);  // shows image 1
+  Pencil(kRed);
+  Click(2, 2);
+  ws.Run(CommandId::kModeAlpha);
+  ws.SetOpacityText("50");
+  Click(3, 3);
+  ws.Run(CommandId::kModeRgb);
+  ws.SelectImage(0);
+  Click(4, 4);
+  const auto count = [this] { return Doc().ImageCount(); };
+
+  ws.Run(CommandId::kUndo);  // image 0's own step
+  EXPECT_TRUE(Mask(4, 4));
+  ws.Run(CommandId::kUndo);  // both strokes on image 1, and it is shown again
+  EXPECT_EQ(S().CurrentImage, 1);
+  EXPECT_TRUE(Mask(2, 2));
+  EXPECT_EQ(Raw(3, 3) >> 24, 0u);
+  ws.Run(CommandId::kUndo);  // the adding
+  EXPECT_EQ(count(), 1u);
+  EXPECT_FALSE(ws.IsEnabled("tbtnUndo"));
+
+  ws.Run(CommandId::kRedo);
+  EXPECT_EQ(count(), 2u);
+  ws.Run(CommandId::kRedo);  // image 1's strokes, image 0 shown as it was then
+  EXPECT_EQ(S().CurrentImage, 0);
+  EXPECT_EQ(Doc().XorBitmap(1)->GetPixel(2, 2) & 0xFFFFFF, kRed);
+  EXPECT_NE(Doc().XorBitmap(1)->GetRaw(3, 3) >> 24, 0u);
+  ws.Run(CommandId::kRedo);  // image 0's stroke
+  EXPECT_FALSE(Mask(4, 4));
+  ws.Run(CommandId::kUndo);
+  EXPECT_TRUE(ws.IsEnabled("tbtnRedo"));
+  ws.Run(CommandId::kDuplicateImage);  // a new change
+  EXPECT_FALSE(ws.IsEnabled("tbtnRedo"));
+  EXPECT_TRUE(S().Modified);
+}
+
 TEST_F(UndoTest, TwoHundredStepsOfA256Image) {
   host.Push(ImageFormat{256, 256, 24});
   ws.Run(CommandId::kAddImage);
@@ -151,7 +197,7 @@ TEST_F(UndoTest, TwoHundredStepsOfA256Image) {
   Pencil(kRed);
   for (int i = 0; i < 200; ++i) Click(i % 256, i / 256);
   for (int i = 0; i < 200; ++i) ws.Run(CommandId::kUndo);
-  EXPECT_FALSE(ws.IsEnabled("tbtnUndo"));
+  EXPECT_EQ(ws.History().StepCount(), 1u);  // what is left is the adding of the image
   EXPECT_EQ(Work(0, 0), raster::Markers().trans);
   for (int i = 0; i < 200; ++i) ws.Run(CommandId::kRedo);
   EXPECT_EQ(Work(199, 0), kRed);

@@ -41,8 +41,12 @@ class Display:
         # Xvfb picks a free display itself and tells which (-displayfd), so
         # runs side by side never share one.
         read, write = os.pipe()
+        # -noreset: the server would otherwise reset when its last client
+        # leaves (one editor closing between tests) and refuse the next one
+        # that connects meanwhile.
         server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten",
-                                   "tcp"], pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                   "tcp", "-noreset"], pass_fds=(write,), stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.DEVNULL)
         os.close(write)
         with os.fdopen(read) as answer:
             number = answer.readline().strip()

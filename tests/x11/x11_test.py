@@ -185,6 +185,24 @@ class X11Test(unittest.TestCase):
         s.key(*HARMLESS)
         self.assertTrue(s.alive())
 
+    def test_undo_and_redo_take_back_and_give_again_an_added_image(self):
+        s = self.start()
+        s.key("ctrl+Insert")
+        dialog = s.wait_window("添加新的图像")
+        s.click_in(dialog, 30, 52)  # 16 x 16
+        s.key("Return")
+        s.wait_gone("添加新的图像")
+        s.key("ctrl+z")
+        saved = os.path.join(self.files, "one.ico")
+        s.key("ctrl+s")
+        s.wait_window("另存为|Save")
+        s.type(saved)
+        s.key("Return")
+        s.wait_gone("另存为|Save")
+        eventually(lambda: os.path.exists(saved) and "icon, 1 images" in s.info(saved))
+        s.key("ctrl+y", "ctrl+s")
+        eventually(lambda: "icon, 2 images" in s.info(saved))
+
     def test_keypad_plus_minus_and_star_zoom(self):
         s = self.start()
         zoom = s.canvas(48)[2]
