@@ -4,9 +4,9 @@
 
 namespace pixmint::editor {
 
-SelectionCommands::SelectionCommands(EditorState& state, EditorHost& host, UndoHistory& undo, EditBuffers& buffers,
-                                     CanvasView& view, ToolBridge& tools)
-    : state_(state), host_(host), undo_(undo), buffers_(buffers), view_(view), tools_(tools) {}
+SelectionCommands::SelectionCommands(EditorState& state, EditorHost& host, EditBuffers& buffers, CanvasView& view,
+                                     ToolBridge& tools)
+    : state_(state), host_(host), buffers_(buffers), view_(view), tools_(tools) {}
 
 bool SelectionCommands::Copy() {
   host_.PutClipboardPicture(state_.FloatBitmap);

@@ -5,7 +5,6 @@
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
 #include "editor/tool_bridge.h"
-#include "editor/undo.h"
 
 namespace pixmint::editor {
 
@@ -13,8 +12,7 @@ namespace pixmint::editor {
 // it ran through.
 class SelectionCommands {
  public:
-  SelectionCommands(EditorState& state, EditorHost& host, UndoHistory& undo, EditBuffers& buffers, CanvasView& view,
-                    ToolBridge& tools);
+  SelectionCommands(EditorState& state, EditorHost& host, EditBuffers& buffers, CanvasView& view, ToolBridge& tools);
 
   bool Copy();
   bool Cut();
@@ -26,7 +24,6 @@ class SelectionCommands {
  private:
   EditorState& state_;
   EditorHost& host_;
-  UndoHistory& undo_;
   EditBuffers& buffers_;
   CanvasView& view_;
   ToolBridge& tools_;

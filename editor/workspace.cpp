@@ -68,7 +68,7 @@ struct Workspace::Parts {
         tools(state, host, settings, controls, view, buffers),
         colours(state, host, controls, view, buffers, tools),
         router(state, host, controls, undo, buffers, view, tools, colours),
-        selection(state, host, undo, buffers, view, tools),
+        selection(state, host, buffers, view, tools),
         effects(state, host, buffers, view, selection),
         images(state, host, undo, buffers, view, tools, colours),
         files(state, host, settings, controls, view, images),
