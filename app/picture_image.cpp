@@ -1,14 +1,15 @@
 #include "app/picture_image.h"
 
-#include <QPainter>
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace pixmint::app {
 
 QImage WrapPicture(const raster::Picture& picture) {
   if (picture.Empty()) return {};
-  return QImage(picture.Row(0), picture.Width(), picture.Height(), picture.Stride(), QImage::Format_BGR888);
+  static_assert(std::endian::native == std::endian::little, "ARGB32 is blue, green, red, alpha in memory");
+  return QImage(picture.Row(0), picture.Width(), picture.Height(), picture.Stride(), QImage::Format_ARGB32);
 }
 
 QImage PictureToImage(const raster::Picture& picture) {
@@ -17,17 +18,11 @@ QImage PictureToImage(const raster::Picture& picture) {
 
 raster::Picture ImageToPicture(const QImage& image) {
   if (image.isNull()) return {};
-  // Transparent parts of a foreign picture read as white, as pasting a
-  // picture with alpha onto paper would show them.
-  QImage flat(image.size(), QImage::Format_BGR888);
-  flat.fill(Qt::white);
-  {
-    QPainter painter(&flat);
-    painter.drawImage(0, 0, image);
-  }
-  raster::Picture picture(flat.width(), flat.height());
-  const auto rowBytes = static_cast<std::size_t>(flat.width()) * 3;
-  for (int y = 0; y < flat.height(); ++y) std::memcpy(picture.Row(y), flat.constScanLine(y), rowBytes);
+  // A foreign picture keeps its alpha, unpremultiplied.
+  const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+  raster::Picture picture(argb.width(), argb.height());
+  const auto rowBytes = static_cast<std::size_t>(picture.Stride());
+  for (int y = 0; y < argb.height(); ++y) std::memcpy(picture.Row(y), argb.constScanLine(y), rowBytes);
   return picture;
 }
 

@@ -6,13 +6,12 @@
 
 namespace pixmint::app {
 
-// A QImage that reads the picture's own rows (blue, green, red, padded to
-// four bytes) without copying; valid while the picture is neither resized
-// nor destroyed.
+// A QImage that reads the picture's own rows (blue, green, red, alpha: Qt's
+// ARGB32 on a little-endian machine) without copying; valid while the
+// picture is neither resized nor destroyed.
 [[nodiscard]] QImage WrapPicture(const raster::Picture& picture);
 
-// Copies for the clipboard. Alpha is dropped: the working pictures carry
-// transparency as a marker colour.
+// Copies for the clipboard, alpha and all.
 [[nodiscard]] QImage PictureToImage(const raster::Picture& picture);
 [[nodiscard]] raster::Picture ImageToPicture(const QImage& image);
 

@@ -126,7 +126,7 @@ std::optional<raster::Picture> QtHost::AskPastePart(const raster::Picture& clipb
   return RunPasteDialog(&window_, clipboard, imageWidth, imageHeight);
 }
 
-std::optional<raster::Picture> QtHost::AskTextPicture(raster::Colour colour, raster::Colour) {
+std::optional<raster::Picture> QtHost::AskTextPicture(raster::Colour colour) {
   // The font and the text are remembered for the next use of the text tool.
   textFont_.colour = colour;
   if (!RunTextDialog(&window_, textFont_, textString_) || textString_.isEmpty()) return std::nullopt;

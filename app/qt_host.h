@@ -29,7 +29,7 @@ class QtHost final : public editor::EditorHost {
   std::optional<editor::ImageFormat> AskImageFormat(std::string_view caption) override;
   std::optional<raster::Picture> AskPastePart(const raster::Picture& clipboard, std::string_view caption,
                                               int imageWidth, int imageHeight) override;
-  std::optional<raster::Picture> AskTextPicture(raster::Colour colour, raster::Colour transparent) override;
+  std::optional<raster::Picture> AskTextPicture(raster::Colour colour) override;
   std::optional<raster::Colour> AskColour(raster::Colour initial) override;
   std::optional<std::string> AskLine(std::string_view caption, std::string_view prompt,
                                      std::string_view initial) override;

@@ -133,6 +133,7 @@ class TfrmMain : public QMainWindow {
   // colour panel (tfrm_main_colours.cpp)
   QWidget* BuildColourPanel();
   void RefreshColourPanel();
+  [[nodiscard]] static QPixmap PaintGlyph(raster::Paint paint);
 
   StartOptions options_;
   bool endRequested_ = false;

@@ -56,16 +56,24 @@ QWidget* TfrmMain::BuildColourPanel() {
   return panel;
 }
 
+// Transparency and the inverting pixel are shown by their buttons' pictures.
+QPixmap TfrmMain::PaintGlyph(raster::Paint paint) {
+  switch (paint.kind) {
+    case raster::PaintKind::kTransparent:
+      return ArtPixmap(QStringLiteral("clr_trans"));
+    case raster::PaintKind::kInverting:
+      return ArtPixmap(QStringLiteral("clr_invert"));
+    case raster::PaintKind::kColour:
+      break;
+  }
+  return {};
+}
+
 void TfrmMain::RefreshColourPanel() {
   if (foreSwatch_ == nullptr) return;
   const editor::EditorState& state = Ws().State();
-  const raster::MarkerColours& markers = raster::Markers();
-  // The marker colours are shown by their buttons' pictures.
-  QPixmap glyph;
-  if (raster::SameRgb(state.ForeColor, markers.trans)) glyph = ArtPixmap(QStringLiteral("clr_trans"));
-  if (raster::SameRgb(state.ForeColor, markers.invert)) glyph = ArtPixmap(QStringLiteral("clr_invert"));
-  foreSwatch_->Show(ToQColor(state.ForeColor), glyph);
-  backSwatch_->Show(ToQColor(state.BackColor), {});
+  foreSwatch_->Show(ToQColor(state.ForeColor.colour), PaintGlyph(state.ForeColor));
+  backSwatch_->Show(ToQColor(state.BackColor.colour), PaintGlyph(state.BackColor));
   paletteBox_->Show(PictureToImage(Ws().PaletteBox()));
 }
 

@@ -28,12 +28,12 @@ Rgba FromPicture(const raster::Picture& picture) {
   out.pixels.resize(static_cast<std::size_t>(picture.Width()) * static_cast<std::size_t>(picture.Height()) * 4);
   std::uint8_t* p = out.pixels.data();
   for (int y = 0; y < picture.Height(); ++y) {
-    const std::uint8_t* row = picture.Row(y);
     for (int x = 0; x < picture.Width(); ++x, p += 4) {
-      p[0] = row[3 * x + 2];
-      p[1] = row[3 * x + 1];
-      p[2] = row[3 * x];
-      p[3] = 255;
+      const std::uint8_t* px = picture.At(x, y);
+      p[0] = px[2];
+      p[1] = px[1];
+      p[2] = px[0];
+      p[3] = px[3];
     }
   }
   return out;

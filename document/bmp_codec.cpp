@@ -31,7 +31,8 @@ std::uint32_t Get32(const std::uint8_t* p) {
 
 std::vector<std::uint8_t> EncodeBmp(const raster::Picture& picture) {
   if (picture.Empty()) return {};
-  const std::size_t stride = static_cast<std::size_t>(picture.Stride());
+  const int bits = picture.Opaque() ? 24 : 32;
+  const std::size_t stride = static_cast<std::size_t>(((picture.Width() * bits + 31) >> 5) << 2);
   const std::size_t pixelBytes = stride * static_cast<std::size_t>(picture.Height());
   const std::size_t offset = kFileHeaderBytes + kInfoHeaderBytes;
   std::vector<std::uint8_t> out(offset + pixelBytes, 0);
@@ -45,13 +46,16 @@ std::vector<std::uint8_t> EncodeBmp(const raster::Picture& picture) {
   Put32(info + 4, static_cast<std::uint32_t>(picture.Width()));
   Put32(info + 8, static_cast<std::uint32_t>(picture.Height()));
   Put16(info + 12, 1);
-  Put16(info + 14, 24);
+  Put16(info + 14, static_cast<std::uint32_t>(bits));
   Put32(info + 20, static_cast<std::uint32_t>(pixelBytes));
-  // The picture already has the file's row layout; only the order flips.
-  // Padding stays zero whatever the picture's padding holds.
+  // Rows bottom-up; padding stays zero.
   for (int y = 0; y < picture.Height(); ++y) {
-    std::memcpy(out.data() + offset + static_cast<std::size_t>(picture.Height() - 1 - y) * stride, picture.Row(y),
-                static_cast<std::size_t>(picture.Width()) * 3);
+    std::uint8_t* row = out.data() + offset + static_cast<std::size_t>(picture.Height() - 1 - y) * stride;
+    if (bits == 32) {
+      std::memcpy(row, picture.Row(y), stride);
+      continue;
+    }
+    for (int x = 0; x < picture.Width(); ++x) std::memcpy(row + x * 3, picture.At(x, y), 3);
   }
   return out;
 }
@@ -63,22 +67,37 @@ std::optional<raster::Picture> DecodeBmp(std::span<const std::uint8_t> data, int
   const std::uint64_t infoSize = Get32(info);
   const auto width = static_cast<std::int32_t>(Get32(info + 4));
   const auto rawHeight = static_cast<std::int32_t>(Get32(info + 8));
+  const std::uint32_t bits = Get16(info + 14);
   if (infoSize < kInfoHeaderBytes || kFileHeaderBytes + infoSize > pixelOffset || Get16(info + 12) != 1 ||
-      Get16(info + 14) != 24 || Get32(info + 16) != 0) {
+      (bits != 24 && bits != 32) || Get32(info + 16) != 0) {
     return std::nullopt;
   }
   // A negative height marks top-down rows; INT32_MIN has no positive twin.
   const bool topDown = rawHeight < 0;
   const std::int64_t height = topDown ? -static_cast<std::int64_t>(rawHeight) : rawHeight;
   if (width < 1 || width > maxSide || height < 1 || height > maxSide) return std::nullopt;
-  const std::uint64_t stride = static_cast<std::uint64_t>(raster::PictureStride(width));
+  const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bits + 31) >> 5) << 2;
   if (pixelOffset > data.size() || stride * static_cast<std::uint64_t>(height) > data.size() - pixelOffset) {
     return std::nullopt;
   }
   raster::Picture picture(width, static_cast<int>(height));
+  bool anyAlpha = false;
   for (int y = 0; y < picture.Height(); ++y) {
     const std::uint64_t fileRow = topDown ? y : height - 1 - y;
-    std::memcpy(picture.Row(y), data.data() + pixelOffset + fileRow * stride, static_cast<std::size_t>(width) * 3);
+    const std::uint8_t* in = data.data() + pixelOffset + fileRow * stride;
+    for (int x = 0; x < width; ++x) {
+      std::uint8_t* p = picture.At(x, y);
+      std::memcpy(p, in + x * (bits / 8), bits / 8);
+      if (bits == 24) p[3] = raster::kOpaque;
+      anyAlpha = anyAlpha || p[3] != 0;
+    }
+  }
+  // The fourth byte of a 32-bit file is alpha only where some pixel uses it;
+  // many programs leave it 0 throughout, meaning an opaque picture.
+  if (bits == 32 && !anyAlpha) {
+    for (int y = 0; y < picture.Height(); ++y) {
+      for (int x = 0; x < width; ++x) picture.At(x, y)[3] = raster::kOpaque;
+    }
   }
   return picture;
 }

@@ -52,8 +52,8 @@ bool RunCompress(Compressor& c, const raster::Picture& picture, int quality) {
   jpeg_mem_dest(&c.info, &c.buffer, &c.size);
   c.info.image_width = static_cast<JDIMENSION>(picture.Width());
   c.info.image_height = static_cast<JDIMENSION>(picture.Height());
-  c.info.input_components = 3;
-  c.info.in_color_space = JCS_EXT_BGR;  // the picture's own byte order
+  c.info.input_components = 4;
+  c.info.in_color_space = JCS_EXT_BGRX;  // the picture's own byte order; JPEG has no alpha
   jpeg_set_defaults(&c.info);
   jpeg_set_colorspace(&c.info, JCS_YCbCr);
   jpeg_set_quality(&c.info, quality, TRUE);
@@ -92,7 +92,7 @@ bool ReadJpegHeader(Decompressor& d, std::span<const std::uint8_t> data) {
   d.created = true;
   jpeg_mem_src(&d.info, data.data(), static_cast<unsigned long>(data.size()));
   if (jpeg_read_header(&d.info, TRUE) != JPEG_HEADER_OK) return false;
-  d.info.out_color_space = JCS_EXT_BGR;  // the picture's own byte order
+  d.info.out_color_space = JCS_EXT_BGRA;  // the picture's own byte order, opaque
   return true;
 }
 
@@ -100,7 +100,7 @@ bool ReadJpegRows(Decompressor& d, raster::Picture& picture) {
   if (setjmp(d.error.jump)) return false;
   jpeg_start_decompress(&d.info);
   if (static_cast<int>(d.info.output_width) != picture.Width() ||
-      static_cast<int>(d.info.output_height) != picture.Height() || d.info.output_components != 3) {
+      static_cast<int>(d.info.output_height) != picture.Height() || d.info.output_components != 4) {
     return false;
   }
   while (d.info.output_scanline < d.info.output_height) {

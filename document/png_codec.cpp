@@ -289,28 +289,14 @@ std::optional<std::vector<std::uint8_t>> EncodePng32(int width, int height, std:
   return out;
 }
 
-std::optional<std::vector<std::uint8_t>> EncodePng(const raster::Picture& picture,
-                                                   std::optional<raster::Colour> transparent) {
+std::optional<std::vector<std::uint8_t>> EncodePng(const raster::Picture& picture) {
   if (picture.Empty()) return std::nullopt;
-  std::vector<std::uint8_t> bgra(static_cast<std::size_t>(picture.Width()) * picture.Height() * 4);
-  std::uint8_t* p = bgra.data();
-  for (int y = 0; y < picture.Height(); ++y) {
-    const std::uint8_t* row = picture.Row(y);
-    for (int x = 0; x < picture.Width(); ++x, p += 4) {
-      const std::uint8_t* px = row + x * 3;
-      p[0] = px[0];
-      p[1] = px[1];
-      p[2] = px[2];
-      const bool clear = transparent && raster::SameRgb(raster::Rgb(px[2], px[1], px[0]), *transparent);
-      p[3] = clear ? 0 : 255;
-    }
-  }
-  return EncodePng32(picture.Width(), picture.Height(), bgra, ChannelOrder::kBgra);
+  // The picture's rows are already blue, green, red, alpha.
+  return EncodePng32(picture.Width(), picture.Height(), picture.Bytes(), ChannelOrder::kBgra);
 }
 
-FileResult SavePngFile(const std::filesystem::path& path, const raster::Picture& picture,
-                       std::optional<raster::Colour> transparent) {
-  const auto bytes = EncodePng(picture, transparent);
+FileResult SavePngFile(const std::filesystem::path& path, const raster::Picture& picture) {
+  const auto bytes = EncodePng(picture);
   if (!bytes) return FileResult::Failure(EINVAL, "cannot encode the picture");
   return WriteFileAtomically(path, *bytes);
 }

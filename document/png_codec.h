@@ -61,13 +61,10 @@ struct Image32 {
                                                                    std::span<const std::uint8_t> pixels,
                                                                    ChannelOrder order, bool bottomUp = false);
 
-// Encodes a 24-bit picture as an 8-bit RGBA PNG; pixels whose colour equals
-// transparent (compared on red, green and blue) get alpha 0, all others 255.
-[[nodiscard]] std::optional<std::vector<std::uint8_t>> EncodePng(
-    const raster::Picture& picture, std::optional<raster::Colour> transparent = std::nullopt);
+// Encodes a picture as an 8-bit RGBA PNG, its alpha as it is.
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> EncodePng(const raster::Picture& picture);
 
 // Encodes to memory, then writes with WriteFileAtomically.
-FileResult SavePngFile(const std::filesystem::path& path, const raster::Picture& picture,
-                       std::optional<raster::Colour> transparent = std::nullopt);
+FileResult SavePngFile(const std::filesystem::path& path, const raster::Picture& picture);
 
 }  // namespace pixmint::document

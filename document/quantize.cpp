@@ -34,8 +34,7 @@ struct PopularityList {
 PopularityList Histogram(const raster::Picture& picture) {
   std::vector<std::uint32_t> hist(kKeyCount, 0);
   for (int y = 0; y < picture.Height(); ++y) {
-    const std::uint8_t* row = picture.Row(y);
-    for (int x = 0; x < picture.Width(); ++x) ++hist[KeyOf(row + 3 * x)];
+    for (int x = 0; x < picture.Width(); ++x) ++hist[KeyOf(picture.At(x, y))];
   }
   PopularityList list;
   for (std::uint32_t key = 0; key < kKeyCount; ++key) {
@@ -191,9 +190,8 @@ bool QuantizeTo8Bit(const raster::Picture& picture, std::vector<std::uint8_t>& h
   const std::size_t stride = static_cast<std::size_t>(RowBytes(8ull * static_cast<std::uint64_t>(w)));
   std::vector<std::uint8_t> bits(stride * static_cast<std::size_t>(h), 0);
   for (int y = 0; y < h; ++y) {
-    const std::uint8_t* row = picture.Row(y);
     std::uint8_t* out = bits.data() + static_cast<std::size_t>(h - 1 - y) * stride;
-    for (int x = 0; x < w; ++x) out[x] = indexOfKey[KeyOf(row + 3 * x)];
+    for (int x = 0; x < w; ++x) out[x] = indexOfKey[KeyOf(picture.At(x, y))];
   }
   header = std::move(block);
   colourBits = std::move(bits);

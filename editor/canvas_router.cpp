@@ -166,8 +166,7 @@ void CanvasRouter::MouseMove(ShiftState shift, int sx, int sy) {
   if (state_.ToolId == tools::ToolId::kDropper) {
     // Outside the image there is no pixel to read out.
     if (!state_.WorkBitmap.Contains(p.x, p.y)) return;
-    const raster::Colour c = state_.WorkBitmap.Pixel(p.x, p.y);
-    controls_.SetStatus(2, raster::SameRgb(c, raster::Markers().trans) ? "Transparent" : ColourText(c));
+    controls_.SetStatus(2, PixelText(state_.WorkBitmap.At(p.x, p.y)));
     return;
   }
   if (tool == nullptr || state_.ToolId == tools::ToolId::kFill || kind == ToolKind::kText) return;
@@ -211,7 +210,7 @@ void CanvasRouter::Release(ShiftState shift, raster::Point p) {
       break;
     case ToolKind::kPicker:
       if (state_.WorkBitmap.Contains(p.x, p.y)) {  // nothing is taken from outside the image
-        colours_.Pick(state_.WorkBitmap.Pixel(p.x, p.y), tools::Has(shift, ShiftState::kAlt));
+        colours_.Pick(PaintAt(p), tools::Has(shift, ShiftState::kAlt));
         tools_.ReturnToLast();
       }
       break;
@@ -274,6 +273,22 @@ void CanvasRouter::FinishPending() {
     tools_.Palette().SetCurveStage(0);
     state_.CurveStage = 0;
   }
+}
+
+// What the dropper reads: transparency, the inverting pixel or a colour (with
+// its alpha where that is partial).
+std::string CanvasRouter::PixelText(const std::uint8_t* pixel) const {
+  if (raster::IsInverting(pixel, state_.Holds)) return "Inverting";
+  if (pixel[3] == 0) return "Transparent";
+  const std::string text = ColourText(raster::Rgb(pixel[2], pixel[1], pixel[0]));
+  return pixel[3] == raster::kOpaque ? text : text + " A" + std::to_string(pixel[3]);
+}
+
+raster::Paint CanvasRouter::PaintAt(raster::Point p) const {
+  const std::uint8_t* pixel = state_.WorkBitmap.At(p.x, p.y);
+  if (raster::IsInverting(pixel, state_.Holds)) return raster::kInvertingPaint;
+  if (pixel[3] == 0) return raster::kTransparentPaint;
+  return raster::ColourPaint(raster::Rgb(pixel[2], pixel[1], pixel[0]));
 }
 
 void CanvasRouter::FloatFromTool(tools::TKvPaint& tool) {

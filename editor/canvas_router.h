@@ -45,6 +45,8 @@ class CanvasRouter {
   void AlphaMouseMove(raster::Point p);
   void AlphaMouseUp(raster::Point p);
   [[nodiscard]] bool ToPixel(int sx, int sy, raster::Point& p) const;
+  [[nodiscard]] std::string PixelText(const std::uint8_t* pixel) const;
+  [[nodiscard]] raster::Paint PaintAt(raster::Point p) const;
 
   EditorState& state_;
   EditorHost& host_;

@@ -5,6 +5,7 @@
 #include "document/kv_icon.h"
 #include "editor/workspace.h"
 #include "raster/canvas.h"
+#include "raster/composite.h"
 #include "raster/grid.h"
 #include "raster/stretch.h"
 
@@ -80,10 +81,18 @@ void CanvasView::PaintBox1Paint() {
   }
   const int zoom = state_.Zoom;
   const raster::Picture& source = state_.AlphaMode ? state_.AlphaBitmap : state_.WorkBitmap;
-  raster::ZoomCopy(screen_, source, zoom, source.Bounds());
+  raster::ZoomCopy(screen_, source, zoom, source.Bounds(), state_.Holds);
   if (!state_.AlphaMode && state_.HasFloat) {
+    // The selection over what lies beneath it, as merging will put it down.
+    const raster::Picture& floating = state_.FloatBitmap;
+    raster::Picture shown(floating.Width(), floating.Height());
+    shown.CopyFrom(state_.WorkBitmap, {state_.FloatLeft, state_.FloatTop, state_.FloatLeft + floating.Width(),
+                                       state_.FloatTop + floating.Height()},
+                   {0, 0});
+    raster::PasteLayer(floating, shown, shown.Bounds(), state_.Opacity, state_.Holds);
+    raster::ToDisplay(shown, shown.Bounds(), state_.Holds);
     const raster::Rect r = FloatScreenRect();
-    raster::StretchCopy(screen_, r, state_.FloatBitmap, state_.FloatBitmap.Bounds());
+    raster::StretchCopy(screen_, r, shown, shown.Bounds());
     raster::Canvas canvas(screen_);
     raster::DrawSelectionFrame(canvas, r);
   }

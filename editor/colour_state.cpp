@@ -13,12 +13,6 @@
 
 namespace pixmint::editor {
 
-raster::Colour NudgeForeColor(raster::Colour c, const raster::MarkerColours& markers) {
-  if (c != markers.white && c != markers.trans && c != markers.invert) return c;
-  auto down = [](int v) { return static_cast<std::uint8_t>(std::max(0, v - 5)); };
-  return raster::Rgb(down(raster::Red(c)), down(raster::Green(c)), down(raster::Blue(c)));
-}
-
 raster::Picture PaintPaletteBox(std::span<const raster::Colour> palette, int width, int height, raster::Colour panel) {
   raster::Picture box(std::max(0, width), std::max(0, height), panel);
   const int columns = width / 10;
@@ -46,17 +40,17 @@ void ColourState::ForeChanged() {
 }
 
 bool ColourState::ChooseFore() {
-  auto colour = host_.AskColour(state_.ForeColor);
+  auto colour = host_.AskColour(state_.ForeColor.colour);
   if (!colour) return false;
-  state_.ForeColor = NudgeForeColor(*colour & 0xFFFFFF, raster::Markers());
+  state_.ForeColor = raster::ColourPaint(*colour);
   ForeChanged();
   return true;
 }
 
 bool ColourState::ChooseBack() {
-  auto colour = host_.AskColour(state_.BackColor);
+  auto colour = host_.AskColour(state_.BackColor.colour);
   if (!colour) return false;
-  state_.BackColor = *colour & 0xFFFFFF;
+  state_.BackColor = raster::ColourPaint(*colour);
   ForeChanged();
   return true;
 }
@@ -65,27 +59,26 @@ bool ColourState::Defaults() {
   // The image's first two palette entries: its own table's, or for images
   // without one the fixed list's black and RGB(8, 8, 8).
   const bool palette = state_.CurPalette.size() >= 2;
-  state_.ForeColor = palette ? state_.CurPalette[0] & 0xFFFFFF : raster::Rgb(0, 0, 0);
-  state_.BackColor = palette ? state_.CurPalette[1] & 0xFFFFFF : raster::Rgb(8, 8, 8);
+  state_.ForeColor = raster::ColourPaint(palette ? state_.CurPalette[0] : raster::Rgb(0, 0, 0));
+  state_.BackColor = raster::ColourPaint(palette ? state_.CurPalette[1] : raster::Rgb(8, 8, 8));
   ForeChanged();
   return true;
 }
 
 bool ColourState::Invert() {
-  state_.ForeColor = raster::Markers().invert;
+  state_.ForeColor = raster::kInvertingPaint;
   ForeChanged();
   return true;
 }
 
 bool ColourState::Trans() {
-  state_.ForeColor = raster::Markers().trans;
+  state_.ForeColor = raster::kTransparentPaint;
   ForeChanged();
   return true;
 }
 
-void ColourState::Pick(raster::Colour colour, bool alt) {
-  (alt ? state_.BackColor : state_.ForeColor) = colour;
-  state_.ForeColor = NudgeForeColor(state_.ForeColor, raster::Markers());
+void ColourState::Pick(raster::Paint paint, bool alt) {
+  (alt ? state_.BackColor : state_.ForeColor) = paint;
   host_.PanelsChanged();
 }
 
@@ -107,7 +100,7 @@ void ColourState::PaletteBoxMouseMove(int x, int y) {
 void ColourState::PaletteBoxMouseUp(int x, int y, bool alt) {
   const raster::Colour c = PaletteBox().Pixel(x, y);
   if (c == raster::kInvalidColour) return;  // released outside the box
-  Pick(c, alt);
+  Pick(raster::ColourPaint(c), alt);
   tools_.Reselect();
 }
 

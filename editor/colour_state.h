@@ -10,11 +10,6 @@
 
 namespace pixmint::editor {
 
-// A foreground chosen from the dialog, the palette box or the dropper never
-// equals a marker colour by accident: such a colour is darkened by 5 per
-// channel (clamped at 0).
-[[nodiscard]] raster::Colour NudgeForeColor(raster::Colour colour, const raster::MarkerColours& markers);
-
 // The palette box: cells of 10 x 10, width / 10 per row, over the panel
 // colour; nothing but the panel with fewer than 2 entries.
 [[nodiscard]] raster::Picture PaintPaletteBox(std::span<const raster::Colour> palette, int width, int height,
@@ -43,13 +38,13 @@ class ColourState {
   bool ChooseFore();  // the colour dialog for the foreground
   bool ChooseBack();
   bool Defaults();
-  bool Invert();  // ColorInvert as foreground
-  bool Trans();   // ColorTrans as foreground
+  bool Invert();  // the inverting pixel as foreground
+  bool Trans();   // transparency as foreground
   bool ModeRgb();
   bool ModeAlpha();
 
   // The dropper and the palette box: alt picks the background.
-  void Pick(raster::Colour colour, bool alt);
+  void Pick(raster::Paint paint, bool alt);
 
   // The palette box (PaintBox2): its size and the panel colour around it.
   void SetPaletteBoxSize(int width, int height, raster::Colour panel);

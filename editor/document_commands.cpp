@@ -15,6 +15,7 @@
 #include "formats/cursor_file.h"
 #include "formats/pe_image.h"
 #include "formats/xcursor.h"
+#include "raster/composite.h"
 #include "texts/ui_texts.h"
 
 namespace pixmint::editor {
@@ -249,12 +250,14 @@ bool DocumentCommands::SaveAs() {
     state_.Document->SetIcon(ext == ".ICO");
     ok = state_.Document->SaveToFile(*path);
     state_.Document->SetIcon(wasIcon);
-  } else if (ext == ".BMP") {
-    ok = document::SaveBmpFile(*path, state_.WorkBitmap);
   } else if (ext == ".PNG") {
-    ok = document::SavePngFile(*path, state_.WorkBitmap, raster::Markers().trans);
+    ok = document::SavePngFile(*path, state_.WorkBitmap);
   } else {
-    ok = document::SaveJpegFile(*path, state_.WorkBitmap);
+    // BMP and JPEG hold no transparency: they get the image as the canvas
+    // shows it, over the transparent colour.
+    raster::Picture flat = state_.WorkBitmap;
+    raster::ToDisplay(flat, flat.Bounds(), state_.Holds);
+    ok = ext == ".BMP" ? document::SaveBmpFile(*path, flat) : document::SaveJpegFile(*path, flat);
   }
   if (!ok) {
     ShowSaveFailure(ok);

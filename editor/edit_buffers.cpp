@@ -1,8 +1,11 @@
 #include "editor/edit_buffers.h"
 
+#include <algorithm>
+
 #include "document/kv_icon.h"
 #include "document/pixel_look.h"
 #include "editor/undo.h"
+#include "raster/composite.h"
 
 namespace pixmint::editor {
 namespace {
@@ -11,26 +14,15 @@ using raster::Colour;
 
 constexpr Colour kPureRed = raster::Rgb(255, 0, 0);
 constexpr Colour kBlack = raster::Rgb(0, 0, 0);
-constexpr Colour kWhite = raster::Rgb(255, 255, 255);
-
-std::uint8_t Blend(std::uint8_t a, std::uint8_t b, int p) {
-  return static_cast<std::uint8_t>((a * p + b * (100 - p)) / 100);
-}
+// What an image of fewer than 32 bits keeps of a partly transparent pixel:
+// its mask says transparent or opaque, nothing between.
+constexpr std::uint8_t kMaskThreshold = 128;
 
 }  // namespace
 
-void PasteOver(const raster::Picture& layer, raster::Picture& target, int opacity, Colour transparent) {
-  const bool blend = opacity >= 1 && opacity <= 99;
-  const int w = std::min(layer.Width(), target.Width());
-  const int h = std::min(layer.Height(), target.Height());
-  for (int y = 0; y < h; ++y) {
-    const std::uint8_t* src = layer.Row(y);
-    std::uint8_t* dst = target.Row(y);
-    for (int x = 0; x < w; ++x, src += 3, dst += 3) {
-      if (raster::SameRgb(raster::Rgb(src[2], src[1], src[0]), transparent)) continue;
-      for (int k = 0; k < 3; ++k) dst[k] = blend ? Blend(src[k], dst[k], opacity) : src[k];
-    }
-  }
+raster::Transparency HoldsOf(const document::TKvIcon& doc, int i) {
+  const bool is32 = doc.Colors(i) == 32;
+  return {is32, !doc.IsIcon() && !is32};
 }
 
 EditBuffers::EditBuffers(EditorState& state, EditorHost& host, UndoHistory& undo)
@@ -45,50 +37,52 @@ void EditBuffers::LoadImageIntoEditor(int i) {
   if (!state_.Document || i < 0 || static_cast<std::uint32_t>(i) >= state_.Document->ImageCount()) return;
   document::TKvIcon& doc = *state_.Document;
   const document::ImageSurface* colour = doc.XorBitmap(i);
-  const document::MaskSurface* mask = doc.AndBitmap(i);
-  if (colour == nullptr || mask == nullptr) return;
-  const int w = colour->Width();
-  const int h = colour->Height();
-  const raster::MarkerColours& markers = raster::Markers();
-  state_.WorkBitmap = raster::Picture(w, h, markers.trans);
-  if (colour->BitCount() == 32) state_.AlphaBitmap = raster::Picture(w, h, kPureRed);
-  // A screen-inverting pixel arrives as the inverting marker in a cursor
-  // image that can hold one (its mask decides: 1 to 24 bits); everything else
-  // that only changes the screen is plain transparency. Mapping them to the
-  // two markers lets an unchanged image commit back to the same mask and
-  // colours, and a 32-bit image never shows a pixel it could not save.
-  const bool inverts = !doc.IsIcon() && colour->BitCount() != 32;
-  const document::PixelRule rule(*colour, *mask);
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      const document::PixelLook look = rule.At(x, y);
-      if (look.kind == document::PixelKind::kColour) {
-        state_.WorkBitmap.SetPixel(x, y, look.colour);
-      } else if (inverts && look.kind == document::PixelKind::kInverting) {
-        state_.WorkBitmap.SetPixel(x, y, markers.invert);
-      }
-    }
-  }
+  if (colour == nullptr || doc.AndBitmap(i) == nullptr) return;
+  state_.Holds = HoldsOf(doc, i);
+  state_.WorkBitmap = raster::Picture(colour->Width(), colour->Height());
+  if (colour->BitCount() == 32) state_.AlphaBitmap = raster::Picture(colour->Width(), colour->Height(), kPureRed);
+  ReadImage(i, state_.WorkBitmap.Bounds());
   state_.CurPalette = doc.ImagePalette(i);
   if (state_.CurPalette.size() >= 2) {
-    state_.ForeColor = state_.CurPalette[0] & 0xFFFFFF;
-    state_.BackColor = state_.CurPalette[1] & 0xFFFFFF;
+    state_.ForeColor = raster::ColourPaint(state_.CurPalette[0]);
+    state_.BackColor = raster::ColourPaint(state_.CurPalette[1]);
+  }
+}
+
+// The image's pixels as stored, by the rule that decides what each shows. A
+// 32-bit image keeps the colour under alpha 0 (it is saved with the image);
+// a cursor whose mask decides keeps the colour under a set mask bit (white
+// there inverts the screen); elsewhere a set mask bit is plain transparency.
+void EditBuffers::ReadImage(int i, raster::Rect r) {
+  const document::TKvIcon& doc = *state_.Document;
+  const document::ImageSurface& colour = *doc.XorBitmap(i);
+  const document::PixelRule rule(colour, *doc.AndBitmap(i));
+  const bool is32 = colour.BitCount() == 32;
+  r = {std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, colour.Width()), std::min(r.bottom, colour.Height())};
+  for (int y = r.top; y < r.bottom; ++y) {
+    for (int x = r.left; x < r.right; ++x) {
+      const document::PixelLook look = rule.At(x, y);
+      if (look.kind == document::PixelKind::kColour) {
+        state_.WorkBitmap.SetPixel(x, y, look.colour, look.alpha);
+      } else if (is32 || state_.Holds.inverting) {
+        state_.WorkBitmap.SetPixel(x, y, colour.GetPixel(x, y), 0);
+      } else {
+        state_.WorkBitmap.SetPixel(x, y, kBlack, 0);
+      }
+    }
   }
 }
 
 void EditBuffers::BuildAlphaView(int i) {
   const document::ImageSurface* colour = state_.Document ? state_.Document->XorBitmap(i) : nullptr;
   if (colour == nullptr || colour->BitCount() != 32) return;
-  const int w = colour->Width();
-  const int h = colour->Height();
+  const int w = state_.WorkBitmap.Width();
+  const int h = state_.WorkBitmap.Height();
   state_.AlphaBitmap = raster::Picture(w, h, kPureRed);
-  const Colour trans = raster::Markers().trans;
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      if (raster::SameRgb(state_.WorkBitmap.Pixel(x, y), trans)) continue;
-      std::uint8_t a = colour->Alpha(x, y);
-      if (a == 0) a = 255;
-      state_.AlphaBitmap.SetPixel(x, y, raster::Rgb(a, a, a));
+      const std::uint8_t a = state_.WorkBitmap.Alpha(x, y);
+      if (a != 0) state_.AlphaBitmap.SetPixel(x, y, raster::Rgb(a, a, a));
     }
   }
 }
@@ -103,50 +97,54 @@ void EditBuffers::CommitWorkImage() {
   host_.PanelsChanged();
 }
 
+// A 32-bit image takes every pixel as it is (the mask follows the alpha). An
+// image of fewer bits stores what its mask and depth can hold, and the
+// working picture is read back from it, so the canvas shows what is saved.
 void EditBuffers::CommitRgb(int i) {
   document::TKvIcon& doc = *state_.Document;
   document::ImageSurface& colour = *doc.XorBitmap(i);
   document::MaskSurface& mask = *doc.AndBitmap(i);
-  const bool is32 = colour.BitCount() == 32;
-  if (is32) BuildAlphaView(i);
-  std::fill(colour.Bits().begin(), colour.Bits().end(), std::uint8_t{0});
-  mask.Fill(true);
-  const raster::MarkerColours& markers = raster::Markers();
-  const bool inverts = !doc.IsIcon() && !is32;
-  const int w = std::min(colour.Width(), state_.WorkBitmap.Width());
-  const int h = std::min(colour.Height(), state_.WorkBitmap.Height());
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      const Colour c = state_.WorkBitmap.Pixel(x, y);
-      if (raster::SameRgb(c, markers.trans)) continue;
-      if (inverts && raster::SameRgb(c, markers.invert)) {
-        colour.SetPixel(x, y, kWhite);
-        continue;  // mask stays 1: white under a set mask bit inverts
+  const raster::Picture& work = state_.WorkBitmap;
+  const int w = std::min(colour.Width(), work.Width());
+  const int h = std::min(colour.Height(), work.Height());
+  if (colour.BitCount() == 32) {
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        const std::uint8_t* p = work.At(x, y);
+        colour.SetRaw(x, y, std::uint32_t{p[2]} << 16 | std::uint32_t{p[1]} << 8 | p[0] | std::uint32_t{p[3]} << 24);
+        mask.Set(x, y, p[3] == 0);
       }
-      colour.SetPixel(x, y, c);
-      mask.Set(x, y, false);
     }
+    return;
   }
-  if (!is32) return;
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      const Colour a = state_.AlphaBitmap.Pixel(x, y);
-      if (a == kPureRed) continue;
-      colour.SetRaw(x, y, (colour.GetRaw(x, y) & 0xFFFFFFu) | (std::uint32_t{raster::Red(a)} << 24));
+      const std::uint8_t* p = work.At(x, y);
+      const bool opaque = p[3] >= kMaskThreshold;
+      // Under a set mask bit the colour is what the screen is XORed with:
+      // black unless the pixel came with one (the inverting white of a cursor).
+      const Colour c = opaque || p[3] == 0 ? raster::Rgb(p[2], p[1], p[0]) : kBlack;
+      colour.SetPixel(x, y, c);
+      mask.Set(x, y, !opaque);
     }
   }
+  ReadImage(i, {0, 0, w, h});
 }
 
 void EditBuffers::CommitAlpha(int i) {
   document::ImageSurface* colour = state_.Document->XorBitmap(i);
-  if (colour == nullptr || colour->BitCount() != 32) return;
-  const int w = std::min(colour->Width(), state_.AlphaBitmap.Width());
-  const int h = std::min(colour->Height(), state_.AlphaBitmap.Height());
+  document::MaskSurface* mask = state_.Document->AndBitmap(i);
+  if (colour == nullptr || mask == nullptr || colour->BitCount() != 32) return;
+  const int w = std::min({colour->Width(), state_.AlphaBitmap.Width(), state_.WorkBitmap.Width()});
+  const int h = std::min({colour->Height(), state_.AlphaBitmap.Height(), state_.WorkBitmap.Height()});
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
       const Colour a = state_.AlphaBitmap.Pixel(x, y);
       if (a == kPureRed) continue;
-      colour->SetRaw(x, y, (colour->GetRaw(x, y) & 0xFFFFFFu) | (std::uint32_t{raster::Blue(a)} << 24));
+      const std::uint8_t alpha = raster::Blue(a);
+      colour->SetRaw(x, y, (colour->GetRaw(x, y) & 0xFFFFFFu) | (std::uint32_t{alpha} << 24));
+      mask->Set(x, y, alpha == 0);
+      state_.WorkBitmap.At(x, y)[3] = alpha;
     }
   }
 }
@@ -156,24 +154,34 @@ void EditBuffers::FloatPicked(raster::Point origin) {
   state_.FloatTop = origin.y;
   state_.HasFloat = true;
   state_.FloatPicked = true;
+  state_.FloatFromPicture = true;
   state_.PickedBitmap = state_.FloatBitmap;
   state_.PickedAt = origin;
+}
+
+void EditBuffers::FloatPlaced(raster::Picture picture) {
+  state_.FloatBitmap = std::move(picture);
+  state_.FloatLeft = (state_.WorkBitmap.Width() - state_.FloatBitmap.Width()) / 2;
+  state_.FloatTop = (state_.WorkBitmap.Height() - state_.FloatBitmap.Height()) / 2;
+  state_.HasFloat = true;
+  state_.FloatPicked = false;
+  state_.FloatFromPicture = false;
+}
+
+void EditBuffers::ClearUnder(const raster::Picture& picture, raster::Point at) {
+  for (int y = 0; y < picture.Height(); ++y) {
+    for (int x = 0; x < picture.Width(); ++x) {
+      // The selection's own transparent pixels were never part of it.
+      if (raster::IsClear(picture.At(x, y), state_.Holds)) continue;
+      state_.WorkBitmap.SetPixel(at.x + x, at.y + y, kBlack, 0);
+    }
+  }
 }
 
 void EditBuffers::LiftPicked() {
   if (!state_.HasFloat || !state_.FloatPicked) return;
   state_.FloatPicked = false;
-  const Colour trans = raster::Markers().trans;
-  const raster::Picture& picked = state_.PickedBitmap;
-  for (int y = 0; y < picked.Height(); ++y) {
-    for (int x = 0; x < picked.Width(); ++x) {
-      // The picked picture's own transparent pixels were never taken.
-      if (raster::SameRgb(picked.Pixel(x, y), trans)) continue;
-      const int wx = state_.PickedAt.x + x;
-      const int wy = state_.PickedAt.y + y;
-      if (state_.WorkBitmap.Contains(wx, wy)) state_.WorkBitmap.SetPixel(wx, wy, trans);
-    }
-  }
+  ClearUnder(state_.PickedBitmap, state_.PickedAt);
   state_.PickedBitmap = raster::Picture();
   CommitWorkImage();
 }
@@ -184,13 +192,27 @@ void EditBuffers::MergeFloat() {
   if (!step.Ok()) return;
   state_.HasFloat = false;
   state_.FloatPicked = false;
-  const Colour trans = raster::Markers().trans;
-  raster::Picture layer(state_.WorkBitmap.Width(), state_.WorkBitmap.Height(), trans);
+  raster::Picture layer(state_.WorkBitmap.Width(), state_.WorkBitmap.Height());
   layer.CopyFrom(state_.FloatBitmap, state_.FloatBitmap.Bounds(), {state_.FloatLeft, state_.FloatTop});
-  PasteOver(layer, state_.WorkBitmap, state_.Opacity, trans);
+  raster::PasteLayer(layer, state_.WorkBitmap, layer.Bounds(), state_.Opacity, state_.Holds);
   host_.SetCanvasCursor(CursorShape::kArrow);
   if (onCanvasChanged) onCanvasChanged();
   CommitWorkImage();
+}
+
+raster::Picture EditBuffers::Fitted(raster::Picture picture) const {
+  if (state_.Holds.partial) return picture;
+  for (int y = 0; y < picture.Height(); ++y) {
+    for (int x = 0; x < picture.Width(); ++x) {
+      std::uint8_t* p = picture.At(x, y);
+      if (p[3] >= kMaskThreshold) {
+        p[3] = raster::kOpaque;
+      } else {
+        p[0] = p[1] = p[2] = p[3] = 0;
+      }
+    }
+  }
+  return picture;
 }
 
 }  // namespace pixmint::editor

@@ -5,12 +5,16 @@
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
 
+namespace pixmint::document {
+class TKvIcon;
+}
+
 namespace pixmint::editor {
 
 class UndoHistory;
 
-// The 24-bit working pictures of the current image: filled from the document
-// image, committed back into it, and the floating selection dropped into them.
+// The working pictures of the current image: filled from the document image,
+// committed back into it, and the floating selection dropped into them.
 class EditBuffers {
  public:
   EditBuffers(EditorState& state, EditorHost& host, UndoHistory& undo);
@@ -21,8 +25,7 @@ class EditBuffers {
   // Fills the buffers from image i and takes the colours of its palette.
   // Nothing without a document or for i outside it.
   void LoadImageIntoEditor(int i);
-  // AlphaBitmap from image i's alpha bytes (grey a, or red where WorkBitmap
-  // is transparent; alpha 0 counts as 255).
+  // AlphaBitmap from the working picture's alpha (grey a, red where it is 0).
   void BuildAlphaView(int i);
   // Writes the buffers back into the current image.
   void CommitWorkImage();
@@ -31,12 +34,22 @@ class EditBuffers {
   // A floating selection made of what the marquee, lasso or select all
   // picked at origin: its pixels stay in WorkBitmap until lifted.
   void FloatPicked(raster::Point origin);
+  // A floating selection of a picture from elsewhere (the clipboard, the text
+  // tool), centred on the image; it covers nothing until merged.
+  void FloatPlaced(raster::Picture picture);
   // Takes a picked selection's pixels out of WorkBitmap (they then live only
   // in the floating selection); nothing for a pasted or already lifted one.
   void LiftPicked();
+  // Makes transparent the pixels of WorkBitmap that picture, placed at `at`,
+  // covers with anything but transparency.
+  void ClearUnder(const raster::Picture& picture, raster::Point at);
+  // A picture from elsewhere as the current image can hold it: below 32 bits
+  // alpha under 128 is transparent and the rest opaque.
+  [[nodiscard]] raster::Picture Fitted(raster::Picture picture) const;
 
  private:
   [[nodiscard]] bool HasCurrentImage() const;
+  void ReadImage(int i, raster::Rect r);
   void CommitRgb(int i);
   void CommitAlpha(int i);
 
@@ -45,8 +58,8 @@ class EditBuffers {
   UndoHistory& undo_;
 };
 
-// Drops layer onto target at the given opacity: pixels of layer equal to
-// transparent are skipped; 1..99 percent blends, any other value copies.
-void PasteOver(const raster::Picture& layer, raster::Picture& target, int opacity, raster::Colour transparent);
+// What image i's pixels can hold: partial alpha at 32 bits, the inverting
+// pixel in a cursor image whose mask decides.
+[[nodiscard]] raster::Transparency HoldsOf(const document::TKvIcon& doc, int i);
 
 }  // namespace pixmint::editor

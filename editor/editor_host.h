@@ -86,9 +86,9 @@ class EditorHost {
   // selection), or nothing when cancelled.
   virtual std::optional<raster::Picture> AskPastePart(const raster::Picture& clipboard, std::string_view caption,
                                                       int imageWidth, int imageHeight) = 0;
-  // The text dialog: the rendered text in the given colour on a background of
-  // transparent (the marker colour), or nothing when cancelled.
-  virtual std::optional<raster::Picture> AskTextPicture(raster::Colour colour, raster::Colour transparent) = 0;
+  // The text dialog: the rendered text, opaque in the given colour on a
+  // transparent background, or nothing when cancelled.
+  virtual std::optional<raster::Picture> AskTextPicture(raster::Colour colour) = 0;
   // The group chooser for a Windows program file (every icon and cursor
   // group with its largest image), or nothing when cancelled.
   virtual std::optional<ProgramGroup> ChooseProgramGroup(const std::string& programFile) = 0;

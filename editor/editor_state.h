@@ -30,7 +30,10 @@ struct EditorState {
   // An animated cursor's steps and frames (see editor/animation.h); null for
   // a plain icon or cursor.
   std::unique_ptr<formats::AnimatedCursor> Animation;
+  // The current image's pixels, each with its transparency (see
+  // raster::Picture), and what that image can hold.
   raster::Picture WorkBitmap;
+  raster::Transparency Holds;
   raster::Picture AlphaBitmap;
   raster::Picture FloatBitmap;
   raster::Picture AlphaViewBitmap;
@@ -43,6 +46,9 @@ struct EditorState {
   bool FloatPicked = false;
   raster::Picture PickedBitmap;
   raster::Point PickedAt;
+  // The selection came out of the picture (marquee, lasso, select all), not
+  // from the clipboard or the text tool: deleting it clears where it lies.
+  bool FloatFromPicture = false;
   bool AlphaMode = false;
   bool IsDragging = false;
   bool LassoActive = false;
@@ -51,8 +57,8 @@ struct EditorState {
   raster::Point AlphaLast;
   int Zoom = 8;
   int Opacity = 100;
-  raster::Colour ForeColor = raster::Rgb(0, 0, 0);
-  raster::Colour BackColor = raster::Rgb(255, 255, 255);
+  raster::Paint ForeColor = raster::ColourPaint(raster::Rgb(0, 0, 0));
+  raster::Paint BackColor = raster::ColourPaint(raster::Rgb(255, 255, 255));
   // The current image's colours (entry order of its table or the fixed list).
   std::vector<raster::Colour> CurPalette;
   tools::ToolId ToolId = tools::ToolId::kNone;

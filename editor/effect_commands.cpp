@@ -51,7 +51,12 @@ bool EffectCommands::RotateArbitrary() {
   }
   if (*angle < 1 || *angle > 359) return false;
   if (!Lift()) return false;
+  const int oldWidth = state_.FloatBitmap.Width();
+  const int oldHeight = state_.FloatBitmap.Height();
   raster::RotateBy(state_.FloatBitmap, *angle);
+  // The turned picture grows about its centre, so it stays where it was.
+  state_.FloatLeft += (oldWidth - state_.FloatBitmap.Width()) / 2;
+  state_.FloatTop += (oldHeight - state_.FloatBitmap.Height()) / 2;
   view_.PaintBox1Paint();
   return true;
 }

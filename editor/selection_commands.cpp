@@ -20,12 +20,12 @@ bool SelectionCommands::Cut() {
 }
 
 bool SelectionCommands::Delete() {
-  // The selection goes, and the rectangle it covers is cleared.
+  // The selection goes. One taken from the picture takes its pixels along:
+  // where it lies becomes transparent. A pasted picture or placed text never
+  // covered anything, so the image under it stays.
   state_.HasFloat = false;
   state_.FloatPicked = false;
-  state_.WorkBitmap.FillRect({state_.FloatLeft, state_.FloatTop, state_.FloatLeft + state_.FloatBitmap.Width(),
-                              state_.FloatTop + state_.FloatBitmap.Height()},
-                             raster::Markers().trans);
+  if (state_.FloatFromPicture) buffers_.ClearUnder(state_.FloatBitmap, {state_.FloatLeft, state_.FloatTop});
   buffers_.CommitWorkImage();
   view_.PaintBox1Paint();
   tools_.ReturnToLast();
@@ -38,16 +38,12 @@ bool SelectionCommands::Paste() {
   const int w = state_.WorkBitmap.Width();
   const int h = state_.WorkBitmap.Height();
   if (picture->Width() <= w + 8 && picture->Height() <= h + 8) {
-    state_.FloatBitmap = std::move(*picture);
+    buffers_.FloatPlaced(buffers_.Fitted(std::move(*picture)));
   } else {
     auto part = host_.AskPastePart(*picture, texts::Tr(texts::kPasteCaption), w, h);
     if (!part || part->Empty()) return false;
-    state_.FloatBitmap = std::move(*part);
+    buffers_.FloatPlaced(buffers_.Fitted(std::move(*part)));
   }
-  state_.FloatLeft = (w - state_.FloatBitmap.Width()) / 2;
-  state_.FloatTop = (h - state_.FloatBitmap.Height()) / 2;
-  state_.HasFloat = true;
-  state_.FloatPicked = false;
   view_.PaintBox1Paint();
   tools_.Choose(tools::ToolId::kMoveScale);
   return true;

@@ -96,8 +96,16 @@ raster::Picture& ToolBridge::FloatPicture() {
 int ToolBridge::Zoom() const {
   return state_.Zoom;
 }
-raster::Colour ToolBridge::ForeColor() const {
+raster::Paint ToolBridge::ForeColor() const {
+  // An image that cannot hold the inverting pixel gets the inverting colour
+  // as a plain colour.
+  if (state_.ForeColor.kind == raster::PaintKind::kInverting && !state_.Holds.inverting) {
+    return raster::ColourPaint(raster::Markers().invert);
+  }
   return state_.ForeColor;
+}
+raster::Transparency ToolBridge::Holds() const {
+  return state_.Holds;
 }
 bool ToolBridge::AlphaMode() const {
   return state_.AlphaMode;
@@ -123,13 +131,20 @@ void ToolBridge::PaletteChanged() {
 bool ToolBridge::PlaceText() {
   if (quietText_ || !HasImage()) return false;
   if (state_.HasFloat) buffers_.MergeFloat();
-  auto text = host_.AskTextPicture(state_.ForeColor, raster::Markers().trans);
+  const raster::Paint paint = ForeColor();
+  auto text = host_.AskTextPicture(paint.colour);
   if (!text || text->Empty()) return false;
-  state_.FloatBitmap = std::move(*text);
-  state_.FloatLeft = (state_.WorkBitmap.Width() - state_.FloatBitmap.Width()) / 2;
-  state_.FloatTop = (state_.WorkBitmap.Height() - state_.FloatBitmap.Height()) / 2;
-  state_.HasFloat = true;
-  state_.FloatPicked = false;
+  raster::Picture picture = buffers_.Fitted(std::move(*text));
+  // Text in the inverting or the transparent colour is made of such pixels.
+  if (paint.kind != raster::PaintKind::kColour) {
+    const raster::Colour ink = paint.kind == raster::PaintKind::kInverting ? raster::Rgb(255, 255, 255) : 0;
+    for (int y = 0; y < picture.Height(); ++y) {
+      for (int x = 0; x < picture.Width(); ++x) {
+        if (picture.Alpha(x, y) != 0) picture.SetPixel(x, y, ink, 0);
+      }
+    }
+  }
+  buffers_.FloatPlaced(std::move(picture));
   view_.PaintBox1Paint();
   return true;
 }

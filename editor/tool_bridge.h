@@ -39,7 +39,8 @@ class ToolBridge : public tools::ToolHost {
   raster::Picture& ScreenPicture() override;
   raster::Picture& FloatPicture() override;
   int Zoom() const override;
-  raster::Colour ForeColor() const override;
+  raster::Paint ForeColor() const override;
+  raster::Transparency Holds() const override;
   bool AlphaMode() const override;
   bool HasImage() const override;
   void SetCanvasCursor(tools::ToolCursor cursor) override;

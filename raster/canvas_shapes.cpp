@@ -180,9 +180,12 @@ void Blit(Picture& dst, Rect dstRect, const Picture& src, Point srcOrigin, Op op
   const std::int64_t x1 = std::min<std::int64_t>({dstRect.right, dst.Width(), src.Width() - shiftX});
   const std::int64_t y1 = std::min<std::int64_t>({dstRect.bottom, dst.Height(), src.Height() - shiftY});
   for (std::int64_t y = y0; y < y1; ++y) {
-    std::uint8_t* d = dst.Row(static_cast<int>(y)) + x0 * 3;
-    const std::uint8_t* s = src.Row(static_cast<int>(y + shiftY)) + (x0 + shiftX) * 3;
-    for (std::int64_t i = 0; i < (x1 - x0) * 3; ++i) d[i] = op(d[i], s[i]);
+    std::uint8_t* d = dst.At(static_cast<int>(x0), static_cast<int>(y));
+    const std::uint8_t* s = src.At(static_cast<int>(x0 + shiftX), static_cast<int>(y + shiftY));
+    // The colour bytes only: a block transfer never changes transparency.
+    for (std::int64_t i = 0; i < (x1 - x0) * kPixelBytes; ++i) {
+      if (i % kPixelBytes != 3) d[i] = op(d[i], s[i]);
+    }
   }
 }
 

@@ -25,7 +25,7 @@ inline constexpr Colour kInvalidColour = 0xFFFFFFFFu;
   return static_cast<std::uint8_t>((c >> 16) & 0xFF);
 }
 
-// Compares the three colour bytes only, the way marker colours are matched.
+// Compares the three colour bytes only.
 [[nodiscard]] constexpr bool SameRgb(Colour a, Colour b) {
   return (a & 0xFFFFFF) == (b & 0xFFFFFF);
 }
@@ -51,15 +51,33 @@ struct Rect {
   friend constexpr bool operator==(Rect, Rect) = default;
 };
 
-// The marker colours of the working pictures. They are fixed once at start-up
-// (the settings may change ColorTrans and ColorInvert) and read everywhere.
-struct MarkerColours {
-  Colour trans = Rgb(234, 234, 234);   // a transparent pixel
-  Colour invert = Rgb(218, 109, 109);  // a screen-inverting cursor pixel
-  Colour white = Rgb(255, 255, 255);   // an unpainted scratch pixel
+// What a tool lays down: a colour, transparency (the eraser, the transparent
+// colour button) or, in cursor images whose mask decides, the screen-inverting
+// pixel. No colour is reserved for the other two: the kind says it.
+enum class PaintKind : std::uint8_t { kColour, kTransparent, kInverting };
+
+struct Paint {
+  Colour colour = 0;
+  PaintKind kind = PaintKind::kColour;
+  friend constexpr bool operator==(Paint, Paint) = default;
 };
 
-// The process-wide marker colours; Markers() is what every routine compares with.
+[[nodiscard]] constexpr Paint ColourPaint(Colour c) {
+  return {c & 0xFFFFFF, PaintKind::kColour};
+}
+inline constexpr Paint kTransparentPaint{0, PaintKind::kTransparent};
+inline constexpr Paint kInvertingPaint{0xFFFFFF, PaintKind::kInverting};
+
+// How the canvas draws what is not a plain opaque colour. The marker colours
+// are settings of the display only: a pixel's transparency lives in the
+// picture's alpha byte, never in its colour.
+struct MarkerColours {
+  Colour trans = Rgb(234, 234, 234);   // behind a transparent or partly transparent pixel
+  Colour invert = Rgb(218, 109, 109);  // a screen-inverting cursor pixel
+  Colour white = Rgb(255, 255, 255);   // pure white as the display shows it
+};
+
+// The process-wide marker colours, fixed once at start-up from the settings.
 [[nodiscard]] const MarkerColours& Markers();
 void SetMarkers(const MarkerColours& markers);
 

@@ -5,13 +5,15 @@
 
 namespace pixmint::raster {
 
-// Recolours the 4-connected area of pixels of exactly the seed pixel's colour
-// that contains (x, y). A seed outside the picture changes nothing. Scanline
-// based with an explicit stack: a picture of any size is safe.
-void FloodFill(Picture& work, int x, int y, Colour fill);
+// The 4-connected area around (x, y) of pixels that look like the seed pixel:
+// the same colour and alpha; every fully transparent pixel looks alike
+// (their hidden colours do not show), the inverting pixel apart. Returned as
+// a cover the size of the picture, alpha 255 inside the area. A seed outside
+// the picture gives an empty cover. Scanline based with an explicit stack: a
+// picture of any size is safe.
+[[nodiscard]] Picture FloodCover(const Picture& work, int x, int y, Transparency holds = {});
 
-// The whole fill operation: work := before, flood fill at the seed, then
-// BlendChanged(work, before, ..., opacity).
-void FillArea(const Picture& before, Picture& work, Point seed, Colour fill, int opacity);
+// Recolours that area with the opaque colour.
+void FloodFill(Picture& work, int x, int y, Colour fill, Transparency holds = {});
 
 }  // namespace pixmint::raster

@@ -35,14 +35,14 @@ void DrawGrid(Picture& view, int w, int h, int zoom, Rect clip) {
   const int lineRight = ClampTo(w * z, x0, x1);
   const int firstColumn = ClampTo((x0 + z - 1) / z, 0, w);
   const int firstRow = ClampTo((y0 + z - 1) / z, 0, h);
-  const std::uint8_t px[3] = {Blue(kGridColour), Green(kGridColour), Red(kGridColour)};
+  const std::uint8_t px[kPixelBytes] = {Blue(kGridColour), Green(kGridColour), Red(kGridColour), kOpaque};
   for (int i = firstColumn; i < w && i * z < x1; ++i) {
     const int x = static_cast<int>(i * z);
-    for (int y = y0 + (y0 & 1); y < lineBottom; y += 2) std::copy(px, px + 3, view.Row(y) + x * 3);
+    for (int y = y0 + (y0 & 1); y < lineBottom; y += 2) std::copy(px, px + kPixelBytes, view.At(x, y));
   }
   for (int j = firstRow; j < h && j * z < y1; ++j) {
-    std::uint8_t* row = view.Row(static_cast<int>(j * z));
-    for (int x = x0 + (x0 & 1); x < lineRight; x += 2) std::copy(px, px + 3, row + x * 3);
+    const int y = static_cast<int>(j * z);
+    for (int x = x0 + (x0 & 1); x < lineRight; x += 2) std::copy(px, px + kPixelBytes, view.At(x, y));
   }
 }
 

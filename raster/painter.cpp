@@ -17,8 +17,8 @@ Painter::Painter(Picture& target, Rect clip, Rect bounds, PenMode mode, Colour p
     : target_(target),
       area_(Intersect(Intersect(clip, bounds), target.Bounds())),
       mode_(mode),
-      pen_{Blue(pen), Green(pen), Red(pen)},
-      brush_{Blue(brush), Green(brush), Red(brush)} {
+      pen_{Blue(pen), Green(pen), Red(pen), kOpaque},
+      brush_{Blue(brush), Green(brush), Red(brush), kOpaque} {
   if (mode_ != PenMode::kCopy && !area_.Empty()) {
     mask_.assign(static_cast<std::size_t>(area_.Width()) * area_.Height(), 0);
   }
@@ -30,8 +30,8 @@ void Painter::Span(Ink ink, int y, int x0, int x1) {
   x1 = std::min(x1, area_.right);
   if (x0 >= x1) return;
   if (mode_ == PenMode::kCopy) {
-    std::uint8_t* p = target_.Row(y) + x0 * 3;
-    for (int x = x0; x < x1; ++x, p += 3) Apply(p, ink);
+    std::uint8_t* p = target_.At(x0, y);
+    for (int x = x0; x < x1; ++x, p += kPixelBytes) Apply(p, ink);
     return;
   }
   std::uint8_t* m = mask_.data() + static_cast<std::size_t>(y - area_.top) * area_.Width() + (x0 - area_.left);
@@ -43,8 +43,8 @@ void Painter::Finish() {
   if (mask_.empty()) return;
   const std::uint8_t* m = mask_.data();
   for (int y = area_.top; y < area_.bottom; ++y) {
-    std::uint8_t* p = target_.Row(y) + area_.left * 3;
-    for (int x = area_.left; x < area_.right; ++x, ++m, p += 3) {
+    std::uint8_t* p = target_.At(area_.left, y);
+    for (int x = area_.left; x < area_.right; ++x, ++m, p += kPixelBytes) {
       if (*m != 0) Apply(p, static_cast<Ink>(*m));
     }
   }
@@ -55,7 +55,7 @@ void Painter::Apply(std::uint8_t* p, Ink ink) const {
   const std::uint8_t* c = ink == Ink::kPen ? pen_ : brush_;
   switch (mode_) {
     case PenMode::kCopy:
-      std::memcpy(p, c, 3);
+      std::memcpy(p, c, kPixelBytes);
       break;
     case PenMode::kXor:
       for (int i = 0; i < 3; ++i) p[i] ^= c[i];

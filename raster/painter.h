@@ -12,7 +12,8 @@ namespace pixmint::raster {
 enum class Ink : std::uint8_t { kNone = 0, kBrush = 1, kPen = 2 };
 
 // Writes the spans of one primitive into a picture with the pen's mix mode.
-// Copy mode writes at once. XOR and NOT first collect a coverage mask over
+// Copy mode writes at once, an opaque pixel of the colour. XOR and NOT change
+// the colour bytes only. XOR and NOT first collect a coverage mask over
 // the primitive's bounds and apply it in Finish(), so each pixel is changed
 // once however many spans cover it: drawing the same primitive twice restores
 // the picture. Everything is clipped to `clip` (already within the picture).
@@ -31,8 +32,8 @@ class Painter {
   Picture& target_;
   Rect area_;  // clip and bounds together
   PenMode mode_;
-  std::uint8_t pen_[3];
-  std::uint8_t brush_[3];
+  std::uint8_t pen_[kPixelBytes];
+  std::uint8_t brush_[kPixelBytes];
   std::vector<std::uint8_t> mask_;  // one Ink per pixel of area_, XOR and NOT only
 };
 

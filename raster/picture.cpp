@@ -28,48 +28,59 @@ void Picture::Resize(int width, int height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
   if (width == width_ && height == height_) return;
-  const int stride = PictureStride(width);
-  std::vector<std::uint8_t> data(static_cast<std::size_t>(stride) * height, 0);
-  const int keepRows = std::min(width, width_) > 0 ? std::min(height, height_) : 0;
-  const int keepBytes = std::min(width, width_) * 3;
-  for (int y = 0; y < keepRows; ++y) {
-    std::memcpy(data.data() + static_cast<std::size_t>(y) * stride, Row(y), keepBytes);
-  }
+  std::vector<std::uint8_t> data(static_cast<std::size_t>(width) * kPixelBytes * height, 0);
+  const int keepRows = std::min(height, height_);
+  const auto keepBytes = static_cast<std::size_t>(std::min(width, width_)) * kPixelBytes;
+  const auto stride = static_cast<std::size_t>(width) * kPixelBytes;
+  for (int y = 0; y < keepRows; ++y) std::memcpy(data.data() + y * stride, Row(y), keepBytes);
   width_ = width;
   height_ = height;
-  stride_ = stride;
   data_ = std::move(data);
 }
 
 Colour Picture::Pixel(int x, int y) const {
   if (!Contains(x, y)) return kInvalidColour;
-  const std::uint8_t* p = Row(y) + x * 3;
+  const std::uint8_t* p = At(x, y);
   return Rgb(p[2], p[1], p[0]);
 }
 
-void Picture::SetPixel(int x, int y, Colour c) {
+std::uint8_t Picture::Alpha(int x, int y) const {
+  return Contains(x, y) ? At(x, y)[3] : 0;
+}
+
+void Picture::SetPixel(int x, int y, Colour c, std::uint8_t alpha) {
   if (!Contains(x, y)) return;
-  std::uint8_t* p = Row(y) + x * 3;
+  std::uint8_t* p = At(x, y);
   p[0] = Blue(c);
   p[1] = Green(c);
   p[2] = Red(c);
+  p[3] = alpha;
 }
 
 void Picture::Fill(Colour c) {
   FillRect(Bounds(), c);
 }
 
-void Picture::FillRect(Rect r, Colour c) {
+void Picture::FillRect(Rect r, Colour c, std::uint8_t alpha) {
   r.left = std::max(r.left, 0);
   r.top = std::max(r.top, 0);
   r.right = std::min(r.right, width_);
   r.bottom = std::min(r.bottom, height_);
   if (r.Empty()) return;
-  const std::uint8_t px[3] = {Blue(c), Green(c), Red(c)};
+  const std::uint8_t px[kPixelBytes] = {Blue(c), Green(c), Red(c), alpha};
   // Fill the first row, then copy it: rows are the unit of direct access.
-  std::uint8_t* first = Row(r.top) + r.left * 3;
-  for (int x = 0; x < r.Width(); ++x) std::memcpy(first + x * 3, px, 3);
-  for (int y = r.top + 1; y < r.bottom; ++y) std::memcpy(Row(y) + r.left * 3, first, r.Width() * 3);
+  std::uint8_t* first = At(r.left, r.top);
+  for (int x = 0; x < r.Width(); ++x) std::memcpy(first + x * kPixelBytes, px, kPixelBytes);
+  const auto bytes = static_cast<std::size_t>(r.Width()) * kPixelBytes;
+  for (int y = r.top + 1; y < r.bottom; ++y) std::memcpy(At(r.left, y), first, bytes);
+}
+
+void Picture::Clear() {
+  std::fill(data_.begin(), data_.end(), std::uint8_t{0});
+}
+
+void Picture::ClearRect(Rect r) {
+  FillRect(r, 0, 0);
 }
 
 void Picture::CopyFrom(const Picture& src, Rect srcRect, Point dst) {
@@ -96,17 +107,15 @@ void Picture::CopyFrom(const Picture& src, Rect srcRect, Point dst) {
   srcRect.right = std::min(srcRect.right, srcRect.left + (width_ - dst.x));
   srcRect.bottom = std::min(srcRect.bottom, srcRect.top + (height_ - dst.y));
   if (srcRect.Empty()) return;
-  const std::size_t bytes = static_cast<std::size_t>(srcRect.Width()) * 3;
+  const auto bytes = static_cast<std::size_t>(srcRect.Width()) * kPixelBytes;
   for (int y = 0; y < srcRect.Height(); ++y) {
-    std::memmove(Row(dst.y + y) + dst.x * 3, src.Row(srcRect.top + y) + srcRect.left * 3, bytes);
+    std::memmove(At(dst.x, dst.y + y), src.At(srcRect.left, srcRect.top + y), bytes);
   }
 }
 
-bool operator==(const Picture& a, const Picture& b) {
-  if (a.width_ != b.width_ || a.height_ != b.height_) return false;
-  const std::size_t bytes = static_cast<std::size_t>(a.width_) * 3;
-  for (int y = 0; y < a.height_; ++y) {
-    if (std::memcmp(a.Row(y), b.Row(y), bytes) != 0) return false;
+bool Picture::Opaque() const {
+  for (std::size_t i = 3; i < data_.size(); i += kPixelBytes) {
+    if (data_[i] != kOpaque) return false;
   }
   return true;
 }

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "raster/composite.h"
+
 namespace pixmint::raster {
 
 namespace {
@@ -38,25 +40,25 @@ void StretchCopy(Picture& dst, Rect dstRect, const Picture& src, Rect srcRect) {
   for (int y = y0; y < y1; ++y) {
     const int sy = SourceIndex(y - std::int64_t{dstRect.top}, srcRect.top, srcRect.Height(), dstRect.Height());
     if (sy < 0 || sy >= src.Height()) continue;
-    std::uint8_t* out = dst.Row(y) + x0 * 3;
+    std::uint8_t* out = dst.At(x0, y);
+    const auto rowBytes = static_cast<std::size_t>(x1 - x0) * kPixelBytes;
     if (sy == previousSy && y > y0) {  // a repeated source row: copy the row just made
-      std::memcpy(out, dst.Row(y - 1) + x0 * 3, static_cast<std::size_t>(x1 - x0) * 3);
+      std::memcpy(out, dst.At(x0, y - 1), rowBytes);
       continue;
     }
     previousSy = sy;
-    const std::uint8_t* in = src.Row(sy);
     if (identity) {
-      std::memmove(out, in + columns[0] * 3, static_cast<std::size_t>(x1 - x0) * 3);
+      std::memmove(out, src.At(columns[0], sy), rowBytes);
       continue;
     }
-    for (int x = x0; x < x1; ++x, out += 3) {
+    for (int x = x0; x < x1; ++x, out += kPixelBytes) {
       const int sx = columns[x - x0];
-      if (sx >= 0) std::memcpy(out, in + sx * 3, 3);
+      if (sx >= 0) std::memcpy(out, src.At(sx, sy), kPixelBytes);
     }
   }
 }
 
-void ZoomCopy(Picture& view, const Picture& src, int zoom, Rect srcArea) {
+void ZoomCopy(Picture& view, const Picture& src, int zoom, Rect srcArea, Transparency holds) {
   if (zoom < 1) return;
   srcArea.left = std::max(srcArea.left, 0);
   srcArea.top = std::max(srcArea.top, 0);
@@ -72,20 +74,21 @@ void ZoomCopy(Picture& view, const Picture& src, int zoom, Rect srcArea) {
   const int vy0 = clampView(srcArea.top * z, view.Height());
   const int vy1 = clampView(srcArea.bottom * z, view.Height());
   if (vx0 >= vx1 || vy0 >= vy1) return;
-  const std::size_t rowBytes = static_cast<std::size_t>(vx1 - vx0) * 3;
+  const std::size_t rowBytes = static_cast<std::size_t>(vx1 - vx0) * kPixelBytes;
   for (int vy = vy0; vy < vy1; ++vy) {
-    std::uint8_t* out = view.Row(vy) + vx0 * 3;
+    std::uint8_t* out = view.At(vx0, vy);
     if (vy % zoom != 0 && vy > vy0) {  // every row of a block is the same
-      std::memcpy(out, view.Row(vy - 1) + vx0 * 3, rowBytes);
+      std::memcpy(out, view.At(vx0, vy - 1), rowBytes);
       continue;
     }
-    const std::uint8_t* in = src.Row(vy / zoom);
     int vx = vx0;
     while (vx < vx1) {
       const int sx = vx / zoom;
       const int blockEnd = std::min(vx1, static_cast<int>((sx + 1) * z));
-      const std::uint8_t* px = in + sx * 3;
-      for (; vx < blockEnd; ++vx, out += 3) std::memcpy(out, px, 3);
+      const std::uint8_t* px = src.At(sx, vy / zoom);
+      const Colour c = DisplayColour(px, holds);
+      const std::uint8_t shown[kPixelBytes] = {Blue(c), Green(c), Red(c), kOpaque};
+      for (; vx < blockEnd; ++vx, out += kPixelBytes) std::memcpy(out, shown, kPixelBytes);
     }
   }
 }

@@ -5,7 +5,7 @@
 
 namespace pixmint::raster {
 
-// Copies srcRect onto dstRect, scaling each axis by the ratio of extents with
+// Copies srcRect onto dstRect (all four bytes of each pixel), scaling each axis by the ratio of extents with
 // nearest-pixel selection (no smoothing). Destination pixel i of an axis shows
 // source pixel srcLeft + floor((2i + 1) * srcExtent / (2 * dstExtent)): an
 // integer enlargement by z turns each pixel into an exact z x z block, and a
@@ -16,7 +16,8 @@ void StretchCopy(Picture& dst, Rect dstRect, const Picture& src, Rect srcRect);
 
 // The zoomed view: enlarges srcArea of src by zoom into view at
 // (srcArea.left * zoom, srcArea.top * zoom), so a caller refreshes only what
-// changed. Same pixels as StretchCopy of the whole picture, restricted.
-void ZoomCopy(Picture& view, const Picture& src, int zoom, Rect srcArea);
+// changed, each pixel as the canvas shows it (DisplayColour, opaque). Same
+// blocks as StretchCopy of the whole picture, restricted.
+void ZoomCopy(Picture& view, const Picture& src, int zoom, Rect srcArea, Transparency holds = {});
 
 }  // namespace pixmint::raster

@@ -16,9 +16,9 @@ void Remap(Picture& picture, int newWidth, int newHeight, SourceOf sourceOf) {
   Picture result(newWidth, newHeight);
   for (int y = 0; y < newHeight; ++y) {
     std::uint8_t* out = result.Row(y);
-    for (int x = 0; x < newWidth; ++x, out += 3) {
+    for (int x = 0; x < newWidth; ++x, out += kPixelBytes) {
       const auto [sx, sy] = sourceOf(x, y);
-      std::memcpy(out, picture.Row(sy) + sx * 3, 3);
+      std::memcpy(out, picture.At(sx, sy), kPixelBytes);
     }
   }
   picture = std::move(result);
@@ -30,13 +30,15 @@ void FlipHorizontal(Picture& picture) {
   const int w = picture.Width();
   for (int y = 0; y < picture.Height(); ++y) {
     std::uint8_t* row = picture.Row(y);
-    for (int x = 0; x < w / 2; ++x) std::swap_ranges(row + x * 3, row + x * 3 + 3, row + (w - 1 - x) * 3);
+    for (int x = 0; x < w / 2; ++x) {
+      std::swap_ranges(row + x * kPixelBytes, row + (x + 1) * kPixelBytes, row + (w - 1 - x) * kPixelBytes);
+    }
   }
 }
 
 void FlipVertical(Picture& picture) {
   const int h = picture.Height();
-  const std::size_t bytes = static_cast<std::size_t>(picture.Width()) * 3;
+  const std::size_t bytes = static_cast<std::size_t>(picture.Width()) * kPixelBytes;
   for (int y = 0; y < h / 2; ++y) std::swap_ranges(picture.Row(y), picture.Row(y) + bytes, picture.Row(h - 1 - y));
 }
 
@@ -89,13 +91,13 @@ void RotateBy(Picture& picture, int degrees) {
   // pixel so that a rotated selection never vanishes.
   const int newWidth = std::max(maxX - minX, w > 0 ? 1 : 0);
   const int newHeight = std::max(maxY - minY, h > 0 ? 1 : 0);
-  Picture result(newWidth, newHeight, Markers().trans);
+  Picture result(newWidth, newHeight);
   for (int y = minY; y < minY + newHeight; ++y) {
     std::uint8_t* out = result.Row(y - minY);
-    for (int x = minX; x < minX + newWidth; ++x, out += 3) {
+    for (int x = minX; x < minX + newWidth; ++x, out += kPixelBytes) {
       const int sx = static_cast<int>(x * c + y * s);
       const int sy = static_cast<int>(y * c - x * s);
-      if (sx >= 0 && sx < w && sy >= 0 && sy < h) std::memcpy(out, picture.Row(sy) + sx * 3, 3);
+      if (sx >= 0 && sx < w && sy >= 0 && sy < h) std::memcpy(out, picture.At(sx, sy), kPixelBytes);
     }
   }
   picture = std::move(result);

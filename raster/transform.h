@@ -15,7 +15,7 @@ void Rotate270(Picture& picture);       // (W - 1 - y, x): a quarter turn counte
 // Clockwise rotation by whole degrees (1..359; other values do nothing).
 // Right angles use the exact turns; the remainder below 90 degrees is done by
 // nearest-pixel inverse mapping with 32-bit floats and truncation, corners
-// the rotated picture does not cover becoming ColorTrans.
+// the rotated picture does not cover becoming transparent.
 void RotateBy(Picture& picture, int degrees);
 
 }  // namespace pixmint::raster

@@ -80,6 +80,27 @@ std::string ColourString(raster::Colour c) {
          std::to_string(raster::Blue(c));
 }
 
+std::string PaintString(raster::Paint paint) {
+  switch (paint.kind) {
+    case raster::PaintKind::kTransparent:
+      return "transparent";
+    case raster::PaintKind::kInverting:
+      return "inverting";
+    case raster::PaintKind::kColour:
+      break;
+  }
+  return ColourString(paint.colour);
+}
+
+// A pixel as the scripts print it: R,G,B when opaque, R,G,B,A when partly
+// transparent, "transparent" (whatever colour it hides) or "inverting".
+std::string PixelString(const std::uint8_t* p, raster::Transparency holds) {
+  if (raster::IsInverting(p, holds)) return "inverting";
+  if (p[3] == 0) return "transparent";
+  const std::string rgb = ColourString(raster::Rgb(p[2], p[1], p[0]));
+  return p[3] == raster::kOpaque ? rgb : rgb + "," + std::to_string(p[3]);
+}
+
 class Script {
  public:
   Script(std::ostream& out) : out_(out), workspace_(host_, settings_) {}
@@ -193,28 +214,29 @@ void Script::PrintPixels(const Words& w) {
   Need(w, 3);
   const raster::Picture& picture = NamedPicture(w[2]);
   static constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-  std::vector<raster::Colour> seen;
-  std::unordered_map<raster::Colour, std::size_t> letterOf;  // linear in the picture's size
+  const raster::Transparency holds = workspace_.State().Holds;
+  std::vector<std::string> seen;
+  std::unordered_map<std::string, std::size_t> letterOf;  // linear in the picture's size
   for (int y = 0; y < picture.Height(); ++y) {
     std::string row;
     for (int x = 0; x < picture.Width(); ++x) {
-      const raster::Colour c = picture.Pixel(x, y);
+      std::string c = PixelString(picture.At(x, y), holds);
       const auto [it, added] = letterOf.try_emplace(c, seen.size());
-      if (added) seen.push_back(c);
+      if (added) seen.push_back(std::move(c));
       const std::size_t index = it->second;
       row += index < kLetters.size() ? kLetters[index] : '?';
     }
     out_ << row << "\n";
   }
   for (std::size_t i = 0; i < seen.size() && i < kLetters.size(); ++i) {
-    out_ << kLetters[i] << "=" << ColourString(seen[i]) << (i + 1 < seen.size() ? " " : "\n");
+    out_ << kLetters[i] << "=" << seen[i] << (i + 1 < seen.size() ? " " : "\n");
   }
 }
 
 void Script::PrintState() {
   const EditorState& s = workspace_.State();
   out_ << "tool=" << tools::Number(s.ToolId) << "\nlast_tool=" << tools::Number(s.LastDrawTool) << "\nzoom=" << s.Zoom
-       << "\nopacity=" << s.Opacity << "\nfore=" << ColourString(s.ForeColor) << "\nback=" << ColourString(s.BackColor)
+       << "\nopacity=" << s.Opacity << "\nfore=" << PaintString(s.ForeColor) << "\nback=" << PaintString(s.BackColor)
        << "\nimage=" << s.CurrentImage << "\nimages=" << s.ImageEntries << "\nfile=" << DocumentName(s)
        << "\nhas_float=" << s.HasFloat << "\nfloat=" << s.FloatLeft << "," << s.FloatTop << "," << s.FloatBitmap.Width()
        << "," << s.FloatBitmap.Height() << "\nalpha_mode=" << s.AlphaMode << "\ndragging=" << s.IsDragging
@@ -333,7 +355,7 @@ void Script::Clipboard(const Words& w) {
   for (int y = 0; y < image->height; ++y) {
     for (int x = 0; x < image->width; ++x) {
       const std::uint8_t* p = &image->pixels[(static_cast<std::size_t>(y) * image->width + x) * 4];
-      picture.SetPixel(x, y, raster::Rgb(p[0], p[1], p[2]));
+      picture.SetPixel(x, y, raster::Rgb(p[0], p[1], p[2]), p[3]);
     }
   }
   host_.SetClipboard(std::move(picture));

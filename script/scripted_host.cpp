@@ -53,10 +53,10 @@ std::optional<raster::Picture> ScriptedHost::AskPastePart(const raster::Picture&
   return FitPastePart(clipboard, *part, imageWidth, imageHeight);
 }
 
-std::optional<raster::Picture> ScriptedHost::AskTextPicture(raster::Colour colour, raster::Colour transparent) {
+std::optional<raster::Picture> ScriptedHost::AskTextPicture(raster::Colour colour) {
   if (!answers_.empty()) {
     if (const auto* text = std::get_if<TextAnswer>(&answers_.front())) {
-      raster::Picture picture = StandInText(text->text, colour, transparent);
+      raster::Picture picture = StandInText(text->text, colour);
       answers_.pop_front();
       if (picture.Empty()) return std::nullopt;  // an empty text is a cancel
       return picture;
@@ -97,12 +97,12 @@ void ScriptedHost::CanvasChanged(raster::Rect) {
   ++canvasRepaints_;
 }
 
-raster::Picture StandInText(std::string_view text, raster::Colour colour, raster::Colour background) {
+raster::Picture StandInText(std::string_view text, raster::Colour colour) {
   constexpr int kCellWidth = 5;
   constexpr int kCellHeight = 7;
   if (text.empty()) return {};
   const int width = static_cast<int>(text.size()) * (kCellWidth + 1) - 1;
-  raster::Picture picture(width, kCellHeight, background);
+  raster::Picture picture(width, kCellHeight);
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto code = static_cast<unsigned char>(text[i]);
     if (code == ' ') continue;

@@ -48,7 +48,7 @@ class ScriptedHost : public EditorHost {
   std::optional<ImageFormat> AskImageFormat(std::string_view caption) override;
   std::optional<raster::Picture> AskPastePart(const raster::Picture& clipboard, std::string_view caption,
                                               int imageWidth, int imageHeight) override;
-  std::optional<raster::Picture> AskTextPicture(raster::Colour colour, raster::Colour transparent) override;
+  std::optional<raster::Picture> AskTextPicture(raster::Colour colour) override;
   std::optional<raster::Colour> AskColour(raster::Colour initial) override;
   std::optional<ProgramGroup> ChooseProgramGroup(const std::string& programFile) override;
   std::optional<std::vector<formats::AnimationStep>> AskAnimationSteps(const std::vector<formats::AnimationStep>& steps,
@@ -116,7 +116,7 @@ class ScriptedHost : public EditorHost {
 // character is a 5 x 7 cell, one column apart. A space is blank; any other
 // character is a frame whose inside (3 x 5) shows the character code's bits,
 // so that different texts give different pictures. Empty for an empty text.
-[[nodiscard]] raster::Picture StandInText(std::string_view text, raster::Colour colour, raster::Colour background);
+[[nodiscard]] raster::Picture StandInText(std::string_view text, raster::Colour colour);
 
 // The paste dialog's fitting of a chosen part into a w x h image.
 [[nodiscard]] raster::Picture FitPastePart(const raster::Picture& picture, const PasteAnswer& part, int imageWidth,

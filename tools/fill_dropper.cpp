@@ -6,9 +6,7 @@
 namespace pixmint::tools {
 
 void TKvFill::Configure(const ToolSettings& settings) {
-  Color = settings.colour;
-  // Transparency is never blended into a colour.
-  ForceOpacityForTrans();
+  TakePaint(settings);
 }
 
 void TKvFill::OnMouseDown(ShiftState, int, int) {
@@ -18,15 +16,21 @@ void TKvFill::OnMouseDown(ShiftState, int, int) {
 
 void TKvFill::OnMouseMove(ShiftState, int, int) {}
 
-// The fill acts at the release point; the composite is blended twice at
-// opacities 1..99 (once for the changed pixels, once by the usual merge).
+// The fill acts at the release point; a colour is blended twice at
+// opacities 1..99 (once as it is laid, once more by the usual merge).
 void TKvFill::OnMouseUp(ShiftState, int x, int y) {
   if (!pressed_) return;
   pressed_ = false;
-  LayerBitmap.CopyFrom(BaseBitmap, ImageRect(), {0, 0});
-  raster::FloodFill(LayerBitmap, x, y, Color);
-  raster::BlendChanged(LayerBitmap, BaseBitmap, Width, Height, Opacity);
-  EndDrawState();
+  const raster::Picture area = raster::FloodCover(BaseBitmap, x, y, Holds);
+  LayerBitmap.Clear();
+  for (int row = 0; row < Height; ++row) {
+    for (int column = 0; column < Width; ++column) {
+      if (area.At(column, row)[3] != 0) LayerBitmap.SetPixel(column, row, Color);
+    }
+  }
+  MergePainted(ImageRect());
+  if (PaintsColour()) raster::MergeOver(LayerBitmap, area, BaseBitmap, ImageRect(), Opacity);
+  ShowLayer(ImageRect());
   CommitLayer(ImageRect());
 }
 

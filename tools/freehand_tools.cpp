@@ -14,7 +14,6 @@ using raster::Rect;
 
 namespace {
 
-constexpr raster::Colour kCoverInk = raster::Rgb(0, 0, 0);
 
 std::vector<std::pair<Point, Point>> Segments(const std::vector<Point>& points, int count) {
   std::vector<std::pair<Point, Point>> segments;
@@ -23,20 +22,12 @@ std::vector<std::pair<Point, Point>> Segments(const std::vector<Point>& points, 
   return segments;
 }
 
-// Paints `colour` into the layer wherever the cover holds ink, inside r.
+// Paints the opaque `colour` into the layer wherever the cover holds ink,
+// inside r.
 void PaintCover(Picture& layer, const Picture& cover, Rect r, raster::Colour colour) {
-  const auto b = static_cast<std::uint8_t>(raster::Blue(colour));
-  const auto g = static_cast<std::uint8_t>(raster::Green(colour));
-  const auto red = static_cast<std::uint8_t>(raster::Red(colour));
-  const raster::Colour white = raster::Markers().white;
   for (int y = r.top; y < r.bottom; ++y) {
-    const std::uint8_t* in = cover.Row(y) + r.left * 3;
-    std::uint8_t* out = layer.Row(y) + r.left * 3;
-    for (int x = r.left; x < r.right; ++x, in += 3, out += 3) {
-      if (in[0] == raster::Blue(white) && in[1] == raster::Green(white) && in[2] == raster::Red(white)) continue;
-      out[0] = b;
-      out[1] = g;
-      out[2] = red;
+    for (int x = r.left; x < r.right; ++x) {
+      if (cover.At(x, y)[3] != 0) layer.SetPixel(x, y, colour);
     }
   }
 }
@@ -44,9 +35,8 @@ void PaintCover(Picture& layer, const Picture& cover, Rect r, raster::Colour col
 }  // namespace
 
 void TKvPencil::Configure(const ToolSettings& settings) {
-  Color = settings.colour;
+  TakePaint(settings);
   PenWidth = settings.width;
-  ForceOpacityForTrans();
 }
 
 void TKvEraser::Configure(const ToolSettings& settings) {
@@ -111,8 +101,8 @@ std::vector<TKvPencil::Pass> TKvBrush::Passes() const {
   std::vector<Pass> passes;
   for (int i = 0; i <= Rings; ++i) {
     const int width = (Rings - i) * 2 + PenWidth;
-    if (IsTrans(Color)) {  // only the widest ring, at full strength
-      passes.push_back({width, true, 100});
+    if (!PaintsColour()) {  // transparency or inverting: only the widest ring
+      passes.push_back({width, false, 0});
       break;
     }
     const int d = i == Rings ? 0 : 20;
@@ -124,7 +114,7 @@ std::vector<TKvPencil::Pass> TKvBrush::Passes() const {
 // A first move that stays on the press point sets the single pixel under it.
 void TKvPencil::PaintDot() {
   const Point p = Points[1];
-  LayerBitmap.Fill(raster::Markers().white);
+  LayerBitmap.Clear();
   Canvas canvas(LayerBitmap);
   canvas.pen() = raster::Pen{PenWidth, raster::PenStyle::kSolid, Color, raster::PenMode::kCopy};
   canvas.MoveTo(p.x, p.y);
@@ -142,17 +132,21 @@ void TKvPencil::PaintStroke() {
   }
 }
 
-// As written: every pass strokes the whole polyline into the layer.
+// The reference: every pass strokes the whole polyline again.
 void TKvPencil::PaintFull(const std::vector<Pass>& passes) {
-  LayerBitmap.Fill(raster::Markers().white);
-  Canvas canvas(LayerBitmap);
+  StrokeCovers(passes);
+  Recompose(passes, ImageRect());
+}
+
+void TKvPencil::StrokeCovers(const std::vector<Pass>& passes) {
+  covers_.assign(passes.size(), Picture(Width, Height));
   const auto segments = Segments(Points, PointCount);
-  for (const Pass& pass : passes) {
-    canvas.pen() = raster::Pen{pass.width, raster::PenStyle::kSolid, Color, raster::PenMode::kCopy};
+  for (std::size_t j = 0; j < passes.size(); ++j) {
+    Canvas canvas(covers_[j]);
+    canvas.pen() = raster::Pen{passes[j].width, raster::PenStyle::kSolid, Color, raster::PenMode::kCopy};
     canvas.StrokeSegments(segments);
-    if (pass.merge) raster::MergeLayer(LayerBitmap, BaseBitmap, Width, Height, pass.mergeOpacity);
   }
-  EndDrawState();
+  coversValid_ = !FullRepaint();
 }
 
 // The stroke only grows, so a new segment changes nothing beyond the reach of
@@ -163,20 +157,13 @@ void TKvPencil::PaintNewSegment(const std::vector<Pass>& passes) {
   for (const Pass& pass : passes) widest = std::max(widest, pass.width);
   Rect r;
   if (!coversValid_ || covers_.size() != passes.size()) {
-    covers_.assign(passes.size(), Picture(Width, Height, raster::Markers().white));
-    const auto segments = Segments(Points, PointCount);
-    for (std::size_t j = 0; j < passes.size(); ++j) {
-      Canvas canvas(covers_[j]);
-      canvas.pen() = raster::Pen{passes[j].width, raster::PenStyle::kSolid, kCoverInk, raster::PenMode::kCopy};
-      canvas.StrokeSegments(segments);
-    }
-    coversValid_ = true;
+    StrokeCovers(passes);
     r = ImageRect();
   } else {
     const std::pair<Point, Point> segment{Points[PointCount - 1], Points[PointCount]};
     for (std::size_t j = 0; j < passes.size(); ++j) {
       Canvas canvas(covers_[j]);
-      canvas.pen() = raster::Pen{passes[j].width, raster::PenStyle::kSolid, kCoverInk, raster::PenMode::kCopy};
+      canvas.pen() = raster::Pen{passes[j].width, raster::PenStyle::kSolid, Color, raster::PenMode::kCopy};
       canvas.StrokeSegments(std::span(&segment, 1));
     }
     r = IntersectRect(SegmentBox(segment.first, segment.second, widest / 2 + 2), ImageRect());
@@ -184,14 +171,22 @@ void TKvPencil::PaintNewSegment(const std::vector<Pass>& passes) {
   Recompose(passes, r);
 }
 
+// The widest pass covers every other: what it leaves unpainted shows the
+// snapshot, and every pass blends the composite under it again, so the
+// outer rings fade toward the picture.
 void TKvPencil::Recompose(const std::vector<Pass>& passes, Rect r) {
   if (r.Empty()) return;
-  LayerBitmap.FillRect(r, raster::Markers().white);
+  LayerBitmap.ClearRect(r);
+  if (!PaintsColour()) {
+    PaintCover(LayerBitmap, covers_[0], r, Color);
+    MergePainted(r);
+    return ShowLayer(r);
+  }
   for (std::size_t j = 0; j < passes.size(); ++j) {
     PaintCover(LayerBitmap, covers_[j], r, Color);
-    if (passes[j].merge) raster::MergeLayer(LayerBitmap, BaseBitmap, r, passes[j].mergeOpacity);
+    if (passes[j].merge) raster::MergeOver(LayerBitmap, covers_[0], BaseBitmap, r, passes[j].mergeOpacity);
   }
-  raster::MergeLayer(LayerBitmap, BaseBitmap, r, Opacity);
+  raster::MergeOver(LayerBitmap, covers_[0], BaseBitmap, r, Opacity);
   ShowLayer(r);
 }
 

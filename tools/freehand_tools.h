@@ -43,11 +43,12 @@ class TKvPencil : public TKvPaint {
  private:
   void PaintDot();
   void PaintFull(const std::vector<Pass>& passes);
+  void StrokeCovers(const std::vector<Pass>& passes);
   void PaintNewSegment(const std::vector<Pass>& passes);
   void Recompose(const std::vector<Pass>& passes, raster::Rect r);
 
-  // Per pass, the coverage of the stroke so far (Color on ColorWhite): lets a
-  // move stroke only its new segment.
+  // Per pass, the coverage of the stroke so far (alpha where stroked): lets
+  // a move stroke only its new segment.
   std::vector<raster::Picture> covers_;
   bool coversValid_ = false;
 };

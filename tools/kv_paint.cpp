@@ -38,12 +38,20 @@ TKvPaint::TKvPaint(Picture& imageCanvas, Picture& screenCanvas, int width, int h
       Opacity(opacity),
       Origin{-1, -1} {}
 
-bool TKvPaint::IsTrans(raster::Colour c) const {
-  return raster::SameRgb(c, raster::Markers().trans);
+void TKvPaint::TakePaint(const ToolSettings& settings) {
+  Color = settings.paint.colour;
+  Kind = settings.paint.kind;
+  Holds = settings.holds;
+  // Only a 32-bit image holds partial transparency, and the inverting pixel
+  // is all or nothing: everything else is painted at full strength, never
+  // blended into a colour.
+  if (Kind == raster::PaintKind::kInverting || (Kind == raster::PaintKind::kTransparent && !Holds.partial)) {
+    Opacity = 100;
+  }
 }
 
-void TKvPaint::ForceOpacityForTrans() {
-  if (IsTrans(Color)) Opacity = 100;
+void TKvPaint::MergePainted(Rect r) {
+  raster::MergeLayer(LayerBitmap, BaseBitmap, r, Opacity, Kind, Holds);
 }
 
 Rect TKvPaint::ScreenRectOf(Rect r) const {
@@ -87,7 +95,7 @@ void TKvPaint::BeginDrawState() {
 }
 
 void TKvPaint::EndDrawState() {
-  raster::MergeLayer(LayerBitmap, BaseBitmap, Width, Height, Opacity);
+  MergePainted(ImageRect());
   ShowLayer(ImageRect());
 }
 
@@ -98,7 +106,7 @@ void TKvPaint::ShowLayer(Rect r) {
     // onto the screen.
     const Rect rz{0, 0, Width * Zoom, Height * Zoom};
     ViewBitmap.Resize(rz.right, rz.bottom);
-    raster::StretchCopy(ViewBitmap, rz, LayerBitmap, ImageRect());
+    raster::ZoomCopy(ViewBitmap, LayerBitmap, Zoom, ImageRect(), Holds);
     raster::DrawGrid(ViewBitmap, Width, Height, Zoom);
     ScreenCanvas.CopyFrom(ViewBitmap, rz, {0, 0});
     AddDirtyScreen(rz);
@@ -112,7 +120,7 @@ void TKvPaint::ShowLayer(Rect r) {
   r = IntersectRect(r, ImageRect());
   if (r.Empty()) return;
   const Rect s = ScreenRectOf(r);
-  raster::ZoomCopy(ScreenCanvas, LayerBitmap, Zoom, r);
+  raster::ZoomCopy(ScreenCanvas, LayerBitmap, Zoom, r, Holds);
   raster::DrawGrid(ScreenCanvas, Width, Height, Zoom, s);
   AddDirtyScreen(s);
 }
@@ -124,7 +132,7 @@ void TKvPaint::ShowBase(Rect s) {
                                ImageRect());
   if (r.Empty()) return;
   const Rect zs = ScreenRectOf(r);
-  raster::ZoomCopy(ScreenCanvas, BaseBitmap, Zoom, r);
+  raster::ZoomCopy(ScreenCanvas, BaseBitmap, Zoom, r, Holds);
   raster::DrawGrid(ScreenCanvas, Width, Height, Zoom, zs);
   AddDirtyScreen(zs);
 }

@@ -11,7 +11,9 @@ namespace pixmint::tools {
 
 // What a tool is given when it is built: each tool takes the fields it uses.
 struct ToolSettings {
-  raster::Colour colour = 0;
+  raster::Paint paint;
+  // What the edited picture's pixels can hold.
+  raster::Transparency holds;
   int width = 1;         // pen width in image pixels
   int rings = 0;         // the brush's soft rings
   int cornerRadius = 0;  // round rectangles
@@ -20,10 +22,11 @@ struct ToolSettings {
   raster::Picture* target = nullptr;
 };
 
-// Base of every canvas tool. A tool paints its preview into LayerBitmap,
-// composites it over BaseBitmap (the picture at the start of the stroke) and
-// shows it enlarged in the screen buffer; the release copies the composite
-// into the edited picture.
+// Base of every canvas tool. A tool paints its preview into LayerBitmap
+// (cleared to transparent, so a painted pixel is one with alpha), composites
+// it over BaseBitmap (the picture at the start of the stroke) and shows it
+// enlarged in the screen buffer; the release copies the composite into the
+// edited picture.
 //
 // A pointer move normally recomputes only the part of the layer that the move
 // can change and repaints only the matching part of the screen; the screen
@@ -69,16 +72,19 @@ class TKvPaint {
   int PenWidth = 0;
   raster::Point CurPoint;
   raster::Point StartPoint;
+  // The ink the primitives draw with, and what it lays down.
   raster::Colour Color = 0;
+  raster::PaintKind Kind = raster::PaintKind::kColour;
+  raster::Transparency Holds;
   raster::Point Origin;
   int StateFlag = 0;
 
  protected:
   [[nodiscard]] raster::Rect ImageRect() const { return {0, 0, Width, Height}; }
   [[nodiscard]] raster::Rect ScreenRectOf(raster::Rect imageRect) const;
-  [[nodiscard]] bool IsTrans(raster::Colour c) const;
-  // Sets the opacity to 100 when the colour is the transparent colour.
-  void ForceOpacityForTrans();
+  // Takes the paint and what the picture holds from the settings.
+  void TakePaint(const ToolSettings& settings);
+  [[nodiscard]] bool PaintsColour() const { return Kind == raster::PaintKind::kColour; }
 
   // Shows LayerBitmap inside the image rectangle r: enlarged onto the screen
   // with the grid. The first call after BeginDrawState shows everything (the
@@ -92,6 +98,8 @@ class TKvPaint {
   // the image in the reference mode; clipped to the image.
   [[nodiscard]] raster::Rect WorkRect(raster::Rect r) const;
   void AddDirtyScreen(raster::Rect screenRect);
+  // Composites the painted layer over the base inside r at the opacity.
+  void MergePainted(raster::Rect r);
   // Copies LayerBitmap onto ImageCanvas inside r.
   void CommitLayer(raster::Rect r);
   // Repaints the screen buffer inside the screen rectangle s from BaseBitmap

@@ -23,10 +23,10 @@ Rect Grow(Rect r, int by) {
 
 }  // namespace
 
+// The selection is shown as merging will put it down: at the opacity.
 void TKvMoveScale::Configure(const ToolSettings& settings) {
-  Color = settings.colour;
+  Holds = settings.holds;
   Target = settings.target;
-  Opacity = 100;
 }
 
 void TKvMoveScale::Grab(Point floatOrigin, raster::FrameHandle handle) {
@@ -131,7 +131,8 @@ void TKvMoveScale::Show() {
   const Point f = FloatPos;
   LayerBitmap.Resize(w, h);
   LayerBitmap.CopyFrom(BaseBitmap, {f.x, f.y, f.x + w, f.y + h}, {0, 0});
-  raster::PasteLayer(*Target, LayerBitmap, w, h, 100);
+  raster::PasteLayer(*Target, LayerBitmap, LayerBitmap.Bounds(), Opacity, Holds);
+  raster::ToDisplay(LayerBitmap, LayerBitmap.Bounds(), Holds);
   Origin = f;
   if (Zoom < 1) return;
   const Rect s = ScreenRectOf({f.x, f.y, f.x + w, f.y + h});

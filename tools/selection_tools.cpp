@@ -22,7 +22,7 @@ constexpr raster::Colour kRed = raster::Rgb(255, 0, 0);
 // transparent rather than made up.
 void CopyOut(Picture& target, const Picture& source, Rect r) {
   target.Resize(std::max(r.Width(), 0), std::max(r.Height(), 0));
-  target.Fill(raster::Markers().trans);
+  target.Clear();
   const Rect inside = IntersectRect(r, source.Bounds());
   if (!inside.Empty()) target.CopyFrom(source, inside, {inside.left - r.left, inside.top - r.top});
 }
@@ -33,6 +33,7 @@ void CopyOut(Picture& target, const Picture& source, Rect r) {
 
 void TKvSelectBas::Configure(const ToolSettings& settings) {
   Target = settings.target;
+  Holds = settings.holds;
   Opacity = 100;
 }
 
@@ -70,7 +71,7 @@ void TKvSelectBas::OnMouseUp(ShiftState, int x, int y) {
     Origin = {-1, -1};
     if (Target != nullptr) {
       Target->Resize(1, 1);
-      Target->SetPixel(0, 0, raster::Markers().trans);
+      Target->Clear();
     }
     ShowBase(ScreenCanvas.Bounds());
     return;
@@ -87,6 +88,7 @@ void TKvSelectBas::OnMouseUp(ShiftState, int x, int y) {
 
 void TKvSelectAdv::Configure(const ToolSettings& settings) {
   Target = settings.target;
+  Holds = settings.holds;
   Opacity = 100;
 }
 
@@ -157,20 +159,16 @@ void TKvSelectAdv::CloseOutline() {
     maxY = std::max(maxY, p.y);
   }
   LayerBitmap.Resize(Width, Height);
-  LayerBitmap.Fill(raster::Markers().trans);
+  LayerBitmap.Clear();
   Canvas canvas(LayerBitmap);
   canvas.pen() = raster::Pen{1, raster::PenStyle::kSolid, kBlack, raster::PenMode::kCopy};
   canvas.brush() = raster::Brush{false, kBlack};
   canvas.Polygon(polygon);
+  // What the outline encloses is taken as it is, transparency and all.
   for (int y = 0; y < Height; ++y) {
-    std::uint8_t* out = LayerBitmap.Row(y);
-    const std::uint8_t* in = BaseBitmap.Row(y);
-    for (int x = 0; x < Width * 3; x += 3) {
-      if (out[x] == 0 && out[x + 1] == 0 && out[x + 2] == 0) {
-        out[x] = in[x];
-        out[x + 1] = in[x + 1];
-        out[x + 2] = in[x + 2];
-      }
+    for (int x = 0; x < Width; ++x) {
+      std::uint8_t* out = LayerBitmap.At(x, y);
+      if (out[3] != 0) std::copy(BaseBitmap.At(x, y), BaseBitmap.At(x, y) + raster::kPixelBytes, out);
     }
   }
   if (Target != nullptr) CopyOut(*Target, LayerBitmap, {minX, minY, maxX, maxY});

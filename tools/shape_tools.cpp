@@ -28,16 +28,16 @@ void ShapeToolBase::RepaintShape() {
   lastBounds_ = bounds;
   lastWork_ = r;
   if (r.Empty()) return;
-  LayerBitmap.FillRect(r, raster::Markers().white);
+  LayerBitmap.ClearRect(r);
   Canvas canvas(LayerBitmap);
   if (!FullRepaint()) canvas.SetClip(r);
   canvas.pen() = raster::Pen{PenWidth, raster::PenStyle::kSolid, Color, raster::PenMode::kCopy};
-  canvas.brush() = raster::Brush{false, raster::Markers().white};
+  canvas.brush() = raster::Brush{true, Color};
   PaintShape(canvas);
   if (FullRepaint()) {
     EndDrawState();
   } else {
-    raster::MergeLayer(LayerBitmap, BaseBitmap, r, Opacity);
+    MergePainted(r);
     ShowLayer(r);
   }
 }
@@ -45,9 +45,8 @@ void ShapeToolBase::RepaintShape() {
 // --- Line ---
 
 void TKvLine::Configure(const ToolSettings& settings) {
-  Color = settings.colour;
+  TakePaint(settings);
   PenWidth = settings.width;
-  ForceOpacityForTrans();
 }
 
 void TKvLine::OnMouseDown(ShiftState, int x, int y) {
@@ -90,9 +89,8 @@ Rect TKvLine::ShapeBounds() const {
 // --- Curve ---
 
 void TKvCurve::Configure(const ToolSettings& settings) {
-  Color = settings.colour;
+  TakePaint(settings);
   PenWidth = settings.width;
-  ForceOpacityForTrans();
 }
 
 void TKvCurve::SetStage(int stage) {
@@ -168,10 +166,9 @@ Rect TKvCurve::ShapeBounds() const {
 // --- Rectangle family ---
 
 void TKvRectangle::Configure(const ToolSettings& settings) {
-  Color = settings.colour;
+  TakePaint(settings);
   PenWidth = settings.filled ? 1 : settings.width;
   Filled = settings.filled ? 1 : 0;
-  ForceOpacityForTrans();
 }
 
 void TKvRoundRect::Configure(const ToolSettings& settings) {
@@ -206,7 +203,7 @@ Point TKvRectangle::FirstCorner() const {
 }
 
 void TKvRectangle::PaintShape(Canvas& canvas) {
-  if (Filled != 0) canvas.brush().colour = Color;
+  if (Filled != 0) canvas.brush() = raster::Brush{false, Color};
   const Point first = FirstCorner();
   DrawBox(canvas, first.x, first.y, CurPoint.x, CurPoint.y);
 }

@@ -18,7 +18,8 @@ class ShapeToolBase : public TKvPaint {
   // (clipped there), composites and shows it.
   void RepaintShape();
   // The shape as the platform primitives draw it, on a canvas whose pen is
-  // the solid Color of PenWidth and whose brush is solid ColorWhite.
+  // the solid Color of PenWidth and whose brush is hollow (the inside stays
+  // unpainted).
   virtual void PaintShape(raster::Canvas& canvas) = 0;
   // Image pixels the shape can touch (may lie partly outside the image).
   [[nodiscard]] virtual raster::Rect ShapeBounds() const = 0;

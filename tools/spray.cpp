@@ -3,7 +3,6 @@
 #include <chrono>
 #include <cmath>
 
-#include "raster/composite.h"
 
 namespace pixmint::tools {
 
@@ -51,15 +50,13 @@ TKvSpray::TKvSpray(raster::Picture& imageCanvas, raster::Picture& screenCanvas, 
     : TKvPaint(imageCanvas, screenCanvas, width, height, zoom, opacity), random_(random) {}
 
 void TKvSpray::Configure(const ToolSettings& settings) {
-  Color = settings.colour;
+  TakePaint(settings);
   PenWidth = settings.width;
-  // Transparency is never blended into a colour.
-  ForceOpacityForTrans();
 }
 
 void TKvSpray::OnMouseDown(ShiftState, int x, int y) {
   BeginDrawState();
-  dots_ = raster::Picture(Width, Height, raster::Markers().white);
+  dots_ = raster::Picture(Width, Height);
   sequence_ = {};
   Start(x, y);
 }
@@ -83,7 +80,7 @@ void TKvSpray::OnMouseMove(ShiftState shift, int x, int y) {
   // Only what the last sequence changed differs from a fresh snapshot; the
   // layer there already shows the picture, and so does the screen.
   BaseBitmap.CopyFrom(ImageCanvas, sequence_, {sequence_.left, sequence_.top});
-  dots_.FillRect(sequence_, raster::Markers().white);
+  dots_.ClearRect(sequence_);
   sequence_ = {};
   Start(x, y);
 }
@@ -108,7 +105,7 @@ void TKvSpray::Burst() {
   sequence_ = UnionRect(sequence_, w);
   if (w.Empty()) return;
   LayerBitmap.CopyFrom(dots_, w, {w.left, w.top});
-  raster::MergeLayer(LayerBitmap, BaseBitmap, w, Opacity);
+  MergePainted(w);
   ShowLayer(w);
   CommitLayer(w);
 }

@@ -139,7 +139,8 @@ std::unique_ptr<TKvPaint> ToolPalette::CreateTool(ToolId id) {
 // What each tool is given right after it is made.
 ToolSettings ToolPalette::SettingsFor(ToolId id) const {
   ToolSettings settings;
-  settings.colour = id == ToolId::kEraser ? raster::Markers().trans : host_.ForeColor();
+  settings.paint = id == ToolId::kEraser ? raster::kTransparentPaint : host_.ForeColor();
+  settings.holds = host_.Holds();
   settings.width = toolWidth_;
   settings.rings = brushRings_;
   settings.filled = id == ToolId::kRectFilled || id == ToolId::kRndRectFilled || id == ToolId::kEllipseFilled;

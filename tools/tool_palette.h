@@ -24,7 +24,9 @@ class ToolHost {
   [[nodiscard]] virtual raster::Picture& ScreenPicture() = 0;
   [[nodiscard]] virtual raster::Picture& FloatPicture() = 0;
   [[nodiscard]] virtual int Zoom() const = 0;
-  [[nodiscard]] virtual raster::Colour ForeColor() const = 0;
+  [[nodiscard]] virtual raster::Paint ForeColor() const = 0;
+  // What the edited picture's pixels can hold.
+  [[nodiscard]] virtual raster::Transparency Holds() const = 0;
   [[nodiscard]] virtual bool AlphaMode() const = 0;
   // The document has at least one image.
   [[nodiscard]] virtual bool HasImage() const = 0;

@@ -76,8 +76,7 @@ raster::Picture PasteOutput(const raster::Picture& picture, const PasteRect& sel
   const int sw = selection.width;
   const int sh = selection.height;
   const Size out = PasteOutputSize(sw, sh, iw, ih, stretch);
-  const raster::Colour trans = raster::Markers().trans;
-  raster::Picture result(out.width, out.height, trans);
+  raster::Picture result(out.width, out.height);
   if (out.width <= 0 || out.height <= 0) return result;
   const raster::Rect area{selection.left, selection.top, selection.left + sw, selection.top + sh};
   if (!stretch) {
@@ -86,7 +85,7 @@ raster::Picture PasteOutput(const raster::Picture& picture, const PasteRect& sel
   }
   // The selected area first, with transparent pixels where it leaves the
   // picture, then one source pixel for each output pixel.
-  raster::Picture scratch(sw, sh, trans);
+  raster::Picture scratch(sw, sh);
   scratch.CopyFrom(picture, area, {0, 0});
   raster::StretchCopy(result, result.Bounds(), scratch, scratch.Bounds());
   return result;

@@ -90,8 +90,8 @@ void DrawFrame(QPainter& painter, const PasteRect& rect) {
 
 QImage PictureToQImage(const raster::Picture& picture) {
   if (picture.Empty()) return {};
-  const QImage wrapped(picture.Row(0), picture.Width(), picture.Height(), picture.Stride(), QImage::Format_BGR888);
-  return wrapped.convertToFormat(QImage::Format_RGB32);
+  // Blue, green, red, alpha in memory: Qt's ARGB32 on this machine.
+  return QImage(picture.Row(0), picture.Width(), picture.Height(), picture.Stride(), QImage::Format_ARGB32).copy();
 }
 
 TfrmPaste::TfrmPaste(QWidget* parent, raster::Picture picture, int imageWidth, int imageHeight)

@@ -68,8 +68,7 @@ raster::Picture RenderText(const QString& text, const TextFont& font) {
   const QFontMetrics metrics(plain);
   const int width = metrics.horizontalAdvance(text);
   const int height = metrics.height();
-  const raster::Colour trans = raster::Markers().trans;
-  raster::Picture picture(width, height, trans);
+  raster::Picture picture(width, height);
   if (width <= 0 || height <= 0) return picture;
   QImage glyphs(width, height, QImage::Format_ARGB32_Premultiplied);
   glyphs.fill(Qt::transparent);
