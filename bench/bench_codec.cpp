@@ -28,7 +28,7 @@ raster::Picture Sample() {
 
 void BM_EncodePng256(benchmark::State& state) {
   const raster::Picture picture = Sample();
-  for (auto _ : state) benchmark::DoNotOptimize(document::EncodePng(picture, raster::Rgb(0, 0, 0)));
+  for (auto _ : state) benchmark::DoNotOptimize(document::EncodePng(picture));
 }
 BENCHMARK(BM_EncodePng256)->Unit(benchmark::kMillisecond);
 

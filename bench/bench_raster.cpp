@@ -25,12 +25,12 @@ Picture Noise(int w, int h, unsigned seed) {
 
 void BM_MergeLayer256(benchmark::State& state) {
   const Picture base = Noise(256, 256, 1);
-  Picture paint(256, 256, Markers().white);
+  Picture paint(256, 256);
   paint.FillRect({0, 0, 128, 256}, Rgb(10, 20, 30));
   Picture layer;
   for (auto _ : state) {
     layer = paint;
-    MergeLayer(layer, base, 256, 256, 50);
+    MergeLayer(layer, base, paint.Bounds(), 50);
     benchmark::DoNotOptimize(layer.Bytes().data());
   }
 }

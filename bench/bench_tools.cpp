@@ -24,7 +24,7 @@ const char* const kNames[] = {"pencil1", "pencil4", "brush0",  "brush1", "brush2
 
 tools::ToolSettings Pen(raster::Colour colour, int width, int rings = 0) {
   tools::ToolSettings settings;
-  settings.colour = colour;
+  settings.paint = raster::ColourPaint(colour);
   settings.width = width;
   settings.rings = rings;
   return settings;

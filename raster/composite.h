@@ -63,10 +63,7 @@ inline void Mix(const std::uint8_t* s, std::uint8_t* d, int weight) {
   const std::uint32_t ws = std::uint32_t{s[3]} * static_cast<std::uint32_t>(weight);
   const std::uint32_t wd = std::uint32_t{d[3]} * static_cast<std::uint32_t>(100 - weight);
   const std::uint32_t sum = ws + wd;
-  if (sum == 0) {
-    d[0] = d[1] = d[2] = d[3] = 0;
-    return;
-  }
+  if (sum == 0) return;  // nothing of either shows: d stays as it is
   for (int i = 0; i < 3; ++i) d[i] = static_cast<std::uint8_t>((s[i] * ws + d[i] * wd) / sum);
   d[3] = static_cast<std::uint8_t>(sum / 100);
 }

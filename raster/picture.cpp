@@ -29,7 +29,7 @@ void Picture::Resize(int width, int height) {
   height = std::max(height, 0);
   if (width == width_ && height == height_) return;
   std::vector<std::uint8_t> data(static_cast<std::size_t>(width) * kPixelBytes * height, 0);
-  const int keepRows = std::min(height, height_);
+  const int keepRows = std::min(width, width_) > 0 ? std::min(height, height_) : 0;
   const auto keepBytes = static_cast<std::size_t>(std::min(width, width_)) * kPixelBytes;
   const auto stride = static_cast<std::size_t>(width) * kPixelBytes;
   for (int y = 0; y < keepRows; ++y) std::memcpy(data.data() + y * stride, Row(y), keepBytes);

@@ -20,11 +20,11 @@ TEST(RenderText, EveryPixelIsTheTextColourOrTransparent) {
     const TextFont textFont{font, Rgb(200, 30, 40)};
     const raster::Picture picture = RenderText(QStringLiteral("Ag 汉字"), textFont);
     ASSERT_FALSE(picture.Empty());
-    std::set<raster::Colour> colours;
+    std::set<std::pair<raster::Colour, int>> pixels;
     for (int y = 0; y < picture.Height(); ++y) {
-      for (int x = 0; x < picture.Width(); ++x) colours.insert(picture.Pixel(x, y));
+      for (int x = 0; x < picture.Width(); ++x) pixels.insert({picture.Pixel(x, y), picture.Alpha(x, y)});
     }
-    EXPECT_EQ(colours, (std::set<raster::Colour>{Rgb(200, 30, 40), raster::Markers().trans})) << size;
+    EXPECT_EQ(pixels, (std::set<std::pair<raster::Colour, int>>{{Rgb(200, 30, 40), 255}, {0, 0}})) << size;
   }
   const raster::Picture empty = RenderText(QString(), {DesignTextFont(), 0});
   EXPECT_EQ(empty.Width(), 0);

@@ -36,13 +36,25 @@ Bytes ReadFile(const fs::path& path) {
 
 TEST(BmpCodec, RoundTripsEveryRowPadding) {
   for (int width : {1, 2, 3, 4, 5, 17}) {
-    const raster::Picture picture = NoisePicture(width, 3, width);
+    raster::Picture picture = NoisePicture(width, 3, width);
     const Bytes bmp = EncodeBmp(picture);
-    ASSERT_EQ(bmp.size(), 54u + raster::PictureStride(width) * 3u) << width;
+    ASSERT_EQ(bmp.size(), 54u + (width * 3 + 3) / 4 * 4 * 3u) << width;
     const auto back = DecodeBmp(bmp);
     ASSERT_TRUE(back) << width;
     EXPECT_TRUE(test::SamePicture(picture, *back));
+    // Transparency makes a 32-bit file that keeps every alpha byte.
+    picture.SetPixel(0, 1, raster::Rgb(9, 8, 7), 0);
+    picture.SetPixel(width - 1, 2, raster::Rgb(9, 8, 7), 77);
+    const auto withAlpha = DecodeBmp(EncodeBmp(picture));
+    ASSERT_TRUE(withAlpha) << width;
+    EXPECT_TRUE(test::SamePicture(picture, *withAlpha));
   }
+  // A 32-bit file from elsewhere whose fourth bytes are all 0 is opaque.
+  Bytes bmp = EncodeBmp(test::FromAscii({"t", "r"}));
+  bmp[54 + 3] = 0;  // the bottom row: red's alpha byte
+  const auto opaque = DecodeBmp(bmp);
+  ASSERT_TRUE(opaque);
+  EXPECT_TRUE(opaque->Opaque());
 }
 
 // Row order of written files is pinned by the file made elsewhere plus the
@@ -123,11 +135,11 @@ TEST(PngCodec, DecodesEveryColourTypeToRgba) {
   EXPECT_GE(seen, 7);
 }
 
-TEST(PngCodec, RoundTripsWithMarkerAndBottomUpRows) {
+TEST(PngCodec, RoundTripsAlphaAndBottomUpRows) {
   raster::Picture picture = NoisePicture(7, 5, 3);
-  const raster::Colour marker = raster::Rgb(234, 234, 234);
-  picture.SetPixel(2, 1, marker);
-  const auto png = EncodePng(picture, marker);
+  picture.SetPixel(2, 1, raster::Rgb(234, 234, 234), 0);
+  picture.SetPixel(3, 1, raster::Rgb(1, 2, 3), 128);
+  const auto png = EncodePng(picture);
   ASSERT_TRUE(png);
   const auto image = DecodePng(*png, ChannelOrder::kBgra);
   ASSERT_TRUE(image);
@@ -136,7 +148,7 @@ TEST(PngCodec, RoundTripsWithMarkerAndBottomUpRows) {
     for (int x = 0; x < 7; ++x) {
       const std::uint8_t* p = &image->pixels[(y * 7 + x) * 4];
       EXPECT_EQ(raster::Rgb(p[2], p[1], p[0]), picture.Pixel(x, y)) << x << "," << y;
-      EXPECT_EQ(p[3], x == 2 && y == 1 ? 0 : 255) << x << "," << y;
+      EXPECT_EQ(p[3], picture.Alpha(x, y)) << x << "," << y;
     }
   }
   const Bytes bottomUp = {1, 2, 3, 4, 5, 6, 7, 8};  // 1 x 2: bottom row first

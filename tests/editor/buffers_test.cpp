@@ -57,8 +57,8 @@ TEST_F(BuffersTest, FourBitRoundTripKeepsIndicesAndMask) {
   const std::vector<std::uint8_t> colours(Doc().XorDataPointer(0).begin(), Doc().XorDataPointer(0).end());
   const std::vector<std::uint8_t> mask(Doc().AndDataPointer(0).begin(), Doc().AndDataPointer(0).end());
   Reload();
-  EXPECT_EQ(Work(0, 0), raster::Markers().trans);
-  EXPECT_EQ(Work(7, 15), raster::Markers().trans);
+  EXPECT_EQ(Work(0, 0), kTransparent);
+  EXPECT_EQ(Work(7, 15), kTransparent);
   EXPECT_EQ(Work(9, 0), Doc().XorBitmap(0)->Table()[9]);
   ws.Run(CommandId::kSelectAll);
   ws.Run(CommandId::kMerge);
@@ -76,7 +76,7 @@ TEST_F(BuffersTest, ThirtyTwoBitStrokesKeepAlphaOfOpaquePixels) {
   Click(2, 2);  // was transparent
   EXPECT_EQ(Raw(1, 1), 0x80FF0000u);
   EXPECT_EQ(Raw(2, 2), 0xFFFF0000u);
-  Pencil(raster::Markers().trans);  // erase to transparency
+  Pencil(kTransparent);  // erase to transparency
   ws.Run(CommandId::kTransColour);
   Click(1, 1);
   EXPECT_EQ(Raw(1, 1), 0u);
@@ -130,7 +130,7 @@ TEST_F(BuffersTest, FloatMergesClippedSkippingTransparentAndBlended) {
   Clip(pixmint::test::FromAscii({"rr", "rr"}));
   ws.Run(CommandId::kPaste);                       // merges the first one
   EXPECT_EQ(Work(1, 1), Rgb(244, 117, 117));       // half red over the transparent grey
-  EXPECT_EQ(Work(2, 1), raster::Markers().trans);  // its own transparent pixel left the image alone
+  EXPECT_EQ(Work(2, 1), kTransparent);  // its own transparent pixel left the image alone
   EXPECT_EQ(Work(2, 2), Rgb(244, 244, 244));
   ws.SetOpacityText("100");
   Clip(raster::Picture(12, 12, Rgb(0, 0, 255)));

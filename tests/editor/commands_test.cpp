@@ -60,12 +60,12 @@ TEST_F(CommandsTest, CutOfAMovedSelectionAndItsUndo) {
   EXPECT_TRUE(ws.IsEnabled("tbtnPaste"));
   ASSERT_TRUE(host.Clipboard().has_value());
   EXPECT_EQ(host.Clipboard()->Pixel(3, 3), kRed);
-  EXPECT_EQ(Work(1, 0), raster::Markers().trans);  // under the new place
-  EXPECT_EQ(Work(3, 3), raster::Markers().trans);
+  EXPECT_EQ(Work(1, 0), kTransparent);  // under the new place
+  EXPECT_EQ(Work(3, 3), kTransparent);
   ws.Run(CommandId::kUndo);
   EXPECT_EQ(Work(3, 3), kRed);
   ws.Run(CommandId::kRedo);
-  EXPECT_EQ(Work(3, 3), raster::Markers().trans);
+  EXPECT_EQ(Work(3, 3), kTransparent);
 }
 
 TEST_F(CommandsTest, SelectionCommandsDoNothingWithoutAFloatOrInAlphaMode) {
@@ -91,7 +91,7 @@ TEST_F(CommandsTest, ShortcutsFollowTheLiveState) {
   Click(1, 1);
   EXPECT_TRUE(ws.IsEnabled("mnuEditUndo"));  // no browsing of the menu needed
   EXPECT_TRUE(ws.RunControl("mnuEditUndo"));
-  EXPECT_EQ(Work(1, 1), raster::Markers().trans);
+  EXPECT_EQ(Work(1, 1), kTransparent);
   EXPECT_FALSE(ws.RunControl("pmuCut"));
   ws.Run(CommandId::kSelectAll);
   EXPECT_TRUE(ws.IsEnabled("pmuMerge"));

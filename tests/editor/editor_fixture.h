@@ -21,6 +21,8 @@ using raster::Rgb;
 inline constexpr Colour kRed = Rgb(255, 0, 0);
 inline constexpr Colour kBlack = Rgb(0, 0, 0);
 inline constexpr Colour kWhite = Rgb(255, 255, 255);
+// What Work() answers for a pixel of no alpha: no colour has this value.
+inline constexpr Colour kTransparent = 0xFF000000u;
 
 // A headless workspace with a scripted host and fresh settings.
 class EditorTest : public ::testing::Test {
@@ -61,10 +63,15 @@ class EditorTest : public ::testing::Test {
     Move(x2, y2);
     Release(x2, y2);
   }
-  // A single-pixel pencil in the given colour.
+  // A single-pixel pencil in the given colour (kTransparent: the transparent
+  // colour's button).
   void Pencil(Colour c) {
-    host.Push(c);
-    ws.Run(CommandId::kForeColour);
+    if (c == kTransparent) {
+      ws.Run(CommandId::kTransColour);
+    } else {
+      host.Push(c);
+      ws.Run(CommandId::kForeColour);
+    }
     ws.ChooseTool(tools::ToolId::kPencil);
     ws.ChooseOption(0);
   }
@@ -73,7 +80,11 @@ class EditorTest : public ::testing::Test {
     host.SetClipboard(std::move(picture));
     ws.ClipboardOffersPicture();
   }
-  [[nodiscard]] Colour Work(int x, int y) const { return S().WorkBitmap.Pixel(x, y); }
+  // The colour of a working pixel, or kTransparent.
+  [[nodiscard]] Colour Work(int x, int y) const {
+    return S().WorkBitmap.Alpha(x, y) == 0 ? kTransparent : S().WorkBitmap.Pixel(x, y);
+  }
+  [[nodiscard]] raster::Colour Fore() const { return S().ForeColor.colour; }
   [[nodiscard]] bool Mask(int x, int y) { return Doc().AndBitmap(S().CurrentImage)->Get(x, y); }
   [[nodiscard]] Colour Stored(int x, int y) { return Doc().XorBitmap(S().CurrentImage)->GetPixel(x, y) & 0xFFFFFF; }
   [[nodiscard]] std::uint32_t Raw(int x, int y) { return Doc().XorBitmap(S().CurrentImage)->GetRaw(x, y); }

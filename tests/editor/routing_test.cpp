@@ -20,7 +20,7 @@ TEST_F(RoutingTest, StrokeToolsPaintAndRecordOneStep) {
     ws.CanvasMouseDown(MouseButton::kRight, tools::ShiftState::kNone, Sc(8), Sc(8));
     ws.CanvasMouseUp(MouseButton::kRight, tools::ShiftState::kNone, Sc(8), Sc(8));
     EXPECT_FALSE(ws.IsEnabled("tbtnUndo")) << tool;
-    EXPECT_EQ(Work(8, 8), raster::Markers().trans) << tool;
+    EXPECT_EQ(Work(8, 8), kTransparent) << tool;
     Press(4, 4);
     EXPECT_TRUE(S().IsDragging);
     Move(12, 12);
@@ -43,7 +43,7 @@ TEST_F(RoutingTest, ScreenShowsThePreviewThenTheCommittedPicture) {
     Press(2, 2);
     Move(9, 9);
     EXPECT_EQ(ws.Screen().Pixel(Sc(2), Sc(2)), tool == 116 ? raster::Markers().trans : kBlack) << tool;
-    EXPECT_EQ(Work(2, 2), raster::Markers().trans) << tool;
+    EXPECT_EQ(Work(2, 2), kTransparent) << tool;
     Release(9, 9);
     const raster::Picture shown = ws.Screen();
     ws.SetZoom(S().Zoom);  // lays out and repaints everything
@@ -57,7 +57,7 @@ TEST_F(RoutingTest, EraserMakesPixelsTransparent) {
   ws.ChooseTool(tools::ToolId::kEraser);
   ws.ChooseOption(0);
   Click(2, 2);
-  EXPECT_EQ(Work(2, 2), raster::Markers().trans);
+  EXPECT_EQ(Work(2, 2), kTransparent);
   EXPECT_TRUE(Mask(2, 2));
 }
 
@@ -72,7 +72,7 @@ TEST_F(RoutingTest, CurveCountsItsClicksAndIsOneUndoStep) {
   EXPECT_EQ(S().CurveStage, stages[2]);
   EXPECT_EQ(Work(1, 8), kRed);
   ws.Run(CommandId::kUndo);  // the whole curve goes at once
-  EXPECT_EQ(Work(1, 8), raster::Markers().trans);
+  EXPECT_EQ(Work(1, 8), kTransparent);
   EXPECT_FALSE(ws.IsEnabled("tbtnUndo"));
 }
 
@@ -87,12 +87,12 @@ TEST_F(RoutingTest, DropperReadsPicksAndReturns) {
   EXPECT_EQ(ws.StatusText(2), "Transparent");
   ws.Run(CommandId::kDefaultColours);
   Click(3, 3, tools::ShiftState::kAlt);
-  EXPECT_EQ(S().BackColor, Rgb(12, 34, 56));
-  EXPECT_EQ(S().ForeColor, kBlack);
+  EXPECT_EQ(S().BackColor.colour, Rgb(12, 34, 56));
+  EXPECT_EQ(Fore(), kBlack);
   EXPECT_EQ(tools::Number(S().ToolId), 100);  // back to the last drawing tool
   ws.ChooseTool(tools::ToolId::kDropper);
-  Click(9, 9);  // the transparent colour is nudged off the marker
-  EXPECT_EQ(S().ForeColor, Rgb(229, 229, 229));
+  Click(9, 9);  // a transparent pixel gives the transparent colour
+  EXPECT_EQ(S().ForeColor, raster::kTransparentPaint);
 }
 
 TEST_F(RoutingTest, DropperOutsideTheImageTakesNothing) {
@@ -101,7 +101,7 @@ TEST_F(RoutingTest, DropperOutsideTheImageTakesNothing) {
   EXPECT_EQ(ws.StatusText(2), "");
   ws.CanvasMouseDown(MouseButton::kLeft, tools::ShiftState::kNone, 5, 5);
   ws.CanvasMouseUp(MouseButton::kLeft, tools::ShiftState::kNone, 16 * S().Zoom + 30, 5);
-  EXPECT_EQ(S().ForeColor, kRed);
+  EXPECT_EQ(Fore(), kRed);
   EXPECT_EQ(tools::Number(S().ToolId), 112);
 }
 
@@ -168,7 +168,7 @@ TEST_F(RoutingTest, TextAndNoToolOnlyCommit) {
   Release(3, 3);
   EXPECT_FALSE(S().IsDragging);
   EXPECT_FALSE(ws.IsEnabled("tbtnUndo"));
-  EXPECT_EQ(Work(3, 3), raster::Markers().trans);
+  EXPECT_EQ(Work(3, 3), kTransparent);
 }
 
 TEST_F(RoutingTest, LassoOutlineSpansClicksUntilClosed) {

@@ -89,19 +89,18 @@ TEST(ScriptRunnerTest, HugeAnswersAreHeldAndQuotedPathsKeepEverything) {
 
 TEST(StandInTextTest, CellsSpacesAndCodeBits) {
   const raster::Colour ink = Rgb(1, 2, 3);
-  const raster::Colour paper = Rgb(9, 9, 9);
-  EXPECT_TRUE(StandInText("", ink, paper).Empty());
-  const raster::Picture two = StandInText("A B", ink, paper);
+  EXPECT_TRUE(StandInText("", ink).Empty());
+  const raster::Picture two = StandInText("A B", ink);
   ASSERT_EQ(two.Width(), 17);
   ASSERT_EQ(two.Height(), 7);
-  // The gap column and the space's cell stay paper.
+  // The gap column and the space's cell stay transparent.
   for (int y = 0; y < 7; ++y) {
-    EXPECT_EQ(two.Pixel(5, y), paper);
-    for (int x = 6; x < 11; ++x) EXPECT_EQ(two.Pixel(x, y), paper);
+    EXPECT_EQ(two.Alpha(5, y), 0);
+    for (int x = 6; x < 11; ++x) EXPECT_EQ(two.Alpha(x, y), 0);
     EXPECT_EQ(two.Pixel(12, y), ink);  // the frame of 'B'
   }
   // Different characters give different cells.
-  EXPECT_FALSE(pixmint::test::SamePicture(StandInText("A", ink, paper), StandInText("B", ink, paper)));
+  EXPECT_FALSE(pixmint::test::SamePicture(StandInText("A", ink), StandInText("B", ink)));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "document/pixel_look.h"
 #include "editor/edit_buffers.h"
 #include "editor_fixture.h"
+#include "raster/composite.h"
 #include "tools/tool_table.h"
 
 namespace pixmint::editor::test {
@@ -29,9 +30,9 @@ class TrustTest : public EditorTest {
     const EditorState& s = S();
     if (!s.HasFloat) return {s.WorkBitmap};
     raster::Picture shown = s.WorkBitmap;
-    raster::Picture layer(shown.Width(), shown.Height(), raster::Markers().trans);
+    raster::Picture layer(shown.Width(), shown.Height());
     layer.CopyFrom(s.FloatBitmap, s.FloatBitmap.Bounds(), {s.FloatLeft, s.FloatTop});
-    PasteOver(layer, shown, 100, raster::Markers().trans);
+    raster::PasteLayer(layer, shown, shown.Bounds(), 100, s.Holds);
     return {shown};
   }
   void Tool(ToolId id, int option = 0) {
@@ -135,7 +136,7 @@ TEST_F(TrustTest, EffectsReplaceWhatTheyTransformAndUndoAtOnce) {
   ws.RunControl("mnuEffectFilpHor");
   ws.Run(CommandId::kMerge);
   EXPECT_EQ(Work(7, 0), kRed);
-  EXPECT_EQ(Work(0, 0), raster::Markers().trans) << "no copy of the original beneath";
+  EXPECT_EQ(Work(0, 0), kTransparent) << "no copy of the original beneath";
   ws.Run(CommandId::kUndo);
   ws.Run(CommandId::kUndo);
   EXPECT_TRUE(Now() == before);
@@ -144,7 +145,7 @@ TEST_F(TrustTest, EffectsReplaceWhatTheyTransformAndUndoAtOnce) {
   Drag(0, 0, 2, 2);  // picks (0, 0)..(1, 1)
   ASSERT_TRUE(S().HasFloat);
   ws.RunControl("mnuEffectFilpVer");
-  EXPECT_EQ(Work(0, 0), raster::Markers().trans) << "the picked pixels left the picture";
+  EXPECT_EQ(Work(0, 0), kTransparent) << "the picked pixels left the picture";
   EXPECT_EQ(S().FloatBitmap.Pixel(0, 1), kRed);
   ws.Run(CommandId::kUndo);
   EXPECT_EQ(Work(0, 0), kRed);
@@ -354,7 +355,7 @@ TEST_F(TrustTest, UndoBetweenCurveClicksKeepsTheHistory) {
   ws.Run(CommandId::kUndo);
   EXPECT_TRUE(Now() == afterDot);
   ws.Run(CommandId::kUndo);
-  EXPECT_EQ(Work(0, 0), raster::Markers().trans);
+  EXPECT_EQ(Work(0, 0), kTransparent);
   ws.Run(CommandId::kRedo);
   EXPECT_TRUE(Now() == afterDot);
 }

@@ -54,14 +54,14 @@ TEST_F(UndoTest, ThreeStrokesTwoUndosThenANewStroke) {
   ws.Run(CommandId::kUndo);
   ws.Run(CommandId::kUndo);
   EXPECT_EQ(Work(0, 0), kRed);
-  EXPECT_EQ(Work(1, 0), raster::Markers().trans);
+  EXPECT_EQ(Work(1, 0), kTransparent);
   EXPECT_EQ(Stored(1, 0), kBlack);
   EXPECT_TRUE(Mask(1, 0));
   EXPECT_TRUE(ws.IsEnabled("tbtnRedo"));
   Click(5, 5);
   EXPECT_FALSE(ws.IsEnabled("tbtnRedo"));
   ws.Run(CommandId::kUndo);
-  EXPECT_EQ(Work(5, 5), raster::Markers().trans);
+  EXPECT_EQ(Work(5, 5), kTransparent);
   EXPECT_EQ(Work(0, 0), kRed);
 }
 
@@ -108,7 +108,7 @@ TEST_F(UndoTest, VanishedFolderEndsTheHistoryWithOneMessage) {
   Click(2, 2);  // a new history starts
   EXPECT_TRUE(ws.IsEnabled("tbtnUndo"));
   ws.Run(CommandId::kUndo);
-  EXPECT_EQ(Work(2, 2), raster::Markers().trans);
+  EXPECT_EQ(Work(2, 2), kTransparent);
   EXPECT_EQ(Work(1, 1), kRed);
 }
 
@@ -198,7 +198,7 @@ TEST_F(UndoTest, TwoHundredStepsOfA256Image) {
   for (int i = 0; i < 200; ++i) Click(i % 256, i / 256);
   for (int i = 0; i < 200; ++i) ws.Run(CommandId::kUndo);
   EXPECT_EQ(ws.History().StepCount(), 1u);  // what is left is the adding of the image
-  EXPECT_EQ(Work(0, 0), raster::Markers().trans);
+  EXPECT_EQ(Work(0, 0), kTransparent);
   for (int i = 0; i < 200; ++i) ws.Run(CommandId::kRedo);
   EXPECT_EQ(Work(199, 0), kRed);
   EXPECT_EQ(FilesInHistory(), 201);

@@ -45,7 +45,7 @@ TEST_F(ViewTest, ScreenShowsTheGridFromZoomThreeAndTheFloatWithItsFrame) {
     ws.SetZoom(zoom);
     EXPECT_EQ(ws.Screen().Width(), 2 * zoom);
     EXPECT_EQ(ws.Screen().Pixel(0, 0) == raster::kGridColour, grid) << zoom;
-    EXPECT_EQ(ws.Screen().Pixel(1, 1), raster::Markers().trans) << zoom;
+    EXPECT_EQ(ws.Screen().Pixel(1, 1), raster::Markers().trans) << zoom;  // how transparency is drawn
   }
   ws.SetZoom(8);
   Clip(raster::Picture(2, 2, kRed));
@@ -60,7 +60,7 @@ TEST_F(ViewTest, ScreenShowsTheGridFromZoomThreeAndTheFloatWithItsFrame) {
 TEST_F(ViewTest, DefaultsFollowThePaletteReadOutsFollowTheMode) {
   StartIcon(8, 8, 32);
   ws.Run(CommandId::kDefaultColours);
-  EXPECT_EQ(std::pair(S().ForeColor, S().BackColor), std::pair(kBlack, Rgb(8, 8, 8)));
+  EXPECT_EQ(std::pair(Fore(), S().BackColor.colour), std::pair(kBlack, Rgb(8, 8, 8)));
   ws.Run(CommandId::kModeAlpha);
   Move(1, 1);
   EXPECT_EQ(ws.StatusText(2), "Transparent");
@@ -73,7 +73,7 @@ TEST_F(ViewTest, DefaultsFollowThePaletteReadOutsFollowTheMode) {
   ASSERT_TRUE(Doc().SetColourTable(1, std::vector<raster::Colour>{Rgb(9, 8, 7), Rgb(1, 2, 3)}));
   ws.SelectImage(1);
   ws.Run(CommandId::kDefaultColours);
-  EXPECT_EQ(std::pair(S().ForeColor, S().BackColor), std::pair(Rgb(9, 8, 7), Rgb(1, 2, 3)));
+  EXPECT_EQ(std::pair(Fore(), S().BackColor.colour), std::pair(Rgb(9, 8, 7), Rgb(1, 2, 3)));
 }
 
 TEST_F(ViewTest, PaletteBoxCellsAndPicks) {
@@ -90,42 +90,34 @@ TEST_F(ViewTest, PaletteBoxCellsAndPicks) {
     EXPECT_EQ(box.Pixel((cells % 6) * 10 + 5, (cells / 6) * 10 + 5), Rgb(1, 2, 3)) << bpp;
   }
   StartIcon(8, 8, 32);
-  EXPECT_EQ(S().ForeColor, kBlack);
-  EXPECT_EQ(S().BackColor, Rgb(8, 8, 8));
-  const raster::Colour fore = S().ForeColor;
+  EXPECT_EQ(Fore(), kBlack);
+  EXPECT_EQ(S().BackColor.colour, Rgb(8, 8, 8));
+  const raster::Colour fore = Fore();
   ws.PaletteBoxMouseUp(15, 5, tools::ShiftState::kAlt);
-  EXPECT_EQ(S().ForeColor, fore);
-  EXPECT_EQ(S().BackColor, Rgb(8, 8, 8));  // entry 1
+  EXPECT_EQ(Fore(), fore);
+  EXPECT_EQ(S().BackColor.colour, Rgb(8, 8, 8));  // entry 1
   ws.PaletteBoxMouseMove(5, 5);
   EXPECT_EQ(ws.StatusText(2), "R0 G0 B0");
   ws.PaletteBoxMouseUp(500, 5, tools::ShiftState::kNone);  // released outside the box
-  EXPECT_EQ(S().ForeColor, fore);
-}
-
-TEST(NudgeTest, OnlyExactMarkerColoursAreNudged) {
-  const raster::MarkerColours m;
-  for (auto [in, out] : {std::pair{Rgb(255, 255, 255), Rgb(250, 250, 250)},
-                         {Rgb(234, 234, 233), Rgb(234, 234, 233)},
-                         {Rgb(234, 234, 234), Rgb(229, 229, 229)},
-                         {Rgb(218, 109, 109), Rgb(213, 104, 104)},
-                         {Rgb(3, 2, 1), Rgb(3, 2, 1)}}) {
-    EXPECT_EQ(NudgeForeColor(in, m), out);
-  }
+  EXPECT_EQ(Fore(), fore);
 }
 
 TEST_F(ViewTest, ColourButtonsAndModes) {
   StartIcon(8, 8, 8);
-  host.Push(kWhite);
-  ws.Run(CommandId::kForeColour);
-  EXPECT_EQ(S().ForeColor, Rgb(250, 250, 250));
+  // The colour chosen is the colour painted: no colour is kept back.
+  for (const Colour c : {kWhite, Rgb(234, 234, 234), Rgb(218, 109, 109)}) {
+    host.Push(c);
+    ws.Run(CommandId::kForeColour);
+    EXPECT_EQ(S().ForeColor, raster::ColourPaint(c));
+  }
   host.Push(CancelAnswer{});
   ws.Run(CommandId::kForeColour);
-  EXPECT_EQ(S().ForeColor, Rgb(250, 250, 250));
+  EXPECT_EQ(Fore(), Rgb(218, 109, 109));
   host.Push(kWhite);
-  ws.Run(CommandId::kBackColour);  // the background is never nudged
-  EXPECT_EQ(S().BackColor, kWhite);
+  ws.Run(CommandId::kBackColour);
+  EXPECT_EQ(S().BackColor.colour, kWhite);
   EXPECT_FALSE(ws.Run(CommandId::kInvertColour));  // an icon cannot hold it
-  EXPECT_NE(S().ForeColor, raster::Markers().invert);
+  EXPECT_NE(S().ForeColor, raster::kInvertingPaint);
   EXPECT_FALSE(ws.IsEnabled("tbtnModeAlpha"));
   ws.Run(CommandId::kModeAlpha);  // an 8-bit image has no alpha
   EXPECT_FALSE(S().AlphaMode);

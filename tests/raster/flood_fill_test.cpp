@@ -6,7 +6,6 @@
 #include <random>
 
 #include "random_picture.h"
-#include "raster/composite.h"
 #include "support/pixel_grid.h"
 
 namespace pixmint::raster {
@@ -54,15 +53,20 @@ TEST(FloodFillTest, LargeSingleColourPictureDoesNotExhaustTheStack) {
   EXPECT_TRUE(SamePicture(Picture(1024, 1024, Rgb(9, 9, 9)), p));
 }
 
-TEST(FillAreaTest, BlendsOnceHereAndOnceMoreWhenMerged) {
-  const Picture before(3, 1, Rgb(200, 200, 200));
-  Picture work;
-  FillArea(before, work, {1, 0}, Rgb(0, 0, 0), 50);
-  EXPECT_EQ(work.Pixel(2, 0), Rgb(100, 100, 100));
-  MergeLayer(work, before, 3, 1, 50);
-  EXPECT_EQ(work.Pixel(0, 0), Rgb(150, 150, 150));
-  FillArea(before, work, {7, 0}, Rgb(0, 0, 0), 100);
-  EXPECT_TRUE(SamePicture(before, work));
+TEST(FloodCoverTest, TransparentPixelsLookAlikeWhateverTheyHideButTheInvertingPixelStandsApart) {
+  Picture p(4, 1);
+  p.SetPixel(1, 0, Rgb(9, 9, 9), 0);
+  p.SetPixel(2, 0, Rgb(255, 255, 255), 0);
+  p.SetPixel(3, 0, Rgb(1, 1, 1));
+  auto covered = [](const Picture& cover) {
+    std::string row;
+    for (int x = 0; x < cover.Width(); ++x) row += cover.Alpha(x, 0) != 0 ? '#' : '.';
+    return row;
+  };
+  EXPECT_EQ(covered(FloodCover(p, 0, 0)), "###.");
+  EXPECT_EQ(covered(FloodCover(p, 0, 0, {false, true})), "##..");
+  EXPECT_EQ(covered(FloodCover(p, 2, 0, {false, true})), "..#.");
+  EXPECT_EQ(covered(FloodCover(p, 9, 0)), "....");
 }
 
 }  // namespace

@@ -10,13 +10,16 @@ namespace {
 using test::FromAscii;
 using test::SamePicture;
 
-TEST(PictureTest, RowsArePaddedAndPixelsAreBgr) {
+TEST(PictureTest, PixelsAreBgraAndStartTransparent) {
   Picture p(5, 2);
-  EXPECT_EQ(p.Stride(), 16);
+  EXPECT_EQ(p.Stride(), 20);
+  EXPECT_EQ(p.Alpha(4, 1), 0);
+  EXPECT_FALSE(p.Opaque());
   p.SetPixel(1, 1, Rgb(10, 20, 30));
-  const std::uint8_t* px = p.Row(1) + 3;
-  EXPECT_TRUE(px[0] == 30 && px[1] == 20 && px[2] == 10);
+  const std::uint8_t* px = p.Row(1) + 4;
+  EXPECT_TRUE(px[0] == 30 && px[1] == 20 && px[2] == 10 && px[3] == 255);
   EXPECT_EQ(p.Pixel(1, 1), Rgb(10, 20, 30));
+  EXPECT_TRUE(Picture(2, 2, Rgb(1, 1, 1)).Opaque());
   EXPECT_EQ(p.Pixel(-1, 0), kInvalidColour);
   EXPECT_EQ(p.Pixel(5, 0), kInvalidColour);
   p.SetPixel(7, 7, Rgb(1, 1, 1));  // clipped, no effect
@@ -25,7 +28,7 @@ TEST(PictureTest, RowsArePaddedAndPixelsAreBgr) {
 TEST(PictureTest, ResizeKeepsTopLeftAndClearsTheRest) {
   Picture p = FromAscii({"rg", "by"});
   p.Resize(3, 1);
-  EXPECT_TRUE(SamePicture(FromAscii({"rg#"}), p));
+  EXPECT_TRUE(SamePicture(FromAscii({"rgt"}), p));
   p.Resize(-4, 2);
   EXPECT_EQ(p.Width(), 0);
   EXPECT_TRUE(p.Empty());

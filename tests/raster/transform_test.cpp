@@ -54,9 +54,8 @@ TEST(RotateByTest, FortyFiveDegreesGrowsThePictureWithTransparentCorners) {
   // The bounding box of a turned 32 x 32 square is about 32 * sqrt(2) wide.
   EXPECT_NEAR(p.Width(), 45, 1);
   EXPECT_NEAR(p.Height(), 45, 1);
-  const Colour trans = Markers().trans;
   const int r = p.Width() - 1, b = p.Height() - 1;
-  for (const Point c : {Point{0, 0}, Point{r, 0}, Point{0, b}, Point{r, b}}) EXPECT_EQ(p.Pixel(c.x, c.y), trans);
+  for (const Point c : {Point{0, 0}, Point{r, 0}, Point{0, b}, Point{r, b}}) EXPECT_EQ(p.Alpha(c.x, c.y), 0);
   EXPECT_EQ(p.Pixel(p.Width() / 2, p.Height() / 2), Rgb(0, 0, 255));
   Picture tiny(1, 1, Rgb(1, 2, 3));
   RotateBy(tiny, 45);

@@ -12,8 +12,8 @@ using raster::Rgb;
 
 const Legend& DefaultLegend() {
   static const Legend legend = {
-      {'.', Rgb(255, 255, 255)}, {'#', Rgb(0, 0, 0)},   {'t', Rgb(234, 234, 234)}, {'i', Rgb(218, 109, 109)},
-      {'r', Rgb(255, 0, 0)},     {'g', Rgb(0, 255, 0)}, {'b', Rgb(0, 0, 255)},     {'y', Rgb(255, 255, 0)},
+      {'.', Rgb(255, 255, 255)}, {'#', Rgb(0, 0, 0)},   {'t', kClear},         {'i', kInverting},
+      {'r', Rgb(255, 0, 0)},     {'g', Rgb(0, 255, 0)}, {'b', Rgb(0, 0, 255)}, {'y', Rgb(255, 255, 0)},
   };
   return legend;
 }
@@ -31,17 +31,30 @@ Picture Build(const Rows& rows, const Legend& legend) {
     for (int x = 0; x < width; ++x) {
       auto it = legend.find(row[x]);
       if (it == legend.end()) throw std::invalid_argument("character missing from the legend");
-      picture.SetPixel(x, y, it->second);
+      picture.SetPixel(x, y, it->second.colour, it->second.alpha);
     }
     ++y;
   }
   return picture;
 }
 
-std::string ColourText(Colour c) {
+std::string PixelText(const Picture& p, int x, int y) {
+  const Colour c = p.Pixel(x, y);
   std::ostringstream out;
-  out << "RGB(" << int(raster::Red(c)) << "," << int(raster::Green(c)) << "," << int(raster::Blue(c)) << ")";
+  out << "RGBA(" << int(raster::Red(c)) << "," << int(raster::Green(c)) << "," << int(raster::Blue(c)) << ","
+      << int(p.Alpha(x, y)) << ")";
   return out.str();
+}
+
+char LetterOf(const Picture& picture, int x, int y, const Legend& legend) {
+  const Colour c = picture.Pixel(x, y);
+  const std::uint8_t a = picture.Alpha(x, y);
+  char clear = '?';
+  for (const auto& [key, value] : legend) {
+    if (value.alpha == a && raster::SameRgb(value.colour, c)) return key;
+    if (value.alpha == 0 && value.colour == 0) clear = key;
+  }
+  return a == 0 ? clear : '?';
 }
 
 }  // namespace
@@ -58,17 +71,7 @@ std::vector<std::string> ToAscii(const Picture& picture, const Legend& legend) {
   std::vector<std::string> rows;
   for (int y = 0; y < picture.Height(); ++y) {
     std::string row;
-    for (int x = 0; x < picture.Width(); ++x) {
-      char ch = '?';
-      const Colour c = picture.Pixel(x, y);
-      for (const auto& [key, value] : legend) {
-        if (raster::SameRgb(value, c)) {
-          ch = key;
-          break;
-        }
-      }
-      row += ch;
-    }
+    for (int x = 0; x < picture.Width(); ++x) row += LetterOf(picture, x, y, legend);
     rows.push_back(row);
   }
   return rows;
@@ -82,9 +85,9 @@ std::vector<std::string> ToAscii(const Picture& picture, const Legend& legend) {
   if (expected.Width() == actual.Width() && expected.Height() == actual.Height()) {
     for (int y = 0; y < expected.Height(); ++y) {
       for (int x = 0; x < expected.Width(); ++x) {
-        if (expected.Pixel(x, y) != actual.Pixel(x, y)) {
-          failure << "first difference at (" << x << "," << y << "): expected " << ColourText(expected.Pixel(x, y))
-                  << ", actual " << ColourText(actual.Pixel(x, y)) << "\n";
+        if (expected.Pixel(x, y) != actual.Pixel(x, y) || expected.Alpha(x, y) != actual.Alpha(x, y)) {
+          failure << "first difference at (" << x << "," << y << "): expected " << PixelText(expected, x, y)
+                  << ", actual " << PixelText(actual, x, y) << "\n";
           y = expected.Height();
           break;
         }

@@ -13,10 +13,20 @@
 
 namespace pixmint::test {
 
-// Characters that stand for colours in ASCII pictures. The default legend:
-// '.' white, '#' black, 't' ColorTrans, 'i' ColorInvert, 'r' red, 'g' green,
-// 'b' blue, 'y' yellow, 'w' the unpainted-scratch white (same as '.').
-using Legend = std::map<char, raster::Colour>;
+// A pixel of an ASCII picture: a colour and its alpha (opaque by default).
+struct Px {
+  Px(raster::Colour c, std::uint8_t a = raster::kOpaque) : colour(c), alpha(a) {}  // NOLINT: a colour is a pixel
+  raster::Colour colour;
+  std::uint8_t alpha;
+};
+inline const Px kClear{0, 0};
+inline const Px kInverting{raster::Rgb(255, 255, 255), 0};
+
+// Characters that stand for pixels in ASCII pictures. The default legend:
+// '.' white, '#' black, 't' transparent, 'i' the inverting pixel, 'r' red,
+// 'g' green, 'b' blue, 'y' yellow. A transparent pixel reads as 't' whatever
+// colour it hides.
+using Legend = std::map<char, Px>;
 [[nodiscard]] const Legend& DefaultLegend();
 
 // A picture from rows of equal length, one character per pixel.

@@ -25,13 +25,17 @@ constexpr int kW = 29;
 constexpr int kH = 23;
 constexpr int kZoom = 3;
 
-// A picture with white, transparent and coloured pixels, as tools meet them.
+// A picture with white, transparent, partly transparent and coloured
+// pixels, as tools meet them.
 Picture Scene(std::mt19937& rng) {
-  const Colour colours[] = {Rgb(255, 255, 255), raster::Markers().trans, Rgb(200, 10, 10), Rgb(0, 0, 0),
-                            Rgb(17, 99, 250)};
+  const std::pair<Colour, int> pixels[] = {
+      {Rgb(255, 255, 255), 255}, {Rgb(9, 9, 9), 0}, {Rgb(200, 10, 10), 255}, {Rgb(0, 0, 0), 90}, {Rgb(17, 99, 250), 255}};
   Picture p(kW, kH);
   for (int y = 0; y < kH; ++y) {
-    for (int x = 0; x < kW; ++x) p.SetPixel(x, y, colours[(x / 4 + y / 3 + rng() % 2) % 5]);
+    for (int x = 0; x < kW; ++x) {
+      const auto& [colour, alpha] = pixels[(x / 4 + y / 3 + rng() % 2) % 5];
+      p.SetPixel(x, y, colour, static_cast<std::uint8_t>(alpha));
+    }
   }
   return p;
 }
@@ -131,8 +135,8 @@ class Twin {
 
 const int kOpacities[] = {1, 10, 20, 21, 50, 99, 100};
 
-Colour Ink(bool trans) {
-  return trans ? raster::Markers().trans : Rgb(40, 160, 90);
+raster::Paint Ink(bool trans) {
+  return trans ? raster::kTransparentPaint : raster::ColourPaint(Rgb(40, 160, 90));
 }
 
 TEST(FastPath, FreehandToolsMatchTheFullRepaint) {

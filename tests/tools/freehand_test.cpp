@@ -28,29 +28,37 @@ TEST(Pencil, PaintsThePointsOfTheStrokeOnly) {
   }
 }
 
-// The eraser paints transparency at full strength whatever the opacity.
-TEST(Pencil, OpacityBlendsOverThePictureAndTransparencyIsNeverBlended) {
-  const raster::Colour trans = raster::Markers().trans;
+// Opacity blends a colour over the picture and lowers its alpha with the
+// transparent colour; the eraser always takes everything, and so does
+// transparency in a picture without partial alpha.
+TEST(Pencil, OpacityBlendsColourAndLowersAlphaWithTransparency) {
+  const raster::Transparency alpha{true, false}, mask{false, false};
   const struct {
     bool eraser;
     int opacity;
+    raster::Paint paint;
+    raster::Transparency holds;
     raster::Colour colour;
-    raster::Colour expected;
-  } cases[] = {{false, 1, kBlack, Rgb(252, 252, 252)},
-               {false, 50, kBlack, Rgb(127, 127, 127)},
-               {false, 99, kBlack, Rgb(2, 2, 2)},
-               {false, 100, kBlack, kBlack},
-               {false, 0, kBlack, kBlack},
-               {false, 50, trans, trans},
-               {true, 1, trans, trans},
-               {true, 99, trans, trans}};
+    int expectedAlpha;
+  } cases[] = {{false, 1, raster::ColourPaint(kBlack), alpha, Rgb(252, 252, 252), 255},
+               {false, 50, raster::ColourPaint(kBlack), alpha, Rgb(127, 127, 127), 255},
+               {false, 99, raster::ColourPaint(kBlack), alpha, Rgb(2, 2, 2), 255},
+               {false, 0, raster::ColourPaint(kBlack), alpha, kBlack, 255},
+               {false, 50, raster::kTransparentPaint, alpha, Rgb(255, 255, 255), 127},
+               {false, 50, raster::kTransparentPaint, mask, 0, 0},
+               {true, 1, raster::kTransparentPaint, alpha, 0, 0}};
   for (const auto& c : cases) {
     Rig rig(4, 3, 3);
+    ToolSettings settings = Pen(c.paint);
+    settings.holds = c.holds;
     const std::unique_ptr<TKvPencil> tool =
-        c.eraser ? rig.Tool<TKvEraser>(c.opacity, Pen(c.colour)) : rig.Tool<TKvPencil>(c.opacity, Pen(c.colour));
+        c.eraser ? rig.Tool<TKvEraser>(c.opacity, settings) : rig.Tool<TKvPencil>(c.opacity, settings);
     Stroke(*tool, {{1, 1}, {2, 1}});
     SCOPED_TRACE(testing::Message() << (c.eraser ? "eraser" : "pencil") << " opacity " << c.opacity);
-    for (int x : {1, 2}) EXPECT_EQ(rig.work.Pixel(x, 1), c.expected);
+    for (int x : {1, 2}) {
+      EXPECT_EQ(rig.work.Pixel(x, 1), c.colour);
+      EXPECT_EQ(rig.work.Alpha(x, 1), c.expectedAlpha);
+    }
     for (int x : {0, 3}) EXPECT_EQ(rig.work.Pixel(x, 1), Rgb(255, 255, 255));
   }
 }
@@ -102,11 +110,11 @@ TEST(Brush, RingsFadeOutwardAndTheOpacityHasAFloorOf20) {
     EXPECT_EQ(raster::Red(rig.work.Pixel(10, 7)), BrushValue(0, 255, 2, 0, p));  // 3 away: the widest only
     EXPECT_EQ(raster::Red(rig.work.Pixel(10, 8)), 255);                          // beyond
   }
-  Rig rig(21, 9, 1, kBlack);  // transparency: only the widest ring, at full strength
-  auto brush = rig.Tool<TKvBrush>(30, Pen(raster::Markers().trans, 3, 2));
+  Rig rig(21, 9, 1, kBlack);  // transparency: only the widest ring, at the opacity
+  auto brush = rig.Tool<TKvBrush>(30, Pen(raster::kTransparentPaint, 3, 2));
   Stroke(*brush, {{5, 4}, {15, 4}});
-  for (int y : {4, 7}) EXPECT_EQ(rig.work.Pixel(10, y), raster::Markers().trans) << y;
-  EXPECT_EQ(rig.work.Pixel(10, 8), kBlack);
+  for (int y : {4, 7}) EXPECT_EQ(rig.work.Alpha(10, y), 178) << y;
+  EXPECT_EQ(rig.work.Alpha(10, 8), 255);
 }
 
 TEST(Spray, RandomNumbersFollowTheGenerator) {

@@ -76,17 +76,13 @@ TEST_F(PaletteTest, OpacityBoxClampsItsText) {
   EXPECT_EQ(palette.OpacityText(), "100");
 }
 
-TEST_F(PaletteTest, TransparencyIsPaintedAtFullStrengthWhateverTheBoxSays) {
+TEST_F(PaletteTest, TheEraserTakesEverythingWhateverTheBoxSays) {
   palette.ClickTool(ToolId::kPencil);
   palette.OpacityTextChanged("30");
   palette.ClickTool(ToolId::kEraser);
   EXPECT_EQ(palette.OpacityText(), "30");
   EXPECT_EQ(palette.CurTool()->Opacity, 100);
-  EXPECT_EQ(palette.CurTool()->Color, raster::Markers().trans);
-  host.fore = raster::Markers().trans;
-  palette.ClickTool(ToolId::kRect);
-  palette.OpacityTextChanged("50");
-  EXPECT_EQ(palette.CurTool()->Opacity, 100);
+  EXPECT_EQ(palette.CurTool()->Kind, raster::PaintKind::kTransparent);
 }
 
 TEST_F(PaletteTest, ClickingTheChosenToolAgainKeepsTheOptionAndRestartsACurve) {

@@ -36,23 +36,25 @@ std::unique_ptr<TKvMoveScale> MoverOn(Rig& rig, Picture* target, Point origin, i
   return mover;
 }
 
-TEST(Fill, ActsAtTheReleasePointBlendsTwiceAt50AndNeverBlendsTransparency) {
-  const raster::Colour trans = raster::Markers().trans;
-  const raster::Colour black = Rgb(0, 0, 0);
+TEST(Fill, ActsAtTheReleasePointBlendsTwiceAt50AndLowersAlphaOnceWithTransparency) {
+  const raster::Paint black = raster::ColourPaint(Rgb(0, 0, 0));
   const struct {
     int opacity;
-    raster::Colour colour;
+    raster::Paint paint;
     raster::Colour expected;
-  } cases[] = {
-      {100, black, black}, {50, black, Rgb(191, 191, 191)}, {1, black, Rgb(254, 254, 254)}, {50, trans, trans}};
+    int alpha;
+  } cases[] = {{100, black, Rgb(0, 0, 0), 255},
+               {50, black, Rgb(191, 191, 191), 255},
+               {1, black, Rgb(254, 254, 254), 255},
+               {50, raster::kTransparentPaint, Rgb(255, 255, 255), 127}};
   for (const auto& c : cases) {
     Rig rig(4, 3, 2);
     rig.work = FromAscii({"..#r", "..#r", "..#r"});
-    auto fill = rig.Tool<TKvFill>(c.opacity, Pen(c.colour));
+    auto fill = rig.Tool<TKvFill>(c.opacity, Pen(c.paint));
     fill->OnMouseDown(ShiftState::kNone, 3, 0);  // pressed on red, released on white
     fill->OnMouseUp(ShiftState::kNone, 0, 2);
     EXPECT_EQ(rig.work.Pixel(1, 1), c.expected) << c.opacity;
-    EXPECT_EQ(rig.work.Pixel(0, 0), c.expected) << c.opacity;
+    EXPECT_EQ(rig.work.Alpha(0, 0), c.alpha) << c.opacity;
     EXPECT_EQ(rig.work.Pixel(3, 1), Rgb(255, 0, 0));
     EXPECT_EQ(rig.work.Pixel(2, 1), Rgb(0, 0, 0));
   }
@@ -116,7 +118,7 @@ TEST(Lasso, ClosesWithinOnePixelOfTheFirstVertexButNotAtTwo) {
     ASSERT_EQ(target.Width(), 8);
     ASSERT_EQ(target.Height(), 8);
     EXPECT_EQ(target.Pixel(1, 1), Rgb(0, 0, 255));           // inside the triangle
-    EXPECT_EQ(target.Pixel(7, 7), raster::Markers().trans);  // outside it
+    EXPECT_EQ(target.Alpha(7, 7), 0);                        // outside it
     lasso->OnMouseDown(ShiftState::kNone, 5, 5);             // a closed outline ignores clicks
     EXPECT_EQ(lasso->VertexCount, 3);
   }

@@ -35,12 +35,15 @@ struct Rig {
 };
 
 // Settings of a pen in colour c: width, and for the brush its rings.
-inline ToolSettings Pen(raster::Colour c, int width = 1, int rings = 0) {
+inline ToolSettings Pen(raster::Paint paint, int width = 1, int rings = 0) {
   ToolSettings s;
-  s.colour = c;
+  s.paint = paint;
   s.width = width;
   s.rings = rings;
   return s;
+}
+inline ToolSettings Pen(raster::Colour c, int width = 1, int rings = 0) {
+  return Pen(raster::ColourPaint(c), width, rings);
 }
 inline ToolSettings FilledShape(raster::Colour c, bool filled = true) {
   ToolSettings s = Pen(c);
@@ -91,7 +94,8 @@ class FakeHost : public ToolHost {
   raster::Picture& ScreenPicture() override { return screen; }
   raster::Picture& FloatPicture() override { return floatPicture; }
   int Zoom() const override { return zoom; }
-  raster::Colour ForeColor() const override { return fore; }
+  raster::Paint ForeColor() const override { return raster::ColourPaint(fore); }
+  raster::Transparency Holds() const override { return {}; }
   bool AlphaMode() const override { return alphaMode; }
   bool HasImage() const override { return hasImage; }
   void SetCanvasCursor(ToolCursor c) override { cursor = c; }
