@@ -60,7 +60,7 @@ std::vector<std::uint8_t> EncodeBmp(const raster::Picture& picture) {
   return out;
 }
 
-std::optional<raster::Picture> DecodeBmp(std::span<const std::uint8_t> data, int maxSide) {
+std::optional<raster::Picture> DecodeBmp(std::span<const std::uint8_t> data, int maxSide, BmpAlpha alpha) {
   if (data.size() < kFileHeaderBytes + kInfoHeaderBytes || data[0] != 'B' || data[1] != 'M') return std::nullopt;
   const std::uint8_t* info = data.data() + kFileHeaderBytes;
   const std::uint64_t pixelOffset = Get32(data.data() + 10);
@@ -94,7 +94,7 @@ std::optional<raster::Picture> DecodeBmp(std::span<const std::uint8_t> data, int
   }
   // The fourth byte of a 32-bit file is alpha only where some pixel uses it;
   // many programs leave it 0 throughout, meaning an opaque picture.
-  if (bits == 32 && !anyAlpha) {
+  if (bits == 32 && !anyAlpha && alpha == BmpAlpha::kOpaqueWhenAllZero) {
     for (int y = 0; y < picture.Height(); ++y) {
       for (int x = 0; x < width; ++x) picture.At(x, y)[3] = raster::kOpaque;
     }

@@ -26,7 +26,10 @@ inline constexpr int kMaxBmpSide = 16384;
 // 0 is opaque). Every size and offset is checked against the
 // data; anything else (other depths, compression, truncation, sides outside
 // 1..maxSide) gives nothing.
-[[nodiscard]] std::optional<raster::Picture> DecodeBmp(std::span<const std::uint8_t> data, int maxSide = kMaxBmpSide);
+// A snapshot of ours reads its alpha as stored, even when all of it is 0.
+enum class BmpAlpha { kOpaqueWhenAllZero, kAsStored };
+[[nodiscard]] std::optional<raster::Picture> DecodeBmp(std::span<const std::uint8_t> data, int maxSide = kMaxBmpSide,
+                                                       BmpAlpha alpha = BmpAlpha::kOpaqueWhenAllZero);
 
 // Encodes to memory, then writes with WriteFileAtomically.
 FileResult SaveBmpFile(const std::filesystem::path& path, const raster::Picture& picture);

@@ -86,9 +86,10 @@ void CanvasView::PaintBox1Paint() {
     // The selection over what lies beneath it, as merging will put it down.
     const raster::Picture& floating = state_.FloatBitmap;
     raster::Picture shown(floating.Width(), floating.Height());
-    shown.CopyFrom(state_.WorkBitmap, {state_.FloatLeft, state_.FloatTop, state_.FloatLeft + floating.Width(),
-                                       state_.FloatTop + floating.Height()},
-                   {0, 0});
+    shown.CopyFrom(
+        state_.WorkBitmap,
+        {state_.FloatLeft, state_.FloatTop, state_.FloatLeft + floating.Width(), state_.FloatTop + floating.Height()},
+        {0, 0});
     raster::PasteLayer(floating, shown, shown.Bounds(), state_.Opacity, state_.Holds);
     raster::ToDisplay(shown, shown.Bounds(), state_.Holds);
     const raster::Rect r = FloatScreenRect();

@@ -139,9 +139,9 @@ void EditBuffers::CommitAlpha(int i) {
   const int h = std::min({colour->Height(), state_.AlphaBitmap.Height(), state_.WorkBitmap.Height()});
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
+      // Red marks a transparent pixel: an undo may bring one back.
       const Colour a = state_.AlphaBitmap.Pixel(x, y);
-      if (a == kPureRed) continue;
-      const std::uint8_t alpha = raster::Blue(a);
+      const std::uint8_t alpha = a == kPureRed ? 0 : raster::Blue(a);
       colour->SetRaw(x, y, (colour->GetRaw(x, y) & 0xFFFFFFu) | (std::uint32_t{alpha} << 24));
       mask->Set(x, y, alpha == 0);
       state_.WorkBitmap.At(x, y)[3] = alpha;
@@ -168,20 +168,17 @@ void EditBuffers::FloatPlaced(raster::Picture picture) {
   state_.FloatFromPicture = false;
 }
 
-void EditBuffers::ClearUnder(const raster::Picture& picture, raster::Point at) {
-  for (int y = 0; y < picture.Height(); ++y) {
-    for (int x = 0; x < picture.Width(); ++x) {
-      // The selection's own transparent pixels were never part of it.
-      if (raster::IsClear(picture.At(x, y), state_.Holds)) continue;
-      state_.WorkBitmap.SetPixel(at.x + x, at.y + y, kBlack, 0);
-    }
-  }
-}
-
 void EditBuffers::LiftPicked() {
   if (!state_.HasFloat || !state_.FloatPicked) return;
   state_.FloatPicked = false;
-  ClearUnder(state_.PickedBitmap, state_.PickedAt);
+  const raster::Picture& picked = state_.PickedBitmap;
+  for (int y = 0; y < picked.Height(); ++y) {
+    for (int x = 0; x < picked.Width(); ++x) {
+      // The picked picture's own transparent pixels were never taken.
+      if (raster::IsClear(picked.At(x, y), state_.Holds)) continue;
+      state_.WorkBitmap.SetPixel(state_.PickedAt.x + x, state_.PickedAt.y + y, kBlack, 0);
+    }
+  }
   state_.PickedBitmap = raster::Picture();
   CommitWorkImage();
 }

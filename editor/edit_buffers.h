@@ -40,9 +40,6 @@ class EditBuffers {
   // Takes a picked selection's pixels out of WorkBitmap (they then live only
   // in the floating selection); nothing for a pasted or already lifted one.
   void LiftPicked();
-  // Makes transparent the pixels of WorkBitmap that picture, placed at `at`,
-  // covers with anything but transparency.
-  void ClearUnder(const raster::Picture& picture, raster::Point at);
   // A picture from elsewhere as the current image can hold it: below 32 bits
   // alpha under 128 is transparent and the rest opaque.
   [[nodiscard]] raster::Picture Fitted(raster::Picture picture) const;

@@ -20,12 +20,15 @@ bool SelectionCommands::Cut() {
 }
 
 bool SelectionCommands::Delete() {
-  // The selection goes. One taken from the picture takes its pixels along:
-  // where it lies becomes transparent. A pasted picture or placed text never
-  // covered anything, so the image under it stays.
+  // The selection goes. One taken from the picture takes its area along:
+  // the rectangle where it lies becomes transparent. A pasted picture or
+  // placed text never lifted anything, so the image under it stays.
   state_.HasFloat = false;
   state_.FloatPicked = false;
-  if (state_.FloatFromPicture) buffers_.ClearUnder(state_.FloatBitmap, {state_.FloatLeft, state_.FloatTop});
+  if (state_.FloatFromPicture) {
+    state_.WorkBitmap.ClearRect({state_.FloatLeft, state_.FloatTop, state_.FloatLeft + state_.FloatBitmap.Width(),
+                                 state_.FloatTop + state_.FloatBitmap.Height()});
+  }
   buffers_.CommitWorkImage();
   view_.PaintBox1Paint();
   tools_.ReturnToLast();

@@ -71,8 +71,8 @@ void UndoHistory::Begin() {
 }
 
 UndoHistory::FloatSnapshot UndoHistory::CurrentFloat() const {
-  return {state_.FloatBitmap, state_.FloatLeft,    state_.FloatTop,
-          state_.FloatPicked, state_.PickedBitmap, state_.PickedAt};
+  return {state_.FloatBitmap,  state_.FloatLeft, state_.FloatTop,        state_.FloatPicked,
+          state_.PickedBitmap, state_.PickedAt,  state_.FloatFromPicture};
 }
 
 void UndoHistory::RememberSnapshot() {
@@ -92,7 +92,7 @@ bool UndoHistory::Read(std::int32_t pos) {
   if (folder_.empty()) return false;
   auto bytes = document::ReadWholeFile(FileName(state_.AlphaMode, pos));
   if (!bytes) return false;
-  auto picture = document::DecodeBmp(*bytes);
+  auto picture = document::DecodeBmp(*bytes, document::kMaxBmpSide, document::BmpAlpha::kAsStored);
   raster::Picture& buffer = Buffer();
   if (!picture || picture->Width() != buffer.Width() || picture->Height() != buffer.Height()) return false;
   buffer = std::move(*picture);
@@ -108,6 +108,7 @@ bool UndoHistory::Read(std::int32_t pos) {
     state_.FloatPicked = f.picked;
     state_.PickedBitmap = f.pickedPicture;
     state_.PickedAt = f.pickedAt;
+    state_.FloatFromPicture = f.fromPicture;
   }
   RememberSnapshot();
   return true;

@@ -88,6 +88,7 @@ class UndoHistory {
     bool picked = false;
     raster::Picture pickedPicture;
     raster::Point pickedAt;
+    bool fromPicture = false;
     friend bool operator==(const FloatSnapshot&, const FloatSnapshot&) = default;
   };
 

@@ -30,7 +30,7 @@ void SetInverting(std::uint8_t* d) {
 // as a mask's inverting pixel).
 void Erase(const std::uint8_t* s, std::uint8_t* d, int weight, bool partial) {
   const std::uint32_t sa = std::uint32_t{s[3]} * static_cast<std::uint32_t>(weight);
-  const std::uint32_t keep = partial ? d[3] * (25500 - sa) / 25500 : 0;
+  const std::uint32_t keep = partial ? (d[3] * (25500 - sa) + 12750) / 25500 : 0;
   if (keep == 0) {
     d[0] = d[1] = d[2] = d[3] = 0;
   } else {

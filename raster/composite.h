@@ -25,7 +25,8 @@ namespace pixmint::raster {
 }
 
 // One pixel s (four bytes, its alpha scaled by weight / 100) laid over the
-// pixel d, in place: the "over" of straight alpha, rounding down. Over an
+// pixel d, in place: the "over" of straight alpha, colours rounding down,
+// alpha to the nearest. Over an
 // opaque pixel an opaque paint gives exactly BlendByte per colour byte, and
 // an opaque result stays opaque.
 inline void Over(const std::uint8_t* s, std::uint8_t* d, int weight) {
@@ -43,11 +44,12 @@ inline void Over(const std::uint8_t* s, std::uint8_t* d, int weight) {
   const std::uint64_t wd = std::uint64_t{d[3]} * (25500 - sa);
   const std::uint64_t sum = ws + wd;
   for (int i = 0; i < 3; ++i) d[i] = static_cast<std::uint8_t>((s[i] * ws + d[i] * wd) / sum);
-  d[3] = static_cast<std::uint8_t>(sum / 25500);
+  d[3] = static_cast<std::uint8_t>((sum + 12750) / 25500);
 }
 
 // The pixel d moved toward s by weight / 100, in place: a mix of the two
-// weighted by their alphas (premultiplied), rounding down. Weight 100 gives s
+// weighted by their alphas (premultiplied), colours rounding down, alpha to
+// the nearest (half a paint over transparency is half, 128). Weight 100 gives s
 // as it is; mixing a pixel with itself leaves it; two opaque pixels mix to
 // exactly BlendByte per colour byte. A tool's composite is such a mix of its
 // paint with the picture underneath.
@@ -65,7 +67,7 @@ inline void Mix(const std::uint8_t* s, std::uint8_t* d, int weight) {
   const std::uint32_t sum = ws + wd;
   if (sum == 0) return;  // nothing of either shows: d stays as it is
   for (int i = 0; i < 3; ++i) d[i] = static_cast<std::uint8_t>((s[i] * ws + d[i] * wd) / sum);
-  d[3] = static_cast<std::uint8_t>(sum / 100);
+  d[3] = static_cast<std::uint8_t>((sum + 50) / 100);
 }
 
 // The routines process the pixels of `area`, clipped to the pictures: a

@@ -40,9 +40,7 @@ class Picture {
 
   // Direct row access, row 0 at the top. y must be in range.
   [[nodiscard]] std::uint8_t* Row(int y) { return data_.data() + static_cast<std::size_t>(y) * Stride(); }
-  [[nodiscard]] const std::uint8_t* Row(int y) const {
-    return data_.data() + static_cast<std::size_t>(y) * Stride();
-  }
+  [[nodiscard]] const std::uint8_t* Row(int y) const { return data_.data() + static_cast<std::size_t>(y) * Stride(); }
   [[nodiscard]] std::uint8_t* At(int x, int y) { return Row(y) + static_cast<std::size_t>(x) * kPixelBytes; }
   [[nodiscard]] const std::uint8_t* At(int x, int y) const {
     return Row(y) + static_cast<std::size_t>(x) * kPixelBytes;

@@ -14,7 +14,6 @@ using raster::Rect;
 
 namespace {
 
-
 std::vector<std::pair<Point, Point>> Segments(const std::vector<Point>& points, int count) {
   std::vector<std::pair<Point, Point>> segments;
   segments.reserve(static_cast<std::size_t>(count));

@@ -3,7 +3,6 @@
 #include <chrono>
 #include <cmath>
 
-
 namespace pixmint::tools {
 
 using raster::Point;

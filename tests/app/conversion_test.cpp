@@ -28,13 +28,19 @@ TEST(PictureImage, WrapsRowsWithTheirPaddingAndKeepsChannelOrder) {
   }
 }
 
-TEST(PictureImage, ForeignPicturesLoseAlphaOverWhite) {
-  QImage image(2, 1, QImage::Format_ARGB32);
-  image.setPixel(0, 0, qRgba(10, 20, 30, 255));
-  image.setPixel(1, 0, qRgba(0, 0, 0, 0));
+// Pictures cross the clipboard with their alpha, whatever format Qt hands over.
+TEST(PictureImage, ForeignPicturesKeepTheirAlpha) {
+  QImage image(3, 1, QImage::Format_ARGB32_Premultiplied);
+  image.setPixelColor(0, 0, QColor(10, 20, 30, 255));
+  image.setPixelColor(1, 0, QColor(0, 0, 0, 0));
+  image.setPixelColor(2, 0, QColor(200, 100, 50, 128));
   const raster::Picture picture = ImageToPicture(image);
   EXPECT_EQ(picture.Pixel(0, 0), raster::Rgb(10, 20, 30));
-  EXPECT_EQ(picture.Pixel(1, 0), raster::Rgb(255, 255, 255));
+  EXPECT_EQ(picture.Alpha(1, 0), 0);
+  EXPECT_EQ(picture.Alpha(2, 0), 128);
+  EXPECT_NEAR(raster::Red(picture.Pixel(2, 0)), 200, 1);
+  const QImage back = PictureToImage(picture);
+  EXPECT_EQ(qAlpha(back.pixel(2, 0)), 128);
   EXPECT_TRUE(ImageToPicture(QImage()).Empty());
 }
 

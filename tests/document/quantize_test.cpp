@@ -22,7 +22,7 @@ void ReferenceQuantize(const raster::Picture& pic, std::vector<std::uint8_t>& ta
   };
   std::vector<std::uint32_t> hist(32768, 0);
   for (int y = 0; y < pic.Height(); ++y) {
-    for (int x = 0; x < pic.Width(); ++x) ++hist[keyOf(pic.Row(y) + 3 * x)];
+    for (int x = 0; x < pic.Width(); ++x) ++hist[keyOf(pic.At(x, y))];
   }
   std::vector<std::uint32_t> count, key;
   for (std::uint32_t k = 0; k < 32768; ++k) {
@@ -76,7 +76,7 @@ void ReferenceQuantize(const raster::Picture& pic, std::vector<std::uint8_t>& ta
   bits.assign(stride * pic.Height(), 0);
   for (int y = 0; y < pic.Height(); ++y) {
     for (int x = 0; x < pic.Width(); ++x) {
-      const std::uint32_t k = keyOf(pic.Row(y) + 3 * x);
+      const std::uint32_t k = keyOf(pic.At(x, y));
       std::size_t p = 0;
       while (key[p] != k) ++p;
       bits[(pic.Height() - 1 - y) * stride + x] = static_cast<std::uint8_t>(index[p]);

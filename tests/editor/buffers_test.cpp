@@ -5,44 +5,50 @@ namespace {
 
 class BuffersTest : public EditorTest {
  protected:
-  // Writes colour c (and the mask bit) straight into the document image, then
-  // reloads it into the editor.
-  void Put(int x, int y, Colour c, bool transparent) {
-    Doc().XorBitmap(0)->SetPixel(x, y, c);
-    Doc().AndBitmap(0)->Set(x, y, transparent);
-  }
   void Reload() { ws.SelectImage(0); }
+  // The working pixel's colour and alpha.
+  [[nodiscard]] std::pair<Colour, int> WorkPixel(int x, int y) const {
+    return {S().WorkBitmap.Pixel(x, y), S().WorkBitmap.Alpha(x, y)};
+  }
 };
 
-// A transparent pixel over white is an inverting pixel in a cursor; every
-// other transparent pixel is plain transparency; and nothing changes when an
-// unchanged image is committed again.
-TEST_F(BuffersTest, MaskedPixelsArriveAsMarkersAndCommitBackUnchanged) {
+// What an image stores arrives in the working picture as the rule decides
+// what it shows, and goes back unchanged when the picture is committed: a
+// pixel's transparency is never told by its colour, so an opaque pixel of
+// the transparent marker's grey stays opaque, and a cursor keeps what its
+// mask shows (white inverts, other colours are XORed).
+TEST_F(BuffersTest, StoredPixelsArriveWithTheirTransparencyAndCommitBackUnchanged) {
   struct Case {
     bool cursor;
-    Colour colour;
-    Colour expected;
+    int bpp;
+    std::uint32_t raw;  // 0xAARRGGBB at 32 bits
+    bool mask;
+    std::pair<Colour, int> work;
     Colour storedAfter;
   };
-  const raster::MarkerColours m;
-  for (const Case& c : {Case{true, kWhite, m.invert, kWhite}, Case{true, kRed, m.trans, kBlack},
-                        Case{true, kBlack, m.trans, kBlack}, Case{false, kWhite, m.trans, kBlack}}) {
+  const Colour marker = raster::Markers().trans;
+  for (const Case& c : {
+           Case{true, 24, 0xFFFFFF, true, {kWhite, 0}, kWhite},  // inverting
+           Case{true, 24, 0xFF0000, true, {kRed, 0}, kRed},      // the screen XORed with red
+           Case{true, 24, 0, true, {kBlack, 0}, kBlack},
+           Case{false, 24, 0xFFFFFF, true, {kBlack, 0}, kBlack},  // an icon never inverts
+           Case{false, 24, 0xEAEAEA, false, {marker, 255}, marker},
+           Case{false, 32, 0x80102030u, false, {Rgb(0x10, 0x20, 0x30), 128}, Rgb(0x10, 0x20, 0x30)},
+       }) {
     ScriptedHost h;
     MemorySettings st;
     Workspace w(h, st);
-    w.SetImageDefaults({4, 4, 24});
+    w.SetImageDefaults({4, 4, c.bpp});
     w.Start({c.cursor ? StartRequest::Kind::kNewCursor : StartRequest::Kind::kNewIcon, {}});
-    w.Document()->XorBitmap(0)->SetPixel(1, 1, c.colour);
-    w.Document()->XorBitmap(0)->SetPixel(2, 2, Rgb(1, 2, 3));
-    w.Document()->AndBitmap(0)->Set(2, 2, false);
+    w.Document()->XorBitmap(0)->SetRaw(1, 1, c.raw);
+    w.Document()->AndBitmap(0)->Set(1, 1, c.mask);
     w.SelectImage(0);
-    EXPECT_EQ(w.State().WorkBitmap.Pixel(1, 1), c.expected) << c.cursor << " " << c.colour;
-    EXPECT_EQ(w.State().WorkBitmap.Pixel(2, 2), Rgb(1, 2, 3));
+    const auto& work = w.State().WorkBitmap;
+    EXPECT_EQ(std::pair(work.Pixel(1, 1), int(work.Alpha(1, 1))), c.work) << c.cursor << " " << c.raw;
     w.Run(CommandId::kSelectAll);
     w.Run(CommandId::kMerge);  // an unchanged picture committed as one change
-    EXPECT_TRUE(w.Document()->AndBitmap(0)->Get(1, 1));
-    EXPECT_EQ(w.Document()->XorBitmap(0)->GetPixel(1, 1) & 0xFFFFFF, c.storedAfter);
-    EXPECT_FALSE(w.Document()->AndBitmap(0)->Get(2, 2));
+    EXPECT_EQ(w.Document()->AndBitmap(0)->Get(1, 1), c.mask) << c.raw;
+    EXPECT_EQ(w.Document()->XorBitmap(0)->GetPixel(1, 1) & 0xFFFFFF, c.storedAfter) << c.raw;
   }
 }
 
@@ -66,21 +72,49 @@ TEST_F(BuffersTest, FourBitRoundTripKeepsIndicesAndMask) {
   EXPECT_TRUE(std::equal(mask.begin(), mask.end(), Doc().AndDataPointer(0).begin()));
 }
 
-TEST_F(BuffersTest, ThirtyTwoBitStrokesKeepAlphaOfOpaquePixels) {
+// A 32-bit image is painted in colour and alpha: opaque paint makes a pixel
+// opaque, half paint over transparency is half transparent in the paint's own
+// colour, and the transparent colour lowers alpha by the opacity.
+TEST_F(BuffersTest, ThirtyTwoBitImagesPaintColourAndAlphaTogether) {
   StartIcon(8, 8, 32);
-  Doc().XorBitmap(0)->SetRaw(1, 1, 0x80102030u);  // alpha 128
+  Doc().XorBitmap(0)->SetRaw(1, 1, 0x8C102030u);  // alpha 140
   Doc().AndBitmap(0)->Set(1, 1, false);
   Reload();
   Pencil(kRed);
   Click(1, 1);
+  EXPECT_EQ(Raw(1, 1), 0xFFFF0000u);
+  ws.SetOpacityText("50");
   Click(2, 2);  // was transparent
+  EXPECT_EQ(Raw(2, 2), 0x80FF0000u);
+  EXPECT_FALSE(Mask(2, 2));
+  Pencil(kTransparent);
+  Click(1, 1);
   EXPECT_EQ(Raw(1, 1), 0x80FF0000u);
-  EXPECT_EQ(Raw(2, 2), 0xFFFF0000u);
-  Pencil(kTransparent);  // erase to transparency
-  ws.Run(CommandId::kTransColour);
+  ws.SetOpacityText("100");
   Click(1, 1);
   EXPECT_EQ(Raw(1, 1), 0u);
   EXPECT_TRUE(Mask(1, 1));
+}
+
+// Below 32 bits the canvas shows what is saved: a blended stroke is mapped to
+// the image's colours, and half a paint over transparency is opaque (alpha
+// 128 and up) while less of it leaves the pixel transparent.
+TEST_F(BuffersTest, PaletteImagesShowTheColoursTheyStore) {
+  StartIcon(16, 16, 4);
+  Pencil(kRed);
+  ws.SetOpacityText("30");
+  Click(3, 3);
+  EXPECT_EQ(Work(3, 3), kTransparent);
+  ws.SetOpacityText("50");
+  Click(4, 4);
+  EXPECT_EQ(Work(4, 4), Stored(4, 4));
+  ws.SetOpacityText("40");
+  host.Push(kWhite);
+  ws.Run(CommandId::kForeColour);
+  Click(4, 4);  // 40% white over red: a colour between, mapped into the table
+  EXPECT_EQ(Work(4, 4), Stored(4, 4));
+  const auto table = Doc().XorBitmap(0)->Table();
+  EXPECT_NE(std::find(table.begin(), table.end(), Work(4, 4)), table.end());
 }
 
 // Only cursor images whose mask decides can hold an inverting pixel: the
@@ -114,24 +148,35 @@ TEST_F(BuffersTest, AlphaModePaintsAlphaOnly) {
   ws.SetOpacityText("40");  // grey 102
   Click(0, 0);
   EXPECT_EQ(Raw(0, 0), 0x66000000u);  // alpha painted, colour black
-  EXPECT_TRUE(Mask(0, 0));            // mask untouched
+  EXPECT_FALSE(Mask(0, 0));           // the mask follows the alpha
   EXPECT_EQ(Raw(4, 4), 0xFF112233u);  // the first commit writes 255 into alpha-0 pixels
   ws.SetOpacityText("10");
   Click(1, 0);
   EXPECT_EQ(Raw(1, 0), 0x19000000u);
 }
 
-TEST_F(BuffersTest, FloatMergesClippedSkippingTransparentAndBlended) {
-  StartIcon(4, 4, 24);
-  Clip(pixmint::test::FromAscii({"rt", "r."}));
-  ws.Run(CommandId::kPaste);  // 2 x 2 centred at (1, 1)
-  ASSERT_TRUE(S().HasFloat);
-  ws.SetOpacityText("50");
-  Clip(pixmint::test::FromAscii({"rr", "rr"}));
-  ws.Run(CommandId::kPaste);                       // merges the first one
-  EXPECT_EQ(Work(1, 1), Rgb(244, 117, 117));       // half red over the transparent grey
-  EXPECT_EQ(Work(2, 1), kTransparent);  // its own transparent pixel left the image alone
-  EXPECT_EQ(Work(2, 2), Rgb(244, 244, 244));
+// A pasted picture keeps its transparency: while it floats the canvas shows
+// the image through it, and merged into an image below 32 bits alpha under
+// 128 is transparent and the rest opaque; into a 32-bit image it is alpha.
+TEST_F(BuffersTest, PastedTransparencyShowsThroughAndMergesAsTheImageCanHoldIt) {
+  raster::Picture clip = pixmint::test::FromAscii({"rt", "r."});
+  clip.SetPixel(1, 1, kWhite, 127);
+  for (const int bpp : {24, 32}) {
+    Restart();
+    StartIcon(4, 4, bpp);
+    Pencil(kBlack);
+    Click(2, 1);
+    Clip(clip);
+    ws.Run(CommandId::kPaste);  // 2 x 2 centred at (1, 1)
+    ASSERT_TRUE(S().HasFloat);
+    EXPECT_EQ(ws.Screen().Pixel(Sc(2), Sc(1)), kBlack) << "the image shows through";
+    ws.SetOpacityText("50");
+    Clip(pixmint::test::FromAscii({"rr", "rr"}));
+    ws.Run(CommandId::kPaste);  // merges the first one at half strength
+    EXPECT_EQ(WorkPixel(1, 1), std::pair(kRed, bpp == 32 ? 128 : 255)) << bpp;
+    EXPECT_EQ(WorkPixel(2, 1), std::pair(kBlack, 255)) << "its transparent pixel left the image alone";
+    EXPECT_EQ(WorkPixel(2, 2), bpp == 32 ? std::pair(kWhite, 64) : std::pair(kBlack, 0)) << bpp;
+  }
   ws.SetOpacityText("100");
   Clip(raster::Picture(12, 12, Rgb(0, 0, 255)));
   ws.Run(CommandId::kPaste);  // 12 x 12 at (-4, -4): only the part inside is merged

@@ -140,11 +140,14 @@ TEST_F(UndoTest, AlphaAndRgbHistoriesAreSeparate) {
   ws.Run(CommandId::kModeRgb);
   ws.ChooseTool(tools::ToolId::kPencil);
   Click(2, 2);
-  ws.Run(CommandId::kUndo);
-  EXPECT_TRUE(Mask(2, 2));   // the colour stroke is undone
-  EXPECT_EQ(Raw(2, 2), 0u);  // transparent: all four bytes 0
+  ws.Run(CommandId::kUndo);  // the colour stroke goes, the alpha painted before it stays
+  EXPECT_FALSE(Mask(2, 2));
+  EXPECT_EQ(Raw(2, 2), 0x7F000000u);
   ws.Run(CommandId::kModeAlpha);
-  EXPECT_EQ(S().AlphaBitmap.Pixel(2, 2), kRed);  // transparent again in the alpha view
+  EXPECT_EQ(S().AlphaBitmap.Pixel(2, 2), Rgb(127, 127, 127));
+  ws.Run(CommandId::kUndo);
+  EXPECT_TRUE(Mask(2, 2));
+  EXPECT_EQ(Raw(2, 2), 0u);
 }
 
 // What was drawn on an image, in colour and in its alpha channel, is one

@@ -28,8 +28,11 @@ constexpr int kZoom = 3;
 // A picture with white, transparent, partly transparent and coloured
 // pixels, as tools meet them.
 Picture Scene(std::mt19937& rng) {
-  const std::pair<Colour, int> pixels[] = {
-      {Rgb(255, 255, 255), 255}, {Rgb(9, 9, 9), 0}, {Rgb(200, 10, 10), 255}, {Rgb(0, 0, 0), 90}, {Rgb(17, 99, 250), 255}};
+  const std::pair<Colour, int> pixels[] = {{Rgb(255, 255, 255), 255},
+                                           {Rgb(9, 9, 9), 0},
+                                           {Rgb(200, 10, 10), 255},
+                                           {Rgb(0, 0, 0), 90},
+                                           {Rgb(17, 99, 250), 255}};
   Picture p(kW, kH);
   for (int y = 0; y < kH; ++y) {
     for (int x = 0; x < kW; ++x) {

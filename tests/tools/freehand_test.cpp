@@ -44,7 +44,7 @@ TEST(Pencil, OpacityBlendsColourAndLowersAlphaWithTransparency) {
                {false, 50, raster::ColourPaint(kBlack), alpha, Rgb(127, 127, 127), 255},
                {false, 99, raster::ColourPaint(kBlack), alpha, Rgb(2, 2, 2), 255},
                {false, 0, raster::ColourPaint(kBlack), alpha, kBlack, 255},
-               {false, 50, raster::kTransparentPaint, alpha, Rgb(255, 255, 255), 127},
+               {false, 50, raster::kTransparentPaint, alpha, Rgb(255, 255, 255), 128},
                {false, 50, raster::kTransparentPaint, mask, 0, 0},
                {true, 1, raster::kTransparentPaint, alpha, 0, 0}};
   for (const auto& c : cases) {
@@ -113,7 +113,7 @@ TEST(Brush, RingsFadeOutwardAndTheOpacityHasAFloorOf20) {
   Rig rig(21, 9, 1, kBlack);  // transparency: only the widest ring, at the opacity
   auto brush = rig.Tool<TKvBrush>(30, Pen(raster::kTransparentPaint, 3, 2));
   Stroke(*brush, {{5, 4}, {15, 4}});
-  for (int y : {4, 7}) EXPECT_EQ(rig.work.Alpha(10, y), 178) << y;
+  for (int y : {4, 7}) EXPECT_EQ(rig.work.Alpha(10, y), 179) << y;
   EXPECT_EQ(rig.work.Alpha(10, 8), 255);
 }
 

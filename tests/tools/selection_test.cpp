@@ -46,7 +46,7 @@ TEST(Fill, ActsAtTheReleasePointBlendsTwiceAt50AndLowersAlphaOnceWithTransparenc
   } cases[] = {{100, black, Rgb(0, 0, 0), 255},
                {50, black, Rgb(191, 191, 191), 255},
                {1, black, Rgb(254, 254, 254), 255},
-               {50, raster::kTransparentPaint, Rgb(255, 255, 255), 127}};
+               {50, raster::kTransparentPaint, Rgb(255, 255, 255), 128}};
   for (const auto& c : cases) {
     Rig rig(4, 3, 2);
     rig.work = FromAscii({"..#r", "..#r", "..#r"});
@@ -117,9 +117,9 @@ TEST(Lasso, ClosesWithinOnePixelOfTheFirstVertexButNotAtTwo) {
     EXPECT_EQ(lasso->Origin, (Point{1, 1}));
     ASSERT_EQ(target.Width(), 8);
     ASSERT_EQ(target.Height(), 8);
-    EXPECT_EQ(target.Pixel(1, 1), Rgb(0, 0, 255));           // inside the triangle
-    EXPECT_EQ(target.Alpha(7, 7), 0);                        // outside it
-    lasso->OnMouseDown(ShiftState::kNone, 5, 5);             // a closed outline ignores clicks
+    EXPECT_EQ(target.Pixel(1, 1), Rgb(0, 0, 255));  // inside the triangle
+    EXPECT_EQ(target.Alpha(7, 7), 0);               // outside it
+    lasso->OnMouseDown(ShiftState::kNone, 5, 5);    // a closed outline ignores clicks
     EXPECT_EQ(lasso->VertexCount, 3);
   }
 }
