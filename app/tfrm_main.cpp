@@ -213,10 +213,12 @@ void TfrmMain::RefreshPanels() {
 }
 
 void TfrmMain::ClipboardWatch() {
-  // Paste becomes available once the clipboard offers a picture; it is never
-  // taken back here (the command itself checks the clipboard).
+  // Paste becomes available once the clipboard offers a picture, copied here
+  // or in any other program; it is never taken back here (the command itself
+  // checks the clipboard).
+  if (Ws().State().ClipboardSeen) return;
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-  if (data != nullptr && data->hasImage()) ControlEnabled(QStringLiteral("tbtnPaste"), true);
+  if (data != nullptr && data->hasImage()) Ws().ClipboardOffersPicture();
 }
 
 void TfrmMain::BuildLayout() {

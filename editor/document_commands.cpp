@@ -222,6 +222,7 @@ bool DocumentCommands::Save() {
     const char* wanted = animated ? ".ANI" : state_.IsIcon ? ".ICO" : ".CUR";
     if (UpperExtension(target) != wanted) target += animated ? ".ani" : state_.IsIcon ? ".ico" : ".cur";
   }
+  if (freeCanvas) freeCanvas();
   if (const auto saved = animated ? WriteAnimation(target) : state_.Document->SaveToFile(target); !saved) {
     ShowSaveFailure(saved);
     return false;
@@ -240,6 +241,7 @@ bool DocumentCommands::Save() {
 bool DocumentCommands::SaveAs() {
   auto path = host_.AskFileName({FileDialogKind::kSave, texts::Tr(texts::kFilterSaveAs), ""});
   if (!path) return false;
+  if (freeCanvas) freeCanvas();
   const std::string ext = UpperExtension(*path);
   document::FileResult ok;
   if (ext == ".ANI") {
@@ -282,6 +284,7 @@ document::FileResult DocumentCommands::WriteAnimation(const std::string& path) {
 bool DocumentCommands::ExportXcursor() {
   auto path = host_.AskFileName({FileDialogKind::kSave, texts::Tr(texts::kFilterXcursor), state_.CurSavePath});
   if (!path) return false;
+  if (freeCanvas) freeCanvas();
   std::vector<std::string> notes;
   std::string why;
   std::optional<std::vector<formats::XcursorImage>> images;
