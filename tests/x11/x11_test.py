@@ -12,7 +12,7 @@ import unittest
 from PIL import Image
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from x11_session import MAIN_TITLE, Display, Session, eventually  # noqa: E402
+from x11_session import MAIN_TITLE, TRANSPARENT, Display, Session, eventually  # noqa: E402
 
 PIXMINT = os.environ["PIXMINT"]
 CLI = os.environ["PIXMINT_CLI"]
@@ -228,6 +228,51 @@ class X11Test(unittest.TestCase):
         s.xdotool("key", "alt+n")  # No: close without saving
         self.assertEqual(s.wait_exit(), 0)
         self.assertNotIn(MAIN_TITLE, " ".join(s.windows(MAIN_TITLE)))
+
+    # --- the clipboard of other programs, and the keyboard after the opacity box ---
+
+    def test_picture_copied_in_another_program_pastes_and_saves(self):
+        s = self.start()
+        copied = os.path.join(self.files, "copied.png")
+        Image.new("RGB", (4, 3), (255, 0, 0)).save(copied)
+        # xclip owns the clipboard, as any other program would, until it is ended.
+        owner = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard", "-t", "image/png", "-i", copied],
+                                 env=s.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            time.sleep(2)  # the window looks at the clipboard once a second
+            s.key("ctrl+v")
+            saved = os.path.join(self.files, "pasted.ico")
+            s.key("ctrl+s")
+            s.wait_window("另存为|Save")
+            s.type(saved)
+            s.key("Return")
+            s.wait_gone("另存为|Save")
+            eventually(lambda: os.path.exists(saved))
+        finally:
+            owner.kill()
+            owner.wait(10)
+        pixels = s.pixels(saved)
+        red = [(x, y) for y in range(48) for x in range(48) if pixels.getpixel((x, y)) == (255, 0, 0, 255)]
+        self.assertEqual(red, [(x, y) for y in range(22, 25) for x in range(22, 26)])  # centred
+
+    def test_shortcuts_reach_the_window_after_the_opacity_box_and_zoom_keys(self):
+        s = self.start()
+        canvas = s.canvas(48)
+        s.drag([s.pixel_point(canvas, 5, 5), s.pixel_point(canvas, 10, 5)])
+        eventually(lambda: s.pixels_now(canvas, 7, 5) != TRANSPARENT)
+        s.click_in(s.window, 20, 393)  # the opacity box
+        s.key("ctrl+a")
+        s.type("50")
+        s.key("Return", "ctrl+z")  # the stroke is undone, not the typing
+        eventually(lambda: s.pixels_now(canvas, 7, 5) == TRANSPARENT)
+        s.key("KP_Multiply")
+        time.sleep(0.5)
+        fit = s.canvas(48)[2]
+        for keys, zoom in [(["KP_Subtract", "KP_Subtract"], fit - 2), (["ctrl+plus"], fit - 1),
+                           (["ctrl+equal"], fit), (["KP_Subtract", "j"], fit)]:
+            s.key(*keys)
+            time.sleep(0.3)
+            eventually(lambda: s.canvas(48)[2] == zoom)
 
 
 if __name__ == "__main__":
