@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -242,6 +243,15 @@ void TfrmMain::BuildLayout() {
   rightRow->addWidget(BuildImagePanel());
   row->addWidget(right);
   setCentralWidget(centre);
+  // Return in the opacity box ends the typing: the keyboard goes back to the
+  // canvas, where the shortcuts (Ctrl+Z, Ctrl+A, ...) act again; the box
+  // would keep them. (Losing the focus also ends the typing; then the box
+  // has it no more.)
+  QSpinBox* box = opacity_;
+  QScrollArea* canvasArea = scrollBox_;
+  connect(box, &QAbstractSpinBox::editingFinished, canvasArea, [box, canvasArea] {
+    if (box->hasFocus()) canvasArea->setFocus();
+  });
 }
 
 void TfrmMain::BuildStatusBar() {

@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QScrollArea>
 #include <QSpinBox>
 #include <QStyledItemDelegate>
 #include <QTimer>
@@ -147,11 +146,6 @@ QWidget* TfrmMain::BuildToolPalette() {
       opacity_->findChild<QLineEdit*>()->setText(shown);
     }
     Ws().SetOpacityText(shown.toStdString());
-  });
-  // Return ends the typing: the keyboard goes back to the canvas, where the
-  // shortcuts (Ctrl+Z, Ctrl+A, ...) act again; the box would keep them.
-  connect(opacity_, &QAbstractSpinBox::editingFinished, this, [this] {
-    if (opacity_->hasFocus()) scrollBox_->setFocus();
   });
   column->addWidget(opacity_);
   column->addStretch();
