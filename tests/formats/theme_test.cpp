@@ -37,6 +37,16 @@ TEST(CursorRoles, NamesAreUniqueAndFileNamesFindTheirRole) {
       {"Link", "Hand"},
       {"Move", "SizeAll"},
       {"Precision", "Crosshair"},
+      {"01 Normal Select", "Arrow"},
+      {"busy_2", "Wait"},
+      {"Diagonal Resize 1", "SizeNWSE"},
+      {"dgn2", "SizeNESW"},
+      {"vert", "SizeNS"},
+      {"beam", "IBeam"},
+      {"沿对角线调整大小 2", "SizeNESW"},
+      {"后台运行", "AppStarting"},
+      {"Location", "Pin"},
+      {"Person Select", "Person"},
   };
   for (const auto& [file, role] : names) {
     ASSERT_NE(RoleByName(file), nullptr) << file;
@@ -47,6 +57,12 @@ TEST(CursorRoles, NamesAreUniqueAndFileNamesFindTheirRole) {
 
 std::vector<std::uint8_t> Text(std::string_view s) {
   return {s.begin(), s.end()};
+}
+
+std::string Crlf(std::string_view s) {
+  std::string out;
+  for (char c : s) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return out;
 }
 
 std::vector<std::uint8_t> Utf16(std::string_view s) {
@@ -103,6 +119,8 @@ TEST(InstallInf, ReadsSchemeListsAndPerRoleValues) {
       {"SchemeListUtf16", Utf16(kSchemeInf), "Blue Sky", scheme},
       {"SchemeListUtf8Bom", Text("\xEF\xBB\xBF" + std::string(kSchemeInf)), "Blue Sky", scheme},
       {"PerRoleValues", Text(kPerRoleInf), "Plain", {{"IBeam", "beam.cur"}, {"Arrow", "a.cur"}}},
+      {"Crlf", Text(Crlf(kPerRoleInf)), "Plain", {{"IBeam", "beam.cur"}, {"Arrow", "a.cur"}}},
+      {"Utf16Crlf", Utf16(Crlf(kSchemeInf)), "Blue Sky", scheme},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -150,41 +168,57 @@ TEST(CursorTheme, BuildsAnInstallableExampleTheme) {
   std::ofstream(src / "readme.txt") << "not a cursor";
 
   std::string why;
-  const auto sources = FindThemeSources(src, why);
+  // Help mapped by hand to Arrow's file: the same cursor, shared.
+  const RoleSource help[] = {{RoleByName("Help"), "Arrow.cur"}};
+  const auto sources = FindThemeSources(src, why, help);
   ASSERT_TRUE(sources) << why;
-  EXPECT_EQ(sources->roles.size(), 4u);
+  EXPECT_EQ(sources->roles.size(), 5u);
   EXPECT_EQ(sources->notes, (std::vector<std::string>{"Extra.cur: no pointer role has this name; left out",
                                                       "Normal.cur: Arrow is already Arrow.cur; left out"}));
   const fs::path out = dir / "Example";
   for (int build = 0; build < 2; ++build) {
     ThemeReport report;
-    ASSERT_TRUE(BuildCursorTheme(*sources, out, "Example", report, why)) << why;
-    ASSERT_EQ(report.lines.size(), 4u);
-    EXPECT_EQ(report.lines[0], "Arrow (Arrow.cur) -> left_ptr, size 32, 48, 1 frames, 4 links");
+    ASSERT_TRUE(BuildCursorTheme(*sources, out, "Example", report, why, ThemeOptions{{}})) << why;
+    ASSERT_EQ(report.lines.size(), CursorRoles().size());
+    EXPECT_EQ(report.lines[0], "Arrow (Arrow.cur) -> left_ptr, size 32, 48, 1 frames, 23 links");
+    EXPECT_EQ(report.lines[1], "Help (Arrow.cur) -> the same cursor as Arrow, 7 links to left_ptr");
+    EXPECT_EQ(report.lines[6], "Crosshair (Precision Select): missing");
+    EXPECT_EQ(report.lines[5], "AppStarting (Working in Background): missing, 6 links to wait (Wait)");
+    EXPECT_EQ(report.lines.back(), "Person (Person Select): missing, 1 links to pointer (Hand)");
+    EXPECT_EQ(report.files, 4u);
     ASSERT_EQ(report.notes.size(), 1u);
     EXPECT_NE(report.notes[0].find("IBeam (Text Select.cur): 32x32 1-bit image: 24 screen-inverting"),
               std::string::npos);
-    // A stale file where a link belongs is replaced on the next build.
+    // A stale file where a link belongs is replaced on the next build, and
+    // a name no role has any more goes.
     fs::remove(out / "cursors" / "xterm");
     std::ofstream(out / "cursors" / "xterm") << "stale";
+    std::ofstream(out / "cursors" / "crosshair") << "stale";
   }
   ThemeReport report;
-  ASSERT_TRUE(BuildCursorTheme(*sources, out, "Example", report, why)) << why;
+  ASSERT_TRUE(BuildCursorTheme(*sources, out, "Example", report, why, ThemeOptions{{}})) << why;
   const auto index = document::ReadWholeFile(out / "index.theme");
   ASSERT_TRUE(index);
   EXPECT_EQ(std::string(index->begin(), index->end()),
             "[Icon Theme]\nName=Example\nComment=Cursor theme made by Pixmint from Windows cursors\n");
-  for (const CursorRole& role : CursorRoles()) {
-    const bool present = role.windowsName == "Arrow" || role.windowsName == "IBeam" || role.windowsName == "Wait" ||
-                         role.windowsName == "Hand";
-    const fs::path file = out / "cursors" / std::string(role.xNames[0]);
-    EXPECT_EQ(fs::is_regular_file(fs::symlink_status(file)), present) << file;
-    for (std::size_t k = 1; present && k < role.xNames.size(); ++k) {
-      const fs::path link = out / "cursors" / std::string(role.xNames[k]);
-      ASSERT_TRUE(fs::is_symlink(link)) << link;
-      EXPECT_EQ(fs::read_symlink(link), fs::path(role.xNames[0])) << "links are relative";
+  for (const RoleReport& r : report.roles) {
+    for (std::string_view name : r.role->xNames) {
+      const fs::path path = out / "cursors" / std::string(name);
+      if (r.file.empty()) {
+        EXPECT_FALSE(fs::exists(fs::symlink_status(path))) << path;
+      } else if (name == r.file) {
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(path))) << path;
+      } else {
+        ASSERT_TRUE(fs::is_symlink(path)) << path;
+        EXPECT_EQ(fs::read_symlink(path), fs::path(r.file)) << "links are relative";
+      }
     }
   }
+  const std::string json = ThemeReportJson(report, "Example", out);
+  EXPECT_NE(json.find("{\"role\": \"Pin\", \"caption\": \"Location Select\", \"source\": null, \"file\": "
+                      "\"pointer\", \"shared_with\": \"Hand\""),
+            std::string::npos)
+      << json;
   // The desktop's own loader finds the cursors through the theme.
   ASSERT_EQ(setenv("XCURSOR_PATH", dir.Path().c_str(), 1), 0);
   const struct {
