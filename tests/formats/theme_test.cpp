@@ -2,11 +2,15 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <set>
 
+#include "convert/cursor_scale.h"
+#include "cursor_pack.h"
 #include "document/file_io.h"
 #include "format_samples.h"
 #include "formats/ani_file.h"
+#include "formats/cursor_argb.h"
 #include "formats/cursor_theme.h"
 #include "formats/install_inf.h"
 #include "reference_xcursor.h"
@@ -265,6 +269,104 @@ TEST(CursorTheme, InstallInfDecidesAndABadSourceWritesNothing) {
   EXPECT_FALSE(FindThemeSources(src, why));
   EXPECT_NE(why.find("no cursor in"), std::string::npos);
 }
+
+}  // namespace
+}  // namespace pixmint::formats
+
+namespace pixmint::formats {
+namespace {
+
+// Every entry of a theme's cursors/ folder: a file's bytes or "-> target".
+std::map<std::string, std::string> Entries(const fs::path& cursors) {
+  std::map<std::string, std::string> entries;
+  for (const auto& e : fs::directory_iterator(cursors)) {
+    const std::string name = e.path().filename().string();
+    if (e.is_symlink()) {
+      entries[name] = "-> " + fs::read_symlink(e.path()).string();
+    } else {
+      const auto bytes = document::ReadWholeFile(e.path());
+      entries[name] = bytes ? std::string(bytes->begin(), bytes->end()) : "?";
+    }
+  }
+  return entries;
+}
+
+// wine's own cursors when apt can fetch them (skipped otherwise), and drawn
+// ones that need nothing.
+class PackTheme : public ::testing::TestWithParam<bool> {};
+
+TEST_P(PackTheme, ThreeNamingsGiveOneThemeThatLibXcursorReadsAtEverySize) {
+  std::string why;
+  std::vector<packs::PackCursor> cursors;
+  if (GetParam()) {
+    const auto dll = packs::WineUser32(PIXMINT_WINE_CACHE, why);
+    if (!dll) GTEST_SKIP() << why;
+    auto wine = packs::WineCursors(*dll, why);
+    ASSERT_TRUE(wine) << why;
+    cursors = std::move(*wine);
+  } else {
+    cursors = packs::DrawnCursors();
+  }
+  ASSERT_EQ(cursors.size(), 15u);
+  const AnimatedCursor busy = packs::Animated(*cursors[3].icon, 3);
+  test::TempDir dir;
+  std::map<std::string, std::string> first;
+  ThemeReport report;
+  for (const auto naming :
+       {packs::PackNaming::kCaptions, packs::PackNaming::kRegistryNames, packs::PackNaming::kInstallInf}) {
+    const std::string tag = std::to_string(static_cast<int>(naming));
+    SCOPED_TRACE(tag);
+    ASSERT_TRUE(packs::WritePack(cursors, &busy, dir / ("pack" + tag), naming, why)) << why;
+    const auto sources = FindThemeSources(dir / ("pack" + tag), why);
+    ASSERT_TRUE(sources) << why;
+    EXPECT_EQ(sources->roles.size(), 15u);
+    report = {};
+    ASSERT_TRUE(BuildCursorTheme(*sources, dir / ("theme" + tag), "Pack", report, why)) << why;
+    const auto entries = Entries(dir / ("theme" + tag) / "cursors");
+    if (first.empty()) first = entries;
+    EXPECT_TRUE(entries == first) << "the three namings give different themes";
+  }
+  // Every file, every size, every hot spot, as the desktop's library reads them.
+  const fs::path theme = dir / "theme0" / "cursors";
+  for (std::size_t k = 0; k < cursors.size(); ++k) {
+    const RoleReport& r = report.roles[k];
+    ASSERT_EQ(r.role, cursors[k].role);
+    const auto images = test::ReferenceRead(theme / r.file);
+    const std::size_t frames = r.role->windowsName == "Wait" ? 3 : 1;
+    ASSERT_EQ(images.size(), kDefaultThemeSizes.size() * frames) << r.file;
+    const raster::Point hot = cursors[k].icon->GetHotSpot(0);
+    const auto source = ToPremultipliedArgb(*cursors[k].icon, 0);
+    for (std::size_t i = 0; i < images.size(); ++i) {
+      const int side = kDefaultThemeSizes[i / frames];
+      const ArgbImage& image = images[i].image;
+      ASSERT_EQ(images[i].nominalSize, static_cast<std::uint32_t>(side));
+      ASSERT_EQ(image.width, side);
+      EXPECT_EQ(image.hotSpot, convert::ScaleCursorHotSpot(hot, 32, 32, side, side)) << r.file << " " << side;
+      if (side == 64 && frames == 1) {
+        // Twice the size is each pixel as a 2 x 2 block.
+        for (int y = 0; y < 64; ++y) {
+          for (int x = 0; x < 64; ++x) {
+            ASSERT_EQ(image.pixels[static_cast<std::size_t>(y * 64 + x)],
+                      source->image.pixels[static_cast<std::size_t>(y / 2 * 32 + x / 2)])
+                << r.file << " " << x << "," << y;
+          }
+        }
+      }
+    }
+  }
+  EXPECT_EQ(report.roles[15].sharedWith->windowsName, "Hand");  // Pin
+  // Every name the desktop's own themes have, as a file or a link.
+  for (const char* other : {"/usr/share/icons/Adwaita/cursors", "/usr/share/icons/DMZ-White/cursors"}) {
+    if (!fs::is_directory(other) && std::string_view(other).find("DMZ") != std::string_view::npos) continue;
+    ASSERT_TRUE(fs::is_directory(other)) << other << " (adwaita-icon-theme)";
+    for (const auto& e : fs::directory_iterator(other)) {
+      EXPECT_TRUE(fs::exists(theme / e.path().filename())) << e.path().filename() << " of " << other;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Packs, PackTheme, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Wine" : "Drawn"; });
 
 }  // namespace
 }  // namespace pixmint::formats
