@@ -11,6 +11,7 @@
 #include "format_samples.h"
 #include "formats/ani_file.h"
 #include "formats/cursor_argb.h"
+#include "formats/cursor_sizes.h"
 #include "formats/cursor_theme.h"
 #include "formats/install_inf.h"
 #include "reference_xcursor.h"
@@ -367,6 +368,39 @@ TEST_P(PackTheme, ThreeNamingsGiveOneThemeThatLibXcursorReadsAtEverySize) {
 
 INSTANTIATE_TEST_SUITE_P(Packs, PackTheme, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Wine" : "Drawn"; });
+
+}  // namespace
+}  // namespace pixmint::formats
+
+namespace pixmint::formats {
+namespace {
+
+// Whole multiples keep what the image is (depth, table, inverting pixels);
+// other sizes become 32-bit; the document is as it was when a size fails.
+TEST(CursorSizes, ReplicationKeepsTheImageAndOtherSizesAreTrueColour) {
+  auto icon = IBeam();  // 1 bit, inverting stem at x = 15
+  std::vector<AddedCursorSize> added;
+  std::string why;
+  const int sides[] = {64, 48, 32, 64};
+  ASSERT_TRUE(AddCursorSizes(*icon, sides, added, why)) << why;
+  ASSERT_EQ(added.size(), 2u);
+  EXPECT_EQ(added[0].scaling, convert::CursorScaling::kReplicate);
+  EXPECT_EQ(added[1].scaling, convert::CursorScaling::kReplicateThenDownscale);
+  ASSERT_EQ(icon->ImageCount(), 3u);
+  EXPECT_EQ(icon->Colors(1), 1u);
+  EXPECT_EQ(icon->GetHotSpot(1), (raster::Point{31, 33}));
+  for (const int x : {30, 31}) {
+    EXPECT_TRUE(icon->AndBitmap(1)->Get(x, 20));
+    EXPECT_EQ(icon->XorBitmap(1)->GetPixel(x, 20), raster::Rgb(255, 255, 255)) << "still inverting";
+  }
+  EXPECT_EQ(icon->Colors(2), 32u);
+  EXPECT_EQ(icon->GetHotSpot(2), (raster::Point{23, 24}));
+
+  const int tooLarge[] = {16, 300};
+  EXPECT_FALSE(AddCursorSizes(*icon, tooLarge, added, why));
+  EXPECT_EQ(why, "size 300 is outside 1 to 256");
+  EXPECT_EQ(icon->ImageCount(), 3u);
+}
 
 }  // namespace
 }  // namespace pixmint::formats
