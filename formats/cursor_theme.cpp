@@ -126,7 +126,12 @@ Plan MakePlan(const std::vector<ThemeCursor>& cursors, ThemeReport& report) {
   Plan plan;
   std::map<const CursorRole*, RoleReport> byRole;
   // By content, without copying it.
-  const auto less = [](const std::vector<std::uint8_t>* a, const std::vector<std::uint8_t>* b) { return *a < *b; };
+  const auto less = [](const std::vector<std::uint8_t>* a, const std::vector<std::uint8_t>* b) {
+    const auto view = [](const std::vector<std::uint8_t>* v) {
+      return std::string_view(reinterpret_cast<const char*>(v->data()), v->size());
+    };
+    return view(a) < view(b);
+  };
   std::map<const std::vector<std::uint8_t>*, std::pair<std::string, const CursorRole*>, decltype(less)> written(less);
   for (const ThemeCursor& c : cursors) {
     RoleReport r = c.report;
@@ -181,7 +186,10 @@ bool WriteTheme(const Plan& plan, const fs::path& outDir, const std::string& nam
   const std::string index =
       "[Icon Theme]\nName=" + CleanName(name) + "\nComment=Cursor theme made by Pixmint from Windows cursors\n";
   const std::vector<std::uint8_t> indexBytes(index.begin(), index.end());
-  if (!document::WriteFileAtomically(outDir / "index.theme", indexBytes)) {
+  // Each file is renamed into place whole; the folders are flushed once at
+  // the end rather than every file on its own.
+  const document::WriteOptions unflushed{.flush = false};
+  if (!document::WriteFileAtomically(outDir / "index.theme", indexBytes, unflushed)) {
     why = "cannot write " + (outDir / "index.theme").string();
     return false;
   }
@@ -190,7 +198,7 @@ bool WriteTheme(const Plan& plan, const fs::path& outDir, const std::string& nam
     const fs::path path = dir / file;
     // A link left by an earlier build would send the write elsewhere.
     if (fs::is_symlink(path, ec)) fs::remove(path, ec);
-    if (!document::WriteFileAtomically(path, *bytes)) {
+    if (!document::WriteFileAtomically(path, *bytes, unflushed)) {
       why = "cannot write " + path.string();
       return false;
     }
@@ -210,6 +218,10 @@ bool WriteTheme(const Plan& plan, const fs::path& outDir, const std::string& nam
         fs::remove(path, ec);
       }
     }
+  }
+  if (!document::SyncFolder(dir) || !document::SyncFolder(outDir)) {
+    why = "cannot flush " + dir.string();
+    return false;
   }
   return true;
 }
