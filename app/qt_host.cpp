@@ -18,6 +18,7 @@
 #include "app/dialogs/tfrm_animation.h"
 #include "app/dialogs/tfrm_extract.h"
 #include "app/dialogs/tfrm_paste.h"
+#include "app/dialogs/tfrm_sizes.h"
 #include "app/picture_image.h"
 #include "app/qt_settings.h"
 #include "app/tfrm_main.h"
@@ -238,6 +239,10 @@ std::optional<editor::ProgramGroup> QtHost::ChooseProgramGroup(const std::string
 std::optional<std::vector<formats::AnimationStep>> QtHost::AskAnimationSteps(
     const std::vector<formats::AnimationStep>& steps, const document::TKvIcon& frames) {
   return RunAnimationDialog(&window_, steps, frames);
+}
+
+std::optional<std::vector<int>> QtHost::AskCursorSizes(const std::vector<int>& present) {
+  return RunSizesDialog(&window_, present);
 }
 
 bool QtHost::RunShellCommand(editor::CommandId id) {

@@ -122,6 +122,8 @@ constexpr std::array kCommands{
     Cmd(kChangeFormat, "mnuImageConv", "btnChangeFmt", "pmuImgConv", "", t::kImageConv, t::kPmuImageConv,
         t::kHintChangeFmt, "image_conv", "", kInImage, true, kRgbImg | kFree, kDocStep,
         [](Workspace& ws) { return ws.Images().ChangeFormat(); }),
+    Cmd(kUnnamed, "mnuImageSizes", "", "", "", t::kImageSizes, nullptr, nullptr, "", "", kInImage, true,
+        kRgbImg | Need::kCursor | kFree, kDocStep, [](Workspace& ws) { return ws.Images().MakeCursorSizes(); }),
     Cmd(kModeAlpha, "mnuImageAlpha", "tbtnModeAlpha", "", "alpha", t::kImageAlpha, nullptr, t::kHintModeAlpha,
         "mode_alpha", "", kInImage, false, kImg | Need::kAlphaImage | kFree, kNoEffect,
         [](Workspace& ws) { return ws.Colours().ModeAlpha(); }),

@@ -151,7 +151,7 @@ bool DocumentCommands::LoadAnimation(const std::string& path, formats::CursorFil
   };
   std::vector<std::string> notes;
   auto animation = kind == formats::CursorFileKind::kXcursor ? formats::ReadXcursorFile(path, show, &notes)
-                                                             : formats::ReadAniFile(path, show);
+                                                             : formats::ReadAniFile(path, show, &notes);
   if (!animation) return false;
   state_.IsIcon = false;
   state_.Document->SetIcon(false);

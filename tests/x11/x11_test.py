@@ -140,6 +140,27 @@ class X11Test(unittest.TestCase):
         eventually(lambda: "rates: 30 6" in s.info(ani))
         self.assertEqual(s.info(ani).count("hotspot 3,4"), 2)
 
+    def test_cursor_sizes_come_with_their_hot_spots_and_go_in_one_undo(self):
+        master = os.path.join(self.files, "arrow.png")
+        picture = Image.new("RGBA", (32, 32), (0, 0, 0, 0))
+        picture.paste((20, 20, 20, 255), (3, 4, 20, 20))
+        picture.save(master)
+        cur = os.path.join(self.files, "arrow.cur")
+        subprocess.run([CLI, "create", cur, master + "@3,4"], check=True, capture_output=True, timeout=60)
+        s = self.start(cur)
+        s.menu("i", "Up", "Up", "Up", "Return")  # above the two modes
+        s.wait_window("^生成尺寸$")
+        s.key("Return")  # the sizes desktops ask for: 24, 48, 64 and 96 besides the 32 there is
+        s.wait_gone("^生成尺寸$")
+        s.key("ctrl+s")
+        eventually(lambda: "cursor, 5 images" in s.info(cur))
+        # The hot spot lands on the pixel that covers the centre of (3, 4).
+        for line in ["1: 24x24 32bpp bmp hotspot 2,3", "2: 48x48 32bpp bmp hotspot 5,6",
+                     "3: 64x64 32bpp bmp hotspot 7,9", "4: 96x96 32bpp bmp hotspot 10,13"]:
+            self.assertIn(line, s.info(cur))
+        s.key("ctrl+z", "ctrl+s")
+        eventually(lambda: "cursor, 1 images" in s.info(cur))
+
     def through_file_dialog(self, s, title, keys, path):
         """Opens the file chooser a dialog's button opens (it shares the
         dialog's title), types a path into it and confirms."""
