@@ -18,6 +18,7 @@
 #include "app/dialogs/tfrm_animation.h"
 #include "app/dialogs/tfrm_extract.h"
 #include "app/dialogs/tfrm_paste.h"
+#include "app/dialogs/tfrm_sizes.h"
 #include "app/picture_image.h"
 #include "app/qt_settings.h"
 #include "app/tfrm_main.h"
@@ -209,9 +210,10 @@ void QtHost::SetTimer(int intervalMs) {
 std::filesystem::path QtHost::PrivateTempFolder() {
   // Mode 0700 under a name nobody can predict, in a sound temporary folder
   // whatever TMPDIR says; removed with everything inside when the window goes,
-  // and by the next start when this instance is killed.
+  // and by the next start when this instance is killed. Made anew when a
+  // cleaner of temporary files took it.
   if (!tempDir_) tempDir_ = std::make_unique<document::PrivateFolder>();
-  return tempDir_->Path();
+  return tempDir_->Renewed();
 }
 
 }  // namespace pixmint::app
@@ -221,7 +223,7 @@ namespace pixmint::app {
 std::optional<editor::ProgramGroup> QtHost::ChooseProgramGroup(const std::string& programFile) {
   // The extractor dialog on the program, with "open in the editor" choosing.
   std::optional<editor::ProgramGroup> chosen;
-  ExtractRequest request{window_.Options().programPath, window_.Starter(), nullptr, {}, Q(programFile)};
+  ExtractRequest request{window_.Options().programPath, window_.Starter(), nullptr, {}, Q(programFile), {}};
   TfrmExtract* shown = nullptr;
   request.opener = [&chosen, &shown](const std::vector<std::uint8_t>& file, bool cursor, const QString&) {
     chosen = editor::ProgramGroup{file, cursor};
@@ -237,6 +239,10 @@ std::optional<editor::ProgramGroup> QtHost::ChooseProgramGroup(const std::string
 std::optional<std::vector<formats::AnimationStep>> QtHost::AskAnimationSteps(
     const std::vector<formats::AnimationStep>& steps, const document::TKvIcon& frames) {
   return RunAnimationDialog(&window_, steps, frames);
+}
+
+std::optional<std::vector<int>> QtHost::AskCursorSizes(const std::vector<int>& present) {
+  return RunSizesDialog(&window_, present);
 }
 
 bool QtHost::RunShellCommand(editor::CommandId id) {

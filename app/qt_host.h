@@ -49,6 +49,7 @@ class QtHost final : public editor::EditorHost {
   std::filesystem::path PrivateTempFolder() override;
   bool RunShellCommand(editor::CommandId id) override;
   std::optional<editor::ProgramGroup> ChooseProgramGroup(const std::string& programFile) override;
+  std::optional<std::vector<int>> AskCursorSizes(const std::vector<int>& present) override;
   std::optional<std::vector<formats::AnimationStep>> AskAnimationSteps(const std::vector<formats::AnimationStep>& steps,
                                                                        const document::TKvIcon& frames) override;
   void DocumentSaved(const std::string& path, bool firstSave) override;

@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -213,10 +214,12 @@ void TfrmMain::RefreshPanels() {
 }
 
 void TfrmMain::ClipboardWatch() {
-  // Paste becomes available once the clipboard offers a picture; it is never
-  // taken back here (the command itself checks the clipboard).
+  // Paste becomes available once the clipboard offers a picture, copied here
+  // or in any other program; it is never taken back here (the command itself
+  // checks the clipboard).
+  if (Ws().State().ClipboardSeen) return;
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-  if (data != nullptr && data->hasImage()) ControlEnabled(QStringLiteral("tbtnPaste"), true);
+  if (data != nullptr && data->hasImage()) Ws().ClipboardOffersPicture();
 }
 
 void TfrmMain::BuildLayout() {
@@ -240,6 +243,15 @@ void TfrmMain::BuildLayout() {
   rightRow->addWidget(BuildImagePanel());
   row->addWidget(right);
   setCentralWidget(centre);
+  // Return in the opacity box ends the typing: the keyboard goes back to the
+  // canvas, where the shortcuts (Ctrl+Z, Ctrl+A, ...) act again; the box
+  // would keep them. (Losing the focus also ends the typing; then the box
+  // has it no more.)
+  QSpinBox* box = opacity_;
+  QScrollArea* canvasArea = scrollBox_;
+  connect(box, &QAbstractSpinBox::editingFinished, canvasArea, [box, canvasArea] {
+    if (box->hasFocus()) canvasArea->setFocus();
+  });
 }
 
 void TfrmMain::BuildStatusBar() {

@@ -174,9 +174,11 @@ bool TfrmMain::RunShellCommand(CommandId id) {
       close();
       return false;
     case CommandId::kExtract: {
-      // "Replace" puts the current document (what floated is merged first)
-      // into a program; "open in the editor" opens a group untitled.
-      ExtractRequest request{options_.programPath, starter_, Ws().Document(), {}, {}};
+      // "Replace" puts the current document (what floats is merged once a
+      // replacement is under way) into a program; "open in the editor"
+      // opens a group untitled.
+      ExtractRequest request{options_.programPath, starter_, Ws().Document(), {}, {}, {}};
+      request.settle = [this] { (void)Ws().Run(CommandId::kMerge); };
       request.opener = [this](const std::vector<std::uint8_t>& file, bool cursor, const QString&) {
         return editor::HandOverGroup(*host_, {file, cursor});
       };

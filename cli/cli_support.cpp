@@ -78,8 +78,10 @@ InputKind KindOf(const std::string& path) {
 
 std::optional<formats::AnimatedCursor> LoadAnimated(const std::string& path, std::string& error) {
   FirstMessage message;
-  auto cursor = formats::ReadAniFile(path, message.Callback());
+  std::vector<std::string> warnings;
+  auto cursor = formats::ReadAniFile(path, message.Callback(), &warnings);
   if (!cursor) error = LoadError(path, message.text);
+  PrintNotes(warnings);
   return cursor;
 }
 

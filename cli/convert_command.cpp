@@ -92,7 +92,7 @@ int RunConvert(std::span<const std::string> args) {
     if (!master) return Fail(kExitFailure, path + ": " + why);
     masters.push_back(std::move(*master));
   }
-  for (const convert::SizePlan& plan : convert::PlanSizes(masters, request.options.sizes)) {
+  for (const convert::SizePlan& plan : convert::PlanSizes(masters, request.options.sizes, request.options.cursor)) {
     if (plan.enlarged) {
       std::cerr << "pixmint-cli: warning: " << plan.size << "x" << plan.size << " is enlarged from "
                 << masters[plan.master].Name() << '\n';

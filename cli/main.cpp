@@ -22,7 +22,9 @@ constexpr std::array kCommands = {
                pixmint::cli::RunConvert},
     CliCommand{"replace", "PROGRAM.exe GROUP NEW.ico -o OUT.exe", pixmint::cli::RunReplace},
     CliCommand{"xcursor", "IN OUT", pixmint::cli::RunXcursor},
-    CliCommand{"xcursor-theme", "SRC_DIR OUT_DIR [--name NAME]", pixmint::cli::RunXcursorTheme},
+    CliCommand{"xcursor-theme",
+               "SRC_DIR (OUT_DIR | --install) [--name NAME] [--sizes 24,32,...|source] [--map ROLE=FILE]... [--json]",
+               pixmint::cli::RunXcursorTheme},
     CliCommand{"script", "[--lang en|zh] FILE", pixmint::cli::RunScript},
     CliCommand{"thumbnail", "IN OUT.png SIZE", pixmint::cli::RunThumbnail},
 };

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <set>
 
+#include "convert/cursor_scale.h"
 #include "document/palette_quantize.h"
 
 namespace pixmint::convert {
@@ -87,9 +88,11 @@ std::string CheckOptions(const ConvertOptions& options, std::size_t masterCount)
   return {};
 }
 
-std::vector<SizePlan> PlanSizes(const std::vector<Master>& masters, const std::vector<int>& sizes) {
+std::vector<SizePlan> PlanSizes(const std::vector<Master>& masters, const std::vector<int>& sizes, bool cursor) {
   std::vector<SizePlan> plans;
   if (masters.empty()) return plans;
+  std::vector<int> sides;
+  for (const Master& m : masters) sides.push_back(m.Side());
   for (const int s : sizes) {
     SizePlan plan{s, 0, false, false};
     const auto exact = std::find_if(masters.begin(), masters.end(),
@@ -97,6 +100,10 @@ std::vector<SizePlan> PlanSizes(const std::vector<Master>& masters, const std::v
     if (exact != masters.end()) {
       plan.master = static_cast<std::size_t>(exact - masters.begin());
       plan.unscaled = true;
+    } else if (const auto choice = ChooseCursorSource(sides, s); cursor && choice) {
+      plan.master = choice->source;
+      plan.enlarged = sides[choice->source] < s && !masters[plan.master].IsSvg();
+      plan.unscaled = !masters[plan.master].IsSvg() && sides[choice->source] == s;
     } else {
       std::optional<std::size_t> best;
       std::size_t largest = 0;
@@ -116,11 +123,8 @@ std::vector<SizePlan> PlanSizes(const std::vector<Master>& masters, const std::v
 raster::Point ScaleHotSpot(raster::Point spot, int masterWidth, int masterHeight, int side) {
   const Placement at = FitPlacement(masterWidth, masterHeight, side);
   if (at.width <= 0 || at.height <= 0) return {};
-  const auto scale = [](int v, int from, int to, int offset) {
-    return offset + static_cast<int>(std::floor((v + 0.5) * to / from));
-  };
-  return {std::clamp(scale(spot.x, masterWidth, at.width, at.x), 0, side - 1),
-          std::clamp(scale(spot.y, masterHeight, at.height, at.y), 0, side - 1)};
+  const raster::Point p = ScaleCursorHotSpot(spot, masterWidth, masterHeight, at.width, at.height);
+  return {std::clamp(at.x + p.x, 0, side - 1), std::clamp(at.y + p.y, 0, side - 1)};
 }
 
 bool BuildIcon(const std::vector<Master>& masters, const ConvertOptions& options, document::TKvIcon& icon,
@@ -137,10 +141,10 @@ bool BuildIcon(const std::vector<Master>& masters, const ConvertOptions& options
     why = "the hot spot lies outside " + first.Name();
     return false;
   }
-  const std::vector<SizePlan> plans = PlanSizes(masters, options.sizes);
+  const std::vector<SizePlan> plans = PlanSizes(masters, options.sizes, options.cursor);
   std::vector<Rgba> squares;
   for (const SizePlan& plan : plans) {
-    auto square = masters[plan.master].Square(plan.size);
+    auto square = masters[plan.master].Square(plan.size, options.cursor);
     if (!square) {
       why = masters[plan.master].Name() + ": cannot draw it at " + std::to_string(plan.size) + " pixels";
       return false;

@@ -40,13 +40,16 @@ struct SizePlan {
 
 // For every size: a bitmap master of exactly that size as it is; else the
 // smallest master at least as large (an SVG counts by the size it declares);
-// else the largest master.
-[[nodiscard]] std::vector<SizePlan> PlanSizes(const std::vector<Master>& masters, const std::vector<int>& sizes);
+// else the largest master. For a cursor, after the exact size, the master
+// is chosen as ChooseCursorSource chooses (a whole divisor first).
+[[nodiscard]] std::vector<SizePlan> PlanSizes(const std::vector<Master>& masters, const std::vector<int>& sizes,
+                                              bool cursor = false);
 
 // The hot spot of the first master's pixel (x, y) in a square of side pixels.
 [[nodiscard]] raster::Point ScaleHotSpot(raster::Point spot, int masterWidth, int masterHeight, int side);
 
-// Builds the icon or cursor: for each depth (in the order given) one image
+// Builds the icon or cursor (a cursor's bitmaps scaled as Master::Square
+// scales them for cursors): for each depth (in the order given) one image
 // of each size. 32-bit images keep the resampled alpha (alpha 0 is masked);
 // 8- and 4-bit images take a median-cut table of their visible colours
 // (black kept at index 0 when anything is transparent, so that masked

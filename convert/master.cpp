@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "convert/cursor_scale.h"
 #include "document/bmp_codec.h"
 #include "document/file_io.h"
 #include "document/jpeg_codec.h"
@@ -64,12 +65,22 @@ Master::Master(std::string name, Rgba bitmap) : name_(std::move(name)), width_(b
 Master::Master(std::string name, std::shared_ptr<const SvgPicture> svg)
     : name_(std::move(name)), svg_(std::move(svg)), width_(svg_->Width()), height_(svg_->Height()) {}
 
-std::optional<Rgba> Master::Square(int side) const {
+std::optional<Rgba> Master::Square(int side, bool cursor) const {
   if (side < 1) return std::nullopt;
-  if (bitmap_) return FitSquare(*bitmap_, side);
+  if (bitmap_ && !cursor) return FitSquare(*bitmap_, side);
   const Placement at = FitPlacement(width_, height_, side);
-  auto drawn = svg_->Render(at.width, at.height);
-  if (!drawn || drawn->width != at.width || drawn->height != at.height) return std::nullopt;
+  std::optional<Rgba> drawn;
+  if (bitmap_) {
+    const Rgba& source = bitmap_->Source();
+    if (source.width == side && source.height == side) return source;
+    drawn = Rgba{at.width, at.height, ResampleRgba(source.pixels, source.width, source.height, at.width, at.height)};
+  } else {
+    drawn = svg_->Render(at.width, at.height);
+  }
+  if (!drawn || drawn->width != at.width || drawn->height != at.height ||
+      drawn->pixels.size() != static_cast<std::size_t>(at.width) * static_cast<std::size_t>(at.height) * 4) {
+    return std::nullopt;
+  }
   if (at.width == side && at.height == side) return drawn;
   Rgba out{side, side, std::vector<std::uint8_t>(static_cast<std::size_t>(side) * side * 4, 0)};
   for (int y = 0; y < at.height; ++y) {

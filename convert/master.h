@@ -29,8 +29,10 @@ class Master {
   [[nodiscard]] int Height() const { return height_; }
   [[nodiscard]] int Side() const { return std::max(width_, height_); }
   // The picture fitted into a square of side pixels (see FitSquare); a
-  // bitmap of exactly that square size comes back unscaled.
-  [[nodiscard]] std::optional<Rgba> Square(int side) const;
+  // bitmap of exactly that square size comes back unscaled. For a cursor a
+  // bitmap is scaled as cursors are (ResampleRgba: crisp whole multiples,
+  // area means otherwise), an SVG is drawn at the size as always.
+  [[nodiscard]] std::optional<Rgba> Square(int side, bool cursor = false) const;
 
  private:
   std::string name_;

@@ -23,6 +23,7 @@ class Resampler {
   [[nodiscard]] int Width() const { return width_; }
   [[nodiscard]] int Height() const { return height_; }
   [[nodiscard]] Rgba Resize(int width, int height) const;
+  [[nodiscard]] const Rgba& Source() const { return source_; }
 
  private:
   Rgba source_;

@@ -58,7 +58,13 @@ raster::Point TKvIcon::GetHotSpot(std::uint32_t i) const {
   return Used(i) ? hotSpots_[i] : raster::Point{};
 }
 void TKvIcon::SetHotSpot(std::uint32_t i, raster::Point p) {
-  if (Used(i)) hotSpots_[i] = p;
+  if (Used(i)) hotSpots_[i] = Inside(i, p);
+}
+raster::Point TKvIcon::Inside(std::uint32_t i, raster::Point p) const {
+  // A hot spot outside its image would make the file invalid.
+  const int width = static_cast<int>(resource_->Images[i].Width);
+  const int height = static_cast<int>(resource_->Images[i].Height);
+  return {std::clamp(p.x, 0, std::max(width - 1, 0)), std::clamp(p.y, 0, std::max(height - 1, 0))};
 }
 std::uint32_t TKvIcon::Colors(std::uint32_t i) const {
   return Used(i) ? resource_->Images[i].Colors : 0;
@@ -134,10 +140,11 @@ bool TKvIcon::AddImage(int width, int height, int bitCount) {
 bool TKvIcon::DeleteImage(std::uint32_t i) {
   if (count_ == 0 || i >= count_) return false;
   for (std::uint32_t p = i; p < count_; ++p) CopySurfacesToRecord(p);
-  // Images move down; hot spots stay with their positions.
+  // Images move down, each with its hot spot.
   for (std::uint32_t p = i; p + 1 < count_; ++p) {
     resource_->Images[p] = std::move(resource_->Images[p + 1]);
     slots_[p] = std::move(slots_[p + 1]);
+    hotSpots_[p] = hotSpots_[p + 1];
   }
   RemoveLast();
   return true;
@@ -189,6 +196,7 @@ bool TKvIcon::ExchangeImages(std::uint32_t i, std::uint32_t j) {
   if (i == j) return true;
   std::swap(resource_->Images[i], resource_->Images[j]);
   std::swap(slots_[i], slots_[j]);
+  std::swap(hotSpots_[i], hotSpots_[j]);
   return true;
 }
 
@@ -235,7 +243,7 @@ bool TKvIcon::ChangeFormat(std::uint32_t i, int width, int height, int bitCount)
   StretchCopy(*previousSlot.mask, *slots_[i].mask);
   CopySurfacesToRecord(i);
   // A hot spot stays inside the new size.
-  hotSpots_[i] = {std::clamp(hotSpots_[i].x, 0, width - 1), std::clamp(hotSpots_[i].y, 0, height - 1)};
+  hotSpots_[i] = Inside(i, hotSpots_[i]);
   return true;
 }
 
@@ -301,7 +309,7 @@ bool TKvIcon::Adopt(std::unique_ptr<IconResource> resource, const IconFileInfo& 
   }
   count_ = count;
   fileType_ = info.type;
-  hotSpots_ = info.hotSpots;
+  for (std::uint32_t i = 0; i < count; ++i) hotSpots_[i] = Inside(i, info.hotSpots[i]);
   return true;
 }
 

@@ -18,7 +18,8 @@ namespace pixmint::document {
 
 // The document: up to 32 images of one icon or cursor, each held as its raw
 // block (IR) and as live surfaces (XorBitmap, AndBitmap) where pixels are read
-// and written, plus one hot spot per position. Indexed accessors answer
+// and written, and with its hot spot, which travels with the image through
+// every operation and always lies inside it. Indexed accessors answer
 // nothing (empty span, nullptr, 0, (0, 0)) for i > 31 or a position without
 // an image; they do not otherwise check i against ImageCount.
 class TKvIcon {
@@ -46,6 +47,7 @@ class TKvIcon {
   [[nodiscard]] const MaskSurface* AndBitmap(std::uint32_t i) const;
   [[nodiscard]] const IconDrawing* IconHandle(std::uint32_t i) const;
   [[nodiscard]] raster::Point GetHotSpot(std::uint32_t i) const;
+  // A point outside the image is held at its nearest edge.
   void SetHotSpot(std::uint32_t i, raster::Point p);
   // Bits per pixel of image i (0 when there is none).
   [[nodiscard]] std::uint32_t Colors(std::uint32_t i) const;
@@ -94,6 +96,7 @@ class TKvIcon {
   void ReleaseImageObjects(std::uint32_t i);
   void CopySurfacesToRecord(std::uint32_t i);
   [[nodiscard]] bool Used(std::uint32_t i) const { return i < kMaxImages && slots_[i].colour != nullptr; }
+  [[nodiscard]] raster::Point Inside(std::uint32_t i, raster::Point p) const;
   [[nodiscard]] bool Adopt(std::unique_ptr<IconResource> resource, const IconFileInfo& info);
   void RemoveLast();
 

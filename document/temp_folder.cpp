@@ -117,9 +117,16 @@ void RemoveDeadPrivateFolders(const std::filesystem::path& folder) {
 }
 
 PrivateFolder::~PrivateFolder() {
-  if (path_.empty()) return;
+  // Only a folder that is still ours: a vanished one's name may have been
+  // taken by someone else since.
+  if (path_.empty() || !IsPrivateFolder(path_)) return;
   std::error_code ec;
   std::filesystem::remove_all(path_, ec);
+}
+
+const std::filesystem::path& PrivateFolder::Renewed() {
+  if (path_.empty() || !IsPrivateFolder(path_)) path_ = MakePrivateFolder();
+  return path_;
 }
 
 }  // namespace pixmint::document

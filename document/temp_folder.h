@@ -32,6 +32,9 @@ class PrivateFolder {
   PrivateFolder& operator=(const PrivateFolder&) = delete;
   // Empty when the folder could not be made.
   [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
+  // Path, made anew (under a new name) when the folder has vanished, as a
+  // cleaner of temporary files may make it do. Empty when it cannot be made.
+  [[nodiscard]] const std::filesystem::path& Renewed();
 
  private:
   std::filesystem::path path_;

@@ -41,6 +41,7 @@ constexpr Effect kNoEffect = Effect::kNone;
 constexpr Effect kChanges = Effect::kChangesDocument;
 constexpr Effect kStep = Effect::kUndoStep;
 constexpr Effect kDocStep = Effect::kChangesDocument | Effect::kDocumentStep;
+constexpr Effect kChangeStep = Effect::kChangesDocument | Effect::kUndoStep;
 
 // An effect on the selection, or on the whole image when nothing is selected.
 template <void (*Transform)(raster::Picture&)>
@@ -66,12 +67,11 @@ constexpr std::array kCommands{
     Cmd(kOpen, "mnuFileOpen", "tbtnOpen", "", "", t::kFileOpen, nullptr, t::kHintOpen, "open", "Ctrl+O", kInFile, false,
         Need::kNone, kNoEffect, [](Workspace& ws) { return ws.Files().Open(); }),
     Cmd(kSave, "mnuFileSave", "tbtnSave", "", "", t::kFileSave, nullptr, t::kHintSave, "save", "Ctrl+S", kInFile, false,
-        kDoc | Need::kChanges | kFree, kNoEffect, [](Workspace& ws) { return ws.Files().Save(); }),
+        kDoc | Need::kChanges, kNoEffect, [](Workspace& ws) { return ws.Files().Save(); }),
     Cmd(kSaveAs, "mnuFileSaveAs", "", "", "", t::kFileSaveAs, nullptr, nullptr, "", "Ctrl+Shift+S", kInFile, false,
-        kDoc | kFree, kNoEffect, [](Workspace& ws) { return ws.Files().SaveAs(); }),
+        kDoc, kNoEffect, [](Workspace& ws) { return ws.Files().SaveAs(); }),
     Cmd(kExportXcursor, "mnuFileExportXcursor", "", "", "export-xcursor", t::kFileExportXcursor, nullptr, nullptr, "",
-        "", kInFile, true, kDoc | Need::kCursor | kFree, kNoEffect,
-        [](Workspace& ws) { return ws.Files().ExportXcursor(); }),
+        "", kInFile, true, kDoc | Need::kCursor, kNoEffect, [](Workspace& ws) { return ws.Files().ExportXcursor(); }),
     Cmd(kSettings, "mnuSettings", "", "", "", t::kSettings, nullptr, nullptr, "", "", kInFile, true, Need::kNone,
         kNoEffect, nullptr),
     Cmd(kExit, "mnuFileExit", "", "", "", t::kFileExit, nullptr, nullptr, "", "Alt+F4", kInFile, false, Need::kNone,
@@ -108,7 +108,7 @@ constexpr std::array kCommands{
     Cmd(kZoomOut, "mnuViewRoomOut", "tbtnRoomOut", "", "", t::kViewRoomOut, nullptr, t::kHintRoomOut, "zoom_out",
         "Num+-;Ctrl+-", kInView, true, kDoc, kNoEffect, [](Workspace& ws) { return ws.Zoom().ZoomOut(); }),
     Cmd(kZoomAuto, "mnuViewRoomAuto", "tbtnRoomAuto", "", "", t::kViewRoomAuto, nullptr, t::kHintRoomAuto, "zoom_auto",
-        "Num+*", kInView, false, kDoc, kNoEffect, [](Workspace& ws) { return ws.Zoom().ZoomAuto(); }),
+        "Num+*;J", kInView, false, kDoc, kNoEffect, [](Workspace& ws) { return ws.Zoom().ZoomAuto(); }),
     // Image
     Cmd(kAddImage, "mnuImageNew", "btnImageAdd", "pmuImgAdd", "", t::kImageNew, t::kPmuImageAdd, t::kHintImageAdd,
         "image_add", "Ctrl+Ins", kInImage, false, kDoc | Need::kRgbMode | kFree, kDocStep,
@@ -122,6 +122,8 @@ constexpr std::array kCommands{
     Cmd(kChangeFormat, "mnuImageConv", "btnChangeFmt", "pmuImgConv", "", t::kImageConv, t::kPmuImageConv,
         t::kHintChangeFmt, "image_conv", "", kInImage, true, kRgbImg | kFree, kDocStep,
         [](Workspace& ws) { return ws.Images().ChangeFormat(); }),
+    Cmd(kUnnamed, "mnuImageSizes", "", "", "", t::kImageSizes, nullptr, nullptr, "", "", kInImage, true,
+        kRgbImg | Need::kCursor | kFree, kDocStep, [](Workspace& ws) { return ws.Images().MakeCursorSizes(); }),
     Cmd(kModeAlpha, "mnuImageAlpha", "tbtnModeAlpha", "", "alpha", t::kImageAlpha, nullptr, t::kHintModeAlpha,
         "mode_alpha", "", kInImage, false, kImg | Need::kAlphaImage | kFree, kNoEffect,
         [](Workspace& ws) { return ws.Colours().ModeAlpha(); }),
@@ -142,13 +144,16 @@ constexpr std::array kCommands{
         false, kRgbImg, kStep, ApplyEffect<raster::Rotate180>),
     // Tools (the window's own dialogs and programs)
     Cmd(kExtract, "mnuToolExtract", "tbtnExeDll", "", "", t::kToolExtract, nullptr, t::kHintExeDll, "exe_dll", "",
-        kInTools, false, kFree, kNoEffect, nullptr),
+        kInTools, false, Need::kNone, kNoEffect, nullptr),
     Cmd(kPicToIco, "mnuToolPicToIco", "tbtnPicToIco", "", "", t::kToolPicToIco, nullptr, t::kHintPicToIco, "pic_to_ico",
         "", kInTools, true, Need::kNone, kNoEffect, nullptr),
+    // A hot spot and the animation's steps are steps of the image's own
+    // history: its strokes stay steps of their own, and Alpha mode stays.
+    // The hot-spot dialog leaves the canvas alone, and what floats with it.
     Cmd(kHotSpot, "mnuToolHotSpot", "", "", "", t::kToolHotSpot, nullptr, nullptr, "", "", kInTools, false,
-        kImg | Need::kCursor | kFree, kDocStep, nullptr),
+        kImg | Need::kCursor, kChangeStep, nullptr),
     Cmd(kAnimation, "mnuToolAnimation", "", "", "animation", t::kToolAnimation, nullptr, nullptr, "", "", kInTools,
-        false, kImg | Need::kCursor | kFree, kDocStep, [](Workspace& ws) { return ws.Files().EditAnimation(); }),
+        false, kImg | Need::kCursor | kFree, kChangeStep, [](Workspace& ws) { return ws.Files().EditAnimation(); }),
     // Help
     Cmd(kHelp, "mnuHelpCont", "tbtnHelp", "", "", t::kHelpCont, nullptr, t::kHintHelp, "help", "F1", kInHelp, true,
         Need::kNone, kNoEffect, nullptr),

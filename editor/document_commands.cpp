@@ -152,7 +152,7 @@ bool DocumentCommands::LoadAnimation(const std::string& path, formats::CursorFil
   };
   std::vector<std::string> notes;
   auto animation = kind == formats::CursorFileKind::kXcursor ? formats::ReadXcursorFile(path, show, &notes)
-                                                             : formats::ReadAniFile(path, show);
+                                                             : formats::ReadAniFile(path, show, &notes);
   if (!animation) return false;
   state_.IsIcon = false;
   state_.Document->SetIcon(false);
@@ -223,6 +223,7 @@ bool DocumentCommands::Save() {
     const char* wanted = animated ? ".ANI" : state_.IsIcon ? ".ICO" : ".CUR";
     if (UpperExtension(target) != wanted) target += animated ? ".ani" : state_.IsIcon ? ".ico" : ".cur";
   }
+  if (freeCanvas) freeCanvas();
   if (const auto saved = animated ? WriteAnimation(target) : state_.Document->SaveToFile(target); !saved) {
     ShowSaveFailure(saved);
     return false;
@@ -241,6 +242,7 @@ bool DocumentCommands::Save() {
 bool DocumentCommands::SaveAs() {
   auto path = host_.AskFileName({FileDialogKind::kSave, texts::Tr(texts::kFilterSaveAs), ""});
   if (!path) return false;
+  if (freeCanvas) freeCanvas();
   const std::string ext = UpperExtension(*path);
   document::FileResult ok;
   if (ext == ".ANI") {
@@ -285,6 +287,7 @@ document::FileResult DocumentCommands::WriteAnimation(const std::string& path) {
 bool DocumentCommands::ExportXcursor() {
   auto path = host_.AskFileName({FileDialogKind::kSave, texts::Tr(texts::kFilterXcursor), state_.CurSavePath});
   if (!path) return false;
+  if (freeCanvas) freeCanvas();
   std::vector<std::string> notes;
   std::string why;
   std::optional<std::vector<formats::XcursorImage>> images;

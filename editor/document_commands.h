@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -60,6 +61,8 @@ class DocumentCommands {
   bool NewIcon();
   bool NewCursor();
   bool Open();
+  // Save, Save As and the export put down what floats only once a file is
+  // chosen: a cancelled dialog leaves everything as it was.
   bool Save();
   bool SaveAs();
   // Writes the cursor (animated or not) as an Xcursor file.
@@ -67,6 +70,9 @@ class DocumentCommands {
   // The steps' order and times; a cursor of several images becomes an
   // animation of them.
   bool EditAnimation();
+  // Puts down what floats, so that the file holds what the screen shows;
+  // the file commands call it once a file is chosen (set by the workspace).
+  std::function<void()> freeCanvas;
   // The close question: save the changes?
   [[nodiscard]] MessageAnswer AskToSave();
   // Writes the remembered folders.

@@ -11,12 +11,12 @@
 
 namespace pixmint::editor {
 
-// Undo and redo across the whole document. Drawing is undone step by step
-// in the history of the image shown (UndoHistory), which starts again when
-// another image is shown. The commands that change the set of images (add,
-// delete, duplicate, exchange, change format), the hot spots and an
-// animation's steps are steps of this history: each keeps the document as it
-// was before. So does what was drawn on an image once another is shown, as
+// Undo and redo across the whole document. Drawing, hot spots and an
+// animation's steps are undone step by step in the history of the image
+// shown (UndoHistory), which starts again when another image is shown. The
+// commands that change the set of images (add, delete, duplicate, exchange,
+// change format) are steps of this history: each keeps the document as it
+// was before. So does what was done on an image once another is shown, as
 // one step. Undo takes the image's own steps first, then these, so the two
 // together go back in the order the changes were made.
 class DocumentHistory {

@@ -97,6 +97,12 @@ class EditorHost {
   // when cancelled.
   virtual std::optional<std::vector<formats::AnimationStep>> AskAnimationSteps(
       const std::vector<formats::AnimationStep>& steps, const document::TKvIcon& frames) = 0;
+  // The sizes dialog of a cursor: the sides (pixels) to add, given the sides
+  // it has; nothing when cancelled. A host without it never adds sizes.
+  virtual std::optional<std::vector<int>> AskCursorSizes(const std::vector<int>& present) {
+    (void)present;
+    return std::nullopt;
+  }
   // The colour chooser, starting at the given colour.
   virtual std::optional<raster::Colour> AskColour(raster::Colour initial) = 0;
   // The one-line input box.

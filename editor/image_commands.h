@@ -23,6 +23,10 @@ class ImageCommands {
   bool Delete();
   bool Duplicate();
   bool ChangeFormat();
+  // Adds the sizes the dialog asks for, made from the cursor's own images
+  // (formats::AddCursorSizes): as images of a plain cursor, as every frame's
+  // further images of an animated one.
+  bool MakeCursorSizes();
   // Press and release on the image list (-1: not on an entry): a drag from
   // one entry onto another exchanges the two images.
   void ListMouseDown(int entry);

@@ -3,12 +3,15 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 #include <system_error>
+#include <utility>
 
 #include "document/bmp_codec.h"
 #include "document/file_io.h"
 #include "document/temp_folder.h"
+#include "editor/animation.h"
 #include "texts/ui_texts.h"
 
 namespace pixmint::editor {
@@ -57,6 +60,7 @@ bool UndoHistory::WriteState(std::int32_t pos, const raster::Picture& picture,
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   out.close();
   if (!out) return false;
+  extras_[state_.AlphaMode ? 1 : 0][pos] = CurrentExtras();
   if (state_.AlphaMode) return true;
   if (floating) {
     floats_[pos] = *floating;
@@ -68,6 +72,35 @@ bool UndoHistory::WriteState(std::int32_t pos, const raster::Picture& picture,
 
 void UndoHistory::Begin() {
   if (!state_.AlphaMode) RememberSnapshot();
+}
+
+std::shared_ptr<const UndoHistory::Extras> UndoHistory::CurrentExtras() {
+  Extras now;
+  if (state_.Document) {
+    for (std::uint32_t i = 0; i < state_.Document->ImageCount(); ++i) {
+      now.hotSpots.push_back(state_.Document->GetHotSpot(i));
+    }
+  }
+  if (state_.Animation) now.steps = state_.Animation->steps;
+  // Most steps leave them as they were: one copy serves them all.
+  if (!lastExtras_ || !(*lastExtras_ == now)) lastExtras_ = std::make_shared<const Extras>(std::move(now));
+  return lastExtras_;
+}
+
+void UndoHistory::ApplyExtras(const Extras& extras) {
+  if (!state_.Document) return;
+  const std::size_t count = std::min<std::size_t>(extras.hotSpots.size(), state_.Document->ImageCount());
+  for (std::size_t i = 0; i < count; ++i) {
+    state_.Document->SetHotSpot(static_cast<std::uint32_t>(i), extras.hotSpots[i]);
+  }
+  // A cursor made an animation by the steps dialog is a plain cursor again
+  // before it, and an animation of its images once more after it.
+  if (!extras.steps) {
+    state_.Animation.reset();
+    return;
+  }
+  if (!state_.Animation) state_.Animation = FramesOf(*state_.Document, formats::kDefaultJiffies);
+  if (state_.Animation) state_.Animation->steps = *extras.steps;
 }
 
 UndoHistory::FloatSnapshot UndoHistory::CurrentFloat() const {
@@ -96,6 +129,8 @@ bool UndoHistory::Read(std::int32_t pos) {
   raster::Picture& buffer = Buffer();
   if (!picture || picture->Width() != buffer.Width() || picture->Height() != buffer.Height()) return false;
   buffer = std::move(*picture);
+  const auto& kept = extras_[state_.AlphaMode ? 1 : 0];
+  if (const auto extras = kept.find(pos); extras != kept.end()) ApplyExtras(*extras->second);
   if (state_.AlphaMode) return true;
   const auto found = floats_.find(pos);
   state_.HasFloat = found != floats_.end();
@@ -119,16 +154,39 @@ void UndoHistory::Complain(bool writing) {
                      MessageButtons::kOk, MessageIcon::kError});
 }
 
+bool UndoHistory::FolderLost() const {
+  std::error_code ec;
+  return !folder_.empty() && !std::filesystem::is_directory(folder_, ec);
+}
+
+bool UndoHistory::Unrecorded() {
+  // Refusing the change would leave the user unable to draw at all.
+  unrecorded_ = true;
+  if (!told_) Complain(true);
+  told_ = true;
+  return true;
+}
+
+void UndoHistory::Restart() {
+  if (onLost) onLost();
+  Clear();
+  Begin();
+}
+
 bool UndoHistory::SnapshotBefore() {
+  // A cleaner of temporary files took the folder, and the snapshots so far
+  // with it: the history starts again here (the folder is made anew).
+  if (FolderLost()) Restart();
   KUnredoClass& counter = Counter();
+  before_ = counter;
+  beforeAlpha_ = state_.AlphaMode;
+  open_ = true;
+  unrecorded_ = false;
   // The history starts with the picture as it was when the image was shown
   // (what changed since then without a step follows as a step of its own).
   if (counter.Pos() == 0) {
     const bool written = state_.AlphaMode || !haveLast_ ? Write(0) : WriteState(0, lastWork_, lastFloat_);
-    if (!written) {
-      Complain(true);
-      return false;
-    }
+    if (!written) return Unrecorded();
   }
   if (!state_.AlphaMode && ChangedSinceSnapshot()) {
     // What changed without a step of its own (a selection made, moved or
@@ -137,36 +195,41 @@ bool UndoHistory::SnapshotBefore() {
     counter.DoIt();
     if (!Write(counter.Pos())) {
       counter = previous;
-      Complain(true);
-      return false;
+      return Unrecorded();
     }
   }
   before_ = counter;
-  beforeAlpha_ = state_.AlphaMode;
   counter.DoIt();
-  open_ = true;
   return true;
 }
 
 void UndoHistory::SnapshotAfter() {
   open_ = false;
   KUnredoClass& counter = beforeAlpha_ ? alpha_ : rgb_;
-  const bool alpha = state_.AlphaMode;
-  // A step always closes in the mode it was opened in (the mode cannot change
-  // while it is open); writing in the other would mix the two histories.
-  state_.AlphaMode = beforeAlpha_;
-  const bool written = Write(counter.Pos());
-  state_.AlphaMode = alpha;
-  if (!written) {
-    counter = before_;
-    Complain(true);
+  if (!unrecorded_) {
+    const bool alpha = state_.AlphaMode;
+    // A step always closes in the mode it was opened in (the mode cannot
+    // change while it is open); writing in the other would mix the two
+    // histories.
+    state_.AlphaMode = beforeAlpha_;
+    const bool written = Write(counter.Pos());
+    state_.AlphaMode = alpha;
+    told_ = told_ && !written;
+    if (!written) (void)Unrecorded();
   }
   state_.Modified = true;
+  if (std::exchange(unrecorded_, false)) {
+    // Undoing an earlier step would now take this change with it: the
+    // history starts again after it, and what it held is handed on.
+    counter = before_;
+    Restart();
+  }
   if (onStepMade) onStepMade();
 }
 
 void UndoHistory::Abandon() {
   open_ = false;
+  unrecorded_ = false;
   (beforeAlpha_ ? alpha_ : rgb_) = before_;
 }
 
@@ -221,6 +284,8 @@ void UndoHistory::Clear() {
   rgb_.Reset();
   alpha_.Reset();
   floats_.clear();
+  for (auto& kept : extras_) kept.clear();
+  lastExtras_.reset();
   open_ = false;
   haveLast_ = false;
 }

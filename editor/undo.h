@@ -4,11 +4,14 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
+#include "formats/animated_cursor.h"
 
 namespace pixmint::editor {
 
@@ -44,8 +47,11 @@ class KUnredoClass {
 
 // Undo and redo of the current image, one counter per mode. Each step's
 // working picture is saved as a 24-bit BMP file in a private folder; the
-// floating selection of that moment (small, and only while one exists) is
-// kept beside it in memory, so that undo brings back exactly what was seen.
+// floating selection of that moment (small, and only while one exists) and
+// the document's hot spots and animation steps are kept beside it in memory,
+// so that undo brings back exactly what was seen. A hot spot or the steps
+// changed while the image is shown are thus steps of its own history, in
+// the order they were made among its strokes.
 //
 // A step is opened and closed only through UndoStep, so no path can open a
 // step and leave it open, and a step opened while another is open joins it.
@@ -60,6 +66,9 @@ class UndoHistory {
   std::function<void()> onRestored;
   // A step was made (what could be redone is gone); set by the workspace.
   std::function<void()> onStepMade;
+  // The history is about to start again because its snapshots were lost or
+  // could not be written: what it held is handed on (set by the workspace).
+  std::function<void()> onLost;
 
   void UndoStep();
   void RedoStep();
@@ -92,12 +101,18 @@ class UndoHistory {
     friend bool operator==(const FloatSnapshot&, const FloatSnapshot&) = default;
   };
 
-  // Opens a step before a change. False (and the user is told) when the
-  // first snapshot cannot be written: the change must not go ahead.
+  // The hot spots and animation steps a snapshot keeps.
+  struct Extras {
+    std::vector<raster::Point> hotSpots;
+    std::optional<std::vector<formats::AnimationStep>> steps;  // none: not an animation
+    friend bool operator==(const Extras&, const Extras&) = default;
+  };
+
+  // Opens a step before a change. When no snapshot can be written the change
+  // still goes ahead, without a step of its own, and the user is told once.
   [[nodiscard]] bool SnapshotBefore();
-  // Closes the step after the change and marks the document changed. When
-  // the snapshot cannot be written the user is told and the counter goes
-  // back to where it was before the step.
+  // Closes the step after the change and marks the document changed. A
+  // change that could not be recorded starts the history again after it.
   void SnapshotAfter();
   // Closes the step as if it had not been opened: nothing changed.
   void Abandon();
@@ -116,16 +131,25 @@ class UndoHistory {
   void RememberSnapshot();
   void Complain(bool writing);
   void Step(bool undo);
+  [[nodiscard]] std::shared_ptr<const Extras> CurrentExtras();
+  void ApplyExtras(const Extras& extras);
+  [[nodiscard]] bool FolderLost() const;
+  [[nodiscard]] bool Unrecorded();
+  void Restart();
 
   EditorState& state_;
   EditorHost& host_;
   KUnredoClass rgb_;
   KUnredoClass alpha_;
   std::map<std::int32_t, FloatSnapshot> floats_;
+  std::map<std::int32_t, std::shared_ptr<const Extras>> extras_[2];  // by mode: RGB, Alpha
+  std::shared_ptr<const Extras> lastExtras_;
   raster::Picture lastWork_;
   std::optional<FloatSnapshot> lastFloat_;
   bool haveLast_ = false;
   bool open_ = false;
+  bool unrecorded_ = false;  // the open step has no snapshot to go back to
+  bool told_ = false;        // that snapshots cannot be written
   // The counter as it was before the open step, to go back to on failure.
   KUnredoClass before_;
   bool beforeAlpha_ = false;

@@ -128,9 +128,18 @@ Workspace::Workspace(EditorHost& host, Settings& settings)
     parts_->view.PaintBox1Paint();
   };
   parts_->undo.onStepMade = [this] { parts_->history.ImageStepMade(); };
+  // Snapshots lost: what was drawn becomes one step of the document's, as if
+  // the image had been left and shown again.
+  parts_->undo.onLost = [this] {
+    parts_->history.Leaving();
+    parts_->history.Shown();
+  };
   parts_->images.onLeaving = [this] { parts_->history.Leaving(); };
   parts_->images.onShown = [this] { parts_->history.Shown(); };
   parts_->history.showImage = [this](int image) { parts_->images.Select(image); };
+  parts_->files.freeCanvas = [this] {
+    if (state_.HasFloat && !state_.AlphaMode) parts_->buffers.MergeFloat();
+  };
   Entry entry(*this);
   parts_->tools.Choose(tools::ToolId::kPencil);
 }
@@ -346,7 +355,10 @@ void Workspace::ImageListMouseUp(int entry) {
 void Workspace::SetHotSpot(int x, int y) {
   Entry refresh(*this);
   if (!state_.DocumentOpen) return;
-  if (AsDocumentStep([this, x, y] { return parts_->images.SetHotSpot(x, y); })) state_.Modified = true;
+  parts_->router.FinishPending();
+  // As the hot-spot dialog: a step of the image's own history.
+  UndoStep step(parts_->undo);
+  if (step.Ok() && !parts_->images.SetHotSpot(x, y)) step.Abandon();
 }
 
 void Workspace::DocumentChangedOutside() {

@@ -3,6 +3,7 @@
 #include "document/byte_io.h"
 #include "document/file_io.h"
 #include "formats/ani_file.h"
+#include "formats/ani_lenient.h"
 #include "formats/riff.h"
 
 namespace pixmint::formats {
@@ -11,7 +12,8 @@ namespace {
 using document::GetU32;
 
 constexpr std::size_t kRiffHeaderBytes = 12;
-constexpr std::size_t kAnihBytes = 36;
+// The header's fields up to the rate; the flags after it are not needed.
+constexpr std::size_t kAnihFieldBytes = 32;
 
 // The fields of "anih" that reading uses.
 struct AniHeader {
@@ -47,15 +49,16 @@ AniChunks FindChunks(const std::vector<RiffChunk>& chunks) {
   return found;
 }
 
-std::optional<AniHeader> ParseHeader(const RiffChunk* anih, std::string& why) {
+std::optional<AniHeader> ParseHeader(const RiffChunk* anih, std::string& why, std::vector<std::string>& notes) {
   if (anih == nullptr) {
     why = "no 'anih' chunk";
     return std::nullopt;
   }
-  if (anih->data.size() < kAnihBytes) {
-    why = "the 'anih' chunk holds " + std::to_string(anih->data.size()) + " bytes, 36 are needed";
+  if (anih->data.size() < kAnihFieldBytes) {
+    why = "the 'anih' chunk holds " + std::to_string(anih->data.size()) + " bytes, 32 are needed";
     return std::nullopt;
   }
+  NoteAnihSize(*anih, notes);
   AniHeader h{GetU32(anih->data, 4), GetU32(anih->data, 8), GetU32(anih->data, 28)};
   // Without a sequence a step count of 0 means one step per frame.
   if (h.steps == 0) h.steps = h.frames;
@@ -70,38 +73,25 @@ std::optional<AniHeader> ParseHeader(const RiffChunk* anih, std::string& why) {
   return h;
 }
 
-// One 32-bit value per step from chunk, checked against the declared count
-// before anything is allocated.
-std::optional<std::vector<std::uint32_t>> StepValues(const RiffChunk& chunk, std::uint32_t steps, std::string& why) {
-  if (chunk.data.size() / 4 < steps) {
-    why = "'" + chunk.id + "' holds " + std::to_string(chunk.data.size() / 4) + " entries, " + std::to_string(steps) +
-          " steps are declared";
-    return std::nullopt;
-  }
-  std::vector<std::uint32_t> values(steps);
-  for (std::uint32_t k = 0; k < steps; ++k) values[k] = GetU32(chunk.data, 4 * std::size_t{k});
-  return values;
-}
-
-std::optional<std::vector<AnimationStep>> BuildSteps(const AniHeader& h, const AniChunks& c, std::string& why) {
+std::optional<std::vector<AnimationStep>> BuildSteps(const AniHeader& h, const AniChunks& c, std::string& why,
+                                                     std::vector<std::string>& notes) {
   std::vector<AnimationStep> steps(h.steps);
   for (std::uint32_t k = 0; k < h.steps; ++k) steps[k] = {k % h.frames, h.jiffies};
   if (c.seq != nullptr) {
-    const auto seq = StepValues(*c.seq, h.steps, why);
-    if (!seq) return std::nullopt;
-    for (std::uint32_t k = 0; k < h.steps; ++k) {
-      if ((*seq)[k] >= h.frames) {
-        why = "step " + std::to_string(k) + " shows frame " + std::to_string((*seq)[k]) + " of " +
-              std::to_string(h.frames);
+    const std::vector<std::uint32_t> seq = StepValuesLeniently(*c.seq, h.steps, std::nullopt, notes);
+    if (!seq.empty()) steps.resize(seq.size());
+    for (std::size_t k = 0; k < seq.size(); ++k) {
+      if (seq[k] >= h.frames) {
+        why =
+            "step " + std::to_string(k) + " shows frame " + std::to_string(seq[k]) + " of " + std::to_string(h.frames);
         return std::nullopt;
       }
-      steps[k].frame = (*seq)[k];
+      steps[k].frame = seq[k];
     }
   }
   if (c.rate != nullptr) {
-    const auto rate = StepValues(*c.rate, h.steps, why);
-    if (!rate) return std::nullopt;
-    for (std::uint32_t k = 0; k < h.steps; ++k) steps[k].jiffies = (*rate)[k];
+    const std::vector<std::uint32_t> rate = StepValuesLeniently(*c.rate, steps.size(), h.jiffies, notes);
+    for (std::size_t k = 0; k < steps.size(); ++k) steps[k].jiffies = rate[k];
   }
   return steps;
 }
@@ -133,8 +123,10 @@ std::uint64_t PixelCount(const document::TKvIcon& icon) {
 }
 
 // Reads every frame; on failure why names the frame and gives its reader's message.
-bool ReadFrames(const std::vector<const RiffChunk*>& icons, const std::string& name, AnimatedCursor& cursor,
-                std::string& why) {
+// Frames from required on that cannot be read end the list instead (chunks
+// beyond the count the header declares).
+bool ReadFrames(const std::vector<const RiffChunk*>& icons, std::size_t required, const std::string& name,
+                AnimatedCursor& cursor, std::string& why) {
   std::uint64_t pixels = 0;
   for (std::size_t i = 0; i < icons.size(); ++i) {
     auto frame = std::make_unique<document::TKvIcon>();
@@ -144,6 +136,7 @@ bool ReadFrames(const std::vector<const RiffChunk*>& icons, const std::string& n
     });
     const bool loaded = frame->LoadFromMemory(icons[i]->data, name);
     frame->SetErrorCallback({});
+    if (!loaded && i >= required) break;
     if (!loaded) {
       why = "Frame " + std::to_string(i) + " (offset " + std::to_string(icons[i]->offset) +
             "): " + (message.empty() ? std::string("not an icon or cursor file") : message);
@@ -170,48 +163,56 @@ bool LooksLikeAni(std::span<const std::uint8_t> bytes) {
 }
 
 std::optional<AnimatedCursor> ReadAniMemory(std::span<const std::uint8_t> bytes, const std::string& name,
-                                            const document::ErrorCallback& onError) {
+                                            const document::ErrorCallback& onError,
+                                            std::vector<std::string>* warnings) {
   auto fail = [&](const std::string& message) -> std::optional<AnimatedCursor> {
     if (onError) onError(message, name);
     return std::nullopt;
   };
+  std::vector<std::string> notes;
   if (!LooksLikeAni(bytes)) return fail("Not an animated cursor (no RIFF ACON header)");
   // A RIFF size beyond the file is cut to the file; chunks must still fit.
   const std::uint64_t end = std::min<std::uint64_t>(8 + std::uint64_t{GetU32(bytes, 4)}, bytes.size());
   const auto body = bytes.subspan(kRiffHeaderBytes, static_cast<std::size_t>(std::max<std::uint64_t>(end, 12) - 12));
   std::string why;
-  const auto chunks = ReadRiffChunks(body, kRiffHeaderBytes, why);
+  const auto chunks = ReadChunksLeniently(body, kRiffHeaderBytes, why, notes);
   if (!chunks) return fail(std::string(document::kErrorReading) + " (" + why + ")");
   const AniChunks found = FindChunks(*chunks);
-  const auto header = ParseHeader(found.anih, why);
+  auto header = ParseHeader(found.anih, why, notes);
   if (!header) return fail(Converting(why));
   if (!found.fram) return fail(Converting("no 'fram' list"));
-  const auto frameChunks = ReadRiffChunks(found.fram->data, found.fram->offset, why);
+  const auto frameChunks = ReadChunksLeniently(found.fram->data, found.fram->offset, why, notes);
   if (!frameChunks) return fail(std::string(document::kErrorReading) + " (" + why + ")");
   std::vector<const RiffChunk*> icons;
   for (const RiffChunk& c : *frameChunks) {
-    if (c.id == "icon" && icons.size() < header->frames) icons.push_back(&c);
+    if (c.id == "icon" && icons.size() < kMaxFrames) icons.push_back(&c);
   }
-  if (icons.size() < header->frames) {
-    return fail(Converting("'anih' declares " + std::to_string(header->frames) + " frames, the 'fram' list holds " +
-                           std::to_string(icons.size())));
-  }
-  auto steps = BuildSteps(*header, found, why);
-  if (!steps) return fail(Converting(why));
+  if (icons.empty()) return fail(Converting("the 'fram' list holds no frame"));
   AnimatedCursor cursor;
+  if (!ReadFrames(icons, std::min<std::size_t>(icons.size(), header->frames), name, cursor, why)) return fail(why);
+  // The frames present count, whatever the header says.
+  if (cursor.frames.size() != header->frames) {
+    notes.push_back("'anih' declares " + std::to_string(header->frames) + " frames, the 'fram' list holds " +
+                    std::to_string(cursor.frames.size()) + "; those are used");
+    if (header->steps == header->frames) header->steps = static_cast<std::uint32_t>(cursor.frames.size());
+    header->frames = static_cast<std::uint32_t>(cursor.frames.size());
+  }
+  auto steps = BuildSteps(*header, found, why, notes);
+  if (!steps) return fail(Converting(why));
   cursor.steps = std::move(*steps);
-  if (!ReadFrames(icons, name, cursor, why)) return fail(why);
   ReadInfo(found, cursor);
+  if (warnings != nullptr) warnings->insert(warnings->end(), notes.begin(), notes.end());
   return cursor;
 }
 
-std::optional<AnimatedCursor> ReadAniFile(const std::string& fileName, const document::ErrorCallback& onError) {
+std::optional<AnimatedCursor> ReadAniFile(const std::string& fileName, const document::ErrorCallback& onError,
+                                          std::vector<std::string>* warnings) {
   const auto bytes = document::ReadWholeFile(fileName);
   if (!bytes) {
     if (onError) onError(document::kErrorOpening, fileName);
     return std::nullopt;
   }
-  return ReadAniMemory(*bytes, fileName, onError);
+  return ReadAniMemory(*bytes, fileName, onError, warnings);
 }
 
 }  // namespace pixmint::formats

@@ -17,7 +17,7 @@ std::optional<AnimatedCursor> ReadAnyCursorMemory(std::span<const std::uint8_t> 
                                                   std::vector<std::string>* notes) {
   switch (SniffCursorFile(bytes)) {
     case CursorFileKind::kAnimatedCursor:
-      return ReadAniMemory(bytes, name, onError);
+      return ReadAniMemory(bytes, name, onError, notes);
     case CursorFileKind::kXcursor:
       return ReadXcursorMemory(bytes, name, onError, notes);
     case CursorFileKind::kIconOrCursor:

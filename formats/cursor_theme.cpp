@@ -1,12 +1,12 @@
 #include "formats/cursor_theme.h"
 
 #include <algorithm>
-#include <cctype>
 #include <map>
+#include <set>
 
 #include "document/file_io.h"
 #include "formats/cursor_file.h"
-#include "formats/install_inf.h"
+#include "formats/cursor_sizes.h"
 #include "formats/xcursor.h"
 
 namespace pixmint::formats {
@@ -14,92 +14,44 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
-// The folder's regular files by lowered name, in name order.
-std::map<std::string, fs::path> FolderFiles(const fs::path& folder, std::string& why) {
-  std::map<std::string, fs::path> files;
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    if (it->is_regular_file(ec)) files.emplace(Lower(it->path().filename().string()), it->path());
-  }
-  if (ec) why = "cannot read the folder " + folder.string() + ": " + ec.message();
-  return files;
-}
-
-// install.inf, or the only .inf file of the folder.
-std::optional<fs::path> FindInf(const std::map<std::string, fs::path>& files) {
-  if (const auto it = files.find("install.inf"); it != files.end()) return it->second;
-  std::optional<fs::path> only;
-  for (const auto& [name, path] : files) {
-    if (fs::path(name).extension() != ".inf") continue;
-    if (only) return std::nullopt;
-    only = path;
-  }
-  return only;
-}
-
-bool SourcesFromInf(const fs::path& inf, const std::map<std::string, fs::path>& files, ThemeSources& out,
-                    std::string& why) {
-  const auto bytes = document::ReadWholeFile(inf, 1 << 20);
-  if (!bytes) {
-    why = "cannot read " + inf.string();
-    return false;
-  }
-  const auto scheme = ParseInstallInf(*bytes, why);
-  if (!scheme) {
-    why = inf.string() + ": " + why;
-    return false;
-  }
-  out.schemeName = scheme->name;
-  for (const auto& [role, file] : scheme->files) {
-    const auto it = files.find(Lower(file));
-    if (it == files.end()) {
-      out.notes.push_back(std::string(role->windowsName) + ": " + file + ", named by " + inf.filename().string() +
-                          ", is not in the folder");
-    } else {
-      out.roles.push_back({role, it->second});
-    }
-  }
-  return true;
-}
-
-void SourcesByName(const std::map<std::string, fs::path>& files, ThemeSources& out) {
-  for (const auto& [name, path] : files) {
-    const std::string ext = fs::path(name).extension().string();
-    if (ext != ".cur" && ext != ".ani") continue;
-    const CursorRole* role = RoleByName(path.stem().string());
-    const auto taken =
-        std::find_if(out.roles.begin(), out.roles.end(), [role](const RoleSource& s) { return s.role == role; });
-    if (role == nullptr) {
-      out.notes.push_back(path.filename().string() + ": no pointer role has this name; left out");
-    } else if (taken != out.roles.end()) {
-      out.notes.push_back(path.filename().string() + ": " + std::string(role->windowsName) + " is already " +
-                          taken->file.filename().string() + "; left out");
-    } else {
-      out.roles.push_back({role, path});
-    }
-  }
-}
-
 // One converted cursor, ready to be written.
 struct ThemeCursor {
-  const CursorRole* role = nullptr;
   std::vector<std::uint8_t> bytes;
-  std::string line;
+  RoleReport report;
 };
 
-std::optional<ThemeCursor> Convert(const RoleSource& source, ThemeReport& report, std::string& why) {
+std::vector<std::uint32_t> SizesOf(const std::vector<XcursorImage>& images) {
+  std::vector<std::uint32_t> sizes;
+  for (const XcursorImage& x : images) {
+    if (std::find(sizes.begin(), sizes.end(), x.nominalSize) == sizes.end()) sizes.push_back(x.nominalSize);
+  }
+  return sizes;
+}
+
+// The sizes some frame has as an image of its own.
+std::set<std::uint32_t> SourceSizes(const AnimatedCursor& cursor) {
+  std::set<std::uint32_t> sizes;
+  for (const auto& frame : cursor.frames) {
+    for (std::uint32_t i = 0; i < frame->ImageCount(); ++i) {
+      const auto* s = frame->XorBitmap(i);
+      sizes.insert(static_cast<std::uint32_t>(std::max(s->Width(), s->Height())));
+    }
+  }
+  return sizes;
+}
+
+std::optional<ThemeCursor> Convert(const RoleSource& source, const ThemeOptions& options, ThemeReport& report,
+                                   std::string& why) {
   const std::string label = std::string(source.role->windowsName) + " (" + source.file.filename().string() + ")";
   std::string message;
   std::vector<std::string> notes;
   auto cursor = ReadAnyCursorFile(
       source.file.string(), [&message](std::string_view m, std::string_view) { message = m; }, &notes);
   std::optional<std::vector<XcursorImage>> images;
-  if (cursor) images = XcursorImagesOf(*cursor, notes, message);
+  if (cursor) {
+    images = options.sizes.empty() ? XcursorImagesOf(*cursor, notes, message)
+                                   : XcursorImagesAtSizes(*cursor, options.sizes, notes, message);
+  }
   std::optional<std::vector<std::uint8_t>> bytes;
   if (images) bytes = EncodeXcursor(*images);
   if (!bytes) {
@@ -107,15 +59,39 @@ std::optional<ThemeCursor> Convert(const RoleSource& source, ThemeReport& report
     return std::nullopt;
   }
   for (const std::string& n : notes) report.notes.push_back(label + ": " + n);
-  std::vector<std::uint32_t> sizes;
-  for (const XcursorImage& x : *images) {
-    if (std::find(sizes.begin(), sizes.end(), x.nominalSize) == sizes.end()) sizes.push_back(x.nominalSize);
+  ThemeCursor out{std::move(*bytes), {}};
+  out.report.role = source.role;
+  out.report.source = source.file;
+  out.report.sizes = SizesOf(*images);
+  const std::set<std::uint32_t> had = SourceSizes(*cursor);
+  for (std::uint32_t s : out.report.sizes) {
+    if (had.count(s) == 0) out.report.made.push_back(s);
   }
-  std::string line = label + " -> " + std::string(source.role->xNames.front()) + ", size";
-  for (std::size_t k = 0; k < sizes.size(); ++k) line += (k == 0 ? " " : ", ") + std::to_string(sizes[k]);
-  line += ", " + std::to_string(images->size() / sizes.size()) + " frames, " +
-          std::to_string(source.role->xNames.size() - 1) + " links";
-  return ThemeCursor{source.role, std::move(*bytes), std::move(line)};
+  out.report.frames = images->size() / out.report.sizes.size();
+  return out;
+}
+
+std::string List(const std::vector<std::uint32_t>& values) {
+  std::string out;
+  for (std::size_t k = 0; k < values.size(); ++k) out += (k == 0 ? "" : ", ") + std::to_string(values[k]);
+  return out;
+}
+
+std::string Line(const RoleReport& r) {
+  const std::string role(r.role->windowsName);
+  if (r.source.empty()) {
+    if (r.file.empty()) return role + " (" + std::string(r.role->caption) + "): missing";
+    return role + " (" + std::string(r.role->caption) + "): missing, " + std::to_string(r.links) + " links to " +
+           r.file + " (" + std::string(r.sharedWith->windowsName) + ")";
+  }
+  const std::string label = role + " (" + r.source.filename().string() + ") -> ";
+  if (r.sharedWith != nullptr) {
+    return label + "the same cursor as " + std::string(r.sharedWith->windowsName) + ", " + std::to_string(r.links) +
+           " links to " + r.file;
+  }
+  std::string line = label + r.file + ", size " + List(r.sizes);
+  if (!r.made.empty()) line += " (made " + List(r.made) + ")";
+  return line + ", " + std::to_string(r.frames) + " frames, " + std::to_string(r.links) + " links";
 }
 
 std::string CleanName(const std::string& name) {
@@ -138,66 +114,175 @@ bool Link(const fs::path& link, const std::string& target, std::string& why) {
   return !ec;
 }
 
-bool WriteTheme(const std::vector<ThemeCursor>& cursors, const fs::path& outDir, const std::string& name,
-                std::string& why) {
+// What each name of the theme becomes: a file's bytes or a link's target.
+struct Plan {
+  std::vector<std::pair<std::string, const std::vector<std::uint8_t>*>> files;
+  std::vector<std::pair<std::string, std::string>> links;
+};
+
+// One file per distinct cursor, shared by identical ones; roles without a
+// cursor take their fallback's.
+Plan MakePlan(const std::vector<ThemeCursor>& cursors, ThemeReport& report) {
+  Plan plan;
+  std::map<const CursorRole*, RoleReport> byRole;
+  // By content, without copying it.
+  const auto less = [](const std::vector<std::uint8_t>* a, const std::vector<std::uint8_t>* b) {
+    const auto view = [](const std::vector<std::uint8_t>* v) {
+      return std::string_view(reinterpret_cast<const char*>(v->data()), v->size());
+    };
+    return view(a) < view(b);
+  };
+  std::map<const std::vector<std::uint8_t>*, std::pair<std::string, const CursorRole*>, decltype(less)> written(less);
+  for (const ThemeCursor& c : cursors) {
+    RoleReport r = c.report;
+    const auto [it, isNew] = written.try_emplace(&c.bytes, std::string(r.role->xNames.front()), r.role);
+    r.file = it->second.first;
+    if (isNew) {
+      plan.files.emplace_back(r.file, &c.bytes);
+    } else {
+      r.sharedWith = it->second.second;
+    }
+    byRole[r.role] = r;
+  }
+  std::vector<std::string> missing;  // their lines come after the cursors'
+  for (const CursorRole& role : CursorRoles()) {
+    RoleReport r;
+    if (const auto it = byRole.find(&role); it != byRole.end()) {
+      r = it->second;
+    } else {
+      r.role = &role;
+      // Follow the fallbacks to a role that has a cursor; they end at Arrow.
+      for (const CursorRole* f = RoleByWindowsName(role.fallback); f != nullptr; f = RoleByWindowsName(f->fallback)) {
+        if (const auto found = byRole.find(f); found != byRole.end()) {
+          r.file = found->second.file;
+          r.sharedWith = f;
+          break;
+        }
+      }
+    }
+    for (std::string_view n : role.xNames) {
+      if (!r.file.empty() && n != r.file) {
+        plan.links.emplace_back(std::string(n), r.file);
+        ++r.links;
+      }
+    }
+    (r.source.empty() ? missing : report.lines).push_back(Line(r));
+    report.roles.push_back(std::move(r));
+  }
+  report.lines.insert(report.lines.end(), missing.begin(), missing.end());
+  report.files = plan.files.size();
+  report.links = plan.links.size();
+  return plan;
+}
+
+bool WriteTheme(const Plan& plan, const fs::path& outDir, const std::string& name, std::string& why) {
   std::error_code ec;
-  fs::create_directories(outDir / "cursors", ec);
-  if (!fs::is_directory(outDir / "cursors")) {
-    why = "cannot create " + (outDir / "cursors").string();
+  const fs::path dir = outDir / "cursors";
+  fs::create_directories(dir, ec);
+  if (!fs::is_directory(dir)) {
+    why = "cannot create " + dir.string();
     return false;
   }
   const std::string index =
       "[Icon Theme]\nName=" + CleanName(name) + "\nComment=Cursor theme made by Pixmint from Windows cursors\n";
   const std::vector<std::uint8_t> indexBytes(index.begin(), index.end());
-  if (!document::WriteFileAtomically(outDir / "index.theme", indexBytes)) {
+  // Each file is renamed into place whole; the folders are flushed once at
+  // the end rather than every file on its own.
+  const document::WriteOptions unflushed{.flush = false};
+  if (!document::WriteFileAtomically(outDir / "index.theme", indexBytes, unflushed)) {
     why = "cannot write " + (outDir / "index.theme").string();
     return false;
   }
-  for (const ThemeCursor& c : cursors) {
-    const std::string file(c.role->xNames.front());
-    const fs::path path = outDir / "cursors" / file;
+  std::set<std::string> written;
+  for (const auto& [file, bytes] : plan.files) {
+    const fs::path path = dir / file;
     // A link left by an earlier build would send the write elsewhere.
     if (fs::is_symlink(path, ec)) fs::remove(path, ec);
-    if (!document::WriteFileAtomically(path, c.bytes)) {
+    if (!document::WriteFileAtomically(path, *bytes, unflushed)) {
       why = "cannot write " + path.string();
       return false;
     }
-    for (std::size_t k = 1; k < c.role->xNames.size(); ++k) {
-      if (!Link(outDir / "cursors" / std::string(c.role->xNames[k]), file, why)) return false;
+    written.insert(file);
+  }
+  for (const auto& [link, target] : plan.links) {
+    if (!Link(dir / link, target, why)) return false;
+    written.insert(link);
+  }
+  // Names an earlier build wrote that this one does not (a role the set no
+  // longer has) would show a cursor from the old set.
+  for (const CursorRole& role : CursorRoles()) {
+    for (std::string_view n : role.xNames) {
+      const fs::path path = dir / std::string(n);
+      const auto status = fs::symlink_status(path, ec);
+      if (written.count(std::string(n)) == 0 && (fs::is_symlink(status) || fs::is_regular_file(status))) {
+        fs::remove(path, ec);
+      }
     }
+  }
+  if (!document::SyncFolder(dir) || !document::SyncFolder(outDir)) {
+    why = "cannot flush " + dir.string();
+    return false;
   }
   return true;
 }
 
-}  // namespace
-
-std::optional<ThemeSources> FindThemeSources(const fs::path& folder, std::string& why) {
-  why.clear();
-  const auto files = FolderFiles(folder, why);
-  if (!why.empty()) return std::nullopt;
-  ThemeSources sources;
-  if (const auto inf = FindInf(files)) {
-    if (!SourcesFromInf(*inf, files, sources, why)) return std::nullopt;
-  } else {
-    SourcesByName(files, sources);
+std::string Json(std::string_view s) {
+  std::string out = "\"";
+  for (const char c : s) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      static constexpr char kHex[] = "0123456789abcdef";
+      out += "\\u00";
+      out += kHex[(c >> 4) & 0xF];
+      out += kHex[c & 0xF];
+    } else {
+      out += c;
+    }
   }
-  if (sources.roles.empty()) {
-    why = "no cursor in " + folder.string() + " plays a pointer role (by its name or by an install.inf)";
-    return std::nullopt;
-  }
-  return sources;
+  return out + "\"";
 }
 
+std::string JsonList(const std::vector<std::uint32_t>& values) {
+  return "[" + List(values) + "]";
+}
+
+}  // namespace
+
 bool BuildCursorTheme(const ThemeSources& sources, const fs::path& outDir, const std::string& name, ThemeReport& report,
-                      std::string& why) {
+                      std::string& why, const ThemeOptions& options) {
   std::vector<ThemeCursor> cursors;
   for (const RoleSource& source : sources.roles) {
-    auto cursor = Convert(source, report, why);
+    auto cursor = Convert(source, options, report, why);
     if (!cursor) return false;
-    report.lines.push_back(cursor->line);
     cursors.push_back(std::move(*cursor));
   }
-  return WriteTheme(cursors, outDir, name, why);
+  const Plan plan = MakePlan(cursors, report);
+  return WriteTheme(plan, outDir, name, why);
+}
+
+std::string ThemeReportJson(const ThemeReport& report, const std::string& name, const fs::path& outDir) {
+  std::set<std::uint32_t> sizes;
+  for (const RoleReport& r : report.roles) sizes.insert(r.sizes.begin(), r.sizes.end());
+  std::string out = "{\n  \"name\": " + Json(name) + ",\n  \"folder\": " + Json(outDir.string()) +
+                    ",\n  \"sizes\": " + JsonList({sizes.begin(), sizes.end()}) +
+                    ",\n  \"files\": " + std::to_string(report.files) +
+                    ",\n  \"links\": " + std::to_string(report.links) + ",\n  \"roles\": [";
+  for (std::size_t k = 0; k < report.roles.size(); ++k) {
+    const RoleReport& r = report.roles[k];
+    out += std::string(k == 0 ? "\n" : ",\n") + "    {\"role\": " + Json(r.role->windowsName) +
+           ", \"caption\": " + Json(r.role->caption) +
+           ", \"source\": " + (r.source.empty() ? "null" : Json(r.source.string())) +
+           ", \"file\": " + (r.file.empty() ? "null" : Json(r.file)) +
+           ", \"shared_with\": " + (r.sharedWith == nullptr ? "null" : Json(r.sharedWith->windowsName)) +
+           ", \"sizes\": " + JsonList(r.sizes) + ", \"made\": " + JsonList(r.made) +
+           ", \"frames\": " + std::to_string(r.frames) + ", \"links\": " + std::to_string(r.links) +
+           ", \"missing\": " + (r.source.empty() ? "true" : "false") + "}";
+  }
+  out += "\n  ],\n  \"notes\": [";
+  for (std::size_t k = 0; k < report.notes.size(); ++k) out += (k == 0 ? "" : ", ") + Json(report.notes[k]);
+  return out + "]\n}\n";
 }
 
 }  // namespace pixmint::formats

@@ -426,8 +426,8 @@ void Script::Run(const Words& w) {
     if (w.size() > 1) host_.Push(w[1]);
     workspace_.Run(CommandId::kSave);
   } else if (verb == "save-as" || verb == "export-xcursor") {
-    Need(w, 2);
-    host_.Push(w[1]);
+    // Without a path the dialog is cancelled.
+    if (w.size() > 1) host_.Push(w[1]);
     workspace_.Run(verb == "save-as" ? CommandId::kSaveAs : CommandId::kExportXcursor);
   } else if (verb == "dump") {
     Dump(w);

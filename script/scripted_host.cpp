@@ -10,15 +10,8 @@
 
 namespace pixmint::editor {
 
-ScriptedHost::ScriptedHost() {
-  tempFolder_ = document::MakePrivateFolder();
-}
-
-ScriptedHost::~ScriptedHost() {
-  if (tempFolder_.empty()) return;
-  std::error_code ec;
-  std::filesystem::remove_all(tempFolder_, ec);
-}
+ScriptedHost::ScriptedHost() = default;
+ScriptedHost::~ScriptedHost() = default;
 
 template <typename T>
 std::optional<T> ScriptedHost::Take() {

@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "document/temp_folder.h"
 #include "editor/editor_host.h"
 
 namespace pixmint::editor {
@@ -66,7 +67,8 @@ class ScriptedHost : public EditorHost {
   void PutClipboardPicture(const raster::Picture& picture) override { clipboard_ = picture; }
   void StartProgram(const std::vector<std::string>& arguments) override { started_.push_back(arguments); }
   void SetTimer(int intervalMs) override { timer_ = intervalMs; }
-  std::filesystem::path PrivateTempFolder() override { return tempFolder_; }
+  // As the window's: made anew when it has vanished.
+  std::filesystem::path PrivateTempFolder() override { return tempFolder_.Renewed(); }
   void DocumentSaved(const std::string& path, bool firstSave) override { saved.emplace_back(path, firstSave); }
   bool RunShellCommand(CommandId id) override {
     shellCommands.push_back(id);
@@ -91,7 +93,7 @@ class ScriptedHost : public EditorHost {
   [[nodiscard]] const std::vector<std::vector<std::string>>& Started() const { return started_; }
   [[nodiscard]] int CanvasRepaints() const { return canvasRepaints_; }
   [[nodiscard]] const std::map<std::string, bool>& EnabledReports() const { return enabled_; }
-  [[nodiscard]] const std::filesystem::path& TempFolder() const { return tempFolder_; }
+  [[nodiscard]] const std::filesystem::path& TempFolder() const { return tempFolder_.Path(); }
   [[nodiscard]] std::size_t PendingAnswers() const { return answers_.size(); }
 
  private:
@@ -109,7 +111,7 @@ class ScriptedHost : public EditorHost {
   int canvasRepaints_ = 0;
   int panelRepaints_ = 0;
   std::vector<std::vector<std::string>> started_;
-  std::filesystem::path tempFolder_;
+  document::PrivateFolder tempFolder_;
 };
 
 // A test stand-in for rendering text, since this host has no fonts: every

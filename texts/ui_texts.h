@@ -70,6 +70,7 @@ inline constexpr const char* kImageNew = QT_TRANSLATE_NOOP("pixmint", "新的图
 inline constexpr const char* kImageDel = QT_TRANSLATE_NOOP("pixmint", "删除图像");
 inline constexpr const char* kImageDup = QT_TRANSLATE_NOOP("pixmint", "复制图像");
 inline constexpr const char* kImageConv = QT_TRANSLATE_NOOP("pixmint", "转换图像格式");
+inline constexpr const char* kImageSizes = QT_TRANSLATE_NOOP("pixmint", "生成尺寸...");
 inline constexpr const char* kImageAlpha = QT_TRANSLATE_NOOP("pixmint", "Alpha 模式 (针对 32 位)");
 inline constexpr const char* kImageRgb = QT_TRANSLATE_NOOP("pixmint", "RGB 模式");
 inline constexpr const char* kEffectFlipHor = QT_TRANSLATE_NOOP("pixmint", "水平翻转");
@@ -248,6 +249,15 @@ inline constexpr const char* kTooManyFrames =
     QT_TRANSLATE_NOOP("pixmint", "这个动画指针的帧超过 32 个, 不能作为一个文件编辑.");
 inline constexpr const char* kComposeFailed = QT_TRANSLATE_NOOP("pixmint", "无法组成动画的帧");
 inline constexpr const char* kXcursorFailed = QT_TRANSLATE_NOOP("pixmint", "无法转换为 Xcursor");
+// The sizes dialog of a cursor.
+inline constexpr const char* kSizesCaption = QT_TRANSLATE_NOOP("pixmint", "生成尺寸");
+inline constexpr const char* kSizesPrompt = QT_TRANSLATE_NOOP("pixmint", "为每一帧添加以下尺寸的图像:");
+// %1: a size in pixels the cursor already has.
+inline constexpr const char* kSizesHave = QT_TRANSLATE_NOOP("pixmint", "%1 (已有)");
+inline constexpr const char* kSizesHint =
+    QT_TRANSLATE_NOOP("pixmint", "整数倍放大保持像素清晰, 其他尺寸由最接近的图像缩放. 热点随之移动.");
+// %1: why the sizes could not be made.
+inline constexpr const char* kSizesFailed = QT_TRANSLATE_NOOP("pixmint", "无法生成这些尺寸: %1");
 // %1: the document's name.
 inline constexpr const char* kSaveQuestion = QT_TRANSLATE_NOOP("pixmint", "保存 %1 ?");
 

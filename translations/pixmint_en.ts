@@ -907,5 +907,29 @@
         <source>无法转换为 Xcursor</source>
         <translation>cannot convert to Xcursor</translation>
     </message>
+    <message>
+        <source>生成尺寸...</source>
+        <translation>Make Sizes...</translation>
+    </message>
+    <message>
+        <source>生成尺寸</source>
+        <translation>Make Sizes</translation>
+    </message>
+    <message>
+        <source>为每一帧添加以下尺寸的图像:</source>
+        <translation>Add images of these sizes to every frame:</translation>
+    </message>
+    <message>
+        <source>%1 (已有)</source>
+        <translation>%1 (present)</translation>
+    </message>
+    <message>
+        <source>整数倍放大保持像素清晰, 其他尺寸由最接近的图像缩放. 热点随之移动.</source>
+        <translation>Whole multiples keep the pixels crisp; other sizes are scaled from the nearest image. Hot spots move with them.</translation>
+    </message>
+    <message>
+        <source>无法生成这些尺寸: %1</source>
+        <translation>Cannot make these sizes: %1</translation>
+    </message>
 </context>
 </TS>

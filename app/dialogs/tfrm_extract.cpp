@@ -214,8 +214,6 @@ bool TfrmExtract::ReplaceGroup() {
     lblStatus_->setText(T(texts::kExtractKindMismatch));
     return false;
   }
-  const auto bytes = request_.document->SaveToMemory();
-  if (!bytes) return false;
   const QFileInfo source(file_);
   const QString target =
       saveChooser_(source.dir().filePath(source.completeBaseName() + QStringLiteral("-new.") + source.suffix()),
@@ -226,6 +224,9 @@ bool TfrmExtract::ReplaceGroup() {
     lblStatus_->setText(T(texts::kExtractSameFile));
     return false;
   }
+  if (request_.settle) request_.settle();
+  const auto bytes = request_.document->SaveToMemory();
+  if (!bytes) return false;
   std::string why;
   const auto written = formats::ReplaceGroup(*program_, group->name, *bytes, why);
   if (!written) {

@@ -29,12 +29,15 @@ struct ExtractRequest {
   QString editorProgram;   // for the default opener
   ProgramStarter starter;  // empty: QProcess::startDetached
   // The document "replace" puts into the program (its saved bytes); null
-  // disables replacing. Merge a floating selection before handing it over.
+  // disables replacing.
   const document::TKvIcon* document = nullptr;
   // Empty: the group is written to a new temporary file that a new instance
   // of the editor opens.
   GroupOpener opener;
   QString programFile;  // opened at once when given
+  // Called once a replacement is under way, before the document is read:
+  // the editor puts down what floats there (opening the dialog does not).
+  std::function<void()> settle;
 };
 
 // Icons and cursors in and out of Windows programs: lists every icon and

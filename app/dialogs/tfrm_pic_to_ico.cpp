@@ -250,7 +250,7 @@ void TfrmPicToIco::Refresh() {
       result_ = std::move(icon);
       lblPreview_->setPixmap(QPixmap::fromImage(PreviewStrip(*result_, &previews_)));
       QStringList notes;
-      for (const convert::SizePlan& plan : convert::PlanSizes(masters_, options.sizes)) {
+      for (const convert::SizePlan& plan : convert::PlanSizes(masters_, options.sizes, options.cursor)) {
         if (plan.enlarged) {
           notes << T(texts::kPicToIcoEnlarged).arg(plan.size).arg(QString::fromStdString(masters_[plan.master].Name()));
         }

@@ -137,14 +137,14 @@ TEST(CursorCli, BuildsAThemeFromAFolderOfWindowsCursors) {
   ASSERT_EQ(Cli(dir, "create " + Q(src / "Busy.ani") + " " + Q(dir / "a32.png") + " " + Q(dir / "a32.png:4")).code, 0);
   WriteIBeam(src / "IBeam.cur");
   const fs::path out = dir / "themes" / "Mine";
-  CliRun run = Cli(dir, "xcursor-theme " + Q(src) + " " + Q(out) + " --name 'My Theme'");
+  CliRun run = Cli(dir, "xcursor-theme " + Q(src) + " " + Q(out) + " --name 'My Theme' --sizes source");
   ASSERT_EQ(run.code, 0) << run.err;
-  EXPECT_EQ(run.out,
-            "Arrow (Arrow.cur) -> left_ptr, size 32, 48, 1 frames, 4 links\n"
+  EXPECT_EQ(run.out.substr(0, run.out.find("Help")),
+            "Arrow (Arrow.cur) -> left_ptr, size 32, 48, 1 frames, 23 links\n"
             "Wait (Busy.ani) -> wait, size 32, 2 frames, 1 links\n"
-            "IBeam (IBeam.cur) -> text, size 32, 1 frames, 2 links\n"
-            "theme \"My Theme\" in " +
-                out.string() + "\n");
+            "IBeam (IBeam.cur) -> text, size 32, 1 frames, 3 links\n");
+  EXPECT_NE(run.out.find("\nCrosshair (Precision Select): missing\n"), std::string::npos) << run.out;
+  EXPECT_TRUE(run.out.ends_with("theme \"My Theme\" in " + out.string() + "\n")) << run.out;
   EXPECT_EQ(run.err,
             "pixmint-cli: note: IBeam (IBeam.cur): 32x32 1-bit image: 24 screen-inverting pixels drawn black with a "
             "white outline\n");
@@ -152,6 +152,23 @@ TEST(CursorCli, BuildsAThemeFromAFolderOfWindowsCursors) {
   EXPECT_EQ(fs::read_symlink(out / "cursors" / "watch"), "wait");
   run = Cli(dir, "info " + Q(out / "cursors" / "watch"));
   EXPECT_NE(run.out.find(": xcursor, 2 images, 1 sizes\n"), std::string::npos) << run.out << run.err;
+
+  // The default sizes, a role mapped by hand, the report as JSON, and the
+  // theme installed where the desktop looks.
+  run = Cli(dir, "xcursor-theme " + Q(src) + " --install --map 'Link Select=Arrow.cur' --json --name Mine",
+            "XDG_DATA_HOME=" + (dir / "data").string());
+  ASSERT_EQ(run.code, 0) << run.err;
+  const fs::path installed = dir / "data" / "icons" / "Mine" / "cursors";
+  EXPECT_NE(run.out.find("\"sizes\": [24, 32, 48, 64, 96]"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("{\"role\": \"Hand\", \"caption\": \"Link Select\", \"source\": \"" +
+                         (src / "Arrow.cur").string() + "\", \"file\": \"left_ptr\", \"shared_with\": \"Arrow\""),
+            std::string::npos)
+      << run.out;
+  EXPECT_EQ(fs::read_symlink(installed / "hand2"), "left_ptr");
+  run = Cli(dir, "info " + Q(installed / "watch"));
+  EXPECT_NE(run.out.find(": xcursor, 10 images, 5 sizes\n"), std::string::npos) << run.out << run.err;
+  run = Cli(dir, "xcursor-theme " + Q(src) + " --install", "XDG_DATA_HOME=" + (dir / "data").string());
+  EXPECT_NE(run.out.find("gsettings set org.gnome.desktop.interface cursor-theme 'src'"), std::string::npos) << run.out;
 
   // Without --name the theme is named after its folder.
   ASSERT_EQ(Cli(dir, "xcursor-theme " + Q(src) + " " + Q(out) + "/").code, 0);
@@ -171,6 +188,8 @@ TEST(CursorCli, ExitCodesAndMessages) {
       {"xcursor-theme " + Q(dir.Path()), 2},
       {"xcursor-theme " + Q(dir.Path()) + " " + Q(dir / "t") + " --name", 2},
       {"xcursor-theme " + Q(dir.Path()) + " " + Q(dir / "t") + " " + Q(dir / "u"), 2},
+      {"xcursor-theme " + Q(dir.Path()) + " " + Q(dir / "t") + " --sizes 24,0", 2},
+      {"xcursor-theme " + Q(dir.Path()) + " " + Q(dir / "t") + " --map Frob=a.cur", 2},
       {"info " + Q(dir / "missing.ani"), 1},
       {"xcursor " + png + " " + Q(dir / "x"), 1},
       {"xcursor-theme " + Q(dir / "missing") + " " + Q(dir / "t"), 1},

@@ -225,10 +225,8 @@ def bad_cursor_container_samples():
     good = anih(2, 2, 6)
     yield "riff-ani-anih-shorter-than-36.ani", ani_file(chunk(b"anih", b"\0" * 20), fram)
     yield "riff-ani-chunk-size-beyond-file.ani", ani_file(good, fram)[:-40]
-    yield "riff-ani-frame-count-beyond-icons.ani", ani_file(anih(3, 3, 6), fram)
     yield "riff-ani-frame-count-4g.ani", ani_file(anih(0xFFFFFFFF, 1, 6), fram)
     yield "riff-ani-sequence-beyond-frames.ani", ani_file(anih(2, 2, 6, 3), chunk(b"seq ", struct.pack("<2I", 0, 9)), fram)
-    yield "riff-ani-rate-shorter-than-steps.ani", ani_file(anih(2, 2, 6), chunk(b"rate", struct.pack("<I", 6)), fram)
     bad_frame = icon_file([bmp_entry(16, 16, 8)[:30]], kind=2)
     yield "riff-ani-second-frame-bad.ani", ani_file(
         good, riff_list(b"fram", chunk(b"icon", frames[0]), chunk(b"icon", bad_frame)))

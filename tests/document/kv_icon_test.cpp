@@ -55,14 +55,15 @@ TEST(TKvIcon, AccessorsAnswerNothingOutsideTheUsedPositions) {
   EXPECT_FALSE(icon.ExchangeImages(0, 40));
 }
 
-// Hot spots belong to positions: exchanging and deleting move images only.
-TEST(TKvIcon, ExchangeAndDeleteMoveImagesNotHotSpots) {
+// Hot spots belong to their images: exchanging, deleting and duplicating take
+// them along, and none lies outside its image, whatever sets or reads it.
+TEST(TKvIcon, HotSpotsTravelWithTheirImagesAndStayInside) {
   TKvIcon icon;
   icon.SetIcon(false);
   for (int k = 0; k < 3; ++k) {
     ASSERT_TRUE(icon.AddImage(8 * (k + 1), 8, k == 1 ? 8 : 32));
     Paint(icon, static_cast<std::uint32_t>(k));
-    icon.SetHotSpot(static_cast<std::uint32_t>(k), {k + 1, 10 * k + 1});
+    icon.SetHotSpot(static_cast<std::uint32_t>(k), {k + 1, k + 4});
   }
   const auto first = Bytes(icon.XorDataPointer(0)), last = Bytes(icon.XorDataPointer(2));
   const auto firstMask = Bytes(icon.AndDataPointer(0));
@@ -75,16 +76,28 @@ TEST(TKvIcon, ExchangeAndDeleteMoveImagesNotHotSpots) {
   EXPECT_EQ(Bytes(icon.AndDataPointer(2)), firstMask);
   EXPECT_EQ(icon.IR()->Images[2].Width, 8u);
   EXPECT_EQ(icon.IconHandle(2)->Width(), 8);
-  EXPECT_EQ(icon.GetHotSpot(0), (raster::Point{1, 1}));
-  EXPECT_EQ(icon.GetHotSpot(2), (raster::Point{3, 21}));
+  EXPECT_EQ(icon.GetHotSpot(0), (raster::Point{3, 6}));
+  EXPECT_EQ(icon.GetHotSpot(2), (raster::Point{1, 4}));
 
   ASSERT_TRUE(icon.DeleteImage(1));
   EXPECT_EQ(icon.ImageCount(), 2u);
-  EXPECT_EQ(icon.GetHotSpot(0), (raster::Point{1, 1})) << "after delete";
-  EXPECT_EQ(icon.GetHotSpot(1), (raster::Point{2, 11})) << "after delete";
+  EXPECT_EQ(icon.GetHotSpot(0), (raster::Point{3, 6})) << "after delete";
+  EXPECT_EQ(icon.GetHotSpot(1), (raster::Point{1, 4})) << "after delete";
   EXPECT_EQ(icon.XorBitmap(1)->Width(), 8) << "after delete";
   EXPECT_EQ(Bytes(icon.XorDataPointer(1)), first) << "after delete";
   EXPECT_EQ(Bytes(icon.IR()->Images[1].XorPart()), first) << "after delete";
+  ASSERT_TRUE(icon.DuplicateImage(1));
+  EXPECT_EQ(icon.GetHotSpot(2), (raster::Point{1, 4})) << "the copy";
+
+  icon.SetHotSpot(1, {30, -2});
+  EXPECT_EQ(icon.GetHotSpot(1), (raster::Point{7, 0}));
+  // A file whose directory puts image 1's hot spot at (30, 30) of an 8 x 8 image.
+  auto file = *icon.SaveToMemory();
+  file[6 + 16 + 4] = 30;
+  file[6 + 16 + 6] = 30;
+  TKvIcon read;
+  ASSERT_TRUE(read.LoadFromMemory(file, "outside.cur"));
+  EXPECT_EQ(read.GetHotSpot(1), (raster::Point{7, 7}));
 }
 
 TEST(TKvIcon, DuplicateCopiesIndicesWithTheDefaultTable) {

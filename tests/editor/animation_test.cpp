@@ -4,6 +4,7 @@
 #include <map>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 #include "editor_fixture.h"
 #include "format_samples.h"
@@ -42,16 +43,20 @@ class AnimationTest : public EditorTest {
     ASSERT_TRUE(S().DocumentOpen);
     ASSERT_NE(S().Animation, nullptr);
   }
-  // The colour each step shows at pixel (0, 0) of its frame's first image:
-  // what identifies the frame's picture.
-  [[nodiscard]] std::vector<std::pair<Colour, std::uint32_t>> Shown() {
-    std::vector<std::pair<Colour, std::uint32_t>> shown;
+  // What each step shows: the colour at pixel (0, 0) of its frame's first
+  // image (what identifies the frame's picture), that image's hot spot, and
+  // for how long.
+  using Show = std::tuple<Colour, int, int, std::uint32_t>;
+  [[nodiscard]] std::vector<Show> Shown() {
+    std::vector<Show> shown;
     const auto composed = ComposeAnimation(Doc(), *S().Animation);
     EXPECT_NE(composed, nullptr);
     if (!composed) return shown;
     EXPECT_EQ(composed->Problem(), "");
     for (const AnimationStep& step : composed->steps) {
-      shown.emplace_back(composed->frames.at(step.frame)->XorBitmap(0)->GetPixel(0, 0) & 0xFFFFFF, step.jiffies);
+      const document::TKvIcon& frame = *composed->frames.at(step.frame);
+      const raster::Point spot = frame.GetHotSpot(0);
+      shown.emplace_back(frame.XorBitmap(0)->GetPixel(0, 0) & 0xFFFFFF, spot.x, spot.y, step.jiffies);
     }
     return shown;
   }
@@ -92,7 +97,8 @@ TEST_F(AnimationTest, FramesOpenAsImagesAndSaveBackWithTheirStepsSizesAndEdits) 
 }
 
 // Image commands on random frames: every step keeps showing the picture it
-// showed, for as long, and a step list in frame order stays in frame order.
+// showed, with its hot spot, for as long, and a step list in frame order
+// stays in frame order.
 TEST_F(AnimationTest, ImageCommandsKeepEveryStepOnItsPicture) {
   for (const bool inOrder : {true, false}) {
     Restart();
@@ -120,13 +126,13 @@ TEST_F(AnimationTest, ImageCommandsKeepEveryStepOnItsPicture) {
           const Colour mark = Rgb(static_cast<std::uint8_t>(nextColour++), 77, 99);
           Pencil(mark);
           Click(0, 0);
-          before.emplace_back(mark, formats::kDefaultJiffies);
+          before.emplace_back(mark, 0, 0, formats::kDefaultJiffies);
           break;
         }
         case 1: {  // its steps go with it
           if (count < 2) continue;
           ws.Run(CommandId::kDeleteImage);
-          std::erase_if(before, [&](const auto& s) { return s.first == picked; });
+          std::erase_if(before, [&](const Show& s) { return std::get<0>(s) == picked; });
           break;
         }
         case 2: {  // each of its steps is followed by one showing the copy
@@ -135,10 +141,10 @@ TEST_F(AnimationTest, ImageCommandsKeepEveryStepOnItsPicture) {
           const Colour mark = Rgb(static_cast<std::uint8_t>(nextColour++), 77, 99);
           Pencil(mark);
           Click(0, 0);
-          std::vector<std::pair<Colour, std::uint32_t>> twice;
-          for (const auto& s : before) {
+          std::vector<Show> twice;
+          for (const Show& s : before) {
             twice.push_back(s);
-            if (s.first == picked) twice.emplace_back(mark, s.second);
+            if (std::get<0>(s) == picked) twice.emplace_back(mark, std::get<1>(s), std::get<2>(s), std::get<3>(s));
           }
           before = twice;
           break;

@@ -101,27 +101,36 @@ TEST_F(TrustTest, EveryChangeCanBeSavedAndTheCloseQuestionAsks) {
 }
 
 // A floating selection is merged, never thrown away or drawn under, by
-// everything that needs the canvas free.
+// everything that needs the canvas free; what leaves the canvas alone (the
+// hot-spot dialog, the extractor) leaves it floating.
 TEST_F(TrustTest, FloatingSelectionIsMergedByWhatComesNext) {
-  const std::pair<const char*, std::function<void()>> next[] = {
-      {"marquee", [this] { ws.ChooseTool(ToolId::kSelectBas); }},
-      {"lasso", [this] { ws.ChooseTool(ToolId::kSelectAdv); }},
-      {"pencil stroke", [this] { Tool(ToolId::kPencil), Click(0, 0); }},
-      {"fill", [this] { Tool(ToolId::kFill), Click(0, 15); }},
-      {"select all", [this] { ws.Run(CommandId::kSelectAll); }},
+  const struct {
+    const char* name;
+    std::function<void()> action;
+    bool merges;
+  } next[] = {
+      {"marquee", [this] { ws.ChooseTool(ToolId::kSelectBas); }, true},
+      {"lasso", [this] { ws.ChooseTool(ToolId::kSelectAdv); }, true},
+      {"pencil stroke", [this] { Tool(ToolId::kPencil), Click(0, 0); }, true},
+      {"fill", [this] { Tool(ToolId::kFill), Click(0, 15); }, true},
+      {"select all", [this] { ws.Run(CommandId::kSelectAll); }, true},
       {"another image",
        [this] {
          host.Push(ImageFormat{8, 8, 24}), ws.Run(CommandId::kAddImage);
-       }},
+       },
+       true},
+      {"hot-spot dialog", [this] { host.shellChanges = true, ws.Run(CommandId::kHotSpot); }, false},
+      {"extractor", [this] { ws.Run(CommandId::kExtract); }, false},
   };
-  for (const auto& [name, action] : next) {
+  for (const auto& [name, action, merges] : next) {
     SCOPED_TRACE(name);
-    StartIcon(16, 16, 24);
+    StartIcon(16, 16, 24, /*cursor=*/true);
     Clip(raster::Picture(2, 2, kRed));
     ASSERT_TRUE(ws.Run(CommandId::kPaste));  // at (7, 7)
     action();
-    EXPECT_EQ(Doc().XorBitmap(0)->GetPixel(7, 7) & 0xFFFFFF, kRed);
-    EXPECT_FALSE(Doc().AndBitmap(0)->Get(8, 8));
+    EXPECT_TRUE(merges || S().HasFloat);
+    EXPECT_EQ(Doc().XorBitmap(0)->GetPixel(7, 7) & 0xFFFFFF, merges ? kRed : kBlack);
+    EXPECT_EQ(Doc().AndBitmap(0)->Get(8, 8), !merges);
     Restart();
   }
 }

@@ -212,6 +212,8 @@ TEST(AniReader, RefusesHostileFilesWithOneMessageNamingTheFault) {
   document::PutU32(chunkPastEnd, 16, 100000);
   ByteVector listPastEnd = Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), fram});
   document::PutU32(listPastEnd, 12 + 8 + 36 + 12 + 4, 0x7FFFFFF0);  // the first icon chunk's size
+  ByteVector farPastEnd = Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), fram, Chunk("junk", {})});
+  document::PutU32(farPastEnd, farPastEnd.size() - 4, 99);
   const auto riffCur = document::ReadWholeFile(std::string(PIXMINT_TEST_DATA_DIR) + "/bad/riff-animated-cursor.cur");
   ASSERT_TRUE(riffCur);
   struct Case {
@@ -229,15 +231,12 @@ TEST(AniReader, RefusesHostileFilesWithOneMessageNamingTheFault) {
       {"NoFrames", Riff("ACON", {Chunk("anih", Anih(0, 0, 5, 1)), fram}), "declares 0 frames"},
       {"TooManyFrames", Riff("ACON", {Chunk("anih", Anih(5000, 1, 5, 1)), fram}), "declares 5000 frames"},
       {"TooManySteps", Riff("ACON", {Chunk("anih", Anih(2, 100000, 5, 1)), fram}), "declares 100000 steps"},
-      {"FewerIconsThanFrames", Riff("ACON", {Chunk("anih", Anih(3, 3, 5, 1)), fram}),
-       "declares 3 frames, the 'fram' list holds 2"},
+      {"NoIcons", Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), List("fram", {Chunk("note", {1, 2})})}),
+       "the 'fram' list holds no frame"},
       {"NoFramList", Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1))}), "no 'fram' list"},
-      {"ShortSequence", Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 3)), Chunk("seq ", U32s({0})), fram}),
-       "'seq ' holds 1 entries, 2 steps are declared"},
       {"SequenceBeyondFrames", Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 3)), Chunk("seq ", U32s({0, 7})), fram}),
        "step 1 shows frame 7 of 2"},
-      {"ShortRates", Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), Chunk("rate", ByteVector{1, 0, 0, 0, 2}), fram}),
-       "'rate' holds 1 entries"},
+      {"FarPastTheEnd", farPastEnd, "chunk 'junk'"},
       {"BadSecondFrame",
        Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), List("fram", {Chunk("icon", a), Chunk("icon", badFrame)})}),
        "Frame 1 (offset", "Error Converting to Internal Format (image 0: bit count 7)"},
@@ -257,6 +256,61 @@ TEST(AniReader, RefusesHostileFilesWithOneMessageNamingTheFault) {
   // The icon reader keeps refusing RIFF data.
   document::TKvIcon icon;
   EXPECT_FALSE(icon.LoadFromMemory(*riffCur, "riff.cur"));
+}
+
+// Faults of old editors whose meaning is plain: the file opens, with a
+// warning that names each.
+TEST(AniReader, OpensSlightlyBrokenFilesWithAWarning) {
+  const ByteVector a = FrameBytes({{32, 32, {1, 2}}}, 1);
+  const ByteVector b = FrameBytes({{32, 32, {3, 4}}}, 2);
+  const ByteVector fram = List("fram", {Chunk("icon", a), Chunk("icon", b)});
+  ByteVector anih40 = Anih(2, 2, 5, 1) + ByteVector(4, 0);
+  document::PutU32(anih40, 0, 40);
+  ByteVector anih32 = Anih(2, 2, 5, 1);
+  anih32.resize(32);
+  // The list claims 6 bytes more than the file has.
+  ByteVector pastEnd = Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), fram});
+  document::PutU32(pastEnd, 12 + 8 + 36 + 4, static_cast<std::uint32_t>(fram.size() - 8 + 6));
+  // An odd "junk" chunk whose pad byte is missing before the next chunk.
+  const ByteVector unpadded = Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), Chunk("junk", {1, 2, 3}, false), fram});
+  struct Case {
+    std::string name;
+    ByteVector file;
+    std::vector<AnimationStep> steps;
+    std::string warning;
+  };
+  const Case cases[] = {
+      {"Anih40", Riff("ACON", {Chunk("anih", anih40), fram}), {{0, 5}, {1, 5}}, "says 40 bytes and holds 40"},
+      {"Anih32", Riff("ACON", {Chunk("anih", anih32), fram}), {{0, 5}, {1, 5}}, "says 36 bytes and holds 32"},
+      {"FewerFramesThanDeclared",
+       Riff("ACON", {Chunk("anih", Anih(3, 3, 5, 1)), fram}),
+       {{0, 5}, {1, 5}},
+       "declares 3 frames, the 'fram' list holds 2; those are used"},
+      {"MoreFramesThanDeclared",
+       Riff("ACON", {Chunk("anih", Anih(1, 1, 5, 1)), fram}),
+       {{0, 5}, {1, 5}},
+       "declares 1 frames, the 'fram' list holds 2"},
+      {"ShortRates",
+       Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), Chunk("rate", U32s({9})), fram}),
+       {{0, 9}, {1, 5}},
+       "'rate' holds 1 entries for 2 steps; the others take the header's rate"},
+      {"ShortSequence",
+       Riff("ACON", {Chunk("anih", Anih(2, 3, 5, 3)), Chunk("seq ", U32s({1, 0})), fram}),
+       {{1, 5}, {0, 5}},
+       "the animation plays the 2 steps it lists"},
+      {"MissingPad", unpadded, {{0, 5}, {1, 5}}, "'junk' at offset 56 has an odd length and no pad byte"},
+      {"LastChunkPastTheEnd", pastEnd, {{0, 5}, {1, 5}}, "runs 6 bytes past the end"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::string> warnings;
+    const auto cursor = ReadAniMemory(c.file, "w.ani", {}, &warnings);
+    ASSERT_TRUE(cursor);
+    EXPECT_EQ(cursor->steps, c.steps);
+    EXPECT_EQ(cursor->frames[1]->GetHotSpot(0), (raster::Point{3, 4}));
+    ASSERT_EQ(warnings.size(), 1u) << (warnings.empty() ? "" : warnings[0]);
+    EXPECT_NE(warnings[0].find(c.warning), std::string::npos) << warnings[0];
+  }
 }
 
 TEST(AniWriter, RefusesCursorsThatCannotBeWritten) {

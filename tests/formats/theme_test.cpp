@@ -2,11 +2,16 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <set>
 
+#include "convert/cursor_scale.h"
+#include "cursor_pack.h"
 #include "document/file_io.h"
 #include "format_samples.h"
 #include "formats/ani_file.h"
+#include "formats/cursor_argb.h"
+#include "formats/cursor_sizes.h"
 #include "formats/cursor_theme.h"
 #include "formats/install_inf.h"
 #include "reference_xcursor.h"
@@ -37,6 +42,16 @@ TEST(CursorRoles, NamesAreUniqueAndFileNamesFindTheirRole) {
       {"Link", "Hand"},
       {"Move", "SizeAll"},
       {"Precision", "Crosshair"},
+      {"01 Normal Select", "Arrow"},
+      {"busy_2", "Wait"},
+      {"Diagonal Resize 1", "SizeNWSE"},
+      {"dgn2", "SizeNESW"},
+      {"vert", "SizeNS"},
+      {"beam", "IBeam"},
+      {"沿对角线调整大小 2", "SizeNESW"},
+      {"后台运行", "AppStarting"},
+      {"Location", "Pin"},
+      {"Person Select", "Person"},
   };
   for (const auto& [file, role] : names) {
     ASSERT_NE(RoleByName(file), nullptr) << file;
@@ -47,6 +62,12 @@ TEST(CursorRoles, NamesAreUniqueAndFileNamesFindTheirRole) {
 
 std::vector<std::uint8_t> Text(std::string_view s) {
   return {s.begin(), s.end()};
+}
+
+std::string Crlf(std::string_view s) {
+  std::string out;
+  for (char c : s) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return out;
 }
 
 std::vector<std::uint8_t> Utf16(std::string_view s) {
@@ -103,6 +124,8 @@ TEST(InstallInf, ReadsSchemeListsAndPerRoleValues) {
       {"SchemeListUtf16", Utf16(kSchemeInf), "Blue Sky", scheme},
       {"SchemeListUtf8Bom", Text("\xEF\xBB\xBF" + std::string(kSchemeInf)), "Blue Sky", scheme},
       {"PerRoleValues", Text(kPerRoleInf), "Plain", {{"IBeam", "beam.cur"}, {"Arrow", "a.cur"}}},
+      {"Crlf", Text(Crlf(kPerRoleInf)), "Plain", {{"IBeam", "beam.cur"}, {"Arrow", "a.cur"}}},
+      {"Utf16Crlf", Utf16(Crlf(kSchemeInf)), "Blue Sky", scheme},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -150,41 +173,57 @@ TEST(CursorTheme, BuildsAnInstallableExampleTheme) {
   std::ofstream(src / "readme.txt") << "not a cursor";
 
   std::string why;
-  const auto sources = FindThemeSources(src, why);
+  // Help mapped by hand to Arrow's file: the same cursor, shared.
+  const RoleSource help[] = {{RoleByName("Help"), "Arrow.cur"}};
+  const auto sources = FindThemeSources(src, why, help);
   ASSERT_TRUE(sources) << why;
-  EXPECT_EQ(sources->roles.size(), 4u);
+  EXPECT_EQ(sources->roles.size(), 5u);
   EXPECT_EQ(sources->notes, (std::vector<std::string>{"Extra.cur: no pointer role has this name; left out",
                                                       "Normal.cur: Arrow is already Arrow.cur; left out"}));
   const fs::path out = dir / "Example";
   for (int build = 0; build < 2; ++build) {
     ThemeReport report;
-    ASSERT_TRUE(BuildCursorTheme(*sources, out, "Example", report, why)) << why;
-    ASSERT_EQ(report.lines.size(), 4u);
-    EXPECT_EQ(report.lines[0], "Arrow (Arrow.cur) -> left_ptr, size 32, 48, 1 frames, 4 links");
+    ASSERT_TRUE(BuildCursorTheme(*sources, out, "Example", report, why, ThemeOptions{{}})) << why;
+    ASSERT_EQ(report.lines.size(), CursorRoles().size());
+    EXPECT_EQ(report.lines[0], "Arrow (Arrow.cur) -> left_ptr, size 32, 48, 1 frames, 23 links");
+    EXPECT_EQ(report.lines[1], "Help (Arrow.cur) -> the same cursor as Arrow, 7 links to left_ptr");
+    EXPECT_EQ(report.lines[6], "Crosshair (Precision Select): missing");
+    EXPECT_EQ(report.lines[5], "AppStarting (Working in Background): missing, 6 links to wait (Wait)");
+    EXPECT_EQ(report.lines.back(), "Person (Person Select): missing, 1 links to pointer (Hand)");
+    EXPECT_EQ(report.files, 4u);
     ASSERT_EQ(report.notes.size(), 1u);
     EXPECT_NE(report.notes[0].find("IBeam (Text Select.cur): 32x32 1-bit image: 24 screen-inverting"),
               std::string::npos);
-    // A stale file where a link belongs is replaced on the next build.
+    // A stale file where a link belongs is replaced on the next build, and
+    // a name no role has any more goes.
     fs::remove(out / "cursors" / "xterm");
     std::ofstream(out / "cursors" / "xterm") << "stale";
+    std::ofstream(out / "cursors" / "crosshair") << "stale";
   }
   ThemeReport report;
-  ASSERT_TRUE(BuildCursorTheme(*sources, out, "Example", report, why)) << why;
+  ASSERT_TRUE(BuildCursorTheme(*sources, out, "Example", report, why, ThemeOptions{{}})) << why;
   const auto index = document::ReadWholeFile(out / "index.theme");
   ASSERT_TRUE(index);
   EXPECT_EQ(std::string(index->begin(), index->end()),
             "[Icon Theme]\nName=Example\nComment=Cursor theme made by Pixmint from Windows cursors\n");
-  for (const CursorRole& role : CursorRoles()) {
-    const bool present = role.windowsName == "Arrow" || role.windowsName == "IBeam" || role.windowsName == "Wait" ||
-                         role.windowsName == "Hand";
-    const fs::path file = out / "cursors" / std::string(role.xNames[0]);
-    EXPECT_EQ(fs::is_regular_file(fs::symlink_status(file)), present) << file;
-    for (std::size_t k = 1; present && k < role.xNames.size(); ++k) {
-      const fs::path link = out / "cursors" / std::string(role.xNames[k]);
-      ASSERT_TRUE(fs::is_symlink(link)) << link;
-      EXPECT_EQ(fs::read_symlink(link), fs::path(role.xNames[0])) << "links are relative";
+  for (const RoleReport& r : report.roles) {
+    for (std::string_view name : r.role->xNames) {
+      const fs::path path = out / "cursors" / std::string(name);
+      if (r.file.empty()) {
+        EXPECT_FALSE(fs::exists(fs::symlink_status(path))) << path;
+      } else if (name == r.file) {
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(path))) << path;
+      } else {
+        ASSERT_TRUE(fs::is_symlink(path)) << path;
+        EXPECT_EQ(fs::read_symlink(path), fs::path(r.file)) << "links are relative";
+      }
     }
   }
+  const std::string json = ThemeReportJson(report, "Example", out);
+  EXPECT_NE(json.find("{\"role\": \"Pin\", \"caption\": \"Location Select\", \"source\": null, \"file\": "
+                      "\"pointer\", \"shared_with\": \"Hand\""),
+            std::string::npos)
+      << json;
   // The desktop's own loader finds the cursors through the theme.
   ASSERT_EQ(setenv("XCURSOR_PATH", dir.Path().c_str(), 1), 0);
   const struct {
@@ -230,6 +269,137 @@ TEST(CursorTheme, InstallInfDecidesAndABadSourceWritesNothing) {
   fs::remove(src / "arrow.cur");
   EXPECT_FALSE(FindThemeSources(src, why));
   EXPECT_NE(why.find("no cursor in"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace pixmint::formats
+
+namespace pixmint::formats {
+namespace {
+
+// Every entry of a theme's cursors/ folder: a file's bytes or "-> target".
+std::map<std::string, std::string> Entries(const fs::path& cursors) {
+  std::map<std::string, std::string> entries;
+  for (const auto& e : fs::directory_iterator(cursors)) {
+    const std::string name = e.path().filename().string();
+    if (e.is_symlink()) {
+      entries[name] = "-> " + fs::read_symlink(e.path()).string();
+    } else {
+      const auto bytes = document::ReadWholeFile(e.path());
+      entries[name] = bytes ? std::string(bytes->begin(), bytes->end()) : "?";
+    }
+  }
+  return entries;
+}
+
+// wine's own cursors when apt can fetch them (skipped otherwise), and drawn
+// ones that need nothing.
+class PackTheme : public ::testing::TestWithParam<bool> {};
+
+TEST_P(PackTheme, ThreeNamingsGiveOneThemeThatLibXcursorReadsAtEverySize) {
+  std::string why;
+  std::vector<packs::PackCursor> cursors;
+  if (GetParam()) {
+    const auto dll = packs::WineUser32(PIXMINT_WINE_CACHE, why);
+    if (!dll) GTEST_SKIP() << why;
+    auto wine = packs::WineCursors(*dll, why);
+    ASSERT_TRUE(wine) << why;
+    cursors = std::move(*wine);
+  } else {
+    cursors = packs::DrawnCursors();
+  }
+  ASSERT_EQ(cursors.size(), 15u);
+  const AnimatedCursor busy = packs::Animated(*cursors[3].icon, 3);
+  test::TempDir dir;
+  std::map<std::string, std::string> first;
+  ThemeReport report;
+  for (const auto naming :
+       {packs::PackNaming::kCaptions, packs::PackNaming::kRegistryNames, packs::PackNaming::kInstallInf}) {
+    const std::string tag = std::to_string(static_cast<int>(naming));
+    SCOPED_TRACE(tag);
+    ASSERT_TRUE(packs::WritePack(cursors, &busy, dir / ("pack" + tag), naming, why)) << why;
+    const auto sources = FindThemeSources(dir / ("pack" + tag), why);
+    ASSERT_TRUE(sources) << why;
+    EXPECT_EQ(sources->roles.size(), 15u);
+    report = {};
+    ASSERT_TRUE(BuildCursorTheme(*sources, dir / ("theme" + tag), "Pack", report, why)) << why;
+    const auto entries = Entries(dir / ("theme" + tag) / "cursors");
+    if (first.empty()) first = entries;
+    EXPECT_TRUE(entries == first) << "the three namings give different themes";
+  }
+  // Every file, every size, every hot spot, as the desktop's library reads them.
+  const fs::path theme = dir / "theme0" / "cursors";
+  for (std::size_t k = 0; k < cursors.size(); ++k) {
+    const RoleReport& r = report.roles[k];
+    ASSERT_EQ(r.role, cursors[k].role);
+    const auto images = test::ReferenceRead(theme / r.file);
+    const std::size_t frames = r.role->windowsName == "Wait" ? 3 : 1;
+    ASSERT_EQ(images.size(), kDefaultThemeSizes.size() * frames) << r.file;
+    const raster::Point hot = cursors[k].icon->GetHotSpot(0);
+    const auto source = ToPremultipliedArgb(*cursors[k].icon, 0);
+    for (std::size_t i = 0; i < images.size(); ++i) {
+      const int side = kDefaultThemeSizes[i / frames];
+      const ArgbImage& image = images[i].image;
+      ASSERT_EQ(images[i].nominalSize, static_cast<std::uint32_t>(side));
+      ASSERT_EQ(image.width, side);
+      EXPECT_EQ(image.hotSpot, convert::ScaleCursorHotSpot(hot, 32, 32, side, side)) << r.file << " " << side;
+      if (side == 64 && frames == 1) {
+        // Twice the size is each pixel as a 2 x 2 block.
+        for (int y = 0; y < 64; ++y) {
+          for (int x = 0; x < 64; ++x) {
+            ASSERT_EQ(image.pixels[static_cast<std::size_t>(y * 64 + x)],
+                      source->image.pixels[static_cast<std::size_t>(y / 2 * 32 + x / 2)])
+                << r.file << " " << x << "," << y;
+          }
+        }
+      }
+    }
+  }
+  EXPECT_EQ(report.roles[15].sharedWith->windowsName, "Hand");  // Pin
+  // Every name the desktop's own themes have, as a file or a link.
+  for (const char* other : {"/usr/share/icons/Adwaita/cursors", "/usr/share/icons/DMZ-White/cursors"}) {
+    if (!fs::is_directory(other) && std::string_view(other).find("DMZ") != std::string_view::npos) continue;
+    ASSERT_TRUE(fs::is_directory(other)) << other << " (adwaita-icon-theme)";
+    for (const auto& e : fs::directory_iterator(other)) {
+      EXPECT_TRUE(fs::exists(theme / e.path().filename())) << e.path().filename() << " of " << other;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Packs, PackTheme, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Wine" : "Drawn"; });
+
+}  // namespace
+}  // namespace pixmint::formats
+
+namespace pixmint::formats {
+namespace {
+
+// Whole multiples keep what the image is (depth, table, inverting pixels);
+// other sizes become 32-bit; the document is as it was when a size fails.
+TEST(CursorSizes, ReplicationKeepsTheImageAndOtherSizesAreTrueColour) {
+  auto icon = IBeam();  // 1 bit, inverting stem at x = 15
+  std::vector<AddedCursorSize> added;
+  std::string why;
+  const int sides[] = {64, 48, 32, 64};
+  ASSERT_TRUE(AddCursorSizes(*icon, sides, added, why)) << why;
+  ASSERT_EQ(added.size(), 2u);
+  EXPECT_EQ(added[0].scaling, convert::CursorScaling::kReplicate);
+  EXPECT_EQ(added[1].scaling, convert::CursorScaling::kReplicateThenDownscale);
+  ASSERT_EQ(icon->ImageCount(), 3u);
+  EXPECT_EQ(icon->Colors(1), 1u);
+  EXPECT_EQ(icon->GetHotSpot(1), (raster::Point{31, 33}));
+  for (const int x : {30, 31}) {
+    EXPECT_TRUE(icon->AndBitmap(1)->Get(x, 20));
+    EXPECT_EQ(icon->XorBitmap(1)->GetPixel(x, 20), raster::Rgb(255, 255, 255)) << "still inverting";
+  }
+  EXPECT_EQ(icon->Colors(2), 32u);
+  EXPECT_EQ(icon->GetHotSpot(2), (raster::Point{23, 24}));
+
+  const int tooLarge[] = {16, 300};
+  EXPECT_FALSE(AddCursorSizes(*icon, tooLarge, added, why));
+  EXPECT_EQ(why, "size 300 is outside 1 to 256");
+  EXPECT_EQ(icon->ImageCount(), 3u);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 Usage: PIXMINT=... PIXMINT_CLI=... python3 x11_test.py"""
 
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -12,7 +13,7 @@ import unittest
 from PIL import Image
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from x11_session import MAIN_TITLE, Display, Session, eventually  # noqa: E402
+from x11_session import MAIN_TITLE, TRANSPARENT, Display, Session, eventually  # noqa: E402
 
 PIXMINT = os.environ["PIXMINT"]
 CLI = os.environ["PIXMINT_CLI"]
@@ -139,6 +140,27 @@ class X11Test(unittest.TestCase):
         eventually(lambda: "rates: 30 6" in s.info(ani))
         self.assertEqual(s.info(ani).count("hotspot 3,4"), 2)
 
+    def test_cursor_sizes_come_with_their_hot_spots_and_go_in_one_undo(self):
+        master = os.path.join(self.files, "arrow.png")
+        picture = Image.new("RGBA", (32, 32), (0, 0, 0, 0))
+        picture.paste((20, 20, 20, 255), (3, 4, 20, 20))
+        picture.save(master)
+        cur = os.path.join(self.files, "arrow.cur")
+        subprocess.run([CLI, "create", cur, master + "@3,4"], check=True, capture_output=True, timeout=60)
+        s = self.start(cur)
+        s.menu("i", "Up", "Up", "Up", "Return")  # above the two modes
+        s.wait_window("^生成尺寸$")
+        s.key("Return")  # the sizes desktops ask for: 24, 48, 64 and 96 besides the 32 there is
+        s.wait_gone("^生成尺寸$")
+        s.key("ctrl+s")
+        eventually(lambda: "cursor, 5 images" in s.info(cur))
+        # The hot spot lands on the pixel that covers the centre of (3, 4).
+        for line in ["1: 24x24 32bpp bmp hotspot 2,3", "2: 48x48 32bpp bmp hotspot 5,6",
+                     "3: 64x64 32bpp bmp hotspot 7,9", "4: 96x96 32bpp bmp hotspot 10,13"]:
+            self.assertIn(line, s.info(cur))
+        s.key("ctrl+z", "ctrl+s")
+        eventually(lambda: "cursor, 1 images" in s.info(cur))
+
     def through_file_dialog(self, s, title, keys, path):
         """Opens the file chooser a dialog's button opens (it shares the
         dialog's title), types a path into it and confirms."""
@@ -228,6 +250,53 @@ class X11Test(unittest.TestCase):
         s.xdotool("key", "alt+n")  # No: close without saving
         self.assertEqual(s.wait_exit(), 0)
         self.assertNotIn(MAIN_TITLE, " ".join(s.windows(MAIN_TITLE)))
+
+    # --- the clipboard of other programs, and the keyboard after the opacity box ---
+
+    def test_picture_copied_in_another_program_pastes_and_saves(self):
+        if shutil.which("xclip") is None:
+            self.skipTest("xclip missing (scripts/setup installs it)")
+        s = self.start()
+        copied = os.path.join(self.files, "copied.png")
+        Image.new("RGB", (4, 3), (255, 0, 0)).save(copied)
+        # xclip owns the clipboard, as any other program would, until it is ended.
+        owner = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard", "-t", "image/png", "-i", copied],
+                                 env=s.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            time.sleep(2)  # the window looks at the clipboard once a second
+            s.key("ctrl+v")
+            saved = os.path.join(self.files, "pasted.ico")
+            s.key("ctrl+s")
+            s.wait_window("另存为|Save")
+            s.type(saved)
+            s.key("Return")
+            s.wait_gone("另存为|Save")
+            eventually(lambda: os.path.exists(saved))
+        finally:
+            owner.kill()
+            owner.wait(10)
+        pixels = s.pixels(saved)
+        red = [(x, y) for y in range(48) for x in range(48) if pixels.getpixel((x, y)) == (255, 0, 0, 255)]
+        self.assertEqual(red, [(x, y) for y in range(22, 25) for x in range(22, 26)])  # centred
+
+    def test_shortcuts_reach_the_window_after_the_opacity_box_and_zoom_keys(self):
+        s = self.start()
+        canvas = s.canvas(48)
+        s.drag([s.pixel_point(canvas, 5, 5), s.pixel_point(canvas, 10, 5)])
+        eventually(lambda: s.pixels_now(canvas, 7, 5) != TRANSPARENT)
+        s.click_in(s.window, 20, 393)  # the opacity box
+        s.key("ctrl+a")
+        s.type("50")
+        s.key("Return", "ctrl+z")  # the stroke is undone, not the typing
+        eventually(lambda: s.pixels_now(canvas, 7, 5) == TRANSPARENT)
+        s.key("KP_Multiply")
+        time.sleep(0.5)
+        fit = s.canvas(48)[2]
+        for keys, zoom in [(["KP_Subtract", "KP_Subtract"], fit - 2), (["ctrl+plus"], fit - 1),
+                           (["ctrl+equal"], fit), (["KP_Subtract", "j"], fit)]:
+            s.key(*keys)
+            time.sleep(0.3)
+            eventually(lambda: s.canvas(48)[2] == zoom)
 
 
 if __name__ == "__main__":
