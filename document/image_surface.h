@@ -26,6 +26,8 @@ class ImageSurface {
   [[nodiscard]] std::span<std::uint8_t> Bits() { return bits_; }
   [[nodiscard]] std::span<const std::uint8_t> Bits() const { return bits_; }
   [[nodiscard]] std::span<const raster::Colour> Table() const { return table_; }
+  // Row y counted from the top, as stored (y must be in range).
+  [[nodiscard]] std::uint8_t* RowBits(int y) { return bits_.data() + RowOffset(y); }
 
   // The colour shown at (x, y) (for 32 bits without its alpha); outside:
   // raster::kInvalidColour.
@@ -71,6 +73,10 @@ class MaskSurface {
   [[nodiscard]] std::size_t Stride() const { return stride_; }
   [[nodiscard]] std::span<std::uint8_t> Bits() { return bits_; }
   [[nodiscard]] std::span<const std::uint8_t> Bits() const { return bits_; }
+  // Row y counted from the top, as stored (y must be in range).
+  [[nodiscard]] std::uint8_t* RowBits(int y) {
+    return bits_.data() + static_cast<std::size_t>(height_ - 1 - y) * stride_;
+  }
 
   // Outside: false.
   [[nodiscard]] bool Get(int x, int y) const;

@@ -1,6 +1,7 @@
 #include "editor/edit_buffers.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "document/kv_icon.h"
 #include "document/pixel_look.h"
@@ -108,11 +109,18 @@ void EditBuffers::CommitRgb(int i) {
   const int w = std::min(colour.Width(), work.Width());
   const int h = std::min(colour.Height(), work.Height());
   if (colour.BitCount() == 32) {
+    // Both are blue, green, red, alpha: a row is one copy, and its mask bits
+    // follow the alpha.
     for (int y = 0; y < h; ++y) {
-      for (int x = 0; x < w; ++x) {
-        const std::uint8_t* p = work.At(x, y);
-        colour.SetRaw(x, y, std::uint32_t{p[2]} << 16 | std::uint32_t{p[1]} << 8 | p[0] | std::uint32_t{p[3]} << 24);
-        mask.Set(x, y, p[3] == 0);
+      std::memcpy(colour.RowBits(y), work.Row(y), static_cast<std::size_t>(w) * raster::kPixelBytes);
+      std::uint8_t* bits = mask.RowBits(y);
+      const std::uint8_t* p = work.Row(y);
+      for (int x = 0; x < w; x += 8) {
+        std::uint8_t byte = 0;
+        for (int k = 0; k < 8 && x + k < w; ++k) {
+          if (p[(x + k) * raster::kPixelBytes + 3] == 0) byte |= static_cast<std::uint8_t>(0x80 >> k);
+        }
+        bits[x / 8] = byte;
       }
     }
     return;

@@ -46,7 +46,7 @@ class KUnredoClass {
 };
 
 // Undo and redo of the current image, one counter per mode. Each step's
-// working picture is saved as a 24-bit BMP file in a private folder; the
+// working picture is saved as a BMP file (32 bits when it has transparency) in a private folder; the
 // floating selection of that moment (small, and only while one exists) and
 // the document's hot spots and animation steps are kept beside it in memory,
 // so that undo brings back exactly what was seen. A hot spot or the steps

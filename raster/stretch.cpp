@@ -86,8 +86,11 @@ void ZoomCopy(Picture& view, const Picture& src, int zoom, Rect srcArea, Transpa
       const int sx = vx / zoom;
       const int blockEnd = std::min(vx1, static_cast<int>((sx + 1) * z));
       const std::uint8_t* px = src.At(sx, vy / zoom);
-      const Colour c = DisplayColour(px, holds);
-      const std::uint8_t shown[kPixelBytes] = {Blue(c), Green(c), Red(c), kOpaque};
+      std::uint8_t shown[kPixelBytes] = {px[0], px[1], px[2], kOpaque};
+      if (px[3] != kOpaque) {
+        const Colour c = DisplayColour(px, holds);
+        shown[0] = Blue(c), shown[1] = Green(c), shown[2] = Red(c);
+      }
       for (; vx < blockEnd; ++vx, out += kPixelBytes) std::memcpy(out, shown, kPixelBytes);
     }
   }
