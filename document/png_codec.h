@@ -53,13 +53,22 @@ struct Image32 {
 [[nodiscard]] std::optional<std::vector<std::uint8_t>> PlainRgbaPng(std::span<const std::uint8_t> data,
                                                                     std::uint32_t width, std::uint32_t height);
 
-// Encodes 32-bit rows as an 8-bit RGBA PNG. pixels holds height rows of
-// width * 4 bytes in the given order; bottomUp says the first row in memory is
-// the bottom row (the layout of an icon's colour bits). Gives nothing when the
-// sizes do not match.
+// How hard EncodePng32 compresses (libdeflate's levels, 1 to 12). 6 makes
+// pictures a little smaller than zlib's default does, in half its time;
+// the PNG entries of icons, written once and kept, take 7, which makes them
+// smaller than ImageMagick's at no cost on icon-like pictures
+// (bench_png_settings, bench/cli_vs_tools.sh).
+inline constexpr int kPngDeflateLevel = 6;
+inline constexpr int kIconPngDeflateLevel = 7;
+
+// Encodes 32-bit rows as an 8-bit RGBA PNG, each row with the filter that
+// suits it. pixels holds height rows of width * 4 bytes in the given order;
+// bottomUp says the first row in memory is the bottom row (the layout of an
+// icon's colour bits). Gives nothing when the sizes do not match.
 [[nodiscard]] std::optional<std::vector<std::uint8_t>> EncodePng32(int width, int height,
                                                                    std::span<const std::uint8_t> pixels,
-                                                                   ChannelOrder order, bool bottomUp = false);
+                                                                   ChannelOrder order, bool bottomUp = false,
+                                                                   int deflateLevel = kPngDeflateLevel);
 
 // Encodes a 24-bit picture as an 8-bit RGBA PNG; pixels whose colour equals
 // transparent (compared on red, green and blue) get alpha 0, all others 255.
