@@ -1,6 +1,7 @@
 #include "app/tfrm_main.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDialog>
@@ -10,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
@@ -78,6 +80,7 @@ TfrmMain::TfrmMain(const StartOptions& options, QWidget* parent) : QMainWindow(p
   workspace_ = std::make_unique<editor::Workspace>(*host_, *settings_);
   host_->Attach(workspace_.get());
   BuildLayout();
+  SetMinimumWindowSize();
   LoadRecentFiles(recentFiles_, *settings_);
   ShowRecentFiles(recentFiles_, recentActions_);
   ReadGeometry();
@@ -97,6 +100,23 @@ TfrmMain::~TfrmMain() {
 
 texts::Language TfrmMain::Language() const {
   return language_->Language();
+}
+
+void TfrmMain::SetMinimumWindowSize() {
+  // Any smaller and the tool buttons overlap, the colour panel's palette is
+  // cut off: the whole tool column, a canvas for a 48-pixel image at zoom 4
+  // beside it, and the colour panel with some rows of its palette.
+  constexpr int kCanvasRoom = 4 * 48 + 20;
+  constexpr int kPaletteRoom = 52 + 8 * 10;
+  const QSize chrome = minimumSizeHint();
+  const QWidget* tools = findChild<QWidget*>(QStringLiteral("Panel2"));
+  const QWidget* right = findChild<QWidget*>(QStringLiteral("Panel4"));
+  const int column = std::max(tools != nullptr ? tools->minimumSizeHint().height() : 0, kPaletteRoom);
+  const auto* toolBar = findChild<QToolBar*>();
+  const int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height() +
+                   (toolBar != nullptr ? toolBar->sizeHint().height() : 0);
+  const int width = (tools != nullptr ? tools->width() : 57) + kCanvasRoom + (right != nullptr ? right->width() : 0);
+  setMinimumSize(chrome.expandedTo(QSize(width, column + bars)));
 }
 
 void TfrmMain::ReadGeometry() {

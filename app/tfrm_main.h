@@ -103,6 +103,7 @@ class TfrmMain : public QMainWindow {
 
  private:
   // tfrm_main.cpp
+  void SetMinimumWindowSize();
   void ReadGeometry();
   void WriteShutdownValues();
   void BuildLayout();

@@ -21,6 +21,8 @@
 #include "app/qt_host.h"
 #include "app/qt_settings.h"
 #include "app/tfrm_main.h"
+
+#include <QMessageBox>
 #include "editor/workspace.h"
 
 namespace pixmint::app {
@@ -193,7 +195,12 @@ bool TfrmMain::RunShellCommand(CommandId id) {
       return RunCurTestDialog(this, {Ws().Document(), state.CurrentImage, state.WorkBitmap.Width(),
                                      state.WorkBitmap.Height(), host_->PrivateTempFolder()});
     case CommandId::kHelp:
-      externals_->OpenHelp();
+      // Without a program for web pages the user still learns where to read.
+      if (!externals_->OpenHelp()) {
+        const QString manual = externals_->ManualPath();
+        QMessageBox::information(this, T(texts::kNote),
+                                 manual.isEmpty() ? T(texts::kHelpNoManual) : T(texts::kHelpNoBrowser).arg(manual));
+      }
       return false;
     case CommandId::kWebsite:
       externals_->OpenWebPage();

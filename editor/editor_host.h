@@ -52,6 +52,8 @@ struct FileDialog {
   std::string filter;
   // Starting folder; empty leaves the dialog's own choice.
   std::string folder;
+  // The dialog's title; empty leaves the dialog's own.
+  std::string caption;
 };
 
 // The canvas cursor shapes; the tool cursors are the program's own pictures.

@@ -124,6 +124,8 @@ TEST_F(ViewTest, ColourButtonsAndModes) {
   host.Push(kWhite);
   ws.Run(CommandId::kBackColour);  // the background is never nudged
   EXPECT_EQ(S().BackColor, kWhite);
+  // The one colour dialog starts from what it gave last, whichever swatch.
+  EXPECT_EQ(host.colourStarts, (std::vector<raster::Colour>{kBlack, kWhite, kWhite}));
   EXPECT_FALSE(ws.Run(CommandId::kInvertColour));  // an icon cannot hold it
   EXPECT_NE(S().ForeColor, raster::Markers().invert);
   EXPECT_FALSE(ws.IsEnabled("tbtnModeAlpha"));
