@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 #include "app/art.h"
 #include "app/canvas_widget.h"
@@ -332,6 +333,20 @@ bool TfrmMain::HandleKeypadZoom(const QKeyEvent& key) {
   return false;
 }
 
+void TfrmMain::KeepModalAbove(QWindow* uncovered) {
+  // A window manager keeps a dialog above the windows it belongs to; without
+  // one, when the main window (or a dialog the open one came from) is raised
+  // or mapped late, it covers the dialog that waits for an answer. So the
+  // dialog goes back on top whenever one of its owners comes up.
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == nullptr || !modal->isVisible() || modal->windowHandle() == nullptr) return;
+  for (QWindow* owner = modal->windowHandle()->transientParent(); owner != nullptr; owner = owner->transientParent()) {
+    if (owner != uncovered) continue;
+    QTimer::singleShot(0, modal, [modal] { modal->raise(); });
+    return;
+  }
+}
+
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   if (watched == scrollBox_->viewport() && event->type() == QEvent::Resize && started_ && !closing_) {
     Ws().SetViewportSize(scrollBox_->viewport()->width(), scrollBox_->viewport()->height());
@@ -357,6 +372,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
       });
     }
   }
+  if (event->type() == QEvent::Expose && watched->isWindowType()) KeepModalAbove(static_cast<QWindow*>(watched));
   if (event->type() == QEvent::KeyPress) {
     // The window sees typed letters before the focused control, and only
     // while no other window (a dialog) is active. A key with no widget in

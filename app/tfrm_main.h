@@ -35,6 +35,8 @@ namespace pixmint::translations {
 class AppLanguage;
 }
 
+class QWindow;
+
 namespace pixmint::app {
 
 class CanvasWidget;
@@ -104,6 +106,7 @@ class TfrmMain : public QMainWindow {
  private:
   // tfrm_main.cpp
   void SetMinimumWindowSize();
+  void KeepModalAbove(QWindow* uncovered);
   void ReadGeometry();
   void WriteShutdownValues();
   void BuildLayout();
