@@ -1,7 +1,6 @@
 #include "app/tfrm_main.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDialog>
@@ -22,6 +21,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QWindow>
+#include <algorithm>
 
 #include "app/art.h"
 #include "app/canvas_widget.h"

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -21,8 +22,6 @@
 #include "app/qt_host.h"
 #include "app/qt_settings.h"
 #include "app/tfrm_main.h"
-
-#include <QMessageBox>
 #include "editor/workspace.h"
 
 namespace pixmint::app {

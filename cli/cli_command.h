@@ -16,11 +16,16 @@ inline constexpr int kExitUsage = 2;
 // made from --help): details holds lines of "  WORD  meaning", each ending
 // in a newline.
 struct CliCommand {
+  using Run = int (*)(std::span<const std::string> args);
+  constexpr CliCommand(std::string_view name, std::string_view usage, Run run, std::string_view summary = {},
+                       std::string_view details = {})
+      : name(name), usage(usage), run(run), summary(summary), details(details) {}
+
   std::string_view name;
   std::string_view usage;  // the words after the name, for the usage text
-  int (*run)(std::span<const std::string> args);
-  std::string_view summary = {};  // what it does: one or two sentences
-  std::string_view details = {};  // its arguments and options, when they need saying
+  Run run;
+  std::string_view summary;  // what it does: one or two sentences
+  std::string_view details;  // its arguments and options, when they need saying
 };
 
 // Each command lives in its own file; main.cpp lists them.

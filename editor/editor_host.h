@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "editor/commands.h"
@@ -47,6 +48,10 @@ struct ImageFormat {
 enum class FileDialogKind { kOpen, kSave };
 
 struct FileDialog {
+  FileDialog() = default;
+  FileDialog(FileDialogKind kind, std::string filter, std::string folder, std::string caption = {})
+      : kind(kind), filter(std::move(filter)), folder(std::move(folder)), caption(std::move(caption)) {}
+
   FileDialogKind kind = FileDialogKind::kOpen;
   // "描述(*.ico)|*.ico|..." pairs separated by '|'.
   std::string filter;

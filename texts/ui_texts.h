@@ -252,8 +252,7 @@ inline constexpr const char* kXcursorFailed = QT_TRANSLATE_NOOP("pixmint", "无�
 // The title of the file dialog of "导出为 Xcursor...".
 inline constexpr const char* kXcursorDialogTitle = QT_TRANSLATE_NOOP("pixmint", "导出为 Xcursor 文件");
 // Help without a program that shows web pages; %1: the manual's file.
-inline constexpr const char* kHelpNoBrowser =
-    QT_TRANSLATE_NOOP("pixmint", "没有可以显示手册的浏览器. 手册在:\n%1");
+inline constexpr const char* kHelpNoBrowser = QT_TRANSLATE_NOOP("pixmint", "没有可以显示手册的浏览器. 手册在:\n%1");
 inline constexpr const char* kHelpNoManual = QT_TRANSLATE_NOOP("pixmint", "没有找到手册.");
 // %1: the document's name.
 inline constexpr const char* kSaveQuestion = QT_TRANSLATE_NOOP("pixmint", "保存 %1 ?");
