@@ -126,6 +126,8 @@ QString DesktopEntryText(const QString& programPath, const QString& icon) {
                     QStringLiteral("Terminal=false"),
                     QStringLiteral("Categories=Graphics;2DGraphics;RasterGraphics;"),
                     QStringLiteral("MimeType=") + QLatin1String(kMimeTypes),
+                    // The window's class: task bars match it to this entry.
+                    QStringLiteral("StartupWMClass=pixmint"),
                     QLatin1String(kWrittenMark)};
   return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

@@ -247,7 +247,9 @@ TEST_F(CommandsTest, FileDialogsStartAtTheDocumentAndOfferItsKind) {
     for (const FileDialog& d : h.fileDialogs) EXPECT_EQ(d.folder, (dir / "sub").string() + "/") << name;
     EXPECT_EQ(h.fileDialogs[1].filter.rfind(first, 0), 0u) << h.fileDialogs[1].filter;
     EXPECT_EQ(h.fileDialogs[1].filter.size(), texts::Tr(texts::kFilterSaveAs).size()) << "nothing lost";
-    if (cursor) EXPECT_EQ(h.fileDialogs[2].caption, "导出为 Xcursor 文件");
+    if (cursor) {
+      EXPECT_EQ(h.fileDialogs[2].caption, "导出为 Xcursor 文件");
+    }
   }
 }
 

@@ -82,7 +82,7 @@ def png_size(path):
 def expected_files(source, with_editor, qt_module):
     files = {'bin/pixmint-cli', 'share/thumbnailers/pixmint.thumbnailer', 'share/pixmint/pixmint.ico',
              'share/man/man1/pixmint-cli.1.gz', 'share/bash-completion/completions/pixmint-cli',
-             'share/doc/pixmint/copyright', 'share/doc/pixmint/changelog.gz'}
+             'share/doc/pixmint/copyright', 'share/doc/pixmint/changelog.gz', 'share/lintian/overrides/pixmint'}
     if qt_module:
         files.add(qt_module)
     if with_editor:
