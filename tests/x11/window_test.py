@@ -5,7 +5,9 @@ task bars and its help without a browser.
 Usage: PIXMINT=... PIXMINT_CLI=... python3 window_test.py"""
 
 import os
+import shutil
 import sys
+import tempfile
 import time
 import unittest
 
@@ -51,9 +53,10 @@ class WindowTest(unittest.TestCase):
     def test_window_keeps_a_working_size_and_the_desktop_entry_class(self):
         s = self.start(prepare=remembered_size(400, 300))
         _, _, width, height = s.geometry(s.window)
-        # The tool column, a canvas and the colour and image panels fit.
-        self.assertGreater(width, 520)
-        self.assertGreater(height, 420)
+        # Grown to hold the whole tool column (down to the opacity box), a
+        # canvas, and the colour and image panels side by side.
+        self.assertGreaterEqual(width, 480)
+        self.assertGreaterEqual(height, 420)
         # Task bars find the desktop entry (pixmint.desktop) by the class.
         classed = s.xdotool("search", "--classname", "^pixmint$", check=False).split()
         self.assertIn(s.window, classed)
@@ -71,8 +74,13 @@ class WindowTest(unittest.TestCase):
         s.wait_gone("关于 Kavoltrix Pixmint")
 
     def test_help_without_a_browser_names_the_manual(self):
-        # No program to open web pages with: nothing on the search path.
-        s = self.start(changes={"PATH": "/nonexistent", "BROWSER": None})
+        # No program to open web pages with: the search path holds only
+        # what the test itself runs.
+        tools = tempfile.mkdtemp(prefix="pixmint-x11-path-")
+        self.addCleanup(shutil.rmtree, tools, True)
+        for tool in ("xdotool", "import"):
+            os.symlink(shutil.which(tool), os.path.join(tools, tool))
+        s = self.start(changes={"PATH": tools, "BROWSER": None})
         s.key("F1")
         s.wait_window("^提示$")
         s.key("Return")
