@@ -95,9 +95,10 @@ struct Workspace::Parts {
 // ends, the controls show the state it left.
 class Workspace::Entry {
  public:
-  explicit Entry(Workspace& ws) : ws_(ws), wasModified_(ws.state_.Modified) {}
+  explicit Entry(Workspace& ws) : ws_(ws), wasModified_(ws.state_.Modified), hadFloat_(ws.state_.HasFloat) {}
   ~Entry() {
-    if (!wasModified_ && ws_.state_.Modified) ws_.ClearSavedStatus();
+    // A new change, or a selection that floats (which saving would merge).
+    if ((!wasModified_ && ws_.state_.Modified) || (!hadFloat_ && ws_.state_.HasFloat)) ws_.ClearSavedStatus();
     ws_.RefreshControls();
   }
   Entry(const Entry&) = delete;
@@ -106,6 +107,7 @@ class Workspace::Entry {
  private:
   Workspace& ws_;
   bool wasModified_;
+  bool hadFloat_;
 };
 
 void Workspace::ClearSavedStatus() {

@@ -229,7 +229,7 @@ inline constexpr const char* kSaved = QT_TRANSLATE_NOOP("pixmint", "保存文件
 inline constexpr const char* kSaveFailed = QT_TRANSLATE_NOOP("pixmint", "保存文件失败.");
 // %1: why (permission denied, no space left, ...).
 inline constexpr const char* kSaveFailedBecause =
-    QT_TRANSLATE_NOOP("pixmint", "保存文件失败: %1.\n用“另存为”可以把它保存到别的地方.");
+    QT_TRANSLATE_NOOP("pixmint", "保存文件失败: %1. 用“另存为”可以把它保存到别的地方.");
 inline constexpr const char* kLoadFailed = QT_TRANSLATE_NOOP("pixmint", "从文件载入图标失败.");
 inline constexpr const char* kCreateFailed = QT_TRANSLATE_NOOP("pixmint", "创建新的图标失败.");
 inline constexpr const char* kFilterOpen =
@@ -252,7 +252,7 @@ inline constexpr const char* kXcursorFailed = QT_TRANSLATE_NOOP("pixmint", "无�
 // The title of the file dialog of "导出为 Xcursor...".
 inline constexpr const char* kXcursorDialogTitle = QT_TRANSLATE_NOOP("pixmint", "导出为 Xcursor 文件");
 // Help without a program that shows web pages; %1: the manual's file.
-inline constexpr const char* kHelpNoBrowser = QT_TRANSLATE_NOOP("pixmint", "没有可以显示手册的浏览器. 手册在:\n%1");
+inline constexpr const char* kHelpNoBrowser = QT_TRANSLATE_NOOP("pixmint", "没有可以显示手册的浏览器. 手册在: %1");
 inline constexpr const char* kHelpNoManual = QT_TRANSLATE_NOOP("pixmint", "没有找到手册.");
 // %1: the document's name.
 inline constexpr const char* kSaveQuestion = QT_TRANSLATE_NOOP("pixmint", "保存 %1 ?");
