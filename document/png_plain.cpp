@@ -1,4 +1,5 @@
 // Copying a PNG entry that needs no new encoding.
+#include <libdeflate.h>
 #include <zlib.h>
 
 #include <array>
@@ -35,54 +36,26 @@ std::optional<Chunk> ChunkAt(std::span<const std::uint8_t> data, std::size_t pos
                data.subspan(pos + 8, n)};
 }
 
-// Inflates the image data without keeping it: it must end exactly after
-// height rows of 1 + 4 * width bytes, each starting with a known filter.
-class RowCheck {
- public:
-  explicit RowCheck(std::uint32_t width, std::uint32_t height)
-      : row_(1 + 4 * static_cast<std::size_t>(width)), rowsLeft_(height) {
-    ok_ = initialised_ = inflateInit(&z_) == Z_OK;
+// The image data, gathered from its chunks, must inflate to exactly height
+// rows of 1 + 4 * width bytes, each starting with a known filter, with
+// nothing after the end of the stream. libdeflate inflates it in one go,
+// several times faster than zlib; the rows are bounded by the sides, which
+// the caller has checked.
+bool RowsComplete(std::span<const std::uint8_t> packed, std::uint32_t width, std::uint32_t height) {
+  const std::size_t rowBytes = 1 + 4 * static_cast<std::size_t>(width);
+  std::vector<std::uint8_t> rows(rowBytes * height);
+  libdeflate_decompressor* inflater = libdeflate_alloc_decompressor();
+  if (inflater == nullptr) return false;
+  std::size_t used = 0, made = 0;
+  const libdeflate_result result =
+      libdeflate_zlib_decompress_ex(inflater, packed.data(), packed.size(), rows.data(), rows.size(), &used, &made);
+  libdeflate_free_decompressor(inflater);
+  if (result != LIBDEFLATE_SUCCESS || used != packed.size() || made != rows.size()) return false;
+  for (std::size_t at = 0; at < rows.size(); at += rowBytes) {
+    if (rows[at] > 4) return false;
   }
-  ~RowCheck() {
-    if (initialised_) inflateEnd(&z_);
-  }
-  RowCheck(const RowCheck&) = delete;
-  RowCheck& operator=(const RowCheck&) = delete;
-
-  bool Feed(std::span<const std::uint8_t> in) {
-    z_.next_in = const_cast<Bytef*>(in.data());  // zlib's interface is not const-correct
-    z_.avail_in = static_cast<uInt>(in.size());
-    while (ok_ && !finished_ && z_.avail_in > 0) Step();
-    if (finished_ && z_.avail_in > 0) ok_ = false;  // bytes after the end of the stream
-    return ok_;
-  }
-  [[nodiscard]] bool Complete() const { return ok_ && finished_ && rowsLeft_ == 0 && filled_ == 0; }
-
- private:
-  void Step() {
-    z_.next_out = row_.data() + filled_;
-    z_.avail_out = static_cast<uInt>(row_.size() - filled_);
-    const int rc = inflate(&z_, Z_NO_FLUSH);
-    filled_ = row_.size() - z_.avail_out;
-    if (filled_ == row_.size()) {
-      ok_ = rowsLeft_ > 0 && row_[0] <= 4;
-      --rowsLeft_;
-      filled_ = 0;
-    }
-    if (rc == Z_STREAM_END)
-      finished_ = true;
-    else if (rc != Z_OK)
-      ok_ = false;
-  }
-
-  z_stream z_{};
-  std::vector<std::uint8_t> row_;
-  std::size_t filled_ = 0;
-  std::uint32_t rowsLeft_;
-  bool initialised_ = false;
-  bool ok_ = false;
-  bool finished_ = false;
-};
+  return true;
+}
 
 }  // namespace
 
@@ -99,7 +72,7 @@ std::optional<std::vector<std::uint8_t>> PlainRgbaPng(std::span<const std::uint8
     return std::nullopt;
   }
   std::vector<std::uint8_t> out(data.begin(), data.begin() + kHeaderEnd);
-  RowCheck rows(width, height);
+  std::vector<std::uint8_t> packed;
   bool inData = false, dataDone = false;
   for (std::size_t pos = kHeaderEnd;;) {
     const auto chunk = ChunkAt(data, pos);
@@ -111,12 +84,12 @@ std::optional<std::vector<std::uint8_t>> PlainRgbaPng(std::span<const std::uint8
     inData = isData;
     const bool critical = (chunk->type[0] & 0x20) == 0;
     if (chunk->type == "IEND") {
-      if (chunk->end != data.size() || !rows.Complete()) return std::nullopt;
+      if (chunk->end != data.size() || !RowsComplete(packed, width, height)) return std::nullopt;
       out.insert(out.end(), data.begin() + static_cast<std::ptrdiff_t>(chunk->begin), data.end());
       return out;
     }
     if (isData) {
-      if (!rows.Feed(chunk->body)) return std::nullopt;
+      packed.insert(packed.end(), chunk->body.begin(), chunk->body.end());
       out.insert(out.end(), data.begin() + static_cast<std::ptrdiff_t>(chunk->begin),
                  data.begin() + static_cast<std::ptrdiff_t>(chunk->end));
     } else if (critical && chunk->type != "PLTE") {
