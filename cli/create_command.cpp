@@ -101,8 +101,19 @@ std::string AddPicture(document::TKvIcon& icon, const PictureSpec& spec, documen
   if (width < kMinSide || width > kMaxSide || height < kMinSide || height > kMaxSide) {
     return spec.path + ": " + std::to_string(width) + "x" + std::to_string(height) + " is outside 8 to 256 pixels";
   }
+  // Large 32-bit images go PNG-compressed; other depths stay bitmaps, which
+  // keep their depth when the file is read again. A plain RGBA picture for
+  // such an image is decoded while it is checked for copying.
+  const bool pngEntry = spec.bitCount == 32 && (width == kMaxSide || height == kMaxSide);
+  std::optional<std::vector<std::uint8_t>> plain;
+  std::optional<document::Image32> rgba;
+  if (pngEntry) {
+    document::Image32 pixels;
+    plain = document::PlainRgbaPng(*bytes, width, height, &pixels);
+    if (plain) rgba = std::move(pixels);
+  }
   std::string why;
-  const auto rgba = document::DecodePng(*bytes, document::ChannelOrder::kRgba, kMaxSide, &why);
+  if (!rgba) rgba = document::DecodePng(*bytes, document::ChannelOrder::kRgba, kMaxSide, &why);
   if (!rgba) return spec.path + ": " + why;
   if (spec.hotSpot && (spec.hotSpot->x >= rgba->width || spec.hotSpot->y >= rgba->height)) {
     return spec.path + ": hot spot outside the picture";
@@ -116,15 +127,11 @@ std::string AddPicture(document::TKvIcon& icon, const PictureSpec& spec, documen
     return spec.path + ": cannot reduce the image to 8 bits";
   }
   if (spec.hotSpot) icon.SetHotSpot(i, *spec.hotSpot);
-  // Large 32-bit images go PNG-compressed; other depths stay bitmaps, which
-  // keep their depth when the file is read again.
-  if (spec.bitCount == 32 && (rgba->width == kMaxSide || rgba->height == kMaxSide)) {
+  if (pngEntry) {
     icon.SetPngCompressed(i, true);
-    if (ready != nullptr && ClearWhereTransparent(*rgba)) {
-      if (auto plain = document::PlainRgbaPng(*bytes, width, height)) {
-        ready->resize(i + 1);
-        (*ready)[i] = std::move(*plain);
-      }
+    if (ready != nullptr && plain && ClearWhereTransparent(*rgba)) {
+      ready->resize(i + 1);
+      (*ready)[i] = std::move(*plain);
     }
   }
   return {};

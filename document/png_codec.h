@@ -49,9 +49,12 @@ struct Image32 {
 // format, interlaced, a chunk cut short or with a wrong check value, an
 // unknown critical chunk, or image data that does not inflate to exactly the
 // rows the header describes, or sides above kMaxIconPngSide. Copying such an
-// entry is far cheaper than decoding and encoding it again.
+// entry is far cheaper than decoding and encoding it again. pixels, when
+// given, receives the picture (RGBA) that the copy shows, as DecodePng would
+// give it: checking the data decodes it anyway.
 [[nodiscard]] std::optional<std::vector<std::uint8_t>> PlainRgbaPng(std::span<const std::uint8_t> data,
-                                                                    std::uint32_t width, std::uint32_t height);
+                                                                    std::uint32_t width, std::uint32_t height,
+                                                                    Image32* pixels = nullptr);
 
 // How hard EncodePng32 compresses (libdeflate's levels, 1 to 12). 6 makes
 // pictures a little smaller than zlib's default does, in half its time;

@@ -3,6 +3,8 @@
 #include <zlib.h>
 
 #include <array>
+#include <cstdlib>
+#include <cstring>
 #include <string_view>
 
 #include "document/png_codec.h"
@@ -36,12 +38,38 @@ std::optional<Chunk> ChunkAt(std::span<const std::uint8_t> data, std::size_t pos
                data.subspan(pos + 8, n)};
 }
 
+// The rows' filters undone in place (each row's filter byte stays in front
+// of it): 8-bit RGBA, 4 bytes a pixel.
+void Unfilter(std::vector<std::uint8_t>& rows, std::size_t rowBytes) {
+  const std::size_t n = rowBytes - 1;
+  const std::uint8_t* prior = nullptr;
+  for (std::size_t at = 0; at < rows.size(); at += rowBytes) {
+    std::uint8_t* row = rows.data() + at + 1;
+    const std::uint8_t filter = rows[at];
+    for (std::size_t i = 0; i < n; ++i) {
+      const int a = i >= 4 ? row[i - 4] : 0;
+      const int b = prior != nullptr ? prior[i] : 0;
+      const int c = prior != nullptr && i >= 4 ? prior[i - 4] : 0;
+      int predicted = 0;
+      if (filter == 1) predicted = a;
+      if (filter == 2) predicted = b;
+      if (filter == 3) predicted = (a + b) / 2;
+      if (filter == 4) {
+        const int pa = std::abs(b - c), pb = std::abs(a - c), pc = std::abs(a + b - 2 * c);
+        predicted = pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+      }
+      row[i] = static_cast<std::uint8_t>(row[i] + predicted);
+    }
+    prior = row;
+  }
+}
+
 // The image data, gathered from its chunks, must inflate to exactly height
 // rows of 1 + 4 * width bytes, each starting with a known filter, with
 // nothing after the end of the stream. libdeflate inflates it in one go,
 // several times faster than zlib; the rows are bounded by the sides, which
-// the caller has checked.
-bool RowsComplete(std::span<const std::uint8_t> packed, std::uint32_t width, std::uint32_t height) {
+// the caller has checked. pixels, when given, receives the picture.
+bool RowsComplete(std::span<const std::uint8_t> packed, std::uint32_t width, std::uint32_t height, Image32* pixels) {
   const std::size_t rowBytes = 1 + 4 * static_cast<std::size_t>(width);
   std::vector<std::uint8_t> rows(rowBytes * height);
   libdeflate_decompressor* inflater = libdeflate_alloc_decompressor();
@@ -54,13 +82,22 @@ bool RowsComplete(std::span<const std::uint8_t> packed, std::uint32_t width, std
   for (std::size_t at = 0; at < rows.size(); at += rowBytes) {
     if (rows[at] > 4) return false;
   }
+  if (pixels == nullptr) return true;
+  Unfilter(rows, rowBytes);
+  pixels->width = static_cast<int>(width);
+  pixels->height = static_cast<int>(height);
+  pixels->pixels.resize(static_cast<std::size_t>(width) * height * 4);
+  for (std::uint32_t y = 0; y < height; ++y) {
+    std::memcpy(pixels->pixels.data() + static_cast<std::size_t>(y) * (rowBytes - 1), rows.data() + y * rowBytes + 1,
+                rowBytes - 1);
+  }
   return true;
 }
 
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> PlainRgbaPng(std::span<const std::uint8_t> data, std::uint32_t width,
-                                                      std::uint32_t height) {
+                                                      std::uint32_t height, Image32* pixels) {
   const auto size = PngDimensions(data);
   if (!size || *size != std::pair{width, height} || width == 0 || height == 0) return std::nullopt;
   if (width > kMaxIconPngSide || height > kMaxIconPngSide) return std::nullopt;
@@ -84,7 +121,7 @@ std::optional<std::vector<std::uint8_t>> PlainRgbaPng(std::span<const std::uint8
     inData = isData;
     const bool critical = (chunk->type[0] & 0x20) == 0;
     if (chunk->type == "IEND") {
-      if (chunk->end != data.size() || !RowsComplete(packed, width, height)) return std::nullopt;
+      if (chunk->end != data.size() || !RowsComplete(packed, width, height, pixels)) return std::nullopt;
       out.insert(out.end(), data.begin() + static_cast<std::ptrdiff_t>(chunk->begin), data.end());
       return out;
     }
