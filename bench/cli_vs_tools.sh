@@ -100,7 +100,10 @@ for name, programs in cases.items():
     walls = {p: [] for p, _, _ in programs}
     cpus = {p: [] for p, _, _ in programs}
     for round in range(runs + 5):
-        for program, command, outputs in programs:
+        # Each program goes first as often as the others: whatever one run
+        # leaves behind (freed memory, files to write back) slows the next.
+        shift = round % len(programs)
+        for program, command, outputs in programs[shift:] + programs[:shift]:
             wall, cpu = run_once(command, outputs)
             if round >= 5:  # the first rounds fill the caches
                 walls[program].append(wall)
