@@ -117,16 +117,13 @@ QString DesktopExecLine(const QString& programPath) {
 }
 
 QString DesktopEntryText(const QString& programPath, const QString& icon) {
-  QStringList lines{QStringLiteral("[Desktop Entry]"),
-                    QStringLiteral("Type=Application"),
-                    QStringLiteral("Name=Kavoltrix Pixmint"),
-                    QStringLiteral("Comment=Icon and cursor editor"),
-                    QStringLiteral("Exec=") + DesktopExecLine(programPath),
-                    QStringLiteral("Icon=") + icon,
-                    QStringLiteral("Terminal=false"),
-                    QStringLiteral("Categories=Graphics;2DGraphics;RasterGraphics;"),
+  QStringList lines{QStringLiteral("[Desktop Entry]"), QStringLiteral("Type=Application"),
+                    QStringLiteral("Name=Kavoltrix Pixmint"), QStringLiteral("Comment=Icon and cursor editor"),
+                    QStringLiteral("Exec=") + DesktopExecLine(programPath), QStringLiteral("Icon=") + icon,
+                    QStringLiteral("Terminal=false"), QStringLiteral("Categories=Graphics;2DGraphics;RasterGraphics;"),
                     QStringLiteral("MimeType=") + QLatin1String(kMimeTypes),
-                    QLatin1String(kWrittenMark)};
+                    // The window's class: task bars match it to this entry.
+                    QStringLiteral("StartupWMClass=pixmint"), QLatin1String(kWrittenMark)};
   return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

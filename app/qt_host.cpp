@@ -91,7 +91,7 @@ std::optional<std::string> QtHost::AskFileName(const editor::FileDialog& dialog)
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     folder = QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
   }
-  QFileDialog chooser(&window_, QString(), folder, QtFilter(dialog.filter));
+  QFileDialog chooser(&window_, Q(dialog.caption), folder, QtFilter(dialog.filter));
   chooser.setObjectName(QStringLiteral("FileDialog"));
   chooser.setOption(QFileDialog::DontUseNativeDialog);
   // The descriptions already name their patterns; Qt's copy stays hidden.

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
@@ -20,6 +21,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
+#include <algorithm>
 
 #include "app/art.h"
 #include "app/canvas_widget.h"
@@ -79,6 +82,7 @@ TfrmMain::TfrmMain(const StartOptions& options, QWidget* parent) : QMainWindow(p
   workspace_ = std::make_unique<editor::Workspace>(*host_, *settings_);
   host_->Attach(workspace_.get());
   BuildLayout();
+  SetMinimumWindowSize();
   LoadRecentFiles(recentFiles_, *settings_);
   ShowRecentFiles(recentFiles_, recentActions_);
   ReadGeometry();
@@ -98,6 +102,23 @@ TfrmMain::~TfrmMain() {
 
 texts::Language TfrmMain::Language() const {
   return language_->Language();
+}
+
+void TfrmMain::SetMinimumWindowSize() {
+  // Any smaller and the tool buttons overlap, the colour panel's palette is
+  // cut off: the whole tool column, a canvas for a 48-pixel image at zoom 4
+  // beside it, and the colour panel with some rows of its palette.
+  constexpr int kCanvasRoom = 4 * 48 + 20;
+  constexpr int kPaletteRoom = 52 + 8 * 10;
+  const QSize chrome = minimumSizeHint();
+  const QWidget* tools = findChild<QWidget*>(QStringLiteral("Panel2"));
+  const QWidget* right = findChild<QWidget*>(QStringLiteral("Panel4"));
+  const int column = std::max(tools != nullptr ? tools->minimumSizeHint().height() : 0, kPaletteRoom);
+  const auto* toolBar = findChild<QToolBar*>();
+  const int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height() +
+                   (toolBar != nullptr ? toolBar->sizeHint().height() : 0);
+  const int width = (tools != nullptr ? tools->width() : 57) + kCanvasRoom + (right != nullptr ? right->width() : 0);
+  setMinimumSize(chrome.expandedTo(QSize(width, column + bars)));
 }
 
 void TfrmMain::ReadGeometry() {
@@ -324,6 +345,20 @@ bool TfrmMain::HandleKeypadZoom(const QKeyEvent& key) {
   return false;
 }
 
+void TfrmMain::KeepModalAbove(QWindow* uncovered) {
+  // A window manager keeps a dialog above the windows it belongs to; without
+  // one, when the main window (or a dialog the open one came from) is raised
+  // or mapped late, it covers the dialog that waits for an answer. So the
+  // dialog goes back on top whenever one of its owners comes up.
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == nullptr || !modal->isVisible() || modal->windowHandle() == nullptr) return;
+  for (QWindow* owner = modal->windowHandle()->transientParent(); owner != nullptr; owner = owner->transientParent()) {
+    if (owner != uncovered) continue;
+    QTimer::singleShot(0, modal, [modal] { modal->raise(); });
+    return;
+  }
+}
+
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   if (watched == scrollBox_->viewport() && event->type() == QEvent::Resize && started_ && !closing_) {
     Ws().SetViewportSize(scrollBox_->viewport()->width(), scrollBox_->viewport()->height());
@@ -349,6 +384,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
       });
     }
   }
+  if (event->type() == QEvent::Expose && watched->isWindowType()) KeepModalAbove(static_cast<QWindow*>(watched));
   if (event->type() == QEvent::KeyPress) {
     // The window sees typed letters before the focused control, and only
     // while no other window (a dialog) is active. A key with no widget in

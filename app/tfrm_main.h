@@ -35,6 +35,8 @@ namespace pixmint::translations {
 class AppLanguage;
 }
 
+class QWindow;
+
 namespace pixmint::app {
 
 class CanvasWidget;
@@ -103,6 +105,8 @@ class TfrmMain : public QMainWindow {
 
  private:
   // tfrm_main.cpp
+  void SetMinimumWindowSize();
+  void KeepModalAbove(QWindow* uncovered);
   void ReadGeometry();
   void WriteShutdownValues();
   void BuildLayout();

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -195,7 +196,12 @@ bool TfrmMain::RunShellCommand(CommandId id) {
       return RunCurTestDialog(this, {Ws().Document(), state.CurrentImage, state.WorkBitmap.Width(),
                                      state.WorkBitmap.Height(), host_->PrivateTempFolder()});
     case CommandId::kHelp:
-      externals_->OpenHelp();
+      // Without a program for web pages the user still learns where to read.
+      if (!externals_->OpenHelp()) {
+        const QString manual = externals_->ManualPath();
+        QMessageBox::information(this, T(texts::kNote),
+                                 manual.isEmpty() ? T(texts::kHelpNoManual) : T(texts::kHelpNoBrowser).arg(manual));
+      }
       return false;
     case CommandId::kWebsite:
       externals_->OpenWebPage();

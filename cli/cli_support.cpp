@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "cli/cli_command.h"
 #include "document/file_io.h"
 #include "formats/ani_file.h"
 #include "formats/cursor_file.h"
@@ -32,8 +33,23 @@ std::string LoadError(const std::string& path, std::string message) {
 
 }  // namespace
 
+namespace {
+// The command whose help a usage error points to; empty before one is chosen.
+std::string usageCommand;
+}  // namespace
+
+void SetUsageCommand(std::string_view command) {
+  usageCommand = command;
+}
+
+std::string UsageHint() {
+  return "try 'pixmint-cli " + (usageCommand.empty() ? std::string() : usageCommand + " ") + "--help'";
+}
+
 int Fail(int code, std::string_view text) {
-  std::cerr << "pixmint-cli: " << text << '\n';
+  std::cerr << "pixmint-cli: " << text;
+  if (code == kExitUsage) std::cerr << "; " << UsageHint();
+  std::cerr << '\n';
   return code;
 }
 

@@ -10,8 +10,14 @@
 
 namespace pixmint::cli {
 
-// Prints "pixmint-cli: text" as one line on stderr and answers code.
+// Prints "pixmint-cli: text" as one line on stderr and answers code; a
+// usage error (kExitUsage) ends with a hint where the help is.
 int Fail(int code, std::string_view text);
+
+// Names the command that runs, for the hint of its usage errors.
+void SetUsageCommand(std::string_view command);
+// "try 'pixmint-cli [COMMAND ]--help'".
+[[nodiscard]] std::string UsageHint();
 
 // Loads an icon or cursor file (icon or cursor by its extension, as the
 // editor does). On failure error holds one line that includes the reader's

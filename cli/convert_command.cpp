@@ -14,10 +14,6 @@
 namespace pixmint::cli {
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: pixmint-cli convert OUT.ico|OUT.cur MASTER... [--sizes 16,24,...] [--depths 32,8,4] [--hotspot X,Y] "
-    "[--threshold N] [--dither]";
-
 std::optional<int> Number(std::string_view s) {
   int value = 0;
   const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
@@ -82,7 +78,7 @@ std::string Parse(std::span<const std::string> args, Request& request) {
 int RunConvert(std::span<const std::string> args) {
   Request request;
   if (const std::string bad = Parse(args, request); !bad.empty()) {
-    return Fail(kExitUsage, bad + "\n" + std::string(kUsage));
+    return Fail(kExitUsage, bad);
   }
   const ModuleSvgLoader svg;
   std::vector<convert::Master> masters;

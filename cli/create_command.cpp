@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -5,6 +6,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_support.h"
 #include "document/file_io.h"
+#include "document/ico_writer.h"
 #include "document/png_codec.h"
 #include "formats/ani_file.h"
 
@@ -56,11 +58,14 @@ void FillImage(document::TKvIcon& icon, std::uint32_t i, const document::Image32
   const bool keepAlpha = colour.BitCount() == 32;
   const std::uint8_t* p = rgba.pixels.data();
   for (int y = 0; y < rgba.height; ++y) {
-    // 32-bit rows are written directly: blue, green, red, alpha, bottom-up.
+    // 32-bit rows and mask rows are written directly: blue, green, red,
+    // alpha, and one bit per pixel (most significant first), bottom-up.
     std::uint8_t* row = keepAlpha ? colour.Bits().data() + (rgba.height - 1 - y) * colour.Stride() : nullptr;
+    std::uint8_t* maskRow = mask.Bits().data() + (rgba.height - 1 - y) * mask.Stride();
+    std::fill_n(maskRow, mask.Stride(), std::uint8_t{0});
     for (int x = 0; x < rgba.width; ++x, p += 4) {
       const bool transparent = keepAlpha ? p[3] == 0 : p[3] < 128;
-      mask.Set(x, y, transparent);
+      if (transparent) maskRow[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
       if (keepAlpha) {
         const std::uint8_t bgra[4] = {p[2], p[1], p[0], p[3]};
         for (int k = 0; k < 4; ++k) row[4 * x + k] = transparent ? 0 : bgra[k];
@@ -71,8 +76,22 @@ void FillImage(document::TKvIcon& icon, std::uint32_t i, const document::Image32
   }
 }
 
+// True when no fully transparent pixel has a colour: then the picture's own
+// PNG shows exactly what FillImage stores.
+bool ClearWhereTransparent(const document::Image32& rgba) {
+  const std::uint8_t* p = rgba.pixels.data();
+  for (std::size_t i = 0; i < rgba.pixels.size(); i += 4) {
+    if (p[i + 3] == 0 && (p[i] | p[i + 1] | p[i + 2]) != 0) return false;
+  }
+  return true;
+}
+
 // Appends one picture to the document; answers an empty string or the reason.
-std::string AddPicture(document::TKvIcon& icon, const PictureSpec& spec) {
+// When the image is to be stored as PNG and the picture's own PNG shows it
+// exactly, ready receives that PNG (without its colour and text chunks), to
+// be written as it is: faster than encoding it again, and as small as the
+// program that made it could make it.
+std::string AddPicture(document::TKvIcon& icon, const PictureSpec& spec, document::ReadyPngBlocks* ready = nullptr) {
   const auto bytes = document::ReadWholeFile(spec.path);
   if (!bytes) return "cannot read " + spec.path;
   // The size is checked before decoding, so a huge picture costs nothing.
@@ -82,8 +101,19 @@ std::string AddPicture(document::TKvIcon& icon, const PictureSpec& spec) {
   if (width < kMinSide || width > kMaxSide || height < kMinSide || height > kMaxSide) {
     return spec.path + ": " + std::to_string(width) + "x" + std::to_string(height) + " is outside 8 to 256 pixels";
   }
+  // Large 32-bit images go PNG-compressed; other depths stay bitmaps, which
+  // keep their depth when the file is read again. A plain RGBA picture for
+  // such an image is decoded while it is checked for copying.
+  const bool pngEntry = spec.bitCount == 32 && (width == kMaxSide || height == kMaxSide);
+  std::optional<std::vector<std::uint8_t>> plain;
+  std::optional<document::Image32> rgba;
+  if (pngEntry) {
+    document::Image32 pixels;
+    plain = document::PlainRgbaPng(*bytes, width, height, &pixels);
+    if (plain) rgba = std::move(pixels);
+  }
   std::string why;
-  const auto rgba = document::DecodePng(*bytes, document::ChannelOrder::kRgba, kMaxSide, &why);
+  if (!rgba) rgba = document::DecodePng(*bytes, document::ChannelOrder::kRgba, kMaxSide, &why);
   if (!rgba) return spec.path + ": " + why;
   if (spec.hotSpot && (spec.hotSpot->x >= rgba->width || spec.hotSpot->y >= rgba->height)) {
     return spec.path + ": hot spot outside the picture";
@@ -97,9 +127,13 @@ std::string AddPicture(document::TKvIcon& icon, const PictureSpec& spec) {
     return spec.path + ": cannot reduce the image to 8 bits";
   }
   if (spec.hotSpot) icon.SetHotSpot(i, *spec.hotSpot);
-  // Large 32-bit images go PNG-compressed; other depths stay bitmaps, which
-  // keep their depth when the file is read again.
-  if (spec.bitCount == 32 && (rgba->width == kMaxSide || rgba->height == kMaxSide)) icon.SetPngCompressed(i, true);
+  if (pngEntry) {
+    icon.SetPngCompressed(i, true);
+    if (ready != nullptr && plain && ClearWhereTransparent(*rgba)) {
+      ready->resize(i + 1);
+      (*ready)[i] = std::move(*plain);
+    }
+  }
   return {};
 }
 
@@ -166,11 +200,17 @@ int RunCreate(std::span<const std::string> all) {
   if (animated) return CreateAnimated(out, specs, rate.value_or(static_cast<int>(formats::kDefaultJiffies)));
   document::TKvIcon icon;
   icon.SetIcon(!cursor);
+  document::ReadyPngBlocks ready;
   for (const PictureSpec& spec : specs) {
-    if (const std::string failure = AddPicture(icon, spec); !failure.empty()) return Fail(kExitFailure, failure);
+    if (const std::string failure = AddPicture(icon, spec, &ready); !failure.empty()) {
+      return Fail(kExitFailure, failure);
+    }
   }
-  if (const auto saved = icon.SaveToFile(out); !saved)
+  const auto bytes = document::WriteIconMemory(icon, ready);
+  if (!bytes) return Fail(kExitFailure, "cannot write " + out + ": cannot encode an image");
+  if (const auto saved = document::WriteFileAtomically(out, *bytes); !saved) {
     return Fail(kExitFailure, "cannot write " + out + ": " + saved.Reason());
+  }
   return kExitOk;
 }
 

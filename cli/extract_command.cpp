@@ -32,10 +32,16 @@ int NoFolder(const fs::path& outDir, const std::string& why) {
   return Fail(kExitFailure, "cannot create folder " + outDir.string() + ": " + why);
 }
 
-// Each picture appears whole or not at all; the folder is flushed once for
-// all of them at the end.
+// Whether a picture replaced a file of the same name.
+bool replacedAny = false;
+
+// A picture that replaces an older one changes at once from the old to the
+// new, and then the folder is flushed once for all of them at the end; new
+// pictures are written as a plain copy would write them.
 std::string WritePicture(const std::optional<std::vector<std::uint8_t>>& png, const fs::path& out) {
   if (!png) return "cannot encode " + out.string();
+  std::error_code ec;
+  replacedAny = replacedAny || fs::exists(fs::symlink_status(out, ec));
   if (const auto written = document::WriteFileAtomically(out, *png, {.flush = false}); !written) {
     return "cannot write " + out.string() + ": " + written.Reason();
   }
@@ -43,6 +49,7 @@ std::string WritePicture(const std::optional<std::vector<std::uint8_t>>& png, co
 }
 
 int Flushed(const fs::path& outDir) {
+  if (!replacedAny) return kExitOk;
   if (const auto synced = document::SyncFolder(outDir); !synced) {
     return Fail(kExitFailure, "cannot flush " + outDir.string() + ": " + synced.Reason());
   }

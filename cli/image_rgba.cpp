@@ -24,6 +24,28 @@ void Rgba32(const document::ImageSurface& colour, const document::MaskSurface& m
   }
 }
 
+// 24-bit images straight from their rows (blue, green, red, bottom-up) and
+// mask: the mask decides, and of the masked pixels only white ones show,
+// in the inverting colour when that is given.
+void Rgba24(const document::ImageSurface& colour, const document::MaskSurface& mask,
+            std::optional<raster::Colour> inverting, std::uint8_t* out) {
+  const auto bits = colour.Bits();
+  const auto maskBits = mask.Bits();
+  for (int y = 0; y < colour.Height(); ++y) {
+    const std::size_t stored = static_cast<std::size_t>(colour.Height() - 1 - y);
+    const std::uint8_t* row = bits.data() + stored * colour.Stride();
+    const std::uint8_t* maskRow = maskBits.data() + stored * mask.Stride();
+    for (int x = 0; x < colour.Width(); ++x, out += 4, row += 3) {
+      if (((maskRow[x >> 3] >> (7 - (x & 7))) & 1) == 0) {
+        out[0] = row[2], out[1] = row[1], out[2] = row[0], out[3] = 255;
+      } else if (inverting && row[0] == 255 && row[1] == 255 && row[2] == 255) {
+        out[0] = raster::Red(*inverting), out[1] = raster::Green(*inverting), out[2] = raster::Blue(*inverting);
+        out[3] = 255;
+      }
+    }
+  }
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> ImageRgba(const document::TKvIcon& icon, std::uint32_t i,
@@ -39,6 +61,10 @@ std::vector<std::uint8_t> ImageRgba(const document::TKvIcon& icon, std::uint32_t
   }
   // Only a cursor's inverting pixels are marked, as in the editor.
   const bool markInverting = inverting && !icon.IsIcon();
+  if (colour->BitCount() == 24) {
+    Rgba24(*colour, *mask, markInverting ? inverting : std::nullopt, out.data());
+    return out;
+  }
   std::uint8_t* p = out.data();
   for (int y = 0; y < colour->Height(); ++y) {
     for (int x = 0; x < colour->Width(); ++x, p += 4) {

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/cli_command.h"
+#include "cli/cli_support.h"
 #include "cli/qt_module.h"
 #include "document/temp_folder.h"
 #include "script/script_runner.h"
@@ -13,14 +14,14 @@
 namespace pixmint::cli {
 namespace {
 
-constexpr const char* kUsage = "usage: pixmint-cli script [--lang en|zh] FILE\n";
+constexpr std::string_view kUsage = "usage: pixmint-cli script [--lang en|zh] FILE";
 
 // The editor's messages that a script prints (message boxes, the status
 // panels, captions) in the chosen language; Chinese, as written, by default.
 bool UseLanguage(const std::string& word) {
   const auto language = texts::ParseLanguage(word);
   if (!language) {
-    std::cerr << "pixmint-cli: unknown language '" << word << "' (en or zh)\n";
+    Fail(kExitUsage, "unknown language '" + word + "' (en or zh)");
     return false;
   }
   // The texts are written in it: nothing to load.
@@ -49,10 +50,7 @@ int RunScript(std::span<const std::string> args) {
     if (!UseLanguage(args[1])) return kExitUsage;
     args = args.subspan(2);
   }
-  if (args.size() != 1 || args[0].starts_with("--")) {
-    std::cerr << kUsage;
-    return kExitUsage;
-  }
+  if (args.size() != 1 || args[0].starts_with("--")) return Fail(kExitUsage, kUsage);
   std::ifstream in(args[0]);
   if (!in) {
     std::cerr << "pixmint-cli: cannot open " << args[0] << "\n";

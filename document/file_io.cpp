@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <system_error>
 
 #include "document/save_target.h"
@@ -46,25 +45,6 @@ int CopyContent(int from, int to) {
     at += n;
   }
   return ::ftruncate(to, at) == 0 ? 0 : errno;
-}
-
-// The mode a newly created file gets from the process umask. Read from
-// /proc rather than by setting the umask, which would race with other
-// threads creating files.
-mode_t DefaultMode() {
-  mode_t mask = 022;
-  if (std::FILE* f = std::fopen("/proc/self/status", "re")) {
-    char line[256];
-    while (std::fgets(line, sizeof line, f) != nullptr) {
-      unsigned value = 0;
-      if (std::sscanf(line, "Umask: %o", &value) == 1) {
-        mask = static_cast<mode_t>(value);
-        break;
-      }
-    }
-    std::fclose(f);
-  }
-  return static_cast<mode_t>(0666 & ~mask);
 }
 
 // Removes a temporary file when the save that made it gives up.
@@ -113,25 +93,39 @@ FileResult WriteInPlace(const std::filesystem::path& target, std::span<const std
   return FileResult::Failure(error, ErrorReason(error) + "; the old content is kept in " + backupPath.string());
 }
 
-// The usual way: a temporary file beside the target, renamed over it when
-// complete. old is the file being replaced, or null for a new file.
+// A file that did not exist: there is nothing to protect, so it is written
+// where it goes, as a plain write would, and removed again if the write
+// fails. Unflushed, as a new file from cp or a compiler: the flush is what
+// costs, and a crash can only lose this new file, never an older one.
+// Answers EEXIST untouched when the name was taken meanwhile.
+FileResult CreateInPlace(const std::filesystem::path& target, std::span<const std::uint8_t> bytes) {
+  Fd fd(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+  if (!fd.Valid()) return FileResult::Failure(errno);
+  TemporaryGuard guard(target);
+  if (const int e = WriteAll(fd.Get(), bytes)) return FileResult::Failure(e);
+  if (!fd.Close()) return FileResult::Failure(errno);
+  guard.Keep();
+  return {};
+}
+
+// The usual way to replace old: a temporary file beside the target, renamed
+// over it when complete.
 FileResult ReplaceByRename(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
-                           const struct stat* old, bool flush) {
+                           const struct stat& old, bool flush) {
   std::filesystem::path temporary;
   int error = 0;
   Fd fd = detail::CreateTemporary(target, temporary, error);
   if (!fd.Valid()) return FileResult::Failure(error);
   TemporaryGuard guard(temporary);
-  if (old != nullptr && ::fchown(fd.Get(), old->st_uid, old->st_gid) != 0) {
+  if (::fchown(fd.Get(), old.st_uid, old.st_gid) != 0) {
     // Only root can give a file away: a file of another owner or group that
     // the user may write keeps them by being rewritten instead.
     fd.Close();
     ::unlink(temporary.c_str());
     guard.Keep();
-    return WriteInPlace(target, bytes, *old);
+    return WriteInPlace(target, bytes, old);
   }
-  const mode_t mode = old != nullptr ? (old->st_mode & 07777) : DefaultMode();
-  if (::fchmod(fd.Get(), mode) != 0) return FileResult::Failure(errno);
+  if (::fchmod(fd.Get(), old.st_mode & 07777) != 0) return FileResult::Failure(errno);
   if (const int e = WriteAll(fd.Get(), bytes)) return FileResult::Failure(e);
   if (flush && ::fsync(fd.Get()) != 0) return FileResult::Failure(errno);
   // A second descriptor keeps the lock (against other saves' clean-up) until
@@ -213,7 +207,10 @@ FileResult WriteFileAtomically(const std::filesystem::path& requested, std::span
   struct stat old {};
   if (::lstat(target.c_str(), &old) != 0) {
     if (errno != ENOENT) return FileResult::Failure(errno);
-    FileResult result = ReplaceByRename(target, bytes, nullptr, options.flush);
+    FileResult result = CreateInPlace(target, bytes);
+    if (!result && result.Error() == EEXIST && ::lstat(target.c_str(), &old) == 0) {
+      return WriteFileAtomically(requested, bytes, options);  // made by someone else meanwhile
+    }
     if (result) detail::RemoveLeftovers(target);
     return result;
   }
@@ -223,7 +220,7 @@ FileResult WriteFileAtomically(const std::filesystem::path& requested, std::span
   // file through its folder must not get round its own permissions.
   if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return FileResult::Failure(errno);
   FileResult result =
-      old.st_nlink > 1 ? WriteInPlace(target, bytes, old) : ReplaceByRename(target, bytes, &old, options.flush);
+      old.st_nlink > 1 ? WriteInPlace(target, bytes, old) : ReplaceByRename(target, bytes, old, options.flush);
   if (result) detail::RemoveLeftovers(target);
   return result;
 }

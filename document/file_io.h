@@ -41,9 +41,10 @@ class [[nodiscard]] FileResult {
                                                                      std::uint64_t maxBytes = kMaxReadBytes);
 
 struct WriteOptions {
-  // Flush the file before it is renamed into place and the folder after. A
-  // caller writing many files into one folder may leave this off and call
-  // SyncFolder once at the end: each file still appears whole or not at all.
+  // Flush a replacing file before it is renamed into place and the folder
+  // after. A caller writing many files into one folder may leave this off
+  // and call SyncFolder once at the end: each replaced file still changes
+  // from the old content to the whole new one.
   bool flush = true;
 };
 
@@ -54,9 +55,12 @@ struct WriteOptions {
 //   stays, except a link that the kernel's link protection would refuse: one
 //   in a sticky, world-writable folder owned by neither the user nor the
 //   folder's owner;
+// - a new file (no file of that name yet) is written in place with the
+//   umask's default mode, unflushed, and removed again if the write fails:
+//   there is no old content to protect;
 // - normally a temporary file beside the target (mode 0600 while written,
-//   then the old file's mode and owner, or the umask's default for a new
-//   file) is written, flushed and renamed over the target;
+//   then the old file's mode and owner) is written, flushed and renamed
+//   over the target;
 // - a file with more than one name (hard links) or whose owner or group the
 //   new file could not keep is rewritten in place, with a copy of the old
 //   content beside it until the new content is flushed, so the other names

@@ -1,6 +1,7 @@
 #include "document/ico_writer.h"
 
 #include <cerrno>
+#include <cstring>
 
 #include "document/byte_io.h"
 #include "document/file_io.h"
@@ -20,6 +21,20 @@ std::optional<std::vector<std::uint8_t>> EncodePngBlock(const ImageSurface& colo
   const PixelRule rule(colour, mask);
   const int w = colour.Width(), h = colour.Height();
   std::vector<std::uint8_t> pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 4);
+  if (rule.AlphaDecides()) {
+    // The rows as stored (blue, green, red, alpha, bottom-up), with the
+    // colour of fully transparent pixels cleared: the usual large entry,
+    // taken without asking the rule pixel by pixel.
+    const auto bits = colour.Bits();
+    for (int y = 0; y < h; ++y) {
+      const std::uint8_t* row = bits.data() + static_cast<std::size_t>(h - 1 - y) * colour.Stride();
+      std::uint8_t* out = pixels.data() + static_cast<std::size_t>(y) * w * 4;
+      for (int x = 0; x < w * 4; x += 4) {
+        if (row[x + 3] != 0) std::memcpy(out + x, row + x, 4);
+      }
+    }
+    return EncodePng32(w, h, pixels, ChannelOrder::kBgra, false, kIconPngDeflateLevel);
+  }
   std::size_t at = 0;
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x, at += 4) {
@@ -31,7 +46,7 @@ std::optional<std::vector<std::uint8_t>> EncodePngBlock(const ImageSurface& colo
       pixels[at + 3] = look.alpha;
     }
   }
-  return EncodePng32(w, h, pixels, ChannelOrder::kBgra, false);
+  return EncodePng32(w, h, pixels, ChannelOrder::kBgra, false, kIconPngDeflateLevel);
 }
 
 // Header (whole, as stored) and table from the record, pixels from the surfaces.
@@ -45,7 +60,7 @@ std::vector<std::uint8_t> BitmapBlock(const IconImage& record, const ImageSurfac
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> WriteIconMemory(const TKvIcon& icon) {
+std::optional<std::vector<std::uint8_t>> WriteIconMemory(const TKvIcon& icon, const ReadyPngBlocks& ready) {
   const std::uint32_t count = icon.ImageCount();
   if (count == 0 || icon.IR() == nullptr) return std::nullopt;
   std::vector<std::vector<std::uint8_t>> blocks;
@@ -53,7 +68,9 @@ std::optional<std::vector<std::uint8_t>> WriteIconMemory(const TKvIcon& icon) {
     const ImageSurface* colour = icon.XorBitmap(i);
     const MaskSurface* mask = icon.AndBitmap(i);
     if (colour == nullptr || mask == nullptr) return std::nullopt;
-    if (icon.IsPngCompressed(i)) {
+    if (icon.IsPngCompressed(i) && i < ready.size() && !ready[i].empty()) {
+      blocks.push_back(ready[i]);
+    } else if (icon.IsPngCompressed(i)) {
       auto png = EncodePngBlock(*colour, *mask);
       if (!png) return std::nullopt;
       blocks.push_back(std::move(*png));

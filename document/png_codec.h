@@ -49,17 +49,29 @@ struct Image32 {
 // format, interlaced, a chunk cut short or with a wrong check value, an
 // unknown critical chunk, or image data that does not inflate to exactly the
 // rows the header describes, or sides above kMaxIconPngSide. Copying such an
-// entry is far cheaper than decoding and encoding it again.
+// entry is far cheaper than decoding and encoding it again. pixels, when
+// given, receives the picture (RGBA) that the copy shows, as DecodePng would
+// give it: checking the data decodes it anyway.
 [[nodiscard]] std::optional<std::vector<std::uint8_t>> PlainRgbaPng(std::span<const std::uint8_t> data,
-                                                                    std::uint32_t width, std::uint32_t height);
+                                                                    std::uint32_t width, std::uint32_t height,
+                                                                    Image32* pixels = nullptr);
 
-// Encodes 32-bit rows as an 8-bit RGBA PNG. pixels holds height rows of
-// width * 4 bytes in the given order; bottomUp says the first row in memory is
-// the bottom row (the layout of an icon's colour bits). Gives nothing when the
-// sizes do not match.
+// How hard EncodePng32 compresses (libdeflate's levels, 1 to 12). 6 makes
+// pictures a little smaller than zlib's default does, in half its time;
+// the PNG entries of icons, written once and kept, take 7, which makes them
+// smaller than ImageMagick's at no cost on icon-like pictures
+// (bench_png_settings, bench/cli_vs_tools.sh).
+inline constexpr int kPngDeflateLevel = 6;
+inline constexpr int kIconPngDeflateLevel = 7;
+
+// Encodes 32-bit rows as an 8-bit RGBA PNG, each row with the filter that
+// suits it. pixels holds height rows of width * 4 bytes in the given order;
+// bottomUp says the first row in memory is the bottom row (the layout of an
+// icon's colour bits). Gives nothing when the sizes do not match.
 [[nodiscard]] std::optional<std::vector<std::uint8_t>> EncodePng32(int width, int height,
                                                                    std::span<const std::uint8_t> pixels,
-                                                                   ChannelOrder order, bool bottomUp = false);
+                                                                   ChannelOrder order, bool bottomUp = false,
+                                                                   int deflateLevel = kPngDeflateLevel);
 
 // Encodes a picture as an 8-bit RGBA PNG, its alpha as it is.
 [[nodiscard]] std::optional<std::vector<std::uint8_t>> EncodePng(const raster::Picture& picture);

@@ -1,7 +1,10 @@
 // Copying a PNG entry that needs no new encoding.
+#include <libdeflate.h>
 #include <zlib.h>
 
 #include <array>
+#include <cstdlib>
+#include <cstring>
 #include <string_view>
 
 #include "document/png_codec.h"
@@ -35,59 +38,66 @@ std::optional<Chunk> ChunkAt(std::span<const std::uint8_t> data, std::size_t pos
                data.subspan(pos + 8, n)};
 }
 
-// Inflates the image data without keeping it: it must end exactly after
-// height rows of 1 + 4 * width bytes, each starting with a known filter.
-class RowCheck {
- public:
-  explicit RowCheck(std::uint32_t width, std::uint32_t height)
-      : row_(1 + 4 * static_cast<std::size_t>(width)), rowsLeft_(height) {
-    ok_ = initialised_ = inflateInit(&z_) == Z_OK;
-  }
-  ~RowCheck() {
-    if (initialised_) inflateEnd(&z_);
-  }
-  RowCheck(const RowCheck&) = delete;
-  RowCheck& operator=(const RowCheck&) = delete;
-
-  bool Feed(std::span<const std::uint8_t> in) {
-    z_.next_in = const_cast<Bytef*>(in.data());  // zlib's interface is not const-correct
-    z_.avail_in = static_cast<uInt>(in.size());
-    while (ok_ && !finished_ && z_.avail_in > 0) Step();
-    if (finished_ && z_.avail_in > 0) ok_ = false;  // bytes after the end of the stream
-    return ok_;
-  }
-  [[nodiscard]] bool Complete() const { return ok_ && finished_ && rowsLeft_ == 0 && filled_ == 0; }
-
- private:
-  void Step() {
-    z_.next_out = row_.data() + filled_;
-    z_.avail_out = static_cast<uInt>(row_.size() - filled_);
-    const int rc = inflate(&z_, Z_NO_FLUSH);
-    filled_ = row_.size() - z_.avail_out;
-    if (filled_ == row_.size()) {
-      ok_ = rowsLeft_ > 0 && row_[0] <= 4;
-      --rowsLeft_;
-      filled_ = 0;
+// The rows' filters undone in place (each row's filter byte stays in front
+// of it): 8-bit RGBA, 4 bytes a pixel.
+void Unfilter(std::vector<std::uint8_t>& rows, std::size_t rowBytes) {
+  const std::size_t n = rowBytes - 1;
+  const std::uint8_t* prior = nullptr;
+  for (std::size_t at = 0; at < rows.size(); at += rowBytes) {
+    std::uint8_t* row = rows.data() + at + 1;
+    const std::uint8_t filter = rows[at];
+    for (std::size_t i = 0; i < n; ++i) {
+      const int a = i >= 4 ? row[i - 4] : 0;
+      const int b = prior != nullptr ? prior[i] : 0;
+      const int c = prior != nullptr && i >= 4 ? prior[i - 4] : 0;
+      int predicted = 0;
+      if (filter == 1) predicted = a;
+      if (filter == 2) predicted = b;
+      if (filter == 3) predicted = (a + b) / 2;
+      if (filter == 4) {
+        const int pa = std::abs(b - c), pb = std::abs(a - c), pc = std::abs(a + b - 2 * c);
+        predicted = pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+      }
+      row[i] = static_cast<std::uint8_t>(row[i] + predicted);
     }
-    if (rc == Z_STREAM_END)
-      finished_ = true;
-    else if (rc != Z_OK)
-      ok_ = false;
+    prior = row;
   }
+}
 
-  z_stream z_{};
-  std::vector<std::uint8_t> row_;
-  std::size_t filled_ = 0;
-  std::uint32_t rowsLeft_;
-  bool initialised_ = false;
-  bool ok_ = false;
-  bool finished_ = false;
-};
+// The image data, gathered from its chunks, must inflate to exactly height
+// rows of 1 + 4 * width bytes, each starting with a known filter, with
+// nothing after the end of the stream. libdeflate inflates it in one go,
+// several times faster than zlib; the rows are bounded by the sides, which
+// the caller has checked. pixels, when given, receives the picture.
+bool RowsComplete(std::span<const std::uint8_t> packed, std::uint32_t width, std::uint32_t height, Image32* pixels) {
+  const std::size_t rowBytes = 1 + 4 * static_cast<std::size_t>(width);
+  std::vector<std::uint8_t> rows(rowBytes * height);
+  libdeflate_decompressor* inflater = libdeflate_alloc_decompressor();
+  if (inflater == nullptr) return false;
+  std::size_t used = 0, made = 0;
+  const libdeflate_result result =
+      libdeflate_zlib_decompress_ex(inflater, packed.data(), packed.size(), rows.data(), rows.size(), &used, &made);
+  libdeflate_free_decompressor(inflater);
+  if (result != LIBDEFLATE_SUCCESS || used != packed.size() || made != rows.size()) return false;
+  for (std::size_t at = 0; at < rows.size(); at += rowBytes) {
+    if (rows[at] > 4) return false;
+  }
+  if (pixels == nullptr) return true;
+  Unfilter(rows, rowBytes);
+  pixels->width = static_cast<int>(width);
+  pixels->height = static_cast<int>(height);
+  pixels->pixels.resize(static_cast<std::size_t>(width) * height * 4);
+  for (std::uint32_t y = 0; y < height; ++y) {
+    std::memcpy(pixels->pixels.data() + static_cast<std::size_t>(y) * (rowBytes - 1), rows.data() + y * rowBytes + 1,
+                rowBytes - 1);
+  }
+  return true;
+}
 
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> PlainRgbaPng(std::span<const std::uint8_t> data, std::uint32_t width,
-                                                      std::uint32_t height) {
+                                                      std::uint32_t height, Image32* pixels) {
   const auto size = PngDimensions(data);
   if (!size || *size != std::pair{width, height} || width == 0 || height == 0) return std::nullopt;
   if (width > kMaxIconPngSide || height > kMaxIconPngSide) return std::nullopt;
@@ -99,7 +109,7 @@ std::optional<std::vector<std::uint8_t>> PlainRgbaPng(std::span<const std::uint8
     return std::nullopt;
   }
   std::vector<std::uint8_t> out(data.begin(), data.begin() + kHeaderEnd);
-  RowCheck rows(width, height);
+  std::vector<std::uint8_t> packed;
   bool inData = false, dataDone = false;
   for (std::size_t pos = kHeaderEnd;;) {
     const auto chunk = ChunkAt(data, pos);
@@ -111,12 +121,12 @@ std::optional<std::vector<std::uint8_t>> PlainRgbaPng(std::span<const std::uint8
     inData = isData;
     const bool critical = (chunk->type[0] & 0x20) == 0;
     if (chunk->type == "IEND") {
-      if (chunk->end != data.size() || !rows.Complete()) return std::nullopt;
+      if (chunk->end != data.size() || !RowsComplete(packed, width, height, pixels)) return std::nullopt;
       out.insert(out.end(), data.begin() + static_cast<std::ptrdiff_t>(chunk->begin), data.end());
       return out;
     }
     if (isData) {
-      if (!rows.Feed(chunk->body)) return std::nullopt;
+      packed.insert(packed.end(), chunk->body.begin(), chunk->body.end());
       out.insert(out.end(), data.begin() + static_cast<std::ptrdiff_t>(chunk->begin),
                  data.begin() + static_cast<std::ptrdiff_t>(chunk->end));
     } else if (critical && chunk->type != "PLTE") {

@@ -327,7 +327,7 @@ void CanvasRouter::AlphaMouseMove(raster::Point p) {
     const raster::Colour c = view_.Screen().Pixel(p.x * state_.Zoom + 1, p.y * state_.Zoom + 1);
     if (c == raster::kInvalidColour) return;
     controls_.SetStatus(
-        2, c == kPureRed ? std::string("Transparent") : "Opacity" + std::to_string(raster::Red(c) * 100 / 255));
+        2, c == kPureRed ? std::string("Transparent") : "Opacity: " + std::to_string(raster::Red(c) * 100 / 255));
     return;
   }
   const int g = AlphaGrey(state_.Opacity);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 
@@ -54,6 +55,7 @@ class ColourState {
 
  private:
   void ForeChanged();
+  std::optional<raster::Colour> AskColour();
 
   EditorState& state_;
   EditorHost& host_;
@@ -64,6 +66,7 @@ class ColourState {
   int paletteWidth_ = 60;
   int paletteHeight_ = 200;
   raster::Colour paletteBack_ = raster::Rgb(240, 240, 240);
+  raster::Colour lastDialogColour_ = raster::Rgb(0, 0, 0);
 };
 
 }  // namespace pixmint::editor

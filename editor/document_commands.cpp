@@ -55,6 +55,32 @@ std::string FolderOf(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// Where a file dialog starts: the open document's own folder, else the
+// folder remembered for its kind.
+std::string StartFolder(const EditorState& state, const std::string& remembered) {
+  return state.FileName.empty() ? remembered : FolderOf(state.FileName);
+}
+
+// The "description|patterns" pairs of filter with the pair whose patterns
+// are pattern moved to the front: a dialog offers the document's own kind first.
+std::string KindFirst(const std::string& filter, std::string_view pattern) {
+  std::vector<std::string> parts;
+  for (std::size_t at = 0;;) {
+    const auto bar = filter.find('|', at);
+    parts.push_back(filter.substr(at, bar == std::string::npos ? std::string::npos : bar - at));
+    if (bar == std::string::npos) break;
+    at = bar + 1;
+  }
+  for (std::size_t i = 1; i < parts.size(); i += 2) {
+    if (parts[i] != pattern) continue;
+    std::rotate(parts.begin(), parts.begin() + static_cast<std::ptrdiff_t>(i - 1),
+                parts.begin() + static_cast<std::ptrdiff_t>(i + 1));
+  }
+  std::string joined;
+  for (const std::string& part : parts) joined += (joined.empty() ? "" : "|") + part;
+  return joined;
+}
+
 }  // namespace
 
 bool HandOverGroup(EditorHost& host, const ProgramGroup& group) {
@@ -195,7 +221,8 @@ bool DocumentCommands::NewCursor() {
 }
 
 bool DocumentCommands::Open() {
-  auto path = host_.AskFileName({FileDialogKind::kOpen, texts::Tr(texts::kFilterOpen), state_.IcoOpenPath});
+  auto path = host_.AskFileName(
+      {FileDialogKind::kOpen, texts::Tr(texts::kFilterOpen), StartFolder(state_, state_.IcoOpenPath)});
   if (!path) return false;
   state_.IcoOpenPath = FolderOf(*path);
   // A Windows program holds icon groups: one is chosen and opens untitled.
@@ -240,7 +267,9 @@ bool DocumentCommands::Save() {
 }
 
 bool DocumentCommands::SaveAs() {
-  auto path = host_.AskFileName({FileDialogKind::kSave, texts::Tr(texts::kFilterSaveAs), ""});
+  const char* ownKind = state_.Animation ? "*.ani" : state_.IsIcon ? "*.ico" : "*.cur";
+  auto path = host_.AskFileName(
+      {FileDialogKind::kSave, KindFirst(texts::Tr(texts::kFilterSaveAs), ownKind), StartFolder(state_, "")});
   if (!path) return false;
   if (freeCanvas) freeCanvas();
   const std::string ext = UpperExtension(*path);
@@ -285,7 +314,8 @@ document::FileResult DocumentCommands::WriteAnimation(const std::string& path) {
 }
 
 bool DocumentCommands::ExportXcursor() {
-  auto path = host_.AskFileName({FileDialogKind::kSave, texts::Tr(texts::kFilterXcursor), state_.CurSavePath});
+  auto path = host_.AskFileName({FileDialogKind::kSave, texts::Tr(texts::kFilterXcursor),
+                                 StartFolder(state_, state_.CurSavePath), texts::Tr(texts::kXcursorDialogTitle)});
   if (!path) return false;
   if (freeCanvas) freeCanvas();
   std::vector<std::string> notes;

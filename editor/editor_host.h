@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "editor/commands.h"
@@ -47,11 +48,17 @@ struct ImageFormat {
 enum class FileDialogKind { kOpen, kSave };
 
 struct FileDialog {
+  FileDialog() = default;
+  FileDialog(FileDialogKind kind, std::string filter, std::string folder, std::string caption = {})
+      : kind(kind), filter(std::move(filter)), folder(std::move(folder)), caption(std::move(caption)) {}
+
   FileDialogKind kind = FileDialogKind::kOpen;
   // "描述(*.ico)|*.ico|..." pairs separated by '|'.
   std::string filter;
   // Starting folder; empty leaves the dialog's own choice.
   std::string folder;
+  // The dialog's title; empty leaves the dialog's own.
+  std::string caption;
 };
 
 // The canvas cursor shapes; the tool cursors are the program's own pictures.

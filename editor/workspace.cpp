@@ -16,6 +16,8 @@
 #include "editor/tool_bridge.h"
 #include "editor/undo.h"
 #include "editor/view_commands.h"
+#include "texts/texts.h"
+#include "texts/ui_texts.h"
 #include "tools/tool_table.h"
 
 namespace pixmint::editor {
@@ -93,14 +95,25 @@ struct Workspace::Parts {
 // ends, the controls show the state it left.
 class Workspace::Entry {
  public:
-  explicit Entry(Workspace& ws) : ws_(ws) {}
-  ~Entry() { ws_.RefreshControls(); }
+  explicit Entry(Workspace& ws) : ws_(ws), wasModified_(ws.state_.Modified), hadFloat_(ws.state_.HasFloat) {}
+  ~Entry() {
+    // A new change, or a selection that floats (which saving would merge).
+    if ((!wasModified_ && ws_.state_.Modified) || (!hadFloat_ && ws_.state_.HasFloat)) ws_.ClearSavedStatus();
+    ws_.RefreshControls();
+  }
   Entry(const Entry&) = delete;
   Entry& operator=(const Entry&) = delete;
 
  private:
   Workspace& ws_;
+  bool wasModified_;
+  bool hadFloat_;
 };
+
+void Workspace::ClearSavedStatus() {
+  // "Saved" is news only until the next change.
+  if (parts_->controls.Status(3) == texts::Tr(texts::kSaved)) parts_->controls.SetStatus(3, "");
+}
 
 Workspace::Workspace(EditorHost& host, Settings& settings)
     : host_(host), settings_(settings), state_(), parts_(std::make_unique<Parts>(state_, host, settings)) {
@@ -254,7 +267,10 @@ bool Workspace::Run(const CommandInfo& command) {
   } else {
     ran = action();
   }
-  if (ran && Has(command.effects, Effect::kChangesDocument)) state_.Modified = true;
+  if (ran && Has(command.effects, Effect::kChangesDocument)) {
+    state_.Modified = true;
+    ClearSavedStatus();
+  }
   return ran;
 }
 

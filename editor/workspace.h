@@ -142,6 +142,7 @@ class Workspace {
 
   [[nodiscard]] bool NeedsMet(Need needs) const;
   void RefreshControls();
+  void ClearSavedStatus();
 
   EditorHost& host_;
   Settings& settings_;

@@ -22,7 +22,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "graphics")
 # The libraries the programs link come from dpkg-shlibdeps, with the versions
 # the build saw; the Chinese window texts need a CJK font, Qt's own dialogs
-# (open, save, colours) its translations.
+# (open, save, colours) its translations, and Wayland sessions Qt's Wayland
+# platform.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-translations-l10n, qt6-wayland")
 include(CPack)

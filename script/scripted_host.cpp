@@ -68,7 +68,8 @@ std::optional<ProgramGroup> ScriptedHost::ChooseProgramGroup(const std::string& 
   return Take<ProgramGroup>();
 }
 
-std::optional<raster::Colour> ScriptedHost::AskColour(raster::Colour) {
+std::optional<raster::Colour> ScriptedHost::AskColour(raster::Colour initial) {
+  colourStarts.push_back(initial);
   return Take<raster::Colour>();
 }
 

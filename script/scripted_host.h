@@ -78,7 +78,8 @@ class ScriptedHost : public EditorHost {
   // What was shown.
   std::vector<MessageBox> messages;
   std::vector<FileDialog> fileDialogs;
-  std::vector<std::string> captions;  // of the new-image and paste dialogs
+  std::vector<raster::Colour> colourStarts;  // the colour each colour dialog started from
+  std::vector<std::string> captions;         // of the new-image and paste dialogs
   std::vector<CommandId> shellCommands;
   std::vector<std::string> chosenPrograms;
   bool shellChanges = false;  // what the window's own commands answer

@@ -572,8 +572,20 @@
         <translation>Saving the file failed.</translation>
     </message>
     <message>
-        <source>保存文件失败: %1.</source>
-        <translation>Saving the file failed: %1.</translation>
+        <source>保存文件失败: %1. 用“另存为”可以把它保存到别的地方.</source>
+        <translation>Saving the file failed: %1. Save As can save it somewhere else.</translation>
+    </message>
+    <message>
+        <source>导出为 Xcursor 文件</source>
+        <translation>Export as Xcursor File</translation>
+    </message>
+    <message>
+        <source>没有可以显示手册的浏览器. 手册在: %1</source>
+        <translation>No browser could show the manual. The manual is at: %1</translation>
+    </message>
+    <message>
+        <source>没有找到手册.</source>
+        <translation>The manual was not found.</translation>
     </message>
     <message>
         <source>从文件载入图标失败.</source>

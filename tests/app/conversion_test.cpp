@@ -67,10 +67,17 @@ TEST(IconDrawing, MaskAndThenXorOverTheBackground) {
   EXPECT_TRUE(IconOverBackground(icon, -1, Qt::white, 48, 48).isNull());
 }
 
-TEST(IconDrawing, ThumbnailsShowOnlyTheTopLeft48) {
+// A larger image is shown whole, shrunk to fit: its right edge is there.
+TEST(IconDrawing, LargeImagesAreShrunkWholeToFit) {
   document::TKvIcon icon;
-  ASSERT_TRUE(icon.AddImage(64, 20, 8));
-  EXPECT_EQ(IconOverBackground(icon, 0, Qt::white, 48, 48).size(), QSize(48, 20));
+  ASSERT_TRUE(icon.AddImage(256, 128, 32));
+  for (int y = 0; y < 128; ++y) {
+    for (int x = 192; x < 256; ++x) icon.XorBitmap(0)->SetRaw(x, y, 0xFFFF0000u);  // opaque red, as BGRA
+  }
+  const QImage shown = IconOverBackground(icon, 0, Qt::white, 48, 48);
+  EXPECT_EQ(shown.size(), QSize(48, 24));
+  EXPECT_EQ(shown.pixelColor(46, 12), QColor(Qt::red));
+  EXPECT_EQ(shown.pixelColor(10, 12), QColor(Qt::white));
 }
 
 TEST(QtHost, FilterPairsBecomeQtFilters) {

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -49,15 +50,25 @@ std::optional<document::Image32> ReadPng(const fs::path& path) {
 
 TEST(Cli, ExitCodesAndMessages) {
   test::TempDir dir;
-  EXPECT_EQ(Cli(dir, "").code, 2);
-  EXPECT_EQ(Cli(dir, "frobnicate x").code, 2);
-  EXPECT_EQ(Cli(dir, "info").code, 2);
-  EXPECT_EQ(Cli(dir, "extract a.ico").code, 2);
-  EXPECT_EQ(Cli(dir, "create out.ico").code, 2);
-  EXPECT_EQ(Cli(dir, "create out.png a.png").code, 2);
-  EXPECT_EQ(Cli(dir, "create out.ico a.png:7").code, 2);
-  EXPECT_EQ(Cli(dir, "create out.ico a.png@1,2").code, 2) << "hot spot in an icon";
-  EXPECT_EQ(Cli(dir, "create out.cur a.png@1,x").code, 2);
+  // Usage errors: status 2 and one line on standard error that says where
+  // the help is ("hot spot in an icon", an unknown option, ...).
+  for (const char* wrong : {"", "frobnicate x", "--frob", "info", "extract a.ico", "create out.ico",
+                            "create out.png a.png", "create out.ico a.png:7", "create out.ico a.png@1,2",
+                            "create out.cur a.png@1,x", "convert out.ico", "script --lang fr x"}) {
+    const CliRun run = Cli(dir, wrong);
+    EXPECT_EQ(run.code, 2) << wrong;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << wrong << ": " << run.err;
+    EXPECT_NE(run.err.find("--help'"), std::string::npos) << wrong << ": " << run.err;
+  }
+  // Help and version: standard output, status 0, ending with a newline.
+  for (const char* asked : {"--help", "-h", "--version", "create --help", "thumbnail -h"}) {
+    const CliRun run = Cli(dir, asked);
+    EXPECT_EQ(run.code, 0) << asked;
+    EXPECT_TRUE(run.err.empty()) << asked << ": " << run.err;
+    EXPECT_TRUE(run.out.size() > 1 && run.out.back() == '\n') << asked << ": " << run.out;
+  }
+  EXPECT_EQ(Cli(dir, "--version").out, "pixmint-cli 3.0\n");
+  EXPECT_EQ(Cli(dir, "create --help").out.rfind("Usage: pixmint-cli create OUT.ico", 0), 0u);
 
   const CliRun missing = Cli(dir, "info '" + (dir / "none.ico").string() + "'");
   EXPECT_EQ(missing.code, 1);

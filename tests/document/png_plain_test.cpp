@@ -68,6 +68,19 @@ TEST(PlainRgbaPng, CopiesWhatOurDecoderShowsAndDropsTheRest) {
   const Bytes plain = Sample();
   EXPECT_EQ(PlainRgbaPng(plain, kSide, kSide), plain) << "our own encoding is plain already";
 
+  // The picture it gives is the decoder's, pixel for pixel, under each of
+  // the five row filters.
+  Bytes raw;
+  for (int y = 0; y < kSide; ++y) {
+    raw.push_back(static_cast<std::uint8_t>(y % 5));
+    for (int i = 0; i < kSide * 4; ++i) raw.push_back(static_cast<std::uint8_t>((y * 71 + i * 29) % 256));
+  }
+  auto filtered = Split(plain);
+  filtered[1].body = Deflate(raw);
+  Image32 shown;
+  ASSERT_TRUE(PlainRgbaPng(Join(filtered), kSide, kSide, &shown));
+  EXPECT_EQ(shown.pixels, DecodePng(Join(filtered), ChannelOrder::kRgba)->pixels);
+
   // Colour hints and text go; the pixels stay.
   auto chunks = Split(plain);
   chunks.insert(chunks.begin() + 1, {{"gAMA", {0, 0, 0xB1, 0x8F}}, {"tEXt", {'a', 0, 'b'}}, {"PLTE", {1, 2, 3}}});

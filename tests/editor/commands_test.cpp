@@ -1,7 +1,10 @@
 #include "document/bmp_codec.h"
 #include "document/file_io.h"
+#include "document/kv_icon.h"
 #include "document/png_codec.h"
 #include "editor_fixture.h"
+#include "texts/texts.h"
+#include "texts/ui_texts.h"
 
 namespace pixmint::editor::test {
 namespace {
@@ -212,11 +215,41 @@ TEST_F(CommandsTest, FailedSaveSaysSoAndChangesNothing) {
     host.Push((dir / "missing" / "x.ico").string());
     saveAs ? ws.Run(CommandId::kSaveAs) : ws.Run(CommandId::kSave);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "保存文件失败: no such file or folder.") << "the message names the reason";
+    EXPECT_EQ(host.messages[0].text, "保存文件失败: no such file or folder. 用“另存为”可以把它保存到别的地方.")
+        << "the message names the reason and the way out";
     EXPECT_EQ(host.messages[0].caption, "错误");
     EXPECT_EQ(DocumentName(S()), "无标题(图标)");
     EXPECT_TRUE(ws.IsEnabled("tbtnSave"));
     EXPECT_EQ(ws.StatusText(3), "");
+  }
+}
+
+// Save As offers the document's own kind first; Open, Save As and the
+// Xcursor export start in the document's folder; the export says what it is.
+TEST_F(CommandsTest, FileDialogsStartAtTheDocumentAndOfferItsKind) {
+  std::filesystem::create_directory(dir / "sub");
+  for (auto [name, first] : {std::pair{"a.ico", "图标文件(*.ico)|*.ico|"}, {"b.cur", "指针文件(*.cur)|*.cur|"}}) {
+    document::TKvIcon icon;
+    icon.SetIcon(std::string_view(name).ends_with(".ico"));
+    ASSERT_TRUE(icon.AddImage(8, 8, 32));
+    const std::string path = (dir / "sub" / name).string();
+    ASSERT_TRUE(icon.SaveToFile(path));
+    ScriptedHost h;
+    MemorySettings st;
+    Workspace w(h, st);
+    w.Start({StartRequest::Kind::kOpenFile, path});
+    for (CommandId id : {CommandId::kOpen, CommandId::kSaveAs, CommandId::kExportXcursor}) {
+      h.Push(CancelAnswer{});
+      w.Run(id);
+    }
+    const bool cursor = std::string_view(name).ends_with(".cur");
+    ASSERT_EQ(h.fileDialogs.size(), cursor ? 3u : 2u) << name;  // only cursors export to Xcursor
+    for (const FileDialog& d : h.fileDialogs) EXPECT_EQ(d.folder, (dir / "sub").string() + "/") << name;
+    EXPECT_EQ(h.fileDialogs[1].filter.rfind(first, 0), 0u) << h.fileDialogs[1].filter;
+    EXPECT_EQ(h.fileDialogs[1].filter.size(), texts::Tr(texts::kFilterSaveAs).size()) << "nothing lost";
+    if (cursor) {
+      EXPECT_EQ(h.fileDialogs[2].caption, "导出为 Xcursor 文件");
+    }
   }
 }
 
@@ -234,6 +267,8 @@ TEST_F(CommandsTest, SavingAnUntitledIconFixesTheName) {
     EXPECT_EQ(w.StatusText(3), "保存文件成功.");
     EXPECT_EQ(h.Caption(), "Kavoltrix Pixmint 3.0 - " + (dir / saved).string());
     EXPECT_EQ(h.fileDialogs.back().filter, "图标文件(*.ico)|*.ico");
+    w.Run(CommandId::kSelectAll);
+    EXPECT_EQ(w.StatusText(3), "") << "the news goes with the next change";
   }
 }
 

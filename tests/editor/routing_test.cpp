@@ -203,7 +203,7 @@ TEST_F(RoutingTest, AlphaPencilClickPaintsOnePixelAndHoverReadsOpacity) {
   expected.SetPixel(3, 3, Rgb(127, 127, 127));
   EXPECT_TRUE(pixmint::test::SamePicture(expected, S().AlphaBitmap));
   ws.CanvasMouseMove(tools::ShiftState::kNone, Sc(3), Sc(3));
-  EXPECT_EQ(ws.StatusText(2), "Opacity49");
+  EXPECT_EQ(ws.StatusText(2), "Opacity: 49");
   ws.CanvasMouseMove(tools::ShiftState::kNone, Sc(4), Sc(3));
   EXPECT_EQ(ws.StatusText(2), "Transparent");
   ws.ChooseTool(tools::ToolId::kLine);  // the line in Alpha mode draws a straight line

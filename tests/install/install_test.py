@@ -80,11 +80,14 @@ def png_size(path):
 
 
 def expected_files(source, with_editor, qt_module):
-    files = {'bin/pixmint-cli', 'share/thumbnailers/pixmint.thumbnailer', 'share/pixmint/pixmint.ico'}
+    files = {'bin/pixmint-cli', 'share/thumbnailers/pixmint.thumbnailer', 'share/pixmint/pixmint.ico',
+             'share/man/man1/pixmint-cli.1.gz', 'share/bash-completion/completions/pixmint-cli',
+             'share/doc/pixmint/copyright', 'share/doc/pixmint/changelog.gz', 'share/lintian/overrides/pixmint'}
     if qt_module:
         files.add(qt_module)
     if with_editor:
-        files |= {'bin/pixmint', 'share/applications/pixmint.desktop'}
+        files |= {'bin/pixmint', 'share/applications/pixmint.desktop', 'share/man/man1/pixmint.1.gz',
+                  'share/metainfo/org.example.pixmint.metainfo.xml'}
     files |= {'share/icons/hicolor/%dx%d/apps/pixmint.png' % (s, s) for s in ICON_SIZES}
     docs = os.path.join(source, 'docs')
     files.add('share/doc/pixmint/manual.html')

@@ -65,7 +65,9 @@ class Display:
 class Session:
     """One run of the editor with a home of its own."""
 
-    def __init__(self, pixmint, cli, display, argument=None):
+    def __init__(self, pixmint, cli, display, argument=None, changes=None, prepare=None, title=MAIN_TITLE):
+        """changes: variables to set (None removes one); prepare(home): runs
+        before the editor starts, to leave settings or files there."""
         self.cli = cli
         self.display = display
         self.home = tempfile.mkdtemp(prefix="pixmint-x11-")
@@ -74,11 +76,19 @@ class Session:
                     "XDG_DATA_HOME": os.path.join(self.home, "data"), "XDG_RUNTIME_DIR": self.home,
                     "ASAN_OPTIONS": "detect_leaks=0:abort_on_error=1"})
         env.pop("QT_QPA_PLATFORM", None)
+        for name, value in (changes or {}).items():
+            if value is None:
+                env.pop(name, None)
+            else:
+                env[name] = value
         self.env = env
+        if prepare:
+            prepare(self.home)
         args = [pixmint] + ([argument] if argument else [])
         self.process = subprocess.Popen(args, env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
-        self.window = self.wait_window(MAIN_TITLE)
-        time.sleep(0.5)  # the document is set up just after the first show
+        self.window = self.wait_window(title) if title else None
+        if title:
+            time.sleep(0.5)  # the document is set up just after the first show
 
     # --- X ---
     def xdotool(self, *args, check=True):
