@@ -58,32 +58,15 @@ void ReadFromMemory(png_structp png, png_bytep out, png_size_t count) {
   cursor->pos += count;
 }
 
-void WriteToMemory(png_structp png, png_bytep in, png_size_t count) {
-  auto* out = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
-  try {
-    out->insert(out->end(), in, in + count);
-  } catch (...) {
-    png_error(png, "out of memory");
-  }
-}
-
-void FlushNothing(png_structp) {}
-
-// Owns a libpng read or write structure and its info structure.
+// Owns a libpng read structure and its info structure.
 class PngHandle {
  public:
-  PngHandle(bool reading, ErrorText* error) : reading_(reading) {
-    png_ = reading ? png_create_read_struct(PNG_LIBPNG_VER_STRING, error, OnError, OnWarning)
-                   : png_create_write_struct(PNG_LIBPNG_VER_STRING, error, OnError, OnWarning);
+  explicit PngHandle(ErrorText* error) {
+    png_ = png_create_read_struct(PNG_LIBPNG_VER_STRING, error, OnError, OnWarning);
     if (png_ != nullptr) info_ = png_create_info_struct(png_);
   }
   ~PngHandle() {
-    if (png_ == nullptr) return;
-    if (reading_) {
-      png_destroy_read_struct(&png_, info_ != nullptr ? &info_ : nullptr, nullptr);
-    } else {
-      png_destroy_write_struct(&png_, info_ != nullptr ? &info_ : nullptr);
-    }
+    if (png_ != nullptr) png_destroy_read_struct(&png_, info_ != nullptr ? &info_ : nullptr, nullptr);
   }
   PngHandle(const PngHandle&) = delete;
   PngHandle& operator=(const PngHandle&) = delete;
@@ -92,7 +75,6 @@ class PngHandle {
   [[nodiscard]] png_infop Info() const { return info_; }
 
  private:
-  bool reading_;
   png_structp png_ = nullptr;
   png_infop info_ = nullptr;
 };
@@ -144,26 +126,6 @@ bool RunDecode(const PngHandle& h, ReadCursor& cursor, std::uint32_t maxSide, Ch
   }
   // The trailing chunks are not read: once the pixels are complete, a
   // missing IEND or a damaged comment after them costs the user nothing.
-  return true;
-}
-
-bool RunEncode(const PngHandle& h, int width, int height, std::vector<std::uint8_t>& out,
-               const std::vector<png_bytep>& rows, ChannelOrder order) {
-  png_structp png = h.Png();
-  png_infop info = h.Info();
-  if (setjmp(png_jmpbuf(png))) return false;
-  png_set_write_fn(png, &out, WriteToMemory, FlushNothing);
-  // Paeth-filtered rows compressed as runs only: on icon pictures about five
-  // times as fast as zlib's default search over every filter, for files
-  // that are some 9% larger on average (bench/cli_vs_tools.sh, bench_codec).
-  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_PAETH);
-  png_set_compression_strategy(png, Z_RLE);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
-               PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_write_info(png, info);
-  if (order == ChannelOrder::kBgra) png_set_bgr(png);
-  png_write_image(png, const_cast<png_bytepp>(rows.data()));
-  png_write_end(png, nullptr);
   return true;
 }
 
@@ -222,7 +184,7 @@ std::optional<Image32> DecodeOnce(std::span<const std::uint8_t> data, ChannelOrd
                                   bool repaired, std::string& reason) {
   data = data.first(WholeChunksLength(data));
   ErrorText error;
-  PngHandle handle(true, &error);
+  PngHandle handle(&error);
   if (!handle.Valid()) {
     reason = "out of memory";
     return std::nullopt;
@@ -269,24 +231,6 @@ std::optional<Image32> DecodePng(std::span<const std::uint8_t> data, ChannelOrde
     if (auto image = DecodeOnce(*repaired, order, maxSide, true, reason)) return image;
   }
   return fail(reason);
-}
-
-std::optional<std::vector<std::uint8_t>> EncodePng32(int width, int height, std::span<const std::uint8_t> pixels,
-                                                     ChannelOrder order, bool bottomUp) {
-  if (width < 1 || height < 1 || pixels.size() != static_cast<std::size_t>(width) * height * 4) return std::nullopt;
-  ErrorText error;
-  PngHandle handle(false, &error);
-  if (!handle.Valid()) return std::nullopt;
-  std::vector<png_bytep> rows(static_cast<std::size_t>(height));
-  const std::size_t stride = static_cast<std::size_t>(width) * 4;
-  for (int y = 0; y < height; ++y) {
-    const int memoryRow = bottomUp ? height - 1 - y : y;
-    // libpng only reads the rows; its interface is not const-correct.
-    rows[static_cast<std::size_t>(y)] = const_cast<png_bytep>(pixels.data() + memoryRow * stride);
-  }
-  std::vector<std::uint8_t> out;
-  if (!RunEncode(handle, width, height, out, rows, order)) return std::nullopt;
-  return out;
 }
 
 std::optional<std::vector<std::uint8_t>> EncodePng(const raster::Picture& picture) {

@@ -39,8 +39,16 @@ void ColourState::ForeChanged() {
   tools_.Reselect();
 }
 
+std::optional<raster::Colour> ColourState::AskColour() {
+  // One colour dialog for both swatches: it starts from the colour it gave
+  // last (black before the first), not from the swatch it was opened for.
+  auto colour = host_.AskColour(lastDialogColour_);
+  if (colour) lastDialogColour_ = *colour & 0xFFFFFF;
+  return colour;
+}
+
 bool ColourState::ChooseFore() {
-  auto colour = host_.AskColour(state_.ForeColor.colour);
+  auto colour = AskColour();
   if (!colour) return false;
   state_.ForeColor = raster::ColourPaint(*colour);
   ForeChanged();
@@ -48,7 +56,7 @@ bool ColourState::ChooseFore() {
 }
 
 bool ColourState::ChooseBack() {
-  auto colour = host_.AskColour(state_.BackColor.colour);
+  auto colour = AskColour();
   if (!colour) return false;
   state_.BackColor = raster::ColourPaint(*colour);
   ForeChanged();
@@ -57,10 +65,11 @@ bool ColourState::ChooseBack() {
 
 bool ColourState::Defaults() {
   // The image's first two palette entries: its own table's, or for images
-  // without one the fixed list's black and RGB(8, 8, 8).
-  const bool palette = state_.CurPalette.size() >= 2;
-  state_.ForeColor = raster::ColourPaint(palette ? state_.CurPalette[0] : raster::Rgb(0, 0, 0));
-  state_.BackColor = raster::ColourPaint(palette ? state_.CurPalette[1] : raster::Rgb(8, 8, 8));
+  // without one the fixed list's black and RGB(8, 8, 8). Without a palette
+  // (no image) nothing changes.
+  if (state_.CurPalette.size() < 2) return false;
+  state_.ForeColor = raster::ColourPaint(state_.CurPalette[0]);
+  state_.BackColor = raster::ColourPaint(state_.CurPalette[1]);
   ForeChanged();
   return true;
 }

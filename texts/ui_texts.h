@@ -229,7 +229,8 @@ inline constexpr const char* kUntitledCursor = QT_TRANSLATE_NOOP("pixmint", "无
 inline constexpr const char* kSaved = QT_TRANSLATE_NOOP("pixmint", "保存文件成功.");
 inline constexpr const char* kSaveFailed = QT_TRANSLATE_NOOP("pixmint", "保存文件失败.");
 // %1: why (permission denied, no space left, ...).
-inline constexpr const char* kSaveFailedBecause = QT_TRANSLATE_NOOP("pixmint", "保存文件失败: %1.");
+inline constexpr const char* kSaveFailedBecause =
+    QT_TRANSLATE_NOOP("pixmint", "保存文件失败: %1. 用“另存为”可以把它保存到别的地方.");
 inline constexpr const char* kLoadFailed = QT_TRANSLATE_NOOP("pixmint", "从文件载入图标失败.");
 inline constexpr const char* kCreateFailed = QT_TRANSLATE_NOOP("pixmint", "创建新的图标失败.");
 inline constexpr const char* kFilterOpen =
@@ -258,6 +259,11 @@ inline constexpr const char* kSizesHint =
     QT_TRANSLATE_NOOP("pixmint", "整数倍放大保持像素清晰, 其他尺寸由最接近的图像缩放. 热点随之移动.");
 // %1: why the sizes could not be made.
 inline constexpr const char* kSizesFailed = QT_TRANSLATE_NOOP("pixmint", "无法生成这些尺寸: %1");
+// The title of the file dialog of "导出为 Xcursor...".
+inline constexpr const char* kXcursorDialogTitle = QT_TRANSLATE_NOOP("pixmint", "导出为 Xcursor 文件");
+// Help without a program that shows web pages; %1: the manual's file.
+inline constexpr const char* kHelpNoBrowser = QT_TRANSLATE_NOOP("pixmint", "没有可以显示手册的浏览器. 手册在: %1");
+inline constexpr const char* kHelpNoManual = QT_TRANSLATE_NOOP("pixmint", "没有找到手册.");
 // %1: the document's name.
 inline constexpr const char* kSaveQuestion = QT_TRANSLATE_NOOP("pixmint", "保存 %1 ?");
 

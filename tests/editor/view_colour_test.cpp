@@ -116,6 +116,9 @@ TEST_F(ViewTest, ColourButtonsAndModes) {
   host.Push(kWhite);
   ws.Run(CommandId::kBackColour);
   EXPECT_EQ(S().BackColor.colour, kWhite);
+  // The one colour dialog starts from what it gave last, whichever swatch.
+  const Colour grey = Rgb(234, 234, 234), pink = Rgb(218, 109, 109);
+  EXPECT_EQ(host.colourStarts, (std::vector<raster::Colour>{kBlack, kWhite, grey, pink, pink}));
   EXPECT_FALSE(ws.Run(CommandId::kInvertColour));  // an icon cannot hold it
   EXPECT_NE(S().ForeColor, raster::kInvertingPaint);
   EXPECT_FALSE(ws.IsEnabled("tbtnModeAlpha"));
