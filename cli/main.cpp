@@ -25,6 +25,8 @@ constexpr std::array kCommands = {
     CliCommand{"xcursor-theme", "SRC_DIR OUT_DIR [--name NAME]", pixmint::cli::RunXcursorTheme},
     CliCommand{"script", "[--lang en|zh] FILE", pixmint::cli::RunScript},
     CliCommand{"thumbnail", "IN OUT.png SIZE", pixmint::cli::RunThumbnail},
+    CliCommand{"check", "[--json] [--strict] [--picks] [--favicon] FILE... | --fix -o OUT FILE",
+               pixmint::cli::RunCheck},
 };
 
 int Usage() {

@@ -53,7 +53,9 @@ std::optional<std::vector<std::uint8_t>> WriteIconMemory(const TKvIcon& icon) {
     const ImageSurface* colour = icon.XorBitmap(i);
     const MaskSurface* mask = icon.AndBitmap(i);
     if (colour == nullptr || mask == nullptr) return std::nullopt;
-    if (icon.IsPngCompressed(i)) {
+    if (const auto kept = icon.KeptBlock(i)) {
+      blocks.emplace_back(kept->begin(), kept->end());
+    } else if (icon.IsPngCompressed(i)) {
       auto png = EncodePngBlock(*colour, *mask);
       if (!png) return std::nullopt;
       blocks.push_back(std::move(*png));
