@@ -91,13 +91,13 @@ void ExamineBitmap(std::span<const std::uint8_t> file, EntryInfo& e, std::string
   e.width = h.width;
   e.height = h.height / 2;
   e.bits = h.planes * h.bitCount;
-  // The image height the header should double: the directory's when its
-  // width agrees, else the width (icons are square far more often).
-  const int expected = e.dirWidth == h.width ? e.dirHeight : h.width;
-  if (h.height != 2 * expected) {
+  // The header doubles the image height for its mask. When it matches
+  // neither the directory nor a square image, the bitmap is at fault;
+  // otherwise the directory (dir-height) is.
+  if (h.height != 2 * e.dirHeight && h.height != 2 * h.width) {
     Add(out, part, e.index, "bmp-height",
-        "bitmap height " + Num(h.height) + " is not twice the image height " + Num(expected));
-    e.height = expected;
+        "bitmap height " + Num(h.height) + " is not twice the image height " + Num(e.dirHeight));
+    e.height = e.dirHeight;
   }
   if (e.size < extent->colourEnd) {
     Add(out, part, e.index, "dir-size",

@@ -46,15 +46,29 @@ const Candidate* NextLargerOrLargest(const std::vector<Candidate>& all, int size
   return best;
 }
 
-// gdk-pixbuf's loader: the entry with the largest byte count (0 read as
-// 256) whose bitmap header has compression 0, so never a PNG; among equal
-// counts the later entry. The requested size plays no part.
+// gdk-pixbuf's loader: the most pixels times the depth its directory's
+// colour count implies (0, as every true-colour entry has, counts as 32
+// bits), the later of equals, never an entry whose bitmap header has a
+// compression value (so never a PNG). The requested size plays no part. An
+// image whose header disagrees with its directory's size fails the load.
+int GdkDepth(int colourCount) {
+  if (colourCount == 0) return 32;
+  return colourCount <= 2 ? 1 : colourCount <= 16 ? 4 : 8;
+}
+
 const EntryInfo* GdkPixbufChoice(const IconFileCheck& file) {
   const EntryInfo* best = nullptr;
+  long bestScore = -1;
   for (const EntryInfo& e : file.entries) {
-    if (!e.inFile || e.compressedHeader || !e.readable) continue;
-    const std::uint32_t score = e.size == 0 ? 256 : e.size;
-    if (best == nullptr || score >= (best->size == 0 ? 256 : best->size)) best = &e;
+    if (!e.inFile || e.compressedHeader) continue;
+    const long score = static_cast<long>(e.dirWidth) * e.dirHeight * GdkDepth(e.dirColours);
+    if (score >= bestScore) {
+      best = &e;
+      bestScore = score;
+    }
+  }
+  if (best != nullptr && (!best->readable || best->width != best->dirWidth || best->height != best->dirHeight)) {
+    return nullptr;
   }
   return best;
 }
