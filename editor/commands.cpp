@@ -3,6 +3,7 @@
 #include <array>
 
 #include "editor/colour_state.h"
+#include "editor/doctor_commands.h"
 #include "editor/document_history.h"
 #include "editor/effect_commands.h"
 #include "editor/image_commands.h"
@@ -141,6 +142,8 @@ constexpr std::array kCommands{
     Cmd(kUnnamed, "mnuEffectRotate180", "", "", "rotate-180", t::kEffectRotate180, nullptr, nullptr, "", "", kInEffects,
         false, kRgbImg, kStep, ApplyEffect<raster::Rotate180>),
     // Tools (the window's own dialogs and programs)
+    Cmd(kCheck, "mnuToolCheck", "", "", "", t::kToolCheck, nullptr, nullptr, "", "", kInTools, true, kImg | kFree,
+        kNoEffect, nullptr),
     Cmd(kExtract, "mnuToolExtract", "tbtnExeDll", "", "", t::kToolExtract, nullptr, t::kHintExeDll, "exe_dll", "",
         kInTools, false, kFree, kNoEffect, nullptr),
     Cmd(kPicToIco, "mnuToolPicToIco", "tbtnPicToIco", "", "", t::kToolPicToIco, nullptr, t::kHintPicToIco, "pic_to_ico",
@@ -149,6 +152,9 @@ constexpr std::array kCommands{
         kImg | Need::kCursor | kFree, kDocStep, nullptr),
     Cmd(kAnimation, "mnuToolAnimation", "", "", "animation", t::kToolAnimation, nullptr, nullptr, "", "", kInTools,
         false, kImg | Need::kCursor | kFree, kDocStep, [](Workspace& ws) { return ws.Files().EditAnimation(); }),
+    // The check dialog's fix button: the doctor's fix as one step.
+    Cmd(kFixDocument, "", "", "", "", nullptr, nullptr, nullptr, "", "", kNoMenu, false, kImg | kFree, kDocStep,
+        FixShownDocument),
     // Help
     Cmd(kHelp, "mnuHelpCont", "tbtnHelp", "", "", t::kHelpCont, nullptr, t::kHintHelp, "help", "F1", kInHelp, true,
         Need::kNone, kNoEffect, nullptr),

@@ -52,6 +52,8 @@ enum class CommandId {
   kDefaultColours,
   kInvertColour,
   kTransColour,
+  kCheck,
+  kFixDocument,
 };
 
 // What a command needs before it can run; a command whose needs are not met

@@ -88,15 +88,18 @@ TEST(CanvasWidget, ShiftSetFromModifiersAndButtons) {
 // Files on which "first", "deepest", "nearest" and "next larger" disagree:
 // the image QIcon draws at each size is the one the doctor names for Qt.
 TEST(IconPicks, QtPicksAgreeWithQIcon) {
-  const std::vector<std::vector<std::pair<int, int>>> files = {
-      {{16, 32}, {32, 8}, {32, 32}, {48, 32}}, {{48, 32}, {16, 32}}, {{32, 32}, {32, 8}}, {{24, 4}, {64, 24}, {20, 32}}};
+  const std::vector<std::vector<std::pair<int, int>>> files = {{{16, 32}, {32, 8}, {32, 32}, {48, 32}},
+                                                               {{48, 32}, {16, 32}},
+                                                               {{32, 32}, {32, 8}},
+                                                               {{24, 4}, {64, 24}, {20, 32}}};
   QTemporaryDir dir;
   for (const auto& specs : files) {
     document::TKvIcon icon;
     for (std::size_t k = 0; k < specs.size(); ++k) {
       const auto [side, bits] = specs[k];
       ASSERT_TRUE(icon.AddImage(side, side, bits));
-      icon.XorBitmap(static_cast<std::uint32_t>(k))->Fill(raster::Rgb(static_cast<std::uint8_t>(40 + 60 * k), 90, static_cast<std::uint8_t>(200 - 50 * k)));
+      icon.XorBitmap(static_cast<std::uint32_t>(k))
+          ->Fill(raster::Rgb(static_cast<std::uint8_t>(40 + 60 * k), 90, static_cast<std::uint8_t>(200 - 50 * k)));
       icon.AndBitmap(static_cast<std::uint32_t>(k))->Fill(false);
     }
     const QString path = dir.filePath("pick.ico");

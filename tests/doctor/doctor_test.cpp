@@ -1,5 +1,7 @@
 // The doctor's checks, each on a file made to show it; its picks against
 // the GDK pixbuf loader; its fix.
+#include "doctor/doctor.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,14 +11,13 @@
 #include <set>
 #include <sstream>
 
-#include "doctor/doctor.h"
 #include "doctor/fix.h"
 #include "doctor/picks.h"
 #include "document/byte_io.h"
 #include "document/file_io.h"
+#include "document/ico_reader.h"
 #include "formats/ani_file.h"
 #include "formats/xcursor_codec.h"
-#include "document/ico_reader.h"
 #include "support/pixel_grid.h"
 
 namespace pixmint {
@@ -150,7 +151,10 @@ const std::vector<Case>& Cases() {
          PutU32(b, document::GetU32(b, EntryAt(0) + 12) + 8, 16);
          return b;
        }},
-      {"bmp-256", 0, [] { return File({{256, 8}}); }},
+      {"bmp-256", 0,
+       [] {
+         return File({{256, 8}});
+       }},
       {"png-not-rgba", 0,
        [] {
          const Bytes png = *document::ReadWholeFile(std::string(PIXMINT_TEST_DATA_DIR) + "/png/grey1.png");
@@ -160,12 +164,27 @@ const std::vector<Case>& Cases() {
          b.insert(b.end(), png.begin(), png.end());
          return b;
        }},
-      {"png-small", 0, [] { return File({{32, 32, true}}); }},
-      {"duplicate", 1, [] { return File({{16}, {16}}); }},
+      {"png-small", 0,
+       [] {
+         return File({{32, 32, true}});
+       }},
+      {"duplicate", 1,
+       [] {
+         return File({{16}, {16}});
+       }},
       {"missing-size", -1, [] { return File({{16}}); }},
-      {"missing-scale-size", -1, [] { return File({{16}, {24}, {32}, {48}, {256, 32, true}}); }},
-      {"hotspot-outside", 0, [] { return File({{32, 32, false, {40, 1}}}, true); }},
-      {"hotspot-mismatch", 1, [] { return File({{32, 32, false, {0, 0}}, {16, 32, false, {15, 15}}}, true); }},
+      {"missing-scale-size", -1,
+       [] {
+         return File({{16}, {24}, {32}, {48}, {256, 32, true}});
+       }},
+      {"hotspot-outside", 0,
+       [] {
+         return File({{32, 32, false, {40, 1}}}, true);
+       }},
+      {"hotspot-mismatch", 1,
+       [] {
+         return File({{32, 32, false, {0, 0}}, {16, 32, false, {15, 15}}}, true);
+       }},
       {"ani-structure", -1,
        [] {
          Bytes b = Ani(-1, 0);
@@ -177,8 +196,14 @@ const std::vector<Case>& Cases() {
       {"ani-rates", -1, [] { return Ani(28, 0); }},
       {"ani-flags", -1, [] { return Ani(32, 0); }},
       {"ani-frame-sizes", -1, [] { return Ani(-1, 0, true); }},
-      {"xcur-nominal", 0, [] { return Xcursor({{24, 32}}); }},
-      {"xcur-frames", -1, [] { return Xcursor({{32, 32}, {32, 32}, {48, 48}}); }},
+      {"xcur-nominal", 0,
+       [] {
+         return Xcursor({{24, 32}});
+       }},
+      {"xcur-frames", -1,
+       [] {
+         return Xcursor({{32, 32}, {32, 32}, {48, 48}});
+       }},
   };
   return cases;
 }
@@ -191,8 +216,9 @@ TEST(Doctor, EveryCheckFindsItsFileAndACleanIconHasNothing) {
     const doctor::Examination exam = doctor::Examine(c.make(), {});
     std::string all;
     for (const doctor::Finding& f : exam.findings) all += doctor::FormatFinding("f", f) + "\n";
-    const bool found = std::ranges::any_of(
-        exam.findings, [&c](const doctor::Finding& f) { return f.code == c.code && (c.entry == -2 || f.entry == c.entry); });
+    const bool found = std::ranges::any_of(exam.findings, [&c](const doctor::Finding& f) {
+      return f.code == c.code && (c.entry == -2 || f.entry == c.entry);
+    });
     EXPECT_TRUE(found) << all;
     covered.insert(c.code);
   }
@@ -217,8 +243,10 @@ TEST(Doctor, ExitStatusFollowsTheWorstFinding) {
 // colour match, -1 when it refuses the file.
 std::optional<int> GdkPick(const test::TempDir& dir, const Bytes& file) {
   const auto path = dir / "pick.ico";
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-  const std::string cmd = "python3 '" + std::string(PIXMINT_GDK_PICK) + "' '" + path.string() + "' > '" + (dir / "gdk.txt").string() + "'";
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+  const std::string cmd =
+      "python3 '" + std::string(PIXMINT_GDK_PICK) + "' '" + path.string() + "' > '" + (dir / "gdk.txt").string() + "'";
   if (std::system(cmd.c_str()) != 0) return std::nullopt;
   std::istringstream line(Slurp(dir / "gdk.txt"));
   int w = 0, h = 0, r = 0, g = 0, b = 0;
@@ -227,7 +255,8 @@ std::optional<int> GdkPick(const test::TempDir& dir, const Bytes& file) {
   EXPECT_TRUE(icon.LoadFromMemory(file, "pick"));
   for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
     const auto* s = icon.XorBitmap(i);
-    if (s->Width() == w && s->Height() == h && s->GetPixel(w / 2, h / 2) == raster::Rgb(r, g, b)) return static_cast<int>(i);
+    if (s->Width() == w && s->Height() == h && s->GetPixel(w / 2, h / 2) == raster::Rgb(r, g, b))
+      return static_cast<int>(i);
   }
   return -2;
 }
@@ -238,7 +267,7 @@ std::optional<int> GdkPick(const test::TempDir& dir, const Bytes& file) {
 TEST(Doctor, GnomePickAgreesWithTheGdkPixbufLoader) {
   Bytes counted = File({{48, 4}, {32, 32}});
   counted[EntryAt(0) + 2] = 16;  // a 16-colour count makes the 48 a 4-bit image to the loader
-  const std::vector<Bytes> files = {File({{32, 32}, {48, 4}}), File({{16, 8}, {256, 32, true}}),
+  const std::vector<Bytes> files = {File({{32, 32}, {48, 4}}),  File({{16, 8}, {256, 32, true}}),
                                     File({{32, 32}, {32, 32}}), File({{48, 8}, {16, 32}, {24, 24}}),
                                     File({{32, 4}, {16, 32}}),  counted,
                                     File({{32, 32, true}})};
@@ -266,7 +295,8 @@ TEST(Doctor, FixAddsSizesDropsCopiesAndKeepsEveryImage) {
   ASSERT_TRUE(icon.LoadFromMemory(file, "in"));
   const auto lines = doctor::FixDocument(icon, exam.findings, exam.directories[0].check, {});
   std::string report;
-  for (const auto& l : lines) report += std::to_string(l.entry) + " " + l.code + (l.done ? " done: " : " not: ") + l.message + "\n";
+  for (const auto& l : lines)
+    report += std::to_string(l.entry) + " " + l.code + (l.done ? " done: " : " not: ") + l.message + "\n";
   const auto fixed = *icon.SaveToMemory();
   const auto after = doctor::Examine(fixed, {});
   for (const auto& f : after.findings) ADD_FAILURE() << doctor::FormatFinding("fixed", f) << "\n" << report;

@@ -185,6 +185,27 @@ class X11Test(unittest.TestCase):
         s.key(*HARMLESS)
         self.assertTrue(s.alive())
 
+    def test_check_selects_a_finding_s_image_and_fixes_as_one_step(self):
+        pictures = []
+        for colour in [(255, 0, 0, 255), (0, 0, 255, 255)]:
+            pictures.append(os.path.join(self.files, f"{len(pictures)}.png"))
+            Image.new("RGBA", (32, 32), colour).save(pictures[-1])
+        icon = os.path.join(self.files, "twins.ico")
+        subprocess.run([CLI, "create", icon, *pictures], check=True, capture_output=True, timeout=60)
+        s = self.start(icon)
+        canvas = s.canvas(32)
+        s.menu("t", "Return")
+        s.wait_window("^检查$")
+        s.key("Down")  # the first finding: entry 1 is the same size and depth as entry 0
+        s.key("Tab", "Tab", "space")  # "修复": 16, 20 and 24 made from the 32s
+        s.key("Escape")
+        s.wait_gone("^检查$")
+        eventually(lambda: s.pixels_now(canvas, 5, 5) == (0, 0, 255))
+        s.key("ctrl+s")
+        eventually(lambda: "icon, 5 images" in s.info(icon))
+        s.key("ctrl+z", "ctrl+s")
+        eventually(lambda: "icon, 2 images" in s.info(icon))
+
     def test_undo_and_redo_take_back_and_give_again_an_added_image(self):
         s = self.start()
         s.key("ctrl+Insert")
