@@ -98,8 +98,11 @@ TEST(IconPicks, QtPicksAgreeWithQIcon) {
     for (std::size_t k = 0; k < specs.size(); ++k) {
       const auto [side, bits] = specs[k];
       ASSERT_TRUE(icon.AddImage(side, side, bits));
-      icon.XorBitmap(static_cast<std::uint32_t>(k))
-          ->Fill(raster::Rgb(static_cast<std::uint8_t>(40 + 60 * k), 90, static_cast<std::uint8_t>(200 - 50 * k)));
+      document::ImageSurface& colour = *icon.XorBitmap(static_cast<std::uint32_t>(k));
+      colour.Fill(raster::Rgb(static_cast<std::uint8_t>(40 + 60 * k), 90, static_cast<std::uint8_t>(200 - 50 * k)));
+      for (int y = 0; y < side && bits == 32; ++y) {  // opaque by its alpha, as 32-bit images are read
+        for (int x = 0; x < side; ++x) colour.SetRaw(x, y, colour.GetRaw(x, y) | 0xFF000000u);
+      }
       icon.AndBitmap(static_cast<std::uint32_t>(k))->Fill(false);
     }
     const QString path = dir.filePath("pick.ico");
