@@ -101,7 +101,7 @@ void CheckAni(std::span<const std::uint8_t> bytes, const CheckOptions& options, 
   }
   CheckAniHeader(*parts, result.findings);
   std::set<std::set<std::pair<int, int>>> sizeSets;
-  for (std::size_t k = 0; k < parts->icons.size(); ++k) {
+  for (std::size_t k = 0; k < std::min(parts->icons.size(), formats::kMaxFrames); ++k) {
     CheckOptions frameOptions = options;
     frameOptions.sizes = k == 0;
     const std::string part = "frame" + Num(static_cast<std::int64_t>(k));
@@ -181,8 +181,11 @@ void CheckProgram(std::span<const std::uint8_t> bytes, const CheckOptions& optio
 
 }  // namespace
 
-Examination Examine(std::span<const std::uint8_t> bytes, const CheckOptions& options) {
+Examination Examine(std::span<const std::uint8_t> bytes, const CheckOptions& given) {
   Examination result;
+  std::uint64_t budget = kMaxCheckedPixels;
+  CheckOptions options = given;
+  if (options.pixelBudget == nullptr) options.pixelBudget = &budget;
   if (formats::LooksLikeAni(bytes)) {
     result.kind = FileKind::kAnimatedCursor;
     CheckAni(bytes, options, result);

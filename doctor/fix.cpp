@@ -59,7 +59,7 @@ convert::Rgba RgbaOf(const document::TKvIcon& icon, std::uint32_t i) {
 }
 
 // The per-entry fixes that change storage, never pixels.
-void FixEntry(document::TKvIcon& icon, const Finding& f, const std::map<int, int>& pngDepth, FixLine& line) {
+void FixEntry(document::TKvIcon& icon, const Finding& f, const EntryInfo& entry, FixLine& line) {
   const auto i = static_cast<std::uint32_t>(f.entry);
   const Image im = Of(icon, i);
   if (f.code == "png-small") {
@@ -75,8 +75,7 @@ void FixEntry(document::TKvIcon& icon, const Finding& f, const std::map<int, int
       line = {f.entry, f.code, true, "stored as PNG"};
     }
   } else if (f.code == "png-not-rgba") {
-    const auto depth = pngDepth.find(f.entry);
-    if (depth != pngDepth.end() && depth->second > 8) {
+    if (entry.pngDepth > 8) {
       line.message = "its 16-bit channels would be cut to 8 bits; left as it is";
     } else {
       icon.DropKeptBlock(i);
@@ -183,8 +182,6 @@ std::unique_ptr<document::TKvIcon> MakeSizes(const document::TKvIcon& icon, std:
 std::vector<FixLine> FixDocument(document::TKvIcon& icon, const std::vector<Finding>& findings,
                                  const IconFileCheck& check, const CheckOptions& options) {
   std::vector<FixLine> lines;
-  std::map<int, int> pngDepth;
-  for (const EntryInfo& e : check.entries) pngDepth[e.index] = e.pngDepth;
   std::set<std::uint32_t> drop;
   for (const Finding& f : findings) {
     if (!f.part.empty() || f.code == "missing-size" || f.code == "missing-scale-size") continue;
@@ -200,8 +197,8 @@ std::vector<FixLine> FixDocument(document::TKvIcon& icon, const std::vector<Find
           break;
         }
       }
-    } else if (image) {
-      FixEntry(icon, f, pngDepth, line);
+    } else if (image && static_cast<std::size_t>(f.entry) < check.entries.size()) {
+      FixEntry(icon, f, check.entries[static_cast<std::size_t>(f.entry)], line);
     }
     lines.push_back(line);
   }

@@ -18,6 +18,7 @@ using document::GetU32;
 constexpr std::size_t kHeaderBytes = 6;
 constexpr std::size_t kEntryBytes = 16;
 constexpr int kPngTypeRgba = 6;
+constexpr std::size_t kMaxCheckedEntries = 256;
 
 std::string Num(std::int64_t v) {
   return std::to_string(v);
@@ -47,7 +48,8 @@ int PngBits(int depth, int colourType) {
   return colourType >= 0 && colourType < 7 ? depth * kChannels[static_cast<std::size_t>(colourType)] : 0;
 }
 
-void ExaminePng(std::span<const std::uint8_t> block, EntryInfo& e, std::string_view part, std::vector<Finding>& out) {
+void ExaminePng(std::span<const std::uint8_t> block, EntryInfo& e, std::uint64_t* budget, std::string_view part,
+                std::vector<Finding>& out) {
   e.png = true;
   e.compressedHeader = true;
   if (block.size() >= 33) {
@@ -58,12 +60,19 @@ void ExaminePng(std::span<const std::uint8_t> block, EntryInfo& e, std::string_v
     e.bits = PngBits(e.pngDepth, e.pngColourType);
   }
   std::string why;
-  e.readable = document::DecodePng(block, document::ChannelOrder::kBgra, document::kMaxIconPngSide, &why).has_value();
+  const std::uint64_t pixels = std::uint64_t(std::max(e.width, 0)) * std::uint64_t(std::max(e.height, 0));
+  if (budget != nullptr && pixels > *budget) {
+    e.readable = e.width > 0 && e.height > 0;  // not decoded: its header is taken at its word
+  } else {
+    if (budget != nullptr) *budget -= pixels;
+    e.readable = document::DecodePng(block, document::ChannelOrder::kBgra, document::kMaxIconPngSide, &why).has_value();
+  }
   if (!e.readable) {
     Add(out, part, e.index, "unreadable", "PNG: " + (why.empty() ? std::string("unreadable") : why));
     return;
   }
-  if (const std::uint64_t length = PngStreamLength(block); length != 0 && length < block.size()) {
+  e.dataLength = PngStreamLength(block);
+  if (const std::uint64_t length = e.dataLength; length != 0 && length < block.size()) {
     Add(out, part, e.index, "extra-bytes",
         Num(static_cast<std::int64_t>(block.size() - length)) + " bytes after the PNG stream");
   }
@@ -90,6 +99,7 @@ void ExamineBitmap(std::span<const std::uint8_t> file, EntryInfo& e, std::string
   const document::BitmapHeader h = document::ParseHeader(rest);
   e.width = h.width;
   e.height = h.height / 2;
+  e.dataLength = extent->end;
   e.bits = h.planes * h.bitCount;
   // The header doubles the image height for its mask. When it matches
   // neither the directory nor a square image, the bitmap is at fault;
@@ -278,7 +288,12 @@ IconFileCheck CheckIconFile(std::span<const std::uint8_t> file, const CheckOptio
         "a directory of " + Num(static_cast<std::int64_t>(count)) + " entries does not fit the file");
     return check;
   }
-  for (std::size_t i = 0; i < count; ++i) {
+  // Pairs of entries are compared, so a hostile count is cut short.
+  if (count > kMaxCheckedEntries) {
+    Add(out, part, -1, "unreadable",
+        Num(static_cast<std::int64_t>(count)) + " entries; only the first " + Num(kMaxCheckedEntries) + " are checked");
+  }
+  for (std::size_t i = 0; i < std::min<std::size_t>(count, kMaxCheckedEntries); ++i) {
     const auto d = file.subspan(kHeaderBytes + kEntryBytes * i, kEntryBytes);
     EntryInfo e;
     e.index = static_cast<int>(i);
@@ -298,7 +313,7 @@ IconFileCheck CheckIconFile(std::span<const std::uint8_t> file, const CheckOptio
     } else {
       const auto block = file.subspan(e.offset, e.size);
       if (document::HasPngSignature(block)) {
-        ExaminePng(block, e, part, out);
+        ExaminePng(block, e, options.pixelBudget, part, out);
       } else {
         ExamineBitmap(file, e, part, out);
       }

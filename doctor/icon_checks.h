@@ -24,6 +24,7 @@ struct EntryInfo {
   bool compressedHeader = false;
   int width = 0, height = 0, bits = 0;  // from the data
   int pngDepth = 0, pngColourType = 0;  // bits per channel and colour type of a PNG
+  std::uint64_t dataLength = 0;         // bytes the data needs: the PNG stream, the bitmap with its mask
 };
 
 // The directory of an icon or cursor file as the doctor saw it.
@@ -41,7 +42,14 @@ struct CheckOptions {
   // Report missing recommended sizes (off for the later frames of an
   // animated cursor, which follow the first).
   bool sizes = true;
+  // Pixels that PNG images may still decode to; past it their headers are
+  // trusted (a hostile file of many tiny compressed frames must not cost
+  // gigabytes). Examine sets it for a file; null: no limit.
+  std::uint64_t* pixelBudget = nullptr;
 };
+
+// The pixels one file's PNG images may decode to.
+inline constexpr std::uint64_t kMaxCheckedPixels = 64ull * 1024 * 1024;
 
 // The sizes of a profile: those it must have and those for other display
 // scales; cursors have their own.

@@ -93,6 +93,10 @@ void TKvIcon::DropKeptBlock(std::uint32_t i) {
   if (Used(i)) resource_->Images[i].original.clear();
 }
 
+void TKvIcon::TrimKeptBlock(std::uint32_t i, std::size_t bytes) {
+  if (Used(i) && bytes < resource_->Images[i].original.size()) resource_->Images[i].original.resize(bytes);
+}
+
 bool TKvIcon::CreateImageObjects(std::uint32_t i) {
   if (!resource_ || i >= kMaxImages) return false;
   const IconImage& record = resource_->Images[i];

@@ -61,6 +61,9 @@ class TKvIcon {
   [[nodiscard]] std::optional<std::span<const std::uint8_t>> KeptBlock(std::uint32_t i) const;
   // Forgets the entry as read, so that image i is encoded anew on saving.
   void DropKeptBlock(std::uint32_t i);
+  // Keeps only the first bytes of the entry as read (its data without what
+  // followed it inside the entry).
+  void TrimKeptBlock(std::uint32_t i, std::size_t bytes);
 
   // A 32-bit image stored as PNG in the file (written back as PNG).
   [[nodiscard]] bool IsPngCompressed(std::uint32_t i) const;
