@@ -196,10 +196,7 @@ bool TfrmMain::RunShellCommand(CommandId id) {
       // frames, so the fix is for icons and cursors.
       CheckRequest request;
       request.examine = [this] { return editor::ExamineShownDocument(Ws()); };
-      request.pickedDocument = [this]() -> const document::TKvIcon* {
-        const auto& animation = Ws().State().Animation;
-        return animation ? animation->frames.front().get() : Ws().Document();
-      };
+      request.pickedDocument = [this] { return editor::PickedDocument(Ws()); };
       request.fixable = [this]() -> const document::TKvIcon* {
         return Ws().State().Animation ? nullptr : Ws().Document();
       };

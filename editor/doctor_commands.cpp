@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "doctor/fix.h"
+#include "editor/animation.h"
 #include "editor/image_commands.h"
 #include "editor/workspace.h"
 #include "formats/ani_file.h"
@@ -12,9 +13,24 @@ namespace pixmint::editor {
 std::optional<doctor::Examination> ExamineShownDocument(const Workspace& ws) {
   const EditorState& state = ws.State();
   if (!state.Document || state.Document->ImageCount() == 0) return std::nullopt;
-  const auto bytes = state.Animation ? formats::WriteAniMemory(*state.Animation) : state.Document->SaveToMemory();
+  std::optional<std::vector<std::uint8_t>> bytes;
+  if (state.Animation) {
+    if (const auto composed = ComposeAnimation(*state.Document, *state.Animation))
+      bytes = formats::WriteAniMemory(*composed);
+  } else {
+    bytes = state.Document->SaveToMemory();
+  }
   if (!bytes) return std::nullopt;
   return doctor::Examine(*bytes, {});
+}
+
+std::shared_ptr<const document::TKvIcon> PickedDocument(const Workspace& ws) {
+  const EditorState& state = ws.State();
+  if (!state.Document) return nullptr;
+  if (!state.Animation) return {std::shared_ptr<const document::TKvIcon>{}, state.Document.get()};
+  auto composed = ComposeAnimation(*state.Document, *state.Animation);
+  if (!composed || composed->frames.empty()) return nullptr;
+  return std::shared_ptr<const document::TKvIcon>(std::move(composed->frames.front()));
 }
 
 bool FixShownDocument(Workspace& ws) {

@@ -162,7 +162,7 @@ void TfrmCheck::FillFindings(const doctor::Examination& exam) {
 }
 
 void TfrmCheck::FillPicks(const doctor::Examination& exam) {
-  const document::TKvIcon* doc = request_.pickedDocument ? request_.pickedDocument() : nullptr;
+  const auto doc = request_.pickedDocument ? request_.pickedDocument() : nullptr;
   if (exam.directories.empty()) return;
   for (const doctor::Pick& pick : doctor::PickEntries(exam.directories.front().check)) {
     const int row = picks_->rowCount();

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "doctor/doctor.h"
@@ -22,7 +23,7 @@ struct CheckRequest {
   // The document as it would be saved, examined; and the document whose
   // images the picks name (an animated cursor's first frame).
   std::function<std::optional<doctor::Examination>()> examine;
-  std::function<const document::TKvIcon*()> pickedDocument;
+  std::function<std::shared_ptr<const document::TKvIcon>()> pickedDocument;
   // The document the fix would change; null when it cannot be fixed here.
   std::function<const document::TKvIcon*()> fixable;
   // Shows image i in the editor.
