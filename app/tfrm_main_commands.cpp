@@ -203,7 +203,7 @@ bool TfrmMain::RunShellCommand(CommandId id) {
       request.selectImage = [this](int image) {
         if (image < static_cast<int>(Ws().Document()->ImageCount())) Ws().SelectImage(image);
       };
-      request.fix = [this] { return Ws().Run(CommandId::kFixDocument); };
+      request.fix = [this] { return Ws().FixDocument(); };
       TfrmCheck dialog(this, std::move(request));
       dialog.exec();
       return false;

@@ -3,7 +3,6 @@
 #include <array>
 
 #include "editor/colour_state.h"
-#include "editor/doctor_commands.h"
 #include "editor/document_history.h"
 #include "editor/effect_commands.h"
 #include "editor/image_commands.h"
@@ -152,9 +151,6 @@ constexpr std::array kCommands{
         kImg | Need::kCursor | kFree, kDocStep, nullptr),
     Cmd(kAnimation, "mnuToolAnimation", "", "", "animation", t::kToolAnimation, nullptr, nullptr, "", "", kInTools,
         false, kImg | Need::kCursor | kFree, kDocStep, [](Workspace& ws) { return ws.Files().EditAnimation(); }),
-    // The check dialog's fix button: the doctor's fix as one step.
-    Cmd(kFixDocument, "", "", "", "", nullptr, nullptr, nullptr, "", "", kNoMenu, false, kImg | kFree, kDocStep,
-        FixShownDocument),
     // Help
     Cmd(kHelp, "mnuHelpCont", "tbtnHelp", "", "", t::kHelpCont, nullptr, t::kHintHelp, "help", "F1", kInHelp, true,
         Need::kNone, kNoEffect, nullptr),

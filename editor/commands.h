@@ -53,7 +53,6 @@ enum class CommandId {
   kInvertColour,
   kTransColour,
   kCheck,
-  kFixDocument,
 };
 
 // What a command needs before it can run; a command whose needs are not met

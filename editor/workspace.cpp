@@ -7,6 +7,7 @@
 #include "editor/canvas_view.h"
 #include "editor/colour_state.h"
 #include "editor/control_states.h"
+#include "editor/doctor_commands.h"
 #include "editor/document_commands.h"
 #include "editor/document_history.h"
 #include "editor/edit_buffers.h"
@@ -347,6 +348,15 @@ void Workspace::SetHotSpot(int x, int y) {
   Entry refresh(*this);
   if (!state_.DocumentOpen) return;
   if (AsDocumentStep([this, x, y] { return parts_->images.SetHotSpot(x, y); })) state_.Modified = true;
+}
+
+bool Workspace::FixDocument() {
+  Entry refresh(*this);
+  if (!state_.DocumentOpen) return false;
+  parts_->router.FinishPending();
+  const bool fixed = AsDocumentStep([this] { return FixShownDocument(*this); });
+  if (fixed) state_.Modified = true;
+  return fixed;
 }
 
 void Workspace::DocumentChangedOutside() {

@@ -189,7 +189,9 @@ class X11Test(unittest.TestCase):
         pictures = []
         for colour in [(255, 0, 0, 255), (0, 0, 255, 255)]:
             pictures.append(os.path.join(self.files, f"{len(pictures)}.png"))
-            Image.new("RGBA", (32, 32), colour).save(pictures[-1])
+            picture = Image.new("RGBA", (32, 32), (0, 0, 0, 0))  # a transparent frame shows the canvas
+            picture.paste(colour, (4, 4, 28, 28))
+            picture.save(pictures[-1])
         icon = os.path.join(self.files, "twins.ico")
         subprocess.run([CLI, "create", icon, *pictures], check=True, capture_output=True, timeout=60)
         s = self.start(icon)
@@ -200,7 +202,7 @@ class X11Test(unittest.TestCase):
         s.key("Tab", "Tab", "space")  # "修复": 16, 20 and 24 made from the 32s
         s.key("Escape")
         s.wait_gone("^检查$")
-        eventually(lambda: s.pixels_now(canvas, 5, 5) == (0, 0, 255))
+        eventually(lambda: s.pixels_now(canvas, 10, 10) == (0, 0, 255))
         s.key("ctrl+s")
         eventually(lambda: "icon, 5 images" in s.info(icon))
         s.key("ctrl+z", "ctrl+s")
