@@ -119,9 +119,12 @@ TfrmCheck::TfrmCheck(QWidget* parent, CheckRequest request) : QDialog(parent), r
   layout->addLayout(buttons);
   connect(fixButton_, &QPushButton::clicked, this, &TfrmCheck::btnFixClick);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
-  connect(findings_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-    if (item == nullptr) return;
-    const int image = item->data(0, kEntryRole).toInt();
+  // Choosing a finding (a click, or the keyboard's selection) shows its
+  // image; the focus alone, which makes the first one current, does not.
+  connect(findings_, &QTreeWidget::itemSelectionChanged, this, [this] {
+    const auto chosen = findings_->selectedItems();
+    if (chosen.isEmpty()) return;
+    const int image = chosen.front()->data(0, kEntryRole).toInt();
     if (image >= 0 && request_.selectImage) request_.selectImage(image);
   });
   SetMainButton(this, close);
