@@ -1,7 +1,6 @@
 #include "doctor/fix.h"
 
 #include <algorithm>
-#include <map>
 #include <set>
 
 #include "convert/icon_builder.h"
@@ -9,8 +8,6 @@
 
 namespace pixmint::doctor {
 namespace {
-
-constexpr int kPngSide = 256;
 
 std::string Num(std::int64_t v) {
   return std::to_string(v);

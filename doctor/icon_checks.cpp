@@ -1,8 +1,8 @@
 #include "doctor/icon_checks.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <map>
 #include <string>
 
 #include "document/byte_io.h"
