@@ -142,6 +142,7 @@ class X11Test(unittest.TestCase):
     def through_file_dialog(self, s, title, keys, path):
         """Opens the file chooser a dialog's button opens (it shares the
         dialog's title), types a path into it and confirms."""
+        s.wait_focus(s.windows(title)[0])  # a chooser just closed gives the keyboard back a moment later
         s.key(keys)
         eventually(lambda: len(s.windows(title)) == 2)
         time.sleep(0.5)
