@@ -15,6 +15,7 @@
 #include "app/dialogs/qt_texts.h"
 #include "app/dialogs/recent_menu.h"
 #include "app/dialogs/tfrm_about.h"
+#include "app/dialogs/tfrm_check.h"
 #include "app/dialogs/tfrm_config.h"
 #include "app/dialogs/tfrm_cur_test.h"
 #include "app/dialogs/tfrm_extract.h"
@@ -22,6 +23,7 @@
 #include "app/qt_host.h"
 #include "app/qt_settings.h"
 #include "app/tfrm_main.h"
+#include "editor/doctor_commands.h"
 #include "editor/workspace.h"
 
 namespace pixmint::app {
@@ -189,6 +191,23 @@ bool TfrmMain::RunShellCommand(CommandId id) {
     }
     case CommandId::kPicToIco: {
       TfrmPicToIco dialog(this, {options_.programPath, starter_, nullptr});
+      dialog.exec();
+      return false;
+    }
+    case CommandId::kCheck: {
+      // Animated cursors are checked as their .ani file; their images are
+      // frames, so the fix is for icons and cursors.
+      CheckRequest request;
+      request.examine = [this] { return editor::ExamineShownDocument(Ws()); };
+      request.pickedDocument = [this] { return editor::PickedDocument(Ws()); };
+      request.fixable = [this]() -> const document::TKvIcon* {
+        return Ws().State().Animation ? nullptr : Ws().Document();
+      };
+      request.selectImage = [this](int image) {
+        if (image < static_cast<int>(Ws().Document()->ImageCount())) Ws().SelectImage(image);
+      };
+      request.fix = [this] { return Ws().FixDocument(); };
+      TfrmCheck dialog(this, std::move(request));
       dialog.exec();
       return false;
     }

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "doctor/doctor.h"
+#include "doctor/picks.h"
 #include "document/icon_image.h"
 #include "document/kv_icon.h"
 
@@ -100,5 +102,28 @@ void BM_LoadThirtyTwoImages(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes->size()));
 }
 BENCHMARK(BM_LoadThirtyTwoImages)->Unit(benchmark::kMillisecond);
+
+// Saving a file as it was read: every image's entry is written as read
+// after a comparison with its surfaces, no PNG is compressed again.
+void BM_SaveAsRead(benchmark::State& state) {
+  const auto bytes = ThirtyTwoImages().SaveToMemory();
+  TKvIcon loaded;
+  if (!bytes || !loaded.LoadFromMemory(*bytes, "bench.ico")) state.SkipWithError("load failed");
+  for (auto _ : state) {
+    auto saved = loaded.SaveToMemory();
+    benchmark::DoNotOptimize(saved->data());
+  }
+}
+BENCHMARK(BM_SaveAsRead)->Unit(benchmark::kMillisecond);
+
+// The doctor's checks and picks of the same file.
+void BM_CheckThirtyTwoImages(benchmark::State& state) {
+  const auto bytes = ThirtyTwoImages().SaveToMemory();
+  for (auto _ : state) {
+    const auto exam = pixmint::doctor::Examine(*bytes, {});
+    benchmark::DoNotOptimize(pixmint::doctor::PickEntries(exam.directories.front().check).size());
+  }
+}
+BENCHMARK(BM_CheckThirtyTwoImages)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -38,5 +38,6 @@ int RunXcursorTheme(std::span<const std::string> args);
 int RunConvert(std::span<const std::string> args);
 int RunReplace(std::span<const std::string> args);
 int RunThumbnail(std::span<const std::string> args);
+int RunCheck(std::span<const std::string> args);
 
 }  // namespace pixmint::cli

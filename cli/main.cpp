@@ -68,6 +68,15 @@ constexpr std::array kCommands = {
                "Writes OUT.png, the picture a file manager shows for IN (an icon, cursor, animated cursor or Windows "
                "program): the image that best fits SIZE pixels (1 to 1024), shrunk smoothly with its alpha, never "
                "enlarged."},
+    CliCommand{"check", "[--json] [--strict] [--picks] [--favicon] FILE... | --fix -o OUT FILE", pixmint::cli::RunCheck,
+               "Checks icons, cursors, animated cursors, Xcursor files and the icon groups of programs: one finding "
+               "a line, FILE[#entry]: CODE severity: message (the codes are listed in the manual). Exit status 0 when "
+               "nothing is wrong, 1 for warnings with --strict, 2 for errors.",
+               "  --json         the findings as JSON\n"
+               "  --strict       warnings count as failures (exit 1)\n"
+               "  --picks        which image each program shows, and how much it is scaled\n"
+               "  --favicon      hold the file to a favicon's sizes (16, 32, 48)\n"
+               "  --fix -o OUT   writes OUT with the safe fixes; each fix is a line\n"},
 };
 
 constexpr std::string_view kProgram = "pixmint-cli";

@@ -93,6 +93,7 @@ bool ReadBitmapRecord(std::span<const std::uint8_t> rest, std::uint64_t size, Ic
     return false;
   }
   record.Data.assign(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(take));
+  record.original.assign(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(std::max(take, size)));
   // The missing mask reads as all opaque; the alpha rule then rewrites it.
   record.Data.resize(static_cast<std::size_t>(extent->end), 0);
   if (!InitImageRecord(record, why)) return false;
@@ -150,6 +151,7 @@ std::unique_ptr<IconResource> ReadIconMemory(std::span<const std::uint8_t> file,
     std::string why;
     if (HasPngSignature(block)) {
       if (!DecodePngRecord(block, record, why)) return fail(EntryMessage(kErrorConverting, i, why));
+      record.original.assign(block.begin(), block.end());
     } else if (!ReadBitmapRecord(file.subspan(static_cast<std::size_t>(offset)), size, record, why)) {
       return fail(EntryMessage(kErrorConverting, i, why));
     }

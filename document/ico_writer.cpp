@@ -68,7 +68,9 @@ std::optional<std::vector<std::uint8_t>> WriteIconMemory(const TKvIcon& icon, co
     const ImageSurface* colour = icon.XorBitmap(i);
     const MaskSurface* mask = icon.AndBitmap(i);
     if (colour == nullptr || mask == nullptr) return std::nullopt;
-    if (icon.IsPngCompressed(i) && i < ready.size() && !ready[i].empty()) {
+    if (const auto kept = icon.KeptBlock(i)) {
+      blocks.emplace_back(kept->begin(), kept->end());
+    } else if (icon.IsPngCompressed(i) && i < ready.size() && !ready[i].empty()) {
       blocks.push_back(ready[i]);
     } else if (icon.IsPngCompressed(i)) {
       auto png = EncodePngBlock(*colour, *mask);

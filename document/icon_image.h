@@ -59,6 +59,11 @@ struct IconImage {
   std::size_t endOffset = 0;  // where the mask bits end
   // The block came from a PNG-compressed entry and is written back as PNG.
   bool pngCompressed = false;
+  // The entry exactly as the file held it (PNG stream or bitmap block), kept
+  // so that an image nobody changed is saved byte for byte. Data is the
+  // decoded form of it for as long as it is held; whoever changes Data
+  // without the surfaces' help clears it (TKvIcon does).
+  std::vector<std::uint8_t> original;
 
   [[nodiscard]] std::span<std::uint8_t> Header() { return Data; }
   [[nodiscard]] std::span<const std::uint8_t> Header() const { return Data; }

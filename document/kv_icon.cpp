@@ -74,7 +74,33 @@ bool TKvIcon::IsPngCompressed(std::uint32_t i) const {
   return Used(i) && resource_->Images[i].pngCompressed;
 }
 void TKvIcon::SetPngCompressed(std::uint32_t i, bool png) {
-  if (Used(i)) resource_->Images[i].pngCompressed = png && resource_->Images[i].Colors == 32;
+  if (!Used(i)) return;
+  IconImage& record = resource_->Images[i];
+  const bool now = png && record.Colors == 32;
+  if (now != record.pngCompressed) record.original.clear();
+  record.pngCompressed = now;
+}
+
+bool TKvIcon::SurfacesMatchRecord(std::uint32_t i) const {
+  const IconImage& record = resource_->Images[i];
+  return std::ranges::equal(slots_[i].colour->Bits(), record.XorPart()) &&
+         std::ranges::equal(slots_[i].mask->Bits(), record.AndPart());
+}
+
+std::optional<std::span<const std::uint8_t>> TKvIcon::KeptBlock(std::uint32_t i) const {
+  // Comparing with the decoded record, rather than trusting every writer to
+  // mark what it touched, cannot be forgotten by new code; and an image drawn
+  // on and restored is again what was read.
+  if (!Used(i) || resource_->Images[i].original.empty() || !SurfacesMatchRecord(i)) return std::nullopt;
+  return std::span<const std::uint8_t>(resource_->Images[i].original);
+}
+
+void TKvIcon::DropKeptBlock(std::uint32_t i) {
+  if (Used(i)) resource_->Images[i].original.clear();
+}
+
+void TKvIcon::TrimKeptBlock(std::uint32_t i, std::size_t bytes) {
+  if (Used(i) && bytes < resource_->Images[i].original.size()) resource_->Images[i].original.resize(bytes);
 }
 
 bool TKvIcon::CreateImageObjects(std::uint32_t i) {
@@ -103,6 +129,7 @@ void TKvIcon::ReleaseImageObjects(std::uint32_t i) {
 void TKvIcon::CopySurfacesToRecord(std::uint32_t i) {
   if (!Used(i)) return;
   IconImage& record = resource_->Images[i];
+  if (!record.original.empty() && !SurfacesMatchRecord(i)) record.original.clear();
   const auto colour = slots_[i].colour->Bits();
   const auto mask = slots_[i].mask->Bits();
   std::copy(colour.begin(), colour.end(), record.XorPart().begin());
@@ -171,6 +198,7 @@ bool TKvIcon::AppendImage(const TKvIcon& source, std::uint32_t i) {
   if (count_ >= kMaxImages || !source.Used(i)) return false;
   // The source's record with the pixels of its live surfaces.
   IconImage record = source.resource_->Images[i];
+  if (!source.SurfacesMatchRecord(i)) record.original.clear();
   const auto colour = source.slots_[i].colour->Bits();
   const auto mask = source.slots_[i].mask->Bits();
   if (colour.size() != record.XorPart().size() || mask.size() != record.AndPart().size()) return false;
@@ -253,6 +281,7 @@ bool TKvIcon::SetColourTable(std::uint32_t i, std::span<const raster::Colour> ta
   const std::size_t entries = record.ColourTable().size() / 4;
   if (record.Colors > 8 || table.size() > entries) return false;
   CopySurfacesToRecord(i);
+  record.original.clear();
   std::uint8_t* at = record.Data.data() + record.HeaderSize();
   for (std::size_t k = 0; k < entries; ++k, at += 4) {
     const raster::Colour c = k < table.size() ? table[k] : raster::Rgb(0, 0, 0);

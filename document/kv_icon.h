@@ -56,6 +56,17 @@ class TKvIcon {
   [[nodiscard]] bool IsIcon() const { return isIcon_; }
   void SetIcon(bool isIcon) { isIcon_ = isIcon; }
 
+  // The entry as the file held it, when image i still shows exactly what was
+  // read (surfaces, table and storage unchanged): saving writes these bytes
+  // again, so tuned compression and odd but valid encodings survive. Nothing
+  // for an image made, converted or drawn on here.
+  [[nodiscard]] std::optional<std::span<const std::uint8_t>> KeptBlock(std::uint32_t i) const;
+  // Forgets the entry as read, so that image i is encoded anew on saving.
+  void DropKeptBlock(std::uint32_t i);
+  // Keeps only the first bytes of the entry as read (its data without what
+  // followed it inside the entry).
+  void TrimKeptBlock(std::uint32_t i, std::size_t bytes);
+
   // A 32-bit image stored as PNG in the file (written back as PNG).
   [[nodiscard]] bool IsPngCompressed(std::uint32_t i) const;
   void SetPngCompressed(std::uint32_t i, bool png);
@@ -95,6 +106,8 @@ class TKvIcon {
   [[nodiscard]] bool CreateImageObjects(std::uint32_t i);
   void ReleaseImageObjects(std::uint32_t i);
   void CopySurfacesToRecord(std::uint32_t i);
+  // True when the surfaces of i hold what its record holds.
+  [[nodiscard]] bool SurfacesMatchRecord(std::uint32_t i) const;
   [[nodiscard]] bool Used(std::uint32_t i) const { return i < kMaxImages && slots_[i].colour != nullptr; }
   [[nodiscard]] raster::Point Inside(std::uint32_t i, raster::Point p) const;
   [[nodiscard]] bool Adopt(std::unique_ptr<IconResource> resource, const IconFileInfo& info);

@@ -143,6 +143,8 @@ constexpr std::array kCommands{
     Cmd(kUnnamed, "mnuEffectRotate180", "", "", "rotate-180", t::kEffectRotate180, nullptr, nullptr, "", "", kInEffects,
         false, kRgbImg, kStep, ApplyEffect<raster::Rotate180>),
     // Tools (the window's own dialogs and programs)
+    Cmd(kCheck, "mnuToolCheck", "", "", "", t::kToolCheck, nullptr, nullptr, "", "", kInTools, true, kImg | kFree,
+        kNoEffect, nullptr),
     Cmd(kExtract, "mnuToolExtract", "tbtnExeDll", "", "", t::kToolExtract, nullptr, t::kHintExeDll, "exe_dll", "",
         kInTools, false, Need::kNone, kNoEffect, nullptr),
     Cmd(kPicToIco, "mnuToolPicToIco", "tbtnPicToIco", "", "", t::kToolPicToIco, nullptr, t::kHintPicToIco, "pic_to_ico",

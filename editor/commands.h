@@ -52,6 +52,7 @@ enum class CommandId {
   kDefaultColours,
   kInvertColour,
   kTransColour,
+  kCheck,
 };
 
 // What a command needs before it can run; a command whose needs are not met

@@ -7,6 +7,7 @@
 #include "editor/canvas_view.h"
 #include "editor/colour_state.h"
 #include "editor/control_states.h"
+#include "editor/doctor_commands.h"
 #include "editor/document_commands.h"
 #include "editor/document_history.h"
 #include "editor/edit_buffers.h"
@@ -375,6 +376,15 @@ void Workspace::SetHotSpot(int x, int y) {
   // As the hot-spot dialog: a step of the image's own history.
   UndoStep step(parts_->undo);
   if (step.Ok() && !parts_->images.SetHotSpot(x, y)) step.Abandon();
+}
+
+bool Workspace::FixDocument() {
+  Entry refresh(*this);
+  if (!state_.DocumentOpen) return false;
+  parts_->router.FinishPending();
+  const bool fixed = AsDocumentStep([this] { return FixShownDocument(*this); });
+  if (fixed) state_.Modified = true;
+  return fixed;
 }
 
 void Workspace::DocumentChangedOutside() {

@@ -97,6 +97,9 @@ class Workspace {
   void PaletteBoxMouseUp(int x, int y, tools::ShiftState shift);
   // The window's own command (a dialog of the shell) changed the document.
   void DocumentChangedOutside();
+  // The check dialog's fix: the doctor's fix of the document as one step
+  // of its history; false when it changed nothing.
+  bool FixDocument();
 
   // --- Canvas (PaintBox1) events, in its screen pixels ---
   void CanvasMouseDown(MouseButton button, tools::ShiftState shift, int x, int y);

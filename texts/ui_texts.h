@@ -351,4 +351,40 @@ inline constexpr const char* kExtractSameFile = QT_TRANSLATE_NOOP("pixmint", "�
 inline constexpr const char* kExtractWritten = QT_TRANSLATE_NOOP("pixmint", "已写入新程序: %1");
 inline constexpr const char* kExtractKindMismatch = QT_TRANSLATE_NOOP("pixmint", "当前文档与所选组的类型不同.");
 
+// The icon doctor's dialog (Tools → 检查...).
+inline constexpr const char* kToolCheck = QT_TRANSLATE_NOOP("pixmint", "检查...");
+inline constexpr const char* kCheckTitle = QT_TRANSLATE_NOOP("pixmint", "检查");
+inline constexpr const char* kCheckFindings = QT_TRANSLATE_NOOP("pixmint", "问题");
+inline constexpr const char* kCheckPicks = QT_TRANSLATE_NOOP("pixmint", "各程序显示的图像");
+inline constexpr const char* kCheckNothing = QT_TRANSLATE_NOOP("pixmint", "没有发现问题");
+inline constexpr const char* kCheckWhere = QT_TRANSLATE_NOOP("pixmint", "位置");
+inline constexpr const char* kCheckCode = QT_TRANSLATE_NOOP("pixmint", "代码");
+inline constexpr const char* kCheckSeverity = QT_TRANSLATE_NOOP("pixmint", "严重性");
+inline constexpr const char* kCheckMessage = QT_TRANSLATE_NOOP("pixmint", "说明");
+inline constexpr const char* kCheckWarning = QT_TRANSLATE_NOOP("pixmint", "警告");
+inline constexpr const char* kCheckProgram = QT_TRANSLATE_NOOP("pixmint", "程序");
+inline constexpr const char* kCheckView = QT_TRANSLATE_NOOP("pixmint", "视图");
+inline constexpr const char* kCheckScale = QT_TRANSLATE_NOOP("pixmint", "缩放");
+inline constexpr const char* kCheckShownSize = QT_TRANSLATE_NOOP("pixmint", "显示大小");
+inline constexpr const char* kCheckImage = QT_TRANSLATE_NOOP("pixmint", "图像");
+inline constexpr const char* kCheckScaling = QT_TRANSLATE_NOOP("pixmint", "比例");
+inline constexpr const char* kCheckShown = QT_TRANSLATE_NOOP("pixmint", "显示");
+inline constexpr const char* kCheckExact = QT_TRANSLATE_NOOP("pixmint", "原样");
+inline constexpr const char* kCheckDown = QT_TRANSLATE_NOOP("pixmint", "缩小 ×%1");
+inline constexpr const char* kCheckUp = QT_TRANSLATE_NOOP("pixmint", "放大 ×%1");
+inline constexpr const char* kCheckNone = QT_TRANSLATE_NOOP("pixmint", "不显示");
+inline constexpr const char* kCheckFix = QT_TRANSLATE_NOOP("pixmint", "修复");
+inline constexpr const char* kCheckClose = QT_TRANSLATE_NOOP("pixmint", "关闭");
+inline constexpr const char* kCheckFixed = QT_TRANSLATE_NOOP("pixmint", "已修复 %1 项, 未修复 %2 项.");
+inline constexpr const char* kCheckFixNothing = QT_TRANSLATE_NOOP("pixmint", "没有可以安全修复的问题.");
+inline constexpr const char* kCheckWindowsCursor = QT_TRANSLATE_NOOP("pixmint", "Windows 指针");
+inline constexpr const char* kCheckBrowser = QT_TRANSLATE_NOOP("pixmint", "浏览器");
+inline constexpr const char* kCheckSmallIcons = QT_TRANSLATE_NOOP("pixmint", "标题栏和小图标");
+inline constexpr const char* kCheckTaskbar = QT_TRANSLATE_NOOP("pixmint", "任务栏");
+inline constexpr const char* kCheckLargeIcons = QT_TRANSLATE_NOOP("pixmint", "大图标");
+inline constexpr const char* kCheckExtraLargeIcons = QT_TRANSLATE_NOOP("pixmint", "超大图标");
+inline constexpr const char* kCheckPointer = QT_TRANSLATE_NOOP("pixmint", "鼠标指针");
+inline constexpr const char* kCheckTab = QT_TRANSLATE_NOOP("pixmint", "标签页");
+inline constexpr const char* kCheckFileIcon = QT_TRANSLATE_NOOP("pixmint", "文件图标");
+
 }  // namespace pixmint::texts

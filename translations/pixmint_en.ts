@@ -943,5 +943,141 @@
         <source>无法生成这些尺寸: %1</source>
         <translation>Cannot make these sizes: %1</translation>
     </message>
+    <message>
+        <source>检查...</source>
+        <translation>Check...</translation>
+    </message>
+    <message>
+        <source>检查</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>问题</source>
+        <translation>Findings</translation>
+    </message>
+    <message>
+        <source>各程序显示的图像</source>
+        <translation>The image each program shows</translation>
+    </message>
+    <message>
+        <source>没有发现问题</source>
+        <translation>Nothing is wrong</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Where</translation>
+    </message>
+    <message>
+        <source>代码</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>严重性</source>
+        <translation>Severity</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>程序</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>视图</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>缩放</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>显示大小</source>
+        <translation>Shown at</translation>
+    </message>
+    <message>
+        <source>图像</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>比例</source>
+        <translation>Scaling</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>Shown</translation>
+    </message>
+    <message>
+        <source>原样</source>
+        <translation>as it is</translation>
+    </message>
+    <message>
+        <source>缩小 ×%1</source>
+        <translation>shrunk ×%1</translation>
+    </message>
+    <message>
+        <source>放大 ×%1</source>
+        <translation>enlarged ×%1</translation>
+    </message>
+    <message>
+        <source>不显示</source>
+        <translation>nothing shown</translation>
+    </message>
+    <message>
+        <source>修复</source>
+        <translation>Fix</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>已修复 %1 项, 未修复 %2 项.</source>
+        <translation>%1 fixed, %2 not fixed.</translation>
+    </message>
+    <message>
+        <source>没有可以安全修复的问题.</source>
+        <translation>Nothing can be fixed safely.</translation>
+    </message>
+    <message>
+        <source>Windows 指针</source>
+        <translation>Windows cursor</translation>
+    </message>
+    <message>
+        <source>浏览器</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>标题栏和小图标</source>
+        <translation>Title bar, small icons</translation>
+    </message>
+    <message>
+        <source>任务栏</source>
+        <translation>Taskbar</translation>
+    </message>
+    <message>
+        <source>大图标</source>
+        <translation>Large icons</translation>
+    </message>
+    <message>
+        <source>超大图标</source>
+        <translation>Extra large icons</translation>
+    </message>
+    <message>
+        <source>鼠标指针</source>
+        <translation>Pointer</translation>
+    </message>
+    <message>
+        <source>标签页</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>文件图标</source>
+        <translation>File icon</translation>
+    </message>
 </context>
 </TS>

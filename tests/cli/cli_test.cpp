@@ -85,6 +85,40 @@ TEST(Cli, ExitCodesAndMessages) {
   EXPECT_FALSE(fs::exists(dir / "t.ico"));
 }
 
+// check: one line per finding, the exit status of the worst (warnings count
+// with --strict), JSON for scripts, and --fix into a copy that checks clean
+// of what it could fix.
+TEST(Cli, CheckPrintsFindingsExitsByTheWorstAndFixesIntoACopy) {
+  test::TempDir dir;
+  const fs::path png = dir / "m.png";
+  ASSERT_TRUE(document::WriteFileAtomically(
+      png, *document::EncodePng32(64, 64, Pattern(64).pixels, document::ChannelOrder::kRgba)));
+  const std::string full = (dir / "full.ico").string(), thin = (dir / "thin.ico").string();
+  ASSERT_EQ(Cli(dir, "convert '" + full + "' '" + png.string() + "' --sizes 16,20,24,32,40,48,64,256").code, 0);
+  ASSERT_EQ(Cli(dir, "convert '" + thin + "' '" + png.string() + "' --sizes 64").code, 0);
+  EXPECT_EQ(Cli(dir, "check '" + full + "'").out, "");
+  const CliRun warned = Cli(dir, "check '" + thin + "'");
+  EXPECT_EQ(warned.code, 0);
+  EXPECT_EQ(warned.out.substr(0, warned.out.find('\n')),
+            thin + ": missing-size warning: no 16, 24, 32, 48, 256 image, which an application icon should have");
+  EXPECT_EQ(Cli(dir, "check --strict '" + thin + "'").code, 1);
+  const auto bytes = *document::ReadWholeFile(thin);
+  ASSERT_TRUE(document::WriteFileAtomically(dir / "cut.ico", std::span(bytes).first(bytes.size() - 9)));
+  const CliRun broken = Cli(dir, "check --json '" + full + "' '" + (dir / "cut.ico").string() + "'");
+  EXPECT_EQ(broken.code, 2);
+  EXPECT_NE(broken.out.find("{\"status\":2,\"files\":[{\"file\":"), std::string::npos) << broken.out;
+  EXPECT_NE(broken.out.find("\"code\":\"outside-file\",\"severity\":\"error\""), std::string::npos) << broken.out;
+
+  const std::string fixed = (dir / "fixed.ico").string();
+  const CliRun fix = Cli(dir, "check --fix -o '" + fixed + "' '" + thin + "'");
+  EXPECT_EQ(fix.code, 0) << fix.out << fix.err;
+  EXPECT_NE(fix.out.find(thin + ": missing-size fixed: added 16x16 from entry 0"), std::string::npos) << fix.out;
+  EXPECT_NE(fix.out.find(thin + ": missing-size not fixed: no 256 image made"), std::string::npos) << fix.out;
+  EXPECT_EQ(*document::ReadWholeFile(thin), bytes) << "the checked file is never changed";
+  EXPECT_NE(Cli(dir, "info '" + fixed + "'").out.find("icon, 7 images"), std::string::npos);
+  EXPECT_EQ(Cli(dir, "check --fix '" + thin + "'").code, 2) << "--fix needs -o";
+}
+
 TEST(Cli, WriteFailuresNameTheReason) {
   test::TempDir dir;
   ::chmod(dir.Path().c_str(), 0777);

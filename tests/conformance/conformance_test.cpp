@@ -10,8 +10,11 @@
 
 #include "cli/image_rgba.h"
 #include "document/file_io.h"
+#include "document/ico_reader.h"
 #include "document/kv_icon.h"
 #include "document/png_codec.h"
+#include "formats/ani_file.h"
+#include "formats/riff.h"
 #include "support/pixel_grid.h"
 
 namespace pixmint {
@@ -182,6 +185,76 @@ TEST(Conformance, SavingAndLoadingAgainChangesNothing) {
       EXPECT_EQ(first.GetHotSpot(i), second.GetHotSpot(i)) << i;
     }
   }
+}
+
+// The entries of an icon or cursor file, or of every frame of an animated
+// cursor, as the file holds them.
+std::vector<std::vector<std::uint8_t>> EntryBlocks(std::span<const std::uint8_t> file) {
+  std::vector<std::span<const std::uint8_t>> documents = {file};
+  if (formats::LooksLikeAni(file)) {
+    documents.clear();
+    std::string why;
+    const auto top = formats::ReadRiffChunks(file.subspan(12), 12, why);
+    for (const auto& chunk : top.value_or(std::vector<formats::RiffChunk>{})) {
+      const auto body = formats::ListBody(chunk, "fram");
+      if (!body) continue;
+      for (const auto& icon : formats::ReadRiffChunks(*body, 0, why).value_or(std::vector<formats::RiffChunk>{}))
+        documents.push_back(icon.data);
+    }
+  }
+  std::vector<std::vector<std::uint8_t>> blocks;
+  for (const auto doc : documents) {
+    for (std::uint32_t i = 0; i < document::ReadIconHeader(doc); ++i) {
+      const auto block = document::IconEntryBlock(doc, i);
+      blocks.emplace_back(block ? std::vector<std::uint8_t>(block->begin(), block->end())
+                                : std::vector<std::uint8_t>{});
+    }
+  }
+  return blocks;
+}
+
+// Open, change one pixel of one image, save: every other entry is written
+// exactly as it was read (PNG streams, bitmap headers, tables), for every
+// corpus file and sample, animated cursors included.
+TEST(Conformance, SavingAfterOneEditKeepsEveryOtherEntryByteForByte) {
+  std::size_t checked = 0;
+  for (const fs::path& root : {fs::path(PIXMINT_CORPUS_DIR) / "mozilla", fs::path(PIXMINT_TEST_DATA_DIR)}) {
+    if (!fs::exists(root)) continue;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+      const auto ext = entry.path().extension();
+      if ((ext != ".ico" && ext != ".cur" && ext != ".ani") || entry.path().parent_path().filename() == "bad") continue;
+      SCOPED_TRACE(entry.path().string());
+      const auto bytes = document::ReadWholeFile(entry.path().string());
+      ASSERT_TRUE(bytes);
+      auto cursor = formats::ReadAniMemory(*bytes, "in", {});
+      if (!cursor && formats::LooksLikeAni(*bytes)) continue;
+      if (!formats::LooksLikeAni(*bytes)) {
+        auto icon = std::make_unique<document::TKvIcon>();
+        if (!icon->LoadFromMemory(*bytes, "in")) continue;  // rejected files are checked above
+        icon->SetIcon(icon->FileType() != document::kTypeCursor);
+        cursor = formats::FromSingleFrame(std::move(icon));
+      }
+      const auto before = EntryBlocks(*bytes);
+      // The last image of the first frame gets one pixel inverted.
+      document::TKvIcon& doc = *cursor->frames.front();
+      const std::uint32_t edited = doc.ImageCount() - 1;
+      doc.XorBitmap(edited)->SetRaw(0, 0, ~doc.XorBitmap(edited)->GetRaw(0, 0));
+      doc.AndBitmap(edited)->Set(0, 0, false);
+      const auto saved = formats::LooksLikeAni(*bytes) ? formats::WriteAniMemory(*cursor) : doc.SaveToMemory();
+      ASSERT_TRUE(saved);
+      const auto after = EntryBlocks(*saved);
+      ASSERT_EQ(after.size(), before.size());
+      for (std::size_t k = 0; k < before.size(); ++k) {
+        if (k == edited) {
+          EXPECT_NE(after[k], before[k]) << "the edited entry";
+        } else {
+          EXPECT_EQ(after[k], before[k]) << "entry " << k;
+        }
+      }
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 10u);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ TEST(CommandList, EveryCommandOnceAndEveryNameUnique) {
       EXPECT_EQ(FindCommandByControl(c.menuItem.empty() ? c.button : c.menuItem), &c);
     }
   }
-  EXPECT_EQ(named.size(), static_cast<std::size_t>(CommandId::kTransColour) + 1);
+  EXPECT_EQ(named.size(), static_cast<std::size_t>(CommandId::kCheck) + 1);
   for (PopupId popup : {PopupId::kCanvas, PopupId::kImageList}) {
     for (const auto& slot : PopupLayout(popup)) {
       if (slot) {

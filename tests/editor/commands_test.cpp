@@ -1,6 +1,7 @@
 #include "document/bmp_codec.h"
 #include "document/file_io.h"
 #include "document/kv_icon.h"
+#include "document/ico_reader.h"
 #include "document/png_codec.h"
 #include "editor_fixture.h"
 #include "texts/texts.h"
@@ -397,6 +398,26 @@ TEST_F(CommandsTest, OpenChoosesAGroupOfAProgramThatOpensUntitled) {
   ASSERT_TRUE(document::WriteFileAtomically(mine, *cursor));
   RemoveHandOver(mine);
   EXPECT_TRUE(std::filesystem::exists(mine));
+}
+
+// Showing images, drawing on one and saving: every other image is written
+// exactly as it was read (here a PNG made by another encoder), however often
+// it was shown and committed.
+TEST_F(EditorTest, SaveKeepsEveryImageNotDrawnOnAsItWasRead) {
+  const pixmint::test::TempDir dir;
+  const auto path = dir / "two.ico";
+  const auto original = *document::ReadWholeFile(std::string(PIXMINT_TEST_DATA_DIR) + "/png-entry.ico");
+  ASSERT_TRUE(document::WriteFileAtomically(path, original));
+  ws.Start(ParseStartArgument(path.string()));
+  ws.SelectImage(1);
+  ws.SelectImage(0);
+  Pencil(kRed);
+  Click(3, 3);
+  ws.SelectImage(1);
+  ws.Run(CommandId::kSave);
+  const auto saved = *document::ReadWholeFile(path);
+  EXPECT_FALSE(std::ranges::equal(*document::IconEntryBlock(saved, 0), *document::IconEntryBlock(original, 0)));
+  EXPECT_TRUE(std::ranges::equal(*document::IconEntryBlock(saved, 1), *document::IconEntryBlock(original, 1)));
 }
 
 }  // namespace

@@ -164,6 +164,7 @@ class X11Test(unittest.TestCase):
     def through_file_dialog(self, s, title, keys, path):
         """Opens the file chooser a dialog's button opens (it shares the
         dialog's title), types a path into it and confirms."""
+        s.wait_focus(s.windows(title)[0])  # a chooser just closed gives the keyboard back a moment later
         s.key(keys)
         eventually(lambda: len(s.windows(title)) == 2)
         time.sleep(0.5)
@@ -206,6 +207,29 @@ class X11Test(unittest.TestCase):
         s.wait_gone(title)
         s.key(*HARMLESS)
         self.assertTrue(s.alive())
+
+    def test_check_selects_a_finding_s_image_and_fixes_as_one_step(self):
+        pictures = []
+        for colour in [(255, 0, 0, 255), (0, 0, 255, 255)]:
+            pictures.append(os.path.join(self.files, f"{len(pictures)}.png"))
+            picture = Image.new("RGBA", (32, 32), (0, 0, 0, 0))  # a transparent frame shows the canvas
+            picture.paste(colour, (4, 4, 28, 28))
+            picture.save(pictures[-1])
+        icon = os.path.join(self.files, "twins.ico")
+        subprocess.run([CLI, "create", icon, *pictures], check=True, capture_output=True, timeout=60)
+        s = self.start(icon)
+        canvas = s.canvas(32)
+        s.menu("t", "Return")
+        s.wait_window("^检查$")
+        s.key("space")  # chooses the first finding: entry 1 is the same size and depth as entry 0
+        s.key("Tab", "Tab", "space")  # "修复": 16, 20 and 24 made from the 32s
+        s.key("Escape")
+        s.wait_gone("^检查$")
+        eventually(lambda: s.pixels_now(canvas, 10, 10) == (0, 0, 255))
+        s.key("ctrl+s")
+        eventually(lambda: "icon, 5 images" in s.info(icon))
+        s.key("ctrl+z", "ctrl+s")
+        eventually(lambda: "icon, 2 images" in s.info(icon))
 
     def test_undo_and_redo_take_back_and_give_again_an_added_image(self):
         s = self.start()

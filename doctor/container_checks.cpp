@@ -1,0 +1,206 @@
+// The files that hold icon or cursor directories: animated cursors, Xcursor
+// files and programs; and the choice between them.
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "doctor/doctor.h"
+#include "document/byte_io.h"
+#include "formats/ani_file.h"
+#include "formats/program_file.h"
+#include "formats/riff.h"
+#include "formats/xcursor_codec.h"
+
+namespace pixmint::doctor {
+namespace {
+
+using document::GetU32;
+
+std::string Num(std::int64_t v) {
+  return std::to_string(v);
+}
+
+struct AniParts {
+  std::optional<formats::RiffChunk> anih, rate, seq;
+  std::vector<std::span<const std::uint8_t>> icons;
+};
+
+std::optional<AniParts> AniChunks(std::span<const std::uint8_t> bytes, std::string& why) {
+  if (bytes.size() < 12) return std::nullopt;
+  const auto top = formats::ReadRiffChunks(bytes.subspan(12), 12, why);
+  if (!top) return std::nullopt;
+  AniParts parts;
+  for (const formats::RiffChunk& c : *top) {
+    if (c.id == "anih" && !parts.anih) parts.anih = c;
+    if (c.id == "rate" && !parts.rate) parts.rate = c;
+    if (c.id == "seq " && !parts.seq) parts.seq = c;
+    const auto body = formats::ListBody(c, "fram");
+    if (!body || !parts.icons.empty()) continue;
+    const auto icons = formats::ReadRiffChunks(*body, c.offset + 12, why);
+    if (!icons) return std::nullopt;
+    for (const formats::RiffChunk& icon : *icons) {
+      if (icon.id == "icon") parts.icons.push_back(icon.data);
+    }
+  }
+  return parts;
+}
+
+void CheckAniHeader(const AniParts& parts, std::vector<Finding>& out) {
+  const auto& anih = parts.anih->data;
+  const std::uint32_t frames = GetU32(anih, 4), steps = GetU32(anih, 8), jiffies = GetU32(anih, 28);
+  const std::uint32_t flags = GetU32(anih, 32);
+  if (frames != parts.icons.size()) {
+    Add(out, "", -1, "ani-frames",
+        "header says " + Num(frames) + " frames, " + Num(static_cast<std::int64_t>(parts.icons.size())) +
+            " are stored");
+  }
+  if ((flags & 1) == 0)
+    Add(out, "", -1, "ani-flags", "the icon flag is not set; readers take the frames for raw bitmaps");
+  const std::uint32_t stepCount = steps == 0 && !parts.seq ? frames : steps;
+  if (parts.seq) {
+    const std::size_t entries = parts.seq->data.size() / 4;
+    if (entries != stepCount) {
+      Add(out, "", -1, "ani-steps",
+          "header says " + Num(stepCount) + " steps, the sequence holds " + Num(static_cast<std::int64_t>(entries)));
+    }
+    for (std::size_t k = 0; k < entries; ++k) {
+      if (GetU32(parts.seq->data, 4 * k) >= frames) {
+        Add(out, "", -1, "ani-steps",
+            "step " + Num(static_cast<std::int64_t>(k)) + " shows frame " + Num(GetU32(parts.seq->data, 4 * k)) +
+                " of " + Num(frames));
+        break;
+      }
+    }
+  } else if (steps != 0 && steps != frames) {
+    Add(out, "", -1, "ani-steps",
+        "header says " + Num(steps) + " steps for " + Num(frames) + " frames and has no sequence");
+  }
+  if (parts.rate) {
+    const std::size_t entries = parts.rate->data.size() / 4;
+    if (entries != stepCount) {
+      Add(out, "", -1, "ani-rates",
+          Num(static_cast<std::int64_t>(entries)) + " step times for " + Num(stepCount) + " steps");
+    }
+    for (std::size_t k = 0; k < entries; ++k) {
+      if (GetU32(parts.rate->data, 4 * k) == 0) {
+        Add(out, "", -1, "ani-rates", "step " + Num(static_cast<std::int64_t>(k)) + " shows for 0 jiffies");
+        break;
+      }
+    }
+  } else if (jiffies == 0) {
+    Add(out, "", -1, "ani-rates", "the header's step time is 0 and there are no step times");
+  }
+}
+
+void CheckAni(std::span<const std::uint8_t> bytes, const CheckOptions& options, Examination& result) {
+  std::string why;
+  const auto parts = AniChunks(bytes, why);
+  if (!parts || !parts->anih || parts->anih->data.size() < 36) {
+    Add(result.findings, "", -1, "ani-structure", parts ? "no complete 'anih' header" : why);
+    return;
+  }
+  CheckAniHeader(*parts, result.findings);
+  std::set<std::set<std::pair<int, int>>> sizeSets;
+  for (std::size_t k = 0; k < std::min(parts->icons.size(), formats::kMaxFrames); ++k) {
+    CheckOptions frameOptions = options;
+    frameOptions.sizes = k == 0;
+    const std::string part = "frame" + Num(static_cast<std::int64_t>(k));
+    IconFileCheck check = CheckIconFile(parts->icons[k], frameOptions, part, result.findings);
+    std::set<std::pair<int, int>> sizes;
+    for (const EntryInfo& e : check.entries) sizes.insert({e.width, e.height});
+    sizeSets.insert(sizes);
+    if (k == 0) result.directories.push_back({part, std::move(check)});
+  }
+  if (sizeSets.size() > 1) {
+    Add(result.findings, "", -1, "ani-frame-sizes",
+        "the frames hold " + Num(static_cast<std::int64_t>(sizeSets.size())) +
+            " different sets of sizes; a size some frames lack plays scaled");
+  }
+  if (!formats::ReadAniMemory(bytes, "",
+                              [&why](std::string_view message, std::string_view) { why = std::string(message); })) {
+    Add(result.findings, "", -1, "ani-structure", why.empty() ? "the animated cursor cannot be read" : why);
+  }
+}
+
+void CheckXcursor(std::span<const std::uint8_t> bytes, Examination& result) {
+  std::string why;
+  const auto images = formats::DecodeXcursor(bytes, why);
+  if (!images) {
+    Add(result.findings, "", -1, "unreadable", why);
+    return;
+  }
+  std::map<std::uint32_t, int> frames;
+  std::vector<HotSpotImage> firsts;
+  for (std::size_t k = 0; k < images->size(); ++k) {
+    const formats::XcursorImage& im = (*images)[k];
+    const int side = std::max(im.image.width, im.image.height);
+    if (static_cast<std::uint32_t>(side) != im.nominalSize) {
+      Add(result.findings, "", static_cast<int>(k), "xcur-nominal",
+          "nominal size " + Num(im.nominalSize) + " for a " + Num(im.image.width) + "x" + Num(im.image.height) +
+              " image");
+    }
+    if (frames[im.nominalSize]++ == 0) {
+      firsts.push_back({static_cast<int>(k), im.image.width, im.image.height, im.image.hotSpot.x, im.image.hotSpot.y});
+    }
+  }
+  CheckHotSpots(firsts, "", result.findings);
+  const auto [low, high] = std::ranges::minmax_element(frames, {}, &std::pair<const std::uint32_t, int>::second);
+  if (low->second != high->second) {
+    Add(result.findings, "", -1, "xcur-frames",
+        "size " + Num(low->first) + " has " + Num(low->second) + " frames, size " + Num(high->first) + " has " +
+            Num(high->second));
+  }
+}
+
+void CheckProgram(std::span<const std::uint8_t> bytes, const CheckOptions& options, Examination& result) {
+  std::string why;
+  const auto program = formats::ProgramFile::Read(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), why);
+  if (!program) {
+    Add(result.findings, "", -1, "unreadable", why);
+    return;
+  }
+  for (const formats::IconGroup& group : program->Groups()) {
+    const bool cursor = group.kind == formats::GroupKind::kCursor;
+    const std::string part = (cursor ? "cursor:" : "icon:") + formats::GroupLabel(group);
+    const auto file = program->GroupFile(group, why);
+    if (!file) {
+      Add(result.findings, part, -1, "unreadable", why);
+      continue;
+    }
+    // Offsets and sizes are those of the file made from the group, so only
+    // the images and the group's directory fields are the program's own.
+    std::vector<Finding> found;
+    IconFileCheck check = CheckIconFile(*file, options, part, found);
+    std::erase_if(found, [](const Finding& f) {
+      return f.code == "overlap" || f.code == "trailing-data" || f.code == "outside-file";
+    });
+    result.findings.insert(result.findings.end(), found.begin(), found.end());
+    result.directories.push_back({part, std::move(check)});
+  }
+}
+
+}  // namespace
+
+Examination Examine(std::span<const std::uint8_t> bytes, const CheckOptions& given) {
+  Examination result;
+  std::uint64_t budget = kMaxCheckedPixels;
+  CheckOptions options = given;
+  if (options.pixelBudget == nullptr) options.pixelBudget = &budget;
+  if (formats::LooksLikeAni(bytes)) {
+    result.kind = FileKind::kAnimatedCursor;
+    CheckAni(bytes, options, result);
+  } else if (formats::LooksLikeXcursor(bytes)) {
+    result.kind = FileKind::kXcursor;
+    CheckXcursor(bytes, result);
+  } else if (bytes.size() >= 2 && bytes[0] == 'M' && bytes[1] == 'Z') {
+    result.kind = FileKind::kProgram;
+    CheckProgram(bytes, options, result);
+  } else {
+    IconFileCheck check = CheckIconFile(bytes, options, "", result.findings);
+    result.kind = check.entries.empty() ? FileKind::kUnknown : check.cursor ? FileKind::kCursor : FileKind::kIcon;
+    if (!check.entries.empty()) result.directories.push_back({"", std::move(check)});
+  }
+  return result;
+}
+
+}  // namespace pixmint::doctor

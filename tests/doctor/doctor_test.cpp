@@ -1,0 +1,318 @@
+// The doctor's checks, each on a file made to show it; its picks against
+// the GDK pixbuf loader; its fix.
+#include "doctor/doctor.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <set>
+#include <sstream>
+
+#include "doctor/fix.h"
+#include "doctor/picks.h"
+#include "document/byte_io.h"
+#include "document/file_io.h"
+#include "document/ico_reader.h"
+#include "formats/ani_file.h"
+#include "formats/xcursor_codec.h"
+#include "support/pixel_grid.h"
+
+namespace pixmint {
+namespace {
+
+std::string Slurp(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+using Bytes = std::vector<std::uint8_t>;
+using document::PutU16;
+using document::PutU32;
+
+struct Spec {
+  int side = 16;
+  int bits = 32;
+  bool png = false;
+  raster::Point hot{};
+};
+
+raster::Colour ColourOf(std::size_t k) {
+  return raster::Rgb(static_cast<std::uint8_t>(30 + 50 * k), static_cast<std::uint8_t>(220 - 40 * k), 128);
+}
+
+// A document of square opaque images, each in a colour of its own.
+std::unique_ptr<document::TKvIcon> Document(const std::vector<Spec>& specs, bool cursor) {
+  auto icon = std::make_unique<document::TKvIcon>();
+  for (std::size_t k = 0; k < specs.size(); ++k) {
+    const Spec& s = specs[k];
+    EXPECT_TRUE(icon->AddImage(s.side, s.side, s.bits));
+    const auto i = static_cast<std::uint32_t>(k);
+    document::ImageSurface& colour = *icon->XorBitmap(i);
+    colour.Fill(ColourOf(k));
+    for (int y = 0; y < s.side && s.bits == 32; ++y) {
+      for (int x = 0; x < s.side; ++x) colour.SetRaw(x, y, colour.GetRaw(x, y) | 0xFF000000u);
+    }
+    icon->AndBitmap(i)->Fill(false);
+    icon->SetPngCompressed(i, s.png);
+    icon->SetHotSpot(i, s.hot);
+  }
+  icon->SetIcon(!cursor);
+  return icon;
+}
+
+Bytes File(const std::vector<Spec>& specs, bool cursor = false) {
+  return *Document(specs, cursor)->SaveToMemory();
+}
+
+const std::vector<Spec> kFullSet = {{16}, {20}, {24}, {32}, {40}, {48}, {64}, {256, 32, true}};
+
+// kFullSet with a change of its bytes.
+Bytes Patched(const std::function<void(Bytes&)>& change) {
+  Bytes b = File(kFullSet);
+  change(b);
+  return b;
+}
+
+std::size_t EntryAt(std::size_t k) {
+  return 6 + 16 * k;
+}
+
+// An animated cursor of two frames, the anih header's 32-bit field at
+// byte field set to value when field is not negative.
+Bytes Ani(int field, std::uint32_t value, bool differentSizes = false) {
+  formats::AnimatedCursor cursor;
+  cursor.frames.push_back(Document({{32, 32, false, {1, 1}}}, true));
+  cursor.frames.push_back(Document(differentSizes ? std::vector<Spec>{{32, 32, false, {1, 1}}, {48, 32, false, {2, 2}}}
+                                                  : std::vector<Spec>{{32, 32, false, {1, 1}}},
+                                   true));
+  cursor.PlayFramesInOrder(5);
+  Bytes b = *formats::WriteAniMemory(cursor);
+  if (field >= 0) {
+    const auto at = std::search(b.begin(), b.end(), std::begin("anih"), std::end("anih") - 1) - b.begin();
+    PutU32(b, static_cast<std::size_t>(at) + 8 + static_cast<std::size_t>(field), value);
+  }
+  return b;
+}
+
+Bytes Xcursor(std::vector<std::pair<std::uint32_t, int>> nominalAndSide) {
+  std::vector<formats::XcursorImage> images;
+  for (const auto& [nominal, side] : nominalAndSide) {
+    formats::XcursorImage im;
+    im.nominalSize = nominal;
+    im.image.width = im.image.height = side;
+    im.image.pixels.assign(static_cast<std::size_t>(side * side), 0xFF102030u);
+    images.push_back(im);
+  }
+  return *formats::EncodeXcursor(images);
+}
+
+struct Case {
+  const char* code;
+  int entry;  // -2: any
+  std::function<Bytes()> make;
+};
+
+const std::vector<Case>& Cases() {
+  static const std::vector<Case> cases = {
+      {"bad-header", -1, [] { return Patched([](Bytes& b) { b[2] = 3; }); }},
+      {"no-images", -1, [] { return Patched([](Bytes& b) { PutU16(b, 4, 0); }); }},
+      {"outside-file", 1, [] { return Patched([](Bytes& b) { PutU32(b, EntryAt(1) + 12, 0xFFFFFF00u); }); }},
+      {"overlap", 1,
+       [] { return Patched([](Bytes& b) { PutU32(b, EntryAt(1) + 12, document::GetU32(b, EntryAt(0) + 12)); }); }},
+      {"trailing-data", -1, [] { return Patched([](Bytes& b) { b.resize(b.size() + 5, 0); }); }},
+      {"unreadable", 0,
+       [] { return Patched([](Bytes& b) { PutU16(b, document::GetU32(b, EntryAt(0) + 12) + 14, 7); }); }},
+      {"dir-width", 0, [] { return Patched([](Bytes& b) { b[EntryAt(0)] = 17; }); }},
+      {"dir-height", 0, [] { return Patched([](Bytes& b) { b[EntryAt(0) + 1] = 17; }); }},
+      {"dir-bits", 0, [] { return Patched([](Bytes& b) { PutU16(b, EntryAt(0) + 6, 24); }); }},
+      {"dir-bits-zero", 0, [] { return Patched([](Bytes& b) { PutU16(b, EntryAt(0) + 6, 0); }); }},
+      {"dir-planes", 0, [] { return Patched([](Bytes& b) { PutU16(b, EntryAt(0) + 4, 3); }); }},
+      {"dir-colours", 0, [] { return Patched([](Bytes& b) { b[EntryAt(0) + 2] = 7; }); }},
+      {"dir-reserved", 0, [] { return Patched([](Bytes& b) { b[EntryAt(0) + 3] = 1; }); }},
+      {"dir-size", 0, [] { return Patched([](Bytes& b) { PutU32(b, EntryAt(0) + 8, 100); }); }},
+      {"extra-bytes", 0,
+       [] { return Patched([](Bytes& b) { PutU32(b, EntryAt(0) + 8, document::GetU32(b, EntryAt(0) + 8) + 4); }); }},
+      // 16x16 at 32 bits: header and colour bits are 40 + 1024 bytes.
+      {"mask-missing", 0, [] { return Patched([](Bytes& b) { PutU32(b, EntryAt(0) + 8, 1064); }); }},
+      {"mask-short", 0,
+       [] {
+         Bytes b = File({{16, 8}});
+         PutU32(b, EntryAt(0) + 8, document::GetU32(b, EntryAt(0) + 8) - 10);
+         return b;
+       }},
+      {"bmp-height", 0,
+       [] {
+         Bytes b = File({{16, 8}});
+         PutU32(b, document::GetU32(b, EntryAt(0) + 12) + 8, 16);
+         return b;
+       }},
+      {"bmp-256", 0,
+       [] {
+         return File({{256, 8}});
+       }},
+      {"png-not-rgba", 0,
+       [] {
+         const Bytes png = *document::ReadWholeFile(std::string(PIXMINT_TEST_DATA_DIR) + "/png/grey1.png");
+         Bytes b = File({{16}});
+         b.resize(22);
+         PutU32(b, EntryAt(0) + 8, static_cast<std::uint32_t>(png.size()));
+         b.insert(b.end(), png.begin(), png.end());
+         return b;
+       }},
+      {"png-small", 0,
+       [] {
+         return File({{32, 32, true}});
+       }},
+      {"duplicate", 1,
+       [] {
+         return File({{16}, {16}});
+       }},
+      {"missing-size", -1, [] { return File({{16}}); }},
+      {"missing-scale-size", -1,
+       [] {
+         return File({{16}, {24}, {32}, {48}, {256, 32, true}});
+       }},
+      {"hotspot-outside", 0,
+       [] {
+         return File({{32, 32, false, {40, 1}}}, true);
+       }},
+      {"hotspot-mismatch", 1,
+       [] {
+         return File({{32, 32, false, {0, 0}}, {16, 32, false, {15, 15}}}, true);
+       }},
+      {"ani-structure", -1,
+       [] {
+         Bytes b = Ani(-1, 0);
+         *std::search(b.begin(), b.end(), std::begin("anih"), std::end("anih") - 1) = 'x';
+         return b;
+       }},
+      {"ani-frames", -1, [] { return Ani(4, 3); }},
+      {"ani-steps", -1, [] { return Ani(8, 5); }},
+      {"ani-rates", -1, [] { return Ani(28, 0); }},
+      {"ani-flags", -1, [] { return Ani(32, 0); }},
+      {"ani-frame-sizes", -1, [] { return Ani(-1, 0, true); }},
+      {"xcur-nominal", 0,
+       [] {
+         return Xcursor({{24, 32}});
+       }},
+      {"xcur-frames", -1,
+       [] {
+         return Xcursor({{32, 32}, {32, 32}, {48, 48}});
+       }},
+  };
+  return cases;
+}
+
+TEST(Doctor, EveryCheckFindsItsFileAndACleanIconHasNothing) {
+  EXPECT_TRUE(doctor::Examine(File(kFullSet), {}).findings.empty());
+  std::set<std::string> covered;
+  for (const Case& c : Cases()) {
+    SCOPED_TRACE(c.code);
+    const doctor::Examination exam = doctor::Examine(c.make(), {});
+    std::string all;
+    for (const doctor::Finding& f : exam.findings) all += doctor::FormatFinding("f", f) + "\n";
+    const bool found = std::ranges::any_of(exam.findings, [&c](const doctor::Finding& f) {
+      return f.code == c.code && (c.entry == -2 || f.entry == c.entry);
+    });
+    EXPECT_TRUE(found) << all;
+    covered.insert(c.code);
+  }
+  // Every code has its file here and its line in the manual.
+  const std::string manual = Slurp(PIXMINT_MANUAL);
+  for (const doctor::CodeInfo& code : doctor::AllCodes()) {
+    EXPECT_TRUE(covered.contains(std::string(code.code))) << code.code << " has no test file";
+    EXPECT_NE(manual.find("<code>" + std::string(code.code) + "</code>"), std::string::npos) << code.code;
+  }
+}
+
+TEST(Doctor, ExitStatusFollowsTheWorstFinding) {
+  const auto findings = [](const char* code) { return std::vector<doctor::Finding>{{"", -1, code, ""}}; };
+  EXPECT_EQ(doctor::ExitStatus({}, true), 0);
+  EXPECT_EQ(doctor::ExitStatus(findings("dir-reserved"), true), 0);
+  EXPECT_EQ(doctor::ExitStatus(findings("png-small"), false), 0);
+  EXPECT_EQ(doctor::ExitStatus(findings("png-small"), true), 1);
+  EXPECT_EQ(doctor::ExitStatus(findings("overlap"), false), 2);
+}
+
+// What GDK pixbuf's loader shows for a file: the entry whose size and centre
+// colour match, -1 when it refuses the file.
+std::optional<int> GdkPick(const test::TempDir& dir, const Bytes& file) {
+  const auto path = dir / "pick.ico";
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+  const std::string cmd =
+      "python3 '" + std::string(PIXMINT_GDK_PICK) + "' '" + path.string() + "' > '" + (dir / "gdk.txt").string() + "'";
+  if (std::system(cmd.c_str()) != 0) return std::nullopt;
+  std::istringstream line(Slurp(dir / "gdk.txt"));
+  int w = 0, h = 0, r = 0, g = 0, b = 0;
+  if (!(line >> w >> h >> r >> g >> b)) return -1;
+  document::TKvIcon icon;
+  EXPECT_TRUE(icon.LoadFromMemory(file, "pick"));
+  for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
+    const auto* s = icon.XorBitmap(i);
+    if (s->Width() == w && s->Height() == h && s->GetPixel(w / 2, h / 2) == raster::Rgb(r, g, b))
+      return static_cast<int>(i);
+  }
+  return -2;
+}
+
+// Files on which "largest image", "most bytes", "deepest" and "first"
+// rules disagree: the loader takes the most pixels by the directory's depth,
+// the later of equals, never a PNG.
+TEST(Doctor, GnomePickAgreesWithTheGdkPixbufLoader) {
+  Bytes counted = File({{48, 4}, {32, 32}});
+  counted[EntryAt(0) + 2] = 16;  // a 16-colour count makes the 48 a 4-bit image to the loader
+  const std::vector<Bytes> files = {File({{32, 32}, {48, 4}}),  File({{16, 8}, {256, 32, true}}),
+                                    File({{32, 32}, {32, 32}}), File({{48, 8}, {16, 32}, {24, 24}}),
+                                    File({{32, 4}, {16, 32}}),  counted,
+                                    File({{32, 32, true}})};
+  test::TempDir dir;
+  for (const Bytes& file : files) {
+    const auto gdk = GdkPick(dir, file);
+    if (!gdk) GTEST_SKIP() << "no GDK pixbuf library";
+    std::vector<doctor::Finding> ignored;
+    const auto picks = doctor::PickEntries(doctor::CheckIconFile(file, {}, "", ignored));
+    const auto gnome = std::ranges::find(picks, doctor::Program::kGnome, &doctor::Pick::program);
+    ASSERT_NE(gnome, picks.end());
+    EXPECT_EQ(gnome->entry, *gdk) << "file " << (&file - files.data());
+  }
+}
+
+// The fix adds the missing sizes from the smallest larger image, stores 256
+// as PNG and the rest as bitmaps, drops exact copies, and leaves every
+// image it keeps byte for byte.
+TEST(Doctor, FixAddsSizesDropsCopiesAndKeepsEveryImage) {
+  auto source = Document({{256, 32, false}, {32, 32, true}, {16, 8}, {16, 8}}, false);
+  source->XorBitmap(3)->Fill(ColourOf(2));  // entry 3 becomes an exact copy of entry 2
+  const Bytes file = *source->SaveToMemory();
+  const auto exam = doctor::Examine(file, {});
+  document::TKvIcon icon;
+  ASSERT_TRUE(icon.LoadFromMemory(file, "in"));
+  const auto lines = doctor::FixDocument(icon, exam.findings, exam.directories[0].check, {});
+  std::string report;
+  for (const auto& l : lines)
+    report += std::to_string(l.entry) + " " + l.code + (l.done ? " done: " : " not: ") + l.message + "\n";
+  const auto fixed = *icon.SaveToMemory();
+  const auto after = doctor::Examine(fixed, {});
+  for (const auto& f : after.findings) ADD_FAILURE() << doctor::FormatFinding("fixed", f) << "\n" << report;
+  // 256 as PNG, 32 as a bitmap, one 16, and 20, 24, 40, 48, 64 added.
+  ASSERT_EQ(icon.ImageCount(), 8u) << report;
+  EXPECT_TRUE(icon.IsPngCompressed(0));
+  EXPECT_FALSE(icon.IsPngCompressed(1));
+  EXPECT_TRUE(std::ranges::equal(*document::IconEntryBlock(fixed, 2), *document::IconEntryBlock(file, 2)))
+      << "an untouched entry";
+  for (std::uint32_t i = 0; i < 3; ++i) {
+    document::TKvIcon before;
+    ASSERT_TRUE(before.LoadFromMemory(file, "in"));
+    EXPECT_TRUE(std::ranges::equal(before.XorBitmap(i)->Bits(), icon.XorBitmap(i)->Bits())) << "pixels of " << i;
+  }
+  EXPECT_EQ(icon.XorBitmap(7)->Width(), 64);
+}
+
+}  // namespace
+}  // namespace pixmint
