@@ -5,6 +5,7 @@
 
 #include "convert/icon_builder.h"
 #include "document/pixel_look.h"
+#include "formats/cursor_sizes.h"
 
 namespace pixmint::doctor {
 namespace {
@@ -126,6 +127,21 @@ void AddMissingSizes(document::TKvIcon& icon, const CheckOptions& options, std::
     }
   }
   std::ranges::sort(missing);
+  if (!icon.IsIcon() && !missing.empty()) {
+    // Cursors are pixel art: the cursor scaler makes every size from its own
+    // best image, whole multiples by replication, with the hot spot scaled.
+    std::vector<formats::AddedCursorSize> added;
+    std::string why;
+    if (!formats::AddCursorSizes(icon, missing, added, why)) {
+      lines.push_back({-1, "missing-size", false, why});
+      return;
+    }
+    for (const formats::AddedCursorSize& a : added) {
+      lines.push_back({-1, "missing-size", true,
+                       "added " + Num(a.side) + "x" + Num(a.side) + " from entry " + Num(static_cast<int>(a.source))});
+    }
+    return;
+  }
   while (!missing.empty()) {
     const auto source = BestSource(icon, missing.back());
     if (!source) {

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -320,6 +321,19 @@ TEST(Doctor, FixAddsSizesDropsCopiesAndKeepsEveryImage) {
     EXPECT_TRUE(std::ranges::equal(before.XorBitmap(i)->Bits(), icon.XorBitmap(i)->Bits())) << "pixels of " << i;
   }
   EXPECT_EQ(icon.XorBitmap(7)->Width(), 64);
+
+  // A cursor's sizes come from the cursor scaler, larger ones too (64 is 32
+  // replicated), each with its hot spot on the pixel meant.
+  const Bytes cursorFile = File({{32, 32, false, {3, 2}}}, true);
+  const auto cursorExam = doctor::Examine(cursorFile, {});
+  document::TKvIcon cursor;
+  ASSERT_TRUE(cursor.LoadFromMemory(cursorFile, "in"));
+  cursor.SetIcon(false);
+  (void)doctor::FixDocument(cursor, cursorExam.findings, cursorExam.directories[0].check, {});
+  std::map<int, raster::Point> hotSpots;
+  for (std::uint32_t i = 0; i < cursor.ImageCount(); ++i) hotSpots[cursor.XorBitmap(i)->Width()] = cursor.GetHotSpot(i);
+  EXPECT_EQ(hotSpots[48], (raster::Point{5, 3}));
+  EXPECT_EQ(hotSpots[64], (raster::Point{7, 5}));
 }
 
 }  // namespace
