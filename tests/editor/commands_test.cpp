@@ -123,6 +123,13 @@ TEST_F(CommandsTest, EffectsTransformTheSelection) {
   ws.RunControl("mnuEffectRotate180");  // no selection: the whole image is lifted first
   EXPECT_TRUE(S().HasFloat);
   EXPECT_EQ(S().FloatBitmap.Width(), 32);
+  // Turned by an angle the selection grows about its centre, not from its corner.
+  host.Push(std::string("45"));
+  ws.RunControl("mnuEffectRotateArb");
+  const int grown = S().FloatBitmap.Width() - 32;
+  EXPECT_GT(grown, 8);
+  EXPECT_EQ(S().FloatLeft, -grown / 2);
+  EXPECT_EQ(S().FloatTop, -(S().FloatBitmap.Height() - 32) / 2);
 }
 
 TEST_F(CommandsTest, ImageCommandsChangeTheImageSet) {

@@ -282,7 +282,10 @@ class X11Test(unittest.TestCase):
             self.skipTest("xclip missing (scripts/setup installs it)")
         s = self.start()
         copied = os.path.join(self.files, "copied.png")
-        Image.new("RGB", (4, 3), (255, 0, 0)).save(copied)
+        picture = Image.new("RGBA", (4, 3), (255, 0, 0, 255))
+        picture.putpixel((0, 0), (255, 255, 255, 0))  # transparent: never white paper
+        picture.putpixel((1, 0), (255, 0, 0, 200))  # mostly opaque: opaque in an 8-bit image
+        picture.save(copied)
         # xclip owns the clipboard, as any other program would, until it is ended.
         owner = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard", "-t", "image/png", "-i", copied],
                                  env=s.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -301,7 +304,8 @@ class X11Test(unittest.TestCase):
             owner.wait(10)
         pixels = s.pixels(saved)
         red = [(x, y) for y in range(48) for x in range(48) if pixels.getpixel((x, y)) == (255, 0, 0, 255)]
-        self.assertEqual(red, [(x, y) for y in range(22, 25) for x in range(22, 26)])  # centred
+        self.assertEqual(red, [(x, y) for y in range(22, 25) for x in range(22, 26) if (x, y) != (22, 22)])  # centred
+        self.assertEqual(pixels.getpixel((22, 22))[3], 0)
 
     def test_shortcuts_reach_the_window_after_the_opacity_box_and_zoom_keys(self):
         s = self.start()
