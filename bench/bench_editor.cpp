@@ -1,6 +1,7 @@
 // Speed of the editor's per-stroke work: a whole pencil stroke through the
 // workspace (press, moves, release with its snapshot and commit), the commit
-// alone, and one undo step.
+// alone, and one undo step; and a click on another image of a large icon,
+// where the document history keeps what changed.
 #include <benchmark/benchmark.h>
 
 #include "editor/workspace.h"
@@ -62,5 +63,29 @@ void BM_UndoRedo(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_UndoRedo)->Arg(32)->Arg(256)->Unit(benchmark::kMillisecond);
+
+// Showing another image of an icon of 32 images of 256 x 256 (32 bits):
+// the document history's starting point for the image shown, once every
+// picture of the document was encoded again.
+void BM_SelectImage(benchmark::State& state) {
+  Editor editor(256, 1);
+  editor.ws.SetImageDefaults({256, 256, 32});
+  for (int i = 1; i < 32; ++i) {
+    editor.host.Push(pixmint::editor::ImageFormat{256, 256, 32});
+    editor.ws.Run(CommandId::kAddImage);
+  }
+  // Each its own picture, stored as PNG as large images are.
+  pixmint::document::TKvIcon& icon = *editor.ws.Document();
+  for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
+    for (int y = 0; y < 256; ++y) {
+      for (int x = 0; x < 256; ++x) icon.XorBitmap(i)->SetRaw(x, y, 0xFF000000u | (i * 0x10101u) ^ (x * y));
+    }
+    icon.SetPngCompressed(i, true);
+  }
+  editor.ws.DocumentChangedOutside();
+  int image = 0;
+  for (auto _ : state) editor.ws.SelectImage(image = (image + 1) % 32);
+}
+BENCHMARK(BM_SelectImage)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,5 +1,6 @@
 // pixmint-cli convert OUT.ico|OUT.cur MASTER... [--sizes 16,24,...]
 //   [--depths 32,8,4] [--hotspot X,Y] [--threshold N] [--dither]
+#include <algorithm>
 #include <charconv>
 #include <iostream>
 #include <optional>
@@ -13,6 +14,8 @@
 
 namespace pixmint::cli {
 namespace {
+
+constexpr int kSvgSeconds = 30;
 
 constexpr std::string_view kUsage =
     "usage: pixmint-cli convert OUT.ico|OUT.cur MASTER... [--sizes 16,24,...] [--depths 32,8,4] [--hotspot X,Y] "
@@ -91,6 +94,11 @@ int RunConvert(std::span<const std::string> args) {
     auto master = convert::LoadMaster(path, &svg, why);
     if (!master) return Fail(kExitFailure, path + ": " + why);
     masters.push_back(std::move(*master));
+  }
+  // An SVG picture is bounded in bytes when it is read; how long its
+  // elements take to draw is bounded here.
+  if (std::any_of(masters.begin(), masters.end(), [](const convert::Master& m) { return m.IsSvg(); })) {
+    LimitTime(kSvgSeconds, "drawing the SVG pictures");
   }
   for (const convert::SizePlan& plan : convert::PlanSizes(masters, request.options.sizes)) {
     if (plan.enlarged) {

@@ -24,7 +24,7 @@ int RunXcursorTheme(std::span<const std::string> args) {
   if (dirs.size() != 2) return Fail(kExitUsage, kUsage);
   std::string why;
   const auto sources = formats::FindThemeSources(dirs[0], why);
-  if (!sources) return Fail(kExitFailure, why);
+  if (!sources) return Fail(kExitFailure, Escaped(why));
   PrintNotes(sources->notes);
   if (!name) name = sources->schemeName;
   if (name->empty()) name = std::filesystem::absolute(dirs[1]).lexically_normal().filename().string();
@@ -32,9 +32,9 @@ int RunXcursorTheme(std::span<const std::string> args) {
   formats::ThemeReport report;
   const bool built = formats::BuildCursorTheme(*sources, dirs[1], *name, report, why);
   PrintNotes(report.notes);
-  if (!built) return Fail(kExitFailure, why);
-  for (const std::string& line : report.lines) std::cout << line << '\n';
-  std::cout << "theme \"" << *name << "\" in " << dirs[1] << '\n';
+  if (!built) return Fail(kExitFailure, Escaped(why));
+  for (const std::string& line : report.lines) std::cout << Escaped(line) << '\n';
+  std::cout << "theme \"" << Escaped(*name) << "\" in " << Escaped(dirs[1]) << '\n';
   return std::cout.flush() ? kExitOk : Fail(kExitFailure, "cannot write the output");
 }
 

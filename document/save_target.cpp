@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <random>
 #include <string>
 
@@ -15,10 +16,14 @@ namespace {
 
 constexpr std::string_view kMarker = ".pixmint-";
 constexpr std::string_view kTemporaryEnd = ".tmp";
+constexpr std::string_view kBackupEnd = ".bak";
 constexpr std::size_t kRandomLength = 12;
+constexpr std::size_t kHashLength = 16;
 constexpr std::string_view kRandomDigits = "0123456789abcdefghijklmnopqrstuvwxyz";
 // As many as the kernel follows before it gives up with ELOOP.
 constexpr int kMaxLinkHops = 40;
+
+SaveFaultHook faultHook = nullptr;
 
 std::filesystem::path FolderOf(const std::filesystem::path& path) {
   const std::filesystem::path folder = path.parent_path();
@@ -32,26 +37,69 @@ std::string RandomPart() {
   return s;
 }
 
-// "." + the target's name, cut to fit, + ".pixmint-": what every temporary
-// name of this target starts with.
-std::string TemporaryPrefix(const std::filesystem::path& target) {
-  const std::string name = target.filename().string();
-  long nameMax = ::pathconf(FolderOf(target).c_str(), _PC_NAME_MAX);
+// 64-bit FNV-1a as hex digits.
+std::string Hash(std::string_view text) {
+  std::uint64_t h = 1469598103934665603ull;
+  for (const char c : text) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string out(kHashLength, '0');
+  for (std::size_t k = 0; k < kHashLength; ++k) out[kHashLength - 1 - k] = kHex[(h >> (4 * k)) & 15];
+  return out;
+}
+
+// "." + name + ".pixmint-": what every temporary name of this name starts
+// with in folder. A name too long for that is cut and followed by a hash of
+// the whole name, so that two long names sharing their first bytes never
+// take each other's files for their own.
+std::string TemporaryPrefix(const std::filesystem::path& folder, const std::string& name) {
+  long nameMax = ::pathconf(folder.c_str(), _PC_NAME_MAX);
   if (nameMax <= 0) nameMax = 255;
-  const long fixed = static_cast<long>(1 + kMarker.size() + kRandomLength + kTemporaryEnd.size());
-  const std::size_t room = static_cast<std::size_t>(std::max(0L, nameMax - fixed));
+  const auto fixed = static_cast<long>(1 + kMarker.size() + kRandomLength + kTemporaryEnd.size());
+  if (static_cast<long>(name.size()) + fixed <= nameMax) return "." + name + std::string(kMarker);
+  const auto room = static_cast<std::size_t>(std::max(0L, nameMax - fixed - static_cast<long>(kHashLength) - 1));
   std::size_t keep = std::min(room, name.size());
   // Never cut inside a UTF-8 sequence, so the name stays readable.
   while (keep > 0 && keep < name.size() && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
-  return "." + name.substr(0, keep) + std::string(kMarker);
+  return "." + name.substr(0, keep) + std::string(kMarker) + Hash(name) + "-";
 }
 
-bool IsLeftoverName(std::string_view name, std::string_view prefix) {
-  if (name.size() != prefix.size() + kRandomLength + kTemporaryEnd.size()) return false;
-  if (!name.starts_with(prefix) || !name.ends_with(kTemporaryEnd)) return false;
+std::string TemporaryPrefix(const std::filesystem::path& target) {
+  return TemporaryPrefix(FolderOf(target), target.filename().string());
+}
+
+bool IsLeftoverName(std::string_view name, std::string_view prefix, std::string_view end) {
+  if (name.size() != prefix.size() + kRandomLength + end.size()) return false;
+  if (!name.starts_with(prefix) || !name.ends_with(end)) return false;
   const std::string_view random = name.substr(prefix.size(), kRandomLength);
   return std::all_of(random.begin(), random.end(),
                      [](char c) { return kRandomDigits.find(c) != std::string_view::npos; });
+}
+
+// The user's own folder for backups of files in folders they may not
+// write: made on demand (mode 0700), used only when it is a real folder of
+// theirs. Empty when there is none.
+std::filesystem::path UserBackupFolder(bool create) {
+  std::filesystem::path base;
+  if (const char* state = std::getenv("XDG_STATE_HOME"); state != nullptr && state[0] == '/') {
+    base = state;
+  } else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') {
+    base = std::filesystem::path(home) / ".local" / "state";
+  } else {
+    return {};
+  }
+  const std::filesystem::path folder = base / "pixmint" / "backups";
+  std::error_code ec;
+  if (create && std::filesystem::create_directories(folder, ec)) ::chmod(folder.c_str(), 0700);
+  struct stat st {};
+  if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()) return {};
+  return folder;
+}
+
+// Where the backup of target goes in the user's backup folder: named after
+// its absolute path.
+std::string OutsidePrefix(const std::filesystem::path& folder, const std::filesystem::path& target) {
+  const std::filesystem::path whole = std::filesystem::absolute(target).lexically_normal();
+  return TemporaryPrefix(folder, Hash(whole.string()) + "-" + target.filename().string());
 }
 
 bool SameFile(const struct stat& a, const struct stat& b) {
@@ -100,10 +148,17 @@ std::filesystem::path TemporaryName(const std::filesystem::path& target, std::st
   return target.parent_path() / (TemporaryPrefix(target) + std::string(random) + std::string(kTemporaryEnd));
 }
 
-Fd CreateTemporary(const std::filesystem::path& target, std::filesystem::path& created, int& error) {
+std::filesystem::path BackupName(const std::filesystem::path& target, std::string_view random) {
+  return target.parent_path() / (TemporaryPrefix(target) + std::string(random) + std::string(kBackupEnd));
+}
+
+namespace {
+
+Fd CreateIn(const std::filesystem::path& folder, const std::string& prefix, std::filesystem::path& created,
+            int& error) {
   error = EEXIST;
   for (int attempt = 0; attempt < 16; ++attempt) {
-    created = TemporaryName(target, RandomPart());
+    created = folder / (prefix + RandomPart() + std::string(kTemporaryEnd));
     Fd fd(::open(created.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (!fd.Valid()) {
       error = errno;
@@ -125,9 +180,13 @@ Fd CreateTemporary(const std::filesystem::path& target, std::filesystem::path& c
   return Fd();
 }
 
-void RemoveLeftovers(const std::filesystem::path& target) {
-  const std::string prefix = TemporaryPrefix(target);
-  Fd folder(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+// Calls found(folder, name, file) for every file of ours in folder whose name
+// is prefix, a random part and end, that is this user's and that nobody
+// holds; file is open and locked while found runs.
+template <typename Found>
+void ForEachLeftover(const std::filesystem::path& folderPath, const std::string& prefix, std::string_view end,
+                     Found found) {
+  Fd folder(::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!folder.Valid()) return;
   const int folderFd = ::dup(folder.Get());
   if (folderFd < 0) return;
@@ -137,8 +196,7 @@ void RemoveLeftovers(const std::filesystem::path& target) {
     return;
   }
   while (const dirent* entry = ::readdir(dir)) {
-    const std::string_view name = entry->d_name;
-    if (!IsLeftoverName(name, prefix)) continue;
+    if (!IsLeftoverName(entry->d_name, prefix, end)) continue;
     Fd file(::openat(folder.Get(), entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat held {
     }, named{};
@@ -148,10 +206,57 @@ void RemoveLeftovers(const std::filesystem::path& target) {
     // A file a running save still writes is locked by it.
     if (::flock(file.Get(), LOCK_EX | LOCK_NB) != 0) continue;
     if (::fstatat(folder.Get(), entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(held, named)) {
-      ::unlinkat(folder.Get(), entry->d_name, 0);
+      found(folder.Get(), entry->d_name, held);
     }
   }
   ::closedir(dir);
+}
+
+}  // namespace
+
+Fd CreateTemporary(const std::filesystem::path& target, std::filesystem::path& created, int& error) {
+  return CreateIn(FolderOf(target), TemporaryPrefix(target), created, error);
+}
+
+Fd CreateOutsideTemporary(const std::filesystem::path& target, std::filesystem::path& created, int& error) {
+  const std::filesystem::path folder = UserBackupFolder(true);
+  if (folder.empty()) {
+    error = EACCES;
+    return Fd();
+  }
+  return CreateIn(folder, OutsidePrefix(folder, target), created, error);
+}
+
+void RemoveLeftovers(const std::filesystem::path& target) {
+  ForEachLeftover(FolderOf(target), TemporaryPrefix(target), kTemporaryEnd,
+                  [](int folder, const char* name, const struct stat&) { ::unlinkat(folder, name, 0); });
+}
+
+std::vector<std::filesystem::path> FindBackups(const std::filesystem::path& target) {
+  std::vector<std::pair<timespec, std::filesystem::path>> found;
+  auto collect = [&found](const std::filesystem::path& folder) {
+    return [&found, folder](int, const char* name, const struct stat& st) {
+      found.push_back({st.st_mtim, folder / name});
+    };
+  };
+  ForEachLeftover(FolderOf(target), TemporaryPrefix(target), kBackupEnd, collect(FolderOf(target)));
+  if (const std::filesystem::path outside = UserBackupFolder(false); !outside.empty()) {
+    ForEachLeftover(outside, OutsidePrefix(outside, target), kBackupEnd, collect(outside));
+  }
+  std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+    return a.first.tv_sec != b.first.tv_sec ? a.first.tv_sec > b.first.tv_sec : a.first.tv_nsec > b.first.tv_nsec;
+  });
+  std::vector<std::filesystem::path> paths;
+  for (auto& [when, path] : found) paths.push_back(std::move(path));
+  return paths;
+}
+
+void SetSaveFaultHook(SaveFaultHook hook) {
+  faultHook = hook;
+}
+
+void AtSaveStep(SaveStep step) {
+  if (faultHook != nullptr) faultHook(step);
 }
 
 }  // namespace pixmint::document::detail

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 #include "document/file_io.h"
 
@@ -55,16 +56,38 @@ FileResult ResolveWriteTarget(const std::filesystem::path& requested, std::files
 
 // The temporary name beside target for the given random part: hidden, marked
 // as ours, and cut from the target's name so that it fits the folder's name
-// limit whatever the target's length.
+// limit whatever the target's length (a cut name carries a hash of the
+// whole name, so that leftovers match their own target exactly).
 [[nodiscard]] std::filesystem::path TemporaryName(const std::filesystem::path& target, std::string_view random);
+// The same name ending in ".bak": a complete copy of target's old content,
+// kept while target is rewritten in place.
+[[nodiscard]] std::filesystem::path BackupName(const std::filesystem::path& target, std::string_view random);
 
 // Creates a new temporary file beside target (exclusively, mode 0600) and
 // locks it, so that RemoveLeftovers of another process leaves it alone while
 // it is written. error receives errno on failure.
 Fd CreateTemporary(const std::filesystem::path& target, std::filesystem::path& created, int& error);
 
+// The same for the backup of a target whose folder the user may not write:
+// in the user's own backup folder ($XDG_STATE_HOME/pixmint/backups, else
+// ~/.local/state/pixmint/backups), named after the target's absolute path.
+Fd CreateOutsideTemporary(const std::filesystem::path& target, std::filesystem::path& created, int& error);
+
 // Removes temporary files of ours beside target that nobody holds any more:
-// what a killed save of target left behind.
+// what a killed save of target left behind. Backups are never removed here.
 void RemoveLeftovers(const std::filesystem::path& target);
+
+// The backups of target that a killed in-place save left (beside it and in
+// the user's backup folder) and nobody holds, newest first.
+[[nodiscard]] std::vector<std::filesystem::path> FindBackups(const std::filesystem::path& target);
+
+// Points in an in-place save where a test may stop the process, as a kill
+// would: the old content is kept as a backup, and the new content is half
+// written over the target.
+enum class SaveStep { kBackupKept, kTargetHalfWritten };
+using SaveFaultHook = void (*)(SaveStep);
+// Called at each step when set; for tests only.
+void SetSaveFaultHook(SaveFaultHook hook);
+void AtSaveStep(SaveStep step);
 
 }  // namespace pixmint::document::detail

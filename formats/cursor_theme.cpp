@@ -138,28 +138,37 @@ bool Link(const fs::path& link, const std::string& target, std::string& why) {
   return !ec;
 }
 
-bool WriteTheme(const std::vector<ThemeCursor>& cursors, const fs::path& outDir, const std::string& name,
-                std::string& why) {
+// The theme's cursors folder, made a real folder: a link planted there
+// would send every cursor outside the theme.
+bool MakeCursorsFolder(const fs::path& cursors, std::string& why) {
   std::error_code ec;
-  fs::create_directories(outDir / "cursors", ec);
-  if (!fs::is_directory(outDir / "cursors")) {
-    why = "cannot create " + (outDir / "cursors").string();
+  if (fs::is_symlink(fs::symlink_status(cursors, ec))) fs::remove(cursors, ec);
+  fs::create_directories(cursors, ec);
+  if (fs::is_symlink(fs::symlink_status(cursors, ec)) || !fs::is_directory(fs::symlink_status(cursors, ec))) {
+    why = "cannot create " + cursors.string();
     return false;
   }
+  return true;
+}
+
+bool WriteTheme(const std::vector<ThemeCursor>& cursors, const fs::path& outDir, const std::string& name,
+                std::string& why) {
+  if (!MakeCursorsFolder(outDir / "cursors", why)) return false;
   const std::string index =
       "[Icon Theme]\nName=" + CleanName(name) + "\nComment=Cursor theme made by Pixmint from Windows cursors\n";
   const std::vector<std::uint8_t> indexBytes(index.begin(), index.end());
-  if (!document::WriteFileAtomically(outDir / "index.theme", indexBytes)) {
-    why = "cannot write " + (outDir / "index.theme").string();
+  // Links of any kind found at the theme's own names (left by an earlier
+  // build or planted) are replaced, never written through.
+  const document::WriteOptions replace{.flush = true, .replaceName = true};
+  if (const auto written = document::WriteFileAtomically(outDir / "index.theme", indexBytes, replace); !written) {
+    why = "cannot write " + (outDir / "index.theme").string() + ": " + written.Reason();
     return false;
   }
   for (const ThemeCursor& c : cursors) {
     const std::string file(c.role->xNames.front());
     const fs::path path = outDir / "cursors" / file;
-    // A link left by an earlier build would send the write elsewhere.
-    if (fs::is_symlink(path, ec)) fs::remove(path, ec);
-    if (!document::WriteFileAtomically(path, c.bytes)) {
-      why = "cannot write " + path.string();
+    if (const auto written = document::WriteFileAtomically(path, c.bytes, replace); !written) {
+      why = "cannot write " + path.string() + ": " + written.Reason();
       return false;
     }
     for (std::size_t k = 1; k < c.role->xNames.size(); ++k) {
