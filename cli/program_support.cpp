@@ -150,7 +150,7 @@ int ExtractProgram(const std::string& path, const std::string& outDir) {
       code = Fail(kExitFailure, "cannot write " + Escaped(out.string()) + ": " + result.Reason());
     }
   }
-  if (const auto synced = document::SyncFolder(outDir); !synced && code == kExitOk) {
+  if (const auto synced = document::FinishFolder(outDir); !synced && code == kExitOk) {
     code = Fail(kExitFailure, "cannot flush " + outDir + ": " + synced.Reason());
   }
   return code;

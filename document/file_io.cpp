@@ -84,14 +84,6 @@ class TemporaryGuard {
   std::filesystem::path path_;
 };
 
-// The name a finished copy of the old content takes: a backup, which only
-// the save that made it (once the new content is flushed) or a recovery
-// removes.
-std::filesystem::path BackupPath(const std::filesystem::path& temporary) {
-  std::filesystem::path backup = temporary;
-  return backup.replace_extension(".bak");
-}
-
 // For a file with other names (hard links), an owner the new file could
 // not have, or a folder the user may not write: the new content goes into
 // the file itself, so that every name and the owner stay. A flushed copy of
@@ -118,8 +110,10 @@ FileResult WriteInPlace(const std::filesystem::path& target, std::span<const std
   TemporaryGuard guard(backupPath);
   if (const int e = CopyContent(file.Get(), backup.Get())) return FileResult::Failure(e);
   if (::fsync(backup.Get()) != 0) return FileResult::Failure(errno);
-  const std::filesystem::path kept = BackupPath(backupPath);
-  if (::rename(backupPath.c_str(), kept.c_str()) != 0) return FileResult::Failure(errno);
+  // Whole and flushed: from now on a backup, which only this save (once the
+  // new content is flushed), a later whole save or a recovery removes.
+  const std::filesystem::path kept = detail::KeepAsBackup(backupPath, target, now, error);
+  if (kept.empty()) return FileResult::Failure(error);
   guard.Moved(kept);
   (void)SyncFolder(kept.parent_path());
   detail::AtSaveStep(detail::SaveStep::kBackupKept);
@@ -136,12 +130,6 @@ FileResult WriteInPlace(const std::filesystem::path& target, std::span<const std
   if (CopyContent(backup.Get(), file.Get()) == 0 && ::fsync(file.Get()) == 0) return FileResult::Failure(error);
   guard.Keep();
   return FileResult::Failure(error, ErrorReason(error) + "; the old content is kept in " + kept.string());
-}
-
-// Backups that killed saves left are removed only once target holds a
-// whole new file: until then each may be the only good copy.
-void RemoveBackups(const std::filesystem::path& target) {
-  for (const std::filesystem::path& backup : detail::FindBackups(target)) ::unlink(backup.c_str());
 }
 
 // The usual way: a temporary file beside the target, renamed over it when
@@ -175,6 +163,18 @@ FileResult ReplaceByRename(const std::filesystem::path& target, std::span<const 
   // not make the save a failure the user could act on.
   if (flush) (void)SyncFolder(target.parent_path());
   return {};
+}
+
+// After a whole save of target (which replaced the file old, if any): what
+// earlier, killed saves left is removed. Their backups go only now, when
+// target holds a whole file again: until then each may be its only good copy.
+void Finished(const std::filesystem::path& target, const struct stat* old) {
+  detail::RemoveLeftovers(target);
+  std::vector<std::string> identities;
+  struct stat now {};
+  if (::stat(target.c_str(), &now) == 0) identities.push_back(detail::FileIdentity(now));
+  if (old != nullptr) identities.push_back(detail::FileIdentity(*old));
+  detail::RemoveBackups(target, identities);
 }
 
 }  // namespace
@@ -267,10 +267,7 @@ FileResult WriteFileAtomically(const std::filesystem::path& requested, std::span
   if (::lstat(target.c_str(), &old) != 0) {
     if (errno != ENOENT) return FileResult::Failure(errno);
     FileResult result = ReplaceByRename(target, bytes, nullptr, options.flush);
-    if (result) {
-      detail::RemoveLeftovers(target);
-      RemoveBackups(target);
-    }
+    if (result && options.flush) Finished(target, nullptr);
     return result;
   }
   if (S_ISDIR(old.st_mode)) return FileResult::Failure(EISDIR);
@@ -285,10 +282,7 @@ FileResult WriteFileAtomically(const std::filesystem::path& requested, std::span
   FileResult result = !folderOpen        ? WriteInPlace(target, bytes, old, false)
                       : old.st_nlink > 1 ? WriteInPlace(target, bytes, old, true)
                                          : ReplaceByRename(target, bytes, &old, options.flush);
-  if (result) {
-    detail::RemoveLeftovers(target);
-    RemoveBackups(target);
-  }
+  if (result && options.flush) Finished(target, &old);
   return result;
 }
 
@@ -300,15 +294,9 @@ Recovery RecoverInterruptedSave(const std::filesystem::path& path) {
   if (backups.empty()) return recovery;
   recovery.keptIn = backups.front();
   Fd from(::open(recovery.keptIn.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-  struct stat there {};
   int error = 0;
   if (!from.Valid()) {
     error = errno;
-  } else if (::lstat(target.c_str(), &there) != 0) {
-    // The file itself is gone: its backup takes its place.
-    Fd to(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
-    error = !to.Valid() ? errno : CopyContent(from.Get(), to.Get());
-    if (error == 0 && ::fsync(to.Get()) != 0) error = errno;
   } else {
     Fd to(::open(target.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC));
     error = !to.Valid() ? errno : CopyContent(from.Get(), to.Get());
@@ -323,6 +311,11 @@ Recovery RecoverInterruptedSave(const std::filesystem::path& path) {
   recovery.restored = true;
   recovery.keptIn.clear();
   return recovery;
+}
+
+FileResult FinishFolder(const std::filesystem::path& folder) {
+  detail::RemoveLeftoversIn(folder);
+  return SyncFolder(folder);
 }
 
 FileResult SyncFolder(const std::filesystem::path& folder) {

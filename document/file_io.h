@@ -47,9 +47,11 @@ class [[nodiscard]] FileResult {
                                                                     std::size_t maxBytes);
 
 struct WriteOptions {
-  // Flush the file before it is renamed into place and the folder after. A
-  // caller writing many files into one folder may leave this off and call
-  // SyncFolder once at the end: each file still appears whole or not at all.
+  // Flush the file before it is renamed into place and the folder after, and
+  // remove what killed saves of the name left. A caller writing many files
+  // into one folder may leave this off and call FinishFolder once at the end:
+  // each file still appears whole or not at all, and the folder is searched
+  // once instead of once per file.
   bool flush = true;
   // Replace the name itself: a symbolic link, a file with other names (hard
   // links) or another user's file at path gives way to a new file of ours
@@ -95,5 +97,8 @@ Recovery RecoverInterruptedSave(const std::filesystem::path& path);
 
 // Flushes a folder's entries (file names created or renamed in it).
 FileResult SyncFolder(const std::filesystem::path& folder);
+// Flushes a folder written without flushing and removes the temporary files
+// of ours in it that nobody holds: what killed saves left.
+FileResult FinishFolder(const std::filesystem::path& folder);
 
 }  // namespace pixmint::document

@@ -206,7 +206,7 @@ TEST(CliThumbnail, HostileFilesAreReadWithinBudgetOrRefused) {
   const Case cases[] = {
       {"shared.xcur", test::XcursorSharedImage(8500, 256), 1, 1, -1, "overlap"},
       {"shared.ani", test::XcursorSharedImage(8500, 256), 1, 1, -1, ""},
-      {"shared-name.dll", test::ProgramSharedLongName(5300), 0, 0, 0, ""},
+      {"shared-name.dll", test::ProgramSharedLongName(5300), 0, 0, -1, ""},
       {"members.dll", test::ProgramManyMembers(20000, 4), 0, 0, 0, ""},
       {"sizes.xcur", test::XcursorManySizes(150000), 0, 0, -1, ""},
       {"png.dll", test::ProgramRepeatedPng(60000), 0, 1, 1, "(the limit)"},
@@ -216,13 +216,18 @@ TEST(CliThumbnail, HostileFilesAreReadWithinBudgetOrRefused) {
   const std::string bounded = test::Bounded(512);
   for (const Case& c : cases) {
     const fs::path in = dir / c.name;
-    if (!c.bytes.empty()) ASSERT_TRUE(document::WriteFileAtomically(in, c.bytes));
+    if (!c.bytes.empty()) {
+      ASSERT_TRUE(document::WriteFileAtomically(in, c.bytes));
+    }
     const CliRun info = Cli(dir, "info " + Quote(in), bounded);
     EXPECT_EQ(info.code, c.info) << c.name << ": " << info.err.substr(0, 300);
     const CliRun thumbnail = Cli(dir, "thumbnail " + Quote(in) + " " + Quote(dir / "t.png") + " 256", bounded);
     EXPECT_EQ(thumbnail.code, c.thumbnail) << c.name << ": " << thumbnail.err.substr(0, 300);
-    if (c.thumbnail != 0) EXPECT_NE(thumbnail.err.find(c.refusal), std::string::npos) << c.name << thumbnail.err;
-    if (c.info != 0) EXPECT_NE(info.err.find(c.refusal), std::string::npos) << c.name << info.err;
+    for (const CliRun* run : {&info, &thumbnail}) {
+      if (run->code != 0) {
+        EXPECT_NE(run->err.find(c.refusal), std::string::npos) << c.name << ": " << run->err;
+      }
+    }
     if (c.extract < 0) continue;
     const fs::path out = dir / "out";
     fs::remove_all(out);
