@@ -68,23 +68,25 @@ BENCHMARK(BM_UndoRedo)->Arg(32)->Arg(256)->Unit(benchmark::kMillisecond);
 // the document history's starting point for the image shown, once every
 // picture of the document was encoded again.
 void BM_SelectImage(benchmark::State& state) {
-  Editor editor(256, 1);
-  editor.ws.SetImageDefaults({256, 256, 32});
-  for (int i = 1; i < 32; ++i) {
-    editor.host.Push(pixmint::editor::ImageFormat{256, 256, 32});
-    editor.ws.Run(CommandId::kAddImage);
-  }
+  MemorySettings settings;
+  ScriptedHost host;
+  Workspace ws(host, settings);
+  ws.SetImageDefaults({256, 256, 32});
+  ws.Start({});
+  for (int i = 1; i < 32; ++i) ws.Run(CommandId::kDuplicateImage);
   // Each its own picture, stored as PNG as large images are.
-  pixmint::document::TKvIcon& icon = *editor.ws.Document();
+  pixmint::document::TKvIcon& icon = *ws.Document();
   for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
     for (int y = 0; y < 256; ++y) {
-      for (int x = 0; x < 256; ++x) icon.XorBitmap(i)->SetRaw(x, y, 0xFF000000u | (i * 0x10101u) ^ (x * y));
+      for (int x = 0; x < 256; ++x) {
+        icon.XorBitmap(i)->SetRaw(x, y, 0xFF000000u | ((i * 0x10101u) ^ static_cast<std::uint32_t>(x * y)));
+      }
     }
     icon.SetPngCompressed(i, true);
   }
-  editor.ws.DocumentChangedOutside();
+  ws.DocumentChangedOutside();
   int image = 0;
-  for (auto _ : state) editor.ws.SelectImage(image = (image + 1) % 32);
+  for (auto _ : state) ws.SelectImage(image = (image + 1) % 32);
 }
 BENCHMARK(BM_SelectImage)->Unit(benchmark::kMillisecond);
 

@@ -109,7 +109,9 @@ int RunConvert(std::span<const std::string> args) {
   document::TKvIcon icon;
   std::string why;
   if (!convert::BuildIcon(masters, request.options, icon, why)) return Fail(kExitFailure, why);
-  if (!icon.SaveToFile(request.out)) return Fail(kExitFailure, "cannot write " + request.out);
+  if (const auto saved = icon.SaveToFile(request.out); !saved) {
+    return Fail(kExitFailure, "cannot write " + request.out + ": " + saved.Reason());
+  }
   return kExitOk;
 }
 

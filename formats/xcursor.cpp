@@ -184,8 +184,9 @@ bool WriteXcursorFile(std::span<const XcursorImage> images, const std::string& f
     why = "the images do not fit an Xcursor file";
     return false;
   }
-  if (document::WriteFileAtomically(fileName, *bytes)) return true;
-  why = "cannot write " + fileName;
+  const document::FileResult written = document::WriteFileAtomically(fileName, *bytes);
+  if (written) return true;
+  why = "cannot write " + fileName + ": " + written.Reason();
   return false;
 }
 
