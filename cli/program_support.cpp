@@ -88,11 +88,14 @@ int InfoProgram(const std::string& path) {
   const auto program = LoadProgram(path, error);
   if (!program) return Fail(kExitFailure, error);
   std::cout << path << ": program, " << program->Groups().size() << " groups\n";
-  document::ReadBudget budget;  // the whole file's, not each group's
+  // Each group is a document of its own, read one after another within the
+  // program's budget.
+  document::ReadBudget whole(document::kMaxProgramPixels);
   for (const formats::IconGroup& group : program->Groups()) {
     document::TKvIcon icon;
     std::vector<std::uint8_t> bytes;
     std::string why;
+    document::ReadBudget budget(document::kMaxDecodedPixels, &whole);
     if (!ReadGroup(*program, group, icon, bytes, why, &budget)) {
       std::cout << GroupTitle(group) << ": unreadable (" << why << ")\n";
       continue;
@@ -117,7 +120,7 @@ int ExtractProgram(const std::string& path, const std::string& outDir) {
   std::set<std::string> taken;
   std::map<std::string, int> copies;  // numbered copies of a name so far
   int code = kExitOk;
-  document::ReadBudget budget;
+  document::ReadBudget whole(document::kMaxProgramPixels);
   // Groups may share their images, and a file may name one group many
   // times: what is written stays a bounded multiple of what was read.
   const std::uint64_t most =
@@ -127,6 +130,7 @@ int ExtractProgram(const std::string& path, const std::string& outDir) {
     document::TKvIcon icon;
     std::vector<std::uint8_t> bytes;
     std::string why;
+    document::ReadBudget budget(document::kMaxDecodedPixels, &whole);
     if (!ReadGroup(*program, group, icon, bytes, why, &budget)) {
       code = Fail(kExitFailure, path + ": " + GroupTitle(group) + ": " + why);
       continue;

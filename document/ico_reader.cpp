@@ -101,20 +101,22 @@ bool ReadBitmapRecord(std::span<const std::uint8_t> rest, std::uint64_t size, Ic
   return true;
 }
 
-// The pixels an entry will decode to, by its header alone; 0 when the
-// header is not one the entry's reader takes (that reader then says why).
+// The pixels an entry will decode to by its header alone, and at least
+// kMinImagePixels; 0 when the header is not one the entry's reader takes
+// (that reader then says why).
 std::uint64_t EntryPixels(std::span<const std::uint8_t> file, std::uint64_t offset, std::uint64_t size) {
   const auto rest = file.subspan(static_cast<std::size_t>(offset));
   const auto block = rest.first(static_cast<std::size_t>(size));
   if (HasPngSignature(block)) {
     const auto side = PngDimensions(block);
     if (!side || side->first > kMaxIconPngSide || side->second > kMaxIconPngSide) return 0;
-    return std::uint64_t{side->first} * side->second;
+    return std::max(kMinImagePixels, std::uint64_t{side->first} * side->second);
   }
   std::string ignored;
   if (!MeasureImageBlock(rest, ignored)) return 0;
   const BitmapHeader header = ParseHeader(rest);
-  return static_cast<std::uint64_t>(header.width) * static_cast<std::uint64_t>(header.height / 2);
+  return std::max(kMinImagePixels,
+                  static_cast<std::uint64_t>(header.width) * static_cast<std::uint64_t>(header.height / 2));
 }
 
 // Where every entry lies, checked against the file and the budget before

@@ -132,10 +132,11 @@ void CheckProgram(std::span<const std::uint8_t> bytes) {
   const auto program = ProgramFile::Read({bytes.begin(), bytes.end()}, why);
   if (!program) return;
   const IconGroup* firstIcon = nullptr;
-  // One budget for the whole file, as info and extract read it.
-  pixmint::document::ReadBudget budget;
+  // The budgets info and extract read it with: the program's and each group's.
+  pixmint::document::ReadBudget whole(pixmint::document::kMaxProgramPixels);
   for (const IconGroup& group : program->Groups()) {
     if (group.kind == GroupKind::kIcon && firstIcon == nullptr) firstIcon = &group;
+    pixmint::document::ReadBudget budget(pixmint::document::kMaxDecodedPixels, &whole);
     if (const auto file = program->GroupFile(group, why, &budget)) {
       TKvIcon icon;
       icon.SetErrorCallback([](std::string_view, std::string_view) {});

@@ -209,7 +209,7 @@ TEST(CliThumbnail, HostileFilesAreReadWithinBudgetOrRefused) {
       {"shared-name.dll", test::ProgramSharedLongName(5300), 0, 0, -1, ""},
       {"members.dll", test::ProgramManyMembers(20000, 4), 0, 0, 0, ""},
       {"sizes.xcur", test::XcursorManySizes(150000), 0, 0, -1, ""},
-      {"png.dll", test::ProgramRepeatedPng(60000), 0, 1, 1, "(the limit)"},
+      {"png.dll", test::ProgramRepeatedPng(40000), 0, 1, 1, "(the limit)"},
       {"png.ani", test::AniRepeatedPng(2), 1, 1, 1, "(the limit)"},
       {"x.ico", {}, 1, 1, 1, ""},  // a FIFO: never waited on
   };

@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
                   Write(dir / "program-many-members.dll", ProgramManyMembers(20000, 4)) &&
                   Write(dir / "program-many-members-30000.dll", ProgramManyMembers(30000, 4)) &&
                   Write(dir / "xcursor-many-sizes.xcur", XcursorManySizes(150000)) &&
-                  Write(dir / "program-repeated-png.dll", ProgramRepeatedPng(60000)) &&
+                  Write(dir / "program-repeated-png.dll", ProgramRepeatedPng(40000)) &&
                   Write(dir / "ani-repeated-png.ani", AniRepeatedPng(2)) &&
                   Write(dir / "bomb.svgz", SvgzBomb(std::size_t{1} << 30)) &&
                   Write(dir / "truncated.jpg", TruncatedJpeg(4096)) && WriteTheme(dir / "theme-inf") &&
