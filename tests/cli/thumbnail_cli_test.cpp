@@ -207,7 +207,7 @@ TEST(CliThumbnail, HostileFilesAreReadWithinBudgetOrRefused) {
       {"shared.xcur", test::XcursorSharedImage(8500, 256), 1, 1, -1, "overlap"},
       {"shared.ani", test::XcursorSharedImage(8500, 256), 1, 1, -1, ""},
       {"shared-name.dll", test::ProgramSharedLongName(5300), 0, 0, -1, ""},
-      {"members.dll", test::ProgramManyMembers(20000, 4), 0, 0, 0, ""},
+      {"members.dll", test::ProgramManyMembers(20000, 16), 0, 0, 0, ""},
       {"sizes.xcur", test::XcursorManySizes(150000), 0, 0, -1, ""},
       {"png.dll", test::ProgramRepeatedPng(40000), 0, 1, 1, "(the limit)"},
       {"png.ani", test::AniRepeatedPng(2), 1, 1, 1, "(the limit)"},
