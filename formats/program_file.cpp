@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <map>
 
 #include "document/byte_io.h"
 
@@ -113,7 +114,9 @@ std::optional<std::vector<std::uint8_t>> ProgramFile::GroupFile(const IconGroup&
   // is allocated. A damaged group may name one huge image many times: each
   // image's block is placed once, where every member naming it points.
   std::vector<const ResourceEntry*> members(count);
-  std::unordered_map<const ResourceEntry*, std::uint32_t> placed;  // image -> its block's offset
+  // Where each image's data goes, by where it lies in the program: images
+  // that share their data share their block.
+  std::map<std::pair<std::size_t, std::uint32_t>, std::uint32_t> placed;
   std::uint64_t total = kFileHeaderBytes + kFileEntryBytes * count;
   for (std::size_t i = 0; i < count; ++i) {
     const std::uint16_t id = GetU16(data, kGroupHeaderBytes + kGroupEntryBytes * i + 12);
@@ -127,7 +130,7 @@ std::optional<std::vector<std::uint8_t>> ProgramFile::GroupFile(const IconGroup&
       return std::nullopt;
     }
     members[i] = image;
-    if (placed.try_emplace(image, static_cast<std::uint32_t>(total)).second) {
+    if (placed.try_emplace({image->offset, image->size}, static_cast<std::uint32_t>(total)).second) {
       total += image->size - (group.kind == GroupKind::kCursor ? kHotSpotBytes : 0);
       if (total > kMaxProgramBytes) {
         why = "group too large";
@@ -142,7 +145,7 @@ std::optional<std::vector<std::uint8_t>> ProgramFile::GroupFile(const IconGroup&
   for (std::size_t i = 0; i < count; ++i) {
     const auto entry = data.subspan(kGroupHeaderBytes + kGroupEntryBytes * i, kGroupEntryBytes);
     const auto image = Data(*members[i]);
-    const std::uint32_t offset = placed.at(members[i]);
+    const std::uint32_t offset = placed.at({members[i]->offset, members[i]->size});
     WriteFileEntry(file, kFileHeaderBytes + kFileEntryBytes * i, group.kind, entry, image, offset);
     if (offset == file.size()) {
       const auto block = group.kind == GroupKind::kCursor ? image.subspan(kHotSpotBytes) : image;
