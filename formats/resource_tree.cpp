@@ -163,12 +163,15 @@ std::string ResourceId::Text(std::size_t most) const {
 bool SameResource(const ResourceId& a, const ResourceId& b) {
   if (a.named != b.named) return false;
   if (!a.named) return a.id == b.id;
+  // One name read once and shared: no need to compare 65,535 characters.
+  if (a.name == b.name) return true;
   return std::ranges::equal(a.Chars(), b.Chars(), [](char16_t x, char16_t y) { return FoldAscii(x) == FoldAscii(y); });
 }
 
 bool ResourceIdLess(const ResourceId& a, const ResourceId& b) {
   if (a.named != b.named) return a.named;
-  return a.named ? a.Chars() < b.Chars() : a.id < b.id;
+  if (!a.named) return a.id < b.id;
+  return a.name != b.name && a.Chars() < b.Chars();
 }
 
 std::optional<ResourceTree> ReadResourceTree(std::span<const std::uint8_t> file, const PeImage& image,

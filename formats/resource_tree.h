@@ -31,7 +31,7 @@ struct ResourceId {
   // The same with at most most characters of the name, "..." after a cut.
   [[nodiscard]] std::string Text(std::size_t most) const;
   friend bool operator==(const ResourceId& a, const ResourceId& b) {
-    return a.named == b.named && a.id == b.id && a.Chars() == b.Chars();
+    return a.named == b.named && a.id == b.id && (a.name == b.name || a.Chars() == b.Chars());
   }
 };
 

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <span>
 
 #include "document/bmp_codec.h"
@@ -152,8 +153,13 @@ void CheckProgram(std::span<const std::uint8_t> bytes) {
   if (!written) return;
   const auto again = ProgramFile::Read(*written, why);
   if (!again) Mismatch();
+  // Names are shared by the entries that use them: each is compared once.
+  std::map<const std::u16string*, bool> replaced;
   for (const IconGroup& group : again->Groups()) {
-    if (group.kind != GroupKind::kIcon || !SameResource(group.name, firstIcon->name)) continue;
+    if (group.kind != GroupKind::kIcon) continue;
+    const auto [known, added] = replaced.try_emplace(group.name.name.get(), false);
+    if (added) known->second = SameResource(group.name, firstIcon->name);
+    if (!known->second) continue;
     if (again->GroupFile(group, why) != *icon) Mismatch();
   }
 }
