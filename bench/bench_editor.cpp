@@ -1,7 +1,8 @@
 // Speed of the editor's per-stroke work: a whole pencil stroke through the
 // workspace (press, moves, release with its snapshot and commit), the commit
 // alone, and one undo step; the release and the undo of a stroke on a large
-// 32-bit image; and the memory a document of many images costs.
+// 32-bit image; a click on another image of a large icon, where the document
+// history keeps what changed; and the memory a document of many images costs.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -155,5 +156,31 @@ void BM_DocumentMemory(benchmark::State& state) {
   std::filesystem::remove(file);
 }
 BENCHMARK(BM_DocumentMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Showing another image of an icon of 32 images of 256 x 256 (32 bits):
+// the document history's starting point for the image shown, once every
+// picture of the document was encoded again.
+void BM_SelectImage(benchmark::State& state) {
+  MemorySettings settings;
+  ScriptedHost host;
+  Workspace ws(host, settings);
+  ws.SetImageDefaults({256, 256, 32});
+  ws.Start({});
+  for (int i = 1; i < 32; ++i) ws.Run(CommandId::kDuplicateImage);
+  // Each its own picture, stored as PNG as large images are.
+  pixmint::document::TKvIcon& icon = *ws.Document();
+  for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
+    for (int y = 0; y < 256; ++y) {
+      for (int x = 0; x < 256; ++x) {
+        icon.XorBitmap(i)->SetRaw(x, y, 0xFF000000u | ((i * 0x10101u) ^ static_cast<std::uint32_t>(x * y)));
+      }
+    }
+    icon.SetPngCompressed(i, true);
+  }
+  ws.DocumentChangedOutside();
+  int image = 0;
+  for (auto _ : state) ws.SelectImage(image = (image + 1) % 32);
+}
+BENCHMARK(BM_SelectImage)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,11 +1,14 @@
 #include "cli/cli_support.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
+#include <thread>
 
 #include "cli/cli_command.h"
 #include "document/file_io.h"
@@ -78,10 +81,8 @@ bool LoadDocument(const std::string& path, document::TKvIcon& icon, std::string&
 InputKind KindOf(const std::string& path) {
   if (HasExtension(path, ".ico") || HasExtension(path, ".cur")) return InputKind::kIconOrCursor;
   if (HasExtension(path, ".ani")) return InputKind::kAnimatedCursor;
-  std::uint8_t head[12] = {};
-  std::ifstream in(path, std::ios::binary);
-  in.read(reinterpret_cast<char*>(head), sizeof head);
-  switch (formats::SniffCursorFile(std::span(head, static_cast<std::size_t>(in.gcount())))) {
+  const auto head = document::ReadFileHead(path, 12).value_or(std::vector<std::uint8_t>{});
+  switch (formats::SniffCursorFile(head)) {
     case formats::CursorFileKind::kAnimatedCursor:
       return InputKind::kAnimatedCursor;
     case formats::CursorFileKind::kXcursor:
@@ -110,7 +111,44 @@ std::optional<formats::AnimatedCursor> LoadAnyCursor(const std::string& path, st
 }
 
 void PrintNotes(const std::vector<std::string>& notes) {
-  for (const std::string& note : notes) std::cerr << "pixmint-cli: note: " << note << '\n';
+  for (const std::string& note : notes) std::cerr << "pixmint-cli: note: " << Escaped(note) << '\n';
+}
+
+std::string Escaped(std::string_view text) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string out;
+  out.reserve(text.size());
+  auto hex = [&out](unsigned char c) {
+    out += "\\x";
+    out += kHex[c >> 4];
+    out += kHex[c & 15];
+  };
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    const bool c1 = c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                    static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+    if (c1) {
+      hex(c);
+      hex(static_cast<unsigned char>(text[++i]));
+    } else if (c < 0x20 || c == 0x7F) {
+      hex(c);
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
+}
+
+void LimitTime(int seconds, const std::string& what) {
+  const std::string message =
+      "pixmint-cli: " + what + " took longer than " + std::to_string(seconds) + " s (the limit)\n";
+  std::thread([seconds, message] {
+    std::this_thread::sleep_for(std::chrono::seconds(seconds));
+    // The main thread may be anywhere: write and leave without running
+    // anything of its own.
+    (void)!::write(STDERR_FILENO, message.data(), message.size());
+    std::_Exit(kExitFailure);
+  }).detach();
 }
 
 std::optional<int> ParseNumber(std::string_view s) {

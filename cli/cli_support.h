@@ -43,8 +43,18 @@ enum class InputKind { kIconOrCursor, kAnimatedCursor, kXcursor };
 [[nodiscard]] std::optional<formats::AnimatedCursor> LoadAnyCursor(const std::string& path,
                                                                    std::vector<std::string>& notes, std::string& error);
 
-// Prints "pixmint-cli: note: text" on stderr for each note.
+// Prints "pixmint-cli: note: text" on stderr for each note, escaped.
 void PrintNotes(const std::vector<std::string>& notes);
+
+// text with its control characters (C0, DEL and the C1 range of UTF-8) as
+// \xNN: names read from files and folders must not drive the terminal or
+// break a line apart.
+[[nodiscard]] std::string Escaped(std::string_view text);
+
+// Ends the process with "pixmint-cli: WHAT took longer than N s (the limit)"
+// and the failure code when it is still running seconds from now: for work
+// no byte budget bounds in time (a drawing whose elements repeat each other).
+void LimitTime(int seconds, const std::string& what);
 
 // Parses a whole decimal number of 0 or more; nothing for anything else.
 [[nodiscard]] std::optional<int> ParseNumber(std::string_view s);

@@ -1,5 +1,6 @@
 // pixmint-cli convert OUT.ico|OUT.cur MASTER... [--sizes 16,24,...]
 //   [--depths 32,8,4] [--hotspot X,Y] [--threshold N] [--dither]
+#include <algorithm>
 #include <charconv>
 #include <iostream>
 #include <optional>
@@ -13,6 +14,8 @@
 
 namespace pixmint::cli {
 namespace {
+
+constexpr int kSvgSeconds = 30;
 
 std::optional<int> Number(std::string_view s) {
   int value = 0;
@@ -88,7 +91,8 @@ int RunConvert(std::span<const std::string> args) {
     if (!master) return Fail(kExitFailure, path + ": " + why);
     masters.push_back(std::move(*master));
   }
-  for (const convert::SizePlan& plan : convert::PlanSizes(masters, request.options.sizes, request.options.cursor)) {
+constexpr int kSvgSeconds = 30;
+
     if (plan.enlarged) {
       std::cerr << "pixmint-cli: warning: " << plan.size << "x" << plan.size << " is enlarged from "
                 << masters[plan.master].Name() << '\n';
@@ -97,7 +101,9 @@ int RunConvert(std::span<const std::string> args) {
   document::TKvIcon icon;
   std::string why;
   if (!convert::BuildIcon(masters, request.options, icon, why)) return Fail(kExitFailure, why);
-  if (!icon.SaveToFile(request.out)) return Fail(kExitFailure, "cannot write " + request.out);
+  if (const auto saved = icon.SaveToFile(request.out); !saved) {
+    return Fail(kExitFailure, "cannot write " + request.out + ": " + saved.Reason());
+  }
   return kExitOk;
 }
 

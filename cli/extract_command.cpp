@@ -50,7 +50,7 @@ std::string WritePicture(const std::optional<std::vector<std::uint8_t>>& png, co
 
 int Flushed(const fs::path& outDir) {
   if (!replacedAny) return kExitOk;
-  if (const auto synced = document::SyncFolder(outDir); !synced) {
+  if (const auto synced = document::FinishFolder(outDir); !synced) {
     return Fail(kExitFailure, "cannot flush " + outDir.string() + ": " + synced.Reason());
   }
   return kExitOk;

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <iostream>
+#include <unordered_set>
 
 #include "cli/cli_command.h"
 #include "cli/cli_support.h"
@@ -30,8 +31,8 @@ int InfoAnimated(const std::string& path) {
   if (!cursor) return Fail(kExitFailure, error);
   std::cout << path << ": animated cursor, " << cursor->frames.size() << " frames, " << cursor->steps.size()
             << " steps\n";
-  if (!cursor->title.empty()) std::cout << "title: " << cursor->title << '\n';
-  if (!cursor->author.empty()) std::cout << "author: " << cursor->author << '\n';
+  if (!cursor->title.empty()) std::cout << "title: " << Escaped(cursor->title) << '\n';
+  if (!cursor->author.empty()) std::cout << "author: " << Escaped(cursor->author) << '\n';
   for (std::size_t f = 0; f < cursor->frames.size(); ++f) {
     std::cout << "frame " << f << ": " << cursor->frames[f]->ImageCount() << " images\n";
     PrintImages(std::cout, *cursor->frames[f], "  ");
@@ -50,10 +51,8 @@ int InfoXcursor(const std::string& path) {
   std::string why;
   const auto images = formats::DecodeXcursor(*bytes, why);
   if (!images) return Fail(kExitFailure, path + ": " + why);
-  std::vector<std::uint32_t> sizes;
-  for (const formats::XcursorImage& x : *images) {
-    if (std::find(sizes.begin(), sizes.end(), x.nominalSize) == sizes.end()) sizes.push_back(x.nominalSize);
-  }
+  std::unordered_set<std::uint32_t> sizes;
+  for (const formats::XcursorImage& x : *images) sizes.insert(x.nominalSize);
   std::cout << path << ": xcursor, " << images->size() << " images, " << sizes.size() << " sizes\n";
   for (std::size_t i = 0; i < images->size(); ++i) {
     const formats::XcursorImage& x = (*images)[i];

@@ -1,7 +1,7 @@
 #include "cli/program_support.h"
 
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <set>
@@ -9,11 +9,16 @@
 #include "cli/cli_command.h"
 #include "cli/cli_support.h"
 #include "document/file_io.h"
+#include "document/limits.h"
 
 namespace pixmint::cli {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Group names as shown and as file names are cut to this many characters:
+// a file may give its groups names of 65,535 characters.
+constexpr std::size_t kShownName = 60;
 
 // A file name part from a group name: no folders, no control characters.
 std::string SafeName(const std::string& label) {
@@ -29,14 +34,14 @@ std::string SafeName(const std::string& label) {
 }  // namespace
 
 bool ReadGroup(const formats::ProgramFile& program, const formats::IconGroup& group, document::TKvIcon& icon,
-               std::vector<std::uint8_t>& bytes, std::string& why) {
-  auto file = program.GroupFile(group, why);
+               std::vector<std::uint8_t>& bytes, std::string& why, document::ReadBudget* budget) {
+  auto file = program.GroupFile(group, why, budget);
   if (!file) return false;
   icon.SetIcon(group.kind == formats::GroupKind::kIcon);
   icon.SetErrorCallback([&why](std::string_view text, std::string_view) {
     if (why.empty()) why = text;
   });
-  const bool loaded = icon.LoadFromMemory(*file, GroupTitle(group));
+  const bool loaded = icon.LoadFromMemory(*file, GroupTitle(group), budget);
   icon.SetErrorCallback({});
   if (!loaded && why.empty()) why = "unreadable images";
   bytes = std::move(*file);
@@ -46,11 +51,8 @@ bool ReadGroup(const formats::ProgramFile& program, const formats::IconGroup& gr
 bool IsProgramFile(const std::string& path) {
   // The PE header sits near the start in every real program file.
   constexpr std::size_t kHeadBytes = 64 * 1024;
-  std::ifstream in(path, std::ios::binary);
-  std::vector<std::uint8_t> head(kHeadBytes);
-  in.read(reinterpret_cast<char*>(head.data()), static_cast<std::streamsize>(head.size()));
-  head.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-  return formats::LooksLikePe(head);
+  const auto head = document::ReadFileHead(path, kHeadBytes);
+  return head && formats::LooksLikePe(*head);
 }
 
 std::optional<formats::ProgramFile> LoadProgram(const std::string& path, std::string& error) {
@@ -78,7 +80,7 @@ void PrintImages(std::ostream& out, const document::TKvIcon& icon, std::string_v
 
 std::string GroupTitle(const formats::IconGroup& group) {
   return std::string(group.kind == formats::GroupKind::kIcon ? "icon" : "cursor") + " group " +
-         formats::GroupLabel(group) + ", language " + std::to_string(group.language);
+         Escaped(group.name.Text(kShownName)) + ", language " + std::to_string(group.language);
 }
 
 int InfoProgram(const std::string& path) {
@@ -86,11 +88,15 @@ int InfoProgram(const std::string& path) {
   const auto program = LoadProgram(path, error);
   if (!program) return Fail(kExitFailure, error);
   std::cout << path << ": program, " << program->Groups().size() << " groups\n";
+  // Each group is a document of its own, read one after another within the
+  // program's budget.
+  document::ReadBudget whole(document::kMaxProgramPixels);
   for (const formats::IconGroup& group : program->Groups()) {
     document::TKvIcon icon;
     std::vector<std::uint8_t> bytes;
     std::string why;
-    if (!ReadGroup(*program, group, icon, bytes, why)) {
+    document::ReadBudget budget(document::kMaxDecodedPixels, &whole);
+    if (!ReadGroup(*program, group, icon, bytes, why, &budget)) {
       std::cout << GroupTitle(group) << ": unreadable (" << why << ")\n";
       continue;
     }
@@ -109,26 +115,47 @@ int ExtractProgram(const std::string& path, const std::string& outDir) {
   if (!fs::is_directory(outDir)) return Fail(kExitFailure, "cannot create folder " + outDir);
   // A name that occurs in several languages carries the language too.
   std::map<std::pair<formats::GroupKind, std::string>, int> uses;
-  for (const auto& g : program->Groups()) ++uses[{g.kind, formats::GroupLabel(g)}];
+  for (const auto& g : program->Groups()) ++uses[{g.kind, g.name.Text(kShownName)}];
   const std::string stem = fs::path(path).stem().string();
   std::set<std::string> taken;
+  std::map<std::string, int> copies;  // numbered copies of a name so far
   int code = kExitOk;
+  document::ReadBudget whole(document::kMaxProgramPixels);
+  // Groups may share their images, and a file may name one group many
+  // times: what is written stays a bounded multiple of what was read.
+  const std::uint64_t most =
+      std::max<std::uint64_t>(document::kMinExtractBytes, document::kExtractFactor * program->Bytes().size());
+  std::uint64_t written = 0;
   for (const formats::IconGroup& group : program->Groups()) {
     document::TKvIcon icon;
     std::vector<std::uint8_t> bytes;
     std::string why;
-    if (!ReadGroup(*program, group, icon, bytes, why)) {
+    document::ReadBudget budget(document::kMaxDecodedPixels, &whole);
+    if (!ReadGroup(*program, group, icon, bytes, why, &budget)) {
       code = Fail(kExitFailure, path + ": " + GroupTitle(group) + ": " + why);
       continue;
     }
-    const std::string label = formats::GroupLabel(group);
+    if (bytes.size() > most - written) {
+      return Fail(kExitFailure, path + ": stopped before " + GroupTitle(group) + ": the groups would take more than " +
+                                    std::to_string(most >> 20) + " MB (" + std::to_string(document::kExtractFactor) +
+                                    " times the program, at least " + std::to_string(document::kMinExtractBytes >> 20) +
+                                    " MB)");
+    }
+    written += bytes.size();
+    const std::string label = group.name.Text(kShownName);
     std::string base = stem + "-" + SafeName(label);
     if (uses[{group.kind, label}] > 1) base += "-" + std::to_string(group.language);
     const std::string ext = group.kind == formats::GroupKind::kIcon ? ".ico" : ".cur";
     std::string name = base + ext;
-    for (int n = 2; !taken.insert(name).second; ++n) name = base + "-" + std::to_string(n) + ext;
+    for (int& n = copies[name]; !taken.insert(name).second;) name = base + "-" + std::to_string(++n + 1) + ext;
     const fs::path out = fs::path(outDir) / name;
-    if (!document::WriteFileAtomically(out, bytes)) code = Fail(kExitFailure, "cannot write " + out.string());
+    // Each file whole or not at all; the folder is flushed once at the end.
+    if (const auto result = document::WriteFileAtomically(out, bytes, {.flush = false}); !result) {
+      code = Fail(kExitFailure, "cannot write " + Escaped(out.string()) + ": " + result.Reason());
+    }
+  }
+  if (const auto synced = document::FinishFolder(outDir); !synced && code == kExitOk) {
+    code = Fail(kExitFailure, "cannot flush " + outDir + ": " + synced.Reason());
   }
   return code;
 }

@@ -35,7 +35,9 @@ int RunReplace(std::span<const std::string> args) {
   std::string why;
   const auto result = formats::ReplaceGroup(*source, formats::ParseGroupName(words[1]), *icon, why);
   if (!result) return Fail(kExitFailure, program + ": " + why);
-  if (!document::WriteFileAtomically(out, *result)) return Fail(kExitFailure, "cannot write " + out);
+  if (const auto written = document::WriteFileAtomically(out, *result); !written) {
+    return Fail(kExitFailure, "cannot write " + out + ": " + written.Reason());
+  }
   return kExitOk;
 }
 

@@ -108,7 +108,7 @@ int RunXcursorTheme(std::span<const std::string> args) {
   if (const std::string bad = Parse(args, r); !bad.empty()) return Fail(kExitUsage, bad + "; " + std::string(kUsage));
   std::string why;
   const auto sources = formats::FindThemeSources(r.dirs[0], why, r.overrides);
-  if (!sources) return Fail(kExitFailure, why);
+  if (!sources) return Fail(kExitFailure, Escaped(why));
   PrintNotes(sources->notes);
   std::string name = r.name.value_or(sources->schemeName);
   fs::path out;
@@ -126,13 +126,13 @@ int RunXcursorTheme(std::span<const std::string> args) {
   formats::ThemeReport report;
   const bool built = formats::BuildCursorTheme(*sources, out, name, report, why, r.options);
   PrintNotes(report.notes);
-  if (!built) return Fail(kExitFailure, why);
+  if (!built) return Fail(kExitFailure, Escaped(why));
   if (r.json) {
-    std::cout << formats::ThemeReportJson(report, name, out);
+    std::cout << formats::ThemeReportJson(report, name, out);  // JSON escapes its own strings
   } else {
-    for (const std::string& line : report.lines) std::cout << line << '\n';
-    std::cout << "theme \"" << name << "\" in " << out.string() << '\n';
-    if (r.install) PrintHowToChoose(out.filename().string());
+    for (const std::string& line : report.lines) std::cout << Escaped(line) << '\n';
+    std::cout << "theme \"" << Escaped(name) << "\" in " << Escaped(out.string()) << '\n';
+    if (r.install) PrintHowToChoose(Escaped(out.filename().string()));
   }
   return std::cout.flush() ? kExitOk : Fail(kExitFailure, "cannot write the output");
 }

@@ -15,7 +15,9 @@ int WriteCursor(formats::AnimatedCursor&& cursor, const std::string& out) {
     return Fail(kExitFailure, "the cursor has " + std::to_string(frames) + " frames; write it as .ani or Xcursor");
   }
   icon->SetIcon(false);
-  if (!icon->SaveToFile(out)) return Fail(kExitFailure, "cannot write " + out);
+  if (const auto saved = icon->SaveToFile(out); !saved) {
+    return Fail(kExitFailure, "cannot write " + out + ": " + saved.Reason());
+  }
   return kExitOk;
 }
 

@@ -1,12 +1,16 @@
 #include "convert/master.h"
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "convert/cursor_scale.h"
 #include "document/bmp_codec.h"
 #include "document/file_io.h"
 #include "document/jpeg_codec.h"
+#include "document/limits.h"
 
 namespace pixmint::convert {
 namespace {
@@ -17,6 +21,63 @@ bool EndsWithNoCase(std::string_view s, std::string_view tail) {
   if (s.size() < tail.size()) return false;
   return std::equal(tail.begin(), tail.end(), s.end() - static_cast<std::ptrdiff_t>(tail.size()),
                     [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+}
+
+bool IsGzip(std::span<const std::uint8_t> bytes) {
+  return bytes.size() >= 2 && bytes[0] == 0x1F && bytes[1] == 0x8B;
+}
+
+// An .svgz inflated here, within the limit, before the SVG renderer sees it:
+// the renderer would inflate any amount. Nothing, with why set, beyond the
+// limit or for damaged data.
+std::optional<std::vector<std::uint8_t>> InflateSvgz(std::span<const std::uint8_t> bytes, std::string& why) {
+  z_stream z{};
+  // 16 + 15: a gzip wrapper around the largest window.
+  if (inflateInit2(&z, 16 + MAX_WBITS) != Z_OK) {
+    why = "cannot inflate the SVG picture";
+    return std::nullopt;
+  }
+  std::vector<std::uint8_t> out;
+  std::uint8_t chunk[64 * 1024];
+  z.next_in = const_cast<Bytef*>(bytes.data());  // zlib's interface is not const-correct
+  z.avail_in = static_cast<uInt>(std::min<std::size_t>(bytes.size(), 0xFFFFFFFFu));
+  int status = Z_OK;
+  while (status == Z_OK) {
+    z.next_out = chunk;
+    z.avail_out = sizeof chunk;
+    status = inflate(&z, Z_NO_FLUSH);
+    const std::size_t produced = sizeof chunk - z.avail_out;
+    if (out.size() + produced > document::kMaxSvgBytes) {
+      inflateEnd(&z);
+      why = "the SVG picture inflates to more than " + std::to_string(document::kMaxSvgBytes >> 20) + " MB (the limit)";
+      return std::nullopt;
+    }
+    out.insert(out.end(), chunk, chunk + produced);
+  }
+  inflateEnd(&z);
+  if (status != Z_STREAM_END) {
+    why = "damaged compressed SVG picture";
+    return std::nullopt;
+  }
+  return out;
+}
+
+// The SVG text to hand the renderer, inflated and within the limit.
+std::optional<std::vector<std::uint8_t>> SvgText(std::span<const std::uint8_t> bytes, std::string& why) {
+  if (!IsGzip(bytes)) {
+    if (bytes.size() > document::kMaxSvgBytes) {
+      why = "the SVG picture is larger than " + std::to_string(document::kMaxSvgBytes >> 20) + " MB (the limit)";
+      return std::nullopt;
+    }
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+  }
+  auto text = InflateSvgz(bytes, why);
+  // Compressed twice: the renderer would inflate the inner layer unchecked.
+  if (text && IsGzip(*text)) {
+    why = "the SVG picture is compressed twice";
+    return std::nullopt;
+  }
+  return text;
 }
 
 bool LooksLikeSvgText(std::span<const std::uint8_t> bytes) {
@@ -46,11 +107,10 @@ std::optional<Rgba> DecodeBitmap(PictureKind kind, std::span<const std::uint8_t>
     if (!image && why.empty()) why = "unreadable PNG picture";
     return image;
   }
-  const auto picture = kind == PictureKind::kJpeg ? document::DecodeJpeg(bytes, kMaxMasterSide)
+  const auto picture = kind == PictureKind::kJpeg ? document::DecodeJpeg(bytes, kMaxMasterSide, &why)
                                                   : document::DecodeBmp(bytes, kMaxMasterSide);
   if (!picture) {
-    why = kind == PictureKind::kJpeg ? "unreadable JPEG picture or larger than 4096 pixels"
-                                     : "not a 24-bit uncompressed BMP picture of at most 4096 pixels";
+    if (kind == PictureKind::kBmp) why = "not a 24-bit uncompressed BMP picture of at most 4096 pixels";
     return std::nullopt;
   }
   return FromPicture(*picture);
@@ -95,7 +155,7 @@ PictureKind DetectPicture(std::span<const std::uint8_t> bytes, const std::string
   if (document::HasPngSignature(bytes)) return PictureKind::kPng;
   if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF) return PictureKind::kJpeg;
   if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') return PictureKind::kBmp;
-  if (bytes.size() >= 2 && bytes[0] == 0x1F && bytes[1] == 0x8B && EndsWithNoCase(name, ".svgz")) {
+  if (IsGzip(bytes) && EndsWithNoCase(name, ".svgz")) {
     return PictureKind::kSvg;
   }
   if (LooksLikeSvgText(bytes)) return PictureKind::kSvg;
@@ -114,7 +174,9 @@ std::optional<Master> MasterFromBytes(std::span<const std::uint8_t> bytes, const
       why = "SVG pictures need the Qt SVG module, which this build lacks";
       return std::nullopt;
     }
-    std::shared_ptr<const SvgPicture> picture = svg->Load(bytes, why);
+    const auto text = SvgText(bytes, why);
+    if (!text) return std::nullopt;
+    std::shared_ptr<const SvgPicture> picture = svg->Load(*text, why);
     if (!picture) return std::nullopt;
     return Master(name, std::move(picture));
   }

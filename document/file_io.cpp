@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <system_error>
 
 #include "document/save_target.h"
@@ -57,18 +59,40 @@ class TemporaryGuard {
   TemporaryGuard(const TemporaryGuard&) = delete;
   TemporaryGuard& operator=(const TemporaryGuard&) = delete;
   void Keep() { path_.clear(); }
+  void Moved(std::filesystem::path path) { path_ = std::move(path); }
 
  private:
   std::filesystem::path path_;
 };
 
-// For a file with other names (hard links) or an owner the new file could
-// not have: the new content goes into the file itself, so that every name
-// and the owner stay. A flushed copy of the old content waits beside it until
-// the new content is flushed: after a crash the old content is there, and a
-// failed write puts it back.
+// The mode a newly created file gets from the process umask. Read from
+// /proc rather than by setting the umask, which would race with other
+// threads creating files.
+mode_t DefaultMode() {
+  mode_t mask = 022;
+  if (std::FILE* f = std::fopen("/proc/self/status", "re")) {
+    char line[256];
+    while (std::fgets(line, sizeof line, f) != nullptr) {
+      unsigned value = 0;
+      if (std::sscanf(line, "Umask: %o", &value) == 1) {
+        mask = static_cast<mode_t>(value);
+        break;
+      }
+    }
+    std::fclose(f);
+  }
+  return static_cast<mode_t>(0666 & ~mask);
+}
+
+// For a file with other names (hard links), an owner the new file could
+// not have, or a folder the user may not write: the new content goes into
+// the file itself, so that every name and the owner stay. A flushed copy of
+// the old content waits as a backup (beside it, or in the user's backup
+// folder when its own folder is closed to them) until the new content is
+// flushed: after a crash the old content is there, a failed write puts it
+// back, and the next save or open of the file finds it (RecoverInterruptedSave).
 FileResult WriteInPlace(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
-                        const struct stat& old) {
+                        const struct stat& old, bool backupBeside) {
   Fd file(::open(target.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC));
   struct stat now {};
   if (!file.Valid() || ::fstat(file.Get(), &now) != 0) return FileResult::Failure(errno);
@@ -77,20 +101,35 @@ FileResult WriteInPlace(const std::filesystem::path& target, std::span<const std
   }
   std::filesystem::path backupPath;
   int error = 0;
-  Fd backup = detail::CreateTemporary(target, backupPath, error);
-  if (!backup.Valid()) return FileResult::Failure(error);
+  Fd backup = backupBeside ? detail::CreateTemporary(target, backupPath, error)
+                           : detail::CreateOutsideTemporary(target, backupPath, error);
+  if (!backup.Valid()) {
+    return FileResult::Failure(
+        error, backupBeside ? ErrorReason(error) : ErrorReason(error) + " (no place for a copy of the old content)");
+  }
   TemporaryGuard guard(backupPath);
   if (const int e = CopyContent(file.Get(), backup.Get())) return FileResult::Failure(e);
   if (::fsync(backup.Get()) != 0) return FileResult::Failure(errno);
-  (void)SyncFolder(target.parent_path());
+  // Whole and flushed: from now on a backup, which only this save (once the
+  // new content is flushed), a later whole save or a recovery removes.
+  const std::filesystem::path kept = detail::KeepAsBackup(backupPath, target, now, error);
+  if (kept.empty()) return FileResult::Failure(error);
+  guard.Moved(kept);
+  (void)SyncFolder(kept.parent_path());
+  detail::AtSaveStep(detail::SaveStep::kBackupKept);
 
-  error = WriteAll(file.Get(), bytes, 0);
+  const std::size_t half = bytes.size() / 2;
+  error = WriteAll(file.Get(), bytes.first(half), 0);
+  if (error == 0) {
+    detail::AtSaveStep(detail::SaveStep::kTargetHalfWritten);
+    error = WriteAll(file.Get(), bytes.subspan(half), static_cast<off_t>(half));
+  }
   if (error == 0 && ::ftruncate(file.Get(), static_cast<off_t>(bytes.size())) != 0) error = errno;
   if (error == 0 && ::fsync(file.Get()) != 0) error = errno;
   if (error == 0) return {};
   if (CopyContent(backup.Get(), file.Get()) == 0 && ::fsync(file.Get()) == 0) return FileResult::Failure(error);
   guard.Keep();
-  return FileResult::Failure(error, ErrorReason(error) + "; the old content is kept in " + backupPath.string());
+  return FileResult::Failure(error, ErrorReason(error) + "; the old content is kept in " + kept.string());
 }
 
 // A file that did not exist: there is nothing to protect, so it is written
@@ -108,24 +147,25 @@ FileResult CreateInPlace(const std::filesystem::path& target, std::span<const st
   return {};
 }
 
-// The usual way to replace old: a temporary file beside the target, renamed
-// over it when complete.
+// The usual way: a temporary file beside the target, renamed over it when
+// complete. old is the file being replaced, or null for a new file.
 FileResult ReplaceByRename(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
-                           const struct stat& old, bool flush) {
+                           const struct stat* old, bool flush) {
   std::filesystem::path temporary;
   int error = 0;
   Fd fd = detail::CreateTemporary(target, temporary, error);
   if (!fd.Valid()) return FileResult::Failure(error);
   TemporaryGuard guard(temporary);
-  if (::fchown(fd.Get(), old.st_uid, old.st_gid) != 0) {
+  if (old != nullptr && ::fchown(fd.Get(), old->st_uid, old->st_gid) != 0) {
     // Only root can give a file away: a file of another owner or group that
     // the user may write keeps them by being rewritten instead.
     fd.Close();
     ::unlink(temporary.c_str());
     guard.Keep();
-    return WriteInPlace(target, bytes, old);
+    return WriteInPlace(target, bytes, *old, true);
   }
-  if (::fchmod(fd.Get(), old.st_mode & 07777) != 0) return FileResult::Failure(errno);
+  const mode_t mode = old != nullptr ? (old->st_mode & 07777) : DefaultMode();
+  if (::fchmod(fd.Get(), mode) != 0) return FileResult::Failure(errno);
   if (const int e = WriteAll(fd.Get(), bytes)) return FileResult::Failure(e);
   if (flush && ::fsync(fd.Get()) != 0) return FileResult::Failure(errno);
   // A second descriptor keeps the lock (against other saves' clean-up) until
@@ -138,6 +178,18 @@ FileResult ReplaceByRename(const std::filesystem::path& target, std::span<const 
   // not make the save a failure the user could act on.
   if (flush) (void)SyncFolder(target.parent_path());
   return {};
+}
+
+// After a whole save of target (which replaced the file old, if any): what
+// earlier, killed saves left is removed. Their backups go only now, when
+// target holds a whole file again: until then each may be its only good copy.
+void Finished(const std::filesystem::path& target, const struct stat* old) {
+  detail::RemoveLeftovers(target);
+  std::vector<std::string> identities;
+  struct stat now {};
+  if (::stat(target.c_str(), &now) == 0) identities.push_back(detail::FileIdentity(now));
+  if (old != nullptr) identities.push_back(detail::FileIdentity(*old));
+  detail::RemoveBackups(target, identities);
 }
 
 }  // namespace
@@ -179,16 +231,21 @@ std::string ErrorReason(int error) {
   }
 }
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path, std::uint64_t maxBytes) {
+namespace {
+
+// Reads up to maxBytes of a regular file; whole says a longer file is refused
+// rather than cut.
+std::optional<std::vector<std::uint8_t>> ReadRegularFile(const std::filesystem::path& path, std::uint64_t maxBytes,
+                                                         bool whole) {
   // O_NONBLOCK: opening a FIFO by mistake must not wait for a writer.
   Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (!fd.Valid()) return std::nullopt;
   struct stat st {};
   if (::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0 ||
-      static_cast<std::uint64_t>(st.st_size) > maxBytes) {
+      (whole && static_cast<std::uint64_t>(st.st_size) > maxBytes)) {
     return std::nullopt;
   }
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size));
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::min<std::uint64_t>(st.st_size, maxBytes)));
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::read(fd.Get(), bytes.data() + done, bytes.size() - done);
@@ -199,10 +256,27 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::pa
   return bytes;
 }
 
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path, std::uint64_t maxBytes) {
+  return ReadRegularFile(path, maxBytes, true);
+}
+
+std::optional<std::vector<std::uint8_t>> ReadFileHead(const std::filesystem::path& path, std::size_t maxBytes) {
+  return ReadRegularFile(path, maxBytes, false);
+}
+
 FileResult WriteFileAtomically(const std::filesystem::path& requested, std::span<const std::uint8_t> bytes,
                                WriteOptions options) {
   if (requested.empty()) return FileResult::Failure(ENOENT);
   std::filesystem::path target;
+  if (options.replaceName) {
+    struct stat there {};
+    if (::lstat(requested.c_str(), &there) == 0 && S_ISDIR(there.st_mode)) return FileResult::Failure(EISDIR);
+    FileResult result = ReplaceByRename(requested, bytes, nullptr, options.flush);
+    if (result) detail::RemoveLeftovers(requested);
+    return result;
+  }
   if (FileResult resolved = detail::ResolveWriteTarget(requested, target); !resolved) return resolved;
   struct stat old {};
   if (::lstat(target.c_str(), &old) != 0) {
@@ -211,7 +285,7 @@ FileResult WriteFileAtomically(const std::filesystem::path& requested, std::span
     if (!result && result.Error() == EEXIST && ::lstat(target.c_str(), &old) == 0) {
       return WriteFileAtomically(requested, bytes, options);  // made by someone else meanwhile
     }
-    if (result) detail::RemoveLeftovers(target);
+    if (result) Finished(target, nullptr);
     return result;
   }
   if (S_ISDIR(old.st_mode)) return FileResult::Failure(EISDIR);
@@ -219,10 +293,47 @@ FileResult WriteFileAtomically(const std::filesystem::path& requested, std::span
   // What a plain write would be refused is refused here too: replacing the
   // file through its folder must not get round its own permissions.
   if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return FileResult::Failure(errno);
-  FileResult result =
-      old.st_nlink > 1 ? WriteInPlace(target, bytes, old) : ReplaceByRename(target, bytes, old, options.flush);
-  if (result) detail::RemoveLeftovers(target);
+  // And what a plain write may do is done: a file the user may write in a
+  // folder they may not is rewritten where it is.
+  const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
+  const bool folderOpen = ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+  FileResult result = !folderOpen        ? WriteInPlace(target, bytes, old, false)
+                      : old.st_nlink > 1 ? WriteInPlace(target, bytes, old, true)
+                                         : ReplaceByRename(target, bytes, &old, options.flush);
+  if (result && options.flush) Finished(target, &old);
   return result;
+}
+
+Recovery RecoverInterruptedSave(const std::filesystem::path& path) {
+  Recovery recovery;
+  std::filesystem::path target;
+  if (!detail::ResolveWriteTarget(path, target)) return recovery;
+  const std::vector<std::filesystem::path> backups = detail::FindBackups(target);
+  if (backups.empty()) return recovery;
+  recovery.keptIn = backups.front();
+  Fd from(::open(recovery.keptIn.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+  int error = 0;
+  if (!from.Valid()) {
+    error = errno;
+  } else {
+    Fd to(::open(target.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC));
+    error = !to.Valid() ? errno : CopyContent(from.Get(), to.Get());
+    if (error == 0 && ::fsync(to.Get()) != 0) error = errno;
+  }
+  if (error != 0) {
+    recovery.reason = ErrorReason(error);
+    return recovery;
+  }
+  // The newest backup is back in place; the older ones hold older content.
+  for (const std::filesystem::path& backup : backups) ::unlink(backup.c_str());
+  recovery.restored = true;
+  recovery.keptIn.clear();
+  return recovery;
+}
+
+FileResult FinishFolder(const std::filesystem::path& folder) {
+  detail::RemoveLeftoversIn(folder);
+  return SyncFolder(folder);
 }
 
 FileResult SyncFolder(const std::filesystem::path& folder) {

@@ -40,12 +40,26 @@ class [[nodiscard]] FileResult {
 [[nodiscard]] std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path,
                                                                      std::uint64_t maxBytes = kMaxReadBytes);
 
+// The first maxBytes bytes of a regular file (all of a shorter one), or
+// nothing when it cannot be opened or is no regular file. Never waits: a
+// FIFO or a device named like a picture is refused, not read.
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> ReadFileHead(const std::filesystem::path& path,
+                                                                    std::size_t maxBytes);
+
 struct WriteOptions {
   // Flush a replacing file before it is renamed into place and the folder
-  // after. A caller writing many files into one folder may leave this off
-  // and call SyncFolder once at the end: each replaced file still changes
-  // from the old content to the whole new one.
+  // after, and remove what killed saves of the name left. A caller writing
+  // many files into one folder may leave this off and call FinishFolder once
+  // at the end: each replaced file still changes from the old content to the
+  // whole new one, and the folder is searched once instead of once per file.
+  // (A new file has no old content to protect: it is written where it goes,
+  // unflushed, either way.)
   bool flush = true;
+  // Replace the name itself: a symbolic link, a file with other names (hard
+  // links) or another user's file at path gives way to a new file of ours
+  // and is never written through. For files this program makes in a folder
+  // it owns (a cursor theme), where a link there was planted, not chosen.
+  bool replaceName = false;
 };
 
 // Replaces path with bytes the way a plain write would be allowed to, but so
@@ -65,13 +79,31 @@ struct WriteOptions {
 //   new file could not keep is rewritten in place, with a copy of the old
 //   content beside it until the new content is flushed, so the other names
 //   and the owner stay;
+// - so is a file the user may write in a folder they may not, with the
+//   copy in the user's backup folder;
 // - temporary files that earlier, killed saves left beside the target are
-//   removed after a successful save.
+//   removed after a successful save, and so are their backups, which until
+//   then may be the only good copy of the file.
 // On failure the old file is untouched and the result gives the reason.
 FileResult WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
                                WriteOptions options = {});
 
+// What opening a file found of a save that was killed while it rewrote the
+// file in place: nothing, the old content put back (restored), or a backup
+// that could not be put back (keptIn, with the reason).
+struct Recovery {
+  bool restored = false;
+  std::filesystem::path keptIn;
+  std::string reason;
+};
+// Puts back the old content of path when an in-place save of it was killed
+// and left its backup; for an editor about to open path.
+Recovery RecoverInterruptedSave(const std::filesystem::path& path);
+
 // Flushes a folder's entries (file names created or renamed in it).
 FileResult SyncFolder(const std::filesystem::path& folder);
+// Flushes a folder written without flushing and removes the temporary files
+// of ours in it that nobody holds: what killed saves left.
+FileResult FinishFolder(const std::filesystem::path& folder);
 
 }  // namespace pixmint::document

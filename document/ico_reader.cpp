@@ -1,6 +1,7 @@
 #include "document/ico_reader.h"
 
 #include <algorithm>
+#include <map>
 
 #include "document/byte_io.h"
 #include "document/file_io.h"
@@ -101,6 +102,42 @@ bool ReadBitmapRecord(std::span<const std::uint8_t> rest, std::uint64_t size, Ic
   return true;
 }
 
+// The pixels an entry will decode to by its header alone, and at least
+// kMinImagePixels; 0 when the header is not one the entry's reader takes
+// (that reader then says why).
+std::uint64_t EntryPixels(std::span<const std::uint8_t> file, std::uint64_t offset, std::uint64_t size) {
+  const auto rest = file.subspan(static_cast<std::size_t>(offset));
+  const auto block = rest.first(static_cast<std::size_t>(size));
+  if (HasPngSignature(block)) {
+    const auto side = PngDimensions(block);
+    if (!side || side->first > kMaxIconPngSide || side->second > kMaxIconPngSide) return 0;
+    return std::max(kMinImagePixels, std::uint64_t{side->first} * side->second);
+  }
+  std::string ignored;
+  if (!MeasureImageBlock(rest, ignored)) return 0;
+  const BitmapHeader header = ParseHeader(rest);
+  return std::max(kMinImagePixels,
+                  static_cast<std::uint64_t>(header.width) * static_cast<std::uint64_t>(header.height / 2));
+}
+
+// Where every entry lies, checked against the file and the budget before
+// anything is decoded: empty, or the message for the first fault.
+std::string CheckEntries(std::span<const std::uint8_t> file, std::uint32_t count, ReadBudget& budget) {
+  std::string why;
+  if (!budget.TakeEntries(count, why)) return std::string(kErrorConverting) + " (" + why + ")";
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const std::size_t entry = kFileHeaderBytes + kEntryBytes * i;
+    const std::uint64_t size = GetU32(file, entry + 8);
+    const std::uint64_t offset = GetU32(file, entry + 12);
+    if (offset > file.size()) return EntryMessage(kErrorSeeking, i, "offset " + std::to_string(offset));
+    if (offset + size > file.size()) {
+      return EntryMessage(kErrorReading, i, std::to_string(size) + " bytes at offset " + std::to_string(offset));
+    }
+    if (!budget.TakePixels(EntryPixels(file, offset, size), why)) return EntryMessage(kErrorConverting, i, why);
+  }
+  return {};
+}
+
 }  // namespace
 
 std::uint32_t ReadIconHeader(std::span<const std::uint8_t> file) {
@@ -126,7 +163,7 @@ std::uint16_t ReadIconType(std::span<const std::uint8_t> file) {
 }
 
 std::unique_ptr<IconResource> ReadIconMemory(std::span<const std::uint8_t> file, const std::string& name,
-                                             const ErrorCallback& onError, IconFileInfo* info) {
+                                             const ErrorCallback& onError, IconFileInfo* info, ReadBudget* budget) {
   auto fail = [&](const std::string& message) -> std::unique_ptr<IconResource> {
     if (onError) onError(message, name);
     return nullptr;
@@ -134,20 +171,29 @@ std::unique_ptr<IconResource> ReadIconMemory(std::span<const std::uint8_t> file,
   const std::uint32_t count = std::min(ReadIconHeader(file), kMaxImages);
   if (count == 0) return nullptr;
   if (kFileHeaderBytes + kEntryBytes * count > file.size()) return fail(std::string(kErrorReading));
+  ReadBudget ownBudget;
+  if (const std::string fault = CheckEntries(file, count, budget != nullptr ? *budget : ownBudget); !fault.empty()) {
+    return fail(fault);
+  }
   IconFileInfo found;
   found.type = GetU16(file, 2);
   auto resource = std::make_unique<IconResource>();
   resource->IcoFileName = name;
+  // Entries that point at one block share what it decoded to.
+  std::map<std::pair<std::uint64_t, std::uint64_t>, std::uint32_t> decoded;
   for (std::uint32_t i = 0; i < count; ++i) {
     const std::size_t entry = kFileHeaderBytes + kEntryBytes * i;
     const std::uint64_t size = GetU32(file, entry + 8);
     const std::uint64_t offset = GetU32(file, entry + 12);
-    if (offset > file.size()) return fail(EntryMessage(kErrorSeeking, i, "offset " + std::to_string(offset)));
-    if (offset + size > file.size()) {
-      return fail(EntryMessage(kErrorReading, i, std::to_string(size) + " bytes at offset " + std::to_string(offset)));
+    IconImage& record = resource->Images[i];
+    if (found.type == kTypeCursor) {
+      found.hotSpots[i] = raster::Point{GetU16(file, entry + 4), GetU16(file, entry + 6)};
+    }
+    if (const auto same = decoded.find({offset, size}); same != decoded.end()) {
+      record = resource->Images[same->second];
+      continue;
     }
     const auto block = file.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size));
-    IconImage& record = resource->Images[i];
     std::string why;
     if (HasPngSignature(block)) {
       if (!DecodePngRecord(block, record, why)) return fail(EntryMessage(kErrorConverting, i, why));
@@ -155,9 +201,7 @@ std::unique_ptr<IconResource> ReadIconMemory(std::span<const std::uint8_t> file,
     } else if (!ReadBitmapRecord(file.subspan(static_cast<std::size_t>(offset)), size, record, why)) {
       return fail(EntryMessage(kErrorConverting, i, why));
     }
-    if (found.type == kTypeCursor) {
-      found.hotSpots[i] = raster::Point{GetU16(file, entry + 4), GetU16(file, entry + 6)};
-    }
+    decoded.emplace(std::pair{offset, size}, i);
   }
   resource->ImageCount = count;
   if (info != nullptr) *info = found;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "document/icon_image.h"
+#include "document/limits.h"
 #include "raster/colour.h"
 
 namespace pixmint::document {
@@ -48,8 +49,11 @@ struct IconFileInfo {
 // onError (may be empty) with the file name as caption.
 [[nodiscard]] std::unique_ptr<IconResource> ReadIconFile(const std::string& fileName, const ErrorCallback& onError,
                                                          IconFileInfo* info = nullptr);
-// The same from memory; name is used as the caption and IcoFileName.
+// The same from memory; name is used as the caption and IcoFileName. The
+// entries' pixels are taken from budget (a file's own when none is given)
+// before any is decoded; entries that point at one block decode it once.
 [[nodiscard]] std::unique_ptr<IconResource> ReadIconMemory(std::span<const std::uint8_t> file, const std::string& name,
-                                                           const ErrorCallback& onError, IconFileInfo* info = nullptr);
+                                                           const ErrorCallback& onError, IconFileInfo* info = nullptr,
+                                                           ReadBudget* budget = nullptr);
 
 }  // namespace pixmint::document

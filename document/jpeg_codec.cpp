@@ -6,6 +6,10 @@
 #include <cstdlib>
 // jpeglib.h needs FILE and size_t declared before it.
 #include <jpeglib.h>
+// After jpeglib.h, which it needs.
+#include <jerror.h>
+
+#include <string>
 
 #include "document/file_io.h"
 
@@ -17,6 +21,7 @@ namespace {
 struct ErrorManager {
   jpeg_error_mgr base{};
   std::jmp_buf jump{};
+  bool truncated = false;
 };
 
 void OnError(j_common_ptr info) {
@@ -24,6 +29,27 @@ void OnError(j_common_ptr info) {
 }
 
 void OnMessage(j_common_ptr) {}
+
+// The library only warns when the data ends early and draws the rest grey;
+// a truncated picture is refused instead, as a truncated PNG is.
+void OnEmit(j_common_ptr info, int level) {
+  auto* error = reinterpret_cast<ErrorManager*>(info->err);
+  if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) {
+    error->truncated = true;
+    std::longjmp(error->jump, 1);
+  }
+}
+
+// After the header: whether the rest of the data holds the end marker. The
+// coded data cannot hold one, so without it the picture was cut short, and
+// that is known before any pixel memory is taken.
+bool HasEndMarker(const jpeg_decompress_struct& info) {
+  const JOCTET* rest = info.src->next_input_byte;
+  for (std::size_t k = info.src->bytes_in_buffer; k >= 2; --k) {
+    if (rest[k - 2] == 0xFF && rest[k - 1] == 0xD9) return true;
+  }
+  return false;
+}
 
 // Owns the compressor and the buffer that jpeg_mem_dest allocates.
 struct Compressor {
@@ -87,6 +113,7 @@ bool ReadJpegHeader(Decompressor& d, std::span<const std::uint8_t> data) {
   d.info.err = jpeg_std_error(&d.error.base);
   d.error.base.error_exit = OnError;
   d.error.base.output_message = OnMessage;
+  d.error.base.emit_message = OnEmit;
   if (setjmp(d.error.jump)) return false;
   jpeg_create_decompress(&d.info);
   d.created = true;
@@ -122,15 +149,27 @@ std::optional<std::vector<std::uint8_t>> EncodeJpeg(const raster::Picture& pictu
   return std::vector<std::uint8_t>(compressor.buffer, compressor.buffer + compressor.size);
 }
 
-std::optional<raster::Picture> DecodeJpeg(std::span<const std::uint8_t> data, int maxSide) {
-  if (data.size() < 3 || data[0] != 0xFF || data[1] != 0xD8 || data[2] != 0xFF) return std::nullopt;
+std::optional<raster::Picture> DecodeJpeg(std::span<const std::uint8_t> data, int maxSide, std::string* why) {
+  auto fail = [why](const char* reason) -> std::optional<raster::Picture> {
+    if (why != nullptr) *why = reason;
+    return std::nullopt;
+  };
+  if (data.size() < 3 || data[0] != 0xFF || data[1] != 0xD8 || data[2] != 0xFF) return fail("not a JPEG picture");
   Decompressor decompressor;
-  if (!ReadJpegHeader(decompressor, data)) return std::nullopt;
+  if (!ReadJpegHeader(decompressor, data)) return fail("unreadable JPEG picture");
   const auto width = static_cast<std::int64_t>(decompressor.info.image_width);
   const auto height = static_cast<std::int64_t>(decompressor.info.image_height);
-  if (width < 1 || height < 1 || width > maxSide || height > maxSide) return std::nullopt;
+  if (width < 1 || height < 1 || width > maxSide || height > maxSide) {
+    if (why != nullptr)
+      *why = "JPEG picture of " + std::to_string(width) + "x" + std::to_string(height) + " pixels, larger than " +
+             std::to_string(maxSide);
+    return std::nullopt;
+  }
+  if (!HasEndMarker(decompressor.info)) return fail("truncated JPEG picture");
   raster::Picture picture(static_cast<int>(width), static_cast<int>(height));
-  if (!ReadJpegRows(decompressor, picture)) return std::nullopt;
+  if (!ReadJpegRows(decompressor, picture)) {
+    return fail(decompressor.error.truncated ? "truncated JPEG picture" : "damaged JPEG picture");
+  }
   return picture;
 }
 

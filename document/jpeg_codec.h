@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "document/file_io.h"
@@ -20,8 +21,11 @@ inline constexpr int kJpegQuality = 90;
 
 // Decodes a baseline or progressive JPEG (grey or colour) to a 24-bit
 // picture. Sides outside 1..maxSide are refused after reading the header and
-// before the pixels are decoded; damaged data gives nothing.
-[[nodiscard]] std::optional<raster::Picture> DecodeJpeg(std::span<const std::uint8_t> data, int maxSide);
+// before the pixels are decoded, and so is data that ends before its end
+// marker; damaged or truncated data gives nothing, with a short reason in
+// why when given.
+[[nodiscard]] std::optional<raster::Picture> DecodeJpeg(std::span<const std::uint8_t> data, int maxSide,
+                                                        std::string* why = nullptr);
 
 // Encodes to memory, then writes with WriteFileAtomically.
 FileResult SaveJpegFile(const std::filesystem::path& path, const raster::Picture& picture, int quality = kJpegQuality);

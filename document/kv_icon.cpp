@@ -196,14 +196,26 @@ bool TKvIcon::DuplicateImage(std::uint32_t i) {
 
 bool TKvIcon::AppendImage(const TKvIcon& source, std::uint32_t i) {
   if (count_ >= kMaxImages || !source.Used(i)) return false;
-  // The source's record with the pixels of its live surfaces.
-  IconImage record = source.resource_->Images[i];
-  if (!source.SurfacesMatchRecord(i)) record.original.clear();
-  const auto colour = source.slots_[i].colour->Bits();
-  const auto mask = source.slots_[i].mask->Bits();
-  if (colour.size() != record.XorPart().size() || mask.size() != record.AndPart().size()) return false;
+  auto record = source.ImageRecord(i);
+  return record && AppendRecord(std::move(*record), source.hotSpots_[i]);
+}
+
+// The record with the pixels of the live surfaces; the block as read stays
+// with it only while the surfaces still hold what it decodes to.
+std::optional<IconImage> TKvIcon::ImageRecord(std::uint32_t i) const {
+  if (!Used(i)) return std::nullopt;
+  IconImage record = resource_->Images[i];
+  if (!SurfacesMatchRecord(i)) record.original.clear();
+  const auto colour = slots_[i].colour->Bits();
+  const auto mask = slots_[i].mask->Bits();
+  if (colour.size() != record.XorPart().size() || mask.size() != record.AndPart().size()) return std::nullopt;
   std::copy(colour.begin(), colour.end(), record.XorPart().begin());
   std::copy(mask.begin(), mask.end(), record.AndPart().begin());
+  return record;
+}
+
+bool TKvIcon::AppendRecord(IconImage record, raster::Point hotSpot) {
+  if (count_ >= kMaxImages || record.Data.empty()) return false;
   if (count_ == 0) resource_ = std::make_unique<IconResource>();
   const std::uint32_t n = count_;
   resource_->Images[n] = std::move(record);
@@ -213,7 +225,7 @@ bool TKvIcon::AppendImage(const TKvIcon& source, std::uint32_t i) {
     RemoveLast();
     return false;
   }
-  hotSpots_[n] = source.hotSpots_[i];
+  hotSpots_[n] = hotSpot;
   return true;
 }
 
@@ -314,13 +326,13 @@ bool TKvIcon::LoadFromFile(const std::string& fileName) {
   return Adopt(ReadIconFile(fileName, onError_, &info), info);
 }
 
-bool TKvIcon::LoadFromMemory(std::span<const std::uint8_t> bytes, const std::string& name) {
+bool TKvIcon::LoadFromMemory(std::span<const std::uint8_t> bytes, const std::string& name, ReadBudget* budget) {
   if (resource_ || count_ != 0) {
     if (onError_) onError_(kErrorAlreadyLoaded, "Error");
     return false;
   }
   IconFileInfo info;
-  return Adopt(ReadIconMemory(bytes, name, onError_, &info), info);
+  return Adopt(ReadIconMemory(bytes, name, onError_, &info, budget), info);
 }
 
 bool TKvIcon::Adopt(std::unique_ptr<IconResource> resource, const IconFileInfo& info) {

@@ -77,6 +77,12 @@ class TKvIcon {
   // Appends a copy of image i of another document: its block, table, PNG
   // flag and hot spot. False when the document is full or there is no image i.
   [[nodiscard]] bool AppendImage(const TKvIcon& source, std::uint32_t i);
+  // Image i's block as Save writes it before any PNG compression: its record
+  // with the pixels of its live surfaces. Nothing when there is no image i.
+  [[nodiscard]] std::optional<IconImage> ImageRecord(std::uint32_t i) const;
+  // Appends an image from such a block, with its hot spot. False when the
+  // document is full or the block does not hold an image.
+  [[nodiscard]] bool AppendRecord(IconImage record, raster::Point hotSpot);
   [[nodiscard]] bool ExchangeImages(std::uint32_t i, std::uint32_t j);
   [[nodiscard]] bool ChangeFormat(std::uint32_t i, int width, int height, int bitCount);
   // Gives an image of 1, 4 or 8 bits the table (at most 2^bits colours; the
@@ -89,7 +95,10 @@ class TKvIcon {
   // Loading works only on an empty document. The file's own type field is
   // kept in FileType(); a cursor file's hot spots go to the positions.
   [[nodiscard]] bool LoadFromFile(const std::string& fileName);
-  [[nodiscard]] bool LoadFromMemory(std::span<const std::uint8_t> bytes, const std::string& name);
+  // budget, when given, is shared with the other parts of one file (the
+  // frames of an animation, the groups of a program).
+  [[nodiscard]] bool LoadFromMemory(std::span<const std::uint8_t> bytes, const std::string& name,
+                                    ReadBudget* budget = nullptr);
   [[nodiscard]] std::uint16_t FileType() const { return fileType_; }
 
   // Success, or the reason the file could not be written.

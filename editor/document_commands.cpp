@@ -150,6 +150,7 @@ void DocumentCommands::Start(const StartRequest& request) {
   state_.FileName = request.kind == Kind::kOpenFile ? request.path : std::string();
   state_.IsIcon = load ? UpperExtension(request.path) == ".ICO" : request.kind == Kind::kNewIcon;
   state_.Document->SetIcon(state_.IsIcon);
+  if (request.kind == Kind::kOpenFile) RecoverInterruptedSave(request.path);
   const formats::CursorFileKind kind = load ? KindOfFile(request.path) : formats::CursorFileKind::kIconOrCursor;
   if (load && kind != formats::CursorFileKind::kIconOrCursor) {
     if (!LoadAnimation(request.path, kind)) return ShowError(texts::kLoadFailed);
@@ -170,6 +171,20 @@ void DocumentCommands::Start(const StartRequest& request) {
   if (load && state_.FileName.empty()) state_.Modified = true;
   view_.Show();
   view_.PaintBox1Paint();
+}
+
+void DocumentCommands::RecoverInterruptedSave(const std::string& path) {
+  // A save killed while it rewrote the file in place left the old content
+  // aside: it goes back before the file is read, and the user is told.
+  const document::Recovery recovery = document::RecoverInterruptedSave(path);
+  if (recovery.restored) {
+    host_.ShowMessage({texts::Format(texts::Tr(texts::kSaveRestored), {path}), texts::Tr(texts::kNote),
+                       MessageButtons::kOk, MessageIcon::kInformation});
+  } else if (!recovery.keptIn.empty()) {
+    host_.ShowMessage({texts::Format(texts::Tr(texts::kSaveBackupKept),
+                                     {path, recovery.keptIn.string(), texts::Tr(recovery.reason.c_str())}),
+                       texts::Tr(texts::kNote), MessageButtons::kOk, MessageIcon::kError});
+  }
 }
 
 bool DocumentCommands::LoadAnimation(const std::string& path, formats::CursorFileKind kind) {

@@ -83,6 +83,7 @@ class DocumentCommands {
   void ShowError(const char* text);
   void ShowSaveFailure(const document::FileResult& result);
   [[nodiscard]] bool LoadAnimation(const std::string& path, formats::CursorFileKind kind);
+  void RecoverInterruptedSave(const std::string& path);
   [[nodiscard]] document::FileResult WriteAnimation(const std::string& path);
 
   EditorState& state_;

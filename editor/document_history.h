@@ -52,6 +52,9 @@ class DocumentHistory {
   void Clear();
 
   [[nodiscard]] std::size_t StepCount() const { return undo_.size(); }
+  // The bytes the steps keep, each image counted once however many steps
+  // share it: what the history's cap counts.
+  [[nodiscard]] std::size_t KeptBytes() const;
   [[nodiscard]] int ShownCount() const { return shown_; }
   // The image shown has steps of its own that have not been undone.
   [[nodiscard]] bool ImageChanged() const;

@@ -7,14 +7,15 @@
 #include <vector>
 
 #include "document/ico_reader.h"
+#include "document/limits.h"
 #include "formats/animated_cursor.h"
 
 namespace pixmint::formats {
 
 // All frames of one animated cursor together may hold at most this many
 // pixels, so that small files of tiny compressed frames cannot claim
-// gigabytes.
-inline constexpr std::uint64_t kMaxAniPixels = 32ull * 1024 * 1024;
+// gigabytes; checked before each frame is decoded.
+inline constexpr std::uint64_t kMaxAniPixels = document::kMaxDecodedPixels;
 
 // True when bytes start like a RIFF "ACON" file.
 [[nodiscard]] bool LooksLikeAni(std::span<const std::uint8_t> bytes);

@@ -114,37 +114,30 @@ void ReadInfo(const AniChunks& c, AnimatedCursor& cursor) {
   }
 }
 
-std::uint64_t PixelCount(const document::TKvIcon& icon) {
-  std::uint64_t pixels = 0;
-  for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
-    if (const auto* s = icon.XorBitmap(i)) pixels += std::uint64_t(s->Width()) * std::uint64_t(s->Height());
-  }
-  return pixels;
-}
-
-// Reads every frame; on failure why names the frame and gives its reader's message.
-// Frames from required on that cannot be read end the list instead (chunks
-// beyond the count the header declares).
+// Reads every frame within one budget for the whole file, so that frames
+// of tiny compressed images cannot together claim gigabytes; on failure why
+// names the frame and gives its reader's message. Frames from required on
+// that cannot be read end the list instead (chunks beyond the count the
+// header declares).
 bool ReadFrames(const std::vector<const RiffChunk*>& icons, std::size_t required, const std::string& name,
                 AnimatedCursor& cursor, std::string& why) {
-  std::uint64_t pixels = 0;
+  document::ReadBudget budget;
+  if (!budget.TakeEntries(icons.size(), why)) {
+    why = Converting(why);
+    return false;
+  }
   for (std::size_t i = 0; i < icons.size(); ++i) {
     auto frame = std::make_unique<document::TKvIcon>();
     std::string message;
     frame->SetErrorCallback([&message](std::string_view text, std::string_view) {
       if (message.empty()) message = text;
     });
-    const bool loaded = frame->LoadFromMemory(icons[i]->data, name);
+    const bool loaded = frame->LoadFromMemory(icons[i]->data, name, &budget);
     frame->SetErrorCallback({});
     if (!loaded && i >= required) break;
     if (!loaded) {
       why = "Frame " + std::to_string(i) + " (offset " + std::to_string(icons[i]->offset) +
             "): " + (message.empty() ? std::string("not an icon or cursor file") : message);
-      return false;
-    }
-    pixels += PixelCount(*frame);
-    if (pixels > kMaxAniPixels) {
-      why = Converting("the frames hold more than " + std::to_string(kMaxAniPixels) + " pixels");
       return false;
     }
     frame->SetIcon(frame->FileType() != document::kTypeCursor);

@@ -175,31 +175,40 @@ Plan MakePlan(const std::vector<ThemeCursor>& cursors, ThemeReport& report) {
   return plan;
 }
 
+// The theme's cursors folder, made a real folder: a link planted there
+// would send every cursor outside the theme.
+bool MakeCursorsFolder(const fs::path& cursors, std::string& why) {
+  std::error_code ec;
+  if (fs::is_symlink(fs::symlink_status(cursors, ec))) fs::remove(cursors, ec);
+  fs::create_directories(cursors, ec);
+  if (fs::is_symlink(fs::symlink_status(cursors, ec)) || !fs::is_directory(fs::symlink_status(cursors, ec))) {
+    why = "cannot create " + cursors.string();
+    return false;
+  }
+  return true;
+}
+
 bool WriteTheme(const Plan& plan, const fs::path& outDir, const std::string& name, std::string& why) {
   std::error_code ec;
   const fs::path dir = outDir / "cursors";
-  fs::create_directories(dir, ec);
-  if (!fs::is_directory(dir)) {
-    why = "cannot create " + dir.string();
-    return false;
-  }
+  if (!MakeCursorsFolder(dir, why)) return false;
   const std::string index =
       "[Icon Theme]\nName=" + CleanName(name) + "\nComment=Cursor theme made by Pixmint from Windows cursors\n";
   const std::vector<std::uint8_t> indexBytes(index.begin(), index.end());
-  // Each file is renamed into place whole; the folders are flushed once at
-  // the end rather than every file on its own.
-  const document::WriteOptions unflushed{.flush = false};
-  if (!document::WriteFileAtomically(outDir / "index.theme", indexBytes, unflushed)) {
-    why = "cannot write " + (outDir / "index.theme").string();
+  // Each file is renamed into place whole, and links of any kind found at
+  // the theme's own names (left by an earlier build or planted) are replaced,
+  // never written through; the folders are flushed once at the end rather
+  // than every file on its own.
+  const document::WriteOptions replace{.flush = false, .replaceName = true};
+  if (const auto written = document::WriteFileAtomically(outDir / "index.theme", indexBytes, replace); !written) {
+    why = "cannot write " + (outDir / "index.theme").string() + ": " + written.Reason();
     return false;
   }
   std::set<std::string> written;
   for (const auto& [file, bytes] : plan.files) {
     const fs::path path = dir / file;
-    // A link left by an earlier build would send the write elsewhere.
-    if (fs::is_symlink(path, ec)) fs::remove(path, ec);
-    if (!document::WriteFileAtomically(path, *bytes, unflushed)) {
-      why = "cannot write " + path.string();
+    if (const auto done = document::WriteFileAtomically(path, *bytes, replace); !done) {
+      why = "cannot write " + path.string() + ": " + done.Reason();
       return false;
     }
     written.insert(file);

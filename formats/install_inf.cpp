@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <set>
 
 namespace pixmint::formats {
 namespace {
@@ -110,11 +111,18 @@ std::map<std::string, std::string> KeyValues(const Section& section) {
   return values;
 }
 
+// What expanding %name%s may produce from one file in all: a long value
+// named many times must not grow without bound.
+constexpr std::size_t kMaxExpandedBytes = 4u << 20;
+
 // Replaces %name% by its [Strings] value; numbered folders (%10%) vanish.
-std::string Expand(const std::string& s, const std::map<std::string, std::string>& strings) {
+// left is what the file may still expand to; nothing when s needs more.
+std::optional<std::string> Expand(const std::string& s, const std::map<std::string, std::string>& strings,
+                                  std::size_t& left) {
   std::string out;
   std::size_t at = 0;
   while (at < s.size()) {
+    if (out.size() > left) return std::nullopt;
     const auto open = s.find('%', at);
     const auto close = open == std::string::npos ? std::string::npos : s.find('%', open + 1);
     if (close == std::string::npos) {
@@ -133,6 +141,8 @@ std::string Expand(const std::string& s, const std::map<std::string, std::string
     }
     at = close + 1;
   }
+  if (out.size() > left) return std::nullopt;
+  left -= out.size();
   return out;
 }
 
@@ -181,20 +191,32 @@ std::optional<InfScheme> ParseInstallInf(std::span<const std::uint8_t> bytes, st
   const std::map<std::string, Section> sections = Sections(DecodeText(bytes));
   std::map<std::string, std::string> strings;
   if (const auto it = sections.find("strings"); it != sections.end()) strings = KeyValues(it->second);
+  // Each section is read once, however often AddReg names it.
   std::vector<std::string> registrySections = {"scheme.reg"};
+  std::set<std::string> named = {"scheme.reg"};
   for (const auto& [name, lines] : sections) {
     const auto values = KeyValues(lines);
     if (const auto add = values.find("addreg"); add != values.end()) {
-      for (const std::string& s : Fields(add->second)) registrySections.push_back(Lower(s));
+      for (const std::string& s : Fields(add->second)) {
+        if (named.insert(Lower(s)).second) registrySections.push_back(Lower(s));
+      }
     }
   }
   InfScheme scheme;
+  std::size_t left = kMaxExpandedBytes;
   for (const std::string& name : registrySections) {
     const auto it = sections.find(name);
     if (it == sections.end()) continue;
     for (const std::string& line : it->second) {
       std::vector<std::string> fields = Fields(line);
-      for (std::string& field : fields) field = Expand(field, strings);
+      for (std::string& field : fields) {
+        auto expanded = Expand(field, strings, left);
+        if (!expanded) {
+          why = "its %names% expand to more than " + std::to_string(kMaxExpandedBytes >> 20) + " MB (the limit)";
+          return std::nullopt;
+        }
+        field = std::move(*expanded);
+      }
       ReadRegistryLine(fields, scheme);
     }
   }

@@ -141,34 +141,38 @@ std::optional<std::vector<std::uint8_t>> ReplaceGroup(const ProgramFile& program
   const auto drop = ImagesToDrop(program, kind, name);
   std::vector<OwnedResource> kept;
   std::vector<const ResourceEntry*> replaced;
+  // Data that several leaves share is written once, so it counts once.
+  std::set<std::pair<std::size_t, std::uint32_t>> data;
   std::uint64_t total = 0;
   for (const ResourceEntry& e : program.Tree().entries) {
     const bool isGroup = !e.type.named && e.type.id == groupType && SameResource(e.name, name);
     const bool isImage = !e.type.named && e.type.id == imageType && !e.name.named;
     if (isGroup) replaced.push_back(&e);
     if (isGroup || (isImage && drop.contains({e.name.id, e.language}))) continue;
-    total += e.size;
+    if (data.insert({e.offset, e.size}).second) total += e.size;
     if (total > kMaxProgramBytes) {
       why = "resources too large";
       return std::nullopt;
     }
-    const auto data = program.Data(e);
-    kept.push_back({e.type, e.name, e.language, e.codePage, {data.begin(), data.end()}});
+    kept.push_back({e.type, e.name, e.language, e.codePage, program.Data(e)});
   }
   const std::vector<std::uint16_t> ids = FreeIds(kept, imageType, split->images.size());
   if (ids.size() < split->images.size()) {
     why = "no free image numbers";
     return std::nullopt;
   }
+  // Every language of the group gets the same new images, written once.
+  const std::vector<std::uint8_t> groupData = GroupData(*split, ids);
   for (const ResourceEntry* g : replaced) {
     for (std::size_t i = 0; i < ids.size(); ++i) {
       kept.push_back(
           {ResourceId::Number(imageType), ResourceId::Number(ids[i]), g->language, g->codePage, split->images[i]});
     }
-    kept.push_back({g->type, g->name, g->language, g->codePage, GroupData(*split, ids)});
+    kept.push_back({g->type, g->name, g->language, g->codePage, groupData});
   }
-  const auto section = BuildResourceSection(std::move(kept), program.Tree().root, program.Tree().rva);
-  return PlaceResourceSection(program, section, why);
+  const auto section = BuildResourceSection(std::move(kept), program.Tree().root, program.Tree().rva, why);
+  if (!section) return std::nullopt;
+  return PlaceResourceSection(program, *section, why);
 }
 
 }  // namespace pixmint::formats

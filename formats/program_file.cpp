@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <map>
 
 #include "document/byte_io.h"
 
@@ -21,6 +22,14 @@ constexpr std::size_t kHotSpotBytes = 4;
 
 std::uint16_t ImageType(GroupKind kind) {
   return kind == GroupKind::kIcon ? kRtIcon : kRtCursor;
+}
+
+std::uint32_t IdKey(std::uint16_t type, std::uint16_t id) {
+  return (std::uint32_t{type} << 16) | id;
+}
+
+std::uint64_t LanguageKey(std::uint16_t type, std::uint16_t id, std::uint16_t language) {
+  return (std::uint64_t{IdKey(type, id)} << 16) | language;
 }
 
 // The directory entry of one image in the rebuilt file. Icon groups carry
@@ -63,22 +72,32 @@ std::optional<ProgramFile> ProgramFile::Read(std::vector<std::uint8_t> bytes, st
       if (!e.type.named && e.type.id == type) program.groups_.push_back({kind, e.name, e.language, i});
     }
   }
+  program.IndexImages();
   return program;
 }
 
-const ResourceEntry* ProgramFile::FindImage(GroupKind kind, std::uint16_t id, std::uint16_t language) const {
-  const ResourceEntry* neutral = nullptr;
-  const ResourceEntry* any = nullptr;
-  for (const ResourceEntry& e : tree_.entries) {
-    if (e.type.named || e.type.id != ImageType(kind) || e.name.named || e.name.id != id) continue;
-    if (e.language == language) return &e;
-    if (e.language == 0 && neutral == nullptr) neutral = &e;
-    if (any == nullptr) any = &e;
+void ProgramFile::IndexImages() {
+  for (std::size_t i = 0; i < tree_.entries.size(); ++i) {
+    const ResourceEntry& e = tree_.entries[i];
+    if (e.type.named || e.name.named || (e.type.id != kRtIcon && e.type.id != kRtCursor)) continue;
+    byLanguage_.try_emplace(LanguageKey(e.type.id, e.name.id, e.language), i);
+    byId_.try_emplace(IdKey(e.type.id, e.name.id), i);
   }
-  return neutral != nullptr ? neutral : any;
 }
 
-std::optional<std::vector<std::uint8_t>> ProgramFile::GroupFile(const IconGroup& group, std::string& why) const {
+const ResourceEntry* ProgramFile::FindImage(GroupKind kind, std::uint16_t id, std::uint16_t language) const {
+  const std::uint16_t type = ImageType(kind);
+  for (const std::uint16_t lang : {language, std::uint16_t{0}}) {
+    if (const auto it = byLanguage_.find(LanguageKey(type, id, lang)); it != byLanguage_.end()) {
+      return &tree_.entries[it->second];
+    }
+  }
+  const auto it = byId_.find(IdKey(type, id));
+  return it != byId_.end() ? &tree_.entries[it->second] : nullptr;
+}
+
+std::optional<std::vector<std::uint8_t>> ProgramFile::GroupFile(const IconGroup& group, std::string& why,
+                                                                document::ReadBudget* budget) const {
   const auto data = Data(tree_.entries.at(group.entry));
   if (data.size() < kGroupHeaderBytes || GetU16(data, 0) != 0) {
     why = "damaged group directory";
@@ -89,9 +108,15 @@ std::optional<std::vector<std::uint8_t>> ProgramFile::GroupFile(const IconGroup&
     why = count == 0 ? "empty group" : "group directory shorter than its count";
     return std::nullopt;
   }
+  document::ReadBudget ownBudget;
+  if (!(budget != nullptr ? *budget : ownBudget).TakeEntries(count, why)) return std::nullopt;
   // Images first, so that the sizes are known (and bounded) before anything
-  // is allocated: a damaged group may name one huge image many times.
-  std::vector<std::span<const std::uint8_t>> images;
+  // is allocated. A damaged group may name one huge image many times: each
+  // image's block is placed once, where every member naming it points.
+  std::vector<const ResourceEntry*> members(count);
+  // Where each image's data goes, by where it lies in the program: images
+  // that share their data share their block.
+  std::map<std::pair<std::size_t, std::uint32_t>, std::uint32_t> placed;
   std::uint64_t total = kFileHeaderBytes + kFileEntryBytes * count;
   for (std::size_t i = 0; i < count; ++i) {
     const std::uint16_t id = GetU16(data, kGroupHeaderBytes + kGroupEntryBytes * i + 12);
@@ -100,17 +125,18 @@ std::optional<std::vector<std::uint8_t>> ProgramFile::GroupFile(const IconGroup&
       why = "image " + std::to_string(id) + " is missing";
       return std::nullopt;
     }
-    const auto bytes = Data(*image);
-    if (group.kind == GroupKind::kCursor && bytes.size() < kHotSpotBytes) {
+    if (group.kind == GroupKind::kCursor && image->size < kHotSpotBytes) {
       why = "cursor image " + std::to_string(id) + " has no hot spot";
       return std::nullopt;
     }
-    images.push_back(bytes);
-    total += bytes.size();
-  }
-  if (total > kMaxProgramBytes) {
-    why = "group too large";
-    return std::nullopt;
+    members[i] = image;
+    if (placed.try_emplace({image->offset, image->size}, static_cast<std::uint32_t>(total)).second) {
+      total += image->size - (group.kind == GroupKind::kCursor ? kHotSpotBytes : 0);
+      if (total > kMaxProgramBytes) {
+        why = "group too large";
+        return std::nullopt;
+      }
+    }
   }
   std::vector<std::uint8_t> file(kFileHeaderBytes + kFileEntryBytes * count, 0);
   PutU16(file, 2, group.kind == GroupKind::kIcon ? 1 : 2);
@@ -118,10 +144,13 @@ std::optional<std::vector<std::uint8_t>> ProgramFile::GroupFile(const IconGroup&
   file.reserve(static_cast<std::size_t>(total));
   for (std::size_t i = 0; i < count; ++i) {
     const auto entry = data.subspan(kGroupHeaderBytes + kGroupEntryBytes * i, kGroupEntryBytes);
-    const auto block = group.kind == GroupKind::kCursor ? images[i].subspan(kHotSpotBytes) : images[i];
-    WriteFileEntry(file, kFileHeaderBytes + kFileEntryBytes * i, group.kind, entry, images[i],
-                   static_cast<std::uint32_t>(file.size()));
-    file.insert(file.end(), block.begin(), block.end());
+    const auto image = Data(*members[i]);
+    const std::uint32_t offset = placed.at({members[i]->offset, members[i]->size});
+    WriteFileEntry(file, kFileHeaderBytes + kFileEntryBytes * i, group.kind, entry, image, offset);
+    if (offset == file.size()) {
+      const auto block = group.kind == GroupKind::kCursor ? image.subspan(kHotSpotBytes) : image;
+      file.insert(file.end(), block.begin(), block.end());
+    }
   }
   return file;
 }

@@ -5,8 +5,10 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
+#include "document/limits.h"
 #include "formats/pe_image.h"
 #include "formats/resource_tree.h"
 
@@ -44,19 +46,29 @@ class ProgramFile {
   }
 
   // The group as the .ico or .cur file that holds its images in its order,
-  // PNG images as PNG, cursors with their hot spots. Nothing, with the
-  // reason, when the group or one of its images is missing or damaged.
-  [[nodiscard]] std::optional<std::vector<std::uint8_t>> GroupFile(const IconGroup& group, std::string& why) const;
+  // PNG images as PNG, cursors with their hot spots; members that name one
+  // image share its block, which the file holds once. Nothing, with the
+  // reason, when the group or one of its images is missing or damaged, or
+  // when its members exceed budget (shared by the groups of one file; the
+  // group's own when none is given).
+  [[nodiscard]] std::optional<std::vector<std::uint8_t>> GroupFile(const IconGroup& group, std::string& why,
+                                                                   document::ReadBudget* budget = nullptr) const;
 
   // The image resource that a group's member id stands for: the same
   // language first, then the neutral one, then any.
   [[nodiscard]] const ResourceEntry* FindImage(GroupKind kind, std::uint16_t id, std::uint16_t language) const;
 
  private:
+  void IndexImages();
+
   std::vector<std::uint8_t> bytes_;
   PeImage image_;
   ResourceTree tree_;
   std::vector<IconGroup> groups_;
+  // The first image resource of each (type, id, language) and of each
+  // (type, id): groups may list many members, each found by index.
+  std::unordered_map<std::uint64_t, std::size_t> byLanguage_;
+  std::unordered_map<std::uint32_t, std::size_t> byId_;
 };
 
 // "1" for a numbered group, the name for a named one.

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <set>
+#include <unordered_map>
 
 #include "document/byte_io.h"
+#include "document/limits.h"
 
 namespace pixmint::formats {
 namespace {
@@ -67,6 +69,10 @@ class TreeWalker {
       } else {
         if ((target & kHighBit) != 0 || id.named) return Fail(why, "resource directory where data belongs");
         next.language = id.id;
+        if (out.size() >= document::kMaxResources) {
+          why = "more than " + std::to_string(document::kMaxResources) + " resources (the limit)";
+          return false;
+        }
         if (!ReadData(target, next, why)) return false;
         out.push_back(std::move(next));
       }
@@ -81,18 +87,24 @@ class TreeWalker {
     return false;
   }
 
-  bool ReadId(std::uint32_t field, ResourceId& id, std::string& why) const {
+  // A name is read once however many entries point at it.
+  bool ReadId(std::uint32_t field, ResourceId& id, std::string& why) {
     if ((field & kHighBit) == 0) {
       id = ResourceId::Number(static_cast<std::uint16_t>(field));
       return true;
     }
     const std::uint32_t s = field & ~kHighBit;
+    if (const auto known = names_.find(s); known != names_.end()) {
+      id = known->second;
+      return true;
+    }
     if (!Inside(s, 2)) return Fail(why, "resource name outside the section");
     const std::uint32_t length = GetU16(file_, base_ + s);
     if (!Inside(std::uint64_t{s} + 2, std::uint64_t{length} * 2)) return Fail(why, "resource name outside the section");
     std::u16string name(length, u'\0');
     for (std::uint32_t k = 0; k < length; ++k) name[k] = static_cast<char16_t>(GetU16(file_, base_ + s + 2 + 2 * k));
     id = ResourceId::Name(std::move(name));
+    names_.emplace(s, id);
     return true;
   }
 
@@ -113,14 +125,29 @@ class TreeWalker {
   std::size_t base_;
   std::size_t limit_;
   std::set<std::uint32_t> visited_;
+  std::unordered_map<std::uint32_t, ResourceId> names_;  // by the string's offset
 };
 
 }  // namespace
 
+const std::u16string& ResourceId::Chars() const {
+  static const std::u16string kNone;
+  return name ? *name : kNone;
+}
+
 std::string ResourceId::Text() const {
+  return Text(std::u16string::npos);
+}
+
+std::string ResourceId::Text(std::size_t most) const {
   if (!named) return std::to_string(id);
+  const std::u16string& name = Chars();
   std::string out;
-  for (std::size_t i = 0; i < name.size(); ++i) {
+  for (std::size_t i = 0, shown = 0; i < name.size(); ++i, ++shown) {
+    if (shown == most) {
+      out += "...";
+      break;
+    }
     std::uint32_t cp = name[i];
     if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < name.size() && name[i + 1] >= 0xDC00 && name[i + 1] < 0xE000) {
       cp = 0x10000 + ((cp - 0xD800) << 10) + (name[i + 1] - 0xDC00u);
@@ -136,12 +163,15 @@ std::string ResourceId::Text() const {
 bool SameResource(const ResourceId& a, const ResourceId& b) {
   if (a.named != b.named) return false;
   if (!a.named) return a.id == b.id;
-  return std::ranges::equal(a.name, b.name, [](char16_t x, char16_t y) { return FoldAscii(x) == FoldAscii(y); });
+  // One name read once and shared: no need to compare 65,535 characters.
+  if (a.name == b.name) return true;
+  return std::ranges::equal(a.Chars(), b.Chars(), [](char16_t x, char16_t y) { return FoldAscii(x) == FoldAscii(y); });
 }
 
 bool ResourceIdLess(const ResourceId& a, const ResourceId& b) {
   if (a.named != b.named) return a.named;
-  return a.named ? a.name < b.name : a.id < b.id;
+  if (!a.named) return a.id < b.id;
+  return a.name != b.name && a.Chars() < b.Chars();
 }
 
 std::optional<ResourceTree> ReadResourceTree(std::span<const std::uint8_t> file, const PeImage& image,

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -11,17 +12,27 @@
 
 namespace pixmint::formats {
 
-// A resource type or name: a number, or a UTF-16 string.
+// A resource type or name: a number, or a UTF-16 string. The string is
+// shared between copies: a tree may point any number of entries at one
+// long name.
 struct ResourceId {
   bool named = false;
   std::uint16_t id = 0;
-  std::u16string name;
+  std::shared_ptr<const std::u16string> name;
 
   [[nodiscard]] static ResourceId Number(std::uint16_t n) { return {false, n, {}}; }
-  [[nodiscard]] static ResourceId Name(std::u16string s) { return {true, 0, std::move(s)}; }
+  [[nodiscard]] static ResourceId Name(std::u16string s) {
+    return {true, 0, std::make_shared<const std::u16string>(std::move(s))};
+  }
+  // The name's characters (empty for a number).
+  [[nodiscard]] const std::u16string& Chars() const;
   // The number in decimal, or the name in UTF-8.
   [[nodiscard]] std::string Text() const;
-  friend bool operator==(const ResourceId&, const ResourceId&) = default;
+  // The same with at most most characters of the name, "..." after a cut.
+  [[nodiscard]] std::string Text(std::size_t most) const;
+  friend bool operator==(const ResourceId& a, const ResourceId& b) {
+    return a.named == b.named && a.id == b.id && (a.name == b.name || a.Chars() == b.Chars());
+  }
 };
 
 // Names compare without ASCII case, as the resource functions of Windows do.
@@ -62,24 +73,30 @@ struct ResourceTree {
 
 // Walks the resource directory: every directory, string and data entry lies
 // inside the resource section and the file, each directory is visited once
-// (a loop or a shared directory is refused), and leaves sit at the third
-// level. A file without resources gives an empty tree.
+// (a loop or a shared directory is refused), leaves sit at the third level
+// and are at most document::kMaxResources. A file without resources gives
+// an empty tree.
 [[nodiscard]] std::optional<ResourceTree> ReadResourceTree(std::span<const std::uint8_t> file, const PeImage& image,
                                                            std::string& why);
 
-// A leaf with its own copy of the data, for writing.
+// A leaf to write and its data, which must outlive the writing. Leaves
+// whose data is the same span share it in the new section, as they did in
+// the old one.
 struct OwnedResource {
   ResourceId type;
   ResourceId name;
   std::uint16_t language = 0;
   std::uint32_t codePage = 0;
-  std::vector<std::uint8_t> data;
+  std::span<const std::uint8_t> data;
 };
 
 // The bytes of a resource section placed at sectionRva: directories in
 // directory order, data entries, name strings, then the data, each item
 // aligned to 8 bytes. Equal (type, name, language) triples must not occur.
-[[nodiscard]] std::vector<std::uint8_t> BuildResourceSection(std::vector<OwnedResource> resources,
-                                                             const ResourceRootInfo& root, std::uint32_t sectionRva);
+// Nothing, with why set, when a directory would hold more named or more
+// numbered entries than its 16-bit counts can say.
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> BuildResourceSection(std::vector<OwnedResource> resources,
+                                                                            const ResourceRootInfo& root,
+                                                                            std::uint32_t sectionRva, std::string& why);
 
 }  // namespace pixmint::formats

@@ -1,6 +1,7 @@
 // Writes a resource tree in the layout linkers use: all directories first,
 // breadth first, then the data entries, the name strings and the data.
 #include <algorithm>
+#include <map>
 
 #include "document/byte_io.h"
 #include "formats/resource_tree.h"
@@ -44,6 +45,39 @@ std::vector<TypeNode> GroupTree(const std::vector<OwnedResource>& sorted) {
   return types;
 }
 
+// A directory's counts are 16 bits each, for its named and numbered entries.
+template <typename Items, typename IdOf>
+bool CountsFit(const Items& items, IdOf idOf, const std::string& what, std::string& why) {
+  const auto named =
+      static_cast<std::size_t>(std::count_if(items.begin(), items.end(), [&](const auto& i) { return idOf(i).named; }));
+  if (named <= 0xFFFF && items.size() - named <= 0xFFFF) return true;
+  why = what + " holds " + std::to_string(items.size()) +
+        " entries, more than its directory can count (65535 named and 65535 numbered); nothing was written";
+  return false;
+}
+
+bool TreeFits(const std::vector<TypeNode>& types, std::string& why) {
+  if (!CountsFit(
+          types, [](const TypeNode& t) -> const ResourceId& { return t.type; }, "the resource tree", why)) {
+    return false;
+  }
+  for (const TypeNode& t : types) {
+    if (!CountsFit(
+            t.names, [](const NameNode& n) -> const ResourceId& { return n.name; }, "type " + t.type.Text(), why)) {
+      return false;
+    }
+    for (const NameNode& n : t.names) {
+      // Languages are numbers.
+      if (n.leaves.size() > 0xFFFF) {
+        why = "resource " + t.type.Text() + "/" + n.name.Text() + " holds " + std::to_string(n.leaves.size()) +
+              " languages, more than its directory can count (65535); nothing was written";
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
 // Writes one directory header with its named and numbered counts.
 template <typename Items, typename IdOf>
 void WriteDirHeader(std::vector<std::uint8_t>& out, std::size_t at, const Items& items, IdOf idOf) {
@@ -56,8 +90,9 @@ class SectionWriter {
  public:
   SectionWriter(std::vector<OwnedResource>& sorted, std::uint32_t rva) : sorted_(sorted), rva_(rva) {}
 
-  std::vector<std::uint8_t> Write(const ResourceRootInfo& root) {
+  std::optional<std::vector<std::uint8_t>> Write(const ResourceRootInfo& root, std::string& why) {
     types_ = GroupTree(sorted_);
+    if (!TreeFits(types_, why)) return std::nullopt;
     Layout();
     out_.assign(end_, 0);
     PutU32(out_, 0, root.characteristics);
@@ -89,16 +124,22 @@ class SectionWriter {
     at += kDataEntryBytes * sorted_.size();
     strings_ = at;
     for (const TypeNode& t : types_) {
-      if (t.type.named) at += 2 + 2 * t.type.name.size();
+      if (t.type.named) at += 2 + 2 * t.type.Chars().size();
       for (const NameNode& n : t.names) {
-        if (n.name.named) at += 2 + 2 * n.name.name.size();
+        if (n.name.named) at += 2 + 2 * n.name.Chars().size();
       }
     }
     data_ = AlignUp(at, kDataAlignment);
     end_ = data_;
-    for (const OwnedResource& r : sorted_) end_ = AlignUp(end_ + r.data.size(), kDataAlignment);
+    for (const OwnedResource& r : sorted_) {
+      if (placed_.try_emplace(Key(r), end_).second) end_ = AlignUp(end_ + r.data.size(), kDataAlignment);
+    }
     nextString_ = strings_;
-    nextData_ = data_;
+  }
+
+  // Leaves with the same data (one span) share one copy of it.
+  static std::pair<const std::uint8_t*, std::size_t> Key(const OwnedResource& r) {
+    return {r.data.data(), r.data.size()};
   }
 
   void WriteTypeDir(const TypeNode& t) {
@@ -113,11 +154,11 @@ class SectionWriter {
         const std::size_t entry = dataEntries_ + kDataEntryBytes * index;
         WriteEntry(n.dir + kDirBytes + kDirEntryBytes * l, ResourceId::Number(r.language),
                    static_cast<std::uint32_t>(entry));
-        std::copy(r.data.begin(), r.data.end(), out_.begin() + static_cast<std::ptrdiff_t>(nextData_));
-        PutU32(out_, entry, rva_ + static_cast<std::uint32_t>(nextData_));
+        const std::size_t at = placed_.at(Key(r));
+        std::copy(r.data.begin(), r.data.end(), out_.begin() + static_cast<std::ptrdiff_t>(at));
+        PutU32(out_, entry, rva_ + static_cast<std::uint32_t>(at));
         PutU32(out_, entry + 4, static_cast<std::uint32_t>(r.data.size()));
         PutU32(out_, entry + 8, r.codePage);
-        nextData_ = AlignUp(nextData_ + r.data.size(), kDataAlignment);
       }
     }
   }
@@ -125,9 +166,10 @@ class SectionWriter {
   void WriteEntry(std::size_t at, const ResourceId& id, std::uint32_t target) {
     if (id.named) {
       PutU32(out_, at, kHighBit | static_cast<std::uint32_t>(nextString_));
-      PutU16(out_, nextString_, static_cast<std::uint32_t>(id.name.size()));
-      for (std::size_t k = 0; k < id.name.size(); ++k) PutU16(out_, nextString_ + 2 + 2 * k, id.name[k]);
-      nextString_ += 2 + 2 * id.name.size();
+      const std::u16string& name = id.Chars();
+      PutU16(out_, nextString_, static_cast<std::uint32_t>(name.size()));
+      for (std::size_t k = 0; k < name.size(); ++k) PutU16(out_, nextString_ + 2 + 2 * k, name[k]);
+      nextString_ += 2 + 2 * name.size();
     } else {
       PutU32(out_, at, id.id);
     }
@@ -139,19 +181,21 @@ class SectionWriter {
   std::vector<TypeNode> types_;
   std::vector<std::uint8_t> out_;
   std::size_t dataEntries_ = 0, strings_ = 0, data_ = 0, end_ = 0;
-  std::size_t nextString_ = 0, nextData_ = 0;
+  std::size_t nextString_ = 0;
+  std::map<std::pair<const std::uint8_t*, std::size_t>, std::size_t> placed_;  // data -> its offset
 };
 
 }  // namespace
 
-std::vector<std::uint8_t> BuildResourceSection(std::vector<OwnedResource> resources, const ResourceRootInfo& root,
-                                               std::uint32_t sectionRva) {
+std::optional<std::vector<std::uint8_t>> BuildResourceSection(std::vector<OwnedResource> resources,
+                                                              const ResourceRootInfo& root, std::uint32_t sectionRva,
+                                                              std::string& why) {
   std::stable_sort(resources.begin(), resources.end(), [](const OwnedResource& a, const OwnedResource& b) {
     if (!(a.type == b.type)) return ResourceIdLess(a.type, b.type);
     if (!(a.name == b.name)) return ResourceIdLess(a.name, b.name);
     return a.language < b.language;
   });
-  return SectionWriter(resources, sectionRva).Write(root);
+  return SectionWriter(resources, sectionRva).Write(root, why);
 }
 
 }  // namespace pixmint::formats

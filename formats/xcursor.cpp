@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_map>
 
 #include "document/file_io.h"
 
@@ -113,12 +114,15 @@ struct SizeGroup {
   std::vector<const XcursorImage*> images;
 };
 
+// In the order each size first appears; found by index, as a file may hold
+// many thousands of sizes.
 std::vector<SizeGroup> GroupBySize(const std::vector<XcursorImage>& images) {
   std::vector<SizeGroup> groups;
+  std::unordered_map<std::uint32_t, std::size_t> index;
   for (const XcursorImage& x : images) {
-    auto it = std::find_if(groups.begin(), groups.end(), [&](const SizeGroup& g) { return g.size == x.nominalSize; });
-    if (it == groups.end()) it = groups.insert(groups.end(), SizeGroup{x.nominalSize, {}});
-    it->images.push_back(&x);
+    const auto [it, added] = index.try_emplace(x.nominalSize, groups.size());
+    if (added) groups.push_back(SizeGroup{x.nominalSize, {}});
+    groups[it->second].images.push_back(&x);
   }
   return groups;
 }
@@ -180,8 +184,9 @@ bool WriteXcursorFile(std::span<const XcursorImage> images, const std::string& f
     why = "the images do not fit an Xcursor file";
     return false;
   }
-  if (document::WriteFileAtomically(fileName, *bytes)) return true;
-  why = "cannot write " + fileName;
+  const document::FileResult written = document::WriteFileAtomically(fileName, *bytes);
+  if (written) return true;
+  why = "cannot write " + fileName + ": " + written.Reason();
   return false;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/byte_io.h"
+#include "document/limits.h"
 
 namespace pixmint::formats {
 namespace {
@@ -17,14 +18,19 @@ constexpr std::uint32_t kImageType = 0xFFFD0002;
 constexpr std::uint32_t kImageHeaderBytes = 36;
 constexpr std::uint32_t kImageVersion = 1;
 
-struct Extent {
+// One image chunk as its table entry and header describe it; the pixels
+// are read only once every chunk has been checked.
+struct Chunk {
   std::uint64_t begin = 0;
   std::uint64_t end = 0;
+  std::size_t entry = 0;  // table entry k, for messages
+  std::uint32_t header = 0;
+  XcursorImage image;  // all but the pixels
 };
 
-// Reads the image chunk that table entry k points at.
-std::optional<XcursorImage> DecodeImage(std::span<const std::uint8_t> bytes, std::size_t k, std::uint32_t subtype,
-                                        std::uint64_t position, Extent& extent, std::string& why) {
+// Checks the image chunk that table entry k points at.
+std::optional<Chunk> MeasureImage(std::span<const std::uint8_t> bytes, std::size_t k, std::uint32_t subtype,
+                                  std::uint64_t position, std::string& why) {
   const std::string where = "image " + std::to_string(k) + " at offset " + std::to_string(position);
   if (position > bytes.size() || bytes.size() - position < kImageHeaderBytes) {
     why = where + ": the chunk header lies outside the file";
@@ -37,8 +43,6 @@ std::optional<XcursorImage> DecodeImage(std::span<const std::uint8_t> bytes, std
     why = where + ": the chunk does not match its table entry";
     return std::nullopt;
   }
-  XcursorImage out;
-  out.nominalSize = subtype;
   const std::uint32_t w = GetU32(bytes, at + 16), h = GetU32(bytes, at + 20);
   if (w == 0 || h == 0 || w > kXcursorMaxSide || h > kXcursorMaxSide) {
     why = where + ": size " + std::to_string(w) + "x" + std::to_string(h);
@@ -55,15 +59,33 @@ std::optional<XcursorImage> DecodeImage(std::span<const std::uint8_t> bytes, std
     why = where + ": hot spot " + std::to_string(xhot) + "," + std::to_string(yhot) + " outside the image";
     return std::nullopt;
   }
-  ArgbImage& image = out.image;
-  image.width = static_cast<int>(w);
-  image.height = static_cast<int>(h);
-  image.hotSpot = {static_cast<int>(xhot), static_cast<int>(yhot)};
-  out.delayMs = GetU32(bytes, at + 32);
-  image.pixels.resize(static_cast<std::size_t>(w) * h);
-  for (std::size_t p = 0; p < image.pixels.size(); ++p) image.pixels[p] = GetU32(bytes, at + header + 4 * p);
-  extent = {position, position + header + pixelBytes};
-  return out;
+  Chunk chunk{position, position + header + pixelBytes, k, header, {}};
+  chunk.image.nominalSize = subtype;
+  chunk.image.delayMs = GetU32(bytes, at + 32);
+  chunk.image.image.width = static_cast<int>(w);
+  chunk.image.image.height = static_cast<int>(h);
+  chunk.image.image.hotSpot = {static_cast<int>(xhot), static_cast<int>(yhot)};
+  return chunk;
+}
+
+void ReadPixels(std::span<const std::uint8_t> bytes, const Chunk& chunk, ArgbImage& image) {
+  const auto at = static_cast<std::size_t>(chunk.begin) + chunk.header;
+  image.pixels.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+  for (std::size_t p = 0; p < image.pixels.size(); ++p) image.pixels[p] = GetU32(bytes, at + 4 * p);
+}
+
+// No two chunks may share bytes: entries that all point at one image would
+// otherwise decode it once each.
+bool CheckOverlap(std::vector<const Chunk*> chunks, std::string& why) {
+  std::sort(chunks.begin(), chunks.end(), [](const Chunk* a, const Chunk* b) { return a->begin < b->begin; });
+  for (std::size_t k = 1; k < chunks.size(); ++k) {
+    if (chunks[k]->begin < chunks[k - 1]->end) {
+      why = "the image chunks at offsets " + std::to_string(chunks[k - 1]->begin) + " and " +
+            std::to_string(chunks[k]->begin) + " overlap";
+      return false;
+    }
+  }
+  return true;
 }
 
 void Put(std::vector<std::uint8_t>& out, std::uint32_t v) {
@@ -95,24 +117,31 @@ std::optional<std::vector<XcursorImage>> DecodeXcursor(std::span<const std::uint
     why = "the table of contents (" + std::to_string(ntoc) + " entries) does not fit the file";
     return std::nullopt;
   }
-  std::vector<XcursorImage> images;
-  std::vector<Extent> extents;
+  document::ReadBudget budget;
+  if (!budget.TakeEntries(ntoc, why)) return std::nullopt;
+  std::vector<Chunk> chunks;
   for (std::size_t k = 0; k < ntoc; ++k) {
     const std::size_t entry = header + kTocEntryBytes * k;
     if (GetU32(bytes, entry) != kImageType) continue;
-    Extent extent;
-    auto image = DecodeImage(bytes, k, GetU32(bytes, entry + 4), GetU32(bytes, entry + 8), extent, why);
-    if (!image) return std::nullopt;
-    images.push_back(std::move(*image));
-    extents.push_back(extent);
+    auto chunk = MeasureImage(bytes, k, GetU32(bytes, entry + 4), GetU32(bytes, entry + 8), why);
+    if (!chunk) return std::nullopt;
+    chunks.push_back(std::move(*chunk));
   }
-  std::sort(extents.begin(), extents.end(), [](const Extent& a, const Extent& b) { return a.begin < b.begin; });
-  for (std::size_t k = 1; k < extents.size(); ++k) {
-    if (extents[k].begin < extents[k - 1].end) {
-      why = "the image chunks at offsets " + std::to_string(extents[k - 1].begin) + " and " +
-            std::to_string(extents[k].begin) + " overlap";
+  std::vector<const Chunk*> order;
+  order.reserve(chunks.size());
+  for (const Chunk& c : chunks) order.push_back(&c);
+  if (!CheckOverlap(std::move(order), why)) return std::nullopt;
+  for (const Chunk& c : chunks) {
+    if (!budget.TakePixels(std::uint64_t(c.image.image.width) * std::uint64_t(c.image.image.height), why)) {
+      why = "image " + std::to_string(c.entry) + ": " + why;
       return std::nullopt;
     }
+  }
+  std::vector<XcursorImage> images;
+  images.reserve(chunks.size());
+  for (Chunk& c : chunks) {
+    ReadPixels(bytes, c, c.image.image);
+    images.push_back(std::move(c.image));
   }
   return images;
 }

@@ -26,8 +26,9 @@ struct XcursorImage {
 
 // Every image of the file in table order (comments and unknown chunks are
 // skipped). Each chunk must lie inside the file, agree with its table entry
-// and not overlap another image, so the pixels decoded never exceed the
-// file's size. On failure why says what is wrong and where.
+// and not overlap another image, and the table and the pixels must keep
+// within a file's budget (document/limits.h); all of it is checked before
+// any pixel is read. On failure why says what is wrong and where.
 [[nodiscard]] std::optional<std::vector<XcursorImage>> DecodeXcursor(std::span<const std::uint8_t> bytes,
                                                                      std::string& why);
 

@@ -8,16 +8,20 @@
 // copy. Inputs that
 // look like a Windows program have every icon and cursor group rebuilt and
 // read, and the first icon group replaced: the new file must read again and
-// hold the new icon.
+// hold the new icon. Every input is also read as an install.inf. The run's
+// memory and time limits (scripts/fuzz) make any reader that exceeds its
+// budget a finding.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <span>
 
 #include "document/bmp_codec.h"
 #include "document/kv_icon.h"
 #include "document/png_codec.h"
 #include "formats/ani_file.h"
+#include "formats/install_inf.h"
 #include "formats/pe_writer.h"
 #include "formats/xcursor.h"
 
@@ -129,12 +133,15 @@ void CheckProgram(std::span<const std::uint8_t> bytes) {
   const auto program = ProgramFile::Read({bytes.begin(), bytes.end()}, why);
   if (!program) return;
   const IconGroup* firstIcon = nullptr;
+  // The budgets info and extract read it with: the program's and each group's.
+  pixmint::document::ReadBudget whole(pixmint::document::kMaxProgramPixels);
   for (const IconGroup& group : program->Groups()) {
     if (group.kind == GroupKind::kIcon && firstIcon == nullptr) firstIcon = &group;
-    if (const auto file = program->GroupFile(group, why)) {
+    pixmint::document::ReadBudget budget(pixmint::document::kMaxDecodedPixels, &whole);
+    if (const auto file = program->GroupFile(group, why, &budget)) {
       TKvIcon icon;
       icon.SetErrorCallback([](std::string_view, std::string_view) {});
-      (void)icon.LoadFromMemory(*file, "group");
+      (void)icon.LoadFromMemory(*file, "group", &budget);
     }
   }
   if (firstIcon == nullptr) return;
@@ -146,8 +153,13 @@ void CheckProgram(std::span<const std::uint8_t> bytes) {
   if (!written) return;
   const auto again = ProgramFile::Read(*written, why);
   if (!again) Mismatch();
+  // Names are shared by the entries that use them: each is compared once.
+  std::map<const std::u16string*, bool> replaced;
   for (const IconGroup& group : again->Groups()) {
-    if (group.kind != GroupKind::kIcon || !SameResource(group.name, firstIcon->name)) continue;
+    if (group.kind != GroupKind::kIcon) continue;
+    const auto [known, added] = replaced.try_emplace(group.name.name.get(), false);
+    if (added) known->second = SameResource(group.name, firstIcon->name);
+    if (!known->second) continue;
     if (again->GroupFile(group, why) != *icon) Mismatch();
   }
 }
@@ -156,6 +168,10 @@ void CheckProgram(std::span<const std::uint8_t> bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> bytes(data, size);
+  {
+    std::string why;
+    (void)formats::ParseInstallInf(bytes, why);
+  }
   if (size >= 2 && data[0] == 'B' && data[1] == 'M') CheckBmp(bytes);
   if (pixmint::document::HasPngSignature(bytes)) CheckPng(bytes);
   if (formats::LooksLikeAni(bytes)) CheckAni(bytes);

@@ -232,6 +232,12 @@ inline constexpr const char* kSaveFailed = QT_TRANSLATE_NOOP("pixmint", "保存�
 inline constexpr const char* kSaveFailedBecause =
     QT_TRANSLATE_NOOP("pixmint", "保存文件失败: %1. 用“另存为”可以把它保存到别的地方.");
 inline constexpr const char* kLoadFailed = QT_TRANSLATE_NOOP("pixmint", "从文件载入图标失败.");
+// %1: the file's name.
+inline constexpr const char* kSaveRestored =
+    QT_TRANSLATE_NOOP("pixmint", "%1 的上次保存没有完成, 已恢复保存之前的内容.");
+// %1: the file's name, %2: where its old content is, %3: why it could not be put back.
+inline constexpr const char* kSaveBackupKept =
+    QT_TRANSLATE_NOOP("pixmint", "%1 的上次保存没有完成, 保存之前的内容在 %2 (%3).");
 inline constexpr const char* kCreateFailed = QT_TRANSLATE_NOOP("pixmint", "创建新的图标失败.");
 inline constexpr const char* kFilterOpen =
     QT_TRANSLATE_NOOP("pixmint",

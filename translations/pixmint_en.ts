@@ -592,6 +592,14 @@
         <translation>Loading the icon from the file failed.</translation>
     </message>
     <message>
+        <source>%1 的上次保存没有完成, 已恢复保存之前的内容.</source>
+        <translation>The last save of %1 did not finish; its content from before that save has been restored.</translation>
+    </message>
+    <message>
+        <source>%1 的上次保存没有完成, 保存之前的内容在 %2 (%3).</source>
+        <translation>The last save of %1 did not finish; its content from before that save is kept in %2 (%3).</translation>
+    </message>
+    <message>
         <source>创建新的图标失败.</source>
         <translation>Creating a new icon failed.</translation>
     </message>

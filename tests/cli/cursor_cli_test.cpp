@@ -9,6 +9,7 @@
 #include "document/file_io.h"
 #include "document/kv_icon.h"
 #include "document/png_codec.h"
+#include "hostile_inputs.h"
 
 namespace pixmint {
 namespace {
@@ -173,6 +174,39 @@ TEST(CursorCli, BuildsAThemeFromAFolderOfWindowsCursors) {
   // Without --name the theme is named after its folder.
   ASSERT_EQ(Cli(dir, "xcursor-theme " + Q(src) + " " + Q(out) + "/").code, 0);
   EXPECT_NE(Slurp(out / "index.theme").find("Name=Mine\n"), std::string::npos);
+}
+
+// A downloaded cursor set is not to be trusted: its install.inf may name one
+// section without end, its scheme name may hold terminal controls, and the
+// theme folder may hold links planted to send the writes elsewhere.
+TEST(CursorCli, AThemeFromAHostileSetStaysInItsFolderAndPrintsNoControls) {
+  test::TempDir dir;
+  const fs::path src = dir / "src";
+  fs::create_directory(src);
+  WritePattern(dir / "a.png", 32, 0);
+  ASSERT_EQ(Cli(dir, "create " + Q(src / "Arrow.cur") + " " + Q(dir / "a.png")).code, 0);
+  std::string inf = test::InfRepeatedAddReg(340000, 400);
+  inf.insert(inf.find("\n[b]\n") + 5, "HKCU,\"Control Panel\\Cursors\",,0x00020000,\"Evil\x1b]0;x\x07Name\"\n");
+  ASSERT_TRUE(document::WriteFileAtomically(src / "install.inf", Bytes(inf.begin(), inf.end())));
+  fs::create_directories(dir / "elsewhere");
+  ASSERT_TRUE(document::WriteFileAtomically(dir / "victim", Bytes{'v'}));
+  const fs::path out = dir / "theme";
+  fs::create_directories(dir / "theme2" / "cursors");
+  fs::create_directory(out);
+  fs::create_symlink(dir / "victim", out / "index.theme");
+  fs::create_directory_symlink(dir / "elsewhere", out / "cursors");
+  fs::create_hard_link(dir / "victim", dir / "theme2" / "cursors" / "left_ptr");
+  for (const fs::path& target : {out, dir / "theme2"}) {
+    const CliRun run = Cli(dir, "xcursor-theme " + Q(src) + " " + Q(target), test::Bounded(512));
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out.find('\x1b'), std::string::npos);
+    EXPECT_NE(run.out.find("theme \"Evil\\x1b]0;x\\x07Name\" in "), std::string::npos) << run.out;
+    EXPECT_FALSE(fs::is_symlink(target / "cursors"));
+    EXPECT_FALSE(fs::is_symlink(target / "index.theme"));
+    EXPECT_EQ(fs::hard_link_count(target / "cursors" / "left_ptr"), 1u);
+  }
+  EXPECT_EQ(Slurp(dir / "victim"), "v");
+  EXPECT_TRUE(fs::is_empty(dir / "elsewhere"));
 }
 
 TEST(CursorCli, ExitCodesAndMessages) {

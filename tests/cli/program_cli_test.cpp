@@ -6,6 +6,7 @@
 
 #include "cli_run.h"
 #include "document/file_io.h"
+#include "document/kv_icon.h"
 #include "document/png_codec.h"
 
 namespace pixmint {
@@ -175,6 +176,15 @@ TEST(CliProgram, ReplaceWritesANewProgramAndNeverTheOldOne) {
   test::TempDir dir;
   const std::string before = Slurp(Sample("app64.exe"));
   const std::string small = Quote(Sample("small.ico"));
+  // Noise does not compress: more than the section's spare room.
+  document::TKvIcon noise;
+  ASSERT_TRUE(noise.AddImage(256, 256, 32));
+  for (int y = 0; y < 256; ++y) {
+    for (int x = 0; x < 256; ++x)
+      noise.XorBitmap(0)->SetRaw(x, y, 0xFF000000u | ((x * 7919u + y * 104729u) * 2654435761u >> 8));
+  }
+  noise.SetPngCompressed(0, true);
+  ASSERT_TRUE(noise.SaveToFile((dir / "noise.ico").string()));
   const struct {
     std::string args;
     int code;
@@ -183,9 +193,11 @@ TEST(CliProgram, ReplaceWritesANewProgramAndNeverTheOldOne) {
       {"replace " + Quote(Sample("app64.exe")) + " 1 " + small, 2, "usage: pixmint-cli replace"},
       {"replace " + Quote(Sample("app64.exe")) + " 1 " + small + " -o " + Quote(Sample("app64.exe")), 2,
        "the program itself is never changed"},
-      {"replace " + Quote(Sample("app64.exe")) + " MAINICON " + Quote(Sample("multi.ico")) + " -o " +
+      {"replace " + Quote(Sample("app64.exe")) + " MAINICON " + Quote(dir / "noise.ico") + " -o " +
            Quote(dir / "x.exe"),
        1, "not the last section"},
+      {"replace " + Quote(Sample("res64.dll")) + " MAINICON " + small + " -o " + Quote(dir / "none" / "x.exe"), 1,
+       ": no such file or folder"},
       {"replace " + Quote(Sample("app64.exe")) + " ARROW " + small + " -o " + Quote(dir / "x.exe"), 1,
        "is a cursor group"},
       {"replace " + Quote(Sample("small.ico")) + " 1 " + small + " -o " + Quote(dir / "x.exe"), 1,

@@ -1,5 +1,6 @@
 // pixmint-cli thumbnail, run the way the thumbnailer entry runs it.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "document/kv_icon.h"
 #include "document/png_codec.h"
 #include "formats/ani_file.h"
+#include "hostile_inputs.h"
 
 namespace pixmint {
 namespace {
@@ -185,6 +187,58 @@ TEST(CliThumbnail, AProgramShowsItsFirstIconGroup) {
     ASSERT_EQ(Thumbnail(dir, samples / "res64.dll", dir / "p.png", side).code, 0);
     ASSERT_EQ(Thumbnail(dir, samples / "multi.ico", dir / "i.png", side).code, 0);
     EXPECT_EQ(test::Slurp(dir / "p.png"), test::Slurp(dir / "i.png")) << side;
+  }
+}
+
+// A file manager runs the thumbnailer on every download: each of these
+// small files once cost seconds and gigabytes. Now each is read within its
+// budget or refused naming the limit, by info and thumbnail alike, and
+// extract writes a bounded multiple of what it read.
+TEST(CliThumbnail, HostileFilesAreReadWithinBudgetOrRefused) {
+  test::TempDir dir;
+  ASSERT_EQ(::mkfifo((dir / "x.ico").c_str(), 0600), 0);
+  struct Case {
+    const char* name;
+    test::Bytes bytes;
+    int info, thumbnail, extract;  // exit codes; extract -1: not run
+    const char* refusal;           // in what the refusing commands print
+  };
+  const Case cases[] = {
+      {"shared.xcur", test::XcursorSharedImage(8500, 256), 1, 1, -1, "overlap"},
+      {"shared.ani", test::XcursorSharedImage(8500, 256), 1, 1, -1, ""},
+      {"shared-name.dll", test::ProgramSharedLongName(5300), 0, 0, -1, ""},
+      {"members.dll", test::ProgramManyMembers(20000, 16), 0, 0, 0, ""},
+      {"sizes.xcur", test::XcursorManySizes(150000), 0, 0, -1, ""},
+      {"png.dll", test::ProgramRepeatedPng(40000), 0, 1, 1, "(the limit)"},
+      {"png.ani", test::AniRepeatedPng(2), 1, 1, 1, "(the limit)"},
+      {"x.ico", {}, 1, 1, 1, ""},  // a FIFO: never waited on
+  };
+  const std::string bounded = test::Bounded(512);
+  for (const Case& c : cases) {
+    const fs::path in = dir / c.name;
+    if (!c.bytes.empty()) {
+      ASSERT_TRUE(document::WriteFileAtomically(in, c.bytes));
+    }
+    const CliRun info = Cli(dir, "info " + Quote(in), bounded);
+    EXPECT_EQ(info.code, c.info) << c.name << ": " << info.err.substr(0, 300);
+    const CliRun thumbnail = Cli(dir, "thumbnail " + Quote(in) + " " + Quote(dir / "t.png") + " 256", bounded);
+    EXPECT_EQ(thumbnail.code, c.thumbnail) << c.name << ": " << thumbnail.err.substr(0, 300);
+    for (const CliRun* run : {&info, &thumbnail}) {
+      if (run->code != 0) {
+        EXPECT_NE(run->err.find(c.refusal), std::string::npos) << c.name << ": " << run->err;
+      }
+    }
+    if (c.extract < 0) continue;
+    const fs::path out = dir / "out";
+    fs::remove_all(out);
+    const CliRun extract = Cli(dir, "extract " + Quote(in) + " " + Quote(out), bounded);
+    EXPECT_EQ(extract.code, c.extract) << c.name << ": " << extract.err.substr(0, 300);
+    std::uintmax_t written = 0;
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(out, ec), end; !ec && it != end; it.increment(ec)) {
+      if (it->is_regular_file(ec)) written += it->file_size(ec);
+    }
+    EXPECT_LE(written, 64 * std::max<std::uintmax_t>(c.bytes.size(), 1 << 20)) << c.name;
   }
 }
 

@@ -6,6 +6,8 @@
 
 #include "document/bmp_codec.h"
 #include "document/jpeg_codec.h"
+#include "document/limits.h"
+#include "hostile_inputs.h"
 #include "pictures.h"
 
 namespace pixmint::convert {
@@ -218,6 +220,43 @@ TEST(Master, PicturesAreKnownByTheirSignature) {
   EXPECT_EQ(why, "SVG pictures need the Qt SVG module, which this build lacks");
   EXPECT_FALSE(MasterFromBytes(std::vector<std::uint8_t>{'G', 'I', 'F', '8'}, "a.gif", nullptr, why));
   EXPECT_EQ(why, "not a PNG, JPEG, BMP or SVG picture");
+}
+
+// Stands for the SVG renderer: keeps what it was handed.
+class RecordingSvgLoader : public SvgLoader {
+ public:
+  mutable std::vector<std::uint8_t> handed;
+  [[nodiscard]] std::unique_ptr<SvgPicture> Load(std::span<const std::uint8_t> bytes, std::string&) const override {
+    handed.assign(bytes.begin(), bytes.end());
+    return nullptr;
+  }
+};
+
+// The renderer inflates any amount and draws what a cut JPEG leaves grey:
+// both are refused before, naming why.
+TEST(Master, PicturesTooLargeInflatedOrCutShortAreRefused) {
+  const RecordingSvgLoader loader;
+  std::string why;
+  (void)MasterFromBytes(test::SvgzBomb(4096), "small.svgz", &loader, why);
+  ASSERT_GE(loader.handed.size(), 4096u);
+  EXPECT_EQ(std::string(loader.handed.begin(), loader.handed.begin() + 4), "<svg") << "inflated for the renderer";
+  for (const std::size_t inflated : {document::kMaxSvgBytes + 1, std::size_t{256} << 20}) {
+    loader.handed.clear();
+    EXPECT_FALSE(MasterFromBytes(test::SvgzBomb(inflated), "bomb.svgz", &loader, why));
+    EXPECT_EQ(why, "the SVG picture inflates to more than 16 MB (the limit)");
+    EXPECT_TRUE(loader.handed.empty());
+  }
+  EXPECT_FALSE(MasterFromBytes(test::TruncatedJpeg(4096), "cut.jpg", nullptr, why));
+  EXPECT_EQ(why, "truncated JPEG picture");
+  raster::Picture noise(64, 64);
+  for (int y = 0; y < 64; ++y) {
+    for (int x = 0; x < 64; ++x) noise.SetPixel(x, y, raster::Rgb(x * 37 % 256, y * 91 % 256, (x ^ y) * 7 % 256));
+  }
+  auto whole = document::EncodeJpeg(noise);
+  ASSERT_TRUE(whole);
+  whole->resize(whole->size() / 2);
+  EXPECT_FALSE(MasterFromBytes(*whole, "cut.jpg", nullptr, why));
+  EXPECT_EQ(why, "truncated JPEG picture");
 }
 
 }  // namespace

@@ -305,6 +305,127 @@ TEST(FileIo, RemovesOnlyLeftoversOfItsOwnThatNobodyHolds) {
   for (const fs::path& p : {held, folder, otherTarget, users, shortRandom}) EXPECT_TRUE(fs::exists(p)) << p;
 }
 
+// The step at which KilledSave's child dies, as a kill would stop it.
+detail::SaveStep killAt = detail::SaveStep::kTargetHalfWritten;
+
+// Saves bytes to target in a child process that dies at killAt; answers
+// whether it died there (and not before, nor after finishing).
+bool KilledSave(const fs::path& target, const Bytes& bytes, detail::SaveStep step,
+                const std::function<void()>& before = {}) {
+  killAt = step;
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (before) before();
+    detail::SetSaveFaultHook([](detail::SaveStep at) {
+      if (at == killAt) ::_exit(42);
+    });
+    (void)WriteFileAtomically(target, bytes);
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 42;
+}
+
+std::vector<fs::path> Backups(const fs::path& folder) {
+  std::vector<fs::path> found;
+  for (const auto& e : fs::directory_iterator(folder)) {
+    if (e.path().extension() == ".bak") found.push_back(e.path());
+  }
+  return found;
+}
+
+// A file rewritten in place (hard links) whose save dies half-way: its old
+// content waits in a backup that no other save removes, and goes back when
+// the file is opened again; a later whole save supersedes it.
+TEST(FileIo, AKilledInPlaceSaveKeepsTheOldContentUntilTheFileIsWholeAgain) {
+  test::TempDir dir;
+  const fs::path a = dir / "a.ico", b = dir / "b.ico";
+  const Bytes old(100, 1), fresh(300, 2);
+  ASSERT_TRUE(WriteFileAtomically(a, old));
+  fs::create_hard_link(a, b);
+  ASSERT_TRUE(KilledSave(a, fresh, detail::SaveStep::kTargetHalfWritten));
+  EXPECT_NE(ReadFile(b), old) << "both names hold the damaged file";
+  ASSERT_EQ(Backups(dir.Path()).size(), 1u);
+  EXPECT_EQ(ReadFile(Backups(dir.Path())[0]), old);
+  // Another file's save, and a leftover clean-up, leave it alone.
+  ASSERT_TRUE(WriteFileAtomically(dir / "c.ico", fresh));
+  ASSERT_EQ(Backups(dir.Path()).size(), 1u);
+
+  const Recovery recovery = RecoverInterruptedSave(a);
+  EXPECT_TRUE(recovery.restored) << recovery.reason;
+  EXPECT_EQ(ReadFile(b), old);
+  EXPECT_EQ(Stat(a).st_ino, Stat(b).st_ino);
+  EXPECT_TRUE(Backups(dir.Path()).empty());
+  EXPECT_FALSE(RecoverInterruptedSave(a).restored) << "nothing left to restore";
+
+  // Killed again, then saved whole: the whole save makes the backup stale.
+  ASSERT_TRUE(KilledSave(a, fresh, detail::SaveStep::kBackupKept));
+  ASSERT_EQ(Backups(dir.Path()).size(), 1u);
+  ASSERT_TRUE(WriteFileAtomically(b, fresh));
+  EXPECT_EQ(ReadFile(a), fresh);
+  EXPECT_TRUE(Backups(dir.Path()).empty());
+  EXPECT_TRUE(NoTemporaries(dir.Path()));
+}
+
+// Names too long for the temporary name are cut, and two such names may
+// share their first 229 bytes: each one's leftovers and backups stay its own.
+TEST(FileIo, LeftoversOfLongNamesSharingTheirStartAreMatchedExactly) {
+  test::TempDir dir;
+  const fs::path x = dir / (std::string(240, 'n') + "-x"), y = dir / (std::string(240, 'n') + "-y");
+  const Bytes old(64, 3);
+  ASSERT_TRUE(WriteFileAtomically(x, old));
+  fs::create_hard_link(x, dir / "x-link");
+  ASSERT_TRUE(KilledSave(x, Bytes(64, 4), detail::SaveStep::kTargetHalfWritten));
+  const fs::path leftover = detail::TemporaryName(x, "abcdefghijkl");
+  ASSERT_TRUE(WriteFileAtomically(leftover, Bytes{0}));
+  ASSERT_NE(detail::TemporaryName(y, "abcdefghijkl"), leftover);
+  ASSERT_TRUE(WriteFileAtomically(y, Bytes{5}));
+  EXPECT_EQ(Backups(dir.Path()).size(), 1u) << "y's save kept x's backup";
+  EXPECT_TRUE(fs::exists(leftover)) << "and x's leftover";
+  EXPECT_TRUE(RecoverInterruptedSave(x).restored);
+  EXPECT_EQ(ReadFile(dir / "x-link"), old);
+  ASSERT_TRUE(WriteFileAtomically(x, Bytes{6}));
+  EXPECT_FALSE(fs::exists(leftover));
+}
+
+// A file the user may write in a folder they may not: a plain write would
+// work, so the save does, in place, its backup in the user's own folder.
+TEST(FileIo, AWritableFileInAClosedFolderIsRewrittenInPlace) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs a folder of another user";
+  SharedDir shared;
+  const fs::path closed = shared / "closed";
+  fs::create_directory(closed);
+  const fs::path target = closed / "open.ico";
+  ASSERT_TRUE(WriteFileAtomically(target, Bytes(50, 1)));
+  ASSERT_EQ(::chmod(target.c_str(), 0666), 0);
+  const ino_t inode = Stat(target).st_ino;
+  const fs::path state = shared / "state";
+  const auto asUser = [&] { ::setenv("XDG_STATE_HOME", state.c_str(), 1); };
+  EXPECT_EQ(AsPlainUser([&] {
+              asUser();
+              return WriteFileAtomically(target, Bytes(80, 2)).Error();
+            }),
+            0);
+  EXPECT_EQ(ReadFile(target), Bytes(80, 2));
+  EXPECT_EQ(Stat(target).st_ino, inode);
+  EXPECT_EQ(Names(closed), std::vector<std::string>{"open.ico"});
+
+  // Killed half-way, as that user: the backup waits in their folder.
+  ASSERT_TRUE(KilledSave(target, Bytes(120, 3), detail::SaveStep::kTargetHalfWritten, [&] {
+    asUser();
+    if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(250);
+  }));
+  ASSERT_EQ(Backups(state / "pixmint" / "backups").size(), 1u);
+  EXPECT_EQ(AsPlainUser([&] {
+              asUser();
+              return RecoverInterruptedSave(target).restored ? 0 : 1;
+            }),
+            0);
+  EXPECT_EQ(ReadFile(target), Bytes(80, 2));
+  EXPECT_TRUE(Backups(state / "pixmint" / "backups").empty());
+}
+
 TEST(FileIo, ManyFilesWithoutFlushingEachAppearWhole) {
   test::TempDir dir;
   for (int i = 0; i < 5; ++i) {

@@ -6,10 +6,12 @@
 #include <sstream>
 #include <tuple>
 
+#include "editor/document_history.h"
 #include "editor_fixture.h"
 #include "format_samples.h"
 #include "formats/ani_file.h"
 #include "formats/xcursor.h"
+#include "hostile_inputs.h"
 #include "script/script_runner.h"
 
 namespace pixmint::editor::test {
@@ -61,6 +63,35 @@ class AnimationTest : public EditorTest {
     return shown;
   }
 };
+
+// Eight frames of 1024 x 1024 make 32 MB of pictures: a step that changes
+// a hot spot keeps none of them again, and the history counts, against its
+// cap, every picture every step keeps (each once).
+TEST_F(AnimationTest, DocumentStepsShareUnchangedFramesAndCountAllTheyKeep) {
+  const std::string path = (dir / "large.ani").string();
+  ASSERT_TRUE(document::WriteFileAtomically(path, pixmint::test::AniLargeFrames(8)));
+  ws.Start(ParseStartArgument(path));
+  ASSERT_NE(S().Animation, nullptr);
+  ASSERT_EQ(S().ImageEntries, 8);
+  const std::size_t picture = Doc().IR()->Images[0].Data.size();
+  for (int i = 1; i <= 40; ++i) ws.SetHotSpot(i % 30, i % 20);
+  EXPECT_EQ(ws.History().StepCount(), 40u);
+  // The document's images and the animation's frames are the same pictures.
+  EXPECT_EQ(ws.History().KeptBytes(), 8 * picture);
+  ws.SetZoom(1);
+  Pencil(kRed);
+  for (int frame = 0; frame < 3; ++frame) {
+    ws.SelectImage(frame);
+    Click(5, 5);
+  }
+  ws.SelectImage(3);
+  EXPECT_EQ(ws.History().KeptBytes(), 11 * picture) << "each drawn frame once more";
+  // Back through the drawing and the last hot spot: the shared pictures
+  // rebuild the document as it was.
+  for (int i = 0; i < 4; ++i) ws.Run(CommandId::kUndo);
+  EXPECT_EQ(Doc().XorBitmap(0)->GetPixel(5, 5) & 0xFFFFFF, Doc().XorBitmap(0)->GetPixel(6, 6) & 0xFFFFFF);
+  EXPECT_EQ(Doc().GetHotSpot(0), (raster::Point{39 % 30, 39 % 20}));
+}
 
 TEST_F(AnimationTest, FramesOpenAsImagesAndSaveBackWithTheirStepsSizesAndEdits) {
   const AnimatedCursor original = MakeAnimation(3, {{0, 5}, {2, 7}, {1, 20}, {2, 7}});

@@ -7,6 +7,7 @@
 
 #include "document/byte_io.h"
 #include "formats/pe_image.h"
+#include "hostile_inputs.h"
 #include "pe_samples.h"
 
 namespace pixmint::formats {
@@ -202,6 +203,28 @@ TEST(ReplaceGroup, WrongKindUnknownGroupAndBadIconAreRefused) {
     EXPECT_FALSE(ReplaceGroup(*program, c.group, c.icon, why));
     EXPECT_NE(why.find(c.reason), std::string::npos) << why;
   }
+}
+
+// A table read whole is written back whole, its shared data once, or the
+// program is refused: never a directory cut to its count's low 16 bits.
+TEST(ReplaceGroup, SharedDataStaysSharedAndTablesTooWideAreRefused) {
+  const Bytes icon = MakeIcon(true, {{16, 4}});
+  std::string why;
+  const auto shared = test::ReadProgram(test::ProgramManyLanguages(5000));
+  ASSERT_TRUE(shared);
+  const auto written = ReplaceGroup(*shared, ResourceId::Number(1), icon, why);
+  ASSERT_TRUE(written) << why;
+  // A data entry of its own per leaf (16 bytes), the 1 KB block once.
+  EXPECT_LT(written->size(), shared->Bytes().size() + 16 * 5000 + 8192);
+  const auto again = test::ReadProgram(*written);
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->Tree().entries.size(), shared->Tree().entries.size());
+
+  const auto wide = test::ReadProgram(test::ProgramManyLanguages(70002));
+  ASSERT_TRUE(wide);
+  ASSERT_EQ(wide->Tree().entries.size(), 70004u);
+  EXPECT_FALSE(ReplaceGroup(*wide, ResourceId::Number(1), icon, why));
+  EXPECT_NE(why.find("holds 70002 languages"), std::string::npos) << why;
 }
 
 }  // namespace
