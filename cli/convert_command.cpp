@@ -91,8 +91,12 @@ int RunConvert(std::span<const std::string> args) {
     if (!master) return Fail(kExitFailure, path + ": " + why);
     masters.push_back(std::move(*master));
   }
-constexpr int kSvgSeconds = 30;
-
+  // An SVG picture is bounded in bytes when it is read; how long its
+  // elements take to draw is bounded here.
+  if (std::any_of(masters.begin(), masters.end(), [](const convert::Master& m) { return m.IsSvg(); })) {
+    LimitTime(kSvgSeconds, "drawing the SVG pictures");
+  }
+  for (const convert::SizePlan& plan : convert::PlanSizes(masters, request.options.sizes, request.options.cursor)) {
     if (plan.enlarged) {
       std::cerr << "pixmint-cli: warning: " << plan.size << "x" << plan.size << " is enlarged from "
                 << masters[plan.master].Name() << '\n';
