@@ -151,13 +151,17 @@ Plan MakePlan(const std::vector<ThemeCursor>& cursors, ThemeReport& report) {
       r = it->second;
     } else {
       r.role = &role;
-      // Follow the fallbacks to a role that has a cursor; they end at Arrow.
-      for (const CursorRole* f = RoleByWindowsName(role.fallback); f != nullptr; f = RoleByWindowsName(f->fallback)) {
-        if (const auto found = byRole.find(f); found != byRole.end()) {
-          r.file = found->second.file;
-          r.sharedWith = f;
-          break;
-        }
+      // Follow the fallbacks to a role that has a cursor, then Arrow. Busy and
+      // Working in Background fall back to each other, so the walk is bounded.
+      const CursorRole* f = RoleByWindowsName(role.fallback);
+      for (std::size_t step = 0; f != nullptr && step < CursorRoles().size(); ++step) {
+        if (byRole.contains(f)) break;
+        f = RoleByWindowsName(f->fallback);
+      }
+      if (!role.fallback.empty() && (f == nullptr || !byRole.contains(f))) f = &CursorRoles().front();
+      if (const auto found = f == nullptr ? byRole.end() : byRole.find(f); found != byRole.end()) {
+        r.file = found->second.file;
+        r.sharedWith = f;
       }
     }
     for (std::string_view n : role.xNames) {
