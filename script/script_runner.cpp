@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <istream>
-#include <map>
 #include <ostream>
 #include <sstream>
 #include <stdexcept>

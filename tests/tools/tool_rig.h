@@ -1,8 +1,6 @@
 #pragma once
 
-#include <map>
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "raster/picture.h"
