@@ -3,7 +3,7 @@
 #include <QSettings>
 #include <memory>
 
-#include "tools/settings.h"
+#include "settings/settings.h"
 
 namespace pixmint::app {
 

@@ -1,7 +1,7 @@
 #include "app/start_arguments.h"
 
 #include "editor/document_commands.h"
-#include "tools/settings.h"
+#include "settings/settings.h"
 
 namespace pixmint::app {
 namespace {

@@ -28,36 +28,6 @@
 namespace pixmint::app {
 namespace {
 
-// The letters that choose tools; upper and lower case alike.
-struct ToolLetter {
-  int key;
-  tools::ToolId tool;
-};
-constexpr ToolLetter kToolLetters[] = {
-    {Qt::Key_A, tools::ToolId::kSpray},     {Qt::Key_B, tools::ToolId::kBrush},
-    {Qt::Key_C, tools::ToolId::kCurve},     {Qt::Key_E, tools::ToolId::kEraser},
-    {Qt::Key_I, tools::ToolId::kDropper},   {Qt::Key_K, tools::ToolId::kFill},
-    {Qt::Key_L, tools::ToolId::kSelectAdv}, {Qt::Key_M, tools::ToolId::kSelectBas},
-    {Qt::Key_N, tools::ToolId::kLine},      {Qt::Key_R, tools::ToolId::kRect},
-    {Qt::Key_T, tools::ToolId::kText},      {Qt::Key_V, tools::ToolId::kMoveScale},
-    {Qt::Key_Y, tools::ToolId::kPencil},
-};
-
-QString PictureSet(tools::OptionPictures pictures) {
-  switch (pictures) {
-    case tools::OptionPictures::kPencil:
-      return QStringLiteral("opt_pencil");
-    case tools::OptionPictures::kBrush:
-      return QStringLiteral("opt_brush");
-    case tools::OptionPictures::kEraser:
-      return QStringLiteral("opt_eraser");
-    case tools::OptionPictures::kSpray:
-      return QStringLiteral("opt_spray");
-    default:
-      return {};
-  }
-}
-
 // Draws option n as picture n of the current tool's set, 5 pixels in.
 class OptionDelegate : public QStyledItemDelegate {
  public:
@@ -98,7 +68,7 @@ QWidget* TfrmMain::BuildToolPalette() {
     const QString name = QString::fromUtf8(tool.button.data(), static_cast<qsizetype>(tool.button.size()));
     button->setObjectName(name);
     button->setToolTip(T(tool.hint));
-    button->setIcon(ArtIcon(QStringLiteral("tool_") + QString::number(tools::Number(tool.id))));
+    button->setIcon(ArtIcon(QString::fromUtf8(tool.icon.data(), static_cast<qsizetype>(tool.icon.size()))));
     button->setCheckable(true);
     button->setAutoRaise(true);
     button->setFixedSize(25, 25);
@@ -119,7 +89,9 @@ QWidget* TfrmMain::BuildToolPalette() {
   toolOptions_->setItemDelegate(new OptionDelegate(
       [this] {
         const tools::ToolInfo* tool = tools::FindTool(Ws().State().ToolId);
-        return tool != nullptr ? PictureSet(tool->pictures) : QString();
+        return tool != nullptr
+                   ? QString::fromUtf8(tool->optionArt.data(), static_cast<qsizetype>(tool->optionArt.size()))
+                   : QString();
       },
       toolOptions_));
   connect(toolOptions_, &QListWidget::itemClicked, this,
@@ -173,12 +145,14 @@ void TfrmMain::RefreshToolPalette() {
   }
 }
 
+// The letters that choose tools; upper and lower case alike (Qt gives the
+// letter keys their upper-case codes).
 bool TfrmMain::HandleToolLetter(int key) {
-  for (const ToolLetter& letter : kToolLetters) {
-    if (letter.key == key) {
+  for (const tools::ToolInfo& tool : tools::ToolTable()) {
+    if (tool.key != 0 && tool.key == key) {
       // Chosen once the key has been handled: the text tool's dialog then
       // opens outside the key's delivery and gets every key that follows.
-      QTimer::singleShot(0, this, [this, tool = letter.tool] { Ws().ChooseTool(tool); });
+      QTimer::singleShot(0, this, [this, id = tool.id] { Ws().ChooseTool(id); });
       return true;
     }
   }

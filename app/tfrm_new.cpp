@@ -14,7 +14,7 @@
 
 #include "app/dialogs/number_box.h"
 #include "app/dialogs/qt_texts.h"
-#include "tools/settings.h"
+#include "settings/settings.h"
 
 namespace pixmint::app {
 namespace {

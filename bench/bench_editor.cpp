@@ -11,16 +11,16 @@
 
 #include "document/kv_icon.h"
 #include "editor/workspace.h"
-#include "script/memory_settings.h"
 #include "script/scripted_host.h"
+#include "settings/memory_settings.h"
 
 namespace {
 
+using pixmint::MemorySettings;
 using pixmint::editor::CommandId;
-using pixmint::editor::MemorySettings;
 using pixmint::editor::MouseButton;
-using pixmint::editor::ScriptedHost;
 using pixmint::editor::Workspace;
+using pixmint::script::ScriptedHost;
 namespace tools = pixmint::tools;
 
 // A file of `count` 32-bit images of side x side, half of each painted.

@@ -58,7 +58,7 @@ int RunScript(std::span<const std::string> args) {
   }
   // Runs that were killed left their private folders behind.
   document::RemoveDeadPrivateFolders();
-  return editor::RunScript(in, std::cout, std::cerr);
+  return script::RunScript(in, std::cout, std::cerr);
 }
 
 }  // namespace pixmint::cli

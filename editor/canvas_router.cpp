@@ -5,8 +5,7 @@
 #include "document/kv_icon.h"
 #include "raster/canvas.h"
 #include "raster/grid.h"
-#include "tools/selection_tools.h"
-#include "tools/shape_tools.h"
+#include "tools/kv_paint.h"
 
 namespace pixmint::editor {
 namespace {
@@ -109,10 +108,8 @@ void CanvasRouter::StartDrawing(tools::TKvPaint& tool, ShiftState shift, raster:
 }
 
 void CanvasRouter::CurveDown(tools::TKvPaint& tool, ShiftState shift, raster::Point p) {
-  tools::ToolPalette& palette = tools_.Palette();
-  int stage = palette.CurveStage();
-  if (stage == 0 || !step_) {
-    stage = 0;
+  if (tool.NextClick() == 0 || !step_) {
+    tool.StartAnew();
     if (state_.HasFloat) buffers_.MergeFloat();
     step_.reset();
     step_.emplace(undo_);
@@ -121,10 +118,7 @@ void CanvasRouter::CurveDown(tools::TKvPaint& tool, ShiftState shift, raster::Po
       return;
     }
   }
-  if (auto* curve = dynamic_cast<tools::TKvCurve*>(&tool)) curve->SetStage(stage);
   state_.IsDragging = true;
-  palette.SetCurveStage(stage + 1 > 2 ? 0 : stage + 1);
-  state_.CurveStage = palette.CurveStage();
   tool.OnMouseDown(shift, p.x, p.y);
 }
 
@@ -134,7 +128,7 @@ void CanvasRouter::MoverDown(tools::TKvPaint& tool, ShiftState shift, int sx, in
     return;
   }
   const raster::FrameHandle handle = raster::HitTestFrame(view_.FloatScreenRect(), sx, sy);
-  if (auto* mover = dynamic_cast<tools::TKvMoveScale*>(&tool)) mover->Grab({state_.FloatLeft, state_.FloatTop}, handle);
+  tool.Grab({state_.FloatLeft, state_.FloatTop}, handle);
   if (handle != raster::FrameHandle::kOutside) {
     state_.IsDragging = true;
     tool.OnMouseDown(shift, p.x, p.y);
@@ -147,11 +141,8 @@ void CanvasRouter::MoverDown(tools::TKvPaint& tool, ShiftState shift, int sx, in
 
 void CanvasRouter::LassoDown(tools::TKvPaint& tool, ShiftState shift, raster::Point p) {
   state_.IsDragging = true;
-  if (!state_.LassoActive) {
-    if (state_.HasFloat) buffers_.MergeFloat();
-    state_.LassoActive = true;
-    if (auto* lasso = dynamic_cast<tools::TKvSelectAdv*>(&tool)) lasso->RestartOutline();
-  }
+  // The first click of an outline puts the floating selection down.
+  if (tool.NextClick() == 0 && state_.HasFloat) buffers_.MergeFloat();
   tool.OnMouseDown(shift, p.x, p.y);
 }
 
@@ -163,7 +154,7 @@ void CanvasRouter::MouseMove(ShiftState shift, int sx, int sy) {
   if (state_.AlphaMode) return AlphaMouseMove(p);
   tools::TKvPaint* tool = tools_.Tool();
   const ToolKind kind = tools_.Kind();
-  if (state_.ToolId == tools::ToolId::kDropper) {
+  if (kind == ToolKind::kPicker && tool != nullptr) {
     // Outside the image there is no pixel to read out.
     if (!state_.WorkBitmap.Contains(p.x, p.y)) return;
     controls_.SetStatus(2, PixelText(state_.WorkBitmap.At(p.x, p.y)));
@@ -173,7 +164,7 @@ void CanvasRouter::MouseMove(ShiftState shift, int sx, int sy) {
   if (kind == ToolKind::kMover && state_.HasFloat) {
     host_.SetCanvasCursor(HandleCursor(raster::HitTestFrame(view_.FloatScreenRect(), sx, sy)));
   }
-  const bool active = kind == ToolKind::kMultiClickSelection ? state_.LassoActive : state_.IsDragging;
+  const bool active = kind == ToolKind::kMultiClickSelection ? tool->NextClick() != 0 : state_.IsDragging;
   if (!active) return;
   tool->OnMouseMove(shift, p.x, p.y);
   ShowToolDrawing();
@@ -206,7 +197,7 @@ void CanvasRouter::Release(ShiftState shift, raster::Point p) {
       tool->OnMouseUp(shift, p.x, p.y);
       buffers_.CommitWorkImage();
       // The third click ends the curve, and its step with it.
-      if (tools_.Palette().CurveStage() == 0) step_.reset();
+      if (tool->NextClick() == 0) step_.reset();
       break;
     case ToolKind::kPicker:
       if (state_.WorkBitmap.Contains(p.x, p.y)) {  // nothing is taken from outside the image
@@ -225,14 +216,13 @@ void CanvasRouter::Release(ShiftState shift, raster::Point p) {
       if (tool->Origin.x != -1 && tool->Origin.y != -1) FloatFromTool(*tool);
       break;
     case ToolKind::kMultiClickSelection:
-      if (!state_.LassoActive) return;
+      if (tool->NextClick() == 0) return;
       tool->OnMouseUp(shift, p.x, p.y);
       if (tool->StateFlag == 0) {
         // The outline is still open: what it drew stays on the screen.
         buffers_.CommitWorkImage();
         return ShowToolDrawing();
       }
-      state_.LassoActive = false;
       FloatFromTool(*tool);
       return view_.PaintBox1Paint();
     case ToolKind::kText:
@@ -262,16 +252,15 @@ void CanvasRouter::FinishPending() {
         break;
     }
   }
-  if (state_.LassoActive) {
-    state_.LassoActive = false;
-    if (auto* lasso = dynamic_cast<tools::TKvSelectAdv*>(tools_.Tool())) lasso->RestartOutline();
+  tools::TKvPaint* tool = tools_.Tool();
+  if (tool != nullptr && tools_.Kind() == ToolKind::kMultiClickSelection && tool->NextClick() != 0) {
+    tool->StartAnew();
     view_.PaintBox1Paint();
   }
   if (step_) {
     // A curve between its clicks: kept as drawn; the next press starts anew.
     step_.reset();
-    tools_.Palette().SetCurveStage(0);
-    state_.CurveStage = 0;
+    if (tool != nullptr) tool->StartAnew();
   }
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "document/kv_icon.h"
-#include "editor/workspace.h"
 #include "raster/canvas.h"
 #include "raster/composite.h"
 #include "raster/grid.h"

@@ -6,7 +6,17 @@
 
 namespace pixmint::editor {
 
-struct CanvasLayout;
+// Where the canvas frame (Panel1) sits in the scrolling area and how big the
+// canvas (PaintBox1, at (5, 5) inside the frame) is, in screen pixels.
+struct CanvasLayout {
+  int panelLeft = 0;
+  int panelTop = 0;
+  int panelWidth = 0;
+  int panelHeight = 0;
+  int canvasWidth = 0;   // image width * Zoom
+  int canvasHeight = 0;  // image height * Zoom
+  bool visible = false;  // hidden until a document is open
+};
 
 // The zoomed canvas: its geometry in the scrolling area, the screen buffer
 // that stands for it (what the window copies to the screen), and the mapping

@@ -109,23 +109,33 @@ enum class PopupId { kNone, kCanvas, kImageList };
 // the workspace asks the host to run.
 using CommandAction = bool (*)(Workspace& ws);
 
+// What the script writes after a command's verb.
+enum class VerbArgument {
+  kNone,
+  kAnswer,          // one word: the answer to the command's dialog
+  kOptionalAnswer,  // the same; without it the dialog is cancelled
+};
+
+// One command; a field left out is "none".
 struct CommandInfo {
-  CommandId id;
-  std::string_view menuItem;   // object name of its menu item ("" none)
-  std::string_view button;     // tool-bar or panel button ("" none)
-  std::string_view popupItem;  // pop-up menu item ("" none)
-  std::string_view extra;      // one more control that runs it ("" none)
-  std::string_view verb;       // the script's word for it ("" none)
-  const char* caption;         // menu text (source text)
-  const char* popupCaption;    // pop-up menu text
-  const char* hint;            // tool tip of the button
-  std::string_view icon;       // picture of the button and the menu item
-  std::string_view shortcuts;  // "Ctrl+Z", several separated by ';' ("Num++" is the keypad's +)
-  MenuId menu;
-  bool separatorAfter;  // in its menu
-  Need needs;
-  Effect effects;
-  CommandAction action;
+  CommandId id = CommandId::kUnnamed;
+  std::string_view menuItem = {};   // object name of its menu item
+  std::string_view button = {};     // tool-bar or panel button
+  std::string_view popupItem = {};  // pop-up menu item
+  std::string_view extra = {};      // one more control that runs it
+  // The script's words for it (one or two: "zoom in"), and what follows them.
+  std::string_view verb = {};
+  VerbArgument verbArgument = VerbArgument::kNone;
+  const char* caption = nullptr;       // menu text (source text)
+  const char* popupCaption = nullptr;  // pop-up menu text
+  const char* hint = nullptr;          // tool tip of the button
+  std::string_view icon = {};          // picture of the button and the menu item
+  std::string_view shortcuts = {};     // "Ctrl+Z", several separated by ';' ("Num++" is the keypad's +)
+  MenuId menu = MenuId::kNone;
+  bool separatorAfter = false;  // in its menu
+  Need needs = Need::kNone;
+  Effect effects = Effect::kNone;
+  CommandAction action = nullptr;
 };
 
 // All commands, in menu order.

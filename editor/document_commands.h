@@ -14,7 +14,7 @@
 #include "editor/tool_bridge.h"
 #include "editor/undo.h"
 #include "formats/cursor_file.h"
-#include "tools/settings.h"
+#include "settings/settings.h"
 
 namespace pixmint::editor {
 

@@ -51,7 +51,6 @@ struct EditorState {
   bool FloatFromPicture = false;
   bool AlphaMode = false;
   bool IsDragging = false;
-  bool LassoActive = false;
   bool AlphaDrawing = false;
   raster::Point AlphaStart;
   raster::Point AlphaLast;
@@ -63,7 +62,6 @@ struct EditorState {
   std::vector<raster::Colour> CurPalette;
   tools::ToolId ToolId = tools::ToolId::kNone;
   tools::ToolId LastDrawTool = tools::ToolId::kPencil;
-  int CurveStage = 0;
 
   // The image list: entry i shows image i; -1 when nothing is selected.
   int CurrentImage = -1;

@@ -31,7 +31,6 @@ void ImageCommands::Select(int i) {
   host_.SetTimer(0);
   state_.AlphaDrawing = false;
   state_.IsDragging = false;
-  state_.LassoActive = false;
   state_.AlphaMode = false;
   state_.HasFloat = false;
   state_.FloatPicked = false;

@@ -39,6 +39,11 @@ tools::ToolKind ToolBridge::Kind() const {
   return tool != nullptr ? tool->kind : tools::ToolKind::kPicker;
 }
 
+int ToolBridge::NextClick() const {
+  const tools::TKvPaint* tool = palette_.CurTool();
+  return tool != nullptr ? tool->NextClick() : 0;
+}
+
 void ToolBridge::Choose(tools::ToolId id) {
   const tools::ToolInfo* tool = tools::FindTool(id);
   // A new selection would replace the floating one: it is put down first.
@@ -80,7 +85,6 @@ void ToolBridge::OpacityTyped(std::string_view text) {
 void ToolBridge::Sync() {
   state_.ToolId = palette_.CurrentTool();
   state_.LastDrawTool = palette_.LastDrawTool();
-  state_.CurveStage = palette_.CurveStage();
   state_.Opacity = palette_.Opacity();
 }
 
@@ -96,13 +100,19 @@ raster::Picture& ToolBridge::FloatPicture() {
 int ToolBridge::Zoom() const {
   return state_.Zoom;
 }
-raster::Paint ToolBridge::ForeColor() const {
+raster::Paint ToolBridge::Usable(raster::Paint paint) const {
   // An image that cannot hold the inverting pixel gets the inverting colour
   // as a plain colour.
-  if (state_.ForeColor.kind == raster::PaintKind::kInverting && !state_.Holds.inverting) {
+  if (paint.kind == raster::PaintKind::kInverting && !state_.Holds.inverting) {
     return raster::ColourPaint(raster::Markers().invert);
   }
-  return state_.ForeColor;
+  return paint;
+}
+raster::Paint ToolBridge::ForeColor() const {
+  return Usable(state_.ForeColor);
+}
+raster::Paint ToolBridge::BackColor() const {
+  return Usable(state_.BackColor);
 }
 raster::Transparency ToolBridge::Holds() const {
   return state_.Holds;

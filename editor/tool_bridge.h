@@ -5,7 +5,7 @@
 #include "editor/edit_buffers.h"
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
-#include "tools/settings.h"
+#include "settings/settings.h"
 #include "tools/tool_palette.h"
 
 namespace pixmint::editor {
@@ -33,6 +33,8 @@ class ToolBridge : public tools::ToolHost {
   [[nodiscard]] const tools::ToolPalette& Palette() const { return palette_; }
   [[nodiscard]] tools::TKvPaint* Tool() { return palette_.CurTool(); }
   [[nodiscard]] tools::ToolKind Kind() const;
+  // Which click of a several-click tool comes next (0: none is under way).
+  [[nodiscard]] int NextClick() const;
 
   // tools::ToolHost
   raster::Picture& WorkPicture() override;
@@ -40,6 +42,7 @@ class ToolBridge : public tools::ToolHost {
   raster::Picture& FloatPicture() override;
   int Zoom() const override;
   raster::Paint ForeColor() const override;
+  raster::Paint BackColor() const override;
   raster::Transparency Holds() const override;
   bool AlphaMode() const override;
   bool HasImage() const override;
@@ -50,6 +53,7 @@ class ToolBridge : public tools::ToolHost {
 
  private:
   void Sync();
+  [[nodiscard]] raster::Paint Usable(raster::Paint paint) const;
 
   EditorState& state_;
   EditorHost& host_;

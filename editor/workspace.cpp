@@ -162,10 +162,10 @@ Workspace::~Workspace() {
   Shutdown();
 }
 
-DocumentCommands& Workspace::Files() {
+DocumentCommands& Workspace::Documents() {
   return parts_->files;
 }
-SelectionCommands& Workspace::Edit() {
+SelectionCommands& Workspace::Selection() {
   return parts_->selection;
 }
 EffectCommands& Workspace::Effects() {
@@ -174,10 +174,10 @@ EffectCommands& Workspace::Effects() {
 ImageCommands& Workspace::Images() {
   return parts_->images;
 }
-DocumentHistory& Workspace::History() {
+DocumentHistory& Workspace::DocHistory() {
   return parts_->history;
 }
-ViewCommands& Workspace::Zoom() {
+ViewCommands& Workspace::View() {
   return parts_->zoom;
 }
 ColourState& Workspace::Colours() {
@@ -315,7 +315,7 @@ void Workspace::RefreshControls() {
   }
   // In Alpha mode only the pencil and the line paint (in grey).
   for (const tools::ToolInfo& tool : tools::ToolTable()) {
-    controls.SetEnabled(tool.button, !alpha || tool.id == tools::ToolId::kPencil || tool.id == tools::ToolId::kLine);
+    controls.SetEnabled(tool.button, !alpha || tool.paintsAlpha);
   }
   controls.SetEnabled("updOpacity", state_.DocumentOpen);
 }
@@ -493,6 +493,10 @@ std::string Workspace::Caption() const {
 
 int Workspace::ToolOption() const {
   return parts_->tools.Palette().OptionIndex();
+}
+
+int Workspace::NextToolClick() const {
+  return parts_->tools.NextClick();
 }
 
 std::string Workspace::OpacityText() const {

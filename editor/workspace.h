@@ -7,12 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "editor/canvas_view.h"
 #include "editor/commands.h"
 #include "editor/document_commands.h"
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
 #include "raster/picture.h"
-#include "tools/settings.h"
+#include "settings/settings.h"
 #include "tools/tool_ids.h"
 
 namespace pixmint::editor {
@@ -24,18 +25,6 @@ class EffectCommands;
 class ImageCommands;
 class SelectionCommands;
 class ViewCommands;
-
-// Where the canvas frame (Panel1) sits in the scrolling area and how big the
-// canvas (PaintBox1, at (5, 5) inside the frame) is, in screen pixels.
-struct CanvasLayout {
-  int panelLeft = 0;
-  int panelTop = 0;
-  int panelWidth = 0;
-  int panelHeight = 0;
-  int canvasWidth = 0;   // image width * Zoom
-  int canvasHeight = 0;  // image height * Zoom
-  bool visible = false;  // hidden until a document is open
-};
 
 // The editing workspace: the brain of the main window, without any window.
 // The window forwards its events here and shows what the accessors give.
@@ -123,17 +112,19 @@ class Workspace {
   [[nodiscard]] std::string StatusText(int panel) const;
   [[nodiscard]] std::string Caption() const;
   [[nodiscard]] int ToolOption() const;
+  // Which click of the curve or the lasso comes next (0: none is under way).
+  [[nodiscard]] int NextToolClick() const;
   [[nodiscard]] std::string OpacityText() const;
   [[nodiscard]] document::TKvIcon* Document() { return state_.Document.get(); }
 
   // --- The command groups, for the command list's actions ---
-  [[nodiscard]] DocumentCommands& Files();
-  [[nodiscard]] SelectionCommands& Edit();
+  [[nodiscard]] DocumentCommands& Documents();
+  [[nodiscard]] SelectionCommands& Selection();
   [[nodiscard]] EffectCommands& Effects();
   [[nodiscard]] ImageCommands& Images();
-  [[nodiscard]] ViewCommands& Zoom();
+  [[nodiscard]] ViewCommands& View();
   [[nodiscard]] ColourState& Colours();
-  [[nodiscard]] DocumentHistory& History();
+  [[nodiscard]] DocumentHistory& DocHistory();
 
  private:
   struct Parts;

@@ -13,23 +13,6 @@ namespace {
 
 constexpr Rect kNoClip{-0x40000000, -0x40000000, 0x40000000, 0x40000000};
 
-int Narrow(std::int64_t v) {
-  return static_cast<int>(std::clamp<std::int64_t>(v, -0x40000000, 0x40000000));
-}
-
-// Bounds of the points grown by margin, as a Rect clamped to sane values.
-Rect PointBounds(std::span<const Point> points, int margin) {
-  std::int64_t l = INT64_MAX, t = INT64_MAX, r = INT64_MIN, b = INT64_MIN;
-  for (const Point p : points) {
-    l = std::min<std::int64_t>(l, p.x);
-    t = std::min<std::int64_t>(t, p.y);
-    r = std::max<std::int64_t>(r, p.x);
-    b = std::max<std::int64_t>(b, p.y);
-  }
-  if (points.empty()) return {};
-  return {Narrow(l - margin), Narrow(t - margin), Narrow(r + margin + 1), Narrow(b + margin + 1)};
-}
-
 // Whether the pixel at this step of a styled line is drawn: dotted and
 // alternate pens set every other pixel, starting with the first.
 bool StyleOn(PenStyle style, int step) {

@@ -23,20 +23,6 @@ struct DottedSink {
   }
 };
 
-Rect BoundsOf(std::span<const Point> points, int margin) {
-  std::int64_t l = INT64_MAX, t = INT64_MAX, r = INT64_MIN, b = INT64_MIN;
-  for (const Point p : points) {
-    l = std::min<std::int64_t>(l, p.x);
-    t = std::min<std::int64_t>(t, p.y);
-    r = std::max<std::int64_t>(r, p.x);
-    b = std::max<std::int64_t>(b, p.y);
-  }
-  const auto narrow = [](std::int64_t v) {
-    return static_cast<int>(std::clamp<std::int64_t>(v, -0x40000000, 0x40000000));
-  };
-  return {narrow(l - margin), narrow(t - margin), narrow(r + margin + 1), narrow(b + margin + 1)};
-}
-
 Point BezierPoint(std::span<const Point> c, double t) {
   const double u = 1.0 - t;
   const double a = u * u * u, b = 3 * u * u * t, d = 3 * u * t * t, e = t * t * t;
@@ -124,7 +110,7 @@ void Canvas::Polygon(std::span<const Point> given) {
   const std::vector<Point> points = Limited(given);
   const int width = PenWidth();
   const Rect area = DrawArea();
-  Painter painter(*target_, area, BoundsOf(points, width), pen_.mode, pen_.colour, brush_.colour);
+  Painter painter(*target_, area, PointBounds(points, width), pen_.mode, pen_.colour, brush_.colour);
   if (!brush_.hollow) {
     BrushSink brush{&painter};
     EmitPolygonInterior(points, area, brush);
@@ -150,7 +136,7 @@ void Canvas::PolyBezier(std::span<const Point> given) {
   for (std::size_t i = 0; i + 3 < points.size(); i += 3) FlattenBezier(std::span(points).subspan(i, 4), flat);
   const int width = PenWidth();
   const Rect area = DrawArea();
-  Painter painter(*target_, area, BoundsOf(flat, width), pen_.mode, pen_.colour, brush_.colour);
+  Painter painter(*target_, area, PointBounds(flat, width), pen_.mode, pen_.colour, brush_.colour);
   if (width > 1) {
     PenSink pen{&painter};
     for (std::size_t i = 0; i < flat.size(); ++i)

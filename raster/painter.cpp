@@ -1,6 +1,7 @@
 #include "raster/painter.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace pixmint::raster {
@@ -64,6 +65,21 @@ void Painter::Apply(std::uint8_t* p, Ink ink) const {
       for (int i = 0; i < 3; ++i) p[i] = static_cast<std::uint8_t>(~p[i]);
       break;
   }
+}
+
+Rect PointBounds(std::span<const Point> points, int margin) {
+  if (points.empty()) return {};
+  std::int64_t l = INT64_MAX, t = INT64_MAX, r = INT64_MIN, b = INT64_MIN;
+  for (const Point p : points) {
+    l = std::min<std::int64_t>(l, p.x);
+    t = std::min<std::int64_t>(t, p.y);
+    r = std::max<std::int64_t>(r, p.x);
+    b = std::max<std::int64_t>(b, p.y);
+  }
+  const auto narrow = [](std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, -0x40000000, 0x40000000));
+  };
+  return {narrow(l - margin), narrow(t - margin), narrow(r + margin + 1), narrow(b + margin + 1)};
 }
 
 }  // namespace pixmint::raster

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "raster/canvas.h"
@@ -36,6 +37,10 @@ class Painter {
   std::uint8_t brush_[kPixelBytes];
   std::vector<std::uint8_t> mask_;  // one Ink per pixel of area_, XOR and NOT only
 };
+
+// The box of the points grown by margin on every side, kept within values
+// that cannot overflow; empty without points.
+[[nodiscard]] Rect PointBounds(std::span<const Point> points, int margin);
 
 // Sinks for the rasterisers: spans painted with one ink.
 struct PenSink {

@@ -889,12 +889,6 @@ def main():
     ART_IMAGES.update(app_icon.draw(Image))
     for name, image in sorted(ART_IMAGES.items()):
         image.save(os.path.join(out, name + '.png'))
-    qrc = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'pixmint.qrc')
-    with open(qrc, 'w') as f:
-        f.write('<!DOCTYPE RCC>\n<RCC version="1.0">\n<qresource prefix="/art">\n')
-        for name in sorted(ART_IMAGES):
-            f.write('  <file alias="%s.png">art/%s.png</file>\n' % (name, name))
-        f.write('</qresource>\n</RCC>\n')
     return 0
 
 

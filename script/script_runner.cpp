@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <istream>
-#include <map>
 #include <ostream>
 #include <sstream>
 #include <stdexcept>
@@ -16,11 +15,14 @@
 #include "document/png_codec.h"
 #include "editor/workspace.h"
 #include "formats/animated_cursor.h"
-#include "script/memory_settings.h"
 #include "script/scripted_host.h"
+#include "settings/memory_settings.h"
+#include "tools/tool_table.h"
 
-namespace pixmint::editor {
+namespace pixmint::script {
 namespace {
+
+using namespace editor;
 
 struct ScriptError : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -50,29 +52,6 @@ constexpr int kMaxCoordinate = 1 << 20;
 
 void Need(const Words& w, std::size_t count) {
   if (w.size() < count) throw ScriptError("missing arguments for " + w[0]);
-}
-
-const std::map<std::string, tools::ToolId>& ToolNames() {
-  using enum tools::ToolId;
-  static const std::map<std::string, tools::ToolId> names{{"pencil", kPencil},
-                                                          {"brush", kBrush},
-                                                          {"line", kLine},
-                                                          {"curve", kCurve},
-                                                          {"rect-filled", kRectFilled},
-                                                          {"rect", kRect},
-                                                          {"rndrect-filled", kRndRectFilled},
-                                                          {"rndrect", kRndRect},
-                                                          {"ellipse-filled", kEllipseFilled},
-                                                          {"ellipse", kEllipse},
-                                                          {"eraser", kEraser},
-                                                          {"fill", kFill},
-                                                          {"dropper", kDropper},
-                                                          {"spray", kSpray},
-                                                          {"text", kText},
-                                                          {"move", kMoveScale},
-                                                          {"marquee", kSelectBas},
-                                                          {"lasso", kSelectAdv}};
-  return names;
 }
 
 std::string ColourString(raster::Colour c) {
@@ -106,20 +85,32 @@ class Script {
   Script(std::ostream& out) : out_(out), workspace_(host_, settings_) {}
   void Run(const Words& w);
 
- private:
+  // The script's own verbs (the table below lists them).
+  void New(const Words& w);
+  void Open(const Words& w);
+  void Images(const Words& w);
+  void Zoom(const Words& w);
+  void Tool(const Words& w);
+  void Option(const Words& w);
+  void Opacity(const Words& w);
+  void Colours(const Words& w);
   void Mouse(const Words& w);
+  void Seed(const Words& w);
+  void Tick(const Words& w);
+  void Answer(const Words& w);
+  void Clipboard(const Words& w);
+  void Dump(const Words& w);
+  void Print(const Words& w);
+
+ private:
+  // A command of the command list: its verb is the line's first word or two.
+  [[nodiscard]] bool RunCommand(const Words& w);
   [[nodiscard]] std::size_t Point(const Words& w, std::size_t at, int& x, int& y) const;
   [[nodiscard]] tools::ShiftState Mods(const Words& w, std::size_t from, MouseButton& button) const;
   [[nodiscard]] const raster::Picture& NamedPicture(const std::string& name) const;
-  void Dump(const Words& w);
   void PrintPixels(const Words& w);
   void PrintState();
   void PrintAnimation();
-  void Edit(const std::string& verb);
-  void Images(const Words& w);
-  void Colours(const Words& w);
-  void Answer(const Words& w);
-  void Clipboard(const Words& w);
 
   std::ostream& out_;
   ScriptedHost host_;
@@ -235,13 +226,17 @@ void Script::PrintPixels(const Words& w) {
 
 void Script::PrintState() {
   const EditorState& s = workspace_.State();
+  const tools::ToolInfo* tool = tools::FindTool(s.ToolId);
+  const tools::ToolKind kind = tool != nullptr ? tool->kind : tools::ToolKind::kPicker;
+  const int next = workspace_.NextToolClick();
+  const bool lasso = kind == tools::ToolKind::kMultiClickSelection && next != 0;
+  const int curveStage = kind == tools::ToolKind::kMultiClickShape ? next : 0;
   out_ << "tool=" << tools::Number(s.ToolId) << "\nlast_tool=" << tools::Number(s.LastDrawTool) << "\nzoom=" << s.Zoom
        << "\nopacity=" << s.Opacity << "\nfore=" << PaintString(s.ForeColor) << "\nback=" << PaintString(s.BackColor)
        << "\nimage=" << s.CurrentImage << "\nimages=" << s.ImageEntries << "\nfile=" << DocumentName(s)
        << "\nhas_float=" << s.HasFloat << "\nfloat=" << s.FloatLeft << "," << s.FloatTop << "," << s.FloatBitmap.Width()
        << "," << s.FloatBitmap.Height() << "\nalpha_mode=" << s.AlphaMode << "\ndragging=" << s.IsDragging
-       << "\nlasso=" << s.LassoActive << "\ncurve_stage=" << s.CurveStage << "\noption=" << workspace_.ToolOption()
-       << "\n";
+       << "\nlasso=" << lasso << "\ncurve_stage=" << curveStage << "\noption=" << workspace_.ToolOption() << "\n";
   for (const char* name : {"tbtnSave", "tbtnUndo", "tbtnRedo", "tbtnCut", "tbtnCopy", "tbtnPaste", "tbtnClear",
                            "pmuMerge", "mnuToolHotSpot", "btnBrush"}) {
     out_ << "enabled." << name << "=" << workspace_.IsEnabled(name) << "\n";
@@ -287,22 +282,13 @@ void Script::Images(const Words& w) {
 
 void Script::Colours(const Words& w) {
   const std::string& verb = w[0];
-  if (verb == "colours") {
-    if (w.size() < 2 || w[1] != "default") throw ScriptError("expected: colours default");
-    workspace_.Run(CommandId::kDefaultColours);
-    return;
-  }
+  if (verb == "colours") throw ScriptError("expected: colours default");
   if (verb == "palette-pick") {
     Need(w, 3);
     const bool alt = w.size() > 3 && w[3] == "alt";
     workspace_.PaletteBoxMouseMove(ToInt(w[1]), ToInt(w[2]));
     return workspace_.PaletteBoxMouseUp(ToInt(w[1]), ToInt(w[2]),
                                         alt ? tools::ShiftState::kAlt : tools::ShiftState::kNone);
-  }
-  Need(w, 2);
-  if (verb == "fore" && (w[1] == "trans" || w[1] == "invert")) {
-    workspace_.Run(w[1] == "trans" ? CommandId::kTransColour : CommandId::kInvertColour);
-    return;
   }
   Need(w, 4);
   auto byte = [](const std::string& word) { return static_cast<std::uint8_t>(std::clamp(ToInt(word), 0, 255)); };
@@ -362,90 +348,129 @@ void Script::Clipboard(const Words& w) {
   workspace_.ClipboardOffersPicture();  // as the window's clipboard watch would
 }
 
-// Commands without arguments take their verbs from the command list.
-void Script::Edit(const std::string& verb) {
-  const CommandInfo* command = FindCommandByVerb(verb);
-  if (command == nullptr) throw ScriptError("unknown command: " + verb);
+bool Script::RunCommand(const Words& w) {
+  const CommandInfo* command = w.size() > 1 ? FindCommandByVerb(w[0] + " " + w[1]) : nullptr;
+  const std::size_t words = command != nullptr ? 2 : 1;
+  if (command == nullptr) command = FindCommandByVerb(w[0]);
+  if (command == nullptr) return false;
+  switch (command->verbArgument) {
+    case VerbArgument::kAnswer:
+      Need(w, words + 1);
+      host_.Push(w[words]);
+      break;
+    case VerbArgument::kOptionalAnswer:
+      if (w.size() > words) host_.Push(w[words]);
+      break;
+    case VerbArgument::kNone:
+      break;
+  }
   workspace_.Run(*command);
+  return true;
 }
+
+void Script::New(const Words& w) {
+  Need(w, 5);
+  workspace_.SetImageDefaults({ToInt(w[2]), ToInt(w[3]), ToInt(w[4])});
+  if (w[1] != "icon" && w[1] != "cursor") throw ScriptError("expected: new icon|cursor W H BPP");
+  workspace_.Start({w[1] == "icon" ? StartRequest::Kind::kNewIcon : StartRequest::Kind::kNewCursor, {}});
+}
+
+void Script::Open(const Words& w) {
+  Need(w, 2);
+  workspace_.Start(ParseStartArgument(w[1]));
+}
+
+// "zoom in", "zoom out" and "zoom auto" are commands; a number sets the zoom.
+void Script::Zoom(const Words& w) {
+  Need(w, 2);
+  workspace_.SetZoom(ToInt(w[1], 1, 64));
+}
+
+void Script::Tool(const Words& w) {
+  Need(w, 2);
+  const tools::ToolInfo* tool = tools::FindToolByScriptName(w[1]);
+  if (tool == nullptr) throw ScriptError("unknown tool: " + w[1]);
+  workspace_.ChooseTool(tool->id);
+}
+
+void Script::Option(const Words& w) {
+  Need(w, 2);
+  workspace_.ChooseOption(ToInt(w[1]));
+}
+
+void Script::Opacity(const Words& w) {
+  Need(w, 2);
+  workspace_.SetOpacityText(w[1]);
+}
+
+void Script::Seed(const Words& w) {
+  Need(w, 2);
+  workspace_.PinSpraySeed(static_cast<std::uint32_t>(ToInt(w[1])));
+}
+
+void Script::Tick(const Words& w) {
+  const int n = w.size() > 1 ? ToInt(w[1], 0, 100000) : 1;
+  for (int i = 0; i < n && host_.Timer() > 0; ++i) workspace_.TimerTick();
+}
+
+void Script::Print(const Words& w) {
+  Need(w, 2);
+  if (w[1] == "status") {
+    for (int panel = 0; panel < 4; ++panel) out_ << workspace_.StatusText(panel) << "\n";
+  } else if (w[1] == "state") {
+    PrintState();
+  } else if (w[1] == "pixels") {
+    PrintPixels(w);
+  } else if (w[1] == "animation") {
+    PrintAnimation();
+  } else {
+    throw ScriptError("unknown print: " + w[1]);
+  }
+}
+
+// The script's own verbs; every other verb is a command's.
+struct ScriptVerb {
+  std::string_view verb;
+  void (Script::*run)(const Words&);
+};
+constexpr ScriptVerb kScriptVerbs[] = {
+    {"new", &Script::New},
+    {"open", &Script::Open},
+    {"select", &Script::Images},
+    {"add", &Script::Images},
+    {"convert", &Script::Images},
+    {"swap", &Script::Images},
+    {"hotspot", &Script::Images},
+    {"zoom", &Script::Zoom},
+    {"tool", &Script::Tool},
+    {"option", &Script::Option},
+    {"opacity", &Script::Opacity},
+    {"fore", &Script::Colours},
+    {"back", &Script::Colours},
+    {"colours", &Script::Colours},
+    {"palette-pick", &Script::Colours},
+    {"press", &Script::Mouse},
+    {"move", &Script::Mouse},
+    {"release", &Script::Mouse},
+    {"click", &Script::Mouse},
+    {"drag", &Script::Mouse},
+    {"seed", &Script::Seed},
+    {"tick", &Script::Tick},
+    {"answer", &Script::Answer},
+    {"clipboard-load", &Script::Clipboard},
+    {"clipboard-save", &Script::Clipboard},
+    {"dump", &Script::Dump},
+    {"print", &Script::Print},
+};
 
 void Script::Run(const Words& w) {
   const std::string& verb = w[0];
   const std::size_t messagesBefore = host_.messages.size();
-  if (verb == "new") {
-    Need(w, 5);
-    workspace_.SetImageDefaults({ToInt(w[2]), ToInt(w[3]), ToInt(w[4])});
-    if (w[1] != "icon" && w[1] != "cursor") throw ScriptError("expected: new icon|cursor W H BPP");
-    workspace_.Start({w[1] == "icon" ? StartRequest::Kind::kNewIcon : StartRequest::Kind::kNewCursor, {}});
-  } else if (verb == "open") {
-    Need(w, 2);
-    workspace_.Start(ParseStartArgument(w[1]));
-  } else if (verb == "select" || verb == "add" || verb == "convert" || verb == "swap" || verb == "hotspot") {
-    Images(w);
-  } else if (verb == "zoom") {
-    Need(w, 2);
-    if (w[1] == "in") {
-      workspace_.Run(CommandId::kZoomIn);
-    } else if (w[1] == "out") {
-      workspace_.Run(CommandId::kZoomOut);
-    } else if (w[1] == "auto") {
-      workspace_.Run(CommandId::kZoomAuto);
-    } else {
-      workspace_.SetZoom(ToInt(w[1], 1, 64));
-    }
-  } else if (verb == "tool") {
-    Need(w, 2);
-    auto it = ToolNames().find(w[1]);
-    if (it == ToolNames().end()) throw ScriptError("unknown tool: " + w[1]);
-    workspace_.ChooseTool(it->second);
-  } else if (verb == "option") {
-    Need(w, 2);
-    workspace_.ChooseOption(ToInt(w[1]));
-  } else if (verb == "opacity") {
-    Need(w, 2);
-    workspace_.SetOpacityText(w[1]);
-  } else if (verb == "fore" || verb == "back" || verb == "colours" || verb == "palette-pick") {
-    Colours(w);
-  } else if (verb == "press" || verb == "move" || verb == "release" || verb == "click" || verb == "drag") {
-    Mouse(w);
-  } else if (verb == "seed") {
-    Need(w, 2);
-    workspace_.PinSpraySeed(static_cast<std::uint32_t>(ToInt(w[1])));
-  } else if (verb == "tick") {
-    const int n = w.size() > 1 ? ToInt(w[1], 0, 100000) : 1;
-    for (int i = 0; i < n && host_.Timer() > 0; ++i) workspace_.TimerTick();
-  } else if (verb == "rotate") {
-    Need(w, 2);
-    host_.Push(w[1]);
-    workspace_.RunControl("mnuEffectRotateArb");
-  } else if (verb == "answer") {
-    Answer(w);
-  } else if (verb == "clipboard-load" || verb == "clipboard-save") {
-    Clipboard(w);
-  } else if (verb == "save") {
-    if (w.size() > 1) host_.Push(w[1]);
-    workspace_.Run(CommandId::kSave);
-  } else if (verb == "save-as" || verb == "export-xcursor") {
-    // Without a path the dialog is cancelled.
-    if (w.size() > 1) host_.Push(w[1]);
-    workspace_.Run(verb == "save-as" ? CommandId::kSaveAs : CommandId::kExportXcursor);
-  } else if (verb == "dump") {
-    Dump(w);
-  } else if (verb == "print") {
-    Need(w, 2);
-    if (w[1] == "status") {
-      for (int panel = 0; panel < 4; ++panel) out_ << workspace_.StatusText(panel) << "\n";
-    } else if (w[1] == "state") {
-      PrintState();
-    } else if (w[1] == "pixels") {
-      PrintPixels(w);
-    } else if (w[1] == "animation") {
-      PrintAnimation();
-    } else {
-      throw ScriptError("unknown print: " + w[1]);
-    }
-  } else {
-    Edit(verb);
+  if (!RunCommand(w)) {
+    const auto* own = std::find_if(std::begin(kScriptVerbs), std::end(kScriptVerbs),
+                                   [&](const ScriptVerb& v) { return v.verb == verb; });
+    if (own == std::end(kScriptVerbs)) throw ScriptError("unknown command: " + verb);
+    (this->*own->run)(w);
   }
   for (std::size_t i = messagesBefore; i < host_.messages.size(); ++i) {
     out_ << "message: " << host_.messages[i].caption << ": " << host_.messages[i].text << "\n";
@@ -513,4 +538,4 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
-}  // namespace pixmint::editor
+}  // namespace pixmint::script

@@ -2,7 +2,7 @@
 
 #include <iosfwd>
 
-namespace pixmint::editor {
+namespace pixmint::script {
 
 // Runs an editing script line by line on a fresh headless workspace (scripted
 // host, settings in memory). "#" starts a comment; coordinates are image
@@ -10,4 +10,4 @@ namespace pixmint::editor {
 // error "line N: MESSAGE" goes to err and the answer is 1, else 0.
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err);
 
-}  // namespace pixmint::editor
+}  // namespace pixmint::script

@@ -8,7 +8,9 @@
 #include "document/temp_folder.h"
 #include "raster/stretch.h"
 
-namespace pixmint::editor {
+namespace pixmint::script {
+
+using namespace editor;
 
 ScriptedHost::ScriptedHost() = default;
 ScriptedHost::~ScriptedHost() = default;
@@ -153,4 +155,4 @@ raster::Picture FitPastePart(const raster::Picture& picture, const PasteAnswer& 
   return result;
 }
 
-}  // namespace pixmint::editor
+}  // namespace pixmint::script

@@ -11,7 +11,16 @@
 #include "document/temp_folder.h"
 #include "editor/editor_host.h"
 
-namespace pixmint::editor {
+namespace pixmint::script {
+
+using editor::CommandId;
+using editor::CursorShape;
+using editor::EditorHost;
+using editor::FileDialog;
+using editor::ImageFormat;
+using editor::MessageAnswer;
+using editor::MessageBox;
+using editor::ProgramGroup;
 
 // The paste dialog's answer: the part (left, top, width, height) of the
 // clipboard picture, scaled to fit the image keeping its proportions
@@ -125,4 +134,4 @@ class ScriptedHost : public EditorHost {
 [[nodiscard]] raster::Picture FitPastePart(const raster::Picture& picture, const PasteAnswer& part, int imageWidth,
                                            int imageHeight);
 
-}  // namespace pixmint::editor
+}  // namespace pixmint::script

@@ -3,7 +3,7 @@
 #include "texts/texts.h"
 
 // Every text the user sees, in one place: the window, the dialogs and the
-// editor's messages. Each is the source text a translation is keyed by (show
+// editor's messages (a tool's hint sits in its row of tools/tool_table.cpp). Each is the source text a translation is keyed by (show
 // it through Tr()); placeholders %1, %2 are filled in by Format().
 namespace pixmint::texts {
 
@@ -290,26 +290,6 @@ inline constexpr const char* kBadAngle = QT_TRANSLATE_NOOP("pixmint", "无效的
 // Undo.
 inline constexpr const char* kUndoWriteFailed = QT_TRANSLATE_NOOP("pixmint", "无法保存撤销记录, 这一步不能撤销.");
 inline constexpr const char* kUndoReadFailed = QT_TRANSLATE_NOOP("pixmint", "无法读取撤销记录.");
-
-// Tool hints, in tool-number order.
-inline constexpr const char* kHintPencil = QT_TRANSLATE_NOOP("pixmint", "画笔 (Y)");
-inline constexpr const char* kHintBrush = QT_TRANSLATE_NOOP("pixmint", "刷子 (B)");
-inline constexpr const char* kHintLine = QT_TRANSLATE_NOOP("pixmint", "直线 (N)");
-inline constexpr const char* kHintCurve = QT_TRANSLATE_NOOP("pixmint", "曲线 (C)");
-inline constexpr const char* kHintRectFilled = QT_TRANSLATE_NOOP("pixmint", "矩形填充");
-inline constexpr const char* kHintRect = QT_TRANSLATE_NOOP("pixmint", "矩形 (R)");
-inline constexpr const char* kHintRndRectFilled = QT_TRANSLATE_NOOP("pixmint", "圆角矩形填充");
-inline constexpr const char* kHintRndRect = QT_TRANSLATE_NOOP("pixmint", "圆角矩形");
-inline constexpr const char* kHintEllipseFilled = QT_TRANSLATE_NOOP("pixmint", "椭圆填充");
-inline constexpr const char* kHintEllipse = QT_TRANSLATE_NOOP("pixmint", "椭圆");
-inline constexpr const char* kHintEraser = QT_TRANSLATE_NOOP("pixmint", "橡皮擦 (E)");
-inline constexpr const char* kHintFill = QT_TRANSLATE_NOOP("pixmint", "填充器 (K)");
-inline constexpr const char* kHintDropper = QT_TRANSLATE_NOOP("pixmint", "吸管 (I)");
-inline constexpr const char* kHintSpray = QT_TRANSLATE_NOOP("pixmint", "喷雾器 (A)");
-inline constexpr const char* kHintText = QT_TRANSLATE_NOOP("pixmint", "文字 (T)");
-inline constexpr const char* kHintMoveScale = QT_TRANSLATE_NOOP("pixmint", "移动和刻度 (V)");
-inline constexpr const char* kHintSelectBas = QT_TRANSLATE_NOOP("pixmint", "选取框 (M)");
-inline constexpr const char* kHintSelectAdv = QT_TRANSLATE_NOOP("pixmint", "套索 (L)");
 
 // Picture to icon converter.
 inline constexpr const char* kPicToIcoCaption = QT_TRANSLATE_NOOP("pixmint", "转换图片为图标");

@@ -4,6 +4,7 @@
 
 #include "raster/canvas.h"
 #include "raster/colour.h"
+#include "raster/grid.h"
 #include "raster/picture.h"
 #include "tools/tool_ids.h"
 
@@ -11,7 +12,8 @@ namespace pixmint::tools {
 
 // What a tool is given when it is built: each tool takes the fields it uses.
 struct ToolSettings {
-  raster::Paint paint;
+  raster::Paint paint;  // the foreground colour
+  raster::Paint back;   // the background colour
   // What the edited picture's pixels can hold.
   raster::Transparency holds;
   int width = 1;         // pen width in image pixels
@@ -48,6 +50,14 @@ class TKvPaint {
   // TimerActive() is true.
   virtual void OnTimerTick() {}
   [[nodiscard]] virtual bool TimerActive() const { return false; }
+  // Tools that make one change of several clicks (curve, lasso): which click
+  // comes next, 0 when the next click starts anew.
+  [[nodiscard]] virtual int NextClick() const { return 0; }
+  // The clicks so far are given up: the next click starts anew.
+  virtual void StartAnew() {}
+  // The mover: takes the floating selection, which lies at origin, by the
+  // handle pressed.
+  virtual void Grab(raster::Point /*origin*/, raster::FrameHandle /*handle*/) {}
 
   virtual void CheckShiftState(ShiftState shift, int x, int y);
   virtual void BeginDrawState();

@@ -92,12 +92,17 @@ void TKvSelectAdv::Configure(const ToolSettings& settings) {
   Opacity = 100;
 }
 
-void TKvSelectAdv::RestartOutline() {
+void TKvSelectAdv::StartAnew() {
   StateFlag = 0;
   restart_ = true;
+  open_ = false;
 }
 
 void TKvSelectAdv::OnMouseDown(ShiftState, int x, int y) {
+  if (!open_) {
+    StartAnew();
+    open_ = true;
+  }
   if (StateFlag != 0) return;  // closed
   if (restart_) {
     restart_ = false;
@@ -174,6 +179,7 @@ void TKvSelectAdv::CloseOutline() {
   if (Target != nullptr) CopyOut(*Target, LayerBitmap, {minX, minY, maxX, maxY});
   Origin = {minX, minY};
   StateFlag = -1;
+  open_ = false;
 }
 
 }  // namespace pixmint::tools

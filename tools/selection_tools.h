@@ -38,8 +38,10 @@ class TKvSelectAdv : public TKvPaint {
   void OnMouseDown(ShiftState shift, int x, int y) override;
   void OnMouseUp(ShiftState shift, int x, int y) override;
   void Configure(const ToolSettings& settings) override;
+  // 1 while an outline is open (its clicks make one selection).
+  [[nodiscard]] int NextClick() const override { return open_ ? 1 : 0; }
   // The next click starts a new outline.
-  void RestartOutline();
+  void StartAnew() override;
 
   raster::Picture* Target = nullptr;
   std::vector<raster::Point> Vertices;
@@ -47,6 +49,7 @@ class TKvSelectAdv : public TKvPaint {
 
  private:
   bool restart_ = false;
+  bool open_ = false;
   void DrawBand();
   void CloseOutline();
 };
@@ -61,7 +64,7 @@ class TKvMoveScale : public TKvPaint {
   void OnMouseUp(ShiftState shift, int x, int y) override;
   void Configure(const ToolSettings& settings) override;
   // Where the selection is and which part of its frame the next press grabs.
-  void Grab(raster::Point floatOrigin, raster::FrameHandle handle);
+  void Grab(raster::Point floatOrigin, raster::FrameHandle handle) override;
 
   raster::Picture* Target = nullptr;
   raster::Picture PressCopy;

@@ -93,13 +93,11 @@ void TKvCurve::Configure(const ToolSettings& settings) {
   PenWidth = settings.width;
 }
 
-void TKvCurve::SetStage(int stage) {
-  Stage = static_cast<std::uint8_t>(stage & 0xFF);
-}
-
 void TKvCurve::OnMouseDown(ShiftState, int x, int y) {
-  // A later stage without the first press's snapshot (the tool was rebuilt
-  // in between) starts a new curve rather than showing an empty picture.
+  Stage = static_cast<std::uint8_t>(next_);
+  next_ = next_ == 2 ? 0 : next_ + 1;
+  // A later stage without the first press's snapshot starts a new curve
+  // rather than showing an empty picture.
   if (Stage != 0 && !haveSnapshot_) Stage = 0;
   switch (Stage) {
     case 0:

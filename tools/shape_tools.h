@@ -57,9 +57,11 @@ class TKvCurve : public ShapeToolBase {
   void OnMouseUp(ShiftState shift, int x, int y) override;
   void Configure(const ToolSettings& settings) override;
   // Which press comes next: 0 the ends, 1 both control points, 2 the second.
-  void SetStage(int stage);
+  [[nodiscard]] int NextClick() const override { return next_; }
+  void StartAnew() override { next_ = 0; }
 
   std::array<raster::Point, 4> CurvePoints{};
+  // The stage of the press in progress.
   std::uint8_t Stage = 0;
 
  protected:
@@ -70,6 +72,7 @@ class TKvCurve : public ShapeToolBase {
   // The release step, which every move runs as well.
   void Finish(ShiftState shift, int x, int y);
   bool haveSnapshot_ = false;
+  int next_ = 0;
 };
 
 class TKvRectangle : public ShapeToolBase {

@@ -4,8 +4,9 @@
 
 namespace pixmint::tools {
 
-// The tool box's tool numbers (kept: stored settings and the script's state
-// print use them); 100..114 are the drawing tools.
+// The tool box's tool numbers (kept: the script's state print shows them).
+// Everything else about a tool is in its row of the tool table; a tool that
+// no code names needs no name here, only its number in its row.
 enum class ToolId : int {
   kNone = 0,
   kPencil = 100,

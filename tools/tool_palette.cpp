@@ -3,26 +3,16 @@
 #include <algorithm>
 #include <charconv>
 
-#include "tools/fill_dropper.h"
-#include "tools/freehand_tools.h"
-#include "tools/selection_tools.h"
-#include "tools/shape_tools.h"
-
 namespace pixmint::tools {
 
 ToolPalette::ToolPalette(ToolHost& host, Settings& settings) : host_(host), settings_(settings) {}
 
 ToolPalette::~ToolPalette() = default;
 
-OptionPictures ToolPalette::OptionPictureSet() const {
-  const ToolInfo* tool = FindTool(toolId_);
-  return tool == nullptr ? OptionPictures::kNone : tool->pictures;
-}
-
 void ToolPalette::ClickTool(ToolId toolId) {
   const ToolInfo* tool = FindTool(toolId);
   if (tool == nullptr) return;
-  if (toolId == ToolId::kText) {
+  if (tool->kind == ToolKind::kText) {
     ChooseText();
   } else {
     ChooseDrawingTool(*tool);
@@ -31,7 +21,7 @@ void ToolPalette::ClickTool(ToolId toolId) {
 }
 
 void ToolPalette::ChooseDrawingTool(const ToolInfo& tool) {
-  if (host_.AlphaMode() && tool.id != ToolId::kDropper) {
+  if (host_.AlphaMode() && tool.kind != ToolKind::kPicker) {
     // The canvas paints alpha strokes itself: only remember the choice.
     downButton_ = tool.id;
     host_.ClearToolStatus();
@@ -41,7 +31,6 @@ void ToolPalette::ChooseDrawingTool(const ToolInfo& tool) {
   }
   if (toolId_ != tool.id) NewlyChosen(tool);
   SaveSettings(tool);
-  if (tool.id == ToolId::kCurve) curveStage_ = 0;
   BuildTool(tool);
 }
 
@@ -92,69 +81,25 @@ void ToolPalette::SaveSettings(const ToolInfo& tool) {
   if (!tool.opacityKey.empty()) settings_.RegWriteInt(tool.opacityKey, opacity_);
 }
 
-std::unique_ptr<TKvPaint> ToolPalette::CreateTool(ToolId id) {
-  raster::Picture& work = host_.WorkPicture();
-  raster::Picture& screen = host_.ScreenPicture();
-  const int w = work.Width();
-  const int h = work.Height();
-  const int z = host_.Zoom();
-  const int o = opacity_;
-  switch (id) {
-    case ToolId::kPencil:
-      return std::make_unique<TKvPencil>(work, screen, w, h, z, o);
-    case ToolId::kBrush:
-      return std::make_unique<TKvBrush>(work, screen, w, h, z, o);
-    case ToolId::kEraser:
-      return std::make_unique<TKvEraser>(work, screen, w, h, z, 100);
-    case ToolId::kLine:
-      return std::make_unique<TKvLine>(work, screen, w, h, z, o);
-    case ToolId::kCurve:
-      return std::make_unique<TKvCurve>(work, screen, w, h, z, o);
-    case ToolId::kRect:
-    case ToolId::kRectFilled:
-      return std::make_unique<TKvRectangle>(work, screen, w, h, z, o);
-    case ToolId::kRndRect:
-    case ToolId::kRndRectFilled:
-      return std::make_unique<TKvRoundRect>(work, screen, w, h, z, o);
-    case ToolId::kEllipse:
-    case ToolId::kEllipseFilled:
-      return std::make_unique<TKvEllipse>(work, screen, w, h, z, o);
-    case ToolId::kFill:
-      return std::make_unique<TKvFill>(work, screen, w, h, z, o);
-    case ToolId::kDropper:
-      return std::make_unique<TKvDropper>(work, screen, w, h, z, o);
-    case ToolId::kSpray:
-      return std::make_unique<TKvSpray>(work, screen, w, h, z, o, random_);
-    case ToolId::kMoveScale:
-      return std::make_unique<TKvMoveScale>(work, screen, w, h, z, o);
-    case ToolId::kSelectBas:
-      return std::make_unique<TKvSelectBas>(work, screen, w, h, z, o);
-    case ToolId::kSelectAdv:
-      return std::make_unique<TKvSelectAdv>(work, screen, w, h, z, o);
-    default:
-      return nullptr;
-  }
-}
-
 // What each tool is given right after it is made.
-ToolSettings ToolPalette::SettingsFor(ToolId id) const {
+ToolSettings ToolPalette::SettingsFor(const ToolInfo& tool) const {
   ToolSettings settings;
-  settings.paint = id == ToolId::kEraser ? raster::kTransparentPaint : host_.ForeColor();
+  settings.paint = tool.erases ? raster::kTransparentPaint : host_.ForeColor();
+  settings.back = tool.erases ? raster::kTransparentPaint : host_.BackColor();
   settings.holds = host_.Holds();
   settings.width = toolWidth_;
   settings.rings = brushRings_;
-  settings.filled = id == ToolId::kRectFilled || id == ToolId::kRndRectFilled || id == ToolId::kEllipseFilled;
-  // The round rectangles' corners are ellipses 10 pixels across.
-  settings.cornerRadius = id == ToolId::kRndRect || id == ToolId::kRndRectFilled ? 5 : 0;
+  settings.filled = tool.filled;
+  settings.cornerRadius = tool.cornerRadius;
   settings.target = &host_.FloatPicture();
   return settings;
 }
 
 void ToolPalette::BuildTool(const ToolInfo& tool) {
   curTool_.reset();
-  curTool_ = CreateTool(tool.id);
-  if (!curTool_) return;
-  curTool_->Configure(SettingsFor(tool.id));
+  if (tool.make == nullptr) return;
+  curTool_ = tool.make({host_.WorkPicture(), host_.ScreenPicture(), host_.Zoom(), opacity_, random_});
+  curTool_->Configure(SettingsFor(tool));
   curTool_->SetFullRepaint(fullRepaint_);
 }
 
@@ -173,9 +118,8 @@ void ToolPalette::ReselectCurrentTool() {
 }
 
 void ToolPalette::ReturnToLastTool() {
-  if (host_.HasImage() && Number(lastDrawTool_) >= Number(ToolId::kPencil) &&
-      Number(lastDrawTool_) <= Number(ToolId::kText))
-    ClickTool(lastDrawTool_);
+  const ToolInfo* tool = FindTool(lastDrawTool_);
+  if (host_.HasImage() && tool != nullptr && tool->setsLastDrawTool) ClickTool(lastDrawTool_);
 }
 
 void ToolPalette::OptionClick(int index) {

@@ -7,8 +7,8 @@
 
 #include "raster/colour.h"
 #include "raster/picture.h"
+#include "settings/settings.h"
 #include "tools/kv_paint.h"
-#include "tools/settings.h"
 #include "tools/spray.h"
 #include "tools/tool_table.h"
 
@@ -24,7 +24,9 @@ class ToolHost {
   [[nodiscard]] virtual raster::Picture& ScreenPicture() = 0;
   [[nodiscard]] virtual raster::Picture& FloatPicture() = 0;
   [[nodiscard]] virtual int Zoom() const = 0;
+  // The colours a tool paints with.
   [[nodiscard]] virtual raster::Paint ForeColor() const = 0;
+  [[nodiscard]] virtual raster::Paint BackColor() const = 0;
   // What the edited picture's pixels can hold.
   [[nodiscard]] virtual raster::Transparency Holds() const = 0;
   [[nodiscard]] virtual bool AlphaMode() const = 0;
@@ -73,15 +75,13 @@ class ToolPalette {
   [[nodiscard]] ToolId DownButton() const { return downButton_; }
   [[nodiscard]] int ToolWidth() const { return toolWidth_; }
   [[nodiscard]] int BrushRings() const { return brushRings_; }
-  [[nodiscard]] int CurveStage() const { return curveStage_; }
-  void SetCurveStage(int stage) { curveStage_ = stage; }
   [[nodiscard]] int Opacity() const { return opacity_; }
   [[nodiscard]] const std::vector<std::string>& OptionItems() const { return optionItems_; }
   // -1 when nothing is selected.
   [[nodiscard]] int OptionIndex() const { return optionIndex_; }
-  [[nodiscard]] OptionPictures OptionPictureSet() const;
   [[nodiscard]] const std::string& OpacityText() const { return opacityText_; }
   [[nodiscard]] TKvPaint* CurTool() { return curTool_.get(); }
+  [[nodiscard]] const TKvPaint* CurTool() const { return curTool_.get(); }
 
   // The spray's random generator; PinSpraySeed makes sprays reproducible.
   [[nodiscard]] SprayRandom& Random() { return random_; }
@@ -96,8 +96,7 @@ class ToolPalette {
   void SetOpacityBox(int value);
   void SaveSettings(const ToolInfo& tool);
   void BuildTool(const ToolInfo& tool);
-  [[nodiscard]] std::unique_ptr<TKvPaint> CreateTool(ToolId id);
-  [[nodiscard]] ToolSettings SettingsFor(ToolId id) const;
+  [[nodiscard]] ToolSettings SettingsFor(const ToolInfo& tool) const;
 
   ToolHost& host_;
   Settings& settings_;
@@ -106,7 +105,6 @@ class ToolPalette {
   ToolId downButton_ = ToolId::kNone;
   int toolWidth_ = 1;
   int brushRings_ = 4;
-  int curveStage_ = 0;
   int opacity_ = 100;
   std::vector<std::string> optionItems_;
   int optionIndex_ = -1;

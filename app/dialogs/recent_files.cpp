@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "tools/settings.h"
+#include "settings/settings.h"
 
 namespace pixmint::app {
 

@@ -11,7 +11,7 @@
 #include "app/dialogs/external_commands.h"
 #include "app/dialogs/tfrm_about.h"
 #include "app/dialogs/tfrm_config.h"
-#include "fake_settings.h"
+#include "settings/memory_settings.h"
 #include "support/pixel_grid.h"
 
 namespace pixmint::app {
@@ -37,7 +37,7 @@ struct ConfigFixture {
     ASSERT_NE(button, nullptr) << name;
     QTest::mouseClick(button, Qt::LeftButton);
   }
-  test::FakeSettings settings;
+  MemorySettings settings;
   TfrmConfig dialog;
   std::vector<std::optional<raster::Colour>> answers;
   std::vector<raster::Colour> chooserStarts;
@@ -57,10 +57,10 @@ TEST(TfrmConfig, OpensWithTheRunningValuesAndSavesEditedOnes) {
   f.dialog.findChild<QComboBox*>("cmbBpp")->setCurrentIndex(5);
   f.Click("btnSave");
 
-  EXPECT_EQ(f.settings.ints["ColorTrans"], 0x102030);  // high byte cleared
-  EXPECT_EQ(f.settings.ints["ColorInvert"], static_cast<int>(Rgb(4, 5, 6)));
-  EXPECT_EQ(f.settings.ints["DefaultIconSize"], 32);
-  EXPECT_EQ(f.settings.ints["DefaultIconBpp"], 32);
+  EXPECT_EQ(f.settings.RegReadInt("ColorTrans"), 0x102030);  // high byte cleared
+  EXPECT_EQ(f.settings.RegReadInt("ColorInvert"), static_cast<int>(Rgb(4, 5, 6)));
+  EXPECT_EQ(f.settings.RegReadInt("DefaultIconSize"), 32);
+  EXPECT_EQ(f.settings.RegReadInt("DefaultIconBpp"), 32);
   EXPECT_EQ(f.messages, (std::vector<QString>{QStringLiteral("所有设置将在下次启动时生效.")}));
   EXPECT_EQ(f.dialog.result(), TfrmConfig::Saved);
 }
@@ -69,16 +69,17 @@ TEST(TfrmConfig, DefaultWritesFactoryValuesAndCancelWritesNothing) {
   ConfigFixture f({Rgb(1, 2, 3), Rgb(4, 5, 6), 20, 7});
   EXPECT_EQ(f.dialog.findChild<QComboBox*>("cmbBpp")->currentIndex(), 2);  // unlisted depth
   f.Click("btnDefault");
-  EXPECT_EQ(f.settings.ints,
-            (std::map<std::string, int>{
-                {"ColorTrans", 0xEAEAEA}, {"ColorInvert", 0x6D6DDA}, {"DefaultIconSize", 48}, {"DefaultIconBpp", 8}}));
+  EXPECT_EQ(f.settings.values, (decltype(f.settings.values){{"ColorTrans", std::to_string(0xEAEAEA)},
+                                                            {"ColorInvert", std::to_string(0x6D6DDA)},
+                                                            {"DefaultIconBpp", "8"},
+                                                            {"DefaultIconSize", "48"}}));
   EXPECT_EQ(f.messages, (std::vector<QString>{QStringLiteral("所有设置在下次启动时生效.")}));
 
   ConfigFixture cancelled;
   cancelled.answers = {Rgb(9, 9, 9)};
   cancelled.Click("btnCfgTrans");
   cancelled.Click("btnCancel");
-  EXPECT_TRUE(cancelled.settings.ints.empty());
+  EXPECT_TRUE(cancelled.settings.values.empty());
   EXPECT_EQ(cancelled.dialog.result(), TfrmConfig::Cancelled);
 }
 
@@ -99,12 +100,12 @@ TEST(TfrmConfig, OffersEachLanguageUnderItsOwnNameAndSavesTheChoice) {
 
   languages->setCurrentIndex(0);
   f.Click("btnSave");
-  EXPECT_EQ(f.settings.strings["Language"], "zh");
+  EXPECT_EQ(f.settings.ReadString("Language"), "zh");
 
   // Default writes the factory values but leaves the language as chosen.
   ConfigFixture defaulted({Rgb(1, 2, 3), Rgb(4, 5, 6), 32, 8, texts::Language::kEnglish});
   defaulted.Click("btnDefault");
-  EXPECT_EQ(defaulted.settings.strings.count("Language"), 0u);
+  EXPECT_EQ(defaulted.settings.Exists("Language"), false);
 }
 
 TEST(TfrmConfig, SizeBoxHoldsItsLimits) {
@@ -113,7 +114,7 @@ TEST(TfrmConfig, SizeBoxHoldsItsLimits) {
   EXPECT_EQ(size->value(), 96);
   size->setValue(3);
   f.Click("btnSave");
-  EXPECT_EQ(f.settings.ints["DefaultIconSize"], 8);
+  EXPECT_EQ(f.settings.RegReadInt("DefaultIconSize"), 8);
 }
 
 struct DesktopLog {

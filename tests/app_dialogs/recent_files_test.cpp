@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/dialogs/recent_menu.h"
-#include "fake_settings.h"
+#include "settings/memory_settings.h"
 #include "support/pixel_grid.h"
 
 namespace pixmint::app {
@@ -42,7 +42,7 @@ TEST(KRecentFile, AddKeepsOrderDropsOldestAndIgnoresRepeats) {
 }
 
 TEST(KRecentFile, RegistryGapsCollapseAndSavingWritesOnlyTheCount) {
-  test::FakeSettings settings;
+  MemorySettings settings;
   settings.WriteSubkeyString("RecentFiles", "0", "X");
   settings.WriteSubkeyString("RecentFiles", "2", "Y");
   settings.WriteSubkeyString("RecentFiles", "3", "X");
@@ -52,15 +52,15 @@ TEST(KRecentFile, RegistryGapsCollapseAndSavingWritesOnlyTheCount) {
 
   list.AddNew("Z");
   ASSERT_TRUE(SaveRecentFiles(list, settings));
-  EXPECT_EQ(settings.strings["RecentFiles\\0"], "X");
-  EXPECT_EQ(settings.strings["RecentFiles\\1"], "Y");
-  EXPECT_EQ(settings.strings["RecentFiles\\2"], "Z");
+  EXPECT_EQ(settings.ReadSubkeyString("RecentFiles", "0"), "X");
+  EXPECT_EQ(settings.ReadSubkeyString("RecentFiles", "1"), "Y");
+  EXPECT_EQ(settings.ReadSubkeyString("RecentFiles", "2"), "Z");
   // Values beyond the count stay as they were.
-  EXPECT_EQ(settings.strings["RecentFiles\\3"], "X");
+  EXPECT_EQ(settings.ReadSubkeyString("RecentFiles", "3"), "X");
 
-  test::FakeSettings untouched;
+  MemorySettings untouched;
   EXPECT_FALSE(SaveRecentFiles(KRecentFile{}, untouched));
-  EXPECT_TRUE(untouched.strings.empty());
+  EXPECT_TRUE(untouched.values.empty());
 }
 
 TEST(RecentMenu, ShowsFilledSlotsByFileNameAndOpensOnlyExistingFiles) {

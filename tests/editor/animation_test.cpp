@@ -76,9 +76,9 @@ TEST_F(AnimationTest, DocumentStepsShareUnchangedFramesAndCountAllTheyKeep) {
   const raster::Point opened = Doc().GetHotSpot(0);
   const std::size_t picture = Doc().IR()->Images[0].Data.size();
   for (int i = 1; i <= 40; ++i) ws.SetHotSpot(i % 30, i % 20);
-  EXPECT_EQ(ws.History().StepCount(), 0u);
+  EXPECT_EQ(ws.DocHistory().StepCount(), 0u);
   // The document's images and the animation's frames are the same pictures.
-  EXPECT_EQ(ws.History().KeptBytes(), 8 * picture);
+  EXPECT_EQ(ws.DocHistory().KeptBytes(), 8 * picture);
   ws.SetZoom(1);
   Pencil(kRed);
   for (int frame = 0; frame < 3; ++frame) {
@@ -86,7 +86,7 @@ TEST_F(AnimationTest, DocumentStepsShareUnchangedFramesAndCountAllTheyKeep) {
     Click(5, 5);
   }
   ws.SelectImage(3);
-  EXPECT_EQ(ws.History().KeptBytes(), 11 * picture) << "each drawn frame once more";
+  EXPECT_EQ(ws.DocHistory().KeptBytes(), 11 * picture) << "each drawn frame once more";
   // Back through the three drawn visits and the hot spots' visit before them
   // (the frame shown again ended it): the shared pictures rebuild the
   // document as it was.

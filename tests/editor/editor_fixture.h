@@ -9,13 +9,14 @@
 
 #include "document/kv_icon.h"
 #include "editor/workspace.h"
-#include "script/memory_settings.h"
 #include "script/scripted_host.h"
+#include "settings/memory_settings.h"
 #include "support/pixel_grid.h"
 
 namespace pixmint::editor::test {
 
 using raster::Colour;
+using namespace pixmint::script;
 using raster::Rgb;
 
 inline constexpr Colour kRed = Rgb(255, 0, 0);

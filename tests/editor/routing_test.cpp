@@ -65,11 +65,11 @@ TEST_F(RoutingTest, CurveCountsItsClicksAndIsOneUndoStep) {
   ws.ChooseTool(tools::ToolId::kCurve);
   const std::vector<int> stages{1, 2, 0};
   Drag(1, 8, 14, 8);
-  EXPECT_EQ(S().CurveStage, stages[0]);
+  EXPECT_EQ(ws.NextToolClick(), stages[0]);
   Click(4, 2);
-  EXPECT_EQ(S().CurveStage, stages[1]);
+  EXPECT_EQ(ws.NextToolClick(), stages[1]);
   Click(10, 14);
-  EXPECT_EQ(S().CurveStage, stages[2]);
+  EXPECT_EQ(ws.NextToolClick(), stages[2]);
   EXPECT_EQ(Work(1, 8), kRed);
   ws.Run(CommandId::kUndo);  // the whole curve goes at once
   EXPECT_EQ(Work(1, 8), kTransparent);
@@ -174,12 +174,12 @@ TEST_F(RoutingTest, TextAndNoToolOnlyCommit) {
 TEST_F(RoutingTest, LassoOutlineSpansClicksUntilClosed) {
   ws.ChooseTool(tools::ToolId::kSelectAdv);
   Click(2, 2);
-  EXPECT_TRUE(S().LassoActive);
+  EXPECT_NE(ws.NextToolClick(), 0);
   Click(10, 2);
   Click(10, 10);
   EXPECT_FALSE(S().HasFloat);
   Click(2, 2);
-  EXPECT_FALSE(S().LassoActive);
+  EXPECT_EQ(ws.NextToolClick(), 0);
   EXPECT_TRUE(S().HasFloat);
   EXPECT_EQ(tools::Number(S().ToolId), 115);
 }

@@ -13,6 +13,7 @@ namespace pixmint::editor::test {
 namespace {
 
 using raster::Rgb;
+using namespace pixmint::script;
 
 struct RunResult {
   int status = 0;

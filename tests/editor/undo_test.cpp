@@ -229,7 +229,7 @@ TEST_F(UndoTest, TwoHundredStepsOfA256Image) {
   Pencil(kRed);
   for (int i = 0; i < 200; ++i) Click(i % 256, i / 256);
   for (int i = 0; i < 200; ++i) ws.Run(CommandId::kUndo);
-  EXPECT_EQ(ws.History().StepCount(), 1u);  // what is left is the adding of the image
+  EXPECT_EQ(ws.DocHistory().StepCount(), 1u);  // what is left is the adding of the image
   EXPECT_EQ(Work(0, 0), kTransparent);
   for (int i = 0; i < 200; ++i) ws.Run(CommandId::kRedo);
   EXPECT_EQ(Work(199, 0), kRed);

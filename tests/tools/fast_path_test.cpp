@@ -190,8 +190,7 @@ TEST(FastPath, CurveStagesMatchTheFullRepaint) {
     for (int opacity : {1, 50, 100}) {
       SCOPED_TRACE(testing::Message() << "width " << width << " opacity " << opacity);
       Twin twin(Configured<TKvCurve>(opacity, Pen(Ink(false), width)), static_cast<unsigned>(width + opacity));
-      for (int stage = 0; stage < 6; ++stage) {
-        twin.Do([&](TKvPaint& t) { static_cast<TKvCurve&>(t).SetStage(stage % 3); }, "stage");
+      for (int press = 0; press < 6; ++press) {  // two curves, stage by stage
         twin.StrokeBoth(Walk(twin.Rng(), 12), ShiftState::kNone);
       }
     }
@@ -220,7 +219,7 @@ TEST(FastPath, SelectionToolsMatchTheFullRepaint) {
   Twin marquee(Configured<TKvSelectBas>(100, {}), 5u);
   marquee.StrokeBoth(Walk(marquee.Rng(), 20), ShiftState::kNone);
   Twin lasso(Configured<TKvSelectAdv>(100, {}), 6u);
-  lasso.Do([](TKvPaint& t) { static_cast<TKvSelectAdv&>(t).RestartOutline(); }, "restart");
+  lasso.Do([](TKvPaint& t) { t.StartAnew(); }, "restart");
   for (Point p : std::vector<Point>{{2, 2}, {20, 3}, {15, 18}, {3, 2}})
     lasso.StrokeBoth({p, {p.x + 1, p.y}, p}, ShiftState::kNone);
 }

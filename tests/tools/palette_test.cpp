@@ -33,21 +33,21 @@ TEST_F(PaletteTest, FirstUseStartsAtTheLastOptionAndFullOpacity) {
 }
 
 TEST_F(PaletteTest, StoredValuesAreClampedAndWrittenBack) {
-  settings.ints["PenWidth"] = -3;
-  settings.ints["SprayWidth"] = 17;
-  settings.ints["PenOpacity"] = 250;
-  settings.ints["SprayOpacity"] = -20;
+  settings.RegWriteInt("PenWidth", -3);
+  settings.RegWriteInt("SprayWidth", 17);
+  settings.RegWriteInt("PenOpacity", 250);
+  settings.RegWriteInt("SprayOpacity", -20);
   palette.ClickTool(ToolId::kPencil);
   EXPECT_EQ(palette.OptionIndex(), 0);
   EXPECT_EQ(palette.ToolWidth(), 1);
   EXPECT_EQ(palette.Opacity(), 100);
-  EXPECT_EQ(settings.ints["PenWidth"], 0);
-  EXPECT_EQ(settings.ints["PenOpacity"], 100);
+  EXPECT_EQ(settings.RegReadInt("PenWidth"), 0);
+  EXPECT_EQ(settings.RegReadInt("PenOpacity"), 100);
   palette.ClickTool(ToolId::kSpray);
   EXPECT_EQ(palette.OptionIndex(), 2);
   EXPECT_EQ(palette.ToolWidth(), 11);
   EXPECT_EQ(palette.Opacity(), 0);
-  EXPECT_EQ(settings.ints["SprayWidth"], 2);
+  EXPECT_EQ(settings.RegReadInt("SprayWidth"), 2);
 }
 
 TEST_F(PaletteTest, OptionClickSetsTheWidthSavesAndRebuilds) {
@@ -55,7 +55,7 @@ TEST_F(PaletteTest, OptionClickSetsTheWidthSavesAndRebuilds) {
   palette.OptionClick(1);
   EXPECT_EQ(palette.ToolWidth(), 5);
   EXPECT_EQ(palette.BrushRings(), 3);
-  EXPECT_EQ(settings.ints["BrushWidth"], 1);
+  EXPECT_EQ(settings.RegReadInt("BrushWidth"), 1);
   EXPECT_EQ(dynamic_cast<TKvBrush*>(palette.CurTool())->PenWidth, 5);  // rebuilt
   palette.ClickTool(ToolId::kSpray);
   palette.OptionClick(0);
@@ -69,7 +69,7 @@ TEST_F(PaletteTest, OpacityBoxClampsItsText) {
   palette.OpacityTextChanged("40");
   EXPECT_EQ(palette.Opacity(), 40);
   EXPECT_EQ(palette.CurTool()->Opacity, 40);
-  EXPECT_EQ(settings.ints["LineOpacity"], 40);
+  EXPECT_EQ(settings.RegReadInt("LineOpacity"), 40);
   palette.OpacityTextChanged("");
   EXPECT_EQ(palette.Opacity(), 40);
   palette.OpacityTextChanged("99999999999999999999999");
@@ -88,15 +88,16 @@ TEST_F(PaletteTest, TheEraserTakesEverythingWhateverTheBoxSays) {
 TEST_F(PaletteTest, ClickingTheChosenToolAgainKeepsTheOptionAndRestartsACurve) {
   palette.ClickTool(ToolId::kLine);
   palette.OptionClick(2);
-  settings.ints.clear();
+  settings.values.clear();
   palette.ClickTool(ToolId::kLine);
   EXPECT_EQ(palette.OptionIndex(), 2);
-  EXPECT_EQ(settings.ints["LineWidth"], 2);
-  EXPECT_EQ(settings.ints["LineOpacity"], 100);
+  EXPECT_EQ(settings.RegReadInt("LineWidth"), 2);
+  EXPECT_EQ(settings.RegReadInt("LineOpacity"), 100);
   palette.ClickTool(ToolId::kCurve);
-  palette.SetCurveStage(2);
+  Stroke(*palette.CurTool(), {{1, 1}});
+  EXPECT_EQ(palette.CurTool()->NextClick(), 1);
   palette.ReselectCurrentTool();
-  EXPECT_EQ(palette.CurveStage(), 0);
+  EXPECT_EQ(palette.CurTool()->NextClick(), 0);
 }
 
 TEST_F(PaletteTest, DropperAndSelectionToolsLeaveTheLastDrawingTool) {
@@ -117,6 +118,14 @@ TEST_F(PaletteTest, DropperAndSelectionToolsLeaveTheLastDrawingTool) {
   palette.ReturnToLastTool();
   EXPECT_EQ(palette.CurrentTool(), ToolId::kBrush);
   EXPECT_EQ(host.cursor, ToolCursor::kBrush);
+  // Every drawing tool is returned to, whatever its number.
+  for (const ToolInfo& tool : ToolTable()) {
+    if (!tool.setsLastDrawTool) continue;
+    palette.ClickTool(tool.id);
+    palette.ClickTool(ToolId::kDropper);
+    palette.ReturnToLastTool();
+    EXPECT_EQ(palette.CurrentTool(), tool.id) << tool.script;
+  }
   host.hasImage = false;
   palette.ClickTool(ToolId::kDropper);
   palette.ReturnToLastTool();

@@ -25,7 +25,7 @@ Picture Numbered(int w, int h) {
 
 std::unique_ptr<TKvSelectAdv> LassoOn(Rig& rig, Picture* target) {
   auto lasso = rig.Tool<TKvSelectAdv>(100, Selecting(target));
-  lasso->RestartOutline();
+  lasso->StartAnew();
   return lasso;
 }
 
@@ -119,8 +119,10 @@ TEST(Lasso, ClosesWithinOnePixelOfTheFirstVertexButNotAtTwo) {
     ASSERT_EQ(target.Height(), 8);
     EXPECT_EQ(target.Pixel(1, 1), Rgb(0, 0, 255));  // inside the triangle
     EXPECT_EQ(target.Alpha(7, 7), 0);               // outside it
-    lasso->OnMouseDown(ShiftState::kNone, 5, 5);    // a closed outline ignores clicks
-    EXPECT_EQ(lasso->VertexCount, 3);
+    EXPECT_EQ(lasso->NextClick(), 0);
+    lasso->OnMouseDown(ShiftState::kNone, 5, 5);  // the next click starts a new outline
+    EXPECT_EQ(lasso->VertexCount, 0);
+    EXPECT_NE(lasso->NextClick(), 0);
   }
 }
 
@@ -130,7 +132,7 @@ TEST(Lasso, RestartStartsANewOutline) {
   Click(*lasso, {1, 1});
   Click(*lasso, {5, 1});
   EXPECT_EQ(lasso->VertexCount, 1);
-  lasso->RestartOutline();
+  lasso->StartAnew();
   Click(*lasso, {2, 2});
   EXPECT_EQ(lasso->VertexCount, 0);
   EXPECT_EQ(lasso->Vertices[0], (Point{2, 2}));

@@ -90,9 +90,9 @@ TEST(Rectangle, OutlineKeepsThePictureInsideAndFilledPaintsIt) {
 TEST(Curve, StagesReplaceThePreviewAndTheFourthPressStartsOver) {
   Rig rig(12, 12, 2);
   auto curve = rig.Make<TKvCurve>(100);
+  curve->Configure(Pen(kBlack));
   auto press = [&](int stage, Point a, Point b) {
-    curve->Configure(Pen(kBlack));
-    curve->SetStage(stage);
+    EXPECT_EQ(curve->NextClick(), stage);
     Stroke(*curve, {a, b});
   };
   press(0, {1, 10}, {10, 10});

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <map>
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "raster/picture.h"
+#include "settings/memory_settings.h"
 #include "tools/kv_paint.h"
 #include "tools/tool_palette.h"
 
@@ -63,29 +62,6 @@ inline void Stroke(TKvPaint& tool, const std::vector<raster::Point>& points, Shi
   tool.OnMouseUp(shift, points.back().x, points.back().y);
 }
 
-// Settings kept in memory; missing integers read as 100.
-class MemorySettings : public Settings {
- public:
-  int RegReadInt(std::string_view name) override { return ints.contains(name) ? ints.find(name)->second : 100; }
-  void RegWriteInt(std::string_view name, int value) override { ints[std::string(name)] = value; }
-  std::string ReadString(std::string_view name) override {
-    return strings.contains(name) ? strings.find(name)->second : std::string();
-  }
-  void WriteString(std::string_view name, std::string_view value) override {
-    strings[std::string(name)] = std::string(value);
-  }
-  bool Exists(std::string_view name) override { return ints.contains(name) || strings.contains(name); }
-  std::string ReadSubkeyString(std::string_view subkey, std::string_view name) override {
-    return ReadString(std::string(subkey) + "\\" + std::string(name));
-  }
-  void WriteSubkeyString(std::string_view subkey, std::string_view name, std::string_view value) override {
-    WriteString(std::string(subkey) + "\\" + std::string(name), value);
-  }
-
-  std::map<std::string, int, std::less<>> ints;
-  std::map<std::string, std::string, std::less<>> strings;
-};
-
 // A workspace stand-in that records what the palette asks of it.
 class FakeHost : public ToolHost {
  public:
@@ -95,6 +71,7 @@ class FakeHost : public ToolHost {
   raster::Picture& FloatPicture() override { return floatPicture; }
   int Zoom() const override { return zoom; }
   raster::Paint ForeColor() const override { return raster::ColourPaint(fore); }
+  raster::Paint BackColor() const override { return raster::ColourPaint(back); }
   raster::Transparency Holds() const override { return {}; }
   bool AlphaMode() const override { return alphaMode; }
   bool HasImage() const override { return hasImage; }
@@ -111,6 +88,7 @@ class FakeHost : public ToolHost {
   raster::Picture floatPicture;
   int zoom;
   raster::Colour fore = raster::Rgb(10, 20, 30);
+  raster::Colour back = raster::Rgb(250, 240, 230);
   bool alphaMode = false;
   bool hasImage = true;
   bool textAnswer = false;

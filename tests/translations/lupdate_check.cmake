@@ -1,12 +1,13 @@
 # Runs lupdate over the texts into a copy of the translation and fails when
 # the copy has texts without a finished translation or translations whose
 # text is gone, or when lupdate changed the copy in any other way.
+string(REPLACE "|" ";" TEXTS "${TEXTS}")
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 get_filename_component(name "${TS}" NAME)
 set(copy "${WORK}/${name}")
 file(COPY_FILE "${TS}" "${copy}")
-execute_process(COMMAND "${LUPDATE}" -no-obsolete -locations none "${TEXTS}" -ts "${copy}"
+execute_process(COMMAND "${LUPDATE}" -no-obsolete -locations none ${TEXTS} -ts "${copy}"
                 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "lupdate failed:\n${output}")

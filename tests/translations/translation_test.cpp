@@ -24,10 +24,13 @@ QString ReadFile(const char* path) {
   return QString::fromUtf8(file.readAll());
 }
 
-// Every source text the header marks for translation, C escapes undone and
-// adjacent literals joined (long texts are split over lines).
+// Every source text the texts' files mark for translation, C escapes undone
+// and adjacent literals joined (long texts are split over lines).
 std::set<QString> HeaderSources() {
-  const QString header = ReadFile(PIXMINT_UI_TEXTS);
+  QString header;
+  for (const QString& path : QStringLiteral(PIXMINT_TEXT_FILES).split(QLatin1Char('|'))) {
+    header += ReadFile(path.toUtf8().constData());
+  }
   static const QRegularExpression marker(
       QStringLiteral(R"re(QT_TRANSLATE_NOOP\(\s*"pixmint"\s*,\s*((?:"(?:[^"\\]|\\.)*"\s*)+)\))re"));
   static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
