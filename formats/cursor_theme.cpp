@@ -5,7 +5,7 @@
 #include <set>
 
 #include "document/file_io.h"
-#include "formats/cursor_file.h"
+#include "formats/file_kinds.h"
 #include "formats/cursor_sizes.h"
 #include "formats/xcursor.h"
 
