@@ -6,12 +6,14 @@
 #include <QSaveFile>
 #include <QStringList>
 
+#include "app/mime_types.h"
+
 namespace pixmint::app {
 namespace {
 
 constexpr const char* kIconMime = "image/vnd.microsoft.icon";
-constexpr const char* kMimeTypes =
-    "image/vnd.microsoft.icon;image/x-icon;image/x-win-bitmap;application/x-navi-animation;";
+// The build's list (PIXMINT_MIME_TYPES); its first is the icon's own.
+constexpr const char* kMimeTypes = PIXMINT_MIME_LIST;
 constexpr const char* kDefaultGroup = "[Default Applications]";
 // Set in the entries the program writes itself, never in the installed one.
 constexpr const char* kWrittenMark = "X-Pixmint-Written=true";

@@ -73,22 +73,8 @@ doctor::CheckOptions OptionsFor(const CheckArgs& args, const std::string& path) 
   return options;
 }
 
-std::string_view KindName(doctor::FileKind kind) {
-  switch (kind) {
-    case doctor::FileKind::kIcon:
-      return "icon";
-    case doctor::FileKind::kCursor:
-      return "cursor";
-    case doctor::FileKind::kAnimatedCursor:
-      return "animated cursor";
-    case doctor::FileKind::kXcursor:
-      return "Xcursor";
-    case doctor::FileKind::kProgram:
-      return "program";
-    case doctor::FileKind::kUnknown:
-      break;
-  }
-  return "unknown";
+std::string_view KindName(std::optional<formats::FileKind> kind) {
+  return kind ? formats::Format(*kind).name : "unknown";
 }
 
 // What check prints for one file, and in --json the object of it.
@@ -163,7 +149,7 @@ bool FixOne(document::TKvIcon& icon, std::span<const std::uint8_t> bytes, const 
 bool Fix(const CheckArgs& args, const std::vector<std::uint8_t>& bytes, FileReport& report, std::string& error) {
   const doctor::CheckOptions options = OptionsFor(args, report.path);
   const auto reportError = [&error](std::string_view message, std::string_view) { error = std::string(message); };
-  if (report.exam.kind == doctor::FileKind::kAnimatedCursor) {
+  if (report.exam.kind == formats::FileKind::kAnimatedCursor) {
     auto cursor = formats::ReadAniMemory(bytes, report.path, reportError);
     if (!cursor) return false;
     for (std::size_t k = 0; k < cursor->frames.size(); ++k) {
@@ -176,14 +162,14 @@ bool Fix(const CheckArgs& args, const std::vector<std::uint8_t>& bytes, FileRepo
     error = why;
     return false;
   }
-  if (report.exam.kind != doctor::FileKind::kIcon && report.exam.kind != doctor::FileKind::kCursor) {
+  if (report.exam.kind != formats::FileKind::kIcon && report.exam.kind != formats::FileKind::kCursor) {
     error = "--fix takes icon, cursor and animated cursor files";
     return false;
   }
   document::TKvIcon icon;
   icon.SetErrorCallback(reportError);
   if (!icon.LoadFromMemory(bytes, report.path)) return false;
-  icon.SetIcon(report.exam.kind == doctor::FileKind::kIcon);
+  icon.SetIcon(report.exam.kind == formats::FileKind::kIcon);
   FixOne(icon, bytes, options, "", report.fixes);
   const document::FileResult saved = icon.SaveToFile(args.out);
   if (saved) return true;

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <chrono>
 #include <filesystem>
 #include <iostream>
@@ -13,7 +12,8 @@
 #include "cli/cli_command.h"
 #include "document/file_io.h"
 #include "formats/ani_file.h"
-#include "formats/cursor_file.h"
+#include "formats/file_kinds.h"
+#include "texts/numbers.h"
 
 namespace pixmint::cli {
 namespace {
@@ -63,9 +63,20 @@ bool HasExtension(std::string_view path, std::string_view ext) {
   });
 }
 
-bool LoadDocument(const std::string& path, document::TKvIcon& icon, std::string& error,
-                  std::vector<std::uint8_t>* fileBytes) {
+bool LoadDocument(const std::string& path, const formats::FileFormat* format, document::TKvIcon& icon,
+                  std::string& error, std::vector<std::uint8_t>* fileBytes) {
   FirstMessage message;
+  const bool imported = format != nullptr && format->read != nullptr && !format->savedBack &&
+                        (format->holds == formats::Holds::kIcon || format->holds == formats::Holds::kCursor);
+  if (imported) {
+    const auto read = formats::ReadFileAs(format, path, message.Callback());
+    icon.SetIcon(format->holds == formats::Holds::kIcon);
+    const document::TKvIcon* frame = read && !read->frames.empty() ? read->frames.front().get() : nullptr;
+    bool loaded = frame != nullptr;
+    for (std::uint32_t i = 0; loaded && i < frame->ImageCount(); ++i) loaded = icon.AppendImage(*frame, i);
+    if (!loaded) error = LoadError(path, message.text);
+    return loaded;
+  }
   icon.SetIcon(!HasExtension(path, ".cur"));
   icon.SetErrorCallback(message.Callback());
   std::optional<std::vector<std::uint8_t>> bytes;
@@ -78,19 +89,11 @@ bool LoadDocument(const std::string& path, document::TKvIcon& icon, std::string&
   return false;
 }
 
-InputKind KindOf(const std::string& path) {
-  if (HasExtension(path, ".ico") || HasExtension(path, ".cur")) return InputKind::kIconOrCursor;
-  if (HasExtension(path, ".ani")) return InputKind::kAnimatedCursor;
-  const auto head = document::ReadFileHead(path, 12).value_or(std::vector<std::uint8_t>{});
-  switch (formats::SniffCursorFile(head)) {
-    case formats::CursorFileKind::kAnimatedCursor:
-      return InputKind::kAnimatedCursor;
-    case formats::CursorFileKind::kXcursor:
-      return InputKind::kXcursor;
-    case formats::CursorFileKind::kIconOrCursor:
-      break;
-  }
-  return InputKind::kIconOrCursor;
+const formats::FileFormat* InputFormat(const std::string& path) {
+  const formats::FileFormat* content = formats::FormatByContent(formats::ReadHead(path));
+  if (content != nullptr && content->holds == formats::Holds::kIconGroups) return content;
+  if (const formats::FileFormat* named = formats::FormatByName(path)) return named;
+  return content;
 }
 
 std::optional<formats::AnimatedCursor> LoadAnimated(const std::string& path, std::string& error) {
@@ -152,10 +155,8 @@ void LimitTime(int seconds, const std::string& what) {
 }
 
 std::optional<int> ParseNumber(std::string_view s) {
-  int value = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-  if (ec != std::errc() || end != s.data() + s.size() || s.empty() || value < 0) return std::nullopt;
-  return value;
+  const auto value = texts::ParseWhole<int>(s);
+  return value && *value >= 0 ? value : std::nullopt;
 }
 
 }  // namespace pixmint::cli

@@ -7,6 +7,7 @@
 
 #include "document/kv_icon.h"
 #include "formats/animated_cursor.h"
+#include "formats/file_kinds.h"
 
 namespace pixmint::cli {
 
@@ -20,20 +21,21 @@ void SetUsageCommand(std::string_view command);
 [[nodiscard]] std::string UsageHint();
 
 // Loads an icon or cursor file (icon or cursor by its extension, as the
-// editor does). On failure error holds one line that includes the reader's
-// own message when it gave one. fileBytes, when given, receives the file.
-[[nodiscard]] bool LoadDocument(const std::string& path, document::TKvIcon& icon, std::string& error,
-                                std::vector<std::uint8_t>* fileBytes = nullptr);
+// editor does); a format read as an icon or cursor but never written back
+// (format, as InputFormat gives it) through its own reader. On failure error
+// holds one line that includes the reader's own message when it gave one.
+// fileBytes, when given, receives an icon or cursor file as read.
+[[nodiscard]] bool LoadDocument(const std::string& path, const formats::FileFormat* format, document::TKvIcon& icon,
+                                std::string& error, std::vector<std::uint8_t>* fileBytes = nullptr);
 
 // True when path ends in ext, compared without case (ext includes the dot).
 [[nodiscard]] bool HasExtension(std::string_view path, std::string_view ext);
 
-// What a file given on the command line holds. Names ending in .ico or .cur
-// are icon or cursor files, as the editor opens them; .ani names are
-// animated cursors; other files are animated cursors or Xcursor files when
-// they start like one, else icon or cursor files.
-enum class InputKind { kIconOrCursor, kAnimatedCursor, kXcursor };
-[[nodiscard]] InputKind KindOf(const std::string& path);
+// What a file given on the command line holds: a program by its content
+// whatever its name; else the kind its name says (.ico, .cur, .ani), as the
+// commands have always taken them; else what its content says. Null when
+// nothing tells: the icon reader decides.
+[[nodiscard]] const formats::FileFormat* InputFormat(const std::string& path);
 
 // Loads an animated cursor; on failure error holds one line as LoadDocument's.
 [[nodiscard]] std::optional<formats::AnimatedCursor> LoadAnimated(const std::string& path, std::string& error);

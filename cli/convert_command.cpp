@@ -1,7 +1,6 @@
 // pixmint-cli convert OUT.ico|OUT.cur MASTER... [--sizes 16,24,...]
 //   [--depths 32,8,4] [--hotspot X,Y] [--threshold N] [--dither]
 #include <algorithm>
-#include <charconv>
 #include <iostream>
 #include <optional>
 #include <vector>
@@ -11,24 +10,18 @@
 #include "cli/qt_module.h"
 #include "convert/icon_builder.h"
 #include "convert/master.h"
+#include "texts/numbers.h"
 
 namespace pixmint::cli {
 namespace {
 
 constexpr int kSvgSeconds = 30;
 
-std::optional<int> Number(std::string_view s) {
-  int value = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-  if (s.empty() || ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
-  return value;
-}
-
 std::optional<std::vector<int>> NumberList(std::string_view s) {
   std::vector<int> out;
   while (true) {
     const auto comma = s.find(',');
-    const auto n = Number(s.substr(0, comma));
+    const auto n = texts::ParseWhole<int>(s.substr(0, comma));
     if (!n) return std::nullopt;
     out.push_back(*n);
     if (comma == std::string_view::npos) return out;
@@ -57,7 +50,7 @@ std::string Parse(std::span<const std::string> args, Request& request) {
       if (!xy || xy->size() != 2 || (*xy)[0] < 0 || (*xy)[1] < 0) return "bad hot spot '" + args[i] + "'";
       request.options.hotSpot = raster::Point{(*xy)[0], (*xy)[1]};
     } else if (a == "--threshold") {
-      const auto n = Number(args[++i]);
+      const auto n = texts::ParseWhole<int>(args[++i]);
       if (!n) return "bad threshold '" + args[i] + "'";
       request.options.threshold = *n;
     } else if (a == "--dither") {

@@ -78,11 +78,12 @@ std::string WriteImage(const document::TKvIcon& icon, std::uint32_t i, const fs:
   return WritePicture(PictureOf(icon, i, file), out);
 }
 
-int ExtractIcon(const std::string& path, const fs::path& outDir, const std::string& stem) {
+int ExtractIcon(const std::string& path, const formats::FileFormat* format, const fs::path& outDir,
+                const std::string& stem) {
   document::TKvIcon icon;
   std::string error;
   std::vector<std::uint8_t> file;
-  if (!LoadDocument(path, icon, error, &file)) return Fail(kExitFailure, error);
+  if (!LoadDocument(path, format, icon, error, &file)) return Fail(kExitFailure, error);
   if (const std::string why = MakeFolder(outDir); !why.empty()) return NoFolder(outDir, why);
   for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
     const std::string why = WriteImage(icon, i, outDir / (stem + "-" + std::to_string(i) + ".png"), file);
@@ -140,18 +141,14 @@ int ExtractXcursor(const std::string& path, const fs::path& outDir, const std::s
 int RunExtract(std::span<const std::string> args) {
   if (args.size() != 2) return Fail(kExitUsage, "usage: pixmint-cli extract FILE OUTDIR");
   const std::string& path = args[0];
-  if (IsProgramFile(path)) return ExtractProgram(path, args[1]);
+  const formats::FileFormat* format = InputFormat(path);
+  const formats::Holds holds = format != nullptr ? format->holds : formats::Holds::kIcon;
+  if (holds == formats::Holds::kIconGroups) return ExtractProgram(path, args[1]);
   const fs::path outDir = args[1];
   const std::string stem = fs::path(path).stem().string();
-  switch (KindOf(path)) {
-    case InputKind::kAnimatedCursor:
-      return ExtractAnimated(path, outDir, stem);
-    case InputKind::kXcursor:
-      return ExtractXcursor(path, outDir, stem);
-    case InputKind::kIconOrCursor:
-      break;
-  }
-  return ExtractIcon(path, outDir, stem);
+  if (holds != formats::Holds::kAnimation) return ExtractIcon(path, format, outDir, stem);
+  if (format->kind == formats::FileKind::kXcursor) return ExtractXcursor(path, outDir, stem);
+  return ExtractAnimated(path, outDir, stem);
 }
 
 }  // namespace pixmint::cli

@@ -11,10 +11,10 @@
 namespace pixmint::cli {
 namespace {
 
-int InfoIcon(const std::string& path) {
+int InfoIcon(const std::string& path, const formats::FileFormat* format) {
   document::TKvIcon icon;
   std::string error;
-  if (!LoadDocument(path, icon, error)) return Fail(kExitFailure, error);
+  if (!LoadDocument(path, format, icon, error)) return Fail(kExitFailure, error);
   const std::uint32_t count = icon.ImageCount();
   for (std::uint32_t i = 0; i < count; ++i) {
     if (icon.XorBitmap(i) == nullptr) return Fail(kExitFailure, path + ": image " + std::to_string(i) + " is missing");
@@ -67,18 +67,16 @@ int InfoXcursor(const std::string& path) {
 int RunInfo(std::span<const std::string> args) {
   if (args.size() != 1) return Fail(kExitUsage, "usage: pixmint-cli info FILE");
   const std::string& path = args[0];
-  if (IsProgramFile(path)) return InfoProgram(path);
+  const formats::FileFormat* format = InputFormat(path);
+  const formats::Holds holds = format != nullptr ? format->holds : formats::Holds::kIcon;
+  if (holds == formats::Holds::kIconGroups) return InfoProgram(path);
   int code = kExitOk;
-  switch (KindOf(path)) {
-    case InputKind::kIconOrCursor:
-      code = InfoIcon(path);
-      break;
-    case InputKind::kAnimatedCursor:
-      code = InfoAnimated(path);
-      break;
-    case InputKind::kXcursor:
-      code = InfoXcursor(path);
-      break;
+  if (holds != formats::Holds::kAnimation) {
+    code = InfoIcon(path, format);
+  } else if (format->kind == formats::FileKind::kXcursor) {
+    code = InfoXcursor(path);
+  } else {
+    code = InfoAnimated(path);
   }
   if (code != kExitOk) return code;
   return std::cout.flush() ? kExitOk : Fail(kExitFailure, "cannot write the output");

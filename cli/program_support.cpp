@@ -48,13 +48,6 @@ bool ReadGroup(const formats::ProgramFile& program, const formats::IconGroup& gr
   return loaded;
 }
 
-bool IsProgramFile(const std::string& path) {
-  // The PE header sits near the start in every real program file.
-  constexpr std::size_t kHeadBytes = 64 * 1024;
-  const auto head = document::ReadFileHead(path, kHeadBytes);
-  return head && formats::LooksLikePe(*head);
-}
-
 std::optional<formats::ProgramFile> LoadProgram(const std::string& path, std::string& error) {
   auto bytes = document::ReadWholeFile(path, formats::kMaxProgramBytes);
   if (!bytes) {

@@ -11,9 +11,6 @@
 
 namespace pixmint::cli {
 
-// True when the file starts like a Windows program file.
-[[nodiscard]] bool IsProgramFile(const std::string& path);
-
 // Reads a program file; on failure error holds one line for the user.
 [[nodiscard]] std::optional<formats::ProgramFile> LoadProgram(const std::string& path, std::string& error);
 

@@ -23,7 +23,9 @@ constexpr int kMaxThumbnailSide = 1024;
 // (its own icon), else its first cursor group.
 std::unique_ptr<document::TKvIcon> LoadShownDocument(const std::string& path, std::string& error) {
   auto icon = std::make_unique<document::TKvIcon>();
-  if (IsProgramFile(path)) {
+  const formats::FileFormat* format = InputFormat(path);
+  const formats::Holds holds = format != nullptr ? format->holds : formats::Holds::kIcon;
+  if (holds == formats::Holds::kIconGroups) {
     const auto program = LoadProgram(path, error);
     if (!program) return nullptr;
     const auto& groups = program->Groups();
@@ -42,8 +44,8 @@ std::unique_ptr<document::TKvIcon> LoadShownDocument(const std::string& path, st
     }
     return icon;
   }
-  if (KindOf(path) == InputKind::kIconOrCursor) {
-    if (!LoadDocument(path, *icon, error)) return nullptr;
+  if (holds == formats::Holds::kIcon || holds == formats::Holds::kCursor) {
+    if (!LoadDocument(path, format, *icon, error)) return nullptr;
     return icon;
   }
   std::vector<std::string> notes;

@@ -186,18 +186,23 @@ Examination Examine(std::span<const std::uint8_t> bytes, const CheckOptions& giv
   std::uint64_t budget = kMaxCheckedPixels;
   CheckOptions options = given;
   if (options.pixelBudget == nullptr) options.pixelBudget = &budget;
-  if (formats::LooksLikeAni(bytes)) {
-    result.kind = FileKind::kAnimatedCursor;
+  using formats::FileKind;
+  const formats::FileFormat* format = formats::FormatByContent(bytes);
+  // A program whose headers are broken is still checked as one: the
+  // findings say what is wrong with it.
+  const bool program = bytes.size() >= 2 && bytes[0] == 'M' && bytes[1] == 'Z';
+  result.kind = format != nullptr ? std::optional(format->kind)
+                : program         ? std::optional(FileKind::kProgram)
+                                  : std::nullopt;
+  if (result.kind == FileKind::kAnimatedCursor) {
     CheckAni(bytes, options, result);
-  } else if (formats::LooksLikeXcursor(bytes)) {
-    result.kind = FileKind::kXcursor;
+  } else if (result.kind == FileKind::kXcursor) {
     CheckXcursor(bytes, result);
-  } else if (bytes.size() >= 2 && bytes[0] == 'M' && bytes[1] == 'Z') {
-    result.kind = FileKind::kProgram;
+  } else if (result.kind == FileKind::kProgram) {
     CheckProgram(bytes, options, result);
   } else {
     IconFileCheck check = CheckIconFile(bytes, options, "", result.findings);
-    result.kind = check.entries.empty() ? FileKind::kUnknown : check.cursor ? FileKind::kCursor : FileKind::kIcon;
+    if (!check.entries.empty()) result.kind = check.cursor ? FileKind::kCursor : FileKind::kIcon;
     if (!check.entries.empty()) result.directories.push_back({"", std::move(check)});
   }
   return result;

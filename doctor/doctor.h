@@ -1,16 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "doctor/findings.h"
 #include "doctor/icon_checks.h"
+#include "formats/file_kinds.h"
 
 namespace pixmint::doctor {
-
-enum class FileKind { kIcon, kCursor, kAnimatedCursor, kXcursor, kProgram, kUnknown };
 
 // An icon or cursor directory inside the file that programs choose from:
 // the file itself, an animated cursor's first frame, or a program's group.
@@ -20,7 +20,7 @@ struct Directory {
 };
 
 struct Examination {
-  FileKind kind = FileKind::kUnknown;
+  std::optional<formats::FileKind> kind;  // nothing when the file is none of them
   std::vector<Finding> findings;
   std::vector<Directory> directories;
 };

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "document/byte_io.h"
+#include "document/ico_layout.h"
 #include "document/icon_image.h"
 #include "document/png_codec.h"
 
@@ -15,8 +16,6 @@ namespace {
 using document::GetU16;
 using document::GetU32;
 
-constexpr std::size_t kHeaderBytes = 6;
-constexpr std::size_t kEntryBytes = 16;
 constexpr int kPngTypeRgba = 6;
 constexpr std::size_t kMaxCheckedEntries = 256;
 
@@ -271,8 +270,8 @@ void CheckHotSpots(std::span<const HotSpotImage> images, std::string_view part, 
 IconFileCheck CheckIconFile(std::span<const std::uint8_t> file, const CheckOptions& options, std::string_view part,
                             std::vector<Finding>& out) {
   IconFileCheck check;
-  const std::uint16_t type = file.size() >= kHeaderBytes ? GetU16(file, 2) : 0;
-  if (file.size() < kHeaderBytes || GetU16(file, 0) != 0 || (type != 1 && type != 2)) {
+  const std::uint16_t type = file.size() >= document::kIcoHeaderBytes ? GetU16(file, 2) : 0;
+  if (file.size() < document::kIcoHeaderBytes || GetU16(file, 0) != 0 || (type != 1 && type != 2)) {
     Add(out, part, -1, "bad-header", "not an icon or cursor file");
     return check;
   }
@@ -282,7 +281,7 @@ IconFileCheck CheckIconFile(std::span<const std::uint8_t> file, const CheckOptio
     Add(out, part, -1, "no-images", "the directory lists no image");
     return check;
   }
-  const std::uint64_t directoryEnd = kHeaderBytes + kEntryBytes * count;
+  const std::uint64_t directoryEnd = document::kIcoHeaderBytes + document::kIcoEntryBytes * count;
   if (directoryEnd > file.size()) {
     Add(out, part, -1, "bad-header",
         "a directory of " + Num(static_cast<std::int64_t>(count)) + " entries does not fit the file");
@@ -294,7 +293,7 @@ IconFileCheck CheckIconFile(std::span<const std::uint8_t> file, const CheckOptio
         Num(static_cast<std::int64_t>(count)) + " entries; only the first " + Num(kMaxCheckedEntries) + " are checked");
   }
   for (std::size_t i = 0; i < std::min<std::size_t>(count, kMaxCheckedEntries); ++i) {
-    const auto d = file.subspan(kHeaderBytes + kEntryBytes * i, kEntryBytes);
+    const auto d = file.subspan(document::kIcoHeaderBytes + document::kIcoEntryBytes * i, document::kIcoEntryBytes);
     EntryInfo e;
     e.index = static_cast<int>(i);
     e.dirWidth = d[0] == 0 ? 256 : d[0];

@@ -5,13 +5,11 @@
 
 #include "document/byte_io.h"
 #include "document/file_io.h"
+#include "document/ico_layout.h"
 #include "document/png_codec.h"
 
 namespace pixmint::document {
 namespace {
-
-constexpr std::size_t kFileHeaderBytes = 6;
-constexpr std::size_t kEntryBytes = 16;
 
 std::string EntryMessage(std::string_view base, std::size_t index, const std::string& why) {
   return std::string(base) + " (image " + std::to_string(index) + ": " + why + ")";
@@ -126,7 +124,7 @@ std::string CheckEntries(std::span<const std::uint8_t> file, std::uint32_t count
   std::string why;
   if (!budget.TakeEntries(count, why)) return std::string(kErrorConverting) + " (" + why + ")";
   for (std::uint32_t i = 0; i < count; ++i) {
-    const std::size_t entry = kFileHeaderBytes + kEntryBytes * i;
+    const std::size_t entry = kIcoHeaderBytes + kIcoEntryBytes * i;
     const std::uint64_t size = GetU32(file, entry + 8);
     const std::uint64_t offset = GetU32(file, entry + 12);
     if (offset > file.size()) return EntryMessage(kErrorSeeking, i, "offset " + std::to_string(offset));
@@ -141,7 +139,7 @@ std::string CheckEntries(std::span<const std::uint8_t> file, std::uint32_t count
 }  // namespace
 
 std::uint32_t ReadIconHeader(std::span<const std::uint8_t> file) {
-  if (file.size() < kFileHeaderBytes) return 0;
+  if (file.size() < kIcoHeaderBytes) return 0;
   if (GetU16(file, 0) != 0) return 0;
   const std::uint16_t type = GetU16(file, 2);
   if (type != kTypeIcon && type != kTypeCursor) return 0;
@@ -150,8 +148,8 @@ std::uint32_t ReadIconHeader(std::span<const std::uint8_t> file) {
 
 std::optional<std::span<const std::uint8_t>> IconEntryBlock(std::span<const std::uint8_t> file, std::uint32_t i) {
   if (i >= ReadIconHeader(file)) return std::nullopt;
-  const std::size_t entry = kFileHeaderBytes + kEntryBytes * i;
-  if (entry + kEntryBytes > file.size()) return std::nullopt;
+  const std::size_t entry = kIcoHeaderBytes + kIcoEntryBytes * i;
+  if (entry + kIcoEntryBytes > file.size()) return std::nullopt;
   const std::uint64_t size = GetU32(file, entry + 8);
   const std::uint64_t offset = GetU32(file, entry + 12);
   if (offset + size > file.size()) return std::nullopt;
@@ -170,7 +168,7 @@ std::unique_ptr<IconResource> ReadIconMemory(std::span<const std::uint8_t> file,
   };
   const std::uint32_t count = std::min(ReadIconHeader(file), kMaxImages);
   if (count == 0) return nullptr;
-  if (kFileHeaderBytes + kEntryBytes * count > file.size()) return fail(std::string(kErrorReading));
+  if (kIcoHeaderBytes + kIcoEntryBytes * count > file.size()) return fail(std::string(kErrorReading));
   ReadBudget ownBudget;
   if (const std::string fault = CheckEntries(file, count, budget != nullptr ? *budget : ownBudget); !fault.empty()) {
     return fail(fault);
@@ -182,7 +180,7 @@ std::unique_ptr<IconResource> ReadIconMemory(std::span<const std::uint8_t> file,
   // Entries that point at one block share what it decoded to.
   std::map<std::pair<std::uint64_t, std::uint64_t>, std::uint32_t> decoded;
   for (std::uint32_t i = 0; i < count; ++i) {
-    const std::size_t entry = kFileHeaderBytes + kEntryBytes * i;
+    const std::size_t entry = kIcoHeaderBytes + kIcoEntryBytes * i;
     const std::uint64_t size = GetU32(file, entry + 8);
     const std::uint64_t offset = GetU32(file, entry + 12);
     IconImage& record = resource->Images[i];

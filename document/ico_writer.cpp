@@ -5,15 +5,13 @@
 
 #include "document/byte_io.h"
 #include "document/file_io.h"
+#include "document/ico_layout.h"
 #include "document/kv_icon.h"
 #include "document/pixel_look.h"
 #include "document/png_codec.h"
 
 namespace pixmint::document {
 namespace {
-
-constexpr std::size_t kFileHeaderBytes = 6;
-constexpr std::size_t kEntryBytes = 16;
 
 // A PNG entry: each pixel as the image shows it; what only a screen can show
 // (masked pixels) becomes (0,0,0,0).
@@ -80,17 +78,17 @@ std::optional<std::vector<std::uint8_t>> WriteIconMemory(const TKvIcon& icon, co
       blocks.push_back(BitmapBlock(icon.IR()->Images[i], *colour, *mask));
     }
   }
-  std::uint64_t total = kFileHeaderBytes + kEntryBytes * count;
+  std::uint64_t total = kIcoHeaderBytes + kIcoEntryBytes * count;
   for (const auto& b : blocks) total += b.size();
   if (total > 0xFFFFFFFFull) return std::nullopt;
 
-  std::vector<std::uint8_t> file(kFileHeaderBytes + kEntryBytes * count, 0);
+  std::vector<std::uint8_t> file(kIcoHeaderBytes + kIcoEntryBytes * count, 0);
   PutU16(file, 2, icon.IsIcon() ? kTypeIcon : kTypeCursor);
   PutU16(file, 4, count);
   std::uint32_t offset = static_cast<std::uint32_t>(file.size());
   for (std::uint32_t i = 0; i < count; ++i) {
     const IconImage& record = icon.IR()->Images[i];
-    const std::size_t e = kFileHeaderBytes + kEntryBytes * i;
+    const std::size_t e = kIcoHeaderBytes + kIcoEntryBytes * i;
     file[e] = static_cast<std::uint8_t>(record.Width);
     file[e + 1] = static_cast<std::uint8_t>(record.Height);
     const raster::Point hot = icon.GetHotSpot(i);

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <charconv>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -12,6 +11,8 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+
+#include "texts/numbers.h"
 
 namespace pixmint::document {
 namespace {
@@ -49,11 +50,7 @@ std::optional<std::uint64_t> StartTime(long pid) {
     rest = rest.substr(start);
     const auto end = rest.find(' ');
     if (field == 22) {
-      std::uint64_t value = 0;
-      const std::string_view text = rest.substr(0, end);
-      const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-      if (ec != std::errc() || ptr != text.data() + text.size()) return std::nullopt;
-      return value;
+      return texts::ParseWhole<std::uint64_t>(rest.substr(0, end));
     }
     if (end == std::string_view::npos) return std::nullopt;
     rest = rest.substr(end);
@@ -65,13 +62,13 @@ std::optional<std::uint64_t> StartTime(long pid) {
 std::optional<std::pair<long, std::uint64_t>> OwnerOf(std::string_view name) {
   if (!name.starts_with(kPrefix)) return std::nullopt;
   name.remove_prefix(kPrefix.size());
-  long pid = 0;
-  std::uint64_t start = 0;
-  auto [p, ec] = std::from_chars(name.data(), name.data() + name.size(), pid);
-  if (ec != std::errc() || p == name.data() + name.size() || *p != '-' || pid <= 0) return std::nullopt;
-  auto [q, ec2] = std::from_chars(p + 1, name.data() + name.size(), start);
-  if (ec2 != std::errc() || q == name.data() + name.size() || *q != '-') return std::nullopt;
-  return std::pair{pid, start};
+  const auto dash = name.find('-');
+  if (dash == std::string_view::npos) return std::nullopt;
+  const std::string_view rest = name.substr(dash + 1);
+  const auto pid = texts::ParseWhole<long>(name.substr(0, dash));
+  const auto start = texts::ParseWhole<std::uint64_t>(rest.substr(0, rest.find('-')));
+  if (!pid || *pid <= 0 || !start || rest.find('-') == std::string_view::npos) return std::nullopt;
+  return std::pair{*pid, *start};
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <fstream>
 
 #include "document/bmp_codec.h"
 #include "document/jpeg_codec.h"
@@ -12,8 +11,7 @@
 #include "document/temp_folder.h"
 #include "editor/animation.h"
 #include "formats/ani_file.h"
-#include "formats/cursor_file.h"
-#include "formats/pe_image.h"
+#include "formats/file_kinds.h"
 #include "formats/xcursor.h"
 #include "raster/composite.h"
 #include "texts/ui_texts.h"
@@ -32,22 +30,9 @@ std::string UpperExtension(const std::string& path) {
   return ext;
 }
 
-std::vector<std::uint8_t> Head(const std::string& path, std::size_t bytes) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<std::uint8_t> head(bytes);
-  in.read(reinterpret_cast<char*>(head.data()), static_cast<std::streamsize>(head.size()));
-  head.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-  return head;
-}
-
-formats::CursorFileKind KindOfFile(const std::string& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return formats::CursorFileKind::kIconOrCursor;
-  return formats::SniffCursorFile(Head(path, 16));
-}
-
-bool IsProgramFile(const std::string& path) {
-  return formats::LooksLikePe(Head(path, 4096));
+// The kind a file's content tells, if any.
+const formats::FileFormat* ContentOf(const std::string& path) {
+  return formats::FormatByContent(formats::ReadHead(path));
 }
 
 std::string FolderOf(const std::string& path) {
@@ -111,10 +96,9 @@ void RemoveHandOver(const std::string& path) {
 
 StartRequest ParseStartArgument(const std::optional<std::string>& argument) {
   const std::string arg = argument.value_or("");
-  const std::string ext = UpperExtension(arg);
-  if (ext == ".ICO" || ext == ".CUR" || ext == ".ANI") return {StartRequest::Kind::kOpenFile, arg};
+  if (formats::FormatByName(arg) != nullptr) return {StartRequest::Kind::kOpenFile, arg};
   // Xcursor files have no extension of their own: their content tells.
-  if (!arg.empty() && KindOfFile(arg) != formats::CursorFileKind::kIconOrCursor) {
+  if (const formats::FileFormat* format = arg.empty() ? nullptr : ContentOf(arg); format && format->read) {
     return {StartRequest::Kind::kOpenFile, arg};
   }
   // The untitled icon's name has always meant a new icon; any other word a cursor.
@@ -148,12 +132,15 @@ void DocumentCommands::Start(const StartRequest& request) {
   const bool handedOver = request.kind == Kind::kOpenUntitled;
   const bool load = request.kind == Kind::kOpenFile || handedOver;
   state_.FileName = request.kind == Kind::kOpenFile ? request.path : std::string();
-  state_.IsIcon = load ? UpperExtension(request.path) == ".ICO" : request.kind == Kind::kNewIcon;
+  const formats::FileFormat* named = load ? formats::FormatByName(request.path) : nullptr;
+  state_.IsIcon = load ? named != nullptr && named->holds == formats::Holds::kIcon : request.kind == Kind::kNewIcon;
   state_.Document->SetIcon(state_.IsIcon);
   if (request.kind == Kind::kOpenFile) RecoverInterruptedSave(request.path);
-  const formats::CursorFileKind kind = load ? KindOfFile(request.path) : formats::CursorFileKind::kIconOrCursor;
-  if (load && kind != formats::CursorFileKind::kIconOrCursor) {
-    if (!LoadAnimation(request.path, kind)) return ShowError(texts::kLoadFailed);
+  // A kind its content tells and a reader of its own reads (an animation,
+  // whatever the name); the document's reader the rest.
+  const formats::FileFormat* format = load ? ContentOf(request.path) : nullptr;
+  if (format != nullptr && format->read != nullptr) {
+    if (!LoadWithReader(request.path, *format)) return ShowError(texts::kLoadFailed);
   } else if (load) {
     const bool loaded = state_.Document->LoadFromFile(request.path);
     if (handedOver) RemoveHandOver(request.path);
@@ -187,23 +174,23 @@ void DocumentCommands::RecoverInterruptedSave(const std::string& path) {
   }
 }
 
-bool DocumentCommands::LoadAnimation(const std::string& path, formats::CursorFileKind kind) {
+bool DocumentCommands::LoadWithReader(const std::string& path, const formats::FileFormat& format) {
   const document::ErrorCallback show = [this](std::string_view message, std::string_view caption) {
     host_.ShowMessage({std::string(message), std::string(caption), MessageButtons::kOk, MessageIcon::kError});
   };
   std::vector<std::string> notes;
-  auto animation = kind == formats::CursorFileKind::kXcursor ? formats::ReadXcursorFile(path, show, &notes)
-                                                             : formats::ReadAniFile(path, show, &notes);
+  auto animation = formats::ReadFileAs(&format, path, show, &notes);
   if (!animation) return false;
-  state_.IsIcon = false;
-  state_.Document->SetIcon(false);
+  state_.IsIcon = format.holds == formats::Holds::kIcon;
+  state_.Document->SetIcon(state_.IsIcon);
   if (animation->frames.size() > document::kMaxImages) {
     host_.ShowMessage(
         {texts::Tr(texts::kTooManyFrames), texts::Tr(texts::kError), MessageButtons::kOk, MessageIcon::kError});
     return false;
   }
-  if (animation->frames.size() == 1 && kind == formats::CursorFileKind::kXcursor) {
-    // One frame of several sizes: a plain cursor of those sizes.
+  if (animation->frames.size() == 1 && !format.savedBack) {
+    // One frame of several sizes, not to be written back as an animation: a
+    // plain document of those sizes.
     const document::TKvIcon& frame = *animation->frames.front();
     for (std::uint32_t i = 0; i < frame.ImageCount(); ++i) {
       if (!state_.Document->AppendImage(frame, i)) return false;
@@ -212,8 +199,8 @@ bool DocumentCommands::LoadAnimation(const std::string& path, formats::CursorFil
     if (!ShowFrames(*animation, *state_.Document)) return false;
     state_.Animation = std::make_unique<formats::AnimatedCursor>(std::move(*animation));
   }
-  // An Xcursor file is not written back: its document starts untitled.
-  if (kind == formats::CursorFileKind::kXcursor) state_.FileName.clear();
+  // A file Save cannot write back: its document starts untitled.
+  if (!format.savedBack) state_.FileName.clear();
   for (const std::string& note : notes) {
     host_.ShowMessage({note, texts::Tr(texts::kNote), MessageButtons::kOk, MessageIcon::kInformation});
   }
@@ -241,7 +228,7 @@ bool DocumentCommands::Open() {
   if (!path) return false;
   state_.IcoOpenPath = FolderOf(*path);
   // A Windows program holds icon groups: one is chosen and opens untitled.
-  if (IsProgramFile(*path)) {
+  if (const formats::FileFormat* format = ContentOf(*path); format && format->holds == formats::Holds::kIconGroups) {
     const auto group = host_.ChooseProgramGroup(*path);
     return group && HandOverGroup(host_, *group);
   }

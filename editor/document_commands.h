@@ -13,8 +13,11 @@
 #include "editor/image_commands.h"
 #include "editor/tool_bridge.h"
 #include "editor/undo.h"
-#include "formats/cursor_file.h"
 #include "settings/settings.h"
+
+namespace pixmint::formats {
+struct FileFormat;
+}  // namespace pixmint::formats
 
 namespace pixmint::editor {
 
@@ -82,7 +85,7 @@ class DocumentCommands {
  private:
   void ShowError(const char* text);
   void ShowSaveFailure(const document::FileResult& result);
-  [[nodiscard]] bool LoadAnimation(const std::string& path, formats::CursorFileKind kind);
+  [[nodiscard]] bool LoadWithReader(const std::string& path, const formats::FileFormat& format);
   void RecoverInterruptedSave(const std::string& path);
   [[nodiscard]] document::FileResult WriteAnimation(const std::string& path);
 

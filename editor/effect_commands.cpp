@@ -1,9 +1,9 @@
 #include "editor/effect_commands.h"
 
-#include <charconv>
 #include <optional>
 
 #include "raster/transform.h"
+#include "texts/numbers.h"
 #include "texts/ui_texts.h"
 
 namespace pixmint::editor {
@@ -14,10 +14,7 @@ std::optional<int> ParseInt(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  int value = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-  return value;
+  return texts::ParseWhole<int>(text);
 }
 
 }  // namespace

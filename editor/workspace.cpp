@@ -1,7 +1,5 @@
 #include "editor/workspace.h"
 
-#include <charconv>
-
 #include "document/kv_icon.h"
 #include "editor/canvas_router.h"
 #include "editor/canvas_view.h"
@@ -17,6 +15,7 @@
 #include "editor/tool_bridge.h"
 #include "editor/undo.h"
 #include "editor/view_commands.h"
+#include "texts/numbers.h"
 #include "texts/texts.h"
 #include "texts/ui_texts.h"
 #include "tools/tool_table.h"
@@ -30,11 +29,9 @@ namespace {
 std::optional<raster::Colour> StoredColour(Settings& settings, std::string_view name) {
   if (!settings.Exists(name)) return std::nullopt;
   const std::string text = settings.ReadString(name);
-  long long value = -1;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  if (value < 0 || value > 0xFFFFFF) return std::nullopt;
-  return static_cast<raster::Colour>(value);
+  const auto value = texts::ParseWhole<long long>(text);
+  if (!value || *value < 0 || *value > 0xFFFFFF) return std::nullopt;
+  return static_cast<raster::Colour>(*value);
 }
 
 // The markers must stay apart from each other, from white and from black,

@@ -5,8 +5,8 @@
 #include <set>
 
 #include "document/file_io.h"
-#include "formats/cursor_file.h"
 #include "formats/cursor_sizes.h"
+#include "formats/file_kinds.h"
 #include "formats/xcursor.h"
 
 namespace pixmint::formats {

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "document/byte_io.h"
+#include "document/ico_layout.h"
 #include "document/ico_reader.h"
 #include "document/png_codec.h"
 
@@ -17,14 +18,10 @@ using document::GetU32;
 using document::PutU16;
 using document::PutU32;
 
-constexpr std::size_t kFileHeaderBytes = 6;
-constexpr std::size_t kFileEntryBytes = 16;
-constexpr std::size_t kGroupEntryBytes = 14;
-
 // The images of an icon or cursor file as group entries and image resources.
 struct SplitFile {
   GroupKind kind = GroupKind::kIcon;
-  std::vector<std::array<std::uint8_t, kGroupEntryBytes>> entries;  // id still 0
+  std::vector<std::array<std::uint8_t, document::kGroupEntryBytes>> entries;  // id still 0
   std::vector<std::vector<std::uint8_t>> images;
 };
 
@@ -44,10 +41,10 @@ std::optional<SplitFile> Split(std::span<const std::uint8_t> file, std::string& 
   split.kind = document::ReadIconType(file) == document::kTypeCursor ? GroupKind::kCursor : GroupKind::kIcon;
   const std::uint32_t count = std::min(document::ReadIconHeader(file), document::kMaxImages);
   for (std::uint32_t i = 0; i < count; ++i) {
-    const std::size_t e = kFileHeaderBytes + kFileEntryBytes * i;
+    const std::size_t e = document::kIcoHeaderBytes + document::kIcoEntryBytes * i;
     const auto block = file.subspan(GetU32(file, e + 12), GetU32(file, e + 8));
     const auto [planes, bits] = BlockDepth(block);
-    std::array<std::uint8_t, kGroupEntryBytes> entry{};
+    std::array<std::uint8_t, document::kGroupEntryBytes> entry{};
     if (split.kind == GroupKind::kIcon) {
       std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(e), 4, entry.begin());
       PutU16(entry, 4, planes);
@@ -75,11 +72,11 @@ std::optional<SplitFile> Split(std::span<const std::uint8_t> file, std::string& 
 }
 
 std::vector<std::uint8_t> GroupData(const SplitFile& split, std::span<const std::uint16_t> ids) {
-  std::vector<std::uint8_t> data(kFileHeaderBytes + kGroupEntryBytes * split.entries.size(), 0);
+  std::vector<std::uint8_t> data(document::kIcoHeaderBytes + document::kGroupEntryBytes * split.entries.size(), 0);
   PutU16(data, 2, split.kind == GroupKind::kIcon ? 1 : 2);
   PutU16(data, 4, static_cast<std::uint32_t>(split.entries.size()));
   for (std::size_t i = 0; i < split.entries.size(); ++i) {
-    const std::size_t at = kFileHeaderBytes + kGroupEntryBytes * i;
+    const std::size_t at = document::kIcoHeaderBytes + document::kGroupEntryBytes * i;
     std::copy(split.entries[i].begin(), split.entries[i].end(), data.begin() + static_cast<std::ptrdiff_t>(at));
     PutU16(data, at + 12, ids[i]);
   }

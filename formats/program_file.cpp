@@ -1,10 +1,11 @@
 #include "formats/program_file.h"
 
 #include <algorithm>
-#include <charconv>
 #include <map>
 
 #include "document/byte_io.h"
+#include "document/ico_layout.h"
+#include "texts/numbers.h"
 
 namespace pixmint::formats {
 namespace {
@@ -14,10 +15,6 @@ using document::GetU32;
 using document::PutU16;
 using document::PutU32;
 
-constexpr std::size_t kGroupHeaderBytes = 6;
-constexpr std::size_t kGroupEntryBytes = 14;
-constexpr std::size_t kFileHeaderBytes = 6;
-constexpr std::size_t kFileEntryBytes = 16;
 constexpr std::size_t kHotSpotBytes = 4;
 
 std::uint16_t ImageType(GroupKind kind) {
@@ -99,12 +96,12 @@ const ResourceEntry* ProgramFile::FindImage(GroupKind kind, std::uint16_t id, st
 std::optional<std::vector<std::uint8_t>> ProgramFile::GroupFile(const IconGroup& group, std::string& why,
                                                                 document::ReadBudget* budget) const {
   const auto data = Data(tree_.entries.at(group.entry));
-  if (data.size() < kGroupHeaderBytes || GetU16(data, 0) != 0) {
+  if (data.size() < document::kIcoHeaderBytes || GetU16(data, 0) != 0) {
     why = "damaged group directory";
     return std::nullopt;
   }
   const std::size_t count = GetU16(data, 4);
-  if (count == 0 || kGroupHeaderBytes + kGroupEntryBytes * count > data.size()) {
+  if (count == 0 || document::kIcoHeaderBytes + document::kGroupEntryBytes * count > data.size()) {
     why = count == 0 ? "empty group" : "group directory shorter than its count";
     return std::nullopt;
   }
@@ -117,9 +114,9 @@ std::optional<std::vector<std::uint8_t>> ProgramFile::GroupFile(const IconGroup&
   // Where each image's data goes, by where it lies in the program: images
   // that share their data share their block.
   std::map<std::pair<std::size_t, std::uint32_t>, std::uint32_t> placed;
-  std::uint64_t total = kFileHeaderBytes + kFileEntryBytes * count;
+  std::uint64_t total = document::kIcoHeaderBytes + document::kIcoEntryBytes * count;
   for (std::size_t i = 0; i < count; ++i) {
-    const std::uint16_t id = GetU16(data, kGroupHeaderBytes + kGroupEntryBytes * i + 12);
+    const std::uint16_t id = GetU16(data, document::kIcoHeaderBytes + document::kGroupEntryBytes * i + 12);
     const ResourceEntry* image = FindImage(group.kind, id, group.language);
     if (image == nullptr) {
       why = "image " + std::to_string(id) + " is missing";
@@ -138,15 +135,16 @@ std::optional<std::vector<std::uint8_t>> ProgramFile::GroupFile(const IconGroup&
       }
     }
   }
-  std::vector<std::uint8_t> file(kFileHeaderBytes + kFileEntryBytes * count, 0);
+  std::vector<std::uint8_t> file(document::kIcoHeaderBytes + document::kIcoEntryBytes * count, 0);
   PutU16(file, 2, group.kind == GroupKind::kIcon ? 1 : 2);
   PutU16(file, 4, static_cast<std::uint32_t>(count));
   file.reserve(static_cast<std::size_t>(total));
   for (std::size_t i = 0; i < count; ++i) {
-    const auto entry = data.subspan(kGroupHeaderBytes + kGroupEntryBytes * i, kGroupEntryBytes);
+    const auto entry =
+        data.subspan(document::kIcoHeaderBytes + document::kGroupEntryBytes * i, document::kGroupEntryBytes);
     const auto image = Data(*members[i]);
     const std::uint32_t offset = placed.at({members[i]->offset, members[i]->size});
-    WriteFileEntry(file, kFileHeaderBytes + kFileEntryBytes * i, group.kind, entry, image, offset);
+    WriteFileEntry(file, document::kIcoHeaderBytes + document::kIcoEntryBytes * i, group.kind, entry, image, offset);
     if (offset == file.size()) {
       const auto block = group.kind == GroupKind::kCursor ? image.subspan(kHotSpotBytes) : image;
       file.insert(file.end(), block.begin(), block.end());
@@ -162,10 +160,8 @@ std::string GroupLabel(const IconGroup& group) {
 ResourceId ParseGroupName(std::string_view text) {
   std::string_view digits = text;
   if (!digits.empty() && digits.front() == '#') digits.remove_prefix(1);
-  unsigned value = 0;
-  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (!digits.empty() && ec == std::errc() && end == digits.data() + digits.size() && value <= 0xFFFF) {
-    return ResourceId::Number(static_cast<std::uint16_t>(value));
+  if (const auto value = texts::ParseWhole<unsigned>(digits); value && *value <= 0xFFFF) {
+    return ResourceId::Number(static_cast<std::uint16_t>(*value));
   }
   // Names come as UTF-8 from the command line and are stored as UTF-16.
   std::u16string name;
@@ -191,11 +187,11 @@ ResourceId ParseGroupName(std::string_view text) {
 
 std::vector<std::uint16_t> GroupMemberIds(std::span<const std::uint8_t> groupData) {
   std::vector<std::uint16_t> ids;
-  if (groupData.size() < kGroupHeaderBytes) return ids;
+  if (groupData.size() < document::kIcoHeaderBytes) return ids;
   const std::size_t count = GetU16(groupData, 4);
-  if (kGroupHeaderBytes + kGroupEntryBytes * count > groupData.size()) return ids;
+  if (document::kIcoHeaderBytes + document::kGroupEntryBytes * count > groupData.size()) return ids;
   for (std::size_t i = 0; i < count; ++i)
-    ids.push_back(GetU16(groupData, kGroupHeaderBytes + kGroupEntryBytes * i + 12));
+    ids.push_back(GetU16(groupData, document::kIcoHeaderBytes + document::kGroupEntryBytes * i + 12));
   return ids;
 }
 

@@ -6,6 +6,7 @@
 
 #include "document/byte_io.h"
 #include "document/limits.h"
+#include "formats/resource_layout.h"
 
 namespace pixmint::formats {
 namespace {
@@ -13,10 +14,7 @@ namespace {
 using document::GetU16;
 using document::GetU32;
 
-constexpr std::size_t kDirBytes = 16;
-constexpr std::size_t kDirEntryBytes = 8;
-constexpr std::size_t kDataEntryBytes = 16;
-constexpr std::uint32_t kHighBit = 0x80000000u;
+using namespace resource_layout;
 constexpr int kLevels = 3;
 
 void AppendUtf8(std::string& out, std::uint32_t cp) {

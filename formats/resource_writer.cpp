@@ -4,6 +4,7 @@
 #include <map>
 
 #include "document/byte_io.h"
+#include "formats/resource_layout.h"
 #include "formats/resource_tree.h"
 
 namespace pixmint::formats {
@@ -12,10 +13,7 @@ namespace {
 using document::PutU16;
 using document::PutU32;
 
-constexpr std::size_t kDirBytes = 16;
-constexpr std::size_t kDirEntryBytes = 8;
-constexpr std::size_t kDataEntryBytes = 16;
-constexpr std::uint32_t kHighBit = 0x80000000u;
+using namespace resource_layout;
 constexpr std::size_t kDataAlignment = 8;
 
 std::size_t AlignUp(std::size_t n, std::size_t a) {

@@ -8,7 +8,9 @@
 // copy. Inputs that
 // look like a Windows program have every icon and cursor group rebuilt and
 // read, and the first icon group replaced: the new file must read again and
-// hold the new icon. Every input is also read as an install.inf. The run's
+// hold the new icon. Any other kind of file formats/file_kinds.cpp
+// recognises goes through its row's reader, each frame saved and read back.
+// Every input is also read as an install.inf. The run's
 // memory and time limits (scripts/fuzz) make any reader that exceeds its
 // budget a finding.
 #include <algorithm>
@@ -21,6 +23,7 @@
 #include "document/kv_icon.h"
 #include "document/png_codec.h"
 #include "formats/ani_file.h"
+#include "formats/file_kinds.h"
 #include "formats/install_inf.h"
 #include "formats/pe_writer.h"
 #include "formats/xcursor.h"
@@ -164,6 +167,25 @@ void CheckProgram(std::span<const std::uint8_t> bytes) {
   }
 }
 
+// A kind nothing above checks is fuzzed as soon as it has a row and a seed.
+void CheckByTable(std::span<const std::uint8_t> bytes) {
+  const formats::FileFormat* format = formats::FormatByContent(bytes);
+  if (format == nullptr || format->read == nullptr || format->kind == formats::FileKind::kAnimatedCursor ||
+      format->kind == formats::FileKind::kXcursor) {
+    return;
+  }
+  const auto read = format->read(bytes, "input", Silent, nullptr);
+  if (!read) return;
+  for (const auto& frame : read->frames) {
+    const auto saved = frame->SaveToMemory();
+    if (!saved) Mismatch();
+    TKvIcon again;
+    again.SetErrorCallback(Silent);
+    if (!again.LoadFromMemory(*saved, "saved")) Mismatch();
+    ExpectSame(*frame, again);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -176,6 +198,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (pixmint::document::HasPngSignature(bytes)) CheckPng(bytes);
   if (formats::LooksLikeAni(bytes)) CheckAni(bytes);
   if (formats::LooksLikeXcursor(bytes)) CheckXcursor(bytes);
+  CheckByTable(bytes);
   if (pixmint::formats::LooksLikePe(bytes)) {
     CheckProgram(bytes);
     return 0;

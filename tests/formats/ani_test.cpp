@@ -10,7 +10,7 @@
 #include "document/file_io.h"
 #include "format_samples.h"
 #include "formats/ani_file.h"
-#include "formats/cursor_file.h"
+#include "formats/file_kinds.h"
 #include "ico_builder.h"
 #include "support/pixel_grid.h"
 
