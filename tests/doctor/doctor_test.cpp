@@ -181,7 +181,8 @@ const std::vector<Case>& Cases() {
       {"hotspot-outside", 0,
        [] {
          Bytes b = File({{32, 32, false, {1, 1}}}, true);
-         PutU16(b, EntryAt(0) + 4, 40);  // the editor keeps hot spots inside: only a file has one outside
+         // The first column outside; the editor keeps hot spots inside: only a file has one outside.
+         PutU16(b, EntryAt(0) + 4, 32);
          return b;
        }},
       {"hotspot-mismatch", 1,
@@ -234,12 +235,19 @@ TEST(Doctor, EveryCheckFindsItsFileAndACleanIconHasNothing) {
 }
 
 TEST(Doctor, ExitStatusFollowsTheWorstFinding) {
-  const auto findings = [](const char* code) { return std::vector<doctor::Finding>{{"", -1, code, ""}}; };
-  EXPECT_EQ(doctor::ExitStatus({}, true), 0);
-  EXPECT_EQ(doctor::ExitStatus(findings("dir-reserved"), true), 0);
-  EXPECT_EQ(doctor::ExitStatus(findings("png-small"), false), 0);
-  EXPECT_EQ(doctor::ExitStatus(findings("png-small"), true), 1);
-  EXPECT_EQ(doctor::ExitStatus(findings("overlap"), false), 2);
+  const struct {
+    std::vector<const char*> codes;
+    bool strict;
+    int status;
+  } cases[] = {
+      {{}, true, 0},           {{"dir-reserved"}, true, 0},         {{"png-small"}, false, 0}, {{"png-small"}, true, 1},
+      {{"overlap"}, false, 2}, {{"png-small", "overlap"}, true, 2},  // the worst, not the first
+  };
+  for (const auto& c : cases) {
+    std::vector<doctor::Finding> findings;
+    for (const char* code : c.codes) findings.push_back({"", -1, code, ""});
+    EXPECT_EQ(doctor::ExitStatus(findings, c.strict), c.status) << c.codes.size() << " findings, strict " << c.strict;
+  }
 }
 
 // What GDK pixbuf's loader shows for a file: the entry whose size and centre
