@@ -88,6 +88,11 @@ TEST(CursorScale, ResamplingMatchesReplicateThenAverage) {
     }
   }
   EXPECT_TRUE(ResamplePremultiplied(std::vector<std::uint32_t>(3), 2, 2, 4, 4).empty());
+  // Straight RGBA keeps its channels in their places; clear pixels lend no colour.
+  const std::vector<std::uint8_t> rgba = {200, 100, 50, 255, 0, 0, 255, 0, 200, 100, 50, 255, 0, 0, 255, 0};
+  const auto one = ResampleRgba(rgba, 2, 2, 1, 1);
+  ASSERT_EQ(one.size(), 4u);
+  for (std::size_t c = 0; c < 4; ++c) EXPECT_NEAR(one[c], c == 3 ? 128 : rgba[c], 2) << c;
 }
 
 }  // namespace
