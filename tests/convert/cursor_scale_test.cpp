@@ -88,23 +88,11 @@ TEST(CursorScale, ResamplingMatchesReplicateThenAverage) {
     }
   }
   EXPECT_TRUE(ResamplePremultiplied(std::vector<std::uint32_t>(3), 2, 2, 4, 4).empty());
-}
-
-// A picture made a cursor is resampled from straight RGBA: each channel keeps
-// its place, and transparent pixels lend no colour to their neighbours.
-TEST(CursorScale, StraightResamplingKeepsChannelsAndTakesNoColourFromTransparency) {
-  const std::vector<std::uint8_t> opaque = {200, 100, 50, 255}, clear = {0, 255, 0, 0};
-  std::vector<std::uint8_t> src;
-  for (const auto* p : {&opaque, &clear, &opaque, &clear}) src.insert(src.end(), p->begin(), p->end());
-  for (const int to : {1, 3, 4}) {
-    const auto out = ResampleRgba(src, 2, 2, to, to);
-    ASSERT_EQ(out.size(), static_cast<std::size_t>(to * to * 4)) << to;
-    for (std::size_t k = 0; k < out.size(); k += 4) {
-      if (out[k + 3] == 0) continue;
-      for (int c = 0; c < 3; ++c) EXPECT_NEAR(out[k + c], opaque[c], 1) << to << " pixel " << k / 4 << " channel " << c;
-    }
-    EXPECT_GT(out[3], 0) << to;
-  }
+  // Straight RGBA keeps its channels in their places; clear pixels lend no colour.
+  const std::vector<std::uint8_t> rgba = {200, 100, 50, 255, 0, 0, 255, 0, 200, 100, 50, 255, 0, 0, 255, 0};
+  const auto one = ResampleRgba(rgba, 2, 2, 1, 1);
+  ASSERT_EQ(one.size(), 4u);
+  for (std::size_t c = 0; c < 4; ++c) EXPECT_NEAR(one[c], c == 3 ? 128 : rgba[c], 2) << c;
 }
 
 }  // namespace

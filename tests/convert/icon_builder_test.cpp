@@ -27,9 +27,9 @@ class DiskSvg : public SvgPicture {
   int side_;
 };
 
-Master Bitmap(int w, int h, std::uint8_t tag = 0) {
+Master Bitmap(int w, int h) {
   Rgba p = test::Blank(w, h);
-  for (std::size_t i = 0; i < p.pixels.size(); i += 4) p.pixels[i] = tag, p.pixels[i + 3] = 255;
+  for (std::size_t i = 3; i < p.pixels.size(); i += 4) p.pixels[i] = 255;
   return {"bitmap" + std::to_string(w), p};
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -181,8 +182,7 @@ const std::vector<Case>& Cases() {
       {"hotspot-outside", 0,
        [] {
          Bytes b = File({{32, 32, false, {1, 1}}}, true);
-         // The first column outside; the editor keeps hot spots inside: only a file has one outside.
-         PutU16(b, EntryAt(0) + 4, 32);
+         PutU16(b, EntryAt(0) + 4, 32);  // one past the edge; the editor keeps hot spots inside
          return b;
        }},
       {"hotspot-mismatch", 1,
@@ -235,19 +235,13 @@ TEST(Doctor, EveryCheckFindsItsFileAndACleanIconHasNothing) {
 }
 
 TEST(Doctor, ExitStatusFollowsTheWorstFinding) {
-  const struct {
-    std::vector<const char*> codes;
-    bool strict;
-    int status;
-  } cases[] = {
-      {{}, true, 0},           {{"dir-reserved"}, true, 0},         {{"png-small"}, false, 0}, {{"png-small"}, true, 1},
-      {{"overlap"}, false, 2}, {{"png-small", "overlap"}, true, 2},  // the worst, not the first
-  };
-  for (const auto& c : cases) {
-    std::vector<doctor::Finding> findings;
-    for (const char* code : c.codes) findings.push_back({"", -1, code, ""});
-    EXPECT_EQ(doctor::ExitStatus(findings, c.strict), c.status) << c.codes.size() << " findings, strict " << c.strict;
-  }
+  const auto findings = [](const char* code) { return std::vector<doctor::Finding>{{"", -1, code, ""}}; };
+  EXPECT_EQ(doctor::ExitStatus({}, true), 0);
+  EXPECT_EQ(doctor::ExitStatus(findings("dir-reserved"), true), 0);
+  EXPECT_EQ(doctor::ExitStatus(findings("png-small"), false), 0);
+  EXPECT_EQ(doctor::ExitStatus(findings("png-small"), true), 1);
+  EXPECT_EQ(doctor::ExitStatus(findings("overlap"), false), 2);
+  EXPECT_EQ(doctor::ExitStatus({{"", -1, "png-small", ""}, {"", -1, "overlap", ""}}, true), 2) << "the worst counts";
 }
 
 // What GDK pixbuf's loader shows for a file: the entry whose size and centre
@@ -257,11 +251,18 @@ std::optional<int> GdkPick(const test::TempDir& dir, const Bytes& file) {
   std::ofstream(path, std::ios::binary)
       .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
   const std::string cmd =
-      "python3 '" + std::string(PIXMINT_GDK_PICK) + "' '" + path.string() + "' > '" + (dir / "gdk.txt").string() + "'";
-  if (std::system(cmd.c_str()) != 0) return std::nullopt;
-  std::istringstream line(Slurp(dir / "gdk.txt"));
-  int w = 0, h = 0, r = 0, g = 0, b = 0;
-  if (!(line >> w >> h >> r >> g >> b)) return -1;
+      "python3 '" + std::string(PIXMINT_GDK_READ) + "' '" + path.string() + "' 1 '" + dir.Path().string() + "'";
+  const int status = std::system(cmd.c_str());
+  if (!WIFEXITED(status) || WEXITSTATUS(status) == 3 || WEXITSTATUS(status) == 127) return std::nullopt;
+  if (WEXITSTATUS(status) != 0) return -1;
+  std::istringstream line(Slurp(dir / "steps.txt"));
+  int w = 0, h = 0;
+  line >> w >> h;
+  const std::string rgba = Slurp(dir / "step-0.rgba");
+  const auto centre = static_cast<std::size_t>((h / 2 * w + w / 2) * 4);
+  if (rgba.size() < centre + 3) return -1;
+  const auto channel = [&](std::size_t c) { return static_cast<std::uint8_t>(rgba[centre + c]); };
+  const int r = channel(0), g = channel(1), b = channel(2);
   document::TKvIcon icon;
   EXPECT_TRUE(icon.LoadFromMemory(file, "pick"));
   // The size tells the entry; where two share it, the centre colour does (the

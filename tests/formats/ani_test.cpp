@@ -33,12 +33,15 @@ struct Read {
   std::vector<std::string> captions;
 };
 
-Read ReadAni(const ByteVector& bytes, const std::string& name = "t.ani") {
+Read ReadAni(const ByteVector& bytes, const std::string& name = "t.ani", std::vector<std::string>* warnings = nullptr) {
   Read r;
-  r.cursor = ReadAniMemory(bytes, name, [&r](std::string_view m, std::string_view c) {
-    r.messages.emplace_back(m);
-    r.captions.emplace_back(c);
-  });
+  r.cursor = ReadAniMemory(
+      bytes, name,
+      [&r](std::string_view m, std::string_view c) {
+        r.messages.emplace_back(m);
+        r.captions.emplace_back(c);
+      },
+      warnings);
   return r;
 }
 
@@ -86,8 +89,7 @@ TEST_P(AniRoundTrip, ReadsBackWhatItWroteAndWritesTheSameBytes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, AniRoundTrip,
-    ::testing::Values(RoundTripCase{"OneFrame", {{{32, 32, {3, 4}}}}, {{0, 10}}, "", ""},
-                      RoundTripCase{"SizesAndDepths",
+    ::testing::Values(RoundTripCase{"SizesAndDepths",
                                     {{{16, 4, {1, 1}}, {32, 8, {2, 2}}, {48, 32, {47, 0}}},
                                      {{16, 1, {0, 15}}, {32, 24, {5, 6}}, {48, 16, {7, 8}}}},
                                     {{0, 6}, {1, 6}},
@@ -141,7 +143,10 @@ TEST(AniWriter, GdkPixbufPlaysTheStepsAtTheirRates) {
   }
 }
 
-TEST(AniReader, ReadsLayoutsOtherWritersMake) {
+// Layouts other writers make, slips of old editors whose meaning is plain
+// (read, with one warning naming each) and hostile files (refused, with one
+// message naming the fault).
+TEST(AniReader, ReadsOtherLayoutsWarnsOfSlipsAndRefusesHostileFiles) {
   const ByteVector a = FrameBytes({{32, 32, {1, 2}}}, 1);
   const ByteVector b = FrameBytes({{32, 32, {3, 4}}}, 2);
   const ByteVector icon = [] {
@@ -149,49 +154,120 @@ TEST(AniReader, ReadsLayoutsOtherWritersMake) {
     doc->SetIcon(true);
     return *doc->SaveToMemory();
   }();
-  struct Case {
-    std::string name;
-    ByteVector file;
-    std::vector<AnimationStep> steps;
-    std::string title;
+  const ByteVector fram = List("fram", {Chunk("icon", a), Chunk("icon", b)});
+  const auto acon = [&fram](const ByteVector& anih, std::initializer_list<ByteVector> more = {}) {
+    ByteVector file = Riff("ACON", {Chunk("anih", anih)});
+    for (const ByteVector& m : more) file = file + m;
+    file = file + fram;
+    document::PutU32(file, 4, static_cast<std::uint32_t>(file.size() - 8));
+    return file;
   };
   const ByteVector info = List("INFO", {Chunk("INAM", {'W', 'a', 'i', 't', 0}), Chunk("IART", {'M', 'e', 0, 0})});
   // A last chunk of odd length whose pad byte the writer left off.
-  ByteVector unpaddedEnd = Riff("ACON", {Chunk("anih", Anih(2, 2, 4, 1)),
-                                         List("fram", {Chunk("icon", a), Chunk("icon", b)}), Chunk("junk", {1, 2, 3})});
+  ByteVector unpaddedEnd = Riff("ACON", {Chunk("anih", Anih(2, 2, 4, 1)), fram, Chunk("junk", {1, 2, 3})});
   unpaddedEnd.pop_back();
   document::PutU32(unpaddedEnd, 4, static_cast<std::uint32_t>(unpaddedEnd.size() - 8));
+  ByteVector anih40 = Anih(2, 2, 5, 1) + ByteVector(4, 0);
+  document::PutU32(anih40, 0, 40);
+  ByteVector anih32 = Anih(2, 2, 5, 1);
+  anih32.resize(32);
+  ByteVector pastEnd = acon(Anih(2, 2, 5, 1));  // the list claims 6 bytes more than the file has
+  document::PutU32(pastEnd, 12 + 8 + 36 + 4, static_cast<std::uint32_t>(fram.size() - 8 + 6));
+  test::BlockLayout badDepth;
+  badDepth.bitCount = 7;
+  const ByteVector badFrame = test::MakeIconFile({{test::MakeBlock(badDepth)}}, 2);
+  ByteVector chunkPastEnd = acon(Anih(2, 2, 5, 1));
+  document::PutU32(chunkPastEnd, 16, 100000);
+  ByteVector listPastEnd = acon(Anih(2, 2, 5, 1));
+  document::PutU32(listPastEnd, 12 + 8 + 36 + 12 + 4, 0x7FFFFFF0);  // the first icon chunk's size
+  ByteVector farPastEnd = acon(Anih(2, 2, 5, 1)) + Chunk("junk", {});
+  document::PutU32(farPastEnd, 4, static_cast<std::uint32_t>(farPastEnd.size() - 8));
+  document::PutU32(farPastEnd, farPastEnd.size() - 4, 99);
+  const auto riffCur = document::ReadWholeFile(std::string(PIXMINT_TEST_DATA_DIR) + "/bad/riff-animated-cursor.cur");
+  ASSERT_TRUE(riffCur);
+  struct Case {
+    std::string name;
+    ByteVector file;
+    std::vector<AnimationStep> steps;  // none: refused
+    std::string message;               // the refusal, or the one warning
+    std::string title = {};
+  };
   const Case cases[] = {
       {"ChunksInAnyOrderWithInfoAndUnknownChunks",
        Riff("ACON",
             {List("fram", {Chunk("icon", a), Chunk("note", {7}), Chunk("icon", b)}), Chunk("seq ", U32s({1, 0, 1})),
              Chunk("xyz1", {1, 2, 3}), Chunk("rate", U32s({2, 3, 4})), info, Chunk("anih", Anih(2, 3, 9, 3))}),
        {{1, 2}, {0, 3}, {1, 4}},
+       "",
        "Wait"},
       {"OddChunkWithoutPadAtTheEnd", unpaddedEnd, {{0, 4}, {1, 4}}, ""},
-      {"ZeroStepsMeansOnePerFrame",
-       Riff("ACON", {Chunk("anih", Anih(2, 0, 5, 1)), List("fram", {Chunk("icon", a), Chunk("icon", b)})}),
-       {{0, 5}, {1, 5}},
-       ""},
-      {"MoreStepsThanFramesCycle",
-       Riff("ACON", {Chunk("anih", Anih(2, 3, 5, 1)), List("fram", {Chunk("icon", a), Chunk("icon", b)})}),
-       {{0, 5}, {1, 5}, {0, 5}},
-       ""},
-      {"SequenceWithoutItsFlag",
-       Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), Chunk("seq ", U32s({1, 1})),
-                     List("fram", {Chunk("icon", a), Chunk("icon", b)})}),
-       {{1, 5}, {1, 5}},
-       ""},
+      {"ZeroStepsMeansOnePerFrame", acon(Anih(2, 0, 5, 1)), {{0, 5}, {1, 5}}, ""},
+      {"MoreStepsThanFramesCycle", acon(Anih(2, 3, 5, 1)), {{0, 5}, {1, 5}, {0, 5}}, ""},
+      {"SequenceWithoutItsFlag", acon(Anih(2, 2, 5, 1), {Chunk("seq ", U32s({1, 1}))}), {{1, 5}, {1, 5}}, ""},
       {"SurplusIconChunksIgnored",
        Riff("ACON",
             {Chunk("anih", Anih(1, 1, 5, 1)), List("fram", {Chunk("icon", a), Chunk("icon", ByteVector{1, 2, 3})})}),
        {{0, 5}},
        ""},
       {"IconFrame", Riff("ACON", {Chunk("anih", Anih(1, 1, 5, 1)), List("fram", {Chunk("icon", icon)})}), {{0, 5}}, ""},
+      {"Anih40", acon(anih40), {{0, 5}, {1, 5}}, "says 40 bytes and holds 40"},
+      {"Anih32", acon(anih32), {{0, 5}, {1, 5}}, "says 36 bytes and holds 32"},
+      {"FewerFramesThanDeclared",
+       acon(Anih(3, 3, 5, 1)),
+       {{0, 5}, {1, 5}},
+       "declares 3 frames, the 'fram' list holds 2; those are used"},
+      {"MoreFramesThanDeclared",
+       acon(Anih(1, 1, 5, 1)),
+       {{0, 5}, {1, 5}},
+       "declares 1 frames, the 'fram' list holds 2"},
+      {"ShortRates",
+       acon(Anih(2, 2, 5, 1), {Chunk("rate", U32s({9}))}),
+       {{0, 9}, {1, 5}},
+       "'rate' holds 1 entries for 2 steps; the others take the header's rate"},
+      {"ShortSequence",
+       acon(Anih(2, 3, 5, 3), {Chunk("seq ", U32s({1, 0}))}),
+       {{1, 5}, {0, 5}},
+       "the animation plays the 2 steps it lists"},
+      {"MissingPad",
+       acon(Anih(2, 2, 5, 1), {Chunk("junk", {1, 2, 3}, false)}),
+       {{0, 5}, {1, 5}},
+       "'junk' at offset 56 has an odd length and no pad byte"},
+      {"LastChunkPastTheEnd", pastEnd, {{0, 5}, {1, 5}}, "runs 6 bytes past the end"},
+      {"NotRiff", ByteVector{'R', 'I', 'F', 'X', 4, 0, 0, 0, 'A', 'C', 'O', 'N'}, {}, "Not an animated cursor"},
+      {"EmptyAcon", *riffCur, {}, "no 'anih' chunk"},
+      {"ChunkPastEnd", chunkPastEnd, {}, "chunk 'anih' at offset 12 claims 100000 bytes"},
+      {"IconChunkPastList", listPastEnd, {}, "Error Reading File (chunk 'icon'"},
+      {"ShortAnih", acon(U32s({36, 2, 2, 0, 0})), {}, "holds 20 bytes"},
+      {"NoFrames", acon(Anih(0, 0, 5, 1)), {}, "declares 0 frames"},
+      {"TooManyFrames", acon(Anih(5000, 1, 5, 1)), {}, "declares 5000 frames"},
+      {"TooManySteps", acon(Anih(2, 100000, 5, 1)), {}, "declares 100000 steps"},
+      {"NoIcons",
+       Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), List("fram", {Chunk("note", {1, 2})})}),
+       {},
+       "the 'fram' list holds no frame"},
+      {"NoFramList", Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1))}), {}, "no 'fram' list"},
+      {"SequenceBeyondFrames", acon(Anih(2, 2, 5, 3), {Chunk("seq ", U32s({0, 7}))}), {}, "step 1 shows frame 7 of 2"},
+      {"FarPastTheEnd", farPastEnd, {}, "chunk 'junk'"},
+      {"BadSecondFrame",
+       Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), List("fram", {Chunk("icon", a), Chunk("icon", badFrame)})}),
+       {},
+       "Frame 1 (offset"},
+      {"FrameNotAnIcon",
+       Riff("ACON", {Chunk("anih", Anih(1, 1, 5, 1)), List("fram", {Chunk("icon", ByteVector(40, 9))})}),
+       {},
+       "Frame 0 (offset"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const Read r = ReadAni(c.file);
+    std::vector<std::string> warnings;
+    const Read r = ReadAni(c.file, "t.ani", c.message.empty() ? nullptr : &warnings);
+    if (c.steps.empty()) {
+      EXPECT_FALSE(r.cursor);
+      ASSERT_EQ(r.messages.size(), 1u);
+      EXPECT_NE(r.messages[0].find(c.message), std::string::npos) << r.messages[0];
+      EXPECT_EQ(r.captions[0], "t.ani");
+      continue;
+    }
     ASSERT_TRUE(r.cursor) << (r.messages.empty() ? "" : r.messages[0]);
     EXPECT_EQ(r.cursor->steps, c.steps);
     EXPECT_EQ(r.cursor->title, c.title);
@@ -199,118 +275,19 @@ TEST(AniReader, ReadsLayoutsOtherWritersMake) {
     if (c.name != "IconFrame") {
       EXPECT_EQ(r.cursor->frames[0]->GetHotSpot(0), (raster::Point{1, 2}));
     }
-  }
-}
-
-TEST(AniReader, RefusesHostileFilesWithOneMessageNamingTheFault) {
-  const ByteVector a = FrameBytes({{16, 8, {}}});
-  const ByteVector fram = List("fram", {Chunk("icon", a), Chunk("icon", a)});
-  test::BlockLayout badDepth;
-  badDepth.bitCount = 7;
-  const ByteVector badFrame = test::MakeIconFile({{test::MakeBlock(badDepth)}}, 2);
-  ByteVector chunkPastEnd = Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), fram});
-  document::PutU32(chunkPastEnd, 16, 100000);
-  ByteVector listPastEnd = Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), fram});
-  document::PutU32(listPastEnd, 12 + 8 + 36 + 12 + 4, 0x7FFFFFF0);  // the first icon chunk's size
-  ByteVector farPastEnd = Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), fram, Chunk("junk", {})});
-  document::PutU32(farPastEnd, farPastEnd.size() - 4, 99);
-  const auto riffCur = document::ReadWholeFile(std::string(PIXMINT_TEST_DATA_DIR) + "/bad/riff-animated-cursor.cur");
-  ASSERT_TRUE(riffCur);
-  struct Case {
-    std::string name;
-    ByteVector file;
-    std::string expected;
-    std::string alsoExpected = {};
-  };
-  const Case cases[] = {
-      {"NotRiff", ByteVector{'R', 'I', 'F', 'X', 4, 0, 0, 0, 'A', 'C', 'O', 'N'}, "Not an animated cursor"},
-      {"EmptyAcon", *riffCur, "no 'anih' chunk"},
-      {"ChunkPastEnd", chunkPastEnd, "chunk 'anih' at offset 12 claims 100000 bytes"},
-      {"IconChunkPastList", listPastEnd, "Error Reading File (chunk 'icon'"},
-      {"ShortAnih", Riff("ACON", {Chunk("anih", U32s({36, 2, 2, 0, 0})), fram}), "holds 20 bytes"},
-      {"NoFrames", Riff("ACON", {Chunk("anih", Anih(0, 0, 5, 1)), fram}), "declares 0 frames"},
-      {"TooManyFrames", Riff("ACON", {Chunk("anih", Anih(5000, 1, 5, 1)), fram}), "declares 5000 frames"},
-      {"TooManySteps", Riff("ACON", {Chunk("anih", Anih(2, 100000, 5, 1)), fram}), "declares 100000 steps"},
-      {"NoIcons", Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), List("fram", {Chunk("note", {1, 2})})}),
-       "the 'fram' list holds no frame"},
-      {"NoFramList", Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1))}), "no 'fram' list"},
-      {"SequenceBeyondFrames", Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 3)), Chunk("seq ", U32s({0, 7})), fram}),
-       "step 1 shows frame 7 of 2"},
-      {"FarPastTheEnd", farPastEnd, "chunk 'junk'"},
-      {"BadSecondFrame",
-       Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), List("fram", {Chunk("icon", a), Chunk("icon", badFrame)})}),
-       "Frame 1 (offset", "Error Converting to Internal Format (image 0: bit count 7)"},
-      {"FrameNotAnIcon",
-       Riff("ACON", {Chunk("anih", Anih(1, 1, 5, 1)), List("fram", {Chunk("icon", ByteVector(40, 9))})}),
-       "Frame 0 (offset"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const Read r = ReadAni(c.file, "bad.ani");
-    EXPECT_FALSE(r.cursor);
-    ASSERT_EQ(r.messages.size(), 1u);
-    EXPECT_NE(r.messages[0].find(c.expected), std::string::npos) << r.messages[0];
-    EXPECT_NE(r.messages[0].find(c.alsoExpected), std::string::npos) << r.messages[0];
-    EXPECT_EQ(r.captions[0], "bad.ani");
-  }
-  // The icon reader keeps refusing RIFF data.
-  document::TKvIcon icon;
-  EXPECT_FALSE(icon.LoadFromMemory(*riffCur, "riff.cur"));
-}
-
-// Faults of old editors whose meaning is plain: the file opens, with a
-// warning that names each.
-TEST(AniReader, OpensSlightlyBrokenFilesWithAWarning) {
-  const ByteVector a = FrameBytes({{32, 32, {1, 2}}}, 1);
-  const ByteVector b = FrameBytes({{32, 32, {3, 4}}}, 2);
-  const ByteVector fram = List("fram", {Chunk("icon", a), Chunk("icon", b)});
-  ByteVector anih40 = Anih(2, 2, 5, 1) + ByteVector(4, 0);
-  document::PutU32(anih40, 0, 40);
-  ByteVector anih32 = Anih(2, 2, 5, 1);
-  anih32.resize(32);
-  // The list claims 6 bytes more than the file has.
-  ByteVector pastEnd = Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), fram});
-  document::PutU32(pastEnd, 12 + 8 + 36 + 4, static_cast<std::uint32_t>(fram.size() - 8 + 6));
-  // An odd "junk" chunk whose pad byte is missing before the next chunk.
-  const ByteVector unpadded = Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), Chunk("junk", {1, 2, 3}, false), fram});
-  struct Case {
-    std::string name;
-    ByteVector file;
-    std::vector<AnimationStep> steps;
-    std::string warning;
-  };
-  const Case cases[] = {
-      {"Anih40", Riff("ACON", {Chunk("anih", anih40), fram}), {{0, 5}, {1, 5}}, "says 40 bytes and holds 40"},
-      {"Anih32", Riff("ACON", {Chunk("anih", anih32), fram}), {{0, 5}, {1, 5}}, "says 36 bytes and holds 32"},
-      {"FewerFramesThanDeclared",
-       Riff("ACON", {Chunk("anih", Anih(3, 3, 5, 1)), fram}),
-       {{0, 5}, {1, 5}},
-       "declares 3 frames, the 'fram' list holds 2; those are used"},
-      {"MoreFramesThanDeclared",
-       Riff("ACON", {Chunk("anih", Anih(1, 1, 5, 1)), fram}),
-       {{0, 5}, {1, 5}},
-       "declares 1 frames, the 'fram' list holds 2"},
-      {"ShortRates",
-       Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), Chunk("rate", U32s({9})), fram}),
-       {{0, 9}, {1, 5}},
-       "'rate' holds 1 entries for 2 steps; the others take the header's rate"},
-      {"ShortSequence",
-       Riff("ACON", {Chunk("anih", Anih(2, 3, 5, 3)), Chunk("seq ", U32s({1, 0})), fram}),
-       {{1, 5}, {0, 5}},
-       "the animation plays the 2 steps it lists"},
-      {"MissingPad", unpadded, {{0, 5}, {1, 5}}, "'junk' at offset 56 has an odd length and no pad byte"},
-      {"LastChunkPastTheEnd", pastEnd, {{0, 5}, {1, 5}}, "runs 6 bytes past the end"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    std::vector<std::string> warnings;
-    const auto cursor = ReadAniMemory(c.file, "w.ani", {}, &warnings);
-    ASSERT_TRUE(cursor);
-    EXPECT_EQ(cursor->steps, c.steps);
-    EXPECT_EQ(cursor->frames[1]->GetHotSpot(0), (raster::Point{3, 4}));
+    if (r.cursor->frames.size() > 1) {
+      EXPECT_EQ(r.cursor->frames[1]->GetHotSpot(0), (raster::Point{3, 4}));
+    }
+    if (c.message.empty()) continue;
     ASSERT_EQ(warnings.size(), 1u) << (warnings.empty() ? "" : warnings[0]);
-    EXPECT_NE(warnings[0].find(c.warning), std::string::npos) << warnings[0];
+    EXPECT_NE(warnings[0].find(c.message), std::string::npos) << warnings[0];
   }
+  // The icon reader keeps refusing RIFF data, and a bad frame's own reason is told.
+  document::TKvIcon riff;
+  EXPECT_FALSE(riff.LoadFromMemory(*riffCur, "riff.cur"));
+  const Read bad = ReadAni(std::ranges::find(cases, "BadSecondFrame", &Case::name)->file);
+  ASSERT_EQ(bad.messages.size(), 1u);
+  EXPECT_NE(bad.messages[0].find("Error Converting to Internal Format (image 0: bit count 7)"), std::string::npos);
 }
 
 TEST(AniWriter, RefusesCursorsThatCannotBeWritten) {

@@ -49,29 +49,6 @@ inline const formats::IconGroup* FindGroup(const formats::ProgramFile& program, 
   return nullptr;
 }
 
-// Every image of two documents alike: size, depth, table, colour and mask
-// bits, PNG flag and hot spot.
-inline ::testing::AssertionResult SameDocument(const document::TKvIcon& a, const document::TKvIcon& b) {
-  if (a.ImageCount() != b.ImageCount()) {
-    return ::testing::AssertionFailure() << a.ImageCount() << " images against " << b.ImageCount();
-  }
-  for (std::uint32_t i = 0; i < a.ImageCount(); ++i) {
-    const auto *ca = a.XorBitmap(i), *cb = b.XorBitmap(i);
-    const auto *ma = a.AndBitmap(i), *mb = b.AndBitmap(i);
-    if (ca->Width() != cb->Width() || ca->Height() != cb->Height() || ca->BitCount() != cb->BitCount() ||
-        !std::ranges::equal(ca->Bits(), cb->Bits()) || !std::ranges::equal(ca->Table(), cb->Table()) ||
-        !std::ranges::equal(ma->Bits(), mb->Bits()) || a.IsPngCompressed(i) != b.IsPngCompressed(i) ||
-        a.GetHotSpot(i) != b.GetHotSpot(i)) {
-      return ::testing::AssertionFailure() << "image " << i << " differs";
-    }
-  }
-  return ::testing::AssertionSuccess();
-}
-
-inline bool LoadIcon(std::span<const std::uint8_t> bytes, document::TKvIcon& icon) {
-  return icon.LoadFromMemory(bytes, "group");
-}
-
 // What wrestool extracts for one group, or nothing when it is not installed.
 inline std::optional<std::vector<std::uint8_t>> Wrestool(const std::filesystem::path& program, formats::GroupKind kind,
                                                          const std::string& label, std::uint16_t language,

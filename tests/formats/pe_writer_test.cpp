@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "document/byte_io.h"
+#include "format_samples.h"
 #include "formats/pe_image.h"
 #include "hostile_inputs.h"
 #include "pe_samples.h"
@@ -16,22 +17,14 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using document::GetU32;
 
-// An icon or cursor of the given images, each filled with its own colour.
+// An icon or cursor of the given sizes and depths, 256 as PNG.
 Bytes MakeIcon(bool isIcon, std::initializer_list<std::pair<int, int>> images) {
-  document::TKvIcon icon;
-  icon.SetIcon(isIcon);
-  int k = 0;
-  for (const auto& [side, depth] : images) {
-    EXPECT_TRUE(icon.AddImage(side, side, depth));
-    const std::uint32_t i = icon.ImageCount() - 1;
-    ++k;
-    icon.XorBitmap(i)->Fill(raster::Rgb(40 * k, 200, 255 - 30 * k));
-    icon.AndBitmap(i)->Fill(false);
-    icon.AndBitmap(i)->Set(0, 0, true);
-    if (side == 256) icon.SetPngCompressed(i, true);
-    if (!isIcon) icon.SetHotSpot(i, {side / 3, side / 5});
-  }
-  return icon.SaveToMemory().value_or(Bytes{});
+  std::vector<test::ImageSpec> specs;
+  for (const auto& [side, depth] : images) specs.push_back({side, depth, {side / 3, side / 5}});
+  auto icon = test::MakeCursor(specs, static_cast<int>(specs.size()));
+  for (std::uint32_t i = 0; i < icon->ImageCount(); ++i) icon->SetPngCompressed(i, icon->XorBitmap(i)->Width() == 256);
+  icon->SetIcon(isIcon);
+  return icon->SaveToMemory().value_or(Bytes{});
 }
 
 // objdump reads the headers without a word of complaint.
@@ -91,7 +84,7 @@ void ExpectHeadersSound(const ProgramFile& after) {
 void ExpectGroupHolds(const ProgramFile& after, GroupKind kind, const std::string& label, const Bytes& icon,
                       const test::TempDir& dir) {
   document::TKvIcon expected;
-  ASSERT_TRUE(test::LoadIcon(icon, expected));
+  ASSERT_TRUE(expected.LoadFromMemory(icon, "new"));
   int found = 0;
   ASSERT_TRUE(document::WriteFileAtomically(dir / "after.bin", after.Bytes()));
   for (const IconGroup& g : after.Groups()) {
@@ -101,8 +94,8 @@ void ExpectGroupHolds(const ProgramFile& after, GroupKind kind, const std::strin
     const auto file = after.GroupFile(g, why);
     ASSERT_TRUE(file) << why;
     document::TKvIcon got;
-    ASSERT_TRUE(test::LoadIcon(*file, got));
-    EXPECT_TRUE(test::SameDocument(expected, got)) << label << " " << g.language;
+    ASSERT_TRUE(got.LoadFromMemory(*file, "group"));
+    EXPECT_TRUE(test::SameIcon(expected, got)) << label << " " << g.language;
     if (const auto theirs = test::Wrestool(dir / "after.bin", kind, label, g.language, dir)) {
       EXPECT_TRUE(test::SameImages(*file, *theirs));
     }

@@ -1,10 +1,11 @@
 #!/usr/bin/python3
-"""Plays an animated cursor with the GDK pixbuf loader (through ctypes, so no
-development package is needed) and writes, for each of the first STEPS
-steps, OUTDIR/step-K.rgba (8-bit RGBA, rows top-down) and one line
+"""Plays an animated cursor, or shows an image, with the GDK pixbuf loader
+(through ctypes, so no development package is needed) and writes, for each
+of the first STEPS steps, OUTDIR/step-K.rgba (8-bit RGBA, rows top-down) and one line
 "width height delay_ms" of OUTDIR/steps.txt.
 
-usage: read_ani_gdk.py FILE STEPS OUTDIR     Exit 3 when the library is missing."""
+usage: read_ani_gdk.py FILE STEPS OUTDIR
+Exit 1 when the loader refuses the file, 3 when the library is missing."""
 import ctypes
 import sys
 from pathlib import Path

@@ -25,13 +25,9 @@ using test::ReferenceRead;
   for (std::size_t k = 0; k < a.size(); ++k) {
     const XcursorImage &x = a[k], &y = b[k];
     if (x.nominalSize != y.nominalSize || x.delayMs != y.delayMs || x.image.width != y.image.width ||
-        x.image.height != y.image.height || x.image.hotSpot != y.image.hotSpot) {
-      return ::testing::AssertionFailure()
-             << "image " << k << ": size " << x.nominalSize << "/" << y.nominalSize << ", delay " << x.delayMs << "/"
-             << y.delayMs << ", hot spot " << x.image.hotSpot.x << "," << x.image.hotSpot.y << "/" << y.image.hotSpot.x
-             << "," << y.image.hotSpot.y;
+        x.image.height != y.image.height || x.image.hotSpot != y.image.hotSpot || x.image.pixels != y.image.pixels) {
+      return ::testing::AssertionFailure() << "image " << k << " differs";
     }
-    if (x.image.pixels != y.image.pixels) return ::testing::AssertionFailure() << "image " << k << ": pixels differ";
   }
   return ::testing::AssertionSuccess();
 }
