@@ -52,15 +52,6 @@ TEST_F(RoutingTest, ScreenShowsThePreviewThenTheCommittedPicture) {
   }
 }
 
-TEST_F(RoutingTest, EraserMakesPixelsTransparent) {
-  Click(2, 2);
-  ws.ChooseTool(tools::ToolId::kEraser);
-  ws.ChooseOption(0);
-  Click(2, 2);
-  EXPECT_EQ(Work(2, 2), kTransparent);
-  EXPECT_TRUE(Mask(2, 2));
-}
-
 TEST_F(RoutingTest, CurveCountsItsClicksAndIsOneUndoStep) {
   ws.ChooseTool(tools::ToolId::kCurve);
   const std::vector<int> stages{1, 2, 0};
@@ -181,15 +172,6 @@ TEST_F(RoutingTest, LassoOutlineSpansClicksUntilClosed) {
   Click(2, 2);
   EXPECT_EQ(ws.NextToolClick(), 0);
   EXPECT_TRUE(S().HasFloat);
-  EXPECT_EQ(tools::Number(S().ToolId), 115);
-}
-
-TEST_F(RoutingTest, TextToolFloatsTheRenderedText) {
-  host.Push(pixmint::test::FromAscii({"r.r", "rrr"}));
-  ws.ChooseTool(tools::ToolId::kText);
-  ASSERT_TRUE(S().HasFloat);
-  EXPECT_EQ(S().FloatLeft, 6);
-  EXPECT_EQ(S().FloatTop, 7);
   EXPECT_EQ(tools::Number(S().ToolId), 115);
 }
 

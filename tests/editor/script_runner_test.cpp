@@ -45,22 +45,6 @@ TEST(ScriptRunnerTest, PinnedSeedRepeatsTheSprayExactly) {
   EXPECT_NE(RunText(other).out, first.out);
 }
 
-TEST(ScriptRunnerTest, TextAnswerBecomesTheCentredFloatingSelection) {
-  const RunResult r =
-      RunText("new icon 16 16 32\nfore 0 0 255\nanswer text A\ntool text\nprint pixels float\nprint state\n");
-  ASSERT_EQ(r.status, 0) << r.err;
-  // 'A' is 0x41: bits 0 and 6 light the inside cells (1,1) and (1,3).
-  EXPECT_NE(r.out.find("aaaaa\naabba\nabbba\naabba\nabbba\nabbba\naaaaa\n"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("has_float=1\nfloat=5,4,5,7\n"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("tool=115"), std::string::npos);
-}
-
-TEST(ScriptRunnerTest, EmptyTextAnswerMakesNoSelection) {
-  const RunResult r = RunText("new icon 16 16 32\nanswer text\ntool text\nprint state\n");
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(r.out.find("has_float=0"), std::string::npos) << r.out;
-}
-
 // Every bad line stops the run with its number, never with a crash, an
 // overflow or a hang; an answer no dialog took is such a line.
 TEST(ScriptRunnerTest, ErrorsNameTheLine) {
