@@ -92,7 +92,6 @@ class MainWindowTest : public ::testing::Test {
 
 TEST_F(MainWindowTest, StartsAsANewUserSeesIt) {
   Open();
-  EXPECT_EQ(window_->windowTitle().toStdString(), "Kavoltrix Pixmint 3.0 - 无标题(图标)");
   ASSERT_EQ(Doc().ImageCount(), 1u);
   EXPECT_EQ(Doc().XorBitmap(0)->Width(), 48);
   EXPECT_EQ(Doc().Colors(0), 8u);
@@ -110,27 +109,69 @@ TEST_F(MainWindowTest, StartsAsANewUserSeesIt) {
   EXPECT_EQ(Canvas()->cursor().shape(), Qt::BitmapCursor);
 }
 
-// Every control the command list names exists under its name, and every
-// shortcut it gives reached its action.
-TEST_F(MainWindowTest, EveryCommandOfTheListHasItsControls) {
-  Open();
-  for (const editor::CommandInfo& c : editor::Commands()) {
-    for (std::string_view name : {c.menuItem, c.button, c.popupItem, c.extra}) {
-      if (name.empty()) continue;
-      EXPECT_NE(window_->findChild<QObject*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))),
-                nullptr)
-          << name;
+// Every command of the list reaches its controls: each named control exists,
+// follows the command's enabled state in every state of the document, and
+// the menu item carries the shortcuts the list gives.
+TEST_F(MainWindowTest, EveryCommandReachesItsControlsShortcutsAndEnabledState) {
+  const auto name = [](std::string_view n) { return QString::fromUtf8(n.data(), static_cast<qsizetype>(n.size())); };
+  const auto checkAll = [&](const char* state) {
+    // Pop-up items are brought up to date when their menu opens.
+    QContextMenuEvent event(QContextMenuEvent::Mouse, At(1, 1), Canvas()->mapToGlobal(At(1, 1)));
+    QApplication::sendEvent(Canvas(), &event);
+    for (const editor::CommandInfo& c : editor::Commands()) {
+      const bool enabled = window_->Ws().IsEnabled(c);
+      for (std::string_view control : {c.menuItem, c.button, c.popupItem, c.extra}) {
+        if (control.empty()) continue;
+        QObject* found = window_->findChild<QObject*>(name(control));
+        ASSERT_NE(found, nullptr) << control;
+        if (control == c.extra) continue;
+        const bool shown = qobject_cast<QAction*>(found) != nullptr ? qobject_cast<QAction*>(found)->isEnabled()
+                                                                    : qobject_cast<QWidget*>(found)->isEnabled();
+        EXPECT_EQ(shown, enabled) << state << ": " << control;
+      }
+      if (c.shortcuts.empty()) continue;
+      auto* action = window_->findChild<QAction*>(name(c.menuItem));
+      ASSERT_NE(action, nullptr) << c.menuItem;
+      const auto count = std::count(c.shortcuts.begin(), c.shortcuts.end(), ';') + 1;
+      EXPECT_EQ(action->shortcuts().size(), count) << c.menuItem;
+      for (const QKeySequence& key : action->shortcuts()) EXPECT_FALSE(key.isEmpty()) << c.menuItem;
     }
-    if (c.shortcuts.empty()) continue;
-    auto* action =
-        window_->findChild<QAction*>(QString::fromUtf8(c.menuItem.data(), static_cast<qsizetype>(c.menuItem.size())));
-    ASSERT_NE(action, nullptr) << c.menuItem;
-    const auto count = std::count(c.shortcuts.begin(), c.shortcuts.end(), ';') + 1;
-    EXPECT_EQ(action->shortcuts().size(), count) << c.menuItem;
-    for (const QKeySequence& key : action->shortcuts()) EXPECT_FALSE(key.isEmpty()) << c.menuItem;
+    Control<QWidget>("PopupMenu2")->close();
+  };
+  Open();
+  checkAll("new icon");
+  EXPECT_FALSE(Control<QAction>("pmuMerge")->isEnabled());
+  DrawPixel(1, 1);
+  Key(Qt::Key_A, Qt::ControlModifier);
+  checkAll("drawn, all selected");
+  EXPECT_TRUE(Control<QAction>("pmuMerge")->isEnabled());
+  Open(MakeFile("c.cur", false, 32, 4));
+  checkAll("cursor file");
+  EXPECT_TRUE(Control<QAction>("mnuToolHotSpot")->isEnabled());
+  EXPECT_EQ(Control<QAction>("mnuViewRoomIn")->shortcuts().at(0), QKeySequence(Qt::KeypadModifier | Qt::Key_Plus));
+}
+
+// The commands that open a dialog open theirs, from a cursor so that all are on.
+TEST_F(MainWindowTest, DialogCommandsOpenTheirDialogs) {
+  Open(MakeFile("c.cur", false, 32, 4));
+  const std::pair<const char*, const char*> opens[] = {{"mnuToolPicToIco", "TfrmPicToIco"},
+                                                       {"mnuToolExtract", "TfrmExtract"},
+                                                       {"mnuHelpAbout", "TfrmAbout"},
+                                                       {"mnuToolHotSpot", "TfrmCurTest"},
+                                                       {"mnuEffectRotateArb", "任意旋转"}};
+  for (const auto& [action, dialog] : opens) {
+    QString shown;
+    test::AnswerNextDialog([&shown](QWidget* widget) {
+      auto* box = qobject_cast<QInputDialog*>(widget);
+      // The angle is asked for in the window's own words, starting at 45.
+      shown = box != nullptr ? box->windowTitle() + box->labelText() + box->textValue() : widget->objectName();
+      qobject_cast<QDialog*>(widget)->reject();
+    });
+    Trigger(action);
+    const std::string expected =
+        std::string(dialog) + (std::string(action) == "mnuEffectRotateArb" ? "度数 (0-360)45" : "");
+    EXPECT_EQ(shown.toStdString(), expected) << action;
   }
-  const auto keys = Control<QAction>("mnuViewRoomIn")->shortcuts();
-  EXPECT_EQ(keys.at(0), QKeySequence(Qt::KeypadModifier | Qt::Key_Plus));
 }
 
 // The parts of the window fit what they show: a status text, the largest
@@ -216,18 +257,10 @@ TEST_F(MainWindowTest, SaveAsTakesTheChosenTypesExtension) {
   EXPECT_FALSE(saved.AndBitmap(0)->Get(2, 3));
 }
 
-TEST_F(MainWindowTest, EditMenuUndoRedoSelectAllCopyAndForeignPaste) {
+// Copy reaches the system clipboard, and the clipboard watch offers Paste.
+TEST_F(MainWindowTest, CopyFillsTheClipboardAndAForeignPictureIsOffered) {
   Open();
-  DrawPixel(5, 5);
-  ASSERT_TRUE(Opaque(5, 5));
-  Key(Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_FALSE(Opaque(5, 5));
-  Key(Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_TRUE(Opaque(5, 5));
-
   Key(Qt::Key_A, Qt::ControlModifier);
-  EXPECT_TRUE(window_->Ws().State().HasFloat);
-  EXPECT_TRUE(Enabled("tbtnCopy"));
   Key(Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(48, 48));
 
@@ -283,106 +316,23 @@ TEST_F(MainWindowTest, ImageMenuAddsThroughTheNewImageDialogAndDeletesWithCtrlDe
   EXPECT_EQ(Control<QListWidget>("ListBox1")->count(), 1);
 }
 
+// Dragging one entry of the image list onto another exchanges the two.
 TEST_F(MainWindowTest, ImageListDragExchangesTwoImages) {
-  Open();
-  for (int size : {16, 32}) {
-    test::AnswerNextDialog([size](QWidget* dialog) {
-      const QString name = size == 16 ? QStringLiteral("rdoSiz16x16") : QStringLiteral("rdoSiz32x32");
-      dialog->findChild<QRadioButton*>(name)->click();
-      dialog->findChild<QPushButton*>(QStringLiteral("btnOk"))->click();
-    });
-    Trigger("mnuImageNew");
-  }
-  ASSERT_EQ(Doc().ImageCount(), 3u);
+  Open(MakeFile("two.ico", true, 16, 4));
+  test::AnswerNextDialog([](QWidget* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("btnOk"))->click(); });
+  Trigger("mnuImageNew");
+  ASSERT_EQ(Doc().ImageCount(), 2u);
+  const int added = Doc().XorBitmap(1)->Width();
   auto* list = Control<QListWidget>("ListBox1");
-  EXPECT_TRUE(Enabled("tbtnSave"));  // new images are changes to save
-  const QPoint from = list->visualItemRect(list->item(2)).center();
+  const QPoint from = list->visualItemRect(list->item(1)).center();
   const QPoint to = list->visualItemRect(list->item(0)).center();
   test::SendMouse(list->viewport(), QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
   test::SendMouse(list->viewport(), QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
   test::SendMouse(list->viewport(), QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-  EXPECT_EQ(Doc().XorBitmap(0)->Width(), 32);
+  EXPECT_EQ(Doc().XorBitmap(0)->Width(), added);
   EXPECT_EQ(Doc().XorBitmap(1)->Width(), 16);
-  EXPECT_EQ(Doc().XorBitmap(2)->Width(), 48);
   EXPECT_EQ(list->currentRow(), 0);
-  EXPECT_TRUE(Enabled("tbtnSave"));
   EXPECT_EQ(list->visualItemRect(list->item(1)).height(), 32);
-  EXPECT_EQ(list->visualItemRect(list->item(2)).height(), 56);
-}
-
-TEST_F(MainWindowTest, CanvasMenuOffersMergeOnlyWithASelection) {
-  Open();
-  auto openMenu = [this] {
-    QContextMenuEvent event(QContextMenuEvent::Mouse, At(1, 1), Canvas()->mapToGlobal(At(1, 1)));
-    QApplication::sendEvent(Canvas(), &event);
-    const bool merge = Control<QAction>("pmuMerge")->isEnabled();
-    Control<QWidget>("PopupMenu2")->close();
-    return merge;
-  };
-  EXPECT_FALSE(openMenu());
-  Key(Qt::Key_A, Qt::ControlModifier);
-  EXPECT_TRUE(openMenu());
-  EXPECT_TRUE(Control<QAction>("pmuCopy")->isEnabled());
-}
-
-// The tool bar's two sibling programs are built in: each opens its dialog.
-TEST_F(MainWindowTest, SiblingProgramsOpenTheirDialogs) {
-  Open();
-  for (const char* action : {"mnuToolPicToIco", "mnuToolExtract"}) {
-    QString shown;
-    test::AnswerNextDialog([&shown](QWidget* dialog) {
-      shown = dialog->objectName();
-      qobject_cast<QDialog*>(dialog)->reject();
-    });
-    Trigger(action);
-    EXPECT_EQ(shown.toStdString(), std::string(action) == "mnuToolPicToIco" ? "TfrmPicToIco" : "TfrmExtract");
-  }
-}
-
-TEST_F(MainWindowTest, HelpMenuShowsTheAboutBox) {
-  Open();
-  bool shown = false;
-  test::AnswerNextDialog([&](QWidget* dialog) {
-    shown = true;
-    qobject_cast<QDialog*>(dialog)->reject();
-  });
-  Trigger("mnuHelpAbout");
-  EXPECT_TRUE(shown);
-}
-
-TEST_F(MainWindowTest, EffectsMenuFlipsAndAsksForTheAngle) {
-  Open();
-  DrawPixel(0, 0);
-  Trigger("mnuEffectFilpHor");
-  Trigger("pmuMerge");
-  EXPECT_TRUE(Opaque(47, 0));
-  QString caption, prompt, initial;
-  test::AnswerNextDialog([&](QWidget* widget) {
-    auto* box = qobject_cast<QInputDialog*>(widget);
-    ASSERT_NE(box, nullptr);
-    caption = box->windowTitle();
-    prompt = box->labelText();
-    initial = box->textValue();
-    box->reject();
-  });
-  Trigger("mnuEffectRotateArb");
-  EXPECT_EQ(caption.toStdString(), "任意旋转");
-  EXPECT_EQ(prompt.toStdString(), "度数 (0-360)");
-  EXPECT_EQ(initial.toStdString(), "45");
-  EXPECT_TRUE(Opaque(47, 0));
-}
-
-TEST_F(MainWindowTest, ToolsMenuSetsTheHotSpotOfACursor) {
-  const std::string file = MakeFile("c.cur", false, 32, 4);
-  Open(file);
-  ASSERT_TRUE(Control<QAction>("mnuToolHotSpot")->isEnabled());
-  test::AnswerNextDialog([](QWidget* dialog) {
-    dialog->findChild<QSpinBox*>(QStringLiteral("updX"))->setValue(7);
-    dialog->findChild<QSpinBox*>(QStringLiteral("updY"))->setValue(40);
-    dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
-  });
-  Trigger("mnuToolHotSpot");
-  EXPECT_EQ(Doc().GetHotSpot(0), (raster::Point{7, 31}));
 }
 
 TEST_F(MainWindowTest, CloseQuestionCancelKeepsTheWindowAndWritesNothing) {

@@ -1,13 +1,17 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 
+#include "document/file_io.h"
+#include "document/png_codec.h"
 #include "support/pixel_grid.h"
 
 namespace pixmint::test {
@@ -52,6 +56,39 @@ inline std::string Bounded(int megabytes) {
 // A path as one shell word.
 inline std::string Quote(const std::filesystem::path& path) {
   return "'" + path.string() + "'";
+}
+
+// The one test picture: colour ramps that differ per seed, fully transparent
+// specks and a band of partial alpha (visible at 32 bits, transparent at
+// other depths).
+inline document::Image32 Pattern(int side, int seed = 0) {
+  document::Image32 image{side, side, std::vector<std::uint8_t>(static_cast<std::size_t>(side) * side * 4)};
+  const int last = side > 1 ? side - 1 : 1;
+  for (int y = 0; y < side; ++y) {
+    for (int x = 0; x < side; ++x) {
+      std::uint8_t* p = &image.pixels[(static_cast<std::size_t>(y) * side + x) * 4];
+      p[0] = static_cast<std::uint8_t>(x * 255 / last + seed * 50);
+      p[1] = static_cast<std::uint8_t>(y * 255 / last);
+      p[2] = static_cast<std::uint8_t>(((x * 7) ^ (y * 3)) + seed * 70);
+      p[3] = (x + y) % 7 == 0 ? 0 : x < side / 4 ? 100 : 255;
+    }
+  }
+  return image;
+}
+
+// Writes Pattern(side, seed) as a PNG file and returns its path.
+inline std::filesystem::path WritePattern(const std::filesystem::path& path, int side, int seed = 0) {
+  const document::Image32 image = Pattern(side, seed);
+  if (!document::WriteFileAtomically(path,
+                                     *document::EncodePng32(side, side, image.pixels, document::ChannelOrder::kRgba)))
+    ADD_FAILURE() << "cannot write " << path;
+  return path;
+}
+
+inline std::optional<document::Image32> ReadPng(const std::filesystem::path& path) {
+  const auto bytes = document::ReadWholeFile(path);
+  if (!bytes) return std::nullopt;
+  return document::DecodePng(*bytes, document::ChannelOrder::kRgba, 4096);
 }
 
 }  // namespace pixmint::test

@@ -26,40 +26,104 @@ using test::Cli;
 using test::CliRun;
 using test::Slurp;
 
-// A picture with colour ramps, fully transparent specks and a band of
-// partial alpha (visible at 32 bits, transparent at other depths).
-document::Image32 Pattern(int side) {
-  document::Image32 image{side, side, Bytes(static_cast<std::size_t>(side) * side * 4)};
-  for (int y = 0; y < side; ++y) {
-    for (int x = 0; x < side; ++x) {
-      std::uint8_t* p = &image.pixels[(y * side + x) * 4];
-      p[0] = static_cast<std::uint8_t>(x * 255 / (side - 1));
-      p[1] = static_cast<std::uint8_t>(y * 255 / (side - 1));
-      p[2] = static_cast<std::uint8_t>((x * 7) ^ (y * 3));
-      p[3] = (x + y) % 7 == 0 ? 0 : x < side / 4 ? 100 : 255;
-    }
-  }
-  return image;
+using test::Pattern;
+using test::Quote;
+using test::ReadPng;
+using test::WritePattern;
+
+fs::path Sample(const std::string& name) {
+  return fs::path(PIXMINT_PE_SAMPLES) / name;
 }
 
-std::optional<document::Image32> ReadPng(const fs::path& path) {
-  const auto bytes = document::ReadWholeFile(path);
-  if (!bytes) return std::nullopt;
-  return document::DecodePng(*bytes, document::ChannelOrder::kRgba, 4096);
-}
-
+// Every command's wrong usage and failures: usage errors exit 2 with one line
+// on standard error that says where the help is; failures exit 1 with one
+// line after any warnings; neither leaves an output behind.
 TEST(Cli, ExitCodesAndMessages) {
   test::TempDir dir;
-  // Usage errors: status 2 and one line on standard error that says where
-  // the help is ("hot spot in an icon", an unknown option, ...).
-  for (const char* wrong : {"", "frobnicate x", "--frob", "info", "extract a.ico", "create out.ico",
-                            "create out.png a.png", "create out.ico a.png:7", "create out.ico a.png@1,2",
-                            "create out.cur a.png@1,x", "convert out.ico", "script --lang fr x"}) {
-    const CliRun run = Cli(dir, wrong);
-    EXPECT_EQ(run.code, 2) << wrong;
-    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << wrong << ": " << run.err;
-    EXPECT_NE(run.err.find("--help'"), std::string::npos) << wrong << ": " << run.err;
+  const std::string png = Quote(WritePattern(dir / "a.png", 32));
+  const std::string master = Quote(WritePattern(dir / "m.png", 40));
+  const std::string out = Quote(dir / "o.ico"), ani = Quote(dir / "x.ani"), thumb = Quote(dir / "o.png");
+  const std::string theme = "xcursor-theme " + Quote(dir.Path()) + " " + Quote(dir / "t");
+  const std::string bad = Quote(fs::path(PIXMINT_TEST_DATA_DIR) / "bad" / "bit-count-7.ico");
+  const std::string riff = (fs::path(PIXMINT_TEST_DATA_DIR) / "bad" / "riff-animated-cursor.cur").string();
+  ASSERT_EQ(Cli(dir, "create " + Quote(dir / "a.ico") + " " + png).code, 0);
+  const std::string icon = Quote(dir / "a.ico");
+  WritePattern(dir / "tiny.png", 4);
+  const struct {
+    std::string args;
+    int code;
+    std::string message;  // a part of the line, when it matters
+  } cases[] = {
+      {"", 2, ""},
+      {"frobnicate x", 2, ""},
+      {"--frob", 2, ""},
+      {"info", 2, ""},
+      {"extract a.ico", 2, ""},
+      {"create out.ico", 2, ""},
+      {"create out.png a.png", 2, ""},
+      {"create out.ico a.png:7", 2, ""},
+      {"create out.ico a.png@1,2", 2, "hot spot"},
+      {"create out.cur a.png@1,x", 2, ""},
+      {"convert out.ico", 2, ""},
+      {"script --lang fr x", 2, ""},
+      {"create " + ani + " " + png + " --rate 0", 2, ""},
+      {"create " + ani + " " + png + " --rate x", 2, ""},
+      {"create " + ani + " " + png + " --rate", 2, ""},
+      {"create " + out + " " + png + " --rate 5", 2, ""},
+      {"xcursor " + png, 2, ""},
+      {"xcursor-theme " + Quote(dir.Path()), 2, ""},
+      {theme + " --name", 2, ""},
+      {theme + " " + Quote(dir / "u"), 2, ""},
+      {theme + " --sizes 24,0", 2, ""},
+      {theme + " --map Frob=a.cur", 2, ""},
+      {"convert", 2, "an output file and at least one picture are needed"},
+      {"convert " + out, 2, "at least one picture"},
+      {"convert o.png " + master, 2, "the output must end in .ico or .cur"},
+      {"convert " + out + " " + master + " --sizes 16,0", 2, "size 0 is outside 1 to 256"},
+      {"convert " + out + " " + master + " --sizes 16,x", 2, "bad list"},
+      {"convert " + out + " " + master + " --sizes 16,32,512", 2, ""},
+      {"convert " + out + " " + master + " --sizes 16,32,320", 2, ""},
+      {"convert " + out + " " + master + " --depths 24", 2, "depth 24 is not one of 32, 8 and 4"},
+      {"convert " + out + " " + master + " --hotspot 1,2", 2, "hot spots belong to cursors"},
+      {"convert " + out + " " + master + " --threshold", 2, "--threshold needs a value"},
+      {"convert " + out + " " + master + " --frobnicate", 2, "unknown option --frobnicate"},
+      {"thumbnail", 2, ""},
+      {"thumbnail " + icon + " " + thumb, 2, ""},
+      {"thumbnail " + icon + " " + thumb + " 0", 2, ""},
+      {"thumbnail " + icon + " " + thumb + " 1025", 2, ""},
+      {"thumbnail " + icon + " " + thumb + " big", 2, ""},
+      {"thumbnail " + icon + " " + thumb + " 64 extra", 2, ""},
+      {"info " + Quote(dir / "none.ico"), 1, ""},
+      {"info " + bad, 1, "Error Converting to Internal Format"},
+      {"info " + Quote(riff), 1, "pixmint-cli: " + riff + ": not an icon or cursor file\n"},
+      {"create " + Quote(dir / "t.ico") + " " + Quote(dir / "tiny.png"), 1, ""},
+      {"xcursor " + png + " " + Quote(dir / "x"), 1, ""},
+      {"xcursor-theme " + Quote(dir / "missing") + " " + Quote(dir / "t"), 1, ""},
+      {theme, 1, ""},
+      {"extract " + png + " " + Quote(dir / "never"), 1, ""},
+      {"convert " + Quote(dir / "c.cur") + " " + master + " --hotspot 40,0", 1, "the hot spot lies outside m.png"},
+      {"convert " + out + " " + Quote(dir / "none.png"), 1, "cannot read the file"},
+      {"convert " + out + " " + Quote(Sample("multi.ico")), 1, "not a PNG, JPEG, BMP or SVG picture"},
+      {"thumbnail " + Quote(dir / "none.ico") + " " + thumb + " 64", 1, ""},
+      {"thumbnail " + bad + " " + thumb + " 64", 1, ""},
+      {"thumbnail " + icon + " " + Quote(dir / "no" / "such" / "o.png") + " 64", 1, ""},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = Cli(dir, c.args);
+    EXPECT_EQ(run.code, c.code) << c.args << "\n" << run.err;
+    // Warnings may come first; the reason is one line.
+    std::istringstream lines(run.err);
+    int reasons = 0;
+    for (std::string line; std::getline(lines, line);) reasons += line.starts_with("pixmint-cli: warning:") ? 0 : 1;
+    EXPECT_EQ(reasons, 1) << c.args << ": " << run.err;
+    if (c.code == 2) {
+      EXPECT_NE(run.err.find("--help'"), std::string::npos) << c.args << ": " << run.err;
+    }
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args << ": " << run.err;
   }
+  for (const char* made : {"x.ani", "o.ico", "o.png", "t", "t.ico", "c.cur", "never"})
+    EXPECT_FALSE(fs::exists(dir / made)) << made;
+
   // Help and version: standard output, status 0, ending with a newline.
   for (const char* asked : {"--help", "-h", "--version", "create --help", "thumbnail -h"}) {
     const CliRun run = Cli(dir, asked);
@@ -69,20 +133,6 @@ TEST(Cli, ExitCodesAndMessages) {
   }
   EXPECT_EQ(Cli(dir, "--version").out, "pixmint-cli 3.0\n");
   EXPECT_EQ(Cli(dir, "create --help").out.rfind("Usage: pixmint-cli create OUT.ico", 0), 0u);
-
-  const CliRun missing = Cli(dir, "info '" + (dir / "none.ico").string() + "'");
-  EXPECT_EQ(missing.code, 1);
-  EXPECT_EQ(std::count(missing.err.begin(), missing.err.end(), '\n'), 1) << missing.err;
-  const fs::path bad = fs::path(PIXMINT_TEST_DATA_DIR) / "bad" / "bit-count-7.ico";
-  const CliRun rejected = Cli(dir, "info '" + bad.string() + "'");
-  EXPECT_EQ(rejected.code, 1);
-  EXPECT_NE(rejected.err.find("Error Converting to Internal Format"), std::string::npos) << rejected.err;
-
-  const document::Image32 tiny{4, 4, Bytes(64, 255)};
-  ASSERT_TRUE(document::WriteFileAtomically(dir / "tiny.png",
-                                            *document::EncodePng32(4, 4, tiny.pixels, document::ChannelOrder::kRgba)));
-  EXPECT_EQ(Cli(dir, "create '" + (dir / "t.ico").string() + "' '" + (dir / "tiny.png").string() + "'").code, 1);
-  EXPECT_FALSE(fs::exists(dir / "t.ico"));
 }
 
 // check: one line per finding, the exit status of the worst (warnings count
@@ -90,9 +140,7 @@ TEST(Cli, ExitCodesAndMessages) {
 // of what it could fix.
 TEST(Cli, CheckPrintsFindingsExitsByTheWorstAndFixesIntoACopy) {
   test::TempDir dir;
-  const fs::path png = dir / "m.png";
-  ASSERT_TRUE(document::WriteFileAtomically(
-      png, *document::EncodePng32(64, 64, Pattern(64).pixels, document::ChannelOrder::kRgba)));
+  const fs::path png = WritePattern(dir / "m.png", 64);
   const std::string full = (dir / "full.ico").string(), thin = (dir / "thin.ico").string();
   ASSERT_EQ(Cli(dir, "convert '" + full + "' '" + png.string() + "' --sizes 16,20,24,32,40,48,64,256").code, 0);
   ASSERT_EQ(Cli(dir, "convert '" + thin + "' '" + png.string() + "' --sizes 64").code, 0);
@@ -122,10 +170,7 @@ TEST(Cli, CheckPrintsFindingsExitsByTheWorstAndFixesIntoACopy) {
 TEST(Cli, WriteFailuresNameTheReason) {
   test::TempDir dir;
   ::chmod(dir.Path().c_str(), 0777);
-  const document::Image32 tiny{16, 16, Bytes(16 * 16 * 4, 255)};
-  const fs::path png = dir / "tiny.png";
-  ASSERT_TRUE(
-      document::WriteFileAtomically(png, *document::EncodePng32(16, 16, tiny.pixels, document::ChannelOrder::kRgba)));
+  const fs::path png = WritePattern(dir / "tiny.png", 16);
   ::chmod(png.c_str(), 0644);
   const fs::path missing = dir / "missing" / "t.ico";
   const CliRun noFolder = Cli(dir, "create '" + missing.string() + "' '" + png.string() + "'");
@@ -150,9 +195,7 @@ TEST(Cli, WriteFailuresNameTheReason) {
 
 TEST(Cli, ExtractCopiesAPngEntryThatNeedsNoNewEncoding) {
   test::TempDir dir;
-  const document::Image32 pattern = Pattern(256);
-  ASSERT_TRUE(document::WriteFileAtomically(
-      dir / "p.png", *document::EncodePng32(256, 256, pattern.pixels, document::ChannelOrder::kRgba)));
+  WritePattern(dir / "p.png", 256);
   const fs::path icon = dir / "p.ico";
   ASSERT_EQ(Cli(dir, "create '" + icon.string() + "' '" + (dir / "p.png").string() + "'").code, 0);
   ASSERT_EQ(Cli(dir, "extract '" + icon.string() + "' '" + dir.Path().string() + "'").code, 0);
@@ -191,10 +234,7 @@ TEST_P(CliCreate, OtherReadersSeeWhatWeSee) {
   test::TempDir dir;
   std::string args = "create '" + (dir / (cursor ? "f.cur" : "f.ico")).string() + "'";
   for (int side : kSides) {
-    const document::Image32 pattern = Pattern(side);
-    const fs::path png = dir / ("in" + std::to_string(side) + ".png");
-    ASSERT_TRUE(document::WriteFileAtomically(
-        png, *document::EncodePng32(side, side, pattern.pixels, document::ChannelOrder::kRgba)));
+    const fs::path png = WritePattern(dir / ("in" + std::to_string(side) + ".png"), side);
     args += " '" + png.string() + ":" + std::to_string(depth);
     if (cursor) args += "@" + std::to_string(side / 2) + "," + std::to_string(side / 3);
     args += "'";
