@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <random>
 #include <tuple>
 
 #include "document/byte_io.h"
@@ -14,27 +17,13 @@ using raster::Rgb;
 using test::Bytes;
 using test::Paint;
 
-TEST(TKvIcon, NewImageIsTransparentBlack) {
-  for (int bits : {1, 4, 8, 16, 24, 32}) {
-    TKvIcon icon;
-    ASSERT_TRUE(icon.AddImage(24, 16, bits));
-    EXPECT_EQ(icon.Colors(0), static_cast<std::uint32_t>(bits));
-    auto colour = icon.XorDataPointer(0);
-    EXPECT_TRUE(std::all_of(colour.begin(), colour.end(), [](std::uint8_t b) { return b == 0; })) << bits;
-    auto mask = icon.AndDataPointer(0);
-    EXPECT_TRUE(std::all_of(mask.begin(), mask.end(), [](std::uint8_t b) { return b == 0xFF; })) << bits;
-  }
-}
-
 TEST(TKvIcon, RefusedAdditionsAndChangesLeaveNothingBehind) {
   TKvIcon icon;
   const std::tuple<int, int, int> bad[] = {{0, 8, 4}, {8, 2000, 4}, {8, 8, 7}, {-3, 8, 8}};
   for (auto [w, h, b] : bad) EXPECT_FALSE(icon.AddImage(w, h, b)) << w << "x" << h << "x" << b;
-  for (int k = 0; k < 32; ++k) ASSERT_TRUE(icon.AddImage(8, 8, 4));
-  EXPECT_FALSE(icon.AddImage(8, 8, 4)) << "a 33rd image";
+  ASSERT_TRUE(icon.AddImage(8, 8, 4));
   for (auto [w, h, b] : bad) EXPECT_FALSE(icon.ChangeFormat(0, w, h, b)) << w << "x" << h << "x" << b;
-  EXPECT_EQ(icon.ImageCount(), 32u);
-  EXPECT_EQ(icon.IR()->ImageCount, 32u);
+  EXPECT_EQ(icon.IR()->ImageCount, 1u);
   EXPECT_EQ(icon.Colors(0), 4u);
 }
 
@@ -44,72 +33,110 @@ TEST(TKvIcon, AccessorsAnswerNothingOutsideTheUsedPositions) {
   for (std::uint32_t i : {1u, 31u, 32u, 40u, 0xFFFFFFFFu}) {
     EXPECT_TRUE(icon.XorDataPointer(i).empty() && icon.AndDataPointer(i).empty() && icon.XorDataSize(i) == 0) << i;
     EXPECT_TRUE(!icon.XorBitmap(i) && !icon.AndBitmap(i) && !icon.IconHandle(i)) << i;
-    icon.SetHotSpot(i, {3, 4});
-    EXPECT_EQ(icon.GetHotSpot(i), raster::Point{}) << i;
     EXPECT_TRUE(icon.ImagePalette(i).empty()) << i;
   }
   EXPECT_TRUE(icon.IR()->Images[5].AndPart().empty());
   EXPECT_TRUE(icon.IR()->Images[5].ColourTable().empty());
-  EXPECT_FALSE(icon.DeleteImage(1));
-  EXPECT_FALSE(icon.DuplicateImage(5));
-  EXPECT_FALSE(icon.ExchangeImages(0, 40));
 }
 
-// Hot spots belong to their images: exchanging, deleting and duplicating take
-// them along, and none lies outside its image, whatever sets or reads it.
-TEST(TKvIcon, HotSpotsTravelWithTheirImagesAndStayInside) {
+// What the document should hold for one image, kept apart from it.
+struct ModelImage {
+  std::vector<std::uint8_t> colour, mask, recordColour, recordMask;
+  std::vector<raster::Colour> palette;
+  int width = 0, height = 0, shownWidth = 0;
+  std::uint32_t bits = 0, recordWidth = 0;
+  raster::Point hot;
+  bool operator==(const ModelImage&) const = default;
+};
+
+ModelImage Snapshot(TKvIcon& icon, std::uint32_t i) {
+  const IconImage& r = icon.IR()->Images[i];
+  return {Bytes(icon.XorDataPointer(i)),
+          Bytes(icon.AndDataPointer(i)),
+          Bytes(r.XorPart()),
+          Bytes(r.AndPart()),
+          icon.ImagePalette(i),
+          icon.XorBitmap(i)->Width(),
+          icon.XorBitmap(i)->Height(),
+          icon.IconHandle(i)->Width(),
+          icon.Colors(i),
+          r.Width,
+          icon.GetHotSpot(i)};
+}
+
+// A random sequence of adds (up to the limit), exchanges (with itself too),
+// deletes, duplicates and hot spot moves against a plain list: new images
+// are transparent black, pixels, masks, tables and hot spots travel with
+// their images, the stored records follow the live surfaces, hot spots stay
+// inside, and commands on positions not in use change nothing.
+TEST(TKvIcon, ImageCommandsAgreeWithAModel) {
   TKvIcon icon;
   icon.SetIcon(false);
-  for (int k = 0; k < 3; ++k) {
-    ASSERT_TRUE(icon.AddImage(8 * (k + 1), 8, k == 1 ? 8 : 32));
-    Paint(icon, static_cast<std::uint32_t>(k));
-    icon.SetHotSpot(static_cast<std::uint32_t>(k), {k + 1, k + 4});
+  std::vector<ModelImage> model;
+  std::mt19937 rng(24);
+  auto pick = [&rng](std::uint32_t n) { return std::uniform_int_distribution<std::uint32_t>(0, n - 1)(rng); };
+  for (int step = 0; step < 400; ++step) {
+    const auto n = static_cast<std::uint32_t>(model.size());
+    const std::uint32_t i = pick(n + 2), j = pick(n + 2);  // now and then past the end
+    switch (n == 0 ? 0 : pick(6)) {
+      case 0: {
+        const int w = 8 * static_cast<int>(pick(3) + 1), h = 8 * static_cast<int>(pick(2) + 1);
+        const int bits = std::array{1, 4, 8, 16, 24, 32}[pick(6)];
+        ASSERT_EQ(icon.AddImage(w, h, bits), n < kMaxImages);
+        if (n == kMaxImages) break;
+        ModelImage blank = Snapshot(icon, n);
+        ASSERT_EQ(std::pair(blank.bits, blank.hot), std::pair(static_cast<std::uint32_t>(bits), raster::Point{}));
+        ASSERT_TRUE(std::ranges::all_of(blank.colour, [](auto b) { return b == 0; })) << bits;
+        ASSERT_TRUE(std::ranges::all_of(blank.mask, [](auto b) { return b == 0xFF; })) << bits;
+        Paint(icon, n);
+        if (pick(3) == 0) {  // a table of its own colours
+          icon.XorBitmap(n)->SetPixel(1, 1, Rgb(250, 5, static_cast<std::uint8_t>(step)));
+          ASSERT_TRUE(icon.ChangeFormat(n, w, h, 8));
+        }
+        ASSERT_TRUE(icon.ExchangeImages(n, n));  // with itself: stores the surfaces in the record
+        model.push_back(Snapshot(icon, n));
+        ASSERT_TRUE(model.back().recordColour == model.back().colour && model.back().recordMask == model.back().mask);
+        break;
+      }
+      case 1:
+      case 2:
+        ASSERT_EQ(icon.ExchangeImages(i, j), i < n && j < n);
+        if (i < n && j < n) std::swap(model[i], model[j]);
+        break;
+      case 3:
+        ASSERT_EQ(icon.DeleteImage(i), i < n);
+        if (i < n) model.erase(model.begin() + i);
+        break;
+      case 4:
+        ASSERT_EQ(icon.DuplicateImage(i), i < n && n < kMaxImages);
+        if (i < n && n < kMaxImages) model.push_back(model[i]);
+        break;
+      case 5: {
+        const raster::Point p{static_cast<int>(pick(40)) - 8, static_cast<int>(pick(40)) - 8};
+        icon.SetHotSpot(i, p);
+        if (i < n) model[i].hot = {std::clamp(p.x, 0, model[i].width - 1), std::clamp(p.y, 0, model[i].height - 1)};
+        break;
+      }
+    }
+    const auto count = static_cast<std::uint32_t>(model.size());
+    ASSERT_EQ(std::pair(icon.ImageCount(), icon.IR()->ImageCount), std::pair(count, count)) << step;
+    for (std::uint32_t k = 0; k < model.size(); ++k) ASSERT_TRUE(Snapshot(icon, k) == model[k]) << step << " " << k;
+    ASSERT_EQ(icon.GetHotSpot(static_cast<std::uint32_t>(model.size())), raster::Point{}) << step;
   }
-  const auto first = Bytes(icon.XorDataPointer(0)), last = Bytes(icon.XorDataPointer(2));
-  const auto firstMask = Bytes(icon.AndDataPointer(0));
-  ASSERT_TRUE(icon.ExchangeImages(1, 1));
-  EXPECT_EQ(icon.IR()->Images[1].Width, 16u) << "exchange with itself";
-  EXPECT_EQ(Bytes(icon.IR()->Images[1].XorPart()), Bytes(icon.XorDataPointer(1))) << "exchange with itself";
-  ASSERT_TRUE(icon.ExchangeImages(0, 2));
-  EXPECT_EQ(Bytes(icon.XorDataPointer(0)), last);
-  EXPECT_EQ(Bytes(icon.XorDataPointer(2)), first);
-  EXPECT_EQ(Bytes(icon.AndDataPointer(2)), firstMask);
-  EXPECT_EQ(icon.IR()->Images[2].Width, 8u);
-  EXPECT_EQ(icon.IconHandle(2)->Width(), 8);
-  EXPECT_EQ(icon.GetHotSpot(0), (raster::Point{3, 6}));
-  EXPECT_EQ(icon.GetHotSpot(2), (raster::Point{1, 4}));
-
-  ASSERT_TRUE(icon.DeleteImage(1));
-  EXPECT_EQ(icon.ImageCount(), 2u);
-  EXPECT_EQ(icon.GetHotSpot(0), (raster::Point{3, 6})) << "after delete";
-  EXPECT_EQ(icon.GetHotSpot(1), (raster::Point{1, 4})) << "after delete";
-  EXPECT_EQ(icon.XorBitmap(1)->Width(), 8) << "after delete";
-  EXPECT_EQ(Bytes(icon.XorDataPointer(1)), first) << "after delete";
-  EXPECT_EQ(Bytes(icon.IR()->Images[1].XorPart()), first) << "after delete";
-  ASSERT_TRUE(icon.DuplicateImage(1));
-  EXPECT_EQ(icon.GetHotSpot(2), (raster::Point{1, 4})) << "the copy";
-
-  icon.SetHotSpot(1, {30, -2});
-  EXPECT_EQ(icon.GetHotSpot(1), (raster::Point{7, 0}));
-  // A file whose directory puts image 1's hot spot at (30, 30) of an 8 x 8 image.
-  auto file = *icon.SaveToMemory();
-  file[6 + 16 + 4] = 30;
-  file[6 + 16 + 6] = 30;
-  TKvIcon read;
-  ASSERT_TRUE(read.LoadFromMemory(file, "outside.cur"));
-  EXPECT_EQ(read.GetHotSpot(1), (raster::Point{7, 7}));
 }
 
-TEST(TKvIcon, DuplicateCopiesIndicesWithTheDefaultTable) {
+// A file whose directory puts a hot spot outside its image loads with the
+// hot spot at the nearest edge.
+TEST(TKvIcon, HotSpotOutsideTheImageInAFileIsHeldInside) {
   TKvIcon icon;
-  ASSERT_TRUE(icon.AddImage(16, 16, 8));
-  ASSERT_TRUE(icon.ChangeFormat(0, 16, 16, 8));  // still default table
-  Paint(icon, 0);
-  ASSERT_TRUE(icon.DuplicateImage(0));
-  EXPECT_EQ(Bytes(icon.XorDataPointer(1)), Bytes(icon.XorDataPointer(0)));
-  EXPECT_EQ(Bytes(icon.AndDataPointer(1)), Bytes(icon.AndDataPointer(0)));
-  EXPECT_EQ(Bytes(icon.IR()->Images[1].AndPart()), Bytes(icon.AndDataPointer(0)));
-  EXPECT_EQ(icon.ImagePalette(1), TableColours(DefaultColourTable(8)));
+  icon.SetIcon(false);
+  ASSERT_TRUE(icon.AddImage(8, 8, 32));
+  auto file = *icon.SaveToMemory();
+  file[6 + 4] = 30;
+  file[6 + 6] = 30;
+  TKvIcon read;
+  ASSERT_TRUE(read.LoadFromMemory(file, "outside.cur"));
+  EXPECT_EQ(read.GetHotSpot(0), (raster::Point{7, 7}));
 }
 
 TEST(TKvIcon, TrueColourToEightBitsGetsItsOwnTable) {
@@ -138,9 +165,9 @@ TEST(TKvIcon, TrueColourToEightBitsGetsItsOwnTable) {
   EXPECT_EQ(icon.XorBitmap(1)->GetPixel(0, 0), Rgb(255, 0, 0));
 }
 
-// Copies and same-depth conversions take the colour table along, so a
-// quantised image never shows its indices through the default table; hot
-// spots stay inside their images; a full document changes format in place.
+// Same-depth conversions take the colour table along, so a quantised image
+// never shows its indices through the default table; hot spots stay inside a
+// smaller image; a full document changes format in place.
 TEST(TKvIcon, ImageCommandsKeepTablesHotSpotsAndTheLimit) {
   TKvIcon icon;
   icon.SetIcon(false);
@@ -156,12 +183,7 @@ TEST(TKvIcon, ImageCommandsKeepTablesHotSpotsAndTheLimit) {
   for (std::uint32_t i : {0u, 1u}) EXPECT_EQ(icon.ImagePalette(i), own) << i;
   EXPECT_EQ(icon.XorBitmap(1)->GetPixel(1, 1), icon.XorBitmap(0)->GetPixel(2, 2));
   EXPECT_EQ(icon.GetHotSpot(1), (raster::Point{7, 7}));
-  ASSERT_TRUE(icon.DeleteImage(1));
-  icon.SetHotSpot(1, {0, 0});  // nothing there: ignored
-  ASSERT_TRUE(icon.AddImage(4, 4, 4));
-  EXPECT_EQ(icon.GetHotSpot(1), (raster::Point{0, 0}));
   while (icon.ImageCount() < kMaxImages) ASSERT_TRUE(icon.AddImage(8, 8, 4));
-  EXPECT_FALSE(icon.DuplicateImage(0));
   ASSERT_TRUE(icon.ChangeFormat(0, 32, 32, 32));
   EXPECT_EQ(icon.ImageCount(), kMaxImages);
   EXPECT_EQ(icon.XorBitmap(0)->Width(), 32);

@@ -1,11 +1,10 @@
-// What the converter takes from the document: JPEG decoding, the median-cut
-// quantiser with its table mapping, and colour tables set on an image.
+// What the converter takes from the document: the median-cut quantiser with
+// its table mapping, and colour tables set on an image.
 #include <gtest/gtest.h>
 
 #include <random>
 #include <set>
 
-#include "document/jpeg_codec.h"
 #include "document/kv_icon.h"
 #include "document/palette_quantize.h"
 #include "support/pixel_grid.h"
@@ -15,29 +14,6 @@ namespace {
 
 using raster::Colour;
 using raster::Rgb;
-
-TEST(JpegCodec, DecodesWhatItWritesAndRefusesWhatItMustNot) {
-  raster::Picture picture(40, 24, Rgb(200, 40, 90));
-  picture.FillRect({0, 12, 40, 24}, Rgb(20, 180, 60));
-  const auto jpeg = EncodeJpeg(picture);
-  ASSERT_TRUE(jpeg);
-  const auto back = DecodeJpeg(*jpeg, 64);
-  ASSERT_TRUE(back);
-  ASSERT_EQ(back->Width(), 40);
-  ASSERT_EQ(back->Height(), 24);
-  for (const raster::Point p : {raster::Point{3, 3}, raster::Point{30, 20}}) {
-    const Colour want = picture.Pixel(p.x, p.y), got = back->Pixel(p.x, p.y);
-    EXPECT_LE(
-        std::max({std::abs(raster::Red(want) - raster::Red(got)), std::abs(raster::Green(want) - raster::Green(got)),
-                  std::abs(raster::Blue(want) - raster::Blue(got))}),
-        6);
-  }
-  EXPECT_FALSE(DecodeJpeg(*jpeg, 39)) << "wider than the limit";
-  std::vector<std::uint8_t> cut(jpeg->begin(), jpeg->begin() + 20);
-  EXPECT_FALSE(DecodeJpeg(cut, 64));
-  EXPECT_FALSE(DecodeJpeg(std::vector<std::uint8_t>{0xFF, 0xD8, 0xFF, 0xE0, 0, 2}, 64));
-  EXPECT_FALSE(DecodeJpeg(std::vector<std::uint8_t>{'B', 'M'}, 64));
-}
 
 // Up to as many colours as entries: exactly those; more: no more entries
 // than asked, every colour near its entry.

@@ -8,6 +8,7 @@
 #include "document/byte_io.h"
 #include "document/icon_image.h"
 #include "raster/canvas.h"
+#include "support/random_picture.h"
 
 namespace pixmint::document {
 namespace {
@@ -84,18 +85,6 @@ void ReferenceQuantize(const raster::Picture& pic, std::vector<std::uint8_t>& ta
   }
 }
 
-// Pictures drawn from a small set of colours so that many counts tie.
-raster::Picture RandomPicture(std::mt19937& rng, int w, int h, int colours) {
-  std::vector<raster::Colour> palette(static_cast<std::size_t>(colours));
-  for (auto& c : palette) c = rng() & 0xFFFFFF;
-  std::uniform_int_distribution<int> pick(0, colours - 1);
-  raster::Picture pic(w, h);
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) pic.SetPixel(x, y, palette[static_cast<std::size_t>(pick(rng))]);
-  }
-  return pic;
-}
-
 // 3072 distinct 15-bit colours, each twice: all counts tie, key order decides.
 raster::Picture TiedPicture() {
   raster::Picture pic(96, 64);
@@ -117,7 +106,7 @@ TEST(QuantizeTo8Bit, MatchesTheLiteralAlgorithm) {
   for (const Case& c : {Case{1, 1, 1}, Case{7, 5, 3}, Case{16, 16, 40}, Case{40, 30, 300}, Case{33, 61, 900},
                         Case{64, 64, 2000}, Case{64, 64, 5000}, Case{31, 17, 520}}) {
     for (int round = 0; round < 3; ++round) {
-      pictures.emplace_back(RandomPicture(rng, c.w, c.h, c.colours),
+      pictures.emplace_back(test::RandomPicture(rng, c.w, c.h, c.colours),
                             std::to_string(c.w) + "x" + std::to_string(c.h) + " colours " + std::to_string(c.colours));
     }
   }
@@ -144,10 +133,10 @@ TEST(QuantizeTo8Bit, KeepsBlackInTheTableWhenAskedTo) {
     raster::Picture picture;
     bool blackWasMissing;
   };
-  raster::Picture withBlack = RandomPicture(rng, 40, 40, 600);
+  raster::Picture withBlack = test::RandomPicture(rng, 40, 40, 600);
   withBlack.FillRect({0, 0, 40, 10}, Rgb(0, 0, 0));
   raster::Picture few(8, 8, Rgb(200, 10, 10));
-  std::vector<Case> cases = {{"many colours, none black", RandomPicture(rng, 40, 40, 600), true},
+  std::vector<Case> cases = {{"many colours, none black", test::RandomPicture(rng, 40, 40, 600), true},
                              {"black among the most popular", withBlack, false},
                              {"few colours", few, false}};
   for (const Case& c : cases) {

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "gallery_scene.h"
-#include "random_picture.h"
 #include "raster/transform.h"
 #include "support/pixel_grid.h"
+#include "support/random_picture.h"
 
 namespace pixmint::raster {
 namespace {

@@ -5,8 +5,8 @@
 #include <array>
 #include <random>
 
-#include "random_picture.h"
 #include "support/pixel_grid.h"
+#include "support/random_picture.h"
 
 namespace pixmint::raster {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <random>
 
-#include "random_picture.h"
 #include "support/pixel_grid.h"
+#include "support/random_picture.h"
 
 namespace pixmint::raster {
 namespace {
