@@ -1,7 +1,6 @@
 #include "script/script_runner.h"
 
 #include <algorithm>
-#include <charconv>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -17,6 +16,7 @@
 #include "formats/animated_cursor.h"
 #include "script/scripted_host.h"
 #include "settings/memory_settings.h"
+#include "texts/numbers.h"
 #include "tools/tool_table.h"
 
 namespace pixmint::script {
@@ -31,10 +31,9 @@ struct ScriptError : std::runtime_error {
 using Words = std::vector<std::string>;
 
 int ToInt(const std::string& word) {
-  int value = 0;
-  auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-  if (ec != std::errc() || end != word.data() + word.size()) throw ScriptError("not a number: " + word);
-  return value;
+  const auto value = texts::ParseWhole<int>(word);
+  if (!value) throw ScriptError("not a number: " + word);
+  return *value;
 }
 
 // A number that must lie within [low, high]: coordinates, counts, sizes.

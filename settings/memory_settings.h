@@ -1,11 +1,11 @@
 #pragma once
 
-#include <charconv>
 #include <map>
 #include <string>
 #include <string_view>
 
 #include "settings/settings.h"
+#include "texts/numbers.h"
 
 namespace pixmint {
 
@@ -17,10 +17,7 @@ class MemorySettings : public Settings {
   int RegReadInt(std::string_view name) override {
     const auto it = values.find(name);
     if (it == values.end()) return 100;
-    int value = 0;
-    const std::string& text = it->second;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size() ? value : 100;
+    return texts::ParseWhole<int>(it->second).value_or(100);
   }
   void RegWriteInt(std::string_view name, int value) override { values[std::string(name)] = std::to_string(value); }
   std::string ReadString(std::string_view name) override {
