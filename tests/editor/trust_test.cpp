@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <optional>
 #include <random>
 
 #include "document/kv_icon.h"
@@ -187,83 +188,26 @@ TEST_F(TrustTest, TextDialogOpensOncePerClickAndAlphaRoundTripRebuildsTheTool) {
   EXPECT_EQ(Work(15, 15), kRed) << "drawn at the new zoom";
 }
 
-// Random work on one image, with undo and redo in between: every undo or
-// redo lands on a picture the user saw after some action, undo all gives the
-// first, redo all the last.
-TEST_F(TrustTest, UndoAndRedoLandOnlyOnStatesTheUserSaw) {
-  std::mt19937 rng(20261207);
-  for (int round = 0; round < 12; ++round) {
-    SCOPED_TRACE(round);
-    Restart();
-    StartIcon(12, 12, round % 2 == 0 ? 24 : 8);
-    Clip(raster::Picture(3, 2, kRed));
-    std::vector<Seen> seen{Now()};
-    std::string log;
-    auto at = [&] { return static_cast<int>(rng() % 12); };
-    for (int step = 0; step < 40; ++step) {
-      const int what = static_cast<int>(rng() % 12);
-      const ToolId drawing[] = {ToolId::kPencil,  ToolId::kBrush,     ToolId::kLine,      ToolId::kRect,
-                                ToolId::kEllipse, ToolId::kEraser,    ToolId::kFill,      ToolId::kSpray,
-                                ToolId::kCurve,   ToolId::kSelectBas, ToolId::kSelectAdv, ToolId::kMoveScale};
-      if (what < 6) {
-        host.Push(raster::Rgb(static_cast<std::uint8_t>(rng()), 40, 90));
-        ws.Run(CommandId::kForeColour);
-        const ToolId tool = drawing[rng() % std::size(drawing)];
-        ws.ChooseTool(tool);
-        log += "tool" + std::to_string(tools::Number(tool)) + " ";
-        Press(at(), at());
-        Move(at(), at());
-        Release(at(), at());
-        host.SetTimer(0);
-      } else if (what == 6) {
-        log += "paste/all ";
-        ws.Run(rng() % 2 ? CommandId::kPaste : CommandId::kSelectAll);
-      } else if (what == 7) {
-        log += "effect ";
-        ws.RunControl(rng() % 2 ? "mnuEffectFilpHor" : "mnuEffectRotate90");
-      } else if (what == 8) {
-        log += "merge/del ";
-        ws.Run(rng() % 2 ? CommandId::kMerge : CommandId::kDelete);
-      } else {
-        const bool undo = what != 11;
-        const bool could = ws.IsEnabled(undo ? "tbtnUndo" : "tbtnRedo");
-        log += undo ? "UNDO " : "REDO ";
-        ws.Run(undo ? CommandId::kUndo : CommandId::kRedo);
-        if (could) {
-          const Seen now = Now();
-          EXPECT_NE(std::find(seen.begin(), seen.end(), now), seen.end()) << "step " << step << ": " << log;
-        }
-      }
-      seen.push_back(Now());
-    }
-    if (S().HasFloat) ws.Run(CommandId::kMerge);
-    ws.Run(CommandId::kSelectAll);  // settles a pending curve as well
-    ws.Run(CommandId::kMerge);
-    const Seen last = Now();
-    while (ws.IsEnabled("tbtnUndo")) ws.Run(CommandId::kUndo);
-    EXPECT_TRUE(Now() == seen.front()) << "undo all";
-    while (ws.IsEnabled("tbtnRedo")) ws.Run(CommandId::kRedo);
-    EXPECT_TRUE(Now() == last) << "redo all";
-  }
-}
-
 // What the user sees of the whole document, as a file would show it: every
 // image's size, depth, hot spot and pixels (by the drawing rule, so that two
-// palettes with the same colours look alike), and which image is shown.
+// palettes with the same colours look alike), which image is shown, and the
+// current picture with what floats over it.
 struct DocumentSeen {
   std::vector<std::uint32_t> values;
   int shown = 0;
+  Seen picture;
   friend bool operator==(const DocumentSeen&, const DocumentSeen&) = default;
 };
 
-// Image commands, hot spots and drawing on several images, mixed with undo
-// and redo: each lands on a document the user had, undo all gives the first
-// and redo all the last (image commands are steps of the document's
-// history, what was drawn on an image one step once another is shown).
-TEST_F(TrustTest, UndoAndRedoCoverImageCommandsInTheOrderTheyWereMade) {
-  std::mt19937 rng(7);
+// Random work with every kind of change, undo and redo in between: drawing
+// and selecting with every tool, paste, effects, merge and delete, and the
+// image commands and hot spots of a document of several images. Each undo
+// lands on a state the user had before, each redo on one they had after,
+// undo all gives the first and redo all the last.
+TEST_F(TrustTest, UndoAndRedoLandOnlyOnStatesTheUserSaw) {
+  std::mt19937 rng(20261207);
   const auto now = [this] {
-    DocumentSeen seen{{}, S().CurrentImage};
+    DocumentSeen seen{{}, S().CurrentImage, Now()};
     document::TKvIcon file;
     EXPECT_TRUE(file.LoadFromMemory(*Doc().SaveToMemory(), "seen"));
     for (std::uint32_t i = 0; i < file.ImageCount(); ++i) {
@@ -273,6 +217,8 @@ TEST_F(TrustTest, UndoAndRedoCoverImageCommandsInTheOrderTheyWereMade) {
       seen.values.insert(seen.values.end(),
                          {static_cast<std::uint32_t>(colour.Width()), static_cast<std::uint32_t>(colour.Height()),
                           file.Colors(i), static_cast<std::uint32_t>(spot.x), static_cast<std::uint32_t>(spot.y)});
+      // The image shown is seen as the canvas shows it, with what floats over it.
+      if (static_cast<int>(i) == seen.shown) continue;
       for (int y = 0; y < colour.Height(); ++y) {
         for (int x = 0; x < colour.Width(); ++x) {
           const document::PixelLook look = rule.At(x, y);
@@ -283,64 +229,117 @@ TEST_F(TrustTest, UndoAndRedoCoverImageCommandsInTheOrderTheyWereMade) {
     }
     return seen;
   };
-  for (int round = 0; round < 8; ++round) {
+  const ToolId drawing[] = {ToolId::kPencil,  ToolId::kBrush,     ToolId::kLine,      ToolId::kRect,
+                            ToolId::kEllipse, ToolId::kEraser,    ToolId::kFill,      ToolId::kSpray,
+                            ToolId::kCurve,   ToolId::kSelectBas, ToolId::kSelectAdv, ToolId::kMoveScale};
+  for (int round = 0; round < 16; ++round) {
     SCOPED_TRACE(round);
     Restart();
-    StartIcon(8, 8, round % 2 ? 24 : 8, /*cursor=*/round % 4 < 2);
+    StartIcon(10, 10, std::array{8, 24, 32}[round % 3], /*cursor=*/round % 4 < 2);
+    Clip(raster::Picture(3, 2, kRed));
     std::vector<DocumentSeen> seen{now()};
+    std::size_t at = 0;  // where in seen the state now was first reached
     std::string log;
     const auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(std::max(n, 1))); };
-    for (int step = 0; step < 40; ++step) {
+    for (int step = 0; step < 50; ++step) {
       const int images = static_cast<int>(Doc().ImageCount());
-      const ImageFormat format{4 + 4 * pick(3), 4 + 4 * pick(3), std::array{4, 8, 24, 32}[pick(4)]};
-      switch (pick(10)) {
+      const int side = S().WorkBitmap.Width();
+      bool exact = false;  // an action whose undo gives back exactly what was before
+      const ImageFormat format{6 + 4 * pick(2), 6 + 4 * pick(2), std::array{4, 8, 24, 32}[pick(4)]};
+      switch (pick(16)) {
         case 0:
         case 1:
-          log += "draw ";
-          Pencil(raster::Rgb(static_cast<std::uint8_t>(rng()), 0, 200));
-          Click(pick(4), pick(4));
-          break;
         case 2:
+        case 3:
+        case 4: {
+          host.Push(raster::Rgb(static_cast<std::uint8_t>(rng()), 40, 90));
+          ws.Run(CommandId::kForeColour);
+          const ToolId tool = drawing[rng() % std::size(drawing)];
+          ws.ChooseTool(tool);
+          log += "tool" + std::to_string(tools::Number(tool)) + " ";
+          Press(pick(side), pick(side));
+          Move(pick(side), pick(side));
+          Release(pick(side), pick(side));
+          host.SetTimer(0);
+          break;
+        }
+        case 5:
+          log += "paste/all ";
+          ws.Run(rng() % 2 ? CommandId::kPaste : CommandId::kSelectAll);
+          break;
+        case 6:
+          log += "effect ";
+          ws.RunControl(rng() % 2 ? "mnuEffectFilpHor" : "mnuEffectRotate90");
+          break;
+        case 7:
+          log += "merge/del ";
+          ws.Run(rng() % 2 ? CommandId::kMerge : CommandId::kDelete);
+          break;
+        case 8:
           log += "add ";
           host.Push(format);
           ws.Run(CommandId::kAddImage);
           break;
-        case 3:
+        case 9:
           log += "delete ";
           ws.Run(CommandId::kDeleteImage);
           break;
-        case 4:
+        case 10:
           log += "duplicate ";
           ws.Run(CommandId::kDuplicateImage);
           break;
-        case 5:
+        case 11:
           log += "format ";
           host.Push(format);
           ws.Run(CommandId::kChangeFormat);
           break;
-        case 6:
+        case 12:
           log += "exchange ";
           ws.ImageListMouseDown(pick(images));
           ws.ImageListMouseUp(pick(images));
           break;
-        case 7:
+        case 13:
           log += "select/hotspot ";
-          rng() % 2 ? ws.SelectImage(pick(images)) : ws.SetHotSpot(pick(4), pick(4));
+          if (rng() % 2) {
+            ws.SelectImage(pick(images));
+          } else {
+            exact = !S().HasFloat;
+            ws.SetHotSpot(pick(side), pick(side));
+          }
           break;
         default: {
+          // Undo goes back to a state seen before, redo forward to one seen
+          // after (a step may change nothing the user sees).
           const bool undo = rng() % 3 != 0;
           const bool could = ws.IsEnabled(undo ? "tbtnUndo" : "tbtnRedo");
           log += undo ? "UNDO " : "REDO ";
           ws.Run(undo ? CommandId::kUndo : CommandId::kRedo);
-          if (could) {
-            EXPECT_NE(std::find(seen.begin(), seen.end(), now()), seen.end()) << "step " << step << ": " << log;
+          if (!could) continue;
+          const DocumentSeen state = now();
+          std::optional<std::size_t> found;
+          for (std::size_t j = 0; j < seen.size(); ++j) {
+            if (seen[j] == state && (undo ? j <= at : j >= at) && (undo || !found)) found = j;
           }
+          EXPECT_TRUE(found) << "step " << step << ": " << log;
+          if (found) at = *found;
+          continue;
         }
       }
-      seen.push_back(now());
+      // An action that changed nothing leaves redo as it was.
+      DocumentSeen state = now();
+      if (state == seen[at]) continue;
+      if (exact) {
+        ws.Run(CommandId::kUndo);
+        EXPECT_TRUE(now() == seen[at]) << "undone at once, step " << step << ": " << log;
+        ws.Run(CommandId::kRedo);
+        EXPECT_TRUE(now() == state) << "redone at once, step " << step << ": " << log;
+      }
+      seen.push_back(std::move(state));
+      at = seen.size() - 1;
     }
-    Pencil(raster::Rgb(1, 2, 3));
-    Click(0, 0);  // a new change: nothing is left to redo
+    if (S().HasFloat) ws.Run(CommandId::kMerge);
+    ws.Run(CommandId::kSelectAll);  // settles a pending curve as well
+    ws.Run(CommandId::kMerge);
     const DocumentSeen last = now();
     while (ws.IsEnabled("tbtnUndo")) ws.Run(CommandId::kUndo);
     EXPECT_TRUE(now() == seen.front()) << "undo all: " << log;
