@@ -1,17 +1,12 @@
-// The program on the desktop: its own icon in the window and the About box,
-// and the start-up registration with and without an installation.
+// The program on the desktop: its own icon in the window, and the start-up
+// registration with and without an installation.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTest>
 #include <filesystem>
 #include <fstream>
 
 #include "app/art.h"
 #include "app/desktop_entry.h"
-#include "app/dialogs/tfrm_about.h"
 #include "app/tfrm_main.h"
 #include "support/pixel_grid.h"
 
@@ -24,7 +19,7 @@ QString Q(const fs::path& path) {
   return QString::fromStdString(path.string());
 }
 
-TEST(ProgramIcon, HasEveryUsualSizeAndShowsInTheWindowAndTheAboutBox) {
+TEST(ProgramIcon, HasEveryUsualSizeAndShowsInTheWindow) {
   PixmintInitResources();
   const QIcon icon = ProgramIcon();
   QList<QSize> expected;
@@ -39,25 +34,11 @@ TEST(ProgramIcon, HasEveryUsualSizeAndShowsInTheWindowAndTheAboutBox) {
       EXPECT_LT(qAlpha(picture.pixel(0, 0)), 128) << size.width();
     }
   }
-
   test::TempDir dir;
   StartOptions options;
-  options.programPath = QStringLiteral("/usr/bin/pixmint");
   options.settingsFile = Q(dir / "settings.ini");
   options.registerAssociation = false;
-  TfrmMain window(options);
-  EXPECT_EQ(window.windowIcon().availableSizes(), expected);
-
-  TfrmAbout about(&window, {});
-  about.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
-  const QImage shown = about.grab().toImage().convertToFormat(QImage::Format_RGB32);
-  const QImage drawn = icon.pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32);
-  // The icon sits at (25, 12) in its 32-pixel picture.
-  for (const QPoint p : {QPoint(16, 16), QPoint(8, 20), QPoint(24, 6)}) {
-    ASSERT_EQ(qAlpha(drawn.pixel(p)), 255);
-    EXPECT_EQ(shown.pixel(p + QPoint(25, 12)) & 0xFFFFFF, drawn.pixel(p) & 0xFFFFFF) << p.x() << "," << p.y();
-  }
+  EXPECT_EQ(TfrmMain(options).windowIcon().availableSizes(), expected);
 }
 
 // A home and system folders of their own, and a place for programs.
@@ -88,63 +69,56 @@ class Registration : public ::testing::Test {
 
 TEST_F(Registration, AProgramTheDesktopDoesNotKnowWritesItsOwnEntry) {
   // From a build folder, nothing installed: the entry runs this program and
-  // shows the icon of the source tree.
-  ASSERT_TRUE(RegisterFileAssociation(Q(dir_ / "build" / "pixmint"), folders_));
-  std::string entry = Read(UserEntry());
-  EXPECT_NE(entry.find("Exec=\"" + (dir_ / "build" / "pixmint").string() + "\" %f\n"), std::string::npos) << entry;
-  EXPECT_NE(entry.find("Icon=/"), std::string::npos) << entry;
-  EXPECT_NE(entry.find("X-Pixmint-Written=true"), std::string::npos) << entry;
-  EXPECT_NE(Read(dir_ / "home" / "config" / "mimeapps.list").find("image/vnd.microsoft.icon=pixmint.desktop"),
-            std::string::npos);
-
-  // Installed where the desktop does not look (a prefix of its own): the
-  // entry runs the installed program and shows the installed icon.
-  const QString program = Install(dir_ / "opt" / "pixmint");
-  EXPECT_EQ(InstalledDataFolder(program), Q(dir_ / "opt" / "pixmint" / "share"));
-  ASSERT_TRUE(RegisterFileAssociation(program, folders_));
-  entry = Read(UserEntry());
-  EXPECT_NE(entry.find("Exec=\"" + program.toStdString() + "\" %f\n"), std::string::npos) << entry;
-  EXPECT_NE(
-      entry.find("Icon=" + (dir_ / "opt" / "pixmint" / "share" / "icons/hicolor/256x256/apps/pixmint.png").string()),
-      std::string::npos)
-      << entry;
-}
-
-TEST_F(Registration, AnInstalledEntryTheDesktopFindsIsTheOneNamed) {
-  struct Case {
-    const char* what;
-    bool ownEntryWrittenBefore;  // by an earlier run from a build folder
-    bool runFromBuild;
-  };
-  const Case cases[] = {{"installed program", true, false},
-                        {"installed program, no earlier entry", false, false},
-                        {"build folder beside an installed program", true, true}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    fs::remove_all(dir_ / "home");
-    fs::remove_all(dir_ / "usr");
-    if (c.ownEntryWrittenBefore) {
-      ASSERT_TRUE(RegisterFileAssociation(Q(dir_ / "build" / "pixmint"), folders_));
-    }
-    const QString installed = Install(dir_ / "usr");
-    ASSERT_TRUE(RegisterFileAssociation(c.runFromBuild ? Q(dir_ / "build" / "pixmint") : installed, folders_));
-    EXPECT_FALSE(fs::exists(UserEntry())) << "the installed entry stays visible";
+  // shows the icon of the source tree. Installed where the desktop does not
+  // look (a prefix of its own): the installed program and icon.
+  const QString installed = Install(dir_ / "opt" / "pixmint");
+  EXPECT_EQ(InstalledDataFolder(installed), Q(dir_ / "opt" / "pixmint" / "share"));
+  const fs::path icon = dir_ / "opt" / "pixmint" / "share" / "icons/hicolor/256x256/apps/pixmint.png";
+  for (const auto& [program, iconLine] : {std::pair{Q(dir_ / "build" / "pixmint"), std::string("Icon=/")},
+                                          std::pair{installed, "Icon=" + icon.string()}}) {
+    ASSERT_TRUE(RegisterFileAssociation(program, folders_));
+    const std::string entry = Read(UserEntry());
+    EXPECT_NE(entry.find("Exec=\"" + program.toStdString() + "\" %f\n"), std::string::npos) << entry;
+    EXPECT_NE(entry.find(iconLine), std::string::npos) << entry;
+    EXPECT_NE(entry.find("X-Pixmint-Written=true"), std::string::npos) << entry;
     EXPECT_NE(Read(dir_ / "home" / "config" / "mimeapps.list").find("image/vnd.microsoft.icon=pixmint.desktop"),
               std::string::npos);
   }
 }
 
-TEST_F(Registration, AUsersOwnEntryIsNeverRemoved) {
-  const QString installed = Install(dir_ / "usr");
-  fs::create_directories(UserEntry().parent_path());
-  std::ofstream(UserEntry()) << "[Desktop Entry]\nName=mine\nExec=pixmint --my-way %f\n";
-  ASSERT_TRUE(RegisterFileAssociation(installed, folders_));
-  EXPECT_EQ(Read(UserEntry()), "[Desktop Entry]\nName=mine\nExec=pixmint --my-way %f\n");
+// An installed entry the desktop finds is the one named, and a user's own
+// entry is never replaced.
+TEST_F(Registration, AnInstalledOrTheUsersOwnEntryIsTheOneNamed) {
+  const char* mine = "[Desktop Entry]\nName=mine\nExec=pixmint --my-way %f\n";
+  struct Case {
+    const char* what;
+    const char* entryBefore;  // nullptr: none; "" written by an earlier run from a build folder
+    bool runFromBuild;
+    const char* entryAfter;  // nullptr: none (the installed one stays visible)
+  };
+  const Case cases[] = {{"installed program", "", false, nullptr},
+                        {"installed program, no earlier entry", nullptr, false, nullptr},
+                        {"build folder beside an installed program", "", true, nullptr},
+                        {"the user's own entry", mine, false, mine}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(dir_ / "home");
+    if (c.entryBefore != nullptr && *c.entryBefore == 0) {
+      ASSERT_TRUE(RegisterFileAssociation(Q(dir_ / "build" / "pixmint"), folders_));
+    } else if (c.entryBefore != nullptr) {
+      fs::create_directories(UserEntry().parent_path());
+      std::ofstream(UserEntry()) << c.entryBefore;
+    }
+    const QString installed = Install(dir_ / "usr");
+    ASSERT_TRUE(RegisterFileAssociation(c.runFromBuild ? Q(dir_ / "build" / "pixmint") : installed, folders_));
+    EXPECT_EQ(fs::exists(UserEntry()) ? Read(UserEntry()) : "(none)", c.entryAfter ? c.entryAfter : "(none)");
+    EXPECT_NE(Read(dir_ / "home" / "config" / "mimeapps.list").find("image/vnd.microsoft.icon=pixmint.desktop"),
+              std::string::npos);
+  }
   // Installed into the user's own data folder: that entry is the installed one.
   fs::remove_all(dir_ / "usr");
   fs::remove(UserEntry());
-  const QString inHome = Install(dir_ / "home" / "local");
-  ASSERT_TRUE(RegisterFileAssociation(inHome, folders_));
+  ASSERT_TRUE(RegisterFileAssociation(Install(dir_ / "home" / "local"), folders_));
   EXPECT_EQ(Read(UserEntry()), "[Desktop Entry]\nName=installed\n");
 }
 

@@ -34,7 +34,9 @@ TEST(WindowGeometry, CorrectionsOnA1280x800Screen) {
   }
 }
 
-TEST(QtSettings, IntegersOfWrongTypeOrRangeReadAsMissing) {
+// Integers of the wrong type or range read as missing (100); written values
+// and subkeys read back.
+TEST(QtSettings, BadIntegersReadAsMissingAndValuesRoundTrip) {
   test::TempDir dir;
   const QString path = QString::fromStdString((dir / "s.ini").string());
   {
@@ -42,21 +44,14 @@ TEST(QtSettings, IntegersOfWrongTypeOrRangeReadAsMissing) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("[General]\nGood=42\nNegative=-7\nWord=abc\nHuge=99999999999\nList=a, b\nEmpty=\n");
   }
-  QtSettings settings(path);
-  EXPECT_EQ(settings.RegReadInt("Good"), 42);
-  EXPECT_EQ(settings.RegReadInt("Negative"), -7);
-  for (const char* name : {"Word", "Huge", "List", "Empty", "Missing"})
-    EXPECT_EQ(settings.RegReadInt(name), 100) << name;
-  EXPECT_EQ(settings.ReadString("List"), "");
-  EXPECT_TRUE(settings.Exists("Word"));
-  EXPECT_FALSE(settings.Exists("Missing"));
-}
-
-TEST(QtSettings, ValuesAndSubkeysRoundTrip) {
-  test::TempDir dir;
-  const QString path = QString::fromStdString((dir / "s.ini").string());
   {
     QtSettings settings(path);
+    EXPECT_EQ(settings.RegReadInt("Good"), 42);
+    EXPECT_EQ(settings.RegReadInt("Negative"), -7);
+    for (const char* name : {"Word", "Huge", "List", "Empty", "Missing"}) EXPECT_EQ(settings.RegReadInt(name), 100);
+    EXPECT_EQ(settings.ReadString("List"), "");
+    EXPECT_TRUE(settings.Exists("Word"));
+    EXPECT_FALSE(settings.Exists("Missing"));
     settings.RegWriteInt("FormWidth", 640);
     settings.WriteString("IcoOpenPath", "/home/u/图标/");
     settings.WriteSubkeyString("RecentFiles", "0", "/tmp/a.ico");
@@ -106,25 +101,21 @@ TEST(DesktopEntry, DefaultApplicationKeepsEveryByteOfOtherLines) {
   }
 }
 
+// What the files hold is checked with folders given; here only where they go.
 TEST(DesktopEntry, RegistersUnderTheXdgFolders) {
   test::TempDir dir;
-  const QByteArray data = QByteArray::fromStdString((dir / "data").string());
-  const QByteArray config = QByteArray::fromStdString((dir / "config").string());
-  const QByteArray oldData = qgetenv("XDG_DATA_HOME");
-  const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
-  const QByteArray oldDirs = qgetenv("XDG_DATA_DIRS");
-  qputenv("XDG_DATA_HOME", data);
-  qputenv("XDG_CONFIG_HOME", config);
-  // No installed entry to defer to.
-  qputenv("XDG_DATA_DIRS", QByteArray::fromStdString((dir / "system").string()));
+  const std::pair<const char*, QByteArray> variables[] = {
+      {"XDG_DATA_HOME", "data"}, {"XDG_CONFIG_HOME", "config"}, {"XDG_DATA_DIRS", "system"}};  // no installed entry
+  QByteArray old[3];
+  for (int i = 0; i < 3; ++i) {
+    old[i] = qgetenv(variables[i].first);
+    qputenv(variables[i].first, QByteArray::fromStdString((dir / variables[i].second.toStdString()).string()));
+  }
   const bool ok = RegisterFileAssociation(QStringLiteral("/opt/p x/pixmint"));
-  qputenv("XDG_DATA_HOME", oldData);
-  qputenv("XDG_CONFIG_HOME", oldConfig);
-  qputenv("XDG_DATA_DIRS", oldDirs);
-  // What the files hold is checked with folders given; here only where they go.
+  for (int i = 0; i < 3; ++i) qputenv(variables[i].first, old[i]);
   ASSERT_TRUE(ok);
-  EXPECT_TRUE(QFile::exists(QString::fromUtf8(data) + QStringLiteral("/applications/pixmint.desktop")));
-  EXPECT_TRUE(QFile::exists(QString::fromUtf8(config) + QStringLiteral("/mimeapps.list")));
+  EXPECT_TRUE(std::filesystem::exists(dir / "data" / "applications" / "pixmint.desktop"));
+  EXPECT_TRUE(std::filesystem::exists(dir / "config" / "mimeapps.list"));
 }
 
 }  // namespace

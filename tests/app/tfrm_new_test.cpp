@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -9,17 +10,11 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "gui_support.h"
+#include "settings/memory_settings.h"
+#include "support/qt_children.h"
 
 namespace pixmint::app {
 namespace {
-
-template <typename T>
-T* Find(QWidget& dialog, const char* name) {
-  T* found = dialog.findChild<T*>(QLatin1String(name));
-  EXPECT_NE(found, nullptr) << name;
-  return found;
-}
 
 TEST(TfrmNew, OpensOnTheStoredDefaults) {
   struct Case {
@@ -39,45 +34,45 @@ TEST(TfrmNew, OpensOnTheStoredDefaults) {
       {"32", "7", "rdoSiz32x32", "rdoClr8bpp", {32, 32, 8}},
   };
   for (const Case& c : cases) {
-    test::MemorySettings settings;
+    MemorySettings settings;
     if (c.size != nullptr) settings.WriteString("DefaultIconSize", c.size);
     if (c.bpp != nullptr) settings.WriteString("DefaultIconBpp", c.bpp);
     TfrmNew dialog(settings, nullptr);
-    EXPECT_TRUE(Find<QRadioButton>(dialog, c.sizeRadio)->isChecked()) << c.sizeRadio;
-    EXPECT_TRUE(Find<QRadioButton>(dialog, c.depthRadio)->isChecked()) << c.depthRadio;
-    EXPECT_EQ(Find<QSpinBox>(dialog, "updWidth")->isEnabled(), c.size != nullptr && std::string(c.size) == "1");
-    Find<QPushButton>(dialog, "btnOk")->click();
+    EXPECT_TRUE(test::Find<QRadioButton>(dialog, c.sizeRadio)->isChecked()) << c.sizeRadio;
+    EXPECT_TRUE(test::Find<QRadioButton>(dialog, c.depthRadio)->isChecked()) << c.depthRadio;
+    EXPECT_EQ(test::Find<QSpinBox>(dialog, "updWidth")->isEnabled(), c.size != nullptr && std::string(c.size) == "1");
+    test::Click(dialog, "btnOk");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.Format(), c.format) << c.sizeRadio;
   }
 }
 
 TEST(TfrmNew, CustomSizeFollowsTheSquareBoxAndClamps) {
-  test::MemorySettings settings;
+  MemorySettings settings;
   TfrmNew dialog(settings, nullptr);
-  Find<QRadioButton>(dialog, "rdoSizCustom")->click();
-  auto* width = Find<QSpinBox>(dialog, "updWidth");
-  auto* height = Find<QSpinBox>(dialog, "updHeight");
+  test::Click(dialog, "rdoSizCustom");
+  auto* width = test::Find<QSpinBox>(dialog, "updWidth");
+  auto* height = test::Find<QSpinBox>(dialog, "updHeight");
   ASSERT_TRUE(width->isEnabled());
   width->setValue(100);
   EXPECT_EQ(height->value(), 100);
-  Find<QCheckBox>(dialog, "ckbQuadrate")->setChecked(false);
+  test::Find<QCheckBox>(dialog, "ckbQuadrate")->setChecked(false);
   width->selectAll();
   QTest::keyClicks(width, QStringLiteral("200"));  // typed: held at the largest
   EXPECT_EQ(width->value(), 128);
   EXPECT_EQ(height->value(), 100);
   height->setValue(3);
   EXPECT_EQ(height->value(), 8);
-  Find<QRadioButton>(dialog, "rdoClr24bpp")->click();
-  Find<QPushButton>(dialog, "btnDefault")->click();
+  test::Click(dialog, "rdoClr24bpp");
+  test::Click(dialog, "btnDefault");
   EXPECT_EQ(settings.RegReadInt("DefaultIconSize"), 128);
   EXPECT_EQ(settings.RegReadInt("DefaultIconBpp"), 24);
-  Find<QPushButton>(dialog, "btnOk")->click();
+  test::Click(dialog, "btnOk");
   EXPECT_EQ(dialog.Format(), (editor::ImageFormat{128, 8, 24}));
 }
 
 TEST(TfrmNew, EscapeCancelsOnReleaseAndWritesNothing) {
-  test::MemorySettings settings;
+  MemorySettings settings;
   TfrmNew dialog(settings, nullptr);
   dialog.show();
   QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);

@@ -1,13 +1,10 @@
 // The converter dialog driven through its controls, offscreen.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QScrollArea>
 #include <QSpinBox>
 #include <QTest>
 
@@ -15,6 +12,7 @@
 #include "document/file_io.h"
 #include "document/png_codec.h"
 #include "support/pixel_grid.h"
+#include "support/qt_children.h"
 
 namespace pixmint::app {
 namespace {
@@ -47,41 +45,20 @@ struct ConverterFixture {
               return true;
             }};
   }
-  template <typename W>
-  W* Find(const char* name) {
-    auto* w = dialog.findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-  }
-  void Click(const char* name) { Find<QAbstractButton>(name)->click(); }
-
   test::TempDir dir;
   QStringList started, suggestions;
   QString saveAs;
   TfrmPicToIco dialog;
 };
 
-TEST(TfrmPicToIco, EveryControlHasItsName) {
-  ConverterFixture f;
-  for (const char* name :
-       {"lbxMasters", "btnAddMaster",    "btnRemoveMaster", "rdoIcon",    "rdoCursor",  "chkSize16",
-        "chkSize20",  "chkSize24",       "chkSize32",       "chkSize40",  "chkSize48",  "chkSize64",
-        "chkSize256", "edtMoreSizes",    "chkDepth32",      "chkDepth8",  "chkDepth4",  "updThreshold",
-        "chkDither",  "updHotX",         "updHotY",         "scrPreview", "lblPreview", "lblStatus",
-        "btnSave",    "btnOpenInEditor", "btnClose"}) {
-    EXPECT_NE(f.dialog.findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
-  }
-  EXPECT_FALSE(f.Find<QPushButton>("btnSave")->isEnabled());
-  EXPECT_FALSE(f.Find<QSpinBox>("updHotX")->isEnabled());
-}
-
 // Every result shows enlarged; a hand-drawn 16 x 16 shows its own pixels.
 TEST(TfrmPicToIco, PreviewsEveryResultEnlargedSideBySide) {
   ConverterFixture f;
+  EXPECT_FALSE(test::Find<QPushButton>(f.dialog, "btnSave")->isEnabled());
   const QString big = WritePicture(f.dir, "big.png", 96);
   const QString hand = WritePicture(f.dir, "hand.png", 16);
   ASSERT_TRUE(f.dialog.AddMasters({big, hand}));
-  EXPECT_EQ(f.Find<QListWidget>("lbxMasters")->count(), 2);
+  EXPECT_EQ(test::Find<QListWidget>(f.dialog, "lbxMasters")->count(), 2);
   ASSERT_NE(f.dialog.Result(), nullptr) << f.dialog.StatusText().toStdString();
   EXPECT_EQ(f.dialog.Result()->ImageCount(), 8u);
   ASSERT_EQ(f.dialog.PreviewImages().size(), 8u);
@@ -92,31 +69,42 @@ TEST(TfrmPicToIco, PreviewsEveryResultEnlargedSideBySide) {
     EXPECT_EQ(qRed(got), p.x() * 255 / 16);
     EXPECT_EQ(qGreen(got), p.y() * 255 / 16);
   }
-  EXPECT_FALSE(f.Find<QLabel>("lblPreview")->pixmap().isNull());
+  EXPECT_FALSE(test::Find<QLabel>(f.dialog, "lblPreview")->pixmap().isNull());
   // The 256 image is made from the 96 master by enlarging it, and says so.
   EXPECT_TRUE(f.dialog.StatusText().contains(QStringLiteral("256 x 256"))) << f.dialog.StatusText().toStdString();
 
-  f.Click("chkSize256");
-  f.Click("chkDepth4");
+  test::Click(f.dialog, "chkSize256");
+  test::Click(f.dialog, "chkDepth4");
   EXPECT_EQ(f.dialog.Result()->ImageCount(), 14u);
   EXPECT_EQ(f.dialog.Result()->Colors(13), 4u);
-  auto* more = f.Find<QLineEdit>("edtMoreSizes");
+  auto* more = test::Find<QLineEdit>(f.dialog, "edtMoreSizes");
   more->setText(QStringLiteral("96, 300"));
   emit more->editingFinished();
   EXPECT_EQ(f.dialog.Result(), nullptr);
   EXPECT_EQ(f.dialog.StatusText(), QStringLiteral("size 300 is outside 1 to 256"));
-  EXPECT_FALSE(f.Find<QPushButton>("btnSave")->isEnabled());
+  EXPECT_FALSE(test::Find<QPushButton>(f.dialog, "btnSave")->isEnabled());
+
+  // An unreadable picture is named; removing the masters leaves no result.
+  const auto bad = f.dir / "notes.png";
+  ASSERT_TRUE(document::WriteFileAtomically(bad, std::vector<std::uint8_t>{'h', 'i'}));
+  EXPECT_FALSE(f.dialog.AddMasters({QString::fromStdString(bad.string())}));
+  EXPECT_EQ(f.dialog.StatusText(), QStringLiteral("notes.png: not a PNG, JPEG, BMP or SVG picture"));
+  for (int i = 0; i < 2; ++i) {
+    test::Find<QListWidget>(f.dialog, "lbxMasters")->setCurrentRow(0);
+    test::Click(f.dialog, "btnRemoveMaster");
+  }
+  EXPECT_EQ(test::Find<QListWidget>(f.dialog, "lbxMasters")->count(), 0);
 }
 
 TEST(TfrmPicToIco, CursorHotSpotSaveAndOpenInANewInstance) {
   ConverterFixture f;
   ASSERT_TRUE(f.dialog.AddMasters({WritePicture(f.dir, "arrow.png", 64)}));
-  f.Click("rdoCursor");
-  auto* x = f.Find<QSpinBox>("updHotX");
+  test::Click(f.dialog, "rdoCursor");
+  auto* x = test::Find<QSpinBox>(f.dialog, "updHotX");
   EXPECT_TRUE(x->isEnabled());
   EXPECT_EQ(x->maximum(), 63);
   x->setValue(32);
-  f.Find<QSpinBox>("updHotY")->setValue(63);
+  test::Find<QSpinBox>(f.dialog, "updHotY")->setValue(63);
   ASSERT_NE(f.dialog.Result(), nullptr);
   EXPECT_FALSE(f.dialog.Result()->IsIcon());
   EXPECT_EQ(f.dialog.Result()->GetHotSpot(0), (raster::Point{8, 15}));
@@ -124,7 +112,7 @@ TEST(TfrmPicToIco, CursorHotSpotSaveAndOpenInANewInstance) {
 
   EXPECT_FALSE(f.dialog.OpenInEditor()) << "nothing written yet";
   f.saveAs = QString::fromStdString((f.dir / "made").string());
-  f.Click("btnSave");
+  test::Click(f.dialog, "btnSave");
   EXPECT_EQ(f.suggestions, QStringList{QStringLiteral("arrow.cur|cursor")});
   const QString written = f.saveAs + QStringLiteral(".cur");
   EXPECT_EQ(f.dialog.SavedFile(), written);
@@ -132,25 +120,12 @@ TEST(TfrmPicToIco, CursorHotSpotSaveAndOpenInANewInstance) {
   ASSERT_TRUE(back.LoadFromFile(written.toStdString()));
   EXPECT_EQ(back.ImageCount(), 8u);
   EXPECT_EQ(back.GetHotSpot(3), (raster::Point{16, 31}));
-  ASSERT_TRUE(f.Find<QPushButton>("btnOpenInEditor")->isEnabled());
-  f.Click("btnOpenInEditor");
+  ASSERT_TRUE(test::Find<QPushButton>(f.dialog, "btnOpenInEditor")->isEnabled());
+  test::Click(f.dialog, "btnOpenInEditor");
   EXPECT_EQ(f.started, QStringList{QStringLiteral("/opt/pixmint/pixmint ") + written});
   // A change makes a new result that has not been written.
-  f.Click("chkDither");
-  EXPECT_FALSE(f.Find<QPushButton>("btnOpenInEditor")->isEnabled());
-}
-
-TEST(TfrmPicToIco, UnreadablePicturesAreNamedAndRemovable) {
-  ConverterFixture f;
-  const auto bad = f.dir / "notes.png";
-  ASSERT_TRUE(document::WriteFileAtomically(bad, std::vector<std::uint8_t>{'h', 'i'}));
-  EXPECT_FALSE(f.dialog.AddMasters({QString::fromStdString(bad.string())}));
-  EXPECT_EQ(f.dialog.StatusText(), QStringLiteral("notes.png: not a PNG, JPEG, BMP or SVG picture"));
-  ASSERT_TRUE(f.dialog.AddMasters({WritePicture(f.dir, "a.png", 32)}));
-  f.Find<QListWidget>("lbxMasters")->setCurrentRow(0);
-  f.Click("btnRemoveMaster");
-  EXPECT_EQ(f.dialog.Result(), nullptr);
-  EXPECT_EQ(f.Find<QListWidget>("lbxMasters")->count(), 0);
+  test::Click(f.dialog, "chkDither");
+  EXPECT_FALSE(test::Find<QPushButton>(f.dialog, "btnOpenInEditor")->isEnabled());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -28,28 +27,6 @@ TEST(RenderText, EveryPixelIsTheTextColourOrTransparent) {
   }
   const raster::Picture empty = RenderText(QString(), {DesignTextFont(), 0});
   EXPECT_EQ(empty.Width(), 0);
-}
-
-TEST(TfrmText, StartsFromTheDesignFontWithTheGivenColour) {
-  TfrmText dialog(nullptr, Rgb(255, 0, 0));
-  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("添加文字"));
-  std::optional<QFont> offered;
-  dialog.SetFontChooser([&](QWidget*, const QFont& initial) -> std::optional<QFont> {
-    offered = initial;
-    QFont bigger = initial;
-    bigger.setPixelSize(30);
-    return bigger;
-  });
-  QTest::mouseClick(dialog.findChild<QPushButton*>("btnFont"), Qt::LeftButton);
-  ASSERT_TRUE(offered.has_value());
-  EXPECT_EQ(offered->pixelSize(), 12);
-  EXPECT_FALSE(offered->bold());
-  EXPECT_EQ(dialog.ChosenFont().font.pixelSize(), 30);
-  EXPECT_EQ(dialog.ChosenFont().colour, Rgb(255, 0, 0));
-  // A new dialog starts again from the design font.
-  TfrmText next(nullptr, Rgb(0, 0, 255));
-  EXPECT_EQ(next.ChosenFont().font.pixelSize(), 12);
-  EXPECT_TRUE(QFontInfo(next.ChosenFont().font).exactMatch() || !next.ChosenFont().font.family().isEmpty());
 }
 
 TEST(TfrmText, PreviewStaysCentredAndEnterIsOk) {

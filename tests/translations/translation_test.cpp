@@ -136,17 +136,12 @@ TEST(Translation, TheCoreSpeaksTheChosenLanguage) {
 }
 
 TEST(Language, WordsNameTheLanguagesWhateverTheirCaseAndRegion) {
-  struct Case {
-    const char* word;
-    std::optional<texts::Language> language;
-  };
-  for (const Case& c : {Case{"en", texts::Language::kEnglish}, Case{"EN", texts::Language::kEnglish},
-                        Case{"en_GB", texts::Language::kEnglish}, Case{"en-US", texts::Language::kEnglish},
-                        Case{"zh", texts::Language::kChinese}, Case{"zh_CN", texts::Language::kChinese},
-                        Case{"Zh-Hans", texts::Language::kChinese}, Case{"de", std::nullopt}, Case{"", std::nullopt},
-                        Case{"eng", std::nullopt}, Case{"_en", std::nullopt}}) {
-    EXPECT_EQ(texts::ParseLanguage(c.word), c.language) << c.word;
-  }
+  using enum texts::Language;
+  const std::pair<const char*, std::optional<texts::Language>> cases[] = {
+      {"en", kEnglish},   {"EN", kEnglish},      {"en_GB", kEnglish},   {"en-US", kEnglish},
+      {"zh", kChinese},   {"zh_CN", kChinese},   {"Zh-Hans", kChinese}, {"de", std::nullopt},
+      {"", std::nullopt}, {"eng", std::nullopt}, {"_en", std::nullopt}};
+  for (const auto& [word, language] : cases) EXPECT_EQ(texts::ParseLanguage(word), language) << word;
   for (const texts::Language language : texts::kLanguages) {
     EXPECT_EQ(texts::ParseLanguage(texts::LanguageCode(language)), language);
   }

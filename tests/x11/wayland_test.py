@@ -1,13 +1,13 @@
-"""The editor as a Wayland client: it starts, draws, shares the clipboard
-with wl-clipboard and saves, under Debian's weston.
-
-Weston's headless output has no seat (no keyboard, pointer or clipboard),
-so weston runs with its X11 output inside an Xvfb of the test's own, which
-gives it a seat: xdotool's keys and clicks reach weston as real input, and
-weston hands them to the editor through the Wayland protocol. The kiosk
-shell shows the editor over the whole output.
-
-Usage: PIXMINT=... PIXMINT_CLI=... python3 wayland_test.py"""
+# The editor as a Wayland client: it starts, draws, shares the clipboard with
+# wl-clipboard and saves, under Debian's weston.
+#
+# Weston's headless output has no seat (no keyboard, pointer or clipboard),
+# so weston runs with its X11 output inside an Xvfb of the test's own, which
+# gives it a seat: xdotool's keys and clicks reach weston as real input, and
+# weston hands them to the editor through the Wayland protocol. The kiosk
+# shell shows the editor over the whole output.
+#
+# Usage: PIXMINT=... PIXMINT_CLI=... python3 wayland_test.py
 
 import os
 import shutil
@@ -28,9 +28,8 @@ CLI = os.environ["PIXMINT_CLI"]
 RED = (255, 0, 0)
 
 
+# A weston of its own on an X display, with a socket by absolute path.
 class Weston:
-    """A weston of its own on an X display, with a socket by absolute path."""
-
     def __init__(self, display):
         self.folder = tempfile.mkdtemp(prefix="pixmint-weston-")
         os.chmod(self.folder, 0o700)
@@ -42,9 +41,7 @@ class Weston:
              "--idle-time=0", "--width=1100", "--height=760"], env=env, stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL)
         eventually(lambda: os.path.exists(self.socket))
-
-    def clipboard_env(self):
-        return dict(os.environ, WAYLAND_DISPLAY=self.socket, XDG_RUNTIME_DIR=self.folder)
+        self.clipboard_env = dict(os.environ, WAYLAND_DISPLAY=self.socket, XDG_RUNTIME_DIR=self.folder)
 
     def stop(self):
         self.process.terminate()
@@ -66,18 +63,6 @@ class WaylandTest(unittest.TestCase):
         self.display.stop()
         shutil.rmtree(self.files, ignore_errors=True)
 
-    @staticmethod
-    def shows_canvas(session):
-        try:
-            return session.canvas(48)
-        except AssertionError:
-            return None
-
-    def paste_types(self):
-        result = subprocess.run(["wl-paste", "--list-types"], env=self.weston.clipboard_env(), capture_output=True,
-                                text=True, timeout=10)
-        return result.stdout.split()
-
     def test_draws_shares_the_clipboard_and_saves(self):
         s = self.session = Session(PIXMINT, CLI, self.screen, title=None,
                                    changes={"QT_QPA_PLATFORM": "wayland", "WAYLAND_DISPLAY": self.weston.socket})
@@ -86,7 +71,7 @@ class WaylandTest(unittest.TestCase):
         eventually(lambda: found.extend(s.xdotool("search", "--onlyvisible", "--class", ".", check=False).split())
                    or found)
         s.window = found[0]
-        eventually(lambda: self.shows_canvas(s), timeout=30)
+        eventually(lambda: s.canvas(48), timeout=30)
         time.sleep(1.0)
         canvas = s.canvas(48)
         s.click(*s.pixel_point(canvas, 40, 40))  # weston gives the editor the keyboard
@@ -96,17 +81,17 @@ class WaylandTest(unittest.TestCase):
 
         # Out through the compositor's clipboard to wl-paste.
         s.key("ctrl+a", "ctrl+c")
-        eventually(lambda: "image/png" in self.paste_types())
-        png = subprocess.run(["wl-paste", "--type", "image/png"], env=self.weston.clipboard_env(),
-                             capture_output=True, timeout=10, check=True).stdout
-        copied = Image.open(BytesIO(png)).convert("RGB")
+        paste = lambda: subprocess.run(["wl-paste", "--type", "image/png"], env=self.weston.clipboard_env,
+                                       capture_output=True, timeout=10, check=True).stdout
+        eventually(lambda: Image.open(BytesIO(paste())))
+        copied = Image.open(BytesIO(paste())).convert("RGB")
         self.assertEqual(copied.size, (48, 48))
         self.assertEqual(copied.getpixel((7, 5)), (0, 0, 0))
 
         # In from wl-copy: a red square, pasted in the middle of the image.
         red = BytesIO()
         Image.new("RGB", (8, 8), RED).save(red, "PNG")
-        subprocess.Popen(["wl-copy", "--type", "image/png"], env=self.weston.clipboard_env(),
+        subprocess.Popen(["wl-copy", "--type", "image/png"], env=self.weston.clipboard_env,
                          stdin=subprocess.PIPE).communicate(red.getvalue(), timeout=10)
         s.key("Escape", "ctrl+v")
         eventually(lambda: s.pixels_now(canvas, 24, 24) == RED)

@@ -16,26 +16,23 @@ TRANSPARENT = (234, 234, 234)  # how a transparent pixel shows on the canvas
 MAIN_TITLE = "Kavoltrix Pixmint 3.0"
 
 
+# Polls check until it answers true (the editor reacts in its own time).
 def eventually(check, timeout=15.0):
-    """Polls check until it answers true (the editor reacts in its own time)."""
     end = time.time() + timeout
     while True:
         try:
             if check():
                 return
-        except (OSError, subprocess.CalledProcessError):
+        except (OSError, subprocess.CalledProcessError, AssertionError):  # not there yet
             pass
         if time.time() > end:
             raise AssertionError(f"{check.__doc__ or 'condition'} did not come true")
         time.sleep(0.2)
 
 
+# An Xvfb of its own for one test class.
 class Display:
-    """An Xvfb of its own for one test class."""
-
-    def __init__(self):
-        self.number = None
-        self.server = None
+    server = None
 
     def start(self):
         # Xvfb picks a free display itself and tells which (-displayfd), so
@@ -53,7 +50,7 @@ class Display:
         if not number:
             server.kill()
             raise RuntimeError("no X display could be started")
-        self.number, self.server = int(number), server
+        self.server = server
         return f":{number}"
 
     def stop(self):
@@ -62,12 +59,11 @@ class Display:
             self.server.wait(10)
 
 
+# One run of the editor with a home of its own. changes: variables to set
+# (None removes one); prepare(home): runs before the editor starts, to leave
+# settings or files there.
 class Session:
-    """One run of the editor with a home of its own."""
-
     def __init__(self, pixmint, cli, display, argument=None, changes=None, prepare=None, title=MAIN_TITLE):
-        """changes: variables to set (None removes one); prepare(home): runs
-        before the editor starts, to leave settings or files there."""
         self.cli = cli
         self.display = display
         self.home = tempfile.mkdtemp(prefix="pixmint-x11-")
@@ -101,22 +97,21 @@ class Session:
         out = self.xdotool("search", "--onlyvisible", "--name", title, check=False)
         return [w for w in out.split() if w]
 
-    def wait_window(self, title, timeout=30.0, focus=True):
-        """A window with this title (a regular expression), once it is shown
-        and, unless told otherwise, has the keyboard."""
+    # A window with this title (a regular expression), once it is shown and
+    # has the keyboard.
+    def wait_window(self, title, timeout=30.0):
         end = time.time() + timeout
         while time.time() < end:
             self.assert_alive()
             found = self.windows(title)
             if found:
-                if focus:
-                    self.wait_focus(found[0])
+                self.wait_focus(found[0])
                 return found[0]
             time.sleep(0.1)
         raise AssertionError(f"no window titled {title!r}")
 
+    # (x, y, width, height) of a window on the screen.
     def geometry(self, window):
-        """(x, y, width, height) of a window on the screen."""
         values = dict(line.split("=", 1) for line in
                       self.xdotool("getwindowgeometry", "--shell", window).split() if "=" in line)
         return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
@@ -125,8 +120,8 @@ class Session:
         x, y, _, _ = self.geometry(window)
         self.click(x + dx, y + dy, button)
 
+    # Waits until the keyboard is on window, as a user would before typing.
     def wait_focus(self, window, timeout=10.0):
-        """Waits until the keyboard is on window, as a user would before typing."""
         end = time.time() + timeout
         while time.time() < end:
             if self.xdotool("getwindowfocus", "-f", check=False).strip() == window:
@@ -148,9 +143,9 @@ class Session:
             time.sleep(0.15)
         self.assert_alive()
 
+    # Opens a menu by its letter, waits as a user would for it to show, then
+    # presses the keys that pick an item.
     def menu(self, letter, *keys):
-        """Opens a menu by its letter, waits as a user would for it to show,
-        then presses the keys that pick an item."""
         self.key(f"alt+{letter}")
         time.sleep(0.8)
         self.key(*keys)
@@ -177,10 +172,10 @@ class Session:
                              capture_output=True, timeout=30, check=True).stdout
         return Image.open(BytesIO(png)).convert("RGB")
 
+    # The canvas on the screen, (left, top, zoom), from the pixels that show
+    # transparency (the grid takes each zoomed pixel's first row and column,
+    # so the picture starts one pixel before them).
     def canvas(self, image_width):
-        """The canvas on the screen, (left, top, zoom), from the pixels that
-        show transparency (the grid takes each zoomed pixel's first row and
-        column, so the picture starts one pixel before them)."""
         # Only the scrolling area in the middle of the window: the panels
         # around it have light pixels of their own.
         wx, wy, ww, wh = self.geometry(self.window)
@@ -196,8 +191,8 @@ class Session:
         zoom = round((right - left + 1) / image_width)
         return left - 1, top - 1, zoom
 
+    # The colour image pixel (x, y) shows on the screen now.
     def pixels_now(self, canvas, x, y):
-        """The colour image pixel (x, y) shows on the screen now."""
         px, py = self.pixel_point(canvas, x, y)
         return self.screenshot().getpixel((px, py))
 
@@ -227,8 +222,8 @@ class Session:
         shutil.rmtree(self.home, ignore_errors=True)
 
     # --- files ---
+    # Image 0 of an icon or cursor file as our own reader sees it.
     def pixels(self, path):
-        """Image 0 of an icon or cursor file as our own reader sees it."""
         out = tempfile.mkdtemp(dir=self.home)
         subprocess.run([self.cli, "extract", path, out], check=True, capture_output=True, timeout=60)
         stem = os.path.splitext(os.path.basename(path))[0]

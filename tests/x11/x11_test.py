@@ -1,6 +1,7 @@
-"""The editor driven the way a user drives it, on a real X server.
-
-Usage: PIXMINT=... PIXMINT_CLI=... python3 x11_test.py"""
+# The editor driven the way a user drives it, on a real X server without a
+# window manager: only what needs one (the keyboard focus, keys, Qt's real
+# file choosers, the clipboard shared with other programs, the window's size,
+# stacking and class). Usage: PIXMINT=... PIXMINT_CLI=... python3 x11_test.py
 
 import os
 import shutil
@@ -9,6 +10,7 @@ import sys
 import tempfile
 import time
 import unittest
+from io import BytesIO
 
 from PIL import Image
 
@@ -19,12 +21,10 @@ PIXMINT = os.environ["PIXMINT"]
 CLI = os.environ["PIXMINT_CLI"]
 # Keys that must never end the program, wherever the keyboard focus is.
 HARMLESS = ["y", "b", "KP_Add", "KP_Subtract", "Escape", "Delete", "ctrl+z", "F2", "x"]
+SAVE = "另存为|Save"
 
 
 class X11Test(unittest.TestCase):
-    display = None
-    screen = None
-
     @classmethod
     def setUpClass(cls):
         cls.display = Display()
@@ -37,18 +37,19 @@ class X11Test(unittest.TestCase):
     def setUp(self):
         self.sessions = []
         self.files = tempfile.mkdtemp(prefix="pixmint-x11-files-")
+        self.addCleanup(shutil.rmtree, self.files, True)
 
     def tearDown(self):
         for session in self.sessions:
             session.close()
 
-    def start(self, argument=None):
-        session = Session(PIXMINT, CLI, self.screen, argument)
+    def start(self, argument=None, **options):
+        session = Session(PIXMINT, CLI, self.screen, argument, **options)
         self.sessions.append(session)
         return session
 
     def dialog_roundtrip(self, s, open_dialog, title):
-        """Opens a dialog, closes it with Escape, then presses keys."""
+        # Opens a dialog, closes it with Escape, then presses keys.
         open_dialog()
         s.wait_window(title)
         s.key("Escape")
@@ -56,16 +57,25 @@ class X11Test(unittest.TestCase):
         s.key(*HARMLESS)
         self.assertTrue(s.alive())
 
+    def save_through_chooser(self, s, keys, path):
+        s.key(keys)
+        s.wait_window(SAVE)
+        s.type(path)
+        s.key("Return")
+        s.wait_gone(SAVE)
+        eventually(lambda: os.path.exists(path))
+
     def test_keys_survive_the_start_and_every_dialog(self):
-        s = self.start()
+        s = self.start("无标题(指针)")
         s.key(*HARMLESS)
-        left, top, zoom = s.canvas(48)
+        left, top, zoom = s.canvas(32)
         for name, opener, title in [
             ("new image", lambda: s.key("ctrl+Insert"), "添加新的图像"),
             ("text", lambda: s.key("t"), "添加文字"),
             ("about", lambda: s.menu("h", "Up", "Return"), "关于 Kavoltrix Pixmint"),
             ("settings", lambda: s.menu("f", "Up", "Up", "Return"), "^设置$"),
             ("colour", lambda: s.click_in(s.window, 1045, 67), "Select Colo|颜色"),
+            ("hot spot", lambda: s.menu("t", "Up", "Up", "Return"), "测试指针热点"),
         ]:
             with self.subTest(name):
                 self.dialog_roundtrip(s, opener, title)
@@ -73,14 +83,8 @@ class X11Test(unittest.TestCase):
         s.click(left + 4 * zoom, top + 4 * zoom, button=3)
         s.key("Escape")
         s.key(*HARMLESS)
-
-    def test_keys_survive_the_hot_spot_and_paste_dialogs(self):
-        cursor = self.start("无标题(指针)")
-        self.dialog_roundtrip(cursor, lambda: cursor.menu("t", "Up", "Up", "Return"), "测试指针热点")
-        cursor.close()
-        # A 48-pixel picture copied, pasted into a 16-pixel image: too large,
+        # The whole picture copied, pasted into a 16-pixel image: too large,
         # so the paste dialog asks for a part.
-        s = self.start()
         s.key("ctrl+a", "ctrl+c", "ctrl+Insert")
         dialog = s.wait_window("添加新的图像")
         s.click_in(dialog, 30, 52)  # 16 x 16
@@ -88,40 +92,9 @@ class X11Test(unittest.TestCase):
         s.wait_gone("添加新的图像")
         self.dialog_roundtrip(s, lambda: s.key("ctrl+v"), "在剪切板选择图片的一部份")
 
-    def test_draw_save_undo_and_save_as_through_the_real_dialogs(self):
-        s = self.start()
-        canvas = s.canvas(48)
-        s.key("y")  # the pencil
-        s.drag([s.pixel_point(canvas, 5, 5), s.pixel_point(canvas, 10, 5)])
-        first = os.path.join(self.files, "drawn.ico")
-        s.key("ctrl+s")
-        s.wait_window("另存为|Save")
-        s.type(first)
-        s.key("Return")
-        s.wait_gone("另存为|Save")
-        eventually(lambda: os.path.exists(first))
-        saved_at = os.path.getmtime(first)
-        time.sleep(1.1)  # a later save shows in the file's time
-        self.assertEqual(s.pixels(first).getpixel((7, 5))[3], 255)
-        self.assertEqual(s.pixels(first).getpixel((7, 30))[3], 0)
-        s.drag([s.pixel_point(canvas, 5, 30), s.pixel_point(canvas, 10, 30)])
-        eventually(lambda: s.pixels_now(canvas, 7, 30) != (234, 234, 234))
-        s.key("ctrl+z", "ctrl+s")  # the undone stroke is not saved
-        eventually(lambda: s.pixels_now(canvas, 7, 30) == (234, 234, 234))
-        eventually(lambda: os.path.getmtime(first) > saved_at)
-        self.assertEqual(s.pixels(first).getpixel((7, 30))[3], 0)
-        self.assertEqual(s.pixels(first).getpixel((7, 5))[3], 255)
-        second = os.path.join(self.files, "copy.cur")
-        s.key("ctrl+shift+s")
-        s.wait_window("另存为|Save")
-        s.type(second)
-        s.key("Return")
-        s.wait_gone("另存为|Save")
-        eventually(lambda: "cursor" in s.info(second))
-
     def through_file_dialog(self, s, title, keys, path):
-        """Opens the file chooser a dialog's button opens (it shares the
-        dialog's title), types a path into it and confirms."""
+        # Opens the file chooser a dialog's button opens (it shares the
+        # dialog's title), types a path into it and confirms.
         s.wait_focus(s.windows(title)[0])  # a chooser just closed gives the keyboard back a moment later
         s.key(keys)
         eventually(lambda: len(s.windows(title)) == 2)
@@ -182,9 +155,10 @@ class X11Test(unittest.TestCase):
         self.assertEqual(s.wait_exit(), 0)
         self.assertNotIn(MAIN_TITLE, " ".join(s.windows(MAIN_TITLE)))
 
-    # --- the clipboard of other programs, and the keyboard after the opacity box ---
-
-    def test_picture_copied_in_another_program_pastes_and_saves(self):
+    # A picture another program owns on the clipboard (xclip) pastes in the
+    # middle and saves through the real chooser; a copy reaches other
+    # programs; Save As takes a cursor's name.
+    def test_the_clipboard_of_other_programs_and_the_real_save_chooser(self):
         if shutil.which("xclip") is None:
             self.skipTest("xclip missing (scripts/setup installs it)")
         s = self.start()
@@ -193,26 +167,29 @@ class X11Test(unittest.TestCase):
         picture.putpixel((0, 0), (255, 255, 255, 0))  # transparent: never white paper
         picture.putpixel((1, 0), (255, 0, 0, 200))  # mostly opaque: opaque in an 8-bit image
         picture.save(copied)
-        # xclip owns the clipboard, as any other program would, until it is ended.
         owner = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard", "-t", "image/png", "-i", copied],
                                  env=s.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
             time.sleep(2)  # the window looks at the clipboard once a second
             s.key("ctrl+v")
             saved = os.path.join(self.files, "pasted.ico")
-            s.key("ctrl+s")
-            s.wait_window("另存为|Save")
-            s.type(saved)
-            s.key("Return")
-            s.wait_gone("另存为|Save")
-            eventually(lambda: os.path.exists(saved))
+            self.save_through_chooser(s, "ctrl+s", saved)
         finally:
             owner.kill()
             owner.wait(10)
         pixels = s.pixels(saved)
         red = [(x, y) for y in range(48) for x in range(48) if pixels.getpixel((x, y)) == (255, 0, 0, 255)]
-        self.assertEqual(red, [(x, y) for y in range(22, 25) for x in range(22, 26) if (x, y) != (22, 22)])  # centred
+        self.assertEqual(red, [(x, y) for y in range(22, 25) for x in range(22, 26) if (x, y) != (22, 22)])
         self.assertEqual(pixels.getpixel((22, 22))[3], 0)
+
+        s.key("ctrl+a", "ctrl+c")
+        out = lambda: subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "image/png"], env=s.env,
+                                     capture_output=True, timeout=10).stdout
+        eventually(lambda: Image.open(BytesIO(out())).size == (48, 48))
+        self.assertEqual(Image.open(BytesIO(out())).convert("RGB").getpixel((23, 23)), (255, 0, 0))
+        second = os.path.join(self.files, "copy.cur")
+        self.save_through_chooser(s, "ctrl+shift+s", second)
+        eventually(lambda: "cursor" in s.info(second))
 
     def test_shortcuts_reach_the_window_after_the_opacity_box_and_keypad_zoom_keys(self):
         s = self.start()
@@ -235,6 +212,44 @@ class X11Test(unittest.TestCase):
             s.key(*keys)
             time.sleep(0.3)
             eventually(lambda: s.canvas(48)[2] == zoom)
+
+    # --- the window's own manners ---
+
+    def test_window_keeps_a_working_size_and_the_desktop_entry_class(self):
+        def remembered_size(home):
+            os.makedirs(os.path.join(home, "config", "Kavol"))
+            with open(os.path.join(home, "config", "Kavol", "Pixmint.conf"), "w") as f:
+                f.write("[General]\nFormWidth=400\nFormHeight=300\nFormLeft=0\nFormTop=0\n")
+        s = self.start(prepare=remembered_size)
+        _, _, width, height = s.geometry(s.window)
+        # Grown to hold the whole tool column (down to the opacity box), a
+        # canvas, and the colour and image panels side by side.
+        self.assertGreaterEqual(width, 480)
+        self.assertGreaterEqual(height, 420)
+        # Task bars find the desktop entry (pixmint.desktop) by the class.
+        self.assertIn(s.window, s.xdotool("search", "--classname", "^pixmint$", check=False).split())
+
+    def test_a_dialog_stays_above_the_main_window_raised_over_it(self):
+        s = self.start()
+        s.menu("h", "Up", "Return")
+        about = s.wait_window("关于 Kavoltrix Pixmint")
+        x, y, w, h = s.geometry(about)
+        shown = s.screenshot().crop((x, y, x + w, y + h))
+        s.xdotool("windowraise", s.window)
+        time.sleep(1.0)
+        eventually(lambda: s.screenshot().crop((x, y, x + w, y + h)) == shown)
+
+    def test_help_without_a_browser_names_the_manual(self):
+        # No program to open web pages with: the search path holds only what
+        # the test itself runs.
+        for tool in ("xdotool", "import"):
+            os.symlink(shutil.which(tool), os.path.join(self.files, tool))
+        s = self.start(changes={"PATH": self.files, "BROWSER": None})
+        s.key("F1")
+        s.wait_window("^提示$")
+        s.key("Return")
+        s.wait_gone("^提示$")
+        self.assertTrue(s.alive())
 
 
 if __name__ == "__main__":
