@@ -161,32 +161,6 @@ TEST_F(TrustTest, EffectsReplaceWhatTheyTransformAndUndoAtOnce) {
   EXPECT_EQ(S().FloatBitmap.Pixel(0, 0), kRed) << "the selection as picked";
 }
 
-TEST_F(TrustTest, TextDialogOpensOncePerClickAndAlphaRoundTripRebuildsTheTool) {
-  StartIcon(16, 16, 32);
-  host.Push(TextAnswer{"A"});
-  ws.ChooseTool(ToolId::kText);
-  EXPECT_TRUE(S().HasFloat);
-  EXPECT_EQ(host.PendingAnswers(), 0u);
-  Click(0, 0);  // outside the text: merged, and no new dialog
-  ws.Run(CommandId::kZoomIn);
-  ws.Run(CommandId::kForeColour);  // cancelled colour dialog
-  EXPECT_FALSE(S().HasFloat);
-  EXPECT_EQ(tools::Number(S().ToolId), tools::Number(ToolId::kText));
-  host.Push(TextAnswer{"B"});
-  Click(3, 3);  // a click with the text tool asks again
-  EXPECT_TRUE(S().HasFloat);
-  EXPECT_EQ(host.PendingAnswers(), 0u);
-
-  ws.Run(CommandId::kMerge);
-  Tool(ToolId::kLine);
-  ws.Run(CommandId::kModeAlpha);
-  ws.SetZoom(4);
-  ws.Run(CommandId::kModeRgb);
-  Pencil(kRed);
-  Drag(1, 15, 15, 15);
-  EXPECT_EQ(Work(15, 15), kRed) << "drawn at the new zoom";
-}
-
 // Random work on one image, with undo and redo in between: every undo or
 // redo lands on a picture the user saw after some action, undo all gives the
 // first, redo all the last.
@@ -347,26 +321,6 @@ TEST_F(TrustTest, UndoAndRedoCoverImageCommandsInTheOrderTheyWereMade) {
     while (ws.IsEnabled("tbtnRedo")) ws.Run(CommandId::kRedo);
     EXPECT_TRUE(now() == last) << "redo all: " << log;
   }
-}
-
-// Undo between the clicks of a curve settles the curve first: the blank
-// picture and the earlier strokes keep their places in the history.
-TEST_F(TrustTest, UndoBetweenCurveClicksKeepsTheHistory) {
-  StartIcon(12, 12, 24);
-  Pencil(kRed);
-  Click(0, 0);
-  const Seen afterDot = Now();
-  ws.ChooseTool(ToolId::kCurve);
-  Drag(1, 10, 10, 10);  // first click: a line
-  ws.Run(CommandId::kUndo);
-  EXPECT_TRUE(Now() == afterDot);
-  Click(5, 1);  // starts a new curve
-  ws.Run(CommandId::kUndo);
-  EXPECT_TRUE(Now() == afterDot);
-  ws.Run(CommandId::kUndo);
-  EXPECT_EQ(Work(0, 0), kTransparent);
-  ws.Run(CommandId::kRedo);
-  EXPECT_TRUE(Now() == afterDot);
 }
 
 }  // namespace
