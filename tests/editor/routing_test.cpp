@@ -103,6 +103,19 @@ TEST_F(RoutingTest, MoveScalePressGrabsWithinFivePixels) {
   }
 }
 
+// A zoom changed in Alpha mode rebuilds the tool for the new screen.
+TEST_F(RoutingTest, ToolsDrawAtAZoomChangedInAlphaMode) {
+  host.Push(ImageFormat{16, 16, 32});
+  ws.Run(CommandId::kAddImage);
+  ws.ChooseTool(tools::ToolId::kLine);
+  ws.Run(CommandId::kModeAlpha);
+  ws.SetZoom(4);
+  ws.Run(CommandId::kModeRgb);
+  Pencil(kRed);
+  Drag(1, 15, 15, 15);
+  EXPECT_EQ(Work(15, 15), kRed);
+}
+
 TEST_F(RoutingTest, SprayBurstsOnTimerTicks) {
   ws.ChooseTool(tools::ToolId::kSpray);
   Press(8, 8);
