@@ -67,68 +67,20 @@ TEST_F(RoutingTest, CurveCountsItsClicksAndIsOneUndoStep) {
   EXPECT_FALSE(ws.IsEnabled("tbtnUndo"));
 }
 
-TEST_F(RoutingTest, DropperReadsPicksAndReturns) {
-  Pencil(Rgb(12, 34, 56));
-  Click(3, 3);
-  ws.ChooseTool(tools::ToolId::kDropper);
-  Move(3, 3);
-  EXPECT_EQ(ws.StatusText(2), "R12 G34 B56");
-  EXPECT_EQ(ws.StatusText(1), "X3, Y3");
-  Move(9, 9);
-  EXPECT_EQ(ws.StatusText(2), "Transparent");
-  ws.Run(CommandId::kDefaultColours);
-  Click(3, 3, tools::ShiftState::kAlt);
-  EXPECT_EQ(S().BackColor.colour, Rgb(12, 34, 56));
-  EXPECT_EQ(Fore(), kBlack);
-  EXPECT_EQ(tools::Number(S().ToolId), 100);  // back to the last drawing tool
-  ws.ChooseTool(tools::ToolId::kDropper);
-  Click(9, 9);  // a transparent pixel gives the transparent colour
-  EXPECT_EQ(S().ForeColor, raster::kTransparentPaint);
-}
-
-TEST_F(RoutingTest, DropperOutsideTheImageTakesNothing) {
+// Screen positions truncate toward zero into image pixels; outside the image
+// the dropper reads and takes nothing.
+TEST_F(RoutingTest, DropperReadsWhereThePointerIs) {
   ws.ChooseTool(tools::ToolId::kDropper);
   ws.CanvasMouseMove(tools::ShiftState::kNone, -20, 5);
   EXPECT_EQ(ws.StatusText(2), "");
-  ws.CanvasMouseDown(MouseButton::kLeft, tools::ShiftState::kNone, 5, 5);
-  ws.CanvasMouseUp(MouseButton::kLeft, tools::ShiftState::kNone, 16 * S().Zoom + 30, 5);
-  EXPECT_EQ(Fore(), kRed);
-  EXPECT_EQ(tools::Number(S().ToolId), 112);
-}
-
-TEST_F(RoutingTest, MousePositionsTruncateTowardZero) {
-  ws.ChooseTool(tools::ToolId::kDropper);
   for (auto [sx, text] : {std::pair{-3, "X0, Y1"}, {-8, "X-1, Y1"}, {127, "X15, Y1"}}) {
     ws.CanvasMouseMove(tools::ShiftState::kNone, sx, 10);
     EXPECT_EQ(ws.StatusText(1), text);
   }
-}
-
-TEST_F(RoutingTest, MarqueeMakesAFloatThatMoveScaleDragsAndMerges) {
-  Click(2, 2);
-  ws.ChooseTool(tools::ToolId::kSelectBas);
-  Drag(1, 1, 5, 5);
-  ASSERT_TRUE(S().HasFloat);
-  EXPECT_EQ(tools::Number(S().ToolId), 115);
-  EXPECT_TRUE(ws.IsEnabled("tbtnCut"));
-  EXPECT_TRUE(ws.IsEnabled("pmuMerge"));
-  const raster::Rect r{S().FloatLeft * 8, S().FloatTop * 8, (S().FloatLeft + S().FloatBitmap.Width()) * 8,
-                       (S().FloatTop + S().FloatBitmap.Height()) * 8};
-  // Five screen pixels left of the frame still grabs it (away from handles).
-  ws.CanvasMouseMove(tools::ShiftState::kNone, r.left - 5, r.top + 13);
-  EXPECT_EQ(host.Cursor(), CursorShape::kSizeAll);
-  ws.CanvasMouseDown(MouseButton::kLeft, tools::ShiftState::kNone, r.left - 5, r.top + 13);
-  ws.CanvasMouseMove(tools::ShiftState::kLeftButton, r.left - 5 + 40, r.top + 13);
-  ws.CanvasMouseUp(MouseButton::kLeft, tools::ShiftState::kNone, r.left - 5 + 40, r.top + 13);
-  EXPECT_TRUE(S().HasFloat);
-  EXPECT_EQ(S().FloatLeft, 1 + 5);
-  ws.CanvasMouseDown(MouseButton::kLeft, tools::ShiftState::kNone, 1 * 8 - 6,
-                     r.top + 13);  // left of the moved frame by 6+: merge
-  EXPECT_FALSE(S().HasFloat);
-  EXPECT_FALSE(ws.IsEnabled("tbtnCut"));
-  EXPECT_EQ(tools::Number(S().ToolId), 100);
-  EXPECT_EQ(Work(2 + 5, 2), kRed);  // the merged copy
-  EXPECT_EQ(Work(2, 2), kRed);      // the marquee leaves the picture under it
+  ws.CanvasMouseDown(MouseButton::kLeft, tools::ShiftState::kNone, 5, 5);
+  ws.CanvasMouseUp(MouseButton::kLeft, tools::ShiftState::kNone, 16 * S().Zoom + 30, 5);
+  EXPECT_EQ(Fore(), kRed);
+  EXPECT_EQ(tools::Number(S().ToolId), 112);
 }
 
 // Screen offsets around the floating selection's frame: inside the grown
@@ -151,48 +103,17 @@ TEST_F(RoutingTest, MoveScalePressGrabsWithinFivePixels) {
   }
 }
 
-TEST_F(RoutingTest, TextAndNoToolOnlyCommit) {
-  host.Push(CancelAnswer{});
-  ws.ChooseTool(tools::ToolId::kText);
-  Press(3, 3);
-  EXPECT_TRUE(S().IsDragging);
-  Release(3, 3);
-  EXPECT_FALSE(S().IsDragging);
-  EXPECT_FALSE(ws.IsEnabled("tbtnUndo"));
-  EXPECT_EQ(Work(3, 3), kTransparent);
-}
-
-TEST_F(RoutingTest, LassoOutlineSpansClicksUntilClosed) {
-  ws.ChooseTool(tools::ToolId::kSelectAdv);
-  Click(2, 2);
-  EXPECT_NE(ws.NextToolClick(), 0);
-  Click(10, 2);
-  Click(10, 10);
-  EXPECT_FALSE(S().HasFloat);
-  Click(2, 2);
-  EXPECT_EQ(ws.NextToolClick(), 0);
-  EXPECT_TRUE(S().HasFloat);
-  EXPECT_EQ(tools::Number(S().ToolId), 115);
-}
-
-TEST_F(RoutingTest, AlphaPencilClickPaintsOnePixelAndHoverReadsOpacity) {
-  host.Push(ImageFormat{8, 8, 32});
+// A zoom changed in Alpha mode rebuilds the tool for the new screen.
+TEST_F(RoutingTest, ToolsDrawAtAZoomChangedInAlphaMode) {
+  host.Push(ImageFormat{16, 16, 32});
   ws.Run(CommandId::kAddImage);
+  ws.ChooseTool(tools::ToolId::kLine);
   ws.Run(CommandId::kModeAlpha);
-  ws.SetOpacityText("50");
-  Click(3, 3);
-  raster::Picture expected(8, 8, kRed);
-  expected.SetPixel(3, 3, Rgb(127, 127, 127));
-  EXPECT_TRUE(pixmint::test::SamePicture(expected, S().AlphaBitmap));
-  ws.CanvasMouseMove(tools::ShiftState::kNone, Sc(3), Sc(3));
-  EXPECT_EQ(ws.StatusText(2), "Opacity: 49");
-  ws.CanvasMouseMove(tools::ShiftState::kNone, Sc(4), Sc(3));
-  EXPECT_EQ(ws.StatusText(2), "Transparent");
-  ws.ChooseTool(tools::ToolId::kLine);  // the line in Alpha mode draws a straight line
-  ws.SetOpacityText("100");
-  Drag(0, 0, 4, 0);
-  EXPECT_EQ(S().AlphaBitmap.Pixel(2, 0), kWhite);
-  EXPECT_EQ(S().AlphaBitmap.Pixel(4, 0), kRed);  // end point left out
+  ws.SetZoom(4);
+  ws.Run(CommandId::kModeRgb);
+  Pencil(kRed);
+  Drag(1, 15, 15, 15);
+  EXPECT_EQ(Work(15, 15), kRed);
 }
 
 TEST_F(RoutingTest, SprayBurstsOnTimerTicks) {

@@ -5,14 +5,12 @@
 #include <sstream>
 #include <string>
 
-#include "raster/colour.h"
 #include "script/scripted_host.h"
 #include "support/pixel_grid.h"
 
 namespace pixmint::editor::test {
 namespace {
 
-using raster::Rgb;
 using namespace pixmint::script;
 
 struct RunResult {
@@ -27,22 +25,6 @@ RunResult RunText(const std::string& script) {
   std::ostringstream err;
   const int status = RunScript(in, out, err);
   return {status, out.str(), err.str()};
-}
-
-constexpr const char* kSpray =
-    "new icon 16 16 32\ntool spray\noption 0\nfore 0 0 0\nseed 11\npress 8 8\ntick 3\nrelease 8 8\n"
-    "print pixels work\n";
-
-TEST(ScriptRunnerTest, PinnedSeedRepeatsTheSprayExactly) {
-  const RunResult first = RunText(kSpray);
-  const RunResult second = RunText(kSpray);
-  ASSERT_EQ(first.status, 0) << first.err;
-  EXPECT_EQ(first.out, second.out);
-  // The dots are there, and another seed scatters them differently.
-  EXPECT_NE(first.out.find("b=0,0,0"), std::string::npos) << first.out;
-  std::string other = kSpray;
-  other.replace(other.find("seed 11"), 7, "seed 12");
-  EXPECT_NE(RunText(other).out, first.out);
 }
 
 // Every bad line stops the run with its number, never with a crash, an
@@ -70,22 +52,6 @@ TEST(ScriptRunnerTest, HugeAnswersAreHeldAndQuotedPathsKeepEverything) {
       path + "\" # named\nprint state\n");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(std::filesystem::exists(path)) << r.out;
-}
-
-TEST(StandInTextTest, CellsSpacesAndCodeBits) {
-  const raster::Colour ink = Rgb(1, 2, 3);
-  EXPECT_TRUE(StandInText("", ink).Empty());
-  const raster::Picture two = StandInText("A B", ink);
-  ASSERT_EQ(two.Width(), 17);
-  ASSERT_EQ(two.Height(), 7);
-  // The gap column and the space's cell stay transparent.
-  for (int y = 0; y < 7; ++y) {
-    EXPECT_EQ(two.Alpha(5, y), 0);
-    for (int x = 6; x < 11; ++x) EXPECT_EQ(two.Alpha(x, y), 0);
-    EXPECT_EQ(two.Pixel(12, y), ink);  // the frame of 'B'
-  }
-  // Different characters give different cells.
-  EXPECT_FALSE(pixmint::test::SamePicture(StandInText("A", ink), StandInText("B", ink)));
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <functional>
-#include <optional>
 #include <random>
 
 #include "document/kv_icon.h"
@@ -160,32 +159,6 @@ TEST_F(TrustTest, EffectsReplaceWhatTheyTransformAndUndoAtOnce) {
   ws.Run(CommandId::kUndo);
   EXPECT_EQ(Work(0, 0), kRed);
   EXPECT_EQ(S().FloatBitmap.Pixel(0, 0), kRed) << "the selection as picked";
-}
-
-TEST_F(TrustTest, TextDialogOpensOncePerClickAndAlphaRoundTripRebuildsTheTool) {
-  StartIcon(16, 16, 32);
-  host.Push(TextAnswer{"A"});
-  ws.ChooseTool(ToolId::kText);
-  EXPECT_TRUE(S().HasFloat);
-  EXPECT_EQ(host.PendingAnswers(), 0u);
-  Click(0, 0);  // outside the text: merged, and no new dialog
-  ws.Run(CommandId::kZoomIn);
-  ws.Run(CommandId::kForeColour);  // cancelled colour dialog
-  EXPECT_FALSE(S().HasFloat);
-  EXPECT_EQ(tools::Number(S().ToolId), tools::Number(ToolId::kText));
-  host.Push(TextAnswer{"B"});
-  Click(3, 3);  // a click with the text tool asks again
-  EXPECT_TRUE(S().HasFloat);
-  EXPECT_EQ(host.PendingAnswers(), 0u);
-
-  ws.Run(CommandId::kMerge);
-  Tool(ToolId::kLine);
-  ws.Run(CommandId::kModeAlpha);
-  ws.SetZoom(4);
-  ws.Run(CommandId::kModeRgb);
-  Pencil(kRed);
-  Drag(1, 15, 15, 15);
-  EXPECT_EQ(Work(15, 15), kRed) << "drawn at the new zoom";
 }
 
 // What the user sees of the whole document, as a file would show it: every
@@ -346,26 +319,6 @@ TEST_F(TrustTest, UndoAndRedoLandOnlyOnStatesTheUserSaw) {
     while (ws.IsEnabled("tbtnRedo")) ws.Run(CommandId::kRedo);
     EXPECT_TRUE(now() == last) << "redo all: " << log;
   }
-}
-
-// Undo between the clicks of a curve settles the curve first: the blank
-// picture and the earlier strokes keep their places in the history.
-TEST_F(TrustTest, UndoBetweenCurveClicksKeepsTheHistory) {
-  StartIcon(12, 12, 24);
-  Pencil(kRed);
-  Click(0, 0);
-  const Seen afterDot = Now();
-  ws.ChooseTool(ToolId::kCurve);
-  Drag(1, 10, 10, 10);  // first click: a line
-  ws.Run(CommandId::kUndo);
-  EXPECT_TRUE(Now() == afterDot);
-  Click(5, 1);  // starts a new curve
-  ws.Run(CommandId::kUndo);
-  EXPECT_TRUE(Now() == afterDot);
-  ws.Run(CommandId::kUndo);
-  EXPECT_EQ(Work(0, 0), kTransparent);
-  ws.Run(CommandId::kRedo);
-  EXPECT_TRUE(Now() == afterDot);
 }
 
 }  // namespace

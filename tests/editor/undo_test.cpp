@@ -140,19 +140,5 @@ TEST_F(UndoTest, AlphaAndRgbHistoriesAreSeparate) {
   EXPECT_EQ(Raw(2, 2), 0u);
 }
 
-TEST_F(UndoTest, TwoHundredStepsOfA256Image) {
-  host.Push(ImageFormat{256, 256, 24});
-  ws.Run(CommandId::kAddImage);
-  ws.SetZoom(1);
-  Pencil(kRed);
-  for (int i = 0; i < 200; ++i) Click(i % 256, i / 256);
-  for (int i = 0; i < 200; ++i) ws.Run(CommandId::kUndo);
-  EXPECT_EQ(ws.DocHistory().StepCount(), 1u);  // what is left is the adding of the image
-  EXPECT_EQ(Work(0, 0), kTransparent);
-  for (int i = 0; i < 200; ++i) ws.Run(CommandId::kRedo);
-  EXPECT_EQ(Work(199, 0), kRed);
-  EXPECT_EQ(FilesInHistory(), 201);
-}
-
 }  // namespace
 }  // namespace pixmint::editor::test

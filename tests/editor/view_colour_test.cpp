@@ -1,6 +1,5 @@
 #include "editor/colour_state.h"
 #include "editor_fixture.h"
-#include "raster/grid.h"
 
 namespace pixmint::editor::test {
 namespace {
@@ -37,21 +36,6 @@ TEST_F(ViewTest, ZoomStopsAtItsLimitsButAutoZoomDoesNot) {
   EXPECT_TRUE(ws.Screen().Empty());
   ws.CanvasMouseDown(MouseButton::kLeft, tools::ShiftState::kNone, 1, 1);
   ws.CanvasMouseMove(tools::ShiftState::kNone, 1, 1);
-}
-
-TEST_F(ViewTest, ScreenShowsTheGridFromZoomThreeAndTheFloatWithItsFrame) {
-  StartIcon(2, 2, 24);
-  for (auto [zoom, grid] : {std::pair{2, false}, {3, true}}) {
-    ws.SetZoom(zoom);
-    EXPECT_EQ(ws.Screen().Width(), 2 * zoom);
-    EXPECT_EQ(ws.Screen().Pixel(0, 0) == raster::kGridColour, grid) << zoom;
-    EXPECT_EQ(ws.Screen().Pixel(1, 1), raster::Markers().trans) << zoom;  // how transparency is drawn
-  }
-  ws.SetZoom(8);
-  Clip(raster::Picture(2, 2, kRed));
-  ws.Run(CommandId::kPaste);
-  EXPECT_EQ(ws.Screen().Pixel(4, 4), kRed);
-  EXPECT_EQ(ws.Screen().Pixel(2, 5), kBlack);  // the left handle's outline
 }
 
 // The default colours are the image's first two palette entries; the alpha
@@ -102,7 +86,7 @@ TEST_F(ViewTest, PaletteBoxCellsAndPicks) {
   EXPECT_EQ(Fore(), fore);
 }
 
-TEST_F(ViewTest, ColourButtonsAndModes) {
+TEST_F(ViewTest, ColourButtonsGiveWhatWasChosen) {
   StartIcon(8, 8, 8);
   // The colour chosen is the colour painted: no colour is kept back.
   for (const Colour c : {kWhite, Rgb(234, 234, 234), Rgb(218, 109, 109)}) {
@@ -121,19 +105,8 @@ TEST_F(ViewTest, ColourButtonsAndModes) {
   EXPECT_EQ(host.colourStarts, (std::vector<raster::Colour>{kBlack, kWhite, grey, pink, pink}));
   EXPECT_FALSE(ws.Run(CommandId::kInvertColour));  // an icon cannot hold it
   EXPECT_NE(S().ForeColor, raster::kInvertingPaint);
-  EXPECT_FALSE(ws.IsEnabled("tbtnModeAlpha"));
   ws.Run(CommandId::kModeAlpha);  // an 8-bit image has no alpha
   EXPECT_FALSE(S().AlphaMode);
-  EXPECT_TRUE(ws.IsEnabled("btnBrush"));
-  host.Push(ImageFormat{8, 8, 32});
-  ws.Run(CommandId::kAddImage);
-  ws.Run(CommandId::kModeAlpha);
-  EXPECT_TRUE(ws.IsChecked("mnuImageAlpha"));
-  EXPECT_FALSE(ws.IsEnabled("btnBrush"));
-  EXPECT_TRUE(ws.IsEnabled("btnLine"));
-  ws.Run(CommandId::kModeRgb);
-  EXPECT_TRUE(ws.IsChecked("tbtnModeRGB"));
-  EXPECT_TRUE(ws.IsEnabled("btnBrush"));
 }
 
 }  // namespace

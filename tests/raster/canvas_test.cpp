@@ -64,13 +64,6 @@ TEST(CanvasLineTest, LeavesOutTheEndPointAndCoversTheSamePixelsBothWays) {
   }
 }
 
-TEST(CanvasShapeTest, ReversedCornersAndEmptyBoxes) {
-  EXPECT_TRUE(SamePicture(
-      FromAscii({"######", "######", "##rr##", "######", "######"}),
-      Drawn(6, 5, [](Canvas& c) { c.Rectangle(6, 5, 0, 0); }, {2, PenStyle::kSolid, kBlack}, {false, kRed})));
-  EXPECT_TRUE(SamePicture(Picture(4, 4, kWhite), Drawn(4, 4, [](Canvas& c) { c.Rectangle(1, 1, 1, 3); })));
-}
-
 TEST(CanvasShapeTest, BoxShapesAreSymmetricTouchTheirBoxAndFillEqualsOutlinePlusInside) {
   for (int kind = 0; kind < 3; ++kind) {
     for (int width = 1; width <= 4; ++width) {
@@ -210,27 +203,6 @@ TEST(CanvasStrokeTest, ThinStrokesAndCurvesAreConnectedAndKeepTheirPoints) {
     for (const Point p : {points[0], points[3]}) ASSERT_EQ(curve.count({p.x, p.y}), 1u) << i;
     ASSERT_TRUE(EightConnected(curve)) << i;
   }
-}
-
-TEST(CanvasClipTest, FarCoordinatesAndTheClipRectangle) {
-  const Picture p = Drawn(10, 6, [](Canvas& c) {
-    c.SetClip({2, 1, 8, 6});
-    c.Rectangle(-1000000, -1000000, 1000000, 5);
-    c.MoveTo(-1000000, 0);
-    c.LineTo(1000000, 0);  // outside the clip
-  });
-  EXPECT_TRUE(
-      SamePicture(FromAscii({"..........", "..........", "..........", "..........", "..######..", ".........."}), p));
-}
-
-TEST(BlitTest, AndAndXorEveryByteWithinBothPictures) {
-  const Picture src = FromAscii({"ry", "g#"});
-  Picture dst = FromAscii({"yyy", "yyy"});
-  AndBlit(dst, {1, 0, 5, 2}, src, {0, 0});
-  EXPECT_TRUE(SamePicture(FromAscii({"yry", "yg#"}), dst));
-  XorBlit(dst, {-1, 0, 1, 1}, src, {0, 0});  // only the source's second column reaches dst
-  EXPECT_EQ(dst.Pixel(0, 0), kBlack);
-  EXPECT_EQ(dst.Pixel(1, 0), kRed);
 }
 
 }  // namespace

@@ -43,20 +43,5 @@ TEST(HitTestFrameTest, CodesFollowTheTestOrder) {
   for (const Case& c : cases) EXPECT_EQ(static_cast<int>(HitTestFrame(r, c.x, c.y)), c.code) << c.x << "," << c.y;
 }
 
-TEST(DrawSelectionFrameTest, DottedFrameInsideAndEightHandles) {
-  Picture screen(40, 30, Rgb(255, 255, 255));
-  Canvas canvas(screen);
-  DrawSelectionFrame(canvas, {10, 8, 30, 22});
-  for (const Point c : {Point{10, 8}, Point{10, 15}, Point{10, 22}, Point{20, 22}, Point{30, 22}, Point{30, 15},
-                        Point{30, 8}, Point{20, 8}}) {
-    EXPECT_EQ(screen.Pixel(c.x - 3, c.y - 3), Rgb(0, 0, 0));  // outline corner
-    EXPECT_EQ(screen.Pixel(c.x, c.y), Rgb(255, 255, 255));    // white inside
-    EXPECT_EQ(screen.Pixel(c.x + 3, c.y + 3), Rgb(255, 255, 255));
-  }
-  // The dotted line along the top, one pixel inside, between two handles.
-  EXPECT_NE(screen.Pixel(14, 9), screen.Pixel(15, 9));
-  EXPECT_EQ(canvas.pen().style, PenStyle::kSolid);
-}
-
 }  // namespace
 }  // namespace pixmint::raster

@@ -136,32 +136,41 @@ class Twin {
   std::unique_ptr<TKvPaint> slowTool_;
 };
 
-const int kOpacities[] = {1, 10, 20, 21, 50, 99, 100};
-
 raster::Paint Ink(bool trans) {
   return trans ? raster::kTransparentPaint : raster::ColourPaint(Rgb(40, 160, 90));
 }
 
-TEST(FastPath, FreehandToolsMatchTheFullRepaint) {
+// Every tool at every option, opacity and key, with the colour and the
+// transparent colour, over random walks (fixed points where given).
+TEST(FastPath, EveryToolMatchesTheFullRepaint) {
+  struct Run {
+    std::string name;
+    Factory make;
+    int presses = 1, length = 30;
+    ShiftState shift = ShiftState::kNone;
+    bool ticks = false;
+    Picture target{};
+    std::vector<Point> points{};
+  };
+  std::vector<Run> runs;
   for (int option = 0; option < 4; ++option) {
-    for (int opacity : kOpacities) {
+    for (int opacity : {1, 10, 20, 21, 50, 99, 100}) {
       for (bool trans : {false, true}) {
-        SCOPED_TRACE(testing::Message() << "option " << option << " opacity " << opacity << " trans " << trans);
-        const unsigned seed = static_cast<unsigned>(option * 100 + opacity + trans);
-        Twin pencil(Configured<TKvPencil>(opacity, Pen(Ink(trans), option + 1)), seed);
-        pencil.StrokeBoth(Walk(pencil.Rng(), 30), ShiftState::kNone);
-        Twin brush(Configured<TKvBrush>(opacity, Pen(Ink(trans), 2 * option + 3, option + 2)), seed);
-        brush.StrokeBoth(Walk(brush.Rng(), 30), ShiftState::kNone);
+        const std::string at = std::to_string(option) + " at " + std::to_string(opacity) + (trans ? " trans" : "");
+        runs.push_back({"pencil " + at, Configured<TKvPencil>(opacity, Pen(Ink(trans), option + 1))});
+        runs.push_back({"brush " + at, Configured<TKvBrush>(opacity, Pen(Ink(trans), 2 * option + 3, option + 2))});
       }
     }
+    // A stroke that starts with a dot.
+    runs.push_back({"pencil dot",
+                    Configured<TKvPencil>(50, Pen(Ink(false), option + 1)),
+                    1,
+                    0,
+                    ShiftState::kNone,
+                    false,
+                    {},
+                    {{5, 5}, {5, 5}, {5, 5}, {9, 7}, {9, 7}, {2, 12}}});
   }
-  for (int width = 1; width <= 4; ++width) {  // a stroke that starts with a dot
-    Twin pencil(Configured<TKvPencil>(50, Pen(Ink(false), width)), 7u + width);
-    pencil.StrokeBoth({{5, 5}, {5, 5}, {5, 5}, {9, 7}, {9, 7}, {2, 12}}, ShiftState::kNone);
-  }
-}
-
-TEST(FastPath, ShapeToolsMatchTheFullRepaint) {
   using Maker = Factory (*)(int, ToolSettings, Point, raster::FrameHandle);
   const std::pair<const char*, Maker> shapes[] = {{"line", Configured<TKvLine>},
                                                   {"rect", Configured<TKvRectangle>},
@@ -172,60 +181,47 @@ TEST(FastPath, ShapeToolsMatchTheFullRepaint) {
   for (const auto& [name, maker] : shapes) {
     for (int variant = 0; variant < 5; ++variant) {  // widths 1..4, then filled
       for (int opacity : {1, 50, 99, 100, 0}) {      // 0: the transparent colour at 50
-        SCOPED_TRACE(testing::Message() << name << " variant " << variant << " opacity " << opacity);
-        const bool filled = variant == 4;
-        ToolSettings settings = Pen(Ink(opacity == 0), filled ? 1 : variant + 1);
-        settings.filled = filled;
+        ToolSettings settings = Pen(Ink(opacity == 0), variant == 4 ? 1 : variant + 1);
+        settings.filled = variant == 4;
         settings.cornerRadius = 5;
-        Twin twin(maker(opacity == 0 ? 50 : opacity, settings, {}, raster::FrameHandle::kOutside),
-                  static_cast<unsigned>(variant * 31 + opacity));
-        twin.StrokeBoth(Walk(twin.Rng(), 25), shifts[variant % 4]);
+        runs.push_back({std::string(name) + " " + std::to_string(variant) + " at " + std::to_string(opacity),
+                        maker(opacity == 0 ? 50 : opacity, settings, {}, raster::FrameHandle::kOutside), 1, 25,
+                        shifts[variant % 4]});
       }
     }
   }
-}
-
-TEST(FastPath, CurveStagesMatchTheFullRepaint) {
   for (int width = 1; width <= 4; ++width) {
-    for (int opacity : {1, 50, 100}) {
-      SCOPED_TRACE(testing::Message() << "width " << width << " opacity " << opacity);
-      Twin twin(Configured<TKvCurve>(opacity, Pen(Ink(false), width)), static_cast<unsigned>(width + opacity));
-      for (int press = 0; press < 6; ++press) {  // two curves, stage by stage
-        twin.StrokeBoth(Walk(twin.Rng(), 12), ShiftState::kNone);
-      }
+    for (int opacity : {1, 50, 100}) {  // two curves, stage by stage
+      runs.push_back({"curve " + std::to_string(width), Configured<TKvCurve>(opacity, Pen(Ink(false), width)), 6, 12});
     }
   }
-}
-
-TEST(FastPath, SprayMatchesTheFullRepaint) {
   for (int option = 0; option < 3; ++option) {
     for (int opacity : {1, 50, 99, 100}) {
-      SCOPED_TRACE(testing::Message() << "option " << option << " opacity " << opacity);
-      Twin twin(Configured<TKvSpray>(opacity, Pen(Ink(false), 2 * option + 7)),
-                static_cast<unsigned>(1234 + option + opacity));
-      twin.StrokeBoth(Walk(twin.Rng(), 12), ShiftState::kNone, true);
+      runs.push_back({"spray " + std::to_string(option), Configured<TKvSpray>(opacity, Pen(Ink(false), 2 * option + 7)),
+                      1, 12, ShiftState::kNone, true});
     }
   }
-}
-
-TEST(FastPath, SelectionToolsMatchTheFullRepaint) {
   const Picture floating = pixmint::test::FromAscii({"rgb.", "tt#y", "bbrr", "#.#t"});
   for (int handle = 0; handle <= 8; ++handle) {
-    SCOPED_TRACE(testing::Message() << "handle " << handle);
-    Twin twin(Configured<TKvMoveScale>(100, {}, {6, 5}, static_cast<raster::FrameHandle>(handle)),
-              static_cast<unsigned>(handle), floating);
-    twin.StrokeBoth(Walk(twin.Rng(), 30), ShiftState::kNone);
+    runs.push_back({"move/scale " + std::to_string(handle),
+                    Configured<TKvMoveScale>(100, {}, {6, 5}, static_cast<raster::FrameHandle>(handle)), 1, 30,
+                    ShiftState::kNone, false, floating});
   }
-  Twin marquee(Configured<TKvSelectBas>(100, {}), 5u);
-  marquee.StrokeBoth(Walk(marquee.Rng(), 20), ShiftState::kNone);
+  runs.push_back({"marquee", Configured<TKvSelectBas>(100, {}), 1, 20});
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    const Run& run = runs[i];
+    SCOPED_TRACE(run.name);
+    Twin twin(run.make, static_cast<unsigned>(i), run.target);
+    for (int press = 0; press < run.presses; ++press) {
+      twin.StrokeBoth(run.points.empty() ? Walk(twin.Rng(), run.length) : run.points, run.shift, run.ticks);
+    }
+  }
   Twin lasso(Configured<TKvSelectAdv>(100, {}), 6u);
   lasso.Do([](TKvPaint& t) { t.StartAnew(); }, "restart");
   for (Point p : std::vector<Point>{{2, 2}, {20, 3}, {15, 18}, {3, 2}})
     lasso.StrokeBoth({p, {p.x + 1, p.y}, p}, ShiftState::kNone);
 }
 
-// A screen buffer of the wrong size (the window not laid out yet), zoom 0 and
-// far-away points must never reach outside any picture.
 // A screen buffer of the wrong size (the window not laid out yet), zoom 0 and
 // far-away points must never reach outside any picture.
 TEST(Robustness, OddScreensAndFarPointsStayInBounds) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "raster/composite.h"
-#include "support/pixel_grid.h"
 #include "tools/freehand_tools.h"
 #include "tools/spray.h"
 #include "tools/tool_rig.h"
@@ -9,24 +8,9 @@
 namespace pixmint::tools::test {
 namespace {
 
-using pixmint::test::FromAscii;
-using pixmint::test::SamePicture;
 using raster::Rgb;
 
 constexpr raster::Colour kBlack = Rgb(0, 0, 0);
-
-TEST(Pencil, PaintsThePointsOfTheStrokeOnly) {
-  const struct {
-    std::vector<raster::Point> points;
-    std::vector<std::string> expected;
-  } cases[] = {{{{2, 1}}, {"......", "..#...", "......"}}, {{{1, 1}, {3, 1}, {4, 1}}, {"......", ".####.", "......"}}};
-  for (const auto& c : cases) {
-    Rig rig(6, 3, 4);
-    auto pencil = rig.Tool<TKvPencil>(100, Pen(kBlack));
-    Stroke(*pencil, c.points);
-    EXPECT_TRUE(SamePicture(FromAscii(c.expected), rig.work)) << c.points.size() << " points";
-  }
-}
 
 // Opacity blends a colour over the picture and lowers its alpha with the
 // transparent colour; the eraser always takes everything, and so does
@@ -61,18 +45,6 @@ TEST(Pencil, OpacityBlendsColourAndLowersAlphaWithTransparency) {
     }
     for (int x : {0, 3}) EXPECT_EQ(rig.work.Pixel(x, 1), Rgb(255, 255, 255));
   }
-}
-
-TEST(Pencil, ShowsTheCompositeEnlargedWithTheGrid) {
-  Rig rig(2, 2, 3);
-  auto pencil = rig.Tool<TKvPencil>(100, Pen(kBlack));
-  Stroke(*pencil, {{1, 0}});
-  const raster::Colour grid = Rgb(192, 192, 192);
-  EXPECT_EQ(rig.screen.Pixel(0, 0), grid);    // grid line start
-  EXPECT_EQ(rig.screen.Pixel(4, 1), kBlack);  // inside the painted block
-  EXPECT_EQ(rig.screen.Pixel(1, 4), Rgb(255, 255, 255));
-  EXPECT_EQ(pencil->TakeDirtyScreenRect(), (raster::Rect{0, 0, 6, 6}));
-  EXPECT_TRUE(pencil->TakeDirtyScreenRect().Empty());
 }
 
 TEST(Pencil, StrokeStopsGrowingAtThePointLimit) {
@@ -115,17 +87,6 @@ TEST(Brush, RingsFadeOutwardAndTheOpacityHasAFloorOf20) {
   Stroke(*brush, {{5, 4}, {15, 4}});
   for (int y : {4, 7}) EXPECT_EQ(rig.work.Alpha(10, y), 179) << y;
   EXPECT_EQ(rig.work.Alpha(10, 8), 255);
-}
-
-TEST(Spray, RandomNumbersFollowTheGenerator) {
-  SprayRandom random;
-  random.Pin(12345);
-  EXPECT_EQ(random.Random(4), 1u);
-  EXPECT_EQ(random.Random(3), 0u);
-  EXPECT_EQ(random.Random(359), 28u);
-  random.Pin(777);
-  const std::vector<raster::Point> expected{{20, 23}, {20, 20}, {17, 18}, {21, 21}, {16, 21}, {20, 20}};
-  for (raster::Point p : expected) EXPECT_EQ(SprayPoint(random, 20, 20, 5), p);
 }
 
 // Dots land in the picture on each tick, inside the radius, blended once per

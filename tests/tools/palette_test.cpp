@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tools/freehand_tools.h"
 #include "tools/selection_tools.h"
 #include "tools/tool_palette.h"
@@ -15,89 +17,77 @@ class PaletteTest : public ::testing::Test {
   ToolPalette palette{host, settings};
 };
 
-TEST_F(PaletteTest, FirstUseStartsAtTheLastOptionAndFullOpacity) {
-  const struct {
-    ToolId tool;
-    int width;
-    int lastIndex;
-  } cases[] = {{ToolId::kPencil, 4, 3}, {ToolId::kBrush, 9, 3}, {ToolId::kEllipse, 4, 3}, {ToolId::kSpray, 11, 2}};
-  for (const auto& c : cases) {
-    palette.ClickTool(c.tool);
-    EXPECT_EQ(palette.ToolWidth(), c.width) << Number(c.tool);
-    EXPECT_EQ(palette.OptionIndex(), c.lastIndex) << Number(c.tool);
-    EXPECT_EQ(palette.Opacity(), 100) << Number(c.tool);
+int WidthOf(WidthRule rule, int option) {
+  switch (rule) {
+    case WidthRule::kPlusOne:
+      return option + 1;
+    case WidthRule::kBrush:
+      return 2 * option + 3;
+    case WidthRule::kSpray:
+      return 2 * option + 7;
+    default:
+      return 1;
   }
-  palette.ClickTool(ToolId::kBrush);
-  EXPECT_EQ(palette.BrushRings(), 5);
-  EXPECT_EQ(dynamic_cast<TKvBrush&>(*palette.CurTool()).PenWidth, 9);
 }
 
-TEST_F(PaletteTest, StoredValuesAreClampedAndWrittenBack) {
+// Every tool with options starts at its last one at full opacity; each option
+// sets the pen width by the tool's rule, is stored and rebuilds the tool; a
+// click on the chosen tool keeps the option.
+TEST_F(PaletteTest, EveryToolsOptionsSetItsWidthAndAreStored) {
+  int tools = 0;
+  for (const ToolInfo& tool : ToolTable()) {
+    if (tool.optionCount == 0) continue;
+    SCOPED_TRACE(tool.script);
+    ++tools;
+    palette.ClickTool(tool.id);
+    EXPECT_EQ(palette.OptionIndex(), tool.optionCount - 1);
+    EXPECT_EQ(palette.Opacity(), 100);
+    for (int option = 0; option < tool.optionCount; ++option) {
+      palette.OptionClick(option);
+      EXPECT_EQ(palette.ToolWidth(), WidthOf(tool.widthRule, option));
+      EXPECT_EQ(palette.CurTool()->PenWidth, palette.ToolWidth());
+      EXPECT_EQ(settings.RegReadInt(tool.widthKey), option);
+      if (tool.widthRule == WidthRule::kBrush) {
+        EXPECT_EQ(palette.BrushRings(), option + 2);
+      }
+    }
+    palette.OptionClick(1);
+    settings.values.clear();
+    palette.ClickTool(tool.id);
+    EXPECT_EQ(palette.OptionIndex(), 1);
+    EXPECT_EQ(settings.RegReadInt(tool.opacityKey), 100);
+  }
+  EXPECT_GE(tools, 5);
+}
+
+TEST_F(PaletteTest, StoredValuesAndTypedOpacitiesAreClamped) {
   settings.RegWriteInt("PenWidth", -3);
   settings.RegWriteInt("SprayWidth", 17);
   settings.RegWriteInt("PenOpacity", 250);
   settings.RegWriteInt("SprayOpacity", -20);
   palette.ClickTool(ToolId::kPencil);
   EXPECT_EQ(palette.OptionIndex(), 0);
-  EXPECT_EQ(palette.ToolWidth(), 1);
   EXPECT_EQ(palette.Opacity(), 100);
   EXPECT_EQ(settings.RegReadInt("PenWidth"), 0);
   EXPECT_EQ(settings.RegReadInt("PenOpacity"), 100);
   palette.ClickTool(ToolId::kSpray);
   EXPECT_EQ(palette.OptionIndex(), 2);
-  EXPECT_EQ(palette.ToolWidth(), 11);
   EXPECT_EQ(palette.Opacity(), 0);
   EXPECT_EQ(settings.RegReadInt("SprayWidth"), 2);
-}
 
-TEST_F(PaletteTest, OptionClickSetsTheWidthSavesAndRebuilds) {
-  palette.ClickTool(ToolId::kBrush);
-  palette.OptionClick(1);
-  EXPECT_EQ(palette.ToolWidth(), 5);
-  EXPECT_EQ(palette.BrushRings(), 3);
-  EXPECT_EQ(settings.RegReadInt("BrushWidth"), 1);
-  EXPECT_EQ(dynamic_cast<TKvBrush*>(palette.CurTool())->PenWidth, 5);  // rebuilt
-  palette.ClickTool(ToolId::kSpray);
-  palette.OptionClick(0);
-  EXPECT_EQ(palette.ToolWidth(), 7);
-}
-
-TEST_F(PaletteTest, OpacityBoxClampsItsText) {
   palette.ClickTool(ToolId::kLine);
-  palette.OpacityTextChanged("250");
-  EXPECT_EQ(palette.OpacityText(), "100");
-  palette.OpacityTextChanged("40");
-  EXPECT_EQ(palette.Opacity(), 40);
-  EXPECT_EQ(palette.CurTool()->Opacity, 40);
-  EXPECT_EQ(settings.RegReadInt("LineOpacity"), 40);
-  palette.OpacityTextChanged("");
-  EXPECT_EQ(palette.Opacity(), 40);
-  palette.OpacityTextChanged("99999999999999999999999");
-  EXPECT_EQ(palette.OpacityText(), "100");
-}
-
-TEST_F(PaletteTest, TheEraserTakesEverythingWhateverTheBoxSays) {
-  palette.ClickTool(ToolId::kPencil);
+  for (auto [typed, shown, opacity] :
+       {std::tuple{"250", "100", 100}, {"40", "40", 40}, {"", "", 40}, {"99999999999999999999999", "100", 100}}) {
+    palette.OpacityTextChanged(typed);
+    EXPECT_EQ(palette.OpacityText(), shown) << typed;
+    EXPECT_EQ(palette.CurTool()->Opacity, opacity) << typed;
+    EXPECT_EQ(settings.RegReadInt("LineOpacity"), opacity) << typed;
+  }
+  // The eraser takes everything, whatever the box says.
   palette.OpacityTextChanged("30");
   palette.ClickTool(ToolId::kEraser);
-  EXPECT_EQ(palette.OpacityText(), "30");
   EXPECT_EQ(palette.CurTool()->Opacity, 100);
   EXPECT_EQ(palette.CurTool()->Kind, raster::PaintKind::kTransparent);
-}
-
-TEST_F(PaletteTest, ClickingTheChosenToolAgainKeepsTheOptionAndRestartsACurve) {
-  palette.ClickTool(ToolId::kLine);
-  palette.OptionClick(2);
-  settings.values.clear();
-  palette.ClickTool(ToolId::kLine);
-  EXPECT_EQ(palette.OptionIndex(), 2);
-  EXPECT_EQ(settings.RegReadInt("LineWidth"), 2);
-  EXPECT_EQ(settings.RegReadInt("LineOpacity"), 100);
-  palette.ClickTool(ToolId::kCurve);
-  Stroke(*palette.CurTool(), {{1, 1}});
-  EXPECT_EQ(palette.CurTool()->NextClick(), 1);
-  palette.ReselectCurrentTool();
-  EXPECT_EQ(palette.CurTool()->NextClick(), 0);
 }
 
 TEST_F(PaletteTest, DropperAndSelectionToolsLeaveTheLastDrawingTool) {
@@ -107,18 +97,12 @@ TEST_F(PaletteTest, DropperAndSelectionToolsLeaveTheLastDrawingTool) {
     EXPECT_EQ(palette.CurrentTool(), tool);
     EXPECT_EQ(palette.LastDrawTool(), ToolId::kBrush);
     EXPECT_TRUE(palette.OptionItems().empty());
-    if (tool == ToolId::kMoveScale) {  // the selection tools work on the floating picture
-      const auto& move = dynamic_cast<TKvMoveScale&>(*palette.CurTool());
-      EXPECT_EQ(move.Target, &host.floatPicture);
-      EXPECT_EQ(move.Handle, raster::FrameHandle::kOutside);
-    }
   }
   EXPECT_EQ(dynamic_cast<TKvSelectAdv&>(*palette.CurTool()).Target, &host.floatPicture);
   EXPECT_EQ(host.cursor, ToolCursor::kCross);
   palette.ReturnToLastTool();
   EXPECT_EQ(palette.CurrentTool(), ToolId::kBrush);
   EXPECT_EQ(host.cursor, ToolCursor::kBrush);
-  // Every drawing tool is returned to, whatever its number.
   for (const ToolInfo& tool : ToolTable()) {
     if (!tool.setsLastDrawTool) continue;
     palette.ClickTool(tool.id);
@@ -132,44 +116,34 @@ TEST_F(PaletteTest, DropperAndSelectionToolsLeaveTheLastDrawingTool) {
   EXPECT_EQ(palette.CurrentTool(), ToolId::kDropper);
 }
 
-TEST_F(PaletteTest, AlphaModeOnlyRemembersTheChoice) {
+// In Alpha mode a click only remembers the choice; reselecting restarts a
+// curve; the text tool moves to move/scale only when a text was placed.
+TEST_F(PaletteTest, AlphaModeCurveRestartAndText) {
   palette.ClickTool(ToolId::kBrush);
   const TKvPaint* before = palette.CurTool();
   host.alphaMode = true;
-  palette.ClickTool(ToolId::kLine);
+  palette.ClickTool(ToolId::kCurve);
   EXPECT_EQ(palette.CurrentTool(), ToolId::kBrush);
-  EXPECT_EQ(palette.LastDrawTool(), ToolId::kLine);
-  EXPECT_EQ(palette.DownButton(), ToolId::kLine);
+  EXPECT_EQ(palette.LastDrawTool(), ToolId::kCurve);
+  EXPECT_EQ(palette.DownButton(), ToolId::kCurve);
   EXPECT_EQ(palette.CurTool(), before);
   EXPECT_EQ(host.statusClears, 1);
   host.alphaMode = false;
   palette.ReselectCurrentTool();
-  EXPECT_EQ(palette.CurrentTool(), ToolId::kLine);
-}
+  EXPECT_EQ(palette.CurrentTool(), ToolId::kCurve);
+  Stroke(*palette.CurTool(), {{1, 1}});
+  EXPECT_EQ(palette.CurTool()->NextClick(), 1);
+  palette.ReselectCurrentTool();
+  EXPECT_EQ(palette.CurTool()->NextClick(), 0);
 
-TEST_F(PaletteTest, TextToolSwitchesToMoveScaleOnlyWhenATextWasPlaced) {
   palette.ClickTool(ToolId::kText);
   EXPECT_EQ(palette.CurrentTool(), ToolId::kText);
-  EXPECT_EQ(palette.LastDrawTool(), ToolId::kText);
   EXPECT_EQ(host.textDialogs, 1);
   host.textAnswer = true;
   palette.ReselectCurrentTool();
   EXPECT_EQ(host.textDialogs, 2);
   EXPECT_EQ(palette.CurrentTool(), ToolId::kMoveScale);
   EXPECT_EQ(palette.LastDrawTool(), ToolId::kText);
-}
-
-TEST_F(PaletteTest, PinnedSprayIsReproducible) {
-  palette.Random().Pin(9);
-  palette.ClickTool(ToolId::kSpray);
-  Stroke(*palette.CurTool(), {{8, 8}});
-  const raster::Picture first = host.work;
-  EXPECT_FALSE(first == raster::Picture(16, 16, raster::Rgb(255, 255, 255)));
-  host.work.Fill(raster::Rgb(255, 255, 255));
-  palette.Random().Pin(9);
-  palette.ReselectCurrentTool();
-  Stroke(*palette.CurTool(), {{8, 8}});
-  EXPECT_TRUE(first == host.work);
 }
 
 }  // namespace

@@ -126,18 +126,6 @@ TEST(Lasso, ClosesWithinOnePixelOfTheFirstVertexButNotAtTwo) {
   }
 }
 
-TEST(Lasso, RestartStartsANewOutline) {
-  Rig rig(8, 8, 2);
-  auto lasso = LassoOn(rig, nullptr);
-  Click(*lasso, {1, 1});
-  Click(*lasso, {5, 1});
-  EXPECT_EQ(lasso->VertexCount, 1);
-  lasso->StartAnew();
-  Click(*lasso, {2, 2});
-  EXPECT_EQ(lasso->VertexCount, 0);
-  EXPECT_EQ(lasso->Vertices[0], (Point{2, 2}));
-}
-
 TEST(Lasso, StopsAddingVerticesAtTheLimit) {
   Rig rig(4, 4, 1);
   auto lasso = LassoOn(rig, nullptr);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/pixel_grid.h"
+#include "tools/freehand_tools.h"
 #include "tools/shape_tools.h"
 #include "tools/tool_rig.h"
 
@@ -14,75 +15,60 @@ using raster::Rgb;
 
 constexpr raster::Colour kBlack = Rgb(0, 0, 0);
 
+enum class Kind { kLine, kRect, kFilledRect, kPencil };
+
 struct StrokeCase {
   const char* name;
+  Kind kind;
   ShiftState shift;
   std::vector<Point> points;
   std::vector<std::string> expected;
 };
 
-TEST(Line, PaintsBothEndsClipsAndIgnoresKeys) {
+// The pencil paints the points of the stroke only; the line paints both ends,
+// clips and ignores the keys; Shift makes the rectangle a square (kept while
+// the pointer is on the anchor's row), Alt centres it on the press.
+TEST(StrokeTools, PaintExactlyTheirPixels) {
+  const ShiftState kNone = ShiftState::kNone, kShift = ShiftState::kShift, kAlt = ShiftState::kAlt;
   const StrokeCase cases[] = {
-      {"plain", ShiftState::kNone, {{1, 1}, {3, 2}, {4, 1}}, {"......", ".####.", "......"}},
-      {"shift", ShiftState::kShift, {{1, 1}, {3, 2}, {4, 1}}, {"......", ".####.", "......"}},
-      {"alt", ShiftState::kAlt, {{1, 1}, {3, 2}, {4, 1}}, {"......", ".####.", "......"}},
-      {"click", ShiftState::kNone, {{1, 1}}, {"......", ".#....", "......"}},
-      {"clipped", ShiftState::kNone, {{1, 0}, {-50, 0}}, {"##....", "......", "......"}},
-  };
-  for (const StrokeCase& c : cases) {
-    Rig rig(6, 3, 2);
-    auto line = rig.Tool<TKvLine>(100, Pen(kBlack));
-    Stroke(*line, c.points, c.shift);
-    EXPECT_TRUE(SamePicture(FromAscii(c.expected), rig.work)) << c.name;
-  }
-}
-
-TEST(Rectangle, ShiftMakesSquaresAndAltCentresOnThePress) {
-  const StrokeCase cases[] = {
-      {"plain",
-       ShiftState::kNone,
-       {{1, 1}, {4, 4}},
-       {"........", ".###....", ".#.#....", ".###....", "........", "........"}},
-      // Shift toward the lower left: d = 3 to the left and 3 down.
-      {"shift",
-       ShiftState::kShift,
-       {{5, 1}, {2, 2}},
-       {"........", "..###...", "..#.#...", "..###...", "........", "........"}},
-      {"alt",
-       ShiftState::kAlt,
-       {{3, 2}, {5, 4}},
-       {".####...", ".#..#...", ".#..#...", ".####...", "........", "........"}},
-      {"shift+alt",
-       ShiftState::kShift | ShiftState::kAlt,
+      {"pencil click", Kind::kPencil, kNone, {{2, 1}}, {"......", "..#...", "......"}},
+      {"pencil", Kind::kPencil, kNone, {{1, 1}, {3, 1}, {4, 1}}, {"......", ".####.", "......"}},
+      {"line", Kind::kLine, kNone, {{1, 1}, {3, 2}, {4, 1}}, {"......", ".####.", "......"}},
+      {"line shift", Kind::kLine, kShift, {{1, 1}, {3, 2}, {4, 1}}, {"......", ".####.", "......"}},
+      {"line alt", Kind::kLine, kAlt, {{1, 1}, {3, 2}, {4, 1}}, {"......", ".####.", "......"}},
+      {"line click", Kind::kLine, kNone, {{1, 1}}, {"......", ".#....", "......"}},
+      {"line clipped", Kind::kLine, kNone, {{1, 0}, {-50, 0}}, {"##....", "......", "......"}},
+      {"rect", Kind::kRect, kNone, {{1, 1}, {4, 4}}, {"......", ".###..", ".#.#..", ".###..", "......"}},
+      {"filled rect", Kind::kFilledRect, kNone, {{0, 0}, {3, 3}}, {"###...", "###...", "###...", "......"}},
+      // Toward the lower left: d = 3 to the left and 3 down.
+      {"rect shift", Kind::kRect, kShift, {{5, 1}, {2, 2}}, {"......", "..###.", "..#.#.", "..###.", "......"}},
+      {"rect shift anchor row",
+       Kind::kRect,
+       kShift,
+       {{2, 1}, {5, 3}, {5, 1}},
+       {"......", "..###.", "..#.#.", "..###.", "......"}},
+      {"rect alt", Kind::kRect, kAlt, {{3, 2}, {5, 4}}, {".####.", ".#..#.", ".#..#.", ".####.", "......"}},
+      {"rect shift+alt",
+       Kind::kRect,
+       kShift | kAlt,
        {{3, 3}, {5, 1}},
-       {"........", ".####...", ".#..#...", ".#..#...", ".####...", "........"}},
+       {"......", ".####.", ".#..#.", ".#..#.", ".####.", "......"}},
   };
   for (const StrokeCase& c : cases) {
-    Rig rig(8, 6, 1);
-    auto rect = rig.Tool<TKvRectangle>(100, Pen(kBlack));
-    Stroke(*rect, c.points, c.shift);
+    Rig rig(static_cast<int>(c.expected[0].size()), static_cast<int>(c.expected.size()), 2);
+    std::unique_ptr<TKvPaint> tool;
+    switch (c.kind) {
+      case Kind::kLine:
+        tool = rig.Tool<TKvLine>(100, Pen(kBlack));
+        break;
+      case Kind::kPencil:
+        tool = rig.Tool<TKvPencil>(100, Pen(kBlack));
+        break;
+      default:
+        tool = rig.Tool<TKvRectangle>(100, FilledShape(kBlack, c.kind == Kind::kFilledRect));
+    }
+    Stroke(*tool, c.points, c.shift);
     EXPECT_TRUE(SamePicture(FromAscii(c.expected), rig.work)) << c.name;
-  }
-}
-
-TEST(Rectangle, ShiftOnTheAnchorRowKeepsThePreviousSquare) {
-  Rig rig(8, 8, 1);
-  auto rect = rig.Tool<TKvRectangle>(100, Pen(kBlack));
-  rect->OnMouseDown(ShiftState::kShift, 2, 2);
-  rect->OnMouseMove(ShiftState::kShift, 5, 4);
-  EXPECT_EQ(rect->CurPoint, (Point{5, 5}));
-  rect->OnMouseMove(ShiftState::kShift, 7, 2);
-  EXPECT_EQ(rect->CurPoint, (Point{5, 5}));
-}
-
-TEST(Rectangle, OutlineKeepsThePictureInsideAndFilledPaintsIt) {
-  for (int filled : {0, 1}) {
-    Rig rig(5, 5, 1, Rgb(255, 0, 0));
-    auto rect = rig.Tool<TKvRectangle>(100, FilledShape(kBlack, filled != 0));
-    Stroke(*rect, {{0, 0}, {5, 5}});
-    const raster::Picture expected =
-        filled ? raster::Picture(5, 5, kBlack) : FromAscii({"#####", "#rrr#", "#rrr#", "#rrr#", "#####"});
-    EXPECT_TRUE(SamePicture(expected, rig.work)) << "filled " << filled;
   }
 }
 
