@@ -1,5 +1,5 @@
 // Building icons and cursors from masters: which master makes which size,
-// hot spots, depths, masks, tables and the options that are refused.
+// hot spots, masks, tables and the pictures that are refused.
 #include "convert/icon_builder.h"
 
 #include <gtest/gtest.h>
@@ -84,52 +84,6 @@ TEST(ScaleHotSpot, LandsOnTheSamePlaceAtEverySize) {
   for (const auto& c : cases) {
     EXPECT_EQ(ScaleHotSpot(c.spot, c.w, c.h, c.side), c.want) << c.spot.x << "," << c.spot.y << " -> " << c.side;
   }
-}
-
-TEST(CheckOptions, RefusesWhatCannotBeMade) {
-  const auto with = [](auto change) {
-    ConvertOptions o;
-    change(o);
-    return CheckOptions(o, 1);
-  };
-  EXPECT_EQ(with([](ConvertOptions&) {}), "");
-  EXPECT_EQ(CheckOptions({}, 0), "no picture given");
-  EXPECT_EQ(with([](ConvertOptions& o) { o.sizes = {0}; }), "size 0 is outside 1 to 256");
-  EXPECT_EQ(with([](ConvertOptions& o) { o.sizes = {257}; }), "size 257 is outside 1 to 256");
-  EXPECT_EQ(with([](ConvertOptions& o) { o.sizes = {16, 16}; }), "size 16 is given twice");
-  EXPECT_EQ(with([](ConvertOptions& o) { o.depths = {24}; }), "depth 24 is not one of 32, 8 and 4");
-  EXPECT_EQ(with([](ConvertOptions& o) { o.depths = {}; }), "no depth given");
-  EXPECT_EQ(with([](ConvertOptions& o) {
-              o.sizes = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
-              o.depths = {32, 8, 4};
-            }),
-            "an icon holds at most 32 images, not 33");
-  EXPECT_EQ(with([](ConvertOptions& o) { o.threshold = 256; }), "the threshold is outside 0 to 255");
-  EXPECT_EQ(with([](ConvertOptions& o) { o.hotSpot = raster::Point{1, 1}; }), "hot spots belong to cursors (.cur)");
-}
-
-TEST(BuildIcon, EveryDepthOfEverySizeWithPngOnlyAt256) {
-  std::vector<Master> masters;
-  masters.push_back(Master("icon", test::IconLike(300)));
-  ConvertOptions options;
-  options.depths = {32, 8, 4};
-  document::TKvIcon icon;
-  std::string why;
-  ASSERT_TRUE(BuildIcon(masters, options, icon, why)) << why;
-  ASSERT_EQ(icon.ImageCount(), 24u);
-  for (std::uint32_t i = 0; i < 24; ++i) {
-    const int side = kDefaultSizes[i % 8], depth = options.depths[i / 8];
-    EXPECT_EQ(icon.XorBitmap(i)->Width(), side);
-    EXPECT_EQ(static_cast<int>(icon.Colors(i)), depth);
-    EXPECT_EQ(icon.IsPngCompressed(i), side == 256 && depth == 32) << i;
-  }
-  // The file reads back the same way.
-  document::TKvIcon again;
-  ASSERT_TRUE(again.LoadFromMemory(*icon.SaveToMemory(), "again"));
-  EXPECT_EQ(again.ImageCount(), 24u);
-  EXPECT_TRUE(again.IsPngCompressed(7));
-  EXPECT_FALSE(BuildIcon(masters, options, again, why));
-  EXPECT_EQ(why, "the document is not empty");
 }
 
 // A 16 x 16 drawn by hand arrives pixel for pixel; other sizes come from the

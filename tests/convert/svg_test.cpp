@@ -21,7 +21,7 @@ constexpr std::string_view kHalf =
     R"(<rect x="0" y="0" width="24" height="48" fill="#0000ff"/>)"
     R"(<text x="2" y="40" font-size="10" fill="#ffffff">Px</text></svg>)";
 
-TEST(QtSvg, DrawsAtEverySizeWithItsOwnEdges) {
+TEST(QtSvg, DrawsAtEverySizeWithItsOwnEdgesCentredAndRefusesBadPictures) {
   const svg::QtSvgLoader loader;
   std::string why;
   auto master = MasterFromBytes(Bytes(kHalf), "half.svg", &loader, why);
@@ -40,14 +40,10 @@ TEST(QtSvg, DrawsAtEverySizeWithItsOwnEdges) {
         << side;
     EXPECT_EQ(outside[3], 0) << side;
   }
-}
-
-TEST(QtSvg, WidePicturesAreCentredAndBadOnesRefused) {
-  const svg::QtSvgLoader loader;
-  std::string why;
+  // A wide picture is centred; a bad one refused.
   constexpr std::string_view kWide =
       R"(<svg xmlns="http://www.w3.org/2000/svg" width="96" height="48"><rect width="96" height="48" fill="red"/></svg>)";
-  auto master = MasterFromBytes(Bytes(kWide), "wide.svg", &loader, why);
+  master = MasterFromBytes(Bytes(kWide), "wide.svg", &loader, why);
   ASSERT_TRUE(master) << why;
   const auto square = master->Square(32);
   ASSERT_TRUE(square);
