@@ -46,9 +46,7 @@ TEST(TemporaryRoot, FallsBackToASoundAbsoluteFolder) {
       {good + "/missing", "/tmp"},
       {good + "/file", "/tmp"},
       {"relative/folder", "/tmp"},
-      {".", "/tmp"},
       {"/", "/tmp"},
-      {"//", "/tmp"},
   };
   for (const auto& c : cases) {
     TmpDirVariable variable(c.tmpdir);

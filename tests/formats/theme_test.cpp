@@ -200,11 +200,6 @@ TEST(CursorTheme, BuildsAnInstallableExampleTheme) {
       }
     }
   }
-  const std::string json = ThemeReportJson(report, "Example", out);
-  EXPECT_NE(json.find("{\"role\": \"Pin\", \"caption\": \"Location Select\", \"source\": null, \"file\": "
-                      "\"pointer\", \"shared_with\": \"Hand\""),
-            std::string::npos)
-      << json;
   // The desktop's own loader finds the cursors through the theme.
   ASSERT_EQ(setenv("XCURSOR_PATH", dir.Path().c_str(), 1), 0);
   const struct {

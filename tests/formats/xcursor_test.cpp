@@ -52,46 +52,6 @@ TEST(Premultiply, DelaysRoundTripThroughJiffies) {
   EXPECT_EQ(MsToJiffies(JiffiesToMs(MsToJiffies(0xFFFFFFFFu))), MsToJiffies(0xFFFFFFFFu));
 }
 
-TEST(XcursorExport, LibXcursorReadsEveryImageHotSpotAndDelay) {
-  AnimatedCursor cursor;
-  for (int f = 0; f < 3; ++f) {
-    cursor.frames.push_back(MakeCursor({{24, 32, {f, 23 - f}}, {32, 8, {31, 0}}, {48, 32, {20, 20 + f}}}, f));
-  }
-  cursor.steps = {{0, 3}, {1, 6}, {2, 9}, {1, 12}};
-  std::vector<std::string> notes;
-  std::string why;
-  const auto images = XcursorImagesOf(cursor, notes, why);
-  ASSERT_TRUE(images) << why;
-  EXPECT_TRUE(notes.empty());
-  ASSERT_EQ(images->size(), 12u);
-  constexpr std::uint32_t kSizes[] = {24, 32, 48};
-  for (std::size_t k = 0; k < 12; ++k) {
-    const XcursorImage& x = (*images)[k];
-    const AnimationStep& step = cursor.steps[k % 4];
-    EXPECT_EQ(x.nominalSize, kSizes[k / 4]);
-    EXPECT_EQ(x.delayMs, step.jiffies * 1000 / 60);
-    EXPECT_EQ(x.image.hotSpot, cursor.frames[step.frame]->GetHotSpot(static_cast<std::uint32_t>(k / 4)));
-  }
-  // The 8-bit image: opaque pixels show their table colour, masked ones nothing.
-  const document::TKvIcon& frame = *cursor.frames[1];
-  const XcursorImage& eight = (*images)[5];
-  for (int y = 0; y < 32; ++y) {
-    for (int x = 0; x < 32; ++x) {
-      const raster::Colour c = frame.XorBitmap(1)->GetPixel(x, y);
-      const std::uint32_t expected = frame.AndBitmap(1)->Get(x, y) ? 0
-                                                                   : 0xFF000000u | (raster::Red(c) << 16) |
-                                                                         (raster::Green(c) << 8) | raster::Blue(c);
-      ASSERT_EQ(eight.image.pixels[static_cast<std::size_t>(y * 32 + x)], expected) << x << "," << y;
-    }
-  }
-  test::TempDir dir;
-  ASSERT_TRUE(WriteXcursorFile(*images, (dir / "anim").string(), why)) << why;
-  EXPECT_TRUE(SameImages(ReferenceRead(dir / "anim"), *images));
-  // Asked for size 30 the library plays the four frames of size 32.
-  const std::vector<XcursorImage> nearest(images->begin() + 4, images->begin() + 8);
-  EXPECT_TRUE(SameImages(ReferenceRead(dir / "anim", 30), nearest));
-}
-
 TEST(XcursorExport, InvertingPixelsBecomeBlackWithAWhiteOutline) {
   document::TKvIcon icon;
   icon.SetIcon(false);
@@ -217,6 +177,7 @@ TEST(XcursorImport, SizesWithoutTheWholeAnimationAreLeftOut) {
   EXPECT_EQ(cursor->frames[0]->XorBitmap(0)->GetRaw(0, 0), 0x80804020u) << "colour taken back from premultiplied";
 }
 
+// Besides the files of tests/data/bad, which the conformance test reads.
 TEST(XcursorReader, RefusesHostileFiles) {
   const XcursorImage one{16, 0, {16, 16, {15, 0}, std::vector<std::uint32_t>(256, 0xFF000000u)}};
   const ByteVector good = *EncodeXcursor(std::vector<XcursorImage>{one, one});
@@ -235,16 +196,11 @@ TEST(XcursorReader, RefusesHostileFiles) {
   const Case cases[] = {
       {"NotXcursor", ByteVector{'X', 'c', 'u', 'x'}, "not an Xcursor file"},
       {"ShortHeader", ByteVector(good.begin(), good.begin() + 12), "not an Xcursor file"},
-      {"TableTooLong", patched(12, 0x40000000), "the table of contents (1073741824 entries) does not fit"},
       {"HeaderSizeBeyondFile", patched(4, 0xFFFFFFF0), "does not fit the file"},
       {"ChunkBeyondFile", patched(24, 0xFFFFFF00), "image 0 at offset 4294967040: the chunk header lies outside"},
       {"SubtypeDisagrees", patched(20, 17), "image 0 at offset 40: the chunk does not match its table entry"},
       {"ChunkHeaderTooSmall", patched(40, 8), "does not match its table entry"},
-      {"ZeroWidth", patched(40 + 16, 0), "image 0 at offset 40: size 0x16"},
       {"TooWide", patched(40 + 16, 0x8000), "size 32768x16"},
-      {"PixelsPastEnd", patched(40 + 1060 + 20, 17), "16x17 pixels run past the end of the file"},
-      {"HotSpotOutside", patched(40 + 24, 17), "hot spot 17,0 outside the image"},
-      {"OverlappingChunks", patched(36, 40), "the image chunks at offsets 40 and 40 overlap"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
