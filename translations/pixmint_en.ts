@@ -1087,5 +1087,77 @@
         <source>文件图标</source>
         <translation>File icon</translation>
     </message>
+    <message>
+        <source>权限不足</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>权限不足 (共享文件夹中属于其他用户的符号链接)</source>
+        <translation>permission denied (a symbolic link in a shared folder that belongs to another user)</translation>
+    </message>
+    <message>
+        <source>空间不足</source>
+        <translation>no space left</translation>
+    </message>
+    <message>
+        <source>只读文件系统</source>
+        <translation>read-only file system</translation>
+    </message>
+    <message>
+        <source>名称过长</source>
+        <translation>name too long</translation>
+    </message>
+    <message>
+        <source>没有这个文件或文件夹</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>路径中有一部分不是文件夹</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>是一个文件夹</source>
+        <translation>is a folder</translation>
+    </message>
+    <message>
+        <source>符号链接的层数过多</source>
+        <translation>too many levels of symbolic links</translation>
+    </message>
+    <message>
+        <source>文件过大</source>
+        <translation>file too large</translation>
+    </message>
+    <message>
+        <source>系统错误: %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>保存期间文件被替换了</source>
+        <translation>the file was replaced while it was saved</translation>
+    </message>
+    <message>
+        <source>%1 (没有地方存放旧内容的副本)</source>
+        <translation>%1 (no place for a copy of the old content)</translation>
+    </message>
+    <message>
+        <source>%2; 旧内容保存在 %1</source>
+        <translation>%2; the old content is kept in %1</translation>
+    </message>
+    <message>
+        <source>不是普通文件</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>无法编码图片</source>
+        <translation>cannot encode the picture</translation>
+    </message>
+    <message>
+        <source>无法编码图像</source>
+        <translation>cannot encode an image</translation>
+    </message>
+    <message>
+        <source>没有可保存的图像</source>
+        <translation>no image to save</translation>
+    </message>
 </context>
 </TS>
