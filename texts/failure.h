@@ -35,6 +35,57 @@ enum class Fail {
   kCannotEncodePicture,
   kCannotEncodeImage,
   kNoImageToSave,
+  kCannotWrite,
+  kCannotWriteBecause,
+  // Animations and their files.
+  kComposeFailed,
+  kNoFrames,
+  kTooManyFrames,
+  kFrameWithoutImage,
+  kNoSteps,
+  kTooManySteps,
+  kStepFrameMissing,
+  kInFrame,
+  kFrame,
+  kAniHeaderTooLarge,
+  kAniFrameUnwritable,
+  kAniFramesTooLarge,
+  kAniTooLarge,
+  // Xcursor files.
+  kXcursorFailed,
+  kNoCommonSize,
+  kXcursorTooLarge,
+  kImageUnreadable,
+  kNoImages,
+  kXcursorImagesTooLarge,
+  // Cursor sizes made from other sizes.
+  kDocumentHasNoImage,
+  kSizeOutOfRange,
+  kTooManyImages,
+  kCannotMakeSize,
+  kNoSizeGiven,
+  kNoSourceForSize,
+  // Pictures.
+  kNotPng,
+  kPngTooLarge,
+  kOutOfMemory,
+  kDamagedPng,
+  kPngSays,
+  kNotJpeg,
+  kUnreadableJpeg,
+  kJpegTooLarge,
+  kTruncatedJpeg,
+  kDamagedJpeg,
+  // Windows programs.
+  kNotAProgram,
+  kOptionalHeaderBeyondEnd,
+  kUnknownOptionalHeader,
+  kOptionalHeaderTooShort,
+  kTooManySections,
+  kSectionTableBeyondEnd,
+  // Cursor schemes (install.inf).
+  kInfExpandsTooMuch,
+  kInfNamesNoCursor,
   kCount  // not a failure: the number of codes
 };
 
@@ -43,14 +94,18 @@ enum class Fail {
 // happened inside another (an image of a file, the write of a file) is the
 // cause; its message fills the placeholder after the details.
 struct Failure {
-  Fail code = Fail::kSystem;
+  Failure(Fail failed, std::vector<std::string> words = {}) : code(failed), details(std::move(words)) {}
+
+  Fail code;
   std::vector<std::string> details;
   std::shared_ptr<const Failure> cause;
 };
 
 // This failure as the cause of an outer one.
 [[nodiscard]] inline Failure Within(Fail code, std::vector<std::string> details, Failure cause) {
-  return {code, std::move(details), std::make_shared<const Failure>(std::move(cause))};
+  Failure outer(code, std::move(details));
+  outer.cause = std::make_shared<const Failure>(std::move(cause));
+  return outer;
 }
 
 // The outcome of an operation: its value or why there is none. Shaped like

@@ -88,7 +88,8 @@ inline std::filesystem::path WritePattern(const std::filesystem::path& path, int
 inline std::optional<document::Image32> ReadPng(const std::filesystem::path& path) {
   const auto bytes = document::ReadWholeFile(path);
   if (!bytes) return std::nullopt;
-  return document::DecodePng(*bytes, document::ChannelOrder::kRgba, 4096);
+  auto png = document::DecodePng(*bytes, document::ChannelOrder::kRgba, 4096);
+  return png ? std::optional(*std::move(png)) : std::nullopt;
 }
 
 }  // namespace pixmint::test
