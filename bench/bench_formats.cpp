@@ -47,16 +47,14 @@ void BM_ExportXcursor(benchmark::State& state) {
   const auto cursor = Busy();
   for (auto _ : state) {
     std::vector<std::string> notes;
-    std::string why;
-    benchmark::DoNotOptimize(formats::EncodeXcursor(*formats::XcursorImagesOf(cursor, notes, why)));
+    benchmark::DoNotOptimize(formats::EncodeXcursor(*formats::XcursorImagesOf(cursor, notes)));
   }
 }
 BENCHMARK(BM_ExportXcursor)->Unit(benchmark::kMillisecond);
 
 void BM_ImportXcursor(benchmark::State& state) {
   std::vector<std::string> notes;
-  std::string why;
-  const auto bytes = *formats::EncodeXcursor(*formats::XcursorImagesOf(Busy(), notes, why));
+  const auto bytes = *formats::EncodeXcursor(*formats::XcursorImagesOf(Busy(), notes));
   for (auto _ : state) benchmark::DoNotOptimize(formats::ReadXcursorMemory(bytes, "busy", {}));
 }
 BENCHMARK(BM_ImportXcursor)->Unit(benchmark::kMillisecond);

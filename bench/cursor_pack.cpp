@@ -181,7 +181,7 @@ bool WritePack(const std::vector<PackCursor>& cursors, const formats::AnimatedCu
                            : "c" + std::string(k < 9 ? "0" : "") + std::to_string(k + 1);
     const std::string file = stem + (animated ? ".ani" : ".cur");
     files.push_back(file);
-    const bool saved = animated ? formats::WriteAniFile(*busy, (dir / file).string())
+    const bool saved = animated ? static_cast<bool>(formats::WriteAniFile(*busy, (dir / file).string()))
                                 : static_cast<bool>(cursors[k].icon->SaveToFile((dir / file).string()));
     if (!saved) {
       why = "cannot write " + (dir / file).string();

@@ -157,9 +157,9 @@ bool Fix(const CheckArgs& args, const std::vector<std::uint8_t>& bytes, FileRepo
       if (!frame) return false;
       FixOne(*cursor->frames[k], *frame, options, "frame" + std::to_string(k), report.fixes);
     }
-    std::string why;
-    if (formats::WriteAniFile(*cursor, args.out, &why)) return true;
-    error = why;
+    const auto written = formats::WriteAniFile(*cursor, args.out);
+    if (written) return true;
+    error = texts::EnglishMessage(written.error());
     return false;
   }
   if (report.exam.kind != formats::FileKind::kIcon && report.exam.kind != formats::FileKind::kCursor) {
@@ -171,9 +171,9 @@ bool Fix(const CheckArgs& args, const std::vector<std::uint8_t>& bytes, FileRepo
   if (!icon.LoadFromMemory(bytes, report.path)) return false;
   icon.SetIcon(report.exam.kind == formats::FileKind::kIcon);
   FixOne(icon, bytes, options, "", report.fixes);
-  const document::FileResult saved = icon.SaveToFile(args.out);
+  const texts::Result<void> saved = icon.SaveToFile(args.out);
   if (saved) return true;
-  error = saved.Reason();
+  error = texts::EnglishMessage(saved.error());
   return false;
 }
 

@@ -8,6 +8,7 @@
 #include "document/kv_icon.h"
 #include "formats/animated_cursor.h"
 #include "formats/file_kinds.h"
+#include "texts/failure.h"
 
 namespace pixmint::cli {
 

@@ -99,7 +99,7 @@ int RunConvert(std::span<const std::string> args) {
   std::string why;
   if (!convert::BuildIcon(masters, request.options, icon, why)) return Fail(kExitFailure, why);
   if (const auto saved = icon.SaveToFile(request.out); !saved) {
-    return Fail(kExitFailure, "cannot write " + request.out + ": " + saved.Reason());
+    return Fail(kExitFailure, "cannot write " + request.out + ": " + texts::EnglishMessage(saved.error()));
   }
   return kExitOk;
 }

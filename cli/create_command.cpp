@@ -112,9 +112,11 @@ std::string AddPicture(document::TKvIcon& icon, const PictureSpec& spec, documen
     plain = document::PlainRgbaPng(*bytes, width, height, &pixels);
     if (plain) rgba = std::move(pixels);
   }
-  std::string why;
-  if (!rgba) rgba = document::DecodePng(*bytes, document::ChannelOrder::kRgba, kMaxSide, &why);
-  if (!rgba) return spec.path + ": " + why;
+  if (!rgba) {
+    auto png = document::DecodePng(*bytes, document::ChannelOrder::kRgba, kMaxSide);
+    if (!png) return spec.path + ": " + texts::EnglishMessage(png.error());
+    rgba = *std::move(png);
+  }
   if (spec.hotSpot && (spec.hotSpot->x >= rgba->width || spec.hotSpot->y >= rgba->height)) {
     return spec.path + ": hot spot outside the picture";
   }
@@ -166,8 +168,9 @@ int CreateAnimated(const std::string& out, const std::vector<PictureSpec>& specs
     cursor.frames.push_back(std::move(frame));
   }
   cursor.PlayFramesInOrder(static_cast<std::uint32_t>(rate));
-  std::string why;
-  if (!formats::WriteAniFile(cursor, out, &why)) return Fail(kExitFailure, "cannot write " + out + ": " + why);
+  if (const auto written = formats::WriteAniFile(cursor, out); !written) {
+    return Fail(kExitFailure, "cannot write " + out + ": " + texts::EnglishMessage(written.error()));
+  }
   return kExitOk;
 }
 
@@ -209,7 +212,7 @@ int RunCreate(std::span<const std::string> all) {
   const auto bytes = document::WriteIconMemory(icon, ready);
   if (!bytes) return Fail(kExitFailure, "cannot write " + out + ": cannot encode an image");
   if (const auto saved = document::WriteFileAtomically(out, *bytes); !saved) {
-    return Fail(kExitFailure, "cannot write " + out + ": " + saved.Reason());
+    return Fail(kExitFailure, "cannot write " + out + ": " + texts::EnglishMessage(saved.error()));
   }
   return kExitOk;
 }

@@ -25,7 +25,7 @@ std::string MakeFolder(const fs::path& outDir) {
   std::error_code ec;
   fs::create_directories(outDir, ec);
   if (fs::is_directory(outDir)) return {};
-  return ec ? document::ErrorReason(ec.value()) : std::string("not a folder");
+  return ec ? texts::EnglishMessage(document::SystemFailure(ec.value())) : std::string("not a folder");
 }
 
 int NoFolder(const fs::path& outDir, const std::string& why) {
@@ -43,7 +43,7 @@ std::string WritePicture(const std::optional<std::vector<std::uint8_t>>& png, co
   std::error_code ec;
   replacedAny = replacedAny || fs::exists(fs::symlink_status(out, ec));
   if (const auto written = document::WriteFileAtomically(out, *png, {.flush = false}); !written) {
-    return "cannot write " + out.string() + ": " + written.Reason();
+    return "cannot write " + out.string() + ": " + texts::EnglishMessage(written.error());
   }
   return {};
 }
@@ -51,7 +51,7 @@ std::string WritePicture(const std::optional<std::vector<std::uint8_t>>& png, co
 int Flushed(const fs::path& outDir) {
   if (!replacedAny) return kExitOk;
   if (const auto synced = document::FinishFolder(outDir); !synced) {
-    return Fail(kExitFailure, "cannot flush " + outDir.string() + ": " + synced.Reason());
+    return Fail(kExitFailure, "cannot flush " + outDir.string() + ": " + texts::EnglishMessage(synced.error()));
   }
   return kExitOk;
 }

@@ -144,11 +144,11 @@ int ExtractProgram(const std::string& path, const std::string& outDir) {
     const fs::path out = fs::path(outDir) / name;
     // Each file whole or not at all; the folder is flushed once at the end.
     if (const auto result = document::WriteFileAtomically(out, bytes, {.flush = false}); !result) {
-      code = Fail(kExitFailure, "cannot write " + Escaped(out.string()) + ": " + result.Reason());
+      code = Fail(kExitFailure, "cannot write " + Escaped(out.string()) + ": " + texts::EnglishMessage(result.error()));
     }
   }
   if (const auto synced = document::FinishFolder(outDir); !synced && code == kExitOk) {
-    code = Fail(kExitFailure, "cannot flush " + outDir + ": " + synced.Reason());
+    code = Fail(kExitFailure, "cannot flush " + outDir + ": " + texts::EnglishMessage(synced.error()));
   }
   return code;
 }

@@ -36,7 +36,7 @@ int RunReplace(std::span<const std::string> args) {
   const auto result = formats::ReplaceGroup(*source, formats::ParseGroupName(words[1]), *icon, why);
   if (!result) return Fail(kExitFailure, program + ": " + why);
   if (const auto written = document::WriteFileAtomically(out, *result); !written) {
-    return Fail(kExitFailure, "cannot write " + out + ": " + written.Reason());
+    return Fail(kExitFailure, "cannot write " + out + ": " + texts::EnglishMessage(written.error()));
   }
   return kExitOk;
 }

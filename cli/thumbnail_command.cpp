@@ -151,7 +151,7 @@ int RunThumbnail(std::span<const std::string> args) {
   const auto png = document::EncodePng32(picture.width, picture.height, picture.pixels, document::ChannelOrder::kRgba);
   if (!png) return Fail(kExitFailure, "cannot encode the thumbnail");
   if (const auto written = document::WriteFileAtomically(out, *png); !written) {
-    return Fail(kExitFailure, "cannot write " + out + ": " + written.Reason());
+    return Fail(kExitFailure, "cannot write " + out + ": " + texts::EnglishMessage(written.error()));
   }
   return kExitOk;
 }

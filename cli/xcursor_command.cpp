@@ -16,17 +16,18 @@ int WriteCursor(formats::AnimatedCursor&& cursor, const std::string& out) {
   }
   icon->SetIcon(false);
   if (const auto saved = icon->SaveToFile(out); !saved) {
-    return Fail(kExitFailure, "cannot write " + out + ": " + saved.Reason());
+    return Fail(kExitFailure, "cannot write " + out + ": " + texts::EnglishMessage(saved.error()));
   }
   return kExitOk;
 }
 
 int WriteXcursor(const formats::AnimatedCursor& cursor, const std::string& out, std::vector<std::string>& notes) {
-  std::string why;
-  const auto images = formats::XcursorImagesOf(cursor, notes, why);
+  const auto images = formats::XcursorImagesOf(cursor, notes);
   PrintNotes(notes);
-  if (!images) return Fail(kExitFailure, "cannot convert: " + why);
-  if (!formats::WriteXcursorFile(*images, out, why)) return Fail(kExitFailure, why);
+  if (!images) return Fail(kExitFailure, "cannot convert: " + texts::EnglishMessage(images.error()));
+  if (const auto written = formats::WriteXcursorFile(*images, out); !written) {
+    return Fail(kExitFailure, texts::EnglishMessage(written.error()));
+  }
   return kExitOk;
 }
 
@@ -46,8 +47,9 @@ int RunXcursor(std::span<const std::string> args) {
   }
   if (HasExtension(out, ".ani")) {
     PrintNotes(notes);
-    std::string why;
-    if (!formats::WriteAniFile(*cursor, out, &why)) return Fail(kExitFailure, "cannot write " + out + ": " + why);
+    if (const auto written = formats::WriteAniFile(*cursor, out); !written) {
+      return Fail(kExitFailure, "cannot write " + out + ": " + texts::EnglishMessage(written.error()));
+    }
     return kExitOk;
   }
   return WriteXcursor(*cursor, out, notes);

@@ -103,12 +103,24 @@ Rgba FromPicture(const raster::Picture& picture) {
 
 std::optional<Rgba> DecodeBitmap(PictureKind kind, std::span<const std::uint8_t> bytes, std::string& why) {
   if (kind == PictureKind::kPng) {
-    auto image = document::DecodePng(bytes, document::ChannelOrder::kRgba, kMaxMasterSide, &why);
-    if (!image && why.empty()) why = "unreadable PNG picture";
-    return image;
+    auto image = document::DecodePng(bytes, document::ChannelOrder::kRgba, kMaxMasterSide);
+    if (!image) {
+      why = texts::EnglishMessage(image.error());
+      return std::nullopt;
+    }
+    return *std::move(image);
   }
-  const auto picture = kind == PictureKind::kJpeg ? document::DecodeJpeg(bytes, kMaxMasterSide, &why)
-                                                  : document::DecodeBmp(bytes, kMaxMasterSide);
+  std::optional<raster::Picture> picture;
+  if (kind == PictureKind::kJpeg) {
+    auto jpeg = document::DecodeJpeg(bytes, kMaxMasterSide);
+    if (jpeg) {
+      picture = *std::move(jpeg);
+    } else {
+      why = texts::EnglishMessage(jpeg.error());
+    }
+  } else {
+    picture = document::DecodeBmp(bytes, kMaxMasterSide);
+  }
   if (!picture) {
     if (kind == PictureKind::kBmp) why = "not a 24-bit uncompressed BMP picture of at most 4096 pixels";
     return std::nullopt;

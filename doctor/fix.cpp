@@ -131,9 +131,8 @@ void AddMissingSizes(document::TKvIcon& icon, const CheckOptions& options, std::
     // Cursors are pixel art: the cursor scaler makes every size from its own
     // best image, whole multiples by replication, with the hot spot scaled.
     std::vector<formats::AddedCursorSize> added;
-    std::string why;
-    if (!formats::AddCursorSizes(icon, missing, added, why)) {
-      lines.push_back({-1, "missing-size", false, why});
+    if (const auto made = formats::AddCursorSizes(icon, missing, added); !made) {
+      lines.push_back({-1, "missing-size", false, texts::EnglishMessage(made.error())});
       return;
     }
     for (const formats::AddedCursorSize& a : added) {

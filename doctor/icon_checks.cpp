@@ -64,7 +64,9 @@ void ExaminePng(std::span<const std::uint8_t> block, EntryInfo& e, std::uint64_t
     e.readable = e.width > 0 && e.height > 0;  // not decoded: its header is taken at its word
   } else {
     if (budget != nullptr) *budget -= pixels;
-    e.readable = document::DecodePng(block, document::ChannelOrder::kBgra, document::kMaxIconPngSide, &why).has_value();
+    const auto png = document::DecodePng(block, document::ChannelOrder::kBgra, document::kMaxIconPngSide);
+    e.readable = png.has_value();
+    if (!png) why = texts::EnglishMessage(png.error());
   }
   if (!e.readable) {
     Add(out, part, e.index, "unreadable", "PNG: " + (why.empty() ? std::string("unreadable") : why));

@@ -102,9 +102,9 @@ std::optional<raster::Picture> DecodeBmp(std::span<const std::uint8_t> data, int
   return picture;
 }
 
-FileResult SaveBmpFile(const std::filesystem::path& path, const raster::Picture& picture) {
+texts::Result<void> SaveBmpFile(const std::filesystem::path& path, const raster::Picture& picture) {
   const std::vector<std::uint8_t> bytes = EncodeBmp(picture);
-  if (bytes.empty()) return FileResult::Failure(EINVAL, "cannot encode the picture");
+  if (bytes.empty()) return texts::Failure{texts::Fail::kCannotEncodePicture};
   return WriteFileAtomically(path, bytes);
 }
 

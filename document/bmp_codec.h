@@ -32,7 +32,7 @@ enum class BmpAlpha { kOpaqueWhenAllZero, kAsStored };
                                                        BmpAlpha alpha = BmpAlpha::kOpaqueWhenAllZero);
 
 // Encodes to memory, then writes with WriteFileAtomically.
-FileResult SaveBmpFile(const std::filesystem::path& path, const raster::Picture& picture);
+texts::Result<void> SaveBmpFile(const std::filesystem::path& path, const raster::Picture& picture);
 [[nodiscard]] std::optional<raster::Picture> LoadBmpFile(const std::filesystem::path& path, int maxSide = kMaxBmpSide);
 
 }  // namespace pixmint::document

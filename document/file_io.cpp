@@ -91,29 +91,28 @@ mode_t DefaultMode() {
 // folder when its own folder is closed to them) until the new content is
 // flushed: after a crash the old content is there, a failed write puts it
 // back, and the next save or open of the file finds it (RecoverInterruptedSave).
-FileResult WriteInPlace(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
-                        const struct stat& old, bool backupBeside) {
+texts::Result<void> WriteInPlace(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
+                                 const struct stat& old, bool backupBeside) {
   Fd file(::open(target.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC));
   struct stat now {};
-  if (!file.Valid() || ::fstat(file.Get(), &now) != 0) return FileResult::Failure(errno);
+  if (!file.Valid() || ::fstat(file.Get(), &now) != 0) return SystemFailure(errno);
   if (now.st_dev != old.st_dev || now.st_ino != old.st_ino) {
-    return FileResult::Failure(EAGAIN, "the file was replaced while it was saved");
+    return texts::Failure{texts::Fail::kReplacedWhileSaved};
   }
   std::filesystem::path backupPath;
   int error = 0;
   Fd backup = backupBeside ? detail::CreateTemporary(target, backupPath, error)
                            : detail::CreateOutsideTemporary(target, backupPath, error);
   if (!backup.Valid()) {
-    return FileResult::Failure(
-        error, backupBeside ? ErrorReason(error) : ErrorReason(error) + " (no place for a copy of the old content)");
+    return backupBeside ? SystemFailure(error) : texts::Within(texts::Fail::kNoPlaceForCopy, {}, SystemFailure(error));
   }
   TemporaryGuard guard(backupPath);
-  if (const int e = CopyContent(file.Get(), backup.Get())) return FileResult::Failure(e);
-  if (::fsync(backup.Get()) != 0) return FileResult::Failure(errno);
+  if (const int e = CopyContent(file.Get(), backup.Get())) return SystemFailure(e);
+  if (::fsync(backup.Get()) != 0) return SystemFailure(errno);
   // Whole and flushed: from now on a backup, which only this save (once the
   // new content is flushed), a later whole save or a recovery removes.
   const std::filesystem::path kept = detail::KeepAsBackup(backupPath, target, now, error);
-  if (kept.empty()) return FileResult::Failure(error);
+  if (kept.empty()) return SystemFailure(error);
   guard.Moved(kept);
   (void)SyncFolder(kept.parent_path());
   detail::AtSaveStep(detail::SaveStep::kBackupKept);
@@ -127,34 +126,36 @@ FileResult WriteInPlace(const std::filesystem::path& target, std::span<const std
   if (error == 0 && ::ftruncate(file.Get(), static_cast<off_t>(bytes.size())) != 0) error = errno;
   if (error == 0 && ::fsync(file.Get()) != 0) error = errno;
   if (error == 0) return {};
-  if (CopyContent(backup.Get(), file.Get()) == 0 && ::fsync(file.Get()) == 0) return FileResult::Failure(error);
+  if (CopyContent(backup.Get(), file.Get()) == 0 && ::fsync(file.Get()) == 0) return SystemFailure(error);
   guard.Keep();
-  return FileResult::Failure(error, ErrorReason(error) + "; the old content is kept in " + kept.string());
+  return texts::Within(texts::Fail::kOldContentKept, {kept.string()}, SystemFailure(error));
 }
 
 // A file that did not exist: there is nothing to protect, so it is written
 // where it goes, as a plain write would, and removed again if the write
 // fails. Unflushed, as a new file from cp or a compiler: the flush is what
 // costs, and a crash can only lose this new file, never an older one.
-// Answers EEXIST untouched when the name was taken meanwhile.
-FileResult CreateInPlace(const std::filesystem::path& target, std::span<const std::uint8_t> bytes) {
+// Sets taken, untouched, when the name was taken meanwhile.
+texts::Result<void> CreateInPlace(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
+                                  bool& taken) {
   Fd fd(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
-  if (!fd.Valid()) return FileResult::Failure(errno);
+  taken = !fd.Valid() && errno == EEXIST;
+  if (!fd.Valid()) return SystemFailure(errno);
   TemporaryGuard guard(target);
-  if (const int e = WriteAll(fd.Get(), bytes)) return FileResult::Failure(e);
-  if (!fd.Close()) return FileResult::Failure(errno);
+  if (const int e = WriteAll(fd.Get(), bytes)) return SystemFailure(e);
+  if (!fd.Close()) return SystemFailure(errno);
   guard.Keep();
   return {};
 }
 
 // The usual way: a temporary file beside the target, renamed over it when
 // complete. old is the file being replaced, or null for a new file.
-FileResult ReplaceByRename(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
-                           const struct stat* old, bool flush) {
+texts::Result<void> ReplaceByRename(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
+                                    const struct stat* old, bool flush) {
   std::filesystem::path temporary;
   int error = 0;
   Fd fd = detail::CreateTemporary(target, temporary, error);
-  if (!fd.Valid()) return FileResult::Failure(error);
+  if (!fd.Valid()) return SystemFailure(error);
   TemporaryGuard guard(temporary);
   if (old != nullptr && ::fchown(fd.Get(), old->st_uid, old->st_gid) != 0) {
     // Only root can give a file away: a file of another owner or group that
@@ -165,14 +166,14 @@ FileResult ReplaceByRename(const std::filesystem::path& target, std::span<const 
     return WriteInPlace(target, bytes, *old, true);
   }
   const mode_t mode = old != nullptr ? (old->st_mode & 07777) : DefaultMode();
-  if (::fchmod(fd.Get(), mode) != 0) return FileResult::Failure(errno);
-  if (const int e = WriteAll(fd.Get(), bytes)) return FileResult::Failure(e);
-  if (flush && ::fsync(fd.Get()) != 0) return FileResult::Failure(errno);
+  if (::fchmod(fd.Get(), mode) != 0) return SystemFailure(errno);
+  if (const int e = WriteAll(fd.Get(), bytes)) return SystemFailure(e);
+  if (flush && ::fsync(fd.Get()) != 0) return SystemFailure(errno);
   // A second descriptor keeps the lock (against other saves' clean-up) until
   // the rename, while the first one is closed to catch late write errors.
   const Fd lock(::dup(fd.Get()));
-  if (!fd.Close()) return FileResult::Failure(errno);
-  if (::rename(temporary.c_str(), target.c_str()) != 0) return FileResult::Failure(errno);
+  if (!fd.Close()) return SystemFailure(errno);
+  if (::rename(temporary.c_str(), target.c_str()) != 0) return SystemFailure(errno);
   guard.Keep();
   // The data is in place once renamed; a folder that cannot be flushed does
   // not make the save a failure the user could act on.
@@ -194,39 +195,33 @@ void Finished(const std::filesystem::path& target, const struct stat* old) {
 
 }  // namespace
 
-FileResult FileResult::Failure(int error, std::string reason) {
-  FileResult result;
-  result.error_ = error != 0 ? error : EIO;
-  result.reason_ = reason.empty() ? ErrorReason(result.error_) : std::move(reason);
-  return result;
-}
-
-std::string ErrorReason(int error) {
-  switch (error) {
+texts::Failure SystemFailure(int error) {
+  using texts::Fail;
+  switch (error != 0 ? error : EIO) {
     case EACCES:
     case EPERM:
-      return "permission denied";
+      return {Fail::kPermissionDenied};
     case ENOSPC:
     case EDQUOT:
-      return "no space left";
+      return {Fail::kNoSpace};
     case EROFS:
-      return "read-only file system";
+      return {Fail::kReadOnlyFileSystem};
     case ENAMETOOLONG:
-      return "name too long";
+      return {Fail::kNameTooLong};
     case ENOENT:
-      return "no such file or folder";
+      return {Fail::kNoSuchFile};
     case ENOTDIR:
-      return "a part of the path is not a folder";
+      return {Fail::kNotAFolder};
     case EISDIR:
-      return "is a folder";
+      return {Fail::kIsAFolder};
     case ELOOP:
-      return "too many levels of symbolic links";
+      return {Fail::kLinkLoop};
     case EFBIG:
-      return "file too large";
+      return {Fail::kFileTooLarge};
     default: {
-      std::string text = std::generic_category().message(error);
+      std::string text = std::generic_category().message(error != 0 ? error : EIO);
       if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
-      return text;
+      return {Fail::kSystem, {text}};
     }
   }
 }
@@ -266,40 +261,41 @@ std::optional<std::vector<std::uint8_t>> ReadFileHead(const std::filesystem::pat
   return ReadRegularFile(path, maxBytes, false);
 }
 
-FileResult WriteFileAtomically(const std::filesystem::path& requested, std::span<const std::uint8_t> bytes,
-                               WriteOptions options) {
-  if (requested.empty()) return FileResult::Failure(ENOENT);
+texts::Result<void> WriteFileAtomically(const std::filesystem::path& requested, std::span<const std::uint8_t> bytes,
+                                        WriteOptions options) {
+  if (requested.empty()) return SystemFailure(ENOENT);
   std::filesystem::path target;
   if (options.replaceName) {
     struct stat there {};
-    if (::lstat(requested.c_str(), &there) == 0 && S_ISDIR(there.st_mode)) return FileResult::Failure(EISDIR);
-    FileResult result = ReplaceByRename(requested, bytes, nullptr, options.flush);
+    if (::lstat(requested.c_str(), &there) == 0 && S_ISDIR(there.st_mode)) return SystemFailure(EISDIR);
+    texts::Result<void> result = ReplaceByRename(requested, bytes, nullptr, options.flush);
     if (result) detail::RemoveLeftovers(requested);
     return result;
   }
-  if (FileResult resolved = detail::ResolveWriteTarget(requested, target); !resolved) return resolved;
+  if (texts::Result<void> resolved = detail::ResolveWriteTarget(requested, target); !resolved) return resolved;
   struct stat old {};
   if (::lstat(target.c_str(), &old) != 0) {
-    if (errno != ENOENT) return FileResult::Failure(errno);
-    FileResult result = CreateInPlace(target, bytes);
-    if (!result && result.Error() == EEXIST && ::lstat(target.c_str(), &old) == 0) {
+    if (errno != ENOENT) return SystemFailure(errno);
+    bool taken = false;
+    texts::Result<void> result = CreateInPlace(target, bytes, taken);
+    if (taken && ::lstat(target.c_str(), &old) == 0) {
       return WriteFileAtomically(requested, bytes, options);  // made by someone else meanwhile
     }
     if (result) Finished(target, nullptr);
     return result;
   }
-  if (S_ISDIR(old.st_mode)) return FileResult::Failure(EISDIR);
-  if (!S_ISREG(old.st_mode)) return FileResult::Failure(EINVAL, "not a regular file");
+  if (S_ISDIR(old.st_mode)) return SystemFailure(EISDIR);
+  if (!S_ISREG(old.st_mode)) return texts::Failure{texts::Fail::kNotRegularFile};
   // What a plain write would be refused is refused here too: replacing the
   // file through its folder must not get round its own permissions.
-  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return FileResult::Failure(errno);
+  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return SystemFailure(errno);
   // And what a plain write may do is done: a file the user may write in a
   // folder they may not is rewritten where it is.
   const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
   const bool folderOpen = ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
-  FileResult result = !folderOpen        ? WriteInPlace(target, bytes, old, false)
-                      : old.st_nlink > 1 ? WriteInPlace(target, bytes, old, true)
-                                         : ReplaceByRename(target, bytes, &old, options.flush);
+  texts::Result<void> result = !folderOpen        ? WriteInPlace(target, bytes, old, false)
+                               : old.st_nlink > 1 ? WriteInPlace(target, bytes, old, true)
+                                                  : ReplaceByRename(target, bytes, &old, options.flush);
   if (result && options.flush) Finished(target, &old);
   return result;
 }
@@ -321,7 +317,7 @@ Recovery RecoverInterruptedSave(const std::filesystem::path& path) {
     if (error == 0 && ::fsync(to.Get()) != 0) error = errno;
   }
   if (error != 0) {
-    recovery.reason = ErrorReason(error);
+    recovery.reason = SystemFailure(error);
     return recovery;
   }
   // The newest backup is back in place; the older ones hold older content.
@@ -331,15 +327,15 @@ Recovery RecoverInterruptedSave(const std::filesystem::path& path) {
   return recovery;
 }
 
-FileResult FinishFolder(const std::filesystem::path& folder) {
+texts::Result<void> FinishFolder(const std::filesystem::path& folder) {
   detail::RemoveLeftoversIn(folder);
   return SyncFolder(folder);
 }
 
-FileResult SyncFolder(const std::filesystem::path& folder) {
+texts::Result<void> SyncFolder(const std::filesystem::path& folder) {
   Fd dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!dir.Valid()) return FileResult::Failure(errno);
-  if (::fsync(dir.Get()) != 0) return FileResult::Failure(errno);
+  if (!dir.Valid()) return SystemFailure(errno);
+  if (::fsync(dir.Get()) != 0) return SystemFailure(errno);
   return {};
 }
 

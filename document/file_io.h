@@ -7,33 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "texts/failure.h"
+
 namespace pixmint::document {
 
 // Files larger than this are refused by ReadWholeFile's default: nothing this
 // program reads (icons, cursors, snapshots, pictures) comes near it.
 inline constexpr std::uint64_t kMaxReadBytes = 256ull * 1024 * 1024;
 
-// The outcome of writing a file: success, or the system's error number with a
-// short text for the user that names the reason ("permission denied").
-// Tests as a bool, so a caller that only needs to know keeps its if (!...).
-class [[nodiscard]] FileResult {
- public:
-  FileResult() = default;
-  // reason defaults to ErrorReason(error).
-  [[nodiscard]] static FileResult Failure(int error, std::string reason = {});
-
-  explicit operator bool() const { return error_ == 0; }
-  [[nodiscard]] int Error() const { return error_; }
-  [[nodiscard]] const std::string& Reason() const { return reason_; }
-
- private:
-  int error_ = 0;
-  std::string reason_;
-};
-
-// A short lower-case text for an errno value: "permission denied", "no space
+// Why the system refused, for an errno value: "permission denied", "no space
 // left", "read-only file system", "name too long", ...
-[[nodiscard]] std::string ErrorReason(int error);
+[[nodiscard]] texts::Failure SystemFailure(int error);
 
 // The whole content of a regular file, or nothing when it cannot be opened,
 // is not a regular file, is larger than maxBytes or cannot be read in full.
@@ -85,8 +69,8 @@ struct WriteOptions {
 //   removed after a successful save, and so are their backups, which until
 //   then may be the only good copy of the file.
 // On failure the old file is untouched and the result gives the reason.
-FileResult WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
-                               WriteOptions options = {});
+texts::Result<void> WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                                        WriteOptions options = {});
 
 // What opening a file found of a save that was killed while it rewrote the
 // file in place: nothing, the old content put back (restored), or a backup
@@ -94,16 +78,16 @@ FileResult WriteFileAtomically(const std::filesystem::path& path, std::span<cons
 struct Recovery {
   bool restored = false;
   std::filesystem::path keptIn;
-  std::string reason;
+  texts::Failure reason{texts::Fail::kSystem};
 };
 // Puts back the old content of path when an in-place save of it was killed
 // and left its backup; for an editor about to open path.
 Recovery RecoverInterruptedSave(const std::filesystem::path& path);
 
 // Flushes a folder's entries (file names created or renamed in it).
-FileResult SyncFolder(const std::filesystem::path& folder);
+texts::Result<void> SyncFolder(const std::filesystem::path& folder);
 // Flushes a folder written without flushing and removes the temporary files
 // of ours in it that nobody holds: what killed saves left.
-FileResult FinishFolder(const std::filesystem::path& folder);
+texts::Result<void> FinishFolder(const std::filesystem::path& folder);
 
 }  // namespace pixmint::document

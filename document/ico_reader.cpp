@@ -43,10 +43,9 @@ void ApplyAlphaRule(IconImage& record) {
 // A PNG entry becomes a 32-bit block: colour bytes blue, green, red, alpha
 // bottom-up, mask set (and colour zeroed) where alpha is 0.
 bool DecodePngRecord(std::span<const std::uint8_t> block, IconImage& record, std::string& why) {
-  std::optional<Image32> image = DecodePng(block, ChannelOrder::kBgra, kMaxIconPngSide, &why);
+  texts::Result<Image32> image = DecodePng(block, ChannelOrder::kBgra, kMaxIconPngSide);
   if (!image) {
-    if (why.empty()) why = "unreadable PNG";
-    why = "PNG: " + why;
+    why = "PNG: " + texts::EnglishMessage(image.error());
     return false;
   }
   const int w = image->width, h = image->height;

@@ -103,10 +103,10 @@ std::optional<std::vector<std::uint8_t>> WriteIconMemory(const TKvIcon& icon, co
   return file;
 }
 
-FileResult WriteIconFile(const TKvIcon& icon, const std::string& fileName) {
+texts::Result<void> WriteIconFile(const TKvIcon& icon, const std::string& fileName) {
   const auto bytes = WriteIconMemory(icon);
   if (!bytes)
-    return FileResult::Failure(EINVAL, icon.ImageCount() == 0 ? "no image to save" : "cannot encode an image");
+    return texts::Failure{icon.ImageCount() == 0 ? texts::Fail::kNoImageToSave : texts::Fail::kCannotEncodeImage};
   return WriteFileAtomically(fileName, *bytes);
 }
 

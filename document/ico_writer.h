@@ -22,6 +22,6 @@ using ReadyPngBlocks = std::vector<std::vector<std::uint8_t>>;
 [[nodiscard]] std::optional<std::vector<std::uint8_t>> WriteIconMemory(const TKvIcon& icon,
                                                                        const ReadyPngBlocks& ready = {});
 // Writes through a temporary file that replaces fileName only when complete.
-FileResult WriteIconFile(const TKvIcon& icon, const std::string& fileName);
+texts::Result<void> WriteIconFile(const TKvIcon& icon, const std::string& fileName);
 
 }  // namespace pixmint::document

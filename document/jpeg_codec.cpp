@@ -149,33 +149,28 @@ std::optional<std::vector<std::uint8_t>> EncodeJpeg(const raster::Picture& pictu
   return std::vector<std::uint8_t>(compressor.buffer, compressor.buffer + compressor.size);
 }
 
-std::optional<raster::Picture> DecodeJpeg(std::span<const std::uint8_t> data, int maxSide, std::string* why) {
-  auto fail = [why](const char* reason) -> std::optional<raster::Picture> {
-    if (why != nullptr) *why = reason;
-    return std::nullopt;
-  };
-  if (data.size() < 3 || data[0] != 0xFF || data[1] != 0xD8 || data[2] != 0xFF) return fail("not a JPEG picture");
+texts::Result<raster::Picture> DecodeJpeg(std::span<const std::uint8_t> data, int maxSide) {
+  using texts::Fail;
+  if (data.size() < 3 || data[0] != 0xFF || data[1] != 0xD8 || data[2] != 0xFF) return texts::Failure{Fail::kNotJpeg};
   Decompressor decompressor;
-  if (!ReadJpegHeader(decompressor, data)) return fail("unreadable JPEG picture");
+  if (!ReadJpegHeader(decompressor, data)) return texts::Failure{Fail::kUnreadableJpeg};
   const auto width = static_cast<std::int64_t>(decompressor.info.image_width);
   const auto height = static_cast<std::int64_t>(decompressor.info.image_height);
   if (width < 1 || height < 1 || width > maxSide || height > maxSide) {
-    if (why != nullptr)
-      *why = "JPEG picture of " + std::to_string(width) + "x" + std::to_string(height) + " pixels, larger than " +
-             std::to_string(maxSide);
-    return std::nullopt;
+    return texts::Failure{Fail::kJpegTooLarge,
+                          {std::to_string(width), std::to_string(height), std::to_string(maxSide)}};
   }
-  if (!HasEndMarker(decompressor.info)) return fail("truncated JPEG picture");
+  if (!HasEndMarker(decompressor.info)) return texts::Failure{Fail::kTruncatedJpeg};
   raster::Picture picture(static_cast<int>(width), static_cast<int>(height));
   if (!ReadJpegRows(decompressor, picture)) {
-    return fail(decompressor.error.truncated ? "truncated JPEG picture" : "damaged JPEG picture");
+    return texts::Failure{decompressor.error.truncated ? Fail::kTruncatedJpeg : Fail::kDamagedJpeg};
   }
   return picture;
 }
 
-FileResult SaveJpegFile(const std::filesystem::path& path, const raster::Picture& picture, int quality) {
+texts::Result<void> SaveJpegFile(const std::filesystem::path& path, const raster::Picture& picture, int quality) {
   const auto bytes = EncodeJpeg(picture, quality);
-  if (!bytes) return FileResult::Failure(EINVAL, "cannot encode the picture");
+  if (!bytes) return texts::Failure{texts::Fail::kCannotEncodePicture};
   return WriteFileAtomically(path, *bytes);
 }
 

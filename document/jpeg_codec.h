@@ -22,12 +22,11 @@ inline constexpr int kJpegQuality = 90;
 // Decodes a baseline or progressive JPEG (grey or colour) to a 24-bit
 // picture. Sides outside 1..maxSide are refused after reading the header and
 // before the pixels are decoded, and so is data that ends before its end
-// marker; damaged or truncated data gives nothing, with a short reason in
-// why when given.
-[[nodiscard]] std::optional<raster::Picture> DecodeJpeg(std::span<const std::uint8_t> data, int maxSide,
-                                                        std::string* why = nullptr);
+// marker; damaged or truncated data is a failure.
+[[nodiscard]] texts::Result<raster::Picture> DecodeJpeg(std::span<const std::uint8_t> data, int maxSide);
 
 // Encodes to memory, then writes with WriteFileAtomically.
-FileResult SaveJpegFile(const std::filesystem::path& path, const raster::Picture& picture, int quality = kJpegQuality);
+texts::Result<void> SaveJpegFile(const std::filesystem::path& path, const raster::Picture& picture,
+                                 int quality = kJpegQuality);
 
 }  // namespace pixmint::document

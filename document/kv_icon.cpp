@@ -354,7 +354,7 @@ bool TKvIcon::Adopt(std::unique_ptr<IconResource> resource, const IconFileInfo& 
   return true;
 }
 
-FileResult TKvIcon::SaveToFile(const std::string& fileName) const {
+texts::Result<void> TKvIcon::SaveToFile(const std::string& fileName) const {
   return WriteIconFile(*this, fileName);
 }
 

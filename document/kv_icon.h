@@ -102,7 +102,7 @@ class TKvIcon {
   [[nodiscard]] std::uint16_t FileType() const { return fileType_; }
 
   // Success, or the reason the file could not be written.
-  FileResult SaveToFile(const std::string& fileName) const;
+  texts::Result<void> SaveToFile(const std::string& fileName) const;
   [[nodiscard]] std::optional<std::vector<std::uint8_t>> SaveToMemory() const;
 
  private:

@@ -180,15 +180,12 @@ std::size_t WholeChunksLength(std::span<const std::uint8_t> data) {
   return pos;
 }
 
-std::optional<Image32> DecodeOnce(std::span<const std::uint8_t> data, ChannelOrder order, std::uint32_t maxSide,
-                                  bool repaired, std::string& reason) {
+texts::Result<Image32> DecodeOnce(std::span<const std::uint8_t> data, ChannelOrder order, std::uint32_t maxSide,
+                                  bool repaired) {
   data = data.first(WholeChunksLength(data));
   ErrorText error;
   PngHandle handle(&error);
-  if (!handle.Valid()) {
-    reason = "out of memory";
-    return std::nullopt;
-  }
+  if (!handle.Valid()) return texts::Failure{texts::Fail::kOutOfMemory};
   ReadCursor cursor{data, 0};
   cursor.repaired = repaired;
   Image32 image;
@@ -197,8 +194,8 @@ std::optional<Image32> DecodeOnce(std::span<const std::uint8_t> data, ChannelOrd
   // chunk) costs the picture nothing.
   if (!RunDecode(handle, cursor, maxSide, order, image, rows) &&
       (cursor.rowsNeeded == 0 || cursor.rowsRead != cursor.rowsNeeded)) {
-    reason = error.text[0] != '\0' ? error.text.data() : "damaged PNG picture";
-    return std::nullopt;
+    if (error.text[0] == '\0') return texts::Failure{texts::Fail::kDamagedPng};
+    return texts::Failure{texts::Fail::kPngSays, {error.text.data()}};
   }
   return image;
 }
@@ -215,22 +212,19 @@ std::optional<std::pair<std::uint32_t, std::uint32_t>> PngDimensions(std::span<c
   return std::pair{Be32(&data[16]), Be32(&data[20])};
 }
 
-std::optional<Image32> DecodePng(std::span<const std::uint8_t> data, ChannelOrder order, std::uint32_t maxSide,
-                                 std::string* why) {
-  auto fail = [why](const std::string& reason) -> std::optional<Image32> {
-    if (why != nullptr) *why = reason;
-    return std::nullopt;
-  };
-  if (!HasPngSignature(data)) return fail("not a PNG picture");
-  if (maxSide == 0) return fail("PNG picture too large");
-  std::string reason;
-  if (auto image = DecodeOnce(data, order, maxSide, false, reason)) return image;
+texts::Result<Image32> DecodePng(std::span<const std::uint8_t> data, ChannelOrder order, std::uint32_t maxSide) {
+  if (!HasPngSignature(data)) return texts::Failure{texts::Fail::kNotPng};
+  if (maxSide == 0) return texts::Failure{texts::Fail::kPngTooLarge};
+  auto image = DecodeOnce(data, order, maxSide, false);
+  if (image) return image;
   // Some programs end an icon's PNG entry a few bytes early, inside the
   // last image data chunk; the rows are all there, so the picture is kept.
   if (const auto repaired = RepairShortPng(data)) {
-    if (auto image = DecodeOnce(*repaired, order, maxSide, true, reason)) return image;
+    auto again = DecodeOnce(*repaired, order, maxSide, true);
+    if (again) return again;
+    return again.error();
   }
-  return fail(reason);
+  return image.error();
 }
 
 std::optional<std::vector<std::uint8_t>> EncodePng(const raster::Picture& picture) {
@@ -239,9 +233,9 @@ std::optional<std::vector<std::uint8_t>> EncodePng(const raster::Picture& pictur
   return EncodePng32(picture.Width(), picture.Height(), picture.Bytes(), ChannelOrder::kBgra);
 }
 
-FileResult SavePngFile(const std::filesystem::path& path, const raster::Picture& picture) {
+texts::Result<void> SavePngFile(const std::filesystem::path& path, const raster::Picture& picture) {
   const auto bytes = EncodePng(picture);
-  if (!bytes) return FileResult::Failure(EINVAL, "cannot encode the picture");
+  if (!bytes) return texts::Failure{texts::Fail::kCannotEncodePicture};
   return WriteFileAtomically(path, *bytes);
 }
 

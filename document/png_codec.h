@@ -37,10 +37,9 @@ struct Image32 {
 // Decodes any PNG (palette, grey, grey+alpha, RGB, RGBA, 1 to 16 bits per
 // sample, tRNS) to 8-bit channels with alpha, in the given order. Refuses
 // sides above maxSide before decoding, and limits chunk sizes and the memory
-// that ancillary chunks may take. On failure gives nothing and, when why is
-// given, a short English reason.
-[[nodiscard]] std::optional<Image32> DecodePng(std::span<const std::uint8_t> data, ChannelOrder order,
-                                               std::uint32_t maxSide = kMaxIconPngSide, std::string* why = nullptr);
+// that ancillary chunks may take.
+[[nodiscard]] texts::Result<Image32> DecodePng(std::span<const std::uint8_t> data, ChannelOrder order,
+                                               std::uint32_t maxSide = kMaxIconPngSide);
 
 // An intact 8-bit RGBA PNG of width x height, reduced to its header, image
 // data and end chunks: every decoder shows it pixel for pixel as DecodePng
@@ -77,6 +76,6 @@ inline constexpr int kIconPngDeflateLevel = 7;
 [[nodiscard]] std::optional<std::vector<std::uint8_t>> EncodePng(const raster::Picture& picture);
 
 // Encodes to memory, then writes with WriteFileAtomically.
-FileResult SavePngFile(const std::filesystem::path& path, const raster::Picture& picture);
+texts::Result<void> SavePngFile(const std::filesystem::path& path, const raster::Picture& picture);
 
 }  // namespace pixmint::document

@@ -144,12 +144,12 @@ bool ProtectedLink(const struct stat& link, const struct stat& folder) {
 
 }  // namespace
 
-FileResult ResolveWriteTarget(const std::filesystem::path& requested, std::filesystem::path& resolved) {
+texts::Result<void> ResolveWriteTarget(const std::filesystem::path& requested, std::filesystem::path& resolved) {
   std::filesystem::path path = requested;
   for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
     struct stat link {};
     if (::lstat(path.c_str(), &link) != 0) {
-      if (errno != ENOENT) return FileResult::Failure(errno);
+      if (errno != ENOENT) return SystemFailure(errno);
       resolved = path;  // a new file (or one a dangling link names)
       return {};
     }
@@ -159,17 +159,16 @@ FileResult ResolveWriteTarget(const std::filesystem::path& requested, std::files
     }
     const std::filesystem::path folder = FolderOf(path);
     struct stat folderStat {};
-    if (::stat(folder.c_str(), &folderStat) != 0) return FileResult::Failure(errno);
+    if (::stat(folder.c_str(), &folderStat) != 0) return SystemFailure(errno);
     if (ProtectedLink(link, folderStat)) {
-      return FileResult::Failure(EACCES,
-                                 "permission denied (a symbolic link in a shared folder that belongs to another user)");
+      return texts::Failure{texts::Fail::kSharedFolderLink};
     }
     std::error_code ec;
     const std::filesystem::path next = std::filesystem::read_symlink(path, ec);
-    if (ec) return FileResult::Failure(ec.value());
+    if (ec) return SystemFailure(ec.value());
     path = next.is_absolute() ? next : folder / next;
   }
-  return FileResult::Failure(ELOOP);
+  return SystemFailure(ELOOP);
 }
 
 std::filesystem::path TemporaryName(const std::filesystem::path& target, std::string_view random) {

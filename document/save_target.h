@@ -54,7 +54,7 @@ class Fd {
 // are followed the way open() follows them (a dangling link names the file to
 // create), and a link that the kernel's protection of sticky, world-writable
 // folders would refuse to follow is refused with "permission denied".
-FileResult ResolveWriteTarget(const std::filesystem::path& requested, std::filesystem::path& resolved);
+texts::Result<void> ResolveWriteTarget(const std::filesystem::path& requested, std::filesystem::path& resolved);
 
 // The temporary name beside target for the given random part: hidden, marked
 // as ours, and cut from the target's name so that it fits the folder's name

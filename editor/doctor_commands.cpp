@@ -15,8 +15,9 @@ std::optional<doctor::Examination> ExamineShownDocument(const Workspace& ws) {
   if (!state.Document || state.Document->ImageCount() == 0) return std::nullopt;
   std::optional<std::vector<std::uint8_t>> bytes;
   if (state.Animation) {
-    if (const auto composed = ComposeAnimation(*state.Document, *state.Animation))
-      bytes = formats::WriteAniMemory(*composed);
+    if (const auto composed = ComposeAnimation(*state.Document, *state.Animation)) {
+      if (auto written = formats::WriteAniMemory(*composed)) bytes = std::move(*written);
+    }
   } else {
     bytes = state.Document->SaveToMemory();
   }

@@ -120,9 +120,9 @@ void DocumentCommands::ShowError(const char* text) {
   host_.ShowMessage({texts::Tr(text), texts::Tr(texts::kError), MessageButtons::kOk, MessageIcon::kError});
 }
 
-void DocumentCommands::ShowSaveFailure(const document::FileResult& result) {
+void DocumentCommands::ShowSaveFailure(const texts::Failure& failure) {
   // The reason tells the user what to change (another folder, more space).
-  host_.ShowMessage({texts::Format(texts::Tr(texts::kSaveFailedBecause), {texts::Tr(result.Reason().c_str())}),
+  host_.ShowMessage({texts::Format(texts::Tr(texts::kSaveFailedBecause), {texts::Message(failure)}),
                      texts::Tr(texts::kError), MessageButtons::kOk, MessageIcon::kError});
 }
 
@@ -169,7 +169,7 @@ void DocumentCommands::RecoverInterruptedSave(const std::string& path) {
                        MessageButtons::kOk, MessageIcon::kInformation});
   } else if (!recovery.keptIn.empty()) {
     host_.ShowMessage({texts::Format(texts::Tr(texts::kSaveBackupKept),
-                                     {path, recovery.keptIn.string(), texts::Tr(recovery.reason.c_str())}),
+                                     {path, recovery.keptIn.string(), texts::Message(recovery.reason)}),
                        texts::Tr(texts::kNote), MessageButtons::kOk, MessageIcon::kError});
   }
 }
@@ -254,7 +254,7 @@ bool DocumentCommands::Save() {
   }
   if (freeCanvas) freeCanvas();
   if (const auto saved = animated ? WriteAnimation(target) : state_.Document->SaveToFile(target); !saved) {
-    ShowSaveFailure(saved);
+    ShowSaveFailure(saved.error());
     return false;
   }
   if (untitled) {
@@ -275,7 +275,7 @@ bool DocumentCommands::SaveAs() {
   if (!path) return false;
   if (freeCanvas) freeCanvas();
   const std::string ext = UpperExtension(*path);
-  document::FileResult ok;
+  texts::Result<void> ok;
   if (ext == ".ANI") {
     ok = WriteAnimation(*path);
   } else if (ext == ".ICO" || ext == ".CUR") {
@@ -293,26 +293,23 @@ bool DocumentCommands::SaveAs() {
     ok = ext == ".BMP" ? document::SaveBmpFile(*path, flat) : document::SaveJpegFile(*path, flat);
   }
   if (!ok) {
-    ShowSaveFailure(ok);
+    ShowSaveFailure(ok.error());
     return false;
   }
   controls_.SetStatus(3, texts::Tr(texts::kSaved));
   return true;
 }
 
-document::FileResult DocumentCommands::WriteAnimation(const std::string& path) {
+texts::Result<void> DocumentCommands::WriteAnimation(const std::string& path) {
   // A plain cursor saved as .ani is one frame of all its sizes.
   std::unique_ptr<formats::AnimatedCursor> animation =
       state_.Animation
           ? ComposeAnimation(*state_.Document, *state_.Animation)
           : std::make_unique<formats::AnimatedCursor>(formats::FromSingleFrame(formats::CloneIcon(*state_.Document)));
-  std::string why;
-  if (!animation || !animation->Problem().empty()) {
-    return document::FileResult::Failure(EINVAL, animation ? animation->Problem() : texts::Tr(texts::kComposeFailed));
-  }
+  if (!animation) return texts::Failure{texts::Fail::kComposeFailed};
+  if (auto problem = animation->Problem()) return *std::move(problem);
   for (const auto& frame : animation->frames) frame->SetIcon(false);
-  if (!formats::WriteAniFile(*animation, path, &why)) return document::FileResult::Failure(EIO, why);
-  return {};
+  return formats::WriteAniFile(*animation, path);
 }
 
 bool DocumentCommands::ExportXcursor() {
@@ -321,16 +318,16 @@ bool DocumentCommands::ExportXcursor() {
   if (!path) return false;
   if (freeCanvas) freeCanvas();
   std::vector<std::string> notes;
-  std::string why;
-  std::optional<std::vector<formats::XcursorImage>> images;
+  texts::Result<std::vector<formats::XcursorImage>> images = texts::Failure{texts::Fail::kXcursorFailed};
   if (state_.Animation) {
     const auto composed = ComposeAnimation(*state_.Document, *state_.Animation);
-    if (composed) images = formats::XcursorImagesOf(*composed, notes, why);
+    if (composed) images = formats::XcursorImagesOf(*composed, notes);
   } else {
-    images = formats::XcursorImagesOf(*state_.Document, notes, why);
+    images = formats::XcursorImagesOf(*state_.Document, notes);
   }
-  if (!images || !formats::WriteXcursorFile(*images, *path, why)) {
-    ShowSaveFailure(document::FileResult::Failure(EIO, why.empty() ? texts::Tr(texts::kXcursorFailed) : why));
+  texts::Result<void> written = images ? formats::WriteXcursorFile(*images, *path) : images.error();
+  if (!written) {
+    ShowSaveFailure(written.error());
     return false;
   }
   // The export says what it had to change (inverting pixels, sizes).

@@ -84,10 +84,10 @@ class DocumentCommands {
 
  private:
   void ShowError(const char* text);
-  void ShowSaveFailure(const document::FileResult& result);
+  void ShowSaveFailure(const texts::Failure& failure);
   [[nodiscard]] bool LoadWithReader(const std::string& path, const formats::FileFormat& format);
   void RecoverInterruptedSave(const std::string& path);
-  [[nodiscard]] document::FileResult WriteAnimation(const std::string& path);
+  [[nodiscard]] texts::Result<void> WriteAnimation(const std::string& path);
 
   EditorState& state_;
   EditorHost& host_;

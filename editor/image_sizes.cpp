@@ -47,7 +47,6 @@ bool ImageCommands::MakeCursorSizes() {
   }
   const auto sides = host_.AskCursorSizes({present.begin(), present.end()});
   if (!sides || sides->empty()) return false;
-  std::string why;
   std::vector<formats::AddedCursorSize> added;
   const auto fail = [this](const std::string& reason) {
     host_.ShowMessage({texts::Format(texts::Tr(texts::kSizesFailed), {reason}), texts::Tr(texts::kError),
@@ -56,7 +55,9 @@ bool ImageCommands::MakeCursorSizes() {
   };
   if (!state_.Animation) {
     const std::uint32_t before = document.ImageCount();
-    if (!formats::AddCursorSizes(document, *sides, added, why)) return fail(why);
+    if (const auto made = formats::AddCursorSizes(document, *sides, added); !made) {
+      return fail(texts::Message(made.error()));
+    }
     if (added.empty()) return false;
     Select(static_cast<int>(before));
     return true;
@@ -66,8 +67,9 @@ bool ImageCommands::MakeCursorSizes() {
   bool any = false;
   for (std::uint32_t k = 0; k < document.ImageCount(); ++k) {
     auto frame = WholeFrame(document, k, *state_.Animation);
-    if (!frame || !formats::AddCursorSizes(*frame, *sides, added, why)) {
-      return fail(why.empty() ? "frame " + std::to_string(k) : why);
+    if (!frame) return fail(texts::Message({texts::Fail::kFrame, {std::to_string(k)}}));
+    if (const auto made = formats::AddCursorSizes(*frame, *sides, added); !made) {
+      return fail(texts::Message(made.error()));
     }
     any = any || !added.empty();
     frames.push_back(std::move(frame));

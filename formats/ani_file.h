@@ -40,11 +40,10 @@ inline constexpr std::uint64_t kMaxAniPixels = document::kMaxDecodedPixels;
 // The cursor as a RIFF "ACON" file: "rate" only when the steps' times
 // differ, "seq " only when the steps do not play the frames in order, the
 // "INFO" list only when there is a title or author. Each frame is written as
-// its document would be saved. Nothing, with why set, when the cursor is not
-// writable (AnimatedCursor::Problem) or a frame cannot be saved.
-[[nodiscard]] std::optional<std::vector<std::uint8_t>> WriteAniMemory(const AnimatedCursor& cursor,
-                                                                      std::string* why = nullptr);
+// its document would be saved. A failure when the cursor is not writable
+// (AnimatedCursor::Problem) or a frame cannot be saved.
+[[nodiscard]] texts::Result<std::vector<std::uint8_t>> WriteAniMemory(const AnimatedCursor& cursor);
 // Writes through a temporary file that replaces fileName only when complete.
-[[nodiscard]] bool WriteAniFile(const AnimatedCursor& cursor, const std::string& fileName, std::string* why = nullptr);
+[[nodiscard]] texts::Result<void> WriteAniFile(const AnimatedCursor& cursor, const std::string& fileName);
 
 }  // namespace pixmint::formats

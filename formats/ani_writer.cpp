@@ -41,29 +41,22 @@ bool AppendInfo(std::vector<std::uint8_t>& out, const AnimatedCursor& cursor) {
          AppendRiffList(out, "INFO", info);
 }
 
-bool AppendFrames(std::vector<std::uint8_t>& out, const AnimatedCursor& cursor, std::string& why) {
+texts::Result<void> AppendFrames(std::vector<std::uint8_t>& out, const AnimatedCursor& cursor) {
   std::vector<std::uint8_t> fram;
   for (std::size_t i = 0; i < cursor.frames.size(); ++i) {
     const auto bytes = cursor.frames[i]->SaveToMemory();
     if (!bytes || !AppendRiffChunk(fram, "icon", *bytes)) {
-      why = "frame " + std::to_string(i) + " cannot be written";
-      return false;
+      return texts::Failure{texts::Fail::kAniFrameUnwritable, {std::to_string(i)}};
     }
   }
-  if (AppendRiffList(out, "fram", fram)) return true;
-  why = "the frames do not fit a RIFF file";
-  return false;
+  if (AppendRiffList(out, "fram", fram)) return {};
+  return texts::Failure{texts::Fail::kAniFramesTooLarge};
 }
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> WriteAniMemory(const AnimatedCursor& cursor, std::string* why) {
-  std::string reason = cursor.Problem();
-  auto fail = [&]() -> std::optional<std::vector<std::uint8_t>> {
-    if (why != nullptr) *why = reason;
-    return std::nullopt;
-  };
-  if (!reason.empty()) return fail();
+texts::Result<std::vector<std::uint8_t>> WriteAniMemory(const AnimatedCursor& cursor) {
+  if (auto problem = cursor.Problem()) return *std::move(problem);
   const bool sequence = !cursor.StepsInFrameOrder();
   const std::uint32_t first = cursor.steps.front().jiffies;
   bool rates = false;
@@ -73,27 +66,20 @@ std::optional<std::vector<std::uint8_t>> WriteAniMemory(const AnimatedCursor& cu
   bool ok = AppendInfo(body, cursor) && AppendRiffChunk(body, "anih", Anih(cursor, sequence));
   ok = ok && (!rates || AppendRiffChunk(body, "rate", U32Array(cursor.steps, false)));
   ok = ok && (!sequence || AppendRiffChunk(body, "seq ", U32Array(cursor.steps, true)));
-  if (!ok) {
-    reason = "the header does not fit a RIFF file";
-    return fail();
-  }
-  if (!AppendFrames(body, cursor, reason)) return fail();
-  if (body.size() > 0xFFFFFFF0ull) {
-    reason = "the cursor does not fit a RIFF file";
-    return fail();
-  }
+  if (!ok) return texts::Failure{texts::Fail::kAniHeaderTooLarge};
+  if (auto framed = AppendFrames(body, cursor); !framed) return framed.error();
+  if (body.size() > 0xFFFFFFF0ull) return texts::Failure{texts::Fail::kAniTooLarge};
   std::vector<std::uint8_t> file = {'R', 'I', 'F', 'F', 0, 0, 0, 0};
   document::PutU32(file, 4, static_cast<std::uint32_t>(body.size()));
   file.insert(file.end(), body.begin(), body.end());
   return file;
 }
 
-bool WriteAniFile(const AnimatedCursor& cursor, const std::string& fileName, std::string* why) {
-  const auto bytes = WriteAniMemory(cursor, why);
-  if (!bytes) return false;
-  if (document::WriteFileAtomically(fileName, *bytes)) return true;
-  if (why != nullptr) *why = "cannot write " + fileName;
-  return false;
+texts::Result<void> WriteAniFile(const AnimatedCursor& cursor, const std::string& fileName) {
+  const auto bytes = WriteAniMemory(cursor);
+  if (!bytes) return bytes.error();
+  if (document::WriteFileAtomically(fileName, *bytes)) return {};
+  return texts::Failure{texts::Fail::kCannotWrite, {fileName}};
 }
 
 }  // namespace pixmint::formats

@@ -5,20 +5,22 @@
 
 namespace pixmint::formats {
 
-std::string AnimatedCursor::Problem() const {
-  if (frames.empty()) return "no frames";
-  if (frames.size() > kMaxFrames) return "more than " + std::to_string(kMaxFrames) + " frames";
+std::optional<texts::Failure> AnimatedCursor::Problem() const {
+  using texts::Fail;
+  if (frames.empty()) return texts::Failure{Fail::kNoFrames};
+  if (frames.size() > kMaxFrames) return texts::Failure{Fail::kTooManyFrames, {std::to_string(kMaxFrames)}};
   for (std::size_t i = 0; i < frames.size(); ++i) {
-    if (!frames[i] || frames[i]->ImageCount() == 0) return "frame " + std::to_string(i) + " has no image";
+    if (!frames[i] || frames[i]->ImageCount() == 0)
+      return texts::Failure{Fail::kFrameWithoutImage, {std::to_string(i)}};
   }
-  if (steps.empty()) return "no steps";
-  if (steps.size() > kMaxSteps) return "more than " + std::to_string(kMaxSteps) + " steps";
+  if (steps.empty()) return texts::Failure{Fail::kNoSteps};
+  if (steps.size() > kMaxSteps) return texts::Failure{Fail::kTooManySteps, {std::to_string(kMaxSteps)}};
   for (std::size_t k = 0; k < steps.size(); ++k) {
     if (steps[k].frame >= frames.size()) {
-      return "step " + std::to_string(k) + " shows frame " + std::to_string(steps[k].frame) + ", which does not exist";
+      return texts::Failure{Fail::kStepFrameMissing, {std::to_string(k), std::to_string(steps[k].frame)}};
     }
   }
-  return {};
+  return std::nullopt;
 }
 
 bool AnimatedCursor::StepsInFrameOrder() const {

@@ -3,10 +3,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "document/kv_icon.h"
+#include "texts/failure.h"
 
 namespace pixmint::formats {
 
@@ -36,7 +38,7 @@ struct AnimatedCursor {
 
   // Empty when the cursor can be written: at least one frame, every frame
   // with an image, at least one step and every step naming a frame.
-  [[nodiscard]] std::string Problem() const;
+  [[nodiscard]] std::optional<texts::Failure> Problem() const;
   // True when step k shows frame k for every frame and there are no others.
   [[nodiscard]] bool StepsInFrameOrder() const;
   // Replaces the steps by one per frame, in order, each showing for jiffies.

@@ -84,24 +84,20 @@ std::optional<ArgbConversion> ScaledCursorImage(const document::TKvIcon& icon, s
   return argb;
 }
 
-bool AddCursorSizes(document::TKvIcon& icon, std::span<const int> sides, std::vector<AddedCursorSize>& added,
-                    std::string& why) {
+texts::Result<void> AddCursorSizes(document::TKvIcon& icon, std::span<const int> sides,
+                                   std::vector<AddedCursorSize>& added) {
+  using texts::Fail;
   added.clear();
-  if (icon.ImageCount() == 0) {
-    why = "the document has no image";
-    return false;
-  }
+  if (icon.ImageCount() == 0) return texts::Failure{Fail::kDocumentHasNoImage};
   std::vector<int> wanted;
   for (const int side : sides) {
     if (side < 1 || side > kMaxAddedSide) {
-      why = "size " + std::to_string(side) + " is outside 1 to " + std::to_string(kMaxAddedSide);
-      return false;
+      return texts::Failure{Fail::kSizeOutOfRange, {std::to_string(side), std::to_string(kMaxAddedSide)}};
     }
     if (!HasSide(icon, side) && std::find(wanted.begin(), wanted.end(), side) == wanted.end()) wanted.push_back(side);
   }
   if (icon.ImageCount() + wanted.size() > document::kMaxImages) {
-    why = "a document holds at most " + std::to_string(document::kMaxImages) + " images";
-    return false;
+    return texts::Failure{Fail::kTooManyImages, {std::to_string(document::kMaxImages)}};
   }
   const std::uint32_t before = icon.ImageCount();
   // Every size is made from the images there were, not from one just made.
@@ -110,34 +106,28 @@ bool AddCursorSizes(document::TKvIcon& icon, std::span<const int> sides, std::ve
   for (std::size_t k = 0; k < wanted.size(); ++k) {
     if (!AppendSide(icon, sources[k], wanted[k])) {
       while (icon.ImageCount() > before) (void)icon.DeleteImage(icon.ImageCount() - 1);
-      why = "cannot make the " + std::to_string(wanted[k]) + " pixel image";
       added.clear();
-      return false;
+      return texts::Failure{Fail::kCannotMakeSize, {std::to_string(wanted[k])}};
     }
     added.push_back({wanted[k], sources[k].image, sources[k].scaling});
   }
-  return true;
+  return {};
 }
 
-std::optional<std::vector<XcursorImage>> XcursorImagesAtSizes(const AnimatedCursor& cursor, std::span<const int> sides,
-                                                              std::vector<std::string>& notes, std::string& why) {
-  why = cursor.Problem();
-  if (!why.empty()) return std::nullopt;
-  if (sides.empty()) {
-    why = "no size given";
-    return std::nullopt;
-  }
+texts::Result<std::vector<XcursorImage>> XcursorImagesAtSizes(const AnimatedCursor& cursor, std::span<const int> sides,
+                                                              std::vector<std::string>& notes) {
+  using texts::Fail;
+  if (auto problem = cursor.Problem()) return *std::move(problem);
+  if (sides.empty()) return texts::Failure{Fail::kNoSizeGiven};
   std::uint64_t bytes = 0;
   for (const int side : sides) {
     if (side < 1 || side > kMaxThemeSide) {
-      why = "size " + std::to_string(side) + " is outside 1 to " + std::to_string(kMaxThemeSide);
-      return std::nullopt;
+      return texts::Failure{Fail::kSizeOutOfRange, {std::to_string(side), std::to_string(kMaxThemeSide)}};
     }
     bytes += std::uint64_t(side) * std::uint64_t(side) * 4 * cursor.steps.size();
   }
   if (bytes > document::kMaxReadBytes) {
-    why = "the Xcursor file would exceed " + std::to_string(document::kMaxReadBytes >> 20) + " MB";
-    return std::nullopt;
+    return texts::Failure{Fail::kXcursorTooLarge, {std::to_string(document::kMaxReadBytes >> 20)}};
   }
   const bool animated = cursor.frames.size() > 1;
   std::map<std::pair<std::uint32_t, int>, ArgbImage> made;        // (frame, side)
@@ -153,8 +143,9 @@ std::optional<std::vector<XcursorImage>> XcursorImagesAtSizes(const AnimatedCurs
         const auto source = FindCursorSizeSource(frame, side);
         auto scaled = source ? ScaledCursorImage(frame, source->image, side) : std::nullopt;
         if (!scaled) {
-          why = prefix + "no image to make size " + std::to_string(side) + " from";
-          return std::nullopt;
+          texts::Failure none{Fail::kNoSourceForSize, {std::to_string(side)}};
+          if (!animated) return none;
+          return texts::Within(Fail::kInFrame, {std::to_string(step.frame)}, std::move(none));
         }
         if (scaled->invertingPixels != 0 && !noted[{step.frame, source->image}]) {
           noted[{step.frame, source->image}] = true;

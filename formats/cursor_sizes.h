@@ -41,21 +41,19 @@ struct AddedCursorSize {
 // in the order given. A whole multiple of the source keeps its depth, colour
 // table, mask and screen-inverting pixels (each pixel a block); any other
 // size is a 32-bit image with alpha. Hot spots are scaled. Sides it already
-// has are skipped. False, with why set and icon as it was, when icon has no
-// image, a side is outside 1 to 256, or the images would not fit.
-[[nodiscard]] bool AddCursorSizes(document::TKvIcon& icon, std::span<const int> sides,
-                                  std::vector<AddedCursorSize>& added, std::string& why);
+// has are skipped. A failure, and icon as it was, when icon has no image, a
+// side is outside 1 to 256, or the images would not fit.
+[[nodiscard]] texts::Result<void> AddCursorSizes(document::TKvIcon& icon, std::span<const int> sides,
+                                                 std::vector<AddedCursorSize>& added);
 
 // The Xcursor images of an animated (or one-frame) cursor at exactly the
 // sizes given, in that order: each size holds one image per step, delayed
 // by the step's time, every frame's image made from its own best source.
-// notes as XcursorImagesOf gives them. Nothing, with why set, when the
-// cursor is not writable, sides is empty or a side is outside 1 to
-// kMaxThemeSide.
+// notes as XcursorImagesOf gives them. A failure when the cursor is not
+// writable, sides is empty or a side is outside 1 to kMaxThemeSide.
 inline constexpr int kMaxThemeSide = 512;
-[[nodiscard]] std::optional<std::vector<XcursorImage>> XcursorImagesAtSizes(const AnimatedCursor& cursor,
+[[nodiscard]] texts::Result<std::vector<XcursorImage>> XcursorImagesAtSizes(const AnimatedCursor& cursor,
                                                                             std::span<const int> sides,
-                                                                            std::vector<std::string>& notes,
-                                                                            std::string& why);
+                                                                            std::vector<std::string>& notes);
 
 }  // namespace pixmint::formats

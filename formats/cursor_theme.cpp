@@ -49,8 +49,13 @@ std::optional<ThemeCursor> Convert(const RoleSource& source, const ThemeOptions&
       source.file.string(), [&message](std::string_view m, std::string_view) { message = m; }, &notes);
   std::optional<std::vector<XcursorImage>> images;
   if (cursor) {
-    images = options.sizes.empty() ? XcursorImagesOf(*cursor, notes, message)
-                                   : XcursorImagesAtSizes(*cursor, options.sizes, notes, message);
+    auto made =
+        options.sizes.empty() ? XcursorImagesOf(*cursor, notes) : XcursorImagesAtSizes(*cursor, options.sizes, notes);
+    if (made) {
+      images = std::move(*made);
+    } else {
+      message = texts::EnglishMessage(made.error());
+    }
   }
   std::optional<std::vector<std::uint8_t>> bytes;
   if (images) bytes = EncodeXcursor(*images);
@@ -205,14 +210,14 @@ bool WriteTheme(const Plan& plan, const fs::path& outDir, const std::string& nam
   // than every file on its own.
   const document::WriteOptions replace{.flush = false, .replaceName = true};
   if (const auto written = document::WriteFileAtomically(outDir / "index.theme", indexBytes, replace); !written) {
-    why = "cannot write " + (outDir / "index.theme").string() + ": " + written.Reason();
+    why = "cannot write " + (outDir / "index.theme").string() + ": " + texts::EnglishMessage(written.error());
     return false;
   }
   std::set<std::string> written;
   for (const auto& [file, bytes] : plan.files) {
     const fs::path path = dir / file;
     if (const auto done = document::WriteFileAtomically(path, *bytes, replace); !done) {
-      why = "cannot write " + path.string() + ": " + done.Reason();
+      why = "cannot write " + path.string() + ": " + texts::EnglishMessage(done.error());
       return false;
     }
     written.insert(file);

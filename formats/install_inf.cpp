@@ -187,7 +187,7 @@ void ReadRegistryLine(const std::vector<std::string>& f, InfScheme& scheme) {
 
 }  // namespace
 
-std::optional<InfScheme> ParseInstallInf(std::span<const std::uint8_t> bytes, std::string& why) {
+texts::Result<InfScheme> ParseInstallInf(std::span<const std::uint8_t> bytes) {
   const std::map<std::string, Section> sections = Sections(DecodeText(bytes));
   std::map<std::string, std::string> strings;
   if (const auto it = sections.find("strings"); it != sections.end()) strings = KeyValues(it->second);
@@ -212,18 +212,14 @@ std::optional<InfScheme> ParseInstallInf(std::span<const std::uint8_t> bytes, st
       for (std::string& field : fields) {
         auto expanded = Expand(field, strings, left);
         if (!expanded) {
-          why = "its %names% expand to more than " + std::to_string(kMaxExpandedBytes >> 20) + " MB (the limit)";
-          return std::nullopt;
+          return texts::Failure{texts::Fail::kInfExpandsTooMuch, {std::to_string(kMaxExpandedBytes >> 20)}};
         }
         field = std::move(*expanded);
       }
       ReadRegistryLine(fields, scheme);
     }
   }
-  if (scheme.files.empty()) {
-    why = "names no cursor for any pointer role";
-    return std::nullopt;
-  }
+  if (scheme.files.empty()) return texts::Failure{texts::Fail::kInfNamesNoCursor};
   return scheme;
 }
 

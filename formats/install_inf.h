@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "formats/cursor_roles.h"
+#include "texts/failure.h"
 
 namespace pixmint::formats {
 
@@ -23,8 +24,8 @@ struct InfScheme {
 // "Control Panel\Cursors\Schemes" lists the files in the order of
 // CursorRoles(); a value under "Control Panel\Cursors" named after a role
 // gives that role's file. The first mention of a role counts. Text may be
-// ANSI, UTF-8 or UTF-16 with a byte-order mark. Nothing, with why set, when
-// no role is named.
-[[nodiscard]] std::optional<InfScheme> ParseInstallInf(std::span<const std::uint8_t> bytes, std::string& why);
+// ANSI, UTF-8 or UTF-16 with a byte-order mark. A failure when no role is
+// named.
+[[nodiscard]] texts::Result<InfScheme> ParseInstallInf(std::span<const std::uint8_t> bytes);
 
 }  // namespace pixmint::formats

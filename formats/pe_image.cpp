@@ -31,11 +31,10 @@ std::optional<std::size_t> PeHeaderOffset(std::span<const std::uint8_t> file) {
   return lfanew;
 }
 
-bool ReadSections(std::span<const std::uint8_t> file, std::size_t tableOffset, std::uint32_t count, PeImage& image,
-                  std::string& why) {
+texts::Result<void> ReadSections(std::span<const std::uint8_t> file, std::size_t tableOffset, std::uint32_t count,
+                                 PeImage& image) {
   if (!Fits(file, tableOffset, std::uint64_t{count} * kSectionBytes)) {
-    why = "section table beyond the end of the file";
-    return false;
+    return texts::Failure{texts::Fail::kSectionTableBeyondEnd};
   }
   image.sections.reserve(count);
   for (std::uint32_t i = 0; i < count; ++i) {
@@ -50,7 +49,7 @@ bool ReadSections(std::span<const std::uint8_t> file, std::size_t tableOffset, s
     s.tableOffset = at;
     image.sections.push_back(std::move(s));
   }
-  return true;
+  return {};
 }
 
 }  // namespace
@@ -64,44 +63,34 @@ bool LooksLikePe(std::span<const std::uint8_t> file) {
   return PeHeaderOffset(file).has_value();
 }
 
-std::optional<PeImage> ParsePeImage(std::span<const std::uint8_t> file, std::string& why) {
+texts::Result<PeImage> ParsePeImage(std::span<const std::uint8_t> file) {
+  using texts::Fail;
   const auto pe = PeHeaderOffset(file);
-  if (!pe) {
-    why = "not a Windows program file";
-    return std::nullopt;
-  }
+  if (!pe) return texts::Failure{Fail::kNotAProgram};
   PeImage image;
   image.coffOffset = *pe + 4;
   const std::uint32_t sectionCount = GetU16(file, image.coffOffset + 2);
   const std::uint32_t optionalSize = GetU16(file, image.coffOffset + 16);
   image.optionalOffset = image.coffOffset + kCoffBytes;
   if (!Fits(file, image.optionalOffset, optionalSize) || optionalSize < 2) {
-    why = "optional header beyond the end of the file";
-    return std::nullopt;
+    return texts::Failure{Fail::kOptionalHeaderBeyondEnd};
   }
   const std::uint16_t magic = GetU16(file, image.optionalOffset);
-  if (magic != kMagic32 && magic != kMagic64) {
-    why = "unknown optional header";
-    return std::nullopt;
-  }
+  if (magic != kMagic32 && magic != kMagic64) return texts::Failure{Fail::kUnknownOptionalHeader};
   image.is64 = magic == kMagic64;
   // The data directories follow the fixed part: 96 bytes (PE32) or 112 (PE32+).
   const std::size_t fixed = image.is64 ? 112 : 96;
-  if (optionalSize < fixed) {
-    why = "optional header too short";
-    return std::nullopt;
-  }
+  if (optionalSize < fixed) return texts::Failure{Fail::kOptionalHeaderTooShort};
   image.sectionAlignment = GetU32(file, image.optionalOffset + 32);
   image.fileAlignment = GetU32(file, image.optionalOffset + 36);
   const std::uint32_t declared = GetU32(file, image.optionalOffset + fixed - 4);
   image.dataDirOffset = image.optionalOffset + fixed;
   // Only the entries that fit in the optional header count.
   image.dataDirCount = static_cast<std::uint32_t>(std::min<std::uint64_t>(declared, (optionalSize - fixed) / 8));
-  if (sectionCount > kMaxSections) {
-    why = std::to_string(sectionCount) + " sections";
-    return std::nullopt;
+  if (sectionCount > kMaxSections) return texts::Failure{Fail::kTooManySections, {std::to_string(sectionCount)}};
+  if (auto read = ReadSections(file, image.optionalOffset + optionalSize, sectionCount, image); !read) {
+    return read.error();
   }
-  if (!ReadSections(file, image.optionalOffset + optionalSize, sectionCount, image, why)) return std::nullopt;
   return image;
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "texts/failure.h"
+
 namespace pixmint::formats {
 
 // One entry of the section table.
@@ -47,9 +49,8 @@ inline constexpr std::uint32_t kDirResource = 2;
 // signature where the DOS header points), whatever follows.
 [[nodiscard]] bool LooksLikePe(std::span<const std::uint8_t> file);
 
-// Reads the headers and the section table. On failure gives nothing and a
-// short English reason.
-[[nodiscard]] std::optional<PeImage> ParsePeImage(std::span<const std::uint8_t> file, std::string& why);
+// Reads the headers and the section table.
+[[nodiscard]] texts::Result<PeImage> ParsePeImage(std::span<const std::uint8_t> file);
 
 // The file offset of [rva, rva + size) when that range lies inside the raw
 // data of one section (and of the file); nothing otherwise.

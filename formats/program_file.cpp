@@ -56,8 +56,11 @@ std::optional<ProgramFile> ProgramFile::Read(std::vector<std::uint8_t> bytes, st
   }
   ProgramFile program;
   program.bytes_ = std::move(bytes);
-  auto image = ParsePeImage(program.bytes_, why);
-  if (!image) return std::nullopt;
+  auto image = ParsePeImage(program.bytes_);
+  if (!image) {
+    why = texts::EnglishMessage(image.error());
+    return std::nullopt;
+  }
   program.image_ = std::move(*image);
   auto tree = ReadResourceTree(program.bytes_, program.image_, why);
   if (!tree) return std::nullopt;

@@ -76,9 +76,9 @@ bool SourcesFromInf(const PackFile& inf, const std::vector<PackFile>& files, The
     why = "cannot read " + inf.path.string();
     return false;
   }
-  const auto scheme = ParseInstallInf(*bytes, why);
+  const auto scheme = ParseInstallInf(*bytes);
   if (!scheme) {
-    why = inf.path.string() + ": " + why;
+    why = inf.path.string() + ": " + texts::EnglishMessage(scheme.error());
     return false;
   }
   out.schemeName = scheme->name;

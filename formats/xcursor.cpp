@@ -61,23 +61,18 @@ std::vector<std::uint32_t> CommonSizes(const std::vector<SizeMap>& perFrame, std
   return sizes;
 }
 
-std::optional<std::vector<XcursorImage>> ImagesOf(const FramesView& view, std::vector<std::string>& notes,
-                                                  std::string& why) {
+texts::Result<std::vector<XcursorImage>> ImagesOf(const FramesView& view, std::vector<std::string>& notes) {
   const bool animated = view.frames.size() > 1;
   auto prefix = [animated](std::size_t f) { return animated ? "frame " + std::to_string(f) + ": " : std::string(); };
   std::vector<SizeMap> perFrame;
   for (std::size_t f = 0; f < view.frames.size(); ++f)
     perFrame.push_back(ChooseImages(*view.frames[f], prefix(f), notes));
   const std::vector<std::uint32_t> sizes = CommonSizes(perFrame, notes);
-  if (sizes.empty()) {
-    why = "the frames have no image size in common";
-    return std::nullopt;
-  }
+  if (sizes.empty()) return texts::Failure{texts::Fail::kNoCommonSize};
   std::uint64_t bytes = 0;
   for (std::uint32_t size : sizes) bytes += std::uint64_t{size} * size * 4 * view.steps.size();
   if (bytes > document::kMaxReadBytes) {
-    why = "the Xcursor file would exceed " + std::to_string(document::kMaxReadBytes >> 20) + " MB";
-    return std::nullopt;
+    return texts::Failure{texts::Fail::kXcursorTooLarge, {std::to_string(document::kMaxReadBytes >> 20)}};
   }
   std::map<std::pair<std::size_t, std::uint32_t>, ArgbImage> converted;
   std::vector<XcursorImage> images;
@@ -89,8 +84,9 @@ std::optional<std::vector<XcursorImage>> ImagesOf(const FramesView& view, std::v
       if (added) {
         auto argb = ToPremultipliedArgb(frame, i);
         if (!argb) {
-          why = prefix(step.frame) + "image " + std::to_string(i) + " cannot be read";
-          return std::nullopt;
+          texts::Failure unreadable{texts::Fail::kImageUnreadable, {std::to_string(i)}};
+          if (!animated) return unreadable;
+          return texts::Within(texts::Fail::kInFrame, {std::to_string(step.frame)}, std::move(unreadable));
         }
         if (argb->invertingPixels != 0) {
           notes.push_back(prefix(step.frame) + ImageName(frame, i) + ": " + std::to_string(argb->invertingPixels) +
@@ -159,35 +155,27 @@ std::uint32_t MsToJiffies(std::uint32_t ms) {
   return static_cast<std::uint32_t>(std::max<std::uint64_t>(1, (std::uint64_t{ms} * kJiffiesPerSecond + 500) / 1000));
 }
 
-std::optional<std::vector<XcursorImage>> XcursorImagesOf(const AnimatedCursor& cursor, std::vector<std::string>& notes,
-                                                         std::string& why) {
-  why = cursor.Problem();
-  if (!why.empty()) return std::nullopt;
+texts::Result<std::vector<XcursorImage>> XcursorImagesOf(const AnimatedCursor& cursor,
+                                                         std::vector<std::string>& notes) {
+  if (auto problem = cursor.Problem()) return *std::move(problem);
   FramesView view;
   for (const auto& f : cursor.frames) view.frames.push_back(f.get());
   view.steps = cursor.steps;
-  return ImagesOf(view, notes, why);
+  return ImagesOf(view, notes);
 }
 
-std::optional<std::vector<XcursorImage>> XcursorImagesOf(const document::TKvIcon& icon, std::vector<std::string>& notes,
-                                                         std::string& why) {
-  if (icon.ImageCount() == 0) {
-    why = "no images";
-    return std::nullopt;
-  }
-  return ImagesOf(FramesView{{&icon}, {AnimationStep{0, 0}}}, notes, why);
+texts::Result<std::vector<XcursorImage>> XcursorImagesOf(const document::TKvIcon& icon,
+                                                         std::vector<std::string>& notes) {
+  if (icon.ImageCount() == 0) return texts::Failure{texts::Fail::kNoImages};
+  return ImagesOf(FramesView{{&icon}, {AnimationStep{0, 0}}}, notes);
 }
 
-bool WriteXcursorFile(std::span<const XcursorImage> images, const std::string& fileName, std::string& why) {
+texts::Result<void> WriteXcursorFile(std::span<const XcursorImage> images, const std::string& fileName) {
   const auto bytes = EncodeXcursor(images);
-  if (!bytes) {
-    why = "the images do not fit an Xcursor file";
-    return false;
-  }
-  const document::FileResult written = document::WriteFileAtomically(fileName, *bytes);
-  if (written) return true;
-  why = "cannot write " + fileName + ": " + written.Reason();
-  return false;
+  if (!bytes) return texts::Failure{texts::Fail::kXcursorImagesTooLarge};
+  texts::Result<void> written = document::WriteFileAtomically(fileName, *bytes);
+  if (written) return {};
+  return texts::Within(texts::Fail::kCannotWriteBecause, {fileName}, written.error());
 }
 
 std::optional<AnimatedCursor> ReadXcursorMemory(std::span<const std::uint8_t> bytes, const std::string& name,

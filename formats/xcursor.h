@@ -24,20 +24,16 @@ namespace pixmint::formats {
 // has several images of one size, the deepest is taken. notes receives one
 // line for every image or size left out and for every image whose
 // screen-inverting pixels were drawn another way (see ToPremultipliedArgb).
-// Nothing, with why set, when the cursor is not writable or the frames
-// share no size.
-[[nodiscard]] std::optional<std::vector<XcursorImage>> XcursorImagesOf(const AnimatedCursor& cursor,
-                                                                       std::vector<std::string>& notes,
-                                                                       std::string& why);
+// A failure when the cursor is not writable or the frames share no size.
+[[nodiscard]] texts::Result<std::vector<XcursorImage>> XcursorImagesOf(const AnimatedCursor& cursor,
+                                                                       std::vector<std::string>& notes);
 // A static cursor or icon: its images with delay 0.
-[[nodiscard]] std::optional<std::vector<XcursorImage>> XcursorImagesOf(const document::TKvIcon& icon,
-                                                                       std::vector<std::string>& notes,
-                                                                       std::string& why);
+[[nodiscard]] texts::Result<std::vector<XcursorImage>> XcursorImagesOf(const document::TKvIcon& icon,
+                                                                       std::vector<std::string>& notes);
 
 // The file of XcursorImagesOf, written through a temporary file that
 // replaces fileName only when complete.
-[[nodiscard]] bool WriteXcursorFile(std::span<const XcursorImage> images, const std::string& fileName,
-                                    std::string& why);
+[[nodiscard]] texts::Result<void> WriteXcursorFile(std::span<const XcursorImage> images, const std::string& fileName);
 
 // An Xcursor file as a cursor document: each nominal size becomes an image
 // of every frame, the n-th image of each size belongs to frame n, and the

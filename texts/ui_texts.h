@@ -3,8 +3,8 @@
 #include "texts/texts.h"
 
 // Every text the user sees, in one place: the window, the dialogs and the
-// editor's messages (a tool's hint sits in its row of tools/tool_table.cpp). Each is the source text a translation is keyed by (show
-// it through Tr()); placeholders %1, %2 are filled in by Format().
+// editor's messages (a tool's hint sits in its row of tools/tool_table.cpp). Each is the source text a translation is
+// keyed by (show it through Tr()); placeholders %1, %2 are filled in by Format().
 namespace pixmint::texts {
 
 inline constexpr const char* kAppTitle = "Kavoltrix Pixmint";
@@ -254,8 +254,6 @@ inline constexpr const char* kFilterXcursor = QT_TRANSLATE_NOOP("pixmint", "Xcur
 inline constexpr const char* kNote = QT_TRANSLATE_NOOP("pixmint", "提示");
 inline constexpr const char* kTooManyFrames =
     QT_TRANSLATE_NOOP("pixmint", "这个动画指针的帧超过 32 个, 不能作为一个文件编辑.");
-inline constexpr const char* kComposeFailed = QT_TRANSLATE_NOOP("pixmint", "无法组成动画的帧");
-inline constexpr const char* kXcursorFailed = QT_TRANSLATE_NOOP("pixmint", "无法转换为 Xcursor");
 // The sizes dialog of a cursor.
 inline constexpr const char* kSizesCaption = QT_TRANSLATE_NOOP("pixmint", "生成尺寸");
 inline constexpr const char* kSizesPrompt = QT_TRANSLATE_NOOP("pixmint", "为每一帧添加以下尺寸的图像:");

@@ -1087,5 +1087,249 @@
         <source>文件图标</source>
         <translation>File icon</translation>
     </message>
+    <message>
+        <source>权限不足</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>权限不足 (共享文件夹中属于其他用户的符号链接)</source>
+        <translation>permission denied (a symbolic link in a shared folder that belongs to another user)</translation>
+    </message>
+    <message>
+        <source>空间不足</source>
+        <translation>no space left</translation>
+    </message>
+    <message>
+        <source>只读文件系统</source>
+        <translation>read-only file system</translation>
+    </message>
+    <message>
+        <source>名称过长</source>
+        <translation>name too long</translation>
+    </message>
+    <message>
+        <source>没有这个文件或文件夹</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>路径中有一部分不是文件夹</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>是一个文件夹</source>
+        <translation>is a folder</translation>
+    </message>
+    <message>
+        <source>符号链接的层数过多</source>
+        <translation>too many levels of symbolic links</translation>
+    </message>
+    <message>
+        <source>文件过大</source>
+        <translation>file too large</translation>
+    </message>
+    <message>
+        <source>系统错误: %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>保存期间文件被替换了</source>
+        <translation>the file was replaced while it was saved</translation>
+    </message>
+    <message>
+        <source>%1 (没有地方存放旧内容的副本)</source>
+        <translation>%1 (no place for a copy of the old content)</translation>
+    </message>
+    <message>
+        <source>%2; 旧内容保存在 %1</source>
+        <translation>%2; the old content is kept in %1</translation>
+    </message>
+    <message>
+        <source>不是普通文件</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>无法编码图片</source>
+        <translation>cannot encode the picture</translation>
+    </message>
+    <message>
+        <source>无法编码图像</source>
+        <translation>cannot encode an image</translation>
+    </message>
+    <message>
+        <source>没有可保存的图像</source>
+        <translation>no image to save</translation>
+    </message>
+    <message>
+        <source>无法写入 %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>没有帧</source>
+        <translation>no frames</translation>
+    </message>
+    <message>
+        <source>多于 %1 帧</source>
+        <translation>more than %1 frames</translation>
+    </message>
+    <message>
+        <source>第 %1 帧没有图像</source>
+        <translation>frame %1 has no image</translation>
+    </message>
+    <message>
+        <source>没有步骤</source>
+        <translation>no steps</translation>
+    </message>
+    <message>
+        <source>多于 %1 个步骤</source>
+        <translation>more than %1 steps</translation>
+    </message>
+    <message>
+        <source>第 %1 步显示第 %2 帧, 但这一帧不存在</source>
+        <translation>step %1 shows frame %2, which does not exist</translation>
+    </message>
+    <message>
+        <source>第 %1 帧: %2</source>
+        <translation>frame %1: %2</translation>
+    </message>
+    <message>
+        <source>文件头放不进 RIFF 文件</source>
+        <translation>the header does not fit a RIFF file</translation>
+    </message>
+    <message>
+        <source>无法写出第 %1 帧</source>
+        <translation>frame %1 cannot be written</translation>
+    </message>
+    <message>
+        <source>这些帧放不进 RIFF 文件</source>
+        <translation>the frames do not fit a RIFF file</translation>
+    </message>
+    <message>
+        <source>这个指针放不进 RIFF 文件</source>
+        <translation>the cursor does not fit a RIFF file</translation>
+    </message>
+    <message>
+        <source>这些帧没有共同的图像尺寸</source>
+        <translation>the frames have no image size in common</translation>
+    </message>
+    <message>
+        <source>Xcursor 文件将超过 %1 MB</source>
+        <translation>the Xcursor file would exceed %1 MB</translation>
+    </message>
+    <message>
+        <source>无法读取图像 %1</source>
+        <translation>image %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>没有图像</source>
+        <translation>no images</translation>
+    </message>
+    <message>
+        <source>这些图像放不进 Xcursor 文件</source>
+        <translation>the images do not fit an Xcursor file</translation>
+    </message>
+    <message>
+        <source>文档中没有图像</source>
+        <translation>the document has no image</translation>
+    </message>
+    <message>
+        <source>尺寸 %1 不在 1 到 %2 之间</source>
+        <translation>size %1 is outside 1 to %2</translation>
+    </message>
+    <message>
+        <source>一个文档最多容纳 %1 个图像</source>
+        <translation>a document holds at most %1 images</translation>
+    </message>
+    <message>
+        <source>无法生成 %1 像素的图像</source>
+        <translation>cannot make the %1 pixel image</translation>
+    </message>
+    <message>
+        <source>没有给出尺寸</source>
+        <translation>no size given</translation>
+    </message>
+    <message>
+        <source>没有可以生成尺寸 %1 的图像</source>
+        <translation>no image to make size %1 from</translation>
+    </message>
+    <message>
+        <source>第 %1 帧</source>
+        <translation>frame %1</translation>
+    </message>
+    <message>
+        <source>不是 PNG 图片</source>
+        <translation>not a PNG picture</translation>
+    </message>
+    <message>
+        <source>PNG 图片过大</source>
+        <translation>PNG picture too large</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>PNG 图片已损坏</source>
+        <translation>damaged PNG picture</translation>
+    </message>
+    <message>
+        <source>PNG 库: %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>不是 JPEG 图片</source>
+        <translation>not a JPEG picture</translation>
+    </message>
+    <message>
+        <source>无法读取的 JPEG 图片</source>
+        <translation>unreadable JPEG picture</translation>
+    </message>
+    <message>
+        <source>JPEG 图片有 %1x%2 像素, 大于 %3</source>
+        <translation>JPEG picture of %1x%2 pixels, larger than %3</translation>
+    </message>
+    <message>
+        <source>JPEG 图片不完整</source>
+        <translation>truncated JPEG picture</translation>
+    </message>
+    <message>
+        <source>JPEG 图片已损坏</source>
+        <translation>damaged JPEG picture</translation>
+    </message>
+    <message>
+        <source>不是 Windows 程序文件</source>
+        <translation>not a Windows program file</translation>
+    </message>
+    <message>
+        <source>可选头超出了文件末尾</source>
+        <translation>optional header beyond the end of the file</translation>
+    </message>
+    <message>
+        <source>未知的可选头</source>
+        <translation>unknown optional header</translation>
+    </message>
+    <message>
+        <source>可选头太短</source>
+        <translation>optional header too short</translation>
+    </message>
+    <message>
+        <source>%1 个节</source>
+        <translation>%1 sections</translation>
+    </message>
+    <message>
+        <source>节表超出了文件末尾</source>
+        <translation>section table beyond the end of the file</translation>
+    </message>
+    <message>
+        <source>其中的 %names% 展开后超过 %1 MB (上限)</source>
+        <translation>its %names% expand to more than %1 MB (the limit)</translation>
+    </message>
+    <message>
+        <source>没有为任何指针角色指定指针</source>
+        <translation>names no cursor for any pointer role</translation>
+    </message>
 </context>
 </TS>

@@ -104,7 +104,8 @@ inline std::string WritePattern(const fs::path& path, int side, int seed = 0) {
 inline std::optional<document::Image32> ReadPng(const fs::path& path) {
   const auto bytes = document::ReadWholeFile(path);
   if (!bytes) return std::nullopt;
-  return document::DecodePng(*bytes, document::ChannelOrder::kRgba, 4096);
+  auto png = document::DecodePng(*bytes, document::ChannelOrder::kRgba, 4096);
+  return png ? std::optional(*std::move(png)) : std::nullopt;
 }
 
 // Adds a side x side image whose pixel (x, y) is argb(x, y). Alpha 0 sets

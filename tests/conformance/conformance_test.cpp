@@ -216,7 +216,11 @@ TEST(Conformance, SavingAfterOneEditKeepsEveryOtherEntryByteForByte) {
       const std::uint32_t edited = doc.ImageCount() - 1;
       doc.XorBitmap(edited)->SetRaw(0, 0, ~doc.XorBitmap(edited)->GetRaw(0, 0));
       doc.AndBitmap(edited)->Set(0, 0, false);
-      const auto saved = formats::LooksLikeAni(*bytes) ? formats::WriteAniMemory(*cursor) : doc.SaveToMemory();
+      auto saved = doc.SaveToMemory();
+      if (formats::LooksLikeAni(*bytes)) {
+        auto ani = formats::WriteAniMemory(*cursor);
+        saved = ani ? std::optional(std::move(*ani)) : std::nullopt;
+      }
       ASSERT_TRUE(saved);
       const auto after = EntryBlocks(*saved);
       ASSERT_EQ(after.size(), before.size());

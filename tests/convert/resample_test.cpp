@@ -82,7 +82,8 @@ std::optional<Rgba> MagickLanczos(const Rgba& source, int side, const test::Temp
   if (std::system(cmd.c_str()) != 0) return std::nullopt;
   const auto bytes = document::ReadWholeFile(dir / "out.png");
   if (!bytes) return std::nullopt;
-  return document::DecodePng(*bytes, document::ChannelOrder::kRgba, 4096);
+  auto out = document::DecodePng(*bytes, document::ChannelOrder::kRgba, 4096);
+  return out ? std::optional(*std::move(out)) : std::nullopt;
 }
 
 TEST(Resampler, AgreesWithImageMagickLanczosAndLeavesNoDarkFringe) {

@@ -54,7 +54,7 @@ class AnimationTest : public EditorTest {
     const auto composed = ComposeAnimation(Doc(), *S().Animation);
     EXPECT_NE(composed, nullptr);
     if (!composed) return shown;
-    EXPECT_EQ(composed->Problem(), "");
+    EXPECT_FALSE(composed->Problem());
     for (const AnimationStep& step : composed->steps) {
       const document::TKvIcon& frame = *composed->frames.at(step.frame);
       const raster::Point spot = frame.GetHotSpot(0);

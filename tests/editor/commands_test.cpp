@@ -144,7 +144,7 @@ TEST_F(CommandsTest, FailedSaveSaysSoAndChangesNothing) {
     host.Push((dir / "missing" / "x.ico").string());
     saveAs ? ws.Run(CommandId::kSaveAs) : ws.Run(CommandId::kSave);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "保存文件失败: no such file or folder. 用“另存为”可以把它保存到别的地方.")
+    EXPECT_EQ(host.messages[0].text, "保存文件失败: 没有这个文件或文件夹. 用“另存为”可以把它保存到别的地方.")
         << "the message names the reason and the way out";
     EXPECT_EQ(host.messages[0].caption, "错误");
     EXPECT_EQ(DocumentName(S()), "无标题(图标)");

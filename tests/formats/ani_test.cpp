@@ -70,9 +70,8 @@ TEST_P(AniRoundTrip, ReadsBackWhatItWroteAndWritesTheSameBytes) {
   cursor.steps = c.steps;
   cursor.title = c.title;
   cursor.author = c.author;
-  std::string why;
-  const auto bytes = WriteAniMemory(cursor, &why);
-  ASSERT_TRUE(bytes) << why;
+  const auto bytes = WriteAniMemory(cursor);
+  ASSERT_TRUE(bytes);
   EXPECT_EQ(document::GetU32(*bytes, 4), bytes->size() - 8) << "RIFF size";
   EXPECT_EQ(Contains(*bytes, "seq "), !cursor.StepsInFrameOrder());
   const bool rates =
@@ -83,7 +82,7 @@ TEST_P(AniRoundTrip, ReadsBackWhatItWroteAndWritesTheSameBytes) {
   const Read again = ReadAni(*bytes);
   ASSERT_TRUE(again.cursor) << (again.messages.empty() ? "" : again.messages[0]);
   EXPECT_TRUE(test::SameCursor(cursor, *again.cursor));
-  EXPECT_EQ(WriteAniMemory(*again.cursor), bytes);
+  EXPECT_EQ(WriteAniMemory(*again.cursor).value(), bytes.value());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -286,20 +285,16 @@ TEST(AniReader, ReadsOtherLayoutsWarnsOfSlipsAndRefusesHostileFiles) {
 
 TEST(AniWriter, RefusesCursorsThatCannotBeWritten) {
   AnimatedCursor cursor;
-  std::string why;
-  EXPECT_FALSE(WriteAniMemory(cursor, &why));
-  EXPECT_EQ(why, "no frames");
+  using texts::Fail;
+  EXPECT_EQ(WriteAniMemory(cursor).error().code, Fail::kNoFrames);
   cursor.frames.push_back(MakeCursor({{16, 8, {}}}));
-  EXPECT_FALSE(WriteAniMemory(cursor, &why));
-  EXPECT_EQ(why, "no steps");
+  EXPECT_EQ(WriteAniMemory(cursor).error().code, Fail::kNoSteps);
   cursor.steps = {{1, 5}};
-  EXPECT_FALSE(WriteAniMemory(cursor, &why));
-  EXPECT_EQ(why, "step 0 shows frame 1, which does not exist");
+  EXPECT_EQ(WriteAniMemory(cursor).error().code, Fail::kStepFrameMissing);
   cursor.frames.push_back(std::make_unique<document::TKvIcon>());
-  EXPECT_FALSE(WriteAniMemory(cursor, &why));
-  EXPECT_EQ(why, "frame 1 has no image");
+  EXPECT_EQ(WriteAniMemory(cursor).error().code, Fail::kFrameWithoutImage);
   test::TempDir dir;
-  EXPECT_FALSE(WriteAniFile(cursor, (dir / "x.ani").string(), &why));
+  EXPECT_FALSE(WriteAniFile(cursor, (dir / "x.ani").string()));
   EXPECT_FALSE(std::filesystem::exists(dir / "x.ani"));
 }
 

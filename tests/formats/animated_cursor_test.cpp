@@ -54,7 +54,7 @@ TEST_P(FrameEdits, StepsFollowTheirPictures) {
   }
   EXPECT_EQ(frames, c.framesAfter.empty() ? "ABC" : c.framesAfter);
   EXPECT_EQ(cursor.steps, c.framesAfter.empty() ? before : c.stepsAfter);
-  EXPECT_EQ(cursor.Problem(), "");
+  EXPECT_FALSE(cursor.Problem());
 }
 
 auto Insert(std::size_t at) {

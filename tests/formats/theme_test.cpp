@@ -110,17 +110,14 @@ TEST(InstallInf, ReadsSchemeListsAndPerRoleValues) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    std::string why;
-    const auto parsed = ParseInstallInf(c.bytes, why);
-    ASSERT_TRUE(parsed) << why;
+    const auto parsed = ParseInstallInf(c.bytes);
+    ASSERT_TRUE(parsed);
     EXPECT_EQ(parsed->name, c.scheme);
     std::vector<std::pair<std::string_view, std::string>> files;
     for (const auto& [role, file] : parsed->files) files.emplace_back(role->windowsName, file);
     EXPECT_EQ(files, c.files);
   }
-  std::string why;
-  EXPECT_FALSE(ParseInstallInf(Text("[Strings]\na = b\n"), why));
-  EXPECT_EQ(why, "names no cursor for any pointer role");
+  EXPECT_EQ(ParseInstallInf(Text("[Strings]\na = b\n")).error().code, texts::Fail::kInfNamesNoCursor);
 }
 
 // A 1-bit I-beam whose stem inverts the screen.
@@ -344,9 +341,8 @@ INSTANTIATE_TEST_SUITE_P(Packs, PackTheme, ::testing::Values(false, true),
 TEST(CursorSizes, ReplicationKeepsTheImageAndOtherSizesAreTrueColour) {
   auto icon = IBeam();  // 1 bit, inverting stem at x = 15
   std::vector<AddedCursorSize> added;
-  std::string why;
   const int sides[] = {64, 48, 32, 64};
-  ASSERT_TRUE(AddCursorSizes(*icon, sides, added, why)) << why;
+  ASSERT_TRUE(AddCursorSizes(*icon, sides, added));
   ASSERT_EQ(added.size(), 2u);
   EXPECT_EQ(added[0].scaling, convert::CursorScaling::kReplicate);
   EXPECT_EQ(added[1].scaling, convert::CursorScaling::kReplicateThenDownscale);
@@ -361,8 +357,7 @@ TEST(CursorSizes, ReplicationKeepsTheImageAndOtherSizesAreTrueColour) {
   EXPECT_EQ(icon->GetHotSpot(2), (raster::Point{23, 24}));
 
   const int tooLarge[] = {16, 300};
-  EXPECT_FALSE(AddCursorSizes(*icon, tooLarge, added, why));
-  EXPECT_EQ(why, "size 300 is outside 1 to 256");
+  EXPECT_EQ(AddCursorSizes(*icon, tooLarge, added).error().code, texts::Fail::kSizeOutOfRange);
   EXPECT_EQ(icon->ImageCount(), 3u);
 }
 

@@ -77,8 +77,7 @@ TEST(XcursorExport, InvertingPixelsBecomeBlackWithAWhiteOutline) {
     EXPECT_EQ(row, expected[y]) << "row " << y;
   }
   std::vector<std::string> notes;
-  std::string why;
-  ASSERT_TRUE(XcursorImagesOf(icon, notes, why));
+  ASSERT_TRUE(XcursorImagesOf(icon, notes));
   ASSERT_EQ(notes.size(), 1u);
   EXPECT_EQ(notes[0], "8x6 1-bit image: 3 screen-inverting pixels drawn black with a white outline");
 }
@@ -89,9 +88,8 @@ TEST(XcursorExport, OneImagePerSizeAndOnlySizesEveryFrameHas) {
   cursor.frames.push_back(MakeCursor({{32, 32, {}}, {48, 8, {}}}, 1));
   cursor.PlayFramesInOrder(6);
   std::vector<std::string> notes;
-  std::string why;
-  const auto images = XcursorImagesOf(cursor, notes, why);
-  ASSERT_TRUE(images) << why;
+  const auto images = XcursorImagesOf(cursor, notes);
+  ASSERT_TRUE(images);
   ASSERT_EQ(images->size(), 2u);
   const auto deep = ToPremultipliedArgb(*cursor.frames[0], 1);
   EXPECT_EQ((*images)[0].image.pixels, deep->image.pixels) << "the 32-bit image of size 32 is written";
@@ -101,8 +99,7 @@ TEST(XcursorExport, OneImagePerSizeAndOnlySizesEveryFrameHas) {
                        "size 48 is left out: only 1 of 2 frames have it",
                    }));
   cursor.frames[1] = MakeCursor({{48, 8, {}}});
-  EXPECT_FALSE(XcursorImagesOf(cursor, notes, why));
-  EXPECT_EQ(why, "the frames have no image size in common");
+  EXPECT_EQ(XcursorImagesOf(cursor, notes).error().code, texts::Fail::kNoCommonSize);
 }
 
 // A picture with soft alpha, fully transparent corners and colour ramps.
@@ -151,9 +148,9 @@ TEST(XcursorImport, FilesFromXcursorgenReadBackIdentically) {
   ASSERT_EQ(cursor->frames.size(), 3u);
   EXPECT_EQ(cursor->steps, (std::vector<AnimationStep>{{0, 3}, {1, 6}, {2, 9}}));
   EXPECT_EQ(cursor->frames[2]->GetHotSpot(1), (raster::Point{10, 10}));
-  const auto again = XcursorImagesOf(*cursor, notes, why);
-  ASSERT_TRUE(again) << why;
-  ASSERT_TRUE(WriteXcursorFile(*again, (dir / "again").string(), why));
+  const auto again = XcursorImagesOf(*cursor, notes);
+  ASSERT_TRUE(again);
+  ASSERT_TRUE(WriteXcursorFile(*again, (dir / "again").string()));
   EXPECT_TRUE(SameImages(ReferenceRead(dir / "again"), reference));
 }
 

@@ -10,6 +10,7 @@
 #include <map>
 #include <set>
 
+#include "texts/failure.h"
 #include "texts/language.h"
 #include "texts/texts.h"
 #include "texts/ui_texts.h"
@@ -112,6 +113,23 @@ TEST(Translation, KeepsPlaceholdersAcceleratorsBlanksAndFilePatterns) {
     EXPECT_EQ(source.count(QLatin1Char('|')), english.count(QLatin1Char('|'))) << where;
     EXPECT_EQ(source.count(QStringLiteral(";;")), english.count(QStringLiteral(";;"))) << where;
     EXPECT_FALSE(english.contains(QRegularExpression(QStringLiteral("[\\x{3000}-\\x{9fff}]")))) << where;
+  }
+}
+
+// Every failure code has a text whose translation is the English the command
+// line prints, holding %1 up to the number its details and cause fill.
+TEST(Translation, EveryFailureHasItsTextsAndPlaceholders) {
+  const std::map<QString, Message> messages = TsMessages();
+  for (int i = 0; i < static_cast<int>(texts::Fail::kCount); ++i) {
+    const texts::FailureText& row = texts::TextOf(static_cast<texts::Fail>(i));
+    ASSERT_EQ(static_cast<int>(row.code), i) << "the table is out of the codes' order";
+    const QString source = QString::fromUtf8(row.source);
+    const auto found = messages.find(source);
+    ASSERT_NE(found, messages.end()) << row.source;
+    EXPECT_EQ(found->second.translation.toStdString(), row.english) << row.source;
+    std::multiset<QString> wanted;
+    for (int k = 1; k <= row.placeholders; ++k) wanted.insert(QStringLiteral("%%1").arg(k));
+    EXPECT_EQ(All(source, "%[1-9]"), wanted) << row.source;
   }
 }
 
