@@ -255,26 +255,5 @@ TEST(ImageSurface, StoresColoursInItsOwnDepth) {
   EXPECT_EQ(s16.Bits()[1], 0x7C);
 }
 
-TEST(IconDrawing, MaskAndColourOverABackground) {
-  ImageSurface colour(3, 1, 24);
-  MaskSurface mask(3, 1);
-  colour.SetPixel(0, 0, Rgb(255, 0, 0));  // opaque red
-  mask.Set(1, 0, true);                   // transparent black
-  colour.SetPixel(2, 0, Rgb(255, 255, 255));
-  mask.Set(2, 0, true);  // inverts the screen
-  raster::Picture bg(3, 1, Rgb(10, 20, 30));
-  IconDrawing(colour, mask).Draw(bg, raster::Point{0, 0});
-  EXPECT_EQ(bg.Pixel(0, 0), Rgb(255, 0, 0));
-  EXPECT_EQ(bg.Pixel(1, 0), Rgb(10, 20, 30));
-  EXPECT_EQ(bg.Pixel(2, 0), Rgb(245, 235, 225));
-
-  ImageSurface argb(2, 1, 32);
-  argb.SetRaw(0, 0, 0x80FF0000u);
-  raster::Picture bg2(4, 2, Rgb(0, 0, 0));
-  IconDrawing(argb, MaskSurface(2, 1)).Draw(bg2, raster::Rect{0, 0, 4, 2}, true);
-  EXPECT_EQ(bg2.Pixel(1, 1), Rgb(128, 0, 0));
-  EXPECT_EQ(bg2.Pixel(3, 0), Rgb(0, 0, 0));
-}
-
 }  // namespace
 }  // namespace pixmint::document
