@@ -95,11 +95,10 @@ TEST(AniWriter, ReadsBackAndGdkPixbufPlaysTheStepsAtTheirRates) {
   }
 }
 
-// Layouts other writers make, slips of old editors whose meaning is plain
-// (read, with one warning naming each) and hostile files (refused, with one
-// message naming the fault; those of tests/data/bad, a frame that is no
-// icon and a chunk past the end among them, are refused in the conformance test).
-TEST(AniReader, ReadsOtherLayoutsWarnsOfSlipsAndRefusesHostileFiles) {
+// Layouts other writers make and slips of old editors whose meaning is
+// plain: read, with one warning naming each. Hostile files are the fuzz
+// run's and those of tests/data/bad the conformance test's.
+TEST(AniReader, ReadsOtherLayoutsAndWarnsOfSlips) {
   const ByteVector a = FrameBytes({{32, 32, {1, 2}}}, 1);
   const ByteVector b = FrameBytes({{32, 32, {3, 4}}}, 2);
   const ByteVector icon = [] {
@@ -126,14 +125,11 @@ TEST(AniReader, ReadsOtherLayoutsWarnsOfSlipsAndRefusesHostileFiles) {
   anih32.resize(32);
   ByteVector pastEnd = acon(Anih(2, 2, 5, 1));  // the list claims 6 bytes more than the file has
   document::PutU32(pastEnd, 12 + 8 + 36 + 4, static_cast<std::uint32_t>(fram.size() - 8 + 6));
-  ByteVector farPastEnd = acon(Anih(2, 2, 5, 1)) + Chunk("junk", {});
-  document::PutU32(farPastEnd, 4, static_cast<std::uint32_t>(farPastEnd.size() - 8));
-  document::PutU32(farPastEnd, farPastEnd.size() - 4, 99);
   struct Case {
     std::string name;
     ByteVector file;
-    std::vector<AnimationStep> steps;  // none: refused
-    std::string message;               // the refusal, or the one warning
+    std::vector<AnimationStep> steps;
+    std::string message;  // the one warning
     std::string title = {};
   };
   const Case cases[] = {
@@ -177,31 +173,11 @@ TEST(AniReader, ReadsOtherLayoutsWarnsOfSlipsAndRefusesHostileFiles) {
        {{0, 5}, {1, 5}},
        "'junk' at offset 56 has an odd length and no pad byte"},
       {"LastChunkPastTheEnd", pastEnd, {{0, 5}, {1, 5}}, "runs 6 bytes past the end"},
-      {"NotRiff", ByteVector{'R', 'I', 'F', 'X', 4, 0, 0, 0, 'A', 'C', 'O', 'N'}, {}, "Not an animated cursor"},
-      {"NoFrames", acon(Anih(0, 0, 5, 1)), {}, "declares 0 frames"},
-      {"TooManySteps", acon(Anih(2, 100000, 5, 1)), {}, "declares 100000 steps"},
-      {"NoIcons",
-       Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), List("fram", {Chunk("note", {1, 2})})}),
-       {},
-       "the 'fram' list holds no frame"},
-      {"NoFramList", Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1))}), {}, "no 'fram' list"},
-      {"FarPastTheEnd", farPastEnd, {}, "chunk 'junk'"},
-      {"FrameNotAnIcon",
-       Riff("ACON", {Chunk("anih", Anih(1, 1, 5, 1)), List("fram", {Chunk("icon", ByteVector(40, 9))})}),
-       {},
-       "Frame 0 (offset"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     std::vector<std::string> warnings;
     const Read r = ReadAni(c.file, "t.ani", c.message.empty() ? nullptr : &warnings);
-    if (c.steps.empty()) {
-      EXPECT_FALSE(r.cursor);
-      ASSERT_EQ(r.messages.size(), 1u);
-      EXPECT_NE(r.messages[0].find(c.message), std::string::npos) << r.messages[0];
-      EXPECT_EQ(r.captions[0], "t.ani");
-      continue;
-    }
     ASSERT_TRUE(r.cursor) << (r.messages.empty() ? "" : r.messages[0]);
     EXPECT_EQ(r.cursor->steps, c.steps);
     EXPECT_EQ(r.cursor->title, c.title);
