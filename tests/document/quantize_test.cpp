@@ -24,7 +24,8 @@ int Distance(Colour a, Colour b) {
 // The popularity quantiser on random pictures of few and of many colours:
 // colours cut to five bits a channel, the most used ones make the table,
 // every pixel takes its nearest entry, rows are stored bottom-up, and black
-// takes the least popular place when asked for (transparent pixels store it).
+// is in the table when asked for (transparent pixels store it) in place of
+// a least used colour.
 TEST(QuantizeTo8Bit, TheMostUsedColoursMakeTheTableAndEveryPixelTakesItsNearest) {
   std::mt19937 rng(1234);
   const auto cut = [](Colour c) { return Rgb(raster::Red(c) & 0xF8, raster::Green(c) & 0xF8, raster::Blue(c) & 0xF8); };
