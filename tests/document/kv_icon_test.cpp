@@ -17,16 +17,6 @@ using raster::Rgb;
 using test::Bytes;
 using test::Paint;
 
-TEST(TKvIcon, RefusedAdditionsAndChangesLeaveNothingBehind) {
-  TKvIcon icon;
-  const std::tuple<int, int, int> bad[] = {{0, 8, 4}, {8, 2000, 4}, {8, 8, 7}, {-3, 8, 8}};
-  for (auto [w, h, b] : bad) EXPECT_FALSE(icon.AddImage(w, h, b)) << w << "x" << h << "x" << b;
-  ASSERT_TRUE(icon.AddImage(8, 8, 4));
-  for (auto [w, h, b] : bad) EXPECT_FALSE(icon.ChangeFormat(0, w, h, b)) << w << "x" << h << "x" << b;
-  EXPECT_EQ(icon.IR()->ImageCount, 1u);
-  EXPECT_EQ(icon.Colors(0), 4u);
-}
-
 // What the document should hold for one image, kept apart from it.
 struct ModelImage {
   std::vector<std::uint8_t> colour, mask, recordColour, recordMask;

@@ -194,20 +194,5 @@ TEST(AniReader, ReadsOtherLayoutsAndWarnsOfSlips) {
   }
 }
 
-TEST(AniWriter, RefusesCursorsThatCannotBeWritten) {
-  AnimatedCursor cursor;
-  using texts::Fail;
-  EXPECT_EQ(WriteAniMemory(cursor).error().code, Fail::kNoFrames);
-  cursor.frames.push_back(MakeCursor({{16, 8, {}}}));
-  EXPECT_EQ(WriteAniMemory(cursor).error().code, Fail::kNoSteps);
-  cursor.steps = {{1, 5}};
-  EXPECT_EQ(WriteAniMemory(cursor).error().code, Fail::kStepFrameMissing);
-  cursor.frames.push_back(std::make_unique<document::TKvIcon>());
-  EXPECT_EQ(WriteAniMemory(cursor).error().code, Fail::kFrameWithoutImage);
-  test::TempDir dir;
-  EXPECT_FALSE(WriteAniFile(cursor, (dir / "x.ani").string()));
-  EXPECT_FALSE(std::filesystem::exists(dir / "x.ani"));
-}
-
 }  // namespace
 }  // namespace pixmint::formats

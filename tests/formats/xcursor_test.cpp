@@ -154,25 +154,5 @@ TEST(XcursorImport, FilesFromXcursorgenReadBackIdentically) {
   EXPECT_TRUE(SameImages(ReferenceRead(dir / "again"), reference));
 }
 
-TEST(XcursorImport, SizesWithoutTheWholeAnimationAreLeftOut) {
-  std::vector<XcursorImage> images;
-  auto image = [](std::uint32_t size, std::uint32_t delay) {
-    return XcursorImage{
-        size,
-        delay,
-        {static_cast<int>(size), static_cast<int>(size), {1, 1}, std::vector<std::uint32_t>(size * size, 0x80402010u)}};
-  };
-  images.push_back(image(24, 0));
-  for (std::uint32_t d : {0u, 70u, 1000u}) images.push_back(image(32, d));
-  const auto bytes = EncodeXcursor(images);
-  std::vector<std::string> notes;
-  const auto cursor = ReadXcursorMemory(*bytes, "x", {}, &notes);
-  ASSERT_TRUE(cursor);
-  EXPECT_EQ(notes, (std::vector<std::string>{"size 24 is left out: it has 1 images, the animation 3"}));
-  EXPECT_EQ(cursor->steps, (std::vector<AnimationStep>{{0, 1}, {1, 4}, {2, 60}}));
-  EXPECT_EQ(cursor->frames[0]->ImageCount(), 1u);
-  EXPECT_EQ(cursor->frames[0]->XorBitmap(0)->GetRaw(0, 0), 0x80804020u) << "colour taken back from premultiplied";
-}
-
 }  // namespace
 }  // namespace pixmint::formats
