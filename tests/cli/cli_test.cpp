@@ -35,11 +35,6 @@ TEST(Cli, ExitCodesAndMessages) {
   // A read-only icon, written by an ordinary user (root may write anything).
   const std::string asUser = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups" : "";
   WriteText(dir / "s.pmscript", "new icon 16 16 8\n");
-  // Noise does not compress: more than a program's resource section has spare.
-  document::TKvIcon noise;
-  AddPicture(noise, 256, 32, [](int x, int y) { return 0xFF000000u | ((x * 7919u + y * 104729u) * 2654435761u >> 8); });
-  noise.SetPngCompressed(0, true);
-  ASSERT_TRUE(noise.SaveToFile((dir / "noise.ico").string()));
 
   struct Case {
     std::string args;
@@ -125,11 +120,9 @@ TEST(Cli, ExitCodesAndMessages) {
                  {
                      {"replace " + exe + " 1 " + small, 2, "usage: pixmint-cli replace"},
                      {"replace " + exe + " 1 " + small + " -o " + exe, 2, "the program itself is never changed"},
-                     {"replace " + exe + " MAINICON " + Q(dir / "noise.ico") + to, 1, "not the last section"},
                      {"replace " + Q(Sample("res64.dll")) + " MAINICON " + small + " -o " + Q(dir / "none" / "x.exe"),
                       1, ": no such file or folder"},
                      {"replace " + exe + " ARROW " + small + to, 1, "is a cursor group"},
-                     {"replace " + small + " 1 " + small + to, 1, "not a Windows program file"},
                  });
   }
   for (const Case& c : cases) {
@@ -172,7 +165,9 @@ TEST(Cli, CheckPrintsFindingsExitsByTheWorstAndFixesIntoACopy) {
             thin + ": missing-size warning: no 16, 24, 32, 48, 256 image, which an application icon should have");
   EXPECT_EQ(Cli(dir, "check --strict " + Q(thin)).code, 1);
   const std::string bytes = Slurp(thin);
-  WriteText(dir / "cut.ico", bytes.substr(0, bytes.size() - 9));
+  std::string damaged = Slurp(full);
+  damaged[10] = 3;  // a warning (planes) comes before the error (cut short)
+  WriteText(dir / "cut.ico", damaged.substr(0, damaged.size() - 9));
   const CliRun broken = Cli(dir, "check --strict --json " + Q(thin) + " " + Q(dir / "cut.ico"));
   EXPECT_EQ(broken.code, 2);
   EXPECT_NE(broken.out.find("{\"status\":2,\"files\":[{\"file\":"), std::string::npos) << broken.out;
@@ -185,33 +180,6 @@ TEST(Cli, CheckPrintsFindingsExitsByTheWorstAndFixesIntoACopy) {
   EXPECT_NE(fix.out.find(thin + ": missing-size not fixed: no 256 image made"), std::string::npos) << fix.out;
   EXPECT_EQ(Slurp(thin), bytes) << "the checked file is never changed";
   EXPECT_NE(Cli(dir, "info " + Q(fixed)).out.find("icon, 7 images"), std::string::npos);
-}
-
-// A script's messages in the chosen language, whatever TMPDIR says.
-TEST(Cli, ScriptSpeaksTheChosenLanguageWhateverTmpdirSays) {
-  TempDir dir;
-  WriteText(dir / "s.pmscript",
-            "new icon 16 16 8\nrotate abc\nsave-as \"" + (dir / "a.ico").string() + "\"\nprint status\n");
-  WriteText(dir / "file", "x");
-  const std::string script = Q(dir / "s.pmscript");
-  const CliRun normal = Cli(dir, "script " + script);
-  ASSERT_EQ(normal.code, 0) << normal.err;
-  for (const std::string tmpdir : {"missing", "file", "relative"}) {
-    const CliRun run =
-        Cli(dir, "script " + script, "TMPDIR=" + Q(tmpdir == "relative" ? fs::path(tmpdir) : dir / tmpdir));
-    EXPECT_EQ(run.code, 0) << tmpdir << ": " << run.err;
-    EXPECT_EQ(run.out, normal.out) << tmpdir;
-  }
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 5) << "nothing made here";
-  for (const auto& [option, message, saved] : {std::tuple{"", "message: 错误: 无效的度数.", "保存文件成功."},
-                                               {"--lang zh ", "message: 错误: 无效的度数.", "保存文件成功."},
-                                               {"--lang en ", "message: Error: Invalid angle.", "File saved."},
-                                               {"--lang=EN ", "message: Error: Invalid angle.", "File saved."}}) {
-    const CliRun run = Cli(dir, "script " + std::string(option) + script);
-    EXPECT_EQ(run.code, 0) << option << run.err;
-    EXPECT_NE(run.out.find(message + std::string("\n")), std::string::npos) << option << run.out;
-    EXPECT_NE(run.out.find("\n" + std::string(saved) + "\n"), std::string::npos) << option << run.out;
-  }
 }
 
 // Another program's reading of file into out: false when it is not installed.

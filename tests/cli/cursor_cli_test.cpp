@@ -53,6 +53,7 @@ TEST(CursorCli, BuildsAThemeFromAFolderOfWindowsCursors) {
       Cli(dir, "create " + Q(src / "Arrow.cur") + " " + Q(dir / "a32.png@1,2") + " " + Q(dir / "a48.png@2,3")).code, 0);
   ASSERT_EQ(Cli(dir, "create " + Q(src / "Busy.ani") + " " + a32 + " " + Q(dir / "a32.png:4")).code, 0);
   WriteIBeam(src / "IBeam.cur");
+  fs::copy_file(src / "Arrow.cur", src / "Normal.cur");  // a second Arrow, left out
   CliRun run = Cli(dir, "xcursor-theme " + Q(src) + " " + Q(out) + " --name 'My Theme' --sizes source");
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(run.out.substr(0, run.out.find("Help")),
@@ -62,6 +63,7 @@ TEST(CursorCli, BuildsAThemeFromAFolderOfWindowsCursors) {
   EXPECT_NE(run.out.find("\nCrosshair (Precision Select): missing\n"), std::string::npos) << run.out;
   EXPECT_TRUE(run.out.ends_with("theme \"My Theme\" in " + out.string() + "\n")) << run.out;
   EXPECT_EQ(run.err,
+            "pixmint-cli: note: Normal.cur: Arrow is already Arrow.cur; left out\n"
             "pixmint-cli: note: IBeam (IBeam.cur): 32x32 1-bit image: 24 screen-inverting pixels drawn black with a "
             "white outline\n");
   EXPECT_NE(Slurp(out / "index.theme").find("Name=My Theme\n"), std::string::npos);

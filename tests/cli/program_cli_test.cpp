@@ -80,7 +80,7 @@ TEST(CliProgram, InfoListsEveryGroupAndExtractWritesEachAsItsFile) {
   EXPECT_EQ(Slurp(Sample("res64.dll")), before);
 }
 
-// SVG pictures and English scripts come through the Qt module beside the
+// SVG pictures and translated scripts come through the Qt module beside the
 // program; a program without it still does everything else and says what is
 // missing instead of failing at start.
 TEST(CliQtModule, FoundBesideTheProgramAndMissedWithAReason) {
@@ -89,10 +89,16 @@ TEST(CliQtModule, FoundBesideTheProgramAndMissedWithAReason) {
             R"(<svg xmlns="http://www.w3.org/2000/svg" width="64" height="64"><circle cx="32" cy="32" r="30"/></svg>)");
   WriteText(dir / "s.pmscript", "new icon 16 16 8\nrotate abc\n");
   const std::string convert = "convert " + Q(dir / "o.ico") + " " + Q(dir / "dot.svg") + " --sizes 16,48";
-  const std::string script = "script --lang en " + Q(dir / "s.pmscript");
+  const std::string script = "script --lang=EN " + Q(dir / "s.pmscript");
   ASSERT_EQ(Cli(dir, convert).code, 0);
   EXPECT_NE(Cli(dir, "info " + Q(dir / "o.ico")).out.find(": icon, 2 images"), std::string::npos);
-  EXPECT_NE(Cli(dir, script).out.find("Invalid angle"), std::string::npos);
+  EXPECT_NE(Cli(dir, script).out.find("message: Error: Invalid angle.\n"), std::string::npos);
+  // Chinese unless told otherwise, whatever TMPDIR says.
+  for (const std::string& tmpdir : {Q(dir / "missing"), Q(dir / "dot.svg"), std::string("relative")}) {
+    EXPECT_NE(Cli(dir, "script " + Q(dir / "s.pmscript"), "TMPDIR=" + tmpdir).out.find("message: 错误: 无效的度数.\n"),
+              std::string::npos)
+        << tmpdir;
+  }
 
   fs::create_directory(dir / "alone");
   fs::copy_file(PIXMINT_CLI, dir / "alone" / "pixmint-cli");

@@ -67,29 +67,6 @@ TEST(CliThumbnail, TakesTheImageThatBestFitsAndNeverEnlarges) {
   }
 }
 
-// One-pixel black and white stripes (a filter greys them, picking pixels
-// would not) over a left part at alpha 128 and a clear right band.
-TEST(CliThumbnail, ShrinksByFilteringAndKeepsAlpha) {
-  TempDir dir;
-  document::TKvIcon icon;
-  AddPicture(icon, 64, 32, [](int x, int) {
-    const std::uint32_t alpha = x >= 48 ? 0 : x < 24 ? 128 : 255;
-    return alpha << 24 | (alpha == 0 || x % 2 == 0 ? 0 : 0xFFFFFFu);
-  });
-  ASSERT_TRUE(icon.SaveToFile((dir / "stripes.ico").string()));
-  const document::Image32 png = Thumbnail(dir, dir / "stripes.ico", 32);
-  ASSERT_EQ(png.width, 32);
-  for (int y = 4; y < 28; ++y) {
-    for (const int x : {14, 16, 18}) {
-      EXPECT_NEAR(At(png, x, y)[0], 128, 24) << x << "," << y;
-      EXPECT_EQ(At(png, x, y)[3], 255) << x << "," << y;
-    }
-    EXPECT_NEAR(At(png, 4, y)[3], 128, 2) << y;
-    EXPECT_NEAR(At(png, 4, y)[0], 128, 24) << y;
-    EXPECT_EQ(At(png, 28, y)[3], 0) << y;
-  }
-}
-
 // A 4-bit image: inverting pixels on the left half, transparent ones on the
 // right, a black dot opaque. A cursor shows the inverting ones in the
 // editor's marker colour; an icon shows them as the editor does, clear.

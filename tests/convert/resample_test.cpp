@@ -15,30 +15,6 @@ namespace {
 
 using test::At;
 
-TEST(Resampler, SameSizeIsTheSourceAndFlatColourStaysFlat) {
-  const Rgba icon = test::IconLike(37);
-  const Resampler same(icon);
-  EXPECT_EQ(same.Resize(37, 37).pixels, icon.pixels);
-
-  Rgba flat = test::Blank(50, 30);
-  for (std::size_t i = 0; i < flat.pixels.size(); i += 4) {
-    flat.pixels[i] = 12, flat.pixels[i + 1] = 200, flat.pixels[i + 2] = 77, flat.pixels[i + 3] = 255;
-  }
-  const Resampler resampler(flat);
-  for (const auto& [w, h] : {std::pair{1, 1}, {7, 3}, {16, 16}, {49, 31}, {256, 120}}) {
-    const Rgba out = resampler.Resize(w, h);
-    ASSERT_EQ(out.pixels.size(), static_cast<std::size_t>(w) * h * 4);
-    for (std::size_t i = 0; i < out.pixels.size(); i += 4) {
-      ASSERT_EQ((std::vector<int>{out.pixels[i], out.pixels[i + 1], out.pixels[i + 2], out.pixels[i + 3]}),
-                (std::vector<int>{12, 200, 77, 255}))
-          << w << "x" << h;
-    }
-  }
-  // Nothing visible stays nothing, colour included.
-  const Rgba none = Resampler(test::Blank(64, 64)).Resize(16, 16);
-  EXPECT_TRUE(std::all_of(none.pixels.begin(), none.pixels.end(), [](std::uint8_t v) { return v == 0; }));
-}
-
 TEST(Resampler, FitSquareCentresOnTransparencyAndKeepsTheAspect) {
   Rgba wide = test::Blank(40, 20);
   for (std::size_t i = 3; i < wide.pixels.size(); i += 4) wide.pixels[i] = 255;

@@ -1,36 +1,23 @@
-// The doctor's checks, each on a file made to show it; its picks against
-// the GDK pixbuf loader; its fix.
+// The doctor's checks, each on a file made to show it, and its fix. The exit
+// status by the worst finding is the CLI test's (check --strict).
 #include "doctor/doctor.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <set>
-#include <sstream>
 
 #include "doctor/fix.h"
-#include "doctor/picks.h"
 #include "document/byte_io.h"
 #include "document/file_io.h"
 #include "document/ico_reader.h"
 #include "formats/ani_file.h"
 #include "formats/xcursor_codec.h"
-#include "support/pixel_grid.h"
 
 namespace pixmint {
 namespace {
-
-std::string Slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 using Bytes = std::vector<std::uint8_t>;
 using document::PutU16;
@@ -103,13 +90,11 @@ Bytes Ani(int field, std::uint32_t value, bool differentSizes = false) {
 
 Bytes Xcursor(std::vector<std::pair<std::uint32_t, int>> nominalAndSide) {
   std::vector<formats::XcursorImage> images;
-  for (const auto& [nominal, side] : nominalAndSide) {
-    formats::XcursorImage im;
-    im.nominalSize = nominal;
-    im.image.width = im.image.height = side;
-    im.image.pixels.assign(static_cast<std::size_t>(side * side), 0xFF102030u);
-    images.push_back(im);
-  }
+  for (const auto& [nominal, side] : nominalAndSide)
+    images.push_back(
+        {nominal,
+         0,
+         {side, side, {0, 0}, std::vector<std::uint32_t>(static_cast<std::size_t>(side * side), 0xFF102030u)}});
   return *formats::EncodeXcursor(images);
 }
 
@@ -190,77 +175,11 @@ TEST(Doctor, EveryCheckFindsItsFileAndACleanIconHasNothing) {
     covered.insert(c.code);
   }
   // Every code has its file here and its line in the manual.
-  const std::string manual = Slurp(PIXMINT_MANUAL);
+  const auto html = document::ReadWholeFile(PIXMINT_MANUAL);
+  const std::string manual(html->begin(), html->end());
   for (const doctor::CodeInfo& code : doctor::AllCodes()) {
     EXPECT_TRUE(covered.contains(std::string(code.code))) << code.code << " has no test file";
     EXPECT_NE(manual.find("<code>" + std::string(code.code) + "</code>"), std::string::npos) << code.code;
-  }
-}
-
-TEST(Doctor, ExitStatusFollowsTheWorstFinding) {
-  const auto findings = [](const char* code) { return std::vector<doctor::Finding>{{"", -1, code, ""}}; };
-  EXPECT_EQ(doctor::ExitStatus({}, true), 0);
-  EXPECT_EQ(doctor::ExitStatus(findings("dir-reserved"), true), 0);
-  EXPECT_EQ(doctor::ExitStatus(findings("png-small"), false), 0);
-  EXPECT_EQ(doctor::ExitStatus(findings("png-small"), true), 1);
-  EXPECT_EQ(doctor::ExitStatus(findings("overlap"), false), 2);
-  EXPECT_EQ(doctor::ExitStatus({{"", -1, "png-small", ""}, {"", -1, "overlap", ""}}, true), 2) << "the worst counts";
-}
-
-// What GDK pixbuf's loader shows for a file: the entry whose size and centre
-// colour match, -1 when it refuses the file.
-std::optional<int> GdkPick(const test::TempDir& dir, const Bytes& file) {
-  const auto path = dir / "pick.ico";
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-  const std::string cmd =
-      "python3 '" + std::string(PIXMINT_GDK_READ) + "' '" + path.string() + "' 1 '" + dir.Path().string() + "'";
-  const int status = std::system(cmd.c_str());
-  if (!WIFEXITED(status) || WEXITSTATUS(status) == 3 || WEXITSTATUS(status) == 127) return std::nullopt;
-  if (WEXITSTATUS(status) != 0) return -1;
-  std::istringstream line(Slurp(dir / "steps.txt"));
-  int w = 0, h = 0;
-  line >> w >> h;
-  const std::string rgba = Slurp(dir / "step-0.rgba");
-  const auto centre = static_cast<std::size_t>((h / 2 * w + w / 2) * 4);
-  if (rgba.size() < centre + 3) return -1;
-  const auto channel = [&](std::size_t c) { return static_cast<std::uint8_t>(rgba[centre + c]); };
-  const int r = channel(0), g = channel(1), b = channel(2);
-  document::TKvIcon icon;
-  EXPECT_TRUE(icon.LoadFromMemory(file, "pick"));
-  // The size tells the entry; where two share it, the centre colour does (the
-  // loader has been seen to draw a lone bitmap entry black beside a PNG one).
-  std::vector<int> sized;
-  for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
-    const auto* s = icon.XorBitmap(i);
-    if (s->Width() == w && s->Height() == h) sized.push_back(static_cast<int>(i));
-  }
-  if (sized.size() == 1) return sized[0];
-  for (const int i : sized) {
-    if (icon.XorBitmap(i)->GetPixel(w / 2, h / 2) == raster::Rgb(r, g, b)) return i;
-  }
-  return -2;
-}
-
-// Files on which "largest image", "most bytes", "deepest" and "first"
-// rules disagree: the loader takes the most pixels by the directory's depth,
-// the later of equals, never a PNG.
-TEST(Doctor, GnomePickAgreesWithTheGdkPixbufLoader) {
-  Bytes counted = File({{48, 4}, {32, 32}});
-  counted[EntryAt(0) + 2] = 16;  // a 16-colour count makes the 48 a 4-bit image to the loader
-  const std::vector<Bytes> files = {File({{32, 32}, {48, 4}}),  File({{16, 8}, {256, 32, true}}),
-                                    File({{32, 32}, {32, 32}}), File({{48, 8}, {16, 32}, {24, 24}}),
-                                    File({{32, 4}, {16, 32}}),  counted,
-                                    File({{32, 32, true}})};
-  test::TempDir dir;
-  for (const Bytes& file : files) {
-    const auto gdk = GdkPick(dir, file);
-    if (!gdk) GTEST_SKIP() << "no GDK pixbuf library";
-    std::vector<doctor::Finding> ignored;
-    const auto picks = doctor::PickEntries(doctor::CheckIconFile(file, {}, "", ignored));
-    const auto gnome = std::ranges::find(picks, doctor::Program::kGnome, &doctor::Pick::program);
-    ASSERT_NE(gnome, picks.end());
-    EXPECT_EQ(gnome->entry, *gdk) << "file " << (&file - files.data());
   }
 }
 
@@ -276,8 +195,7 @@ TEST(Doctor, FixAddsSizesDropsCopiesAndKeepsEveryImage) {
   ASSERT_TRUE(icon.LoadFromMemory(file, "in"));
   const auto lines = doctor::FixDocument(icon, exam.findings, exam.directories[0].check, {});
   std::string report;
-  for (const auto& l : lines)
-    report += std::to_string(l.entry) + " " + l.code + (l.done ? " done: " : " not: ") + l.message + "\n";
+  for (const auto& l : lines) report += std::to_string(l.entry) + " " + l.code + " " + l.message + "\n";
   const auto fixed = *icon.SaveToMemory();
   const auto after = doctor::Examine(fixed, {});
   for (const auto& f : after.findings) ADD_FAILURE() << doctor::FormatFinding("fixed", f) << "\n" << report;

@@ -77,40 +77,6 @@ TEST(BmpCodec, ReadsAFileWrittenElsewhere) {
   }
 }
 
-TEST(BmpCodec, RejectsEveryMalformedFile) {
-  const Bytes good = EncodeBmp(Noise(4, 4, 1));
-  struct Case {
-    const char* what;
-    std::size_t at;
-    std::uint32_t value;
-  };
-  const Case cases[] = {
-      {"signature", 0, 0x4D41},
-      {"offset beyond file", 10, 0xFFFFFFF0u},
-      {"offset inside header", 10, 20},
-      {"info size below 40", 14, 12},
-      {"width 0", 18, 0},
-      {"huge width", 18, 0x7FFFFFFF},
-      {"height INT_MIN", 22, 0x80000000u},
-      {"height 0", 22, 0},
-      {"32 bits", 28, 0x200001},
-      {"RLE", 30, 1},
-  };
-  for (const Case& c : cases) {
-    Bytes bad = good;
-    if (c.at == 0) {
-      bad[0] = 'X';
-    } else {
-      PutU32(bad, c.at, c.value);
-    }
-    EXPECT_FALSE(DecodeBmp(bad)) << c.what;
-  }
-  for (std::size_t cut : {std::size_t{0}, std::size_t{13}, std::size_t{53}, good.size() - 1}) {
-    EXPECT_FALSE(DecodeBmp(std::span(good).first(cut))) << "cut at " << cut;
-  }
-  EXPECT_FALSE(DecodeBmp(good, 3)) << "side above the limit";
-}
-
 TEST(PngCodec, DecodesEveryColourTypeToRgba) {
   const fs::path dir = fs::path(PIXMINT_TEST_DATA_DIR) / "png";
   int seen = 0;
@@ -152,21 +118,6 @@ TEST(PngCodec, RoundTripsAlphaAndBottomUpRows) {
   ASSERT_TRUE(flipped);
   EXPECT_EQ(flipped->pixels, (Bytes{5, 6, 7, 8, 1, 2, 3, 4}));
   EXPECT_FALSE(EncodePng32(2, 2, bottomUp, ChannelOrder::kRgba)) << "too few bytes";
-}
-
-TEST(PngCodec, RejectsDamagedAndOversizedPictures) {
-  const Bytes good = *EncodePng(Noise(40, 30, 4));
-  EXPECT_EQ(PngDimensions(good), (std::pair<std::uint32_t, std::uint32_t>{40, 30}));
-  EXPECT_FALSE(PngDimensions(std::span(good).first(23)));
-  EXPECT_FALSE(DecodePng(good, ChannelOrder::kRgba, 39));
-  for (std::size_t cut : {0u, 7u, 8u, 20u, 33u, 60u}) {
-    EXPECT_FALSE(DecodePng(std::span(good).first(cut), ChannelOrder::kRgba)) << cut;
-  }
-  Bytes crc = good;
-  crc[20] ^= 0x40;  // inside IHDR: the CRC no longer matches
-  EXPECT_FALSE(DecodePng(crc, ChannelOrder::kRgba));
-  Bytes truncatedData(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2));
-  EXPECT_FALSE(DecodePng(truncatedData, ChannelOrder::kRgba));
 }
 
 TEST(PngCodec, KeepsAPictureCutShortInsideItsLastChecksums) {

@@ -371,27 +371,6 @@ TEST(FileIo, AKilledInPlaceSaveKeepsTheOldContentUntilTheFileIsWholeAgain) {
   EXPECT_TRUE(NoTemporaries(dir.Path()));
 }
 
-// Names too long for the temporary name are cut, and two such names may
-// share their first 229 bytes: each one's leftovers and backups stay its own.
-TEST(FileIo, LeftoversOfLongNamesSharingTheirStartAreMatchedExactly) {
-  test::TempDir dir;
-  const fs::path x = dir / (std::string(240, 'n') + "-x"), y = dir / (std::string(240, 'n') + "-y");
-  const Bytes old(64, 3);
-  ASSERT_TRUE(WriteFileAtomically(x, old));
-  fs::create_hard_link(x, dir / "x-link");
-  ASSERT_TRUE(KilledSave(x, Bytes(64, 4), detail::SaveStep::kTargetHalfWritten));
-  const fs::path leftover = detail::TemporaryName(x, "abcdefghijkl");
-  ASSERT_TRUE(WriteFileAtomically(leftover, Bytes{0}));
-  ASSERT_NE(detail::TemporaryName(y, "abcdefghijkl"), leftover);
-  ASSERT_TRUE(WriteFileAtomically(y, Bytes{5}));
-  EXPECT_EQ(Backups(dir.Path()).size(), 1u) << "y's save kept x's backup";
-  EXPECT_TRUE(fs::exists(leftover)) << "and x's leftover";
-  EXPECT_TRUE(RecoverInterruptedSave(x).restored);
-  EXPECT_EQ(ReadFile(dir / "x-link"), old);
-  ASSERT_TRUE(WriteFileAtomically(x, Bytes{6}));
-  EXPECT_FALSE(fs::exists(leftover));
-}
-
 // A file the user may write in a folder they may not: a plain write would
 // work, so the save does, in place, its backup in the user's own folder.
 TEST(FileIo, AWritableFileInAClosedFolderIsRewrittenInPlace) {

@@ -7,7 +7,6 @@
 #include "document/byte_io.h"
 #include "document/file_io.h"
 #include "document/kv_icon.h"
-#include "document/png_codec.h"
 #include "ico_builder.h"
 #include "support/pixel_grid.h"
 
@@ -212,32 +211,6 @@ TEST(IcoReader, TakesA32BitBlockWithoutMaskAndASizeFieldShortOfTheBlock) {
     EXPECT_NE(refused.messages[0].find("Error Converting to Internal Format (image 0: block of"), std::string::npos)
         << refused.messages[0];
   }
-}
-
-TEST(IcoReader, PngEntriesAreDecodedAndWrittenBackAsPng) {
-  // 3x2 RGBA, top row first; one fully transparent pixel with colour bytes.
-  std::vector<std::uint8_t> rgba = {255, 0, 0,   255, 0, 255, 0, 128, 9,  9,  9,  0,
-                                    0,   0, 255, 255, 1, 2,   3, 255, 40, 50, 60, 1};
-  auto png = EncodePng32(3, 2, rgba, ChannelOrder::kRgba);
-  ASSERT_TRUE(png);
-  Loaded l = Load(MakeIconFile({EntryLayout{*png}}));
-  ASSERT_TRUE(l.ok) << l.messages[0];
-  TKvIcon& icon = *l.icon;
-  EXPECT_EQ(icon.Colors(0), 32u);
-  EXPECT_TRUE(icon.IsPngCompressed(0));
-  const ImageSurface& s = *icon.XorBitmap(0);
-  EXPECT_EQ(std::tuple(s.GetRaw(0, 0), s.GetRaw(1, 0), s.GetRaw(2, 0), s.GetRaw(2, 1)),
-            std::tuple(0xFFFF0000u, 0x8000FF00u, 0u, 0x0128323Cu));
-  EXPECT_TRUE(icon.AndBitmap(0)->Get(2, 0) && !icon.AndBitmap(0)->Get(2, 1)) << "alpha 0 masks, alpha 1 does not";
-
-  auto saved = icon.SaveToMemory();
-  ASSERT_TRUE(saved);
-  const auto block = std::span<const std::uint8_t>(*saved).subspan(GetU32(*saved, 18));
-  EXPECT_TRUE(HasPngSignature(block));
-  EXPECT_EQ(GetU32(*saved, 14), block.size());
-  Loaded again = Load(*saved);
-  ASSERT_TRUE(again.ok);
-  ExpectSameDocument(icon, *again.icon);
 }
 
 // Damaged variants of a valid file: each either loads, and then survives a

@@ -17,16 +17,6 @@ using raster::Rgb;
 using test::Bytes;
 using test::Paint;
 
-TEST(TKvIcon, RefusedAdditionsAndChangesLeaveNothingBehind) {
-  TKvIcon icon;
-  const std::tuple<int, int, int> bad[] = {{0, 8, 4}, {8, 2000, 4}, {8, 8, 7}, {-3, 8, 8}};
-  for (auto [w, h, b] : bad) EXPECT_FALSE(icon.AddImage(w, h, b)) << w << "x" << h << "x" << b;
-  ASSERT_TRUE(icon.AddImage(8, 8, 4));
-  for (auto [w, h, b] : bad) EXPECT_FALSE(icon.ChangeFormat(0, w, h, b)) << w << "x" << h << "x" << b;
-  EXPECT_EQ(icon.IR()->ImageCount, 1u);
-  EXPECT_EQ(icon.Colors(0), 4u);
-}
-
 // What the document should hold for one image, kept apart from it.
 struct ModelImage {
   std::vector<std::uint8_t> colour, mask, recordColour, recordMask;
@@ -253,27 +243,6 @@ TEST(ImageSurface, StoresColoursInItsOwnDepth) {
   s16.SetPixel(0, 1, Rgb(255, 0, 0));
   EXPECT_EQ(s16.Bits()[0], 0x00);  // bottom row first, 0x7C00 little-endian
   EXPECT_EQ(s16.Bits()[1], 0x7C);
-}
-
-TEST(IconDrawing, MaskAndColourOverABackground) {
-  ImageSurface colour(3, 1, 24);
-  MaskSurface mask(3, 1);
-  colour.SetPixel(0, 0, Rgb(255, 0, 0));  // opaque red
-  mask.Set(1, 0, true);                   // transparent black
-  colour.SetPixel(2, 0, Rgb(255, 255, 255));
-  mask.Set(2, 0, true);  // inverts the screen
-  raster::Picture bg(3, 1, Rgb(10, 20, 30));
-  IconDrawing(colour, mask).Draw(bg, raster::Point{0, 0});
-  EXPECT_EQ(bg.Pixel(0, 0), Rgb(255, 0, 0));
-  EXPECT_EQ(bg.Pixel(1, 0), Rgb(10, 20, 30));
-  EXPECT_EQ(bg.Pixel(2, 0), Rgb(245, 235, 225));
-
-  ImageSurface argb(2, 1, 32);
-  argb.SetRaw(0, 0, 0x80FF0000u);
-  raster::Picture bg2(4, 2, Rgb(0, 0, 0));
-  IconDrawing(argb, MaskSurface(2, 1)).Draw(bg2, raster::Rect{0, 0, 4, 2}, true);
-  EXPECT_EQ(bg2.Pixel(1, 1), Rgb(128, 0, 0));
-  EXPECT_EQ(bg2.Pixel(3, 0), Rgb(0, 0, 0));
 }
 
 }  // namespace

@@ -2,9 +2,6 @@
 // its table mapping, and colour tables set on an image.
 #include <gtest/gtest.h>
 
-#include <random>
-#include <set>
-
 #include "document/kv_icon.h"
 #include "document/palette_quantize.h"
 #include "support/pixel_grid.h"
@@ -14,28 +11,6 @@ namespace {
 
 using raster::Colour;
 using raster::Rgb;
-
-// Up to as many colours as entries: exactly those; more: no more entries
-// than asked, every colour near its entry.
-TEST(MedianCut, ExactForFewColoursAndBoundedForMany) {
-  for (const std::size_t distinct : {1u, 2u, 15u, 16u, 200u}) {
-    std::vector<Colour> pixels;
-    std::set<Colour> colours;
-    for (std::size_t i = 0; i < distinct; ++i) {
-      const Colour c = Rgb(static_cast<int>(i * 37 % 256), static_cast<int>(i * 91 % 256), static_cast<int>(i));
-      colours.insert(c);
-      for (std::size_t k = 0; k <= i % 5; ++k) pixels.push_back(c);
-    }
-    const auto table16 = MedianCutTable(pixels, 16);
-    EXPECT_LE(table16.size(), 16u);
-    if (colours.size() <= 16) {
-      EXPECT_EQ(std::set<Colour>(table16.begin(), table16.end()), colours) << distinct;
-    }
-    const auto table256 = MedianCutTable(pixels, 256);
-    EXPECT_EQ(std::set<Colour>(table256.begin(), table256.end()), colours) << distinct;
-  }
-  EXPECT_TRUE(MedianCutTable({}, 16).empty());
-}
 
 TEST(MedianCut, MapsToTheNearestEntryAndSkipsMaskedPixels) {
   const std::vector<Colour> table = {Rgb(0, 0, 0), Rgb(250, 0, 0), Rgb(0, 0, 250)};

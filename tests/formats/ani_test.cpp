@@ -10,7 +10,7 @@
 #include "document/file_io.h"
 #include "format_samples.h"
 #include "formats/ani_file.h"
-#include "ico_builder.h"
+#include "hostile_inputs.h"
 #include "support/pixel_grid.h"
 
 namespace pixmint::formats {
@@ -44,74 +44,28 @@ Read ReadAni(const ByteVector& bytes, const std::string& name = "t.ani", std::ve
   return r;
 }
 
-bool Contains(const ByteVector& bytes, std::string_view text) {
-  return std::search(bytes.begin(), bytes.end(), text.begin(), text.end()) != bytes.end();
-}
-
 ByteVector FrameBytes(const std::vector<ImageSpec>& images, int seed = 0) {
   return *MakeCursor(images, seed)->SaveToMemory();
 }
 
-struct RoundTripCase {
-  std::string name;
-  std::vector<std::vector<ImageSpec>> frames;
-  std::vector<AnimationStep> steps;
-  std::string title;
-  std::string author;
-};
-
-class AniRoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
-
-TEST_P(AniRoundTrip, ReadsBackWhatItWroteAndWritesTheSameBytes) {
-  const RoundTripCase& c = GetParam();
-  AnimatedCursor cursor;
-  for (std::size_t f = 0; f < c.frames.size(); ++f)
-    cursor.frames.push_back(MakeCursor(c.frames[f], static_cast<int>(f)));
-  cursor.steps = c.steps;
-  cursor.title = c.title;
-  cursor.author = c.author;
-  const auto bytes = WriteAniMemory(cursor);
-  ASSERT_TRUE(bytes);
-  EXPECT_EQ(document::GetU32(*bytes, 4), bytes->size() - 8) << "RIFF size";
-  EXPECT_EQ(Contains(*bytes, "seq "), !cursor.StepsInFrameOrder());
-  const bool rates =
-      std::any_of(c.steps.begin(), c.steps.end(), [&](const auto& s) { return s.jiffies != c.steps[0].jiffies; });
-  EXPECT_EQ(Contains(*bytes, "rate"), rates);
-  EXPECT_EQ(Contains(*bytes, "INFO"), !c.title.empty() || !c.author.empty());
-
-  const Read again = ReadAni(*bytes);
-  ASSERT_TRUE(again.cursor) << (again.messages.empty() ? "" : again.messages[0]);
-  EXPECT_TRUE(test::SameCursor(cursor, *again.cursor));
-  EXPECT_EQ(WriteAniMemory(*again.cursor).value(), bytes.value());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Layouts, AniRoundTrip,
-    ::testing::Values(RoundTripCase{"SizesAndDepths",
-                                    {{{16, 4, {1, 1}}, {32, 8, {2, 2}}, {48, 32, {47, 0}}},
-                                     {{16, 1, {0, 15}}, {32, 24, {5, 6}}, {48, 16, {7, 8}}}},
-                                    {{0, 6}, {1, 6}},
-                                    "",
-                                    ""},
-                      // Odd text lengths make the INFO entries padded.
-                      RoundTripCase{"SequenceRatesAndInfo",
-                                    {{{32, 32, {}}}, {{32, 32, {9, 9}}}, {{32, 32, {31, 31}}}},
-                                    {{0, 5}, {1, 6}, {2, 7}, {1, 8}, {0, 9}},
-                                    "Busy",
-                                    "Ann"},
-                      RoundTripCase{
-                          "RatesWithoutSequence", {{{24, 8, {}}}, {{24, 8, {}}}}, {{0, 3}, {1, 30}}, "Odd title", ""},
-                      RoundTripCase{"OneFrameShownTwice", {{{32, 4, {}}}}, {{0, 2}, {0, 2}}, "", "Someone"}),
-    [](const auto& info) { return info.param.name; });
-
-// Another program plays what we write: the GDK pixbuf loader's frames and
-// delays follow our sequence and rates.
-TEST(AniWriter, GdkPixbufPlaysTheStepsAtTheirRates) {
+// We read back what we write, title and author in odd lengths too, and
+// write the same bytes again; another program plays it: the GDK pixbuf
+// loader's frames and delays follow our sequence and rates. (That loader
+// refuses a file whose INFO list comes before its header, as ours does.)
+TEST(AniWriter, ReadsBackAndGdkPixbufPlaysTheStepsAtTheirRates) {
   AnimatedCursor cursor;
   cursor.frames.push_back(MakeCursor({{32, 32, {1, 1}}}, 0));
   cursor.frames.push_back(MakeCursor({{32, 8, {2, 2}}}, 1));
   cursor.frames.push_back(MakeCursor({{32, 1, {3, 3}}}, 2));
   cursor.steps = {{0, 3}, {2, 6}, {1, 9}, {2, 12}};
+  cursor.title = "Busy";
+  cursor.author = "Ann";
+  const auto bytes = WriteAniMemory(cursor);
+  const Read again = ReadAni(bytes.value());
+  ASSERT_TRUE(again.cursor) << (again.messages.empty() ? "" : again.messages[0]);
+  EXPECT_TRUE(test::SameCursor(cursor, *again.cursor));
+  EXPECT_EQ(WriteAniMemory(*again.cursor).value(), *bytes);
+  cursor.title = cursor.author = "";
   test::TempDir dir;
   ASSERT_TRUE(WriteAniFile(cursor, (dir / "a.ani").string()));
   const std::string cmd = "/usr/bin/python3 '" + std::string(PIXMINT_FORMATS_TEST_DIR) + "/read_ani_gdk.py' '" +
@@ -141,11 +95,10 @@ TEST(AniWriter, GdkPixbufPlaysTheStepsAtTheirRates) {
   }
 }
 
-// Layouts other writers make, slips of old editors whose meaning is plain
-// (read, with one warning naming each) and hostile files (refused, with one
-// message naming the fault; those of tests/data/bad are refused in the
-// conformance test).
-TEST(AniReader, ReadsOtherLayoutsWarnsOfSlipsAndRefusesHostileFiles) {
+// Layouts other writers make and slips of old editors whose meaning is
+// plain: read, with one warning naming each. Hostile files are the fuzz
+// run's and those of tests/data/bad the conformance test's.
+TEST(AniReader, ReadsOtherLayoutsAndWarnsOfSlips) {
   const ByteVector a = FrameBytes({{32, 32, {1, 2}}}, 1);
   const ByteVector b = FrameBytes({{32, 32, {3, 4}}}, 2);
   const ByteVector icon = [] {
@@ -172,21 +125,11 @@ TEST(AniReader, ReadsOtherLayoutsWarnsOfSlipsAndRefusesHostileFiles) {
   anih32.resize(32);
   ByteVector pastEnd = acon(Anih(2, 2, 5, 1));  // the list claims 6 bytes more than the file has
   document::PutU32(pastEnd, 12 + 8 + 36 + 4, static_cast<std::uint32_t>(fram.size() - 8 + 6));
-  test::BlockLayout badDepth;
-  badDepth.bitCount = 7;
-  const ByteVector badFrame = test::MakeIconFile({{test::MakeBlock(badDepth)}}, 2);
-  ByteVector listPastEnd = acon(Anih(2, 2, 5, 1));
-  document::PutU32(listPastEnd, 12 + 8 + 36 + 12 + 4, 0x7FFFFFF0);  // the first icon chunk's size
-  ByteVector farPastEnd = acon(Anih(2, 2, 5, 1)) + Chunk("junk", {});
-  document::PutU32(farPastEnd, 4, static_cast<std::uint32_t>(farPastEnd.size() - 8));
-  document::PutU32(farPastEnd, farPastEnd.size() - 4, 99);
-  const auto riffCur = document::ReadWholeFile(std::string(PIXMINT_TEST_DATA_DIR) + "/bad/riff-animated-cursor.cur");
-  ASSERT_TRUE(riffCur);
   struct Case {
     std::string name;
     ByteVector file;
-    std::vector<AnimationStep> steps;  // none: refused
-    std::string message;               // the refusal, or the one warning
+    std::vector<AnimationStep> steps;
+    std::string message;  // the one warning
     std::string title = {};
   };
   const Case cases[] = {
@@ -230,37 +173,11 @@ TEST(AniReader, ReadsOtherLayoutsWarnsOfSlipsAndRefusesHostileFiles) {
        {{0, 5}, {1, 5}},
        "'junk' at offset 56 has an odd length and no pad byte"},
       {"LastChunkPastTheEnd", pastEnd, {{0, 5}, {1, 5}}, "runs 6 bytes past the end"},
-      {"NotRiff", ByteVector{'R', 'I', 'F', 'X', 4, 0, 0, 0, 'A', 'C', 'O', 'N'}, {}, "Not an animated cursor"},
-      {"EmptyAcon", *riffCur, {}, "no 'anih' chunk"},
-      {"IconChunkPastList", listPastEnd, {}, "Error Reading File (chunk 'icon'"},
-      {"NoFrames", acon(Anih(0, 0, 5, 1)), {}, "declares 0 frames"},
-      {"TooManySteps", acon(Anih(2, 100000, 5, 1)), {}, "declares 100000 steps"},
-      {"NoIcons",
-       Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), List("fram", {Chunk("note", {1, 2})})}),
-       {},
-       "the 'fram' list holds no frame"},
-      {"NoFramList", Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1))}), {}, "no 'fram' list"},
-      {"FarPastTheEnd", farPastEnd, {}, "chunk 'junk'"},
-      {"BadSecondFrame",
-       Riff("ACON", {Chunk("anih", Anih(2, 2, 5, 1)), List("fram", {Chunk("icon", a), Chunk("icon", badFrame)})}),
-       {},
-       "Frame 1 (offset"},
-      {"FrameNotAnIcon",
-       Riff("ACON", {Chunk("anih", Anih(1, 1, 5, 1)), List("fram", {Chunk("icon", ByteVector(40, 9))})}),
-       {},
-       "Frame 0 (offset"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     std::vector<std::string> warnings;
     const Read r = ReadAni(c.file, "t.ani", c.message.empty() ? nullptr : &warnings);
-    if (c.steps.empty()) {
-      EXPECT_FALSE(r.cursor);
-      ASSERT_EQ(r.messages.size(), 1u);
-      EXPECT_NE(r.messages[0].find(c.message), std::string::npos) << r.messages[0];
-      EXPECT_EQ(r.captions[0], "t.ani");
-      continue;
-    }
     ASSERT_TRUE(r.cursor) << (r.messages.empty() ? "" : r.messages[0]);
     EXPECT_EQ(r.cursor->steps, c.steps);
     EXPECT_EQ(r.cursor->title, c.title);
@@ -275,27 +192,6 @@ TEST(AniReader, ReadsOtherLayoutsWarnsOfSlipsAndRefusesHostileFiles) {
     ASSERT_EQ(warnings.size(), 1u) << (warnings.empty() ? "" : warnings[0]);
     EXPECT_NE(warnings[0].find(c.message), std::string::npos) << warnings[0];
   }
-  // The icon reader keeps refusing RIFF data, and a bad frame's own reason is told.
-  document::TKvIcon riff;
-  EXPECT_FALSE(riff.LoadFromMemory(*riffCur, "riff.cur"));
-  const Read bad = ReadAni(std::ranges::find(cases, "BadSecondFrame", &Case::name)->file);
-  ASSERT_EQ(bad.messages.size(), 1u);
-  EXPECT_NE(bad.messages[0].find("Error Converting to Internal Format (image 0: bit count 7)"), std::string::npos);
-}
-
-TEST(AniWriter, RefusesCursorsThatCannotBeWritten) {
-  AnimatedCursor cursor;
-  using texts::Fail;
-  EXPECT_EQ(WriteAniMemory(cursor).error().code, Fail::kNoFrames);
-  cursor.frames.push_back(MakeCursor({{16, 8, {}}}));
-  EXPECT_EQ(WriteAniMemory(cursor).error().code, Fail::kNoSteps);
-  cursor.steps = {{1, 5}};
-  EXPECT_EQ(WriteAniMemory(cursor).error().code, Fail::kStepFrameMissing);
-  cursor.frames.push_back(std::make_unique<document::TKvIcon>());
-  EXPECT_EQ(WriteAniMemory(cursor).error().code, Fail::kFrameWithoutImage);
-  test::TempDir dir;
-  EXPECT_FALSE(WriteAniFile(cursor, (dir / "x.ani").string()));
-  EXPECT_FALSE(std::filesystem::exists(dir / "x.ani"));
 }
 
 }  // namespace

@@ -56,42 +56,4 @@ std::unique_ptr<document::TKvIcon> MakeCursor(const std::vector<ImageSpec>& imag
   return ::testing::AssertionSuccess();
 }
 
-ByteVector Chunk(std::string_view id, const ByteVector& data, bool pad) {
-  ByteVector out(id.begin(), id.end());
-  out.resize(8);
-  for (int k = 0; k < 4; ++k) out[4 + k] = static_cast<std::uint8_t>(data.size() >> (8 * k));
-  out.insert(out.end(), data.begin(), data.end());
-  if (pad && data.size() % 2 == 1) out.push_back(0);
-  return out;
-}
-
-ByteVector List(std::string_view type, std::initializer_list<ByteVector> chunks) {
-  ByteVector body(type.begin(), type.end());
-  for (const ByteVector& c : chunks) body.insert(body.end(), c.begin(), c.end());
-  return Chunk("LIST", body);
-}
-
-ByteVector Riff(std::string_view form, std::initializer_list<ByteVector> chunks) {
-  ByteVector body(form.begin(), form.end());
-  for (const ByteVector& c : chunks) body.insert(body.end(), c.begin(), c.end());
-  return Chunk("RIFF", body);
-}
-
-ByteVector U32s(std::initializer_list<std::uint32_t> values) {
-  ByteVector out;
-  for (std::uint32_t v : values) {
-    for (int k = 0; k < 4; ++k) out.push_back(static_cast<std::uint8_t>(v >> (8 * k)));
-  }
-  return out;
-}
-
-ByteVector Anih(std::uint32_t frames, std::uint32_t steps, std::uint32_t jiffies, std::uint32_t flags) {
-  return U32s({36, frames, steps, 0, 0, 0, 0, jiffies, flags});
-}
-
-ByteVector operator+(ByteVector a, const ByteVector& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
 }  // namespace pixmint::test

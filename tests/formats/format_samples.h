@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <initializer_list>
 #include <memory>
-#include <string_view>
 #include <vector>
 
 #include "document/kv_icon.h"
@@ -29,14 +27,5 @@ struct ImageSpec {
 [[nodiscard]] ::testing::AssertionResult SameIcon(const document::TKvIcon& a, const document::TKvIcon& b);
 // Same frames, steps, title and author.
 [[nodiscard]] ::testing::AssertionResult SameCursor(const formats::AnimatedCursor& a, const formats::AnimatedCursor& b);
-
-// RIFF pieces for hand-made files: a chunk (padded to even length) and a list.
-[[nodiscard]] ByteVector Chunk(std::string_view id, const ByteVector& data, bool pad = true);
-[[nodiscard]] ByteVector List(std::string_view type, std::initializer_list<ByteVector> chunks);
-[[nodiscard]] ByteVector Riff(std::string_view form, std::initializer_list<ByteVector> chunks);
-[[nodiscard]] ByteVector U32s(std::initializer_list<std::uint32_t> values);
-// An "anih" chunk body: 36 bytes with these counts, rate and flags.
-[[nodiscard]] ByteVector Anih(std::uint32_t frames, std::uint32_t steps, std::uint32_t jiffies, std::uint32_t flags);
-[[nodiscard]] ByteVector operator+(ByteVector a, const ByteVector& b);
 
 }  // namespace pixmint::test

@@ -21,12 +21,6 @@ constexpr U32 kHigh = 0x80000000u;
 constexpr U32 kSectionRva = 0x1000;
 constexpr U32 kSectionOffset = 0x200;
 
-void Append32(Bytes& out, std::initializer_list<U32> values) {
-  for (const U32 v : values) {
-    for (int k = 0; k < 4; ++k) out.push_back(static_cast<std::uint8_t>(v >> (8 * k)));
-  }
-}
-
 // A resource section built by hand, so that its directories may share what
 // a linker never shares.
 struct Section {
@@ -137,25 +131,11 @@ Bytes GroupOf(std::size_t members, std::uint8_t side, U32 bits, std::size_t bloc
 // The Xcursor header and table of contents of images entries of the given
 // nominal sizes and positions.
 Bytes XcursorToc(std::size_t entries, auto sizeAndPosition) {
-  Bytes out;
-  Append32(out, {0x72756358u, 16u, 0x10000u, static_cast<U32>(entries)});
+  Bytes out = U32s({0x72756358u, 16u, 0x10000u, static_cast<U32>(entries)});
   for (std::size_t k = 0; k < entries; ++k) {
     const auto [size, position] = sizeAndPosition(k);
-    Append32(out, {0xFFFD0002u, size, position});
+    out = std::move(out) + U32s({0xFFFD0002u, size, position});
   }
-  return out;
-}
-
-Bytes Join(Bytes a, const Bytes& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-Bytes RiffChunk(std::string_view id, const Bytes& data) {
-  Bytes out(id.begin(), id.end());
-  Append32(out, {static_cast<U32>(data.size())});
-  out.insert(out.end(), data.begin(), data.end());
-  if (data.size() % 2 != 0) out.push_back(0);
   return out;
 }
 
@@ -176,20 +156,56 @@ Bytes IconOfPng(const Bytes& png, std::size_t entries, bool cursor = false) {
 }
 
 Bytes Ani(const std::vector<Bytes>& frames) {
-  Bytes anih;
   const auto n = static_cast<U32>(frames.size());
-  Append32(anih, {36u, n, n, 0u, 0u, 0u, 0u, 10u, 1u});
-  Bytes fram = {'f', 'r', 'a', 'm'}, body = {'A', 'C', 'O', 'N'};
-  for (const Bytes& frame : frames) fram = Join(fram, RiffChunk("icon", frame));
-  return RiffChunk("RIFF", Join(Join(body, RiffChunk("anih", anih)), RiffChunk("LIST", fram)));
+  Bytes fram = {'f', 'r', 'a', 'm'};
+  for (const Bytes& frame : frames) fram = std::move(fram) + Chunk("icon", frame);
+  return Riff("ACON", {Chunk("anih", Anih(n, n, 10, 1)), Chunk("LIST", fram)});
 }
 
 }  // namespace
 
+Bytes Chunk(std::string_view id, const Bytes& data, bool pad) {
+  Bytes out(id.begin(), id.end());
+  out.resize(8);
+  for (int k = 0; k < 4; ++k) out[4 + k] = static_cast<std::uint8_t>(data.size() >> (8 * k));
+  out.insert(out.end(), data.begin(), data.end());
+  if (pad && data.size() % 2 == 1) out.push_back(0);
+  return out;
+}
+
+Bytes List(std::string_view type, std::initializer_list<Bytes> chunks) {
+  Bytes body(type.begin(), type.end());
+  for (const Bytes& c : chunks) body.insert(body.end(), c.begin(), c.end());
+  return Chunk("LIST", body);
+}
+
+Bytes Riff(std::string_view form, std::initializer_list<Bytes> chunks) {
+  Bytes body(form.begin(), form.end());
+  for (const Bytes& c : chunks) body.insert(body.end(), c.begin(), c.end());
+  return Chunk("RIFF", body);
+}
+
+Bytes U32s(std::initializer_list<std::uint32_t> values) {
+  Bytes out;
+  for (std::uint32_t v : values) {
+    for (int k = 0; k < 4; ++k) out.push_back(static_cast<std::uint8_t>(v >> (8 * k)));
+  }
+  return out;
+}
+
+Bytes Anih(std::uint32_t frames, std::uint32_t steps, std::uint32_t jiffies, std::uint32_t flags) {
+  return U32s({36, frames, steps, 0, 0, 0, 0, jiffies, flags});
+}
+
+Bytes operator+(Bytes a, const Bytes& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
 Bytes XcursorSharedImage(std::size_t entries, int side) {
   const auto s = static_cast<U32>(side);
   Bytes out = XcursorToc(entries, [&](std::size_t) { return std::pair(s, static_cast<U32>(16 + 12 * entries)); });
-  Append32(out, {36u, 0xFFFD0002u, s, 1u, s, s, 0u, 0u, 50u});
+  out = std::move(out) + U32s({36u, 0xFFFD0002u, s, 1u, s, s, 0u, 0u, 50u});
   out.resize(out.size() + std::size_t{s} * s * 4, 0xFF);
   return out;
 }
@@ -199,7 +215,7 @@ Bytes XcursorManySizes(std::size_t sizes) {
     return std::pair(static_cast<U32>(k + 1), static_cast<U32>(16 + 12 * sizes + 40 * k));
   });
   for (U32 size = 1; size <= sizes; ++size)
-    Append32(out, {36u, 0xFFFD0002u, size, 1u, 1u, 1u, 0u, 0u, 0u, 0xFF000000u});
+    out = std::move(out) + U32s({36u, 0xFFFD0002u, size, 1u, 1u, 1u, 0u, 0u, 0u, 0xFF000000u});
   return out;
 }
 

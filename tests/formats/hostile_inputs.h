@@ -6,12 +6,23 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pixmint::test {
 
 using Bytes = std::vector<std::uint8_t>;
+
+// RIFF pieces for hand-made files: a chunk (padded to even length) and a list.
+[[nodiscard]] Bytes Chunk(std::string_view id, const Bytes& data, bool pad = true);
+[[nodiscard]] Bytes List(std::string_view type, std::initializer_list<Bytes> chunks);
+[[nodiscard]] Bytes Riff(std::string_view form, std::initializer_list<Bytes> chunks);
+[[nodiscard]] Bytes U32s(std::initializer_list<std::uint32_t> values);
+// An "anih" chunk body: 36 bytes with these counts, rate and flags.
+[[nodiscard]] Bytes Anih(std::uint32_t frames, std::uint32_t steps, std::uint32_t jiffies, std::uint32_t flags);
+[[nodiscard]] Bytes operator+(Bytes a, const Bytes& b);
 
 // An Xcursor file whose table entries all point at one side x side image.
 [[nodiscard]] Bytes XcursorSharedImage(std::size_t entries, int side);

@@ -5,31 +5,11 @@
 #include <iostream>
 
 #include "document/kv_icon.h"
+#include "ico_builder.h"
 
 namespace {
 
 using pixmint::document::TKvIcon;
-
-// A pattern that differs per image: stripes, a diagonal and a transparent
-// corner, so that a swapped or shifted image shows.
-void Paint(TKvIcon& icon, std::uint32_t i, int seed) {
-  auto& colour = *icon.XorBitmap(i);
-  auto& mask = *icon.AndBitmap(i);
-  const int s = colour.Width();
-  for (int y = 0; y < s; ++y) {
-    for (int x = 0; x < s; ++x) {
-      const bool clear = x + y < s / 3;
-      mask.Set(x, y, clear);
-      if (clear) continue;
-      const int r = (x * 255 / s + seed * 40) & 0xFF, g = (y * 255 / s) & 0xFF, b = x == y ? 255 : (seed * 70) & 0xFF;
-      if (colour.BitCount() == 32) {
-        colour.SetRaw(x, y, 0xFF000000u | (r << 16) | (g << 8) | b);
-      } else {
-        colour.SetPixel(x, y, pixmint::raster::Rgb(r, g, b));
-      }
-    }
-  }
-}
 
 bool Write(const std::filesystem::path& dir, const char* name, bool isIcon,
            std::initializer_list<std::pair<int, int>> images) {
@@ -39,7 +19,8 @@ bool Write(const std::filesystem::path& dir, const char* name, bool isIcon,
   for (const auto& [side, depth] : images) {
     if (!icon.AddImage(side, side, depth)) return false;
     const std::uint32_t i = icon.ImageCount() - 1;
-    Paint(icon, i, ++seed);
+    pixmint::test::Paint(icon, i);
+    ++seed;
     if (side == 256) icon.SetPngCompressed(i, true);
     if (!isIcon) icon.SetHotSpot(i, {side / 2, side / 4 + seed});
   }

@@ -1,7 +1,6 @@
 // Damaged program files: every fault is refused or read safely, never
 // beyond the data (the tests run under AddressSanitizer).
 #include <functional>
-#include <random>
 
 #include "document/byte_io.h"
 #include "formats/pe_image.h"
@@ -93,27 +92,6 @@ TEST_P(DamagedProgram, IsRefusedWithItsReason) {
 
 INSTANTIATE_TEST_SUITE_P(Faults, DamagedProgram, ::testing::ValuesIn(kDamages),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// Every length of a truncated file and many random byte changes: no read
-// beyond the data, no hang.
-TEST(DamagedProgram, TruncatedAndScrambledFilesAreReadSafely) {
-  PIXMINT_NEED_SAMPLES();
-  const Bytes original = test::SampleBytes("res64.dll");
-  for (std::size_t length = 0; length < original.size(); length += 97) {
-    (void)ReadEverything(Bytes(original.begin(), original.begin() + static_cast<std::ptrdiff_t>(length)));
-  }
-  const Layout at = Locate(original);
-  std::mt19937 random(14);
-  for (int round = 0; round < 600; ++round) {
-    Bytes bytes = original;
-    // Mostly the headers and the directory, where the offsets are.
-    const std::size_t region = round % 2 == 0 ? 0 : at.root;
-    for (int k = 0; k < 4; ++k) {
-      bytes[(region + random() % 512) % bytes.size()] = static_cast<std::uint8_t>(random());
-    }
-    (void)ReadEverything(bytes);
-  }
-}
 
 }  // namespace
 }  // namespace pixmint::formats

@@ -11,8 +11,6 @@
 namespace pixmint::formats {
 namespace {
 
-using document::GetU16;
-using document::GetU32;
 using test::SampleBytes;
 using test::SamplePath;
 
@@ -54,14 +52,6 @@ TEST_P(ProgramSample, EveryGroupComesBackAsTheFileItWasMadeFrom) {
       EXPECT_TRUE(test::SameImages(*file, *theirs));
     }
   }
-}
-
-TEST_P(ProgramSample, LinkersChecksumIsOurs) {
-  PIXMINT_NEED_SAMPLES();
-  const auto bytes = SampleBytes(GetParam());
-  const auto image = ParsePeImage(bytes);
-  ASSERT_TRUE(image);
-  EXPECT_EQ(PeChecksum(bytes, image->ChecksumOffset()), GetU32(bytes, image->ChecksumOffset()));
 }
 
 INSTANTIATE_TEST_SUITE_P(MinGW, ProgramSample, ::testing::ValuesIn(test::kProgramSamples),

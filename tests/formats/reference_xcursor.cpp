@@ -35,10 +35,4 @@ std::vector<formats::XcursorImage> ReferenceRead(const std::filesystem::path& fi
                                         : XcursorFilenameLoadImages(file.c_str(), size)));
 }
 
-std::optional<std::vector<formats::XcursorImage>> ReferenceThemeLoad(const char* name, const char* theme, int size) {
-  LoadedImages loaded(XcursorLibraryLoadImages(name, theme, size));
-  if (!loaded) return std::nullopt;
-  return Convert(loaded);
-}
-
 }  // namespace pixmint::test

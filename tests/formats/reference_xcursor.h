@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <vector>
 
 #include "formats/xcursor_codec.h"
@@ -13,8 +12,5 @@ namespace pixmint::test {
 //
 // Every image of a file, or with size those of the nominal size nearest it.
 [[nodiscard]] std::vector<formats::XcursorImage> ReferenceRead(const std::filesystem::path& file, int size = 0);
-// A cursor by name from a theme, searched along XCURSOR_PATH as the desktop does.
-[[nodiscard]] std::optional<std::vector<formats::XcursorImage>> ReferenceThemeLoad(const char* name, const char* theme,
-                                                                                   int size);
 
 }  // namespace pixmint::test

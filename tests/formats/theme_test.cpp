@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <set>
@@ -9,7 +8,6 @@
 #include "cursor_pack.h"
 #include "document/file_io.h"
 #include "format_samples.h"
-#include "formats/ani_file.h"
 #include "formats/cursor_argb.h"
 #include "formats/cursor_sizes.h"
 #include "formats/cursor_theme.h"
@@ -133,84 +131,6 @@ std::unique_ptr<document::TKvIcon> IBeam() {
 
 void Save(const document::TKvIcon& icon, const fs::path& path) {
   ASSERT_TRUE(icon.SaveToFile(path.string()));
-}
-
-TEST(CursorTheme, BuildsAnInstallableExampleTheme) {
-  test::TempDir dir;
-  const fs::path src = dir / "src";
-  fs::create_directory(src);
-  Save(*MakeCursor({{32, 32, {1, 1}}, {48, 32, {2, 2}}}), src / "Arrow.cur");
-  Save(*MakeCursor({{32, 8, {3, 3}}}, 1), src / "Normal.cur");  // a second Arrow
-  Save(*IBeam(), src / "Text Select.cur");
-  Save(*MakeCursor({{32, 24, {9, 1}}}, 2), src / "hand.CUR");
-  Save(*MakeCursor({{32, 24, {}}}, 3), src / "Extra.cur");
-  AnimatedCursor busy;
-  for (int f = 0; f < 2; ++f) busy.frames.push_back(MakeCursor({{32, 32, {16, 16}}}, f));
-  busy.PlayFramesInOrder(6);
-  ASSERT_TRUE(WriteAniFile(busy, (src / "Busy.ani").string()));
-  std::ofstream(src / "readme.txt") << "not a cursor";
-
-  std::string why;
-  // Help mapped by hand to Arrow's file: the same cursor, shared.
-  const RoleSource help[] = {{RoleByName("Help"), "Arrow.cur"}};
-  const auto sources = FindThemeSources(src, why, help);
-  ASSERT_TRUE(sources) << why;
-  EXPECT_EQ(sources->roles.size(), 5u);
-  EXPECT_EQ(sources->notes, (std::vector<std::string>{"Extra.cur: no pointer role has this name; left out",
-                                                      "Normal.cur: Arrow is already Arrow.cur; left out"}));
-  const fs::path out = dir / "Example";
-  for (int build = 0; build < 2; ++build) {
-    ThemeReport report;
-    ASSERT_TRUE(BuildCursorTheme(*sources, out, "Example", report, why, ThemeOptions{{}})) << why;
-    ASSERT_EQ(report.lines.size(), CursorRoles().size());
-    EXPECT_EQ(report.lines[0], "Arrow (Arrow.cur) -> left_ptr, size 32, 48, 1 frames, 23 links");
-    EXPECT_EQ(report.lines[1], "Help (Arrow.cur) -> the same cursor as Arrow, 7 links to left_ptr");
-    EXPECT_EQ(report.lines[6], "Crosshair (Precision Select): missing");
-    EXPECT_EQ(report.lines[5], "AppStarting (Working in Background): missing, 6 links to wait (Wait)");
-    EXPECT_EQ(report.lines.back(), "Person (Person Select): missing, 1 links to pointer (Hand)");
-    EXPECT_EQ(report.files, 4u);
-    ASSERT_EQ(report.notes.size(), 1u);
-    EXPECT_NE(report.notes[0].find("IBeam (Text Select.cur): 32x32 1-bit image: 24 screen-inverting"),
-              std::string::npos);
-    // A stale file where a link belongs is replaced on the next build, and
-    // a name no role has any more goes.
-    fs::remove(out / "cursors" / "xterm");
-    std::ofstream(out / "cursors" / "xterm") << "stale";
-    std::ofstream(out / "cursors" / "crosshair") << "stale";
-  }
-  ThemeReport report;
-  ASSERT_TRUE(BuildCursorTheme(*sources, out, "Example", report, why, ThemeOptions{{}})) << why;
-  const auto index = document::ReadWholeFile(out / "index.theme");
-  ASSERT_TRUE(index);
-  EXPECT_EQ(std::string(index->begin(), index->end()),
-            "[Icon Theme]\nName=Example\nComment=Cursor theme made by Pixmint from Windows cursors\n");
-  for (const RoleReport& r : report.roles) {
-    for (std::string_view name : r.role->xNames) {
-      const fs::path path = out / "cursors" / std::string(name);
-      if (r.file.empty()) {
-        EXPECT_FALSE(fs::exists(fs::symlink_status(path))) << path;
-      } else if (name == r.file) {
-        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(path))) << path;
-      } else {
-        ASSERT_TRUE(fs::is_symlink(path)) << path;
-        EXPECT_EQ(fs::read_symlink(path), fs::path(r.file)) << "links are relative";
-      }
-    }
-  }
-  // The desktop's own loader finds the cursors through the theme.
-  ASSERT_EQ(setenv("XCURSOR_PATH", dir.Path().c_str(), 1), 0);
-  const struct {
-    const char* name;
-    int images;
-    std::uint32_t width;
-  } lookups[] = {{"xterm", 1, 32}, {"watch", 2, 32}, {"left_ptr", 1, 48}, {"pointer", 1, 32}};
-  for (const auto& l : lookups) {
-    SCOPED_TRACE(l.name);
-    const auto images = test::ReferenceThemeLoad(l.name, "Example", 44);
-    ASSERT_TRUE(images);
-    ASSERT_EQ(images->size(), static_cast<std::size_t>(l.images));
-    EXPECT_EQ(images->front().image.width, static_cast<int>(l.width));
-  }
 }
 
 TEST(CursorTheme, InstallInfDecidesAndABadSourceWritesNothing) {
