@@ -150,18 +150,20 @@ TEST(CursorTheme, BuildsAnInstallableExampleTheme) {
   ASSERT_TRUE(WriteAniFile(busy, (src / "Busy.ani").string()));
   std::ofstream(src / "readme.txt") << "not a cursor";
 
-  std::string why;
   // Help mapped by hand to Arrow's file: the same cursor, shared.
   const RoleSource help[] = {{RoleByName("Help"), "Arrow.cur"}};
-  const auto sources = FindThemeSources(src, why, help);
-  ASSERT_TRUE(sources) << why;
+  const auto sources = FindThemeSources(src, help);
+  ASSERT_TRUE(sources);
   EXPECT_EQ(sources->roles.size(), 5u);
-  EXPECT_EQ(sources->notes, (std::vector<std::string>{"Extra.cur: no pointer role has this name; left out",
-                                                      "Normal.cur: Arrow is already Arrow.cur; left out"}));
+  ASSERT_EQ(sources->notes.size(), 2u);
+  EXPECT_EQ(sources->notes[0].code, texts::Fail::kNoRoleHasName);
+  EXPECT_EQ(sources->notes[0].details, (std::vector<std::string>{"Extra.cur"}));
+  EXPECT_EQ(sources->notes[1].code, texts::Fail::kRoleTaken);
+  EXPECT_EQ(sources->notes[1].details, (std::vector<std::string>{"Normal.cur", "Arrow", "Arrow.cur"}));
   const fs::path out = dir / "Example";
   for (int build = 0; build < 2; ++build) {
     ThemeReport report;
-    ASSERT_TRUE(BuildCursorTheme(*sources, out, "Example", report, why, ThemeOptions{{}})) << why;
+    ASSERT_TRUE(BuildCursorTheme(*sources, out, "Example", report, ThemeOptions{{}}));
     ASSERT_EQ(report.lines.size(), CursorRoles().size());
     EXPECT_EQ(report.lines[0], "Arrow (Arrow.cur) -> left_ptr, size 32, 48, 1 frames, 23 links");
     EXPECT_EQ(report.lines[1], "Help (Arrow.cur) -> the same cursor as Arrow, 7 links to left_ptr");
@@ -170,8 +172,9 @@ TEST(CursorTheme, BuildsAnInstallableExampleTheme) {
     EXPECT_EQ(report.lines.back(), "Person (Person Select): missing, 1 links to pointer (Hand)");
     EXPECT_EQ(report.files, 4u);
     ASSERT_EQ(report.notes.size(), 1u);
-    EXPECT_NE(report.notes[0].find("IBeam (Text Select.cur): 32x32 1-bit image: 24 screen-inverting"),
-              std::string::npos);
+    EXPECT_EQ(report.notes[0].details, (std::vector<std::string>{"IBeam", "Text Select.cur"}));
+    EXPECT_EQ(report.notes[0].cause->code, texts::Fail::kInvertingRedrawn);
+    EXPECT_EQ(report.notes[0].cause->details, (std::vector<std::string>{"32", "32", "1", "24"}));
     // A stale file where a link belongs is replaced on the next build, and
     // a name no role has any more goes.
     fs::remove(out / "cursors" / "xterm");
@@ -179,7 +182,7 @@ TEST(CursorTheme, BuildsAnInstallableExampleTheme) {
     std::ofstream(out / "cursors" / "crosshair") << "stale";
   }
   ThemeReport report;
-  ASSERT_TRUE(BuildCursorTheme(*sources, out, "Example", report, why, ThemeOptions{{}})) << why;
+  ASSERT_TRUE(BuildCursorTheme(*sources, out, "Example", report, ThemeOptions{{}}));
   const auto index = document::ReadWholeFile(out / "index.theme");
   ASSERT_TRUE(index);
   EXPECT_EQ(std::string(index->begin(), index->end()),
@@ -220,28 +223,30 @@ TEST(CursorTheme, InstallInfDecidesAndABadSourceWritesNothing) {
   std::ofstream(src / "Install.INF") << kPerRoleInf;
   Save(*IBeam(), src / "BEAM.cur");
   Save(*MakeCursor({{32, 32, {}}}), src / "arrow.cur");  // named by role, but the .inf decides
-  std::string why;
-  auto sources = FindThemeSources(src, why);
-  ASSERT_TRUE(sources) << why;
+  auto sources = FindThemeSources(src);
+  ASSERT_TRUE(sources);
   EXPECT_EQ(sources->schemeName, "Plain");
   ASSERT_EQ(sources->roles.size(), 1u);
   EXPECT_EQ(sources->roles[0].role->windowsName, "IBeam");
-  EXPECT_EQ(sources->notes, (std::vector<std::string>{"Arrow: a.cur, named by Install.INF, is not in the folder"}));
+  ASSERT_EQ(sources->notes.size(), 1u);
+  EXPECT_EQ(sources->notes[0].code, texts::Fail::kInfFileMissing);
+  EXPECT_EQ(sources->notes[0].details, (std::vector<std::string>{"Arrow", "a.cur", "Install.INF"}));
 
   std::ofstream(src / "a.cur") << "garbage";
-  sources = FindThemeSources(src, why);
-  ASSERT_TRUE(sources) << why;
+  sources = FindThemeSources(src);
+  ASSERT_TRUE(sources);
   ThemeReport report;
-  EXPECT_FALSE(BuildCursorTheme(*sources, dir / "out", "Plain", report, why));
-  EXPECT_EQ(why, "Arrow (a.cur): Not an icon, cursor, animated cursor or Xcursor file");
+  const auto built = BuildCursorTheme(*sources, dir / "out", "Plain", report);
+  ASSERT_FALSE(built);
+  EXPECT_EQ(built.error().code, texts::Fail::kRoleSource);
+  EXPECT_EQ(built.error().details, (std::vector<std::string>{"Arrow", "a.cur"}));
   EXPECT_FALSE(fs::exists(dir / "out"));
 
   fs::remove(src / "Install.INF");
   fs::remove(src / "a.cur");
   fs::remove(src / "BEAM.cur");
   fs::remove(src / "arrow.cur");
-  EXPECT_FALSE(FindThemeSources(src, why));
-  EXPECT_NE(why.find("no cursor in"), std::string::npos);
+  EXPECT_EQ(FindThemeSources(src).error().code, texts::Fail::kNoRoleInFolder);
 }
 
 // Every entry of a theme's cursors/ folder: a file's bytes or "-> target".
@@ -285,11 +290,11 @@ TEST_P(PackTheme, ThreeNamingsGiveOneThemeThatLibXcursorReadsAtEverySize) {
     const std::string tag = std::to_string(static_cast<int>(naming));
     SCOPED_TRACE(tag);
     ASSERT_TRUE(packs::WritePack(cursors, &busy, dir / ("pack" + tag), naming, why)) << why;
-    const auto sources = FindThemeSources(dir / ("pack" + tag), why);
-    ASSERT_TRUE(sources) << why;
+    const auto sources = FindThemeSources(dir / ("pack" + tag));
+    ASSERT_TRUE(sources);
     EXPECT_EQ(sources->roles.size(), 15u);
     report = {};
-    ASSERT_TRUE(BuildCursorTheme(*sources, dir / ("theme" + tag), "Pack", report, why)) << why;
+    ASSERT_TRUE(BuildCursorTheme(*sources, dir / ("theme" + tag), "Pack", report));
     const auto entries = Entries(dir / ("theme" + tag) / "cursors");
     if (first.empty()) first = entries;
     EXPECT_TRUE(entries == first) << "the three namings give different themes";
