@@ -40,8 +40,9 @@ void BM_BuildIcon(benchmark::State& state) {
   if (state.range(0) != 0) options.depths = {32, 8, 4};
   for (auto _ : state) {
     pixmint::document::TKvIcon icon;
-    std::string why;
-    if (!pixmint::convert::BuildIcon(masters, options, icon, why)) state.SkipWithError(why.c_str());
+    if (const auto built = pixmint::convert::BuildIcon(masters, options, icon); !built) {
+      state.SkipWithError(pixmint::texts::EnglishMessage(built.error()).c_str());
+    }
     benchmark::DoNotOptimize(icon.ImageCount());
   }
 }

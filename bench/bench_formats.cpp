@@ -46,14 +46,14 @@ BENCHMARK(BM_ReadAni)->Unit(benchmark::kMillisecond);
 void BM_ExportXcursor(benchmark::State& state) {
   const auto cursor = Busy();
   for (auto _ : state) {
-    std::vector<std::string> notes;
+    std::vector<texts::Failure> notes;
     benchmark::DoNotOptimize(formats::EncodeXcursor(*formats::XcursorImagesOf(cursor, notes)));
   }
 }
 BENCHMARK(BM_ExportXcursor)->Unit(benchmark::kMillisecond);
 
 void BM_ImportXcursor(benchmark::State& state) {
-  std::vector<std::string> notes;
+  std::vector<texts::Failure> notes;
   const auto bytes = *formats::EncodeXcursor(*formats::XcursorImagesOf(Busy(), notes));
   for (auto _ : state) benchmark::DoNotOptimize(formats::ReadXcursorMemory(bytes, "busy", {}));
 }

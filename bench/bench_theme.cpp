@@ -49,10 +49,10 @@ const fs::path& Pack() {
 void BM_ThemeInProcess(benchmark::State& state) {
   const fs::path out = Pack().parent_path() / "in-process";
   for (auto _ : state) {
-    std::string why;
-    const auto sources = formats::FindThemeSources(Pack(), why);
+    const auto sources = formats::FindThemeSources(Pack());
     formats::ThemeReport report;
-    if (!sources || !formats::BuildCursorTheme(*sources, out, "Bench", report, why)) state.SkipWithError(why.c_str());
+    const auto built = sources ? formats::BuildCursorTheme(*sources, out, "Bench", report) : sources.error();
+    if (!built) state.SkipWithError(texts::EnglishMessage(built.error()).c_str());
   }
 }
 BENCHMARK(BM_ThemeInProcess)->Unit(benchmark::kMillisecond);

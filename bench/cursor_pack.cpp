@@ -95,13 +95,16 @@ std::optional<std::vector<PackCursor>> WineCursors(const fs::path& user32, std::
     why = "cannot read " + user32.string();
     return std::nullopt;
   }
-  const auto program = formats::ProgramFile::Read(std::move(*bytes), why);
-  if (!program) return std::nullopt;
+  const auto program = formats::ProgramFile::Read(std::move(*bytes));
+  if (!program) {
+    why = texts::EnglishMessage(program.error());
+    return std::nullopt;
+  }
   std::vector<PackCursor> cursors;
   for (const auto& [id, role] : kWineGroups) {
     for (const formats::IconGroup& g : program->Groups()) {
       if (g.kind != formats::GroupKind::kCursor || g.name != formats::ResourceId::Number(id)) continue;
-      const auto file = program->GroupFile(g, why);
+      const auto file = program->GroupFile(g);
       document::TKvIcon icon;
       std::unique_ptr<document::TKvIcon> one;
       if (file && icon.LoadFromMemory(*file, "user32")) one = Only32(icon);

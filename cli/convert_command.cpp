@@ -66,7 +66,10 @@ std::string Parse(std::span<const std::string> args, Request& request) {
   if (request.out.empty() || request.masters.empty()) return "an output file and at least one picture are needed";
   request.options.cursor = HasExtension(request.out, ".cur");
   if (!request.options.cursor && !HasExtension(request.out, ".ico")) return "the output must end in .ico or .cur";
-  return convert::CheckOptions(request.options, request.masters.size());
+  if (const auto usable = convert::CheckOptions(request.options, request.masters.size()); !usable) {
+    return texts::EnglishMessage(usable.error());
+  }
+  return {};
 }
 
 }  // namespace
@@ -79,10 +82,9 @@ int RunConvert(std::span<const std::string> args) {
   const ModuleSvgLoader svg;
   std::vector<convert::Master> masters;
   for (const std::string& path : request.masters) {
-    std::string why;
-    auto master = convert::LoadMaster(path, &svg, why);
-    if (!master) return Fail(kExitFailure, path + ": " + why);
-    masters.push_back(std::move(*master));
+    auto master = convert::LoadMaster(path, &svg);
+    if (!master) return Fail(kExitFailure, path + ": " + texts::EnglishMessage(master.error()));
+    masters.push_back(*std::move(master));
   }
   // An SVG picture is bounded in bytes when it is read; how long its
   // elements take to draw is bounded here.
@@ -96,8 +98,9 @@ int RunConvert(std::span<const std::string> args) {
     }
   }
   document::TKvIcon icon;
-  std::string why;
-  if (!convert::BuildIcon(masters, request.options, icon, why)) return Fail(kExitFailure, why);
+  if (const auto built = convert::BuildIcon(masters, request.options, icon); !built) {
+    return Fail(kExitFailure, texts::EnglishMessage(built.error()));
+  }
   if (const auto saved = icon.SaveToFile(request.out); !saved) {
     return Fail(kExitFailure, "cannot write " + request.out + ": " + texts::EnglishMessage(saved.error()));
   }

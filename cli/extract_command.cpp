@@ -19,17 +19,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Made only once the input has been read, so a bad input leaves no folder;
-// answers the reason it could not be made, or nothing.
-std::string MakeFolder(const fs::path& outDir) {
+// Made only once the input has been read, so a bad input leaves no folder.
+texts::Result<void> MakeFolder(const fs::path& outDir) {
   std::error_code ec;
   fs::create_directories(outDir, ec);
   if (fs::is_directory(outDir)) return {};
-  return ec ? texts::EnglishMessage(document::SystemFailure(ec.value())) : std::string("not a folder");
+  return ec ? document::SystemFailure(ec.value()) : texts::Failure{texts::Fail::kNotAFolderHere};
 }
 
-int NoFolder(const fs::path& outDir, const std::string& why) {
-  return Fail(kExitFailure, "cannot create folder " + outDir.string() + ": " + why);
+int NoFolder(const fs::path& outDir, const texts::Failure& why) {
+  return Fail(kExitFailure,
+              texts::EnglishMessage(texts::Within(texts::Fail::kCannotCreateFolder, {outDir.string()}, why)));
 }
 
 // Whether a picture replaced a file of the same name.
@@ -38,12 +38,12 @@ bool replacedAny = false;
 // A picture that replaces an older one changes at once from the old to the
 // new, and then the folder is flushed once for all of them at the end; new
 // pictures are written as a plain copy would write them.
-std::string WritePicture(const std::optional<std::vector<std::uint8_t>>& png, const fs::path& out) {
-  if (!png) return "cannot encode " + out.string();
+texts::Result<void> WritePicture(const std::optional<std::vector<std::uint8_t>>& png, const fs::path& out) {
+  if (!png) return texts::Failure{texts::Fail::kCannotEncodeFile, {out.string()}};
   std::error_code ec;
   replacedAny = replacedAny || fs::exists(fs::symlink_status(out, ec));
   if (const auto written = document::WriteFileAtomically(out, *png, {.flush = false}); !written) {
-    return "cannot write " + out.string() + ": " + texts::EnglishMessage(written.error());
+    return texts::Within(texts::Fail::kCannotWriteBecause, {out.string()}, written.error());
   }
   return {};
 }
@@ -71,10 +71,12 @@ std::optional<std::vector<std::uint8_t>> PictureOf(const document::TKvIcon& icon
   return document::EncodePng32(colour.Width(), colour.Height(), ImageRgba(icon, i), document::ChannelOrder::kRgba);
 }
 
-// Writes image i of icon as out; answers an empty string or the reason.
-std::string WriteImage(const document::TKvIcon& icon, std::uint32_t i, const fs::path& out,
-                       std::span<const std::uint8_t> file = {}) {
-  if (icon.XorBitmap(i) == nullptr || icon.AndBitmap(i) == nullptr) return "image " + std::to_string(i) + " is missing";
+// Writes image i of icon as out.
+texts::Result<void> WriteImage(const document::TKvIcon& icon, std::uint32_t i, const fs::path& out,
+                               std::span<const std::uint8_t> file = {}) {
+  if (icon.XorBitmap(i) == nullptr || icon.AndBitmap(i) == nullptr) {
+    return texts::Failure{texts::Fail::kGroupImageMissing, {std::to_string(i)}};
+  }
   return WritePicture(PictureOf(icon, i, file), out);
 }
 
@@ -84,10 +86,13 @@ int ExtractIcon(const std::string& path, const formats::FileFormat* format, cons
   std::string error;
   std::vector<std::uint8_t> file;
   if (!LoadDocument(path, format, icon, error, &file)) return Fail(kExitFailure, error);
-  if (const std::string why = MakeFolder(outDir); !why.empty()) return NoFolder(outDir, why);
+  if (const auto made = MakeFolder(outDir); !made) return NoFolder(outDir, made.error());
   for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
-    const std::string why = WriteImage(icon, i, outDir / (stem + "-" + std::to_string(i) + ".png"), file);
-    if (!why.empty()) return Fail(kExitFailure, icon.XorBitmap(i) == nullptr ? path + ": " + why : why);
+    const auto written = WriteImage(icon, i, outDir / (stem + "-" + std::to_string(i) + ".png"), file);
+    if (!written) {
+      const std::string why = texts::EnglishMessage(written.error());
+      return Fail(kExitFailure, icon.XorBitmap(i) == nullptr ? path + ": " + why : why);
+    }
   }
   return Flushed(outDir);
 }
@@ -97,7 +102,7 @@ int ExtractAnimated(const std::string& path, const fs::path& outDir, const std::
   std::string error;
   const auto cursor = LoadAnimated(path, error);
   if (!cursor) return Fail(kExitFailure, error);
-  if (const std::string why = MakeFolder(outDir); !why.empty()) return NoFolder(outDir, why);
+  if (const auto made = MakeFolder(outDir); !made) return NoFolder(outDir, made.error());
   bool single = true;
   for (const auto& frame : cursor->frames) single = single && frame->ImageCount() == 1;
   for (std::size_t f = 0; f < cursor->frames.size(); ++f) {
@@ -105,8 +110,8 @@ int ExtractAnimated(const std::string& path, const fs::path& outDir, const std::
     for (std::uint32_t i = 0; i < frame.ImageCount(); ++i) {
       std::string name = stem + "-" + std::to_string(f);
       if (!single) name += "-" + std::to_string(i);
-      const std::string why = WriteImage(frame, i, outDir / (name + ".png"));
-      if (!why.empty()) return Fail(kExitFailure, why);
+      const auto written = WriteImage(frame, i, outDir / (name + ".png"));
+      if (!written) return Fail(kExitFailure, texts::EnglishMessage(written.error()));
     }
   }
   return Flushed(outDir);
@@ -116,10 +121,9 @@ int ExtractAnimated(const std::string& path, const fs::path& outDir, const std::
 int ExtractXcursor(const std::string& path, const fs::path& outDir, const std::string& stem) {
   const auto bytes = document::ReadWholeFile(path);
   if (!bytes) return Fail(kExitFailure, path + ": cannot read the file");
-  std::string why;
-  const auto images = formats::DecodeXcursor(*bytes, why);
-  if (!images) return Fail(kExitFailure, path + ": " + why);
-  if (const std::string why = MakeFolder(outDir); !why.empty()) return NoFolder(outDir, why);
+  const auto images = formats::DecodeXcursor(*bytes);
+  if (!images) return Fail(kExitFailure, path + ": " + texts::EnglishMessage(images.error()));
+  if (const auto made = MakeFolder(outDir); !made) return NoFolder(outDir, made.error());
   for (std::size_t i = 0; i < images->size(); ++i) {
     const formats::ArgbImage& image = (*images)[i].image;
     std::vector<std::uint8_t> rgba;
@@ -129,9 +133,9 @@ int ExtractXcursor(const std::string& path, const fs::path& outDir, const std::s
       for (int shift : {16, 8, 0, 24}) rgba.push_back(static_cast<std::uint8_t>(argb >> shift));
     }
     const fs::path out = outDir / (stem + "-" + std::to_string(i) + ".png");
-    const std::string why =
+    const auto written =
         WritePicture(document::EncodePng32(image.width, image.height, rgba, document::ChannelOrder::kRgba), out);
-    if (!why.empty()) return Fail(kExitFailure, why);
+    if (!written) return Fail(kExitFailure, texts::EnglishMessage(written.error()));
   }
   return Flushed(outDir);
 }

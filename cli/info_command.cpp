@@ -48,9 +48,8 @@ int InfoAnimated(const std::string& path) {
 int InfoXcursor(const std::string& path) {
   const auto bytes = document::ReadWholeFile(path);
   if (!bytes) return Fail(kExitFailure, path + ": cannot read the file");
-  std::string why;
-  const auto images = formats::DecodeXcursor(*bytes, why);
-  if (!images) return Fail(kExitFailure, path + ": " + why);
+  const auto images = formats::DecodeXcursor(*bytes);
+  if (!images) return Fail(kExitFailure, path + ": " + texts::EnglishMessage(images.error()));
   std::unordered_set<std::uint32_t> sizes;
   for (const formats::XcursorImage& x : *images) sizes.insert(x.nominalSize);
   std::cout << path << ": xcursor, " << images->size() << " images, " << sizes.size() << " sizes\n";

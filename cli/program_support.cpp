@@ -33,32 +33,37 @@ std::string SafeName(const std::string& label) {
 
 }  // namespace
 
-bool ReadGroup(const formats::ProgramFile& program, const formats::IconGroup& group, document::TKvIcon& icon,
-               std::vector<std::uint8_t>& bytes, std::string& why, document::ReadBudget* budget) {
-  auto file = program.GroupFile(group, why, budget);
-  if (!file) return false;
+texts::Result<void> ReadGroup(const formats::ProgramFile& program, const formats::IconGroup& group,
+                              document::TKvIcon& icon, std::vector<std::uint8_t>& bytes, document::ReadBudget* budget) {
+  auto file = program.GroupFile(group, budget);
+  if (!file) return file.error();
+  std::string why;
   icon.SetIcon(group.kind == formats::GroupKind::kIcon);
   icon.SetErrorCallback([&why](std::string_view text, std::string_view) {
     if (why.empty()) why = text;
   });
   const bool loaded = icon.LoadFromMemory(*file, GroupTitle(group), budget);
   icon.SetErrorCallback({});
-  if (!loaded && why.empty()) why = "unreadable images";
   bytes = std::move(*file);
-  return loaded;
+  if (loaded) return {};
+  if (why.empty()) return texts::Failure{texts::Fail::kUnreadableImages};
+  return texts::Failure{texts::Fail::kReaderMessage, {why}};
 }
 
 std::optional<formats::ProgramFile> LoadProgram(const std::string& path, std::string& error) {
   auto bytes = document::ReadWholeFile(path, formats::kMaxProgramBytes);
   if (!bytes) {
     std::error_code ec;
-    error = path + ": " + (fs::exists(path, ec) ? "cannot read the file" : "no such file");
+    const texts::Fail why = fs::exists(path, ec) ? texts::Fail::kCannotReadTheFile : texts::Fail::kNoSuchFileNamed;
+    error = path + ": " + texts::EnglishMessage({why});
     return std::nullopt;
   }
-  std::string why;
-  auto program = formats::ProgramFile::Read(std::move(*bytes), why);
-  if (!program) error = path + ": " + why;
-  return program;
+  auto program = formats::ProgramFile::Read(std::move(*bytes));
+  if (!program) {
+    error = path + ": " + texts::EnglishMessage(program.error());
+    return std::nullopt;
+  }
+  return *std::move(program);
 }
 
 void PrintImages(std::ostream& out, const document::TKvIcon& icon, std::string_view indent) {
@@ -87,10 +92,9 @@ int InfoProgram(const std::string& path) {
   for (const formats::IconGroup& group : program->Groups()) {
     document::TKvIcon icon;
     std::vector<std::uint8_t> bytes;
-    std::string why;
     document::ReadBudget budget(document::kMaxDecodedPixels, &whole);
-    if (!ReadGroup(*program, group, icon, bytes, why, &budget)) {
-      std::cout << GroupTitle(group) << ": unreadable (" << why << ")\n";
+    if (const auto read = ReadGroup(*program, group, icon, bytes, &budget); !read) {
+      std::cout << GroupTitle(group) << ": unreadable (" << texts::EnglishMessage(read.error()) << ")\n";
       continue;
     }
     std::cout << GroupTitle(group) << ": " << icon.ImageCount() << " images\n";
@@ -122,10 +126,9 @@ int ExtractProgram(const std::string& path, const std::string& outDir) {
   for (const formats::IconGroup& group : program->Groups()) {
     document::TKvIcon icon;
     std::vector<std::uint8_t> bytes;
-    std::string why;
     document::ReadBudget budget(document::kMaxDecodedPixels, &whole);
-    if (!ReadGroup(*program, group, icon, bytes, why, &budget)) {
-      code = Fail(kExitFailure, path + ": " + GroupTitle(group) + ": " + why);
+    if (const auto read = ReadGroup(*program, group, icon, bytes, &budget); !read) {
+      code = Fail(kExitFailure, path + ": " + GroupTitle(group) + ": " + texts::EnglishMessage(read.error()));
       continue;
     }
     if (bytes.size() > most - written) {

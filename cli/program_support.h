@@ -15,11 +15,11 @@ namespace pixmint::cli {
 [[nodiscard]] std::optional<formats::ProgramFile> LoadProgram(const std::string& path, std::string& error);
 
 // The group's file read back as a document (an icon or a cursor as the
-// group says); false with the reason when it cannot be. bytes receives the
-// file. budget, when given, is shared by the groups of one program.
-[[nodiscard]] bool ReadGroup(const formats::ProgramFile& program, const formats::IconGroup& group,
-                             document::TKvIcon& icon, std::vector<std::uint8_t>& bytes, std::string& why,
-                             document::ReadBudget* budget = nullptr);
+// group says), or why it cannot be. bytes receives the file. budget, when
+// given, is shared by the groups of one program.
+[[nodiscard]] texts::Result<void> ReadGroup(const formats::ProgramFile& program, const formats::IconGroup& group,
+                                            document::TKvIcon& icon, std::vector<std::uint8_t>& bytes,
+                                            document::ReadBudget* budget = nullptr);
 
 // The lines "i: WxH Nbpp png|bmp hotspot X,Y" of info, each after indent.
 void PrintImages(std::ostream& out, const document::TKvIcon& icon, std::string_view indent);

@@ -19,15 +19,15 @@ using CoreTranslationEntry = CoreTranslation (*)(int language);
 inline constexpr const char* kSvgLoaderEntry = "pixmint_svg_loader";
 inline constexpr const char* kCoreTranslationEntry = "pixmint_core_translation";
 
-// An entry of the module, loading the module the first time; nullptr with
-// the reason when the module or the entry is not there.
-[[nodiscard]] void* QtModuleEntry(const char* name, std::string& why);
+// An entry of the module, loading the module the first time; a failure when
+// the module or the entry is not there.
+[[nodiscard]] texts::Result<void*> QtModuleEntry(const char* name);
 
 // Draws SVG pictures through the module, loaded at the first picture.
 class ModuleSvgLoader : public convert::SvgLoader {
  public:
-  [[nodiscard]] std::unique_ptr<convert::SvgPicture> Load(std::span<const std::uint8_t> bytes,
-                                                          std::string& why) const override;
+  [[nodiscard]] texts::Result<std::unique_ptr<convert::SvgPicture>> Load(
+      std::span<const std::uint8_t> bytes) const override;
 };
 
 }  // namespace pixmint::cli

@@ -32,9 +32,8 @@ int RunReplace(std::span<const std::string> args) {
   if (!source) return Fail(kExitFailure, error);
   const auto icon = document::ReadWholeFile(newFile);
   if (!icon) return Fail(kExitFailure, newFile + ": cannot read the file");
-  std::string why;
-  const auto result = formats::ReplaceGroup(*source, formats::ParseGroupName(words[1]), *icon, why);
-  if (!result) return Fail(kExitFailure, program + ": " + why);
+  const auto result = formats::ReplaceGroup(*source, formats::ParseGroupName(words[1]), *icon);
+  if (!result) return Fail(kExitFailure, program + ": " + texts::EnglishMessage(result.error()));
   if (const auto written = document::WriteFileAtomically(out, *result); !written) {
     return Fail(kExitFailure, "cannot write " + out + ": " + texts::EnglishMessage(written.error()));
   }

@@ -26,13 +26,12 @@ bool UseLanguage(const std::string& word) {
   }
   // The texts are written in it: nothing to load.
   if (*language == texts::kDefaultLanguage) return true;
-  std::string why;
-  void* entry = QtModuleEntry(kCoreTranslationEntry, why);
+  const auto entry = QtModuleEntry(kCoreTranslationEntry);
   const CoreTranslation translation =
-      entry ? reinterpret_cast<CoreTranslationEntry>(entry)(static_cast<int>(*language)) : nullptr;
+      entry ? reinterpret_cast<CoreTranslationEntry>(*entry)(static_cast<int>(*language)) : nullptr;
   if (!translation) {
     std::cerr << "pixmint-cli: this build has no " << texts::LanguageName(*language) << " translation"
-              << (why.empty() ? "" : " (" + why + ")") << "\n";
+              << (entry ? "" : " (" + texts::EnglishMessage(entry.error()) + ")") << "\n";
     return false;
   }
   texts::SetTranslator(translation);

@@ -95,6 +95,12 @@ std::string FolderName(std::string name) {
   return name.empty() ? "cursors" : name;
 }
 
+void PrintEnglishNotes(const std::vector<texts::Failure>& notes) {
+  std::vector<std::string> lines;
+  for (const texts::Failure& note : notes) lines.push_back(texts::EnglishMessage(note));
+  PrintNotes(lines);
+}
+
 void PrintHowToChoose(const std::string& folder) {
   std::cout << "GNOME: gsettings set org.gnome.desktop.interface cursor-theme '" << folder
             << "' (or Tweaks, Appearance, Cursor)\n"
@@ -106,10 +112,9 @@ void PrintHowToChoose(const std::string& folder) {
 int RunXcursorTheme(std::span<const std::string> args) {
   Request r;
   if (const std::string bad = Parse(args, r); !bad.empty()) return Fail(kExitUsage, bad + "; " + std::string(kUsage));
-  std::string why;
-  const auto sources = formats::FindThemeSources(r.dirs[0], why, r.overrides);
-  if (!sources) return Fail(kExitFailure, Escaped(why));
-  PrintNotes(sources->notes);
+  const auto sources = formats::FindThemeSources(r.dirs[0], r.overrides);
+  if (!sources) return Fail(kExitFailure, Escaped(texts::EnglishMessage(sources.error())));
+  PrintEnglishNotes(sources->notes);
   std::string name = r.name.value_or(sources->schemeName);
   fs::path out;
   if (r.install) {
@@ -124,9 +129,9 @@ int RunXcursorTheme(std::span<const std::string> args) {
     if (name.empty()) name = fs::absolute(out).lexically_normal().parent_path().filename().string();
   }
   formats::ThemeReport report;
-  const bool built = formats::BuildCursorTheme(*sources, out, name, report, why, r.options);
-  PrintNotes(report.notes);
-  if (!built) return Fail(kExitFailure, Escaped(why));
+  const auto built = formats::BuildCursorTheme(*sources, out, name, report, r.options);
+  PrintEnglishNotes(report.notes);
+  if (!built) return Fail(kExitFailure, Escaped(texts::EnglishMessage(built.error())));
   if (r.json) {
     std::cout << formats::ThemeReportJson(report, name, out);  // JSON escapes its own strings
   } else {

@@ -37,9 +37,8 @@ std::unique_ptr<document::TKvIcon> LoadShownDocument(const std::string& path, st
       return nullptr;
     }
     std::vector<std::uint8_t> bytes;
-    std::string why;
-    if (!ReadGroup(*program, *group, *icon, bytes, why)) {
-      error = path + ": " + GroupTitle(*group) + ": " + why;
+    if (const auto read = ReadGroup(*program, *group, *icon, bytes); !read) {
+      error = path + ": " + GroupTitle(*group) + ": " + texts::EnglishMessage(read.error());
       return nullptr;
     }
     return icon;

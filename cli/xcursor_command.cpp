@@ -22,7 +22,9 @@ int WriteCursor(formats::AnimatedCursor&& cursor, const std::string& out) {
 }
 
 int WriteXcursor(const formats::AnimatedCursor& cursor, const std::string& out, std::vector<std::string>& notes) {
-  const auto images = formats::XcursorImagesOf(cursor, notes);
+  std::vector<texts::Failure> changes;
+  const auto images = formats::XcursorImagesOf(cursor, changes);
+  for (const texts::Failure& change : changes) notes.push_back(texts::EnglishMessage(change));
   PrintNotes(notes);
   if (!images) return Fail(kExitFailure, "cannot convert: " + texts::EnglishMessage(images.error()));
   if (const auto written = formats::WriteXcursorFile(*images, out); !written) {

@@ -66,25 +66,30 @@ bool AddIndexed(document::TKvIcon& icon, const Rgba& rgba, int depth, int thresh
 
 }  // namespace
 
-std::string CheckOptions(const ConvertOptions& options, std::size_t masterCount) {
-  if (masterCount == 0) return "no picture given";
-  if (options.sizes.empty()) return "no size given";
-  if (options.depths.empty()) return "no depth given";
+texts::Result<void> CheckOptions(const ConvertOptions& options, std::size_t masterCount) {
+  using texts::Fail;
+  using texts::Failure;
+  if (masterCount == 0) return Failure{Fail::kNoPictureGiven};
+  if (options.sizes.empty()) return Failure{Fail::kNoSizeGiven};
+  if (options.depths.empty()) return Failure{Fail::kNoDepthGiven};
   std::set<int> seen;
   for (const int s : options.sizes) {
-    if (s < kMinSize || s > kMaxSize) return "size " + std::to_string(s) + " is outside 1 to 256";
-    if (!seen.insert(s).second) return "size " + std::to_string(s) + " is given twice";
+    if (s < kMinSize || s > kMaxSize)
+      return Failure{Fail::kSizeOutOfRange, {std::to_string(s), std::to_string(kMaxSize)}};
+    if (!seen.insert(s).second) return Failure{Fail::kSizeTwice, {std::to_string(s)}};
   }
   seen.clear();
   for (const int d : options.depths) {
-    if (d != 32 && d != 8 && d != 4) return "depth " + std::to_string(d) + " is not one of 32, 8 and 4";
-    if (!seen.insert(d).second) return "depth " + std::to_string(d) + " is given twice";
+    if (d != 32 && d != 8 && d != 4) return Failure{Fail::kDepthNotAllowed, {std::to_string(d)}};
+    if (!seen.insert(d).second) return Failure{Fail::kDepthTwice, {std::to_string(d)}};
   }
   if (options.sizes.size() * options.depths.size() > document::kMaxImages) {
-    return "an icon holds at most 32 images, not " + std::to_string(options.sizes.size() * options.depths.size());
+    return Failure{
+        Fail::kIconImagesTooMany,
+        {std::to_string(document::kMaxImages), std::to_string(options.sizes.size() * options.depths.size())}};
   }
-  if (options.threshold < 0 || options.threshold > 255) return "the threshold is outside 0 to 255";
-  if (options.hotSpot && !options.cursor) return "hot spots belong to cursors (.cur)";
+  if (options.threshold < 0 || options.threshold > 255) return Failure{Fail::kThresholdOutOfRange};
+  if (options.hotSpot && !options.cursor) return Failure{Fail::kHotSpotNeedsCursor};
   return {};
 }
 
@@ -127,28 +132,21 @@ raster::Point ScaleHotSpot(raster::Point spot, int masterWidth, int masterHeight
   return {std::clamp(at.x + p.x, 0, side - 1), std::clamp(at.y + p.y, 0, side - 1)};
 }
 
-bool BuildIcon(const std::vector<Master>& masters, const ConvertOptions& options, document::TKvIcon& icon,
-               std::string& why) {
-  why = CheckOptions(options, masters.size());
-  if (!why.empty()) return false;
-  if (icon.ImageCount() != 0) {
-    why = "the document is not empty";
-    return false;
-  }
+texts::Result<void> BuildIcon(const std::vector<Master>& masters, const ConvertOptions& options,
+                              document::TKvIcon& icon) {
+  using texts::Fail;
+  if (auto usable = CheckOptions(options, masters.size()); !usable) return usable;
+  if (icon.ImageCount() != 0) return texts::Failure{Fail::kDocumentNotEmpty};
   const Master& first = masters.front();
   if (options.hotSpot && (options.hotSpot->x < 0 || options.hotSpot->y < 0 || options.hotSpot->x >= first.Width() ||
                           options.hotSpot->y >= first.Height())) {
-    why = "the hot spot lies outside " + first.Name();
-    return false;
+    return texts::Failure{Fail::kHotSpotOutside, {first.Name()}};
   }
   const std::vector<SizePlan> plans = PlanSizes(masters, options.sizes, options.cursor);
   std::vector<Rgba> squares;
   for (const SizePlan& plan : plans) {
     auto square = masters[plan.master].Square(plan.size, options.cursor);
-    if (!square) {
-      why = masters[plan.master].Name() + ": cannot draw it at " + std::to_string(plan.size) + " pixels";
-      return false;
-    }
+    if (!square) return texts::Failure{Fail::kCannotDrawAt, {masters[plan.master].Name(), std::to_string(plan.size)}};
     squares.push_back(std::move(*square));
   }
   icon.SetIcon(!options.cursor);
@@ -156,17 +154,14 @@ bool BuildIcon(const std::vector<Master>& masters, const ConvertOptions& options
     for (std::size_t k = 0; k < plans.size(); ++k) {
       const bool added = depth == 32 ? AddTrueColour(icon, squares[k])
                                      : AddIndexed(icon, squares[k], depth, options.threshold, options.dither);
-      if (!added) {
-        why = "cannot make the " + std::to_string(plans[k].size) + " pixel image";
-        return false;
-      }
+      if (!added) return texts::Failure{Fail::kCannotMakeSize, {std::to_string(plans[k].size)}};
       if (options.cursor && options.hotSpot) {
         icon.SetHotSpot(icon.ImageCount() - 1,
                         ScaleHotSpot(*options.hotSpot, first.Width(), first.Height(), plans[k].size));
       }
     }
   }
-  return true;
+  return {};
 }
 
 }  // namespace pixmint::convert

@@ -35,8 +35,8 @@ struct SizePlan {
   bool enlarged = false;  // no master is as large: the largest is scaled up
 };
 
-// Empty when the options are usable, else what is wrong with them.
-[[nodiscard]] std::string CheckOptions(const ConvertOptions& options, std::size_t masterCount);
+// What is wrong with the options, if anything.
+[[nodiscard]] texts::Result<void> CheckOptions(const ConvertOptions& options, std::size_t masterCount);
 
 // For every size: a bitmap master of exactly that size as it is; else the
 // smallest master at least as large (an SVG counts by the size it declares);
@@ -54,7 +54,7 @@ struct SizePlan {
 // 8- and 4-bit images take a median-cut table of their visible colours
 // (black kept at index 0 when anything is transparent, so that masked
 // pixels leave the screen alone), optionally dithered. icon must be empty.
-[[nodiscard]] bool BuildIcon(const std::vector<Master>& masters, const ConvertOptions& options, document::TKvIcon& icon,
-                             std::string& why);
+[[nodiscard]] texts::Result<void> BuildIcon(const std::vector<Master>& masters, const ConvertOptions& options,
+                                            document::TKvIcon& icon);
 
 }  // namespace pixmint::convert

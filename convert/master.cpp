@@ -28,15 +28,13 @@ bool IsGzip(std::span<const std::uint8_t> bytes) {
 }
 
 // An .svgz inflated here, within the limit, before the SVG renderer sees it:
-// the renderer would inflate any amount. Nothing, with why set, beyond the
-// limit or for damaged data.
-std::optional<std::vector<std::uint8_t>> InflateSvgz(std::span<const std::uint8_t> bytes, std::string& why) {
+// the renderer would inflate any amount. A failure beyond the limit or for
+// damaged data.
+texts::Result<std::vector<std::uint8_t>> InflateSvgz(std::span<const std::uint8_t> bytes) {
+  using texts::Fail;
   z_stream z{};
   // 16 + 15: a gzip wrapper around the largest window.
-  if (inflateInit2(&z, 16 + MAX_WBITS) != Z_OK) {
-    why = "cannot inflate the SVG picture";
-    return std::nullopt;
-  }
+  if (inflateInit2(&z, 16 + MAX_WBITS) != Z_OK) return texts::Failure{Fail::kSvgCannotInflate};
   std::vector<std::uint8_t> out;
   std::uint8_t chunk[64 * 1024];
   z.next_in = const_cast<Bytef*>(bytes.data());  // zlib's interface is not const-correct
@@ -49,34 +47,26 @@ std::optional<std::vector<std::uint8_t>> InflateSvgz(std::span<const std::uint8_
     const std::size_t produced = sizeof chunk - z.avail_out;
     if (out.size() + produced > document::kMaxSvgBytes) {
       inflateEnd(&z);
-      why = "the SVG picture inflates to more than " + std::to_string(document::kMaxSvgBytes >> 20) + " MB (the limit)";
-      return std::nullopt;
+      return texts::Failure{Fail::kSvgInflatesTooMuch, {std::to_string(document::kMaxSvgBytes >> 20)}};
     }
     out.insert(out.end(), chunk, chunk + produced);
   }
   inflateEnd(&z);
-  if (status != Z_STREAM_END) {
-    why = "damaged compressed SVG picture";
-    return std::nullopt;
-  }
+  if (status != Z_STREAM_END) return texts::Failure{Fail::kDamagedSvgz};
   return out;
 }
 
 // The SVG text to hand the renderer, inflated and within the limit.
-std::optional<std::vector<std::uint8_t>> SvgText(std::span<const std::uint8_t> bytes, std::string& why) {
+texts::Result<std::vector<std::uint8_t>> SvgText(std::span<const std::uint8_t> bytes) {
   if (!IsGzip(bytes)) {
     if (bytes.size() > document::kMaxSvgBytes) {
-      why = "the SVG picture is larger than " + std::to_string(document::kMaxSvgBytes >> 20) + " MB (the limit)";
-      return std::nullopt;
+      return texts::Failure{texts::Fail::kSvgTooLarge, {std::to_string(document::kMaxSvgBytes >> 20)}};
     }
     return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
   }
-  auto text = InflateSvgz(bytes, why);
+  auto text = InflateSvgz(bytes);
   // Compressed twice: the renderer would inflate the inner layer unchecked.
-  if (text && IsGzip(*text)) {
-    why = "the SVG picture is compressed twice";
-    return std::nullopt;
-  }
+  if (text && IsGzip(*text)) return texts::Failure{texts::Fail::kSvgCompressedTwice};
   return text;
 }
 
@@ -101,30 +91,19 @@ Rgba FromPicture(const raster::Picture& picture) {
   return out;
 }
 
-std::optional<Rgba> DecodeBitmap(PictureKind kind, std::span<const std::uint8_t> bytes, std::string& why) {
+texts::Result<Rgba> DecodeBitmap(PictureKind kind, std::span<const std::uint8_t> bytes) {
   if (kind == PictureKind::kPng) {
     auto image = document::DecodePng(bytes, document::ChannelOrder::kRgba, kMaxMasterSide);
-    if (!image) {
-      why = texts::EnglishMessage(image.error());
-      return std::nullopt;
-    }
+    if (!image) return image.error();
     return *std::move(image);
   }
-  std::optional<raster::Picture> picture;
   if (kind == PictureKind::kJpeg) {
     auto jpeg = document::DecodeJpeg(bytes, kMaxMasterSide);
-    if (jpeg) {
-      picture = *std::move(jpeg);
-    } else {
-      why = texts::EnglishMessage(jpeg.error());
-    }
-  } else {
-    picture = document::DecodeBmp(bytes, kMaxMasterSide);
+    if (!jpeg) return jpeg.error();
+    return FromPicture(*jpeg);
   }
-  if (!picture) {
-    if (kind == PictureKind::kBmp) why = "not a 24-bit uncompressed BMP picture of at most 4096 pixels";
-    return std::nullopt;
-  }
+  const auto picture = document::DecodeBmp(bytes, kMaxMasterSide);
+  if (!picture) return texts::Failure{texts::Fail::kNotBmp};
   return FromPicture(*picture);
 }
 
@@ -174,36 +153,27 @@ PictureKind DetectPicture(std::span<const std::uint8_t> bytes, const std::string
   return PictureKind::kUnknown;
 }
 
-std::optional<Master> MasterFromBytes(std::span<const std::uint8_t> bytes, const std::string& name,
-                                      const SvgLoader* svg, std::string& why) {
+texts::Result<Master> MasterFromBytes(std::span<const std::uint8_t> bytes, const std::string& name,
+                                      const SvgLoader* svg) {
   const PictureKind kind = DetectPicture(bytes, name);
-  if (kind == PictureKind::kUnknown) {
-    why = "not a PNG, JPEG, BMP or SVG picture";
-    return std::nullopt;
-  }
+  if (kind == PictureKind::kUnknown) return texts::Failure{texts::Fail::kNotAPicture};
   if (kind == PictureKind::kSvg) {
-    if (svg == nullptr) {
-      why = "SVG pictures need the Qt SVG module, which this build lacks";
-      return std::nullopt;
-    }
-    const auto text = SvgText(bytes, why);
-    if (!text) return std::nullopt;
-    std::shared_ptr<const SvgPicture> picture = svg->Load(*text, why);
-    if (!picture) return std::nullopt;
-    return Master(name, std::move(picture));
+    if (svg == nullptr) return texts::Failure{texts::Fail::kSvgNotBuilt};
+    const auto text = SvgText(bytes);
+    if (!text) return text.error();
+    auto picture = svg->Load(*text);
+    if (!picture) return picture.error();
+    return Master(name, std::shared_ptr<const SvgPicture>(*std::move(picture)));
   }
-  auto bitmap = DecodeBitmap(kind, bytes, why);
-  if (!bitmap) return std::nullopt;
-  return Master(name, std::move(*bitmap));
+  auto bitmap = DecodeBitmap(kind, bytes);
+  if (!bitmap) return bitmap.error();
+  return Master(name, *std::move(bitmap));
 }
 
-std::optional<Master> LoadMaster(const std::filesystem::path& path, const SvgLoader* svg, std::string& why) {
+texts::Result<Master> LoadMaster(const std::filesystem::path& path, const SvgLoader* svg) {
   const auto bytes = document::ReadWholeFile(path);
-  if (!bytes) {
-    why = "cannot read the file";
-    return std::nullopt;
-  }
-  return MasterFromBytes(*bytes, path.filename().string(), svg, why);
+  if (!bytes) return texts::Failure{texts::Fail::kCannotReadTheFile};
+  return MasterFromBytes(*bytes, path.filename().string(), svg);
 }
 
 }  // namespace pixmint::convert

@@ -49,10 +49,9 @@ enum class PictureKind { kUnknown, kPng, kJpeg, kBmp, kSvg };
 [[nodiscard]] PictureKind DetectPicture(std::span<const std::uint8_t> bytes, const std::string& name);
 
 // Decodes a master from memory; svg may be null, and then SVG pictures are
-// refused. Nothing, with the reason, for anything unreadable or too large.
-[[nodiscard]] std::optional<Master> MasterFromBytes(std::span<const std::uint8_t> bytes, const std::string& name,
-                                                    const SvgLoader* svg, std::string& why);
-[[nodiscard]] std::optional<Master> LoadMaster(const std::filesystem::path& path, const SvgLoader* svg,
-                                               std::string& why);
+// refused. A failure for anything unreadable or too large.
+[[nodiscard]] texts::Result<Master> MasterFromBytes(std::span<const std::uint8_t> bytes, const std::string& name,
+                                                    const SvgLoader* svg);
+[[nodiscard]] texts::Result<Master> LoadMaster(const std::filesystem::path& path, const SvgLoader* svg);
 
 }  // namespace pixmint::convert

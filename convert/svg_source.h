@@ -7,6 +7,7 @@
 #include <string>
 
 #include "convert/resample.h"
+#include "texts/failure.h"
 
 namespace pixmint::convert {
 
@@ -25,9 +26,8 @@ class SvgPicture {
 class SvgLoader {
  public:
   virtual ~SvgLoader() = default;
-  // Nothing, with a short reason, when the bytes are not a usable picture.
-  [[nodiscard]] virtual std::unique_ptr<SvgPicture> Load(std::span<const std::uint8_t> bytes,
-                                                         std::string& why) const = 0;
+  // A failure when the bytes are not a usable picture.
+  [[nodiscard]] virtual texts::Result<std::unique_ptr<SvgPicture>> Load(std::span<const std::uint8_t> bytes) const = 0;
 };
 
 }  // namespace pixmint::convert

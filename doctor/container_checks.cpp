@@ -123,10 +123,9 @@ void CheckAni(std::span<const std::uint8_t> bytes, const CheckOptions& options, 
 }
 
 void CheckXcursor(std::span<const std::uint8_t> bytes, Examination& result) {
-  std::string why;
-  const auto images = formats::DecodeXcursor(bytes, why);
+  const auto images = formats::DecodeXcursor(bytes);
   if (!images) {
-    Add(result.findings, "", -1, "unreadable", why);
+    Add(result.findings, "", -1, "unreadable", texts::EnglishMessage(images.error()));
     return;
   }
   std::map<std::uint32_t, int> frames;
@@ -153,18 +152,17 @@ void CheckXcursor(std::span<const std::uint8_t> bytes, Examination& result) {
 }
 
 void CheckProgram(std::span<const std::uint8_t> bytes, const CheckOptions& options, Examination& result) {
-  std::string why;
-  const auto program = formats::ProgramFile::Read(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), why);
+  const auto program = formats::ProgramFile::Read(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
   if (!program) {
-    Add(result.findings, "", -1, "unreadable", why);
+    Add(result.findings, "", -1, "unreadable", texts::EnglishMessage(program.error()));
     return;
   }
   for (const formats::IconGroup& group : program->Groups()) {
     const bool cursor = group.kind == formats::GroupKind::kCursor;
     const std::string part = (cursor ? "cursor:" : "icon:") + formats::GroupLabel(group);
-    const auto file = program->GroupFile(group, why);
+    const auto file = program->GroupFile(group);
     if (!file) {
-      Add(result.findings, part, -1, "unreadable", why);
+      Add(result.findings, part, -1, "unreadable", texts::EnglishMessage(file.error()));
       continue;
     }
     // Offsets and sizes are those of the file made from the group, so only

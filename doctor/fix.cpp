@@ -150,13 +150,13 @@ void AddMissingSizes(document::TKvIcon& icon, const CheckOptions& options, std::
       missing.pop_back();
       continue;
     }
-    std::string why;
     const std::uint32_t from = *source;
-    auto made = MakeSizes(icon, from, missing, why);
-    if (!made) {
-      lines.push_back({-1, "missing-size", false, why});
+    auto result = MakeSizes(icon, from, missing);
+    if (!result) {
+      lines.push_back({-1, "missing-size", false, texts::EnglishMessage(result.error())});
       return;
     }
+    const auto& made = *result;
     for (std::uint32_t k = 0; k < made->ImageCount(); ++k) {
       const Image im = Of(*made, k);
       if (!icon.AppendImage(*made, k)) {
@@ -172,12 +172,9 @@ void AddMissingSizes(document::TKvIcon& icon, const CheckOptions& options, std::
 
 }  // namespace
 
-std::unique_ptr<document::TKvIcon> MakeSizes(const document::TKvIcon& icon, std::uint32_t source,
-                                             const std::vector<int>& sizes, std::string& why) {
-  if (!PlainPixels(icon, source)) {
-    why = "entry " + Num(source) + " has screen-inverting pixels, which 32-bit images cannot show";
-    return nullptr;
-  }
+texts::Result<std::unique_ptr<document::TKvIcon>> MakeSizes(const document::TKvIcon& icon, std::uint32_t source,
+                                                            const std::vector<int>& sizes) {
+  if (!PlainPixels(icon, source)) return texts::Failure{texts::Fail::kEntryInverting, {Num(source)}};
   std::vector<convert::Master> masters;
   masters.emplace_back("entry " + Num(source), RgbaOf(icon, source));
   convert::ConvertOptions options;
@@ -186,7 +183,7 @@ std::unique_ptr<document::TKvIcon> MakeSizes(const document::TKvIcon& icon, std:
   if (options.cursor) options.hotSpot = icon.GetHotSpot(source);
   // The converter stores 256 as PNG and every smaller size as a bitmap.
   auto made = std::make_unique<document::TKvIcon>();
-  if (!convert::BuildIcon(masters, options, *made, why)) return nullptr;
+  if (auto built = convert::BuildIcon(masters, options, *made); !built) return built.error();
   made->SetIcon(icon.IsIcon());
   return made;
 }

@@ -19,11 +19,11 @@ struct FixLine {
 };
 
 // The missing sizes made from source image i of icon, square, 32 bits, 256
-// as PNG, hot spots scaled, in a new document; nothing with why set when
-// they cannot be made. The one place the fix scales, so a better scaler
-// is plugged in here.
-[[nodiscard]] std::unique_ptr<document::TKvIcon> MakeSizes(const document::TKvIcon& icon, std::uint32_t source,
-                                                           const std::vector<int>& sizes, std::string& why);
+// as PNG, hot spots scaled, in a new document, or why they cannot be made.
+// The one place the fix scales, so a better scaler is plugged in here.
+[[nodiscard]] texts::Result<std::unique_ptr<document::TKvIcon>> MakeSizes(const document::TKvIcon& icon,
+                                                                          std::uint32_t source,
+                                                                          const std::vector<int>& sizes);
 
 // Fixes in place what can be fixed without changing any existing image's
 // pixels: PNG below 256 becomes a bitmap, a 32-bit bitmap of 256 a PNG, a

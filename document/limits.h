@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "texts/failure.h"
+
 namespace pixmint::document {
 
 // Decoded pixels of one document in all: every image of every frame of an
@@ -35,31 +37,38 @@ inline constexpr std::uint64_t kMinExtractBytes = 64ull << 20;
 // The allowance of one file, shared by every part read from it (frames,
 // images), and of a part within a larger whole (a group within its
 // program): what a part takes is taken from the whole as well. Each Take
-// answers false, taking nothing, when the limit would be exceeded, with why
-// naming it.
+// fails, taking nothing, when the limit would be exceeded, naming it.
 class ReadBudget {
  public:
   explicit ReadBudget(std::uint64_t pixels = kMaxDecodedPixels, ReadBudget* whole = nullptr)
       : maxPixels_(pixels), whole_(whole) {}
 
-  [[nodiscard]] bool TakePixels(std::uint64_t pixels, std::string& why) {
-    if (!Fits(pixels_, pixels, maxPixels_, "pixels", why)) return false;
-    if (whole_ != nullptr && !whole_->TakePixels(pixels, why)) return false;
+  [[nodiscard]] texts::Result<void> TakePixels(std::uint64_t pixels) {
+    if (pixels > maxPixels_ - pixels_) return texts::Failure{texts::Fail::kTooManyPixels, {std::to_string(maxPixels_)}};
+    if (whole_ != nullptr) {
+      if (auto taken = whole_->TakePixels(pixels); !taken) return taken;
+    }
     pixels_ += pixels;
-    return true;
+    return {};
   }
-  [[nodiscard]] bool TakeEntries(std::uint64_t entries, std::string& why) {
-    if (!Fits(entries_, entries, kMaxFileEntries, "entries", why)) return false;
-    if (whole_ != nullptr && !whole_->TakeEntries(entries, why)) return false;
+  [[nodiscard]] texts::Result<void> TakeEntries(std::uint64_t entries) {
+    if (entries > kMaxFileEntries - entries_) {
+      return texts::Failure{texts::Fail::kTooManyEntries, {std::to_string(kMaxFileEntries)}};
+    }
+    if (whole_ != nullptr) {
+      if (auto taken = whole_->TakeEntries(entries); !taken) return taken;
+    }
     entries_ += entries;
-    return true;
+    return {};
   }
+  // The same for readers that still report in words.
+  [[nodiscard]] bool TakePixels(std::uint64_t pixels, std::string& why) { return Words(TakePixels(pixels), why); }
+  [[nodiscard]] bool TakeEntries(std::uint64_t entries, std::string& why) { return Words(TakeEntries(entries), why); }
 
  private:
-  static bool Fits(std::uint64_t used, std::uint64_t more, std::uint64_t limit, const char* what, std::string& why) {
-    if (more <= limit - used) return true;
-    why = "more than " + std::to_string(limit) + " " + what + " in one file (the limit)";
-    return false;
+  static bool Words(const texts::Result<void>& taken, std::string& why) {
+    if (!taken) why = texts::EnglishMessage(taken.error());
+    return taken.has_value();
   }
 
   std::uint64_t pixels_ = 0;

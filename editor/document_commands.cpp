@@ -317,7 +317,7 @@ bool DocumentCommands::ExportXcursor() {
                                  StartFolder(state_, state_.CurSavePath), texts::Tr(texts::kXcursorDialogTitle)});
   if (!path) return false;
   if (freeCanvas) freeCanvas();
-  std::vector<std::string> notes;
+  std::vector<texts::Failure> notes;
   texts::Result<std::vector<formats::XcursorImage>> images = texts::Failure{texts::Fail::kXcursorFailed};
   if (state_.Animation) {
     const auto composed = ComposeAnimation(*state_.Document, *state_.Animation);
@@ -331,8 +331,8 @@ bool DocumentCommands::ExportXcursor() {
     return false;
   }
   // The export says what it had to change (inverting pixels, sizes).
-  for (const std::string& note : notes) {
-    host_.ShowMessage({note, texts::Tr(texts::kNote), MessageButtons::kOk, MessageIcon::kInformation});
+  for (const texts::Failure& note : notes) {
+    host_.ShowMessage({texts::Message(note), texts::Tr(texts::kNote), MessageButtons::kOk, MessageIcon::kInformation});
   }
   controls_.SetStatus(3, texts::Tr(texts::kSaved));
   return true;

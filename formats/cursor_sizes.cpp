@@ -115,7 +115,7 @@ texts::Result<void> AddCursorSizes(document::TKvIcon& icon, std::span<const int>
 }
 
 texts::Result<std::vector<XcursorImage>> XcursorImagesAtSizes(const AnimatedCursor& cursor, std::span<const int> sides,
-                                                              std::vector<std::string>& notes) {
+                                                              std::vector<texts::Failure>& notes) {
   using texts::Fail;
   if (auto problem = cursor.Problem()) return *std::move(problem);
   if (sides.empty()) return texts::Failure{Fail::kNoSizeGiven};
@@ -139,7 +139,6 @@ texts::Result<std::vector<XcursorImage>> XcursorImagesAtSizes(const AnimatedCurs
       auto [it, isNew] = made.try_emplace({step.frame, side});
       if (isNew) {
         const document::TKvIcon& frame = *cursor.frames[step.frame];
-        const std::string prefix = animated ? "frame " + std::to_string(step.frame) + ": " : std::string();
         const auto source = FindCursorSizeSource(frame, side);
         auto scaled = source ? ScaledCursorImage(frame, source->image, side) : std::nullopt;
         if (!scaled) {
@@ -150,10 +149,11 @@ texts::Result<std::vector<XcursorImage>> XcursorImagesAtSizes(const AnimatedCurs
         if (scaled->invertingPixels != 0 && !noted[{step.frame, source->image}]) {
           noted[{step.frame, source->image}] = true;
           const auto* s = frame.XorBitmap(source->image);
-          notes.push_back(prefix + std::to_string(s->Width()) + "x" + std::to_string(s->Height()) + " " +
-                          std::to_string(frame.Colors(source->image)) +
-                          "-bit image: " + std::to_string(scaled->invertingPixels) +
-                          " screen-inverting pixels drawn black with a white outline");
+          texts::Failure note{Fail::kInvertingRedrawn,
+                              {std::to_string(s->Width()), std::to_string(s->Height()),
+                               std::to_string(frame.Colors(source->image)), std::to_string(scaled->invertingPixels)}};
+          notes.push_back(animated ? texts::Within(Fail::kInFrame, {std::to_string(step.frame)}, std::move(note))
+                                   : std::move(note));
         }
         it->second = std::move(scaled->image);
       }

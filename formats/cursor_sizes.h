@@ -54,6 +54,6 @@ struct AddedCursorSize {
 inline constexpr int kMaxThemeSide = 512;
 [[nodiscard]] texts::Result<std::vector<XcursorImage>> XcursorImagesAtSizes(const AnimatedCursor& cursor,
                                                                             std::span<const int> sides,
-                                                                            std::vector<std::string>& notes);
+                                                                            std::vector<texts::Failure>& notes);
 
 }  // namespace pixmint::formats

@@ -40,13 +40,17 @@ std::set<std::uint32_t> SourceSizes(const AnimatedCursor& cursor) {
   return sizes;
 }
 
-std::optional<ThemeCursor> Convert(const RoleSource& source, const ThemeOptions& options, ThemeReport& report,
-                                   std::string& why) {
-  const std::string label = std::string(source.role->windowsName) + " (" + source.file.filename().string() + ")";
+texts::Result<ThemeCursor> Convert(const RoleSource& source, const ThemeOptions& options, ThemeReport& report) {
+  using texts::Fail;
+  const std::vector<std::string> label = {std::string(source.role->windowsName), source.file.filename().string()};
   std::string message;
-  std::vector<std::string> notes;
+  std::vector<std::string> readNotes;
   auto cursor = ReadAnyCursorFile(
-      source.file.string(), [&message](std::string_view m, std::string_view) { message = m; }, &notes);
+      source.file.string(), [&message](std::string_view m, std::string_view) { message = m; }, &readNotes);
+  std::vector<texts::Failure> notes;
+  for (const std::string& n : readNotes) notes.push_back({Fail::kReaderMessage, {n}});
+  std::optional<texts::Failure> failure;
+  if (!message.empty()) failure = texts::Failure{Fail::kReaderMessage, {message}};
   std::optional<std::vector<XcursorImage>> images;
   if (cursor) {
     auto made =
@@ -54,16 +58,14 @@ std::optional<ThemeCursor> Convert(const RoleSource& source, const ThemeOptions&
     if (made) {
       images = std::move(*made);
     } else {
-      message = texts::EnglishMessage(made.error());
+      failure = made.error();
     }
   }
   std::optional<std::vector<std::uint8_t>> bytes;
   if (images) bytes = EncodeXcursor(*images);
-  if (!bytes) {
-    why = label + ": " + (message.empty() ? std::string("cannot be converted") : message);
-    return std::nullopt;
-  }
-  for (const std::string& n : notes) report.notes.push_back(label + ": " + n);
+  if (!bytes)
+    return texts::Within(Fail::kRoleSource, label, failure.value_or(texts::Failure{Fail::kCannotBeConverted}));
+  for (texts::Failure& n : notes) report.notes.push_back(texts::Within(Fail::kRoleSource, label, std::move(n)));
   ThemeCursor out{std::move(*bytes), {}};
   out.report.role = source.role;
   out.report.source = source.file;
@@ -106,17 +108,18 @@ std::string CleanName(const std::string& name) {
 }
 
 // Replaces whatever is at link (but not a folder) by a relative link to target.
-bool Link(const fs::path& link, const std::string& target, std::string& why) {
+texts::Result<void> Link(const fs::path& link, const std::string& target) {
   std::error_code ec;
   const auto status = fs::symlink_status(link, ec);
-  if (fs::exists(status) && fs::is_directory(status)) {
-    why = link.string() + " is a folder";
-    return false;
-  }
+  if (fs::exists(status) && fs::is_directory(status))
+    return texts::Failure{texts::Fail::kLinkIsFolder, {link.string()}};
   if (fs::exists(status) || fs::is_symlink(status)) fs::remove(link, ec);
   fs::create_symlink(target, link, ec);
-  if (ec) why = "cannot link " + link.string() + ": " + ec.message();
-  return !ec;
+  if (ec) {
+    return texts::Within(texts::Fail::kCannotLink, {link.string()},
+                         texts::Failure{texts::Fail::kSystem, {ec.message()}});
+  }
+  return {};
 }
 
 // What each name of the theme becomes: a file's bytes or a link's target.
@@ -186,21 +189,21 @@ Plan MakePlan(const std::vector<ThemeCursor>& cursors, ThemeReport& report) {
 
 // The theme's cursors folder, made a real folder: a link planted there
 // would send every cursor outside the theme.
-bool MakeCursorsFolder(const fs::path& cursors, std::string& why) {
+texts::Result<void> MakeCursorsFolder(const fs::path& cursors) {
   std::error_code ec;
   if (fs::is_symlink(fs::symlink_status(cursors, ec))) fs::remove(cursors, ec);
   fs::create_directories(cursors, ec);
   if (fs::is_symlink(fs::symlink_status(cursors, ec)) || !fs::is_directory(fs::symlink_status(cursors, ec))) {
-    why = "cannot create " + cursors.string();
-    return false;
+    return texts::Failure{texts::Fail::kCannotCreate, {cursors.string()}};
   }
-  return true;
+  return {};
 }
 
-bool WriteTheme(const Plan& plan, const fs::path& outDir, const std::string& name, std::string& why) {
+texts::Result<void> WriteTheme(const Plan& plan, const fs::path& outDir, const std::string& name) {
+  using texts::Fail;
   std::error_code ec;
   const fs::path dir = outDir / "cursors";
-  if (!MakeCursorsFolder(dir, why)) return false;
+  if (auto made = MakeCursorsFolder(dir); !made) return made;
   const std::string index =
       "[Icon Theme]\nName=" + CleanName(name) + "\nComment=Cursor theme made by Pixmint from Windows cursors\n";
   const std::vector<std::uint8_t> indexBytes(index.begin(), index.end());
@@ -210,20 +213,18 @@ bool WriteTheme(const Plan& plan, const fs::path& outDir, const std::string& nam
   // than every file on its own.
   const document::WriteOptions replace{.flush = false, .replaceName = true};
   if (const auto written = document::WriteFileAtomically(outDir / "index.theme", indexBytes, replace); !written) {
-    why = "cannot write " + (outDir / "index.theme").string() + ": " + texts::EnglishMessage(written.error());
-    return false;
+    return texts::Within(Fail::kCannotWriteBecause, {(outDir / "index.theme").string()}, written.error());
   }
   std::set<std::string> written;
   for (const auto& [file, bytes] : plan.files) {
     const fs::path path = dir / file;
     if (const auto done = document::WriteFileAtomically(path, *bytes, replace); !done) {
-      why = "cannot write " + path.string() + ": " + texts::EnglishMessage(done.error());
-      return false;
+      return texts::Within(Fail::kCannotWriteBecause, {path.string()}, done.error());
     }
     written.insert(file);
   }
   for (const auto& [link, target] : plan.links) {
-    if (!Link(dir / link, target, why)) return false;
+    if (auto linked = Link(dir / link, target); !linked) return linked;
     written.insert(link);
   }
   // Names an earlier build wrote that this one does not (a role the set no
@@ -238,10 +239,9 @@ bool WriteTheme(const Plan& plan, const fs::path& outDir, const std::string& nam
     }
   }
   if (!document::SyncFolder(dir) || !document::SyncFolder(outDir)) {
-    why = "cannot flush " + dir.string();
-    return false;
+    return texts::Failure{Fail::kCannotFlush, {dir.string()}};
   }
-  return true;
+  return {};
 }
 
 std::string Json(std::string_view s) {
@@ -268,16 +268,16 @@ std::string JsonList(const std::vector<std::uint32_t>& values) {
 
 }  // namespace
 
-bool BuildCursorTheme(const ThemeSources& sources, const fs::path& outDir, const std::string& name, ThemeReport& report,
-                      std::string& why, const ThemeOptions& options) {
+texts::Result<void> BuildCursorTheme(const ThemeSources& sources, const fs::path& outDir, const std::string& name,
+                                     ThemeReport& report, const ThemeOptions& options) {
   std::vector<ThemeCursor> cursors;
   for (const RoleSource& source : sources.roles) {
-    auto cursor = Convert(source, options, report, why);
-    if (!cursor) return false;
-    cursors.push_back(std::move(*cursor));
+    auto cursor = Convert(source, options, report);
+    if (!cursor) return cursor.error();
+    cursors.push_back(*std::move(cursor));
   }
   const Plan plan = MakePlan(cursors, report);
-  return WriteTheme(plan, outDir, name, why);
+  return WriteTheme(plan, outDir, name);
 }
 
 std::string ThemeReportJson(const ThemeReport& report, const std::string& name, const fs::path& outDir) {
@@ -299,7 +299,9 @@ std::string ThemeReportJson(const ThemeReport& report, const std::string& name, 
            ", \"missing\": " + (r.source.empty() ? "true" : "false") + "}";
   }
   out += "\n  ],\n  \"notes\": [";
-  for (std::size_t k = 0; k < report.notes.size(); ++k) out += (k == 0 ? "" : ", ") + Json(report.notes[k]);
+  for (std::size_t k = 0; k < report.notes.size(); ++k) {
+    out += (k == 0 ? "" : ", ") + Json(texts::EnglishMessage(report.notes[k]));
+  }
   return out + "]\n}\n";
 }
 

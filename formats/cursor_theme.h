@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "formats/cursor_roles.h"
+#include "texts/failure.h"
 
 namespace pixmint::formats {
 
@@ -20,7 +21,7 @@ struct RoleSource {
 struct ThemeSources {
   std::string schemeName;  // from install.inf, empty without one
   std::vector<RoleSource> roles;
-  std::vector<std::string> notes;  // files left out and why
+  std::vector<texts::Failure> notes;  // files left out and why
 };
 
 // Limits of the folder walk: a pack is a few dozen files in a folder or two.
@@ -34,9 +35,9 @@ inline constexpr std::size_t kMaxSourceEntries = 4096;
 // every .cur and .ani file whose name is a role name (RoleByName) plays that
 // role, the first by path where several do. File names match without
 // regard to case. overrides (--map) replace or add roles after that; their
-// files are taken relative to folder. Nothing, with why set, when the
-// folder cannot be read, an override's file is missing, or no role is found.
-[[nodiscard]] std::optional<ThemeSources> FindThemeSources(const std::filesystem::path& folder, std::string& why,
+// files are taken relative to folder. A failure when the folder cannot be
+// read, an override's file is missing, or no role is found.
+[[nodiscard]] texts::Result<ThemeSources> FindThemeSources(const std::filesystem::path& folder,
                                                            std::span<const RoleSource> overrides = {});
 
 // The sizes a theme offers unless told otherwise: what desktops ask for at
@@ -62,8 +63,8 @@ struct RoleReport {
 };
 
 struct ThemeReport {
-  std::vector<std::string> lines;  // one per role: those with a cursor, then those without, in role order
-  std::vector<std::string> notes;  // images left out, inverting pixels redrawn
+  std::vector<std::string> lines;     // one per role: those with a cursor, then those without, in role order
+  std::vector<texts::Failure> notes;  // images left out, inverting pixels redrawn
   std::vector<RoleReport> roles;
   std::size_t files = 0;
   std::size_t links = 0;
@@ -76,13 +77,13 @@ struct ThemeReport {
 // out. Every source is read and converted before anything is written, so a
 // bad source leaves outDir as it was. Files and links of earlier builds are
 // replaced, and names this build does not write are removed.
-[[nodiscard]] bool BuildCursorTheme(const ThemeSources& sources, const std::filesystem::path& outDir,
-                                    const std::string& name, ThemeReport& report, std::string& why,
-                                    const ThemeOptions& options = {});
+[[nodiscard]] texts::Result<void> BuildCursorTheme(const ThemeSources& sources, const std::filesystem::path& outDir,
+                                                   const std::string& name, ThemeReport& report,
+                                                   const ThemeOptions& options = {});
 
 // The report as JSON: the theme's name and folder, the sizes, one object
 // per role (role, caption, source, file, shared_with, sizes, made, frames,
-// links, missing) and the notes.
+// links, missing) and the notes, in English.
 [[nodiscard]] std::string ThemeReportJson(const ThemeReport& report, const std::string& name,
                                           const std::filesystem::path& outDir);
 

@@ -31,11 +31,12 @@ std::pair<std::uint32_t, std::uint32_t> BlockDepth(std::span<const std::uint8_t>
   return {GetU16(block, 12), GetU16(block, 14)};
 }
 
-std::optional<SplitFile> Split(std::span<const std::uint8_t> file, std::string& why) {
+texts::Result<SplitFile> Split(std::span<const std::uint8_t> file) {
   // The file must read as a whole; its blocks then are sound.
+  std::string why;
   if (!document::ReadIconMemory(file, "new", [&why](std::string_view m, std::string_view) { why = m; })) {
-    if (why.empty()) why = "not an icon or cursor file";
-    return std::nullopt;
+    if (why.empty()) return texts::Failure{texts::Fail::kNotIconOrCursor};
+    return texts::Failure{texts::Fail::kReaderMessage, {why}};
   }
   SplitFile split;
   split.kind = document::ReadIconType(file) == document::kTypeCursor ? GroupKind::kCursor : GroupKind::kIcon;
@@ -116,10 +117,11 @@ std::vector<std::uint16_t> FreeIds(const std::vector<OwnedResource>& kept, std::
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> ReplaceGroup(const ProgramFile& program, const ResourceId& name,
-                                                      std::span<const std::uint8_t> iconFile, std::string& why) {
-  auto split = Split(iconFile, why);
-  if (!split) return std::nullopt;
+texts::Result<std::vector<std::uint8_t>> ReplaceGroup(const ProgramFile& program, const ResourceId& name,
+                                                      std::span<const std::uint8_t> iconFile) {
+  using texts::Fail;
+  auto split = Split(iconFile);
+  if (!split) return split.error();
   const GroupKind kind = split->kind;
   const GroupKind other = kind == GroupKind::kIcon ? GroupKind::kCursor : GroupKind::kIcon;
   const auto& groups = program.Groups();
@@ -127,11 +129,9 @@ std::optional<std::vector<std::uint8_t>> ReplaceGroup(const ProgramFile& program
     return std::any_of(groups.begin(), groups.end(), [&](const IconGroup& g) { return IsGroupOf(g, k, name); });
   };
   if (!has(kind)) {
-    why = has(other) ? "group " + name.Text() +
-                           (kind == GroupKind::kIcon ? " is a cursor group; the new file is an icon"
-                                                     : " is an icon group; the new file is a cursor")
-                     : std::string(kind == GroupKind::kIcon ? "no icon group " : "no cursor group ") + name.Text();
-    return std::nullopt;
+    const bool icon = kind == GroupKind::kIcon;
+    if (has(other)) return texts::Failure{icon ? Fail::kGroupIsCursors : Fail::kGroupIsIcons, {name.Text()}};
+    return texts::Failure{icon ? Fail::kNoIconGroup : Fail::kNoCursorGroup, {name.Text()}};
   }
   const std::uint16_t imageType = kind == GroupKind::kIcon ? kRtIcon : kRtCursor;
   const std::uint16_t groupType = kind == GroupKind::kIcon ? kRtGroupIcon : kRtGroupCursor;
@@ -147,17 +147,11 @@ std::optional<std::vector<std::uint8_t>> ReplaceGroup(const ProgramFile& program
     if (isGroup) replaced.push_back(&e);
     if (isGroup || (isImage && drop.contains({e.name.id, e.language}))) continue;
     if (data.insert({e.offset, e.size}).second) total += e.size;
-    if (total > kMaxProgramBytes) {
-      why = "resources too large";
-      return std::nullopt;
-    }
+    if (total > kMaxProgramBytes) return texts::Failure{Fail::kResourcesTooLarge};
     kept.push_back({e.type, e.name, e.language, e.codePage, program.Data(e)});
   }
   const std::vector<std::uint16_t> ids = FreeIds(kept, imageType, split->images.size());
-  if (ids.size() < split->images.size()) {
-    why = "no free image numbers";
-    return std::nullopt;
-  }
+  if (ids.size() < split->images.size()) return texts::Failure{Fail::kNoFreeImageNumbers};
   // Every language of the group gets the same new images, written once.
   const std::vector<std::uint8_t> groupData = GroupData(*split, ids);
   for (const ResourceEntry* g : replaced) {
@@ -167,9 +161,9 @@ std::optional<std::vector<std::uint8_t>> ReplaceGroup(const ProgramFile& program
     }
     kept.push_back({g->type, g->name, g->language, g->codePage, groupData});
   }
-  const auto section = BuildResourceSection(std::move(kept), program.Tree().root, program.Tree().rva, why);
-  if (!section) return std::nullopt;
-  return PlaceResourceSection(program, *section, why);
+  const auto section = BuildResourceSection(std::move(kept), program.Tree().root, program.Tree().rva);
+  if (!section) return section.error();
+  return PlaceResourceSection(program, *section);
 }
 
 }  // namespace pixmint::formats

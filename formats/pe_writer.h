@@ -16,16 +16,14 @@ namespace pixmint::formats {
 // resource keeps its bytes. The resource section is rebuilt in place: it may
 // grow only when it is the last section of the file. The section table, the
 // image and data sizes, the resource directory entry and the checksum are
-// updated; a signature is dropped, since it no longer matches. Nothing, with
-// a message for the user, when that is not possible.
-[[nodiscard]] std::optional<std::vector<std::uint8_t>> ReplaceGroup(const ProgramFile& program, const ResourceId& name,
-                                                                    std::span<const std::uint8_t> iconFile,
-                                                                    std::string& why);
+// updated; a signature is dropped, since it no longer matches. A failure
+// when that is not possible.
+[[nodiscard]] texts::Result<std::vector<std::uint8_t>> ReplaceGroup(const ProgramFile& program, const ResourceId& name,
+                                                                    std::span<const std::uint8_t> iconFile);
 
 // Puts newSection (built for the resource section's address) into a copy of
 // the file, as ReplaceGroup does.
-[[nodiscard]] std::optional<std::vector<std::uint8_t>> PlaceResourceSection(const ProgramFile& program,
-                                                                            std::span<const std::uint8_t> newSection,
-                                                                            std::string& why);
+[[nodiscard]] texts::Result<std::vector<std::uint8_t>> PlaceResourceSection(const ProgramFile& program,
+                                                                            std::span<const std::uint8_t> newSection);
 
 }  // namespace pixmint::formats

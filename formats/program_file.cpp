@@ -49,21 +49,15 @@ void WriteFileEntry(std::span<std::uint8_t> out, std::size_t at, GroupKind kind,
 
 }  // namespace
 
-std::optional<ProgramFile> ProgramFile::Read(std::vector<std::uint8_t> bytes, std::string& why) {
-  if (bytes.size() > kMaxProgramBytes) {
-    why = "file too large";
-    return std::nullopt;
-  }
+texts::Result<ProgramFile> ProgramFile::Read(std::vector<std::uint8_t> bytes) {
+  if (bytes.size() > kMaxProgramBytes) return texts::Failure{texts::Fail::kFileTooLarge};
   ProgramFile program;
   program.bytes_ = std::move(bytes);
   auto image = ParsePeImage(program.bytes_);
-  if (!image) {
-    why = texts::EnglishMessage(image.error());
-    return std::nullopt;
-  }
+  if (!image) return image.error();
   program.image_ = std::move(*image);
-  auto tree = ReadResourceTree(program.bytes_, program.image_, why);
-  if (!tree) return std::nullopt;
+  auto tree = ReadResourceTree(program.bytes_, program.image_);
+  if (!tree) return tree.error();
   program.tree_ = std::move(*tree);
   for (const GroupKind kind : {GroupKind::kCursor, GroupKind::kIcon}) {
     const std::uint16_t type = kind == GroupKind::kIcon ? kRtGroupIcon : kRtGroupCursor;
@@ -96,20 +90,18 @@ const ResourceEntry* ProgramFile::FindImage(GroupKind kind, std::uint16_t id, st
   return it != byId_.end() ? &tree_.entries[it->second] : nullptr;
 }
 
-std::optional<std::vector<std::uint8_t>> ProgramFile::GroupFile(const IconGroup& group, std::string& why,
+texts::Result<std::vector<std::uint8_t>> ProgramFile::GroupFile(const IconGroup& group,
                                                                 document::ReadBudget* budget) const {
+  using texts::Fail;
   const auto data = Data(tree_.entries.at(group.entry));
-  if (data.size() < document::kIcoHeaderBytes || GetU16(data, 0) != 0) {
-    why = "damaged group directory";
-    return std::nullopt;
-  }
+  if (data.size() < document::kIcoHeaderBytes || GetU16(data, 0) != 0) return texts::Failure{Fail::kDamagedGroup};
   const std::size_t count = GetU16(data, 4);
-  if (count == 0 || document::kIcoHeaderBytes + document::kGroupEntryBytes * count > data.size()) {
-    why = count == 0 ? "empty group" : "group directory shorter than its count";
-    return std::nullopt;
+  if (count == 0) return texts::Failure{Fail::kEmptyGroup};
+  if (document::kIcoHeaderBytes + document::kGroupEntryBytes * count > data.size()) {
+    return texts::Failure{Fail::kGroupShorterThanCount};
   }
   document::ReadBudget ownBudget;
-  if (!(budget != nullptr ? *budget : ownBudget).TakeEntries(count, why)) return std::nullopt;
+  if (auto taken = (budget != nullptr ? *budget : ownBudget).TakeEntries(count); !taken) return taken.error();
   // Images first, so that the sizes are known (and bounded) before anything
   // is allocated. A damaged group may name one huge image many times: each
   // image's block is placed once, where every member naming it points.
@@ -121,21 +113,14 @@ std::optional<std::vector<std::uint8_t>> ProgramFile::GroupFile(const IconGroup&
   for (std::size_t i = 0; i < count; ++i) {
     const std::uint16_t id = GetU16(data, document::kIcoHeaderBytes + document::kGroupEntryBytes * i + 12);
     const ResourceEntry* image = FindImage(group.kind, id, group.language);
-    if (image == nullptr) {
-      why = "image " + std::to_string(id) + " is missing";
-      return std::nullopt;
-    }
+    if (image == nullptr) return texts::Failure{Fail::kGroupImageMissing, {std::to_string(id)}};
     if (group.kind == GroupKind::kCursor && image->size < kHotSpotBytes) {
-      why = "cursor image " + std::to_string(id) + " has no hot spot";
-      return std::nullopt;
+      return texts::Failure{Fail::kCursorImageNoHotSpot, {std::to_string(id)}};
     }
     members[i] = image;
     if (placed.try_emplace({image->offset, image->size}, static_cast<std::uint32_t>(total)).second) {
       total += image->size - (group.kind == GroupKind::kCursor ? kHotSpotBytes : 0);
-      if (total > kMaxProgramBytes) {
-        why = "group too large";
-        return std::nullopt;
-      }
+      if (total > kMaxProgramBytes) return texts::Failure{Fail::kGroupTooLarge};
     }
   }
   std::vector<std::uint8_t> file(document::kIcoHeaderBytes + document::kIcoEntryBytes * count, 0);

@@ -32,9 +32,9 @@ inline constexpr std::uint64_t kMaxProgramBytes = 256ull * 1024 * 1024;
 // its headers, resource tree and icon and cursor groups.
 class ProgramFile {
  public:
-  // Nothing, with a short English reason, when the bytes are not a program
-  // file or its resource tree is damaged.
-  [[nodiscard]] static std::optional<ProgramFile> Read(std::vector<std::uint8_t> bytes, std::string& why);
+  // A failure when the bytes are not a program file or its resource tree is
+  // damaged.
+  [[nodiscard]] static texts::Result<ProgramFile> Read(std::vector<std::uint8_t> bytes);
 
   [[nodiscard]] std::span<const std::uint8_t> Bytes() const { return bytes_; }
   [[nodiscard]] const PeImage& Image() const { return image_; }
@@ -47,11 +47,11 @@ class ProgramFile {
 
   // The group as the .ico or .cur file that holds its images in its order,
   // PNG images as PNG, cursors with their hot spots; members that name one
-  // image share its block, which the file holds once. Nothing, with the
-  // reason, when the group or one of its images is missing or damaged, or
-  // when its members exceed budget (shared by the groups of one file; the
-  // group's own when none is given).
-  [[nodiscard]] std::optional<std::vector<std::uint8_t>> GroupFile(const IconGroup& group, std::string& why,
+  // image share its block, which the file holds once. A failure when the
+  // group or one of its images is missing or damaged, or when its members
+  // exceed budget (shared by the groups of one file; the group's own when
+  // none is given).
+  [[nodiscard]] texts::Result<std::vector<std::uint8_t>> GroupFile(const IconGroup& group,
                                                                    document::ReadBudget* budget = nullptr) const;
 
   // The image resource that a group's member id stands for: the same

@@ -13,6 +13,7 @@ namespace {
 
 using document::GetU16;
 using document::GetU32;
+using texts::Fail;
 
 using namespace resource_layout;
 constexpr int kLevels = 3;
@@ -45,77 +46,66 @@ class TreeWalker {
   TreeWalker(std::span<const std::uint8_t> file, const PeImage& image, std::size_t base, std::size_t limit)
       : file_(file), image_(image), base_(base), limit_(limit) {}
 
-  bool Walk(std::uint32_t dir, int level, ResourceEntry path, std::vector<ResourceEntry>& out, std::string& why) {
-    if (!Inside(dir, kDirBytes)) return Fail(why, "resource directory outside the section");
-    if (!visited_.insert(dir).second) return Fail(why, "loop in the resource tree");
+  texts::Result<void> Walk(std::uint32_t dir, int level, ResourceEntry path, std::vector<ResourceEntry>& out) {
+    if (!Inside(dir, kDirBytes)) return texts::Failure{Fail::kResourceDirOutside};
+    if (!visited_.insert(dir).second) return texts::Failure{Fail::kResourceLoop};
     const std::size_t at = base_ + dir;
     const std::uint64_t count = std::uint64_t{GetU16(file_, at + 12)} + GetU16(file_, at + 14);
     if (!Inside(std::uint64_t{dir} + kDirBytes, count * kDirEntryBytes)) {
-      return Fail(why, "resource directory entries outside the section");
+      return texts::Failure{Fail::kResourceEntriesOutside};
     }
     for (std::uint64_t i = 0; i < count; ++i) {
       const std::size_t e = at + kDirBytes + kDirEntryBytes * i;
-      ResourceId id;
-      if (!ReadId(GetU32(file_, e), id, why)) return false;
+      auto id = ReadId(GetU32(file_, e));
+      if (!id) return id.error();
       const std::uint32_t target = GetU32(file_, e + 4);
       ResourceEntry next = path;
-      if (level == 0) next.type = id;
-      if (level == 1) next.name = id;
+      if (level == 0) next.type = *id;
+      if (level == 1) next.name = *id;
       if (level < kLevels - 1) {
-        if ((target & kHighBit) == 0) return Fail(why, "resource data where a directory belongs");
-        if (!Walk(target & ~kHighBit, level + 1, next, out, why)) return false;
+        if ((target & kHighBit) == 0) return texts::Failure{Fail::kResourceDataForDir};
+        if (auto walked = Walk(target & ~kHighBit, level + 1, next, out); !walked) return walked;
       } else {
-        if ((target & kHighBit) != 0 || id.named) return Fail(why, "resource directory where data belongs");
-        next.language = id.id;
+        if ((target & kHighBit) != 0 || id->named) return texts::Failure{Fail::kResourceDirForData};
+        next.language = id->id;
         if (out.size() >= document::kMaxResources) {
-          why = "more than " + std::to_string(document::kMaxResources) + " resources (the limit)";
-          return false;
+          return texts::Failure{Fail::kTooManyResources, {std::to_string(document::kMaxResources)}};
         }
-        if (!ReadData(target, next, why)) return false;
+        if (auto read = ReadData(target, next); !read) return read;
         out.push_back(std::move(next));
       }
     }
-    return true;
+    return {};
   }
 
  private:
   bool Inside(std::uint64_t offset, std::uint64_t size) const { return offset <= limit_ && size <= limit_ - offset; }
-  static bool Fail(std::string& why, const char* text) {
-    why = text;
-    return false;
-  }
-
   // A name is read once however many entries point at it.
-  bool ReadId(std::uint32_t field, ResourceId& id, std::string& why) {
-    if ((field & kHighBit) == 0) {
-      id = ResourceId::Number(static_cast<std::uint16_t>(field));
-      return true;
-    }
+  texts::Result<ResourceId> ReadId(std::uint32_t field) {
+    if ((field & kHighBit) == 0) return ResourceId::Number(static_cast<std::uint16_t>(field));
     const std::uint32_t s = field & ~kHighBit;
-    if (const auto known = names_.find(s); known != names_.end()) {
-      id = known->second;
-      return true;
+    if (const auto known = names_.find(s); known != names_.end()) return known->second;
+    const std::uint32_t length = Inside(s, 2) ? GetU16(file_, base_ + s) : 0;
+    if (!Inside(s, 2) || !Inside(std::uint64_t{s} + 2, std::uint64_t{length} * 2)) {
+      return texts::Failure{Fail::kResourceNameOutside};
     }
-    if (!Inside(s, 2)) return Fail(why, "resource name outside the section");
-    const std::uint32_t length = GetU16(file_, base_ + s);
-    if (!Inside(std::uint64_t{s} + 2, std::uint64_t{length} * 2)) return Fail(why, "resource name outside the section");
     std::u16string name(length, u'\0');
     for (std::uint32_t k = 0; k < length; ++k) name[k] = static_cast<char16_t>(GetU16(file_, base_ + s + 2 + 2 * k));
-    id = ResourceId::Name(std::move(name));
+    const ResourceId id = ResourceId::Name(std::move(name));
     names_.emplace(s, id);
-    return true;
+    return id;
   }
 
-  bool ReadData(std::uint32_t entry, ResourceEntry& leaf, std::string& why) const {
-    if (!Inside(entry, kDataEntryBytes)) return Fail(why, "resource data entry outside the section");
+  texts::Result<void> ReadData(std::uint32_t entry, ResourceEntry& leaf) const {
+    if (!Inside(entry, kDataEntryBytes)) return texts::Failure{Fail::kResourceDataEntryOutside};
     const std::size_t at = base_ + entry;
     const std::uint32_t rva = GetU32(file_, at);
     leaf.size = GetU32(file_, at + 4);
     leaf.codePage = GetU32(file_, at + 8);
     const auto offset = RvaToOffset(image_, file_, rva, leaf.size);
-    if (!offset) return Fail(why, "resource data outside the file");
+    if (!offset) return texts::Failure{Fail::kResourceDataOutside};
     leaf.offset = *offset;
-    return true;
+    return {};
   }
 
   std::span<const std::uint8_t> file_;
@@ -172,17 +162,13 @@ bool ResourceIdLess(const ResourceId& a, const ResourceId& b) {
   return a.name != b.name && a.Chars() < b.Chars();
 }
 
-std::optional<ResourceTree> ReadResourceTree(std::span<const std::uint8_t> file, const PeImage& image,
-                                             std::string& why) {
+texts::Result<ResourceTree> ReadResourceTree(std::span<const std::uint8_t> file, const PeImage& image) {
   ResourceTree tree;
   const auto [rva, size] = DataDirectory(image, file, kDirResource);
   if (rva == 0) return tree;
   const PeSection* section = SectionOfRva(image, rva);
   const auto base = RvaToOffset(image, file, rva, kDirBytes);
-  if (section == nullptr || !base) {
-    why = "resource directory outside the file";
-    return std::nullopt;
-  }
+  if (section == nullptr || !base) return texts::Failure{Fail::kResourceRootOutside};
   // Everything of the tree lies between the root and the end of the
   // section's data in the file.
   const std::uint64_t sectionEnd =
@@ -192,7 +178,7 @@ std::optional<ResourceTree> ReadResourceTree(std::span<const std::uint8_t> file,
   tree.rva = rva;
   tree.root = {GetU32(file, *base), GetU32(file, *base + 4), GetU16(file, *base + 8), GetU16(file, *base + 10)};
   TreeWalker walker(file, image, *base, limit);
-  if (!walker.Walk(0, 0, {}, tree.entries, why)) return std::nullopt;
+  if (auto walked = walker.Walk(0, 0, {}, tree.entries); !walked) return walked.error();
   return tree;
 }
 

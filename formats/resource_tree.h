@@ -76,8 +76,7 @@ struct ResourceTree {
 // (a loop or a shared directory is refused), leaves sit at the third level
 // and are at most document::kMaxResources. A file without resources gives
 // an empty tree.
-[[nodiscard]] std::optional<ResourceTree> ReadResourceTree(std::span<const std::uint8_t> file, const PeImage& image,
-                                                           std::string& why);
+[[nodiscard]] texts::Result<ResourceTree> ReadResourceTree(std::span<const std::uint8_t> file, const PeImage& image);
 
 // A leaf to write and its data, which must outlive the writing. Leaves
 // whose data is the same span share it in the new section, as they did in
@@ -93,10 +92,10 @@ struct OwnedResource {
 // The bytes of a resource section placed at sectionRva: directories in
 // directory order, data entries, name strings, then the data, each item
 // aligned to 8 bytes. Equal (type, name, language) triples must not occur.
-// Nothing, with why set, when a directory would hold more named or more
-// numbered entries than its 16-bit counts can say.
-[[nodiscard]] std::optional<std::vector<std::uint8_t>> BuildResourceSection(std::vector<OwnedResource> resources,
+// A failure when a directory would hold more named or more numbered entries
+// than its 16-bit counts can say.
+[[nodiscard]] texts::Result<std::vector<std::uint8_t>> BuildResourceSection(std::vector<OwnedResource> resources,
                                                                             const ResourceRootInfo& root,
-                                                                            std::uint32_t sectionRva, std::string& why);
+                                                                            std::uint32_t sectionRva);
 
 }  // namespace pixmint::formats

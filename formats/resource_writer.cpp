@@ -45,35 +45,29 @@ std::vector<TypeNode> GroupTree(const std::vector<OwnedResource>& sorted) {
 
 // A directory's counts are 16 bits each, for its named and numbered entries.
 template <typename Items, typename IdOf>
-bool CountsFit(const Items& items, IdOf idOf, const std::string& what, std::string& why) {
+bool CountsFit(const Items& items, IdOf idOf) {
   const auto named =
       static_cast<std::size_t>(std::count_if(items.begin(), items.end(), [&](const auto& i) { return idOf(i).named; }));
-  if (named <= 0xFFFF && items.size() - named <= 0xFFFF) return true;
-  why = what + " holds " + std::to_string(items.size()) +
-        " entries, more than its directory can count (65535 named and 65535 numbered); nothing was written";
-  return false;
+  return named <= 0xFFFF && items.size() - named <= 0xFFFF;
 }
 
-bool TreeFits(const std::vector<TypeNode>& types, std::string& why) {
-  if (!CountsFit(
-          types, [](const TypeNode& t) -> const ResourceId& { return t.type; }, "the resource tree", why)) {
-    return false;
+texts::Result<void> TreeFits(const std::vector<TypeNode>& types) {
+  using texts::Fail;
+  if (!CountsFit(types, [](const TypeNode& t) -> const ResourceId& { return t.type; })) {
+    return texts::Failure{Fail::kTreeTooFull, {std::to_string(types.size())}};
   }
   for (const TypeNode& t : types) {
-    if (!CountsFit(
-            t.names, [](const NameNode& n) -> const ResourceId& { return n.name; }, "type " + t.type.Text(), why)) {
-      return false;
+    if (!CountsFit(t.names, [](const NameNode& n) -> const ResourceId& { return n.name; })) {
+      return texts::Failure{Fail::kTypeTooFull, {t.type.Text(), std::to_string(t.names.size())}};
     }
     for (const NameNode& n : t.names) {
       // Languages are numbers.
       if (n.leaves.size() > 0xFFFF) {
-        why = "resource " + t.type.Text() + "/" + n.name.Text() + " holds " + std::to_string(n.leaves.size()) +
-              " languages, more than its directory can count (65535); nothing was written";
-        return false;
+        return texts::Failure{Fail::kTooManyLanguages, {t.type.Text(), n.name.Text(), std::to_string(n.leaves.size())}};
       }
     }
   }
-  return true;
+  return {};
 }
 
 // Writes one directory header with its named and numbered counts.
@@ -88,9 +82,9 @@ class SectionWriter {
  public:
   SectionWriter(std::vector<OwnedResource>& sorted, std::uint32_t rva) : sorted_(sorted), rva_(rva) {}
 
-  std::optional<std::vector<std::uint8_t>> Write(const ResourceRootInfo& root, std::string& why) {
+  texts::Result<std::vector<std::uint8_t>> Write(const ResourceRootInfo& root) {
     types_ = GroupTree(sorted_);
-    if (!TreeFits(types_, why)) return std::nullopt;
+    if (auto fits = TreeFits(types_); !fits) return fits.error();
     Layout();
     out_.assign(end_, 0);
     PutU32(out_, 0, root.characteristics);
@@ -185,15 +179,14 @@ class SectionWriter {
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> BuildResourceSection(std::vector<OwnedResource> resources,
-                                                              const ResourceRootInfo& root, std::uint32_t sectionRva,
-                                                              std::string& why) {
+texts::Result<std::vector<std::uint8_t>> BuildResourceSection(std::vector<OwnedResource> resources,
+                                                              const ResourceRootInfo& root, std::uint32_t sectionRva) {
   std::stable_sort(resources.begin(), resources.end(), [](const OwnedResource& a, const OwnedResource& b) {
     if (!(a.type == b.type)) return ResourceIdLess(a.type, b.type);
     if (!(a.name == b.name)) return ResourceIdLess(a.name, b.name);
     return a.language < b.language;
   });
-  return SectionWriter(resources, sectionRva).Write(root, why);
+  return SectionWriter(resources, sectionRva).Write(root);
 }
 
 }  // namespace pixmint::formats

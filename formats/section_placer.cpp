@@ -73,40 +73,28 @@ void DropSignature(const PeImage& image, std::vector<std::uint8_t>& out, std::si
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> PlaceResourceSection(const ProgramFile& program,
-                                                              std::span<const std::uint8_t> newSection,
-                                                              std::string& why) {
+texts::Result<std::vector<std::uint8_t>> PlaceResourceSection(const ProgramFile& program,
+                                                              std::span<const std::uint8_t> newSection) {
+  using texts::Fail;
   const PeImage& image = program.Image();
   const auto file = program.Bytes();
   const std::uint32_t rva = program.Tree().rva;
   const PeSection* s = SectionOfRva(image, rva);
-  if (s == nullptr || rva != s->virtualAddress) {
-    why = "the resources share their section with other data; nothing was written";
-    return std::nullopt;
-  }
+  if (s == nullptr || rva != s->virtualAddress) return texts::Failure{Fail::kSectionShared};
   const std::uint64_t oldEnd = std::uint64_t{s->rawPointer} + s->rawSize;
-  if (oldEnd > file.size()) {
-    why = "the resource section goes beyond the end of the file";
-    return std::nullopt;
-  }
+  if (oldEnd > file.size()) return texts::Failure{Fail::kSectionBeyondEnd};
   const bool last = IsLast(image, *s);
   const auto room = VirtualRoom(image, *s);
   if (!last && (newSection.size() > s->rawSize || (room && newSection.size() > *room))) {
-    why = "the resource section is not the last section of the file and would have to grow by " +
-          std::to_string(newSection.size() - std::min<std::size_t>(newSection.size(), s->rawSize)) +
-          " bytes; nothing was written";
-    return std::nullopt;
+    return texts::Failure{Fail::kSectionNotLast,
+                          {std::to_string(newSection.size() - std::min<std::size_t>(newSection.size(), s->rawSize))}};
   }
   const std::uint64_t rawSize =
       last ? AlignUp(newSection.size(), Usable(image.fileAlignment, kDefaultFileAlignment)) : s->rawSize;
   if (rawSize > 0xFFFFFFFFull || std::uint64_t{s->rawPointer} + rawSize > 0xFFFFFFFFull) {
-    why = "the new resource section is too large";
-    return std::nullopt;
+    return texts::Failure{Fail::kSectionTooLarge};
   }
-  if (Overlaps(image, *s, newSection.size(), rawSize)) {
-    why = "the sections of the program overlap; nothing was written";
-    return std::nullopt;
-  }
+  if (Overlaps(image, *s, newSection.size(), rawSize)) return texts::Failure{Fail::kSectionsOverlap};
   const auto delta = static_cast<std::int64_t>(rawSize) - static_cast<std::int64_t>(s->rawSize);
   std::vector<std::uint8_t> out(file.begin(), file.begin() + s->rawPointer);
   out.insert(out.end(), newSection.begin(), newSection.end());

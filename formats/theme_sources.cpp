@@ -11,6 +11,8 @@ namespace pixmint::formats {
 namespace {
 
 namespace fs = std::filesystem;
+using texts::Fail;
+using texts::Failure;
 
 std::string Lower(std::string s) {
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -25,23 +27,19 @@ struct PackFile {
   int depth = 0;
 };
 
-std::vector<PackFile> PackFiles(const fs::path& folder, std::string& why) {
+texts::Result<std::vector<PackFile>> PackFiles(const fs::path& folder) {
   std::vector<PackFile> files;
   std::error_code ec;
   fs::recursive_directory_iterator it(folder, fs::directory_options::none, ec), end;
   std::size_t seen = 0;
   for (; !ec && it != end; it.increment(ec)) {
     if (++seen > kMaxSourceEntries) {
-      why = folder.string() + " holds more than " + std::to_string(kMaxSourceEntries) + " entries";
-      return {};
+      return Failure{Fail::kFolderTooLarge, {folder.string(), std::to_string(kMaxSourceEntries)}};
     }
     if (it.depth() >= kMaxSourceDepth) it.disable_recursion_pending();
     if (it->is_regular_file(ec)) files.push_back({it->path(), Lower(it->path().filename().string()), it.depth()});
   }
-  if (ec) {
-    why = "cannot read the folder " + folder.string() + ": " + ec.message();
-    return {};
-  }
+  if (ec) return texts::Within(Fail::kCannotReadFolder, {folder.string()}, Failure{Fail::kSystem, {ec.message()}});
   std::sort(files.begin(), files.end(),
             [](const PackFile& a, const PackFile& b) { return std::tie(a.depth, a.path) < std::tie(b.depth, b.path); });
   return files;
@@ -70,27 +68,21 @@ const PackFile* FindByName(const std::vector<PackFile>& files, const std::string
   return found;
 }
 
-bool SourcesFromInf(const PackFile& inf, const std::vector<PackFile>& files, ThemeSources& out, std::string& why) {
+texts::Result<void> SourcesFromInf(const PackFile& inf, const std::vector<PackFile>& files, ThemeSources& out) {
   const auto bytes = document::ReadWholeFile(inf.path, 1 << 20);
-  if (!bytes) {
-    why = "cannot read " + inf.path.string();
-    return false;
-  }
+  if (!bytes) return Failure{Fail::kCannotRead, {inf.path.string()}};
   const auto scheme = ParseInstallInf(*bytes);
-  if (!scheme) {
-    why = inf.path.string() + ": " + texts::EnglishMessage(scheme.error());
-    return false;
-  }
+  if (!scheme) return texts::Within(Fail::kInFile, {inf.path.string()}, scheme.error());
   out.schemeName = scheme->name;
   for (const auto& [role, file] : scheme->files) {
     if (const PackFile* f = FindByName(files, file, inf.path.parent_path())) {
       out.roles.push_back({role, f->path});
     } else {
-      out.notes.push_back(std::string(role->windowsName) + ": " + file + ", named by " + inf.path.filename().string() +
-                          ", is not in the folder");
+      out.notes.push_back(
+          {Fail::kInfFileMissing, {std::string(role->windowsName), file, inf.path.filename().string()}});
     }
   }
-  return true;
+  return {};
 }
 
 void SourcesByName(const std::vector<PackFile>& files, const fs::path& folder, ThemeSources& out) {
@@ -102,24 +94,23 @@ void SourcesByName(const std::vector<PackFile>& files, const fs::path& folder, T
     const auto taken =
         std::find_if(out.roles.begin(), out.roles.end(), [role](const RoleSource& s) { return s.role == role; });
     if (role == nullptr) {
-      out.notes.push_back(shown + ": no pointer role has this name; left out");
+      out.notes.push_back({Fail::kNoRoleHasName, {shown}});
     } else if (taken != out.roles.end()) {
-      out.notes.push_back(shown + ": " + std::string(role->windowsName) + " is already " +
-                          taken->file.lexically_relative(folder).string() + "; left out");
+      out.notes.push_back(
+          {Fail::kRoleTaken, {shown, std::string(role->windowsName), taken->file.lexically_relative(folder).string()}});
     } else {
       out.roles.push_back({role, f.path});
     }
   }
 }
 
-bool ApplyOverrides(std::span<const RoleSource> overrides, const fs::path& folder, ThemeSources& out,
-                    std::string& why) {
+texts::Result<void> ApplyOverrides(std::span<const RoleSource> overrides, const fs::path& folder, ThemeSources& out) {
   for (const RoleSource& o : overrides) {
     const fs::path file = o.file.is_absolute() ? o.file : folder / o.file;
     std::error_code ec;
     if (o.role == nullptr || !fs::is_regular_file(file, ec)) {
-      why = "no file " + file.string() + (o.role == nullptr ? "" : " for " + std::string(o.role->windowsName));
-      return false;
+      if (o.role == nullptr) return Failure{Fail::kNoOverrideFile, {file.string()}};
+      return Failure{Fail::kNoOverrideFileForRole, {file.string(), std::string(o.role->windowsName)}};
     }
     const auto it =
         std::find_if(out.roles.begin(), out.roles.end(), [&](const RoleSource& s) { return s.role == o.role; });
@@ -135,30 +126,26 @@ bool ApplyOverrides(std::span<const RoleSource> overrides, const fs::path& folde
   std::stable_sort(out.roles.begin(), out.roles.end(), [&](const RoleSource& a, const RoleSource& b) {
     return a.role - roles.data() < b.role - roles.data();
   });
-  return true;
+  return {};
 }
 
 }  // namespace
 
-std::optional<ThemeSources> FindThemeSources(const fs::path& folder, std::string& why,
-                                             std::span<const RoleSource> overrides) {
-  why.clear();
-  const auto files = PackFiles(folder, why);
-  if (!why.empty()) return std::nullopt;
+texts::Result<ThemeSources> FindThemeSources(const fs::path& folder, std::span<const RoleSource> overrides) {
+  const auto files = PackFiles(folder);
+  if (!files) return files.error();
   ThemeSources sources;
-  const PackFile* inf = FindInf(files);
-  if (inf != nullptr && !SourcesFromInf(*inf, files, sources, why)) {
-    // An .inf that names no cursor says nothing: the file names still may.
-    sources.notes.push_back(why + "; roles taken from the file names");
-    why.clear();
-    inf = nullptr;
+  const PackFile* inf = FindInf(*files);
+  if (inf != nullptr) {
+    if (auto read = SourcesFromInf(*inf, *files, sources); !read) {
+      // An .inf that names no cursor says nothing: the file names still may.
+      sources.notes.push_back(texts::Within(Fail::kRolesFromNames, {}, read.error()));
+      inf = nullptr;
+    }
   }
-  if (inf == nullptr) SourcesByName(files, folder, sources);
-  if (!ApplyOverrides(overrides, folder, sources, why)) return std::nullopt;
-  if (sources.roles.empty()) {
-    why = "no cursor in " + folder.string() + " plays a pointer role (by its name or by an install.inf)";
-    return std::nullopt;
-  }
+  if (inf == nullptr) SourcesByName(*files, folder, sources);
+  if (auto applied = ApplyOverrides(overrides, folder, sources); !applied) return applied.error();
+  if (sources.roles.empty()) return Failure{Fail::kNoRoleInFolder, {folder.string()}};
   return sources;
 }
 

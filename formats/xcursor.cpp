@@ -23,14 +23,19 @@ std::uint32_t NominalSize(const document::TKvIcon& icon, std::uint32_t i) {
   return s == nullptr ? 0 : static_cast<std::uint32_t>(std::max(s->Width(), s->Height()));
 }
 
-std::string ImageName(const document::TKvIcon& icon, std::uint32_t i) {
+// The width, height and depth of an image, as a note names it.
+std::vector<std::string> ImageWords(const document::TKvIcon& icon, std::uint32_t i) {
   const auto* s = icon.XorBitmap(i);
-  return std::to_string(s->Width()) + "x" + std::to_string(s->Height()) + " " + std::to_string(icon.Colors(i)) +
-         "-bit image";
+  return {std::to_string(s->Width()), std::to_string(s->Height()), std::to_string(icon.Colors(i))};
+}
+
+// A note about frame f, where there are several.
+texts::Failure InFrame(bool animated, std::size_t f, texts::Failure note) {
+  return animated ? texts::Within(texts::Fail::kInFrame, {std::to_string(f)}, std::move(note)) : note;
 }
 
 // One image per nominal size: the deepest, the first of equals.
-SizeMap ChooseImages(const document::TKvIcon& icon, const std::string& prefix, std::vector<std::string>& notes) {
+SizeMap ChooseImages(const document::TKvIcon& icon, bool animated, std::size_t f, std::vector<texts::Failure>& notes) {
   SizeMap chosen;
   for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
     const std::uint32_t size = NominalSize(icon, i);
@@ -38,13 +43,14 @@ SizeMap ChooseImages(const document::TKvIcon& icon, const std::string& prefix, s
     if (added) continue;
     std::uint32_t left = i;
     if (icon.Colors(i) > icon.Colors(it->second)) std::swap(left, it->second);
-    notes.push_back(prefix + "the " + ImageName(icon, left) + " is left out; the " + ImageName(icon, it->second) +
-                    " is written");
+    std::vector<std::string> words = ImageWords(icon, left);
+    for (std::string& w : ImageWords(icon, it->second)) words.push_back(std::move(w));
+    notes.push_back(InFrame(animated, f, {texts::Fail::kImageLeftOut, std::move(words)}));
   }
   return chosen;
 }
 
-std::vector<std::uint32_t> CommonSizes(const std::vector<SizeMap>& perFrame, std::vector<std::string>& notes) {
+std::vector<std::uint32_t> CommonSizes(const std::vector<SizeMap>& perFrame, std::vector<texts::Failure>& notes) {
   std::map<std::uint32_t, std::size_t> frameCount;
   for (const SizeMap& m : perFrame) {
     for (const auto& [size, image] : m) ++frameCount[size];
@@ -54,19 +60,18 @@ std::vector<std::uint32_t> CommonSizes(const std::vector<SizeMap>& perFrame, std
     if (count == perFrame.size()) {
       sizes.push_back(size);
     } else {
-      notes.push_back("size " + std::to_string(size) + " is left out: only " + std::to_string(count) + " of " +
-                      std::to_string(perFrame.size()) + " frames have it");
+      notes.push_back(
+          {texts::Fail::kSizeLeftOut, {std::to_string(size), std::to_string(count), std::to_string(perFrame.size())}});
     }
   }
   return sizes;
 }
 
-texts::Result<std::vector<XcursorImage>> ImagesOf(const FramesView& view, std::vector<std::string>& notes) {
+texts::Result<std::vector<XcursorImage>> ImagesOf(const FramesView& view, std::vector<texts::Failure>& notes) {
   const bool animated = view.frames.size() > 1;
-  auto prefix = [animated](std::size_t f) { return animated ? "frame " + std::to_string(f) + ": " : std::string(); };
   std::vector<SizeMap> perFrame;
   for (std::size_t f = 0; f < view.frames.size(); ++f)
-    perFrame.push_back(ChooseImages(*view.frames[f], prefix(f), notes));
+    perFrame.push_back(ChooseImages(*view.frames[f], animated, f, notes));
   const std::vector<std::uint32_t> sizes = CommonSizes(perFrame, notes);
   if (sizes.empty()) return texts::Failure{texts::Fail::kNoCommonSize};
   std::uint64_t bytes = 0;
@@ -89,8 +94,9 @@ texts::Result<std::vector<XcursorImage>> ImagesOf(const FramesView& view, std::v
           return texts::Within(texts::Fail::kInFrame, {std::to_string(step.frame)}, std::move(unreadable));
         }
         if (argb->invertingPixels != 0) {
-          notes.push_back(prefix(step.frame) + ImageName(frame, i) + ": " + std::to_string(argb->invertingPixels) +
-                          " screen-inverting pixels drawn black with a white outline");
+          std::vector<std::string> words = ImageWords(frame, i);
+          words.push_back(std::to_string(argb->invertingPixels));
+          notes.push_back(InFrame(animated, step.frame, {texts::Fail::kInvertingRedrawn, std::move(words)}));
         }
         it->second = std::move(argb->image);
       }
@@ -156,7 +162,7 @@ std::uint32_t MsToJiffies(std::uint32_t ms) {
 }
 
 texts::Result<std::vector<XcursorImage>> XcursorImagesOf(const AnimatedCursor& cursor,
-                                                         std::vector<std::string>& notes) {
+                                                         std::vector<texts::Failure>& notes) {
   if (auto problem = cursor.Problem()) return *std::move(problem);
   FramesView view;
   for (const auto& f : cursor.frames) view.frames.push_back(f.get());
@@ -165,7 +171,7 @@ texts::Result<std::vector<XcursorImage>> XcursorImagesOf(const AnimatedCursor& c
 }
 
 texts::Result<std::vector<XcursorImage>> XcursorImagesOf(const document::TKvIcon& icon,
-                                                         std::vector<std::string>& notes) {
+                                                         std::vector<texts::Failure>& notes) {
   if (icon.ImageCount() == 0) return texts::Failure{texts::Fail::kNoImages};
   return ImagesOf(FramesView{{&icon}, {AnimationStep{0, 0}}}, notes);
 }

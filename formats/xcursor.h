@@ -22,14 +22,14 @@ namespace pixmint::formats {
 // a nominal size (the larger side), in increasing order, and each nominal
 // size holds one image per step, delayed by the step's time. Where a frame
 // has several images of one size, the deepest is taken. notes receives one
-// line for every image or size left out and for every image whose
+// note for every image or size left out and for every image whose
 // screen-inverting pixels were drawn another way (see ToPremultipliedArgb).
 // A failure when the cursor is not writable or the frames share no size.
 [[nodiscard]] texts::Result<std::vector<XcursorImage>> XcursorImagesOf(const AnimatedCursor& cursor,
-                                                                       std::vector<std::string>& notes);
+                                                                       std::vector<texts::Failure>& notes);
 // A static cursor or icon: its images with delay 0.
 [[nodiscard]] texts::Result<std::vector<XcursorImage>> XcursorImagesOf(const document::TKvIcon& icon,
-                                                                       std::vector<std::string>& notes);
+                                                                       std::vector<texts::Failure>& notes);
 
 // The file of XcursorImagesOf, written through a temporary file that
 // replaces fileName only when complete.

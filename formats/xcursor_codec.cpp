@@ -29,35 +29,31 @@ struct Chunk {
 };
 
 // Checks the image chunk that table entry k points at.
-std::optional<Chunk> MeasureImage(std::span<const std::uint8_t> bytes, std::size_t k, std::uint32_t subtype,
-                                  std::uint64_t position, std::string& why) {
-  const std::string where = "image " + std::to_string(k) + " at offset " + std::to_string(position);
-  if (position > bytes.size() || bytes.size() - position < kImageHeaderBytes) {
-    why = where + ": the chunk header lies outside the file";
-    return std::nullopt;
-  }
+texts::Result<Chunk> MeasureImage(std::span<const std::uint8_t> bytes, std::size_t k, std::uint32_t subtype,
+                                  std::uint64_t position) {
+  const auto fail = [&](texts::Failure what) {
+    return texts::Within(texts::Fail::kXcursorImageAt, {std::to_string(k), std::to_string(position)}, std::move(what));
+  };
+  using texts::Fail;
+  if (position > bytes.size() || bytes.size() - position < kImageHeaderBytes) return fail({Fail::kChunkHeaderOutside});
   const auto at = static_cast<std::size_t>(position);
   const std::uint32_t header = GetU32(bytes, at);
   if (header < kImageHeaderBytes || header > bytes.size() - at || GetU32(bytes, at + 4) != kImageType ||
       GetU32(bytes, at + 8) != subtype) {
-    why = where + ": the chunk does not match its table entry";
-    return std::nullopt;
+    return fail({Fail::kChunkMismatch});
   }
   const std::uint32_t w = GetU32(bytes, at + 16), h = GetU32(bytes, at + 20);
   if (w == 0 || h == 0 || w > kXcursorMaxSide || h > kXcursorMaxSide) {
-    why = where + ": size " + std::to_string(w) + "x" + std::to_string(h);
-    return std::nullopt;
+    return fail({Fail::kXcursorImageSize, {std::to_string(w), std::to_string(h)}});
   }
   const std::uint64_t pixelBytes = std::uint64_t{w} * h * 4;
   if (pixelBytes > bytes.size() - at - header) {
-    why = where + ": " + std::to_string(w) + "x" + std::to_string(h) + " pixels run past the end of the file";
-    return std::nullopt;
+    return fail({Fail::kPixelsPastEnd, {std::to_string(w), std::to_string(h)}});
   }
   // The format allows a hot spot on the far edge, not beyond it.
   const std::uint32_t xhot = GetU32(bytes, at + 24), yhot = GetU32(bytes, at + 28);
   if (xhot > w || yhot > h) {
-    why = where + ": hot spot " + std::to_string(xhot) + "," + std::to_string(yhot) + " outside the image";
-    return std::nullopt;
+    return fail({Fail::kHotSpotOutsideImage, {std::to_string(xhot), std::to_string(yhot)}});
   }
   Chunk chunk{position, position + header + pixelBytes, k, header, {}};
   chunk.image.nominalSize = subtype;
@@ -76,16 +72,15 @@ void ReadPixels(std::span<const std::uint8_t> bytes, const Chunk& chunk, ArgbIma
 
 // No two chunks may share bytes: entries that all point at one image would
 // otherwise decode it once each.
-bool CheckOverlap(std::vector<const Chunk*> chunks, std::string& why) {
+texts::Result<void> CheckOverlap(std::vector<const Chunk*> chunks) {
   std::sort(chunks.begin(), chunks.end(), [](const Chunk* a, const Chunk* b) { return a->begin < b->begin; });
   for (std::size_t k = 1; k < chunks.size(); ++k) {
     if (chunks[k]->begin < chunks[k - 1]->end) {
-      why = "the image chunks at offsets " + std::to_string(chunks[k - 1]->begin) + " and " +
-            std::to_string(chunks[k]->begin) + " overlap";
-      return false;
+      return texts::Failure{texts::Fail::kChunksOverlap,
+                            {std::to_string(chunks[k - 1]->begin), std::to_string(chunks[k]->begin)}};
     }
   }
-  return true;
+  return {};
 }
 
 void Put(std::vector<std::uint8_t>& out, std::uint32_t v) {
@@ -106,35 +101,32 @@ bool LooksLikeXcursor(std::span<const std::uint8_t> bytes) {
   return bytes.size() >= 4 && GetU32(bytes, 0) == kMagic;
 }
 
-std::optional<std::vector<XcursorImage>> DecodeXcursor(std::span<const std::uint8_t> bytes, std::string& why) {
-  if (!LooksLikeXcursor(bytes) || bytes.size() < kFileHeaderBytes) {
-    why = "not an Xcursor file";
-    return std::nullopt;
-  }
+texts::Result<std::vector<XcursorImage>> DecodeXcursor(std::span<const std::uint8_t> bytes) {
+  using texts::Fail;
+  if (!LooksLikeXcursor(bytes) || bytes.size() < kFileHeaderBytes) return texts::Failure{Fail::kNotXcursor};
   const std::uint32_t header = GetU32(bytes, 4);
   const std::uint32_t ntoc = GetU32(bytes, 12);
   if (header < kFileHeaderBytes || header > bytes.size() || ntoc > (bytes.size() - header) / kTocEntryBytes) {
-    why = "the table of contents (" + std::to_string(ntoc) + " entries) does not fit the file";
-    return std::nullopt;
+    return texts::Failure{Fail::kXcursorTocTooLarge, {std::to_string(ntoc)}};
   }
   document::ReadBudget budget;
-  if (!budget.TakeEntries(ntoc, why)) return std::nullopt;
+  if (auto taken = budget.TakeEntries(ntoc); !taken) return taken.error();
   std::vector<Chunk> chunks;
   for (std::size_t k = 0; k < ntoc; ++k) {
     const std::size_t entry = header + kTocEntryBytes * k;
     if (GetU32(bytes, entry) != kImageType) continue;
-    auto chunk = MeasureImage(bytes, k, GetU32(bytes, entry + 4), GetU32(bytes, entry + 8), why);
-    if (!chunk) return std::nullopt;
+    auto chunk = MeasureImage(bytes, k, GetU32(bytes, entry + 4), GetU32(bytes, entry + 8));
+    if (!chunk) return chunk.error();
     chunks.push_back(std::move(*chunk));
   }
   std::vector<const Chunk*> order;
   order.reserve(chunks.size());
   for (const Chunk& c : chunks) order.push_back(&c);
-  if (!CheckOverlap(std::move(order), why)) return std::nullopt;
+  if (auto apart = CheckOverlap(std::move(order)); !apart) return apart.error();
   for (const Chunk& c : chunks) {
-    if (!budget.TakePixels(std::uint64_t(c.image.image.width) * std::uint64_t(c.image.image.height), why)) {
-      why = "image " + std::to_string(c.entry) + ": " + why;
-      return std::nullopt;
+    if (auto taken = budget.TakePixels(std::uint64_t(c.image.image.width) * std::uint64_t(c.image.image.height));
+        !taken) {
+      return texts::Within(Fail::kInImage, {std::to_string(c.entry)}, taken.error());
     }
   }
   std::vector<XcursorImage> images;
@@ -144,6 +136,15 @@ std::optional<std::vector<XcursorImage>> DecodeXcursor(std::span<const std::uint
     images.push_back(std::move(c.image));
   }
   return images;
+}
+
+std::optional<std::vector<XcursorImage>> DecodeXcursor(std::span<const std::uint8_t> bytes, std::string& why) {
+  auto images = DecodeXcursor(bytes);
+  if (!images) {
+    why = texts::EnglishMessage(images.error());
+    return std::nullopt;
+  }
+  return *std::move(images);
 }
 
 std::optional<std::vector<std::uint8_t>> EncodeXcursor(std::span<const XcursorImage> images) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "formats/cursor_argb.h"
+#include "texts/failure.h"
 
 namespace pixmint::formats {
 
@@ -28,7 +29,9 @@ struct XcursorImage {
 // skipped). Each chunk must lie inside the file, agree with its table entry
 // and not overlap another image, and the table and the pixels must keep
 // within a file's budget (document/limits.h); all of it is checked before
-// any pixel is read. On failure why says what is wrong and where.
+// any pixel is read. The failure says what is wrong and where.
+[[nodiscard]] texts::Result<std::vector<XcursorImage>> DecodeXcursor(std::span<const std::uint8_t> bytes);
+// The same in English words, for the Xcursor reader until it reports codes.
 [[nodiscard]] std::optional<std::vector<XcursorImage>> DecodeXcursor(std::span<const std::uint8_t> bytes,
                                                                      std::string& why);
 

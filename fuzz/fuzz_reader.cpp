@@ -88,7 +88,7 @@ void CheckPng(std::span<const std::uint8_t> bytes) {
 
 // Exporting whatever loaded must work or say why; it is not compared.
 void ExportXcursor(const formats::AnimatedCursor& cursor) {
-  std::vector<std::string> notes;
+  std::vector<pixmint::texts::Failure> notes;
   const auto images = formats::XcursorImagesOf(cursor, notes);
   if (images && !formats::EncodeXcursor(*images)) Mismatch();
 }
@@ -117,7 +117,7 @@ bool SameImages(const std::vector<formats::XcursorImage>& a, const std::vector<f
 void CheckXcursor(std::span<const std::uint8_t> bytes) {
   const auto first = formats::ReadXcursorMemory(bytes, "input", Silent);
   if (!first) return;
-  std::vector<std::string> notes;
+  std::vector<pixmint::texts::Failure> notes;
   const auto images = formats::XcursorImagesOf(*first, notes);
   if (!images) return;
   const auto file = formats::EncodeXcursor(*images);
@@ -130,8 +130,7 @@ void CheckXcursor(std::span<const std::uint8_t> bytes) {
 
 void CheckProgram(std::span<const std::uint8_t> bytes) {
   using namespace pixmint::formats;
-  std::string why;
-  const auto program = ProgramFile::Read({bytes.begin(), bytes.end()}, why);
+  const auto program = ProgramFile::Read({bytes.begin(), bytes.end()});
   if (!program) return;
   const IconGroup* firstIcon = nullptr;
   // The budgets info and extract read it with: the program's and each group's.
@@ -139,7 +138,7 @@ void CheckProgram(std::span<const std::uint8_t> bytes) {
   for (const IconGroup& group : program->Groups()) {
     if (group.kind == GroupKind::kIcon && firstIcon == nullptr) firstIcon = &group;
     pixmint::document::ReadBudget budget(pixmint::document::kMaxDecodedPixels, &whole);
-    if (const auto file = program->GroupFile(group, why, &budget)) {
+    if (const auto file = program->GroupFile(group, &budget)) {
       TKvIcon icon;
       icon.SetErrorCallback([](std::string_view, std::string_view) {});
       (void)icon.LoadFromMemory(*file, "group", &budget);
@@ -150,9 +149,9 @@ void CheckProgram(std::span<const std::uint8_t> bytes) {
   if (!replacement.AddImage(16, 16, 4)) Mismatch();
   const auto icon = replacement.SaveToMemory();
   if (!icon) Mismatch();
-  const auto written = ReplaceGroup(*program, firstIcon->name, *icon, why);
+  const auto written = ReplaceGroup(*program, firstIcon->name, *icon);
   if (!written) return;
-  const auto again = ProgramFile::Read(*written, why);
+  const auto again = ProgramFile::Read(*written);
   if (!again) Mismatch();
   // Names are shared by the entries that use them: each is compared once.
   std::map<const std::u16string*, bool> replaced;
@@ -161,7 +160,8 @@ void CheckProgram(std::span<const std::uint8_t> bytes) {
     const auto [known, added] = replaced.try_emplace(group.name.name.get(), false);
     if (added) known->second = SameResource(group.name, firstIcon->name);
     if (!known->second) continue;
-    if (again->GroupFile(group, why) != *icon) Mismatch();
+    const auto file = again->GroupFile(group);
+    if (!file || *file != *icon) Mismatch();
   }
 }
 

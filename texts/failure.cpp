@@ -115,6 +115,221 @@ constexpr std::array<FailureText, static_cast<std::size_t>(Fail::kCount)> kTable
      "its %names% expand to more than %1 MB (the limit)", 1},
     {Fail::kInfNamesNoCursor, QT_TRANSLATE_NOOP("pixmint", "没有为任何指针角色指定指针"),
      "names no cursor for any pointer role", 0},
+    {Fail::kCannotReadTheFile, QT_TRANSLATE_NOOP("pixmint", "无法读取文件"), "cannot read the file", 0},
+    {Fail::kNotAPicture, QT_TRANSLATE_NOOP("pixmint", "不是 PNG、JPEG、BMP 或 SVG 图片"),
+     "not a PNG, JPEG, BMP or SVG picture", 0},
+    {Fail::kNotBmp, QT_TRANSLATE_NOOP("pixmint", "不是不超过 4096 像素的 24 位未压缩 BMP 图片"),
+     "not a 24-bit uncompressed BMP picture of at most 4096 pixels", 0},
+    {Fail::kSvgNotBuilt, QT_TRANSLATE_NOOP("pixmint", "SVG 图片需要 Qt SVG 模块, 而这个版本没有它"),
+     "SVG pictures need the Qt SVG module, which this build lacks", 0},
+    {Fail::kSvgCannotInflate, QT_TRANSLATE_NOOP("pixmint", "无法解压 SVG 图片"), "cannot inflate the SVG picture", 0},
+    // %1: the limit in MB.
+    {Fail::kSvgInflatesTooMuch, QT_TRANSLATE_NOOP("pixmint", "SVG 图片解压后超过 %1 MB (上限)"),
+     "the SVG picture inflates to more than %1 MB (the limit)", 1},
+    {Fail::kDamagedSvgz, QT_TRANSLATE_NOOP("pixmint", "压缩的 SVG 图片已损坏"), "damaged compressed SVG picture", 0},
+    // %1: the limit in MB.
+    {Fail::kSvgTooLarge, QT_TRANSLATE_NOOP("pixmint", "SVG 图片大于 %1 MB (上限)"),
+     "the SVG picture is larger than %1 MB (the limit)", 1},
+    {Fail::kSvgCompressedTwice, QT_TRANSLATE_NOOP("pixmint", "SVG 图片被压缩了两次"),
+     "the SVG picture is compressed twice", 0},
+    {Fail::kUnreadableSvg, QT_TRANSLATE_NOOP("pixmint", "无法读取的 SVG 图片"), "unreadable SVG picture", 0},
+    // %1: why the module is not there.
+    {Fail::kSvgNeedsModule, QT_TRANSLATE_NOOP("pixmint", "SVG 图片需要 Qt 的 SVG 模块: %1"),
+     "SVG pictures need Qt's SVG module: %1", 1},
+    {Fail::kNotBuiltIn, QT_TRANSLATE_NOOP("pixmint", "没有编译进来"), "not built in", 0},
+    // %1: why.
+    {Fail::kNoProgramFolder, QT_TRANSLATE_NOOP("pixmint", "找不到程序自己的文件夹: %1"),
+     "cannot find the program's own folder: %1", 1},
+    // %1: the module's file.
+    {Fail::kCannotLoad, QT_TRANSLATE_NOOP("pixmint", "无法加载 %1"), "cannot load %1", 1},
+    // %1: the module's file name.
+    {Fail::kInstallationLacks, QT_TRANSLATE_NOOP("pixmint", "这个安装缺少 %1"), "this installation lacks %1", 1},
+    // %1: the module's file name, %2: the entry's name.
+    {Fail::kModuleLacks, QT_TRANSLATE_NOOP("pixmint", "%1 中没有 %2"), "%1 has no %2", 2},
+    {Fail::kNoPictureGiven, QT_TRANSLATE_NOOP("pixmint", "没有给出图片"), "no picture given", 0},
+    {Fail::kNoDepthGiven, QT_TRANSLATE_NOOP("pixmint", "没有给出颜色深度"), "no depth given", 0},
+    // %1: the size.
+    {Fail::kSizeTwice, QT_TRANSLATE_NOOP("pixmint", "尺寸 %1 给出了两次"), "size %1 is given twice", 1},
+    // %1: the depth.
+    {Fail::kDepthNotAllowed, QT_TRANSLATE_NOOP("pixmint", "颜色深度 %1 不是 32、8 或 4"),
+     "depth %1 is not one of 32, 8 and 4", 1},
+    // %1: the depth.
+    {Fail::kDepthTwice, QT_TRANSLATE_NOOP("pixmint", "颜色深度 %1 给出了两次"), "depth %1 is given twice", 1},
+    // %1: the most images, %2: how many were asked for.
+    {Fail::kIconImagesTooMany, QT_TRANSLATE_NOOP("pixmint", "一个图标最多容纳 %1 个图像, 而不是 %2 个"),
+     "an icon holds at most %1 images, not %2", 2},
+    {Fail::kThresholdOutOfRange, QT_TRANSLATE_NOOP("pixmint", "阈值不在 0 到 255 之间"),
+     "the threshold is outside 0 to 255", 0},
+    {Fail::kHotSpotNeedsCursor, QT_TRANSLATE_NOOP("pixmint", "热点只属于指针 (.cur)"),
+     "hot spots belong to cursors (.cur)", 0},
+    {Fail::kDocumentNotEmpty, QT_TRANSLATE_NOOP("pixmint", "文档不是空的"), "the document is not empty", 0},
+    // %1: the picture's name.
+    {Fail::kHotSpotOutside, QT_TRANSLATE_NOOP("pixmint", "热点位于 %1 之外"), "the hot spot lies outside %1", 1},
+    // %1: the picture's name, %2: the size.
+    {Fail::kCannotDrawAt, QT_TRANSLATE_NOOP("pixmint", "%1: 无法以 %2 像素绘制"), "%1: cannot draw it at %2 pixels", 2},
+    // %1: the limit.
+    {Fail::kTooManyPixels, QT_TRANSLATE_NOOP("pixmint", "一个文件中超过 %1 个像素 (上限)"),
+     "more than %1 pixels in one file (the limit)", 1},
+    // %1: the limit.
+    {Fail::kTooManyEntries, QT_TRANSLATE_NOOP("pixmint", "一个文件中超过 %1 个条目 (上限)"),
+     "more than %1 entries in one file (the limit)", 1},
+    {Fail::kNotXcursor, QT_TRANSLATE_NOOP("pixmint", "不是 Xcursor 文件"), "not an Xcursor file", 0},
+    // %1: the entries the table claims.
+    {Fail::kXcursorTocTooLarge, QT_TRANSLATE_NOOP("pixmint", "目录 (%1 个条目) 放不进文件"),
+     "the table of contents (%1 entries) does not fit the file", 1},
+    // %1: the table entry, %2: the chunk's offset, %3: what is wrong.
+    {Fail::kXcursorImageAt, QT_TRANSLATE_NOOP("pixmint", "位于偏移 %2 的图像 %1: %3"), "image %1 at offset %2: %3", 3},
+    {Fail::kChunkHeaderOutside, QT_TRANSLATE_NOOP("pixmint", "块头位于文件之外"),
+     "the chunk header lies outside the file", 0},
+    {Fail::kChunkMismatch, QT_TRANSLATE_NOOP("pixmint", "块与它的目录条目不符"),
+     "the chunk does not match its table entry", 0},
+    // %1 x %2: the image's size.
+    {Fail::kXcursorImageSize, QT_TRANSLATE_NOOP("pixmint", "尺寸 %1x%2"), "size %1x%2", 2},
+    // %1 x %2: the image's size.
+    {Fail::kPixelsPastEnd, QT_TRANSLATE_NOOP("pixmint", "%1x%2 的像素超出了文件末尾"),
+     "%1x%2 pixels run past the end of the file", 2},
+    // %1,%2: the hot spot.
+    {Fail::kHotSpotOutsideImage, QT_TRANSLATE_NOOP("pixmint", "热点 %1,%2 位于图像之外"),
+     "hot spot %1,%2 outside the image", 2},
+    // %1, %2: the chunks' offsets.
+    {Fail::kChunksOverlap, QT_TRANSLATE_NOOP("pixmint", "偏移 %1 和 %2 处的图像块相互重叠"),
+     "the image chunks at offsets %1 and %2 overlap", 2},
+    // %1: the image's number, %2: what is wrong with it.
+    {Fail::kInImage, QT_TRANSLATE_NOOP("pixmint", "图像 %1: %2"), "image %1: %2", 2},
+    // %1 x %2, %3 bits: the image left out; %4 x %5, %6 bits: the image written.
+    {Fail::kImageLeftOut, QT_TRANSLATE_NOOP("pixmint", "%1x%2 %3 位图像被略去; 写入的是 %4x%5 %6 位图像"),
+     "the %1x%2 %3-bit image is left out; the %4x%5 %6-bit image is written", 6},
+    // %1: the size, %2: the frames that have it, %3: all frames.
+    {Fail::kSizeLeftOut, QT_TRANSLATE_NOOP("pixmint", "尺寸 %1 被略去: %3 帧中只有 %2 帧有它"),
+     "size %1 is left out: only %2 of %3 frames have it", 3},
+    // %1 x %2, %3 bits: the image; %4: how many pixels.
+    {Fail::kInvertingRedrawn, QT_TRANSLATE_NOOP("pixmint", "%1x%2 %3 位图像: %4 个反色像素画成了带白色轮廓的黑色"),
+     "%1x%2 %3-bit image: %4 screen-inverting pixels drawn black with a white outline", 4},
+    {Fail::kResourceRootOutside, QT_TRANSLATE_NOOP("pixmint", "资源目录位于文件之外"),
+     "resource directory outside the file", 0},
+    {Fail::kResourceDirOutside, QT_TRANSLATE_NOOP("pixmint", "资源目录位于节之外"),
+     "resource directory outside the section", 0},
+    {Fail::kResourceLoop, QT_TRANSLATE_NOOP("pixmint", "资源树中有循环"), "loop in the resource tree", 0},
+    {Fail::kResourceEntriesOutside, QT_TRANSLATE_NOOP("pixmint", "资源目录的条目位于节之外"),
+     "resource directory entries outside the section", 0},
+    {Fail::kResourceDataForDir, QT_TRANSLATE_NOOP("pixmint", "应为目录之处是资源数据"),
+     "resource data where a directory belongs", 0},
+    {Fail::kResourceDirForData, QT_TRANSLATE_NOOP("pixmint", "应为数据之处是资源目录"),
+     "resource directory where data belongs", 0},
+    // %1: the limit.
+    {Fail::kTooManyResources, QT_TRANSLATE_NOOP("pixmint", "超过 %1 个资源 (上限)"),
+     "more than %1 resources (the limit)", 1},
+    {Fail::kResourceNameOutside, QT_TRANSLATE_NOOP("pixmint", "资源名称位于节之外"),
+     "resource name outside the section", 0},
+    {Fail::kResourceDataEntryOutside, QT_TRANSLATE_NOOP("pixmint", "资源数据条目位于节之外"),
+     "resource data entry outside the section", 0},
+    {Fail::kResourceDataOutside, QT_TRANSLATE_NOOP("pixmint", "资源数据位于文件之外"), "resource data outside the file",
+     0},
+    {Fail::kDamagedGroup, QT_TRANSLATE_NOOP("pixmint", "组目录已损坏"), "damaged group directory", 0},
+    {Fail::kEmptyGroup, QT_TRANSLATE_NOOP("pixmint", "空组"), "empty group", 0},
+    {Fail::kGroupShorterThanCount, QT_TRANSLATE_NOOP("pixmint", "组目录比它的计数短"),
+     "group directory shorter than its count", 0},
+    // %1: the image's number.
+    {Fail::kGroupImageMissing, QT_TRANSLATE_NOOP("pixmint", "图像 %1 不存在"), "image %1 is missing", 1},
+    // %1: the image's number.
+    {Fail::kCursorImageNoHotSpot, QT_TRANSLATE_NOOP("pixmint", "指针图像 %1 没有热点"),
+     "cursor image %1 has no hot spot", 1},
+    {Fail::kGroupTooLarge, QT_TRANSLATE_NOOP("pixmint", "组过大"), "group too large", 0},
+    {Fail::kUnreadableImages, QT_TRANSLATE_NOOP("pixmint", "无法读取的图像"), "unreadable images", 0},
+    {Fail::kNotIconOrCursor, QT_TRANSLATE_NOOP("pixmint", "不是图标或指针文件"), "not an icon or cursor file", 0},
+    // %1: the group's name.
+    {Fail::kGroupIsCursors, QT_TRANSLATE_NOOP("pixmint", "组 %1 是指针组; 新文件是图标"),
+     "group %1 is a cursor group; the new file is an icon", 1},
+    // %1: the group's name.
+    {Fail::kGroupIsIcons, QT_TRANSLATE_NOOP("pixmint", "组 %1 是图标组; 新文件是指针"),
+     "group %1 is an icon group; the new file is a cursor", 1},
+    // %1: the group's name.
+    {Fail::kNoIconGroup, QT_TRANSLATE_NOOP("pixmint", "没有图标组 %1"), "no icon group %1", 1},
+    // %1: the group's name.
+    {Fail::kNoCursorGroup, QT_TRANSLATE_NOOP("pixmint", "没有指针组 %1"), "no cursor group %1", 1},
+    {Fail::kResourcesTooLarge, QT_TRANSLATE_NOOP("pixmint", "资源过大"), "resources too large", 0},
+    {Fail::kNoFreeImageNumbers, QT_TRANSLATE_NOOP("pixmint", "没有空闲的图像编号"), "no free image numbers", 0},
+    // %1: the entries.
+    {Fail::kTreeTooFull,
+     QT_TRANSLATE_NOOP("pixmint",
+                       "资源树有 %1 个条目, 超过了目录能计数的数量 (65535 个命名的和 65535 个编号的); 什么也没有写入"),
+     "the resource tree holds %1 entries, more than its directory can count (65535 named and 65535 numbered); nothing "
+     "was written",
+     1},
+    // %1: the resource type, %2: the entries.
+    {Fail::kTypeTooFull,
+     QT_TRANSLATE_NOOP(
+         "pixmint", "类型 %1 有 %2 个条目, 超过了目录能计数的数量 (65535 个命名的和 65535 个编号的); 什么也没有写入"),
+     "type %1 holds %2 entries, more than its directory can count (65535 named and 65535 numbered); nothing was "
+     "written",
+     2},
+    // %1/%2: the resource's type and name, %3: the languages.
+    {Fail::kTooManyLanguages,
+     QT_TRANSLATE_NOOP("pixmint", "资源 %1/%2 有 %3 种语言, 超过了目录能计数的数量 (65535); 什么也没有写入"),
+     "resource %1/%2 holds %3 languages, more than its directory can count (65535); nothing was written", 3},
+    {Fail::kSectionShared, QT_TRANSLATE_NOOP("pixmint", "资源与其他数据共用一个节; 什么也没有写入"),
+     "the resources share their section with other data; nothing was written", 0},
+    {Fail::kSectionBeyondEnd, QT_TRANSLATE_NOOP("pixmint", "资源节超出了文件末尾"),
+     "the resource section goes beyond the end of the file", 0},
+    // %1: the bytes.
+    {Fail::kSectionNotLast,
+     QT_TRANSLATE_NOOP("pixmint", "资源节不是文件的最后一节, 却需要增大 %1 字节; 什么也没有写入"),
+     "the resource section is not the last section of the file and would have to grow by %1 bytes; nothing was written",
+     1},
+    {Fail::kSectionTooLarge, QT_TRANSLATE_NOOP("pixmint", "新的资源节过大"), "the new resource section is too large",
+     0},
+    {Fail::kSectionsOverlap, QT_TRANSLATE_NOOP("pixmint", "程序的节相互重叠; 什么也没有写入"),
+     "the sections of the program overlap; nothing was written", 0},
+    // %1: a file (or what in it), %2: what is wrong with it.
+    {Fail::kInFile, QT_TRANSLATE_NOOP("pixmint", "%1: %2"), "%1: %2", 2},
+    // %1: the pointer role, %2: its file, %3: what happened.
+    {Fail::kRoleSource, QT_TRANSLATE_NOOP("pixmint", "%1 (%2): %3"), "%1 (%2): %3", 3},
+    {Fail::kCannotBeConverted, QT_TRANSLATE_NOOP("pixmint", "无法转换"), "cannot be converted", 0},
+    // %1: the path.
+    {Fail::kLinkIsFolder, QT_TRANSLATE_NOOP("pixmint", "%1 是一个文件夹"), "%1 is a folder", 1},
+    // %1: the link, %2: why.
+    {Fail::kCannotLink, QT_TRANSLATE_NOOP("pixmint", "无法链接 %1: %2"), "cannot link %1: %2", 2},
+    // %1: the path.
+    {Fail::kCannotCreate, QT_TRANSLATE_NOOP("pixmint", "无法创建 %1"), "cannot create %1", 1},
+    // %1: the folder.
+    {Fail::kCannotFlush, QT_TRANSLATE_NOOP("pixmint", "无法把 %1 写入磁盘"), "cannot flush %1", 1},
+    // %1: the file.
+    {Fail::kCannotRead, QT_TRANSLATE_NOOP("pixmint", "无法读取 %1"), "cannot read %1", 1},
+    // %1: the folder, %2: the limit.
+    {Fail::kFolderTooLarge, QT_TRANSLATE_NOOP("pixmint", "%1 中有超过 %2 个条目"), "%1 holds more than %2 entries", 2},
+    // %1: the folder, %2: why.
+    {Fail::kCannotReadFolder, QT_TRANSLATE_NOOP("pixmint", "无法读取文件夹 %1: %2"), "cannot read the folder %1: %2",
+     2},
+    // %1: the pointer role, %2: the file, %3: the .inf file.
+    {Fail::kInfFileMissing, QT_TRANSLATE_NOOP("pixmint", "%1: %3 指定的 %2 不在文件夹中"),
+     "%1: %2, named by %3, is not in the folder", 3},
+    // %1: the file.
+    {Fail::kNoRoleHasName, QT_TRANSLATE_NOOP("pixmint", "%1: 没有哪个指针角色叫这个名字; 已略去"),
+     "%1: no pointer role has this name; left out", 1},
+    // %1: the file, %2: the pointer role, %3: the file that plays it.
+    {Fail::kRoleTaken, QT_TRANSLATE_NOOP("pixmint", "%1: %2 已经是 %3; 已略去"), "%1: %2 is already %3; left out", 3},
+    // %1: why the .inf file was not used.
+    {Fail::kRolesFromNames, QT_TRANSLATE_NOOP("pixmint", "%1; 角色按文件名确定"), "%1; roles taken from the file names",
+     1},
+    // %1: the file.
+    {Fail::kNoOverrideFile, QT_TRANSLATE_NOOP("pixmint", "没有文件 %1"), "no file %1", 1},
+    // %1: the file, %2: the pointer role.
+    {Fail::kNoOverrideFileForRole, QT_TRANSLATE_NOOP("pixmint", "没有用于 %2 的文件 %1"), "no file %1 for %2", 2},
+    // %1: the folder.
+    {Fail::kNoRoleInFolder, QT_TRANSLATE_NOOP("pixmint", "%1 中没有扮演指针角色的指针 (按名称或按 install.inf)"),
+     "no cursor in %1 plays a pointer role (by its name or by an install.inf)", 1},
+    {Fail::kNoSuchFileNamed, QT_TRANSLATE_NOOP("pixmint", "没有这个文件"), "no such file", 0},
+    // %1: the folder, %2: why.
+    {Fail::kCannotCreateFolder, QT_TRANSLATE_NOOP("pixmint", "无法创建文件夹 %1: %2"), "cannot create folder %1: %2",
+     2},
+    {Fail::kNotAFolderHere, QT_TRANSLATE_NOOP("pixmint", "不是文件夹"), "not a folder", 0},
+    // %1: the file.
+    {Fail::kCannotEncodeFile, QT_TRANSLATE_NOOP("pixmint", "无法编码 %1"), "cannot encode %1", 1},
+    // %1: the entry's number.
+    {Fail::kEntryInverting, QT_TRANSLATE_NOOP("pixmint", "条目 %1 有反色像素, 32 位图像无法显示它们"),
+     "entry %1 has screen-inverting pixels, which 32-bit images cannot show", 1},
+    // %1: the reader's words.
+    {Fail::kReaderMessage, QT_TRANSLATE_NOOP("pixmint", "%1"), "%1", 1},
 }};
 
 template <class Text>

@@ -1331,5 +1331,393 @@
         <source>没有为任何指针角色指定指针</source>
         <translation>names no cursor for any pointer role</translation>
     </message>
+    <message>
+        <source>无法读取文件</source>
+        <translation>cannot read the file</translation>
+    </message>
+    <message>
+        <source>不是 PNG、JPEG、BMP 或 SVG 图片</source>
+        <translation>not a PNG, JPEG, BMP or SVG picture</translation>
+    </message>
+    <message>
+        <source>不是不超过 4096 像素的 24 位未压缩 BMP 图片</source>
+        <translation>not a 24-bit uncompressed BMP picture of at most 4096 pixels</translation>
+    </message>
+    <message>
+        <source>SVG 图片需要 Qt SVG 模块, 而这个版本没有它</source>
+        <translation>SVG pictures need the Qt SVG module, which this build lacks</translation>
+    </message>
+    <message>
+        <source>无法解压 SVG 图片</source>
+        <translation>cannot inflate the SVG picture</translation>
+    </message>
+    <message>
+        <source>SVG 图片解压后超过 %1 MB (上限)</source>
+        <translation>the SVG picture inflates to more than %1 MB (the limit)</translation>
+    </message>
+    <message>
+        <source>压缩的 SVG 图片已损坏</source>
+        <translation>damaged compressed SVG picture</translation>
+    </message>
+    <message>
+        <source>SVG 图片大于 %1 MB (上限)</source>
+        <translation>the SVG picture is larger than %1 MB (the limit)</translation>
+    </message>
+    <message>
+        <source>SVG 图片被压缩了两次</source>
+        <translation>the SVG picture is compressed twice</translation>
+    </message>
+    <message>
+        <source>无法读取的 SVG 图片</source>
+        <translation>unreadable SVG picture</translation>
+    </message>
+    <message>
+        <source>SVG 图片需要 Qt 的 SVG 模块: %1</source>
+        <translation>SVG pictures need Qt&apos;s SVG module: %1</translation>
+    </message>
+    <message>
+        <source>没有编译进来</source>
+        <translation>not built in</translation>
+    </message>
+    <message>
+        <source>找不到程序自己的文件夹: %1</source>
+        <translation>cannot find the program&apos;s own folder: %1</translation>
+    </message>
+    <message>
+        <source>无法加载 %1</source>
+        <translation>cannot load %1</translation>
+    </message>
+    <message>
+        <source>这个安装缺少 %1</source>
+        <translation>this installation lacks %1</translation>
+    </message>
+    <message>
+        <source>%1 中没有 %2</source>
+        <translation>%1 has no %2</translation>
+    </message>
+    <message>
+        <source>没有给出图片</source>
+        <translation>no picture given</translation>
+    </message>
+    <message>
+        <source>没有给出颜色深度</source>
+        <translation>no depth given</translation>
+    </message>
+    <message>
+        <source>尺寸 %1 给出了两次</source>
+        <translation>size %1 is given twice</translation>
+    </message>
+    <message>
+        <source>颜色深度 %1 不是 32、8 或 4</source>
+        <translation>depth %1 is not one of 32, 8 and 4</translation>
+    </message>
+    <message>
+        <source>颜色深度 %1 给出了两次</source>
+        <translation>depth %1 is given twice</translation>
+    </message>
+    <message>
+        <source>一个图标最多容纳 %1 个图像, 而不是 %2 个</source>
+        <translation>an icon holds at most %1 images, not %2</translation>
+    </message>
+    <message>
+        <source>阈值不在 0 到 255 之间</source>
+        <translation>the threshold is outside 0 to 255</translation>
+    </message>
+    <message>
+        <source>热点只属于指针 (.cur)</source>
+        <translation>hot spots belong to cursors (.cur)</translation>
+    </message>
+    <message>
+        <source>文档不是空的</source>
+        <translation>the document is not empty</translation>
+    </message>
+    <message>
+        <source>热点位于 %1 之外</source>
+        <translation>the hot spot lies outside %1</translation>
+    </message>
+    <message>
+        <source>%1: 无法以 %2 像素绘制</source>
+        <translation>%1: cannot draw it at %2 pixels</translation>
+    </message>
+    <message>
+        <source>一个文件中超过 %1 个像素 (上限)</source>
+        <translation>more than %1 pixels in one file (the limit)</translation>
+    </message>
+    <message>
+        <source>一个文件中超过 %1 个条目 (上限)</source>
+        <translation>more than %1 entries in one file (the limit)</translation>
+    </message>
+    <message>
+        <source>不是 Xcursor 文件</source>
+        <translation>not an Xcursor file</translation>
+    </message>
+    <message>
+        <source>目录 (%1 个条目) 放不进文件</source>
+        <translation>the table of contents (%1 entries) does not fit the file</translation>
+    </message>
+    <message>
+        <source>位于偏移 %2 的图像 %1: %3</source>
+        <translation>image %1 at offset %2: %3</translation>
+    </message>
+    <message>
+        <source>块头位于文件之外</source>
+        <translation>the chunk header lies outside the file</translation>
+    </message>
+    <message>
+        <source>块与它的目录条目不符</source>
+        <translation>the chunk does not match its table entry</translation>
+    </message>
+    <message>
+        <source>尺寸 %1x%2</source>
+        <translation>size %1x%2</translation>
+    </message>
+    <message>
+        <source>%1x%2 的像素超出了文件末尾</source>
+        <translation>%1x%2 pixels run past the end of the file</translation>
+    </message>
+    <message>
+        <source>热点 %1,%2 位于图像之外</source>
+        <translation>hot spot %1,%2 outside the image</translation>
+    </message>
+    <message>
+        <source>偏移 %1 和 %2 处的图像块相互重叠</source>
+        <translation>the image chunks at offsets %1 and %2 overlap</translation>
+    </message>
+    <message>
+        <source>图像 %1: %2</source>
+        <translation>image %1: %2</translation>
+    </message>
+    <message>
+        <source>%1x%2 %3 位图像被略去; 写入的是 %4x%5 %6 位图像</source>
+        <translation>the %1x%2 %3-bit image is left out; the %4x%5 %6-bit image is written</translation>
+    </message>
+    <message>
+        <source>尺寸 %1 被略去: %3 帧中只有 %2 帧有它</source>
+        <translation>size %1 is left out: only %2 of %3 frames have it</translation>
+    </message>
+    <message>
+        <source>%1x%2 %3 位图像: %4 个反色像素画成了带白色轮廓的黑色</source>
+        <translation>%1x%2 %3-bit image: %4 screen-inverting pixels drawn black with a white outline</translation>
+    </message>
+    <message>
+        <source>资源目录位于文件之外</source>
+        <translation>resource directory outside the file</translation>
+    </message>
+    <message>
+        <source>资源目录位于节之外</source>
+        <translation>resource directory outside the section</translation>
+    </message>
+    <message>
+        <source>资源树中有循环</source>
+        <translation>loop in the resource tree</translation>
+    </message>
+    <message>
+        <source>资源目录的条目位于节之外</source>
+        <translation>resource directory entries outside the section</translation>
+    </message>
+    <message>
+        <source>应为目录之处是资源数据</source>
+        <translation>resource data where a directory belongs</translation>
+    </message>
+    <message>
+        <source>应为数据之处是资源目录</source>
+        <translation>resource directory where data belongs</translation>
+    </message>
+    <message>
+        <source>超过 %1 个资源 (上限)</source>
+        <translation>more than %1 resources (the limit)</translation>
+    </message>
+    <message>
+        <source>资源名称位于节之外</source>
+        <translation>resource name outside the section</translation>
+    </message>
+    <message>
+        <source>资源数据条目位于节之外</source>
+        <translation>resource data entry outside the section</translation>
+    </message>
+    <message>
+        <source>资源数据位于文件之外</source>
+        <translation>resource data outside the file</translation>
+    </message>
+    <message>
+        <source>组目录已损坏</source>
+        <translation>damaged group directory</translation>
+    </message>
+    <message>
+        <source>空组</source>
+        <translation>empty group</translation>
+    </message>
+    <message>
+        <source>组目录比它的计数短</source>
+        <translation>group directory shorter than its count</translation>
+    </message>
+    <message>
+        <source>图像 %1 不存在</source>
+        <translation>image %1 is missing</translation>
+    </message>
+    <message>
+        <source>指针图像 %1 没有热点</source>
+        <translation>cursor image %1 has no hot spot</translation>
+    </message>
+    <message>
+        <source>组过大</source>
+        <translation>group too large</translation>
+    </message>
+    <message>
+        <source>无法读取的图像</source>
+        <translation>unreadable images</translation>
+    </message>
+    <message>
+        <source>不是图标或指针文件</source>
+        <translation>not an icon or cursor file</translation>
+    </message>
+    <message>
+        <source>组 %1 是指针组; 新文件是图标</source>
+        <translation>group %1 is a cursor group; the new file is an icon</translation>
+    </message>
+    <message>
+        <source>组 %1 是图标组; 新文件是指针</source>
+        <translation>group %1 is an icon group; the new file is a cursor</translation>
+    </message>
+    <message>
+        <source>没有图标组 %1</source>
+        <translation>no icon group %1</translation>
+    </message>
+    <message>
+        <source>没有指针组 %1</source>
+        <translation>no cursor group %1</translation>
+    </message>
+    <message>
+        <source>资源过大</source>
+        <translation>resources too large</translation>
+    </message>
+    <message>
+        <source>没有空闲的图像编号</source>
+        <translation>no free image numbers</translation>
+    </message>
+    <message>
+        <source>资源树有 %1 个条目, 超过了目录能计数的数量 (65535 个命名的和 65535 个编号的); 什么也没有写入</source>
+        <translation>the resource tree holds %1 entries, more than its directory can count (65535 named and 65535 numbered); nothing was written</translation>
+    </message>
+    <message>
+        <source>类型 %1 有 %2 个条目, 超过了目录能计数的数量 (65535 个命名的和 65535 个编号的); 什么也没有写入</source>
+        <translation>type %1 holds %2 entries, more than its directory can count (65535 named and 65535 numbered); nothing was written</translation>
+    </message>
+    <message>
+        <source>资源 %1/%2 有 %3 种语言, 超过了目录能计数的数量 (65535); 什么也没有写入</source>
+        <translation>resource %1/%2 holds %3 languages, more than its directory can count (65535); nothing was written</translation>
+    </message>
+    <message>
+        <source>资源与其他数据共用一个节; 什么也没有写入</source>
+        <translation>the resources share their section with other data; nothing was written</translation>
+    </message>
+    <message>
+        <source>资源节超出了文件末尾</source>
+        <translation>the resource section goes beyond the end of the file</translation>
+    </message>
+    <message>
+        <source>资源节不是文件的最后一节, 却需要增大 %1 字节; 什么也没有写入</source>
+        <translation>the resource section is not the last section of the file and would have to grow by %1 bytes; nothing was written</translation>
+    </message>
+    <message>
+        <source>新的资源节过大</source>
+        <translation>the new resource section is too large</translation>
+    </message>
+    <message>
+        <source>程序的节相互重叠; 什么也没有写入</source>
+        <translation>the sections of the program overlap; nothing was written</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation>%1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>无法转换</source>
+        <translation>cannot be converted</translation>
+    </message>
+    <message>
+        <source>%1 是一个文件夹</source>
+        <translation>%1 is a folder</translation>
+    </message>
+    <message>
+        <source>无法链接 %1: %2</source>
+        <translation>cannot link %1: %2</translation>
+    </message>
+    <message>
+        <source>无法创建 %1</source>
+        <translation>cannot create %1</translation>
+    </message>
+    <message>
+        <source>无法把 %1 写入磁盘</source>
+        <translation>cannot flush %1</translation>
+    </message>
+    <message>
+        <source>无法读取 %1</source>
+        <translation>cannot read %1</translation>
+    </message>
+    <message>
+        <source>%1 中有超过 %2 个条目</source>
+        <translation>%1 holds more than %2 entries</translation>
+    </message>
+    <message>
+        <source>无法读取文件夹 %1: %2</source>
+        <translation>cannot read the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %3 指定的 %2 不在文件夹中</source>
+        <translation>%1: %2, named by %3, is not in the folder</translation>
+    </message>
+    <message>
+        <source>%1: 没有哪个指针角色叫这个名字; 已略去</source>
+        <translation>%1: no pointer role has this name; left out</translation>
+    </message>
+    <message>
+        <source>%1: %2 已经是 %3; 已略去</source>
+        <translation>%1: %2 is already %3; left out</translation>
+    </message>
+    <message>
+        <source>%1; 角色按文件名确定</source>
+        <translation>%1; roles taken from the file names</translation>
+    </message>
+    <message>
+        <source>没有文件 %1</source>
+        <translation>no file %1</translation>
+    </message>
+    <message>
+        <source>没有用于 %2 的文件 %1</source>
+        <translation>no file %1 for %2</translation>
+    </message>
+    <message>
+        <source>%1 中没有扮演指针角色的指针 (按名称或按 install.inf)</source>
+        <translation>no cursor in %1 plays a pointer role (by its name or by an install.inf)</translation>
+    </message>
+    <message>
+        <source>没有这个文件</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1: %2</source>
+        <translation>cannot create folder %1: %2</translation>
+    </message>
+    <message>
+        <source>不是文件夹</source>
+        <translation>not a folder</translation>
+    </message>
+    <message>
+        <source>无法编码 %1</source>
+        <translation>cannot encode %1</translation>
+    </message>
+    <message>
+        <source>条目 %1 有反色像素, 32 位图像无法显示它们</source>
+        <translation>entry %1 has screen-inverting pixels, which 32-bit images cannot show</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
 </context>
 </TS>

@@ -125,12 +125,17 @@ bool TfrmExtract::OpenProgram(const QString& file) {
   lvwGroups_->clear();
   file_ = QFileInfo(file).absoluteFilePath();
   edtProgram_->setText(file_);
-  std::string why = "cannot read the file";
+  texts::Failure why{texts::Fail::kCannotReadTheFile};
   if (auto bytes = document::ReadWholeFile(file.toStdString(), formats::kMaxProgramBytes)) {
-    program_ = formats::ProgramFile::Read(std::move(*bytes), why);
+    if (auto read = formats::ProgramFile::Read(std::move(*bytes))) {
+      program_ = *std::move(read);
+    } else {
+      why = read.error();
+    }
   }
   if (!program_) {
-    lblStatus_->setText(QFileInfo(file).fileName() + QStringLiteral(": ") + QString::fromStdString(why));
+    lblStatus_->setText(QFileInfo(file).fileName() + QStringLiteral(": ") +
+                        QString::fromStdString(texts::Message(why)));
     UpdateEnabled();
     return false;
   }
@@ -146,7 +151,8 @@ void TfrmExtract::FillGroups() {
     std::string why;
     document::TKvIcon icon;
     icon.SetErrorCallback([&why](std::string_view text, std::string_view) { why = text; });
-    const auto file = program_->GroupFile(group, why);
+    const auto file = program_->GroupFile(group);
+    if (!file) why = texts::Message(file.error());
     auto* item = new QListWidgetItem;
     if (file && icon.LoadFromMemory(*file, label.toStdString())) {
       const char* format =
@@ -171,8 +177,9 @@ const formats::IconGroup* TfrmExtract::Selected() const {
 std::optional<std::vector<std::uint8_t>> TfrmExtract::SelectedGroupFile() const {
   const formats::IconGroup* group = Selected();
   if (group == nullptr) return std::nullopt;
-  std::string why;
-  return program_->GroupFile(*group, why);
+  auto file = program_->GroupFile(*group);
+  if (!file) return std::nullopt;
+  return *std::move(file);
 }
 
 QString TfrmExtract::SuggestedName(const formats::IconGroup& group) const {
@@ -227,10 +234,9 @@ bool TfrmExtract::ReplaceGroup() {
   if (request_.settle) request_.settle();
   const auto bytes = request_.document->SaveToMemory();
   if (!bytes) return false;
-  std::string why;
-  const auto written = formats::ReplaceGroup(*program_, group->name, *bytes, why);
+  const auto written = formats::ReplaceGroup(*program_, group->name, *bytes);
   if (!written) {
-    lblStatus_->setText(QString::fromStdString(why));
+    lblStatus_->setText(QString::fromStdString(texts::Message(written.error())));
     return false;
   }
   if (!document::WriteFileAtomically(target.toStdString(), *written)) {

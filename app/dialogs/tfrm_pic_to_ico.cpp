@@ -185,14 +185,14 @@ QWidget* TfrmPicToIco::BuildButtons() {
 bool TfrmPicToIco::AddMasters(const QStringList& files) {
   QString failure;
   for (const QString& file : files) {
-    std::string why;
-    auto master = convert::LoadMaster(file.toStdString(), request_.svg, why);
+    auto master = convert::LoadMaster(file.toStdString(), request_.svg);
     if (!master) {
-      failure = QFileInfo(file).fileName() + QStringLiteral(": ") + QString::fromStdString(why);
+      failure =
+          QFileInfo(file).fileName() + QStringLiteral(": ") + QString::fromStdString(texts::Message(master.error()));
       continue;
     }
     lbxMasters_->addItem(QStringLiteral("%1  (%2 x %3)").arg(file).arg(master->Width()).arg(master->Height()));
-    masters_.push_back(std::move(*master));
+    masters_.push_back(*std::move(master));
   }
   if (!masters_.empty()) {
     updHotX_->setMaximum(masters_.front().Width() - 1);
@@ -245,8 +245,7 @@ void TfrmPicToIco::Refresh() {
   if (!masters_.empty()) {
     const convert::ConvertOptions options = Options();
     auto icon = std::make_unique<document::TKvIcon>();
-    std::string why;
-    if (convert::BuildIcon(masters_, options, *icon, why)) {
+    if (const auto built = convert::BuildIcon(masters_, options, *icon)) {
       result_ = std::move(icon);
       lblPreview_->setPixmap(QPixmap::fromImage(PreviewStrip(*result_, &previews_)));
       QStringList notes;
@@ -257,7 +256,7 @@ void TfrmPicToIco::Refresh() {
       }
       lblStatus_->setText(notes.join(QLatin1Char(' ')));
     } else {
-      lblStatus_->setText(QString::fromStdString(why));
+      lblStatus_->setText(QString::fromStdString(texts::Message(built.error())));
     }
   }
   UpdateEnabled();

@@ -70,15 +70,12 @@ void QtSvgLoader::EnsureApplication() {
   static const std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
 }
 
-std::unique_ptr<convert::SvgPicture> QtSvgLoader::Load(std::span<const std::uint8_t> bytes, std::string& why) const {
+texts::Result<std::unique_ptr<convert::SvgPicture>> QtSvgLoader::Load(std::span<const std::uint8_t> bytes) const {
   EnsureApplication();
   const QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
   auto picture = std::make_unique<QtSvgPicture>(data);
-  if (!picture->Valid()) {
-    why = "unreadable SVG picture";
-    return nullptr;
-  }
-  return picture;
+  if (!picture->Valid()) return texts::Failure{texts::Fail::kUnreadableSvg};
+  return std::unique_ptr<convert::SvgPicture>(std::move(picture));
 }
 
 }  // namespace pixmint::svg

@@ -11,8 +11,8 @@ namespace pixmint::svg {
 // (the command line), the first Load makes one on the offscreen platform.
 class QtSvgLoader : public convert::SvgLoader {
  public:
-  [[nodiscard]] std::unique_ptr<convert::SvgPicture> Load(std::span<const std::uint8_t> bytes,
-                                                          std::string& why) const override;
+  [[nodiscard]] texts::Result<std::unique_ptr<convert::SvgPicture>> Load(
+      std::span<const std::uint8_t> bytes) const override;
 
  private:
   static void EnsureApplication();

@@ -90,7 +90,7 @@ TEST(TfrmExtract, ListsSavesAndOpensGroups) {
   QFile::remove(temp);
 
   EXPECT_FALSE(f.dialog.OpenProgram(Sample("small.ico")));
-  EXPECT_EQ(f.dialog.StatusText(), QStringLiteral("small.ico: not a Windows program file"));
+  EXPECT_EQ(f.dialog.StatusText().toStdString(), "small.ico: " + texts::Message({texts::Fail::kNotAProgram}));
   EXPECT_EQ(list->count(), 0);
   EXPECT_FALSE(test::Find(f.dialog, "btnSaveGroup")->isEnabled());
 }

@@ -81,14 +81,14 @@ TEST(TfrmPicToIco, PreviewsEveryResultEnlargedSideBySide) {
   more->setText(QStringLiteral("96, 300"));
   emit more->editingFinished();
   EXPECT_EQ(f.dialog.Result(), nullptr);
-  EXPECT_EQ(f.dialog.StatusText(), QStringLiteral("size 300 is outside 1 to 256"));
+  EXPECT_EQ(f.dialog.StatusText().toStdString(), texts::Message({texts::Fail::kSizeOutOfRange, {"300", "256"}}));
   EXPECT_FALSE(test::Find<QPushButton>(f.dialog, "btnSave")->isEnabled());
 
   // An unreadable picture is named; removing the masters leaves no result.
   const auto bad = f.dir / "notes.png";
   ASSERT_TRUE(document::WriteFileAtomically(bad, std::vector<std::uint8_t>{'h', 'i'}));
   EXPECT_FALSE(f.dialog.AddMasters({QString::fromStdString(bad.string())}));
-  EXPECT_EQ(f.dialog.StatusText(), QStringLiteral("notes.png: not a PNG, JPEG, BMP or SVG picture"));
+  EXPECT_EQ(f.dialog.StatusText().toStdString(), "notes.png: " + texts::Message({texts::Fail::kNotAPicture}));
   for (int i = 0; i < 2; ++i) {
     test::Find<QListWidget>(f.dialog, "lbxMasters")->setCurrentRow(0);
     test::Click(f.dialog, "btnRemoveMaster");

@@ -97,8 +97,7 @@ TEST(BuildIcon, HandDrawnSizeStaysExactlyAsDrawn) {
   ConvertOptions options;
   options.sizes = {16, 32};
   document::TKvIcon icon;
-  std::string why;
-  ASSERT_TRUE(BuildIcon(masters, options, icon, why)) << why;
+  ASSERT_TRUE(BuildIcon(masters, options, icon));
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 16; ++x) {
       const std::uint8_t* p = At(hand, x, y);
@@ -132,8 +131,7 @@ TEST(BuildIcon, IndexedImagesMaskByThresholdOverBlack) {
     options.cursor = true;
     options.hotSpot = raster::Point{15, 0};
     document::TKvIcon icon;
-    std::string why;
-    ASSERT_TRUE(BuildIcon(masters, options, icon, why)) << why;
+    ASSERT_TRUE(BuildIcon(masters, options, icon));
     for (std::uint32_t i = 0; i < 2; ++i) {
       const auto& colour = *icon.XorBitmap(i);
       EXPECT_EQ(icon.GetHotSpot(i), (raster::Point{15, 0}));
@@ -159,30 +157,28 @@ TEST(Master, PicturesAreKnownByTheirSignature) {
   const auto png = document::EncodePng32(1, 1, std::vector<std::uint8_t>{1, 2, 3, 4}, document::ChannelOrder::kRgba);
   const auto jpeg = document::EncodeJpeg(picture);
   const auto bmp = document::EncodeBmp(picture);
-  std::string why;
   for (const auto& [bytes, kind, width] :
        {std::tuple{*png, PictureKind::kPng, 1}, {*jpeg, PictureKind::kJpeg, 6}, {bmp, PictureKind::kBmp, 6}}) {
     EXPECT_EQ(DetectPicture(bytes, "x"), kind);
-    const auto master = MasterFromBytes(bytes, "x", nullptr, why);
-    ASSERT_TRUE(master) << why;
+    const auto master = MasterFromBytes(bytes, "x", nullptr);
+    ASSERT_TRUE(master);
     EXPECT_EQ(master->Width(), width);
   }
   const std::string svg = "<?xml version='1.0'?><svg xmlns='http://www.w3.org/2000/svg'/>";
   const std::span<const std::uint8_t> svgBytes(reinterpret_cast<const std::uint8_t*>(svg.data()), svg.size());
   EXPECT_EQ(DetectPicture(svgBytes, "a.svg"), PictureKind::kSvg);
-  EXPECT_FALSE(MasterFromBytes(svgBytes, "a.svg", nullptr, why));
-  EXPECT_EQ(why, "SVG pictures need the Qt SVG module, which this build lacks");
-  EXPECT_FALSE(MasterFromBytes(std::vector<std::uint8_t>{'G', 'I', 'F', '8'}, "a.gif", nullptr, why));
-  EXPECT_EQ(why, "not a PNG, JPEG, BMP or SVG picture");
+  EXPECT_EQ(MasterFromBytes(svgBytes, "a.svg", nullptr).error().code, texts::Fail::kSvgNotBuilt);
+  EXPECT_EQ(MasterFromBytes(std::vector<std::uint8_t>{'G', 'I', 'F', '8'}, "a.gif", nullptr).error().code,
+            texts::Fail::kNotAPicture);
 }
 
 // Stands for the SVG renderer: keeps what it was handed.
 class RecordingSvgLoader : public SvgLoader {
  public:
   mutable std::vector<std::uint8_t> handed;
-  [[nodiscard]] std::unique_ptr<SvgPicture> Load(std::span<const std::uint8_t> bytes, std::string&) const override {
+  [[nodiscard]] texts::Result<std::unique_ptr<SvgPicture>> Load(std::span<const std::uint8_t> bytes) const override {
     handed.assign(bytes.begin(), bytes.end());
-    return nullptr;
+    return texts::Failure{texts::Fail::kUnreadableSvg};
   }
 };
 
@@ -190,18 +186,16 @@ class RecordingSvgLoader : public SvgLoader {
 // both are refused before, naming why.
 TEST(Master, PicturesTooLargeInflatedOrCutShortAreRefused) {
   const RecordingSvgLoader loader;
-  std::string why;
-  (void)MasterFromBytes(test::SvgzBomb(4096), "small.svgz", &loader, why);
+  (void)MasterFromBytes(test::SvgzBomb(4096), "small.svgz", &loader);
   ASSERT_GE(loader.handed.size(), 4096u);
   EXPECT_EQ(std::string(loader.handed.begin(), loader.handed.begin() + 4), "<svg") << "inflated for the renderer";
   for (const std::size_t inflated : {document::kMaxSvgBytes + 1, std::size_t{256} << 20}) {
     loader.handed.clear();
-    EXPECT_FALSE(MasterFromBytes(test::SvgzBomb(inflated), "bomb.svgz", &loader, why));
-    EXPECT_EQ(why, "the SVG picture inflates to more than 16 MB (the limit)");
+    EXPECT_EQ(MasterFromBytes(test::SvgzBomb(inflated), "bomb.svgz", &loader).error().code,
+              texts::Fail::kSvgInflatesTooMuch);
     EXPECT_TRUE(loader.handed.empty());
   }
-  EXPECT_FALSE(MasterFromBytes(test::TruncatedJpeg(4096), "cut.jpg", nullptr, why));
-  EXPECT_EQ(why, "truncated JPEG picture");
+  EXPECT_EQ(MasterFromBytes(test::TruncatedJpeg(4096), "cut.jpg", nullptr).error().code, texts::Fail::kTruncatedJpeg);
 }
 
 }  // namespace

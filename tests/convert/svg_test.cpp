@@ -23,9 +23,8 @@ constexpr std::string_view kHalf =
 
 TEST(QtSvg, DrawsAtEverySizeWithItsOwnEdgesCentredAndRefusesBadPictures) {
   const svg::QtSvgLoader loader;
-  std::string why;
-  auto master = MasterFromBytes(Bytes(kHalf), "half.svg", &loader, why);
-  ASSERT_TRUE(master) << why;
+  auto master = MasterFromBytes(Bytes(kHalf), "half.svg", &loader);
+  ASSERT_TRUE(master);
   EXPECT_TRUE(master->IsSvg());
   EXPECT_EQ(master->Width(), 48);
   for (const int side : {16, 48, 256}) {
@@ -43,14 +42,14 @@ TEST(QtSvg, DrawsAtEverySizeWithItsOwnEdgesCentredAndRefusesBadPictures) {
   // A wide picture is centred; a bad one refused.
   constexpr std::string_view kWide =
       R"(<svg xmlns="http://www.w3.org/2000/svg" width="96" height="48"><rect width="96" height="48" fill="red"/></svg>)";
-  master = MasterFromBytes(Bytes(kWide), "wide.svg", &loader, why);
-  ASSERT_TRUE(master) << why;
+  master = MasterFromBytes(Bytes(kWide), "wide.svg", &loader);
+  ASSERT_TRUE(master);
   const auto square = master->Square(32);
   ASSERT_TRUE(square);
   EXPECT_EQ(test::At(*square, 16, 2)[3], 0);
   EXPECT_EQ(test::At(*square, 16, 16)[3], 255);
-  EXPECT_FALSE(MasterFromBytes(Bytes("<svg this is not xml"), "bad.svg", &loader, why));
-  EXPECT_EQ(why, "unreadable SVG picture");
+  EXPECT_EQ(MasterFromBytes(Bytes("<svg this is not xml"), "bad.svg", &loader).error().code,
+            texts::Fail::kUnreadableSvg);
 }
 
 }  // namespace

@@ -22,8 +22,7 @@ struct Layout {
 };
 
 Layout Locate(const Bytes& bytes) {
-  std::string why;
-  const auto program = ProgramFile::Read(bytes, why);
+  const auto program = ProgramFile::Read(bytes);
   Layout at;
   if (!program) return at;
   at.root = *RvaToOffset(program->Image(), bytes, program->Tree().rva, 16);
@@ -37,41 +36,46 @@ Layout Locate(const Bytes& bytes) {
   return at;
 }
 
-// Reads the file and everything in it; answers the first reason given.
-std::string ReadEverything(Bytes bytes) {
-  std::string why;
-  const auto program = ProgramFile::Read(std::move(bytes), why);
-  if (!program) return why;
+// Reads the file and everything in it; answers the first failure.
+std::optional<texts::Failure> ReadEverything(Bytes bytes) {
+  const auto program = ProgramFile::Read(std::move(bytes));
+  if (!program) return program.error();
+  std::optional<texts::Failure> first;
   for (const IconGroup& g : program->Groups()) {
-    std::string groupWhy;
-    if (const auto file = program->GroupFile(g, groupWhy)) {
+    if (const auto file = program->GroupFile(g)) {
       document::TKvIcon icon;
       (void)icon.LoadFromMemory(*file, "group");
-    } else if (why.empty()) {
-      why = groupWhy;
+    } else if (!first) {
+      first = file.error();
     }
   }
-  return why;
+  return first;
 }
 
 struct Damage {
   const char* name;
   std::function<void(Bytes&, const Layout&)> apply;
-  const char* reason;  // part of the message
+  texts::Fail reason;
 };
 
+using texts::Fail;
 const std::vector<Damage> kDamages = {
-    {"NoPeSignature", [](Bytes& b, const Layout&) { PutU32(b, 0x3C, 0x7FFFFFF0); }, "not a Windows program"},
-    {"TooManySections", [](Bytes& b, const Layout&) { PutU16(b, GetU32(b, 0x3C) + 6, 0xFFFF); }, "sections"},
-    {"SubdirectoryIsTheRoot", [](Bytes& b, const Layout& at) { PutU32(b, at.root + 20, 0x80000000u); }, "loop"},
-    {"CountsBeyondTheSection", [](Bytes& b, const Layout& at) { PutU16(b, at.root + 14, 0xFFFF); }, "outside"},
+    {"NoPeSignature", [](Bytes& b, const Layout&) { PutU32(b, 0x3C, 0x7FFFFFF0); }, Fail::kNotAProgram},
+    {"TooManySections", [](Bytes& b, const Layout&) { PutU16(b, GetU32(b, 0x3C) + 6, 0xFFFF); },
+     Fail::kTooManySections},
+    {"SubdirectoryIsTheRoot", [](Bytes& b, const Layout& at) { PutU32(b, at.root + 20, 0x80000000u); },
+     Fail::kResourceLoop},
+    {"CountsBeyondTheSection", [](Bytes& b, const Layout& at) { PutU16(b, at.root + 14, 0xFFFF); },
+     Fail::kResourceEntriesOutside},
     {"SubdirectoryBeyondTheSection", [](Bytes& b, const Layout& at) { PutU32(b, at.root + 20, 0xFFFFFFF0u); },
-     "outside the section"},
-    {"DataWhereADirectoryBelongs", [](Bytes& b, const Layout& at) { PutU32(b, at.root + 20, 0x10); }, "data where"},
+     Fail::kResourceDirOutside},
+    {"DataWhereADirectoryBelongs", [](Bytes& b, const Layout& at) { PutU32(b, at.root + 20, 0x10); },
+     Fail::kResourceDataForDir},
     {"GroupNamesAMissingImage", [](Bytes& b, const Layout& at) { PutU16(b, at.groupData + 6 + 12, 999); },
-     "image 999 is missing"},
-    {"GroupCountBeyondItsData", [](Bytes& b, const Layout& at) { PutU16(b, at.groupData + 4, 5000); }, "shorter"},
-    {"EmptyGroup", [](Bytes& b, const Layout& at) { PutU16(b, at.groupData + 4, 0); }, "empty group"},
+     Fail::kGroupImageMissing},
+    {"GroupCountBeyondItsData", [](Bytes& b, const Layout& at) { PutU16(b, at.groupData + 4, 5000); },
+     Fail::kGroupShorterThanCount},
+    {"EmptyGroup", [](Bytes& b, const Layout& at) { PutU16(b, at.groupData + 4, 0); }, Fail::kEmptyGroup},
 };
 
 void PrintTo(const Damage& damage, std::ostream* os) {
@@ -85,8 +89,9 @@ TEST_P(DamagedProgram, IsRefusedWithItsReason) {
   for (const std::string sample : {"res32.dll", "app64.exe"}) {
     Bytes bytes = test::SampleBytes(sample);
     GetParam().apply(bytes, Locate(bytes));
-    EXPECT_NE(ReadEverything(bytes).find(GetParam().reason), std::string::npos)
-        << sample << ": " << ReadEverything(bytes);
+    const auto failure = ReadEverything(bytes);
+    ASSERT_TRUE(failure) << sample;
+    EXPECT_EQ(failure->code, GetParam().reason) << sample << ": " << texts::EnglishMessage(*failure);
   }
 }
 

@@ -35,10 +35,12 @@ inline std::vector<std::uint8_t> SampleBytes(const std::string& name) {
   }
 
 inline std::optional<formats::ProgramFile> ReadProgram(std::vector<std::uint8_t> bytes) {
-  std::string why;
-  auto program = formats::ProgramFile::Read(std::move(bytes), why);
-  if (!program) ADD_FAILURE() << why;
-  return program;
+  auto program = formats::ProgramFile::Read(std::move(bytes));
+  if (!program) {
+    ADD_FAILURE() << texts::EnglishMessage(program.error());
+    return std::nullopt;
+  }
+  return *std::move(program);
 }
 
 inline const formats::IconGroup* FindGroup(const formats::ProgramFile& program, formats::GroupKind kind,

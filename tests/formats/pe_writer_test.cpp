@@ -58,8 +58,10 @@ void ExpectOthersKept(const ProgramFile& before, const ProgramFile& after, const
     if (GroupLabel(g) == replaced) continue;
     const IconGroup* now = test::FindGroup(after, g.kind, GroupLabel(g), g.language);
     ASSERT_NE(now, nullptr) << GroupLabel(g);
-    std::string why;
-    EXPECT_EQ(before.GroupFile(g, why), after.GroupFile(*now, why)) << GroupLabel(g);
+    const auto was = before.GroupFile(g);
+    const auto is = after.GroupFile(*now);
+    ASSERT_TRUE(was && is) << GroupLabel(g);
+    EXPECT_EQ(*was, *is) << GroupLabel(g);
   }
 }
 
@@ -90,9 +92,8 @@ void ExpectGroupHolds(const ProgramFile& after, GroupKind kind, const std::strin
   for (const IconGroup& g : after.Groups()) {
     if (g.kind != kind || GroupLabel(g) != label) continue;
     ++found;
-    std::string why;
-    const auto file = after.GroupFile(g, why);
-    ASSERT_TRUE(file) << why;
+    const auto file = after.GroupFile(g);
+    ASSERT_TRUE(file);
     document::TKvIcon got;
     ASSERT_TRUE(got.LoadFromMemory(*file, "group"));
     EXPECT_TRUE(test::SameIcon(expected, got)) << label << " " << g.language;
@@ -112,10 +113,9 @@ TEST_P(ReplaceInDll, LastSectionGrowsAndEverythingElseStays) {
   const auto before = test::ReadProgram(test::SampleBytes(GetParam()));
   ASSERT_TRUE(before);
   const Bytes icon = MakeIcon(true, {{64, 32}, {48, 8}, {256, 32}, {20, 4}});
-  std::string why;
   // Names match without case; both languages of MAINICON change.
-  const auto written = ReplaceGroup(*before, ParseGroupName("mainicon"), icon, why);
-  ASSERT_TRUE(written) << why;
+  const auto written = ReplaceGroup(*before, ParseGroupName("mainicon"), icon);
+  ASSERT_TRUE(written);
   EXPECT_GT(written->size(), before->Bytes().size());
   const auto after = test::ReadProgram(*written);
   ASSERT_TRUE(after);
@@ -127,8 +127,8 @@ TEST_P(ReplaceInDll, LastSectionGrowsAndEverythingElseStays) {
 
   // A cursor group keeps the new hot spots.
   const Bytes cursor = MakeIcon(false, {{32, 32}, {48, 1}});
-  const auto again = ReplaceGroup(*after, ResourceId::Number(7), cursor, why);
-  ASSERT_TRUE(again) << why;
+  const auto again = ReplaceGroup(*after, ResourceId::Number(7), cursor);
+  ASSERT_TRUE(again);
   const auto last = test::ReadProgram(*again);
   ASSERT_TRUE(last);
   ExpectGroupHolds(*last, GroupKind::kCursor, "7", cursor, dir);
@@ -141,14 +141,12 @@ TEST_P(ReplaceInExe, SectionBeforeAnotherMayNotGrow) {
   PIXMINT_NEED_SAMPLES();
   const auto before = test::ReadProgram(test::SampleBytes(GetParam()));
   ASSERT_TRUE(before);
-  std::string why;
   const Bytes big = MakeIcon(true, {{128, 32}, {96, 32}, {64, 24}});
-  EXPECT_FALSE(ReplaceGroup(*before, ResourceId::Number(1), big, why));
-  EXPECT_NE(why.find("not the last section"), std::string::npos) << why;
+  EXPECT_EQ(ReplaceGroup(*before, ResourceId::Number(1), big).error().code, texts::Fail::kSectionNotLast);
 
   const Bytes small = MakeIcon(true, {{16, 4}});
-  const auto written = ReplaceGroup(*before, ResourceId::Number(1), small, why);
-  ASSERT_TRUE(written) << why;
+  const auto written = ReplaceGroup(*before, ResourceId::Number(1), small);
+  ASSERT_TRUE(written);
   EXPECT_EQ(written->size(), before->Bytes().size());
   const auto after = test::ReadProgram(*written);
   ASSERT_TRUE(after);
@@ -183,18 +181,18 @@ TEST(ReplaceGroup, WrongKindUnknownGroupAndBadIconAreRefused) {
   const struct {
     ResourceId group;
     Bytes icon;
-    const char* reason;
+    texts::Fail reason;
   } cases[] = {
-      {ResourceId::Name(u"ARROW"), MakeIcon(true, {{16, 4}}), "is a cursor group; the new file is an icon"},
-      {ResourceId::Number(1), MakeIcon(false, {{16, 4}}), "is an icon group; the new file is a cursor"},
-      {ResourceId::Name(u"NOPE"), MakeIcon(true, {{16, 4}}), "no icon group NOPE"},
-      {ResourceId::Number(1), Bytes{0, 0, 1, 0, 1, 0, 9, 9}, "Error Reading File"},
-      {ResourceId::Number(1), Bytes{'G', 'I', 'F'}, "not an icon or cursor file"},
+      {ResourceId::Name(u"ARROW"), MakeIcon(true, {{16, 4}}), texts::Fail::kGroupIsCursors},
+      {ResourceId::Number(1), MakeIcon(false, {{16, 4}}), texts::Fail::kGroupIsIcons},
+      {ResourceId::Name(u"NOPE"), MakeIcon(true, {{16, 4}}), texts::Fail::kNoIconGroup},
+      {ResourceId::Number(1), Bytes{0, 0, 1, 0, 1, 0, 9, 9}, texts::Fail::kReaderMessage},
+      {ResourceId::Number(1), Bytes{'G', 'I', 'F'}, texts::Fail::kNotIconOrCursor},
   };
   for (const auto& c : cases) {
-    std::string why;
-    EXPECT_FALSE(ReplaceGroup(*program, c.group, c.icon, why));
-    EXPECT_NE(why.find(c.reason), std::string::npos) << why;
+    const auto written = ReplaceGroup(*program, c.group, c.icon);
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.error().code, c.reason) << texts::EnglishMessage(written.error());
   }
 }
 
@@ -202,11 +200,10 @@ TEST(ReplaceGroup, WrongKindUnknownGroupAndBadIconAreRefused) {
 // program is refused: never a directory cut to its count's low 16 bits.
 TEST(ReplaceGroup, SharedDataStaysSharedAndTablesTooWideAreRefused) {
   const Bytes icon = MakeIcon(true, {{16, 4}});
-  std::string why;
   const auto shared = test::ReadProgram(test::ProgramManyLanguages(5000));
   ASSERT_TRUE(shared);
-  const auto written = ReplaceGroup(*shared, ResourceId::Number(1), icon, why);
-  ASSERT_TRUE(written) << why;
+  const auto written = ReplaceGroup(*shared, ResourceId::Number(1), icon);
+  ASSERT_TRUE(written);
   // A data entry of its own per leaf (16 bytes), the 1 KB block once.
   EXPECT_LT(written->size(), shared->Bytes().size() + 16 * 5000 + 8192);
   const auto again = test::ReadProgram(*written);
@@ -216,8 +213,10 @@ TEST(ReplaceGroup, SharedDataStaysSharedAndTablesTooWideAreRefused) {
   const auto wide = test::ReadProgram(test::ProgramManyLanguages(70002));
   ASSERT_TRUE(wide);
   ASSERT_EQ(wide->Tree().entries.size(), 70004u);
-  EXPECT_FALSE(ReplaceGroup(*wide, ResourceId::Number(1), icon, why));
-  EXPECT_NE(why.find("holds 70002 languages"), std::string::npos) << why;
+  const auto refused = ReplaceGroup(*wide, ResourceId::Number(1), icon);
+  ASSERT_FALSE(refused);
+  EXPECT_EQ(refused.error().code, texts::Fail::kTooManyLanguages);
+  EXPECT_EQ(refused.error().details.back(), "70002");
 }
 
 }  // namespace

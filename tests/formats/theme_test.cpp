@@ -140,28 +140,30 @@ TEST(CursorTheme, InstallInfDecidesAndABadSourceWritesNothing) {
   std::ofstream(src / "Install.INF") << kPerRoleInf;
   Save(*IBeam(), src / "BEAM.cur");
   Save(*MakeCursor({{32, 32, {}}}), src / "arrow.cur");  // named by role, but the .inf decides
-  std::string why;
-  auto sources = FindThemeSources(src, why);
-  ASSERT_TRUE(sources) << why;
+  auto sources = FindThemeSources(src);
+  ASSERT_TRUE(sources);
   EXPECT_EQ(sources->schemeName, "Plain");
   ASSERT_EQ(sources->roles.size(), 1u);
   EXPECT_EQ(sources->roles[0].role->windowsName, "IBeam");
-  EXPECT_EQ(sources->notes, (std::vector<std::string>{"Arrow: a.cur, named by Install.INF, is not in the folder"}));
+  ASSERT_EQ(sources->notes.size(), 1u);
+  EXPECT_EQ(sources->notes[0].code, texts::Fail::kInfFileMissing);
+  EXPECT_EQ(sources->notes[0].details, (std::vector<std::string>{"Arrow", "a.cur", "Install.INF"}));
 
   std::ofstream(src / "a.cur") << "garbage";
-  sources = FindThemeSources(src, why);
-  ASSERT_TRUE(sources) << why;
+  sources = FindThemeSources(src);
+  ASSERT_TRUE(sources);
   ThemeReport report;
-  EXPECT_FALSE(BuildCursorTheme(*sources, dir / "out", "Plain", report, why));
-  EXPECT_EQ(why, "Arrow (a.cur): Not an icon, cursor, animated cursor or Xcursor file");
+  const auto built = BuildCursorTheme(*sources, dir / "out", "Plain", report);
+  ASSERT_FALSE(built);
+  EXPECT_EQ(built.error().code, texts::Fail::kRoleSource);
+  EXPECT_EQ(built.error().details, (std::vector<std::string>{"Arrow", "a.cur"}));
   EXPECT_FALSE(fs::exists(dir / "out"));
 
   fs::remove(src / "Install.INF");
   fs::remove(src / "a.cur");
   fs::remove(src / "BEAM.cur");
   fs::remove(src / "arrow.cur");
-  EXPECT_FALSE(FindThemeSources(src, why));
-  EXPECT_NE(why.find("no cursor in"), std::string::npos);
+  EXPECT_EQ(FindThemeSources(src).error().code, texts::Fail::kNoRoleInFolder);
 }
 
 // Every entry of a theme's cursors/ folder: a file's bytes or "-> target".
@@ -205,11 +207,11 @@ TEST_P(PackTheme, ThreeNamingsGiveOneThemeThatLibXcursorReadsAtEverySize) {
     const std::string tag = std::to_string(static_cast<int>(naming));
     SCOPED_TRACE(tag);
     ASSERT_TRUE(packs::WritePack(cursors, &busy, dir / ("pack" + tag), naming, why)) << why;
-    const auto sources = FindThemeSources(dir / ("pack" + tag), why);
-    ASSERT_TRUE(sources) << why;
+    const auto sources = FindThemeSources(dir / ("pack" + tag));
+    ASSERT_TRUE(sources);
     EXPECT_EQ(sources->roles.size(), 15u);
     report = {};
-    ASSERT_TRUE(BuildCursorTheme(*sources, dir / ("theme" + tag), "Pack", report, why)) << why;
+    ASSERT_TRUE(BuildCursorTheme(*sources, dir / ("theme" + tag), "Pack", report));
     const auto entries = Entries(dir / ("theme" + tag) / "cursors");
     if (first.empty()) first = entries;
     EXPECT_TRUE(entries == first) << "the three namings give different themes";

@@ -76,10 +76,11 @@ TEST(XcursorExport, InvertingPixelsBecomeBlackWithAWhiteOutline) {
     }
     EXPECT_EQ(row, expected[y]) << "row " << y;
   }
-  std::vector<std::string> notes;
+  std::vector<texts::Failure> notes;
   ASSERT_TRUE(XcursorImagesOf(icon, notes));
   ASSERT_EQ(notes.size(), 1u);
-  EXPECT_EQ(notes[0], "8x6 1-bit image: 3 screen-inverting pixels drawn black with a white outline");
+  EXPECT_EQ(notes[0].code, texts::Fail::kInvertingRedrawn);
+  EXPECT_EQ(notes[0].details, (std::vector<std::string>{"8", "6", "1", "3"}));
 }
 
 TEST(XcursorExport, OneImagePerSizeAndOnlySizesEveryFrameHas) {
@@ -87,17 +88,18 @@ TEST(XcursorExport, OneImagePerSizeAndOnlySizesEveryFrameHas) {
   cursor.frames.push_back(MakeCursor({{32, 4, {}}, {32, 32, {}}, {16, 8, {}}}));
   cursor.frames.push_back(MakeCursor({{32, 32, {}}, {48, 8, {}}}, 1));
   cursor.PlayFramesInOrder(6);
-  std::vector<std::string> notes;
+  std::vector<texts::Failure> notes;
   const auto images = XcursorImagesOf(cursor, notes);
   ASSERT_TRUE(images);
   ASSERT_EQ(images->size(), 2u);
   const auto deep = ToPremultipliedArgb(*cursor.frames[0], 1);
   EXPECT_EQ((*images)[0].image.pixels, deep->image.pixels) << "the 32-bit image of size 32 is written";
-  EXPECT_EQ(notes, (std::vector<std::string>{
-                       "frame 0: the 32x32 4-bit image is left out; the 32x32 32-bit image is written",
-                       "size 16 is left out: only 1 of 2 frames have it",
-                       "size 48 is left out: only 1 of 2 frames have it",
-                   }));
+  ASSERT_EQ(notes.size(), 3u);
+  EXPECT_EQ(notes[0].code, texts::Fail::kInFrame);
+  EXPECT_EQ(notes[0].cause->details, (std::vector<std::string>{"32", "32", "4", "32", "32", "32"}));
+  EXPECT_EQ(notes[1].code, texts::Fail::kSizeLeftOut);
+  EXPECT_EQ(notes[2].code, texts::Fail::kSizeLeftOut);
+  EXPECT_EQ(notes[2].details, (std::vector<std::string>{"48", "1", "2"}));
   cursor.frames[1] = MakeCursor({{48, 8, {}}});
   EXPECT_EQ(XcursorImagesOf(cursor, notes).error().code, texts::Fail::kNoCommonSize);
 }
@@ -148,7 +150,8 @@ TEST(XcursorImport, FilesFromXcursorgenReadBackIdentically) {
   ASSERT_EQ(cursor->frames.size(), 3u);
   EXPECT_EQ(cursor->steps, (std::vector<AnimationStep>{{0, 3}, {1, 6}, {2, 9}}));
   EXPECT_EQ(cursor->frames[2]->GetHotSpot(1), (raster::Point{10, 10}));
-  const auto again = XcursorImagesOf(*cursor, notes);
+  std::vector<texts::Failure> changes;
+  const auto again = XcursorImagesOf(*cursor, changes);
   ASSERT_TRUE(again);
   ASSERT_TRUE(WriteXcursorFile(*again, (dir / "again").string()));
   EXPECT_TRUE(SameImages(ReferenceRead(dir / "again"), reference));
