@@ -38,14 +38,12 @@ bool ReadGroup(const formats::ProgramFile& program, const formats::IconGroup& gr
   auto file = program.GroupFile(group, why, budget);
   if (!file) return false;
   icon.SetIcon(group.kind == formats::GroupKind::kIcon);
-  icon.SetErrorCallback([&why](std::string_view text, std::string_view) {
-    if (why.empty()) why = text;
-  });
-  const bool loaded = icon.LoadFromMemory(*file, GroupTitle(group), budget);
-  icon.SetErrorCallback({});
-  if (!loaded && why.empty()) why = "unreadable images";
+  const texts::Result<void> loaded = icon.LoadFromMemory(*file, GroupTitle(group), budget);
+  // A group whose file has no usable header has always been "unreadable images".
+  if (!loaded && loaded.error().code == texts::Fail::kNotIconOrCursor) why = "unreadable images";
+  if (!loaded && why.empty()) why = texts::EnglishMessage(loaded.error());
   bytes = std::move(*file);
-  return loaded;
+  return loaded.has_value();
 }
 
 std::optional<formats::ProgramFile> LoadProgram(const std::string& path, std::string& error) {

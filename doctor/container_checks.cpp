@@ -116,9 +116,8 @@ void CheckAni(std::span<const std::uint8_t> bytes, const CheckOptions& options, 
         "the frames hold " + Num(static_cast<std::int64_t>(sizeSets.size())) +
             " different sets of sizes; a size some frames lack plays scaled");
   }
-  if (!formats::ReadAniMemory(bytes, "",
-                              [&why](std::string_view message, std::string_view) { why = std::string(message); })) {
-    Add(result.findings, "", -1, "ani-structure", why.empty() ? "the animated cursor cannot be read" : why);
+  if (const auto read = formats::ReadAniMemory(bytes, ""); !read) {
+    Add(result.findings, "", -1, "ani-structure", texts::EnglishMessage(read.error()));
   }
 }
 

@@ -45,8 +45,10 @@ std::optional<ThemeCursor> Convert(const RoleSource& source, const ThemeOptions&
   const std::string label = std::string(source.role->windowsName) + " (" + source.file.filename().string() + ")";
   std::string message;
   std::vector<std::string> notes;
-  auto cursor = ReadAnyCursorFile(
-      source.file.string(), [&message](std::string_view m, std::string_view) { message = m; }, &notes);
+  std::vector<texts::Failure> readNotes;
+  auto cursor = ReadAnyCursorFile(source.file.string(), &readNotes);
+  for (const texts::Failure& n : readNotes) notes.push_back(texts::EnglishMessage(n));
+  if (!cursor) message = texts::EnglishMessage(cursor.error());
   std::optional<std::vector<XcursorImage>> images;
   if (cursor) {
     auto made =

@@ -33,8 +33,8 @@ std::pair<std::uint32_t, std::uint32_t> BlockDepth(std::span<const std::uint8_t>
 
 std::optional<SplitFile> Split(std::span<const std::uint8_t> file, std::string& why) {
   // The file must read as a whole; its blocks then are sound.
-  if (!document::ReadIconMemory(file, "new", [&why](std::string_view m, std::string_view) { why = m; })) {
-    if (why.empty()) why = "not an icon or cursor file";
+  if (const auto read = document::ReadIconMemory(file, "new"); !read) {
+    why = texts::EnglishMessage(read.error());
     return std::nullopt;
   }
   SplitFile split;

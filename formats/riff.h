@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "texts/failure.h"
+
 namespace pixmint::formats {
 
 // One chunk of a RIFF file: its four-character id, its data (without the
@@ -21,8 +23,11 @@ struct RiffChunk {
 // The chunks that fill body, one after another; body starts at fileOffset
 // in the file (for messages). Every chunk must lie inside body; the pad byte
 // after an odd-length chunk may be missing at the very end, and fewer than 8
-// bytes after the last chunk are ignored. On failure why names the chunk and
+// bytes after the last chunk are ignored. The failure names the chunk and
 // its offset.
+[[nodiscard]] texts::Result<std::vector<RiffChunk>> ReadRiffChunks(std::span<const std::uint8_t> body,
+                                                                   std::size_t fileOffset);
+// The same with the failure in English words (the doctor's findings).
 [[nodiscard]] std::optional<std::vector<RiffChunk>> ReadRiffChunks(std::span<const std::uint8_t> body,
                                                                    std::size_t fileOffset, std::string& why);
 

@@ -81,15 +81,13 @@ TEST(Conformance, EveryCorpusFileLoadsAsExpectedOrIsRejectedWithAMessage) {
     SCOPED_TRACE(e.file);
     const fs::path path = corpus / e.file;
     document::TKvIcon icon;
-    std::string message;
-    icon.SetErrorCallback([&message](std::string_view text, std::string_view) { message = text; });
-    const bool loaded = icon.LoadFromFile(path.string());
+    const texts::Result<void> loaded = icon.LoadFromFile(path.string());
     if (!e.loads) {
-      EXPECT_FALSE(loaded);
-      EXPECT_FALSE(message.empty()) << "rejected without a message";
+      ASSERT_FALSE(loaded);
+      EXPECT_NE(loaded.error().code, texts::Fail::kNotIconOrCursor) << "rejected without a message";
       continue;
     }
-    ASSERT_TRUE(loaded) << message;
+    ASSERT_TRUE(loaded) << texts::EnglishMessage(loaded.error());
     ASSERT_EQ(icon.ImageCount(), e.references.size());
     for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
       if (e.references[i] == "-") continue;
@@ -121,9 +119,8 @@ TEST(Conformance, SamplesLoadWithTheirDepthsTablesAndHotSpots) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);
     document::TKvIcon icon;
-    std::string message;
-    icon.SetErrorCallback([&message](std::string_view text, std::string_view) { message = text; });
-    ASSERT_TRUE(icon.LoadFromFile((fs::path(PIXMINT_TEST_DATA_DIR) / c.file).string())) << message;
+    const texts::Result<void> loaded = icon.LoadFromFile((fs::path(PIXMINT_TEST_DATA_DIR) / c.file).string());
+    ASSERT_TRUE(loaded) << texts::EnglishMessage(loaded.error());
     ASSERT_EQ(icon.ImageCount(), c.depths.size());
     for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) EXPECT_EQ(icon.Colors(i), c.depths[i]) << i;
     EXPECT_EQ(icon.XorBitmap(0)->Table().size(), c.tableOfFirst);
@@ -142,24 +139,22 @@ TEST(Conformance, MalformedFilesAreRejected) {
     SCOPED_TRACE(name);
     ++seen;
     document::TKvIcon icon;
-    std::string message;
-    icon.SetErrorCallback([&message](std::string_view text, std::string_view) { message = text; });
-    EXPECT_FALSE(icon.LoadFromFile(entry.path().string()));
+    const texts::Result<void> loaded = icon.LoadFromFile(entry.path().string());
+    ASSERT_FALSE(loaded);
     EXPECT_EQ(icon.ImageCount(), 0u);
     // Animated cursors and Xcursor files are no icon files at all.
     const bool unusableHeader =
         name.starts_with("file-header-") || name.starts_with("riff-") || name.starts_with("xcursor-");
-    EXPECT_EQ(message.empty(), unusableHeader) << message;
+    EXPECT_EQ(loaded.error().code == texts::Fail::kNotIconOrCursor, unusableHeader)
+        << texts::EnglishMessage(loaded.error());
     if (name.starts_with("riff-ani-") || name.starts_with("xcursor-")) {
-      int messages = 0;
-      EXPECT_FALSE(formats::ReadAnyCursorFile(entry.path().string(), [&](auto, auto) { ++messages; }));
-      EXPECT_EQ(messages, 1);
+      EXPECT_FALSE(formats::ReadAnyCursorFile(entry.path().string()));
     }
     EXPECT_TRUE(icon.LoadFromFile((fs::path(PIXMINT_TEST_DATA_DIR) / "depths.ico").string())) << "free for another";
   }
   EXPECT_GE(seen, 20);
   for (const char* good : {"animated-sequence.ani", "xcursor-two-sizes.xcur"}) {
-    EXPECT_TRUE(formats::ReadAnyCursorFile((fs::path(PIXMINT_TEST_DATA_DIR) / good).string(), {})) << good;
+    EXPECT_TRUE(formats::ReadAnyCursorFile((fs::path(PIXMINT_TEST_DATA_DIR) / good).string())) << good;
   }
 }
 
@@ -202,7 +197,7 @@ TEST(Conformance, SavingAfterOneEditKeepsEveryOtherEntryByteForByte) {
       SCOPED_TRACE(entry.path().string());
       const auto bytes = document::ReadWholeFile(entry.path().string());
       ASSERT_TRUE(bytes);
-      auto cursor = formats::ReadAniMemory(*bytes, "in", {});
+      auto cursor = formats::ReadAniMemory(*bytes, "in");
       if (!cursor && formats::LooksLikeAni(*bytes)) continue;
       if (!formats::LooksLikeAni(*bytes)) {
         auto icon = std::make_unique<document::TKvIcon>();

@@ -141,10 +141,11 @@ TEST(XcursorImport, FilesFromXcursorgenReadBackIdentically) {
   ASSERT_TRUE(decoded) << why;
   EXPECT_TRUE(SameImages(*decoded, reference));
 
-  std::vector<std::string> notes;
-  const auto cursor = ReadXcursorMemory(*bytes, "made", {}, &notes);
+  std::vector<texts::Failure> read;
+  const auto cursor = ReadXcursorMemory(*bytes, "made", &read);
   ASSERT_TRUE(cursor);
-  EXPECT_TRUE(notes.empty());
+  EXPECT_TRUE(read.empty());
+  std::vector<std::string> notes;
   ASSERT_EQ(cursor->frames.size(), 3u);
   EXPECT_EQ(cursor->steps, (std::vector<AnimationStep>{{0, 3}, {1, 6}, {2, 9}}));
   EXPECT_EQ(cursor->frames[2]->GetHotSpot(1), (raster::Point{10, 10}));
@@ -165,10 +166,11 @@ TEST(XcursorImport, SizesWithoutTheWholeAnimationAreLeftOut) {
   images.push_back(image(24, 0));
   for (std::uint32_t d : {0u, 70u, 1000u}) images.push_back(image(32, d));
   const auto bytes = EncodeXcursor(images);
-  std::vector<std::string> notes;
-  const auto cursor = ReadXcursorMemory(*bytes, "x", {}, &notes);
+  std::vector<texts::Failure> notes;
+  const auto cursor = ReadXcursorMemory(*bytes, "x", &notes);
   ASSERT_TRUE(cursor);
-  EXPECT_EQ(notes, (std::vector<std::string>{"size 24 is left out: it has 1 images, the animation 3"}));
+  ASSERT_EQ(notes.size(), 1u);
+  EXPECT_EQ(notes[0].code, texts::Fail::kSizeImageCountDiffers);
   EXPECT_EQ(cursor->steps, (std::vector<AnimationStep>{{0, 1}, {1, 4}, {2, 60}}));
   EXPECT_EQ(cursor->frames[0]->ImageCount(), 1u);
   EXPECT_EQ(cursor->frames[0]->XorBitmap(0)->GetRaw(0, 0), 0x80804020u) << "colour taken back from premultiplied";
@@ -212,11 +214,10 @@ TEST(XcursorReader, RefusesHostileFiles) {
   }
   // Larger than a document image may be: refused on import with a message.
   const XcursorImage wide{1100, 0, {1100, 1, {0, 0}, std::vector<std::uint32_t>(1100, 0)}};
-  std::vector<std::string> messages;
-  EXPECT_FALSE(ReadXcursorMemory(*EncodeXcursor(std::vector<XcursorImage>{wide}), "wide",
-                                 [&](std::string_view m, std::string_view) { messages.emplace_back(m); }));
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_NE(messages[0].find("a 1100x1 image is larger than a document image may be"), std::string::npos);
+  const auto refused = ReadXcursorMemory(*EncodeXcursor(std::vector<XcursorImage>{wide}), "wide");
+  ASSERT_FALSE(refused);
+  ASSERT_TRUE(refused.error().cause);
+  EXPECT_EQ(refused.error().cause->code, texts::Fail::kXcursorImageTooLarge);
 }
 
 }  // namespace
