@@ -80,7 +80,9 @@ std::vector<std::uint32_t> StepValuesLeniently(const RiffChunk& chunk, std::size
     const texts::Fail what = fill           ? texts::Fail::kStepsShortRate
                              : present == 0 ? texts::Fail::kStepsShortInOrder
                                             : texts::Fail::kStepsShortListed;
-    notes.push_back({what, {chunk.id, std::to_string(present), std::to_string(steps)}});
+    std::vector<std::string> details{chunk.id, std::to_string(present), std::to_string(steps)};
+    if (what == texts::Fail::kStepsShortListed) details.push_back(std::to_string(present));
+    notes.push_back({what, std::move(details)});
     if (fill) values.resize(steps, *fill);
   }
   return values;

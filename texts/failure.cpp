@@ -110,10 +110,11 @@ constexpr std::array<FailureText, static_cast<std::size_t>(Fail::kCount)> kTable
     // %1: the chunk's id, %2: the entries it holds, %3: the steps.
     {Fail::kStepsShortInOrder, QT_TRANSLATE_NOOP("pixmint", "'%1' 有 %2 项, 而步骤有 %3 个; 帧按顺序播放"),
      "'%1' holds %2 entries for %3 steps; the frames play in order", 3},
-    // %1: the chunk's id, %2: the entries it holds, %3: the steps.
+    // %1: the chunk's id, %2: the entries it holds, %3: the steps, %4: the
+    // entries again (a placeholder is used once).
     {Fail::kStepsShortListed,
-     QT_TRANSLATE_NOOP("pixmint", "'%1' 有 %2 项, 而步骤有 %3 个; 动画播放其中列出的 %2 个步骤"),
-     "'%1' holds %2 entries for %3 steps; the animation plays the %2 steps it lists", 3},
+     QT_TRANSLATE_NOOP("pixmint", "'%1' 有 %2 项, 而步骤有 %3 个; 动画播放其中列出的 %4 个步骤"),
+     "'%1' holds %2 entries for %3 steps; the animation plays the %4 steps it lists", 4},
     // %1: the frames declared, %2: the frames present.
     {Fail::kFramesPresentUsed, QT_TRANSLATE_NOOP("pixmint", "'anih' 声明了 %1 帧, 'fram' 列表中有 %2 帧; 使用实有的帧"),
      "'anih' declares %1 frames, the 'fram' list holds %2; those are used", 2},

@@ -1288,8 +1288,8 @@
         <translation>&apos;%1&apos; holds %2 entries for %3 steps; the frames play in order</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; 有 %2 项, 而步骤有 %3 个; 动画播放其中列出的 %2 个步骤</source>
-        <translation>&apos;%1&apos; holds %2 entries for %3 steps; the animation plays the %2 steps it lists</translation>
+        <source>&apos;%1&apos; 有 %2 项, 而步骤有 %3 个; 动画播放其中列出的 %4 个步骤</source>
+        <translation>&apos;%1&apos; holds %2 entries for %3 steps; the animation plays the %4 steps it lists</translation>
     </message>
     <message>
         <source>&apos;anih&apos; 声明了 %1 帧, &apos;fram&apos; 列表中有 %2 帧; 使用实有的帧</source>
