@@ -39,7 +39,7 @@ BENCHMARK(BM_WriteAni)->Unit(benchmark::kMillisecond);
 
 void BM_ReadAni(benchmark::State& state) {
   const auto bytes = *formats::WriteAniMemory(Busy());
-  for (auto _ : state) benchmark::DoNotOptimize(formats::ReadAniMemory(bytes, "busy.ani", {}));
+  for (auto _ : state) benchmark::DoNotOptimize(formats::ReadAniMemory(bytes, "busy.ani"));
 }
 BENCHMARK(BM_ReadAni)->Unit(benchmark::kMillisecond);
 
@@ -55,7 +55,7 @@ BENCHMARK(BM_ExportXcursor)->Unit(benchmark::kMillisecond);
 void BM_ImportXcursor(benchmark::State& state) {
   std::vector<texts::Failure> notes;
   const auto bytes = *formats::EncodeXcursor(*formats::XcursorImagesOf(Busy(), notes));
-  for (auto _ : state) benchmark::DoNotOptimize(formats::ReadXcursorMemory(bytes, "busy", {}));
+  for (auto _ : state) benchmark::DoNotOptimize(formats::ReadXcursorMemory(bytes, "busy"));
 }
 BENCHMARK(BM_ImportXcursor)->Unit(benchmark::kMillisecond);
 

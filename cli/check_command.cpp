@@ -148,10 +148,12 @@ bool FixOne(document::TKvIcon& icon, std::span<const std::uint8_t> bytes, const 
 // --fix: the fixed file written to out; false with error set when it cannot be.
 bool Fix(const CheckArgs& args, const std::vector<std::uint8_t>& bytes, FileReport& report, std::string& error) {
   const doctor::CheckOptions options = OptionsFor(args, report.path);
-  const auto reportError = [&error](std::string_view message, std::string_view) { error = std::string(message); };
   if (report.exam.kind == formats::FileKind::kAnimatedCursor) {
-    auto cursor = formats::ReadAniMemory(bytes, report.path, reportError);
-    if (!cursor) return false;
+    auto cursor = formats::ReadAniMemory(bytes, report.path);
+    if (!cursor) {
+      error = texts::EnglishMessage(cursor.error());
+      return false;
+    }
     for (std::size_t k = 0; k < cursor->frames.size(); ++k) {
       const auto frame = cursor->frames[k]->SaveToMemory();
       if (!frame) return false;
@@ -167,8 +169,10 @@ bool Fix(const CheckArgs& args, const std::vector<std::uint8_t>& bytes, FileRepo
     return false;
   }
   document::TKvIcon icon;
-  icon.SetErrorCallback(reportError);
-  if (!icon.LoadFromMemory(bytes, report.path)) return false;
+  if (const auto loaded = icon.LoadFromMemory(bytes, report.path); !loaded) {
+    error = texts::EnglishMessage(loaded.error());
+    return false;
+  }
   icon.SetIcon(report.exam.kind == formats::FileKind::kIcon);
   FixOne(icon, bytes, options, "", report.fixes);
   const texts::Result<void> saved = icon.SaveToFile(args.out);

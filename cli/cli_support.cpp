@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
-#include <filesystem>
 #include <iostream>
 #include <thread>
 
@@ -18,20 +17,15 @@
 namespace pixmint::cli {
 namespace {
 
-// Collects the first message a reader reports.
-struct FirstMessage {
-  std::string text;
-  [[nodiscard]] document::ErrorCallback Callback() {
-    return [this](std::string_view message, std::string_view) {
-      if (text.empty()) text = message;
-    };
-  }
-};
+// The line for a file that cannot be read: its name and why, in English.
+std::string LoadError(const std::string& path, const texts::Failure& failure) {
+  return path + ": " + texts::EnglishMessage(failure);
+}
 
-std::string LoadError(const std::string& path, std::string message) {
-  std::error_code ec;
-  if (message.empty() && !std::filesystem::exists(path, ec)) message = "no such file";
-  return path + ": " + (message.empty() ? std::string("not an icon or cursor file") : message);
+std::vector<std::string> InEnglish(const std::vector<texts::Failure>& notes) {
+  std::vector<std::string> lines;
+  for (const texts::Failure& note : notes) lines.push_back(texts::EnglishMessage(note));
+  return lines;
 }
 
 }  // namespace
@@ -65,27 +59,28 @@ bool HasExtension(std::string_view path, std::string_view ext) {
 
 bool LoadDocument(const std::string& path, const formats::FileFormat* format, document::TKvIcon& icon,
                   std::string& error, std::vector<std::uint8_t>* fileBytes) {
-  FirstMessage message;
   const bool imported = format != nullptr && format->read != nullptr && !format->savedBack &&
                         (format->holds == formats::Holds::kIcon || format->holds == formats::Holds::kCursor);
   if (imported) {
-    const auto read = formats::ReadFileAs(format, path, message.Callback());
+    const auto read = formats::ReadFileAs(format, path);
     icon.SetIcon(format->holds == formats::Holds::kIcon);
-    const document::TKvIcon* frame = read && !read->frames.empty() ? read->frames.front().get() : nullptr;
+    if (!read) {
+      error = LoadError(path, read.error());
+      return false;
+    }
+    const document::TKvIcon* frame = !read->frames.empty() ? read->frames.front().get() : nullptr;
     bool loaded = frame != nullptr;
     for (std::uint32_t i = 0; loaded && i < frame->ImageCount(); ++i) loaded = icon.AppendImage(*frame, i);
-    if (!loaded) error = LoadError(path, message.text);
+    if (!loaded) error = LoadError(path, texts::Fail::kNotIconOrCursor);
     return loaded;
   }
   icon.SetIcon(!HasExtension(path, ".cur"));
-  icon.SetErrorCallback(message.Callback());
   std::optional<std::vector<std::uint8_t>> bytes;
   if (fileBytes != nullptr) bytes = document::ReadWholeFile(path);
-  const bool loaded = bytes ? icon.LoadFromMemory(*bytes, path) : icon.LoadFromFile(path);
+  const texts::Result<void> loaded = bytes ? icon.LoadFromMemory(*bytes, path) : icon.LoadFromFile(path);
   if (loaded && bytes) *fileBytes = std::move(*bytes);
-  icon.SetErrorCallback({});
   if (loaded) return true;
-  error = LoadError(path, message.text);
+  error = LoadError(path, loaded.error());
   return false;
 }
 
@@ -97,20 +92,27 @@ const formats::FileFormat* InputFormat(const std::string& path) {
 }
 
 std::optional<formats::AnimatedCursor> LoadAnimated(const std::string& path, std::string& error) {
-  FirstMessage message;
-  std::vector<std::string> warnings;
-  auto cursor = formats::ReadAniFile(path, message.Callback(), &warnings);
-  if (!cursor) error = LoadError(path, message.text);
-  PrintNotes(warnings);
-  return cursor;
+  std::vector<texts::Failure> warnings;
+  auto cursor = formats::ReadAniFile(path, &warnings);
+  PrintNotes(InEnglish(warnings));
+  if (!cursor) {
+    error = LoadError(path, cursor.error());
+    return std::nullopt;
+  }
+  return std::move(*cursor);
 }
 
 std::optional<formats::AnimatedCursor> LoadAnyCursor(const std::string& path, std::vector<std::string>& notes,
                                                      std::string& error) {
-  FirstMessage message;
-  auto cursor = formats::ReadAnyCursorFile(path, message.Callback(), &notes);
-  if (!cursor) error = LoadError(path, message.text);
-  return cursor;
+  std::vector<texts::Failure> read;
+  auto cursor = formats::ReadAnyCursorFile(path, &read);
+  const std::vector<std::string> lines = InEnglish(read);
+  notes.insert(notes.end(), lines.begin(), lines.end());
+  if (!cursor) {
+    error = LoadError(path, cursor.error());
+    return std::nullopt;
+  }
+  return std::move(*cursor);
 }
 
 void PrintNotes(const std::vector<std::string>& notes) {

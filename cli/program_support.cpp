@@ -37,24 +37,20 @@ texts::Result<void> ReadGroup(const formats::ProgramFile& program, const formats
                               document::TKvIcon& icon, std::vector<std::uint8_t>& bytes, document::ReadBudget* budget) {
   auto file = program.GroupFile(group, budget);
   if (!file) return file.error();
-  std::string why;
   icon.SetIcon(group.kind == formats::GroupKind::kIcon);
-  icon.SetErrorCallback([&why](std::string_view text, std::string_view) {
-    if (why.empty()) why = text;
-  });
-  const bool loaded = icon.LoadFromMemory(*file, GroupTitle(group), budget);
-  icon.SetErrorCallback({});
+  const texts::Result<void> loaded = icon.LoadFromMemory(*file, GroupTitle(group), budget);
   bytes = std::move(*file);
-  if (loaded) return {};
-  if (why.empty()) return texts::Failure{texts::Fail::kUnreadableImages};
-  return texts::Failure{texts::Fail::kReaderMessage, {why}};
+  // A group whose file has no usable header has always been "unreadable images".
+  if (!loaded && loaded.error().code == texts::Fail::kNotIconOrCursor)
+    return texts::Failure{texts::Fail::kUnreadableImages};
+  return loaded;
 }
 
 std::optional<formats::ProgramFile> LoadProgram(const std::string& path, std::string& error) {
   auto bytes = document::ReadWholeFile(path, formats::kMaxProgramBytes);
   if (!bytes) {
     std::error_code ec;
-    const texts::Fail why = fs::exists(path, ec) ? texts::Fail::kCannotReadTheFile : texts::Fail::kNoSuchFileNamed;
+    const texts::Fail why = fs::exists(path, ec) ? texts::Fail::kCannotReadTheFile : texts::Fail::kFileMissing;
     error = path + ": " + texts::EnglishMessage({why});
     return std::nullopt;
   }

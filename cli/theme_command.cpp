@@ -1,6 +1,7 @@
 // pixmint-cli xcursor-theme SRC_DIR (OUT_DIR | --install) [--name NAME]
 //   [--sizes 24,32,...|source] [--map ROLE=FILE]... [--json]: a folder of
 // Windows cursors as an installable Xcursor theme.
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>

@@ -10,6 +10,7 @@
 #include "formats/program_file.h"
 #include "formats/riff.h"
 #include "formats/xcursor_codec.h"
+#include "texts/failure.h"
 
 namespace pixmint::doctor {
 namespace {
@@ -25,10 +26,10 @@ struct AniParts {
   std::vector<std::span<const std::uint8_t>> icons;
 };
 
-std::optional<AniParts> AniChunks(std::span<const std::uint8_t> bytes, std::string& why) {
-  if (bytes.size() < 12) return std::nullopt;
-  const auto top = formats::ReadRiffChunks(bytes.subspan(12), 12, why);
-  if (!top) return std::nullopt;
+texts::Result<AniParts> AniChunks(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() < 12) return texts::Failure{texts::Fail::kNotAnimatedCursor};
+  const auto top = formats::ReadRiffChunks(bytes.subspan(12), 12);
+  if (!top) return top.error();
   AniParts parts;
   for (const formats::RiffChunk& c : *top) {
     if (c.id == "anih" && !parts.anih) parts.anih = c;
@@ -36,8 +37,8 @@ std::optional<AniParts> AniChunks(std::span<const std::uint8_t> bytes, std::stri
     if (c.id == "seq " && !parts.seq) parts.seq = c;
     const auto body = formats::ListBody(c, "fram");
     if (!body || !parts.icons.empty()) continue;
-    const auto icons = formats::ReadRiffChunks(*body, c.offset + 12, why);
-    if (!icons) return std::nullopt;
+    const auto icons = formats::ReadRiffChunks(*body, c.offset + 12);
+    if (!icons) return icons.error();
     for (const formats::RiffChunk& icon : *icons) {
       if (icon.id == "icon") parts.icons.push_back(icon.data);
     }
@@ -93,10 +94,11 @@ void CheckAniHeader(const AniParts& parts, std::vector<Finding>& out) {
 }
 
 void CheckAni(std::span<const std::uint8_t> bytes, const CheckOptions& options, Examination& result) {
-  std::string why;
-  const auto parts = AniChunks(bytes, why);
+  const auto parts = AniChunks(bytes);
   if (!parts || !parts->anih || parts->anih->data.size() < 36) {
-    Add(result.findings, "", -1, "ani-structure", parts ? "no complete 'anih' header" : why);
+    // The doctor's findings are English, like the command line it prints on.
+    Add(result.findings, "", -1, "ani-structure",
+        parts ? "no complete 'anih' header" : texts::EnglishMessage(parts.error()));
     return;
   }
   CheckAniHeader(*parts, result.findings);
@@ -116,9 +118,8 @@ void CheckAni(std::span<const std::uint8_t> bytes, const CheckOptions& options, 
         "the frames hold " + Num(static_cast<std::int64_t>(sizeSets.size())) +
             " different sets of sizes; a size some frames lack plays scaled");
   }
-  if (!formats::ReadAniMemory(bytes, "",
-                              [&why](std::string_view message, std::string_view) { why = std::string(message); })) {
-    Add(result.findings, "", -1, "ani-structure", why.empty() ? "the animated cursor cannot be read" : why);
+  if (const auto read = formats::ReadAniMemory(bytes, ""); !read) {
+    Add(result.findings, "", -1, "ani-structure", texts::EnglishMessage(read.error()));
   }
 }
 

@@ -9,6 +9,7 @@
 #include "document/ico_layout.h"
 #include "document/icon_image.h"
 #include "document/png_codec.h"
+#include "texts/failure.h"
 
 namespace pixmint::doctor {
 namespace {
@@ -90,11 +91,10 @@ void ExaminePng(std::span<const std::uint8_t> block, EntryInfo& e, std::uint64_t
 
 void ExamineBitmap(std::span<const std::uint8_t> file, EntryInfo& e, std::string_view part, std::vector<Finding>& out) {
   const auto rest = file.subspan(e.offset);
-  std::string why;
   if (rest.size() >= 20) e.compressedHeader = GetU32(rest, 16) != 0;
-  const auto extent = document::MeasureImageBlock(rest, why);
+  const auto extent = document::MeasureImageBlock(rest);
   if (!extent) {
-    Add(out, part, e.index, "unreadable", "bitmap: " + why);
+    Add(out, part, e.index, "unreadable", "bitmap: " + texts::EnglishMessage(extent.error()));
     return;
   }
   const document::BitmapHeader h = document::ParseHeader(rest);
@@ -126,7 +126,8 @@ void ExamineBitmap(std::span<const std::uint8_t> file, EntryInfo& e, std::string
   }
   e.readable = extent->end <= rest.size() || (e.bits == 32 && e.size == extent->colourEnd);
   if (!e.readable)
-    Add(out, part, e.index, "unreadable", "bitmap: " + document::ShortBlockReason(rest.size(), extent->end));
+    Add(out, part, e.index, "unreadable",
+        "bitmap: " + texts::EnglishMessage(document::ShortBlock(rest.size(), extent->end)));
   if (std::max(e.width, e.height) >= 256) {
     Add(out, part, e.index, "bmp-256",
         Num(e.width) + "x" + Num(e.height) + " stored as a bitmap; PNG holds it in about a quarter of the bytes");

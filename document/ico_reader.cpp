@@ -11,9 +11,8 @@
 namespace pixmint::document {
 namespace {
 
-std::string EntryMessage(std::string_view base, std::size_t index, const std::string& why) {
-  return std::string(base) + " (image " + std::to_string(index) + ": " + why + ")";
-}
+using texts::Fail;
+using texts::Failure;
 
 // A 32-bit image whose alpha bytes are not all 0 is shown by its alpha: the
 // mask is rewritten to match and fully transparent pixels are zeroed. With
@@ -42,21 +41,14 @@ void ApplyAlphaRule(IconImage& record) {
 
 // A PNG entry becomes a 32-bit block: colour bytes blue, green, red, alpha
 // bottom-up, mask set (and colour zeroed) where alpha is 0.
-bool DecodePngRecord(std::span<const std::uint8_t> block, IconImage& record, std::string& why) {
+texts::Result<void> DecodePngRecord(std::span<const std::uint8_t> block, IconImage& record) {
   texts::Result<Image32> image = DecodePng(block, ChannelOrder::kBgra, kMaxIconPngSide);
-  if (!image) {
-    why = "PNG: " + texts::EnglishMessage(image.error());
-    return false;
-  }
+  if (!image) return texts::Within(Fail::kInPngEntry, {}, image.error());
   const int w = image->width, h = image->height;
   if (w < 1 || h < 1 || w > kMaxImageSide || h > kMaxImageSide) {
-    why = "PNG size " + std::to_string(w) + "x" + std::to_string(h);
-    return false;
+    return Failure{Fail::kPngEntrySize, {std::to_string(w), std::to_string(h)}};
   }
-  if (!MakeBlankImage(w, h, 32, record)) {
-    why = "PNG size";
-    return false;
-  }
+  if (!MakeBlankImage(w, h, 32, record)) return Failure{Fail::kPngEntryUnusable};
   const std::size_t rowBytes = static_cast<std::size_t>(w) * 4;
   auto colour = record.XorPart();
   auto mask = record.AndPart();
@@ -72,7 +64,7 @@ bool DecodePngRecord(std::span<const std::uint8_t> block, IconImage& record, std
     }
   }
   record.pngCompressed = true;
-  return true;
+  return {};
 }
 
 // A bitmap entry: rest is the file from the block's offset on, size the
@@ -81,22 +73,19 @@ bool DecodePngRecord(std::span<const std::uint8_t> block, IconImage& record, std
 // shapes that other programs write and read are taken as well: a 32-bit
 // block that ends right after its colour bits (no mask; alpha decides), and
 // an entry size smaller than the block while the file holds the whole block.
-bool ReadBitmapRecord(std::span<const std::uint8_t> rest, std::uint64_t size, IconImage& record, std::string& why) {
-  const std::optional<BlockExtent> extent = MeasureImageBlock(rest, why);
-  if (!extent) return false;
+texts::Result<void> ReadBitmapRecord(std::span<const std::uint8_t> rest, std::uint64_t size, IconImage& record) {
+  const texts::Result<BlockExtent> extent = MeasureImageBlock(rest);
+  if (!extent) return extent.error();
   const bool noMask = extent->end > size && extent->bitCount == 32 && size == extent->colourEnd;
   const std::uint64_t take = noMask ? extent->colourEnd : extent->end;
-  if (take > rest.size()) {
-    why = ShortBlockReason(rest.size(), extent->end);
-    return false;
-  }
+  if (take > rest.size()) return ShortBlock(rest.size(), extent->end);
   record.Data.assign(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(take));
   record.original.assign(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(std::max(take, size)));
   // The missing mask reads as all opaque; the alpha rule then rewrites it.
   record.Data.resize(static_cast<std::size_t>(extent->end), 0);
-  if (!InitImageRecord(record, why)) return false;
+  if (texts::Result<void> made = InitImageRecord(record); !made) return made;
   ApplyAlphaRule(record);
-  return true;
+  return {};
 }
 
 // The pixels an entry will decode to by its header alone, and at least
@@ -110,29 +99,30 @@ std::uint64_t EntryPixels(std::span<const std::uint8_t> file, std::uint64_t offs
     if (!side || side->first > kMaxIconPngSide || side->second > kMaxIconPngSide) return 0;
     return std::max(kMinImagePixels, std::uint64_t{side->first} * side->second);
   }
-  std::string ignored;
-  if (!MeasureImageBlock(rest, ignored)) return 0;
+  if (!MeasureImageBlock(rest)) return 0;
   const BitmapHeader header = ParseHeader(rest);
   return std::max(kMinImagePixels,
                   static_cast<std::uint64_t>(header.width) * static_cast<std::uint64_t>(header.height / 2));
 }
 
 // Where every entry lies, checked against the file and the budget before
-// anything is decoded: empty, or the message for the first fault.
-std::string CheckEntries(std::span<const std::uint8_t> file, std::uint32_t count, ReadBudget& budget) {
-  std::string why;
-  if (!budget.TakeEntries(count, why)) return std::string(kErrorConverting) + " (" + why + ")";
+// anything is decoded: the first fault, if any.
+std::optional<Failure> CheckEntries(std::span<const std::uint8_t> file, std::uint32_t count, ReadBudget& budget) {
+  if (auto taken = budget.TakeEntries(count); !taken) return texts::Within(Fail::kCannotConvert, {}, taken.error());
   for (std::uint32_t i = 0; i < count; ++i) {
     const std::size_t entry = kIcoHeaderBytes + kIcoEntryBytes * i;
     const std::uint64_t size = GetU32(file, entry + 8);
     const std::uint64_t offset = GetU32(file, entry + 12);
-    if (offset > file.size()) return EntryMessage(kErrorSeeking, i, "offset " + std::to_string(offset));
+    const std::string image = std::to_string(i);
+    if (offset > file.size()) return Failure{Fail::kCannotSeekImage, {image, std::to_string(offset)}};
     if (offset + size > file.size()) {
-      return EntryMessage(kErrorReading, i, std::to_string(size) + " bytes at offset " + std::to_string(offset));
+      return Failure{Fail::kCannotReadImage, {image, std::to_string(size), std::to_string(offset)}};
     }
-    if (!budget.TakePixels(EntryPixels(file, offset, size), why)) return EntryMessage(kErrorConverting, i, why);
+    if (auto taken = budget.TakePixels(EntryPixels(file, offset, size)); !taken) {
+      return texts::Within(Fail::kCannotConvertImage, {image}, taken.error());
+    }
   }
-  return {};
+  return std::nullopt;
 }
 
 }  // namespace
@@ -159,19 +149,13 @@ std::uint16_t ReadIconType(std::span<const std::uint8_t> file) {
   return ReadIconHeader(file) != 0 ? GetU16(file, 2) : 0;
 }
 
-std::unique_ptr<IconResource> ReadIconMemory(std::span<const std::uint8_t> file, const std::string& name,
-                                             const ErrorCallback& onError, IconFileInfo* info, ReadBudget* budget) {
-  auto fail = [&](const std::string& message) -> std::unique_ptr<IconResource> {
-    if (onError) onError(message, name);
-    return nullptr;
-  };
+texts::Result<std::unique_ptr<IconResource>> ReadIconMemory(std::span<const std::uint8_t> file, const std::string& name,
+                                                            IconFileInfo* info, ReadBudget* budget) {
   const std::uint32_t count = std::min(ReadIconHeader(file), kMaxImages);
-  if (count == 0) return nullptr;
-  if (kIcoHeaderBytes + kIcoEntryBytes * count > file.size()) return fail(std::string(kErrorReading));
+  if (count == 0) return Failure{Fail::kNotIconOrCursor};
+  if (kIcoHeaderBytes + kIcoEntryBytes * count > file.size()) return Failure{Fail::kCannotReadFile};
   ReadBudget ownBudget;
-  if (const std::string fault = CheckEntries(file, count, budget != nullptr ? *budget : ownBudget); !fault.empty()) {
-    return fail(fault);
-  }
+  if (auto fault = CheckEntries(file, count, budget != nullptr ? *budget : ownBudget)) return *std::move(fault);
   IconFileInfo found;
   found.type = GetU16(file, 2);
   auto resource = std::make_unique<IconResource>();
@@ -191,13 +175,11 @@ std::unique_ptr<IconResource> ReadIconMemory(std::span<const std::uint8_t> file,
       continue;
     }
     const auto block = file.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size));
-    std::string why;
-    if (HasPngSignature(block)) {
-      if (!DecodePngRecord(block, record, why)) return fail(EntryMessage(kErrorConverting, i, why));
-      record.original.assign(block.begin(), block.end());
-    } else if (!ReadBitmapRecord(file.subspan(static_cast<std::size_t>(offset)), size, record, why)) {
-      return fail(EntryMessage(kErrorConverting, i, why));
-    }
+    const texts::Result<void> read =
+        HasPngSignature(block) ? DecodePngRecord(block, record)
+                               : ReadBitmapRecord(file.subspan(static_cast<std::size_t>(offset)), size, record);
+    if (!read) return texts::Within(Fail::kCannotConvertImage, {std::to_string(i)}, read.error());
+    if (HasPngSignature(block)) record.original.assign(block.begin(), block.end());
     decoded.emplace(std::pair{offset, size}, i);
   }
   resource->ImageCount = count;
@@ -205,14 +187,10 @@ std::unique_ptr<IconResource> ReadIconMemory(std::span<const std::uint8_t> file,
   return resource;
 }
 
-std::unique_ptr<IconResource> ReadIconFile(const std::string& fileName, const ErrorCallback& onError,
-                                           IconFileInfo* info) {
+texts::Result<std::unique_ptr<IconResource>> ReadIconFile(const std::string& fileName, IconFileInfo* info) {
   const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(fileName);
-  if (!bytes) {
-    if (onError) onError(kErrorOpening, fileName);
-    return nullptr;
-  }
-  return ReadIconMemory(*bytes, fileName, onError, info);
+  if (!bytes) return Failure{Fail::kCannotOpenFile};
+  return ReadIconMemory(*bytes, fileName, info);
 }
 
 }  // namespace pixmint::document

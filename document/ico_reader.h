@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -12,18 +11,9 @@
 #include "document/icon_image.h"
 #include "document/limits.h"
 #include "raster/colour.h"
+#include "texts/failure.h"
 
 namespace pixmint::document {
-
-// Receives the reader's English messages; caption is the file name (or
-// "Error" for a document that is already loaded). The core shows nothing.
-using ErrorCallback = std::function<void(std::string_view message, std::string_view caption)>;
-
-inline constexpr std::string_view kErrorOpening = "Error Opening File for Reading";
-inline constexpr std::string_view kErrorReading = "Error Reading File";
-inline constexpr std::string_view kErrorSeeking = "Error Seeking in File";
-inline constexpr std::string_view kErrorConverting = "Error Converting to Internal Format";
-inline constexpr std::string_view kErrorAlreadyLoaded = "This IconResource has loaded icon!";
 
 inline constexpr std::uint16_t kTypeIcon = 1;
 inline constexpr std::uint16_t kTypeCursor = 2;
@@ -45,15 +35,17 @@ struct IconFileInfo {
                                                                           std::uint32_t i);
 
 // Reads a whole icon or cursor file: every record validated, 32-bit alpha and
-// PNG entries normalised. All or nothing; failures are reported through
-// onError (may be empty) with the file name as caption.
-[[nodiscard]] std::unique_ptr<IconResource> ReadIconFile(const std::string& fileName, const ErrorCallback& onError,
-                                                         IconFileInfo* info = nullptr);
-// The same from memory; name is used as the caption and IcoFileName. The
-// entries' pixels are taken from budget (a file's own when none is given)
-// before any is decoded; entries that point at one block decode it once.
-[[nodiscard]] std::unique_ptr<IconResource> ReadIconMemory(std::span<const std::uint8_t> file, const std::string& name,
-                                                           const ErrorCallback& onError, IconFileInfo* info = nullptr,
-                                                           ReadBudget* budget = nullptr);
+// PNG entries normalised. All or nothing. A file without a usable header
+// fails with kNotIconOrCursor, which the editor does not show (its own
+// message follows).
+[[nodiscard]] texts::Result<std::unique_ptr<IconResource>> ReadIconFile(const std::string& fileName,
+                                                                        IconFileInfo* info = nullptr);
+// The same from memory; name becomes IcoFileName. The entries' pixels are
+// taken from budget (a file's own when none is given) before any is decoded;
+// entries that point at one block decode it once.
+[[nodiscard]] texts::Result<std::unique_ptr<IconResource>> ReadIconMemory(std::span<const std::uint8_t> file,
+                                                                          const std::string& name,
+                                                                          IconFileInfo* info = nullptr,
+                                                                          ReadBudget* budget = nullptr);
 
 }  // namespace pixmint::document

@@ -62,33 +62,34 @@ std::string Num(std::int64_t v) {
   return std::to_string(v);
 }
 
-// The first problem of a block's header, or an empty text; extent receives
-// where its colour bits and its mask end. Only the header must lie in block.
-std::string MeasureHeader(std::span<const std::uint8_t> block, BlockExtent& extent) {
-  if (block.size() < kInfoHeaderBytes) return "block of " + Num(block.size()) + " bytes is shorter than a header";
+// The first problem of a block's header, if any; extent receives where its
+// colour bits and its mask end. Only the header must lie in block.
+std::optional<texts::Failure> MeasureHeader(std::span<const std::uint8_t> block, BlockExtent& extent) {
+  using texts::Fail;
+  using texts::Failure;
+  if (block.size() < kInfoHeaderBytes) return Failure{Fail::kBlockShorterThanHeader, {Num(block.size())}};
   const BitmapHeader h = ParseHeader(block);
-  if (h.size < kInfoHeaderBytes || h.size > block.size()) return "header size " + Num(h.size);
-  if (h.width < 1 || h.width > kMaxImageSide) return "width " + Num(h.width);
-  if (h.height / 2 < 1 || h.height / 2 > kMaxImageSide) return "height " + Num(h.height / 2);
-  if (h.planes != 1) return "planes " + Num(h.planes);
-  if (!IsValidBitCount(h.bitCount)) return "bit count " + Num(h.bitCount);
-  if (h.compression != 0) return "compression " + Num(h.compression);
+  if (h.size < kInfoHeaderBytes || h.size > block.size()) return Failure{Fail::kHeaderSize, {Num(h.size)}};
+  if (h.width < 1 || h.width > kMaxImageSide) return Failure{Fail::kImageWidth, {Num(h.width)}};
+  if (h.height / 2 < 1 || h.height / 2 > kMaxImageSide) return Failure{Fail::kImageHeight, {Num(h.height / 2)}};
+  if (h.planes != 1) return Failure{Fail::kImagePlanes, {Num(h.planes)}};
+  if (!IsValidBitCount(h.bitCount)) return Failure{Fail::kImageBitCount, {Num(h.bitCount)}};
+  if (h.compression != 0) return Failure{Fail::kImageCompression, {Num(h.compression)}};
   const std::uint32_t maxColours = h.bitCount <= 8 ? (1u << h.bitCount) : 256u;
-  if (h.coloursUsed > maxColours) return "colours used " + Num(h.coloursUsed);
+  if (h.coloursUsed > maxColours) return Failure{Fail::kImageColoursUsed, {Num(h.coloursUsed)}};
   const std::uint64_t rows = static_cast<std::uint64_t>(h.height / 2);
   extent.colourEnd = FindColourBits(h) + ColourRowBytes(h) * rows;
   extent.end = extent.colourEnd + MaskRowBytes(h) * rows;
   extent.bitCount = h.bitCount;
-  return {};
+  return std::nullopt;
 }
 
-// As MeasureHeader, and the whole block must lie in block.
-std::string CheckHeader(std::span<const std::uint8_t> block, std::uint64_t& needed) {
+// As MeasureHeader, and the whole block must lie in block: the size it needs.
+texts::Result<std::uint64_t> CheckHeader(std::span<const std::uint8_t> block) {
   BlockExtent extent;
-  if (std::string problem = MeasureHeader(block, extent); !problem.empty()) return problem;
-  if (extent.end > block.size()) return ShortBlockReason(block.size(), extent.end);
-  needed = extent.end;
-  return {};
+  if (auto problem = MeasureHeader(block, extent)) return *std::move(problem);
+  if (extent.end > block.size()) return ShortBlock(block.size(), extent.end);
+  return extent.end;
 }
 
 }  // namespace
@@ -162,21 +163,18 @@ std::span<const std::uint8_t> IconImage::AndPart() const {
   return std::span<const std::uint8_t>(Data).subspan(andOffset, endOffset - andOffset);
 }
 
-std::optional<BlockExtent> MeasureImageBlock(std::span<const std::uint8_t> block, std::string& reason) {
+texts::Result<BlockExtent> MeasureImageBlock(std::span<const std::uint8_t> block) {
   BlockExtent extent;
-  reason = MeasureHeader(block, extent);
-  if (!reason.empty()) return std::nullopt;
+  if (auto problem = MeasureHeader(block, extent)) return *std::move(problem);
   return extent;
 }
 
-std::string ShortBlockReason(std::uint64_t have, std::uint64_t needed) {
-  return "block of " + Num(static_cast<std::int64_t>(have)) + " bytes, needs " + Num(static_cast<std::int64_t>(needed));
+texts::Failure ShortBlock(std::uint64_t have, std::uint64_t needed) {
+  return {texts::Fail::kBlockTooShort, {Num(static_cast<std::int64_t>(have)), Num(static_cast<std::int64_t>(needed))}};
 }
 
-bool InitImageRecord(IconImage& record, std::string& reason) {
-  std::uint64_t needed = 0;
-  reason = CheckHeader(record.Data, needed);
-  if (!reason.empty()) return false;
+texts::Result<void> InitImageRecord(IconImage& record) {
+  if (texts::Result<std::uint64_t> needed = CheckHeader(record.Data); !needed) return needed.error();
   const BitmapHeader h = ParseHeader(record.Data);
   record.Width = static_cast<std::uint32_t>(h.width);
   record.Height = static_cast<std::uint32_t>(h.height / 2);
@@ -185,7 +183,7 @@ bool InitImageRecord(IconImage& record, std::string& reason) {
   record.xorOffset = static_cast<std::size_t>(FindColourBits(h));
   record.andOffset = record.xorOffset + static_cast<std::size_t>(ColourRowBytes(h) * record.Height);
   record.endOffset = record.andOffset + static_cast<std::size_t>(MaskRowBytes(h) * record.Height);
-  return true;
+  return {};
 }
 
 std::span<const std::uint8_t> DefaultColourTable(int bitCount) {
@@ -231,8 +229,7 @@ bool MakeBlankImage(int width, int height, int bitCount, IconImage& record) {
   header.resize(static_cast<std::size_t>(size), 0);
   IconImage made;
   made.Data = std::move(header);
-  std::string reason;
-  if (!InitImageRecord(made, reason)) return false;
+  if (!InitImageRecord(made)) return false;
   record = std::move(made);
   return true;
 }

@@ -10,6 +10,7 @@
 
 #include "raster/colour.h"
 #include "raster/picture.h"
+#include "texts/failure.h"
 
 namespace pixmint::document {
 
@@ -82,8 +83,8 @@ struct IconResource {
 };
 
 // Validates the block in record.Data and fills the other fields. On failure
-// the record is left untouched and reason says why ("bit count 7", ...).
-[[nodiscard]] bool InitImageRecord(IconImage& record, std::string& reason);
+// the record is left untouched.
+[[nodiscard]] texts::Result<void> InitImageRecord(IconImage& record);
 
 // Where the parts of a block end by its header: colourEnd after header,
 // table and colour bits, end after the mask.
@@ -94,12 +95,12 @@ struct BlockExtent {
 };
 
 // Checks the header at the start of block (which must hold the header, not
-// yet the rest) and measures the block it describes; nothing with reason set
-// when the header is not one we read.
-[[nodiscard]] std::optional<BlockExtent> MeasureImageBlock(std::span<const std::uint8_t> block, std::string& reason);
+// yet the rest) and measures the block it describes; a failure when the
+// header is not one we read.
+[[nodiscard]] texts::Result<BlockExtent> MeasureImageBlock(std::span<const std::uint8_t> block);
 
-// "block of 1383 bytes, needs 1384".
-[[nodiscard]] std::string ShortBlockReason(std::uint64_t have, std::uint64_t needed);
+// A block of have bytes whose header needs needed.
+[[nodiscard]] texts::Failure ShortBlock(std::uint64_t have, std::uint64_t needed);
 
 // 1064 zeroed bytes: a 40-byte header (planes 1, the given size and depth)
 // followed by the default table of that depth. Empty for an unknown depth.

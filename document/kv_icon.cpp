@@ -315,43 +315,40 @@ std::vector<raster::Colour> TKvIcon::ImagePalette(std::uint32_t i) const {
   return colours;
 }
 
-bool TKvIcon::LoadFromFile(const std::string& fileName) {
-  if (resource_ || count_ != 0) {
-    if (onError_) onError_(kErrorAlreadyLoaded, "Error");
-    return false;
-  }
+texts::Result<void> TKvIcon::LoadFromFile(const std::string& fileName) {
+  if (resource_ || count_ != 0) return texts::Failure{texts::Fail::kAlreadyLoaded};
   std::error_code ec;
-  if (!std::filesystem::exists(fileName, ec)) return false;
+  if (!std::filesystem::exists(fileName, ec)) return texts::Failure{texts::Fail::kFileMissing};
   IconFileInfo info;
-  return Adopt(ReadIconFile(fileName, onError_, &info), info);
+  return Adopt(ReadIconFile(fileName, &info), info);
 }
 
-bool TKvIcon::LoadFromMemory(std::span<const std::uint8_t> bytes, const std::string& name, ReadBudget* budget) {
-  if (resource_ || count_ != 0) {
-    if (onError_) onError_(kErrorAlreadyLoaded, "Error");
-    return false;
-  }
+texts::Result<void> TKvIcon::LoadFromMemory(std::span<const std::uint8_t> bytes, const std::string& name,
+                                            ReadBudget* budget) {
+  if (resource_ || count_ != 0) return texts::Failure{texts::Fail::kAlreadyLoaded};
   IconFileInfo info;
-  return Adopt(ReadIconMemory(bytes, name, onError_, &info, budget), info);
+  return Adopt(ReadIconMemory(bytes, name, &info, budget), info);
 }
 
-bool TKvIcon::Adopt(std::unique_ptr<IconResource> resource, const IconFileInfo& info) {
-  if (!resource) return false;
+texts::Result<void> TKvIcon::Adopt(texts::Result<std::unique_ptr<IconResource>> read, const IconFileInfo& info) {
+  if (!read) return read.error();
+  std::unique_ptr<IconResource> resource = std::move(*read);
   const std::uint32_t count = std::min(resource->ImageCount, kMaxImages);
-  if (count == 0) return false;
+  if (count == 0) return texts::Failure{texts::Fail::kNotIconOrCursor};
   resource_ = std::move(resource);
   for (std::uint32_t i = 0; i < count; ++i) {
     if (!CreateImageObjects(i)) {
       for (std::uint32_t p = 0; p < kMaxImages; ++p) ReleaseImageObjects(p);
       resource_.reset();
       count_ = 0;
-      return false;
+      // Surfaces fail only when memory does.
+      return texts::Failure{texts::Fail::kOutOfMemory};
     }
   }
   count_ = count;
   fileType_ = info.type;
   for (std::uint32_t i = 0; i < count; ++i) hotSpots_[i] = Inside(i, info.hotSpots[i]);
-  return true;
+  return {};
 }
 
 texts::Result<void> TKvIcon::SaveToFile(const std::string& fileName) const {

@@ -29,9 +29,6 @@ class TKvIcon {
   TKvIcon(const TKvIcon&) = delete;
   TKvIcon& operator=(const TKvIcon&) = delete;
 
-  // Where the reader's messages go (LoadFromFile / LoadFromMemory).
-  void SetErrorCallback(ErrorCallback onError) { onError_ = std::move(onError); }
-
   [[nodiscard]] std::uint32_t ImageCount() const { return count_; }
   [[nodiscard]] const IconResource* IR() const { return resource_.get(); }
 
@@ -92,13 +89,15 @@ class TKvIcon {
   // entries of the default 8-bit table. Empty when there is no image i.
   [[nodiscard]] std::vector<raster::Colour> ImagePalette(std::uint32_t i) const;
 
-  // Loading works only on an empty document. The file's own type field is
-  // kept in FileType(); a cursor file's hot spots go to the positions.
-  [[nodiscard]] bool LoadFromFile(const std::string& fileName);
+  // Loading works only on an empty document (kAlreadyLoaded otherwise). The
+  // file's own type field is kept in FileType(); a cursor file's hot spots go
+  // to the positions. A file that does not exist fails with kFileMissing;
+  // the reader's failures come as they are.
+  texts::Result<void> LoadFromFile(const std::string& fileName);
   // budget, when given, is shared with the other parts of one file (the
   // frames of an animation, the groups of a program).
-  [[nodiscard]] bool LoadFromMemory(std::span<const std::uint8_t> bytes, const std::string& name,
-                                    ReadBudget* budget = nullptr);
+  texts::Result<void> LoadFromMemory(std::span<const std::uint8_t> bytes, const std::string& name,
+                                     ReadBudget* budget = nullptr);
   [[nodiscard]] std::uint16_t FileType() const { return fileType_; }
 
   // Success, or the reason the file could not be written.
@@ -119,7 +118,7 @@ class TKvIcon {
   [[nodiscard]] bool SurfacesMatchRecord(std::uint32_t i) const;
   [[nodiscard]] bool Used(std::uint32_t i) const { return i < kMaxImages && slots_[i].colour != nullptr; }
   [[nodiscard]] raster::Point Inside(std::uint32_t i, raster::Point p) const;
-  [[nodiscard]] bool Adopt(std::unique_ptr<IconResource> resource, const IconFileInfo& info);
+  texts::Result<void> Adopt(texts::Result<std::unique_ptr<IconResource>> read, const IconFileInfo& info);
   void RemoveLast();
 
   std::unique_ptr<IconResource> resource_;
@@ -128,7 +127,6 @@ class TKvIcon {
   std::uint16_t fileType_ = 0;
   std::array<Slot, kMaxImages> slots_;
   std::array<raster::Point, kMaxImages> hotSpots_{};
-  ErrorCallback onError_;
 };
 
 }  // namespace pixmint::document

@@ -61,16 +61,8 @@ class ReadBudget {
     entries_ += entries;
     return {};
   }
-  // The same for readers that still report in words.
-  [[nodiscard]] bool TakePixels(std::uint64_t pixels, std::string& why) { return Words(TakePixels(pixels), why); }
-  [[nodiscard]] bool TakeEntries(std::uint64_t entries, std::string& why) { return Words(TakeEntries(entries), why); }
 
  private:
-  static bool Words(const texts::Result<void>& taken, std::string& why) {
-    if (!taken) why = texts::EnglishMessage(taken.error());
-    return taken.has_value();
-  }
-
   std::uint64_t pixels_ = 0;
   std::uint64_t entries_ = 0;
   std::uint64_t maxPixels_;

@@ -126,6 +126,18 @@ void DocumentCommands::ShowSaveFailure(const texts::Failure& failure) {
                      texts::Tr(texts::kError), MessageButtons::kOk, MessageIcon::kError});
 }
 
+void DocumentCommands::ShowReadFailure(const texts::Failure& failure, const std::string& path) {
+  using texts::Fail;
+  // A file that is missing or no icon at all gets only the caller's message.
+  if (failure.code == Fail::kFileMissing || failure.code == Fail::kNotIconOrCursor ||
+      failure.code == Fail::kOutOfMemory) {
+    return;
+  }
+  // The file's name is the caption, except for a document already loaded.
+  const std::string caption = failure.code == Fail::kAlreadyLoaded ? std::string("Error") : path;
+  host_.ShowMessage({texts::Message(failure), caption, MessageButtons::kOk, MessageIcon::kError});
+}
+
 void DocumentCommands::Start(const StartRequest& request) {
   if (state_.DocumentOpen || state_.Document->ImageCount() > 0) return;
   using Kind = StartRequest::Kind;
@@ -142,9 +154,12 @@ void DocumentCommands::Start(const StartRequest& request) {
   if (format != nullptr && format->read != nullptr) {
     if (!LoadWithReader(request.path, *format)) return ShowError(texts::kLoadFailed);
   } else if (load) {
-    const bool loaded = state_.Document->LoadFromFile(request.path);
+    const texts::Result<void> loaded = state_.Document->LoadFromFile(request.path);
     if (handedOver) RemoveHandOver(request.path);
-    if (!loaded) return ShowError(texts::kLoadFailed);
+    if (!loaded) {
+      ShowReadFailure(loaded.error(), request.path);
+      return ShowError(texts::kLoadFailed);
+    }
     // The file decides nothing about the document's kind: the name did.
     state_.Document->SetIcon(state_.IsIcon);
   } else if (!state_.Document->AddImage(state_.DefaultWidth, state_.DefaultHeight, state_.DefaultBitCount)) {
@@ -175,12 +190,12 @@ void DocumentCommands::RecoverInterruptedSave(const std::string& path) {
 }
 
 bool DocumentCommands::LoadWithReader(const std::string& path, const formats::FileFormat& format) {
-  const document::ErrorCallback show = [this](std::string_view message, std::string_view caption) {
-    host_.ShowMessage({std::string(message), std::string(caption), MessageButtons::kOk, MessageIcon::kError});
-  };
-  std::vector<std::string> notes;
-  auto animation = formats::ReadFileAs(&format, path, show, &notes);
-  if (!animation) return false;
+  std::vector<texts::Failure> notes;
+  auto animation = formats::ReadFileAs(&format, path, &notes);
+  if (!animation) {
+    ShowReadFailure(animation.error(), path);
+    return false;
+  }
   state_.IsIcon = format.holds == formats::Holds::kIcon;
   state_.Document->SetIcon(state_.IsIcon);
   if (animation->frames.size() > document::kMaxImages) {
@@ -201,8 +216,8 @@ bool DocumentCommands::LoadWithReader(const std::string& path, const formats::Fi
   }
   // A file Save cannot write back: its document starts untitled.
   if (!format.savedBack) state_.FileName.clear();
-  for (const std::string& note : notes) {
-    host_.ShowMessage({note, texts::Tr(texts::kNote), MessageButtons::kOk, MessageIcon::kInformation});
+  for (const texts::Failure& note : notes) {
+    host_.ShowMessage({texts::Message(note), texts::Tr(texts::kNote), MessageButtons::kOk, MessageIcon::kInformation});
   }
   return true;
 }

@@ -85,6 +85,7 @@ class DocumentCommands {
  private:
   void ShowError(const char* text);
   void ShowSaveFailure(const texts::Failure& failure);
+  void ShowReadFailure(const texts::Failure& failure, const std::string& path);
   [[nodiscard]] bool LoadWithReader(const std::string& path, const formats::FileFormat& format);
   void RecoverInterruptedSave(const std::string& path);
   [[nodiscard]] texts::Result<void> WriteAnimation(const std::string& path);

@@ -125,13 +125,7 @@ Workspace::Workspace(EditorHost& host, Settings& settings)
   state_.IcoOpenPath = settings.ReadString("IcoOpenPath");
   state_.IcoSavePath = settings.ReadString("IcoSavePath");
   state_.CurSavePath = settings.ReadString("CurSavePath");
-  parts_->history.newDocument = [this] {
-    auto document = std::make_unique<document::TKvIcon>();
-    document->SetErrorCallback([this](std::string_view message, std::string_view caption) {
-      host_.ShowMessage({std::string(message), std::string(caption), MessageButtons::kOk, MessageIcon::kError});
-    });
-    return document;
-  };
+  parts_->history.newDocument = [] { return std::make_unique<document::TKvIcon>(); };
   state_.Document = parts_->history.newDocument();
   parts_->buffers.onCanvasChanged = [this] { parts_->view.PaintBox1Paint(); };
   parts_->undo.onRestored = [this] {

@@ -23,19 +23,16 @@ inline constexpr std::uint64_t kMaxAniPixels = document::kMaxDecodedPixels;
 // Reads a RIFF "ACON" animated cursor: the header ("anih"), the optional
 // step times ("rate") and order ("seq "), every frame ("icon" chunks of the
 // "fram" list, each an icon or cursor file read by the document's reader,
-// hot spots kept) and the title and author of the "INFO" list. All or
-// nothing; messages go to onError (may be empty) with name as caption.
-// Small faults whose meaning is plain are forgiven (see ani_lenient.h): a
-// header of another size, a frame count that disagrees with the frames
-// present (those are used), "rate" or "seq " shorter than the steps,
-// missing pad bytes, a last chunk that runs a few bytes past the end; each
-// adds a line to warnings (may be null).
-[[nodiscard]] std::optional<AnimatedCursor> ReadAniMemory(std::span<const std::uint8_t> bytes, const std::string& name,
-                                                          const document::ErrorCallback& onError,
-                                                          std::vector<std::string>* warnings = nullptr);
-[[nodiscard]] std::optional<AnimatedCursor> ReadAniFile(const std::string& fileName,
-                                                        const document::ErrorCallback& onError,
-                                                        std::vector<std::string>* warnings = nullptr);
+// hot spots kept; name becomes their file name) and the title and author of
+// the "INFO" list. All or nothing. Small faults whose meaning is plain are
+// forgiven (see ani_lenient.h): a header of another size, a frame count that
+// disagrees with the frames present (those are used), "rate" or "seq "
+// shorter than the steps, missing pad bytes, a last chunk that runs a few
+// bytes past the end; each adds a note to warnings (may be null).
+[[nodiscard]] texts::Result<AnimatedCursor> ReadAniMemory(std::span<const std::uint8_t> bytes, const std::string& name,
+                                                          std::vector<texts::Failure>* warnings = nullptr);
+[[nodiscard]] texts::Result<AnimatedCursor> ReadAniFile(const std::string& fileName,
+                                                        std::vector<texts::Failure>* warnings = nullptr);
 
 // The cursor as a RIFF "ACON" file: "rate" only when the steps' times
 // differ, "seq " only when the steps do not play the frames in order, the

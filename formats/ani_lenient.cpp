@@ -27,20 +27,21 @@ std::string Id(std::span<const std::uint8_t> body, std::size_t at) {
 
 }  // namespace
 
-std::optional<std::vector<RiffChunk>> ReadChunksLeniently(std::span<const std::uint8_t> body, std::size_t fileOffset,
-                                                          std::string& why, std::vector<std::string>& notes) {
-  if (auto chunks = ReadRiffChunks(body, fileOffset, why)) return chunks;
+texts::Result<std::vector<RiffChunk>> ReadChunksLeniently(std::span<const std::uint8_t> body, std::size_t fileOffset,
+                                                          std::vector<texts::Failure>& notes) {
+  texts::Result<std::vector<RiffChunk>> strict = ReadRiffChunks(body, fileOffset);
+  if (strict) return strict;
   std::vector<RiffChunk> chunks;
-  std::vector<std::string> forgiven;
+  std::vector<texts::Failure> forgiven;
   std::size_t at = 0;
   while (at < body.size() && body.size() - at >= kHeaderBytes) {
     const std::size_t left = body.size() - at - kHeaderBytes;
     RiffChunk chunk{Id(body, at), {}, fileOffset + at};
     const std::uint64_t size = document::GetU32(body, at + 4);
     if (size > left) {
-      if (size - left > kMaxChunkOverrun) return std::nullopt;  // why as the strict reader said
-      forgiven.push_back("chunk '" + chunk.id + "' at offset " + std::to_string(chunk.offset) + " runs " +
-                         std::to_string(size - left) + " bytes past the end; read up to the end");
+      if (size - left > kMaxChunkOverrun) return strict;
+      forgiven.push_back(
+          {texts::Fail::kChunkRunsPastEnd, {chunk.id, std::to_string(chunk.offset), std::to_string(size - left)}});
       chunk.data = body.subspan(at + kHeaderBytes);
       chunks.push_back(chunk);
       break;
@@ -52,38 +53,36 @@ std::optional<std::vector<RiffChunk>> ReadChunksLeniently(std::span<const std::u
     // A pad byte is no id character; an id right where it belongs says the
     // writer left the pad out.
     if (LooksLikeId(body, at) && !LooksLikeId(body, at + 1)) {
-      forgiven.push_back("chunk '" + chunk.id + "' at offset " + std::to_string(chunk.offset) +
-                         " has an odd length and no pad byte");
+      forgiven.push_back({texts::Fail::kChunkWithoutPad, {chunk.id, std::to_string(chunk.offset)}});
     } else {
       ++at;
     }
   }
-  why.clear();
   notes.insert(notes.end(), forgiven.begin(), forgiven.end());
   return chunks;
 }
 
-void NoteAnihSize(const RiffChunk& anih, std::vector<std::string>& notes) {
+void NoteAnihSize(const RiffChunk& anih, std::vector<texts::Failure>& notes) {
   constexpr std::size_t kAnihBytes = 36;
   const std::uint32_t declared = anih.data.size() >= 4 ? document::GetU32(anih.data, 0) : 0;
   if (anih.data.size() != kAnihBytes || declared != kAnihBytes) {
-    notes.push_back("the 'anih' header says " + std::to_string(declared) + " bytes and holds " +
-                    std::to_string(anih.data.size()) + ", 36 are usual; its fields are read as they stand");
+    notes.push_back({texts::Fail::kAnihUnusualSize, {std::to_string(declared), std::to_string(anih.data.size())}});
   }
 }
 
 std::vector<std::uint32_t> StepValuesLeniently(const RiffChunk& chunk, std::size_t steps,
-                                               std::optional<std::uint32_t> fill, std::vector<std::string>& notes) {
+                                               std::optional<std::uint32_t> fill, std::vector<texts::Failure>& notes) {
   const std::size_t present = std::min(chunk.data.size() / 4, steps);
   std::vector<std::uint32_t> values;
   values.reserve(fill ? steps : present);
   for (std::size_t k = 0; k < present; ++k) values.push_back(document::GetU32(chunk.data, 4 * k));
   if (present < steps) {
-    const std::string what = fill           ? "the others take the header's rate"
-                             : present == 0 ? "the frames play in order"
-                                            : "the animation plays the " + std::to_string(present) + " steps it lists";
-    notes.push_back("'" + chunk.id + "' holds " + std::to_string(present) + " entries for " + std::to_string(steps) +
-                    " steps; " + what);
+    const texts::Fail what = fill           ? texts::Fail::kStepsShortRate
+                             : present == 0 ? texts::Fail::kStepsShortInOrder
+                                            : texts::Fail::kStepsShortListed;
+    std::vector<std::string> details{chunk.id, std::to_string(present), std::to_string(steps)};
+    if (what == texts::Fail::kStepsShortListed) details.push_back(std::to_string(present));
+    notes.push_back({what, std::move(details)});
     if (fill) values.resize(steps, *fill);
   }
   return values;

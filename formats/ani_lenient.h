@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "formats/riff.h"
@@ -23,20 +22,20 @@ inline constexpr std::uint64_t kMaxChunkOverrun = 16;
 // again forgiving a missing pad byte after an odd-length chunk (the next
 // chunk's id starts right there) and a last chunk that claims at most
 // kMaxChunkOverrun bytes more than remain. Each forgiven fault adds a line
-// to notes. Nothing, with the strict reader's why, when that is not enough.
-[[nodiscard]] std::optional<std::vector<RiffChunk>> ReadChunksLeniently(std::span<const std::uint8_t> body,
-                                                                        std::size_t fileOffset, std::string& why,
-                                                                        std::vector<std::string>& notes);
+// to notes. The strict reader's failure when that is not enough.
+[[nodiscard]] texts::Result<std::vector<RiffChunk>> ReadChunksLeniently(std::span<const std::uint8_t> body,
+                                                                        std::size_t fileOffset,
+                                                                        std::vector<texts::Failure>& notes);
 
 // Notes about an "anih" chunk whose own size field or chunk size is not 36
 // (the fields read stop at the rate, byte 32).
-void NoteAnihSize(const RiffChunk& anih, std::vector<std::string>& notes);
+void NoteAnihSize(const RiffChunk& anih, std::vector<texts::Failure>& notes);
 
 // One 32-bit value per step; a chunk shorter than the steps gives what it
 // holds and, with a note, fill for the rest when fill is set, else only the
 // values present.
 [[nodiscard]] std::vector<std::uint32_t> StepValuesLeniently(const RiffChunk& chunk, std::size_t steps,
                                                              std::optional<std::uint32_t> fill,
-                                                             std::vector<std::string>& notes);
+                                                             std::vector<texts::Failure>& notes);
 
 }  // namespace pixmint::formats

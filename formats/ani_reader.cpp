@@ -10,6 +10,8 @@ namespace pixmint::formats {
 namespace {
 
 using document::GetU32;
+using texts::Fail;
+using texts::Failure;
 
 constexpr std::size_t kRiffHeaderBytes = 12;
 // The header's fields up to the rate; the flags after it are not needed.
@@ -32,8 +34,8 @@ struct AniChunks {
   std::optional<RiffChunk> info;  // the body of LIST "INFO"
 };
 
-std::string Converting(const std::string& why) {
-  return std::string(document::kErrorConverting) + " (" + why + ")";
+Failure Converting(Failure why) {
+  return texts::Within(Fail::kCannotConvert, {}, std::move(why));
 }
 
 AniChunks FindChunks(const std::vector<RiffChunk>& chunks) {
@@ -49,32 +51,22 @@ AniChunks FindChunks(const std::vector<RiffChunk>& chunks) {
   return found;
 }
 
-std::optional<AniHeader> ParseHeader(const RiffChunk* anih, std::string& why, std::vector<std::string>& notes) {
-  if (anih == nullptr) {
-    why = "no 'anih' chunk";
-    return std::nullopt;
-  }
-  if (anih->data.size() < kAnihFieldBytes) {
-    why = "the 'anih' chunk holds " + std::to_string(anih->data.size()) + " bytes, 32 are needed";
-    return std::nullopt;
-  }
+texts::Result<AniHeader> ParseHeader(const RiffChunk* anih, std::vector<Failure>& notes) {
+  if (anih == nullptr) return Failure{Fail::kNoAnih};
+  if (anih->data.size() < kAnihFieldBytes) return Failure{Fail::kAnihTooShort, {std::to_string(anih->data.size())}};
   NoteAnihSize(*anih, notes);
   AniHeader h{GetU32(anih->data, 4), GetU32(anih->data, 8), GetU32(anih->data, 28)};
   // Without a sequence a step count of 0 means one step per frame.
   if (h.steps == 0) h.steps = h.frames;
   if (h.frames == 0 || h.frames > kMaxFrames) {
-    why = "'anih' declares " + std::to_string(h.frames) + " frames (1 to " + std::to_string(kMaxFrames) + " allowed)";
-    return std::nullopt;
+    return Failure{Fail::kAnihFrames, {std::to_string(h.frames), std::to_string(kMaxFrames)}};
   }
-  if (h.steps > kMaxSteps) {
-    why = "'anih' declares " + std::to_string(h.steps) + " steps (at most " + std::to_string(kMaxSteps) + ")";
-    return std::nullopt;
-  }
+  if (h.steps > kMaxSteps) return Failure{Fail::kAnihSteps, {std::to_string(h.steps), std::to_string(kMaxSteps)}};
   return h;
 }
 
-std::optional<std::vector<AnimationStep>> BuildSteps(const AniHeader& h, const AniChunks& c, std::string& why,
-                                                     std::vector<std::string>& notes) {
+texts::Result<std::vector<AnimationStep>> BuildSteps(const AniHeader& h, const AniChunks& c,
+                                                     std::vector<Failure>& notes) {
   std::vector<AnimationStep> steps(h.steps);
   for (std::uint32_t k = 0; k < h.steps; ++k) steps[k] = {k % h.frames, h.jiffies};
   if (c.seq != nullptr) {
@@ -82,9 +74,7 @@ std::optional<std::vector<AnimationStep>> BuildSteps(const AniHeader& h, const A
     if (!seq.empty()) steps.resize(seq.size());
     for (std::size_t k = 0; k < seq.size(); ++k) {
       if (seq[k] >= h.frames) {
-        why =
-            "step " + std::to_string(k) + " shows frame " + std::to_string(seq[k]) + " of " + std::to_string(h.frames);
-        return std::nullopt;
+        return Failure{Fail::kStepShowsNoFrame, {std::to_string(k), std::to_string(seq[k]), std::to_string(h.frames)}};
       }
       steps[k].frame = seq[k];
     }
@@ -104,9 +94,8 @@ std::string InfoText(std::span<const std::uint8_t> data) {
 
 void ReadInfo(const AniChunks& c, AnimatedCursor& cursor) {
   if (!c.info) return;
-  std::string ignored;
   // A damaged INFO list costs the title, never the cursor.
-  const auto entries = ReadRiffChunks(c.info->data, c.info->offset, ignored);
+  const auto entries = ReadRiffChunks(c.info->data, c.info->offset);
   if (!entries) return;
   for (const RiffChunk& e : *entries) {
     if (e.id == "INAM" && cursor.title.empty()) cursor.title = InfoText(e.data);
@@ -115,35 +104,25 @@ void ReadInfo(const AniChunks& c, AnimatedCursor& cursor) {
 }
 
 // Reads every frame within one budget for the whole file, so that frames
-// of tiny compressed images cannot together claim gigabytes; on failure why
-// names the frame and gives its reader's message. Frames from required on
-// that cannot be read end the list instead (chunks beyond the count the
-// header declares).
-bool ReadFrames(const std::vector<const RiffChunk*>& icons, std::size_t required, const std::string& name,
-                AnimatedCursor& cursor, std::string& why) {
+// of tiny compressed images cannot together claim gigabytes; the failure
+// names the frame and holds its reader's. Frames from required on that
+// cannot be read end the list instead (chunks beyond the count the header
+// declares).
+texts::Result<void> ReadFrames(const std::vector<const RiffChunk*>& icons, std::size_t required,
+                               const std::string& name, AnimatedCursor& cursor) {
   document::ReadBudget budget;
-  if (!budget.TakeEntries(icons.size(), why)) {
-    why = Converting(why);
-    return false;
-  }
+  if (auto taken = budget.TakeEntries(icons.size()); !taken) return Converting(taken.error());
   for (std::size_t i = 0; i < icons.size(); ++i) {
     auto frame = std::make_unique<document::TKvIcon>();
-    std::string message;
-    frame->SetErrorCallback([&message](std::string_view text, std::string_view) {
-      if (message.empty()) message = text;
-    });
-    const bool loaded = frame->LoadFromMemory(icons[i]->data, name, &budget);
-    frame->SetErrorCallback({});
+    const texts::Result<void> loaded = frame->LoadFromMemory(icons[i]->data, name, &budget);
     if (!loaded && i >= required) break;
     if (!loaded) {
-      why = "Frame " + std::to_string(i) + " (offset " + std::to_string(icons[i]->offset) +
-            "): " + (message.empty() ? std::string("not an icon or cursor file") : message);
-      return false;
+      return texts::Within(Fail::kFrameAtOffset, {std::to_string(i), std::to_string(icons[i]->offset)}, loaded.error());
     }
     frame->SetIcon(frame->FileType() != document::kTypeCursor);
     cursor.frames.push_back(std::move(frame));
   }
-  return true;
+  return {};
 }
 
 }  // namespace
@@ -155,57 +134,48 @@ bool LooksLikeAni(std::span<const std::uint8_t> bytes) {
          std::equal(kAcon, kAcon + 4, bytes.begin() + 8);
 }
 
-std::optional<AnimatedCursor> ReadAniMemory(std::span<const std::uint8_t> bytes, const std::string& name,
-                                            const document::ErrorCallback& onError,
-                                            std::vector<std::string>* warnings) {
-  auto fail = [&](const std::string& message) -> std::optional<AnimatedCursor> {
-    if (onError) onError(message, name);
-    return std::nullopt;
-  };
-  std::vector<std::string> notes;
-  if (!LooksLikeAni(bytes)) return fail("Not an animated cursor (no RIFF ACON header)");
+texts::Result<AnimatedCursor> ReadAniMemory(std::span<const std::uint8_t> bytes, const std::string& name,
+                                            std::vector<Failure>* warnings) {
+  std::vector<Failure> notes;
+  if (!LooksLikeAni(bytes)) return Failure{Fail::kNotAnimatedCursor};
   // A RIFF size beyond the file is cut to the file; chunks must still fit.
   const std::uint64_t end = std::min<std::uint64_t>(8 + std::uint64_t{GetU32(bytes, 4)}, bytes.size());
   const auto body = bytes.subspan(kRiffHeaderBytes, static_cast<std::size_t>(std::max<std::uint64_t>(end, 12) - 12));
-  std::string why;
-  const auto chunks = ReadChunksLeniently(body, kRiffHeaderBytes, why, notes);
-  if (!chunks) return fail(std::string(document::kErrorReading) + " (" + why + ")");
+  const auto chunks = ReadChunksLeniently(body, kRiffHeaderBytes, notes);
+  if (!chunks) return texts::Within(Fail::kCannotReadFileBecause, {}, chunks.error());
   const AniChunks found = FindChunks(*chunks);
-  auto header = ParseHeader(found.anih, why, notes);
-  if (!header) return fail(Converting(why));
-  if (!found.fram) return fail(Converting("no 'fram' list"));
-  const auto frameChunks = ReadChunksLeniently(found.fram->data, found.fram->offset, why, notes);
-  if (!frameChunks) return fail(std::string(document::kErrorReading) + " (" + why + ")");
+  auto header = ParseHeader(found.anih, notes);
+  if (!header) return Converting(header.error());
+  if (!found.fram) return Converting(Fail::kNoFramList);
+  const auto frameChunks = ReadChunksLeniently(found.fram->data, found.fram->offset, notes);
+  if (!frameChunks) return texts::Within(Fail::kCannotReadFileBecause, {}, frameChunks.error());
   std::vector<const RiffChunk*> icons;
   for (const RiffChunk& c : *frameChunks) {
     if (c.id == "icon" && icons.size() < kMaxFrames) icons.push_back(&c);
   }
-  if (icons.empty()) return fail(Converting("the 'fram' list holds no frame"));
+  if (icons.empty()) return Converting(Fail::kFramListEmpty);
   AnimatedCursor cursor;
-  if (!ReadFrames(icons, std::min<std::size_t>(icons.size(), header->frames), name, cursor, why)) return fail(why);
+  if (auto read = ReadFrames(icons, std::min<std::size_t>(icons.size(), header->frames), name, cursor); !read) {
+    return read.error();
+  }
   // The frames present count, whatever the header says.
   if (cursor.frames.size() != header->frames) {
-    notes.push_back("'anih' declares " + std::to_string(header->frames) + " frames, the 'fram' list holds " +
-                    std::to_string(cursor.frames.size()) + "; those are used");
+    notes.push_back({Fail::kFramesPresentUsed, {std::to_string(header->frames), std::to_string(cursor.frames.size())}});
     if (header->steps == header->frames) header->steps = static_cast<std::uint32_t>(cursor.frames.size());
     header->frames = static_cast<std::uint32_t>(cursor.frames.size());
   }
-  auto steps = BuildSteps(*header, found, why, notes);
-  if (!steps) return fail(Converting(why));
+  auto steps = BuildSteps(*header, found, notes);
+  if (!steps) return Converting(steps.error());
   cursor.steps = std::move(*steps);
   ReadInfo(found, cursor);
   if (warnings != nullptr) warnings->insert(warnings->end(), notes.begin(), notes.end());
   return cursor;
 }
 
-std::optional<AnimatedCursor> ReadAniFile(const std::string& fileName, const document::ErrorCallback& onError,
-                                          std::vector<std::string>* warnings) {
+texts::Result<AnimatedCursor> ReadAniFile(const std::string& fileName, std::vector<Failure>* warnings) {
   const auto bytes = document::ReadWholeFile(fileName);
-  if (!bytes) {
-    if (onError) onError(document::kErrorOpening, fileName);
-    return std::nullopt;
-  }
-  return ReadAniMemory(*bytes, fileName, onError, warnings);
+  if (!bytes) return Failure{Fail::kCannotOpenFile};
+  return ReadAniMemory(*bytes, fileName, warnings);
 }
 
 }  // namespace pixmint::formats

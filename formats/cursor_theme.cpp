@@ -43,14 +43,10 @@ std::set<std::uint32_t> SourceSizes(const AnimatedCursor& cursor) {
 texts::Result<ThemeCursor> Convert(const RoleSource& source, const ThemeOptions& options, ThemeReport& report) {
   using texts::Fail;
   const std::vector<std::string> label = {std::string(source.role->windowsName), source.file.filename().string()};
-  std::string message;
-  std::vector<std::string> readNotes;
-  auto cursor = ReadAnyCursorFile(
-      source.file.string(), [&message](std::string_view m, std::string_view) { message = m; }, &readNotes);
   std::vector<texts::Failure> notes;
-  for (const std::string& n : readNotes) notes.push_back({Fail::kReaderMessage, {n}});
+  auto cursor = ReadAnyCursorFile(source.file.string(), &notes);
   std::optional<texts::Failure> failure;
-  if (!message.empty()) failure = texts::Failure{Fail::kReaderMessage, {message}};
+  if (!cursor) failure = cursor.error();
   std::optional<std::vector<XcursorImage>> images;
   if (cursor) {
     auto made =

@@ -16,20 +16,13 @@ bool EndsWith(std::string_view path, std::string_view ext) {
 
 }  // namespace
 
-std::optional<AnimatedCursor> ReadIconOrCursorMemory(std::span<const std::uint8_t> bytes, const std::string& name,
-                                                     const document::ErrorCallback& onError,
-                                                     std::vector<std::string>*) {
+texts::Result<AnimatedCursor> ReadIconOrCursorMemory(std::span<const std::uint8_t> bytes, const std::string& name,
+                                                     std::vector<texts::Failure>*) {
   auto icon = std::make_unique<document::TKvIcon>();
-  bool reported = false;
-  icon->SetErrorCallback([&](std::string_view message, std::string_view caption) {
-    reported = true;
-    if (onError) onError(message, caption);
-  });
-  const bool loaded = icon->LoadFromMemory(bytes, name);
-  icon->SetErrorCallback({});
-  if (!loaded) {
-    if (!reported && onError) onError("Not an icon, cursor, animated cursor or Xcursor file", name);
-    return std::nullopt;
+  if (texts::Result<void> loaded = icon->LoadFromMemory(bytes, name); !loaded) {
+    // Every kind's content test failed before this reader was asked.
+    if (loaded.error().code == texts::Fail::kNotIconOrCursor) return texts::Failure{texts::Fail::kNotAnyCursorFile};
+    return loaded.error();
   }
   icon->SetIcon(icon->FileType() != document::kTypeCursor);
   return FromSingleFrame(std::move(icon));
@@ -58,28 +51,23 @@ std::vector<std::uint8_t> ReadHead(const std::string& path) {
   return document::ReadFileHead(path, kHeadBytes).value_or(std::vector<std::uint8_t>{});
 }
 
-std::optional<AnimatedCursor> ReadFileAs(const FileFormat* format, const std::string& path,
-                                         const document::ErrorCallback& onError, std::vector<std::string>* notes) {
+texts::Result<AnimatedCursor> ReadFileAs(const FileFormat* format, const std::string& path,
+                                         std::vector<texts::Failure>* notes) {
   const auto bytes = document::ReadWholeFile(path);
-  if (!bytes) {
-    if (onError) onError(document::kErrorOpening, path);
-    return std::nullopt;
-  }
-  return format != nullptr && format->read != nullptr ? format->read(*bytes, path, onError, notes)
-                                                      : ReadAnyCursorMemory(*bytes, path, onError, notes);
+  if (!bytes) return texts::Failure{texts::Fail::kCannotOpenFile};
+  return format != nullptr && format->read != nullptr ? format->read(*bytes, path, notes)
+                                                      : ReadAnyCursorMemory(*bytes, path, notes);
 }
 
-std::optional<AnimatedCursor> ReadAnyCursorMemory(std::span<const std::uint8_t> bytes, const std::string& name,
-                                                  const document::ErrorCallback& onError,
-                                                  std::vector<std::string>* notes) {
+texts::Result<AnimatedCursor> ReadAnyCursorMemory(std::span<const std::uint8_t> bytes, const std::string& name,
+                                                  std::vector<texts::Failure>* notes) {
   const FileFormat* format = FormatByContent(bytes);
   if (format == nullptr || format->read == nullptr) format = &Format(FileKind::kIcon);
-  return format->read(bytes, name, onError, notes);
+  return format->read(bytes, name, notes);
 }
 
-std::optional<AnimatedCursor> ReadAnyCursorFile(const std::string& fileName, const document::ErrorCallback& onError,
-                                                std::vector<std::string>* notes) {
-  return ReadFileAs(nullptr, fileName, onError, notes);
+texts::Result<AnimatedCursor> ReadAnyCursorFile(const std::string& fileName, std::vector<texts::Failure>* notes) {
+  return ReadFileAs(nullptr, fileName, notes);
 }
 
 }  // namespace pixmint::formats

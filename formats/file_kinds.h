@@ -28,11 +28,10 @@ enum class Holds {
 };
 
 // Reads a whole file of the kind; a static one becomes one frame and one
-// step. Messages go to onError with name as caption; notes (may be null)
-// receive what the import forgave or left out.
-using FormatReader = std::optional<AnimatedCursor> (*)(std::span<const std::uint8_t> bytes, const std::string& name,
-                                                       const document::ErrorCallback& onError,
-                                                       std::vector<std::string>* notes);
+// step, name its file name. notes (may be null) receive what the import
+// forgave or left out.
+using FormatReader = texts::Result<AnimatedCursor> (*)(std::span<const std::uint8_t> bytes, const std::string& name,
+                                                       std::vector<texts::Failure>* notes);
 
 struct FileFormat {
   FileKind kind;
@@ -54,10 +53,9 @@ struct FileFormat {
 
 // Icons and cursors share the document's reader; the name decides only what
 // a new save writes, the file's own header what it holds.
-[[nodiscard]] std::optional<AnimatedCursor> ReadIconOrCursorMemory(std::span<const std::uint8_t> bytes,
+[[nodiscard]] texts::Result<AnimatedCursor> ReadIconOrCursorMemory(std::span<const std::uint8_t> bytes,
                                                                    const std::string& name,
-                                                                   const document::ErrorCallback& onError,
-                                                                   std::vector<std::string>* notes);
+                                                                   std::vector<texts::Failure>* notes);
 
 // One row per kind, in the order content tests are tried (their signatures
 // exclude each other). A new format needs its row here, and its reader.
@@ -115,19 +113,17 @@ inline constexpr std::size_t kHeadBytes = 64 * 1024;
 [[nodiscard]] std::vector<std::uint8_t> ReadHead(const std::string& path);
 
 // Reads path as format; without one (or without its reader) as
-// ReadAnyCursorMemory does. A file that cannot be read is reported as such.
-[[nodiscard]] std::optional<AnimatedCursor> ReadFileAs(const FileFormat* format, const std::string& path,
-                                                       const document::ErrorCallback& onError,
-                                                       std::vector<std::string>* notes = nullptr);
+// ReadAnyCursorMemory does. A file that cannot be read fails with
+// kCannotOpenFile.
+[[nodiscard]] texts::Result<AnimatedCursor> ReadFileAs(const FileFormat* format, const std::string& path,
+                                                       std::vector<texts::Failure>* notes = nullptr);
 
 // Reads an icon, cursor, animated cursor or Xcursor file, told by its
-// content; anything else goes to the icon reader, whose message says why not.
-[[nodiscard]] std::optional<AnimatedCursor> ReadAnyCursorMemory(std::span<const std::uint8_t> bytes,
+// content; anything else goes to the icon reader, whose failure says why not.
+[[nodiscard]] texts::Result<AnimatedCursor> ReadAnyCursorMemory(std::span<const std::uint8_t> bytes,
                                                                 const std::string& name,
-                                                                const document::ErrorCallback& onError,
-                                                                std::vector<std::string>* notes = nullptr);
-[[nodiscard]] std::optional<AnimatedCursor> ReadAnyCursorFile(const std::string& fileName,
-                                                              const document::ErrorCallback& onError,
-                                                              std::vector<std::string>* notes = nullptr);
+                                                                std::vector<texts::Failure>* notes = nullptr);
+[[nodiscard]] texts::Result<AnimatedCursor> ReadAnyCursorFile(const std::string& fileName,
+                                                              std::vector<texts::Failure>* notes = nullptr);
 
 }  // namespace pixmint::formats

@@ -33,11 +33,7 @@ std::pair<std::uint32_t, std::uint32_t> BlockDepth(std::span<const std::uint8_t>
 
 texts::Result<SplitFile> Split(std::span<const std::uint8_t> file) {
   // The file must read as a whole; its blocks then are sound.
-  std::string why;
-  if (!document::ReadIconMemory(file, "new", [&why](std::string_view m, std::string_view) { why = m; })) {
-    if (why.empty()) return texts::Failure{texts::Fail::kNotIconOrCursor};
-    return texts::Failure{texts::Fail::kReaderMessage, {why}};
-  }
+  if (const auto read = document::ReadIconMemory(file, "new"); !read) return read.error();
   SplitFile split;
   split.kind = document::ReadIconType(file) == document::kTypeCursor ? GroupKind::kCursor : GroupKind::kIcon;
   const std::uint32_t count = std::min(document::ReadIconHeader(file), document::kMaxImages);

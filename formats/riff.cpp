@@ -26,8 +26,7 @@ void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
 
 }  // namespace
 
-std::optional<std::vector<RiffChunk>> ReadRiffChunks(std::span<const std::uint8_t> body, std::size_t fileOffset,
-                                                     std::string& why) {
+texts::Result<std::vector<RiffChunk>> ReadRiffChunks(std::span<const std::uint8_t> body, std::size_t fileOffset) {
   std::vector<RiffChunk> chunks;
   std::size_t at = 0;
   while (at < body.size()) {
@@ -37,9 +36,9 @@ std::optional<std::vector<RiffChunk>> ReadRiffChunks(std::span<const std::uint8_
     RiffChunk chunk{FourCc(body.subspan(at, 4)), {}, fileOffset + at};
     const std::uint64_t size = document::GetU32(body, at + 4);
     if (size > left - kChunkHeaderBytes) {
-      why = "chunk '" + chunk.id + "' at offset " + std::to_string(chunk.offset) + " claims " + std::to_string(size) +
-            " bytes, " + std::to_string(left - kChunkHeaderBytes) + " remain";
-      return std::nullopt;
+      return texts::Failure{
+          texts::Fail::kChunkBeyondEnd,
+          {chunk.id, std::to_string(chunk.offset), std::to_string(size), std::to_string(left - kChunkHeaderBytes)}};
     }
     chunk.data = body.subspan(at + kChunkHeaderBytes, static_cast<std::size_t>(size));
     chunks.push_back(chunk);

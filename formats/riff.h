@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "texts/failure.h"
+
 namespace pixmint::formats {
 
 // One chunk of a RIFF file: its four-character id, its data (without the
@@ -21,10 +23,10 @@ struct RiffChunk {
 // The chunks that fill body, one after another; body starts at fileOffset
 // in the file (for messages). Every chunk must lie inside body; the pad byte
 // after an odd-length chunk may be missing at the very end, and fewer than 8
-// bytes after the last chunk are ignored. On failure why names the chunk and
+// bytes after the last chunk are ignored. The failure names the chunk and
 // its offset.
-[[nodiscard]] std::optional<std::vector<RiffChunk>> ReadRiffChunks(std::span<const std::uint8_t> body,
-                                                                   std::size_t fileOffset, std::string& why);
+[[nodiscard]] texts::Result<std::vector<RiffChunk>> ReadRiffChunks(std::span<const std::uint8_t> body,
+                                                                   std::size_t fileOffset);
 
 // The body of a "RIFF"/"LIST" chunk whose form or list type is type: the
 // chunk data after its four-character type. Nothing when the chunk is no

@@ -106,8 +106,8 @@ texts::Result<std::vector<XcursorImage>> ImagesOf(const FramesView& view, std::v
   return images;
 }
 
-std::string Converting(const std::string& why) {
-  return std::string(document::kErrorConverting) + " (" + why + ")";
+texts::Failure Converting(texts::Failure why) {
+  return texts::Within(texts::Fail::kCannotConvert, {}, std::move(why));
 }
 
 // Images of one nominal size, in table order.
@@ -131,17 +131,16 @@ std::vector<SizeGroup> GroupBySize(const std::vector<XcursorImage>& images) {
 
 // Keeps the sizes that have the most images (the whole animation), at most
 // one frame's worth of them.
-std::vector<SizeGroup> KeepFullSizes(std::vector<SizeGroup> groups, std::vector<std::string>& notes) {
+std::vector<SizeGroup> KeepFullSizes(std::vector<SizeGroup> groups, std::vector<texts::Failure>& notes) {
   std::size_t frames = 0;
   for (const SizeGroup& g : groups) frames = std::max(frames, g.images.size());
   std::vector<SizeGroup> kept;
   for (SizeGroup& g : groups) {
     if (g.images.size() != frames) {
-      notes.push_back("size " + std::to_string(g.size) + " is left out: it has " + std::to_string(g.images.size()) +
-                      " images, the animation " + std::to_string(frames));
+      notes.push_back({texts::Fail::kSizeImageCountDiffers,
+                       {std::to_string(g.size), std::to_string(g.images.size()), std::to_string(frames)}});
     } else if (kept.size() == document::kMaxImages) {
-      notes.push_back("size " + std::to_string(g.size) + " is left out: a frame holds at most " +
-                      std::to_string(document::kMaxImages) + " images");
+      notes.push_back({texts::Fail::kSizeBeyondFrame, {std::to_string(g.size), std::to_string(document::kMaxImages)}});
     } else {
       kept.push_back(std::move(g));
     }
@@ -184,21 +183,15 @@ texts::Result<void> WriteXcursorFile(std::span<const XcursorImage> images, const
   return texts::Within(texts::Fail::kCannotWriteBecause, {fileName}, written.error());
 }
 
-std::optional<AnimatedCursor> ReadXcursorMemory(std::span<const std::uint8_t> bytes, const std::string& name,
-                                                const document::ErrorCallback& onError,
-                                                std::vector<std::string>* notes) {
-  auto fail = [&](const std::string& message) -> std::optional<AnimatedCursor> {
-    if (onError) onError(message, name);
-    return std::nullopt;
-  };
-  std::string why;
-  const auto images = DecodeXcursor(bytes, why);
-  if (!images) return fail(Converting(why));
-  if (images->empty()) return fail(Converting("no images"));
-  std::vector<std::string> ignored;
+texts::Result<AnimatedCursor> ReadXcursorMemory(std::span<const std::uint8_t> bytes, const std::string&,
+                                                std::vector<texts::Failure>* notes) {
+  const auto images = DecodeXcursor(bytes);
+  if (!images) return Converting(images.error());
+  if (images->empty()) return Converting(texts::Fail::kNoImages);
+  std::vector<texts::Failure> ignored;
   const std::vector<SizeGroup> groups = KeepFullSizes(GroupBySize(*images), notes != nullptr ? *notes : ignored);
   const std::size_t frames = groups.front().images.size();
-  if (frames > kMaxFrames) return fail(Converting(std::to_string(frames) + " frames"));
+  if (frames > kMaxFrames) return Converting({texts::Fail::kFrameCount, {std::to_string(frames)}});
   AnimatedCursor cursor;
   for (std::size_t f = 0; f < frames; ++f) {
     auto frame = std::make_unique<document::TKvIcon>();
@@ -206,9 +199,9 @@ std::optional<AnimatedCursor> ReadXcursorMemory(std::span<const std::uint8_t> by
     for (const SizeGroup& g : groups) {
       const ArgbImage& image = g.images[f]->image;
       if (!AddPremultipliedArgb(*frame, image)) {
-        return fail(Converting("size " + std::to_string(g.size) + ", frame " + std::to_string(f) + ": a " +
-                               std::to_string(image.width) + "x" + std::to_string(image.height) +
-                               " image is larger than a document image may be"));
+        return Converting(
+            {texts::Fail::kXcursorImageTooLarge,
+             {std::to_string(g.size), std::to_string(f), std::to_string(image.width), std::to_string(image.height)}});
       }
     }
     cursor.frames.push_back(std::move(frame));
@@ -217,14 +210,10 @@ std::optional<AnimatedCursor> ReadXcursorMemory(std::span<const std::uint8_t> by
   return cursor;
 }
 
-std::optional<AnimatedCursor> ReadXcursorFile(const std::string& fileName, const document::ErrorCallback& onError,
-                                              std::vector<std::string>* notes) {
+texts::Result<AnimatedCursor> ReadXcursorFile(const std::string& fileName, std::vector<texts::Failure>* notes) {
   const auto bytes = document::ReadWholeFile(fileName);
-  if (!bytes) {
-    if (onError) onError(document::kErrorOpening, fileName);
-    return std::nullopt;
-  }
-  return ReadXcursorMemory(*bytes, fileName, onError, notes);
+  if (!bytes) return texts::Failure{texts::Fail::kCannotOpenFile};
+  return ReadXcursorMemory(*bytes, fileName, notes);
 }
 
 }  // namespace pixmint::formats

@@ -38,15 +38,13 @@ namespace pixmint::formats {
 // An Xcursor file as a cursor document: each nominal size becomes an image
 // of every frame, the n-th image of each size belongs to frame n, and the
 // delays of the first size become the steps' times. Sizes with another
-// image count than the largest are left out with a line in notes, and so
-// are sizes beyond the 32 images a frame holds. All or nothing; messages go
-// to onError (may be empty) with name as caption.
-[[nodiscard]] std::optional<AnimatedCursor> ReadXcursorMemory(std::span<const std::uint8_t> bytes,
+// image count than the largest are left out with a note, and so are sizes
+// beyond the 32 images a frame holds. All or nothing; name is unused (the
+// readers of every kind take one).
+[[nodiscard]] texts::Result<AnimatedCursor> ReadXcursorMemory(std::span<const std::uint8_t> bytes,
                                                               const std::string& name,
-                                                              const document::ErrorCallback& onError,
-                                                              std::vector<std::string>* notes = nullptr);
-[[nodiscard]] std::optional<AnimatedCursor> ReadXcursorFile(const std::string& fileName,
-                                                            const document::ErrorCallback& onError,
-                                                            std::vector<std::string>* notes = nullptr);
+                                                              std::vector<texts::Failure>* notes = nullptr);
+[[nodiscard]] texts::Result<AnimatedCursor> ReadXcursorFile(const std::string& fileName,
+                                                            std::vector<texts::Failure>* notes = nullptr);
 
 }  // namespace pixmint::formats

@@ -138,15 +138,6 @@ texts::Result<std::vector<XcursorImage>> DecodeXcursor(std::span<const std::uint
   return images;
 }
 
-std::optional<std::vector<XcursorImage>> DecodeXcursor(std::span<const std::uint8_t> bytes, std::string& why) {
-  auto images = DecodeXcursor(bytes);
-  if (!images) {
-    why = texts::EnglishMessage(images.error());
-    return std::nullopt;
-  }
-  return *std::move(images);
-}
-
 std::optional<std::vector<std::uint8_t>> EncodeXcursor(std::span<const XcursorImage> images) {
   std::uint64_t total = kFileHeaderBytes + std::uint64_t{kTocEntryBytes} * images.size();
   for (const XcursorImage& x : images) {

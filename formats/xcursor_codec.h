@@ -31,9 +31,6 @@ struct XcursorImage {
 // within a file's budget (document/limits.h); all of it is checked before
 // any pixel is read. The failure says what is wrong and where.
 [[nodiscard]] texts::Result<std::vector<XcursorImage>> DecodeXcursor(std::span<const std::uint8_t> bytes);
-// The same in English words, for the Xcursor reader until it reports codes.
-[[nodiscard]] std::optional<std::vector<XcursorImage>> DecodeXcursor(std::span<const std::uint8_t> bytes,
-                                                                     std::string& why);
 
 // A file holding the images in the given order. Nothing when an image is
 // empty or larger than kXcursorMaxSide, its pixel count does not match its

@@ -33,8 +33,6 @@ namespace {
 using pixmint::document::TKvIcon;
 namespace formats = pixmint::formats;
 
-void Silent(std::string_view, std::string_view) {}
-
 [[noreturn]] void Mismatch() {
   __builtin_trap();
 }
@@ -94,11 +92,11 @@ void ExportXcursor(const formats::AnimatedCursor& cursor) {
 }
 
 void CheckAni(std::span<const std::uint8_t> bytes) {
-  const auto first = formats::ReadAniMemory(bytes, "input", Silent);
+  const auto first = formats::ReadAniMemory(bytes, "input");
   if (!first) return;
   const auto saved = formats::WriteAniMemory(*first);
   if (!saved) Mismatch();
-  const auto second = formats::ReadAniMemory(*saved, "saved", Silent);
+  const auto second = formats::ReadAniMemory(*saved, "saved");
   if (!second || second->frames.size() != first->frames.size() || second->steps != first->steps ||
       second->title != first->title || second->author != first->author) {
     Mismatch();
@@ -115,14 +113,14 @@ bool SameImages(const std::vector<formats::XcursorImage>& a, const std::vector<f
 }
 
 void CheckXcursor(std::span<const std::uint8_t> bytes) {
-  const auto first = formats::ReadXcursorMemory(bytes, "input", Silent);
+  const auto first = formats::ReadXcursorMemory(bytes, "input");
   if (!first) return;
   std::vector<pixmint::texts::Failure> notes;
   const auto images = formats::XcursorImagesOf(*first, notes);
   if (!images) return;
   const auto file = formats::EncodeXcursor(*images);
   if (!file) Mismatch();
-  const auto second = formats::ReadXcursorMemory(*file, "saved", Silent);
+  const auto second = formats::ReadXcursorMemory(*file, "saved");
   if (!second) Mismatch();
   const auto again = formats::XcursorImagesOf(*second, notes);
   if (!again || !SameImages(*images, *again)) Mismatch();
@@ -140,7 +138,6 @@ void CheckProgram(std::span<const std::uint8_t> bytes) {
     pixmint::document::ReadBudget budget(pixmint::document::kMaxDecodedPixels, &whole);
     if (const auto file = program->GroupFile(group, &budget)) {
       TKvIcon icon;
-      icon.SetErrorCallback([](std::string_view, std::string_view) {});
       (void)icon.LoadFromMemory(*file, "group", &budget);
     }
   }
@@ -172,13 +169,12 @@ void CheckByTable(std::span<const std::uint8_t> bytes) {
       format->kind == formats::FileKind::kXcursor) {
     return;
   }
-  const auto read = format->read(bytes, "input", Silent, nullptr);
+  const auto read = format->read(bytes, "input", nullptr);
   if (!read) return;
   for (const auto& frame : read->frames) {
     const auto saved = frame->SaveToMemory();
     if (!saved) Mismatch();
     TKvIcon again;
-    again.SetErrorCallback(Silent);
     if (!again.LoadFromMemory(*saved, "saved")) Mismatch();
     ExpectSame(*frame, again);
   }
@@ -199,14 +195,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   TKvIcon first;
-  first.SetErrorCallback(Silent);
   if (!first.LoadFromMemory(bytes, "input")) return 0;
   // Saved as what it was read as, so that a cursor keeps its hot spots.
   first.SetIcon(first.FileType() != pixmint::document::kTypeCursor);
   const auto saved = first.SaveToMemory();
   if (!saved) Mismatch();
   TKvIcon second;
-  second.SetErrorCallback(Silent);
   if (!second.LoadFromMemory(*saved, "saved")) Mismatch();
   ExpectSame(first, second);
   return 0;

@@ -334,7 +334,7 @@ void Script::Clipboard(const Words& w) {
   auto bytes = document::ReadWholeFile(w[1]);
   if (!bytes) throw ScriptError("cannot read " + w[1]);
   auto image = document::DecodePng(*bytes, document::ChannelOrder::kRgba, 4096);
-  if (!image) throw ScriptError("not a PNG picture: " + w[1] + " (" + texts::EnglishMessage(image.error()) + ")");
+  if (!image) throw ScriptError("not a PNG picture: " + w[1] + " (" + texts::Message(image.error()) + ")");
   raster::Picture picture(image->width, image->height);
   for (int y = 0; y < image->height; ++y) {
     for (int x = 0; x < image->width; ++x) {

@@ -24,6 +24,109 @@ constexpr std::array<FailureText, static_cast<std::size_t>(Fail::kCount)> kTable
     {Fail::kFileTooLarge, QT_TRANSLATE_NOOP("pixmint", "文件过大"), "file too large", 0},
     // %1: the system's own words for an error.
     {Fail::kSystem, QT_TRANSLATE_NOOP("pixmint", "系统错误: %1"), "%1", 1},
+    {Fail::kFileMissing, QT_TRANSLATE_NOOP("pixmint", "没有这个文件"), "no such file", 0},
+    {Fail::kCannotOpenFile, QT_TRANSLATE_NOOP("pixmint", "打开文件以读取时出错"), "Error Opening File for Reading", 0},
+    {Fail::kNotIconOrCursor, QT_TRANSLATE_NOOP("pixmint", "不是图标或指针文件"), "not an icon or cursor file", 0},
+    {Fail::kNotAnyCursorFile, QT_TRANSLATE_NOOP("pixmint", "不是图标、指针、动画指针或 Xcursor 文件"),
+     "Not an icon, cursor, animated cursor or Xcursor file", 0},
+    {Fail::kAlreadyLoaded, QT_TRANSLATE_NOOP("pixmint", "这个图标资源已经载入了图标!"),
+     "This IconResource has loaded icon!", 0},
+    {Fail::kCannotReadFile, QT_TRANSLATE_NOOP("pixmint", "读取文件时出错"), "Error Reading File", 0},
+    // %1: why.
+    {Fail::kCannotReadFileBecause, QT_TRANSLATE_NOOP("pixmint", "读取文件时出错 (%1)"), "Error Reading File (%1)", 1},
+    // %1: the image's number, %2: the offset it names.
+    {Fail::kCannotSeekImage, QT_TRANSLATE_NOOP("pixmint", "在文件中定位时出错 (图像 %1: 偏移 %2)"),
+     "Error Seeking in File (image %1: offset %2)", 2},
+    // %1: the image's number, %2: its size, %3: its offset.
+    {Fail::kCannotReadImage, QT_TRANSLATE_NOOP("pixmint", "读取文件时出错 (图像 %1: 偏移 %3 处的 %2 字节)"),
+     "Error Reading File (image %1: %2 bytes at offset %3)", 3},
+    // %1: why.
+    {Fail::kCannotConvert, QT_TRANSLATE_NOOP("pixmint", "转换为内部格式时出错 (%1)"),
+     "Error Converting to Internal Format (%1)", 1},
+    // %1: the image's number, %2: why.
+    {Fail::kCannotConvertImage, QT_TRANSLATE_NOOP("pixmint", "转换为内部格式时出错 (图像 %1: %2)"),
+     "Error Converting to Internal Format (image %1: %2)", 2},
+    // %1: what is wrong with the PNG picture.
+    {Fail::kInPngEntry, QT_TRANSLATE_NOOP("pixmint", "PNG: %1"), "PNG: %1", 1},
+    // %1 x %2: the picture's size.
+    {Fail::kPngEntrySize, QT_TRANSLATE_NOOP("pixmint", "PNG 尺寸 %1x%2"), "PNG size %1x%2", 2},
+    {Fail::kPngEntryUnusable, QT_TRANSLATE_NOOP("pixmint", "PNG 尺寸不可用"), "PNG size", 0},
+    // %1: the block's size.
+    {Fail::kBlockShorterThanHeader, QT_TRANSLATE_NOOP("pixmint", "%1 字节的块短于文件头"),
+     "block of %1 bytes is shorter than a header", 1},
+    // %1: the header's size field.
+    {Fail::kHeaderSize, QT_TRANSLATE_NOOP("pixmint", "文件头大小 %1"), "header size %1", 1},
+    // %1: the width the header gives.
+    {Fail::kImageWidth, QT_TRANSLATE_NOOP("pixmint", "宽度 %1"), "width %1", 1},
+    // %1: the height the header gives.
+    {Fail::kImageHeight, QT_TRANSLATE_NOOP("pixmint", "高度 %1"), "height %1", 1},
+    // %1: the plane count the header gives.
+    {Fail::kImagePlanes, QT_TRANSLATE_NOOP("pixmint", "平面数 %1"), "planes %1", 1},
+    // %1: the bit count the header gives.
+    {Fail::kImageBitCount, QT_TRANSLATE_NOOP("pixmint", "位数 %1"), "bit count %1", 1},
+    // %1: the compression the header gives.
+    {Fail::kImageCompression, QT_TRANSLATE_NOOP("pixmint", "压缩方式 %1"), "compression %1", 1},
+    // %1: the colour count the header gives.
+    {Fail::kImageColoursUsed, QT_TRANSLATE_NOOP("pixmint", "使用的颜色数 %1"), "colours used %1", 1},
+    // %1: the block's size, %2: the size it needs.
+    {Fail::kBlockTooShort, QT_TRANSLATE_NOOP("pixmint", "%1 字节的块, 需要 %2 字节"), "block of %1 bytes, needs %2", 2},
+    {Fail::kNotAnimatedCursor, QT_TRANSLATE_NOOP("pixmint", "不是动画指针 (没有 RIFF ACON 文件头)"),
+     "Not an animated cursor (no RIFF ACON header)", 0},
+    // %1: the chunk's id, %2: its offset, %3: the size it claims, %4: the bytes left.
+    {Fail::kChunkBeyondEnd, QT_TRANSLATE_NOOP("pixmint", "偏移 %2 处的块 '%1' 声称有 %3 字节, 只剩 %4 字节"),
+     "chunk '%1' at offset %2 claims %3 bytes, %4 remain", 4},
+    {Fail::kNoAnih, QT_TRANSLATE_NOOP("pixmint", "没有 'anih' 块"), "no 'anih' chunk", 0},
+    // %1: the chunk's size.
+    {Fail::kAnihTooShort, QT_TRANSLATE_NOOP("pixmint", "'anih' 块只有 %1 字节, 需要 32 字节"),
+     "the 'anih' chunk holds %1 bytes, 32 are needed", 1},
+    // %1: the frames declared, %2: the most allowed.
+    {Fail::kAnihFrames, QT_TRANSLATE_NOOP("pixmint", "'anih' 声明了 %1 帧 (允许 1 到 %2 帧)"),
+     "'anih' declares %1 frames (1 to %2 allowed)", 2},
+    // %1: the steps declared, %2: the most allowed.
+    {Fail::kAnihSteps, QT_TRANSLATE_NOOP("pixmint", "'anih' 声明了 %1 个步骤 (最多 %2 个)"),
+     "'anih' declares %1 steps (at most %2)", 2},
+    {Fail::kNoFramList, QT_TRANSLATE_NOOP("pixmint", "没有 'fram' 列表"), "no 'fram' list", 0},
+    {Fail::kFramListEmpty, QT_TRANSLATE_NOOP("pixmint", "'fram' 列表中没有帧"), "the 'fram' list holds no frame", 0},
+    // %1: the step, %2: the frame it shows, %3: the frames there are.
+    {Fail::kStepShowsNoFrame, QT_TRANSLATE_NOOP("pixmint", "第 %1 步显示第 %2 帧, 而只有 %3 帧"),
+     "step %1 shows frame %2 of %3", 3},
+    // %1: the frame's number, %2: its offset, %3: what is wrong with it.
+    {Fail::kFrameAtOffset, QT_TRANSLATE_NOOP("pixmint", "第 %1 帧 (偏移 %2): %3"), "Frame %1 (offset %2): %3", 3},
+    // %1: the chunk's id, %2: its offset, %3: the bytes beyond the end.
+    {Fail::kChunkRunsPastEnd, QT_TRANSLATE_NOOP("pixmint", "偏移 %2 处的块 '%1' 超出末尾 %3 字节; 读到末尾为止"),
+     "chunk '%1' at offset %2 runs %3 bytes past the end; read up to the end", 3},
+    // %1: the chunk's id, %2: its offset.
+    {Fail::kChunkWithoutPad, QT_TRANSLATE_NOOP("pixmint", "偏移 %2 处的块 '%1' 长度为奇数且没有填充字节"),
+     "chunk '%1' at offset %2 has an odd length and no pad byte", 2},
+    // %1: the size the header says, %2: the size it has.
+    {Fail::kAnihUnusualSize,
+     QT_TRANSLATE_NOOP("pixmint", "'anih' 文件头自称 %1 字节, 实有 %2 字节, 通常为 36; 其字段按原样读取"),
+     "the 'anih' header says %1 bytes and holds %2, 36 are usual; its fields are read as they stand", 2},
+    // %1: the chunk's id, %2: the entries it holds, %3: the steps.
+    {Fail::kStepsShortRate, QT_TRANSLATE_NOOP("pixmint", "'%1' 有 %2 项, 而步骤有 %3 个; 其余步骤使用文件头的速率"),
+     "'%1' holds %2 entries for %3 steps; the others take the header's rate", 3},
+    // %1: the chunk's id, %2: the entries it holds, %3: the steps.
+    {Fail::kStepsShortInOrder, QT_TRANSLATE_NOOP("pixmint", "'%1' 有 %2 项, 而步骤有 %3 个; 帧按顺序播放"),
+     "'%1' holds %2 entries for %3 steps; the frames play in order", 3},
+    // %1: the chunk's id, %2: the entries it holds, %3: the steps, %4: the
+    // entries again (a placeholder is used once).
+    {Fail::kStepsShortListed,
+     QT_TRANSLATE_NOOP("pixmint", "'%1' 有 %2 项, 而步骤有 %3 个; 动画播放其中列出的 %4 个步骤"),
+     "'%1' holds %2 entries for %3 steps; the animation plays the %4 steps it lists", 4},
+    // %1: the frames declared, %2: the frames present.
+    {Fail::kFramesPresentUsed, QT_TRANSLATE_NOOP("pixmint", "'anih' 声明了 %1 帧, 'fram' 列表中有 %2 帧; 使用实有的帧"),
+     "'anih' declares %1 frames, the 'fram' list holds %2; those are used", 2},
+    // %1: the size, %2: its images, %3: the animation's.
+    {Fail::kSizeImageCountDiffers, QT_TRANSLATE_NOOP("pixmint", "尺寸 %1 被略去: 它有 %2 个图像, 动画有 %3 个"),
+     "size %1 is left out: it has %2 images, the animation %3", 3},
+    // %1: the size, %2: the most images a frame holds.
+    {Fail::kSizeBeyondFrame, QT_TRANSLATE_NOOP("pixmint", "尺寸 %1 被略去: 一帧最多容纳 %2 个图像"),
+     "size %1 is left out: a frame holds at most %2 images", 2},
+    // %1: how many frames the file holds.
+    {Fail::kFrameCount, QT_TRANSLATE_NOOP("pixmint", "%1 帧"), "%1 frames", 1},
+    // %1: the size, %2: the frame, %3 x %4: the image's size.
+    {Fail::kXcursorImageTooLarge, QT_TRANSLATE_NOOP("pixmint", "尺寸 %1, 第 %2 帧: %3x%4 的图像大于文档图像允许的大小"),
+     "size %1, frame %2: a %3x%4 image is larger than a document image may be", 4},
     {Fail::kReplacedWhileSaved, QT_TRANSLATE_NOOP("pixmint", "保存期间文件被替换了"),
      "the file was replaced while it was saved", 0},
     // %1: why.
@@ -236,7 +339,6 @@ constexpr std::array<FailureText, static_cast<std::size_t>(Fail::kCount)> kTable
      "cursor image %1 has no hot spot", 1},
     {Fail::kGroupTooLarge, QT_TRANSLATE_NOOP("pixmint", "组过大"), "group too large", 0},
     {Fail::kUnreadableImages, QT_TRANSLATE_NOOP("pixmint", "无法读取的图像"), "unreadable images", 0},
-    {Fail::kNotIconOrCursor, QT_TRANSLATE_NOOP("pixmint", "不是图标或指针文件"), "not an icon or cursor file", 0},
     // %1: the group's name.
     {Fail::kGroupIsCursors, QT_TRANSLATE_NOOP("pixmint", "组 %1 是指针组; 新文件是图标"),
      "group %1 is a cursor group; the new file is an icon", 1},
@@ -318,7 +420,6 @@ constexpr std::array<FailureText, static_cast<std::size_t>(Fail::kCount)> kTable
     // %1: the folder.
     {Fail::kNoRoleInFolder, QT_TRANSLATE_NOOP("pixmint", "%1 中没有扮演指针角色的指针 (按名称或按 install.inf)"),
      "no cursor in %1 plays a pointer role (by its name or by an install.inf)", 1},
-    {Fail::kNoSuchFileNamed, QT_TRANSLATE_NOOP("pixmint", "没有这个文件"), "no such file", 0},
     // %1: the folder, %2: why.
     {Fail::kCannotCreateFolder, QT_TRANSLATE_NOOP("pixmint", "无法创建文件夹 %1: %2"), "cannot create folder %1: %2",
      2},
@@ -328,8 +429,6 @@ constexpr std::array<FailureText, static_cast<std::size_t>(Fail::kCount)> kTable
     // %1: the entry's number.
     {Fail::kEntryInverting, QT_TRANSLATE_NOOP("pixmint", "条目 %1 有反色像素, 32 位图像无法显示它们"),
      "entry %1 has screen-inverting pixels, which 32-bit images cannot show", 1},
-    // %1: the reader's words.
-    {Fail::kReaderMessage, QT_TRANSLATE_NOOP("pixmint", "%1"), "%1", 1},
 }};
 
 template <class Text>

@@ -1132,6 +1132,182 @@
         <translation>%1</translation>
     </message>
     <message>
+        <source>没有这个文件</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>打开文件以读取时出错</source>
+        <translation>Error Opening File for Reading</translation>
+    </message>
+    <message>
+        <source>不是图标或指针文件</source>
+        <translation>not an icon or cursor file</translation>
+    </message>
+    <message>
+        <source>不是图标、指针、动画指针或 Xcursor 文件</source>
+        <translation>Not an icon, cursor, animated cursor or Xcursor file</translation>
+    </message>
+    <message>
+        <source>这个图标资源已经载入了图标!</source>
+        <translation>This IconResource has loaded icon!</translation>
+    </message>
+    <message>
+        <source>读取文件时出错</source>
+        <translation>Error Reading File</translation>
+    </message>
+    <message>
+        <source>读取文件时出错 (%1)</source>
+        <translation>Error Reading File (%1)</translation>
+    </message>
+    <message>
+        <source>在文件中定位时出错 (图像 %1: 偏移 %2)</source>
+        <translation>Error Seeking in File (image %1: offset %2)</translation>
+    </message>
+    <message>
+        <source>读取文件时出错 (图像 %1: 偏移 %3 处的 %2 字节)</source>
+        <translation>Error Reading File (image %1: %2 bytes at offset %3)</translation>
+    </message>
+    <message>
+        <source>转换为内部格式时出错 (%1)</source>
+        <translation>Error Converting to Internal Format (%1)</translation>
+    </message>
+    <message>
+        <source>转换为内部格式时出错 (图像 %1: %2)</source>
+        <translation>Error Converting to Internal Format (image %1: %2)</translation>
+    </message>
+    <message>
+        <source>PNG: %1</source>
+        <translation>PNG: %1</translation>
+    </message>
+    <message>
+        <source>PNG 尺寸 %1x%2</source>
+        <translation>PNG size %1x%2</translation>
+    </message>
+    <message>
+        <source>PNG 尺寸不可用</source>
+        <translation>PNG size</translation>
+    </message>
+    <message>
+        <source>%1 字节的块短于文件头</source>
+        <translation>block of %1 bytes is shorter than a header</translation>
+    </message>
+    <message>
+        <source>文件头大小 %1</source>
+        <translation>header size %1</translation>
+    </message>
+    <message>
+        <source>宽度 %1</source>
+        <translation>width %1</translation>
+    </message>
+    <message>
+        <source>高度 %1</source>
+        <translation>height %1</translation>
+    </message>
+    <message>
+        <source>平面数 %1</source>
+        <translation>planes %1</translation>
+    </message>
+    <message>
+        <source>位数 %1</source>
+        <translation>bit count %1</translation>
+    </message>
+    <message>
+        <source>压缩方式 %1</source>
+        <translation>compression %1</translation>
+    </message>
+    <message>
+        <source>使用的颜色数 %1</source>
+        <translation>colours used %1</translation>
+    </message>
+    <message>
+        <source>%1 字节的块, 需要 %2 字节</source>
+        <translation>block of %1 bytes, needs %2</translation>
+    </message>
+    <message>
+        <source>不是动画指针 (没有 RIFF ACON 文件头)</source>
+        <translation>Not an animated cursor (no RIFF ACON header)</translation>
+    </message>
+    <message>
+        <source>偏移 %2 处的块 &apos;%1&apos; 声称有 %3 字节, 只剩 %4 字节</source>
+        <translation>chunk &apos;%1&apos; at offset %2 claims %3 bytes, %4 remain</translation>
+    </message>
+    <message>
+        <source>没有 &apos;anih&apos; 块</source>
+        <translation>no &apos;anih&apos; chunk</translation>
+    </message>
+    <message>
+        <source>&apos;anih&apos; 块只有 %1 字节, 需要 32 字节</source>
+        <translation>the &apos;anih&apos; chunk holds %1 bytes, 32 are needed</translation>
+    </message>
+    <message>
+        <source>&apos;anih&apos; 声明了 %1 帧 (允许 1 到 %2 帧)</source>
+        <translation>&apos;anih&apos; declares %1 frames (1 to %2 allowed)</translation>
+    </message>
+    <message>
+        <source>&apos;anih&apos; 声明了 %1 个步骤 (最多 %2 个)</source>
+        <translation>&apos;anih&apos; declares %1 steps (at most %2)</translation>
+    </message>
+    <message>
+        <source>没有 &apos;fram&apos; 列表</source>
+        <translation>no &apos;fram&apos; list</translation>
+    </message>
+    <message>
+        <source>&apos;fram&apos; 列表中没有帧</source>
+        <translation>the &apos;fram&apos; list holds no frame</translation>
+    </message>
+    <message>
+        <source>第 %1 步显示第 %2 帧, 而只有 %3 帧</source>
+        <translation>step %1 shows frame %2 of %3</translation>
+    </message>
+    <message>
+        <source>第 %1 帧 (偏移 %2): %3</source>
+        <translation>Frame %1 (offset %2): %3</translation>
+    </message>
+    <message>
+        <source>偏移 %2 处的块 &apos;%1&apos; 超出末尾 %3 字节; 读到末尾为止</source>
+        <translation>chunk &apos;%1&apos; at offset %2 runs %3 bytes past the end; read up to the end</translation>
+    </message>
+    <message>
+        <source>偏移 %2 处的块 &apos;%1&apos; 长度为奇数且没有填充字节</source>
+        <translation>chunk &apos;%1&apos; at offset %2 has an odd length and no pad byte</translation>
+    </message>
+    <message>
+        <source>&apos;anih&apos; 文件头自称 %1 字节, 实有 %2 字节, 通常为 36; 其字段按原样读取</source>
+        <translation>the &apos;anih&apos; header says %1 bytes and holds %2, 36 are usual; its fields are read as they stand</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; 有 %2 项, 而步骤有 %3 个; 其余步骤使用文件头的速率</source>
+        <translation>&apos;%1&apos; holds %2 entries for %3 steps; the others take the header&apos;s rate</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; 有 %2 项, 而步骤有 %3 个; 帧按顺序播放</source>
+        <translation>&apos;%1&apos; holds %2 entries for %3 steps; the frames play in order</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; 有 %2 项, 而步骤有 %3 个; 动画播放其中列出的 %4 个步骤</source>
+        <translation>&apos;%1&apos; holds %2 entries for %3 steps; the animation plays the %4 steps it lists</translation>
+    </message>
+    <message>
+        <source>&apos;anih&apos; 声明了 %1 帧, &apos;fram&apos; 列表中有 %2 帧; 使用实有的帧</source>
+        <translation>&apos;anih&apos; declares %1 frames, the &apos;fram&apos; list holds %2; those are used</translation>
+    </message>
+    <message>
+        <source>尺寸 %1 被略去: 它有 %2 个图像, 动画有 %3 个</source>
+        <translation>size %1 is left out: it has %2 images, the animation %3</translation>
+    </message>
+    <message>
+        <source>尺寸 %1 被略去: 一帧最多容纳 %2 个图像</source>
+        <translation>size %1 is left out: a frame holds at most %2 images</translation>
+    </message>
+    <message>
+        <source>%1 帧</source>
+        <translation>%1 frames</translation>
+    </message>
+    <message>
+        <source>尺寸 %1, 第 %2 帧: %3x%4 的图像大于文档图像允许的大小</source>
+        <translation>size %1, frame %2: a %3x%4 image is larger than a document image may be</translation>
+    </message>
+    <message>
         <source>保存期间文件被替换了</source>
         <translation>the file was replaced while it was saved</translation>
     </message>
@@ -1568,10 +1744,6 @@
         <translation>unreadable images</translation>
     </message>
     <message>
-        <source>不是图标或指针文件</source>
-        <translation>not an icon or cursor file</translation>
-    </message>
-    <message>
         <source>组 %1 是指针组; 新文件是图标</source>
         <translation>group %1 is a cursor group; the new file is an icon</translation>
     </message>
@@ -1696,10 +1868,6 @@
         <translation>no cursor in %1 plays a pointer role (by its name or by an install.inf)</translation>
     </message>
     <message>
-        <source>没有这个文件</source>
-        <translation>no such file</translation>
-    </message>
-    <message>
         <source>无法创建文件夹 %1: %2</source>
         <translation>cannot create folder %1: %2</translation>
     </message>
@@ -1714,10 +1882,6 @@
     <message>
         <source>条目 %1 有反色像素, 32 位图像无法显示它们</source>
         <translation>entry %1 has screen-inverting pixels, which 32-bit images cannot show</translation>
-    </message>
-    <message>
-        <source>%1</source>
-        <translation>%1</translation>
     </message>
 </context>
 </TS>

@@ -49,7 +49,6 @@ std::optional<CursorImage> CursorImageOf(const document::TKvIcon& cursor, int po
 
 std::optional<CursorImage> ReadCursorFile(const std::filesystem::path& file) {
   document::TKvIcon cursor;
-  cursor.SetErrorCallback([](std::string_view, std::string_view) {});
   if (!cursor.LoadFromFile(file.string())) return std::nullopt;
   return CursorImageOf(cursor, PickCursorImage(cursor));
 }

@@ -150,11 +150,12 @@ void TfrmExtract::FillGroups() {
     const QString label = QString::fromStdString(formats::GroupLabel(group));
     std::string why;
     document::TKvIcon icon;
-    icon.SetErrorCallback([&why](std::string_view text, std::string_view) { why = text; });
     const auto file = program_->GroupFile(group);
-    if (!file) why = texts::Message(file.error());
+    texts::Result<void> loaded =
+        file ? icon.LoadFromMemory(*file, label.toStdString()) : texts::Result<void>(file.error());
+    if (!loaded) why = texts::Message(loaded.error());
     auto* item = new QListWidgetItem;
-    if (file && icon.LoadFromMemory(*file, label.toStdString())) {
+    if (loaded) {
       const char* format =
           group.kind == formats::GroupKind::kIcon ? texts::kExtractIconGroup : texts::kExtractCursorGroup;
       // One multi-argument arg(): a group's name from the file may itself hold "%2".

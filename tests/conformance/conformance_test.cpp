@@ -69,15 +69,13 @@ TEST(Conformance, EveryCorpusFileLoadsAsExpectedOrIsRejectedWithAMessage) {
     SCOPED_TRACE(e.file);
     const fs::path path = corpus / e.file;
     document::TKvIcon icon;
-    std::string message;
-    icon.SetErrorCallback([&message](std::string_view text, std::string_view) { message = text; });
-    const bool loaded = icon.LoadFromFile(path.string());
+    const texts::Result<void> loaded = icon.LoadFromFile(path.string());
     if (!e.loads) {
-      EXPECT_FALSE(loaded);
-      EXPECT_FALSE(message.empty()) << "rejected without a message";
+      ASSERT_FALSE(loaded);
+      EXPECT_NE(loaded.error().code, texts::Fail::kNotIconOrCursor) << "rejected without a message";
       continue;
     }
-    ASSERT_TRUE(loaded) << message;
+    ASSERT_TRUE(loaded) << texts::EnglishMessage(loaded.error());
     ASSERT_EQ(icon.ImageCount(), e.references.size());
     for (std::uint32_t i = 0; i < icon.ImageCount(); ++i) {
       if (e.references[i] == "-") continue;
@@ -104,24 +102,22 @@ TEST(Conformance, MalformedFilesAreRejected) {
     SCOPED_TRACE(name);
     ++seen;
     document::TKvIcon icon;
-    std::string message;
-    icon.SetErrorCallback([&message](std::string_view text, std::string_view) { message = text; });
-    EXPECT_FALSE(icon.LoadFromFile(entry.path().string()));
+    const texts::Result<void> loaded = icon.LoadFromFile(entry.path().string());
+    ASSERT_FALSE(loaded);
     EXPECT_EQ(icon.ImageCount(), 0u);
     // Animated cursors and Xcursor files are no icon files at all.
     const bool unusableHeader =
         name.starts_with("file-header-") || name.starts_with("riff-") || name.starts_with("xcursor-");
-    EXPECT_EQ(message.empty(), unusableHeader) << message;
+    EXPECT_EQ(loaded.error().code == texts::Fail::kNotIconOrCursor, unusableHeader)
+        << texts::EnglishMessage(loaded.error());
     if (name.starts_with("riff-ani-") || name.starts_with("xcursor-")) {
-      int messages = 0;
-      EXPECT_FALSE(formats::ReadAnyCursorFile(entry.path().string(), [&](auto, auto) { ++messages; }));
-      EXPECT_EQ(messages, 1);
+      EXPECT_FALSE(formats::ReadAnyCursorFile(entry.path().string()));
     }
     EXPECT_TRUE(icon.LoadFromFile((fs::path(PIXMINT_TEST_DATA_DIR) / "depths.ico").string())) << "free for another";
   }
   EXPECT_GE(seen, 20);
   for (const char* good : {"animated-sequence.ani", "xcursor-two-sizes.xcur"}) {
-    EXPECT_TRUE(formats::ReadAnyCursorFile((fs::path(PIXMINT_TEST_DATA_DIR) / good).string(), {})) << good;
+    EXPECT_TRUE(formats::ReadAnyCursorFile((fs::path(PIXMINT_TEST_DATA_DIR) / good).string())) << good;
   }
 }
 
@@ -131,13 +127,12 @@ std::vector<std::vector<std::uint8_t>> EntryBlocks(std::span<const std::uint8_t>
   std::vector<std::span<const std::uint8_t>> documents = {file};
   if (formats::LooksLikeAni(file)) {
     documents.clear();
-    std::string why;
-    const auto top = formats::ReadRiffChunks(file.subspan(12), 12, why);
-    for (const auto& chunk : top.value_or(std::vector<formats::RiffChunk>{})) {
+    const auto top = formats::ReadRiffChunks(file.subspan(12), 12);
+    for (const auto& chunk : top ? *top : std::vector<formats::RiffChunk>{}) {
       const auto body = formats::ListBody(chunk, "fram");
       if (!body) continue;
-      for (const auto& icon : formats::ReadRiffChunks(*body, 0, why).value_or(std::vector<formats::RiffChunk>{}))
-        documents.push_back(icon.data);
+      const auto icons = formats::ReadRiffChunks(*body, 0);
+      for (const auto& icon : icons ? *icons : std::vector<formats::RiffChunk>{}) documents.push_back(icon.data);
     }
   }
   std::vector<std::vector<std::uint8_t>> blocks;
@@ -166,7 +161,7 @@ TEST(Conformance, SavingAfterOneEditKeepsEveryOtherEntryByteForByte) {
       ASSERT_TRUE(bytes);
       // Our own samples all load; the corpus's rejected files are checked above.
       const bool sample = root == fs::path(PIXMINT_TEST_DATA_DIR);
-      auto cursor = formats::ReadAniMemory(*bytes, "in", {});
+      auto cursor = formats::ReadAniMemory(*bytes, "in");
       if (!cursor && formats::LooksLikeAni(*bytes)) {
         EXPECT_FALSE(sample);
         continue;

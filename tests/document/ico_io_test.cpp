@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <tuple>
 
@@ -24,17 +25,15 @@ using test::Paint;
 struct Loaded {
   std::unique_ptr<TKvIcon> icon = std::make_unique<TKvIcon>();
   bool ok = false;
-  std::vector<std::string> messages;
-  std::vector<std::string> captions;
+  std::optional<texts::Failure> failure;
+  [[nodiscard]] std::string Why() const { return failure ? texts::EnglishMessage(*failure) : std::string(); }
 };
 
 Loaded Load(std::span<const std::uint8_t> bytes, const std::string& name = "test.ico") {
   Loaded l;
-  l.icon->SetErrorCallback([&l](std::string_view m, std::string_view c) {
-    l.messages.emplace_back(m);
-    l.captions.emplace_back(c);
-  });
-  l.ok = l.icon->LoadFromMemory(bytes, name);
+  const texts::Result<void> read = l.icon->LoadFromMemory(bytes, name);
+  l.ok = read.has_value();
+  if (!read) l.failure = read.error();
   return l;
 }
 
@@ -100,12 +99,9 @@ TEST(IcoRoundTrip, EveryDepthIconAndCursorThroughFiles) {
     const std::string path = (dir / (isIcon ? "a.ico" : "a.cur")).string();
     ASSERT_TRUE(icon.SaveToFile(path));
     Loaded again;
-    again.icon->SetErrorCallback([&](std::string_view m, std::string_view c) {
-      again.messages.emplace_back(m);
-      again.captions.emplace_back(c);
-    });
-    EXPECT_FALSE(again.icon->LoadFromFile((dir / "none.ico").string()));
-    EXPECT_EQ(again.messages.size(), 0u) << "a missing file is not reported here";
+    const texts::Result<void> missing = again.icon->LoadFromFile((dir / "none.ico").string());
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error().code, texts::Fail::kFileMissing);
     ASSERT_TRUE(again.icon->LoadFromFile(path));
     EXPECT_EQ(again.icon->FileType(), isIcon ? 1 : 2);
     EXPECT_EQ(again.icon->IR()->IcoFileName, path);
@@ -117,9 +113,9 @@ TEST(IcoRoundTrip, EveryDepthIconAndCursorThroughFiles) {
     }
     again.icon->SetIcon(isIcon);
     EXPECT_EQ(again.icon->SaveToMemory(), ReadWholeFile(path));
-    EXPECT_FALSE(again.icon->LoadFromFile(path)) << "a second load into a loaded document";
-    EXPECT_EQ(again.messages, std::vector<std::string>{"This IconResource has loaded icon!"});
-    EXPECT_EQ(again.captions, std::vector<std::string>{"Error"});
+    const texts::Result<void> second = again.icon->LoadFromFile(path);
+    ASSERT_FALSE(second) << "a second load into a loaded document";
+    EXPECT_EQ(second.error().code, texts::Fail::kAlreadyLoaded);
   }
   // An empty document writes no file; a save that cannot complete reports it.
   TKvIcon empty;
@@ -165,7 +161,7 @@ TEST(IcoReader, TakesA32BitBlockWithoutMaskAndASizeFieldShortOfTheBlock) {
   };
   for (const auto& entries : files) {
     Loaded l = Load(MakeIconFile(entries));
-    ASSERT_TRUE(l.ok) << l.messages.at(0);
+    ASSERT_TRUE(l.ok) << l.Why();
     ASSERT_EQ(l.icon->ImageCount(), 2u);
     const auto again = l.icon->SaveToMemory();
     ASSERT_TRUE(again);
@@ -207,9 +203,10 @@ TEST(IcoReader, TakesA32BitBlockWithoutMaskAndASizeFieldShortOfTheBlock) {
   for (const auto& file : {MakeIconFile({EntryLayout{noMask24}}), MakeIconFile({EntryLayout{cutMask}}), shortFile}) {
     Loaded refused = Load(file);
     EXPECT_FALSE(refused.ok);
-    ASSERT_EQ(refused.messages.size(), 1u);
-    EXPECT_NE(refused.messages[0].find("Error Converting to Internal Format (image 0: block of"), std::string::npos)
-        << refused.messages[0];
+    ASSERT_TRUE(refused.failure && refused.failure->cause);
+    EXPECT_EQ(std::pair(refused.failure->code, refused.failure->cause->code),
+              std::pair(texts::Fail::kCannotConvertImage, texts::Fail::kBlockTooShort))
+        << refused.Why();
   }
 }
 
@@ -233,7 +230,6 @@ TEST(IcoReader, DamagedFilesLoadCleanlyOrNotAtAll) {
     if (round % 7 == 0) file.resize(rng() % file.size());
     Loaded l = Load(file);
     if (!l.ok) {
-      EXPECT_LE(l.messages.size(), 1u);
       EXPECT_EQ(l.icon->ImageCount(), 0u);
       continue;
     }

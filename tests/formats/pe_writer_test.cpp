@@ -186,7 +186,7 @@ TEST(ReplaceGroup, WrongKindUnknownGroupAndBadIconAreRefused) {
       {ResourceId::Name(u"ARROW"), MakeIcon(true, {{16, 4}}), texts::Fail::kGroupIsCursors},
       {ResourceId::Number(1), MakeIcon(false, {{16, 4}}), texts::Fail::kGroupIsIcons},
       {ResourceId::Name(u"NOPE"), MakeIcon(true, {{16, 4}}), texts::Fail::kNoIconGroup},
-      {ResourceId::Number(1), Bytes{0, 0, 1, 0, 1, 0, 9, 9}, texts::Fail::kReaderMessage},
+      {ResourceId::Number(1), Bytes{0, 0, 1, 0, 1, 0, 9, 9}, texts::Fail::kCannotReadFile},
       {ResourceId::Number(1), Bytes{'G', 'I', 'F'}, texts::Fail::kNotIconOrCursor},
   };
   for (const auto& c : cases) {

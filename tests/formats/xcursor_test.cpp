@@ -138,15 +138,15 @@ TEST(XcursorImport, FilesFromXcursorgenReadBackIdentically) {
   const std::vector<XcursorImage> reference = ReferenceRead(dir / "made");
   ASSERT_EQ(reference.size(), 6u);
   const auto bytes = document::ReadWholeFile(dir / "made");
-  std::string why;
-  const auto decoded = DecodeXcursor(*bytes, why);
-  ASSERT_TRUE(decoded) << why;
+  const auto decoded = DecodeXcursor(*bytes);
+  ASSERT_TRUE(decoded) << texts::EnglishMessage(decoded.error());
   EXPECT_TRUE(SameImages(*decoded, reference));
 
-  std::vector<std::string> notes;
-  const auto cursor = ReadXcursorMemory(*bytes, "made", {}, &notes);
+  std::vector<texts::Failure> read;
+  const auto cursor = ReadXcursorMemory(*bytes, "made", &read);
   ASSERT_TRUE(cursor);
-  EXPECT_TRUE(notes.empty());
+  EXPECT_TRUE(read.empty());
+  std::vector<std::string> notes;
   ASSERT_EQ(cursor->frames.size(), 3u);
   EXPECT_EQ(cursor->steps, (std::vector<AnimationStep>{{0, 3}, {1, 6}, {2, 9}}));
   EXPECT_EQ(cursor->frames[2]->GetHotSpot(1), (raster::Point{10, 10}));
