@@ -122,32 +122,6 @@ TEST(TKvIcon, HotSpotOutsideTheImageInAFileIsHeldInside) {
   EXPECT_EQ(read.GetHotSpot(0), (raster::Point{7, 7}));
 }
 
-TEST(TKvIcon, TrueColourToEightBitsGetsItsOwnTable) {
-  TKvIcon icon;
-  ASSERT_TRUE(icon.AddImage(16, 16, 24));
-  ImageSurface& s = *icon.XorBitmap(0);
-  s.Fill(Rgb(10, 200, 30));
-  for (int x = 0; x < 16; ++x) s.SetPixel(x, 0, Rgb(250, 5, 5));
-  icon.SetHotSpot(0, {4, 5});
-  ASSERT_TRUE(icon.ChangeFormat(0, 16, 16, 8));
-  EXPECT_EQ(std::pair(icon.ImageCount(), icon.Colors(0)), std::pair(1u, 8u));
-  const auto palette = icon.ImagePalette(0);
-  ASSERT_EQ(palette.size(), 256u);
-  // The most used colour comes first, both cut to five bits a channel.
-  EXPECT_EQ(std::pair(palette[0], palette[1]), std::pair(Rgb(8, 200, 24), Rgb(248, 0, 0)));
-  EXPECT_EQ(std::pair(icon.XorBitmap(0)->GetPixel(3, 0), icon.XorBitmap(0)->GetPixel(3, 9)),
-            std::pair(palette[1], palette[0]));
-  EXPECT_EQ(icon.GetHotSpot(0), (raster::Point{4, 5}));
-  EXPECT_EQ(ParseHeader(icon.IR()->Images[0].Header()).height, 32);
-
-  // Four bits to eight keeps the default table.
-  ASSERT_TRUE(icon.AddImage(16, 16, 4));
-  icon.XorBitmap(1)->Fill(Rgb(255, 0, 0));
-  ASSERT_TRUE(icon.ChangeFormat(1, 16, 16, 8));
-  EXPECT_EQ(icon.ImagePalette(1), TableColours(DefaultColourTable(8)));
-  EXPECT_EQ(icon.XorBitmap(1)->GetPixel(0, 0), Rgb(255, 0, 0));
-}
-
 // Same-depth conversions take the colour table along, so a quantised image
 // never shows its indices through the default table; hot spots stay inside a
 // smaller image; a full document changes format in place.
@@ -167,6 +141,11 @@ TEST(TKvIcon, ImageCommandsKeepTablesHotSpotsAndTheLimit) {
   EXPECT_EQ(icon.XorBitmap(1)->GetPixel(1, 1), icon.XorBitmap(0)->GetPixel(2, 2));
   EXPECT_EQ(icon.GetHotSpot(1), (raster::Point{7, 7}));
   while (icon.ImageCount() < kMaxImages) ASSERT_TRUE(icon.AddImage(8, 8, 4));
+  // Four bits to eight keeps the default table: its colours are all there.
+  icon.XorBitmap(2)->Fill(Rgb(255, 0, 0));
+  ASSERT_TRUE(icon.ChangeFormat(2, 8, 8, 8));
+  EXPECT_EQ(icon.ImagePalette(2), TableColours(DefaultColourTable(8)));
+  EXPECT_EQ(icon.XorBitmap(2)->GetPixel(0, 0), Rgb(255, 0, 0));
   ASSERT_TRUE(icon.ChangeFormat(0, 32, 32, 32));
   EXPECT_EQ(icon.ImageCount(), kMaxImages);
   EXPECT_EQ(icon.XorBitmap(0)->Width(), 32);

@@ -12,13 +12,6 @@ namespace {
 using raster::Colour;
 using raster::Rgb;
 
-TEST(MedianCut, MapsToTheNearestEntryAndSkipsMaskedPixels) {
-  const std::vector<Colour> table = {Rgb(0, 0, 0), Rgb(250, 0, 0), Rgb(0, 0, 250)};
-  const std::vector<Colour> pixels = {Rgb(240, 10, 10), Rgb(5, 5, 200), Rgb(250, 0, 0), Rgb(1, 1, 1)};
-  const std::vector<std::uint8_t> skip = {0, 0, 1, 0};
-  EXPECT_EQ(MapToTable(pixels, 2, 2, table, skip, 0, false), (std::vector<std::uint8_t>{1, 2, 0, 0}));
-}
-
 // Dithering keeps the average colour of an area where plain mapping cannot.
 TEST(MedianCut, DitheringKeepsTheAverage) {
   const int w = 32, h = 32;
