@@ -81,21 +81,5 @@ TEST(TfrmCurTest, BoxesWriteTheHotSpotAndTryingShowsTheCursor) {
   EXPECT_EQ(f.cursor.GetHotSpot(0), (raster::Point{0, 0}));
 }
 
-// Scribbling on the test area draws only while the button is down.
-TEST(TfrmCurTest, ScribblingDrawsOnlyWhileTheButtonIsDown) {
-  CurTestFixture f;
-  TfrmCurTest dialog(nullptr, f.Request(0));
-  QWidget* area = dialog.TestArea();
-  dialog.show();
-  QTest::mouseMove(area, {10, 10});
-  QTest::mousePress(area, Qt::LeftButton, {}, {10, 10});
-  QTest::mouseMove(area, {60, 10});
-  QTest::mouseRelease(area, Qt::LeftButton, {}, {60, 10});
-  QTest::mouseMove(area, {60, 60});
-  const QImage shot = area->grab().toImage();
-  EXPECT_EQ(QColor(shot.pixel(30, 10)), QColor(Qt::black));
-  EXPECT_NE(QColor(shot.pixel(60, 40)), QColor(Qt::black));
-}
-
 }  // namespace
 }  // namespace pixmint::app
