@@ -228,6 +228,16 @@ TEST_F(AnimationTest, StepsDialogMakesACursorAnAnimationSavedAsAni) {
   ASSERT_TRUE(read);
   EXPECT_EQ(read->steps, (std::vector<AnimationStep>{{1, 3}, {0, 30}}));
   EXPECT_EQ(DocumentName(S()), (dir / "spin.ani").string());
+  // Exported to Xcursor and read back (the content tells, not the name), it
+  // is in no file of ours: untitled and unsaved.
+  host.Push((dir / "spin-x").string());
+  ws.Run(CommandId::kExportXcursor);
+  Restart();
+  ws.Start(ParseStartArgument((dir / "spin-x").string()));
+  ASSERT_NE(S().Animation, nullptr);
+  EXPECT_EQ(S().Animation->steps.size(), 2u);
+  EXPECT_EQ(DocumentName(S()), "无标题(指针)");
+  EXPECT_TRUE(S().Modified);
 
   // Icons have no animation; neither command is there.
   Restart();

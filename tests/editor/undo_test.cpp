@@ -28,7 +28,8 @@ class UndoTest : public EditorTest {
 // private folder, while the editor runs; or no snapshot can be written at
 // all. Drawing goes on: a lost folder is made anew and what was drawn before
 // is one step of the document's history; where nothing can be written each
-// change is made without a step and the user is told once.
+// change is made without a step and the user is told once. The snapshots'
+// folder, made anew too, is the user's alone.
 TEST_F(UndoTest, LostOrUnwritableSnapshotsNeverStopTheDrawing) {
   const struct {
     const char* name;
@@ -59,6 +60,7 @@ TEST_F(UndoTest, LostOrUnwritableSnapshotsNeverStopTheDrawing) {
     Click(1, 1);
     Click(2, 2);
     EXPECT_EQ(host.messages.size(), c.messages);
+    EXPECT_EQ(std::filesystem::status(UndoFolder()).permissions(), std::filesystem::perms::owner_all);
     EXPECT_EQ(Work(2, 2), kRed);
     EXPECT_EQ(Doc().XorBitmap(0)->GetPixel(1, 1) & 0xFFFFFF, kRed);
     int undos = 0;

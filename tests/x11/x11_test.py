@@ -112,6 +112,22 @@ class X11Test(unittest.TestCase):
         s.wait_gone(title)
         s.key(*HARMLESS)
 
+    # Closing with unsaved work asks first: Cancel keeps the editor and the
+    # work, No ends it without saving.
+    def test_closing_with_changes_asks_and_cancel_keeps_the_work(self):
+        s = self.start()
+        canvas = s.canvas(48)
+        s.drag([s.pixel_point(canvas, 3, 3), s.pixel_point(canvas, 6, 6)])
+        for answer in ("Escape", "alt+n"):
+            s.key("alt+F4")
+            s.wait_window("确认")
+            s.xdotool("key", answer)
+            if answer == "Escape":
+                s.wait_gone("确认")
+                s.wait_focus(s.window)
+                self.assertNotEqual(s.pixels_now(canvas, 4, 4), TRANSPARENT)
+        self.assertEqual(s.process.wait(20), 0)
+
     # A picture another program owns on the clipboard (xclip) pastes in the
     # middle and saves through the real chooser; a copy reaches other
     # programs; Save As takes a cursor's name.
