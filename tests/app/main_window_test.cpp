@@ -1,14 +1,16 @@
 // The window's wiring: every command of the list and every tool reaches its
-// controls, keys and enabled state; and what only the window does (the image
-// list's drag). The editor behind it is checked headless in tests/editor.
+// controls, keys and enabled state; and what only the window does (Qt's file
+// dialog, the image list's drag). The editor behind it is checked headless in tests/editor.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <QToolButton>
 
@@ -123,6 +125,28 @@ TEST_F(MainWindowTest, EveryCommandAndToolReachesItsControlsKeysAndEnabledState)
     Trigger(action);
     EXPECT_EQ(shown.toStdString(), dialog) << action;
   }
+}
+
+// Saving an untitled drawing: Qt's dialog starts in the user's pictures (or
+// home) folder and a bare name takes the chosen type's extension.
+TEST_F(MainWindowTest, SaveAsStartsInPicturesAndABareNameTakesTheFiltersExtension) {
+  Open();
+  test::Drag(Control<QWidget>("PaintBox1"), {At(2, 3)});
+  QString startedIn;
+  test::AnswerNextDialog([&](QWidget* widget) {
+    auto* dialog = qobject_cast<QFileDialog*>(widget);
+    ASSERT_NE(dialog, nullptr);
+    startedIn = QFileInfo(dialog->directory().absolutePath()).canonicalFilePath();
+    dialog->selectNameFilter(dialog->nameFilters().at(1));  // the cursor type
+    dialog->selectFile(QString::fromStdString((dir_ / "drawn").string()));
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  Trigger("mnuFileSaveAs");
+  const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  EXPECT_EQ(startedIn, QFileInfo(QFileInfo(pictures).isDir() ? pictures : QDir::homePath()).canonicalFilePath());
+  document::TKvIcon saved;
+  ASSERT_TRUE(saved.LoadFromFile((dir_ / "drawn.cur").string()));
+  EXPECT_FALSE(saved.AndBitmap(0)->Get(2, 3));
 }
 
 // Dragging one entry of the image list onto another exchanges the two.

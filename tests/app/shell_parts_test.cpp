@@ -1,9 +1,13 @@
-// The window's pure helpers: geometry corrections, the desktop entry's Exec
-// line and the default-application list.
+// The window's pure helpers: geometry corrections, stored integers, the
+// desktop entry's Exec line and the default-application list.
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include "app/desktop_entry.h"
+#include "app/qt_settings.h"
 #include "app/window_geometry.h"
+#include "support/pixel_grid.h"
 
 namespace pixmint::app {
 namespace {
@@ -28,6 +32,20 @@ TEST(WindowGeometry, CorrectionsOnA1280x800Screen) {
     EXPECT_EQ(CorrectWindowBox(c.stored, 1280, 800), c.expected)
         << c.stored.left << "," << c.stored.top << " " << c.stored.width << "x" << c.stored.height;
   }
+}
+
+// Integers of the wrong type or range read as missing (100).
+TEST(QtSettings, BadIntegersReadAsMissing) {
+  test::TempDir dir;
+  const QString path = QString::fromStdString((dir / "s.ini").string());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("[General]\nGood=42\nNegative=-7\nWord=abc\nHuge=99999999999\nList=a, b\nEmpty=\n");
+  file.close();
+  QtSettings settings(path);
+  EXPECT_EQ(settings.RegReadInt("Good"), 42);
+  EXPECT_EQ(settings.RegReadInt("Negative"), -7);
+  for (const char* name : {"Word", "Huge", "List", "Empty", "Missing"}) EXPECT_EQ(settings.RegReadInt(name), 100);
 }
 
 TEST(DesktopEntry, ExecQuotesEveryAwkwardCharacter) {

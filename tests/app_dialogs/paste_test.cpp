@@ -41,6 +41,44 @@ TEST(PasteOutput, TakesOneSourcePixelPerOutputPixelAndTransparencyOutside) {
   EXPECT_TRUE(test::SamePicture(test::FromAscii({"gt", "gt"}), PasteOutput(picture, {3, 0, 3, 4}, 2, 2, false)));
 }
 
+// Drags on the selection without a window, from 0, 0, 40 x 30 in a 200 x 100
+// picture: a handle stops three pixels before the opposite edge and refused
+// steps add up; start values and the release are held each in its range.
+TEST(PasteSelection, HandlesKeepThreePixelsAndValuesAreHeldInTheirRanges) {
+  struct Case {
+    const char* what;
+    raster::Point press;
+    std::vector<raster::Point> moves;
+    PasteRect expected;
+  };
+  const Case cases[] = {
+      {"move", {20, 15}, {{25, 18}}, {5, 3, 40, 30}},
+      {"left middle right", {0, 15}, {{10, 15}}, {10, 0, 30, 30}},
+      {"left middle stops 3 before the right edge", {0, 15}, {{36, 15}, {38, 15}}, {36, 0, 4, 30}},
+      {"refused steps add up", {40, 15}, {{2, 15}, {10, 15}}, {0, 0, 10, 30}},
+      {"bottom right", {40, 30}, {{50, 45}}, {0, 0, 50, 45}},
+      {"top middle", {20, 0}, {{20, 5}}, {0, 5, 40, 25}},
+      {"top right", {40, 0}, {{45, 2}}, {0, 2, 45, 28}},
+      {"bottom left", {0, 30}, {{4, 20}}, {4, 0, 36, 20}},
+      {"outside", {100, 80}, {{120, 90}}, {0, 0, 40, 30}},
+  };
+  for (const Case& c : cases) {
+    PasteSelection selection(200, 100, 40, 30);
+    selection.Press(c.press);
+    for (const raster::Point p : c.moves) (void)selection.Move(p);
+    EXPECT_EQ(selection.Rect(), c.expected) << c.what;
+  }
+  EXPECT_EQ(PasteSelection(20, 10, 32, 32).Rect(), (PasteRect{0, 0, 20, 10}));
+  PasteSelection selection(200, 100, 32, 32);
+  for (const auto& [to, held] :
+       {std::pair{raster::Point{6, 6}, PasteRect{0, 0, 32, 32}}, {raster::Point{216, 16}, PasteRect{199, 0, 32, 32}}}) {
+    selection.Press({16, 16});
+    (void)selection.Move(to);
+    selection.Release();
+    EXPECT_EQ(selection.Rect(), held) << "each value by itself: left + width may pass the picture's width";
+  }
+}
+
 // The dialog itself, driven through its controls.
 struct PasteDialog {
   PasteDialog(raster::Picture picture, int iw, int ih) : dialog(nullptr, std::move(picture), iw, ih) {
