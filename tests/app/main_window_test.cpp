@@ -130,6 +130,10 @@ TEST_F(MainWindowTest, EveryCommandAndToolReachesItsControlsKeysAndEnabledState)
 // Saving an untitled drawing: Qt's dialog starts in the user's pictures (or
 // home) folder and a bare name takes the chosen type's extension.
 TEST_F(MainWindowTest, SaveAsStartsInPicturesAndABareNameTakesTheFiltersExtension) {
+  // A home with a pictures folder, so that the two differ.
+  const QByteArray home = qgetenv("HOME");
+  qputenv("HOME", QByteArray::fromStdString(dir_.Path().string()));
+  std::filesystem::create_directory(dir_ / "Pictures");
   Open();
   test::Drag(Control<QWidget>("PaintBox1"), {At(2, 3)});
   QString startedIn;
@@ -144,6 +148,8 @@ TEST_F(MainWindowTest, SaveAsStartsInPicturesAndABareNameTakesTheFiltersExtensio
   Trigger("mnuFileSaveAs");
   const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   EXPECT_EQ(startedIn, QFileInfo(QFileInfo(pictures).isDir() ? pictures : QDir::homePath()).canonicalFilePath());
+  EXPECT_NE(startedIn, QFileInfo(QDir::homePath()).canonicalFilePath());
+  qputenv("HOME", home);
   document::TKvIcon saved;
   ASSERT_TRUE(saved.LoadFromFile((dir_ / "drawn.cur").string()));
   EXPECT_FALSE(saved.AndBitmap(0)->Get(2, 3));
