@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "tests/raster/gallery_scene.h"
+#include "bench/gallery_scene.h"
 
 namespace {
 

@@ -2,13 +2,8 @@
 // classic mask-and-colour drawing of list thumbnails.
 #include <gtest/gtest.h>
 
-#include <QIcon>
-#include <QTemporaryDir>
-
-#include "app/canvas_widget.h"
 #include "app/icon_drawing.h"
 #include "app/picture_image.h"
-#include "doctor/picks.h"
 #include "document/kv_icon.h"
 #include "editor/editor_state.h"
 
@@ -58,51 +53,6 @@ TEST(IconDrawing, MaskAndThenXorOverTheBackgroundAndLargeImagesShrunkWhole) {
   EXPECT_EQ(shown.size(), QSize(48, 24));
   EXPECT_EQ(shown.pixelColor(46, 12), QColor(Qt::red));
   EXPECT_EQ(shown.pixelColor(10, 12), QColor(Qt::white));
-}
-
-TEST(CanvasWidget, ShiftSetFromModifiersAndButtons) {
-  EXPECT_EQ(ShiftFrom(Qt::ShiftModifier | Qt::AltModifier, Qt::LeftButton),
-            tools::ShiftState::kShift | tools::ShiftState::kAlt | tools::ShiftState::kLeftButton);
-  EXPECT_EQ(ShiftFrom(Qt::ControlModifier, Qt::RightButton | Qt::MiddleButton),
-            tools::ShiftState::kCtrl | tools::ShiftState::kRightButton | tools::ShiftState::kMiddleButton);
-}
-
-// Files on which "first", "deepest", "nearest" and "next larger" disagree:
-// the image QIcon draws at each size is the one the doctor names for Qt.
-TEST(IconPicks, QtPicksAgreeWithQIcon) {
-  const std::vector<std::vector<std::pair<int, int>>> files = {{{16, 32}, {32, 8}, {32, 32}, {48, 32}},
-                                                               {{48, 32}, {16, 32}},
-                                                               {{32, 32}, {32, 8}},
-                                                               {{24, 4}, {64, 24}, {20, 32}}};
-  QTemporaryDir dir;
-  for (const auto& specs : files) {
-    document::TKvIcon icon;
-    for (std::size_t k = 0; k < specs.size(); ++k) {
-      const auto [side, bits] = specs[k];
-      ASSERT_TRUE(icon.AddImage(side, side, bits));
-      document::ImageSurface& colour = *icon.XorBitmap(static_cast<std::uint32_t>(k));
-      colour.Fill(raster::Rgb(static_cast<std::uint8_t>(40 + 60 * k), 90, static_cast<std::uint8_t>(200 - 50 * k)));
-      for (int y = 0; y < side && bits == 32; ++y) {  // opaque by its alpha, as 32-bit images are read
-        for (int x = 0; x < side; ++x) colour.SetRaw(x, y, colour.GetRaw(x, y) | 0xFF000000u);
-      }
-      icon.AndBitmap(static_cast<std::uint32_t>(k))->Fill(false);
-    }
-    const QString path = dir.filePath("pick.ico");
-    ASSERT_TRUE(icon.SaveToFile(path.toStdString()));
-    std::vector<doctor::Finding> ignored;
-    const auto bytes = *icon.SaveToMemory();
-    const QIcon qicon(path);
-    for (const doctor::Pick& pick : doctor::PickEntries(doctor::CheckIconFile(bytes, {}, "", ignored))) {
-      if (pick.program != doctor::Program::kQt) continue;
-      const QImage shown = qicon.pixmap(QSize(pick.shownSize, pick.shownSize)).toImage();
-      ASSERT_FALSE(shown.isNull());
-      const QColor centre = shown.pixelColor(shown.width() / 2, shown.height() / 2);
-      const auto* colour = icon.XorBitmap(static_cast<std::uint32_t>(pick.entry));
-      const raster::Colour expected = colour->GetPixel(0, 0);
-      EXPECT_EQ(centre, QColor(raster::Red(expected), raster::Green(expected), raster::Blue(expected)))
-          << "size " << pick.shownSize << ", doctor's entry " << pick.entry << " of " << specs.size();
-    }
-  }
 }
 
 }  // namespace

@@ -19,6 +19,11 @@ QString Q(const fs::path& path) {
   return QString::fromStdString(path.string());
 }
 
+std::string Read(const fs::path& path) {
+  std::ifstream in(path);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 TEST(ProgramIcon, HasEveryUsualSizeAndShowsInTheWindow) {
   PixmintInitResources();
   const QIcon icon = ProgramIcon();
@@ -41,85 +46,63 @@ TEST(ProgramIcon, HasEveryUsualSizeAndShowsInTheWindow) {
   EXPECT_EQ(TfrmMain(options).windowIcon().availableSizes(), expected);
 }
 
-// A home and system folders of their own, and a place for programs.
-class Registration : public ::testing::Test {
- protected:
-  Registration() {
-    folders_.dataHome = Q(dir_ / "home" / "local" / "share");
-    folders_.configHome = Q(dir_ / "home" / "config");
-    folders_.dataDirs = {Q(dir_ / "usr" / "share")};
-  }
-  // A program installed under prefix as the installation lays it out.
-  QString Install(const fs::path& prefix) {
-    fs::create_directories(prefix / "bin");
-    fs::create_directories(prefix / "share" / "applications");
-    fs::create_directories(prefix / "share" / "icons" / "hicolor" / "256x256" / "apps");
-    std::ofstream(prefix / "share" / "applications" / "pixmint.desktop") << "[Desktop Entry]\nName=installed\n";
-    std::ofstream(prefix / "share" / "icons" / "hicolor" / "256x256" / "apps" / "pixmint.png") << "png";
-    return Q(prefix / "bin" / "pixmint");
-  }
-  fs::path UserEntry() const { return dir_ / "home" / "local" / "share" / "applications" / "pixmint.desktop"; }
-  std::string Read(const fs::path& path) const {
-    std::ifstream in(path);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  test::TempDir dir_;
-  DesktopFolders folders_;
-};
-
-TEST_F(Registration, AProgramTheDesktopDoesNotKnowWritesItsOwnEntry) {
-  // From a build folder, nothing installed: the entry runs this program and
-  // shows the icon of the source tree. Installed where the desktop does not
-  // look (a prefix of its own): the installed program and icon.
-  const QString installed = Install(dir_ / "opt" / "pixmint");
-  EXPECT_EQ(InstalledDataFolder(installed), Q(dir_ / "opt" / "pixmint" / "share"));
-  const fs::path icon = dir_ / "opt" / "pixmint" / "share" / "icons/hicolor/256x256/apps/pixmint.png";
-  for (const auto& [program, iconLine] : {std::pair{Q(dir_ / "build" / "pixmint"), std::string("Icon=/")},
-                                          std::pair{installed, "Icon=" + icon.string()}}) {
-    ASSERT_TRUE(RegisterFileAssociation(program, folders_));
-    const std::string entry = Read(UserEntry());
-    EXPECT_NE(entry.find("Exec=\"" + program.toStdString() + "\" %f\n"), std::string::npos) << entry;
-    EXPECT_NE(entry.find(iconLine), std::string::npos) << entry;
-    EXPECT_NE(entry.find("X-Pixmint-Written=true"), std::string::npos) << entry;
-    EXPECT_NE(Read(dir_ / "home" / "config" / "mimeapps.list").find("image/vnd.microsoft.icon=pixmint.desktop"),
-              std::string::npos);
-  }
-}
-
-// An installed entry the desktop finds is the one named, and a user's own
-// entry is never replaced.
-TEST_F(Registration, AnInstalledOrTheUsersOwnEntryIsTheOneNamed) {
+// Registration at start-up, in a home and system folders of their own: a
+// program the desktop does not know writes its own entry (running itself,
+// with the installed icon or the source tree's); an installed entry the
+// desktop finds is the one named, and an entry written before goes; a user's
+// own entry is never replaced. "@" stands for the test's folder.
+TEST(Registration, WritesAnEntryOnlyWhereTheDesktopKnowsNone) {
   const char* mine = "[Desktop Entry]\nName=mine\nExec=pixmint --my-way %f\n";
+  const char* installedEntry = "[Desktop Entry]\nName=installed\n";
   struct Case {
     const char* what;
-    const char* entryBefore;  // nullptr: none; "" written by an earlier run from a build folder
-    bool runFromBuild;
-    const char* entryAfter;  // nullptr: none (the installed one stays visible)
+    const char* installedUnder;  // "": nothing installed
+    bool fromBuild;
+    const char* entryBefore;              // nullptr: none; "": written by a run from the build folder
+    std::vector<std::string> entryHolds;  // empty: no entry of the user's
   };
-  const Case cases[] = {{"installed program", "", false, nullptr},
-                        {"installed program, no earlier entry", nullptr, false, nullptr},
-                        {"build folder beside an installed program", "", true, nullptr},
-                        {"the user's own entry", mine, false, mine}};
+  const Case cases[] = {
+      {"build folder", "", true, nullptr, {"Exec=\"@/build/pixmint\" %f\n", "Icon=/", "X-Pixmint-Written=true"}},
+      {"a prefix of its own", "opt", false, nullptr, {"Exec=\"@/opt/bin/pixmint\" %f\n", "Icon=@/opt/share/icons/"}},
+      {"installed where the desktop looks", "usr", false, "", {}},
+      {"build folder beside an installed program", "usr", true, "", {}},
+      {"the user's own entry", "usr", false, mine, {mine}},
+      {"installed into the user's data folder", "home/local", false, nullptr, {installedEntry}},
+  };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    fs::remove_all(dir_ / "home");
+    const test::TempDir dir;
+    const auto at = [&dir](std::string text) {
+      for (std::size_t i; (i = text.find('@')) != std::string::npos;) text.replace(i, 1, dir.Path().string());
+      return text;
+    };
+    DesktopFolders folders;
+    folders.dataHome = Q(dir / "home" / "local" / "share");
+    folders.configHome = Q(dir / "home" / "config");
+    folders.dataDirs = {Q(dir / "usr" / "share")};
+    const fs::path entry = dir / "home" / "local" / "share" / "applications" / "pixmint.desktop";
     if (c.entryBefore != nullptr && *c.entryBefore == 0) {
-      ASSERT_TRUE(RegisterFileAssociation(Q(dir_ / "build" / "pixmint"), folders_));
+      ASSERT_TRUE(RegisterFileAssociation(Q(dir / "build" / "pixmint"), folders));
     } else if (c.entryBefore != nullptr) {
-      fs::create_directories(UserEntry().parent_path());
-      std::ofstream(UserEntry()) << c.entryBefore;
+      fs::create_directories(entry.parent_path());
+      std::ofstream(entry) << c.entryBefore;
     }
-    const QString installed = Install(dir_ / "usr");
-    ASSERT_TRUE(RegisterFileAssociation(c.runFromBuild ? Q(dir_ / "build" / "pixmint") : installed, folders_));
-    EXPECT_EQ(fs::exists(UserEntry()) ? Read(UserEntry()) : "(none)", c.entryAfter ? c.entryAfter : "(none)");
-    EXPECT_NE(Read(dir_ / "home" / "config" / "mimeapps.list").find("image/vnd.microsoft.icon=pixmint.desktop"),
+    const fs::path prefix = dir / c.installedUnder;
+    if (*c.installedUnder != 0) {  // as the installation lays it out
+      fs::create_directories(prefix / "bin");
+      fs::create_directories(prefix / "share" / "icons" / "hicolor" / "256x256" / "apps");
+      std::ofstream(prefix / "share" / "icons" / "hicolor" / "256x256" / "apps" / "pixmint.png") << "png";
+      fs::create_directories(prefix / "share" / "applications");
+      std::ofstream(prefix / "share" / "applications" / "pixmint.desktop") << installedEntry;
+    }
+    ASSERT_TRUE(
+        RegisterFileAssociation(c.fromBuild ? Q(dir / "build" / "pixmint") : Q(prefix / "bin" / "pixmint"), folders));
+    EXPECT_EQ(fs::exists(entry), !c.entryHolds.empty());
+    const std::string written = Read(entry);
+    for (const std::string& part : c.entryHolds) EXPECT_NE(written.find(at(part)), std::string::npos) << written;
+    EXPECT_NE(Read(dir / "home" / "config" / "mimeapps.list").find("image/vnd.microsoft.icon=pixmint.desktop"),
               std::string::npos);
   }
-  // Installed into the user's own data folder: that entry is the installed one.
-  fs::remove_all(dir_ / "usr");
-  fs::remove(UserEntry());
-  ASSERT_TRUE(RegisterFileAssociation(Install(dir_ / "home" / "local"), folders_));
-  EXPECT_EQ(Read(UserEntry()), "[Desktop Entry]\nName=installed\n");
 }
 
 }  // namespace

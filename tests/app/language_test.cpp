@@ -116,15 +116,12 @@ TEST(StartArguments, LangAndTheFileInAnyOrder) {
     bool ok = true;
   };
   const Case cases[] = {
-      {{}, std::nullopt, std::nullopt},
-      {{QStringLiteral("a.ico")}, QStringLiteral("a.ico"), std::nullopt},
       {{QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("a.ico")},
        QStringLiteral("a.ico"),
        Language::kEnglish},
       {{QStringLiteral("a.ico"), QStringLiteral("--lang=zh")}, QStringLiteral("a.ico"), Language::kChinese},
       {{QStringLiteral("--lang"), QStringLiteral("EN_gb")}, std::nullopt, Language::kEnglish},
-      // The new-cursor instance's argument and a file that looks like an option.
-      {{QStringLiteral("无标题(指针)")}, QStringLiteral("无标题(指针)"), std::nullopt},
+      // A file that looks like an option.
       {{QStringLiteral("--"), QStringLiteral("--lang")}, QStringLiteral("--lang"), std::nullopt},
       {{QStringLiteral("-x.ico"), QStringLiteral("b.ico")}, QStringLiteral("-x.ico"), std::nullopt},
       {{QStringLiteral("--lang")}, std::nullopt, std::nullopt, false},

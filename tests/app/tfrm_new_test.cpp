@@ -2,13 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTest>
 
 #include "settings/memory_settings.h"
 #include "support/qt_children.h"
@@ -45,43 +41,6 @@ TEST(TfrmNew, OpensOnTheStoredDefaults) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.Format(), c.format) << c.sizeRadio;
   }
-}
-
-TEST(TfrmNew, CustomSizeFollowsTheSquareBoxAndClamps) {
-  MemorySettings settings;
-  TfrmNew dialog(settings, nullptr);
-  test::Click(dialog, "rdoSizCustom");
-  auto* width = test::Find<QSpinBox>(dialog, "updWidth");
-  auto* height = test::Find<QSpinBox>(dialog, "updHeight");
-  ASSERT_TRUE(width->isEnabled());
-  width->setValue(100);
-  EXPECT_EQ(height->value(), 100);
-  test::Find<QCheckBox>(dialog, "ckbQuadrate")->setChecked(false);
-  width->selectAll();
-  QTest::keyClicks(width, QStringLiteral("200"));  // typed: held at the largest
-  EXPECT_EQ(width->value(), 128);
-  EXPECT_EQ(height->value(), 100);
-  height->setValue(3);
-  EXPECT_EQ(height->value(), 8);
-  test::Click(dialog, "rdoClr24bpp");
-  test::Click(dialog, "btnDefault");
-  EXPECT_EQ(settings.RegReadInt("DefaultIconSize"), 128);
-  EXPECT_EQ(settings.RegReadInt("DefaultIconBpp"), 24);
-  test::Click(dialog, "btnOk");
-  EXPECT_EQ(dialog.Format(), (editor::ImageFormat{128, 8, 24}));
-}
-
-TEST(TfrmNew, EscapeCancelsOnReleaseAndWritesNothing) {
-  MemorySettings settings;
-  TfrmNew dialog(settings, nullptr);
-  dialog.show();
-  QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-  QApplication::sendEvent(&dialog, &press);
-  EXPECT_TRUE(dialog.isVisible());
-  QKeyEvent release(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
-  QApplication::sendEvent(&dialog, &release);
-  EXPECT_EQ(dialog.result(), QDialog::Rejected);
-  EXPECT_FALSE(settings.Exists("DefaultIconSize"));
 }
 
 }  // namespace

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "app/dialogs/tfrm_cur_test.h"
+#include "app/dialogs/tfrm_pic_to_ico.h"
 #include "document/kv_icon.h"
+#include "document/png_codec.h"
 #include "support/pixel_grid.h"
 #include "support/qt_children.h"
 
@@ -81,20 +83,33 @@ TEST(TfrmCurTest, BoxesWriteTheHotSpotAndTryingShowsTheCursor) {
   EXPECT_EQ(f.cursor.GetHotSpot(0), (raster::Point{0, 0}));
 }
 
-// Scribbling on the test area draws only while the button is down.
-TEST(TfrmCurTest, ScribblingDrawsOnlyWhileTheButtonIsDown) {
-  CurTestFixture f;
-  TfrmCurTest dialog(nullptr, f.Request(0));
-  QWidget* area = dialog.TestArea();
-  dialog.show();
-  QTest::mouseMove(area, {10, 10});
-  QTest::mousePress(area, Qt::LeftButton, {}, {10, 10});
-  QTest::mouseMove(area, {60, 10});
-  QTest::mouseRelease(area, Qt::LeftButton, {}, {60, 10});
-  QTest::mouseMove(area, {60, 60});
-  const QImage shot = area->grab().toImage();
-  EXPECT_EQ(QColor(shot.pixel(30, 10)), QColor(Qt::black));
-  EXPECT_NE(QColor(shot.pixel(60, 40)), QColor(Qt::black));
+// The converter's hot-spot boxes reach across the master and scale to each
+// size; Save suggests the master's name with the kind's extension, and a
+// bare name gets it.
+TEST(TfrmPicToIco, CursorHotSpotBoxesAndTheSuggestedName) {
+  test::TempDir dir;
+  const std::string master = (dir / "arrow.png").string();
+  ASSERT_TRUE(document::SavePngFile(master, raster::Picture(64, 64, raster::Rgb(200, 30, 30))));
+  TfrmPicToIco dialog(
+      nullptr, {QStringLiteral("/opt/pixmint/pixmint"), [](const QString&, const QStringList&) { return true; }});
+  QString suggested;
+  dialog.SetSaveChooser([&](const QString& name, bool cursor) {
+    suggested = name + (cursor ? "|cursor" : "|icon");
+    return QString::fromStdString((dir / "made").string());
+  });
+  ASSERT_TRUE(dialog.AddMasters({QString::fromStdString(master)}));
+  test::Click(dialog, "rdoCursor");
+  auto* x = test::Find<QSpinBox>(dialog, "updHotX");
+  EXPECT_TRUE(x->isEnabled());
+  EXPECT_EQ(x->maximum(), 63);
+  x->setValue(32);
+  test::Find<QSpinBox>(dialog, "updHotY")->setValue(63);
+  ASSERT_NE(dialog.Result(), nullptr);
+  EXPECT_EQ(dialog.Result()->GetHotSpot(0), (raster::Point{8, 15}));
+  EXPECT_EQ(dialog.Result()->GetHotSpot(7), (raster::Point{130, 254}));
+  test::Click(dialog, "btnSave");
+  EXPECT_EQ(suggested, QStringLiteral("arrow.cur|cursor"));
+  EXPECT_EQ(dialog.SavedFile().toStdString(), (dir / "made.cur").string());
 }
 
 }  // namespace

@@ -41,15 +41,16 @@ TEST(PasteOutput, TakesOneSourcePixelPerOutputPixelAndTransparencyOutside) {
   EXPECT_TRUE(test::SamePicture(test::FromAscii({"gt", "gt"}), PasteOutput(picture, {3, 0, 3, 4}, 2, 2, false)));
 }
 
-// Drags on the selection without a window: (press, move, expected rect).
-TEST(PasteSelection, HandleDragsFollowTheirRulesAndKeepThreePixels) {
+// Drags on the selection without a window, from 0, 0, 40 x 30 in a 200 x 100
+// picture: a handle stops three pixels before the opposite edge and refused
+// steps add up; start values and the release are held each in its range.
+TEST(PasteSelection, HandlesKeepThreePixelsAndValuesAreHeldInTheirRanges) {
   struct Case {
     const char* what;
     raster::Point press;
     std::vector<raster::Point> moves;
     PasteRect expected;
   };
-  // The selection starts at 0, 0, 40 x 30 in a 200 x 100 picture.
   const Case cases[] = {
       {"move", {20, 15}, {{25, 18}}, {5, 3, 40, 30}},
       {"left middle right", {0, 15}, {{10, 15}}, {10, 0, 30, 30}},
@@ -67,22 +68,15 @@ TEST(PasteSelection, HandleDragsFollowTheirRulesAndKeepThreePixels) {
     for (const raster::Point p : c.moves) (void)selection.Move(p);
     EXPECT_EQ(selection.Rect(), c.expected) << c.what;
   }
-}
-
-TEST(PasteSelection, StartValuesAndReleaseAreHeldInTheirRanges) {
-  PasteSelection small(20, 10, 32, 32);
-  EXPECT_EQ(small.Rect(), (PasteRect{0, 0, 20, 10}));
+  EXPECT_EQ(PasteSelection(20, 10, 32, 32).Rect(), (PasteRect{0, 0, 20, 10}));
   PasteSelection selection(200, 100, 32, 32);
-  selection.Press({16, 16});
-  (void)selection.Move({6, 6});  // left -10, top -10
-  EXPECT_EQ(selection.Rect(), (PasteRect{-10, -10, 32, 32}));
-  selection.Release();
-  EXPECT_EQ(selection.Rect(), (PasteRect{0, 0, 32, 32}));
-  selection.Press({16, 16});
-  (void)selection.Move({216, 16});
-  selection.Release();
-  // Each value by itself: left + width may still pass the picture's width.
-  EXPECT_EQ(selection.Rect(), (PasteRect{199, 0, 32, 32}));
+  for (const auto& [to, held] :
+       {std::pair{raster::Point{6, 6}, PasteRect{0, 0, 32, 32}}, {raster::Point{216, 16}, PasteRect{199, 0, 32, 32}}}) {
+    selection.Press({16, 16});
+    (void)selection.Move(to);
+    selection.Release();
+    EXPECT_EQ(selection.Rect(), held) << "each value by itself: left + width may pass the picture's width";
+  }
 }
 
 // The dialog itself, driven through its controls.

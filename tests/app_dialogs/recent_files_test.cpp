@@ -41,28 +41,6 @@ TEST(KRecentFile, AddKeepsOrderDropsOldestAndIgnoresRepeats) {
   EXPECT_EQ(list.FileName(5), "");
 }
 
-TEST(KRecentFile, RegistryGapsCollapseAndSavingWritesOnlyTheCount) {
-  MemorySettings settings;
-  settings.WriteSubkeyString("RecentFiles", "0", "X");
-  settings.WriteSubkeyString("RecentFiles", "2", "Y");
-  settings.WriteSubkeyString("RecentFiles", "3", "X");
-  KRecentFile list;
-  LoadRecentFiles(list, settings);
-  EXPECT_EQ(Slots(list), (std::vector<std::string>{"X", "Y", "", "", ""}));
-
-  list.AddNew("Z");
-  ASSERT_TRUE(SaveRecentFiles(list, settings));
-  EXPECT_EQ(settings.ReadSubkeyString("RecentFiles", "0"), "X");
-  EXPECT_EQ(settings.ReadSubkeyString("RecentFiles", "1"), "Y");
-  EXPECT_EQ(settings.ReadSubkeyString("RecentFiles", "2"), "Z");
-  // Values beyond the count stay as they were.
-  EXPECT_EQ(settings.ReadSubkeyString("RecentFiles", "3"), "X");
-
-  MemorySettings untouched;
-  EXPECT_FALSE(SaveRecentFiles(KRecentFile{}, untouched));
-  EXPECT_TRUE(untouched.values.empty());
-}
-
 TEST(RecentMenu, ShowsFilledSlotsByFileNameAndOpensOnlyExistingFiles) {
   QMenu menu;
   const RecentActions actions = AddRecentActions(menu);

@@ -96,27 +96,6 @@ TEST_F(BuffersTest, ThirtyTwoBitImagesPaintColourAndAlphaTogether) {
   EXPECT_TRUE(Mask(1, 1));
 }
 
-// Below 32 bits the canvas shows what is saved: a blended stroke is mapped to
-// the image's colours, and half a paint over transparency is opaque (alpha
-// 128 and up) while less of it leaves the pixel transparent.
-TEST_F(BuffersTest, PaletteImagesShowTheColoursTheyStore) {
-  StartIcon(16, 16, 4);
-  Pencil(kRed);
-  ws.SetOpacityText("30");
-  Click(3, 3);
-  EXPECT_EQ(Work(3, 3), kTransparent);
-  ws.SetOpacityText("50");
-  Click(4, 4);
-  EXPECT_EQ(Work(4, 4), Stored(4, 4));
-  ws.SetOpacityText("40");
-  host.Push(kWhite);
-  ws.Run(CommandId::kForeColour);
-  Click(4, 4);  // 40% white over red: a colour between, mapped into the table
-  EXPECT_EQ(Work(4, 4), Stored(4, 4));
-  const auto table = Doc().XorBitmap(0)->Table();
-  EXPECT_NE(std::find(table.begin(), table.end(), Work(4, 4)), table.end());
-}
-
 // Only cursor images whose mask decides can hold an inverting pixel: the
 // inverting colour is not offered elsewhere, so nothing shows it unsaved.
 TEST_F(BuffersTest, InvertColourIsAnInvertingPixelOnlyInCursors) {
@@ -135,24 +114,6 @@ TEST_F(BuffersTest, InvertColourIsAnInvertingPixelOnlyInCursors) {
     EXPECT_EQ(w.Document()->AndBitmap(0)->Get(3, 3), cursor);
     EXPECT_EQ(w.Document()->XorBitmap(0)->GetPixel(3, 3) & 0xFFFFFF, cursor ? kWhite : kBlack);
   }
-}
-
-TEST_F(BuffersTest, AlphaModePaintsAlphaOnly) {
-  StartIcon(8, 8, 32);
-  Doc().XorBitmap(0)->SetRaw(4, 4, 0x00112233u);  // opaque, alpha 0 counts as 255
-  Doc().AndBitmap(0)->Set(4, 4, false);
-  Reload();
-  ws.Run(CommandId::kModeAlpha);
-  EXPECT_EQ(S().AlphaBitmap.Pixel(4, 4), kWhite);
-  EXPECT_EQ(S().AlphaBitmap.Pixel(0, 0), kRed);
-  ws.SetOpacityText("40");  // grey 102
-  Click(0, 0);
-  EXPECT_EQ(Raw(0, 0), 0x66000000u);  // alpha painted, colour black
-  EXPECT_FALSE(Mask(0, 0));           // the mask follows the alpha
-  EXPECT_EQ(Raw(4, 4), 0xFF112233u);  // the first commit writes 255 into alpha-0 pixels
-  ws.SetOpacityText("10");
-  Click(1, 0);
-  EXPECT_EQ(Raw(1, 0), 0x19000000u);
 }
 
 // A pasted picture keeps its transparency: while it floats the canvas shows

@@ -85,9 +85,7 @@ class EditorTest : public ::testing::Test {
   [[nodiscard]] Colour Work(int x, int y) const {
     return S().WorkBitmap.Alpha(x, y) == 0 ? kTransparent : S().WorkBitmap.Pixel(x, y);
   }
-  [[nodiscard]] raster::Colour Fore() const { return S().ForeColor.colour; }
   [[nodiscard]] bool Mask(int x, int y) { return Doc().AndBitmap(S().CurrentImage)->Get(x, y); }
-  [[nodiscard]] Colour Stored(int x, int y) { return Doc().XorBitmap(S().CurrentImage)->GetPixel(x, y) & 0xFFFFFF; }
   [[nodiscard]] std::uint32_t Raw(int x, int y) { return Doc().XorBitmap(S().CurrentImage)->GetRaw(x, y); }
 
   ScriptedHost host;

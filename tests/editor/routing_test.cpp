@@ -1,3 +1,4 @@
+#include "editor/commands.h"
 #include "editor_fixture.h"
 
 namespace pixmint::editor::test {
@@ -10,29 +11,6 @@ class RoutingTest : public EditorTest {
     Pencil(kRed);
   }
 };
-
-// Every drawing tool paints on release, opens one undo step and marks the
-// document changed; a right-button press does nothing at all.
-TEST_F(RoutingTest, StrokeToolsPaintAndRecordOneStep) {
-  for (int tool : {100, 101, 102, 104, 105, 106, 107, 108, 109, 111, 113}) {
-    ws.SelectImage(0);
-    ws.ChooseTool(static_cast<tools::ToolId>(tool));
-    ws.CanvasMouseDown(MouseButton::kRight, tools::ShiftState::kNone, Sc(8), Sc(8));
-    ws.CanvasMouseUp(MouseButton::kRight, tools::ShiftState::kNone, Sc(8), Sc(8));
-    EXPECT_FALSE(ws.IsEnabled("tbtnUndo")) << tool;
-    EXPECT_EQ(Work(8, 8), kTransparent) << tool;
-    Press(4, 4);
-    EXPECT_TRUE(S().IsDragging);
-    Move(12, 12);
-    Release(12, 12);
-    host.SetTimer(0);
-    EXPECT_FALSE(S().IsDragging);
-    EXPECT_TRUE(ws.IsEnabled("tbtnUndo")) << tool;
-    EXPECT_TRUE(ws.IsEnabled("tbtnSave")) << tool;
-    ws.Run(CommandId::kUndo);
-    EXPECT_FALSE(ws.IsEnabled("tbtnUndo")) << tool;
-  }
-}
 
 // During a drag the tool shows its preview on the screen only; after the
 // release the screen is what a full repaint of the pictures gives.
@@ -52,21 +30,6 @@ TEST_F(RoutingTest, ScreenShowsThePreviewThenTheCommittedPicture) {
   }
 }
 
-TEST_F(RoutingTest, CurveCountsItsClicksAndIsOneUndoStep) {
-  ws.ChooseTool(tools::ToolId::kCurve);
-  const std::vector<int> stages{1, 2, 0};
-  Drag(1, 8, 14, 8);
-  EXPECT_EQ(ws.NextToolClick(), stages[0]);
-  Click(4, 2);
-  EXPECT_EQ(ws.NextToolClick(), stages[1]);
-  Click(10, 14);
-  EXPECT_EQ(ws.NextToolClick(), stages[2]);
-  EXPECT_EQ(Work(1, 8), kRed);
-  ws.Run(CommandId::kUndo);  // the whole curve goes at once
-  EXPECT_EQ(Work(1, 8), kTransparent);
-  EXPECT_FALSE(ws.IsEnabled("tbtnUndo"));
-}
-
 // Screen positions truncate toward zero into image pixels; outside the image
 // the dropper reads and takes nothing.
 TEST_F(RoutingTest, DropperReadsWhereThePointerIs) {
@@ -79,7 +42,7 @@ TEST_F(RoutingTest, DropperReadsWhereThePointerIs) {
   }
   ws.CanvasMouseDown(MouseButton::kLeft, tools::ShiftState::kNone, 5, 5);
   ws.CanvasMouseUp(MouseButton::kLeft, tools::ShiftState::kNone, 16 * S().Zoom + 30, 5);
-  EXPECT_EQ(Fore(), kRed);
+  EXPECT_EQ(S().ForeColor.colour, kRed);
   EXPECT_EQ(tools::Number(S().ToolId), 112);
 }
 
@@ -116,18 +79,64 @@ TEST_F(RoutingTest, ToolsDrawAtAZoomChangedInAlphaMode) {
   EXPECT_EQ(Work(15, 15), kRed);
 }
 
-TEST_F(RoutingTest, SprayBurstsOnTimerTicks) {
-  ws.ChooseTool(tools::ToolId::kSpray);
-  Press(8, 8);
-  EXPECT_EQ(host.Timer(), 110);
-  for (int i = 0; i < 5; ++i) ws.TimerTick();
-  Release(8, 8);
-  EXPECT_EQ(host.Timer(), 0);
-  int painted = 0;
-  for (int y = 0; y < 16; ++y) {
-    for (int x = 0; x < 16; ++x) painted += Work(x, y) == kRed;
+TEST_F(EditorTest, ZoomStopsAtItsLimitsButAutoZoomDoesNot) {
+  ws.SetViewportSize(400, 353);
+  StartIcon(16, 16, 24);
+  for (int i = 0; i < 20; ++i) ws.Run(CommandId::kZoomIn);
+  EXPECT_EQ(S().Zoom, 16);
+  for (int i = 0; i < 20; ++i) ws.Run(CommandId::kZoomOut);
+  EXPECT_EQ(S().Zoom, 1);
+  ws.Run(CommandId::kZoomAuto);
+  EXPECT_EQ(S().Zoom, 20);
+  EXPECT_EQ(ws.Layout().canvasWidth, 320);
+  EXPECT_EQ(ws.Layout().panelLeft, (400 - 330) / 2);
+  ws.Run(CommandId::kZoomIn);
+  EXPECT_EQ(S().Zoom, 20);
+  ws.SetZoom(1000);  // a canvas of 16000 pixels a side is refused
+  EXPECT_EQ(S().Zoom, 20);
+  host.Push(ImageFormat{64, 256, 24});
+  ws.Run(CommandId::kAddImage);
+  ws.Run(CommandId::kZoomAuto);
+  EXPECT_EQ(S().Zoom, 1);
+  // Larger than the view: the canvas starts at the corner, so scrolling
+  // reaches every pixel.
+  ws.SetZoom(8);
+  EXPECT_EQ(ws.Layout().panelLeft, 0);
+  EXPECT_EQ(ws.Layout().panelTop, 0);
+  ws.SetViewportSize(400, 200);
+  ws.Run(CommandId::kZoomAuto);  // no area at all, and no division by it
+  EXPECT_EQ(S().Zoom, 0);
+  EXPECT_TRUE(ws.Screen().Empty());
+  ws.CanvasMouseDown(MouseButton::kLeft, tools::ShiftState::kNone, 1, 1);
+  ws.CanvasMouseMove(tools::ShiftState::kNone, 1, 1);
+}
+
+// Before a document is open, or in Alpha mode, a command whose needs are not
+// met reports itself disabled and changes nothing from any path.
+TEST_F(EditorTest, DisabledCommandsDoNothing) {
+  for (int phase = 0; phase < 2; ++phase) {
+    if (phase == 1) {
+      StartIcon(8, 8, 32);
+      Pencil(kRed);
+      Click(1, 1);
+      ASSERT_TRUE(ws.Run(CommandId::kModeAlpha));
+    }
+    for (const CommandInfo& c : Commands()) {
+      if (ws.IsEnabled(c.id) || c.id == CommandId::kModeRgb) continue;
+      const std::size_t dialogs = host.PendingAnswers() + host.messages.size() + host.fileDialogs.size();
+      const std::size_t images = Doc().ImageCount();
+      const bool hadFloat = S().HasFloat;
+      EXPECT_FALSE(ws.Run(c)) << c.menuItem << c.button;
+      if (!c.menuItem.empty()) {
+        EXPECT_FALSE(ws.RunControl(c.menuItem));
+      }
+      EXPECT_EQ(host.PendingAnswers() + host.messages.size() + host.fileDialogs.size(), dialogs);
+      EXPECT_EQ(Doc().ImageCount(), images);
+      EXPECT_EQ(S().HasFloat, hadFloat);
+      EXPECT_TRUE(host.shellCommands.empty());
+    }
   }
-  EXPECT_GT(painted, 0);
+  EXPECT_FALSE(ws.RunControl("btnBrush")) << "only the pencil and line paint alpha";
 }
 
 }  // namespace

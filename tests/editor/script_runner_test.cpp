@@ -6,7 +6,6 @@
 #include <string>
 
 #include "script/scripted_host.h"
-#include "support/pixel_grid.h"
 
 namespace pixmint::editor::test {
 namespace {
@@ -38,20 +37,6 @@ TEST(ScriptRunnerTest, ErrorsNameTheLine) {
     const std::string line = std::string(bad).find("answer yes") == 0 ? "line 4: " : "line 3: ";
     EXPECT_EQ(r.err.rfind(line, 0), 0u) << r.err;
   }
-}
-
-// A huge paste answer is held inside the clipboard picture; quoted paths may
-// hold blanks and #.
-TEST(ScriptRunnerTest, HugeAnswersAreHeldAndQuotedPathsKeepEverything) {
-  pixmint::test::TempDir dir;
-  const std::string path = (dir / "a b#c.ico").string();
-  const RunResult r = RunText(
-      "new icon 16 16 24\ntool pencil\nclick 1 1\nselect-all\ncopy\nconvert 4 4 24\n"
-      "answer paste 2147483647 2147483647 2147483647 2147483647 stretch\npaste\n"
-      "save \"" +
-      path + "\" # named\nprint state\n");
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(std::filesystem::exists(path)) << r.out;
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
 #!/usr/bin/python3
 # Installs a build into a fresh prefix and checks what the desktop sees: the
-# file list, the icon in every hicolor size and as a .ico (read by icotool),
-# the desktop entry (validated when desktop-file-validate is there) and the
-# thumbnailer entry, whose Exec line is expanded and split the way freedesktop
-# file managers do it and then run on icons, cursors and an animated cursor.
+# file list, the desktop entry (validated when desktop-file-validate is there)
+# and the thumbnailer entry, whose Exec line is expanded and split the way
+# freedesktop file managers do it and then run on an icon and an animated cursor.
 import argparse
 import configparser
 import os
@@ -17,7 +16,6 @@ import urllib.parse
 
 from PIL import Image
 
-ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
 failures = []
 
 
@@ -53,7 +51,7 @@ def expected_files(source, with_editor, qt_module):
     if with_editor:
         files |= {'bin/pixmint', 'share/applications/pixmint.desktop', 'share/man/man1/pixmint.1.gz',
                   'share/metainfo/org.example.pixmint.metainfo.xml'}
-    files |= {'share/icons/hicolor/%dx%d/apps/pixmint.png' % (s, s) for s in ICON_SIZES}
+    files |= {'share/icons/hicolor/%dx%d/apps/pixmint.png' % (s, s) for s in (16, 24, 32, 48, 64, 128, 256)}
     docs = os.path.join(source, 'docs')
     for folder, _, names in os.walk(docs):
         files |= {'share/doc/pixmint/' + os.path.relpath(os.path.join(folder, n), docs) for n in names
@@ -69,28 +67,9 @@ def check_files(prefix, args):
     # Help looks for the manual where the programs' folder says.
     manual = os.path.normpath(os.path.join(prefix, 'bin', args.bin_to_doc, 'manual.html'))
     check(os.path.isfile(manual), 'no manual where the program looks: ' + manual)
-    if os.path.isfile(manual):
-        with open(manual, encoding='utf-8') as f:
-            for picture in re.findall(r'src="([^"]*)"', f.read()):
-                check(os.path.isfile(os.path.join(os.path.dirname(manual), picture)), 'manual picture missing: ' + picture)
 
 
-def check_icons(prefix):
-    for s in ICON_SIZES:
-        path = os.path.join(prefix, 'share/icons/hicolor/%dx%d/apps/pixmint.png' % (s, s))
-        if os.path.isfile(path):
-            with Image.open(path) as picture:
-                check((picture.format, picture.size) == ('PNG', (s, s)), '%s is not a %dx%d PNG' % (path, s, s))
-    listing = subprocess.run(['icotool', '-l', os.path.join(prefix, 'share/pixmint/pixmint.ico')],
-                             capture_output=True, text=True)
-    check(listing.returncode == 0, 'icotool cannot read pixmint.ico: ' + listing.stderr)
-    for s in ICON_SIZES:
-        check('--width=%d --height=%d --bit-depth=32' % (s, s) in listing.stdout,
-              'pixmint.ico has no 32-bit %dx%d image' % (s, s))
-
-
-# The installed command line finds its Qt module: an SVG master converts and
-# scripts speak English.
+# The installed command line finds its Qt module: an SVG master converts.
 def check_qt_module(prefix, work):
     cli = os.path.join(prefix, 'bin/pixmint-cli')
     svg = os.path.join(work, 'dot.svg')
@@ -99,12 +78,6 @@ def check_qt_module(prefix, work):
     result = subprocess.run([cli, 'convert', os.path.join(work, 'dot.ico'), svg, '--sizes', '16'], capture_output=True,
                             text=True)
     check(result.returncode == 0, 'the installed pixmint-cli converts no SVG: ' + result.stderr)
-    script = os.path.join(work, 'hello.script')
-    with open(script, 'w') as f:
-        f.write('new icon 16 16 8\nrotate abc\n')
-    result = subprocess.run([cli, 'script', '--lang', 'en', script], capture_output=True, text=True)
-    check(result.returncode == 0 and 'Invalid angle' in result.stdout,
-          'the installed pixmint-cli has no English: ' + result.stdout + result.stderr)
 
 
 def check_desktop_entry(prefix):
@@ -122,29 +95,16 @@ def check_desktop_entry(prefix):
         check(result.returncode == 0, 'desktop-file-validate: ' + result.stdout + result.stderr)
 
 
-# The system database names both types by their extensions, so no database of
-# our own is installed.
-def check_mime_database():
-    if os.path.isfile('/usr/share/mime/globs2'):
-        with open('/usr/share/mime/globs2', encoding='utf-8') as f:
-            text = f.read()
-        for line in ('image/vnd.microsoft.icon:*.ico', 'image/x-win-bitmap:*.cur'):
-            check(line in text, 'the shared MIME database lacks ' + line)
-
-
 def check_thumbnailer(prefix, source, work):
     entry = read_entry(os.path.join(prefix, 'share/thumbnailers/pixmint.thumbnailer'), 'Thumbnailer Entry')
     check(os.access(entry.get('TryExec', ''), os.X_OK), 'thumbnailer TryExec is ' + entry.get('TryExec', ''))
     for mime in ('image/vnd.microsoft.icon', 'image/x-win-bitmap', 'application/x-navi-animation'):
         check(mime in entry.get('MimeType', '').split(';'), 'no thumbnails for ' + mime)
-    data = os.path.join(source, 'tests/data')
-    icon = os.path.join(prefix, 'share/pixmint/pixmint.ico')
-    # (file, size asked, size of the thumbnail, whether its corner is clear)
-    cases = ((icon, 128, (128, 128), True), (icon, 256, (256, 256), True), (icon, 100, (100, 100), True),
-             (os.path.join(data, 'cursor-hotspots.cur'), 128, (32, 32), False),
-             (os.path.join(data, 'animated-sequence.ani'), 128, (16, 16), False),
-             (os.path.join(data, 'depths.ico'), 16, (16, 16), False))
-    for index, (source_file, size, expected, clear_corner) in enumerate(cases):
+    # (file, size asked, size of the thumbnail): which image it takes, and how,
+    # is the command's own business, checked with it.
+    cases = ((os.path.join(prefix, 'share/pixmint/pixmint.ico'), 100, (100, 100)),
+             (os.path.join(source, 'tests/data/animated-sequence.ani'), 128, (16, 16)))
+    for index, (source_file, size, expected) in enumerate(cases):
         # File managers hand over names with blanks and quotes.
         copy = os.path.join(work, "in 'it' %d%s" % (index, os.path.splitext(source_file)[1]))
         shutil.copyfile(source_file, copy)
@@ -156,7 +116,6 @@ def check_thumbnailer(prefix, source, work):
             with Image.open(output) as picture:
                 check((picture.size, picture.mode) == (expected, 'RGBA'),
                       '%s at %d: %s %s, not %s RGBA' % (source_file, size, picture.size, picture.mode, expected))
-                check(not clear_corner or picture.getpixel((0, 0))[3] < 128, source_file + ': the corner is lost')
 
 
 def main():
@@ -174,12 +133,10 @@ def main():
             print(result.stdout + result.stderr)
             return 1
         check_files(prefix, args)
-        check_icons(prefix)
         if args.qt_module:
             check_qt_module(prefix, work)
         if args.with_editor:
             check_desktop_entry(prefix)
-        check_mime_database()
         check_thumbnailer(prefix, args.source, work)
     print('%d failures' % len(failures))
     return 1 if failures else 0

@@ -8,7 +8,6 @@
 #include <set>
 #include <vector>
 
-#include "gallery_scene.h"
 #include "raster/transform.h"
 #include "support/pixel_grid.h"
 #include "support/random_picture.h"
@@ -32,6 +31,12 @@ Picture Drawn(int w, int h, const Draw& draw, Pen pen = {}, Brush brush = {true,
   canvas.brush() = brush;
   draw(canvas);
   return p;
+}
+
+void DrawBoxShape(Canvas& canvas, int kind, Rect box) {
+  if (kind == 0) canvas.Rectangle(box.left, box.top, box.right, box.bottom);
+  if (kind == 1) canvas.RoundRect(box.left, box.top, box.right, box.bottom, 5, 5);
+  if (kind == 2) canvas.Ellipse(box.left, box.top, box.right, box.bottom);
 }
 
 PixelSet Painted(const Picture& p, Colour c) {
@@ -70,7 +75,7 @@ TEST(CanvasShapeTest, BoxShapesAreSymmetricTouchTheirBoxAndFillEqualsOutlinePlus
       for (int w = 1; w <= 15; ++w) {
         for (int h = 1; h <= 15; ++h) {
           const Pen pen{width, PenStyle::kSolid, kBlack, PenMode::kCopy};
-          const auto shape = [&](Canvas& c) { gallery::DrawBoxShape(c, kind, {1, 1, 1 + w, 1 + h}); };
+          const auto shape = [&](Canvas& c) { DrawBoxShape(c, kind, {1, 1, 1 + w, 1 + h}); };
           const Picture filled = Drawn(w + 2, h + 2, shape, pen, {false, kRed});
           Picture mirrored = filled;
           FlipHorizontal(mirrored);

@@ -5,13 +5,9 @@
 #include <array>
 #include <random>
 
-#include "support/pixel_grid.h"
-#include "support/random_picture.h"
-
 namespace pixmint::raster {
 namespace {
 
-using test::SamePicture;
 using Bytes = std::array<std::uint8_t, 4>;  // blue, green, red, alpha
 
 Bytes Px(Colour c, int a = 255) {
@@ -27,17 +23,6 @@ Picture One(Bytes b) {
 Bytes At(const Picture& p) {
   const std::uint8_t* q = p.At(0, 0);
   return {q[0], q[1], q[2], q[3]};
-}
-
-TEST(BlendTest, IntegerRuleEqualsTheFloatingPointFormEverywhere) {
-  for (int p = 1; p <= 99; ++p) {
-    for (int a = 0; a < 256; ++a) {
-      for (int b = 0; b < 256; ++b) {
-        const long double f = a * p / 100.0L + b * (100 - p) / 100.0L;
-        ASSERT_EQ(BlendByte(a, b, p), static_cast<int>(f)) << a << " over " << b << " at " << p;
-      }
-    }
-  }
 }
 
 // Opaque paint on opaque pixels is the classic blend, byte for byte, whatever
@@ -137,20 +122,6 @@ TEST(DisplayTest, TheCanvasShowsAlphaOverTheMarkerAndTheInvertingPixelByItsOwn) 
   EXPECT_EQ(DisplayColour(Bytes{255, 255, 255, 0}.data(), cursor), Markers().invert);
   EXPECT_EQ(DisplayColour(Bytes{255, 255, 255, 0}.data(), {}), trans);
   EXPECT_EQ(DisplayColour(Px(0, 128).data(), {}), Rgb(Red(trans) * 127 / 255, Green(trans) * 127 / 255, 116));
-}
-
-TEST(CompositeTest, AreasBeyondThePicturesAreClippedAndPiecesMatchTheWhole) {
-  std::mt19937 rng(5);
-  const Picture base = test::RandomPicture(rng, 12, 10);
-  const Picture paint = test::RandomPicture(rng, 12, 10, 3);
-  Picture whole = paint, pieces = paint, small(4, 4, Rgb(1, 2, 3));
-  MergeLayer(whole, base, {0, 0, 1000, 1000}, 40);
-  MergeLayer(pieces, base, Rect{0, 0, 12, 4}, 40);
-  MergeLayer(pieces, base, Rect{-5, 4, 50, 10}, 40);
-  EXPECT_TRUE(SamePicture(whole, pieces));
-  PasteLayer(paint, small, {0, 0, 12, 10}, 100);
-  MergeOver(small, paint, base, {-3, -3, 12, 10}, 50);
-  EXPECT_EQ(small.Width(), 4);
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 namespace pixmint::raster {
 namespace {
 
-using test::FromAscii;
 using test::SamePicture;
 
 TEST(StretchCopyTest, IntegerEnlargementMakesExactBlocksAndZoomedAreasMatchIt) {
@@ -28,21 +27,6 @@ TEST(StretchCopyTest, IntegerEnlargementMakesExactBlocksAndZoomedAreasMatchIt) {
     ZoomCopy(parts, src, z, {4, 3, 7, 6});
     EXPECT_TRUE(SamePicture(whole, parts)) << z;
   }
-}
-
-TEST(StretchCopyTest, ShrinksWidensAndClips) {
-  const Picture src = FromAscii({"rgby", "#..#"});
-  Picture half(2, 1);
-  StretchCopy(half, half.Bounds(), src, {0, 0, 4, 2});
-  EXPECT_TRUE(SamePicture(FromAscii({".#"}), half));  // the source pixel under each centre
-  Picture wide(8, 2);
-  StretchCopy(wide, wide.Bounds(), src, src.Bounds());
-  EXPECT_TRUE(SamePicture(FromAscii({"rrggbbyy", "##....##"}), wide));
-  Picture clipped(3, 2, Rgb(0, 0, 255));
-  StretchCopy(clipped, {-2, 0, 6, 2}, src, src.Bounds());  // half off the left edge
-  EXPECT_TRUE(SamePicture(FromAscii({"ggb", "..."}), clipped));
-  StretchCopy(clipped, {-1000000, -1000000, 1000000, 1000000}, src, src.Bounds());
-  StretchCopy(clipped, {0, 0, 3, 2}, src, {2, 0, 2, 2});  // empty source: nothing
 }
 
 }  // namespace

@@ -34,20 +34,6 @@ TEST(TransformTest, QuarterTurnsMoveCornersAndTurnsAndFlipsCompose) {
   }
 }
 
-TEST(RotateByTest, RightAnglesAreTheFixedTurnsAndOtherAnglesReduce) {
-  std::mt19937 rng(8);
-  const Picture original = test::RandomPicture(rng, 6, 4);
-  const auto turned = [](Picture p, int degrees) {
-    RotateBy(p, degrees);
-    return p;
-  };
-  EXPECT_TRUE(SamePicture(Turned(original, Rotate90), turned(original, 90)));
-  EXPECT_TRUE(SamePicture(Turned(original, Rotate180), turned(original, 180)));
-  EXPECT_TRUE(SamePicture(Turned(original, Rotate270), turned(original, 270)));
-  for (const int nothing : {0, 360, 400, -5}) EXPECT_TRUE(SamePicture(original, turned(original, nothing))) << nothing;
-  EXPECT_TRUE(SamePicture(turned(Turned(original, Rotate90), 10), turned(original, 100)));
-}
-
 TEST(RotateByTest, FortyFiveDegreesGrowsThePictureWithTransparentCorners) {
   Picture p(32, 32, Rgb(0, 0, 255));
   RotateBy(p, 45);

@@ -4,7 +4,8 @@
 # "pixmint-cli extract" (a checksum of each image's pixels), and compares all
 # of it with the scenario's .expected file. A scenario with a line
 # "#! readback" also gets each saved file opened again and its first image
-# printed.
+# printed. Any other file saved is shown by its first four bytes (the format
+# its writer chose).
 # Usage: run_scenarios.sh PIXMINT_CLI SCRIPTS_DIR   (UPDATE=1 rewrites .expected)
 set -u
 cli=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
@@ -17,6 +18,9 @@ for script in "$dir"/*.pmscript; do
     cd "$work" || exit 1
     "$cli" script "$script" 2>&1
     echo "exit $?"
+    for f in $(ls | grep -v -i -E '\.(ico|cur)$' | sort); do
+      echo "== $f$(od -An -tx1 -N4 "$f")"
+    done
     for f in $(ls | grep -i -E '\.(ico|cur)$' | sort); do
       echo "== $f"
       "$cli" info "$f" 2>&1

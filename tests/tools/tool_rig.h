@@ -44,11 +44,6 @@ inline ToolSettings Pen(raster::Paint paint, int width = 1, int rings = 0) {
 inline ToolSettings Pen(raster::Colour c, int width = 1, int rings = 0) {
   return Pen(raster::ColourPaint(c), width, rings);
 }
-inline ToolSettings FilledShape(raster::Colour c, bool filled = true) {
-  ToolSettings s = Pen(c);
-  s.filled = filled;
-  return s;
-}
 inline ToolSettings Selecting(raster::Picture* target) {
   ToolSettings s;
   s.target = target;

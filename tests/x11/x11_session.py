@@ -16,14 +16,16 @@ TRANSPARENT = (234, 234, 234)  # how a transparent pixel shows on the canvas
 MAIN_TITLE = "Kavoltrix Pixmint 3.0"
 
 
-# Polls check until it answers true (the editor reacts in its own time).
+# Polls check until it answers true, and gives its answer (the editor reacts
+# in its own time).
 def eventually(check, timeout=15.0):
     end = time.time() + timeout
     while True:
         try:
-            if check():
-                return
-        except (OSError, subprocess.CalledProcessError, AssertionError):  # not there yet
+            value = check()
+            if value:
+                return value
+        except (OSError, subprocess.CalledProcessError, AssertionError, IndexError):  # not there yet
             pass
         if time.time() > end:
             raise AssertionError(f"{check.__doc__ or 'condition'} did not come true")
@@ -60,10 +62,9 @@ class Display:
 
 
 # One run of the editor with a home of its own. changes: variables to set
-# (None removes one); prepare(home): runs before the editor starts, to leave
-# settings or files there.
+# (None removes one).
 class Session:
-    def __init__(self, pixmint, cli, display, argument=None, changes=None, prepare=None, title=MAIN_TITLE):
+    def __init__(self, pixmint, cli, display, argument=None, changes=None, title=MAIN_TITLE):
         self.cli = cli
         self.display = display
         self.home = tempfile.mkdtemp(prefix="pixmint-x11-")
@@ -78,8 +79,6 @@ class Session:
             else:
                 env[name] = value
         self.env = env
-        if prepare:
-            prepare(self.home)
         args = [pixmint] + ([argument] if argument else [])
         self.process = subprocess.Popen(args, env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         self.window = self.wait_window(title) if title else None
@@ -94,8 +93,7 @@ class Session:
         return result.stdout
 
     def windows(self, title):
-        out = self.xdotool("search", "--onlyvisible", "--name", title, check=False)
-        return [w for w in out.split() if w]
+        return self.xdotool("search", "--onlyvisible", "--name", title, check=False).split()
 
     # A window with this title (a regular expression), once it is shown and
     # has the keyboard.
@@ -208,12 +206,6 @@ class Session:
         if not self.alive():
             out = self.process.stdout.read().decode(errors="replace") if self.process.stdout else ""
             raise AssertionError(f"the editor ended (exit {self.process.returncode}):\n{out[-3000:]}")
-
-    def wait_exit(self, timeout=20.0):
-        try:
-            return self.process.wait(timeout)
-        except subprocess.TimeoutExpired:
-            raise AssertionError("the editor did not end")
 
     def close(self):
         if self.alive():

@@ -2,7 +2,7 @@
 
 // The gallery: every drawing primitive at pen widths 1 to 4, outlined and
 // filled, at several small sizes, in one picture. bench/tool_gallery writes
-// it as a PNG to look at; the raster tests compare it with the stored copy.
+// it as a PNG to look at after a change to the drawing code.
 
 #include <array>
 #include <utility>
