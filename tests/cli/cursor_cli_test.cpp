@@ -46,8 +46,7 @@ TEST(CursorCli, BuildsAThemeFromAFolderOfWindowsCursors) {
   TempDir dir;
   const fs::path src = dir / "src", out = dir / "themes" / "Mine";
   fs::create_directory(src);
-  const std::string a32 = Q(dir / "a32.png");
-  WritePattern(dir / "a32.png", 32, 0);
+  const std::string a32 = WritePattern(dir / "a32.png", 32);
   WritePattern(dir / "a48.png", 48, 1);
   ASSERT_EQ(
       Cli(dir, "create " + Q(src / "Arrow.cur") + " " + Q(dir / "a32.png@1,2") + " " + Q(dir / "a48.png@2,3")).code, 0);

@@ -104,14 +104,13 @@ TEST(CliQtModule, FoundBesideTheProgramAndMissedWithAReason) {
   fs::copy_file(PIXMINT_CLI, dir / "alone" / "pixmint-cli");
   const std::string alone = (dir / "alone" / "pixmint-cli").string();
   EXPECT_EQ(Cli(dir, "info " + Q(dir / "o.ico"), "", alone).code, 0);
-  const CliRun svg = Cli(dir, convert, "", alone);
-  EXPECT_EQ(svg.code, 1);
-  EXPECT_NE(svg.err.find("SVG pictures need Qt's SVG module: this installation lacks pixmint-cli-qt.so"),
-            std::string::npos)
-      << svg.err;
-  const CliRun lang = Cli(dir, script, "", alone);
-  EXPECT_EQ(lang.code, 2);
-  EXPECT_NE(lang.err.find("no English translation"), std::string::npos) << lang.err;
+  for (const auto& [args, code, says] :
+       {std::tuple{convert, 1, "SVG pictures need Qt's SVG module: this installation lacks pixmint-cli-qt.so"},
+        {script, 2, "no English translation"}}) {
+    const CliRun run = Cli(dir, args, "", alone);
+    EXPECT_EQ(run.code, code);
+    EXPECT_NE(run.err.find(says), std::string::npos) << run.err;
+  }
 }
 
 }  // namespace

@@ -28,8 +28,7 @@ TEST(CursorScale, ChoosesExactThenDivisorThenLargerThenSmaller) {
   for (const auto& c : cases) {
     const auto choice = ChooseCursorSource(sides, c.side);
     ASSERT_TRUE(choice) << c.side;
-    EXPECT_EQ(choice->source, c.source) << c.side;
-    EXPECT_EQ(choice->scaling, c.scaling) << c.side;
+    EXPECT_EQ(std::pair(choice->source, choice->scaling), std::pair(c.source, c.scaling)) << c.side;
     EXPECT_EQ(ScalingBetween(sides[choice->source], c.side), c.scaling) << c.side;
   }
   EXPECT_FALSE(ChooseCursorSource(std::vector<int>{}, 32));

@@ -38,11 +38,7 @@ Master Svg(int side) {
 }
 
 TEST(PlanSizes, ExactBitmapsThenTheSmallestLargeEnoughThenTheLargest) {
-  std::vector<Master> masters;
-  masters.push_back(Bitmap(256, 256));
-  masters.push_back(Bitmap(16, 16));
-  masters.push_back(Svg(48));
-  masters.push_back(Bitmap(40, 20));
+  const std::vector<Master> masters = {Bitmap(256, 256), Bitmap(16, 16), Svg(48), Bitmap(40, 20)};
   const struct {
     int size;
     std::size_t master;
@@ -55,19 +51,14 @@ TEST(PlanSizes, ExactBitmapsThenTheSmallestLargeEnoughThenTheLargest) {
       {64, 0, false, false},  // only the 256 master is as large
       {256, 0, true, false},
   };
-  std::vector<int> sizes;
-  for (const auto& c : cases) sizes.push_back(c.size);
-  const auto plans = PlanSizes(masters, sizes);
-  ASSERT_EQ(plans.size(), sizes.size());
-  for (std::size_t k = 0; k < plans.size(); ++k) {
-    EXPECT_EQ(plans[k].master, cases[k].master) << cases[k].size;
-    EXPECT_EQ(plans[k].unscaled, cases[k].unscaled) << cases[k].size;
-    EXPECT_EQ(plans[k].enlarged, cases[k].enlarged) << cases[k].size;
+  for (const auto& c : cases) {
+    const auto plan = PlanSizes(masters, {c.size});
+    ASSERT_EQ(plan.size(), 1u);
+    EXPECT_EQ(std::tuple(plan[0].master, plan[0].unscaled, plan[0].enlarged),
+              std::tuple(c.master, c.unscaled, c.enlarged))
+        << c.size;
   }
-  std::vector<Master> small;
-  small.push_back(Bitmap(32, 32));
-  small.push_back(Bitmap(24, 24));
-  const auto up = PlanSizes(small, {256});
+  const auto up = PlanSizes({Bitmap(32, 32), Bitmap(24, 24)}, {256});
   EXPECT_EQ(up[0].master, 0u);
   EXPECT_TRUE(up[0].enlarged);
 }
@@ -91,13 +82,10 @@ TEST(ScaleHotSpot, LandsOnTheSamePlaceAtEverySize) {
 TEST(BuildIcon, HandDrawnSizeStaysExactlyAsDrawn) {
   Rgba hand = test::IconLike(16);
   At(hand, 3, 4)[3] = 0;
-  std::vector<Master> masters;
-  masters.push_back(Master("big", test::HardDisk(200, 0, 200, 0)));
-  masters.push_back(Master("hand", hand));
   ConvertOptions options;
   options.sizes = {16, 32};
   document::TKvIcon icon;
-  ASSERT_TRUE(BuildIcon(masters, options, icon));
+  ASSERT_TRUE(BuildIcon({Master("big", test::HardDisk(200, 0, 200, 0)), Master("hand", hand)}, options, icon));
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 16; ++x) {
       const std::uint8_t* p = At(hand, x, y);
@@ -121,17 +109,15 @@ TEST(BuildIcon, IndexedImagesMaskByThresholdOverBlack) {
       p[3] = static_cast<std::uint8_t>(x * 17);
     }
   }
-  std::vector<Master> masters;
-  masters.push_back(Master("p", picture));
   for (const int threshold : {0, 100, 255}) {
-    ConvertOptions options;
-    options.sizes = {16};
-    options.depths = {8, 4};
-    options.threshold = threshold;
-    options.cursor = true;
-    options.hotSpot = raster::Point{15, 0};
+    const ConvertOptions options{.sizes = {16},
+                                 .depths = {8, 4},
+                                 .cursor = true,
+                                 .hotSpot = raster::Point{15, 0},
+                                 .threshold = threshold,
+                                 .dither = false};
     document::TKvIcon icon;
-    ASSERT_TRUE(BuildIcon(masters, options, icon));
+    ASSERT_TRUE(BuildIcon({Master("p", picture)}, options, icon));
     for (std::uint32_t i = 0; i < 2; ++i) {
       const auto& colour = *icon.XorBitmap(i);
       EXPECT_EQ(icon.GetHotSpot(i), (raster::Point{15, 0}));
@@ -155,10 +141,9 @@ TEST(BuildIcon, IndexedImagesMaskByThresholdOverBlack) {
 TEST(Master, PicturesAreKnownByTheirSignature) {
   raster::Picture picture(6, 4, raster::Rgb(10, 20, 30));
   const auto png = document::EncodePng32(1, 1, std::vector<std::uint8_t>{1, 2, 3, 4}, document::ChannelOrder::kRgba);
-  const auto jpeg = document::EncodeJpeg(picture);
-  const auto bmp = document::EncodeBmp(picture);
-  for (const auto& [bytes, kind, width] :
-       {std::tuple{*png, PictureKind::kPng, 1}, {*jpeg, PictureKind::kJpeg, 6}, {bmp, PictureKind::kBmp, 6}}) {
+  for (const auto& [bytes, kind, width] : {std::tuple{*png, PictureKind::kPng, 1},
+                                           {*document::EncodeJpeg(picture), PictureKind::kJpeg, 6},
+                                           {document::EncodeBmp(picture), PictureKind::kBmp, 6}}) {
     EXPECT_EQ(DetectPicture(bytes, "x"), kind);
     const auto master = MasterFromBytes(bytes, "x", nullptr);
     ASSERT_TRUE(master);

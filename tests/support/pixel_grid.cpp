@@ -82,21 +82,16 @@ std::vector<std::string> ToAscii(const Picture& picture, const Legend& legend) {
   auto failure = ::testing::AssertionFailure();
   failure << "expected " << expected.Width() << "x" << expected.Height() << ", actual " << actual.Width() << "x"
           << actual.Height() << "\n";
-  if (expected.Width() == actual.Width() && expected.Height() == actual.Height()) {
-    for (int y = 0; y < expected.Height(); ++y) {
-      for (int x = 0; x < expected.Width(); ++x) {
-        if (expected.Pixel(x, y) != actual.Pixel(x, y) || expected.Alpha(x, y) != actual.Alpha(x, y)) {
-          failure << "first difference at (" << x << "," << y << "): expected " << PixelText(expected, x, y)
-                  << ", actual " << PixelText(actual, x, y) << "\n";
-          y = expected.Height();
-          break;
-        }
-      }
-    }
+  const int w = expected.Width(),
+            n = w == actual.Width() && expected.Height() == actual.Height() ? w * actual.Height() : 0;
+  for (int i = 0, x = 0, y = 0; i < n; ++i, x = i % w, y = i / w) {
+    if (expected.Pixel(x, y) == actual.Pixel(x, y) && expected.Alpha(x, y) == actual.Alpha(x, y)) continue;
+    failure << "first difference at (" << x << "," << y << "): expected " << PixelText(expected, x, y) << ", actual "
+            << PixelText(actual, x, y) << "\n";
+    break;
   }
   if (expected.Width() <= 64 && actual.Width() <= 64 && expected.Height() <= 64 && actual.Height() <= 64) {
-    const auto e = ToAscii(expected, legend);
-    const auto a = ToAscii(actual, legend);
+    const auto e = ToAscii(expected, legend), a = ToAscii(actual, legend);
     failure << "expected | actual\n";
     for (std::size_t y = 0; y < std::max(e.size(), a.size()); ++y) {
       const std::string left = y < e.size() ? e[y] : std::string(e.empty() ? 0 : e[0].size(), ' ');

@@ -61,8 +61,7 @@ class Display:
             self.server.wait(10)
 
 
-# One run of the editor with a home of its own. changes: variables to set
-# (None removes one).
+# One run of the editor with a home of its own. changes: variables to set.
 class Session:
     def __init__(self, pixmint, cli, display, argument=None, changes=None, title=MAIN_TITLE):
         self.cli = cli
@@ -73,11 +72,7 @@ class Session:
                     "XDG_DATA_HOME": os.path.join(self.home, "data"), "XDG_RUNTIME_DIR": self.home,
                     "ASAN_OPTIONS": "detect_leaks=0:abort_on_error=1"})
         env.pop("QT_QPA_PLATFORM", None)
-        for name, value in (changes or {}).items():
-            if value is None:
-                env.pop(name, None)
-            else:
-                env[name] = value
+        env.update(changes or {})
         self.env = env
         args = [pixmint] + ([argument] if argument else [])
         self.process = subprocess.Popen(args, env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
@@ -120,20 +115,11 @@ class Session:
 
     # Waits until the keyboard is on window, as a user would before typing.
     def wait_focus(self, window, timeout=10.0):
-        end = time.time() + timeout
-        while time.time() < end:
-            if self.xdotool("getwindowfocus", "-f", check=False).strip() == window:
-                time.sleep(0.3)  # the toolkit learns of it a moment later
-                return
-            time.sleep(0.1)
-        raise AssertionError(f"the keyboard never came to window {window}")
+        eventually(lambda: self.xdotool("getwindowfocus", "-f", check=False).strip() == window, timeout)
+        time.sleep(0.3)  # the toolkit learns of it a moment later
 
     def wait_gone(self, title, timeout=15.0):
-        end = time.time() + timeout
-        while time.time() < end and self.windows(title):
-            time.sleep(0.1)
-        if self.windows(title):
-            raise AssertionError(f"window {title!r} still open")
+        eventually(lambda: not self.windows(title), timeout)
 
     def key(self, *keys):
         for k in keys:
