@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <random>
-#include <tuple>
 
 #include "document/byte_io.h"
 #include "ico_builder.h"
@@ -115,8 +114,7 @@ TEST(TKvIcon, HotSpotOutsideTheImageInAFileIsHeldInside) {
   icon.SetIcon(false);
   ASSERT_TRUE(icon.AddImage(8, 8, 32));
   auto file = *icon.SaveToMemory();
-  file[6 + 4] = 30;
-  file[6 + 6] = 30;
+  file[6 + 4] = file[6 + 6] = 30;
   TKvIcon read;
   ASSERT_TRUE(read.LoadFromMemory(file, "outside.cur"));
   EXPECT_EQ(read.GetHotSpot(0), (raster::Point{7, 7}));
@@ -160,9 +158,8 @@ TEST(TKvIcon, TransparentPixelsOfAReducedImageStoreBlack) {
     ImageSurface& s = *icon.XorBitmap(0);
     MaskSurface& m = *icon.AndBitmap(0);
     m.Fill(false);
-    for (int y = 0; y < 32; ++y) {
-      for (int x = 0; x < 32; ++x) s.SetPixel(x, y, Rgb(8 * x + 7, 8 * y + 7, 8 * ((x + y) % 31) + 8));
-    }
+    for (int p = 0; p < 32 * 32; ++p)
+      s.SetPixel(p % 32, p / 32, Rgb(8 * (p % 32) + 7, 8 * (p / 32) + 7, 8 * ((p % 32 + p / 32) % 31) + 8));
     for (int x = 0; x < 32 && anyTransparent; ++x) {
       m.Set(x, 0, true);
       s.SetPixel(x, 0, Rgb(0, 0, 0));
@@ -181,9 +178,7 @@ TEST(TKvIcon, ChangeFormatStretchesColourAndMask) {
   TKvIcon icon;
   ASSERT_TRUE(icon.AddImage(32, 32, 32));
   ImageSurface& s = *icon.XorBitmap(0);
-  for (int y = 0; y < 32; ++y) {
-    for (int x = 0; x < 32; ++x) s.SetRaw(x, y, x < 16 ? 0x80FF0000u : 0xFF0000FFu);
-  }
+  for (int p = 0; p < 32 * 32; ++p) s.SetRaw(p % 32, p / 32, p % 32 < 16 ? 0x80FF0000u : 0xFF0000FFu);
   icon.AndBitmap(0)->Fill(false);
   for (int x = 0; x < 32; ++x) icon.AndBitmap(0)->Set(x, x < 16 ? 30 : 31, true);
   ASSERT_TRUE(icon.ChangeFormat(0, 48, 48, 32));
@@ -220,8 +215,8 @@ TEST(ImageSurface, StoresColoursInItsOwnDepth) {
   }
   ImageSurface s16(2, 2, 16);
   s16.SetPixel(0, 1, Rgb(255, 0, 0));
-  EXPECT_EQ(s16.Bits()[0], 0x00);  // bottom row first, 0x7C00 little-endian
-  EXPECT_EQ(s16.Bits()[1], 0x7C);
+  // Bottom row first, 0x7C00 little-endian.
+  EXPECT_EQ(std::pair(s16.Bits()[0], s16.Bits()[1]), (std::pair<std::uint8_t, std::uint8_t>(0x00, 0x7C)));
 }
 
 }  // namespace
