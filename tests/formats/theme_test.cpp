@@ -34,10 +34,8 @@ TEST(CursorRoles, NamesAreUniqueAndFileNamesFindTheirRole) {
       {"Diagonal_Resize-2", "SizeNESW"},  {"01 Normal Select", "Arrow"}, {"busy_2", "Wait"}, {"dgn2", "SizeNESW"},
       {"沿对角线调整大小 2", "SizeNESW"},
   };
-  for (const auto& [file, role] : names) {
-    ASSERT_NE(RoleByName(file), nullptr) << file;
-    EXPECT_EQ(RoleByName(file)->windowsName, role) << file;
-  }
+  for (const auto& [file, role] : names)
+    EXPECT_EQ(RoleByName(file) ? RoleByName(file)->windowsName : std::string_view(), role) << file;
   EXPECT_EQ(RoleByName("readme"), nullptr);
 }
 
