@@ -68,9 +68,8 @@ TEST(AniWriter, ReadsBackAndGdkPixbufPlaysTheStepsAtTheirRates) {
   if (WIFEXITED(status) && (WEXITSTATUS(status) == 3 || WEXITSTATUS(status) == 127))
     GTEST_SKIP() << "no GDK pixbuf library";
   ASSERT_EQ(status, 0);
-  const auto steps = document::ReadWholeFile(dir / "steps.txt");
-  ASSERT_TRUE(steps);
-  std::istringstream lines(std::string(steps->begin(), steps->end()));
+  const auto steps = document::ReadWholeFile(dir / "steps.txt").value_or(ByteVector{});
+  std::istringstream lines(std::string(steps.begin(), steps.end()));
   for (std::size_t k = 0; k < 4; ++k) {
     int w = 0, h = 0, delay = 0;
     ASSERT_TRUE(lines >> w >> h >> delay);
