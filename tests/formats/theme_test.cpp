@@ -251,17 +251,15 @@ TEST(CursorSizes, ReplicationKeepsTheImageAndOtherSizesAreTrueColour) {
   const int sides[] = {64, 48, 32, 64};
   ASSERT_TRUE(AddCursorSizes(*icon, sides, added));
   ASSERT_EQ(added.size(), 2u);
-  EXPECT_EQ(added[0].scaling, convert::CursorScaling::kReplicate);
-  EXPECT_EQ(added[1].scaling, convert::CursorScaling::kReplicateThenDownscale);
+  EXPECT_EQ(std::pair(added[0].scaling, added[1].scaling),
+            std::pair(convert::CursorScaling::kReplicate, convert::CursorScaling::kReplicateThenDownscale));
   ASSERT_EQ(icon->ImageCount(), 3u);
-  EXPECT_EQ(icon->Colors(1), 1u);
-  EXPECT_EQ(icon->GetHotSpot(1), (raster::Point{31, 33}));
+  EXPECT_EQ(std::pair(icon->Colors(1), icon->GetHotSpot(1)), std::pair(1u, raster::Point{31, 33}));
   for (const int x : {30, 31}) {
     EXPECT_TRUE(icon->AndBitmap(1)->Get(x, 20));
     EXPECT_EQ(icon->XorBitmap(1)->GetPixel(x, 20), raster::Rgb(255, 255, 255)) << "still inverting";
   }
-  EXPECT_EQ(icon->Colors(2), 32u);
-  EXPECT_EQ(icon->GetHotSpot(2), (raster::Point{23, 24}));
+  EXPECT_EQ(std::pair(icon->Colors(2), icon->GetHotSpot(2)), std::pair(32u, raster::Point{23, 24}));
 
   const int tooLarge[] = {16, 300};
   EXPECT_EQ(AddCursorSizes(*icon, tooLarge, added).error().code, texts::Fail::kSizeOutOfRange);
