@@ -89,13 +89,12 @@ void ExpectGroupHolds(const ProgramFile& after, GroupKind kind, const std::strin
   for (const IconGroup& g : after.Groups()) {
     if (g.kind != kind || GroupLabel(g) != label) continue;
     ++found;
-    const auto file = after.GroupFile(g);
-    ASSERT_TRUE(file);
+    const auto file = after.GroupFile(g).value();
     document::TKvIcon got;
-    ASSERT_TRUE(got.LoadFromMemory(*file, "group"));
+    ASSERT_TRUE(got.LoadFromMemory(file, "group"));
     EXPECT_TRUE(test::SameIcon(expected, got)) << label << " " << g.language;
     if (const auto theirs = test::Wrestool(dir / "after.bin", kind, label, g.language, dir)) {
-      EXPECT_TRUE(test::SameImages(*file, *theirs));
+      EXPECT_TRUE(test::SameImages(file, *theirs));
     }
   }
   EXPECT_GT(found, 0);
