@@ -12,10 +12,10 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <functional>
+#include <tuple>
 
 #include "document/save_target.h"
 #include "support/pixel_grid.h"
@@ -46,16 +46,10 @@ std::vector<std::string> Names(const fs::path& folder) {
   return names;
 }
 
-::testing::AssertionResult NoTemporaries(const fs::path& folder) {
-  for (const std::string& name : Names(folder)) {
-    if (name.find(".pixmint-") != std::string::npos) return ::testing::AssertionFailure() << "left behind: " << name;
-  }
-  return ::testing::AssertionSuccess();
+bool NoTemporaries(const fs::path& folder) {
+  return std::ranges::none_of(Names(folder), [](const auto& n) { return n.find(".pixmint-") != std::string::npos; });
 }
 
-// Runs body as an ordinary user and answers its result (an errno value, 0
-// for success): here when the tests do not run as root, else in a child that
-// has dropped to nobody, since root may write anything.
 using texts::Fail;
 
 // An outcome as a number a child process can return: 0 for success.
@@ -66,11 +60,18 @@ int Code(const texts::Result<void>& result) {
   return result ? 0 : Code(result.error().code);
 }
 
+void DropToNobody() {
+  if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(250);
+}
+
+// Runs body as an ordinary user and answers its Code: here when the tests do
+// not run as root, else in a child that has dropped to nobody, since root may
+// write anything.
 int AsPlainUser(const std::function<int()>& body) {
   if (::geteuid() != 0) return body();
   const pid_t child = ::fork();
   if (child == 0) {
-    if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(250);
+    DropToNobody();
     ::_exit(body());
   }
   int status = 0;
@@ -91,8 +92,7 @@ auto WithFileSizeLimit(rlim_t limit, Body body) {
   rlimit saved{};
   EXPECT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
   const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = limit;
+  const rlimit small{limit, saved.rlim_max};
   EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
   auto result = body();
   ::setrlimit(RLIMIT_FSIZE, &saved);
@@ -115,8 +115,7 @@ TEST(FileIo, NewFilesFollowTheUmaskAndReplacedOnesKeepModeAndOwner) {
   const ino_t inode = Stat(target).st_ino;
   ASSERT_TRUE(WriteFileAtomically(target, Bytes{9}));
   EXPECT_EQ(ReadFile(target), Bytes{9});
-  EXPECT_EQ(Stat(target).st_mode & 07777, 0604u);
-  EXPECT_EQ(Stat(target).st_uid, owner);
+  EXPECT_EQ(std::pair(Stat(target).st_mode & 07777, Stat(target).st_uid), std::pair(mode_t{0604}, owner));
   EXPECT_NE(Stat(target).st_ino, inode) << "a file with one name is replaced whole";
   EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"icon.ico"});
 }
@@ -161,8 +160,7 @@ TEST(FileIo, AFileOfAnotherOwnerThatTheUserMayWriteIsRewrittenAndKeepsItsOwner) 
   const ino_t inode = Stat(target).st_ino;
   EXPECT_EQ(AsPlainUser([&] { return Code(WriteFileAtomically(target, Bytes{7})); }), 0);
   EXPECT_EQ(ReadFile(target), Bytes{7});
-  EXPECT_EQ(Stat(target).st_uid, 0u);
-  EXPECT_EQ(Stat(target).st_ino, inode);
+  EXPECT_EQ(std::pair(Stat(target).st_uid, Stat(target).st_ino), std::pair(uid_t{0}, inode));
   EXPECT_TRUE(NoTemporaries(shared.dir.Path()));
 }
 
@@ -176,9 +174,8 @@ TEST(FileIo, HardLinksStayOneFile) {
   EXPECT_EQ(ReadFile(b), (Bytes{3, 4, 5})) << "the other name sees the new content";
   ASSERT_TRUE(WriteFileAtomically(b, Bytes{6}));
   EXPECT_EQ(ReadFile(a), Bytes{6}) << "shorter content cuts the file";
-  EXPECT_EQ(Stat(a).st_ino, Stat(b).st_ino);
-  EXPECT_EQ(Stat(a).st_nlink, 2u);
-  EXPECT_EQ(Stat(a).st_mode & 07777, 0640u);
+  EXPECT_EQ(std::tuple(Stat(a).st_ino, Stat(a).st_nlink, Stat(a).st_mode & 07777),
+            std::tuple(Stat(b).st_ino, nlink_t{2}, mode_t{0640}));
   EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"a.ico", "b.ico"}));
 
   // A rewrite that fails half-way puts the old content back.
@@ -279,8 +276,7 @@ TEST(FileIo, EveryNameTheFolderTakesSaves) {
     const fs::path leftover = detail::TemporaryName(target, "abcdefghijkl");
     ASSERT_LE(leftover.filename().string().size(), 255u);
     ASSERT_TRUE(WriteFileAtomically(leftover, Bytes{0})) << leftover;
-    const auto saved = WriteFileAtomically(target, Bytes{static_cast<std::uint8_t>(name.size() & 0xFF)});
-    EXPECT_TRUE(saved) << name.size() << " bytes";
+    EXPECT_TRUE(WriteFileAtomically(target, Bytes{static_cast<std::uint8_t>(name.size() & 0xFF)})) << name.size();
     EXPECT_EQ(ReadFile(target).size(), 1u) << name.size();
     EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{name}) << name.size();
     fs::remove(target);
@@ -332,9 +328,8 @@ bool KilledSave(const fs::path& target, const Bytes& bytes, detail::SaveStep ste
 
 std::vector<fs::path> Backups(const fs::path& folder) {
   std::vector<fs::path> found;
-  for (const auto& e : fs::directory_iterator(folder)) {
+  for (const auto& e : fs::directory_iterator(folder))
     if (e.path().extension() == ".bak") found.push_back(e.path());
-  }
   return found;
 }
 
@@ -384,26 +379,16 @@ TEST(FileIo, AWritableFileInAClosedFolderIsRewrittenInPlace) {
   const ino_t inode = Stat(target).st_ino;
   const fs::path state = shared / "state";
   const auto asUser = [&] { ::setenv("XDG_STATE_HOME", state.c_str(), 1); };
-  EXPECT_EQ(AsPlainUser([&] {
-              asUser();
-              return Code(WriteFileAtomically(target, Bytes(80, 2)));
-            }),
-            0);
-  EXPECT_EQ(ReadFile(target), Bytes(80, 2));
-  EXPECT_EQ(Stat(target).st_ino, inode);
+  const auto asNobody = [&](const std::function<int()>& body) { return AsPlainUser([&] { return asUser(), body(); }); };
+  EXPECT_EQ(asNobody([&] { return Code(WriteFileAtomically(target, Bytes(80, 2))); }), 0);
+  EXPECT_EQ(std::pair(ReadFile(target), Stat(target).st_ino), std::pair(Bytes(80, 2), inode));
   EXPECT_EQ(Names(closed), std::vector<std::string>{"open.ico"});
 
   // Killed half-way, as that user: the backup waits in their folder.
-  ASSERT_TRUE(KilledSave(target, Bytes(120, 3), detail::SaveStep::kTargetHalfWritten, [&] {
-    asUser();
-    if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(250);
-  }));
+  ASSERT_TRUE(
+      KilledSave(target, Bytes(120, 3), detail::SaveStep::kTargetHalfWritten, [&] { asUser(), DropToNobody(); }));
   ASSERT_EQ(Backups(state / "pixmint" / "backups").size(), 1u);
-  EXPECT_EQ(AsPlainUser([&] {
-              asUser();
-              return RecoverInterruptedSave(target).restored ? 0 : 1;
-            }),
-            0);
+  EXPECT_EQ(asNobody([&] { return RecoverInterruptedSave(target).restored ? 0 : 1; }), 0);
   EXPECT_EQ(ReadFile(target), Bytes(80, 2));
   EXPECT_TRUE(Backups(state / "pixmint" / "backups").empty());
 }

@@ -63,9 +63,8 @@ void Paint(document::TKvIcon& icon, std::uint32_t i) {
     for (int x = 0; x < s.Width(); ++x) {
       const bool masked = (x * 3 + y) % 5 == 0;
       s.SetPixel(x, y, raster::Rgb(static_cast<std::uint8_t>(x * 9), static_cast<std::uint8_t>(y * 13), 99));
-      if (s.BitCount() == 32) {
+      if (s.BitCount() == 32)
         s.SetRaw(x, y, masked ? 0 : s.GetRaw(x, y) | (static_cast<std::uint32_t>(1 + x * 17 % 255) << 24));
-      }
       m.Set(x, y, masked);
     }
   }

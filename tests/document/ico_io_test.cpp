@@ -73,8 +73,7 @@ TEST(IcoWriter, LayoutOfOneEightBitImageAsIconAndCursor) {
   auto cursor = icon.SaveToMemory();
   ASSERT_TRUE(cursor);
   EXPECT_EQ(std::tuple(GetU16(*cursor, 2), GetU16(*cursor, 10), GetU16(*cursor, 12)), std::tuple(2, 5, 7));
-  (*cursor)[2] = 1;
-  (*cursor)[10] = 1, (*cursor)[12] = 8;
+  (*cursor)[2] = (*cursor)[10] = 1, (*cursor)[12] = 8;
   EXPECT_EQ(*cursor, *file);
 }
 
@@ -133,11 +132,9 @@ TEST(IcoReader, FortyEntriesLoadTheFirstThirtyTwoAndLongHeadersAreKept) {
   const auto block = MakeBlock({.headerSize = 124, .width = 8, .height = 8, .bitCount = 32});
   Loaded l = Load(MakeIconFile({EntryLayout{block}}));
   ASSERT_TRUE(l.ok);
-  auto saved = l.icon->SaveToMemory();
-  ASSERT_TRUE(saved);
-  EXPECT_EQ(GetU32(*saved, 14), 124u + 256u + 32u);
-  EXPECT_EQ(GetU32(*saved, 22), 124u);
-  Loaded again = Load(*saved);
+  const auto saved = l.icon->SaveToMemory().value();
+  EXPECT_EQ(std::pair(GetU32(saved, 14), GetU32(saved, 22)), std::pair(124u + 256u + 32u, 124u));
+  Loaded again = Load(saved);
   ASSERT_TRUE(again.ok);
   ExpectSameDocument(*l.icon, *again.icon);
 }
@@ -163,16 +160,15 @@ TEST(IcoReader, TakesA32BitBlockWithoutMaskAndASizeFieldShortOfTheBlock) {
     Loaded l = Load(MakeIconFile(entries));
     ASSERT_TRUE(l.ok) << l.Why();
     ASSERT_EQ(l.icon->ImageCount(), 2u);
-    const auto again = l.icon->SaveToMemory();
-    ASSERT_TRUE(again);
+    const auto again = l.icon->SaveToMemory().value();
     // Written back with honest sizes (untouched entries as they were read,
     // a missing mask still missing) and read the same again.
-    Loaded reloaded = Load(*again);
+    Loaded reloaded = Load(again);
     ASSERT_TRUE(reloaded.ok);
     ExpectSameDocument(*l.icon, *reloaded.icon);
     for (std::uint32_t i = 0; i < 2; ++i) {
-      const std::size_t end = i == 0 ? GetU32(*again, 6 + 16 + 12) : again->size();
-      EXPECT_EQ(GetU32(*again, 6 + 16 * i + 8), end - GetU32(*again, 6 + 16 * i + 12));
+      const std::size_t end = i == 0 ? GetU32(again, 6 + 16 + 12) : again.size();
+      EXPECT_EQ(GetU32(again, 6 + 16 * i + 8), end - GetU32(again, 6 + 16 * i + 12));
     }
   }
   Loaded withAlpha = Load(MakeIconFile(files[0]));
@@ -184,10 +180,7 @@ TEST(IcoReader, TakesA32BitBlockWithoutMaskAndASizeFieldShortOfTheBlock) {
       << "alpha decides";
   EXPECT_EQ(s.GetRaw(1, 0), 0x10ABCDEFu);
   Loaded opaque = Load(MakeIconFile(files[1]));
-  const MaskSurface& all = *opaque.icon->AndBitmap(0);
-  for (int y = 0; y < 2; ++y) {
-    for (int x = 0; x < 4; ++x) EXPECT_FALSE(all.Get(x, y)) << "no mask and no alpha: all opaque";
-  }
+  for (int p = 0; p < 8; ++p) EXPECT_FALSE(opaque.icon->AndBitmap(0)->Get(p % 4, p / 4)) << "no mask, no alpha: opaque";
   Loaded sized = Load(MakeIconFile(files[2]));
   EXPECT_EQ(Bytes(sized.icon->XorDataPointer(1)), Bytes(std::span(cursorLike).subspan(40 + 64, 4 * 2)))
       << "read what the header describes";

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <random>
-#include <tuple>
 
 #include "document/byte_io.h"
 #include "ico_builder.h"
@@ -115,8 +114,7 @@ TEST(TKvIcon, HotSpotOutsideTheImageInAFileIsHeldInside) {
   icon.SetIcon(false);
   ASSERT_TRUE(icon.AddImage(8, 8, 32));
   auto file = *icon.SaveToMemory();
-  file[6 + 4] = 30;
-  file[6 + 6] = 30;
+  file[6 + 4] = file[6 + 6] = 30;
   TKvIcon read;
   ASSERT_TRUE(read.LoadFromMemory(file, "outside.cur"));
   EXPECT_EQ(read.GetHotSpot(0), (raster::Point{7, 7}));
@@ -147,8 +145,7 @@ TEST(TKvIcon, ImageCommandsKeepTablesHotSpotsAndTheLimit) {
   EXPECT_EQ(icon.ImagePalette(2), TableColours(DefaultColourTable(8)));
   EXPECT_EQ(icon.XorBitmap(2)->GetPixel(0, 0), Rgb(255, 0, 0));
   ASSERT_TRUE(icon.ChangeFormat(0, 32, 32, 32));
-  EXPECT_EQ(icon.ImageCount(), kMaxImages);
-  EXPECT_EQ(icon.XorBitmap(0)->Width(), 32);
+  EXPECT_EQ(std::pair(icon.ImageCount(), icon.XorBitmap(0)->Width()), std::pair(kMaxImages, 32));
   EXPECT_EQ(icon.XorBitmap(0)->GetPixel(20, 20) & 0xFFFFFF, own[0] & 0xFFFFFF);
 }
 
@@ -160,9 +157,8 @@ TEST(TKvIcon, TransparentPixelsOfAReducedImageStoreBlack) {
     ImageSurface& s = *icon.XorBitmap(0);
     MaskSurface& m = *icon.AndBitmap(0);
     m.Fill(false);
-    for (int y = 0; y < 32; ++y) {
-      for (int x = 0; x < 32; ++x) s.SetPixel(x, y, Rgb(8 * x + 7, 8 * y + 7, 8 * ((x + y) % 31) + 8));
-    }
+    for (int p = 0; p < 32 * 32; ++p)
+      s.SetPixel(p % 32, p / 32, Rgb(8 * (p % 32) + 7, 8 * (p / 32) + 7, 8 * ((p % 32 + p / 32) % 31) + 8));
     for (int x = 0; x < 32 && anyTransparent; ++x) {
       m.Set(x, 0, true);
       s.SetPixel(x, 0, Rgb(0, 0, 0));
@@ -181,21 +177,18 @@ TEST(TKvIcon, ChangeFormatStretchesColourAndMask) {
   TKvIcon icon;
   ASSERT_TRUE(icon.AddImage(32, 32, 32));
   ImageSurface& s = *icon.XorBitmap(0);
-  for (int y = 0; y < 32; ++y) {
-    for (int x = 0; x < 32; ++x) s.SetRaw(x, y, x < 16 ? 0x80FF0000u : 0xFF0000FFu);
-  }
+  for (int p = 0; p < 32 * 32; ++p) s.SetRaw(p % 32, p / 32, p % 32 < 16 ? 0x80FF0000u : 0xFF0000FFu);
   icon.AndBitmap(0)->Fill(false);
   for (int x = 0; x < 32; ++x) icon.AndBitmap(0)->Set(x, x < 16 ? 30 : 31, true);
   ASSERT_TRUE(icon.ChangeFormat(0, 48, 48, 32));
   const ImageSurface& t = *icon.XorBitmap(0);
   ASSERT_EQ(t.Width(), 48);
-  EXPECT_EQ(t.GetRaw(23, 5), 0x80FF0000u);  // alpha travels between 32-bit images
-  EXPECT_EQ(t.GetRaw(24, 5), 0xFF0000FFu);
+  // Alpha travels between 32-bit images.
+  EXPECT_EQ(std::pair(t.GetRaw(23, 5), t.GetRaw(24, 5)), std::pair(0x80FF0000u, 0xFF0000FFu));
   // Source row 30 covers target rows 45 and 46, row 31 covers 47.
   const MaskSurface& m = *icon.AndBitmap(0);
   for (int y : {45, 46}) EXPECT_TRUE(m.Get(23, y) && !m.Get(24, y)) << y;
-  EXPECT_TRUE(m.Get(24, 47) && !m.Get(23, 47));
-  EXPECT_FALSE(m.Get(23, 44));
+  EXPECT_TRUE(m.Get(24, 47) && !m.Get(23, 47) && !m.Get(23, 44));
   EXPECT_EQ(icon.IR()->Images[0].DataSize, 9640u);
 }
 
@@ -220,8 +213,8 @@ TEST(ImageSurface, StoresColoursInItsOwnDepth) {
   }
   ImageSurface s16(2, 2, 16);
   s16.SetPixel(0, 1, Rgb(255, 0, 0));
-  EXPECT_EQ(s16.Bits()[0], 0x00);  // bottom row first, 0x7C00 little-endian
-  EXPECT_EQ(s16.Bits()[1], 0x7C);
+  // Bottom row first, 0x7C00 little-endian.
+  EXPECT_EQ(std::pair(s16.Bits()[0], s16.Bits()[1]), (std::pair<std::uint8_t, std::uint8_t>(0x00, 0x7C)));
 }
 
 }  // namespace

@@ -39,14 +39,11 @@ TEST(QuantizeTo8Bit, TheMostUsedColoursMakeTheTableAndEveryPixelTakesItsNearest)
       const auto table = TableColours(std::span(header).subspan(40));
       ASSERT_EQ(table.size(), 256u);
       std::map<Colour, int> uses;
-      for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) ++uses[cut(pic.Pixel(x, y))];
-      }
+      for (int p = 0; p < w * h; ++p) ++uses[cut(pic.Pixel(p % w, p / w))];
       const auto inTable = [&table](Colour c) { return std::find(table.begin(), table.end(), c) != table.end(); };
       int leastKept = w * h;
-      for (std::size_t t = 0; t < (keepBlack ? 255u : 256u); ++t) {
+      for (std::size_t t = 0; t < (keepBlack ? 255u : 256u); ++t)
         leastKept = std::min(leastKept, uses.contains(table[t]) ? uses[table[t]] : 0);
-      }
       for (const auto& [colour, count] : uses)
         EXPECT_TRUE(inTable(colour) || count <= leastKept) << "a less used one kept";
       EXPECT_TRUE(!keepBlack || inTable(Rgb(0, 0, 0)));

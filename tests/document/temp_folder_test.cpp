@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "support/pixel_grid.h"
@@ -24,8 +25,6 @@ class TmpDirVariable {
     value ? ::setenv("TMPDIR", value->c_str(), 1) : ::unsetenv("TMPDIR");
   }
   ~TmpDirVariable() { old_ ? ::setenv("TMPDIR", old_->c_str(), 1) : ::unsetenv("TMPDIR"); }
-  TmpDirVariable(const TmpDirVariable&) = delete;
-  TmpDirVariable& operator=(const TmpDirVariable&) = delete;
 
  private:
   std::optional<std::string> old_;
@@ -69,18 +68,13 @@ TEST(PrivateFolders, ThoseOfEndedProcessesAreRemovedAtTheNextStart) {
   fs::create_directory(unrelated);
   std::ofstream(plainFile.c_str()) << "x";
   fs::create_directory_symlink(alive, link);
-  std::size_t before = 0;
-  for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.Path())) ++before;
-  ASSERT_EQ(before, 6u);
+  ASSERT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 6);
 
   RemoveDeadPrivateFolders(dir.Path());
-  std::vector<std::string> left;
-  for (const auto& e : fs::directory_iterator(dir.Path())) left.push_back(e.path().filename().string());
-  std::sort(left.begin(), left.end());
-  std::vector<std::string> expected{alive.filename().string(), "pixmint-1-2-abcdef", "pixmint-1-3-abcdef",
-                                    "pixmint-notes"};
-  std::sort(expected.begin(), expected.end());
-  EXPECT_EQ(left, expected);
+  std::set<std::string> left;
+  for (const auto& e : fs::directory_iterator(dir.Path())) left.insert(e.path().filename().string());
+  EXPECT_EQ(left, (std::set<std::string>{alive.filename().string(), "pixmint-1-2-abcdef", "pixmint-1-3-abcdef",
+                                         "pixmint-notes"}));
   EXPECT_TRUE(fs::is_directory(alive)) << "the link was not followed";
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <sstream>
 #include <string>
@@ -49,9 +50,7 @@ ByteVector FrameBytes(const std::vector<ImageSpec>& images, int seed = 0) {
 // refuses a file whose INFO list comes before its header, as ours does.)
 TEST(AniWriter, ReadsBackAndGdkPixbufPlaysTheStepsAtTheirRates) {
   AnimatedCursor cursor;
-  cursor.frames.push_back(MakeCursor({{32, 32, {1, 1}}}, 0));
-  cursor.frames.push_back(MakeCursor({{32, 8, {2, 2}}}, 1));
-  cursor.frames.push_back(MakeCursor({{32, 1, {3, 3}}}, 2));
+  for (const int k : {0, 1, 2}) cursor.frames.push_back(MakeCursor({{32, std::array{32, 8, 1}[k], {k + 1, k + 1}}}, k));
   cursor.steps = {{0, 3}, {2, 6}, {1, 9}, {2, 12}};
   cursor.title = "Busy";
   cursor.author = "Ann";
@@ -66,21 +65,18 @@ TEST(AniWriter, ReadsBackAndGdkPixbufPlaysTheStepsAtTheirRates) {
   const std::string cmd = "/usr/bin/python3 '" + std::string(PIXMINT_FORMATS_TEST_DIR) + "/read_ani_gdk.py' '" +
                           (dir / "a.ani").string() + "' 4 '" + dir.Path().string() + "'";
   const int status = std::system(cmd.c_str());
-  if (WIFEXITED(status) && (WEXITSTATUS(status) == 3 || WEXITSTATUS(status) == 127)) {
+  if (WIFEXITED(status) && (WEXITSTATUS(status) == 3 || WEXITSTATUS(status) == 127))
     GTEST_SKIP() << "no GDK pixbuf library";
-  }
   ASSERT_EQ(status, 0);
-  const auto steps = document::ReadWholeFile(dir / "steps.txt");
-  ASSERT_TRUE(steps);
-  std::istringstream lines(std::string(steps->begin(), steps->end()));
+  const auto steps = document::ReadWholeFile(dir / "steps.txt").value_or(ByteVector{});
+  std::istringstream lines(std::string(steps.begin(), steps.end()));
   for (std::size_t k = 0; k < 4; ++k) {
     int w = 0, h = 0, delay = 0;
     ASSERT_TRUE(lines >> w >> h >> delay);
     EXPECT_EQ(delay, static_cast<int>(cursor.steps[k].jiffies * 1000 / 60)) << k;
     const auto theirs = document::ReadWholeFile(dir / ("step-" + std::to_string(k) + ".rgba"));
     const auto ours = cli::ImageRgba(*cursor.frames[cursor.steps[k].frame], 0);
-    ASSERT_TRUE(theirs);
-    ASSERT_EQ(theirs->size(), ours.size());
+    ASSERT_EQ(theirs.value_or(ByteVector{}).size(), ours.size());
     for (std::size_t p = 0; p < ours.size(); p += 4) {
       ASSERT_EQ((*theirs)[p + 3], ours[p + 3]) << "step " << k << " pixel " << p / 4;
       if (ours[p + 3] != 0) {
@@ -114,10 +110,8 @@ TEST(AniReader, ReadsOtherLayoutsAndWarnsOfSlips) {
   ByteVector unpaddedEnd = Riff("ACON", {Chunk("anih", Anih(2, 2, 4, 1)), fram, Chunk("junk", {1, 2, 3})});
   unpaddedEnd.pop_back();
   document::PutU32(unpaddedEnd, 4, static_cast<std::uint32_t>(unpaddedEnd.size() - 8));
-  ByteVector anih40 = Anih(2, 2, 5, 1) + ByteVector(4, 0);
-  document::PutU32(anih40, 0, 40);
-  ByteVector anih32 = Anih(2, 2, 5, 1);
-  anih32.resize(32);
+  const ByteVector anih40 = U32s({40, 2, 2, 0, 0, 0, 0, 5, 1, 0});
+  const ByteVector anih32 = U32s({36, 2, 2, 0, 0, 0, 0, 5});
   ByteVector pastEnd = acon(Anih(2, 2, 5, 1));  // the list claims 6 bytes more than the file has
   document::PutU32(pastEnd, 12 + 8 + 36 + 4, static_cast<std::uint32_t>(fram.size() - 8 + 6));
   struct Case {

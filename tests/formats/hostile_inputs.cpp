@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <span>
 
 #include "document/byte_io.h"
@@ -165,10 +166,7 @@ Bytes Ani(const std::vector<Bytes>& frames) {
 }  // namespace
 
 Bytes Chunk(std::string_view id, const Bytes& data, bool pad) {
-  Bytes out(id.begin(), id.end());
-  out.resize(8);
-  for (int k = 0; k < 4; ++k) out[4 + k] = static_cast<std::uint8_t>(data.size() >> (8 * k));
-  out.insert(out.end(), data.begin(), data.end());
+  Bytes out = Bytes(id.begin(), id.end()) + U32s({static_cast<U32>(data.size())}) + data;
   if (pad && data.size() % 2 == 1) out.push_back(0);
   return out;
 }
@@ -180,16 +178,15 @@ Bytes List(std::string_view type, std::initializer_list<Bytes> chunks) {
 }
 
 Bytes Riff(std::string_view form, std::initializer_list<Bytes> chunks) {
-  Bytes body(form.begin(), form.end());
-  for (const Bytes& c : chunks) body.insert(body.end(), c.begin(), c.end());
-  return Chunk("RIFF", body);
+  Bytes riff = List(form, chunks);
+  std::copy_n("RIFF", 4, riff.begin());
+  return riff;
 }
 
 Bytes U32s(std::initializer_list<std::uint32_t> values) {
   Bytes out;
-  for (std::uint32_t v : values) {
+  for (std::uint32_t v : values)
     for (int k = 0; k < 4; ++k) out.push_back(static_cast<std::uint8_t>(v >> (8 * k)));
-  }
   return out;
 }
 
@@ -284,9 +281,8 @@ Bytes AniRepeatedPng(std::size_t frames) {
 
 Bytes AniLargeFrames(std::size_t frames) {
   std::vector<Bytes> icons;
-  for (std::size_t f = 0; f < frames; ++f) {
+  for (std::size_t f = 0; f < frames; ++f)
     icons.push_back(IconOfPng(LargePng(static_cast<std::uint8_t>(0x30 + 16 * f)), 1, true));
-  }
   return Ani(icons);
 }
 
@@ -341,9 +337,8 @@ std::string InfRepeatedAddReg(std::size_t mentions, std::size_t lines) {
   std::string inf = "[Version]\nsignature=\"$CHICAGO$\"\n\n[DefaultInstall]\nAddReg=b";
   for (std::size_t k = 1; k < mentions; ++k) inf += ",b";
   inf += "\n\n[b]\n";
-  for (std::size_t k = 0; k < lines; ++k) {
+  for (std::size_t k = 0; k < lines; ++k)
     inf += "HKCU,\"Control Panel\\Cursors\",Arrow,0x00020000,\"%10%\\Cursors\\%pointer%\"\n";
-  }
   return inf + "\n[Strings]\npointer=\"arrow.cur\"\n";
 }
 

@@ -1,5 +1,6 @@
 // Damaged program files: every fault is refused or read safely, never
 // beyond the data (the tests run under AddressSanitizer).
+#include <algorithm>
 #include <functional>
 
 #include "document/byte_io.h"
@@ -26,12 +27,8 @@ Layout Locate(const Bytes& bytes) {
   Layout at;
   if (!program) return at;
   at.root = *RvaToOffset(program->Image(), bytes, program->Tree().rva, 16);
-  for (const auto& g : program->Groups()) {
-    if (g.kind == GroupKind::kIcon) {
-      at.groupData = program->Tree().entries[g.entry].offset;
-      break;
-    }
-  }
+  const auto icon = std::ranges::find(program->Groups(), GroupKind::kIcon, &IconGroup::kind);
+  if (icon != program->Groups().end()) at.groupData = program->Tree().entries[icon->entry].offset;
   at.checksum = program->Image().ChecksumOffset();
   return at;
 }
@@ -43,8 +40,7 @@ std::optional<texts::Failure> ReadEverything(Bytes bytes) {
   std::optional<texts::Failure> first;
   for (const IconGroup& g : program->Groups()) {
     if (const auto file = program->GroupFile(g)) {
-      document::TKvIcon icon;
-      (void)icon.LoadFromMemory(*file, "group");
+      (void)document::TKvIcon().LoadFromMemory(*file, "group");
     } else if (!first) {
       first = file.error();
     }

@@ -1,7 +1,7 @@
 // Reading the icon and cursor groups of program files made by MinGW, checked
 // against the files they were made from and against icoutils' wrestool.
 #include <cstdlib>
-#include <fstream>
+#include <tuple>
 
 #include "document/byte_io.h"
 #include "formats/pe_image.h"
@@ -40,9 +40,8 @@ TEST_P(ProgramSample, EveryGroupComesBackAsTheFileItWasMadeFrom) {
     const ExpectedGroup& want = kExpected[k];
     SCOPED_TRACE(want.label + " " + std::to_string(want.language));
     const IconGroup& group = program->Groups()[k];
-    EXPECT_EQ(group.kind, want.kind);
-    EXPECT_EQ(GroupLabel(group), want.label);
-    EXPECT_EQ(group.language, want.language);
+    EXPECT_EQ(std::tuple(group.kind, GroupLabel(group), group.language),
+              std::tuple(want.kind, want.label, want.language));
     const auto file = program->GroupFile(group);
     ASSERT_TRUE(file);
     // Written by our writer, carried by windres, rebuilt by us: the same bytes.

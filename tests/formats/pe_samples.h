@@ -36,18 +36,15 @@ inline std::vector<std::uint8_t> SampleBytes(const std::string& name) {
 
 inline std::optional<formats::ProgramFile> ReadProgram(std::vector<std::uint8_t> bytes) {
   auto program = formats::ProgramFile::Read(std::move(bytes));
-  if (!program) {
-    ADD_FAILURE() << texts::EnglishMessage(program.error());
-    return std::nullopt;
-  }
-  return *std::move(program);
+  if (program) return *std::move(program);
+  ADD_FAILURE() << texts::EnglishMessage(program.error());
+  return std::nullopt;
 }
 
 inline const formats::IconGroup* FindGroup(const formats::ProgramFile& program, formats::GroupKind kind,
                                            const std::string& label, std::uint16_t language) {
-  for (const auto& g : program.Groups()) {
+  for (const auto& g : program.Groups())
     if (g.kind == kind && formats::GroupLabel(g) == label && g.language == language) return &g;
-  }
   return nullptr;
 }
 
@@ -75,9 +72,8 @@ inline ::testing::AssertionResult SameImages(std::span<const std::uint8_t> ours,
   }
   for (std::size_t i = 0; i < document::GetU16(ours, 4); ++i) {
     const std::size_t e = 6 + 16 * i;
-    if (!std::equal(ours.begin() + e, ours.begin() + e + 8, theirs.begin() + e)) {
+    if (!std::equal(ours.begin() + e, ours.begin() + e + 8, theirs.begin() + e))
       return ::testing::AssertionFailure() << "entry " << i << " differs";
-    }
     const std::size_t size = document::GetU32(ours, e + 8), at = document::GetU32(ours, e + 12),
                       theirAt = document::GetU32(theirs, e + 12);
     if (theirAt + size > theirs.size() ||

@@ -20,22 +20,14 @@ def library():
         lib = ctypes.CDLL("libgdk_pixbuf-2.0.so.0")
     except OSError:
         sys.exit(3)
-    p = ctypes.c_void_p
-    signatures = {
-        "gdk_pixbuf_animation_new_from_file": (p, [ctypes.c_char_p, p]),
-        "gdk_pixbuf_animation_get_iter": (p, [p, p]),
-        "gdk_pixbuf_animation_iter_get_pixbuf": (p, [p]),
-        "gdk_pixbuf_animation_iter_get_delay_time": (ctypes.c_int, [p]),
-        "gdk_pixbuf_animation_iter_advance": (ctypes.c_int, [p, p]),
-        "gdk_pixbuf_get_width": (ctypes.c_int, [p]),
-        "gdk_pixbuf_get_height": (ctypes.c_int, [p]),
-        "gdk_pixbuf_get_rowstride": (ctypes.c_int, [p]),
-        "gdk_pixbuf_get_n_channels": (ctypes.c_int, [p]),
-        "gdk_pixbuf_get_pixels": (p, [p]),
-    }
-    for name, (result, args) in signatures.items():
-        getattr(lib, name).restype = result
-        getattr(lib, name).argtypes = args
+    p, i = ctypes.c_void_p, ctypes.c_int
+    signatures = [("animation_new_from_file", p, [ctypes.c_char_p, p]), ("animation_get_iter", p, [p, p]),
+                  ("animation_iter_get_pixbuf", p, [p]), ("animation_iter_get_delay_time", i, [p]),
+                  ("animation_iter_advance", i, [p, p]), ("get_width", i, [p]), ("get_height", i, [p]),
+                  ("get_rowstride", i, [p]), ("get_n_channels", i, [p]), ("get_pixels", p, [p])]
+    for name, result, args in signatures:
+        function = getattr(lib, "gdk_pixbuf_" + name)
+        function.restype, function.argtypes = result, args
     return lib
 
 
@@ -53,13 +45,8 @@ def main():
         w, h = gdk.gdk_pixbuf_get_width(pixbuf), gdk.gdk_pixbuf_get_height(pixbuf)
         stride, channels = gdk.gdk_pixbuf_get_rowstride(pixbuf), gdk.gdk_pixbuf_get_n_channels(pixbuf)
         raw = ctypes.string_at(gdk.gdk_pixbuf_get_pixels(pixbuf), stride * (h - 1) + w * channels)
-        rgba = bytearray()
-        for y in range(h):
-            row = raw[y * stride:y * stride + w * channels]
-            for x in range(w):
-                px = row[x * channels:(x + 1) * channels]
-                rgba += px if channels == 4 else px + b"\xff"
-        (out / f"step-{k}.rgba").write_bytes(bytes(rgba))
+        pixels = [raw[y * stride + x * channels:y * stride + (x + 1) * channels] for y in range(h) for x in range(w)]
+        (out / f"step-{k}.rgba").write_bytes(b"".join(px if channels == 4 else px + b"\xff" for px in pixels))
         delay = gdk.gdk_pixbuf_animation_iter_get_delay_time(iterator)
         lines.append(f"{w} {h} {delay}")
         now += delay

@@ -34,10 +34,8 @@ TEST(CursorRoles, NamesAreUniqueAndFileNamesFindTheirRole) {
       {"Diagonal_Resize-2", "SizeNESW"},  {"01 Normal Select", "Arrow"}, {"busy_2", "Wait"}, {"dgn2", "SizeNESW"},
       {"沿对角线调整大小 2", "SizeNESW"},
   };
-  for (const auto& [file, role] : names) {
-    ASSERT_NE(RoleByName(file), nullptr) << file;
-    EXPECT_EQ(RoleByName(file)->windowsName, role) << file;
-  }
+  for (const auto& [file, role] : names)
+    EXPECT_EQ(RoleByName(file) ? RoleByName(file)->windowsName : std::string_view(), role) << file;
   EXPECT_EQ(RoleByName("readme"), nullptr);
 }
 
@@ -45,15 +43,13 @@ std::vector<std::uint8_t> Text(std::string_view s) {
   return {s.begin(), s.end()};
 }
 
-std::string Crlf(std::string_view s) {
-  std::string out;
-  for (char c : s) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  return out;
-}
-
-std::vector<std::uint8_t> Utf16(std::string_view s) {
+// UTF-16 with a byte order mark and CR LF line ends.
+std::vector<std::uint8_t> Utf16Crlf(std::string_view s) {
   std::vector<std::uint8_t> out = {0xFF, 0xFE};
-  for (char c : s) out.insert(out.end(), {static_cast<std::uint8_t>(c), 0});
+  for (char c : s) {
+    if (c == '\n') out.insert(out.end(), {'\r', 0});
+    out.insert(out.end(), {static_cast<std::uint8_t>(c), 0});
+  }
   return out;
 }
 
@@ -104,7 +100,7 @@ TEST(InstallInf, ReadsSchemeListsAndPerRoleValues) {
       {"SchemeList", Text(kSchemeInf), "Blue Sky", scheme},
       {"SchemeListUtf8Bom", Text("\xEF\xBB\xBF" + std::string(kSchemeInf)), "Blue Sky", scheme},
       {"PerRoleValues", Text(kPerRoleInf), "Plain", {{"IBeam", "beam.cur"}, {"Arrow", "a.cur"}}},
-      {"Utf16Crlf", Utf16(Crlf(kSchemeInf)), "Blue Sky", scheme},
+      {"Utf16Crlf", Utf16Crlf(kSchemeInf), "Blue Sky", scheme},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -143,9 +139,8 @@ TEST(CursorTheme, InstallInfDecidesAndABadSourceWritesNothing) {
   auto sources = FindThemeSources(src);
   ASSERT_TRUE(sources);
   EXPECT_EQ(sources->schemeName, "Plain");
-  ASSERT_EQ(sources->roles.size(), 1u);
+  ASSERT_TRUE(sources->roles.size() == 1 && sources->notes.size() == 1);
   EXPECT_EQ(sources->roles[0].role->windowsName, "IBeam");
-  ASSERT_EQ(sources->notes.size(), 1u);
   EXPECT_EQ(sources->notes[0].code, texts::Fail::kInfFileMissing);
   EXPECT_EQ(sources->notes[0].details, (std::vector<std::string>{"Arrow", "a.cur", "Install.INF"}));
 
@@ -154,15 +149,11 @@ TEST(CursorTheme, InstallInfDecidesAndABadSourceWritesNothing) {
   ASSERT_TRUE(sources);
   ThemeReport report;
   const auto built = BuildCursorTheme(*sources, dir / "out", "Plain", report);
-  ASSERT_FALSE(built);
-  EXPECT_EQ(built.error().code, texts::Fail::kRoleSource);
+  ASSERT_EQ(built.error().code, texts::Fail::kRoleSource);
   EXPECT_EQ(built.error().details, (std::vector<std::string>{"Arrow", "a.cur"}));
   EXPECT_FALSE(fs::exists(dir / "out"));
 
-  fs::remove(src / "Install.INF");
-  fs::remove(src / "a.cur");
-  fs::remove(src / "BEAM.cur");
-  fs::remove(src / "arrow.cur");
+  for (const char* name : {"Install.INF", "a.cur", "BEAM.cur", "arrow.cur"}) fs::remove(src / name);
   EXPECT_EQ(FindThemeSources(src).error().code, texts::Fail::kNoRoleInFolder);
 }
 
@@ -229,18 +220,13 @@ TEST_P(PackTheme, ThreeNamingsGiveOneThemeThatLibXcursorReadsAtEverySize) {
     for (std::size_t i = 0; i < images.size(); ++i) {
       const int side = kDefaultThemeSizes[i / frames];
       const ArgbImage& image = images[i].image;
-      ASSERT_EQ(images[i].nominalSize, static_cast<std::uint32_t>(side));
-      ASSERT_EQ(image.width, side);
+      ASSERT_EQ(std::pair(images[i].nominalSize, image.width), std::pair(static_cast<std::uint32_t>(side), side));
       EXPECT_EQ(image.hotSpot, convert::ScaleCursorHotSpot(hot, 32, 32, side, side)) << r.file << " " << side;
-      if (side == 64 && frames == 1) {
-        // Twice the size is each pixel as a 2 x 2 block.
-        for (int y = 0; y < 64; ++y) {
-          for (int x = 0; x < 64; ++x) {
-            ASSERT_EQ(image.pixels[static_cast<std::size_t>(y * 64 + x)],
-                      source->image.pixels[static_cast<std::size_t>(y / 2 * 32 + x / 2)])
-                << r.file << " " << x << "," << y;
-          }
-        }
+      // Twice the size is each pixel as a 2 x 2 block.
+      for (int p = 0; side == 64 && frames == 1 && p < 64 * 64; ++p) {
+        ASSERT_EQ(image.pixels[static_cast<std::size_t>(p)],
+                  source->image.pixels[static_cast<std::size_t>(p / 128 * 32 + p % 64 / 2)])
+            << r.file << " " << p % 64 << "," << p / 64;
       }
     }
   }
@@ -249,9 +235,8 @@ TEST_P(PackTheme, ThreeNamingsGiveOneThemeThatLibXcursorReadsAtEverySize) {
   for (const char* other : {"/usr/share/icons/Adwaita/cursors", "/usr/share/icons/DMZ-White/cursors"}) {
     if (!fs::is_directory(other) && std::string_view(other).find("DMZ") != std::string_view::npos) continue;
     ASSERT_TRUE(fs::is_directory(other)) << other << " (adwaita-icon-theme)";
-    for (const auto& e : fs::directory_iterator(other)) {
+    for (const auto& e : fs::directory_iterator(other))
       EXPECT_TRUE(fs::exists(theme / e.path().filename())) << e.path().filename() << " of " << other;
-    }
   }
 }
 
@@ -266,17 +251,15 @@ TEST(CursorSizes, ReplicationKeepsTheImageAndOtherSizesAreTrueColour) {
   const int sides[] = {64, 48, 32, 64};
   ASSERT_TRUE(AddCursorSizes(*icon, sides, added));
   ASSERT_EQ(added.size(), 2u);
-  EXPECT_EQ(added[0].scaling, convert::CursorScaling::kReplicate);
-  EXPECT_EQ(added[1].scaling, convert::CursorScaling::kReplicateThenDownscale);
+  EXPECT_EQ(std::pair(added[0].scaling, added[1].scaling),
+            std::pair(convert::CursorScaling::kReplicate, convert::CursorScaling::kReplicateThenDownscale));
   ASSERT_EQ(icon->ImageCount(), 3u);
-  EXPECT_EQ(icon->Colors(1), 1u);
-  EXPECT_EQ(icon->GetHotSpot(1), (raster::Point{31, 33}));
+  EXPECT_EQ(std::pair(icon->Colors(1), icon->GetHotSpot(1)), std::pair(1u, raster::Point{31, 33}));
   for (const int x : {30, 31}) {
     EXPECT_TRUE(icon->AndBitmap(1)->Get(x, 20));
     EXPECT_EQ(icon->XorBitmap(1)->GetPixel(x, 20), raster::Rgb(255, 255, 255)) << "still inverting";
   }
-  EXPECT_EQ(icon->Colors(2), 32u);
-  EXPECT_EQ(icon->GetHotSpot(2), (raster::Point{23, 24}));
+  EXPECT_EQ(std::pair(icon->Colors(2), icon->GetHotSpot(2)), std::pair(32u, raster::Point{23, 24}));
 
   const int tooLarge[] = {16, 300};
   EXPECT_EQ(AddCursorSizes(*icon, tooLarge, added).error().code, texts::Fail::kSizeOutOfRange);

@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <memory>
 
 #include "document/byte_io.h"
 #include "document/file_io.h"
@@ -20,16 +19,11 @@ using test::ByteVector;
 using test::MakeCursor;
 using test::ReferenceRead;
 
-::testing::AssertionResult SameImages(const std::vector<XcursorImage>& a, const std::vector<XcursorImage>& b) {
-  if (a.size() != b.size()) return ::testing::AssertionFailure() << a.size() << " and " << b.size() << " images";
-  for (std::size_t k = 0; k < a.size(); ++k) {
-    const XcursorImage &x = a[k], &y = b[k];
-    if (x.nominalSize != y.nominalSize || x.delayMs != y.delayMs || x.image.width != y.image.width ||
-        x.image.height != y.image.height || x.image.hotSpot != y.image.hotSpot || x.image.pixels != y.image.pixels) {
-      return ::testing::AssertionFailure() << "image " << k << " differs";
-    }
-  }
-  return ::testing::AssertionSuccess();
+bool SameImages(const std::vector<XcursorImage>& a, const std::vector<XcursorImage>& b) {
+  const auto key = [](const XcursorImage& x) {
+    return std::tie(x.nominalSize, x.delayMs, x.image.width, x.image.height, x.image.hotSpot, x.image.pixels);
+  };
+  return std::ranges::equal(a, b, [&](const auto& x, const auto& y) { return key(x) == key(y); });
 }
 
 TEST(Premultiply, EveryPremultipliedPixelSurvivesTheRoundTrip) {
@@ -97,8 +91,7 @@ TEST(XcursorExport, OneImagePerSizeAndOnlySizesEveryFrameHas) {
   ASSERT_EQ(notes.size(), 3u);
   EXPECT_EQ(notes[0].code, texts::Fail::kInFrame);
   EXPECT_EQ(notes[0].cause->details, (std::vector<std::string>{"32", "32", "4", "32", "32", "32"}));
-  EXPECT_EQ(notes[1].code, texts::Fail::kSizeLeftOut);
-  EXPECT_EQ(notes[2].code, texts::Fail::kSizeLeftOut);
+  EXPECT_EQ(std::pair(notes[1].code, notes[2].code), std::pair(texts::Fail::kSizeLeftOut, texts::Fail::kSizeLeftOut));
   EXPECT_EQ(notes[2].details, (std::vector<std::string>{"48", "1", "2"}));
   cursor.frames[1] = MakeCursor({{48, 8, {}}});
   EXPECT_EQ(XcursorImagesOf(cursor, notes).error().code, texts::Fail::kNoCommonSize);
@@ -146,14 +139,11 @@ TEST(XcursorImport, FilesFromXcursorgenReadBackIdentically) {
   const auto cursor = ReadXcursorMemory(*bytes, "made", &read);
   ASSERT_TRUE(cursor);
   EXPECT_TRUE(read.empty());
-  std::vector<std::string> notes;
   ASSERT_EQ(cursor->frames.size(), 3u);
   EXPECT_EQ(cursor->steps, (std::vector<AnimationStep>{{0, 3}, {1, 6}, {2, 9}}));
   EXPECT_EQ(cursor->frames[2]->GetHotSpot(1), (raster::Point{10, 10}));
-  std::vector<texts::Failure> changes;
-  const auto again = XcursorImagesOf(*cursor, changes);
-  ASSERT_TRUE(again);
-  ASSERT_TRUE(WriteXcursorFile(*again, (dir / "again").string()));
+  const auto again = XcursorImagesOf(*cursor, read);
+  ASSERT_TRUE(again && WriteXcursorFile(*again, (dir / "again").string()));
   EXPECT_TRUE(SameImages(ReferenceRead(dir / "again"), reference));
 }
 
