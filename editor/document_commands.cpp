@@ -134,7 +134,7 @@ void DocumentCommands::ShowReadFailure(const texts::Failure& failure, const std:
     return;
   }
   // The file's name is the caption, except for a document already loaded.
-  const std::string caption = failure.code == Fail::kAlreadyLoaded ? std::string("Error") : path;
+  const std::string caption = failure.code == Fail::kAlreadyLoaded ? texts::Tr(texts::kError) : path;
   host_.ShowMessage({texts::Message(failure), caption, MessageButtons::kOk, MessageIcon::kError});
 }
 
