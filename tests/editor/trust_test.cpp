@@ -214,89 +214,65 @@ TEST_F(TrustTest, UndoAndRedoLandOnlyOnStatesTheUserSaw) {
     std::size_t at = 0;  // where in seen the state now was first reached
     std::string log;
     const auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(std::max(n, 1))); };
+    int images = 0, side = 0;
+    bool exact = false;  // an action whose undo gives back exactly what was before
+    const auto format = [&] {
+      host.Push(ImageFormat{6 + 4 * pick(2), 6 + 4 * pick(2), std::array{4, 8, 24, 32}[pick(4)]});
+    };
+    const std::pair<const char*, std::function<void()>> actions[] = {
+        {"stroke",
+         [&] {
+           host.Push(raster::Rgb(static_cast<std::uint8_t>(rng()), 40, 90));
+           ws.Run(CommandId::kForeColour);
+           const ToolId tool = drawing[rng() % std::size(drawing)];
+           ws.ChooseTool(tool);
+           log += std::to_string(tools::Number(tool)) + " ";
+           Press(pick(side), pick(side));
+           Move(pick(side), pick(side));
+           Release(pick(side), pick(side));
+           host.SetTimer(0);
+         }},
+        {"paste/all", [&] { ws.Run(rng() % 2 ? CommandId::kPaste : CommandId::kSelectAll); }},
+        {"effect", [&] { ws.RunControl(rng() % 2 ? "mnuEffectFilpHor" : "mnuEffectRotate90"); }},
+        {"merge/del", [&] { ws.Run(rng() % 2 ? CommandId::kMerge : CommandId::kDelete); }},
+        {"add", [&] { format(), ws.Run(CommandId::kAddImage); }},
+        {"delete", [&] { ws.Run(CommandId::kDeleteImage); }},
+        {"duplicate", [&] { ws.Run(CommandId::kDuplicateImage); }},
+        {"format", [&] { format(), ws.Run(CommandId::kChangeFormat); }},
+        {"exchange", [&] { ws.ImageListMouseDown(pick(images)), ws.ImageListMouseUp(pick(images)); }},
+        {"select/hotspot",
+         [&] {
+           if (rng() % 2) return ws.SelectImage(pick(images));
+           exact = !S().HasFloat;
+           ws.SetHotSpot(pick(side), pick(side));
+         }},
+    };
     for (int step = 0; step < 50; ++step) {
-      const int images = static_cast<int>(Doc().ImageCount());
-      const int side = S().WorkBitmap.Width();
-      bool exact = false;  // an action whose undo gives back exactly what was before
-      const ImageFormat format{6 + 4 * pick(2), 6 + 4 * pick(2), std::array{4, 8, 24, 32}[pick(4)]};
-      switch (pick(16)) {
-        case 0:
-        case 1:
-        case 2:
-        case 3:
-        case 4: {
-          host.Push(raster::Rgb(static_cast<std::uint8_t>(rng()), 40, 90));
-          ws.Run(CommandId::kForeColour);
-          const ToolId tool = drawing[rng() % std::size(drawing)];
-          ws.ChooseTool(tool);
-          log += "tool" + std::to_string(tools::Number(tool)) + " ";
-          Press(pick(side), pick(side));
-          Move(pick(side), pick(side));
-          Release(pick(side), pick(side));
-          host.SetTimer(0);
-          break;
+      images = static_cast<int>(Doc().ImageCount());
+      side = S().WorkBitmap.Width();
+      exact = false;
+      // Strokes come five times as often as each other action.
+      const int choice = pick(16);
+      if (choice < 14) {
+        const auto& [name, act] = actions[std::max(choice - 4, 0)];
+        log += std::string(name) + " ";
+        act();
+      } else {
+        // Undo goes back to a state seen before, redo forward to one seen
+        // after (a step may change nothing the user sees).
+        const bool undo = rng() % 3 != 0;
+        const bool could = ws.IsEnabled(undo ? "tbtnUndo" : "tbtnRedo");
+        log += undo ? "UNDO " : "REDO ";
+        ws.Run(undo ? CommandId::kUndo : CommandId::kRedo);
+        if (!could) continue;
+        const DocumentSeen state = now();
+        std::optional<std::size_t> found;
+        for (std::size_t j = 0; j < seen.size(); ++j) {
+          if (seen[j] == state && (undo ? j <= at : j >= at) && (undo || !found)) found = j;
         }
-        case 5:
-          log += "paste/all ";
-          ws.Run(rng() % 2 ? CommandId::kPaste : CommandId::kSelectAll);
-          break;
-        case 6:
-          log += "effect ";
-          ws.RunControl(rng() % 2 ? "mnuEffectFilpHor" : "mnuEffectRotate90");
-          break;
-        case 7:
-          log += "merge/del ";
-          ws.Run(rng() % 2 ? CommandId::kMerge : CommandId::kDelete);
-          break;
-        case 8:
-          log += "add ";
-          host.Push(format);
-          ws.Run(CommandId::kAddImage);
-          break;
-        case 9:
-          log += "delete ";
-          ws.Run(CommandId::kDeleteImage);
-          break;
-        case 10:
-          log += "duplicate ";
-          ws.Run(CommandId::kDuplicateImage);
-          break;
-        case 11:
-          log += "format ";
-          host.Push(format);
-          ws.Run(CommandId::kChangeFormat);
-          break;
-        case 12:
-          log += "exchange ";
-          ws.ImageListMouseDown(pick(images));
-          ws.ImageListMouseUp(pick(images));
-          break;
-        case 13:
-          log += "select/hotspot ";
-          if (rng() % 2) {
-            ws.SelectImage(pick(images));
-          } else {
-            exact = !S().HasFloat;
-            ws.SetHotSpot(pick(side), pick(side));
-          }
-          break;
-        default: {
-          // Undo goes back to a state seen before, redo forward to one seen
-          // after (a step may change nothing the user sees).
-          const bool undo = rng() % 3 != 0;
-          const bool could = ws.IsEnabled(undo ? "tbtnUndo" : "tbtnRedo");
-          log += undo ? "UNDO " : "REDO ";
-          ws.Run(undo ? CommandId::kUndo : CommandId::kRedo);
-          if (!could) continue;
-          const DocumentSeen state = now();
-          std::optional<std::size_t> found;
-          for (std::size_t j = 0; j < seen.size(); ++j) {
-            if (seen[j] == state && (undo ? j <= at : j >= at) && (undo || !found)) found = j;
-          }
-          EXPECT_TRUE(found) << "step " << step << ": " << log;
-          if (found) at = *found;
-          continue;
-        }
+        EXPECT_TRUE(found) << "step " << step << ": " << log;
+        if (found) at = *found;
+        continue;
       }
       // An action that changed nothing leaves redo as it was.
       DocumentSeen state = now();
