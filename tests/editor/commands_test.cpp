@@ -105,12 +105,6 @@ TEST_F(CommandsTest, NewOpenAndCloseQuestion) {
   EXPECT_TRUE(ws.CloseQuery());
 }
 
-}  // namespace
-}  // namespace pixmint::editor::test
-
-namespace pixmint::editor::test {
-namespace {
-
 // Open takes a group out of a Windows program: the chosen group goes to a new
 // instance as an untitled document of its kind, and the hand-over file is
 // removed once read; a real file named by hand is never removed.
