@@ -163,11 +163,8 @@ TEST_F(MainWindowTest, ImageListDragExchangesTwoImages) {
   ASSERT_EQ(Doc().ImageCount(), 2u);
   const int added = Doc().XorBitmap(1)->Width();
   auto* list = Control<QListWidget>("ListBox1");
-  const QPoint from = list->visualItemRect(list->item(1)).center();
-  const QPoint to = list->visualItemRect(list->item(0)).center();
-  test::SendMouse(list->viewport(), QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-  test::SendMouse(list->viewport(), QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-  test::SendMouse(list->viewport(), QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+  test::Drag(list->viewport(),
+             {list->visualItemRect(list->item(1)).center(), list->visualItemRect(list->item(0)).center()});
   EXPECT_EQ(Doc().XorBitmap(0)->Width(), added);
   EXPECT_EQ(Doc().XorBitmap(1)->Width(), 16);
   EXPECT_EQ(list->currentRow(), 0);
