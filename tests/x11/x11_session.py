@@ -32,33 +32,22 @@ def eventually(check, timeout=15.0):
         time.sleep(0.2)
 
 
-# An Xvfb of its own for one test class.
-class Display:
-    server = None
-
-    def start(self):
-        # Xvfb picks a free display itself and tells which (-displayfd), so
-        # runs side by side never share one.
-        read, write = os.pipe()
-        # -noreset: the server would otherwise reset when its last client
-        # leaves (one editor closing between tests) and refuse the next one
-        # that connects meanwhile.
-        server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten",
-                                   "tcp", "-noreset"], pass_fds=(write,), stdout=subprocess.DEVNULL,
-                                  stderr=subprocess.DEVNULL)
-        os.close(write)
-        with os.fdopen(read) as answer:
-            number = answer.readline().strip()
-        if not number:
-            server.kill()
-            raise RuntimeError("no X display could be started")
-        self.server = server
-        return f":{number}"
-
-    def stop(self):
-        if self.server:
-            self.server.terminate()
-            self.server.wait(10)
+# An Xvfb of its own for one test class: the server and its display name.
+# Xvfb picks a free display itself and tells which (-displayfd), so runs side
+# by side never share one. -noreset: the server would otherwise reset when its
+# last client leaves (one editor closing between tests) and refuse the next
+# one that connects meanwhile.
+def start_display():
+    read, write = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten", "tcp",
+                               "-noreset"], pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as answer:
+        number = answer.readline().strip()
+    if not number:
+        server.kill()
+        raise RuntimeError("no X display could be started")
+    return server, f":{number}"
 
 
 # One run of the editor with a home of its own. changes: variables to set.
@@ -67,15 +56,12 @@ class Session:
         self.cli = cli
         self.display = display
         self.home = tempfile.mkdtemp(prefix="pixmint-x11-")
-        env = dict(os.environ)
-        env.update({"DISPLAY": display, "HOME": self.home, "XDG_CONFIG_HOME": os.path.join(self.home, "config"),
-                    "XDG_DATA_HOME": os.path.join(self.home, "data"), "XDG_RUNTIME_DIR": self.home,
-                    "ASAN_OPTIONS": "detect_leaks=0:abort_on_error=1"})
-        env.pop("QT_QPA_PLATFORM", None)
-        env.update(changes or {})
-        self.env = env
+        self.env = {k: v for k, v in os.environ.items() if k != "QT_QPA_PLATFORM"} | {
+            "DISPLAY": display, "HOME": self.home, "XDG_CONFIG_HOME": os.path.join(self.home, "config"),
+            "XDG_DATA_HOME": os.path.join(self.home, "data"), "XDG_RUNTIME_DIR": self.home,
+            "ASAN_OPTIONS": "detect_leaks=0:abort_on_error=1"} | (changes or {})
         args = [pixmint] + ([argument] if argument else [])
-        self.process = subprocess.Popen(args, env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        self.process = subprocess.Popen(args, env=self.env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         self.window = self.wait_window(title) if title else None
         if title:
             time.sleep(0.5)  # the document is set up just after the first show
@@ -185,16 +171,13 @@ class Session:
         return left + x * zoom + zoom // 2, top + y * zoom + zoom // 2
 
     # --- the process ---
-    def alive(self):
-        return self.process.poll() is None
-
     def assert_alive(self):
-        if not self.alive():
+        if self.process.poll() is not None:
             out = self.process.stdout.read().decode(errors="replace") if self.process.stdout else ""
             raise AssertionError(f"the editor ended (exit {self.process.returncode}):\n{out[-3000:]}")
 
     def close(self):
-        if self.alive():
+        if self.process.poll() is None:
             self.process.kill()
             self.process.wait(10)
         shutil.rmtree(self.home, ignore_errors=True)

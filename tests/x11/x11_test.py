@@ -15,7 +15,7 @@ from io import BytesIO
 from PIL import Image
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from x11_session import TRANSPARENT, Display, Session, eventually  # noqa: E402
+from x11_session import TRANSPARENT, Session, eventually, start_display  # noqa: E402
 
 PIXMINT = os.environ["PIXMINT"]
 CLI = os.environ["PIXMINT_CLI"]
@@ -27,12 +27,12 @@ SAVE = "另存为|Save"
 class X11Test(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.display = Display()
-        cls.screen = cls.display.start()
+        cls.server, cls.screen = start_display()
 
     @classmethod
     def tearDownClass(cls):
-        cls.display.stop()
+        cls.server.terminate()
+        cls.server.wait(10)
 
     def setUp(self):
         self.sessions = []
