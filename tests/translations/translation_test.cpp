@@ -12,7 +12,6 @@
 
 #include "texts/failure.h"
 #include "texts/language.h"
-#include "texts/texts.h"
 #include "texts/ui_texts.h"
 #include "translations/translations.h"
 
@@ -132,15 +131,6 @@ TEST(Translation, EveryFailureHasItsTextsAndPlaceholders) {
     for (int k = 1; k <= row.placeholders; ++k) wanted.insert(QStringLiteral("%%1").arg(k));
     EXPECT_EQ(All(source, "%[1-9]"), wanted) << row.source;
   }
-}
-
-TEST(Translation, TheCoreSpeaksTheChosenLanguage) {
-  ASSERT_TRUE(UseLanguageInCore(texts::Language::kEnglish));
-  EXPECT_EQ(texts::Tr(texts::kSaved), "File saved.");
-  EXPECT_EQ(texts::Format(texts::Tr(texts::kSaveQuestion), {"a.ico"}), "Save a.ico?");
-  EXPECT_EQ(texts::Tr("not a text of the program"), "not a text of the program");
-  ASSERT_TRUE(UseLanguageInCore(texts::Language::kChinese));
-  EXPECT_EQ(texts::Tr(texts::kSaved), "保存文件成功.");
 }
 
 TEST(Language, WordsNameTheLanguagesWhateverTheirCaseAndRegion) {
