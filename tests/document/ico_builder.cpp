@@ -70,4 +70,22 @@ void Paint(document::TKvIcon& icon, std::uint32_t i) {
   }
 }
 
+::testing::AssertionResult SameIcon(const document::TKvIcon& a, const document::TKvIcon& b) {
+  if (a.ImageCount() != b.ImageCount() || a.IsIcon() != b.IsIcon()) {
+    return ::testing::AssertionFailure() << "counts " << a.ImageCount() << " and " << b.ImageCount() << ", icon flags "
+                                         << a.IsIcon() << " and " << b.IsIcon();
+  }
+  for (std::uint32_t i = 0; i < a.ImageCount(); ++i) {
+    const auto *ca = a.XorBitmap(i), *cb = b.XorBitmap(i);
+    if (ca->Width() != cb->Width() || ca->Height() != cb->Height() || a.Colors(i) != b.Colors(i) ||
+        !std::ranges::equal(ca->Bits(), cb->Bits()) ||
+        !std::ranges::equal(a.AndBitmap(i)->Bits(), b.AndBitmap(i)->Bits()) ||
+        !std::ranges::equal(ca->Table(), cb->Table()) || a.GetHotSpot(i) != b.GetHotSpot(i) ||
+        a.IsPngCompressed(i) != b.IsPngCompressed(i)) {
+      return ::testing::AssertionFailure() << "image " << i << " differs";
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
 }  // namespace pixmint::test

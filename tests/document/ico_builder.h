@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -41,5 +43,8 @@ std::vector<std::uint8_t> MakeIconFile(const std::vector<EntryLayout>& entries, 
 // A pattern in every depth. 32-bit images are painted the way they load:
 // masked pixels all zero, visible ones with a non-zero alpha.
 void Paint(document::TKvIcon& icon, std::uint32_t i);
+
+// Same images (pixels, masks, tables, depths, PNG flags), hot spots and icon flag.
+[[nodiscard]] ::testing::AssertionResult SameIcon(const document::TKvIcon& a, const document::TKvIcon& b);
 
 }  // namespace pixmint::test
