@@ -17,6 +17,7 @@ struct ArgbImage {
   int height = 0;
   raster::Point hotSpot;
   std::vector<std::uint32_t> pixels;
+  bool operator==(const ArgbImage&) const = default;
 };
 
 struct ArgbConversion {

@@ -20,6 +20,7 @@ struct XcursorImage {
   std::uint32_t nominalSize = 0;
   std::uint32_t delayMs = 0;
   ArgbImage image;  // premultiplied ARGB
+  bool operator==(const XcursorImage&) const = default;
 };
 
 // True when bytes start with the "Xcur" magic.

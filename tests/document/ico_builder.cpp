@@ -13,9 +13,8 @@ std::vector<std::uint8_t> MakeBlock(const BlockLayout& layout) {
   PutU32(block, 0, layout.headerSize);
   PutU32(block, 4, static_cast<std::uint32_t>(layout.width));
   PutU32(block, 8, static_cast<std::uint32_t>(layout.height * 2));
-  PutU16(block, 12, layout.planes);
+  PutU16(block, 12, 1);
   PutU16(block, 14, layout.bitCount);
-  PutU32(block, 16, layout.compression);
   PutU32(block, 32, layout.coloursUsed);
   std::uint32_t colours = layout.coloursUsed;
   if (colours == 0 && layout.bitCount <= 8) colours = 1u << layout.bitCount;
@@ -32,21 +31,18 @@ std::vector<std::uint8_t> MakeBlock(const BlockLayout& layout) {
   return block;
 }
 
-std::vector<std::uint8_t> MakeIconFile(const std::vector<EntryLayout>& entries, std::uint16_t type,
-                                       std::int32_t countOverride) {
+std::vector<std::uint8_t> MakeIconFile(const std::vector<EntryLayout>& entries, std::uint16_t type) {
   std::vector<std::uint8_t> file(6 + 16 * entries.size(), 0);
   PutU16(file, 2, type);
-  PutU16(file, 4,
-         countOverride >= 0 ? static_cast<std::uint32_t>(countOverride) : static_cast<std::uint32_t>(entries.size()));
+  PutU16(file, 4, static_cast<std::uint32_t>(entries.size()));
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const EntryLayout& e = entries[i];
     const std::size_t at = 6 + 16 * i;
     PutU16(file, at + 4, e.field4);
     PutU16(file, at + 6, e.field6);
     const auto size = e.sizeOverride >= 0 ? e.sizeOverride : static_cast<std::int64_t>(e.block.size());
-    const auto offset = e.offsetOverride >= 0 ? e.offsetOverride : static_cast<std::int64_t>(file.size());
     PutU32(file, at + 8, static_cast<std::uint32_t>(size));
-    PutU32(file, at + 12, static_cast<std::uint32_t>(offset));
+    PutU32(file, at + 12, static_cast<std::uint32_t>(file.size()));
     file.insert(file.end(), e.block.begin(), e.block.end());
   }
   return file;
@@ -68,6 +64,24 @@ void Paint(document::TKvIcon& icon, std::uint32_t i) {
       m.Set(x, y, masked);
     }
   }
+}
+
+::testing::AssertionResult SameIcon(const document::TKvIcon& a, const document::TKvIcon& b) {
+  if (a.ImageCount() != b.ImageCount() || a.IsIcon() != b.IsIcon()) {
+    return ::testing::AssertionFailure() << "counts " << a.ImageCount() << " and " << b.ImageCount() << ", icon flags "
+                                         << a.IsIcon() << " and " << b.IsIcon();
+  }
+  for (std::uint32_t i = 0; i < a.ImageCount(); ++i) {
+    const auto *ca = a.XorBitmap(i), *cb = b.XorBitmap(i);
+    if (ca->Width() != cb->Width() || ca->Height() != cb->Height() || a.Colors(i) != b.Colors(i) ||
+        !std::ranges::equal(ca->Bits(), cb->Bits()) ||
+        !std::ranges::equal(a.AndBitmap(i)->Bits(), b.AndBitmap(i)->Bits()) ||
+        !std::ranges::equal(ca->Table(), cb->Table()) || a.GetHotSpot(i) != b.GetHotSpot(i) ||
+        a.IsPngCompressed(i) != b.IsPngCompressed(i)) {
+      return ::testing::AssertionFailure() << "image " << i << " differs";
+    }
+  }
+  return ::testing::AssertionSuccess();
 }
 
 }  // namespace pixmint::test

@@ -107,19 +107,6 @@ TEST(TKvIcon, ImageCommandsAgreeWithAModel) {
   }
 }
 
-// A file whose directory puts a hot spot outside its image loads with the
-// hot spot at the nearest edge.
-TEST(TKvIcon, HotSpotOutsideTheImageInAFileIsHeldInside) {
-  TKvIcon icon;
-  icon.SetIcon(false);
-  ASSERT_TRUE(icon.AddImage(8, 8, 32));
-  auto file = *icon.SaveToMemory();
-  file[6 + 4] = file[6 + 6] = 30;
-  TKvIcon read;
-  ASSERT_TRUE(read.LoadFromMemory(file, "outside.cur"));
-  EXPECT_EQ(read.GetHotSpot(0), (raster::Point{7, 7}));
-}
-
 // Same-depth conversions take the colour table along, so a quantised image
 // never shows its indices through the default table; hot spots stay inside a
 // smaller image; a full document changes format in place.

@@ -19,14 +19,10 @@ struct RawChunk {
   Bytes body;
 };
 
-std::uint32_t Be32(const std::uint8_t* p) {
-  return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
-}
-
 std::vector<RawChunk> Split(const Bytes& png) {
   std::vector<RawChunk> chunks;
   for (std::size_t pos = 8; pos + 12 <= png.size();) {
-    const std::uint32_t n = Be32(&png[pos]);
+    const std::uint32_t n = (std::uint32_t{png[pos]} << 24) | (png[pos + 1] << 16) | (png[pos + 2] << 8) | png[pos + 3];
     chunks.push_back({std::string(reinterpret_cast<const char*>(&png[pos + 4]), 4),
                       Bytes(png.begin() + static_cast<std::ptrdiff_t>(pos + 8),
                             png.begin() + static_cast<std::ptrdiff_t>(pos + 8 + n))});
@@ -46,15 +42,6 @@ Bytes Join(const std::vector<RawChunk>& chunks) {
     for (int s = 24; s >= 0; s -= 8) png.push_back(static_cast<std::uint8_t>(crc >> s));
   }
   return png;
-}
-
-// Image data for rows given as filter byte + pixel bytes.
-Bytes Deflate(const Bytes& raw) {
-  uLongf size = compressBound(static_cast<uLong>(raw.size()));
-  Bytes out(size);
-  EXPECT_EQ(compress(out.data(), &size, raw.data(), static_cast<uLong>(raw.size())), Z_OK);
-  out.resize(size);
-  return out;
 }
 
 constexpr int kSide = 9;
@@ -77,7 +64,10 @@ TEST(PlainRgbaPng, CopiesWhatOurDecoderShowsAndDropsTheRest) {
     for (int i = 0; i < kSide * 4; ++i) raw.push_back(static_cast<std::uint8_t>((y * 71 + i * 29) % 256));
   }
   auto filtered = Split(plain);
-  filtered[1].body = Deflate(raw);
+  uLongf size = compressBound(static_cast<uLong>(raw.size()));
+  filtered[1].body.resize(size);
+  ASSERT_EQ(compress(filtered[1].body.data(), &size, raw.data(), static_cast<uLong>(raw.size())), Z_OK);
+  filtered[1].body.resize(size);
   Image32 shown;
   ASSERT_TRUE(PlainRgbaPng(Join(filtered), kSide, kSide, &shown));
   EXPECT_EQ(shown.pixels, DecodePng(Join(filtered), ChannelOrder::kRgba)->pixels);

@@ -17,34 +17,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Sets TMPDIR (or unsets it for nullopt) for one scope.
-class TmpDirVariable {
- public:
-  explicit TmpDirVariable(const std::optional<std::string>& value) {
-    if (const char* old = std::getenv("TMPDIR")) old_ = old;
-    value ? ::setenv("TMPDIR", value->c_str(), 1) : ::unsetenv("TMPDIR");
-  }
-  ~TmpDirVariable() { old_ ? ::setenv("TMPDIR", old_->c_str(), 1) : ::unsetenv("TMPDIR"); }
-
- private:
-  std::optional<std::string> old_;
-};
-
 // Where TMPDIR is missing, a file or relative, the folder falls back to /tmp:
 // the CLI test runs a script under each.
 TEST(PrivateFolders, AreClosedToOthersAndRemovedWithTheirOwner) {
   test::TempDir dir;
   fs::path made;
+  const char* old = std::getenv("TMPDIR");
+  const std::optional<std::string> saved = old ? std::optional<std::string>(old) : std::nullopt;
+  ::setenv("TMPDIR", dir.Path().c_str(), 1);
   {
-    TmpDirVariable variable(dir.Path().string());
     const PrivateFolder folder;
     made = folder.Path();
-    ASSERT_EQ(made.parent_path(), dir.Path());
+    EXPECT_EQ(made.parent_path(), dir.Path());
     struct stat st {};
-    ASSERT_EQ(::stat(made.c_str(), &st), 0);
+    EXPECT_EQ(::stat(made.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0700u);
     std::ofstream((made / "snapshot").c_str()) << "x";
   }
+  saved ? ::setenv("TMPDIR", saved->c_str(), 1) : ::unsetenv("TMPDIR");
   EXPECT_FALSE(fs::exists(made));
   const fs::path inside = MakePrivateFolder(dir.Path());
   EXPECT_EQ(inside.parent_path(), dir.Path());

@@ -24,24 +24,6 @@ std::unique_ptr<document::TKvIcon> MakeCursor(const std::vector<ImageSpec>& imag
   return icon;
 }
 
-::testing::AssertionResult SameIcon(const document::TKvIcon& a, const document::TKvIcon& b) {
-  if (a.ImageCount() != b.ImageCount() || a.IsIcon() != b.IsIcon()) {
-    return ::testing::AssertionFailure() << "counts " << a.ImageCount() << " and " << b.ImageCount() << ", icon flags "
-                                         << a.IsIcon() << " and " << b.IsIcon();
-  }
-  for (std::uint32_t i = 0; i < a.ImageCount(); ++i) {
-    const auto *ca = a.XorBitmap(i), *cb = b.XorBitmap(i);
-    if (ca->Width() != cb->Width() || ca->Height() != cb->Height() || a.Colors(i) != b.Colors(i) ||
-        !std::ranges::equal(ca->Bits(), cb->Bits()) ||
-        !std::ranges::equal(a.AndBitmap(i)->Bits(), b.AndBitmap(i)->Bits()) ||
-        !std::ranges::equal(ca->Table(), cb->Table()) || a.GetHotSpot(i) != b.GetHotSpot(i) ||
-        a.IsPngCompressed(i) != b.IsPngCompressed(i)) {
-      return ::testing::AssertionFailure() << "image " << i << " differs";
-    }
-  }
-  return ::testing::AssertionSuccess();
-}
-
 ::testing::AssertionResult SameCursor(const formats::AnimatedCursor& a, const formats::AnimatedCursor& b) {
   if (a.frames.size() != b.frames.size() || a.steps != b.steps || a.title != b.title || a.author != b.author)
     return ::testing::AssertionFailure() << "frames, steps, title or author differ";

@@ -23,7 +23,7 @@ struct ImageSpec {
 // varies the pixels.
 [[nodiscard]] std::unique_ptr<document::TKvIcon> MakeCursor(const std::vector<ImageSpec>& images, int seed = 0);
 
-// Same images (pixels, masks, tables, depths, PNG flags), hot spots and icon flag.
+// As in ico_builder.h, whose other names clash with hostile_inputs.h.
 [[nodiscard]] ::testing::AssertionResult SameIcon(const document::TKvIcon& a, const document::TKvIcon& b);
 // Same frames, steps, title and author.
 [[nodiscard]] ::testing::AssertionResult SameCursor(const formats::AnimatedCursor& a, const formats::AnimatedCursor& b);

@@ -38,16 +38,12 @@ void ExpectObjdumpHappy(const Bytes& bytes, const test::TempDir& dir) {
   EXPECT_EQ(std::filesystem::file_size(dir / "complaints"), 0u);
 }
 
-bool IsImageOrGroup(const ResourceEntry& e) {
-  return !e.type.named &&
-         (e.type.id == kRtIcon || e.type.id == kRtCursor || e.type.id == kRtGroupIcon || e.type.id == kRtGroupCursor);
-}
-
 // Every resource that is not an icon or cursor keeps its bytes, and every
 // group other than the replaced one reads back as before.
 void ExpectOthersKept(const ProgramFile& before, const ProgramFile& after, const std::string& replaced) {
   for (const ResourceEntry& e : before.Tree().entries) {
-    if (IsImageOrGroup(e)) continue;
+    const std::uint32_t type = e.type.named ? 0 : e.type.id;
+    if (type == kRtIcon || type == kRtCursor || type == kRtGroupIcon || type == kRtGroupCursor) continue;
     const auto same = std::find_if(after.Tree().entries.begin(), after.Tree().entries.end(), [&](const auto& n) {
       return n.type == e.type && n.name == e.name && n.language == e.language;
     });
@@ -155,8 +151,7 @@ TEST_P(ReplaceInExe, SectionBeforeAnotherMayNotGrow) {
   for (std::size_t s = 0; s < before->Image().sections.size(); ++s) {
     const PeSection& was = before->Image().sections[s];
     const PeSection& now = after->Image().sections[s];
-    EXPECT_EQ(was.rawPointer, now.rawPointer);
-    EXPECT_EQ(was.virtualAddress, now.virtualAddress);
+    EXPECT_EQ(std::pair(was.rawPointer, was.virtualAddress), std::pair(now.rawPointer, now.virtualAddress)) << was.name;
     if (was.name != ".rsrc") {
       EXPECT_TRUE(std::equal(before->Bytes().begin() + was.rawPointer,
                              before->Bytes().begin() + was.rawPointer + was.rawSize, written.begin() + now.rawPointer))
