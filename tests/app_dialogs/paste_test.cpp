@@ -22,8 +22,7 @@ TEST(PasteOutputSize, FitsOrCutsTheSelection) {
   const Case cases[] = {
       {200, 100, 32, 32, true, {32, 16}}, {200, 100, 32, 32, false, {32, 32}}, {40, 100, 48, 48, true, {19, 48}},
       {40, 100, 48, 48, false, {40, 48}}, {20, 20, 32, 32, true, {20, 20}},    {20, 20, 32, 32, false, {20, 20}},
-      {100, 20, 48, 48, true, {48, 9}},   {100, 300, 32, 32, true, {10, 32}},  {1920, 1080, 32, 32, true, {32, 18}},
-      {64, 64, 32, 32, true, {32, 32}},
+      {100, 20, 48, 48, true, {48, 9}},   {100, 300, 32, 32, true, {10, 32}},  {64, 64, 32, 32, true, {32, 32}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(PasteOutputSize(c.sw, c.sh, c.iw, c.ih, c.stretch), c.expected)

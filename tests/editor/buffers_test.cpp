@@ -5,7 +5,6 @@ namespace {
 
 class BuffersTest : public EditorTest {
  protected:
-  void Reload() { ws.SelectImage(0); }
   // The working pixel's colour and alpha.
   [[nodiscard]] std::pair<Colour, int> WorkPixel(int x, int y) const {
     return {S().WorkBitmap.Pixel(x, y), S().WorkBitmap.Alpha(x, y)};
@@ -34,42 +33,19 @@ TEST_F(BuffersTest, StoredPixelsArriveWithTheirTransparencyAndCommitBackUnchange
            Case{false, 24, 0xFFFFFF, true, {kBlack, 0}, kBlack},  // an icon never inverts
            Case{false, 24, 0xEAEAEA, false, {marker, 255}, marker},
            Case{false, 32, 0x80102030u, false, {Rgb(0x10, 0x20, 0x30), 128}, Rgb(0x10, 0x20, 0x30)},
+           Case{false, 4, 9, false, {Rgb(0, 130, 0), 255}, Rgb(0, 130, 0)},  // an index of the 16 colours
        }) {
-    ScriptedHost h;
-    MemorySettings st;
-    Workspace w(h, st);
-    w.SetImageDefaults({4, 4, c.bpp});
-    w.Start({c.cursor ? StartRequest::Kind::kNewCursor : StartRequest::Kind::kNewIcon, {}});
-    w.Document()->XorBitmap(0)->SetRaw(1, 1, c.raw);
-    w.Document()->AndBitmap(0)->Set(1, 1, c.mask);
-    w.SelectImage(0);
-    const auto& work = w.State().WorkBitmap;
-    EXPECT_EQ(std::pair(work.Pixel(1, 1), int(work.Alpha(1, 1))), c.work) << c.cursor << " " << c.raw;
-    w.Run(CommandId::kSelectAll);
-    w.Run(CommandId::kMerge);  // an unchanged picture committed as one change
-    EXPECT_EQ(w.Document()->AndBitmap(0)->Get(1, 1), c.mask) << c.raw;
-    EXPECT_EQ(w.Document()->XorBitmap(0)->GetPixel(1, 1) & 0xFFFFFF, c.storedAfter) << c.raw;
+    Restart();
+    StartIcon(4, 4, c.bpp, c.cursor);
+    Doc().XorBitmap(0)->SetRaw(1, 1, c.raw);
+    Doc().AndBitmap(0)->Set(1, 1, c.mask);
+    ws.SelectImage(0);
+    EXPECT_EQ(WorkPixel(1, 1), c.work) << c.cursor << " " << c.raw;
+    ws.Run(CommandId::kSelectAll);
+    ws.Run(CommandId::kMerge);  // an unchanged picture committed as one change
+    EXPECT_EQ(Mask(1, 1), c.mask) << c.raw;
+    EXPECT_EQ(Doc().XorBitmap(0)->GetPixel(1, 1) & 0xFFFFFF, c.storedAfter) << c.raw;
   }
-}
-
-TEST_F(BuffersTest, FourBitRoundTripKeepsIndicesAndMask) {
-  StartIcon(16, 16, 4);
-  for (int y = 0; y < 16; ++y) {
-    for (int x = 0; x < 16; ++x) {
-      Doc().XorBitmap(0)->SetRaw(x, y, x < 8 ? 0 : (x + y) % 16);
-      Doc().AndBitmap(0)->Set(x, y, x < 8);
-    }
-  }
-  const std::vector<std::uint8_t> colours(Doc().XorDataPointer(0).begin(), Doc().XorDataPointer(0).end());
-  const std::vector<std::uint8_t> mask(Doc().AndDataPointer(0).begin(), Doc().AndDataPointer(0).end());
-  Reload();
-  EXPECT_EQ(Work(0, 0), kTransparent);
-  EXPECT_EQ(Work(7, 15), kTransparent);
-  EXPECT_EQ(Work(9, 0), Doc().XorBitmap(0)->Table()[9]);
-  ws.Run(CommandId::kSelectAll);
-  ws.Run(CommandId::kMerge);
-  EXPECT_TRUE(std::equal(colours.begin(), colours.end(), Doc().XorDataPointer(0).begin()));
-  EXPECT_TRUE(std::equal(mask.begin(), mask.end(), Doc().AndDataPointer(0).begin()));
 }
 
 // A 32-bit image is painted in colour and alpha: opaque paint makes a pixel
@@ -79,7 +55,7 @@ TEST_F(BuffersTest, ThirtyTwoBitImagesPaintColourAndAlphaTogether) {
   StartIcon(8, 8, 32);
   Doc().XorBitmap(0)->SetRaw(1, 1, 0x8C102030u);  // alpha 140
   Doc().AndBitmap(0)->Set(1, 1, false);
-  Reload();
+  ws.SelectImage(0);  // reloads the working picture
   Pencil(kRed);
   Click(1, 1);
   EXPECT_EQ(Raw(1, 1), 0xFFFF0000u);
@@ -100,19 +76,14 @@ TEST_F(BuffersTest, ThirtyTwoBitImagesPaintColourAndAlphaTogether) {
 // inverting colour is not offered elsewhere, so nothing shows it unsaved.
 TEST_F(BuffersTest, InvertColourIsAnInvertingPixelOnlyInCursors) {
   for (bool cursor : {true, false}) {
-    ScriptedHost h;
-    MemorySettings st;
-    Workspace w(h, st);
-    w.SetImageDefaults({8, 8, 24});
-    w.Start({cursor ? StartRequest::Kind::kNewCursor : StartRequest::Kind::kNewIcon, {}});
-    w.ChooseTool(tools::ToolId::kPencil);
-    w.ChooseOption(0);
-    EXPECT_EQ(w.Run(CommandId::kInvertColour), cursor);
-    const int c = 3 * w.State().Zoom + 1;
-    w.CanvasMouseDown(MouseButton::kLeft, tools::ShiftState::kNone, c, c);
-    w.CanvasMouseUp(MouseButton::kLeft, tools::ShiftState::kNone, c, c);
-    EXPECT_EQ(w.Document()->AndBitmap(0)->Get(3, 3), cursor);
-    EXPECT_EQ(w.Document()->XorBitmap(0)->GetPixel(3, 3) & 0xFFFFFF, cursor ? kWhite : kBlack);
+    Restart();
+    StartIcon(8, 8, 24, cursor);
+    ws.ChooseTool(tools::ToolId::kPencil);
+    ws.ChooseOption(0);
+    EXPECT_EQ(ws.Run(CommandId::kInvertColour), cursor);
+    Click(3, 3);
+    EXPECT_EQ(Mask(3, 3), cursor);
+    EXPECT_EQ(Doc().XorBitmap(0)->GetPixel(3, 3) & 0xFFFFFF, cursor ? kWhite : kBlack);
   }
 }
 

@@ -91,24 +91,20 @@ TEST_F(PaletteTest, StoredValuesAndTypedOpacitiesAreClamped) {
 }
 
 TEST_F(PaletteTest, DropperAndSelectionToolsLeaveTheLastDrawingTool) {
-  palette.ClickTool(ToolId::kBrush);
-  for (ToolId tool : {ToolId::kDropper, ToolId::kMoveScale, ToolId::kSelectBas, ToolId::kSelectAdv}) {
-    palette.ClickTool(tool);
-    EXPECT_EQ(palette.CurrentTool(), tool);
-    EXPECT_EQ(palette.LastDrawTool(), ToolId::kBrush);
-    EXPECT_TRUE(palette.OptionItems().empty());
-  }
-  EXPECT_EQ(dynamic_cast<TKvSelectAdv&>(*palette.CurTool()).Target, &host.floatPicture);
-  EXPECT_EQ(host.cursor, ToolCursor::kCross);
-  palette.ReturnToLastTool();
-  EXPECT_EQ(palette.CurrentTool(), ToolId::kBrush);
-  EXPECT_EQ(host.cursor, ToolCursor::kBrush);
   for (const ToolInfo& tool : ToolTable()) {
     if (!tool.setsLastDrawTool) continue;
     palette.ClickTool(tool.id);
-    palette.ClickTool(ToolId::kDropper);
+    for (ToolId other : {ToolId::kDropper, ToolId::kMoveScale, ToolId::kSelectBas, ToolId::kSelectAdv}) {
+      palette.ClickTool(other);
+      EXPECT_EQ(palette.CurrentTool(), other);
+      EXPECT_EQ(palette.LastDrawTool(), tool.id);
+      EXPECT_TRUE(palette.OptionItems().empty());
+    }
+    EXPECT_EQ(dynamic_cast<TKvSelectAdv&>(*palette.CurTool()).Target, &host.floatPicture);
+    EXPECT_EQ(host.cursor, ToolCursor::kCross);
     palette.ReturnToLastTool();
     EXPECT_EQ(palette.CurrentTool(), tool.id) << tool.script;
+    EXPECT_EQ(host.cursor, tool.cursor) << tool.script;
   }
   host.hasImage = false;
   palette.ClickTool(ToolId::kDropper);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "support/pixel_grid.h"
 #include "tools/freehand_tools.h"
 #include "tools/selection_tools.h"
 #include "tools/tool_rig.h"
@@ -8,7 +7,6 @@
 namespace pixmint::tools::test {
 namespace {
 
-using pixmint::test::SamePicture;
 using raster::Picture;
 using raster::Point;
 using raster::Rgb;
@@ -35,16 +33,13 @@ std::unique_ptr<TKvMoveScale> MoverOn(Rig& rig, Picture* target, Point origin, i
   return mover;
 }
 
-TEST(Lasso, StopsAddingVerticesAtTheLimit) {
+// Neither the lasso's outline nor a stroke grows past its limit.
+TEST(Limits, LassoVerticesAndStrokePointsStopGrowing) {
   Rig rig(4, 4, 1);
   auto lasso = LassoOn(rig, nullptr);
   for (int i = 0; i < kMaxLassoVertices + 5; ++i) lasso->OnMouseDown(ShiftState::kNone, 3, i % 3);
   EXPECT_EQ(lasso->VertexCount, kMaxLassoVertices - 1);
   EXPECT_EQ(lasso->Vertices.size(), static_cast<std::size_t>(kMaxLassoVertices));
-}
-
-TEST(Pencil, StrokeStopsGrowingAtThePointLimit) {
-  Rig rig(4, 4, 1);
   auto pencil = rig.Tool<TKvPencil>(100, Pen(Rgb(0, 0, 0)));
   pencil->OnMouseDown(ShiftState::kNone, 0, 0);
   for (int i = 0; i < kMaxStrokePoints + 10; ++i) pencil->OnMouseMove(ShiftState::kNone, i % 2, 0);
@@ -89,22 +84,6 @@ TEST(MoveScale, EveryHandleMovesItsEdgesAndStopsThreePixelsShort) {
     EXPECT_TRUE(rig.work == Picture(24, 20, Rgb(255, 255, 255)));  // only a merge changes the picture
     EXPECT_EQ(screen == rig.screen, c.handle == kOut);             // the outside handle does nothing
   }
-}
-
-TEST(MoveScale, StretchesFromThePictureOfThePress) {
-  Rig rig(40, 30, 1);
-  Picture target = Numbered(10, 8);
-  auto tool = MoverOn(rig, &target, {2, 2}, 8);
-  tool->OnMouseDown(ShiftState::kNone, 12, 10);
-  tool->OnMouseMove(ShiftState::kNone, 32, 10);  // 30 wide
-  EXPECT_EQ(target.Width(), 30);
-  EXPECT_EQ(target.Pixel(2, 0), Numbered(10, 8).Pixel(0, 0));
-  tool->OnMouseMove(ShiftState::kNone, 5, 4);  // refused: too close to the other edges
-  tool->OnMouseMove(ShiftState::kNone, 9, 7);  // 7 x 5
-  tool->OnMouseMove(ShiftState::kNone, 12, 10);
-  tool->OnMouseUp(ShiftState::kNone, 12, 10);
-  EXPECT_TRUE(SamePicture(Numbered(10, 8), target));
-  EXPECT_TRUE(tool->PressCopy.Empty());
 }
 
 }  // namespace
