@@ -85,16 +85,18 @@ struct FileReport {
 };
 
 void PrintText(const FileReport& r, bool picks) {
-  for (const doctor::Finding& f : r.exam.findings) std::cout << doctor::FormatFinding(r.path, f) << '\n';
+  // Group names come from the file: escaped, so that they cannot drive the terminal.
+  for (const doctor::Finding& f : r.exam.findings) std::cout << Escaped(doctor::FormatFinding(r.path, f)) << '\n';
   for (const auto& [part, line] : r.fixes) {
     const doctor::Finding where{part, line.entry, line.code, ""};
-    std::cout << doctor::Where(r.path, where) << ": " << line.code << (line.done ? " fixed: " : " not fixed: ")
-              << line.message << '\n';
+    std::cout << Escaped(doctor::Where(r.path, where) + ": " + line.code + (line.done ? " fixed: " : " not fixed: ") +
+                         line.message)
+              << '\n';
   }
   if (!picks) return;
   for (const doctor::Directory& d : r.exam.directories) {
     for (const doctor::Pick& p : doctor::PickEntries(d.check)) {
-      std::cout << r.path << (d.part.empty() ? "" : ":" + d.part) << ": " << doctor::FormatPick(p) << '\n';
+      std::cout << Escaped(r.path + (d.part.empty() ? "" : ":" + d.part) + ": " + doctor::FormatPick(p)) << '\n';
     }
   }
 }

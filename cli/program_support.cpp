@@ -16,10 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Group names as shown and as file names are cut to this many characters:
-// a file may give its groups names of 65,535 characters.
-constexpr std::size_t kShownName = 60;
-
 // A file name part from a group name: no folders, no control characters.
 std::string SafeName(const std::string& label) {
   std::string out;
@@ -74,7 +70,7 @@ void PrintImages(std::ostream& out, const document::TKvIcon& icon, std::string_v
 
 std::string GroupTitle(const formats::IconGroup& group) {
   return std::string(group.kind == formats::GroupKind::kIcon ? "icon" : "cursor") + " group " +
-         Escaped(group.name.Text(kShownName)) + ", language " + std::to_string(group.language);
+         Escaped(formats::GroupLabel(group)) + ", language " + std::to_string(group.language);
 }
 
 int InfoProgram(const std::string& path) {
@@ -108,7 +104,7 @@ int ExtractProgram(const std::string& path, const std::string& outDir) {
   if (!fs::is_directory(outDir)) return Fail(kExitFailure, "cannot create folder " + outDir);
   // A name that occurs in several languages carries the language too.
   std::map<std::pair<formats::GroupKind, std::string>, int> uses;
-  for (const auto& g : program->Groups()) ++uses[{g.kind, g.name.Text(kShownName)}];
+  for (const auto& g : program->Groups()) ++uses[{g.kind, formats::GroupLabel(g)}];
   const std::string stem = fs::path(path).stem().string();
   std::set<std::string> taken;
   std::map<std::string, int> copies;  // numbered copies of a name so far
@@ -134,7 +130,7 @@ int ExtractProgram(const std::string& path, const std::string& outDir) {
                                     " MB)");
     }
     written += bytes.size();
-    const std::string label = group.name.Text(kShownName);
+    const std::string label = formats::GroupLabel(group);
     std::string base = stem + "-" + SafeName(label);
     if (uses[{group.kind, label}] > 1) base += "-" + std::to_string(group.language);
     const std::string ext = group.kind == formats::GroupKind::kIcon ? ".ico" : ".cur";

@@ -142,7 +142,7 @@ texts::Result<std::vector<std::uint8_t>> ProgramFile::GroupFile(const IconGroup&
 }
 
 std::string GroupLabel(const IconGroup& group) {
-  return group.name.Text();
+  return group.name.Text(60);
 }
 
 ResourceId ParseGroupName(std::string_view text) {

@@ -71,7 +71,9 @@ class ProgramFile {
   std::unordered_map<std::uint32_t, std::size_t> byId_;
 };
 
-// "1" for a numbered group, the name for a named one.
+// "1" for a numbered group, the name for a named one, cut to its first 60
+// characters and "...": a file may give its groups names of 65,535 characters,
+// and every listing, report and file name shows them.
 [[nodiscard]] std::string GroupLabel(const IconGroup& group);
 
 // A group named on the command line: digits or "#digits" name a number,

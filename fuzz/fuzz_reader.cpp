@@ -10,7 +10,8 @@
 // read, and the first icon group replaced: the new file must read again and
 // hold the new icon. Any other kind of file formats/file_kinds.cpp
 // recognises goes through its row's reader, each frame saved and read back.
-// Every input is also read as an install.inf. The run's
+// Every input is also read as an install.inf and examined by the doctor
+// (check runs on whatever a user downloaded). The run's
 // memory and time limits (scripts/fuzz) make any reader that exceeds its
 // budget a finding.
 #include <algorithm>
@@ -19,6 +20,7 @@
 #include <map>
 #include <span>
 
+#include "doctor/doctor.h"
 #include "document/bmp_codec.h"
 #include "document/kv_icon.h"
 #include "document/png_codec.h"
@@ -105,13 +107,6 @@ void CheckAni(std::span<const std::uint8_t> bytes) {
   ExportXcursor(*first);
 }
 
-bool SameImages(const std::vector<formats::XcursorImage>& a, const std::vector<formats::XcursorImage>& b) {
-  return std::ranges::equal(a, b, [](const formats::XcursorImage& x, const formats::XcursorImage& y) {
-    return x.nominalSize == y.nominalSize && x.delayMs == y.delayMs && x.image.width == y.image.width &&
-           x.image.height == y.image.height && x.image.hotSpot == y.image.hotSpot && x.image.pixels == y.image.pixels;
-  });
-}
-
 void CheckXcursor(std::span<const std::uint8_t> bytes) {
   const auto first = formats::ReadXcursorMemory(bytes, "input");
   if (!first) return;
@@ -123,7 +118,7 @@ void CheckXcursor(std::span<const std::uint8_t> bytes) {
   const auto second = formats::ReadXcursorMemory(*file, "saved");
   if (!second) Mismatch();
   const auto again = formats::XcursorImagesOf(*second, notes);
-  if (!again || !SameImages(*images, *again)) Mismatch();
+  if (!again || *again != *images) Mismatch();
 }
 
 void CheckProgram(std::span<const std::uint8_t> bytes) {
@@ -185,6 +180,7 @@ void CheckByTable(std::span<const std::uint8_t> bytes) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> bytes(data, size);
   (void)formats::ParseInstallInf(bytes);
+  (void)pixmint::doctor::Examine(bytes, {});
   if (size >= 2 && data[0] == 'B' && data[1] == 'M') CheckBmp(bytes);
   if (pixmint::document::HasPngSignature(bytes)) CheckPng(bytes);
   if (formats::LooksLikeAni(bytes)) CheckAni(bytes);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "cli_run.h"
@@ -100,11 +101,15 @@ TEST(CliThumbnail, AProgramShowsItsFirstIconGroup) {
 
 // A file manager runs the thumbnailer on every download: each of these
 // small files once cost seconds and gigabytes. Now each is read within its
-// budget or refused naming the limit, by info and thumbnail alike, and
-// extract writes a bounded multiple of what it read.
+// budget or refused naming the limit, by info and thumbnail alike; extract
+// writes and check prints a bounded multiple of what was read, and no
+// terminal control a group name holds.
 TEST(CliThumbnail, HostileFilesAreReadWithinBudgetOrRefused) {
   TempDir dir;
   ASSERT_EQ(::mkfifo((dir / "x.ico").c_str(), 0600), 0);
+  Bytes named = ProgramSharedLongName(5300);
+  const Bytes ab = {'A', 0, 'B', 0};
+  std::search(named.begin(), named.end(), ab.begin(), ab.end())[2] = 0x1B;
   const struct {
     const char* name;
     Bytes bytes;
@@ -113,7 +118,7 @@ TEST(CliThumbnail, HostileFilesAreReadWithinBudgetOrRefused) {
   } cases[] = {
       {"shared.xcur", XcursorSharedImage(8500, 256), 1, 1, -1, "overlap"},
       {"shared.ani", XcursorSharedImage(8500, 256), 1, 1, -1, ""},
-      {"shared-name.dll", ProgramSharedLongName(5300), 0, 0, -1, ""},
+      {"shared-name.dll", named, 0, 0, -1, ""},
       {"members.dll", ProgramManyMembers(20000, 16), 0, 0, 0, ""},
       {"sizes.xcur", XcursorManySizes(150000), 0, 0, -1, ""},
       {"png.dll", ProgramRepeatedPng(40000), 0, 1, 1, "(the limit)"},
@@ -131,6 +136,10 @@ TEST(CliThumbnail, HostileFilesAreReadWithinBudgetOrRefused) {
     EXPECT_EQ(thumbnail.code, c.thumbnail) << thumbnail.err.substr(0, 300);
     for (const CliRun* run : {&info, &thumbnail})
       EXPECT_TRUE(run->code == 0 || run->err.find(c.refusal) != std::string::npos) << run->err;
+    const CliRun check = Cli(dir, "check " + Q(in), bounded);
+    EXPECT_TRUE(check.code >= 0 && check.code <= 2) << check.err.substr(0, 300);
+    EXPECT_LE(check.out.size(), 64 * std::max<std::size_t>(c.bytes.size(), 1 << 20));
+    for (const CliRun* run : {&info, &check}) EXPECT_EQ(run->out.find('\x1b'), std::string::npos);
     if (c.extract < 0) continue;
     const fs::path out = dir / "out";
     fs::remove_all(out);
