@@ -63,7 +63,9 @@ texts::Result<std::vector<std::uint8_t>> WriteAniMemory(const AnimatedCursor& cu
   for (const AnimationStep& s : cursor.steps) rates = rates || s.jiffies != first;
 
   std::vector<std::uint8_t> body = {'A', 'C', 'O', 'N'};
-  bool ok = AppendInfo(body, cursor) && AppendRiffChunk(body, "anih", Anih(cursor, sequence));
+  // The header before the title: the GDK pixbuf loader (desktop thumbnails)
+  // refuses a cursor whose INFO list comes first.
+  bool ok = AppendRiffChunk(body, "anih", Anih(cursor, sequence)) && AppendInfo(body, cursor);
   ok = ok && (!rates || AppendRiffChunk(body, "rate", U32Array(cursor.steps, false)));
   ok = ok && (!sequence || AppendRiffChunk(body, "seq ", U32Array(cursor.steps, true)));
   if (!ok) return texts::Failure{texts::Fail::kAniHeaderTooLarge};

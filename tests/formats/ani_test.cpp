@@ -34,8 +34,7 @@ std::string Why(const texts::Result<AnimatedCursor>& read) {
 
 // We read back what we write, title and author in odd lengths too, and
 // write the same bytes again; another program plays it: the GDK pixbuf
-// loader's frames and delays follow our sequence and rates. (That loader
-// refuses a file whose INFO list comes before its header, as ours does.)
+// loader's frames and delays follow our sequence and rates.
 TEST(AniWriter, ReadsBackAndGdkPixbufPlaysTheStepsAtTheirRates) {
   AnimatedCursor cursor;
   for (const int k : {0, 1, 2}) cursor.frames.push_back(MakeCursor({{32, std::array{32, 8, 1}[k], {k + 1, k + 1}}}, k));
@@ -47,7 +46,6 @@ TEST(AniWriter, ReadsBackAndGdkPixbufPlaysTheStepsAtTheirRates) {
   ASSERT_TRUE(again) << Why(again);
   EXPECT_TRUE(test::SameCursor(cursor, *again));
   EXPECT_EQ(WriteAniMemory(*again).value(), *bytes);
-  cursor.title = cursor.author = "";
   test::TempDir dir;
   ASSERT_TRUE(WriteAniFile(cursor, (dir / "a.ani").string()));
   const std::string cmd = "/usr/bin/python3 '" + std::string(PIXMINT_FORMATS_TEST_DIR) + "/read_ani_gdk.py' '" +
