@@ -251,7 +251,8 @@ void CheckHotSpots(std::span<const HotSpotImage> images, std::string_view part, 
       Add(out, part, im.index, "hotspot-outside",
           "hot spot " + Num(im.x) + "," + Num(im.y) + " outside the " + Num(im.width) + "x" + Num(im.height) +
               " image");
-    } else if (largest == nullptr || im.width * im.height > largest->width * largest->height) {
+    } else if (largest == nullptr ||
+               std::int64_t{im.width} * im.height > std::int64_t{largest->width} * largest->height) {
       largest = &im;
     }
   }

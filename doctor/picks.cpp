@@ -20,8 +20,8 @@ struct Candidate {
 constexpr std::array kScales = {100, 125, 150, 175, 200, 250, 300};
 constexpr std::array kPointerSizes = {32, 48, 64, 96, 128};
 
-int Area(const Candidate& c) {
-  return c.width * c.height;
+std::int64_t Area(const Candidate& c) {
+  return std::int64_t{c.width} * c.height;
 }
 
 // Windows and the browsers: an image of exactly the size, else the smallest
@@ -87,14 +87,14 @@ const Candidate* QIconChoice(const std::vector<Candidate>& all, int size) {
     }
   }
   const Candidate* best = nullptr;
-  const int wanted = size * size;
+  const std::int64_t wanted = std::int64_t{size} * size;
   for (const Candidate* c : kept) {
     if (best == nullptr) {
       best = c;
       continue;
     }
-    const int a = Area(*c), b = Area(*best);
-    const int chosen = std::min(a, b) >= wanted ? std::min(a, b) : std::max(a, b);
+    const std::int64_t a = Area(*c), b = Area(*best);
+    const std::int64_t chosen = std::min(a, b) >= wanted ? std::min(a, b) : std::max(a, b);
     if (chosen == a) best = c;
   }
   return best;

@@ -10,8 +10,9 @@
 // read, and the first icon group replaced: the new file must read again and
 // hold the new icon. Any other kind of file formats/file_kinds.cpp
 // recognises goes through its row's reader, each frame saved and read back.
-// Every input is also read as an install.inf and examined by the doctor
-// (check runs on whatever a user downloaded). The run's
+// Every input is also read as an install.inf and examined by the doctor,
+// which picks what each size shows (check runs on whatever a user
+// downloaded). The run's
 // memory and time limits (scripts/fuzz) make any reader that exceeds its
 // budget a finding.
 #include <algorithm>
@@ -21,6 +22,7 @@
 #include <span>
 
 #include "doctor/doctor.h"
+#include "doctor/picks.h"
 #include "document/bmp_codec.h"
 #include "document/kv_icon.h"
 #include "document/png_codec.h"
@@ -180,7 +182,7 @@ void CheckByTable(std::span<const std::uint8_t> bytes) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> bytes(data, size);
   (void)formats::ParseInstallInf(bytes);
-  (void)pixmint::doctor::Examine(bytes, {});
+  for (const auto& d : pixmint::doctor::Examine(bytes, {}).directories) (void)pixmint::doctor::PickEntries(d.check);
   if (size >= 2 && data[0] == 'B' && data[1] == 'M') CheckBmp(bytes);
   if (pixmint::document::HasPngSignature(bytes)) CheckPng(bytes);
   if (formats::LooksLikeAni(bytes)) CheckAni(bytes);
