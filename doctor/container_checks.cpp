@@ -6,6 +6,7 @@
 
 #include "doctor/doctor.h"
 #include "document/byte_io.h"
+#include "document/limits.h"
 #include "formats/ani_file.h"
 #include "formats/program_file.h"
 #include "formats/riff.h"
@@ -182,9 +183,6 @@ void CheckProgram(std::span<const std::uint8_t> bytes, const CheckOptions& optio
 
 Examination Examine(std::span<const std::uint8_t> bytes, const CheckOptions& given) {
   Examination result;
-  std::uint64_t budget = kMaxCheckedPixels;
-  CheckOptions options = given;
-  if (options.pixelBudget == nullptr) options.pixelBudget = &budget;
   using formats::FileKind;
   const formats::FileFormat* format = formats::FormatByContent(bytes);
   // A program whose headers are broken is still checked as one: the
@@ -193,6 +191,11 @@ Examination Examine(std::span<const std::uint8_t> bytes, const CheckOptions& giv
   result.kind = format != nullptr ? std::optional(format->kind)
                 : program         ? std::optional(FileKind::kProgram)
                                   : std::nullopt;
+  // As many pixels as the editor and pixmint-cli decode from such a file:
+  // past them the headers are taken at their word.
+  std::uint64_t budget = result.kind == FileKind::kProgram ? document::kMaxProgramPixels : document::kMaxDecodedPixels;
+  CheckOptions options = given;
+  if (options.pixelBudget == nullptr) options.pixelBudget = &budget;
   if (result.kind == FileKind::kAnimatedCursor) {
     CheckAni(bytes, options, result);
   } else if (result.kind == FileKind::kXcursor) {

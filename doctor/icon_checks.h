@@ -48,9 +48,6 @@ struct CheckOptions {
   std::uint64_t* pixelBudget = nullptr;
 };
 
-// The pixels one file's PNG images may decode to.
-inline constexpr std::uint64_t kMaxCheckedPixels = 64ull * 1024 * 1024;
-
 // The sizes of a profile: those it must have and those for other display
 // scales; cursors have their own.
 [[nodiscard]] std::vector<int> RequiredSizes(Profile profile, bool cursor);
